@@ -1,0 +1,102 @@
+#include "platform/case_path.h"
+#include "platform/win_find.h"
+#include "platform/win_io.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+class WinIo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/winioXXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_root = pattern;
+    }
+    void TearDown() override { std::system(("rm -rf " + m_root).c_str()); }
+
+    void WriteFile(const std::string& relative, const std::string& bytes) {
+        std::ofstream(m_root + "/" + relative, std::ios::binary) << bytes;
+    }
+    std::string ReadAll(const std::string& path, int flags) {
+        const int fd = _open(path.c_str(), flags);
+        EXPECT_GE(fd, 0) << path;
+        std::string result;
+        char chunk[3]; // small reads put CR and LF of a pair into different calls
+        int got;
+        while ((got = _read(fd, chunk, sizeof chunk)) > 0)
+            result.append(chunk, static_cast<size_t>(got));
+        _close(fd);
+        return result;
+    }
+
+    std::string m_root;
+};
+
+TEST_F(WinIo, PathsResolveIgnoringCaseAndBackslashes) {
+    ASSERT_EQ(_mkdir((m_root + "/Art").c_str()), 0);
+    ASSERT_EQ(_mkdir((m_root + "/Art/Graphic").c_str()), 0);
+    WriteFile("Art/Graphic/Tree.BMP", "x");
+    EXPECT_EQ(platform::ResolvePath((m_root + "\\art\\graphic\\tree.bmp").c_str()),
+              m_root + "/Art/Graphic/Tree.BMP");
+    // A name that matches nothing keeps its spelling, under the resolved directories.
+    EXPECT_EQ(platform::ResolvePath((m_root + "/ART/graphic/new.tga").c_str()),
+              m_root + "/Art/Graphic/new.tga");
+    struct stat info;
+    EXPECT_EQ(_stat((m_root + "/ART/GRAPHIC/TREE.bmp").c_str(), &info), 0);
+    EXPECT_NE(_stat((m_root + "/ART/missing").c_str(), &info), 0);
+}
+
+TEST_F(WinIo, TextModeDropsCarriageReturnsOfPairsOnly) {
+    WriteFile("t.txt", "a\r\nbc\r\n\r\nd\re\r");
+    EXPECT_EQ(ReadAll(m_root + "/t.txt", _O_RDONLY | _O_TEXT), "a\nbc\n\nd\re\r");
+    EXPECT_EQ(ReadAll(m_root + "/t.txt", _O_RDONLY | _O_BINARY), "a\r\nbc\r\n\r\nd\re\r");
+}
+
+TEST_F(WinIo, FindListsSortedIgnoringCaseWithWindowsPatterns) {
+    WriteFile("beta.ani", "");
+    WriteFile("Alpha.ANI", "");
+    WriteFile("gamma.txt", "");
+    WriteFile("noext", "");
+    ASSERT_EQ(_mkdir((m_root + "/Sub").c_str()), 0);
+
+    auto list = [&](const std::string& pattern) {
+        std::vector<std::string> names;
+        _finddata_t data;
+        const intptr_t handle = _findfirst((m_root + "/" + pattern).c_str(), &data);
+        if (handle == -1)
+            return names;
+        do
+            names.push_back(data.name);
+        while (_findnext(handle, &data) == 0);
+        EXPECT_EQ(_findclose(handle), 0);
+        return names;
+    };
+    EXPECT_EQ(list("*.ani"), (std::vector<std::string>{"Alpha.ANI", "beta.ani"}));
+    EXPECT_EQ(list("*.*"), (std::vector<std::string>{".", "..", "Alpha.ANI", "beta.ani",
+                                                     "gamma.txt", "noext", "Sub"}));
+    EXPECT_EQ(list("NOEXT.*"), (std::vector<std::string>{"noext"}));
+    EXPECT_TRUE(list("*.wav").empty());
+
+    _finddata_t data;
+    ASSERT_NE(_findfirst((m_root + "/sub").c_str(), &data), -1);
+    EXPECT_EQ(data.attrib & _A_SUBDIR, _A_SUBDIR);
+    EXPECT_EQ(_findfirst((m_root + "/missing/*.*").c_str(), &data), -1);
+}
+
+TEST_F(WinIo, RenameReplacesAndRemoveReports) {
+    WriteFile("a.sav", "new");
+    WriteFile("B.sav", "old");
+    EXPECT_TRUE(platform::RenameFile((m_root + "/a.sav").c_str(), (m_root + "/b.sav").c_str()));
+    EXPECT_EQ(ReadAll(m_root + "/B.SAV", _O_RDONLY), "new");
+    EXPECT_TRUE(platform::RemoveFile((m_root + "/b.SAV").c_str()));
+    EXPECT_FALSE(platform::RemoveFile((m_root + "/b.sav").c_str()));
+}
+
+} // namespace
