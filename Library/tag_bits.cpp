@@ -6,6 +6,7 @@
 #include "Library/tracked_new.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -81,6 +82,7 @@ template <class D, class W, int B> bool TagBits<D, W, B>::IsSet(int index) const
 }
 
 template <class D, class W, int B> bool TagBits<D, W, B>::TestUnchecked(int index) const {
+    assert(index >= 0 && index / kWordBits < WordCount());
     return (m_words[index / kWordBits] & Mask(index)) != 0;
 }
 
