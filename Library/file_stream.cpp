@@ -3,8 +3,22 @@
 #include "platform/win_io.h"
 
 namespace {
+
 constexpr int kCreateWrite = _O_WRONLY | _O_CREAT;
+
+// The runtime may move fewer bytes than asked (text reads drop CRs): go on until all
+// are moved; the end of the file or an error before that fails.
+template <class Transfer> int TransferAll(int count, Transfer transfer) {
+    for (int done = 0; done < count;) {
+        const int moved = transfer(done);
+        if (moved <= 0)
+            return kStreamError;
+        done += moved;
+    }
+    return kStreamOk;
 }
+
+} // namespace
 
 FileStream::FileStream(const char* path, StreamMode mode) {
     Open(path, mode);
@@ -66,14 +80,9 @@ int FileStream::Read(void* buffer, int count) {
     if (m_mode == kStreamWriteBinary)
         return kStreamReadOnWrite;
     char* bytes = static_cast<char*>(buffer);
-    int done = 0;
-    while (done < count) {
-        const int got = _read(m_fd, bytes + done, static_cast<unsigned>(count - done));
-        if (got <= 0)
-            return kStreamError;
-        done += got;
-    }
-    return kStreamOk;
+    return TransferAll(count, [&](int done) {
+        return _read(m_fd, bytes + done, static_cast<unsigned>(count - done));
+    });
 }
 
 int FileStream::Write(const void* buffer, int count) {
@@ -82,14 +91,9 @@ int FileStream::Write(const void* buffer, int count) {
     if (m_mode == kStreamReadBinary)
         return kStreamWriteOnRead;
     const char* bytes = static_cast<const char*>(buffer);
-    int done = 0;
-    while (done < count) {
-        const int put = _write(m_fd, bytes + done, static_cast<unsigned>(count - done));
-        if (put <= 0)
-            return kStreamError;
-        done += put;
-    }
-    return kStreamOk;
+    return TransferAll(count, [&](int done) {
+        return _write(m_fd, bytes + done, static_cast<unsigned>(count - done));
+    });
 }
 
 long FileStream::Seek(long offset, int origin) {
