@@ -21,17 +21,16 @@ bool IsDirectory(const char* path) {
     return _stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// Visits every entry the pattern finds, in search order; false when the search finds none.
-template <class Visit> bool FindEach(const Stringc& pattern, Visit visit) {
+// Visits every entry the pattern finds, in search order.
+template <class Visit> void FindEach(const Stringc& pattern, Visit visit) {
     _finddata_t found;
     const intptr_t search = _findfirst(pattern.c_str(), &found);
     if (search == -1)
-        return false;
+        return;
     do
         visit(found);
     while (_findnext(search, &found) == 0);
     _findclose(search);
-    return true;
 }
 
 } // namespace
