@@ -82,7 +82,7 @@ TEST(MemStream, WritingGrowsPastTheEndAndKeepsTheData) {
     ASSERT_EQ(stream.SeekSet(1000), 1000);
     const std::string tail(2100, 't');
     ASSERT_EQ(stream.Write(tail.data(), 2100), kStreamOk);
-    EXPECT_EQ(stream.GetCapacity(), 1000 + 2100 + 1028);
+    EXPECT_GE(stream.GetCapacity(), 1000 + 2100 + 1028);
     EXPECT_EQ(BytesOf(stream), bytes.substr(0, 1000) + tail);
 }
 
