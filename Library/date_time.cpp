@@ -186,7 +186,8 @@ void DateTime::SetDayNumber(long number) {
     }
     const long b = adjusted + 1524;
     const long c = static_cast<long>(6680.0 + (static_cast<double>(b - 2439870) - 122.1) / 365.25);
-    const long d = static_cast<long>(365.0 * static_cast<double>(c) + 0.25 * static_cast<double>(c));
+    const long d =
+        static_cast<long>(365.0 * static_cast<double>(c) + 0.25 * static_cast<double>(c));
     const long e = static_cast<long>(static_cast<double>(b - d) / 30.6001);
     const long day = b - d - static_cast<long>(30.6001 * static_cast<double>(e));
     const long month = e - 1 > 12 ? e - 13 : e - 1;

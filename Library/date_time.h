@@ -32,7 +32,7 @@ public:
     bool operator<=(const DateTime& other) const { return !(*this > other); }
     bool operator>=(const DateTime& other) const { return !(*this < other); }
 
-    long DayNumber() const;        // Julian day number; 0 in year 0
+    long DayNumber() const;         // Julian day number; 0 in year 0
     void SetDayNumber(long number); // the inverse; year 0 is skipped
     int DayOfWeek() const;          // 1 Monday .. 7 Sunday; 1 before day 1
     Stringc DayName() const;        // "MON" ..

@@ -12,9 +12,9 @@ constexpr int kMaxRootLength = 4096;
 
 // Slots 2, 9 and 10 have no directory.
 constexpr const char* kEntityDirNames[GameMode::kEntityTypeCount] = {
-    "/Entity/Base", "/Entity/Item", nullptr, "/Entity/Soldier", "/Entity/Projectile",
-    "/Entity/Cycle", "/Entity/Binary", "/Entity/Door", "/Entity/Container", nullptr, nullptr,
-    "/Entity/Town"};
+    "/Entity/Base",       "/Entity/Item",  nullptr,          "/Entity/Soldier",
+    "/Entity/Projectile", "/Entity/Cycle", "/Entity/Binary", "/Entity/Door",
+    "/Entity/Container",  nullptr,         nullptr,          "/Entity/Town"};
 
 } // namespace
 

@@ -1,12 +1,12 @@
 #include "Library/res_file_mgr.h"
 
+#include "Library/file_object.h"
 #include "Library/file_stream.h"
 #include "Library/game_mode.h"
 #include "Library/mem_mgr.h"
 #include "Library/mem_stream.h"
 #include "Library/res_file_entry.h"
 #include "Library/tracked_new.h"
-#include "platform/win_io.h"
 
 #include <cstdio>
 
@@ -16,8 +16,8 @@ ResFileMgr* g_animationRes = nullptr;
 namespace {
 
 constexpr int kEntryPoolSize = 50;
-constexpr long kMinStoredEntry = 6;  // an empty name and the offset
-constexpr long kBlockHeader = 12;    // unpacked size, packed size, data size
+constexpr long kMinStoredEntry = 6;          // an empty name and the offset
+constexpr long kBlockHeader = 12;            // unpacked size, packed size, data size
 constexpr long kMaxArchiveSize = UINT32_MAX; // offsets are 32-bit
 
 Stringc EntryName(const char* name) {
@@ -27,11 +27,6 @@ Stringc EntryName(const char* name) {
     entryName.BackslashToSlash();
     entryName.ToLower();
     return entryName;
-}
-
-bool FileExists(const char* path) {
-    struct stat info;
-    return _stat(path, &info) == 0;
 }
 
 } // namespace
@@ -55,7 +50,7 @@ bool ResFileMgr::Open(const char* path, Mode mode) {
     m_stream.reset(NEW FileStream());
     const bool opened = mode == kRead
                             ? ReadDirectory() && m_stream->Open(path, kStreamReadBinary)
-                            : (!FileExists(path) || ReadDirectory()) && OpenForWriting();
+                            : (!FileObject(m_path).Exists() || ReadDirectory()) && OpenForWriting();
     if (!opened) {
         Close();
         return false;
@@ -94,9 +89,9 @@ bool ResFileMgr::ReadDirectory() {
         std::fprintf(stderr, "ResFileMgr: cannot open %s\n", m_path.c_str());
         return false;
     }
-    if (size > kMaxArchiveSize || stream.SeekEnd(-4) < 0 ||
-        !stream.ReadValue(directoryOffset) || directoryOffset > size - 8 ||
-        stream.SeekSet(directoryOffset) < 0 || !stream.ReadValue(count)) {
+    if (size > kMaxArchiveSize || stream.SeekEnd(-4) < 0 || !stream.ReadValue(directoryOffset) ||
+        directoryOffset > size - 8 || stream.SeekSet(directoryOffset) < 0 ||
+        !stream.ReadValue(count)) {
         std::fprintf(stderr, "ResFileMgr: %s has no archive directory\n", m_path.c_str());
         return false;
     }
@@ -108,8 +103,7 @@ bool ResFileMgr::ReadDirectory() {
     for (uint32_t index = 0; index < count; ++index) {
         ResFileEntry* entry = m_entries->Alloc();
         if (!entry->Read(stream) || entry->GetOffset() + kBlockHeader > directoryOffset) {
-            std::fprintf(stderr, "ResFileMgr: entry %u of %s is damaged\n", index,
-                         m_path.c_str());
+            std::fprintf(stderr, "ResFileMgr: entry %u of %s is damaged\n", index, m_path.c_str());
             ResetDirectory();
             return false;
         }

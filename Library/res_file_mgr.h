@@ -35,7 +35,7 @@ public:
     void Close(); // does not write the directory
     Mode GetMode() const { return m_mode; }
 
-    int Load(const char* name, MemStream& target); // target: the unpacked bytes, position 0
+    int Load(const char* name, MemStream& target);  // target: the unpacked bytes, position 0
     int Store(const char* name, MemStream& source); // source is left packed on success
     bool WriteDirectory();
 

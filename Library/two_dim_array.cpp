@@ -169,8 +169,9 @@ bool TwoDimArray::Read(Stream& stream) {
     const unsigned long long cells = static_cast<unsigned long long>(columns) * rows;
     if (cells > static_cast<unsigned long long>(stream.Remaining() / kMinStoredCell) ||
         !Allocate(static_cast<int>(rows), static_cast<int>(columns))) {
-        std::fprintf(stderr, "TwoDimArray: a table of %u x %u cells cannot be read from %ld bytes\n",
-                     rows, columns, stream.Remaining());
+        std::fprintf(stderr,
+                     "TwoDimArray: a table of %u x %u cells cannot be read from %ld bytes\n", rows,
+                     columns, stream.Remaining());
         return false;
     }
     for (unsigned long long cell = 0; cell < cells; ++cell) {
