@@ -7,6 +7,18 @@
 
 #include <cstdio>
 
+bool MakeDataFilePath(Stringc (GameMode::*directory)() const, const char* name,
+                      const char* extension, Stringc& path) {
+    if (g_gameMode == nullptr) {
+        std::fprintf(stderr, "No game mode gives the data directory of %s\n", name);
+        return false;
+    }
+    Stringc baseName(name);
+    baseName.StripExtension();
+    path = (g_gameMode->*directory)() + "/" + baseName + extension;
+    return true;
+}
+
 bool LoadDataFile(const char* path, ResFileMgr* archive, MemStream& target) {
     if (g_gameMode != nullptr && g_gameMode->GetUseResourceFiles()) {
         if (archive != nullptr && archive->Load(path, target) == ResFileMgr::kResOk)

@@ -7,7 +7,6 @@
 #include "Library/res_file_mgr.h"
 #include "Library/tracked_new.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -18,14 +17,9 @@ TextReader::~TextReader() = default;
 bool TextReader::Open(const char* name) {
     // A fresh stream: a failed load closes the one it filled.
     m_stream.reset(NEW MemStream(kStreamReadBinary));
-    if (g_gameMode == nullptr) {
-        std::fprintf(stderr, "TextReader: no game mode to find %s\n", name);
-        return false;
-    }
-    Stringc baseName(name);
-    baseName.StripExtension();
-    const Stringc path = g_gameMode->GetTextDir() + "/" + baseName + ".txt";
-    return LoadDataFile(path.c_str(), g_generalRes, *m_stream);
+    Stringc path;
+    return MakeDataFilePath(&GameMode::GetTextDir, name, ".txt", path) &&
+           LoadDataFile(path.c_str(), g_generalRes, *m_stream);
 }
 
 bool TextReader::ReadLine(Stringc& out) {

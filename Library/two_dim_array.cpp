@@ -8,6 +8,7 @@
 #include "Library/tracked_new.h"
 #include "platform/case_path.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <string>
@@ -142,15 +143,10 @@ void TwoDimArray::Free() {
 
 bool TwoDimArray::Load(const char* name) {
     Free();
-    if (g_gameMode == nullptr) {
-        std::fprintf(stderr, "TwoDimArray: no game mode to find %s\n", name);
-        return false;
-    }
-    Stringc baseName(name);
-    baseName.StripExtension();
-    const Stringc path = g_gameMode->Get2DArrayDir() + "/" + baseName + ".dat";
+    Stringc path;
     MemStream stream(kStreamReadBinary);
-    if (!LoadDataFile(path.c_str(), g_generalRes, stream))
+    if (!MakeDataFilePath(&GameMode::Get2DArrayDir, name, ".dat", path) ||
+        !LoadDataFile(path.c_str(), g_generalRes, stream))
         return false;
     if (Read(stream))
         return true;
@@ -199,10 +195,14 @@ bool TwoDimArray::Write(Stream& stream) const {
 // name and a value per column. Only lines that end in a line feed count.
 bool TwoDimArray::Compile(const char* textPath) {
     Free();
-    if (g_gameMode == nullptr) {
-        std::fprintf(stderr, "TwoDimArray: no game mode to compile %s into\n", textPath);
+    Stringc textFile(textPath);
+    textFile.BackslashToSlash();
+    Stringc directory;
+    Stringc fileName;
+    textFile.SplitPath(directory, fileName);
+    Stringc path;
+    if (!MakeDataFilePath(&GameMode::Get2DArrayDir, fileName.c_str(), ".dat", path))
         return false;
-    }
     std::string text;
     if (!ReadText(textPath, text)) {
         std::fprintf(stderr, "TwoDimArray: cannot read %s\n", textPath);
@@ -220,10 +220,6 @@ bool TwoDimArray::Compile(const char* textPath) {
     for (size_t cell = 1; cell < cells; ++cell)
         m_cells[cell] = tokens[kPreambleTokens + cell - 1].text.c_str();
 
-    Stringc baseName(textPath);
-    baseName.BackslashToSlash();
-    baseName.FileName();
-    const Stringc path = g_gameMode->Get2DArrayDir() + "/" + baseName + ".dat";
     FileStream file(path.c_str(), kStreamWriteBinary);
     if (Write(file))
         return true;
