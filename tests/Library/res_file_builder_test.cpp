@@ -119,21 +119,4 @@ TEST_F(ResFileBuilderTest, AFailedBuildLeavesNoArchive) {
     EXPECT_NE(m_root.ReadFile("stderr.txt").find("missing"), std::string::npos);
 }
 
-TEST_F(ResFileBuilderTest, AddDirectoryStoresEachFileOnceAcrossExtensions) {
-    ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(m_root.Path("test.rsc").c_str(), ResFileMgr::kWrite));
-    const Stringc graphics = m_root.Mode().GetGraphicDir();
-    EXPECT_TRUE(ResFileBuilder::AddDirectory(archive, graphics, "tga"));
-    EXPECT_TRUE(ResFileBuilder::AddDirectory(archive, graphics, "bmp"));
-    EXPECT_TRUE(ResFileBuilder::AddDirectory(archive, graphics + "/none", "bmp"));
-    ASSERT_TRUE(archive.WriteDirectory());
-    EXPECT_EQ(testsupport::ArchiveEntryNames(m_root.ReadFile("test.rsc")),
-              (Names{"art/graphic/interface/deep/knob.tga", "art/graphic/hero.tga",
-                     "art/graphic/interface/button.bmp"}));
-
-    ResFileBuilder builder;
-    g_gameMode = nullptr;
-    EXPECT_FALSE(builder.Build());
-}
-
 } // namespace

@@ -3,14 +3,12 @@
 #include "Library/game_mode.h"
 #include "Library/mem_stream.h"
 #include "data_tree_support.h"
-#include "stream_support.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
 
 #include <csignal>
-#include <cstdint>
 #include <cstring>
 #include <random>
 #include <string>
@@ -18,7 +16,8 @@
 
 namespace {
 
-using testsupport::BytesOf;
+using Entries = std::vector<std::pair<const char*, std::string>>;
+using Names = std::vector<std::string>;
 
 std::string Noise(size_t size, unsigned seed) {
     std::mt19937 random(seed);
@@ -28,172 +27,147 @@ std::string Noise(size_t size, unsigned seed) {
     return bytes;
 }
 
+uint32_t WordAt(const std::string& bytes, size_t at) {
+    uint32_t word = 0;
+    std::memcpy(&word, bytes.data() + at, 4);
+    return word;
+}
+
+int Store(ResFileMgr& archive, const char* name, const std::string& bytes) {
+    MemStream source(kStreamWriteBinary);
+    source.Write(bytes.data(), static_cast<int>(bytes.size()));
+    return archive.Store(name, source);
+}
+
+// The entry's bytes, or "<N>" for the result N when it does not load.
+std::string Load(ResFileMgr& archive, const char* name) {
+    MemStream target(kStreamReadBinary);
+    const int result = archive.Load(name, target);
+    return result == 0 ? testsupport::BytesOf(target) : "<" + std::to_string(result) + ">";
+}
+
 class ResFileMgrTest : public ::testing::Test {
 protected:
-    std::string ArchivePath() const { return m_dir.Path("test.rsc"); }
-
-    int Store(ResFileMgr& archive, const char* name, const std::string& bytes) {
-        MemStream source(kStreamWriteBinary);
-        source.Write(bytes.data(), static_cast<int>(bytes.size()));
-        return archive.Store(name, source);
+    bool Open(ResFileMgr::Mode mode, const char* file = "test.rsc") {
+        return m_archive.Open(m_dir.Path(file).c_str(), mode);
     }
-    // The entry's bytes, or "<result N>" when it does not load.
-    std::string Load(ResFileMgr& archive, const char* name) {
-        MemStream target(kStreamReadBinary);
-        const int result = archive.Load(name, target);
-        return result == ResFileMgr::kResOk ? BytesOf(target)
-                                            : "<result " + std::to_string(result) + ">";
-    }
-    void WriteArchive(const std::vector<std::pair<const char*, std::string>>& entries) {
-        ResFileMgr archive;
-        ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kWrite));
+    void WriteArchive(const Entries& entries) {
+        ASSERT_TRUE(Open(ResFileMgr::kWrite));
         for (const auto& [name, bytes] : entries)
-            ASSERT_EQ(Store(archive, name, bytes), ResFileMgr::kResOk) << name;
-        ASSERT_TRUE(archive.WriteDirectory());
+            ASSERT_EQ(Store(m_archive, name, bytes), 0) << name;
+        ASSERT_TRUE(m_archive.WriteDirectory());
+        m_archive.Close();
     }
-    uint32_t LastWord() const {
-        const std::string bytes = m_dir.ReadFile("test.rsc");
-        uint32_t word = 0;
-        std::memcpy(&word, bytes.data() + bytes.size() - 4, 4);
-        return word;
-    }
+    std::string File() const { return m_dir.ReadFile("test.rsc"); }
 
     testsupport::ScratchDir m_dir;
-    const std::string m_text =
-        "The quick brown fox jumps over the lazy dog. " + std::string(500, 'z');
+    ResFileMgr m_archive;
+    const std::string m_text = "The quick brown fox. " + std::string(500, 'z');
     const std::string m_noise = Noise(3000, 1);
+    const Entries m_entries = {{"text/intro.txt", m_text}, {"data/empty.dat", ""}, {"x", m_noise}};
 };
 
 TEST_F(ResFileMgrTest, EntriesComeBackByteExactAfterReopening) {
-    WriteArchive({{"text/intro.txt", m_text}, {"data/empty.dat", ""}, {"art/noise.tga", m_noise}});
-    const std::string bytes = m_dir.ReadFile("test.rsc");
-    EXPECT_EQ(testsupport::ArchiveEntryNames(bytes),
-              (std::vector<std::string>{"text/intro.txt", "data/empty.dat", "art/noise.tga"}));
-    uint32_t firstUnpacked = 0;
-    std::memcpy(&firstUnpacked, bytes.data(), 4);
-    EXPECT_EQ(firstUnpacked, m_text.size()); // blocks start at offset 0
-
-    ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kRead));
-    EXPECT_EQ(Load(archive, "art/noise.tga"), m_noise);
-    EXPECT_EQ(Load(archive, "text/intro.txt"), m_text);
-    EXPECT_EQ(Load(archive, "data/empty.dat"), "");
-    EXPECT_EQ(Load(archive, "text/missing.txt"), "<result 3>");
+    WriteArchive(m_entries);
+    EXPECT_EQ(testsupport::ArchiveEntryNames(File()),
+              (Names{"text/intro.txt", "data/empty.dat", "x"}));
+    EXPECT_EQ(WordAt(File(), 0), m_text.size()); // the first block's unpacked size
+    ASSERT_TRUE(Open(ResFileMgr::kRead));
+    for (const auto& [name, bytes] : m_entries)
+        EXPECT_EQ(Load(m_archive, name), bytes) << name;
+    EXPECT_EQ(Load(m_archive, "text/missing.txt"), "<3>");
 }
 
 TEST_F(ResFileMgrTest, NamesMatchIgnoringCaseSeparatorsAndTheDataRoot) {
-    ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kWrite));
-    ASSERT_EQ(Store(archive, "Art\\Graphic\\Hero.TGA", m_text), ResFileMgr::kResOk);
-    const std::string before = m_dir.ReadFile("test.rsc");
-    EXPECT_EQ(Store(archive, "art/graphic/hero.tga", m_noise), ResFileMgr::kResFailed);
-    EXPECT_EQ(m_dir.ReadFile("test.rsc"), before);
-    ASSERT_TRUE(archive.WriteDirectory());
-    EXPECT_EQ(testsupport::ArchiveEntryNames(m_dir.ReadFile("test.rsc")),
-              (std::vector<std::string>{"art/graphic/hero.tga"}));
+    ASSERT_TRUE(Open(ResFileMgr::kWrite));
+    ASSERT_EQ(Store(m_archive, "Art\\Graphic\\Hero.TGA", m_text), 0);
+    const std::string before = File();
+    EXPECT_EQ(Store(m_archive, "art/graphic/hero.tga", m_noise), ResFileMgr::kResFailed);
+    EXPECT_EQ(File(), before);
+    ASSERT_TRUE(m_archive.WriteDirectory());
+    EXPECT_EQ(testsupport::ArchiveEntryNames(File()), (Names{"art/graphic/hero.tga"}));
 
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kRead));
-    EXPECT_EQ(Load(archive, "ART/GRAPHIC/HERO.tga"), m_text);
-    EXPECT_EQ(Load(archive, "art\\graphic/hero.tga"), m_text);
-
+    ASSERT_TRUE(Open(ResFileMgr::kRead));
+    EXPECT_EQ(Load(m_archive, "ART/GRAPHIC\\HERO.tga"), m_text);
     GameMode gameMode;
     gameMode.BuildPaths("/games/Vault");
     g_gameMode = &gameMode;
-    EXPECT_EQ(Load(archive, "/GAMES/vault/Art/Graphic/Hero.tga"), m_text);
-    EXPECT_EQ(Load(archive, "\\games\\Vault\\art\\graphic\\hero.tga"), m_text);
+    EXPECT_EQ(Load(m_archive, "\\GAMES\\vault\\Art\\Graphic\\Hero.tga"), m_text);
     g_gameMode = nullptr;
 }
 
 TEST_F(ResFileMgrTest, ModesRefuseTheWrongDirection) {
-    ResFileMgr archive;
-    EXPECT_EQ(Load(archive, "a"), "<result 3>");
-    EXPECT_EQ(Store(archive, "a", m_text), ResFileMgr::kResFailed);
-    EXPECT_FALSE(archive.WriteDirectory());
-    EXPECT_FALSE(archive.Open(ArchivePath().c_str(), ResFileMgr::kClosed));
-
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kWrite));
-    ASSERT_EQ(Store(archive, "a", m_text), ResFileMgr::kResOk);
-    EXPECT_EQ(Load(archive, "a"), "<result 1>");
-    ASSERT_TRUE(archive.WriteDirectory());
-
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kRead));
-    EXPECT_EQ(Store(archive, "b", m_text), ResFileMgr::kResOpenForReading);
-    EXPECT_FALSE(archive.WriteDirectory());
-    archive.Close();
-    EXPECT_EQ(archive.GetMode(), ResFileMgr::kClosed);
-    EXPECT_EQ(Load(archive, "a"), "<result 3>");
-    EXPECT_FALSE(archive.Open(m_dir.Path("missing.rsc").c_str(), ResFileMgr::kRead));
+    EXPECT_EQ(Load(m_archive, "a"), "<3>");
+    EXPECT_EQ(Store(m_archive, "a", m_text), ResFileMgr::kResFailed);
+    ASSERT_TRUE(Open(ResFileMgr::kWrite));
+    ASSERT_EQ(Store(m_archive, "a", m_text), 0);
+    EXPECT_EQ(Load(m_archive, "a"), "<1>");
+    ASSERT_TRUE(m_archive.WriteDirectory());
+    ASSERT_TRUE(Open(ResFileMgr::kRead));
+    EXPECT_EQ(Store(m_archive, "b", m_text), ResFileMgr::kResOpenForReading);
+    EXPECT_FALSE(m_archive.WriteDirectory());
+    EXPECT_FALSE(Open(ResFileMgr::kRead, "missing.rsc"));
+    EXPECT_EQ(m_archive.GetMode(), ResFileMgr::kClosed);
 }
 
 TEST_F(ResFileMgrTest, AnEmptyDirectoryOpensAndFindsNothing) {
     WriteArchive({});
-    EXPECT_EQ(m_dir.ReadFile("test.rsc"), std::string("\0\0\0\0\0\0\0\0", 8));
-    ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kRead));
-    EXPECT_EQ(Load(archive, ""), "<result 3>");
-    EXPECT_EQ(Load(archive, "anything"), "<result 3>");
+    EXPECT_EQ(File(), std::string(8, '\0'));
+    ASSERT_TRUE(Open(ResFileMgr::kRead));
+    EXPECT_EQ(Load(m_archive, ""), "<3>");
+    EXPECT_EQ(Load(m_archive, "x"), "<3>");
 }
 
 TEST_F(ResFileMgrTest, AppendingAfterReopeningKeepsTheOldEntries) {
     WriteArchive({{"one", m_text}, {"two", m_noise}});
-    ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kWrite));
-    EXPECT_EQ(Store(archive, "ONE", "again"), ResFileMgr::kResFailed);
-    ASSERT_EQ(Store(archive, "three", "3"), ResFileMgr::kResOk);
-    ASSERT_TRUE(archive.WriteDirectory());
-    archive.Close();
-    const std::string bytes = m_dir.ReadFile("test.rsc");
-    EXPECT_EQ(testsupport::ArchiveEntryNames(bytes),
-              (std::vector<std::string>{"one", "two", "three"}));
-    // The new directory: count, three names ("one\0" is u16 + 4 bytes) and offsets, then its
-    // offset.
-    EXPECT_EQ(LastWord(), bytes.size() - 4 - 4 - (6 + 6 + 8) - 3 * 4);
-
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kRead));
-    EXPECT_EQ(Load(archive, "one"), m_text);
-    EXPECT_EQ(Load(archive, "two"), m_noise);
-    EXPECT_EQ(Load(archive, "three"), "3");
+    ASSERT_TRUE(Open(ResFileMgr::kWrite));
+    EXPECT_EQ(Store(m_archive, "ONE", "again"), ResFileMgr::kResFailed);
+    ASSERT_EQ(Store(m_archive, "three", "3"), 0);
+    ASSERT_TRUE(m_archive.WriteDirectory());
+    const std::string bytes = File();
+    EXPECT_EQ(testsupport::ArchiveEntryNames(bytes), (Names{"one", "two", "three"}));
+    // The file ends with the new directory's offset: count, names ("one" is 2 + 4), offsets.
+    EXPECT_EQ(WordAt(bytes, bytes.size() - 4), bytes.size() - 4 - 4 - (6 + 6 + 8) - 3 * 4);
+    ASSERT_TRUE(Open(ResFileMgr::kRead));
+    EXPECT_EQ(Load(m_archive, "one"), m_text);
+    EXPECT_EQ(Load(m_archive, "two"), m_noise);
+    EXPECT_EQ(Load(m_archive, "three"), "3");
 }
 
 TEST_F(ResFileMgrTest, AFailedWriteLeavesNoEntryBehind) {
-    ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kWrite));
-    ASSERT_EQ(Store(archive, "small", m_text), ResFileMgr::kResOk);
-
-    // Writes past a file-size limit fail (EFBIG) instead of raising a signal.
+    ASSERT_TRUE(Open(ResFileMgr::kWrite));
+    ASSERT_EQ(Store(m_archive, "small", m_text), 0);
+    // Past a file-size limit writes fail (EFBIG) once the signal is ignored.
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit tight = old;
-    tight.rlim_cur = m_dir.ReadFile("test.rsc").size() + 100;
+    tight.rlim_cur = File().size() + 100;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const int result = Store(archive, "big", Noise(64 * 1024, 2));
+    const int result = Store(m_archive, "big", Noise(64 * 1024, 2));
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(result, ResFileMgr::kResFailed);
 
-    ASSERT_EQ(Store(archive, "after", m_noise), ResFileMgr::kResOk);
-    ASSERT_TRUE(archive.WriteDirectory());
-    ASSERT_TRUE(archive.Open(ArchivePath().c_str(), ResFileMgr::kRead));
-    EXPECT_EQ(Load(archive, "big"), "<result 3>");
-    EXPECT_EQ(Load(archive, "small"), m_text);
-    EXPECT_EQ(Load(archive, "after"), m_noise);
+    ASSERT_EQ(Store(m_archive, "after", m_noise), 0);
+    ASSERT_TRUE(m_archive.WriteDirectory());
+    ASSERT_TRUE(Open(ResFileMgr::kRead));
+    EXPECT_EQ(Load(m_archive, "big"), "<3>");
+    EXPECT_EQ(Load(m_archive, "small"), m_text);
+    EXPECT_EQ(Load(m_archive, "after"), m_noise);
 }
 
 TEST_F(ResFileMgrTest, DamagedArchivesFailCleanly) {
-    const std::vector<std::pair<const char*, std::string>> entries = {
-        {"text/intro.txt", m_text}, {"art/noise.tga", m_noise}, {"x", "y"}};
-    WriteArchive(entries);
-    const std::string good = m_dir.ReadFile("test.rsc");
-    // Damage is caught (zlib's check sum, the recorded sizes) or missed only where unused.
+    WriteArchive(m_entries);
+    const std::string good = File();
+    // Damage is caught (zlib's check sum, the recorded sizes) or lies where nothing reads.
     const auto loadsOrFails = [&](const std::string& bytes) {
         m_dir.WriteFile("bad.rsc", bytes);
-        ResFileMgr archive;
-        if (!archive.Open(m_dir.Path("bad.rsc").c_str(), ResFileMgr::kRead))
+        if (!Open(ResFileMgr::kRead, "bad.rsc"))
             return;
-        for (const auto& [name, content] : entries) {
-            const std::string loaded = Load(archive, name);
-            EXPECT_TRUE(loaded == "<result 3>" || loaded == content) << name;
+        for (const auto& [name, content] : m_entries) {
+            const std::string loaded = Load(m_archive, name);
+            EXPECT_TRUE(loaded == "<3>" || loaded == content) << name;
         }
     };
     for (size_t size = 0; size < good.size(); size += 7)
@@ -206,19 +180,16 @@ TEST_F(ResFileMgrTest, DamagedArchivesFailCleanly) {
         loadsOrFails(damaged);
         loadsOrFails(Noise(seed * 13, seed));
     }
-    // A forged count and a forged directory offset are refused outright.
+    // A forged directory offset, then a forged entry count.
     std::string forged = good;
     std::memset(&forged[forged.size() - 4], 0xFF, 4);
     m_dir.WriteFile("bad.rsc", forged);
-    ResFileMgr archive;
-    EXPECT_FALSE(archive.Open(m_dir.Path("bad.rsc").c_str(), ResFileMgr::kRead));
-    uint32_t directory = 0;
-    std::memcpy(&directory, good.data() + good.size() - 4, 4);
+    EXPECT_FALSE(Open(ResFileMgr::kRead, "bad.rsc"));
     forged = good;
-    std::memset(&forged[directory], 0xFF, 4);
+    std::memset(&forged[WordAt(good, good.size() - 4)], 0xFF, 4);
     m_dir.WriteFile("bad.rsc", forged);
-    EXPECT_FALSE(archive.Open(m_dir.Path("bad.rsc").c_str(), ResFileMgr::kRead));
-    EXPECT_FALSE(archive.Open(m_dir.Path("bad.rsc").c_str(), ResFileMgr::kWrite));
+    EXPECT_FALSE(Open(ResFileMgr::kRead, "bad.rsc"));
+    EXPECT_FALSE(Open(ResFileMgr::kWrite, "bad.rsc"));
 }
 
 } // namespace

@@ -23,12 +23,10 @@ std::string StoredFormOf(const TwoDimArray& table) {
 
 class TwoDimArrayTest : public ::testing::Test {
 protected:
-    // Compiles text as "2DArray/name.2da" of the uncompiled tree; false when it fails.
-    bool Compile(const std::string& text, const char* name = "Rules") {
-        const std::string path = "uncompiled/data/2DArray/" + std::string(name) + ".2da";
-        m_root.WriteFile(path, text);
+    bool Compile(const std::string& text) {
+        m_root.WriteFile("uncompiled/data/2DArray/Rules.2da", text);
         m_root.WriteFile("Data/2DArray/.keep", "");
-        return m_table.Compile(m_root.Path(path).c_str());
+        return m_table.Compile(m_root.Path("uncompiled/data/2DArray/Rules.2da").c_str());
     }
     std::string Cell(int row, int column) const {
         Stringc cell;
@@ -44,35 +42,27 @@ TEST_F(TwoDimArrayTest, CompiledTableLoadsFromTheLooseFileAndFromTheArchive) {
     EXPECT_EQ(m_table.GetColumns(), 4);
     EXPECT_EQ(m_table.GetRows(), 3);
     EXPECT_EQ(Cell(0, 0), "0");
-    EXPECT_EQ(Cell(0, 3), "Speed");
-    EXPECT_EQ(Cell(2, 0), "Orc");
-
     TwoDimArray loaded;
     ASSERT_TRUE(loaded.Load("rules.2da"));
     int value = 0;
     EXPECT_TRUE(loaded.GetInt("GOBLIN", "speed", value));
     EXPECT_EQ(value, 9);
 
-    const std::string packed = m_root.Path("general.rsc");
-    {
-        ResFileMgr writer;
-        ASSERT_TRUE(writer.Open(packed.c_str(), ResFileMgr::kWrite));
-        MemStream source(kStreamWriteBinary);
-        ASSERT_TRUE(m_table.Write(source));
-        ASSERT_EQ(writer.Store((m_root.Mode().Get2DArrayDir() + "/Rules.dat").c_str(), source), 0);
-        ASSERT_TRUE(writer.WriteDirectory());
-    }
     ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(packed.c_str(), ResFileMgr::kRead));
+    ASSERT_TRUE(archive.Open(m_root.Path("general.rsc").c_str(), ResFileMgr::kWrite));
+    MemStream source(kStreamWriteBinary);
+    ASSERT_TRUE(m_table.Write(source));
+    ASSERT_EQ(archive.Store((m_root.Mode().Get2DArrayDir() + "/Rules.dat").c_str(), source), 0);
+    ASSERT_TRUE(archive.WriteDirectory());
+    ASSERT_TRUE(archive.Open(m_root.Path("general.rsc").c_str(), ResFileMgr::kRead));
     g_generalRes = &archive;
     m_root.Mode().SetUseResourceFiles(true);
     m_root.WriteFile("Data/2DArray/Rules.dat", "the loose file is not read");
     ASSERT_TRUE(loaded.Load("Rules"));
     EXPECT_TRUE(loaded.GetInt("orc", "Strength", value));
     EXPECT_EQ(value, 300);
-    // No falling back to loose files while the archive is in use.
     m_root.WriteFile("Data/2DArray/Other.dat", StoredFormOf(m_table));
-    EXPECT_FALSE(loaded.Load("Other"));
+    EXPECT_FALSE(loaded.Load("Other")); // no falling back to loose files
 }
 
 TEST_F(TwoDimArrayTest, LookupsByNameAndIndex) {
@@ -81,25 +71,15 @@ TEST_F(TwoDimArrayTest, LookupsByNameAndIndex) {
     ASSERT_TRUE(m_table.GetCellByRow(0, "dexterity", cell));
     EXPECT_STREQ(cell.c_str(), "Dexterity");
     EXPECT_FALSE(m_table.GetCellByRow(3, "Speed", cell));
-    EXPECT_FALSE(m_table.GetCellByRow(-1, "Speed", cell));
     EXPECT_FALSE(m_table.GetCell("Goblin", "Wisdom", cell));
-    EXPECT_FALSE(m_table.GetCell("Troll", "Speed", cell));
-    EXPECT_FALSE(m_table.GetCell("Goblin", "Goblin", cell)); // row names are not columns
-
+    EXPECT_FALSE(m_table.GetCell("Goblin", "Goblin", cell)); // row names are no column
     uint8_t byte = 0;
-    int16_t signedShort = 0;
     uint16_t unsignedShort = 0;
     ASSERT_TRUE(m_table.GetByteByRow(2, "Strength", byte));
     EXPECT_EQ(byte, 300 % 256);
-    ASSERT_TRUE(m_table.GetShortByRow(2, "Speed", signedShort));
-    EXPECT_EQ(signedShort, -5);
     ASSERT_TRUE(m_table.GetUShortByRow(2, "Speed", unsignedShort));
     EXPECT_EQ(unsignedShort, 65531);
-    int value = 0;
-    EXPECT_TRUE(m_table.GetIntAt(1, 2, value));
-    EXPECT_EQ(value, 7);
-    EXPECT_FALSE(m_table.GetIntAt(1, 4, value));
-    EXPECT_FALSE(m_table.Allocate(0, 3));
+    EXPECT_EQ(Cell(1, 4), "<none>");
 }
 
 TEST_F(TwoDimArrayTest, TextRules) {
@@ -113,12 +93,9 @@ TEST_F(TwoDimArrayTest, TextRules) {
                         "r3 5 6"));
     EXPECT_EQ(m_table.GetRows(), 3);
     EXPECT_EQ(Cell(1, 1), "a/b");
-    EXPECT_EQ(Cell(1, 2), "2");
     EXPECT_EQ(Cell(2, 1), "\xFFz");
     EXPECT_EQ(Cell(2, 2), "4");
-}
 
-TEST_F(TwoDimArrayTest, RaggedOrEmptyTextTablesAreRefused) {
     ASSERT_TRUE(Compile(kRules));
     const std::string lf = StoredFormOf(m_table);
     std::string crlf;
@@ -127,12 +104,10 @@ TEST_F(TwoDimArrayTest, RaggedOrEmptyTextTablesAreRefused) {
     ASSERT_TRUE(Compile(crlf));
     EXPECT_EQ(StoredFormOf(m_table), lf);
 
-    EXPECT_FALSE(Compile("2DA V1.0 x\nA B\nr1 1\nr2 1 2\n"));
+    // Ragged lines and tables without rows are refused.
+    EXPECT_FALSE(Compile("2DA V1.0 x\nA B\nr1 1\nr2 1 2 3\n"));
     EXPECT_EQ(m_table.GetRows(), 0);
-    EXPECT_FALSE(Compile("2DA V1.0 x\nA B\nr1 1 2 3\n"));
-    EXPECT_FALSE(Compile("2DA V1.0 x\n"));
     EXPECT_FALSE(Compile("2DA V1.0 x\nA B"));
-    EXPECT_FALSE(m_table.Compile(m_root.Path("missing.2da").c_str()));
 }
 
 TEST_F(TwoDimArrayTest, ReadChecksTheStoredCountsAgainstTheBytes) {
@@ -141,19 +116,17 @@ TEST_F(TwoDimArrayTest, ReadChecksTheStoredCountsAgainstTheBytes) {
     TwoDimArray copy;
     ASSERT_TRUE(copy.Read(*testsupport::ReadableStream(stored)));
     EXPECT_EQ(StoredFormOf(copy), stored);
-
     for (size_t size = 0; size < stored.size(); ++size) {
         EXPECT_FALSE(copy.Read(*testsupport::ReadableStream(stored.substr(0, size))));
         EXPECT_EQ(copy.GetRows(), 0);
     }
-    // 65536 x 65536 cells wrap to 0 in 32 bits; 0 x 5 has no cells at all.
     const auto header = [](uint32_t columns, uint32_t rows) {
         return std::string(reinterpret_cast<const char*>(&columns), 4) +
                std::string(reinterpret_cast<const char*>(&rows), 4) + std::string(64, '\0');
     };
+    // 65536 x 65536 cells wrap to 0 in 32 bits.
     EXPECT_FALSE(copy.Read(*testsupport::ReadableStream(header(65536, 65536))));
     EXPECT_FALSE(copy.Read(*testsupport::ReadableStream(header(0, 5))));
-    EXPECT_FALSE(copy.Read(*testsupport::ReadableStream(header(0xFFFFFFFF, 0xFFFFFFFF))));
     EXPECT_TRUE(copy.Read(*testsupport::ReadableStream(header(4, 8))));
 }
 
