@@ -1,14 +1,19 @@
 #include "Library/screen.h"
 
-#include "Library/font.h"
 #include "Library/blit_state.h"
+#include "Library/file_stream.h"
+#include "Library/font.h"
+#include "Library/graphic.h"
 #include "Library/pixel_format.h"
 #include "platform/case_path.h"
+#include "platform/win_io.h"
 
+#include <SDL/SDL_image.h>
 #include <SDL/SDL_ttf.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 Screen* g_screen = nullptr;
 Rect g_clipRect;
@@ -290,4 +295,33 @@ void Screen::PrintfCentered(int x, int y, const char* format, ...) {
     va_start(args, format);
     DrawFormatted(x, y, true, format, args);
     va_end(args);
+}
+
+bool Screen::ConvertImageToTga(const char* path) {
+    struct stat info;
+    if (!path || _stat(path, &info) != 0)
+        return false;
+    std::string target = path;
+    std::replace(target.begin(), target.end(), '\\', '/');
+    const size_t slash = target.rfind('/');
+    const size_t dot = target.rfind('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash))
+        target.erase(dot);
+    target += ".tga";
+    if (_stat(target.c_str(), &info) == 0)
+        return true;
+
+    SDL_Surface* image = IMG_Load(platform::ResolvePath(path).c_str());
+    Graphic graphic;
+    if (!image || !graphic.FromSurface(image))
+        return false;
+    // Written beside the target and renamed, so a failed write leaves no broken ".tga".
+    const std::string partial = target + ".partial";
+    FileStream file(partial.c_str(), kStreamWriteBinary);
+    bool written = file.IsOpen() && graphic.WriteTga(file);
+    file.Close();
+    written = written && platform::RenameFile(partial.c_str(), target.c_str());
+    if (!written)
+        platform::RemoveFile(partial.c_str());
+    return written;
 }
