@@ -44,9 +44,9 @@ void DrawRows(const PixelSurface& surface, long x, long y, long w, long h, const
 }
 
 // Run-length rows; a mirrored image places each run at its mirrored column.
-template <bool Mirrored>
+template <bool Mirrored, class Span>
 void DrawRuns(const PixelSurface& surface, long x, long y, int w, int h, const uint16_t* data,
-              SpanFunc span) {
+              Span span) {
     const Area area = VisibleArea(surface, g_graphicClipRect);
     const long pitch = surface.width;
     if (x >= area.x1 && y >= area.y1 && x + w <= area.x2 && y + h <= area.y2) {
@@ -315,6 +315,9 @@ void Graphic::Draw(const PixelSurface& surface, int x, int y) const {
             DrawOutline(surface, x, y);
         else if (IsMirroring(g_spanFunc))
             DrawRuns<true>(surface, x, y, m_pos.w, m_pos.h, m_data.get(), g_spanFunc);
+        else if (g_spanFunc == CopySpan16) // the common case, inlined: runs are short
+            DrawRuns<false>(surface, x, y, m_pos.w, m_pos.h, m_data.get(),
+                            [](uint16_t* d, const uint16_t* s, int n) { std::copy_n(s, n, d); });
         else
             DrawRuns<false>(surface, x, y, m_pos.w, m_pos.h, m_data.get(), g_spanFunc);
         return;
