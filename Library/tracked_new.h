@@ -4,7 +4,7 @@
 // Plain macro names rather than a redefined `new`, so system and library headers
 // that use placement new are never touched.
 
-void SetAllocOwner(const char* path, unsigned line, const char* function);
+#include "Library/mem_tracker.h"
 
 #define NEW (SetAllocOwner(__FILE__, __LINE__, "??"), false) ? nullptr : new
 #define DELETE SetAllocOwner(__FILE__, __LINE__, "??"), delete

@@ -1,0 +1,133 @@
+#include "Library/vector.h"
+
+#include "Library/maths.h"
+#include "Library/random.h"
+#include "Library/stream.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+constexpr float kTiny = 1e-7f;
+
+int16_t ToInt16(float value) {
+    if (std::isnan(value))
+        return 0;
+    if (value <= INT16_MIN)
+        return INT16_MIN;
+    return value >= INT16_MAX ? INT16_MAX : static_cast<int16_t>(value);
+}
+
+} // namespace
+
+float Vector::operator[](int index) const {
+    switch (index) {
+    case 0:
+        return x;
+    case 1:
+        return y;
+    case 2:
+        return z;
+    default:
+        return 0.0f;
+    }
+}
+
+float Vector::Length() const {
+    return std::sqrt(LengthSquared());
+}
+
+void Vector::Normalize() {
+    const float length = Length();
+    if (length <= 0.0f) {
+        Zero();
+        return;
+    }
+    *this *= 1.0f / length;
+}
+
+float Vector::Heading() const {
+    return AngleOf(y, x + kTiny);
+}
+
+void Vector::ToSpherical(float& length, float& heading, float& elevation) const {
+    length = Length();
+    heading = Heading();
+    elevation = std::asin(z / (length + kTiny));
+}
+
+void Vector::SetSpherical(float length, float heading, float elevation) {
+    const float flat = length * std::cos(elevation);
+    Set(flat * std::cos(heading), flat * std::sin(heading), length * std::sin(elevation));
+}
+
+void Vector::Project(int16_t& outX, int16_t& outY, float d) const {
+    outX = ToInt16(x * d / (d - z));
+    outY = ToInt16(y * d / (d - z));
+}
+
+void Vector::Randomise(float maximum) {
+    x = RandomSignedFloat(kTiny, maximum);
+    y = RandomSignedFloat(kTiny, maximum);
+    z = RandomSignedFloat(kTiny, maximum);
+}
+
+void Vector::Floor() {
+    Set(std::floor(x), std::floor(y), std::floor(z));
+}
+void Vector::Ceil() {
+    Set(std::ceil(x), std::ceil(y), std::ceil(z));
+}
+
+bool Vector::Read(Stream& stream) {
+    return stream.ReadValue(x) && stream.ReadValue(y) && stream.ReadValue(z);
+}
+
+bool Vector::Write(Stream& stream) const {
+    return stream.WriteValue(x) && stream.WriteValue(y) && stream.WriteValue(z);
+}
+
+Vector VectorCross(const Vector& a, const Vector& b) {
+    return Vector(a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x);
+}
+
+Vector VectorNormalized(const Vector& v) {
+    Vector result = v;
+    result.Normalize();
+    return result;
+}
+
+Vector VectorTruncate(const Vector& v, float maximum) {
+    return v.Length() > maximum ? VectorNormalized(v) * maximum : v;
+}
+
+Vector VectorFloored(const Vector& v) {
+    Vector result = v;
+    result.Floor();
+    return result;
+}
+
+Vector VectorCeiled(const Vector& v) {
+    Vector result = v;
+    result.Ceil();
+    return result;
+}
+
+void BuildAxes(const Vector& heading, const Vector& up, Vector& outHeading, Vector& outUp,
+               Vector& outSide) {
+    outHeading = VectorNormalized(heading);
+    outSide = VectorNormalized(VectorCross(up, outHeading));
+    outUp = VectorCross(outHeading, outSide);
+}
+
+void PointToLocalSpace(const Vector& axisX, const Vector& axisY, const Vector& axisZ,
+                       const Vector& origin, const Vector& point, Vector& out) {
+    const Vector offset = point - origin;
+    out.Set(offset.Dot(axisX), offset.Dot(axisY), offset.Dot(axisZ));
+}
+
+void PointToWorldSpace(const Vector& axisX, const Vector& axisY, const Vector& axisZ,
+                       const Vector& origin, const Vector& local, Vector& out) {
+    out = axisX * local.x + axisY * local.y + axisZ * local.z + origin;
+}
