@@ -192,11 +192,11 @@ bool Graphic::ReadByType(Stream& stream, bool encode) {
         return Fail("no scratch buffer to decode into");
     m_flags = encode ? m_flags | kEncoded : m_flags & ~kEncodedMask;
     switch (GetFileType()) {
-    case kFileTypeBmp:
+    case kTypeBmp:
         return ReadBmp(stream);
-    case kFileTypeTga:
+    case kTypeTga:
         return ReadTga(stream);
-    case kFileTypeLle:
+    case kTypeLle:
         return ReadLle(stream);
     default:
         return Fail("is not a .bmp, .tga or .lle image");
