@@ -5,8 +5,8 @@
 #include "Library/rect.h"
 #include "Library/span.h"
 
-extern int g_blitMode;        // 0-12, see Graphic::SetBlitMode
-extern SpanFunc g_spanFunc;   // the span of the current mode
+extern int g_blitMode;         // 0-12, see Graphic::SetBlitMode
+extern SpanFunc g_spanFunc;    // the span of the current mode
 extern Rect g_graphicClipRect; // inside when x1 <= x < x2 and y1 <= y < y2
 
 // Puts the blit mode, its span and the image clip rectangle back when it ends.

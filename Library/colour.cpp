@@ -21,9 +21,9 @@ Colour Colour::Unpack16(uint16_t pixel) {
 
 void Colour::ByIndex(int index) {
     static const Colour kColours[] = {
-        {255, 255, 255}, {132, 0, 0},   {198, 198, 198}, {0, 255, 255},
-        {0, 132, 132},   {255, 0, 0},   {255, 0, 255},   {0, 0, 255},
-        {0, 255, 0},     {0, 0, 0},     {132, 132, 132}, {255, 255, 0},
+        {255, 255, 255}, {132, 0, 0}, {198, 198, 198}, {0, 255, 255},
+        {0, 132, 132},   {255, 0, 0}, {255, 0, 255},   {0, 0, 255},
+        {0, 255, 0},     {0, 0, 0},   {132, 132, 132}, {255, 255, 0},
     };
     *this = index >= 0 && index < static_cast<int>(sizeof kColours / sizeof kColours[0])
                 ? kColours[index]

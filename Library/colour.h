@@ -13,7 +13,7 @@ struct Colour {
     Colour() = default;
     Colour(uint8_t r, uint8_t g, uint8_t b) : blue(b), green(g), red(r) {}
 
-    uint16_t Pack16() const; // in g_pixelFormat; 0 for an unknown layout
+    uint16_t Pack16() const;                // in g_pixelFormat; 0 for an unknown layout
     static Colour Unpack16(uint16_t pixel); // from g_pixelFormat
     // Non-zero fields get their low bits filled with ones, so a full field is 255.
     template <int Format> static Colour Unpack(uint16_t pixel);

@@ -67,7 +67,9 @@ int Font::TextWidth(const char* text) const {
     return width;
 }
 
-int Font::LineSkip() const { return m_font ? TTF_FontLineSkip(m_font) : 0; }
+int Font::LineSkip() const {
+    return m_font ? TTF_FontLineSkip(m_font) : 0;
+}
 
 int Font::GlyphAdvance(char c) const {
     int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;

@@ -74,7 +74,9 @@ using RowRuns = std::vector<std::pair<int, int>>;
 
 } // namespace
 
-Graphic::Graphic() { Clear(); }
+Graphic::Graphic() {
+    Clear();
+}
 
 Graphic::~Graphic() = default;
 
@@ -273,7 +275,8 @@ void Graphic::SetBlitModeColour(int mode, const ColourOffset& offsets) {
     g_blitMode = mode;
     if (mode == 2) {
         SetColouriseOffsets(offsets);
-        g_spanFunc = g_pixelFormat == kPixelFormat565 ? ColouriseSpanKeyed565 : ColouriseSpanKeyed555;
+        g_spanFunc =
+            g_pixelFormat == kPixelFormat565 ? ColouriseSpanKeyed565 : ColouriseSpanKeyed555;
     }
 }
 

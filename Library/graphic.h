@@ -38,9 +38,9 @@ public:
     Graphic& operator=(const Graphic&) = delete;
 
     void Clear() override; // no data, unplaced; the encoded flag set, the keyed flag cleared
-    bool Create(int width, int height); // plain, uninitialised pixels
-    void ClearToKey();                  // all g_colourKey, and keyed
-    void Fill(uint16_t value);          // not keyed
+    bool Create(int width, int height);          // plain, uninitialised pixels
+    void ClearToKey();                           // all g_colourKey, and keyed
+    void Fill(uint16_t value);                   // not keyed
     void SetPixel(int x, int y, uint16_t value); // plain data only
     bool Encode(); // plain data into run-length rows; true when already encoded
 
@@ -68,7 +68,7 @@ public:
     bool LoadTgaRegion(const char* path, const Rect& rect);
     bool LoadTgaRegionFromStream(Stream& stream, const Rect& rect);
     bool WriteLle(Stream& stream) const;
-    bool WriteTga(Stream& stream) const; // plain data only, stored 5-5-5
+    bool WriteTga(Stream& stream) const;    // plain data only, stored 5-5-5
     bool FromSurface(SDL_Surface* surface); // takes the surface and frees it
 
     // The shared decoding buffer of the ".bmp" and ".tga" readers.

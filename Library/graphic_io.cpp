@@ -45,8 +45,8 @@ struct TgaHeader {
         bits = bytes[16];
         const long mapBytes = bytes[1] ? Field<uint16_t>(bytes, 5) * ((bytes[7] + 7L) / 8) : 0;
         dataOffset = kSize + bytes[0] + mapBytes;
-        *problem = bytes[2] != 2                ? "not an uncompressed true-colour image"
-                   : bits != 16 && bits != 24 ? "only 16 and 24 bits per pixel are read"
+        *problem = bytes[2] != 2               ? "not an uncompressed true-colour image"
+                   : bits != 16 && bits != 24  ? "only 16 and 24 bits per pixel are read"
                    : width == 0 || height == 0 ? "the image is empty"
                                                : nullptr;
         return *problem == nullptr;
@@ -67,7 +67,8 @@ struct BmpHeader {
 
     bool Read(Stream& stream, const char** problem) {
         uint8_t file[kFileSize], info[kInfoSize];
-        if (stream.Read(file, kFileSize) != kStreamOk || stream.Read(info, kInfoSize) != kStreamOk) {
+        if (stream.Read(file, kFileSize) != kStreamOk ||
+            stream.Read(info, kInfoSize) != kStreamOk) {
             *problem = "the headers are cut short";
             return false;
         }
@@ -78,7 +79,9 @@ struct BmpHeader {
         const uint32_t used = Field<uint32_t>(info, 32);
         width = w;
         height = h;
-        paletteCount = bits == 24 ? 0 : used ? static_cast<int>(std::min<uint32_t>(used, 257)) : 1 << bits;
+        paletteCount = bits == 24 ? 0
+                       : used     ? static_cast<int>(std::min<uint32_t>(used, 257))
+                                  : 1 << bits;
         *problem = file[0] != 'B' || file[1] != 'M' ? "not a bitmap"
                    : infoSize < kInfoSize           ? "the information header is too small"
                    : bits != 24 && bits != 8 && bits != 4
@@ -126,7 +129,9 @@ void DecodeTga16Row(uint16_t* row, int width, bool to565) {
 
 } // namespace
 
-bool Graphic::InitScratch() { return ScratchFits(800, 600); }
+bool Graphic::InitScratch() {
+    return ScratchFits(800, 600);
+}
 
 void Graphic::FreeScratch() {
     s_scratch.reset();
@@ -223,8 +228,9 @@ bool Graphic::ReadBmp(Stream& stream) {
             return Fail("the palette cannot be read");
         for (int i = 0; i < header.paletteCount; ++i) {
             const uint8_t* e = entries + 4 * i;
-            palette[i] = g_pixelFormat == kPixelFormat555 ? PackPixel<kPixelFormat555>(e[2], e[1], e[0])
-                                                          : PackPixel<kPixelFormat565>(e[2], e[1], e[0]);
+            palette[i] = g_pixelFormat == kPixelFormat555
+                             ? PackPixel<kPixelFormat555>(e[2], e[1], e[0])
+                             : PackPixel<kPixelFormat565>(e[2], e[1], e[0]);
         }
     }
     if (!ScratchFits(header.width, header.height))
@@ -236,7 +242,8 @@ bool Graphic::ReadBmp(Stream& stream) {
     for (int stored = 0; stored < header.height; ++stored) {
         if (stream.Read(row.get(), static_cast<int>(stride)) != kStreamOk)
             return Fail("the rows are cut short");
-        uint16_t* out = s_scratch.get() + static_cast<long>(header.height - 1 - stored) * header.width;
+        uint16_t* out =
+            s_scratch.get() + static_cast<long>(header.height - 1 - stored) * header.width;
         if (header.bits == 24)
             decodeBgr(row.get(), header.width, out);
         else
@@ -258,7 +265,8 @@ bool Graphic::ReadTga(Stream& stream) {
     std::unique_ptr<uint8_t[]> row(NEW uint8_t[rowBytes]);
     const BgrDecoder decodeBgr = ChooseBgrDecoder();
     for (int stored = 0; stored < header.height; ++stored) {
-        uint16_t* out = s_scratch.get() + static_cast<long>(header.height - 1 - stored) * header.width;
+        uint16_t* out =
+            s_scratch.get() + static_cast<long>(header.height - 1 - stored) * header.width;
         if (stream.Read(row.get(), rowBytes) != kStreamOk)
             return Fail("the pixels are cut short");
         if (header.bits == 24) {
@@ -388,7 +396,8 @@ bool Graphic::FromSurface(SDL_Surface* surface) {
     if (!surface)
         return false;
     SDL_Surface* model = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 16, 0x7C00, 0x03E0, 0x001F, 0);
-    SDL_Surface* converted = model ? SDL_ConvertSurface(surface, model->format, SDL_SWSURFACE) : nullptr;
+    SDL_Surface* converted =
+        model ? SDL_ConvertSurface(surface, model->format, SDL_SWSURFACE) : nullptr;
     if (model)
         SDL_FreeSurface(model);
     SDL_FreeSurface(surface);

@@ -7,8 +7,8 @@ uint16_t g_encodingKey = PackPixel<kPixelFormat565>(255, 0, 255);
 
 void SetColourKeys() {
     const bool is555 = g_pixelFormat == kPixelFormat555;
-    g_colourKey = is555 ? PackPixel<kPixelFormat555>(255, 0, 255)
-                        : PackPixel<kPixelFormat565>(255, 0, 255);
+    g_colourKey =
+        is555 ? PackPixel<kPixelFormat555>(255, 0, 255) : PackPixel<kPixelFormat565>(255, 0, 255);
     g_secondColourKey =
         is555 ? PackPixel<kPixelFormat555>(0, 255, 0) : PackPixel<kPixelFormat565>(0, 255, 0);
 }
@@ -34,8 +34,7 @@ uint16_t Convert555To565(uint16_t pixel) {
 }
 
 uint16_t Convert565To555(uint16_t pixel) {
-    return static_cast<uint16_t>((pixel & 0xF800) >> 1 | ((pixel >> 6) & 31) << 5 |
-                                 (pixel & 0x1F));
+    return static_cast<uint16_t>((pixel & 0xF800) >> 1 | ((pixel >> 6) & 31) << 5 | (pixel & 0x1F));
 }
 
 void ConvertPixels(uint16_t* pixels, long count, int from) {
@@ -45,4 +44,6 @@ void ConvertPixels(uint16_t* pixels, long count, int from) {
         pixels[i] = convert(pixels[i]);
 }
 
-bool AlwaysTrue() { return true; }
+bool AlwaysTrue() {
+    return true;
+}

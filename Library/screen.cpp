@@ -156,7 +156,9 @@ void Screen::SetClipRect(int x1, int y1, int x2, int y2) {
     }
 }
 
-void Screen::SetClipRectFrom(const Rect& rect) { SetClipRect(rect.x1, rect.y1, rect.x2, rect.y2); }
+void Screen::SetClipRectFrom(const Rect& rect) {
+    SetClipRect(rect.x1, rect.y1, rect.x2, rect.y2);
+}
 
 void Screen::StartFade(int direction, uint32_t now) {
     m_fadeDirection = direction;
@@ -181,7 +183,8 @@ void Screen::UpdateFade(uint32_t now) {
 
 uint32_t Screen::GetPixel(SDL_Surface* surface, int x, int y) {
     const int bytes = surface->format->BytesPerPixel;
-    const uint8_t* p = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch + x * bytes;
+    const uint8_t* p =
+        static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch + x * bytes;
     switch (bytes) {
     case 1:
         return *p;
@@ -247,7 +250,7 @@ int NearestPaletteEntry(const SDL_Color* palette, int count, int r, int g, int b
 
 bool Screen::OpenFonts() {
     static const SDL_Color kForegrounds[kFontCount] = {
-        {255, 255, 255, 0}, {0, 0, 0, 0},   {255, 0, 0, 0},   {0, 255, 0, 0},
+        {255, 255, 255, 0}, {0, 0, 0, 0},     {255, 0, 0, 0},   {0, 255, 0, 0},
         {0, 0, 255, 0},     {255, 255, 0, 0}, {255, 128, 0, 0},
     };
     for (int slot = 0; slot < kFontCount; ++slot) {
@@ -269,7 +272,9 @@ int Screen::TextWidth(const char* text) const {
     return m_currentFont ? m_currentFont->TextWidth(text) : 0;
 }
 
-int Screen::LineSkip() const { return m_currentFont ? m_currentFont->LineSkip() : 0; }
+int Screen::LineSkip() const {
+    return m_currentFont ? m_currentFont->LineSkip() : 0;
+}
 
 void Screen::DrawFormatted(int x, int y, bool centred, const char* format, va_list args) {
     // Longer texts are cut at the buffer's end.

@@ -62,7 +62,7 @@ public:
     // Shapes in the drawing colour, clipped to g_clipRect unless said otherwise.
     void SetDrawColour(uint16_t colour) { m_drawColour = colour; }
     uint16_t GetDrawColour() const { return m_drawColour; }
-    void Clear(); // whole surface, no clipping
+    void Clear();                                       // whole surface, no clipping
     void DrawLine(int x1, int y1, int x2, int y2);      // both end points drawn
     void DrawLineFixed(int x1, int y1, int x2, int y2); // fixed-point stepping
     void DrawRect(int x1, int y1, int x2, int y2);
@@ -72,7 +72,7 @@ public:
     // Mode 0 keeps 3/4 of the screen, 1 half, 2 a quarter; 3 is FillRect.
     void DrawBox(int boxMode, int x1, int y1, int x2, int y2);
     void FillRectStipple(int x1, int y1, int x2, int y2); // checkerboard from the corner
-    void ClipOutcode(int x, int y, bool out[4]) const;   // left, above, right, below
+    void ClipOutcode(int x, int y, bool out[4]) const;    // left, above, right, below
     // Clipped to the surface only.
     void HorizontalSpan(int y, int x1, int x2); // x1 to x2 - 1
     void VerticalSpan(int x, int y1, int y2);   // y1 to y2 inclusive

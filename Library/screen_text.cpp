@@ -81,13 +81,13 @@ int Screen::WrapTextByChar(const Stringc& text, int maxWidth, Stringc& lines) co
 }
 
 void Screen::DrawTextBox(int x, int y, const Stringc& text, int boxMode, int r, int g, int b) {
-    m_drawColour = Colour(static_cast<uint8_t>(r), static_cast<uint8_t>(g),
-                          static_cast<uint8_t>(b)).Pack16();
+    m_drawColour =
+        Colour(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b)).Pack16();
     DrawBox(boxMode, x - 3, y - 1, x + TextWidth(text.c_str()) + 2, y + FontHeight() - 1);
 }
 
 void Screen::DrawTextBoxAt(int x, int y, const Stringc& text, int r, int g, int b) {
-    m_drawColour = Colour(static_cast<uint8_t>(r), static_cast<uint8_t>(g),
-                          static_cast<uint8_t>(b)).Pack16();
+    m_drawColour =
+        Colour(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b)).Pack16();
     DrawRect(x - 3, y - 1, x + TextWidth(text.c_str()) + 2, y + FontHeight() - 1);
 }

@@ -20,8 +20,7 @@ Colour s_tintColour;
 
 // Masks that keep halves and quarters of a packed pixel from spilling into the next field.
 template <int Format> constexpr uint16_t kHalfMask = Format == kPixelFormat555 ? 0x7BDE : 0xF7DE;
-template <int Format>
-constexpr uint16_t kQuarterMask = Format == kPixelFormat555 ? 0x739C : 0xE79C;
+template <int Format> constexpr uint16_t kQuarterMask = Format == kPixelFormat555 ? 0x739C : 0xE79C;
 template <int Format> constexpr uint16_t kGreenMask = Format == kPixelFormat555 ? 0x03E0 : 0x07E0;
 // Fields spread over 32 bits with room above each for a 5-bit product.
 template <int Format>
@@ -45,8 +44,8 @@ template <int Format> void AlphaSpan(uint16_t* dst, const uint16_t* src, int cou
         const uint16_t s = src[i];
         const uint16_t d = dst[i];
         const uint32_t xd = Spread<Format>(d);
-        const uint32_t blended = ((((Spread<Format>(s) - xd) * level) >> 5) + xd) &
-                                 kSpreadMask<Format>;
+        const uint32_t blended =
+            ((((Spread<Format>(s) - xd) * level) >> 5) + xd) & kSpreadMask<Format>;
         const uint16_t result = static_cast<uint16_t>(blended >> 16 | blended);
         dst[i] = s == key ? d : result;
     }
@@ -104,8 +103,8 @@ template <int Format> void CopySpanBright(uint16_t* dst, const uint16_t* src, in
     const uint16_t key = g_colourKey;
     for (int i = 0; i < count; ++i) {
         const uint16_t s = src[i];
-        const bool bright = (s >> redShift & 31) >= 13 && (s >> 5 & greenMask) >= greenMin &&
-                            (s & 31) >= 13;
+        const bool bright =
+            (s >> redShift & 31) >= 13 && (s >> 5 & greenMask) >= greenMin && (s & 31) >= 13;
         dst[i] = bright && s != key ? s : dst[i];
     }
 }
@@ -300,12 +299,22 @@ void SetColouriseOffsets(const ColourOffset& offsets) {
     s_offsetBlue = offsets.blue;
 }
 
-void SetAlphaLevel(int level) { s_alphaLevel = static_cast<uint32_t>(level) >> 3 & 31; }
+void SetAlphaLevel(int level) {
+    s_alphaLevel = static_cast<uint32_t>(level) >> 3 & 31;
+}
 
-void SetRecolourColours(const Colour colours[7]) { std::copy_n(colours, 7, s_recolourColours); }
+void SetRecolourColours(const Colour colours[7]) {
+    std::copy_n(colours, 7, s_recolourColours);
+}
 
-void SetExcludedColour(uint16_t pixel) { s_excludedColour = pixel; }
+void SetExcludedColour(uint16_t pixel) {
+    s_excludedColour = pixel;
+}
 
-void SetOnlyColour(uint16_t pixel) { s_onlyColour = pixel; }
+void SetOnlyColour(uint16_t pixel) {
+    s_onlyColour = pixel;
+}
 
-void SetTintColour(const Colour& colour) { s_tintColour = colour; }
+void SetTintColour(const Colour& colour) {
+    s_tintColour = colour;
+}

@@ -21,9 +21,10 @@ void CopySpanKeyedReversed16(uint16_t* dst, const uint16_t* src, int count);
 void AlphaSpan555(uint16_t* dst, const uint16_t* src, int count); // keyed; d += (s - d) * a / 32
 void AlphaSpan565(uint16_t* dst, const uint16_t* src, int count);
 void RecolourSpan(uint16_t* dst, const uint16_t* src, int count); // keyed; by dominant channel
-void CopySpanExcept(uint16_t* dst, const uint16_t* src, int count); // keyed; not the excluded colour
-void CopySpanOnly(uint16_t* dst, const uint16_t* src, int count);   // keyed; only the only colour
-void TintSpan(uint16_t* dst, const uint16_t* src, int count);       // keyed; tint by lightness
+void CopySpanExcept(uint16_t* dst, const uint16_t* src,
+                    int count);                                   // keyed; not the excluded colour
+void CopySpanOnly(uint16_t* dst, const uint16_t* src, int count); // keyed; only the only colour
+void TintSpan(uint16_t* dst, const uint16_t* src, int count);     // keyed; tint by lightness
 
 void BlendSpanHalf555(uint16_t* dst, const uint16_t* src, int count); // s/2 + d/2
 void BlendSpanHalf565(uint16_t* dst, const uint16_t* src, int count);

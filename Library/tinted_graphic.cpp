@@ -19,7 +19,8 @@ void TintedGraphic::SetSource(const Graphic* graphic) {
     if (!graphic)
         return;
     m_source = graphic;
-    if (m_working->GetWidth() < graphic->GetWidth() || m_working->GetHeight() < graphic->GetHeight())
+    if (m_working->GetWidth() < graphic->GetWidth() ||
+        m_working->GetHeight() < graphic->GetHeight())
         m_working->Create(std::max(m_working->GetWidth(), graphic->GetWidth()),
                           std::max(m_working->GetHeight(), graphic->GetHeight()));
     m_colour = ColourOffset();
@@ -39,7 +40,9 @@ void TintedGraphic::SetColour(const ColourOffset& offsets) {
     DrawSourceIntoWorking();
 }
 
-void TintedGraphic::SetPosition(int x, int y) { m_working->SetPosition(x, y); }
+void TintedGraphic::SetPosition(int x, int y) {
+    m_working->SetPosition(x, y);
+}
 
 void TintedGraphic::Draw(const PixelSurface& surface, int x, int y) const {
     const BlitStateScope saved;

@@ -46,17 +46,19 @@ void Setup() {
     s_target.pixels = static_cast<uint16_t*>(s_screen->pixels);
     s_target.width = s_target.pitch = kScreenWidth;
     s_target.height = kScreenHeight;
-    for (const auto& [width, height] : {std::pair{64, 64}, std::pair{kScreenWidth, kScreenHeight}}) {
+    for (const auto& [width, height] :
+         {std::pair{64, 64}, std::pair{kScreenWidth, kScreenHeight}}) {
         Images& images = s_images[width];
-        images.sdlSprite = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 16, 0xF800, 0x07E0,
-                                                0x001F, 0);
+        images.sdlSprite =
+            SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 16, 0xF800, 0x07E0, 0x001F, 0);
         images.keyed.Create(width, height);
         images.keyed.ClearToKey();
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
                 const uint16_t p = SpritePixel(x, y, width, height);
                 images.keyed.SetPixel(x, y, p);
-                static_cast<uint16_t*>(images.sdlSprite->pixels)[y * images.sdlSprite->pitch / 2 + x] = p;
+                static_cast<uint16_t*>(
+                    images.sdlSprite->pixels)[y * images.sdlSprite->pitch / 2 + x] = p;
             }
         images.encoded.Create(width, height);
         std::copy_n(images.keyed.GetData(), width * height, images.encoded.GetSurface().pixels);
@@ -67,7 +69,9 @@ void Setup() {
 }
 
 // Places the sprite over the screen in a fixed walk so every blit is fully visible.
-int PlaceX(int i, int width) { return width >= kScreenWidth ? 0 : (i * 37) % (kScreenWidth - width); }
+int PlaceX(int i, int width) {
+    return width >= kScreenWidth ? 0 : (i * 37) % (kScreenWidth - width);
+}
 int PlaceY(int i, int height) {
     return height >= kScreenHeight ? 0 : (i * 53) % (kScreenHeight - height);
 }
@@ -92,7 +96,9 @@ void Ours(benchmark::State& state, const Graphic& image) {
         benchmark::ClobberMemory();
     }
 }
-void BM_OurKeyed(benchmark::State& state) { Ours(state, s_images[static_cast<int>(state.range(0))].keyed); }
+void BM_OurKeyed(benchmark::State& state) {
+    Ours(state, s_images[static_cast<int>(state.range(0))].keyed);
+}
 void BM_OurRunLength(benchmark::State& state) {
     Ours(state, s_images[static_cast<int>(state.range(0))].encoded);
 }

@@ -40,7 +40,8 @@ protected:
         ASSERT_FALSE(graphic.IsEncoded());
         ASSERT_EQ(graphic.GetDataLength(), width * height);
         EXPECT_TRUE(graphic.GetFlags() & Graphic::kLoaded);
-        EXPECT_EQ((graphic.GetFlags() & Graphic::kLayout565) != 0, g_pixelFormat == kPixelFormat565);
+        EXPECT_EQ((graphic.GetFlags() & Graphic::kLayout565) != 0,
+                  g_pixelFormat == kPixelFormat565);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 ASSERT_EQ(graphic.GetData()[y * width + x], expected(x, y)) << x << "," << y;
@@ -119,7 +120,8 @@ TEST_P(GraphicFiles, TgaWriteAndRegionReadRoundTrip) {
             source.SetPixel(x, y, Pattern(x, y));
     MemStream out(kStreamWriteBinary);
     ASSERT_TRUE(source.WriteTga(out));
-    const Bytes bytes(reinterpret_cast<const char*>(out.GetBuffer()), static_cast<size_t>(out.GetSize()));
+    const Bytes bytes(reinterpret_cast<const char*>(out.GetBuffer()),
+                      static_cast<size_t>(out.GetSize()));
     EXPECT_EQ(bytes[2], 2);
     EXPECT_EQ(bytes[16], 16);
     EXPECT_EQ(bytes[17], 1);
@@ -139,7 +141,8 @@ TEST_P(GraphicFiles, TgaWriteAndRegionReadRoundTrip) {
     int width = 0, height = 0;
     EXPECT_TRUE(Graphic::ReadImageSize(WriteFile("size.TGA", bytes).c_str(), width, height));
     EXPECT_EQ(width * 10 + height, 65);
-    EXPECT_TRUE(Graphic::ReadImageSize(WriteFile("s.bmp", MakeBmp(9, 2, 24, {}, 0)).c_str(), width, height));
+    EXPECT_TRUE(Graphic::ReadImageSize(WriteFile("s.bmp", MakeBmp(9, 2, 24, {}, 0)).c_str(), width,
+                                       height));
     EXPECT_EQ(width * 10 + height, 92);
     EXPECT_FALSE(Graphic::ReadImageSize(WriteFile("s.gif", bytes).c_str(), width, height));
 }
@@ -158,7 +161,8 @@ TEST_P(GraphicFiles, LleRoundTripsAndConvertsPlainAndEncodedData) {
         }
         MemStream out(kStreamWriteBinary);
         ASSERT_TRUE(original.WriteLle(out));
-        const Bytes bytes(reinterpret_cast<const char*>(out.GetBuffer()), static_cast<size_t>(out.GetSize()));
+        const Bytes bytes(reinterpret_cast<const char*>(out.GetBuffer()),
+                          static_cast<size_t>(out.GetSize()));
 
         Graphic same;
         ByteStream in(bytes);
@@ -179,7 +183,8 @@ TEST_P(GraphicFiles, LleRoundTripsAndConvertsPlainAndEncodedData) {
         ASSERT_TRUE(converted.ReadFromStream(in2, "x.lle", false)) << encode;
         ASSERT_EQ(converted.GetDataLength(), original.GetDataLength());
         EXPECT_EQ(converted.IsEncoded(), encode);
-        EXPECT_EQ((converted.GetFlags() & Graphic::kLayout565) != 0, g_pixelFormat == kPixelFormat565);
+        EXPECT_EQ((converted.GetFlags() & Graphic::kLayout565) != 0,
+                  g_pixelFormat == kPixelFormat565);
         for (int x = 0; x < 5; ++x) {
             EXPECT_TRUE(converted.IsOpaqueAt(x, x % 4));
             EXPECT_FALSE(converted.IsOpaqueAt(x, (x + 1) % 4));
@@ -203,7 +208,8 @@ TEST_P(GraphicFiles, TruncatedAndForgedImagesFailCleanly) {
     ASSERT_TRUE(sprite.WriteLle(plain));
     ASSERT_TRUE(sprite.Encode() && sprite.WriteLle(encoded));
     auto bytesOf = [](const MemStream& s) {
-        return Bytes(reinterpret_cast<const char*>(s.GetBuffer()), static_cast<size_t>(s.GetSize()));
+        return Bytes(reinterpret_cast<const char*>(s.GetBuffer()),
+                     static_cast<size_t>(s.GetSize()));
     };
     const std::vector<uint8_t> indices(12, 1);
     const std::vector<std::pair<const char*, Bytes>> files = {
@@ -232,20 +238,20 @@ TEST_P(GraphicFiles, TruncatedAndForgedImagesFailCleanly) {
         return graphic.ReadFromStream(stream, name, false);
     };
     const Bytes bmp8 = files[1].second;
-    EXPECT_FALSE(forged("a.bmp", bmp8, 46, uint32_t{300}));       // colours used past 256
-    EXPECT_FALSE(forged("a.bmp", bmp8, 46, uint32_t{200}));       // palette past the file
+    EXPECT_FALSE(forged("a.bmp", bmp8, 46, uint32_t{300}));        // colours used past 256
+    EXPECT_FALSE(forged("a.bmp", bmp8, 46, uint32_t{200}));        // palette past the file
     EXPECT_FALSE(forged("a.bmp", bmp8, 10, uint32_t{0xFFFFFFF0})); // data offset
     EXPECT_FALSE(forged("a.bmp", bmp8, 14, uint32_t{0x7FFFFFFF})); // header size
     EXPECT_FALSE(forged("a.bmp", bmp8, 14, uint32_t{12}));
-    EXPECT_FALSE(forged("a.bmp", bmp8, 22, int32_t{-3}));          // top-down rows
+    EXPECT_FALSE(forged("a.bmp", bmp8, 22, int32_t{-3})); // top-down rows
     EXPECT_FALSE(forged("a.bmp", bmp8, 18, int32_t{0x7FFFFFFF}));
-    EXPECT_FALSE(forged("a.bmp", bmp8, 28, uint16_t{16}));         // 16 bits are refused
-    EXPECT_FALSE(forged("a.bmp", bmp8, 30, uint32_t{1}));          // run-length compressed
-    EXPECT_TRUE(forged("a.bmp", bmp8, 10, uint32_t{54 + 8}));      // the offset is honoured
+    EXPECT_FALSE(forged("a.bmp", bmp8, 28, uint16_t{16}));    // 16 bits are refused
+    EXPECT_FALSE(forged("a.bmp", bmp8, 30, uint32_t{1}));     // run-length compressed
+    EXPECT_TRUE(forged("a.bmp", bmp8, 10, uint32_t{54 + 8})); // the offset is honoured
     const Bytes tga = files[3].second;
-    EXPECT_FALSE(forged("a.tga", tga, 0, uint8_t{200}));  // ID field past the file
+    EXPECT_FALSE(forged("a.tga", tga, 0, uint8_t{200})); // ID field past the file
     EXPECT_FALSE(forged("a.tga", tga, 12, uint16_t{65535}));
-    EXPECT_FALSE(forged("a.tga", tga, 2, uint8_t{10}));   // run-length compressed
+    EXPECT_FALSE(forged("a.tga", tga, 2, uint8_t{10})); // run-length compressed
     EXPECT_FALSE(forged("a.tga", tga, 16, uint8_t{8}));
     const Bytes lle = files[6].second;
     const size_t header = lle.size() - 2 * static_cast<size_t>(sprite.GetDataLength()) - 16;
@@ -253,7 +259,7 @@ TEST_P(GraphicFiles, TruncatedAndForgedImagesFailCleanly) {
     EXPECT_FALSE(forged("a.lle", lle, header + 4, uint32_t{3}));           // narrower than a run
     EXPECT_FALSE(forged("a.lle", lle, header + 8, uint32_t{70000}));
     EXPECT_FALSE(forged("a.lle", lle, header + 16 + 2 * 1 + 2, uint16_t{9})); // run past the row
-    EXPECT_FALSE(forged("a.lle", files[5].second, header + 4, uint32_t{7}));   // plain count
+    EXPECT_FALSE(forged("a.lle", files[5].second, header + 4, uint32_t{7}));  // plain count
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, GraphicFiles,

@@ -33,7 +33,8 @@ struct Canvas {
 };
 
 std::vector<uint16_t> Encoded(const std::vector<uint16_t>& row) {
-    std::vector<uint16_t> out(static_cast<size_t>(MaxEncodedLength(static_cast<int>(row.size()), 1)));
+    std::vector<uint16_t> out(
+        static_cast<size_t>(MaxEncodedLength(static_cast<int>(row.size()), 1)));
     out.resize(static_cast<size_t>(
         EncodeRows(row.data(), static_cast<int>(row.size()), 1, g_encodingKey, out.data())));
     return out;
@@ -114,12 +115,14 @@ TEST_P(GraphicDraw, RowsEncodeAsRawRunsOrNothing) {
 TEST_P(GraphicDraw, EncodedAndKeyedSpritesDrawTheSameInEveryMode) {
     Graphic keyed, encoded;
     MakeSprite(keyed, encoded, 23, 17);
-    const Colour recolours[7] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9},
-                                 {50, 60, 70}, {1, 2, 3}, {200, 100, 50}};
+    const Colour recolours[7] = {{255, 0, 0},  {0, 255, 0}, {0, 0, 255},   {9, 9, 9},
+                                 {50, 60, 70}, {1, 2, 3},   {200, 100, 50}};
     const std::vector<std::function<void()>> modes = {
         [] { Graphic::SetBlitMode(0); },
         [] { Graphic::SetBlitMode(1); },
-        [] { Graphic::SetBlitModeColour(2, ColourOffset{5, -7, 3}); },
+        [] {
+            Graphic::SetBlitModeColour(2, ColourOffset{5, -7, 3});
+        },
         [] { Graphic::SetBlitModeLevel(3, 150); },
         [&] { Graphic::SetBlitModeRecolour(4, recolours); },
         [&] { Graphic::SetBlitModeRgb(5, Colour::Unpack16(keyed.GetData()[23 + 4])); },
@@ -224,9 +227,9 @@ TEST_P(GraphicDraw, OutlineCirclesTheRunsInTheScreensColour) {
         for (int x = 0; x < 30; ++x)
             if (canvas.At(x, y))
                 drawn.push_back({x, y});
-    const std::vector<std::pair<int, int>> ring = {
-        {10, 9},  {11, 9},  {12, 9},  {9, 10},  {13, 10}, {9, 11},
-        {13, 11}, {9, 12},  {13, 12}, {10, 13}, {11, 13}, {12, 13}};
+    const std::vector<std::pair<int, int>> ring = {{10, 9},  {11, 9},  {12, 9},  {9, 10},
+                                                   {13, 10}, {9, 11},  {13, 11}, {9, 12},
+                                                   {13, 12}, {10, 13}, {11, 13}, {12, 13}};
     EXPECT_EQ(drawn, ring);
     EXPECT_EQ(canvas.At(10, 9), 0xFFFF);
 }

@@ -17,7 +17,9 @@ template <class T> void Put(Bytes& bytes, size_t offset, T value) {
         bytes.resize(offset + sizeof value);
     std::memcpy(&bytes[offset], &value, sizeof value);
 }
-template <class T> void Append(Bytes& bytes, T value) { Put(bytes, bytes.size(), value); }
+template <class T> void Append(Bytes& bytes, T value) {
+    Put(bytes, bytes.size(), value);
+}
 
 // A test picture: every pixel its own colour, from its position.
 inline Colour PatternColour(int x, int y) {
@@ -106,7 +108,9 @@ public:
     int Write(const void*, int) override { return kStreamWriteOnRead; }
     long SeekSet(long offset) override { return SeekTo(offset); }
     long SeekCur(long offset) override { return SeekTo(static_cast<long>(m_position) + offset); }
-    long SeekEnd(long offset) override { return SeekTo(static_cast<long>(m_bytes.size()) + offset); }
+    long SeekEnd(long offset) override {
+        return SeekTo(static_cast<long>(m_bytes.size()) + offset);
+    }
     long Tell() const override { return static_cast<long>(m_position); }
     long Size() const override { return static_cast<long>(m_bytes.size()); }
 

@@ -154,8 +154,8 @@ TEST_F(ScreenTest, SpansAndPointerGlyphClampToTheSurfaceNotTheClip) {
     ClearTo(0);
     m_screen->SetClipRect(100, 100, 200, 200);
     m_screen->HorizontalSpan(0, 810, -20); // x 0..799
-    m_screen->VerticalSpan(799, 590, 700);  // y 590..599
-    m_screen->HorizontalSpan(600, 0, 10);   // below the surface
+    m_screen->VerticalSpan(799, 590, 700); // y 590..599
+    m_screen->HorizontalSpan(600, 0, 10);  // below the surface
     EXPECT_EQ(CountPixels(0xFFFF), 800 + 10);
     ClearTo(0);
     m_screen->DrawPointerGlyph(900, 900); // clamped to (799, 599): one column, one row

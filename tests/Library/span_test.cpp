@@ -19,7 +19,9 @@ namespace {
 struct Fields {
     int r, g, b;
 };
-int GreenMax(int format) { return format == kPixelFormat555 ? 31 : 63; }
+int GreenMax(int format) {
+    return format == kPixelFormat555 ? 31 : 63;
+}
 Fields Split(int format, uint16_t p) {
     return format == kPixelFormat555 ? Fields{p >> 10 & 31, p >> 5 & 31, p & 31}
                                      : Fields{p >> 11, p >> 5 & 63, p & 31};
@@ -37,9 +39,10 @@ std::vector<uint16_t> RandomRow(int format, int count) {
     std::vector<uint16_t> row(static_cast<size_t>(count));
     for (auto& p : row) {
         const int value = platform::Rand() << 1 ^ platform::Rand();
-        p = platform::Rand() % 8 == 0 ? g_colourKey
-                                      : static_cast<uint16_t>(format == kPixelFormat555 ? value & 0x7FFF
-                                                                                    : value & 0xFFFF);
+        p = platform::Rand() % 8 == 0
+                ? g_colourKey
+                : static_cast<uint16_t>(format == kPixelFormat555 ? value & 0x7FFF
+                                                                  : value & 0xFFFF);
     }
     return row;
 }
@@ -85,8 +88,8 @@ TEST_P(Span, BlendsMatchPerChannelHalvesAndQuarters) {
     const bool is555 = f == kPixelFormat555;
     ExpectSpanMatches(f, is555 ? BlendSpanHalf555 : BlendSpanHalf565, half, "half");
     ExpectSpanMatches(f, is555 ? BlendSpanQuarter555 : BlendSpanQuarter565, quarter, "quarter");
-    ExpectSpanMatches(f, is555 ? BlendSpanThreeQuarter555 : BlendSpanThreeQuarter565,
-                      threeQuarter, "three quarter");
+    ExpectSpanMatches(f, is555 ? BlendSpanThreeQuarter555 : BlendSpanThreeQuarter565, threeQuarter,
+                      "three quarter");
 
     // Box spans are the same blends with a colour in the source's place.
     const uint16_t colour = static_cast<uint16_t>(is555 ? 0x5A5A : 0xA5A5);
@@ -141,26 +144,28 @@ TEST_P(Span, ColouriseClampsEachField) {
                             std::clamp(p.b + offsets.blue, 0, 31)});
         };
         const bool is555 = f == kPixelFormat555;
-        ExpectSpanMatches(f, is555 ? ColouriseSpan555 : ColouriseSpan565,
-                          [&](uint16_t s, uint16_t) { return colourise(s); }, "colourise");
-        ExpectSpanMatches(f, is555 ? ColouriseSpanKeyed555 : ColouriseSpanKeyed565,
-                          [&](uint16_t s, uint16_t d) { return IsKey(s) ? d : colourise(s); },
-                          "colourise keyed");
+        ExpectSpanMatches(
+            f, is555 ? ColouriseSpan555 : ColouriseSpan565,
+            [&](uint16_t s, uint16_t) { return colourise(s); }, "colourise");
+        ExpectSpanMatches(
+            f, is555 ? ColouriseSpanKeyed555 : ColouriseSpanKeyed565,
+            [&](uint16_t s, uint16_t d) { return IsKey(s) ? d : colourise(s); }, "colourise keyed");
     }
 }
 
 TEST_P(Span, CopiesSkipTheKeyAndFilteredColours) {
     const int f = Format();
-    ExpectSpanMatches(f, CopySpanKeyed16, [&](uint16_t s, uint16_t d) { return IsKey(s) ? d : s; },
-                      "keyed");
+    ExpectSpanMatches(
+        f, CopySpanKeyed16, [&](uint16_t s, uint16_t d) { return IsKey(s) ? d : s; }, "keyed");
     const int greenMin = f == kPixelFormat555 ? 13 : 26;
-    ExpectSpanMatches(f, f == kPixelFormat555 ? CopySpanBright555 : CopySpanBright565,
-                      [&](uint16_t s, uint16_t d) {
-                          const Fields p = Split(f, s);
-                          const bool bright = p.r >= 13 && p.g >= greenMin && p.b >= 13;
-                          return bright && !IsKey(s) ? s : d;
-                      },
-                      "bright");
+    ExpectSpanMatches(
+        f, f == kPixelFormat555 ? CopySpanBright555 : CopySpanBright565,
+        [&](uint16_t s, uint16_t d) {
+            const Fields p = Split(f, s);
+            const bool bright = p.r >= 13 && p.g >= greenMin && p.b >= 13;
+            return bright && !IsKey(s) ? s : d;
+        },
+        "bright");
 
     // Few random pixels repeat, so filter on a value the rows are made to hold.
     std::vector<uint16_t> src = RandomRow(f, 64);
@@ -217,38 +222,39 @@ uint16_t ScaledReference(int format, const Colour& colour, const Colour& pixel) 
 
 TEST_P(Span, RecolourByDominantChannelAndTintByLightness) {
     const int f = Format();
-    const Colour colours[7] = {{200, 10, 10}, {10, 200, 10}, {10, 10, 200}, {90, 0, 90},
+    const Colour colours[7] = {{200, 10, 10}, {10, 200, 10}, {10, 10, 200},  {90, 0, 90},
                                {90, 90, 0},   {0, 90, 90},   {128, 128, 128}};
     SetRecolourColours(colours);
-    ExpectSpanMatches(f, RecolourSpan,
-                      [&](uint16_t s, uint16_t d) {
-                          if (IsKey(s))
-                              return d;
-                          const Colour p = Colour::Unpack16(s);
-                          const int max = std::max({p.red, p.green, p.blue});
-                          if (max == 0)
-                              return d;
-                          const bool r = p.red == max, g = p.green == max, b = p.blue == max;
-                          const int which = r && g && b   ? 6
-                                            : r && !g && !b ? 0
-                                            : g && !r && !b ? 1
-                                            : b && !r && !g ? 2
-                                            : r && b        ? 3
-                                            : r && g        ? 4
-                                                            : 5;
-                          return ScaledReference(f, colours[which], p);
-                      },
-                      "recolour");
+    ExpectSpanMatches(
+        f, RecolourSpan,
+        [&](uint16_t s, uint16_t d) {
+            if (IsKey(s))
+                return d;
+            const Colour p = Colour::Unpack16(s);
+            const int max = std::max({p.red, p.green, p.blue});
+            if (max == 0)
+                return d;
+            const bool r = p.red == max, g = p.green == max, b = p.blue == max;
+            const int which = r && g && b     ? 6
+                              : r && !g && !b ? 0
+                              : g && !r && !b ? 1
+                              : b && !r && !g ? 2
+                              : r && b        ? 3
+                              : r && g        ? 4
+                                              : 5;
+            return ScaledReference(f, colours[which], p);
+        },
+        "recolour");
     const Colour tint(255, 128, 64);
     SetTintColour(tint);
-    ExpectSpanMatches(f, TintSpan,
-                      [&](uint16_t s, uint16_t d) {
-                          return IsKey(s) ? d : ScaledReference(f, tint, Colour::Unpack16(s));
-                      },
-                      "tint");
+    ExpectSpanMatches(
+        f, TintSpan,
+        [&](uint16_t s, uint16_t d) {
+            return IsKey(s) ? d : ScaledReference(f, tint, Colour::Unpack16(s));
+        },
+        "tint");
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLayouts, Span,
-                         ::testing::Values(kPixelFormat555, kPixelFormat565));
+INSTANTIATE_TEST_SUITE_P(BothLayouts, Span, ::testing::Values(kPixelFormat555, kPixelFormat565));
 
 } // namespace
