@@ -435,21 +435,16 @@ bool Graphic::ReadImageSize(const char* path, int& width, int& height) {
         height = static_cast<int>(h);
         return true;
     }
-    if (_stricmp(dot, ".tga") == 0) {
-        TgaHeader header;
+    auto sizeFrom = [&](auto header) {
         if (!header.Read(stream, &problem))
             return false;
         width = header.width;
         height = header.height;
         return true;
-    }
-    if (_stricmp(dot, ".bmp") == 0) {
-        BmpHeader header;
-        if (!header.Read(stream, &problem))
-            return false;
-        width = header.width;
-        height = header.height;
-        return true;
-    }
+    };
+    if (_stricmp(dot, ".tga") == 0)
+        return sizeFrom(TgaHeader());
+    if (_stricmp(dot, ".bmp") == 0)
+        return sizeFrom(BmpHeader());
     return false;
 }

@@ -94,6 +94,8 @@ private:
     void Plot(int x, int y) { m_surface.pixels[y * m_surface.width + x] = m_drawColour; }
     void FillRow(int y, int x1, int x2); // x1..x2 - 1, already clipped
     void DrawStraightLine(int x1, int y1, int x2, int y2);
+    template <class Slanted> void DrawClippedLine(int x1, int y1, int x2, int y2, Slanted slanted);
+    void DrawFixedSteps(int x1, int y1, int x2, int y2);
     void DrawFormatted(int x, int y, bool centred, const char* format, va_list args);
 
     PixelSurface m_surface;

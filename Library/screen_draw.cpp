@@ -148,7 +148,8 @@ void Screen::DrawStraightLine(int x1, int y1, int x2, int y2) {
         Plot(x1, y);
 }
 
-void Screen::DrawLine(int x1, int y1, int x2, int y2) {
+template <class Slanted>
+void Screen::DrawClippedLine(int x1, int y1, int x2, int y2, Slanted slanted) {
     if (!m_surface.pixels)
         return;
     if (x1 == x2 || y1 == y2) {
@@ -158,22 +159,26 @@ void Screen::DrawLine(int x1, int y1, int x2, int y2) {
     const BresenhamLine line(x1, y1, x2, y2);
     int64_t first, last;
     if (line.Clip(g_clipRect, first, last))
+        slanted(line, first, last);
+}
+
+void Screen::DrawLine(int x1, int y1, int x2, int y2) {
+    DrawClippedLine(x1, y1, x2, y2, [this](const BresenhamLine& line, int64_t first, int64_t last) {
         line.Walk(first, last, [this](int x, int y) { Plot(x, y); });
+    });
 }
 
 void Screen::DrawLineFixed(int x1, int y1, int x2, int y2) {
-    if (!m_surface.pixels)
-        return;
-    if (x1 == x2 || y1 == y2) {
-        DrawStraightLine(x1, y1, x2, y2);
-        return;
-    }
-    const BresenhamLine line(x1, y1, x2, y2);
-    int64_t first, last;
-    if (!line.Clip(g_clipRect, first, last))
-        return;
-    line.Point(first, x1, y1);
-    line.Point(last, x2, y2);
+    DrawClippedLine(x1, y1, x2, y2, [this](const BresenhamLine& line, int64_t first, int64_t last) {
+        int x1, y1, x2, y2;
+        line.Point(first, x1, y1);
+        line.Point(last, x2, y2);
+        DrawFixedSteps(x1, y1, x2, y2);
+    });
+}
+
+// A 16.16 fixed-point walk between the first and last visible pixels of a line.
+void Screen::DrawFixedSteps(int x1, int y1, int x2, int y2) {
     const int dx = x2 - x1, dy = y2 - y1;
     const int steps = std::abs(dx) + std::abs(dy) - std::min(std::abs(dx), std::abs(dy)) / 2;
     if (steps == 0) {
