@@ -170,10 +170,10 @@ void Screen::DrawLine(int x1, int y1, int x2, int y2) {
 
 void Screen::DrawLineFixed(int x1, int y1, int x2, int y2) {
     DrawClippedLine(x1, y1, x2, y2, [this](const BresenhamLine& line, int64_t first, int64_t last) {
-        int x1, y1, x2, y2;
-        line.Point(first, x1, y1);
-        line.Point(last, x2, y2);
-        DrawFixedSteps(x1, y1, x2, y2);
+        int fromX, fromY, toX, toY;
+        line.Point(first, fromX, fromY);
+        line.Point(last, toX, toY);
+        DrawFixedSteps(fromX, fromY, toX, toY);
     });
 }
 
