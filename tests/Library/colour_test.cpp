@@ -1,6 +1,5 @@
 #include "Library/colour.h"
 #include "Library/pixel_format.h"
-#include "Library/rect.h"
 #include "layout_guard.h"
 
 #include <gtest/gtest.h>
@@ -58,28 +57,6 @@ TEST(Colour, LayoutConversionMatchesRepackingAndRoundTrips) {
     ConvertPixels(pixels, 2, kPixelFormat555);
     EXPECT_EQ(pixels[0], 0xF81F);
     EXPECT_EQ(pixels[1], 0xFFFF);
-}
-
-TEST(Colour, NumberedColours) {
-    Colour colour;
-    colour.ByIndex(1);
-    EXPECT_EQ(colour, Colour(132, 0, 0));
-    colour.ByIndex(10);
-    EXPECT_EQ(colour, Colour(132, 132, 132));
-    colour.ByIndex(9);
-    EXPECT_EQ(colour, Colour(0, 0, 0));
-    colour.ByIndex(11);
-    EXPECT_EQ(colour, Colour(255, 255, 0));
-    colour.ByIndex(12);
-    EXPECT_EQ(colour, Colour(0, 0, 0));
-}
-
-TEST(Rect, IntersectsWhenInsideOrOverlapping) {
-    const Rect outer{0, 0, 10, 10};
-    EXPECT_TRUE(Rect::Intersects(Rect{2, 2, 4, 4}, outer));
-    EXPECT_TRUE(Rect::Intersects(Rect{-5, -5, 0, 0}, outer)); // touching the corner
-    EXPECT_FALSE(Rect::Intersects(Rect{10, 0, 12, 4}, outer));
-    EXPECT_FALSE(Rect::Intersects(Rect{0, -5, 4, -1}, outer));
 }
 
 } // namespace
