@@ -1,5 +1,8 @@
 #include "Library/colour.h"
+#include "Library/colour_offset.h"
+#include "Library/mem_stream.h"
 #include "Library/pixel_format.h"
+#include "image_files.h"
 #include "layout_guard.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +60,22 @@ TEST(Colour, LayoutConversionMatchesRepackingAndRoundTrips) {
     ConvertPixels(pixels, 2, kPixelFormat555);
     EXPECT_EQ(pixels[0], 0xF81F);
     EXPECT_EQ(pixels[1], 0xFFFF);
+}
+
+TEST(Colour, StreamFormsAreRedGreenBlue) {
+    MemStream out(kStreamWriteBinary);
+    ASSERT_TRUE(Colour(1, 2, 3).Write(out));
+    ASSERT_TRUE((ColourOffset{-2, 300, 4}.Write(out)));
+    const Bytes bytes(reinterpret_cast<const char*>(out.GetBuffer()),
+                      static_cast<size_t>(out.GetSize()));
+    EXPECT_EQ(bytes, Bytes("\x01\x02\x03\xFE\xFF\x2C\x01\x04\x00", 9));
+    ByteStream in(bytes);
+    Colour colour;
+    ColourOffset offsets;
+    ASSERT_TRUE(colour.Read(in) && offsets.Read(in));
+    EXPECT_EQ(colour, Colour(1, 2, 3));
+    EXPECT_EQ(offsets, (ColourOffset{-2, 300, 4}));
+    EXPECT_FALSE(colour.Read(in));
 }
 
 } // namespace
