@@ -183,12 +183,9 @@ InterfaceObject* InterfaceObject::GetSelectedChild() const {
 }
 
 InterfaceObject* InterfaceObject::ChildAt(int x, int y) const {
-    InterfaceObject* found = nullptr;
-    ForEachChild([&](InterfaceObject& child) {
-        if (child.Has(kWidgetVisible) && child.Contains(x, y))
-            found = &child;
+    return FirstChild([x, y](const InterfaceObject& child) {
+        return child.Has(kWidgetVisible) && child.Contains(x, y);
     });
-    return found;
 }
 
 InterfaceObject* InterfaceObject::GetCapturedChild() const {
