@@ -1,5 +1,6 @@
 #include "Library/maths.h"
 
+#include "Library/my_poly.h"
 #include "Library/vector.h"
 
 #include <algorithm>
@@ -93,4 +94,18 @@ void ClosestPointOnSegment(const Vector& a, const Vector& b, const Vector& point
         return;
     }
     out = a + along * (projected / lengthSquared);
+}
+
+bool PointInPolygon(const MyPoly& polygon, const Vector& point) {
+    if (polygon.GetCount() < 3)
+        return false;
+    bool inside = false;
+    for (int vertex = 0; vertex < polygon.GetCount(); ++vertex) {
+        const Vector& a = polygon.GetVertex(vertex);
+        const Vector& b = polygon.GetVertex(polygon.Next(vertex));
+        if ((a.y > point.y) != (b.y > point.y) &&
+            point.x < (b.x - a.x) * (point.y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
+    }
+    return inside;
 }

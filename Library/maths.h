@@ -1,6 +1,7 @@
 #pragma once
 // Angles, distances and intersection tests of the engine; angles in radians.
 
+class MyPoly;
 class Vector;
 
 // atan(y / x) in the right half-plane, + pi in the left; near x = 0, pi/2 for y > 0
@@ -24,3 +25,6 @@ bool LinePlaneParameter(const Vector& p, const Vector& dir, const Vector& n, flo
 
 // The point of segment a-b nearest to point, measured in x and y.
 void ClosestPointOnSegment(const Vector& a, const Vector& b, const Vector& point, Vector& out);
+
+// Crossing-number test in x and y over the polygon's vertex ring; false below 3 vertices.
+bool PointInPolygon(const MyPoly& polygon, const Vector& point);

@@ -1,0 +1,82 @@
+#pragma once
+// Walks the tile cells under a line with Bresenham's stepping, asking a cell test about
+// each one, both ends included. The walk always runs from the end with the smaller y, so
+// the stop cell is the first refused cell counted from that end.
+
+#include <cstdint>
+#include <utility>
+
+// CellTest: any callable (int x, int y) -> bool that accepts a cell.
+template <class CellTest> class LineTracer {
+public:
+    explicit LineTracer(CellTest test) : m_test(std::move(test)) {}
+
+    // True when the test accepted every cell; false at the first refused one, which
+    // becomes the stop cell.
+    bool Trace(int x1, int y1, int x2, int y2) {
+        if (y1 > y2) {
+            std::swap(x1, x2);
+            std::swap(y1, y2);
+        }
+        int64_t dx = int64_t{x2} - x1;
+        const int64_t dy = int64_t{y2} - y1;
+        int xStep = 1;
+        if (dx < 1) {
+            xStep = -1;
+            dx = -dx;
+        }
+        return dx > dy ? TraceXMajor(x1, y1, dx, dy, xStep) : TraceYMajor(x1, y1, dx, dy, xStep);
+    }
+
+    int GetStopX() const { return m_stopX; }
+    int GetStopY() const { return m_stopY; }
+
+private:
+    bool TraceXMajor(int x, int y, int64_t dx, int64_t dy, int xStep) {
+        if (!Visit(x, y))
+            return false;
+        int64_t error = 2 * dy - dx;
+        for (int64_t step = 0; step < dx; ++step) {
+            if (error >= 0) {
+                ++y;
+                error += 2 * (dy - dx);
+            } else {
+                error += 2 * dy;
+            }
+            x += xStep;
+            if (!Visit(x, y))
+                return false;
+        }
+        return true;
+    }
+
+    bool TraceYMajor(int x, int y, int64_t dx, int64_t dy, int xStep) {
+        if (!Visit(x, y))
+            return false;
+        int64_t error = 2 * dx - dy;
+        for (int64_t step = 0; step < dy; ++step) {
+            if (error >= 0) {
+                x += xStep;
+                error += 2 * (dx - dy);
+            } else {
+                error += 2 * dx;
+            }
+            ++y;
+            if (!Visit(x, y))
+                return false;
+        }
+        return true;
+    }
+
+    bool Visit(int x, int y) {
+        if (m_test(x, y))
+            return true;
+        m_stopX = x;
+        m_stopY = y;
+        return false;
+    }
+
+    CellTest m_test;
+    int m_stopX = 0; // written only when a cell is refused
+    int m_stopY = 0;
+};

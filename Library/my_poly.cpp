@@ -1,0 +1,91 @@
+#include "Library/my_poly.h"
+
+#include "Library/stream.h"
+#include "Library/tracked_new.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr long kStoredVertexBytes = 12;
+
+} // namespace
+
+void MyPoly::Allocate(int count) {
+    Free();
+    if (count < 1)
+        return;
+    m_count = count;
+    m_next.reset(NEW uint32_t[count]());
+    m_vertices.reset(NEW Vector[count]());
+    m_normals.reset(NEW Vector[count]());
+    m_distances.reset(NEW float[count]());
+    m_edges.reset(NEW PolyEdge[count]());
+    for (int vertex = 0; vertex < count; ++vertex)
+        m_next[vertex] = vertex + 1 < count ? vertex + 1 : 0;
+    for (int edge = 0; edge < count; ++edge)
+        m_edges[edge] = PolyEdge{&m_vertices[edge], &m_vertices[Next(edge)]};
+}
+
+void MyPoly::Free() {
+    m_count = 0;
+    m_next.reset();
+    m_vertices.reset();
+    m_normals.reset();
+    m_distances.reset();
+    m_edges.reset();
+}
+
+void MyPoly::ComputeEdges() {
+    for (int edge = 0; edge < m_count; ++edge) {
+        const Vector& a = *m_edges[edge].start;
+        const Vector& b = *m_edges[edge].end;
+        m_normals[edge].Set(b.y - a.y, -(b.x - a.x), 0.0f);
+        m_normals[edge].Normalize();
+        m_distances[edge] = m_normals[edge].Dot(a);
+    }
+}
+
+void MyPoly::Centroid(Vector& out) const {
+    if (m_count == 0)
+        return;
+    Vector sum;
+    for (int edge = 0; edge < m_count; ++edge) {
+        const Vector& a = *m_edges[edge].start;
+        const Vector& b = *m_edges[edge].end;
+        sum += a + (b - a) / 2.0f;
+    }
+    out = sum / static_cast<float>(m_count);
+}
+
+bool MyPoly::Read(Stream& stream) {
+    if (stream.CheckOpen() != kStreamOk)
+        return false;
+    Free();
+    uint32_t count = 0;
+    if (!stream.ReadValue(count))
+        return false;
+    if (count > stream.Remaining() / kStoredVertexBytes) {
+        std::fprintf(stderr, "MyPoly: %u vertices stored but only %ld bytes follow\n", count,
+                     stream.Remaining());
+        return false;
+    }
+    Allocate(static_cast<int>(count));
+    for (int vertex = 0; vertex < m_count; ++vertex) {
+        if (!m_vertices[vertex].Read(stream))
+            return false;
+    }
+    return true;
+}
+
+bool MyPoly::Write(Stream& stream) const {
+    if (stream.CheckOpen() != kStreamOk)
+        return false;
+    if (!stream.WriteValue(static_cast<uint32_t>(m_count)))
+        return false;
+    for (int vertex = 0; vertex < m_count; ++vertex) {
+        if (!m_vertices[vertex].Write(stream))
+            return false;
+    }
+    return true;
+}
