@@ -4,7 +4,9 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -61,8 +63,10 @@ int MemStream::Write(const void* buffer, int count) {
     if (count > INT_MAX - kGrowStep - m_position)
         return kStreamError;
     const int end = m_position + count;
+    // Growing by half the capacity as well keeps many small writes linear overall.
     if (end > m_capacity)
-        Grow(end + kGrowStep);
+        Grow(std::max(end + kGrowStep, static_cast<int>(std::min<int64_t>(
+                                           INT_MAX, int64_t{m_capacity} + m_capacity / 2))));
     if (count > 0)
         std::memcpy(m_buffer.get() + m_position, buffer, static_cast<size_t>(count));
     m_position = end;

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace {
 
 constexpr float kPi = 3.14159265358979f;
@@ -13,63 +11,40 @@ constexpr float kPi = 3.14159265358979f;
 TEST(Maths, AngleOfCoversEveryQuadrantAndTheAxis) {
     EXPECT_NEAR(AngleOf(1.0f, 0.0f), kPi / 2.0f, 1e-6f);
     EXPECT_NEAR(AngleOf(0.0f, 0.0f), -kPi / 2.0f, 1e-6f);
-    EXPECT_NEAR(AngleOf(-1.0f, 0.0f), -kPi / 2.0f, 1e-6f);
     EXPECT_NEAR(AngleOf(0.0f, -1.0f), kPi, 1e-6f);
-    EXPECT_NEAR(AngleOf(1.0f, 1.0f), kPi / 4.0f, 1e-6f);
     EXPECT_NEAR(AngleOf(-1.0f, -1.0f), 5.0f * kPi / 4.0f, 1e-6f);
     EXPECT_NEAR(AngleOf(-1.0f, 1.0f), -kPi / 4.0f, 1e-6f);
 }
 
-TEST(Maths, PointLineDistance) {
-    EXPECT_FLOAT_EQ(PointLineDistance(5.0f, 9.0f, 2.0f, 0.0f, 2.0f, 1.0f), 3.0f);
-    EXPECT_FLOAT_EQ(PointLineDistance(5.0f, 9.0f, 0.0f, 1.0f, 3.0f, 1.0f), 8.0f);
-    EXPECT_NEAR(PointLineDistance(0.0f, 2.0f, 0.0f, 0.0f, 1.0f, 1.0f), std::sqrt(2.0f), 1e-6f);
-}
-
-TEST(Maths, RaySphereIntersection) {
-    const Vector centre(10.0f, 0.0f, 0.0f);
+TEST(Maths, RaySphereIntersectionTakesTheFirstHitAhead) {
+    const Vector centre(10.0f, 0.0f, 0.0f), along(1.0f, 0.0f, 0.0f);
     float t = 99.0f;
-    EXPECT_TRUE(RaySphereIntersection(Vector(), Vector(2.0f, 0.0f, 0.0f), centre, 2.0f, t));
-    EXPECT_FLOAT_EQ(t, 4.0f); // the near side, in units of the direction
-    EXPECT_TRUE(
-        RaySphereIntersection(Vector(9.0f, 0.0f, 0.0f), Vector(1.0f, 0.0f, 0.0f), centre, 2.0f, t));
+    EXPECT_TRUE(RaySphereIntersection(Vector(), along * 2.0f, centre, 2.0f, t));
+    EXPECT_FLOAT_EQ(t, 4.0f);
+    EXPECT_TRUE(RaySphereIntersection(Vector(9.0f, 0.0f, 0.0f), along, centre, 2.0f, t));
     EXPECT_FLOAT_EQ(t, 3.0f); // from inside: the far side
-
-    t = 99.0f;
-    EXPECT_FALSE(RaySphereIntersection(Vector(), Vector(-1.0f, 0.0f, 0.0f), centre, 2.0f, t));
-    EXPECT_EQ(t, 99.0f); // behind the ray
+    EXPECT_FALSE(RaySphereIntersection(Vector(), -along, centre, 2.0f, t));
+    EXPECT_FLOAT_EQ(t, 3.0f); // behind the ray: unchanged
     EXPECT_FALSE(RaySphereIntersection(Vector(), Vector(0.0f, 1.0f, 0.0f), centre, 2.0f, t));
     EXPECT_EQ(t, -1.0f);
-    t = 99.0f;
-    EXPECT_FALSE(RaySphereIntersection(Vector(), Vector(), centre, 2.0f, t));
-    EXPECT_EQ(t, 99.0f);
 }
 
-TEST(Maths, SegmentIntersectionIncludesEnds) {
+TEST(Maths, SegmentAndPlaneTests) {
     const Vector a(0.0f, 0.0f, 0.0f), b(4.0f, 4.0f, 0.0f);
     EXPECT_TRUE(SegmentIntersection(a, b, Vector(0.0f, 4.0f, 0.0f), Vector(4.0f, 0.0f, 0.0f)));
-    EXPECT_TRUE(SegmentIntersection(a, b, Vector(4.0f, 4.0f, 0.0f), Vector(6.0f, 0.0f, 0.0f)));
+    EXPECT_TRUE(SegmentIntersection(a, b, b, Vector(6.0f, 0.0f, 0.0f))); // touching ends
     EXPECT_FALSE(SegmentIntersection(a, b, Vector(1.0f, 0.0f, 0.0f), Vector(5.0f, 4.0f, 0.0f)));
     EXPECT_FALSE(SegmentIntersection(a, b, Vector(0.0f, 3.0f, 0.0f), Vector(1.0f, 2.5f, 0.0f)));
-    EXPECT_FALSE(SegmentIntersection(a, b, Vector(5.0f, 0.0f, 0.0f), Vector(9.0f, -4.0f, 0.0f)));
-}
 
-TEST(Maths, LinePlaneParameterAcceptsOnlyTheOpenUnitRange) {
     const Vector normal(1.0f, 0.0f, 0.0f);
     float t = 99.0f;
     EXPECT_TRUE(LinePlaneParameter(Vector(), Vector(4.0f, 1.0f, 0.0f), normal, 1.0f, t));
     EXPECT_FLOAT_EQ(t, 0.25f);
-    EXPECT_FALSE(
-        LinePlaneParameter(Vector(1.0f, 0.0f, 0.0f), Vector(4.0f, 0.0f, 0.0f), normal, 1.0f, t));
-    EXPECT_EQ(t, 0.0f);
-    EXPECT_FALSE(LinePlaneParameter(Vector(), Vector(0.5f, 0.0f, 0.0f), normal, 1.0f, t));
-    EXPECT_FLOAT_EQ(t, 2.0f);
-    t = 99.0f;
+    EXPECT_FALSE(LinePlaneParameter(normal, Vector(4.0f, 0.0f, 0.0f), normal, 1.0f, t)); // t = 0
     EXPECT_FALSE(LinePlaneParameter(Vector(), Vector(0.0f, 1.0f, 0.0f), normal, 1.0f, t));
-    EXPECT_EQ(t, 99.0f);
 }
 
-TEST(Maths, ClosestPointOnSegment) {
+TEST(Maths, ClosestPointOnSegmentStaysOnIt) {
     const Vector a(0.0f, 0.0f, 0.0f), b(4.0f, 0.0f, 0.0f);
     Vector out;
     ClosestPointOnSegment(a, b, Vector(-3.0f, 2.0f, 0.0f), out);
@@ -78,8 +53,7 @@ TEST(Maths, ClosestPointOnSegment) {
     EXPECT_EQ(out, b);
     ClosestPointOnSegment(a, b, Vector(1.0f, 5.0f, 0.0f), out);
     EXPECT_EQ(out, Vector(1.0f, 0.0f, 0.0f));
-    ClosestPointOnSegment(a, a, Vector(1.0f, 5.0f, 0.0f), out);
-    EXPECT_EQ(out, a);
+    EXPECT_FLOAT_EQ(PointLineDistance(1.0f, 5.0f, 0.0f, 0.0f, 4.0f, 2.0f), 4.0249224f);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "stream_support.h"
 
-#include "Library/file_stream.h"
+#include "test_stream_support.h"
 
 #include <gtest/gtest.h>
 
@@ -37,11 +37,9 @@ std::string BytesOf(const MemStream& stream) {
 }
 
 std::unique_ptr<MemStream> ReadableStream(const std::string& bytes) {
-    const ScratchDir dir;
-    dir.WriteFile("bytes", bytes);
-    FileStream file(dir.Path("bytes").c_str(), kStreamReadBinary);
+    TestStream source(Bytes(bytes.begin(), bytes.end()));
     auto stream = std::make_unique<MemStream>(kStreamReadBinary);
-    EXPECT_TRUE(stream->LoadAll(file));
+    EXPECT_TRUE(stream->LoadAll(source));
     return stream;
 }
 

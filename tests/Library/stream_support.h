@@ -27,7 +27,7 @@ private:
 
 std::string BytesOf(const MemStream& stream); // the valid data, whatever the position
 
-// A mode-1 memory stream holding the bytes, filled through a file as the game fills it.
+// A mode-1 memory stream holding the bytes.
 std::unique_ptr<MemStream> ReadableStream(const std::string& bytes);
 
 } // namespace testsupport
