@@ -17,6 +17,14 @@ bool RangesOverlap(float a1, float a2, float b1, float b2) {
 
 } // namespace
 
+int16_t ToInt16(float value) {
+    if (std::isnan(value))
+        return 0;
+    if (value <= INT16_MIN)
+        return INT16_MIN;
+    return value >= INT16_MAX ? INT16_MAX : static_cast<int16_t>(value);
+}
+
 float AngleOf(float y, float x) {
     if (x > kTiny)
         return std::atan(y / x);

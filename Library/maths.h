@@ -1,8 +1,13 @@
 #pragma once
 // Angles, distances and intersection tests of the engine; angles in radians.
 
+#include <cstdint>
+
 class MyPoly;
 class Vector;
+
+// Truncated toward zero and held within 16 bits; NaN gives 0.
+int16_t ToInt16(float value);
 
 // atan(y / x) in the right half-plane, + pi in the left; near x = 0, pi/2 for y > 0
 // and -pi/2 otherwise.

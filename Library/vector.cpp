@@ -5,19 +5,10 @@
 #include "Library/stream.h"
 
 #include <cmath>
-#include <cstdint>
 
 namespace {
 
 constexpr float kTiny = 1e-7f;
-
-int16_t ToInt16(float value) {
-    if (std::isnan(value))
-        return 0;
-    if (value <= INT16_MIN)
-        return INT16_MIN;
-    return value >= INT16_MAX ? INT16_MAX : static_cast<int16_t>(value);
-}
 
 } // namespace
 
@@ -63,8 +54,13 @@ void Vector::SetSpherical(float length, float heading, float elevation) {
 }
 
 void Vector::Project(int16_t& outX, int16_t& outY, float d) const {
-    outX = ToInt16(x * d / (d - z));
-    outY = ToInt16(y * d / (d - z));
+    const float divisor = d - z;
+    if (divisor == 0.0f) { // a point in the viewer's own plane has no projection
+        outX = outY = 0;
+        return;
+    }
+    outX = ToInt16(x * d / divisor);
+    outY = ToInt16(y * d / divisor);
 }
 
 void Vector::Randomise(float maximum) {
