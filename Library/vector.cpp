@@ -5,10 +5,18 @@
 #include "Library/stream.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
 constexpr float kTiny = 1e-7f;
+
+// A point level with the eye projects infinitely far out, toward the sign of the scaled value.
+int16_t ProjectCoordinate(float scaled, float divisor) {
+    if (divisor == 0.0f)
+        return scaled > 0.0f ? INT16_MAX : scaled < 0.0f ? INT16_MIN : 0;
+    return ToInt16(scaled / divisor);
+}
 
 } // namespace
 
@@ -54,13 +62,8 @@ void Vector::SetSpherical(float length, float heading, float elevation) {
 }
 
 void Vector::Project(int16_t& outX, int16_t& outY, float d) const {
-    const float divisor = d - z;
-    if (divisor == 0.0f) { // a point in the viewer's own plane has no projection
-        outX = outY = 0;
-        return;
-    }
-    outX = ToInt16(x * d / divisor);
-    outY = ToInt16(y * d / divisor);
+    outX = ProjectCoordinate(x * d, d - z);
+    outY = ProjectCoordinate(y * d, d - z);
 }
 
 void Vector::Randomise(float maximum) {
