@@ -19,7 +19,9 @@ public:
     const Vector& GetAngularVelocity() const { return m_angularVelocity; }
     float GetAngularSpeed() const { return m_angularSpeed; }
     void SetAngularVelocity(const Vector& velocity);
-    void AddAngularVelocity(const Vector& change) { SetAngularVelocity(m_angularVelocity + change); }
+    void AddAngularVelocity(const Vector& change) {
+        SetAngularVelocity(m_angularVelocity + change);
+    }
     float GetAngularDeceleration() const { return m_angularDeceleration; }
     void SetAngularDeceleration(float deceleration) { m_angularDeceleration = deceleration; }
 

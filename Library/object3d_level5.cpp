@@ -30,8 +30,8 @@ void MultiplyByRotation(Matrix3& m, int axis, float angle) {
     Matrix3 product;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column)
-            product[row][column] = m[row][0] * r[0][column] + m[row][1] * r[1][column] +
-                                   m[row][2] * r[2][column];
+            product[row][column] =
+                m[row][0] * r[0][column] + m[row][1] * r[1][column] + m[row][2] * r[2][column];
     }
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column)

@@ -14,10 +14,10 @@ public:
     ObjectDispatcher(const ObjectDispatcher&) = delete;
     ObjectDispatcher& operator=(const ObjectDispatcher&) = delete;
 
-    int Register(WorldObject* object); // the new id, or -1 when every id is taken
-    void Unregister(int id);           // an id outside 0-65534 is ignored
+    int Register(WorldObject* object);               // the new id, or -1 when every id is taken
+    void Unregister(int id);                         // an id outside 0-65534 is ignored
     int UnregisterObject(const WorldObject* object); // the id it held, or -1
-    WorldObject* GetObject(int id) const;             // null for a free or invalid id
+    WorldObject* GetObject(int id) const;            // null for a free or invalid id
     // HandleMessage (b, c, d, a) on the object under id; nothing for a free or invalid id.
     void Send(int id, int a, int b, int c, int d) const;
     void Clear(); // frees every id

@@ -32,8 +32,7 @@ Vert2d& Vert2d::operator=(const Vert2d& other) {
     return *this;
 }
 
-void Vert2d::Set(const Vertex2d* vertices, int vertexCount, const uint32_t* lines,
-                 int lineCount) {
+void Vert2d::Set(const Vertex2d* vertices, int vertexCount, const uint32_t* lines, int lineCount) {
     Clear();
     m_vertexCount = std::max(vertexCount, 0);
     m_lineCount = std::max(lineCount, 0);

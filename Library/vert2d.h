@@ -35,7 +35,7 @@ private:
     void Allocate(); // for the current counts; vertices and screen points zeroed
 
     std::unique_ptr<Vertex2d[]> m_vertices;
-    std::unique_ptr<uint32_t[]> m_lines;  // two vertex indices per line
+    std::unique_ptr<uint32_t[]> m_lines; // two vertex indices per line
     std::unique_ptr<int16_t[]> m_screen; // x, y per vertex
     int m_vertexCount = 0;
     int m_lineCount = 0;

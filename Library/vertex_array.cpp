@@ -98,11 +98,10 @@ void VertexArray::TransformMatrix(VertexArray& out, const float rows[3][3],
     out.Resize(m_count);
     for (int index = 0; index < m_count; ++index) {
         const Vector& v = m_vectors[index];
-        out.m_vectors[index] =
-            Vector(rows[0][0] * v.x + rows[0][1] * v.y + rows[0][2] * v.z,
-                   rows[1][0] * v.x + rows[1][1] * v.y + rows[1][2] * v.z,
-                   rows[2][0] * v.x + rows[2][1] * v.y + rows[2][2] * v.z) +
-            translation;
+        out.m_vectors[index] = Vector(rows[0][0] * v.x + rows[0][1] * v.y + rows[0][2] * v.z,
+                                      rows[1][0] * v.x + rows[1][1] * v.y + rows[1][2] * v.z,
+                                      rows[2][0] * v.x + rows[2][1] * v.y + rows[2][2] * v.z) +
+                               translation;
     }
 }
 

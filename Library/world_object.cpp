@@ -30,8 +30,7 @@ bool WorldObject::Read(Stream& stream) {
 
 bool WorldObject::Write(Stream& stream) const {
     return m_position.Write(stream) && m_vector2.Write(stream) && stream.WriteValue(m_kind) &&
-           stream.WriteValue(m_extra16) && stream.WriteValue(m_flags) &&
-           stream.WriteValue(m_extra);
+           stream.WriteValue(m_extra16) && stream.WriteValue(m_flags) && stream.WriteValue(m_extra);
 }
 
 void WorldObject::Copy(const WorldObject& other) {

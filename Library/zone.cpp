@@ -112,8 +112,7 @@ bool Zone::EdgesWithin(const Vector& point, float radius, EdgePool& pool) const 
     for (int edge = 0; edge < m_polygon.GetCount(); ++edge) {
         const PolyEdge& record = m_polygon.GetEdge(edge);
         Vector nearest;
-        if (NearestOnEdgeSquared(record, point, nearest) < radius * radius &&
-            !pool.IsUsed(&record))
+        if (NearestOnEdgeSquared(record, point, nearest) < radius * radius && !pool.IsUsed(&record))
             pool.Add(&record);
     }
     return HasEdges(pool);

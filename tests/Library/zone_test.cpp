@@ -80,13 +80,13 @@ TEST(Zone, FirstCrossingAndClearSegments) {
     EXPECT_FALSE(zone.SegmentClear(Vector(), Vector(1.0f, 1.0f, 0.0f)));
     Build(zone, 0.0f, 0.0f, 4.0f);
 
-    ASSERT_TRUE(zone.FirstCrossing(Vector(-2.0f, 2.0f, 0.0f), Vector(6.0f, 2.0f, 0.0f), edge,
-                                   distance));
+    ASSERT_TRUE(
+        zone.FirstCrossing(Vector(-2.0f, 2.0f, 0.0f), Vector(6.0f, 2.0f, 0.0f), edge, distance));
     EXPECT_FLOAT_EQ(distance, 0.25f);
     EXPECT_EQ(edge.GetStart(), Vector(0.0f, 4.0f, 0.0f)); // the left edge, met first
     // Through the corner (0, 0): both edges meet it at 0.5 and the first in ring order wins.
-    ASSERT_TRUE(zone.FirstCrossing(Vector(-1.0f, -1.0f, 0.0f), Vector(1.0f, 1.0f, 0.0f), edge,
-                                   distance));
+    ASSERT_TRUE(
+        zone.FirstCrossing(Vector(-1.0f, -1.0f, 0.0f), Vector(1.0f, 1.0f, 0.0f), edge, distance));
     EXPECT_FLOAT_EQ(distance, 0.5f);
     EXPECT_EQ(edge.GetEnd(), Vector(4.0f, 0.0f, 0.0f));
 
@@ -124,8 +124,9 @@ TEST(Zone, EdgesWithinAndTheNearestOfThem) {
 TEST(ZoneMgr, ReadDropsInvalidZonesAndBoundsItsCounts) {
     ZoneMgr mgr;
     EXPECT_TRUE(mgr.SegmentClear(Vector(), Vector(9.0f, 9.0f, 0.0f)));
-    const Bytes bytes = StoredZones(
-        {Square(10.0f, 0.0f, 4.0f), {Vector(), Vector(1.0f, 0.0f, 0.0f)}, Square(0.0f, 0.0f, 4.0f)});
+    const Bytes bytes = StoredZones({Square(10.0f, 0.0f, 4.0f),
+                                     {Vector(), Vector(1.0f, 0.0f, 0.0f)},
+                                     Square(0.0f, 0.0f, 4.0f)});
     TestStream in(bytes);
     ASSERT_TRUE(mgr.Read(in));
     EXPECT_EQ(StoredForm(mgr), StoredZones({Square(10.0f, 0.0f, 4.0f), Square(0.0f, 0.0f, 4.0f)}));
