@@ -33,35 +33,27 @@ public:
 
 private:
     bool TraceXMajor(int x, int y, int64_t dx, int64_t dy, int xStep) {
-        if (!Visit(x, y))
-            return false;
-        int64_t error = 2 * dy - dx;
-        for (int64_t step = 0; step < dx; ++step) {
-            if (error >= 0) {
-                ++y;
-                error += 2 * (dy - dx);
-            } else {
-                error += 2 * dy;
-            }
-            x += xStep;
-            if (!Visit(x, y))
-                return false;
-        }
-        return true;
+        return Walk(x, y, x, xStep, y, 1, dx, dy);
+    }
+    bool TraceYMajor(int x, int y, int64_t dx, int64_t dy, int xStep) {
+        return Walk(x, y, y, 1, x, xStep, dy, dx);
     }
 
-    bool TraceYMajor(int x, int y, int64_t dx, int64_t dy, int xStep) {
+    // Bresenham's walk: the major coordinate moves every step, the minor one when the
+    // error term allows. major and minor are x and y in either order.
+    bool Walk(int& x, int& y, int& major, int majorStep, int& minor, int minorStep,
+              int64_t majorDelta, int64_t minorDelta) {
         if (!Visit(x, y))
             return false;
-        int64_t error = 2 * dx - dy;
-        for (int64_t step = 0; step < dy; ++step) {
+        int64_t error = 2 * minorDelta - majorDelta;
+        for (int64_t step = 0; step < majorDelta; ++step) {
             if (error >= 0) {
-                x += xStep;
-                error += 2 * (dx - dy);
+                minor += minorStep;
+                error += 2 * (minorDelta - majorDelta);
             } else {
-                error += 2 * dx;
+                error += 2 * minorDelta;
             }
-            ++y;
+            major += majorStep;
             if (!Visit(x, y))
                 return false;
         }

@@ -1,15 +1,8 @@
 #include "Library/my_poly.h"
 
+#include "Library/stored_vectors.h"
 #include "Library/stream.h"
 #include "Library/tracked_new.h"
-
-#include <cstdio>
-
-namespace {
-
-constexpr long kStoredVertexBytes = 12;
-
-} // namespace
 
 void MyPoly::Allocate(int count) {
     Free();
@@ -63,29 +56,13 @@ bool MyPoly::Read(Stream& stream) {
         return false;
     Free();
     uint32_t count = 0;
-    if (!stream.ReadValue(count))
+    if (!ReadStoredCount(stream, kStoredVectorBytes, "MyPoly vertices", count))
         return false;
-    if (count > stream.Remaining() / kStoredVertexBytes) {
-        std::fprintf(stderr, "MyPoly: %u vertices stored but only %ld bytes follow\n", count,
-                     stream.Remaining());
-        return false;
-    }
     Allocate(static_cast<int>(count));
-    for (int vertex = 0; vertex < m_count; ++vertex) {
-        if (!m_vertices[vertex].Read(stream))
-            return false;
-    }
-    return true;
+    return ReadVectors(stream, m_vertices.get(), m_count);
 }
 
 bool MyPoly::Write(Stream& stream) const {
-    if (stream.CheckOpen() != kStreamOk)
-        return false;
-    if (!stream.WriteValue(static_cast<uint32_t>(m_count)))
-        return false;
-    for (int vertex = 0; vertex < m_count; ++vertex) {
-        if (!m_vertices[vertex].Write(stream))
-            return false;
-    }
-    return true;
+    return stream.CheckOpen() == kStreamOk &&
+           WriteCountedVectors(stream, m_vertices.get(), m_count);
 }

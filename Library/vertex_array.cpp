@@ -1,17 +1,10 @@
 #include "Library/vertex_array.h"
 
 #include "Library/maths.h"
-#include "Library/stream.h"
+#include "Library/stored_vectors.h"
 #include "Library/tracked_new.h"
 
 #include <algorithm>
-#include <cstdio>
-
-namespace {
-
-constexpr long kStoredVectorBytes = 12;
-
-} // namespace
 
 VertexArray::VertexArray(const float* xs, const float* ys, const float* zs, int count) {
     Alloc(count);
@@ -68,29 +61,14 @@ Vector VertexArray::At(int index) const {
 bool VertexArray::Read(Stream& stream) {
     Clear();
     uint32_t count = 0;
-    if (!stream.ReadValue(count))
+    if (!ReadStoredCount(stream, kStoredVectorBytes, "VertexArray vectors", count))
         return false;
-    if (count > stream.Remaining() / kStoredVectorBytes) {
-        std::fprintf(stderr, "VertexArray: %u vectors stored but only %ld bytes follow\n", count,
-                     stream.Remaining());
-        return false;
-    }
     Alloc(static_cast<int>(count));
-    for (int index = 0; index < m_count; ++index) {
-        if (!m_vectors[index].Read(stream))
-            return false;
-    }
-    return true;
+    return ReadVectors(stream, m_vectors.get(), m_count);
 }
 
 bool VertexArray::Write(Stream& stream) const {
-    if (!stream.WriteValue(static_cast<uint32_t>(m_count)))
-        return false;
-    for (int index = 0; index < m_count; ++index) {
-        if (!m_vectors[index].Write(stream))
-            return false;
-    }
-    return true;
+    return WriteCountedVectors(stream, m_vectors.get(), m_count);
 }
 
 void VertexArray::TransformMatrix(VertexArray& out, const float rows[3][3],

@@ -1,9 +1,8 @@
 #include "Library/zone_mgr.h"
 
+#include "Library/stored_vectors.h"
 #include "Library/stream.h"
 #include "Library/tracked_new.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -43,13 +42,8 @@ bool ZoneMgr::Read(Stream& stream) {
         return false;
     Clear();
     uint32_t count = 0;
-    if (!stream.ReadValue(count))
+    if (!ReadStoredCount(stream, kStoredZoneMinBytes, "ZoneMgr zones", count))
         return false;
-    if (count > stream.Remaining() / kStoredZoneMinBytes) {
-        std::fprintf(stderr, "ZoneMgr: %u zones stored but only %ld bytes follow\n", count,
-                     stream.Remaining());
-        return false;
-    }
     for (uint32_t index = 0; index < count; ++index) {
         Zone* zone = NEW Zone();
         m_zones.Add(zone);

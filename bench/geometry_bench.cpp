@@ -15,23 +15,12 @@ std::vector<double> Headings() {
     return angles;
 }
 
-void BM_AngleToDir8(benchmark::State& state) {
+template <int (*kAngleToDir)(double)> void BM_AngleToDir(benchmark::State& state) {
     const std::vector<double> angles = Headings();
     for (auto _ : state) {
         int sum = 0;
         for (double angle : angles)
-            sum += AngleToDir8(angle);
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * angles.size());
-}
-
-void BM_AngleToDir16(benchmark::State& state) {
-    const std::vector<double> angles = Headings();
-    for (auto _ : state) {
-        int sum = 0;
-        for (double angle : angles)
-            sum += AngleToDir16(angle);
+            sum += kAngleToDir(angle);
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * angles.size());
@@ -51,8 +40,8 @@ void BM_LineTrace(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_AngleToDir8);
-BENCHMARK(BM_AngleToDir16);
+BENCHMARK_TEMPLATE(BM_AngleToDir, AngleToDir8);
+BENCHMARK_TEMPLATE(BM_AngleToDir, AngleToDir16);
 BENCHMARK(BM_LineTrace)->Arg(8)->Arg(20)->Arg(100);
 
 BENCHMARK_MAIN();
