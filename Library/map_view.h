@@ -5,6 +5,8 @@
 
 #include "Library/vector.h"
 
+class Screen;
+
 class MapView {
 public:
     virtual ~MapView() = default;
@@ -17,3 +19,5 @@ public:
 int RoundToPixel(float value);
 
 void WorldToPixel(const MapView& view, const Vector& world, int& x, int& y);
+// A screen line between two world points, in the screen's drawing colour.
+void DrawWorldLine(Screen& screen, const MapView& view, const Vector& from, const Vector& to);

@@ -1,5 +1,6 @@
 #include "Library/my_poly.h"
 
+#include "Library/map_view.h"
 #include "Library/stored_vectors.h"
 #include "Library/stream.h"
 #include "Library/tracked_new.h"
@@ -65,4 +66,9 @@ bool MyPoly::Read(Stream& stream) {
 bool MyPoly::Write(Stream& stream) const {
     return stream.CheckOpen() == kStreamOk &&
            WriteCountedVectors(stream, m_vertices.get(), m_count);
+}
+
+void MyPoly::Draw(Screen& screen, const MapView& view) const {
+    for (int edge = 0; edge < m_count; ++edge)
+        DrawWorldLine(screen, view, *m_edges[edge].start, *m_edges[edge].end);
 }

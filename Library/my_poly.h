@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+class MapView;
+class Screen;
 class Stream;
 
 // A closed polygon in world units: vertex i is followed by i + 1 and the last by vertex 0.
@@ -39,6 +41,8 @@ public:
     // the vertices after the failure zero.
     bool Read(Stream& stream);
     bool Write(Stream& stream) const;
+
+    void Draw(Screen& screen, const MapView& view) const; // the outline
 
 private:
     int m_count = 0;

@@ -1,6 +1,7 @@
 #include "Library/sector.h"
 
 #include "Library/circle_tests.h"
+#include "Library/map_view.h"
 #include "Library/maths.h"
 
 #include <cmath>
@@ -33,4 +34,14 @@ bool Sector::IntersectsCircle(const Vector& centre, float radius) const {
     float t = 0.0f;
     return Contains(centre) || RaySphereIntersection(m_origin, m_edgeA, centre, radius, t) ||
            RaySphereIntersection(m_origin, m_edgeB, centre, radius, t);
+}
+
+void Sector::DebugDraw(Screen& screen, const MapView& view) const {
+    if (m_radius == 0.0f)
+        return;
+    const Vector endA = m_origin + m_edgeA;
+    const Vector endB = m_origin + m_edgeB;
+    DrawWorldLine(screen, view, m_origin, endA);
+    DrawWorldLine(screen, view, m_origin, endB);
+    DrawWorldLine(screen, view, endA, endB);
 }

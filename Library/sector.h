@@ -2,6 +2,9 @@
 
 #include "Library/vector.h"
 
+class MapView;
+class Screen;
+
 // A circular sector in the map plane: the view and attack arcs of creatures. The edges are
 // offsets from the origin to the two ends of the arc.
 class Sector {
@@ -12,6 +15,8 @@ public:
 
     bool Contains(const Vector& point) const; // the edges and the arc count as inside
     bool IntersectsCircle(const Vector& centre, float radius) const;
+    // Both edges and the chord between their ends; nothing for a radius of 0.
+    void DebugDraw(Screen& screen, const MapView& view) const;
 
     const Vector& GetOrigin() const { return m_origin; }
     double GetDirection() const { return m_direction; }

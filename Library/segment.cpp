@@ -1,5 +1,7 @@
 #include "Library/segment.h"
 
+#include "Library/map_view.h"
+
 void Segment::Set(const Vector& start, const Vector& end) {
     m_start = start;
     m_end = end;
@@ -47,4 +49,11 @@ bool Segment::Read(Stream& stream) {
 
 bool Segment::Write(Stream& stream) const {
     return m_start.Write(stream) && m_end.Write(stream);
+}
+
+void Segment::DebugDraw(Screen& screen, const MapView& view) const {
+    constexpr float kNormalLength = 20.0f;
+    DrawWorldLine(screen, view, m_start, m_end);
+    const Vector middle = m_start + (m_end - m_start) / 2.0f;
+    DrawWorldLine(screen, view, middle, middle + m_normal * kNormalLength);
 }

@@ -2,6 +2,8 @@
 
 #include "Library/vector.h"
 
+class MapView;
+class Screen;
 class Stream;
 
 // A line segment in the map plane with its unit normal (end - start turned a quarter
@@ -26,6 +28,9 @@ public:
     // read leaves the segment as it was.
     bool Read(Stream& stream);
     bool Write(Stream& stream) const;
+
+    // The segment and, from its middle, its normal 20 units long.
+    void DebugDraw(Screen& screen, const MapView& view) const;
 
 private:
     bool Intersect(const Vector& start, const Vector& direction, float& t) const;

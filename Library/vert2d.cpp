@@ -1,6 +1,7 @@
 #include "Library/vert2d.h"
 
 #include "Library/maths.h"
+#include "Library/screen.h"
 #include "Library/tracked_new.h"
 
 #include <algorithm>
@@ -55,5 +56,17 @@ void Vert2d::Transform() {
         const Vertex2d& v = m_vertices[vertex];
         m_screen[2 * vertex] = ToInt16(std::sin(v.angle + m_rotation) * v.radius);
         m_screen[2 * vertex + 1] = ToInt16(std::cos(v.angle + m_rotation) * v.radius);
+    }
+}
+
+void Vert2d::Draw(Screen& screen, int x, int y) const {
+    screen.SetDrawColour(m_colour);
+    const auto count = static_cast<uint32_t>(m_vertexCount);
+    for (int line = 0; line < m_lineCount; ++line) {
+        const uint32_t a = m_lines[2 * line];
+        const uint32_t b = m_lines[2 * line + 1];
+        if (a >= count || b >= count)
+            continue;
+        screen.DrawLine(x + GetScreenX(a), y + GetScreenY(a), x + GetScreenX(b), y + GetScreenY(b));
     }
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+class Screen;
+
 // A 2D wireframe: vertices joined by lines, turned and scaled about its origin and drawn
 // at a screen position.
 class Vert2d {
@@ -30,6 +32,9 @@ public:
     void Transform();
     int16_t GetScreenX(int vertex) const { return m_screen[2 * vertex]; }
     int16_t GetScreenY(int vertex) const { return m_screen[2 * vertex + 1]; }
+    // The lines between the screen points, offset by (x, y), in the shape's colour, which
+    // becomes the screen's drawing colour. Lines naming a missing vertex are skipped.
+    void Draw(Screen& screen, int x, int y) const;
 
 private:
     void Allocate(); // for the current counts; vertices and screen points zeroed

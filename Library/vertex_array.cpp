@@ -1,5 +1,6 @@
 #include "Library/vertex_array.h"
 
+#include "Library/map_view.h"
 #include "Library/maths.h"
 #include "Library/stored_vectors.h"
 #include "Library/tracked_new.h"
@@ -99,4 +100,14 @@ void VertexArray::Project(int16_t* out, int centreX, int centreY) const {
         out[2 * index] = ToInt16(static_cast<float>(x + centreX));
         out[2 * index + 1] = ToInt16(static_cast<float>(y + centreY));
     }
+}
+
+void VertexArray::DrawClosed(Screen& screen, const MapView& view) const {
+    for (int index = 0; index < m_count; ++index)
+        DrawWorldLine(screen, view, m_vectors[index], m_vectors[Next(index)]);
+}
+
+void VertexArray::DrawFan(Screen& screen, const MapView& view) const {
+    for (int index = 0; index < m_count; ++index)
+        DrawWorldLine(screen, view, m_vectors[0], m_vectors[index]);
 }

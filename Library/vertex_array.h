@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+class MapView;
+class Screen;
 class Stream;
 
 // A counted array of points, with the transforms and projection of the 3D objects.
@@ -32,6 +34,9 @@ public:
     // u32 count, then each vector as three 4-byte floats.
     bool Read(Stream& stream);
     bool Write(Stream& stream) const;
+
+    void DrawClosed(Screen& screen, const MapView& view) const; // each vector to the next
+    void DrawFan(Screen& screen, const MapView& view) const;    // the first to every vector
 
     // out[i] = rows x v[i] + translation, rows being a 3 x 3 matrix.
     void TransformMatrix(VertexArray& out, const float rows[3][3], const Vector& translation) const;

@@ -5,6 +5,8 @@
 #include "Library/mem_mgr.h"
 #include "Library/my_poly.h"
 
+class MapView;
+class Screen;
 class Segment;
 
 // Edge records of polygons, not owned: the pool is a list of pointers.
@@ -30,6 +32,7 @@ public:
     // The polygon's stream form; the edges are recomputed after reading.
     bool Read(Stream& stream);
     bool Write(Stream& stream) const;
+    void Draw(Screen& screen, const MapView& view) const { m_polygon.Draw(screen, view); }
 
     // The boundary point nearest to point (the first edge wins a tie); false when empty.
     bool NearestBoundaryPoint(const Vector& point, Vector& out) const;

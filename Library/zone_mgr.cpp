@@ -88,3 +88,10 @@ bool ZoneMgr::EdgesWithin(const Vector& point, float radius, EdgePool& pool) con
 bool ZoneMgr::SegmentClear(const Vector& from, const Vector& to) const {
     return FindZone([&](const Zone& z) { return !z.SegmentClear(from, to); }) == nullptr;
 }
+
+void ZoneMgr::Draw(Screen& screen, const MapView& view) const {
+    FindZone([&](const Zone& z) {
+        z.Draw(screen, view);
+        return false; // every zone
+    });
+}

@@ -18,6 +18,7 @@ public:
     // dropped; a failed read keeps the zones read before it.
     bool Read(Stream& stream);
     bool Write(Stream& stream) const;
+    void Draw(Screen& screen, const MapView& view) const;
 
     // The crossing of the first zone, in slot order, that the segment crosses at all, even
     // when a later zone's crossing is nearer.
