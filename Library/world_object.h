@@ -43,7 +43,7 @@ public:
     void SetVector2(const Vector& vector2) { m_vector2 = vector2; }
     uint32_t GetFlags() const { return m_flags; }
     void SetFlags(uint32_t flags) { m_flags = flags; }
-    bool HasFlags(uint32_t flags) const { return (m_flags & flags) != 0; }
+    bool HasAnyFlag(uint32_t flags) const { return (m_flags & flags) != 0; }
     void AddFlags(uint32_t flags) { m_flags |= flags; }
     void RemoveFlags(uint32_t flags) { m_flags &= ~flags; }
     uint32_t GetExtra() const { return m_extra; }

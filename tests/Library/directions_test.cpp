@@ -1,7 +1,5 @@
 #include "Library/directions.h"
 
-#include "Library/vector.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -75,14 +73,6 @@ TEST(Directions, AngleToDirWrapsAndSurvivesOddAngles) {
     EXPECT_EQ(AngleToDir8(2.0 * kPi / kDegreesPerRadian * kDegreesPerRadian), 2);
     EXPECT_EQ(AngleToDir8(std::nan("")), 2);
     EXPECT_EQ(AngleToDir16(INFINITY), 4);
-}
-
-TEST(Directions, PointAtAngle) {
-    Vector out;
-    PointAtAngle(Vector(1.0f, 2.0f, 3.0f), 2.0f, kPi / 2.0, out);
-    EXPECT_NEAR(out.x, 1.0f, 1e-6f);
-    EXPECT_NEAR(out.y, 4.0f, 1e-6f);
-    EXPECT_FLOAT_EQ(out.z, 3.0f);
 }
 
 } // namespace

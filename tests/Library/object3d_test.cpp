@@ -33,18 +33,6 @@ TEST(Object3d, MovesAndDecelerates) {
     EXPECT_EQ(object.GetSpeed(), 0.0f);
 }
 
-TEST(Object3d, ForceAndTorqueActOnce) {
-    Object3dLevel3 object;
-    object.SetForce(Vector(1.0f, 0.0f, 0.0f));
-    object.SetTorque(Vector(0.0f, 0.0f, 0.5f));
-    object.Update();
-    object.Update();
-    EXPECT_EQ(object.GetPosition(), Vector(2.0f, 0.0f, 0.0f));
-    EXPECT_EQ(object.GetOrientation(), Vector(0.0f, 0.0f, 1.0f));
-    EXPECT_EQ(object.GetForce(), Vector());
-    EXPECT_EQ(object.GetAngularSpeed(), 0.5f);
-}
-
 TEST(Object3d, MeshGrowsOnDemandAndTransforms) {
     Object3dLevel5 object;
     EXPECT_EQ(object.GetWorldVertices().GetCount(), Object3dLevel5::kInitialVertices);

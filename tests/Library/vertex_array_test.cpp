@@ -23,9 +23,6 @@ TEST(VertexArray, BoundsCheckedAccess) {
     array.Resize(4);
     EXPECT_EQ(array.At(2), Vector(3.0f, 6.0f, 9.0f));
     EXPECT_EQ(array.At(3), Vector());
-    array.Resize(1);
-    EXPECT_EQ(array.GetCount(), 1);
-    EXPECT_EQ(array.At(0), Vector(1.0f, 4.0f, 7.0f));
 }
 
 TEST(VertexArray, StreamRoundTripAndBoundedCount) {

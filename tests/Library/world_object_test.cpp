@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -128,23 +129,6 @@ TEST(WorldObject, StoredAs36BytesWithMaskedFlags) {
     EXPECT_FALSE(partial.Read(cut));
     EXPECT_EQ(partial.GetFlags(), 0xFFFFFFFFu); // fields before the failure stay as read
     EXPECT_EQ(partial.GetExtra(), 9u);
-}
-
-TEST(WorldObject, CopyLeavesIdLinkAndKeyAlone) {
-    WorldObject a;
-    WorldObject b;
-    a.Reset();
-    b.Reset();
-    WorldObject* head = b.InsertInList(a.InsertInList(nullptr, 16), 16);
-    a.SetKind(7);
-    a.SetPosition(Vector(3.0f, 4.0f, 0.0f));
-    b.Copy(a);
-    EXPECT_EQ(b.GetKind(), 7);
-    EXPECT_EQ(b.GetPosition(), a.GetPosition());
-    EXPECT_NE(b.GetId(), a.GetId());
-    EXPECT_EQ(b.GetSortKey(), 0.0);
-    EXPECT_EQ(head->GetNext(), &b);
-    EXPECT_EQ(b.GetNext(), nullptr);
 }
 
 // Random insertions and removals keep the list in the order of a multimap on the key,
