@@ -1,0 +1,39 @@
+#include "Library/colour.h"
+
+#include "Library/pixel_format.h"
+#include "Library/stream.h"
+
+uint16_t Colour::Pack16() const {
+    switch (g_pixelFormat) {
+    case kPixelFormat555:
+        return PackPixel<kPixelFormat555>(red, green, blue);
+    case kPixelFormat565:
+        return PackPixel<kPixelFormat565>(red, green, blue);
+    default:
+        return 0;
+    }
+}
+
+Colour Colour::Unpack16(uint16_t pixel) {
+    return g_pixelFormat == kPixelFormat555 ? Unpack<kPixelFormat555>(pixel)
+                                            : Unpack<kPixelFormat565>(pixel);
+}
+
+void Colour::ByIndex(int index) {
+    static const Colour kColours[] = {
+        {255, 255, 255}, {132, 0, 0}, {198, 198, 198}, {0, 255, 255},
+        {0, 132, 132},   {255, 0, 0}, {255, 0, 255},   {0, 0, 255},
+        {0, 255, 0},     {0, 0, 0},   {132, 132, 132}, {255, 255, 0},
+    };
+    *this = index >= 0 && index < static_cast<int>(sizeof kColours / sizeof kColours[0])
+                ? kColours[index]
+                : Colour();
+}
+
+bool Colour::Read(Stream& stream) {
+    return stream.ReadValue(red) && stream.ReadValue(green) && stream.ReadValue(blue);
+}
+
+bool Colour::Write(Stream& stream) const {
+    return stream.WriteValue(red) && stream.WriteValue(green) && stream.WriteValue(blue);
+}

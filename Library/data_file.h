@@ -1,0 +1,18 @@
+#pragma once
+// The one road by which loaders fetch a data file: from a resource archive while the game
+// mode says resource files are in use, else from the loose file; never both.
+
+#include "Library/stringc.h"
+
+class GameMode;
+class MemStream;
+class ResFileMgr;
+
+// The path of a named file in one of g_gameMode's directories, any extension of name
+// replaced by extension ("fire.txt", ".dat" gives directory + "/fire.dat"). False, with a
+// message, when there is no game mode.
+bool MakeDataFilePath(Stringc (GameMode::*directory)() const, const char* name,
+                      const char* extension, Stringc& path);
+
+// The file's bytes into target, position 0; false, with a message, when it cannot be had.
+bool LoadDataFile(const char* path, ResFileMgr* archive, MemStream& target);

@@ -1,0 +1,88 @@
+#include "Library/font.h"
+
+#include "platform/case_path.h"
+#include "platform/win_io.h"
+
+#include <cstdio>
+
+Font::~Font() {
+    if (m_font)
+        TTF_CloseFont(m_font);
+}
+
+std::vector<std::string> Font::SearchDirectories() {
+    // The data root is the working directory the game starts in.
+    char root[500];
+    const std::string dataRoot = _getcwd(root, sizeof root) ? root : ".";
+    return {dataRoot + "/fonts/", "/usr/share/fonts/", "/usr/local/share/fonts/"};
+}
+
+bool Font::Open(int pointSize, const char* fileName, int renderMode) {
+    const std::vector<std::string> directories = SearchDirectories();
+    std::string path;
+    for (size_t i = 0; i < directories.size() && path.empty(); ++i) {
+        struct stat info;
+        const std::string candidate = platform::ResolvePath((directories[i] + fileName).c_str());
+        if (_stat(candidate.c_str(), &info) == 0) {
+            path = candidate;
+            m_fromSecondDirectory = i == 1;
+        }
+    }
+    if (path.empty()) {
+        std::fprintf(stderr, "Couldn't find font %s: %s\n", fileName, SDL_GetError());
+        return false;
+    }
+    m_renderMode = renderMode;
+    if (m_font)
+        TTF_CloseFont(m_font);
+    m_font = TTF_OpenFont(path.c_str(), pointSize);
+    if (!m_font) {
+        std::fprintf(stderr, "Couldn't load %d pt font from %s: %s\n", pointSize, fileName,
+                     SDL_GetError());
+        return false;
+    }
+    TTF_SetFontStyle(m_font, TTF_STYLE_NORMAL);
+    return true;
+}
+
+void Font::Render(SDL_Surface* target, int x, int y, const char* text) const {
+    if (!m_font || !target || !text || !*text)
+        return;
+    if (m_fromSecondDirectory)
+        y -= 2;
+    SDL_Surface* rendered = m_renderMode == 0
+                                ? TTF_RenderText_Shaded(m_font, text, m_foreground, m_background)
+                                : TTF_RenderText_Solid(m_font, text, m_foreground);
+    if (!rendered)
+        return;
+    SDL_Rect place{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    SDL_UpperBlit(rendered, nullptr, target, &place);
+    SDL_FreeSurface(rendered);
+}
+
+int Font::TextWidth(const char* text) const {
+    int width = 0, height = 0;
+    if (!m_font || !text || TTF_SizeText(m_font, text, &width, &height) != 0)
+        return 0;
+    return width;
+}
+
+int Font::LineSkip() const {
+    return m_font ? TTF_FontLineSkip(m_font) : 0;
+}
+
+int Font::GlyphAdvance(char c) const {
+    int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
+    if (!m_font || TTF_GlyphMetrics(m_font, static_cast<unsigned char>(c), &minx, &maxx, &miny,
+                                    &maxy, &advance) != 0)
+        return 0;
+    return advance;
+}
+
+int Font::GlyphInkWidth(char c) const {
+    int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
+    if (!m_font || TTF_GlyphMetrics(m_font, static_cast<unsigned char>(c), &minx, &maxx, &miny,
+                                    &maxy, &advance) != 0)
+        return 0;
+    return maxx - minx;
+}

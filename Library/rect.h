@@ -1,0 +1,17 @@
+#pragma once
+// A rectangle of four signed 16-bit corners; x2 and y2 are usually exclusive.
+
+#include <cstdint>
+
+struct Rect {
+    int16_t x1 = 0;
+    int16_t y1 = 0;
+    int16_t x2 = 0;
+    int16_t y2 = 0;
+
+    // a lies inside b, or the two overlap (touching edges count).
+    static bool Intersects(const Rect& a, const Rect& b) {
+        const bool inside = a.x1 >= b.x1 && a.y1 >= b.y1 && a.x2 <= b.x2 && a.y2 <= b.y2;
+        return inside || (a.x2 >= b.x1 && a.y2 >= b.y1 && a.x1 < b.x2 && a.y1 < b.y2);
+    }
+};

@@ -1,0 +1,293 @@
+#include "Library/graphic.h"
+
+#include "Library/mem_stream.h"
+#include "Library/pixel_format.h"
+#include "Library/rect.h"
+#include "image_files.h"
+#include "layout_guard.h"
+#include "screen_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+class GraphicFiles : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        m_layout = std::make_unique<LayoutGuard>(GetParam());
+        ASSERT_TRUE(Graphic::InitScratch());
+        char pattern[] = "/tmp/graphicXXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_root = pattern;
+    }
+    void TearDown() override {
+        Graphic::FreeScratch();
+        std::filesystem::remove_all(m_root);
+    }
+    std::string WriteFile(const std::string& name, const Bytes& bytes) {
+        const std::string path = m_root + "/" + name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    static void ExpectPixels(const Graphic& graphic, int width, int height,
+                             uint16_t (*expected)(int x, int y)) {
+        ASSERT_EQ(graphic.GetWidth(), width);
+        ASSERT_EQ(graphic.GetHeight(), height);
+        ASSERT_FALSE(graphic.IsEncoded());
+        ASSERT_EQ(graphic.GetDataLength(), width * height);
+        EXPECT_TRUE(graphic.GetFlags() & Graphic::kLoaded);
+        EXPECT_EQ((graphic.GetFlags() & Graphic::kLayout565) != 0,
+                  g_pixelFormat == kPixelFormat565);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                ASSERT_EQ(graphic.GetData()[y * width + x], expected(x, y)) << x << "," << y;
+    }
+    static uint16_t Pattern(int x, int y) { return PatternColour(x, y).Pack16(); }
+
+    std::unique_ptr<LayoutGuard> m_layout;
+    std::string m_root;
+};
+
+TEST_P(GraphicFiles, TrueColourImagesLoadFromFilesAndStreams) {
+    const Bytes bmp = MakeBmp(5, 3, 24, {}, 0); // 15-byte rows padded to 16
+    const Bytes tga = MakeTga(7, 4, 24, {});
+    Graphic graphic;
+    ASSERT_TRUE(graphic.LoadFile(WriteFile("Pic.BMP", bmp).c_str(), false));
+    ExpectPixels(graphic, 5, 3, Pattern);
+    ASSERT_TRUE(graphic.LoadFile(WriteFile("pic.tga", tga).c_str(), false));
+    ExpectPixels(graphic, 7, 4, Pattern);
+    ByteStream stream(tga);
+    ASSERT_TRUE(graphic.ReadFromStream(stream, "art/pic.tga", false));
+    ExpectPixels(graphic, 7, 4, Pattern);
+
+    ASSERT_TRUE(graphic.LoadFile((m_root + "/pic.bmp").c_str(), true));
+    EXPECT_TRUE(graphic.IsEncoded());
+    EXPECT_EQ(graphic.GetData()[0], 1); // a raw row: nothing is the key
+
+    EXPECT_FALSE(graphic.LoadFile(WriteFile("pic.png", bmp).c_str(), false));
+    EXPECT_FALSE(graphic.LoadFile((m_root + "/missing.bmp").c_str(), false));
+    Graphic::FreeScratch();
+    EXPECT_FALSE(graphic.LoadFile((m_root + "/pic.bmp").c_str(), false));
+}
+
+TEST_P(GraphicFiles, IndexedBitmapsUseTheirPalettes) {
+    const std::vector<Colour> three = {{10, 20, 30}, {255, 0, 255}, {0, 255, 0}};
+    std::vector<uint8_t> indices = {0, 1, 2, 200, 1, 0}; // 200 lies past the palette
+    Graphic graphic;
+    ByteStream bmp8(MakeBmp(3, 2, 8, three, 3, indices));
+    ASSERT_TRUE(graphic.ReadFromStream(bmp8, "a.bmp", false));
+    const uint16_t expected8[] = {three[0].Pack16(), three[1].Pack16(), three[2].Pack16(), 0,
+                                  three[1].Pack16(), three[0].Pack16()};
+    EXPECT_TRUE(std::equal(expected8, expected8 + 6, graphic.GetData()));
+
+    // Colours used 0 means a full palette: 16 entries at 4 bits.
+    std::vector<Colour> sixteen(16);
+    for (int i = 0; i < 16; ++i)
+        sixteen[i] = Colour(static_cast<uint8_t>(i * 16), 0, static_cast<uint8_t>(255 - i * 16));
+    indices = {15, 0, 7, 3, 9, 1, 2, 14, 8, 4};
+    ByteStream bmp4(MakeBmp(5, 2, 4, sixteen, 0, indices));
+    ASSERT_TRUE(graphic.ReadFromStream(bmp4, "a.bmp", false));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(graphic.GetData()[i], sixteen[indices[i]].Pack16()) << i;
+}
+
+TEST_P(GraphicFiles, SixteenBitTargasSkipTheirIdAndConvertToTheLayout) {
+    std::vector<uint16_t> pixels = {0x7C1F, 0x8001, 0x03E0, 0xFFFF, 0x1234, 0x0421};
+    const Bytes bytes = MakeTga(3, 2, 16, pixels, "an id field");
+    ByteStream tga(bytes);
+    Graphic graphic;
+    ASSERT_TRUE(graphic.ReadFromStream(tga, "a.tga", false));
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const uint16_t colour = pixels[i] & 0x7FFF; // the top bit is not colour
+        EXPECT_EQ(graphic.GetData()[i],
+                  g_pixelFormat == kPixelFormat565 ? Convert555To565(colour) : colour);
+    }
+    ByteStream again(bytes);
+    ASSERT_TRUE(graphic.ReadFromStream(again, "a.tga", true));
+    EXPECT_EQ(graphic.GetData()[0], 2); // key, then a run of two
+    EXPECT_EQ(graphic.GetData()[1], 1);
+}
+
+TEST_P(GraphicFiles, TgaWriteAndRegionReadRoundTrip) {
+    Graphic source;
+    ASSERT_TRUE(source.Create(6, 5));
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x)
+            source.SetPixel(x, y, Pattern(x, y));
+    MemStream out(kStreamWriteBinary);
+    ASSERT_TRUE(source.WriteTga(out));
+    const Bytes bytes(reinterpret_cast<const char*>(out.GetBuffer()),
+                      static_cast<size_t>(out.GetSize()));
+    EXPECT_EQ(bytes[2], 2);
+    EXPECT_EQ(bytes[16], 16);
+    EXPECT_EQ(bytes[17], 1);
+
+    Graphic region;
+    ByteStream in(bytes);
+    ASSERT_TRUE(region.LoadTgaRegionFromStream(in, Rect{4, 3, 1, 1}));
+    ExpectPixels(region, 3, 2, [](int x, int y) {
+        // back through the file's 5-5-5 form
+        const uint16_t p = Pattern(x + 1, y + 1);
+        return g_pixelFormat == kPixelFormat565 ? Convert555To565(Convert565To555(p)) : p;
+    });
+    EXPECT_FALSE(region.LoadTgaRegionFromStream(in, Rect{0, 0, 7, 2}));
+    ByteStream tga24(MakeTga(2, 2, 24, {}));
+    EXPECT_FALSE(region.LoadTgaRegionFromStream(tga24, Rect{0, 0, 1, 1}));
+
+    int width = 0, height = 0;
+    EXPECT_TRUE(Graphic::ReadImageSize(WriteFile("size.TGA", bytes).c_str(), width, height));
+    EXPECT_EQ(width * 10 + height, 65);
+    EXPECT_TRUE(Graphic::ReadImageSize(WriteFile("s.bmp", MakeBmp(9, 2, 24, {}, 0)).c_str(), width,
+                                       height));
+    EXPECT_EQ(width * 10 + height, 92);
+    EXPECT_FALSE(Graphic::ReadImageSize(WriteFile("s.gif", bytes).c_str(), width, height));
+}
+
+// Writes a graphic as ".lle" in one layout and reads it in both.
+TEST_P(GraphicFiles, LleRoundTripsAndConvertsPlainAndEncodedData) {
+    for (const bool encode : {false, true}) {
+        Graphic original;
+        ASSERT_TRUE(original.Create(5, 4));
+        original.ClearToKey();
+        for (int x = 0; x < 5; ++x)
+            original.SetPixel(x, x % 4, Pattern(x, 0));
+        original.SetFileName("Art/Sprite.lle");
+        if (encode) {
+            ASSERT_TRUE(original.Encode());
+        }
+        MemStream out(kStreamWriteBinary);
+        ASSERT_TRUE(original.WriteLle(out));
+        const Bytes bytes(reinterpret_cast<const char*>(out.GetBuffer()),
+                          static_cast<size_t>(out.GetSize()));
+
+        Graphic same;
+        ByteStream in(bytes);
+        ASSERT_TRUE(same.ReadFromStream(in, "x.lle", false));
+        EXPECT_EQ(same.GetFullPath(), "art/sprite.lle");
+        MemStream again(kStreamWriteBinary);
+        ASSERT_TRUE(same.WriteLle(again));
+        Bytes loaded = bytes; // the same bytes, now flagged as loaded
+        loaded[17] |= Graphic::kLoaded;
+        EXPECT_EQ(Bytes(reinterpret_cast<const char*>(again.GetBuffer()),
+                        static_cast<size_t>(again.GetSize())),
+                  loaded);
+
+        const int written = g_pixelFormat;
+        LayoutGuard other(1 - written);
+        Graphic converted;
+        ByteStream in2(bytes);
+        ASSERT_TRUE(converted.ReadFromStream(in2, "x.lle", false)) << encode;
+        ASSERT_EQ(converted.GetDataLength(), original.GetDataLength());
+        EXPECT_EQ(converted.IsEncoded(), encode);
+        EXPECT_EQ((converted.GetFlags() & Graphic::kLayout565) != 0,
+                  g_pixelFormat == kPixelFormat565);
+        for (int x = 0; x < 5; ++x) {
+            EXPECT_TRUE(converted.IsOpaqueAt(x, x % 4));
+            EXPECT_FALSE(converted.IsOpaqueAt(x, (x + 1) % 4));
+        }
+        if (!encode) { // every pixel, the keys too, is in the new layout
+            std::vector<uint16_t> expected(original.GetData(), original.GetData() + 20);
+            ConvertPixels(expected.data(), 20, written);
+            EXPECT_TRUE(std::equal(expected.begin(), expected.end(), converted.GetData()));
+        }
+    }
+}
+
+// Every reader on every cut of its files, and on headers that lie about their sizes.
+TEST_P(GraphicFiles, TruncatedAndForgedImagesFailCleanly) {
+    Graphic sprite;
+    ASSERT_TRUE(sprite.Create(6, 3));
+    sprite.ClearToKey();
+    sprite.SetPixel(2, 1, 0x1234);
+    sprite.SetPixel(3, 1, 0x4321);
+    MemStream plain(kStreamWriteBinary), encoded(kStreamWriteBinary);
+    ASSERT_TRUE(sprite.WriteLle(plain));
+    ASSERT_TRUE(sprite.Encode() && sprite.WriteLle(encoded));
+    auto bytesOf = [](const MemStream& s) {
+        return Bytes(reinterpret_cast<const char*>(s.GetBuffer()),
+                     static_cast<size_t>(s.GetSize()));
+    };
+    const std::vector<uint8_t> indices(12, 1);
+    const std::vector<std::pair<const char*, Bytes>> files = {
+        {"a.bmp", MakeBmp(5, 3, 24, {}, 0)},
+        {"a.bmp", MakeBmp(4, 3, 8, {{1, 2, 3}, {4, 5, 6}}, 2, indices)},
+        {"a.bmp", MakeBmp(4, 3, 4, std::vector<Colour>(16), 0, indices)},
+        {"a.tga", MakeTga(3, 2, 16, {1, 2, 3, 4, 5, 6}, "id")},
+        {"a.tga", MakeTga(3, 2, 24, {})},
+        {"a.lle", bytesOf(plain)},
+        {"a.lle", bytesOf(encoded)},
+    };
+    Graphic graphic;
+    for (const auto& [name, bytes] : files) {
+        ByteStream whole(bytes);
+        ASSERT_TRUE(graphic.ReadFromStream(whole, name, false)) << name;
+        for (size_t length = 0; length < bytes.size(); ++length) {
+            ByteStream cut(bytes.substr(0, length));
+            ASSERT_FALSE(graphic.ReadFromStream(cut, name, false)) << name << " cut at " << length;
+            ASSERT_EQ(graphic.GetData(), nullptr);
+        }
+    }
+
+    auto forged = [&](const char* name, Bytes bytes, size_t offset, auto value) {
+        Put(bytes, offset, value);
+        ByteStream stream(bytes);
+        return graphic.ReadFromStream(stream, name, false);
+    };
+    const Bytes bmp8 = files[1].second;
+    EXPECT_FALSE(forged("a.bmp", bmp8, 46, uint32_t{300}));        // colours used past 256
+    EXPECT_FALSE(forged("a.bmp", bmp8, 46, uint32_t{200}));        // palette past the file
+    EXPECT_FALSE(forged("a.bmp", bmp8, 10, uint32_t{0xFFFFFFF0})); // data offset
+    EXPECT_FALSE(forged("a.bmp", bmp8, 14, uint32_t{0x7FFFFFFF})); // header size
+    EXPECT_FALSE(forged("a.bmp", bmp8, 14, uint32_t{12}));
+    EXPECT_FALSE(forged("a.bmp", bmp8, 22, int32_t{-3})); // top-down rows
+    EXPECT_FALSE(forged("a.bmp", bmp8, 18, int32_t{0x7FFFFFFF}));
+    EXPECT_FALSE(forged("a.bmp", bmp8, 28, uint16_t{16}));    // 16 bits are refused
+    EXPECT_FALSE(forged("a.bmp", bmp8, 30, uint32_t{1}));     // run-length compressed
+    EXPECT_TRUE(forged("a.bmp", bmp8, 10, uint32_t{54 + 8})); // the offset is honoured
+    const Bytes tga = files[3].second;
+    EXPECT_FALSE(forged("a.tga", tga, 0, uint8_t{200})); // ID field past the file
+    EXPECT_FALSE(forged("a.tga", tga, 12, uint16_t{65535}));
+    EXPECT_FALSE(forged("a.tga", tga, 2, uint8_t{10})); // run-length compressed
+    EXPECT_FALSE(forged("a.tga", tga, 16, uint8_t{8}));
+    const Bytes lle = files[6].second;
+    const size_t header = lle.size() - 2 * static_cast<size_t>(sprite.GetDataLength()) - 16;
+    EXPECT_FALSE(forged("a.lle", lle, header + 12, uint32_t{0x7FFFFFFF})); // data length
+    EXPECT_FALSE(forged("a.lle", lle, header + 4, uint32_t{3}));           // narrower than a run
+    EXPECT_FALSE(forged("a.lle", lle, header + 8, uint32_t{70000}));
+    EXPECT_FALSE(forged("a.lle", lle, header + 16 + 2 * 1 + 2, uint16_t{9})); // run past the row
+    EXPECT_FALSE(forged("a.lle", files[5].second, header + 4, uint32_t{7}));  // plain count
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLayouts, GraphicFiles,
+                         ::testing::Values(kPixelFormat555, kPixelFormat565));
+
+TEST_F(ScreenTest, ImagesConvertToTargaOnceAndFailedWritesLeaveNothing) {
+    SDL_Surface* picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 2, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    ASSERT_NE(picture, nullptr);
+    SDL_FillRect(picture, nullptr, SDL_MapRGB(picture->format, 255, 0, 255));
+    ASSERT_EQ(SDL_SaveBMP(picture, (m_root + "/photo.bmp").c_str()), 0);
+    SDL_FreeSurface(picture);
+    EXPECT_FALSE(m_screen->ConvertImageToTga((m_root + "/none.bmp").c_str()));
+
+    std::filesystem::create_directory(m_root + "/photo.tga.partial"); // blocks the write
+    EXPECT_FALSE(m_screen->ConvertImageToTga((m_root + "/photo.bmp").c_str()));
+    EXPECT_FALSE(std::filesystem::exists(m_root + "/photo.tga"));
+    std::filesystem::remove(m_root + "/photo.tga.partial");
+
+    ASSERT_TRUE(m_screen->ConvertImageToTga((m_root + "/photo.bmp").c_str()));
+    ASSERT_TRUE(Graphic::InitScratch());
+    Graphic converted;
+    ASSERT_TRUE(converted.LoadFile((m_root + "/photo.tga").c_str(), false));
+    EXPECT_EQ(converted.GetWidth(), 3);
+    EXPECT_EQ(converted.GetData()[5], g_colourKey);
+    std::filesystem::resize_file(m_root + "/photo.tga", 0); // an existing target is kept
+    EXPECT_TRUE(m_screen->ConvertImageToTga((m_root + "/photo.bmp").c_str()));
+    EXPECT_EQ(std::filesystem::file_size(m_root + "/photo.tga"), 0u);
+    Graphic::FreeScratch();
+}
+
+} // namespace

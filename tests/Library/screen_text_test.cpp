@@ -1,0 +1,86 @@
+#include "Library/font.h"
+#include "Library/screen.h"
+#include "Library/stringc.h"
+#include "screen_fixture.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Lines(const Stringc& chain) {
+    std::vector<std::string> lines;
+    for (const Stringc* line = &chain; line; line = line->GetNext())
+        lines.push_back(line->c_str());
+    return lines;
+}
+
+class ScreenText : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        InstallFont();
+        ASSERT_TRUE(m_screen->OpenFonts());
+        m_advance = m_screen->TextWidth("m");
+        ASSERT_GT(m_advance, 0);
+    }
+    std::vector<std::string> Wrap(const char* text, int maxWidth, bool byChar = false) {
+        Stringc lines("stale");
+        lines.AppendToChain("chain");
+        const int count = byChar ? m_screen->WrapTextByChar(text, maxWidth, lines)
+                                 : m_screen->WrapText(text, maxWidth, lines);
+        EXPECT_EQ(count, lines.ChainCount());
+        return Lines(lines);
+    }
+
+    int m_advance = 0; // the font is monospaced
+};
+
+using Split = std::vector<std::string>;
+
+TEST_F(ScreenText, WordWrapBreaksBeforeTheWordThatOverflows) {
+    const int twoWords = m_screen->TextWidth("one two ");
+    EXPECT_EQ(Wrap("one two three", twoWords), (Split{"one two", "three"}));
+    EXPECT_EQ(Wrap("one two three", twoWords - 1), (Split{"one", "two", "three"}));
+    EXPECT_EQ(Wrap("one two three", 1000), (Split{"one two three"}));
+    // A word wider than the line still makes a line of its own.
+    EXPECT_EQ(Wrap("abcdefghij kl", 3 * m_advance), (Split{"abcdefghij", "kl"}));
+}
+
+TEST_F(ScreenText, NewlinesEndLinesAndBlankLinesStayInside) {
+    EXPECT_EQ(Wrap("aa\n\nbb", 1000), (Split{"aa", "", "bb"}));
+    EXPECT_EQ(Wrap("aa\nbb\n", 1000), (Split{"aa", "bb"}));
+    EXPECT_EQ(Wrap("\naa", 1000), (Split{"aa"})); // a blank first line is dropped
+    EXPECT_EQ(Wrap("", 1000), (Split{""}));
+}
+
+TEST_F(ScreenText, CharacterWrapSplitsByGlyphAdvance) {
+    EXPECT_EQ(Wrap("abcdefgh", 3 * m_advance, true), (Split{"abc", "def", "gh"}));
+    EXPECT_EQ(Wrap("ab cd", 2 * m_advance, true), (Split{"ab", "cd"}));
+    // Characters above 127 are measured as themselves, not as negative codes.
+    EXPECT_EQ(Wrap("\xE9\xE9\xE9\xE9", 3 * m_advance, true), (Split{"\xE9\xE9\xE9", "\xE9"}));
+}
+
+TEST_F(ScreenText, TextDrawsInTheFontColourAndCentres) {
+    ClearTo(0);
+    m_screen->SetClipRect(0, 0, 800, 600);
+    m_screen->SetFont(2); // red
+    m_screen->DrawTextCentered(400, 300, "WWW");
+    int minX = 800, maxX = -1;
+    const PixelSurface& s = m_screen->GetSurface();
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            if (s.pixels[y * 800 + x]) {
+                EXPECT_EQ(s.pixels[y * 800 + x], 0xF800);
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+            }
+    EXPECT_NEAR((minX + maxX) / 2.0, 400, m_advance);
+
+    m_screen->DrawTextBoxAt(100, 100, "ab", 0, 255, 0);
+    EXPECT_EQ(m_screen->GetDrawColour(), 0x07E0);
+    EXPECT_EQ(PixelAt(97, 99), 0x07E0);
+    EXPECT_EQ(PixelAt(100 + 2 * m_advance + 2, 113), 0x07E0);
+}
+
+} // namespace
