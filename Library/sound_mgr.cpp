@@ -1,6 +1,7 @@
 #include "Library/sound_mgr.h"
 
 #include "Library/game_mode.h"
+#include "Library/screen.h"
 #include "Library/stringc.h"
 #include "Library/tracked_new.h"
 #include "Library/vector.h"
@@ -42,7 +43,9 @@ const char* const kErrorTexts[] = {
     "Required Mediaplayer codec is not installed",
 };
 
-int ClampLevel(int value) { return std::clamp(value, 0, 255); }
+int ClampLevel(int value) {
+    return std::clamp(value, 0, 255);
+}
 
 // A game position and velocity as the layer takes them; a velocity counts only with a position.
 class Placement {
@@ -83,7 +86,8 @@ SoundMgr::~SoundMgr() {
 
 bool SoundMgr::Initialise(int softwareChannels) {
     if (m_layer->FSOUND_GetVersion() < kRequiredVersion) {
-        std::fprintf(stderr, "You are using the wrong DLL version!  You should be using FMOD %.02f\n",
+        std::fprintf(stderr,
+                     "You are using the wrong DLL version!  You should be using FMOD %.02f\n",
                      static_cast<double>(kRequiredVersion));
         return false;
     }
@@ -124,9 +128,11 @@ void SoundMgr::PrintSettings() {
     if (m_driverCaps & FSOUND_CAPS_EAX3)
         std::printf(" * Driver supports EAX 3 reverb!\n");
     static const char* const kOutputs[] = {
-        "FSOUND_OUTPUT_NOSOUND\n", "FSOUND_OUTPUT_WINMM\n", "FSOUND_OUTPUT_DSOUND\n",
-        "FSOUND_OUTPUT_A3D\n",     "FSOUND_OUTPUT_OSS\n",   "FSOUND_OUTPUT_ESD\n",
-        "FSOUND_OUTPUT_ALSA\n",    "",                      "FSOUND_OUTPUT_XBOX\n",
+        "FSOUND_OUTPUT_NOSOUND\n", "FSOUND_OUTPUT_WINMM\n",
+        "FSOUND_OUTPUT_DSOUND\n",  "FSOUND_OUTPUT_A3D\n",
+        "FSOUND_OUTPUT_OSS\n",     "FSOUND_OUTPUT_ESD\n",
+        "FSOUND_OUTPUT_ALSA\n",    "",
+        "FSOUND_OUTPUT_XBOX\n",
     };
     const int output = m_layer->FSOUND_GetOutput();
     std::printf("Output:%s", output >= 0 && output <= FSOUND_OUTPUT_XBOX ? kOutputs[output] : "");
@@ -147,7 +153,9 @@ unsigned SoundMgr::ModeFlags(uint8_t flags) {
     return mode;
 }
 
-FSoundVector SoundMgr::ToFmodVector(const Vector& v) { return {v.x, v.z, -v.y}; }
+FSoundVector SoundMgr::ToFmodVector(const Vector& v) {
+    return {v.x, v.z, -v.y};
+}
 
 void SoundMgr::Shutdown() {
     if (!m_initialised)
@@ -320,9 +328,13 @@ void SoundMgr::SetVolume(int channel, int volume) {
         m_layer->FSOUND_SetVolume(channel, volume);
 }
 
-void SoundMgr::SetEffectsLevel(int level) { m_effectsLevel = ClampLevel(level); }
+void SoundMgr::SetEffectsLevel(int level) {
+    m_effectsLevel = ClampLevel(level);
+}
 
-void SoundMgr::SetMusicLevel(int level) { m_musicLevel = ClampLevel(level); }
+void SoundMgr::SetMusicLevel(int level) {
+    m_musicLevel = ClampLevel(level);
+}
 
 void SoundMgr::SetMasterVolume(int volume) {
     m_masterVolume = ClampLevel(volume);
@@ -338,4 +350,10 @@ void SoundMgr::Update(const Vector* position, const Vector* velocity, const Vect
     m_layer->FSOUND_3D_Listener_SetAttributes(placement.Position(), placement.Velocity(), ahead.x,
                                               ahead.y, ahead.z, top.x, top.y, top.z);
     m_layer->FSOUND_3D_Update();
+}
+
+void SoundMgr::DrawCpuUsage(Screen& screen, int x, int y) {
+    Stringc text;
+    text.Format("%5.02f%%", static_cast<double>(m_layer->FSOUND_GetCPUUsage()));
+    screen.DrawText(x, y, text);
 }

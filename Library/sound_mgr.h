@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 
+class Screen;
 class Stringc;
 class Vector;
 
@@ -51,6 +52,8 @@ public:
     // Once per frame, initialised or not; velocity counts only with a position.
     void Update(const Vector* position, const Vector* velocity, const Vector& forward,
                 const Vector& up);
+
+    void DrawCpuUsage(Screen& screen, int x, int y); // the mixer's load, current font
 
     // Write the sound as a PCM ".wav" beside it; true only when the whole file was written.
     bool ExportSample(const char* name);

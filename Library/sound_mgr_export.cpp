@@ -96,13 +96,13 @@ bool SoundMgr::WriteWav(FSoundSample sample, const Stringc& path) {
     const uint16_t frameBytes = static_cast<uint16_t>(channels * bits / 8);
 
     MemStream wav(kStreamWriteBinary);
-    const bool header =
-        wav.Write("RIFF", 4) == kStreamOk && wav.WriteValue<uint32_t>(size + 36) &&
-        wav.Write("WAVEfmt ", 8) == kStreamOk && wav.WriteValue<uint32_t>(16) &&
-        wav.WriteValue<uint16_t>(1) && wav.WriteValue(channels) &&
-        wav.WriteValue(static_cast<uint32_t>(rate)) &&
-        wav.WriteValue(static_cast<uint32_t>(rate) * frameBytes) && wav.WriteValue(frameBytes) &&
-        wav.WriteValue(bits) && wav.Write("data", 4) == kStreamOk && wav.WriteValue(size);
+    const bool header = wav.Write("RIFF", 4) == kStreamOk && wav.WriteValue<uint32_t>(size + 36) &&
+                        wav.Write("WAVEfmt ", 8) == kStreamOk && wav.WriteValue<uint32_t>(16) &&
+                        wav.WriteValue<uint16_t>(1) && wav.WriteValue(channels) &&
+                        wav.WriteValue(static_cast<uint32_t>(rate)) &&
+                        wav.WriteValue(static_cast<uint32_t>(rate) * frameBytes) &&
+                        wav.WriteValue(frameBytes) && wav.WriteValue(bits) &&
+                        wav.Write("data", 4) == kStreamOk && wav.WriteValue(size);
     const void* data = m_layer->FSOUND_Sample_Lock(sample, 0, size);
     const bool body = data && wav.Write(data, static_cast<int>(size)) == kStreamOk;
     if (data)
