@@ -25,26 +25,6 @@ protected:
     std::string m_root;
 };
 
-TEST_F(SoundFile, WavKeepsItsOwnFormatAndBytes) {
-    const std::vector<uint8_t> eightBit{0, 64, 128, 192, 255};
-    WriteFile(m_root + "/Mono8.wav", WavBytes(11025, 1, 8, eightBit));
-    platform::SoundPcm pcm;
-    ASSERT_EQ(platform::DecodeSoundFile((m_root + "/mono8.WAV").c_str(), pcm), kSoundErrNone);
-    EXPECT_EQ(pcm.frequency, 11025);
-    EXPECT_EQ(pcm.channels, 1);
-    EXPECT_EQ(pcm.bits, 8);
-    EXPECT_EQ(pcm.bytes, eightBit);
-
-    const std::vector<uint8_t> stereo16 = Pcm16(Square(6, 2, 4, 1000));
-    WriteFile(m_root + "/s16.wav", WavBytes(22050, 2, 16, stereo16));
-    ASSERT_EQ(platform::DecodeSoundFile((m_root + "/s16.wav").c_str(), pcm), kSoundErrNone);
-    EXPECT_EQ(pcm.frequency, 22050);
-    EXPECT_EQ(pcm.channels, 2);
-    EXPECT_EQ(pcm.bits, 16);
-    EXPECT_EQ(pcm.Frames(), 6u);
-    EXPECT_EQ(pcm.bytes, stereo16);
-}
-
 TEST_F(SoundFile, OggDecodesToSixteenBitsAtItsOwnRate) {
     std::vector<int16_t> sine;
     for (int f = 0; f < 20000; ++f) {
