@@ -2,6 +2,7 @@
 
 #include "Library/graphic.h"
 #include "Library/interface_object.h"
+#include "Library/stringc.h"
 #include "Library/tracked_new.h"
 
 #include <vector>
@@ -12,19 +13,19 @@ Interface* g_interface = nullptr;
 class ImageCache {
 public:
     Graphic* Get(const char* path) {
-        for (const auto& graphic : m_graphics)
-            if (graphic->GetFullPath() == path)
+        for (const auto& [name, graphic] : m_graphics)
+            if (name == path)
                 return graphic.get();
         std::unique_ptr<Graphic> graphic(NEW Graphic());
-        if (!graphic->LoadFile(path, true))
+        if (!graphic->Load(path, true))
             return nullptr;
-        m_graphics.push_back(std::move(graphic));
-        return m_graphics.back().get();
+        m_graphics.emplace_back(Stringc(path), std::move(graphic));
+        return m_graphics.back().second.get();
     }
     void Clear() { m_graphics.clear(); }
 
 private:
-    std::vector<std::unique_ptr<Graphic>> m_graphics;
+    std::vector<std::pair<Stringc, std::unique_ptr<Graphic>>> m_graphics;
 };
 
 Interface::Interface() : m_windows(kInitialWindows), m_images(NEW ImageCache()) {}

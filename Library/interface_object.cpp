@@ -6,14 +6,23 @@
 #include "Library/interface.h"
 #include "Library/mouse_position.h"
 #include "Library/screen.h"
+#include "Library/sound_mgr.h"
 #include "Library/tracked_new.h"
 
 #include <cstdlib>
 
 namespace {
 
-void PreloadSound(const Stringc&) {}
-void PlaySound(const Stringc&) {}
+// Without a sound manager a press goes on silently.
+void PreloadSound(const Stringc& name) {
+    if (g_soundMgr != nullptr)
+        g_soundMgr->LoadSample(name.c_str(), 1);
+}
+
+void PlaySound(const Stringc& name) {
+    if (g_soundMgr != nullptr)
+        g_soundMgr->PlaySample(name.c_str(), 1, 255, nullptr, nullptr);
+}
 
 } // namespace
 

@@ -1,6 +1,10 @@
 #include "Library/interface.h"
 #include "Library/interface_object.h"
+#include "Library/sound_mgr.h"
 #include "interface_fixture.h"
+#include "recording_sound_layer.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -156,6 +160,31 @@ TEST_F(Toolkit, TextEditsTakePrintableCharactersOnlyWhileFocused) {
     edit->SetFocus();
     Type({Key(SDLK_BACKSPACE, 8)});
     EXPECT_STREQ(edit->GetText().c_str(), "");
+}
+
+TEST_F(Toolkit, APressPlaysItsPreloadedSoundOnce) {
+    std::vector<std::string> log;
+    SoundMgr sound(32, std::make_unique<RecordingSoundLayer>(log));
+    g_soundMgr = &sound;
+    const auto count = [&log](const std::string& call) {
+        return std::count_if(log.begin(), log.end(),
+                             [&](const std::string& line) { return line.rfind(call, 0) == 0; });
+    };
+    Child(kButton)->SetPressOutSound("click.wav");
+    EXPECT_EQ(count("FSOUND_Sample_Load"), 1);
+    log.clear();
+    PressAt(20, 20);
+    PressAt(20, 20); // already pressed: no second sound
+    Release();
+    Drain();
+    EXPECT_EQ(count("FSOUND_Sample_Load"), 0);
+    EXPECT_EQ(count("FSOUND_PlaySoundEx"), 1);
+
+    ClickAt(20, 50);
+    log.clear();
+    ClickAt(20, 50); // the selected radio button
+    EXPECT_EQ(count("FSOUND_PlaySoundEx"), 0);
+    g_soundMgr = nullptr;
 }
 
 TEST_F(Toolkit, SlidersRoundTripTheirEndValues) {
