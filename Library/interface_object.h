@@ -147,7 +147,7 @@ private:
     template <class Test> InterfaceObject* FirstChild(Test test) const;
     bool PressChildren(const InterfaceObject* captured);
     bool ReleaseChildren();
-    void Release(const InterfaceObject* hit);
+    void Release(const InterfaceObject* hit, bool endsPress);
     void ShowCursor(bool shown);
     int KnobWidth() const;
     int TrackLength() const;

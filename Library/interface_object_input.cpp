@@ -68,12 +68,14 @@ bool InterfaceObject::ReleaseChildren() {
         if (child.Has(kWidgetVisible) && child.Contains(g_mouseX, g_mouseY))
             hit = &child;
     });
-    ForEachChild([hit](InterfaceObject& child) { child.Release(hit); });
+    ForEachChild([hit, anyPressed](InterfaceObject& child) { child.Release(hit, anyPressed); });
     return anyPressed;
 }
 
-// Every release ends every press; focus stays only with a text edit released over.
-void InterfaceObject::Release(const InterfaceObject* hit) {
+// Every release ends every press; focus stays only with a text edit released over. A release
+// that ends no press leaves this frame's clicks standing, so a window that hears the same
+// event from its screen and from the interface keeps its click.
+void InterfaceObject::Release(const InterfaceObject* hit, bool endsPress) {
     Unpress();
     if (this == hit) {
         switch (m_type) {
@@ -95,7 +97,8 @@ void InterfaceObject::Release(const InterfaceObject* hit) {
         return;
     }
     if (m_type == kWidgetButton) {
-        ClearClicked();
+        if (endsPress)
+            ClearClicked();
     } else if (m_type == kWidgetRadio) {
         if (hit != nullptr && hit->m_type == kWidgetRadio) {
             Deselect();
