@@ -30,8 +30,8 @@ public:
 
 protected:
     void AddButton(uint32_t id, const char* image, int x, int y); // x, y within the window
-    bool TakeButton(uint32_t id); // true once after a click
-    void ShowText(const char* text, bool byWords); // in the layout's font and width
+    bool TakeButton(uint32_t id);                                 // true once after a click
+    void ShowText(const char* text, bool byWords);                // in the layout's font and width
 
 private:
     InterfaceObject* m_window;

@@ -27,7 +27,9 @@ public:
 
     // The list at rect, given relative to the window.
     void Create(const Rect& rect, int stacking, int maxLines, int font, int highlightFont);
-    void AddScrollDownButton(const char* image, int x, int y) { AddButton(kScrollDown, image, x, y); }
+    void AddScrollDownButton(const char* image, int x, int y) {
+        AddButton(kScrollDown, image, x, y);
+    }
     void AddScrollUpButton(const char* image, int x, int y) { AddButton(kScrollUp, image, x, y); }
     void AddOkButton(const char* image, int x, int y) { AddButton(kOk, image, x, y); }
     void AddCancelButton(const char* image, int x, int y) { AddButton(kCancel, image, x, y); }

@@ -16,7 +16,7 @@ class TextBlock;
 
 class GtWindow {
 public:
-    static constexpr int kScrollStep = 3;      // pixels per step
+    static constexpr int kScrollStep = 3;     // pixels per step
     static constexpr uint32_t kScrollMs = 30; // frame time a step waits for
 
     GtWindow(const Rect& rect, int stacking, int maxBlocks, int font, int highlightFont);
@@ -41,7 +41,7 @@ public:
 
     void Draw(Screen& screen) const; // clipped to the rectangle
     bool TakeChanged();
-    void Move(int x, int y); // top-left, size kept
+    void Move(int x, int y);        // top-left, size kept
     void SetRect(const Rect& rect); // every block wrapped and laid out anew
     const Rect& GetRect() const { return m_rect; }
 

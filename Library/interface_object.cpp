@@ -167,7 +167,8 @@ void InterfaceObject::SetPressOutSound(const char* name) {
 
 void InterfaceObject::SetFonts(int normal, int highlight) {
     m_flags = (m_flags & ~(kWidgetFontMask | kWidgetHighFontMask)) |
-              (static_cast<uint32_t>(normal & 7) << 6) | (static_cast<uint32_t>(highlight & 7) << 9);
+              (static_cast<uint32_t>(normal & 7) << 6) |
+              (static_cast<uint32_t>(highlight & 7) << 9);
 }
 
 int InterfaceObject::GetFont() const {

@@ -147,15 +147,14 @@ void InterfaceObject::SetTrack(int start, int end) {
 // Clamped so that the knob stays on the track; the start wins on a track too short for it.
 void InterfaceObject::PlaceKnob(int x1) {
     const int width = KnobWidth();
-    const int16_t left = std::max(m_trackStart, std::min(static_cast<int16_t>(x1),
-                                                         static_cast<int16_t>(m_trackEnd - width)));
+    const int16_t left = std::max(
+        m_trackStart, std::min(static_cast<int16_t>(x1), static_cast<int16_t>(m_trackEnd - width)));
     SetRect(Rect{left, m_rect.y1, static_cast<int16_t>(left + width), m_rect.y2});
 }
 
 void InterfaceObject::SetSliderValue(int value, int range) {
     m_range = static_cast<uint32_t>(range);
-    const double along =
-        range == 0 ? 0.0 : static_cast<double>(value) / range * TrackLength();
+    const double along = range == 0 ? 0.0 : static_cast<double>(value) / range * TrackLength();
     PlaceKnob(m_trackStart + RoundBiased(along - KnobWidth() / 2));
 }
 

@@ -53,9 +53,9 @@ TEST_F(DialogBoxes, AnEditBoxTakesPrintableTypingAndReportsOkAndCancel) {
     box.AddCancelButton("ok.tga", 60, 70);
     box.SetTextLayout(10, 10, 1, 180);
     box.SetText("name");
-    for (const SDL_Event& key : {Key(SDLK_BACKSPACE, 8), Key(SDLK_x, 'x'), Key(SDLK_TAB, '\t'),
-                                 Key(SDLK_RETURN, '\r'), Key(SDLK_ESCAPE, 27),
-                                 Key(SDLK_WORLD_1, 0xFC), Key(SDLK_1, '1')})
+    for (const SDL_Event& key :
+         {Key(SDLK_BACKSPACE, 8), Key(SDLK_x, 'x'), Key(SDLK_TAB, '\t'), Key(SDLK_RETURN, '\r'),
+          Key(SDLK_ESCAPE, 27), Key(SDLK_WORLD_1, 0xFC), Key(SDLK_1, '1')})
         EXPECT_FALSE(box.HandleKey(key));
     EXPECT_STREQ(box.GetText().c_str(), "namx1");
 
