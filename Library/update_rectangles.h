@@ -23,7 +23,7 @@ public:
     void Flush(const Screen& screen); // SDL_UpdateRects of the list, which is then empty
 
     int GetCount() const { return m_count; }
-    const SDL_Rect& GetRect(int i) const { return m_rects[i]; }
+    const SDL_Rect& GetRect(int i) const { return m_rects[i]; } // i below GetCount()
 
 private:
     int m_count = 0;
