@@ -1,4 +1,6 @@
+#include "Library/framed_info_panel.h"
 #include "Library/info_panel.h"
+#include "Library/update_rectangles.h"
 #include "Library/stringc.h"
 #include "Library/text_block.h"
 #include "interface_fixture.h"
@@ -97,6 +99,42 @@ TEST_F(InfoPanels, TextIsDrawnOnlyInsideThePanel) {
             (x >= 100 && x < 160 && y >= 100 && y < 110 ? inside : outside) += PixelAt(x, y) != 0;
     EXPECT_GT(inside, 0);
     EXPECT_EQ(outside, 0);
+}
+
+TEST_F(InfoPanels, AFramedPanelDrawsFromItsSecondFrameAndPutsTheScreenBack) {
+    UpdateRectangles updates;
+    g_updateRects = &updates;
+    FramedInfoPanel box(Rect{0, 0, 10, 10}, 1, 10, 0, 0);
+    box.SetRect(Rect{100, 100, 300, 200});
+    EXPECT_EQ(box.GetRect().x1, 105);
+    EXPECT_EQ(box.GetRect().y2, 195);
+    box.AddText("hint");
+    const uint16_t backdrop = 0x07E0;
+    ClearTo(backdrop);
+
+    box.SaveBackground(*m_screen);
+    box.Draw(*m_screen);
+    EXPECT_EQ(CountPixels(backdrop), 800 * 600);
+    box.RestoreBackground(*m_screen);
+    box.SaveBackground(*m_screen);
+    box.Draw(*m_screen);
+    EXPECT_EQ(PixelAt(100, 150), 0xFFE0); // the yellow frame
+    EXPECT_NE(PixelAt(150, 190), backdrop);
+    ASSERT_EQ(updates.GetCount(), 2); // the restored and the drawn area
+    EXPECT_EQ(updates.GetRect(1).x, 100);
+    EXPECT_EQ(updates.GetRect(1).w, 201);
+
+    box.Move(400, 300); // the old place comes back from what was saved there
+    box.RestoreBackground(*m_screen);
+    EXPECT_EQ(CountPixels(backdrop), 800 * 600);
+    EXPECT_EQ(box.GetRect().x1, 405);
+
+    box.SetVisible(false);
+    box.Move(0, 0);
+    box.Draw(*m_screen);
+    EXPECT_EQ(box.GetFrame().x1, 400);
+    EXPECT_EQ(CountPixels(backdrop), 800 * 600);
+    g_updateRects = nullptr;
 }
 
 } // namespace
