@@ -26,10 +26,9 @@ FramedInfoPanel::~FramedInfoPanel() = default;
 void FramedInfoPanel::SetRect(const Rect& rect) {
     if (!m_visible)
         return;
-    InfoPanel::SetRect(Rect{static_cast<int16_t>(rect.x1 + kInset),
-                            static_cast<int16_t>(rect.y1 + kInset),
-                            static_cast<int16_t>(rect.x2 - kInset),
-                            static_cast<int16_t>(rect.y2 - kInset)});
+    InfoPanel::SetRect(
+        Rect{static_cast<int16_t>(rect.x1 + kInset), static_cast<int16_t>(rect.y1 + kInset),
+             static_cast<int16_t>(rect.x2 - kInset), static_cast<int16_t>(rect.y2 - kInset)});
     m_frame = rect;
     FitSaver();
 }

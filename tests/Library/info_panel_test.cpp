@@ -1,8 +1,8 @@
 #include "Library/framed_info_panel.h"
 #include "Library/info_panel.h"
-#include "Library/update_rectangles.h"
 #include "Library/stringc.h"
 #include "Library/text_block.h"
+#include "Library/update_rectangles.h"
 #include "interface_fixture.h"
 
 #include <string>
