@@ -66,19 +66,21 @@ void DrawEllipseQuadrants(const EllipseShape& shape, int quadrants, Screen* scre
         if (x >= left && x < right && y >= top && y < bottom)
             surface.pixels[y * surface.width + x] = colour;
     };
-    const long cx = shape.x, cy = shape.y;
-    // From the top and bottom points along x, then from the left and right points along y;
-    // each arc's first pixel lies on the centre column or row and goes to one quadrant only.
-    WalkRegion(a, b, [&](long k, long moved) {
+    // (x, y) >= 0 from the centre, mirrored into the quadrants asked for; a pixel on the
+    // centre column or row goes to the left or top quadrants only.
+    auto plotMirrored = [&](long x, long y) {
         for (const Quadrant& q : kQuadrants) {
-            if ((quadrants & q.bit) && (k > 0 || q.sx < 0))
-                plot(cx + q.sx * k, cy + q.sy * (b - moved));
+            if ((quadrants & q.bit) && (x > 0 || q.sx < 0) && (y > 0 || q.sy < 0))
+                plot(shape.x + q.sx * x, shape.y + q.sy * y);
         }
-    });
-    WalkRegion(b, a, [&](long k, long moved) {
-        for (const Quadrant& q : kQuadrants) {
-            if ((quadrants & q.bit) && (k > 0 || q.sy < 0))
-                plot(cx + q.sx * (a - moved), cy + q.sy * k);
-        }
-    });
+    };
+    // From the top and bottom points along x, then from the left and right points along y.
+    long endX1 = 0, endY1 = 0, endX2 = 0, endY2 = 0;
+    WalkRegion(a, b, [&](long k, long moved) { plotMirrored(endX1 = k, endY1 = b - moved); });
+    WalkRegion(b, a, [&](long k, long moved) { plotMirrored(endX2 = a - moved, endY2 = k); });
+    // Each region stops short of where the other ends: join their last pixels by a line
+    // so that the outline has no gap.
+    const long dx = endX2 - endX1, dy = endY1 - endY2, n = std::max(dx, dy);
+    for (long i = 1; i < n; ++i)
+        plotMirrored(endX1 + (2 * dx * i + n) / (2 * n), endY1 - (2 * dy * i + n) / (2 * n));
 }
