@@ -63,6 +63,9 @@ public:
     static void SetBlitModeRecolour(int mode, const Colour colours[7]);   // mode 4
 
     bool LoadFile(const char* path, bool encode);
+    // From the general archive while the game runs from archives, else from the loose file;
+    // the graphic is then known by the data-file name of path (DataFileName).
+    bool Load(const char* path, bool encode);
     bool ReadFromStream(Stream& stream, const char* name, bool encode);
     static bool ReadImageSize(const char* path, int& width, int& height);
     bool LoadTgaRegion(const char* path, const Rect& rect);
@@ -99,7 +102,6 @@ private:
     bool ReadLle(Stream& stream);
     bool TakeScratch(int width, int height); // the finished image, encoded when flagged
     void SetLoaded();
-    void DrawOutline(const PixelSurface& surface, int x, int y) const;
     bool IsPlain() const { return m_data && !IsEncoded(); }
     bool Fail(const char* problem); // reports the problem with the file name, clears, false
 
