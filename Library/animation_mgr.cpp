@@ -295,9 +295,18 @@ bool AnimationMgr::Update() {
     }
     if (m_paletteChanged) {
         m_paletteChanged = false;
-        SDL_SetPalette(m_surface.get(), SDL_LOGPAL, m_paletteCopy, 0, kPaletteEntries);
+        HandPaletteToSurface();
     }
     return false;
+}
+
+// A new palette makes SDL rebuild the surface's colour map at the next blit: only when it
+// differs.
+void AnimationMgr::HandPaletteToSurface() {
+    const SDL_Palette* shown = m_surface->format->palette;
+    if (shown->ncolors != kPaletteEntries ||
+        std::memcmp(shown->colors, m_paletteCopy, sizeof m_paletteCopy) != 0)
+        SDL_SetPalette(m_surface.get(), SDL_LOGPAL, m_paletteCopy, 0, kPaletteEntries);
 }
 
 // Reads only the player's own surface, so the last frame stays on show even after the
@@ -306,7 +315,7 @@ void AnimationMgr::DrawSurface(SDL_Surface* target, int x, int y) {
     if (!m_animation || !m_surface || !target)
         return;
     m_paletteUsed = true;
-    SDL_SetPalette(m_surface.get(), SDL_LOGPAL, m_paletteCopy, 0, kPaletteEntries);
+    HandPaletteToSurface();
     const long left = static_cast<long>(x) + m_cropX, top = static_cast<long>(y) + m_cropY;
     if (left < INT16_MIN || left > INT16_MAX || top < INT16_MIN || top > INT16_MAX)
         return;
@@ -356,6 +365,8 @@ void AnimationMgr::ApplyColourMod(const ColourMod& mod) {
         m_keptIndex = static_cast<uint32_t>(NearestPaletteEntry(
             animation->GetPalette(), kPaletteEntries, keep.red, keep.green, keep.blue));
     }
+    if (!mod.ChangesColours())
+        return;
     for (uint32_t index = 0; index < kPaletteEntries; ++index) {
         if (index == m_keptIndex || index == m_transparentIndex)
             continue;

@@ -106,6 +106,7 @@ public:
 private:
     bool PrepareSurface(const Animation& animation);
     void TakeFrameGeometry(const Animation& animation);
+    void HandPaletteToSurface();
     bool Step(int direction, bool loop, uint32_t frameMs); // +1 forwards, -1 backwards
 
     ScreenPos m_frameRect;

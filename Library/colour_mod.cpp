@@ -190,28 +190,33 @@ void ColourMod::UpdateWorkingColours() {
         }
 }
 
+bool ColourMod::ChangesColours() const {
+    return (m_flags & (kTint | kSlotModes)) || m_level[0] || m_level[1] || m_level[2];
+}
+
 Colour ColourMod::Recolour(const Colour& entry) const {
-    const Colour* base = &entry;
-    bool lit = false;     // the base is scaled by the entry's lightness
-    bool levelled = true; // the level is added
+    const Colour* base = nullptr; // scaled by the entry's lightness; none: the entry itself
+    bool levelled = true;
     if (m_flags & kTint) {
         base = &m_tintColour;
-        lit = true;
     } else if (m_flags & kSlotModes) {
         const int slot = entry.HueClass();
         const uint32_t mode = m_slotModes[slot];
         if (mode == kSlotColour || mode == kSlotFaded || mode == kSlotUnlevelled) {
             base = mode == kSlotFaded ? &m_working.colours[slot] : &m_slotColours[slot];
-            lit = true;
             levelled = mode == kSlotColour;
         }
     }
-    const float lightness = lit ? entry.Lightness() : 1.0f;
-    const auto channel = [&](uint8_t value, int level) {
-        return ClampChannel(static_cast<int>(value * lightness) + (levelled ? level : 0));
-    };
-    return Colour(channel(base->red, m_level[0]), channel(base->green, m_level[1]),
-                  channel(base->blue, m_level[2]));
+    const int red = levelled ? m_level[0] : 0;
+    const int green = levelled ? m_level[1] : 0;
+    const int blue = levelled ? m_level[2] : 0;
+    if (!base)
+        return Colour(ClampChannel(entry.red + red), ClampChannel(entry.green + green),
+                      ClampChannel(entry.blue + blue));
+    const float lightness = entry.Lightness();
+    const auto lit = [lightness](uint8_t value) { return static_cast<int>(value * lightness); };
+    return Colour(ClampChannel(lit(base->red) + red), ClampChannel(lit(base->green) + green),
+                  ClampChannel(lit(base->blue) + blue));
 }
 
 int ColourMod::GetAlpha() const {

@@ -52,6 +52,7 @@ public:
 
     // The colour a palette entry becomes (each channel kept within 0..255).
     Colour Recolour(const Colour& entry) const;
+    bool ChangesColours() const; // false when Recolour gives every entry back unchanged
     bool HasAlpha() const { return (m_flags & (kAlphaFade | kAlphaFadeTarget)) != 0; }
     int GetAlpha() const; // the fade amount as an SDL alpha
     bool KeepsColour() const { return (m_flags & kKeepColour) != 0; }

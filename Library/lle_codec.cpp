@@ -14,6 +14,24 @@ constexpr int kMaxSide = 65535; // frames store their sides as u16
 uint8_t s_transparentIndex = 0;
 int s_clipX1 = 0, s_clipY1 = 0, s_clipX2 = 0, s_clipY2 = 0;
 
+// Runs are short: word moves beat the start-up of a block copy. The last word may overlap
+// the one before it but never leaves the run.
+inline void CopyRun(uint8_t* to, const uint8_t* from, int count) {
+    if (count >= 8) {
+        const int last = count - 8;
+        for (int at = 0; at < last; at += 8)
+            std::memcpy(to + at, from + at, 8);
+        std::memcpy(to + last, from + last, 8);
+    } else if (count >= 4) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + count - 4, from + count - 4, 4);
+    } else if (count > 0) {
+        to[0] = from[0];
+        to[count / 2] = from[count / 2];
+        to[count - 1] = from[count - 1];
+    }
+}
+
 uint16_t ClipValue(int value) {
     return static_cast<uint16_t>(std::clamp(value, 0, kMaxSide));
 }
@@ -58,7 +76,7 @@ void LleDraw(SDL_Surface* surface, const uint8_t* data, int x, int y, int width,
     const long pitch = surface->pitch;
     uint8_t* origin = static_cast<uint8_t*>(surface->pixels) + y * pitch + x;
     ForEachRun(data, width, height, [&](int row, int rx, const uint8_t* run, int count) {
-        std::memcpy(origin + row * pitch + rx, run, static_cast<size_t>(count));
+        CopyRun(origin + row * pitch + rx, run, count);
     });
     SDL_UnlockSurface(surface);
 }
