@@ -1,5 +1,6 @@
 #include "Library/date_time.h"
 
+#include "Library/screen.h"
 #include "Library/stream.h"
 
 #include <algorithm>
@@ -212,6 +213,13 @@ Stringc DateTime::DayName() const {
 
 Stringc DateTime::MonthName() const {
     return m_month >= 1 && m_month <= 12 ? Stringc(kMonthNames[m_month - 1]) : Stringc();
+}
+
+void DateTime::Print(int x, int y, Screen& target) const {
+    target.Printf(x, y, "%2.2d hr, %2.2d min, %2.2d sec, %3.3d ms", m_hours, m_minutes, m_seconds,
+                  m_milliseconds);
+    target.Printf(x, y + target.LineSkip(), "%.4s, %2.2d %4.4s, %d", DayName().c_str(), m_day,
+                  MonthName().c_str(), m_year);
 }
 
 double DateTime::HoursOfDay() const {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class Screen;
 class Stream;
 
 class DateTime {
@@ -49,6 +50,9 @@ public:
     int GetDay() const { return m_day; }
     int GetMonth() const { return m_month; }
     int GetYear() const { return m_year; }
+
+    // The debug read-out: the time of day, and the date one text line lower.
+    void Print(int x, int y, Screen& target) const;
 
     // Stored form: seven u32, year, month, day, hours, minutes, seconds, milliseconds.
     bool Read(Stream& stream);

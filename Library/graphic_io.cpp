@@ -1,12 +1,9 @@
 #include "Library/graphic.h"
 
-#include "Library/data_file.h"
 #include "Library/encoded_rows.h"
 #include "Library/file_stream.h"
-#include "Library/mem_stream.h"
 #include "Library/pixel_format.h"
 #include "Library/rect.h"
-#include "Library/res_file_mgr.h"
 #include "Library/stringc.h"
 #include "Library/tracked_new.h"
 #include "platform/win_string.h"
@@ -187,15 +184,6 @@ bool Graphic::LoadFile(const char* path, bool encode) {
     if (!stream.IsOpen())
         return Fail("cannot be opened");
     return ReadByType(stream, encode);
-}
-
-bool Graphic::Load(const char* path, bool encode) {
-    Clear();
-    MemStream stream(kStreamReadBinary);
-    if (!LoadDataFile(path, g_generalRes, stream) || !ReadFromStream(stream, path, encode))
-        return false;
-    SetFileName(DataFileName(path));
-    return true;
 }
 
 bool Graphic::ReadFromStream(Stream& stream, const char* name, bool encode) {

@@ -1,5 +1,6 @@
 #include "Library/maths.h"
 
+#include "Library/my_poly.h"
 #include "Library/vector.h"
 
 #include <algorithm>
@@ -15,6 +16,14 @@ bool RangesOverlap(float a1, float a2, float b1, float b2) {
 }
 
 } // namespace
+
+int16_t ToInt16(float value) {
+    if (std::isnan(value))
+        return 0;
+    if (value <= INT16_MIN)
+        return INT16_MIN;
+    return value >= INT16_MAX ? INT16_MAX : static_cast<int16_t>(value);
+}
 
 float AngleOf(float y, float x) {
     if (x > kTiny)
@@ -93,4 +102,18 @@ void ClosestPointOnSegment(const Vector& a, const Vector& b, const Vector& point
         return;
     }
     out = a + along * (projected / lengthSquared);
+}
+
+bool PointInPolygon(const MyPoly& polygon, const Vector& point) {
+    if (polygon.GetCount() < 3)
+        return false;
+    bool inside = false;
+    for (int vertex = 0; vertex < polygon.GetCount(); ++vertex) {
+        const Vector& a = polygon.GetVertex(vertex);
+        const Vector& b = polygon.GetVertex(polygon.Next(vertex));
+        if ((a.y > point.y) != (b.y > point.y) &&
+            point.x < (b.x - a.x) * (point.y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
+    }
+    return inside;
 }

@@ -1,7 +1,13 @@
 #pragma once
 // Angles, distances and intersection tests of the engine; angles in radians.
 
+#include <cstdint>
+
+class MyPoly;
 class Vector;
+
+// Truncated toward zero and held within 16 bits; NaN gives 0.
+int16_t ToInt16(float value);
 
 // atan(y / x) in the right half-plane, + pi in the left; near x = 0, pi/2 for y > 0
 // and -pi/2 otherwise.
@@ -24,3 +30,6 @@ bool LinePlaneParameter(const Vector& p, const Vector& dir, const Vector& n, flo
 
 // The point of segment a-b nearest to point, measured in x and y.
 void ClosestPointOnSegment(const Vector& a, const Vector& b, const Vector& point, Vector& out);
+
+// Crossing-number test in x and y over the polygon's vertex ring; false below 3 vertices.
+bool PointInPolygon(const MyPoly& polygon, const Vector& point);

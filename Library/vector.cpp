@@ -11,12 +11,11 @@ namespace {
 
 constexpr float kTiny = 1e-7f;
 
-int16_t ToInt16(float value) {
-    if (std::isnan(value))
-        return 0;
-    if (value <= INT16_MIN)
-        return INT16_MIN;
-    return value >= INT16_MAX ? INT16_MAX : static_cast<int16_t>(value);
+// A point level with the eye projects infinitely far out, toward the sign of the scaled value.
+int16_t ProjectCoordinate(float scaled, float divisor) {
+    if (divisor == 0.0f)
+        return scaled > 0.0f ? INT16_MAX : scaled < 0.0f ? INT16_MIN : 0;
+    return ToInt16(scaled / divisor);
 }
 
 } // namespace
@@ -63,8 +62,8 @@ void Vector::SetSpherical(float length, float heading, float elevation) {
 }
 
 void Vector::Project(int16_t& outX, int16_t& outY, float d) const {
-    outX = ToInt16(x * d / (d - z));
-    outY = ToInt16(y * d / (d - z));
+    outX = ProjectCoordinate(x * d, d - z);
+    outY = ProjectCoordinate(y * d, d - z);
 }
 
 void Vector::Randomise(float maximum) {

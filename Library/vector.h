@@ -47,7 +47,8 @@ public:
     float Heading() const; // radians from +x toward +y
     void ToSpherical(float& length, float& heading, float& elevation) const;
     void SetSpherical(float length, float heading, float elevation);
-    // Perspective projection for a viewer at distance d, clamped to 16 bits.
+    // Perspective projection for a viewer at distance d, clamped to 16 bits (a point at
+    // z = d goes to the limits).
     void Project(int16_t& outX, int16_t& outY, float d) const;
     void Randomise(float maximum); // each component of random sign, 1e-7 to maximum
     void Floor();

@@ -67,6 +67,9 @@ TEST(Vector, ProjectionClampsToSixteenBits) {
     Vector(100.0f, -50.0f, 400.0f).Project(x, y, 400.0f); // at the eye
     EXPECT_EQ(x, INT16_MAX);
     EXPECT_EQ(y, INT16_MIN);
+    Vector(0.0f, 0.0f, 400.0f).Project(x, y, 400.0f);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
 }
 
 } // namespace

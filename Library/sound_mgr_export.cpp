@@ -1,0 +1,111 @@
+// The sound manager's file side: extraction from the general archive and ".wav" export.
+#include "Library/sound_mgr.h"
+
+#include "Library/directory_list.h"
+#include "Library/file_stream.h"
+#include "Library/game_mode.h"
+#include "Library/mem_stream.h"
+#include "Library/res_file_mgr.h"
+#include "Library/stringc.h"
+#include "platform/case_path.h"
+#include "platform/win_io.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr uint32_t kWavHeaderBytes = 44;
+
+// A temporary file renamed over the path, so a failed write never leaves half a sound
+// that later runs would take as done.
+bool SaveReplacing(const Stringc& path, MemStream& bytes) {
+    const Stringc temporary = path + ".new";
+    FileStream file(temporary.c_str(), kStreamWriteBinary);
+    const bool written = file.IsOpen() && bytes.SaveAll(file);
+    file.Close();
+    if (written && platform::RenameFile(temporary.c_str(), path.c_str()))
+        return true;
+    platform::RemoveFile(temporary.c_str());
+    return false;
+}
+
+bool FileExists(const Stringc& path) {
+    struct stat info;
+    return _stat(path.c_str(), &info) == 0;
+}
+
+} // namespace
+
+bool SoundMgr::ExtractFile(const Stringc& path) {
+    if (!g_gameMode->GetUseResourceFiles() || FileExists(path))
+        return true;
+    MemStream bytes(kStreamReadBinary);
+    if (!g_generalRes || g_generalRes->Load(path.c_str(), bytes) != ResFileMgr::kResOk) {
+        std::fprintf(stderr, "Not in resorce file %s\n", path.c_str());
+        return false;
+    }
+    if (!MakeDirectories(path) || !SaveReplacing(path, bytes)) {
+        std::fprintf(stderr, "Unable to save %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool SoundMgr::ExportSample(const char* name) {
+    if (!LoadSample(name, 1))
+        return false;
+    return ExportFile(m_currentSample, g_gameMode->GetSfxDir(), name);
+}
+
+bool SoundMgr::ExportMusic(const char* name) {
+    if (!m_initialised || !name || !*name || !g_gameMode)
+        return false;
+    const Stringc directory = g_gameMode->GetMusicDir();
+    const FSoundSample sample = LoadSampleFile(directory + "/" + name, ModeFlags(1));
+    return sample != FSoundSample::kNone && ExportFile(sample, directory, name);
+}
+
+// Writes directory/name-without-extension.wav and frees the sample.
+bool SoundMgr::ExportFile(FSoundSample sample, const Stringc& directory, const char* name) {
+    Stringc target = directory + "/" + name;
+    target.StripExtension();
+    const bool written = WriteWav(sample, target + ".wav");
+    m_layer->FSOUND_Sample_Free(sample);
+    if (m_currentSample == sample)
+        m_currentSample = FSoundSample::kNone;
+    return written;
+}
+
+// PCM RIFF WAVE, little-endian, 44 bytes before the samples:
+//   "RIFF" u32 (data bytes + 36) "WAVE"
+//   "fmt " u32 16, u16 1 (PCM), u16 channels, u32 rate, u32 bytes per second,
+//          u16 bytes per frame, u16 bits per sample
+//   "data" u32 data bytes, then the samples (8-bit unsigned or 16-bit signed)
+bool SoundMgr::WriteWav(FSoundSample sample, const Stringc& path) {
+    const unsigned mode = m_layer->FSOUND_Sample_GetMode(sample);
+    const uint16_t channels = mode & FSOUND_STEREO ? 2 : 1;
+    const uint16_t bits = mode & FSOUND_16BITS ? 16 : 8;
+    int rate = 0;
+    if (!m_layer->FSOUND_Sample_GetDefaults(sample, &rate))
+        return false;
+    const uint64_t dataBytes =
+        static_cast<uint64_t>(m_layer->FSOUND_Sample_GetLength(sample)) * bits * channels / 8;
+    if (dataBytes > INT32_MAX - kWavHeaderBytes)
+        return false;
+    const uint32_t size = static_cast<uint32_t>(dataBytes);
+    const uint16_t frameBytes = static_cast<uint16_t>(channels * bits / 8);
+
+    MemStream wav(kStreamWriteBinary);
+    const bool header = wav.Write("RIFF", 4) == kStreamOk && wav.WriteValue<uint32_t>(size + 36) &&
+                        wav.Write("WAVEfmt ", 8) == kStreamOk && wav.WriteValue<uint32_t>(16) &&
+                        wav.WriteValue<uint16_t>(1) && wav.WriteValue(channels) &&
+                        wav.WriteValue(static_cast<uint32_t>(rate)) &&
+                        wav.WriteValue(static_cast<uint32_t>(rate) * frameBytes) &&
+                        wav.WriteValue(frameBytes) && wav.WriteValue(bits) &&
+                        wav.Write("data", 4) == kStreamOk && wav.WriteValue(size);
+    const void* data = m_layer->FSOUND_Sample_Lock(sample, 0, size);
+    const bool body = data && wav.Write(data, static_cast<int>(size)) == kStreamOk;
+    if (data)
+        m_layer->FSOUND_Sample_Unlock(sample);
+    return header && body && SaveReplacing(path, wav);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Encodes interleaved 16-bit PCM as an Ogg Vorbis file; false when the encoder refuses.
+bool WriteOgg(const std::string& path, int rate, int channels, const std::vector<int16_t>& pcm);
