@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 constexpr uint32_t kDuration = 100;
@@ -137,6 +139,25 @@ TEST_F(AnimationPlayer, AClearedPoolCountsAsNoAnimation) {
     EXPECT_EQ(m_pool.CountUsed(), 1);
     EXPECT_EQ(m_player.GetSequence(), 3);
     EXPECT_TRUE(m_player.Update());
+}
+
+TEST_F(AnimationPlayer, ExportsTheFrameCentredOnAPicture) {
+    m_player.SetFrame(1); // bitmap 1: a 7 x 7 block at (1, 1), its hole at (2, 2)
+    m_player.Update();
+    const std::filesystem::path saved = std::filesystem::current_path();
+    std::filesystem::current_path(m_root.Root());
+    const bool exported = m_player.ExportFrameBmp(-5, -5, 8, 8); // frame corner at (-1, -1)
+    std::filesystem::current_path(saved);
+    ASSERT_TRUE(exported);
+    const SurfacePtr picture(SDL_LoadBMP(m_root.Path("ararrow_b0000000.bmp").c_str()));
+    ASSERT_TRUE(picture);
+    const auto at = [&](int x, int y) {
+        return static_cast<const uint8_t*>(picture->pixels)[y * picture->pitch + x];
+    };
+    EXPECT_EQ(at(0, 0), testsupport::kKeyIndex); // the hole
+    EXPECT_EQ(at(1, 1), 20 + (3 + 3 + 1) % 200);
+    EXPECT_EQ(at(4, 4), 20 + (6 + 6 + 1) % 200);
+    EXPECT_EQ(at(6, 6), testsupport::kKeyIndex); // beyond the frame
 }
 
 TEST_F(AnimationPlayer, TriggerFramesAndSavedState) {

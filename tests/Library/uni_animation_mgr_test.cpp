@@ -1,9 +1,13 @@
 #include "Library/uni_animation_mgr.h"
 
 #include "Library/animation.h"
+#include "Library/mem_stream.h"
+#include "Library/res_file_mgr.h"
 #include "animation_support.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -26,6 +30,29 @@ TEST_F(AnimationPool, OneAnimationPerPathWhateverItsCaseOrSlashes) {
     m_pool.Clear();
     EXPECT_EQ(m_pool.CountUsed(), 0);
     EXPECT_EQ(m_pool.Find("art/anim/hero/walk.ani"), -1);
+}
+
+TEST_F(AnimationPool, ReadsTheAnimationArchiveWhileTheGameUsesIt) {
+    const std::string path = testsupport::WriteAni(m_root, "Hero", "walk", 4, 1, 50);
+    const std::string bytes = m_root.ReadFile("art/anim/Hero/walk.ani");
+    {
+        ResFileMgr writer;
+        ASSERT_TRUE(writer.Open(m_root.Path("animation.rsc").c_str(), ResFileMgr::kWrite));
+        MemStream entry(kStreamWriteBinary);
+        entry.Write(bytes.data(), static_cast<int>(bytes.size()));
+        ASSERT_EQ(writer.Store(path.c_str(), entry), ResFileMgr::kResOk);
+        ASSERT_TRUE(writer.WriteDirectory());
+    }
+    std::filesystem::remove(path);
+    ResFileMgr archive;
+    ASSERT_TRUE(archive.Open(m_root.Path("animation.rsc").c_str(), ResFileMgr::kRead));
+    g_animationRes = &archive;
+    m_root.Mode().SetUseResourceFiles(true);
+    const Animation* walk = m_pool.GetAnimation(path.c_str());
+    g_animationRes = nullptr;
+    ASSERT_NE(walk, nullptr);
+    EXPECT_EQ(walk->GetFrameCount(), 4);
+    EXPECT_EQ(m_pool.GetAnimationFromFile(m_root.Path("art/anim/Hero/run.ani").c_str()), nullptr);
 }
 
 TEST_F(AnimationPool, BuildsSavesAndLoadsWholeDirectories) {
