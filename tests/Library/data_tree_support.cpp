@@ -2,16 +2,13 @@
 
 #include "Library/res_file_mgr.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 
 namespace testsupport {
 
 ScopedDataRoot::ScopedDataRoot() {
-    m_gameMode.BuildPaths(m_dir.Root().c_str());
+    m_gameMode.BuildPaths(Root().c_str());
     g_gameMode = &m_gameMode;
     g_generalRes = nullptr;
 }
@@ -19,11 +16,6 @@ ScopedDataRoot::ScopedDataRoot() {
 ScopedDataRoot::~ScopedDataRoot() {
     g_gameMode = nullptr;
     g_generalRes = nullptr;
-}
-
-void ScopedDataRoot::WriteFile(const std::string& relative, const std::string& bytes) const {
-    std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
-    m_dir.WriteFile(relative, bytes);
 }
 
 std::vector<std::string> ArchiveEntryNames(const std::string& bytes) {

@@ -1,6 +1,6 @@
 #include "Library/directory_list.h"
 
-#include "stream_support.h"
+#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "Library/file_object.h"
 
-#include "stream_support.h"
+#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "Library/file_stream.h"
 
-#include "stream_support.h"
+#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 

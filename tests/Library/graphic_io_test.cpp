@@ -5,12 +5,13 @@
 #include "Library/rect.h"
 #include "image_files.h"
 #include "layout_guard.h"
+#include "scratch_dir.h"
 #include "screen_fixture.h"
+#include "test_stream_support.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -20,26 +21,17 @@ protected:
     void SetUp() override {
         m_layout = std::make_unique<LayoutGuard>(GetParam());
         ASSERT_TRUE(Graphic::InitScratch());
-        char pattern[] = "/tmp/graphicXXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_root = pattern;
     }
-    void TearDown() override {
-        Graphic::FreeScratch();
-        std::filesystem::remove_all(m_root);
-    }
-    std::string WriteFile(const std::string& name, const Bytes& bytes) {
-        const std::string path = m_root + "/" + name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+    void TearDown() override { Graphic::FreeScratch(); }
+    std::string WriteFile(const std::string& name, const std::string& bytes) {
+        m_dir.WriteFile(name, bytes);
+        return m_dir.Path(name);
     }
     static void ExpectPixels(const Graphic& graphic, int width, int height,
                              uint16_t (*expected)(int x, int y)) {
         ASSERT_EQ(graphic.GetWidth(), width);
         ASSERT_EQ(graphic.GetHeight(), height);
         ASSERT_FALSE(graphic.IsEncoded());
-        ASSERT_EQ(graphic.GetDataLength(), width * height);
-        EXPECT_TRUE(graphic.GetFlags() & Graphic::kLoaded);
         EXPECT_EQ((graphic.GetFlags() & Graphic::kLayout565) != 0,
                   g_pixelFormat == kPixelFormat565);
         for (int y = 0; y < height; ++y)
@@ -49,36 +41,36 @@ protected:
     static uint16_t Pattern(int x, int y) { return PatternColour(x, y).Pack16(); }
 
     std::unique_ptr<LayoutGuard> m_layout;
-    std::string m_root;
+    testsupport::ScratchDir m_dir;
 };
 
 TEST_P(GraphicFiles, TrueColourImagesLoadFromFilesAndStreams) {
-    const Bytes bmp = MakeBmp(5, 3, 24, {}, 0); // 15-byte rows padded to 16
-    const Bytes tga = MakeTga(7, 4, 24, {});
+    const std::string bmp = MakeBmp(5, 3, 24, {}, 0); // 15-byte rows padded to 16
+    const std::string tga = MakeTga(7, 4, 24, {});
     Graphic graphic;
     ASSERT_TRUE(graphic.LoadFile(WriteFile("Pic.BMP", bmp).c_str(), false));
     ExpectPixels(graphic, 5, 3, Pattern);
     ASSERT_TRUE(graphic.LoadFile(WriteFile("pic.tga", tga).c_str(), false));
     ExpectPixels(graphic, 7, 4, Pattern);
-    ByteStream stream(tga);
+    TestStream stream(tga);
     ASSERT_TRUE(graphic.ReadFromStream(stream, "art/pic.tga", false));
     ExpectPixels(graphic, 7, 4, Pattern);
 
-    ASSERT_TRUE(graphic.LoadFile((m_root + "/pic.bmp").c_str(), true));
+    ASSERT_TRUE(graphic.LoadFile(m_dir.Path("pic.bmp").c_str(), true));
     EXPECT_TRUE(graphic.IsEncoded());
     EXPECT_EQ(graphic.GetData()[0], 1); // a raw row: nothing is the key
 
     EXPECT_FALSE(graphic.LoadFile(WriteFile("pic.png", bmp).c_str(), false));
-    EXPECT_FALSE(graphic.LoadFile((m_root + "/missing.bmp").c_str(), false));
+    EXPECT_FALSE(graphic.LoadFile(m_dir.Path("missing.bmp").c_str(), false));
     Graphic::FreeScratch();
-    EXPECT_FALSE(graphic.LoadFile((m_root + "/pic.bmp").c_str(), false));
+    EXPECT_FALSE(graphic.LoadFile(m_dir.Path("pic.bmp").c_str(), false));
 }
 
 TEST_P(GraphicFiles, IndexedBitmapsUseTheirPalettes) {
     const std::vector<Colour> three = {{10, 20, 30}, {255, 0, 255}, {0, 255, 0}};
     std::vector<uint8_t> indices = {0, 1, 2, 200, 1, 0}; // 200 lies past the palette
     Graphic graphic;
-    ByteStream bmp8(MakeBmp(3, 2, 8, three, 3, indices));
+    TestStream bmp8(MakeBmp(3, 2, 8, three, 3, indices));
     ASSERT_TRUE(graphic.ReadFromStream(bmp8, "a.bmp", false));
     const uint16_t expected8[] = {three[0].Pack16(), three[1].Pack16(), three[2].Pack16(), 0,
                                   three[1].Pack16(), three[0].Pack16()};
@@ -89,7 +81,7 @@ TEST_P(GraphicFiles, IndexedBitmapsUseTheirPalettes) {
     for (int i = 0; i < 16; ++i)
         sixteen[i] = Colour(static_cast<uint8_t>(i * 16), 0, static_cast<uint8_t>(255 - i * 16));
     indices = {15, 0, 7, 3, 9, 1, 2, 14, 8, 4};
-    ByteStream bmp4(MakeBmp(5, 2, 4, sixteen, 0, indices));
+    TestStream bmp4(MakeBmp(5, 2, 4, sixteen, 0, indices));
     ASSERT_TRUE(graphic.ReadFromStream(bmp4, "a.bmp", false));
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(graphic.GetData()[i], sixteen[indices[i]].Pack16()) << i;
@@ -97,8 +89,8 @@ TEST_P(GraphicFiles, IndexedBitmapsUseTheirPalettes) {
 
 TEST_P(GraphicFiles, SixteenBitTargasSkipTheirIdAndConvertToTheLayout) {
     std::vector<uint16_t> pixels = {0x7C1F, 0x8001, 0x03E0, 0xFFFF, 0x1234, 0x0421};
-    const Bytes bytes = MakeTga(3, 2, 16, pixels, "an id field");
-    ByteStream tga(bytes);
+    const std::string bytes = MakeTga(3, 2, 16, pixels, "an id field");
+    TestStream tga(bytes);
     Graphic graphic;
     ASSERT_TRUE(graphic.ReadFromStream(tga, "a.tga", false));
     for (size_t i = 0; i < pixels.size(); ++i) {
@@ -106,7 +98,7 @@ TEST_P(GraphicFiles, SixteenBitTargasSkipTheirIdAndConvertToTheLayout) {
         EXPECT_EQ(graphic.GetData()[i],
                   g_pixelFormat == kPixelFormat565 ? Convert555To565(colour) : colour);
     }
-    ByteStream again(bytes);
+    TestStream again(bytes);
     ASSERT_TRUE(graphic.ReadFromStream(again, "a.tga", true));
     EXPECT_EQ(graphic.GetData()[0], 2); // key, then a run of two
     EXPECT_EQ(graphic.GetData()[1], 1);
@@ -120,14 +112,11 @@ TEST_P(GraphicFiles, TgaWriteAndRegionReadRoundTrip) {
             source.SetPixel(x, y, Pattern(x, y));
     MemStream out(kStreamWriteBinary);
     ASSERT_TRUE(source.WriteTga(out));
-    const Bytes bytes(reinterpret_cast<const char*>(out.GetBuffer()),
-                      static_cast<size_t>(out.GetSize()));
-    EXPECT_EQ(bytes[2], 2);
-    EXPECT_EQ(bytes[16], 16);
-    EXPECT_EQ(bytes[17], 1);
+    const std::string bytes = testsupport::BytesOf(out);
+    EXPECT_EQ(bytes.substr(16, 2), "\x10\x01"); // 16 bits, one attribute bit
 
     Graphic region;
-    ByteStream in(bytes);
+    TestStream in(bytes);
     ASSERT_TRUE(region.LoadTgaRegionFromStream(in, Rect{4, 3, 1, 1}));
     ExpectPixels(region, 3, 2, [](int x, int y) {
         // back through the file's 5-5-5 form
@@ -135,7 +124,7 @@ TEST_P(GraphicFiles, TgaWriteAndRegionReadRoundTrip) {
         return g_pixelFormat == kPixelFormat565 ? Convert555To565(Convert565To555(p)) : p;
     });
     EXPECT_FALSE(region.LoadTgaRegionFromStream(in, Rect{0, 0, 7, 2}));
-    ByteStream tga24(MakeTga(2, 2, 24, {}));
+    TestStream tga24(MakeTga(2, 2, 24, {}));
     EXPECT_FALSE(region.LoadTgaRegionFromStream(tga24, Rect{0, 0, 1, 1}));
 
     int width = 0, height = 0;
@@ -161,25 +150,22 @@ TEST_P(GraphicFiles, LleRoundTripsAndConvertsPlainAndEncodedData) {
         }
         MemStream out(kStreamWriteBinary);
         ASSERT_TRUE(original.WriteLle(out));
-        const Bytes bytes(reinterpret_cast<const char*>(out.GetBuffer()),
-                          static_cast<size_t>(out.GetSize()));
+        const std::string bytes = testsupport::BytesOf(out);
 
         Graphic same;
-        ByteStream in(bytes);
+        TestStream in(bytes);
         ASSERT_TRUE(same.ReadFromStream(in, "x.lle", false));
         EXPECT_EQ(same.GetFullPath(), "art/sprite.lle");
         MemStream again(kStreamWriteBinary);
         ASSERT_TRUE(same.WriteLle(again));
-        Bytes loaded = bytes; // the same bytes, now flagged as loaded
+        std::string loaded = bytes; // the same bytes, now flagged as loaded
         loaded[17] |= Graphic::kLoaded;
-        EXPECT_EQ(Bytes(reinterpret_cast<const char*>(again.GetBuffer()),
-                        static_cast<size_t>(again.GetSize())),
-                  loaded);
+        EXPECT_EQ(testsupport::BytesOf(again), loaded);
 
         const int written = g_pixelFormat;
         LayoutGuard other(1 - written);
         Graphic converted;
-        ByteStream in2(bytes);
+        TestStream in2(bytes);
         ASSERT_TRUE(converted.ReadFromStream(in2, "x.lle", false)) << encode;
         ASSERT_EQ(converted.GetDataLength(), original.GetDataLength());
         EXPECT_EQ(converted.IsEncoded(), encode);
@@ -207,37 +193,33 @@ TEST_P(GraphicFiles, TruncatedAndForgedImagesFailCleanly) {
     MemStream plain(kStreamWriteBinary), encoded(kStreamWriteBinary);
     ASSERT_TRUE(sprite.WriteLle(plain));
     ASSERT_TRUE(sprite.Encode() && sprite.WriteLle(encoded));
-    auto bytesOf = [](const MemStream& s) {
-        return Bytes(reinterpret_cast<const char*>(s.GetBuffer()),
-                     static_cast<size_t>(s.GetSize()));
-    };
     const std::vector<uint8_t> indices(12, 1);
-    const std::vector<std::pair<const char*, Bytes>> files = {
+    const std::vector<std::pair<const char*, std::string>> files = {
         {"a.bmp", MakeBmp(5, 3, 24, {}, 0)},
         {"a.bmp", MakeBmp(4, 3, 8, {{1, 2, 3}, {4, 5, 6}}, 2, indices)},
         {"a.bmp", MakeBmp(4, 3, 4, std::vector<Colour>(16), 0, indices)},
         {"a.tga", MakeTga(3, 2, 16, {1, 2, 3, 4, 5, 6}, "id")},
         {"a.tga", MakeTga(3, 2, 24, {})},
-        {"a.lle", bytesOf(plain)},
-        {"a.lle", bytesOf(encoded)},
+        {"a.lle", testsupport::BytesOf(plain)},
+        {"a.lle", testsupport::BytesOf(encoded)},
     };
     Graphic graphic;
     for (const auto& [name, bytes] : files) {
-        ByteStream whole(bytes);
+        TestStream whole(bytes);
         ASSERT_TRUE(graphic.ReadFromStream(whole, name, false)) << name;
         for (size_t length = 0; length < bytes.size(); ++length) {
-            ByteStream cut(bytes.substr(0, length));
+            TestStream cut(bytes.substr(0, length));
             ASSERT_FALSE(graphic.ReadFromStream(cut, name, false)) << name << " cut at " << length;
             ASSERT_EQ(graphic.GetData(), nullptr);
         }
     }
 
-    auto forged = [&](const char* name, Bytes bytes, size_t offset, auto value) {
+    auto forged = [&](const char* name, std::string bytes, size_t offset, auto value) {
         Put(bytes, offset, value);
-        ByteStream stream(bytes);
+        TestStream stream(bytes);
         return graphic.ReadFromStream(stream, name, false);
     };
-    const Bytes bmp8 = files[1].second;
+    const std::string bmp8 = files[1].second;
     EXPECT_FALSE(forged("a.bmp", bmp8, 46, uint32_t{300}));        // colours used past 256
     EXPECT_FALSE(forged("a.bmp", bmp8, 46, uint32_t{200}));        // palette past the file
     EXPECT_FALSE(forged("a.bmp", bmp8, 10, uint32_t{0xFFFFFFF0})); // data offset
@@ -248,12 +230,12 @@ TEST_P(GraphicFiles, TruncatedAndForgedImagesFailCleanly) {
     EXPECT_FALSE(forged("a.bmp", bmp8, 28, uint16_t{16}));    // 16 bits are refused
     EXPECT_FALSE(forged("a.bmp", bmp8, 30, uint32_t{1}));     // run-length compressed
     EXPECT_TRUE(forged("a.bmp", bmp8, 10, uint32_t{54 + 8})); // the offset is honoured
-    const Bytes tga = files[3].second;
+    const std::string tga = files[3].second;
     EXPECT_FALSE(forged("a.tga", tga, 0, uint8_t{200})); // ID field past the file
     EXPECT_FALSE(forged("a.tga", tga, 12, uint16_t{65535}));
     EXPECT_FALSE(forged("a.tga", tga, 2, uint8_t{10})); // run-length compressed
     EXPECT_FALSE(forged("a.tga", tga, 16, uint8_t{8}));
-    const Bytes lle = files[6].second;
+    const std::string lle = files[6].second;
     const size_t header = lle.size() - 2 * static_cast<size_t>(sprite.GetDataLength()) - 16;
     EXPECT_FALSE(forged("a.lle", lle, header + 12, uint32_t{0x7FFFFFFF})); // data length
     EXPECT_FALSE(forged("a.lle", lle, header + 4, uint32_t{3}));           // narrower than a run

@@ -1,23 +1,19 @@
 #pragma once
-// Image files built in memory for the loader tests, and a read-only stream over bytes.
+// Image files built in memory for the loader tests.
 
 #include "Library/colour.h"
-#include "Library/stream.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
-using Bytes = std::string;
-
-template <class T> void Put(Bytes& bytes, size_t offset, T value) {
+template <class T> void Put(std::string& bytes, size_t offset, T value) {
     if (bytes.size() < offset + sizeof value)
         bytes.resize(offset + sizeof value);
     std::memcpy(&bytes[offset], &value, sizeof value);
 }
-template <class T> void Append(Bytes& bytes, T value) {
+template <class T> void Append(std::string& bytes, T value) {
     Put(bytes, bytes.size(), value);
 }
 
@@ -28,11 +24,11 @@ inline Colour PatternColour(int x, int y) {
 }
 
 // Rows top first: colours for 24 bits, palette indices for 8 and 4 bits.
-inline Bytes MakeBmp(int width, int height, int bits, const std::vector<Colour>& palette,
+inline std::string MakeBmp(int width, int height, int bits, const std::vector<Colour>& palette,
                      uint32_t coloursUsed, const std::vector<uint8_t>& indices = {}) {
     const long stride = (static_cast<long>(width) * bits + 31) / 32 * 4;
     const uint32_t paletteBytes = static_cast<uint32_t>(palette.size() * 4);
-    Bytes bytes = "BM";
+    std::string bytes = "BM";
     Put(bytes, 10, uint32_t{54 + paletteBytes});
     Put(bytes, 14, uint32_t{40});
     Put(bytes, 18, int32_t{width});
@@ -49,7 +45,7 @@ inline Bytes MakeBmp(int width, int height, int bits, const std::vector<Colour>&
     }
     for (int stored = 0; stored < height; ++stored) {
         const int y = height - 1 - stored;
-        Bytes row(static_cast<size_t>(stride), '\0');
+        std::string row(static_cast<size_t>(stride), '\0');
         for (int x = 0; x < width; ++x) {
             if (bits == 24) {
                 const Colour c = PatternColour(x, y);
@@ -71,9 +67,9 @@ inline Bytes MakeBmp(int width, int height, int bits, const std::vector<Colour>&
 }
 
 // 16-bit pixels are given top row first, as 5-5-5.
-inline Bytes MakeTga(int width, int height, int bits, const std::vector<uint16_t>& pixels16,
-                     const Bytes& id = "") {
-    Bytes bytes(18, '\0');
+inline std::string MakeTga(int width, int height, int bits, const std::vector<uint16_t>& pixels16,
+                     const std::string& id = "") {
+    std::string bytes(18, '\0');
     bytes[0] = static_cast<char>(id.size());
     bytes[2] = 2;
     Put(bytes, 12, static_cast<uint16_t>(width));
@@ -93,34 +89,3 @@ inline Bytes MakeTga(int width, int height, int bits, const std::vector<uint16_t
         }
     return bytes;
 }
-
-class ByteStream : public Stream {
-public:
-    explicit ByteStream(Bytes bytes) : m_bytes(std::move(bytes)) { m_mode = kStreamReadBinary; }
-    void Reset() override { m_position = 0; }
-    int Read(void* buffer, int count) override {
-        if (count < 0 || static_cast<size_t>(count) > m_bytes.size() - m_position)
-            return kStreamError;
-        std::memcpy(buffer, m_bytes.data() + m_position, static_cast<size_t>(count));
-        m_position += static_cast<size_t>(count);
-        return kStreamOk;
-    }
-    int Write(const void*, int) override { return kStreamWriteOnRead; }
-    long SeekSet(long offset) override { return SeekTo(offset); }
-    long SeekCur(long offset) override { return SeekTo(static_cast<long>(m_position) + offset); }
-    long SeekEnd(long offset) override {
-        return SeekTo(static_cast<long>(m_bytes.size()) + offset);
-    }
-    long Tell() const override { return static_cast<long>(m_position); }
-    long Size() const override { return static_cast<long>(m_bytes.size()); }
-
-private:
-    long SeekTo(long position) {
-        if (position < 0 || position > static_cast<long>(m_bytes.size()))
-            return -1;
-        m_position = static_cast<size_t>(position);
-        return position;
-    }
-    Bytes m_bytes;
-    size_t m_position = 0;
-};

@@ -42,7 +42,7 @@ protected:
 
     // A 16-bit ".tga" of one 5-5-5 colour in the interface image directory.
     void MakeImage(const char* name, int width, int height, uint16_t colour) {
-        const Bytes bytes = MakeTga(
+        const std::string bytes = MakeTga(
             width, height, 16, std::vector<uint16_t>(static_cast<size_t>(width * height), colour));
         std::ofstream(m_root + "/art/graphic/interface/" + name, std::ios::binary) << bytes;
     }

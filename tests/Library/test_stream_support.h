@@ -1,11 +1,16 @@
 #pragma once
-// A byte-vector Stream for serialiser tests: written bytes can be inspected, and any byte
-// sequence can be read back.
+// Streams for serialiser tests: a byte-vector Stream whose written bytes can be inspected
+// and which reads back any byte sequence, and helpers between memory streams and bytes.
 
+#include "Library/mem_stream.h"
 #include "Library/stream.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <string>
 #include <vector>
 
 using Bytes = std::vector<uint8_t>;
@@ -14,6 +19,7 @@ class TestStream : public Stream {
 public:
     TestStream() { m_mode = kStreamWriteBinary; }
     explicit TestStream(Bytes bytes) : m_bytes(std::move(bytes)) { m_mode = kStreamReadBinary; }
+    explicit TestStream(const std::string& bytes) : TestStream(Bytes(bytes.begin(), bytes.end())) {}
 
     const Bytes& GetBytes() const { return m_bytes; }
     void Close() { m_mode = kStreamClosed; }
@@ -63,3 +69,21 @@ template <class T> Bytes StoredForm(const T& object) {
     object.Write(stream);
     return stream.GetBytes();
 }
+
+namespace testsupport {
+
+// The valid data of a memory stream, whatever its position.
+inline std::string BytesOf(const MemStream& stream) {
+    return std::string(reinterpret_cast<const char*>(stream.GetBuffer()),
+                       static_cast<size_t>(stream.GetSize()));
+}
+
+// A mode-1 memory stream holding the bytes.
+inline std::unique_ptr<MemStream> ReadableStream(const std::string& bytes) {
+    TestStream source(bytes);
+    auto stream = std::make_unique<MemStream>(kStreamReadBinary);
+    EXPECT_TRUE(stream->LoadAll(source));
+    return stream;
+}
+
+} // namespace testsupport

@@ -1,7 +1,8 @@
 #include "Library/vector.h"
 
 #include "Library/mem_stream.h"
-#include "stream_support.h"
+
+#include "test_stream_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,39 +1,28 @@
 #include "platform/sound_file.h"
 
 #include "ogg_fixture.h"
+#include "scratch_dir.h"
 #include "sound_fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
 using namespace sound_fixtures;
 
-class SoundFile : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/soundfileXXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_root = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf " + m_root).c_str()); }
-
-    std::string m_root;
-};
-
-TEST_F(SoundFile, OggDecodesToSixteenBitsAtItsOwnRate) {
+TEST(SoundFile, OggDecodesToSixteenBitsAtItsOwnRate) {
+    testsupport::ScratchDir dir;
+    const std::string root = dir.Root();
     std::vector<int16_t> sine;
     for (int f = 0; f < 20000; ++f) {
         const auto s = static_cast<int16_t>(8000.0 * std::sin(f * 2.0 * M_PI * 440.0 / 32000.0));
         sine.insert(sine.end(), {s, s});
     }
-    ASSERT_TRUE(WriteOgg(m_root + "/tone.ogg", 32000, 2, sine));
+    ASSERT_TRUE(WriteOgg(root + "/tone.ogg", 32000, 2, sine));
     platform::SoundPcm pcm;
-    ASSERT_EQ(platform::DecodeSoundFile((m_root + "/tone.ogg").c_str(), pcm), kSoundErrNone);
+    ASSERT_EQ(platform::DecodeSoundFile((root + "/tone.ogg").c_str(), pcm), kSoundErrNone);
     EXPECT_EQ(pcm.frequency, 32000);
     EXPECT_EQ(pcm.channels, 2);
     EXPECT_EQ(pcm.bits, 16);
@@ -46,18 +35,19 @@ TEST_F(SoundFile, OggDecodesToSixteenBitsAtItsOwnRate) {
     EXPECT_LT(error / static_cast<double>(sine.size()), 200.0);
 }
 
-TEST_F(SoundFile, BadFilesFailWithTheirReason) {
+TEST(SoundFile, BadFilesFailWithTheirReason) {
+    testsupport::ScratchDir dir;
+    const std::string root = dir.Root();
     platform::SoundPcm pcm;
-    EXPECT_EQ(platform::DecodeSoundFile((m_root + "/none.wav").c_str(), pcm),
-              kSoundErrFileNotFound);
-    WriteFile(m_root + "/text.wav", {'h', 'e', 'l', 'l', 'o'});
-    EXPECT_EQ(platform::DecodeSoundFile((m_root + "/text.wav").c_str(), pcm), kSoundErrFileFormat);
+    EXPECT_EQ(platform::DecodeSoundFile((root + "/none.wav").c_str(), pcm), kSoundErrFileNotFound);
+    WriteFile(root + "/text.wav", {'h', 'e', 'l', 'l', 'o'});
+    EXPECT_EQ(platform::DecodeSoundFile((root + "/text.wav").c_str(), pcm), kSoundErrFileFormat);
     std::vector<uint8_t> truncated = WavBytes(22050, 1, 16, Pcm16(Square(100, 1, 10, 50)));
     truncated.resize(100);
-    WriteFile(m_root + "/cut.wav", truncated);
-    EXPECT_EQ(platform::DecodeSoundFile((m_root + "/cut.wav").c_str(), pcm), kSoundErrFileBad);
-    WriteFile(m_root + "/cut.ogg", {'O', 'g', 'g', 'S', 0, 2});
-    EXPECT_EQ(platform::DecodeSoundFile((m_root + "/cut.ogg").c_str(), pcm), kSoundErrFileBad);
+    WriteFile(root + "/cut.wav", truncated);
+    EXPECT_EQ(platform::DecodeSoundFile((root + "/cut.wav").c_str(), pcm), kSoundErrFileBad);
+    WriteFile(root + "/cut.ogg", {'O', 'g', 'g', 'S', 0, 2});
+    EXPECT_EQ(platform::DecodeSoundFile((root + "/cut.ogg").c_str(), pcm), kSoundErrFileBad);
     EXPECT_TRUE(pcm.bytes.empty());
 }
 

@@ -1,28 +1,19 @@
 #include "platform/case_path.h"
 #include "platform/win_find.h"
 #include "platform/win_io.h"
+#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 class WinIo : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/winioXXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_root = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf " + m_root).c_str()); }
-
     void WriteFile(const std::string& relative, const std::string& bytes) {
-        std::ofstream(m_root + "/" + relative, std::ios::binary) << bytes;
+        m_dir.WriteFile(relative, bytes);
     }
     std::string ReadAll(const std::string& path, int flags) {
         const int fd = _open(path.c_str(), flags);
@@ -36,12 +27,11 @@ protected:
         return result;
     }
 
-    std::string m_root;
+    testsupport::ScratchDir m_dir;
+    const std::string m_root = m_dir.Root();
 };
 
 TEST_F(WinIo, PathsResolveIgnoringCaseAndBackslashes) {
-    ASSERT_EQ(_mkdir((m_root + "/Art").c_str()), 0);
-    ASSERT_EQ(_mkdir((m_root + "/Art/Graphic").c_str()), 0);
     WriteFile("Art/Graphic/Tree.BMP", "x");
     EXPECT_EQ(platform::ResolvePath((m_root + "\\art\\graphic\\tree.bmp").c_str()),
               m_root + "/Art/Graphic/Tree.BMP");
