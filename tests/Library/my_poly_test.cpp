@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 void MakeSquare(MyPoly& poly, float size) {
@@ -17,51 +15,36 @@ void MakeSquare(MyPoly& poly, float size) {
     poly.ComputeEdges();
 }
 
-TEST(MyPoly, RingEdgesNormalsAndCentroid) {
+TEST(MyPoly, RingEdgesOutwardNormalsAndCentroid) {
     MyPoly square;
     MakeSquare(square, 4.0f);
-    EXPECT_EQ(square.Next(3), 0);
-    EXPECT_EQ(square.GetEdge(3).start, &square.GetVertex(3));
     EXPECT_EQ(square.GetEdge(3).end, &square.GetVertex(0));
-    EXPECT_EQ(square.GetNormal(0), Vector(0.0f, -1.0f, 0.0f)); // outward
+    EXPECT_EQ(square.GetNormal(0), Vector(0.0f, -1.0f, 0.0f));
     EXPECT_EQ(square.GetNormal(1), Vector(1.0f, 0.0f, 0.0f));
-    EXPECT_EQ(square.GetDistance(1), 4.0f);
     EXPECT_EQ(square.GetDistance(2), 4.0f);
     Vector centre(9.0f, 9.0f, 9.0f);
     square.Centroid(centre);
+    EXPECT_EQ(centre, Vector(2.0f, 2.0f, 0.0f));
+    MyPoly().Centroid(centre); // nothing to average: unchanged
     EXPECT_EQ(centre, Vector(2.0f, 2.0f, 0.0f));
 
     MyPoly single(1);
     single.SetVertex(0, Vector(3.0f, 3.0f, 0.0f));
     single.ComputeEdges();
     EXPECT_EQ(single.GetNormal(0), Vector());
-    EXPECT_EQ(single.GetDistance(0), 0.0f);
-
-    MyPoly empty;
-    empty.Centroid(centre);
-    EXPECT_EQ(centre, Vector(2.0f, 2.0f, 0.0f));
 }
 
-TEST(MyPoly, StreamRoundTripAndBoundedCounts) {
+TEST(MyPoly, StoredAsACountThenTheVerticesWithBoundedCounts) {
     MyPoly square;
     MakeSquare(square, 4.0f);
     const Bytes bytes = StoredForm(square);
     ASSERT_EQ(bytes.size(), 4u + 4u * 12u);
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes{4, 0, 0, 0}));
-    float x = 0.0f;
-    std::memcpy(&x, bytes.data() + 4 + 12, 4);
-    EXPECT_EQ(x, 4.0f); // vertex 1 follows vertex 0
-
     MyPoly loaded;
     TestStream in(bytes);
     ASSERT_TRUE(loaded.Read(in));
-    ASSERT_EQ(loaded.GetCount(), 4);
-    EXPECT_EQ(loaded.GetVertex(2), Vector(4.0f, 4.0f, 0.0f));
     EXPECT_EQ(StoredForm(loaded), bytes);
-
-    TestStream none(Bytes{0, 0, 0, 0});
-    EXPECT_TRUE(loaded.Read(none));
-    EXPECT_EQ(loaded.GetCount(), 0);
+    EXPECT_EQ(loaded.GetVertex(1), Vector(4.0f, 0.0f, 0.0f));
 
     // A count the remaining bytes cannot hold is refused before anything is allocated.
     TestStream cut(Bytes(bytes.begin(), bytes.end() - 1));
@@ -69,10 +52,6 @@ TEST(MyPoly, StreamRoundTripAndBoundedCounts) {
     EXPECT_EQ(loaded.GetCount(), 0);
     TestStream huge(Bytes{0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3});
     EXPECT_FALSE(loaded.Read(huge));
-    TestStream closed(bytes);
-    closed.Close();
-    EXPECT_FALSE(loaded.Read(closed));
-    EXPECT_FALSE(square.Write(closed));
 }
 
 } // namespace
