@@ -1,6 +1,6 @@
 #include "Library/update_rectangles.h"
 
-#include "screen_fixture.h"
+#include <gtest/gtest.h>
 
 #include <tuple>
 
@@ -34,15 +34,6 @@ TEST(UpdateRectangles, AFullListBecomesTheWholeScreenSoNoChangeIsLost) {
         rects.Add(i * 10, 0, 5, 5);
     ASSERT_EQ(rects.GetCount(), 1);
     EXPECT_EQ(At(rects, 0), std::tuple(0, 0, 800, 600));
-}
-
-TEST_F(ScreenTest, FlushingEmptiesTheUpdateRectangles) {
-    UpdateRectangles rects;
-    rects.Flush(*m_screen);
-    rects.Add(0, 0, 800, 600);
-    rects.Add(10, 10, 16, 16);
-    rects.Flush(*m_screen);
-    EXPECT_EQ(rects.GetCount(), 0);
 }
 
 } // namespace
