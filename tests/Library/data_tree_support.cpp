@@ -2,6 +2,8 @@
 
 #include "Library/res_file_mgr.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <cstring>
 
@@ -38,6 +40,15 @@ std::vector<std::string> ArchiveEntryNames(const std::string& bytes) {
         at += 2 + length + 4;
     }
     return names;
+}
+
+void WriteArchive(const std::string& path,
+                  const std::vector<std::pair<std::string, std::string>>& entries) {
+    ResFileMgr archive;
+    ASSERT_TRUE(archive.Open(path.c_str(), ResFileMgr::kWrite));
+    for (const auto& [name, bytes] : entries)
+        ASSERT_EQ(archive.Store(name.c_str(), *ReadableStream(bytes)), ResFileMgr::kResOk) << name;
+    ASSERT_TRUE(archive.WriteDirectory());
 }
 
 } // namespace testsupport

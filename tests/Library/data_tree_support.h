@@ -7,6 +7,7 @@
 #include "test_stream_support.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -25,5 +26,9 @@ private:
 
 // The entry names of an archive file in directory order.
 std::vector<std::string> ArchiveEntryNames(const std::string& archiveBytes);
+
+// Writes an archive at path holding the entries (full file names and their bytes).
+void WriteArchive(const std::string& path,
+                  const std::vector<std::pair<std::string, std::string>>& entries);
 
 } // namespace testsupport

@@ -16,13 +16,7 @@ protected:
     Pixels Draw(const EllipseShape& shape, int quadrants = kEllipseWhole) {
         ClearTo(0);
         DrawEllipseQuadrants(shape, quadrants, m_screen.get());
-        Pixels drawn;
-        const PixelSurface& s = m_screen->GetSurface();
-        for (int y = 0; y < s.height; ++y)
-            for (int x = 0; x < s.width; ++x)
-                if (s.pixels[y * s.width + x])
-                    drawn.insert({x, y});
-        return drawn;
+        return DrawnPixels();
     }
 };
 

@@ -22,17 +22,16 @@ TEST(GraphicArchive, EveryKindLoadsFromTheArchiveOrTheLooseFileByTheFlag) {
     ASSERT_TRUE(sprite.Encode());
     MemStream lle(kStreamWriteBinary);
     ASSERT_TRUE(sprite.WriteLle(lle));
-    ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(root.Path("general.rsc").c_str(), ResFileMgr::kWrite));
+    std::vector<std::pair<std::string, std::string>> entries;
     for (const auto& [relative, bytes] :
          {std::pair{"Art/Graphic/Pic.bmp", MakeBmp(4, 3, 24, {}, 0)},
           {"Art/Graphic/pic.tga", MakeTga(3, 2, 16, {1, 2, 3, 4, 5, 6})},
           {"Art/Graphic/sprite.lle", testsupport::BytesOf(lle)}}) {
         root.WriteFile(relative, bytes);
-        ASSERT_EQ(archive.Store(root.Path(relative).c_str(), *testsupport::ReadableStream(bytes)),
-                  ResFileMgr::kResOk);
+        entries.emplace_back(root.Path(relative), bytes);
     }
-    ASSERT_TRUE(archive.WriteDirectory());
+    testsupport::WriteArchive(root.Path("general.rsc"), entries);
+    ResFileMgr archive;
     ASSERT_TRUE(archive.Open(root.Path("general.rsc").c_str(), ResFileMgr::kRead));
     g_generalRes = &archive;
 

@@ -3,14 +3,15 @@
 // whose "fonts" directory holds Liberation Mono under the game's font name.
 
 #include "Library/screen.h"
+#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
-#include <unistd.h>
+#include <utility>
 
 class ScreenTest : public ::testing::Test {
 protected:
@@ -18,9 +19,6 @@ protected:
         "/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf";
 
     void SetUp() override {
-        char pattern[] = "/tmp/screenXXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_root = pattern;
         m_savedDirectory = std::filesystem::current_path();
         std::filesystem::current_path(m_root);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
@@ -33,12 +31,20 @@ protected:
         m_screen.reset();
         SDL_Quit();
         std::filesystem::current_path(m_savedDirectory);
-        std::filesystem::remove_all(m_root);
     }
 
     void InstallFont() {
         std::filesystem::create_directories(m_root + "/fonts");
         std::filesystem::copy_file(kSystemFont, m_root + "/fonts/Cour.ttf");
+    }
+    // The set pixels of the screen.
+    std::set<std::pair<int, int>> DrawnPixels() const {
+        std::set<std::pair<int, int>> pixels;
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                if (PixelAt(x, y))
+                    pixels.insert({x, y});
+        return pixels;
     }
 
     uint16_t PixelAt(int x, int y) const {
@@ -59,7 +65,8 @@ protected:
         m_screen->SetDrawColour(saved);
     }
 
-    std::string m_root;
+    testsupport::ScratchDir m_dir;
+    const std::string m_root = m_dir.Root();
     std::filesystem::path m_savedDirectory;
     std::unique_ptr<Screen> m_screen;
 };

@@ -59,15 +59,6 @@ std::set<std::pair<int, int>> BruteForceLine(int x1, int y1, int x2, int y2, con
     return pixels;
 }
 
-std::set<std::pair<int, int>> DrawnPixels(const PixelSurface& surface) {
-    std::set<std::pair<int, int>> pixels;
-    for (int y = 0; y < surface.height; ++y)
-        for (int x = 0; x < surface.width; ++x)
-            if (surface.pixels[y * surface.width + x])
-                pixels.insert({x, y});
-    return pixels;
-}
-
 TEST_F(ScreenTest, FarOutsideLinesClipToTheWholeLinesPixels) {
     platform::SeedRand(5);
     auto coordinate = [] { return platform::Rand() % 24000 - 12000; };
@@ -82,7 +73,7 @@ TEST_F(ScreenTest, FarOutsideLinesClipToTheWholeLinesPixels) {
             y2 = 200 + (200 - y1) * (line % 5 + 1) / 2;
         }
         m_screen->DrawLine(x1, y1, x2, y2);
-        const auto drawn = DrawnPixels(m_screen->GetSurface());
+        const auto drawn = DrawnPixels();
         ASSERT_EQ(drawn, BruteForceLine(x1, y1, x2, y2, clip))
             << x1 << "," << y1 << " to " << x2 << "," << y2;
         drawnLines += !drawn.empty();
@@ -97,7 +88,7 @@ TEST_F(ScreenTest, FixedPointLinesStayInsideTheClipAndReachBothEnds) {
     EXPECT_EQ(PixelAt(120, 130), 0xFFFF);
     EXPECT_EQ(PixelAt(280, 170), 0xFFFF);
     m_screen->DrawLineFixed(-500, -400, 900, 700);
-    const auto drawn = DrawnPixels(m_screen->GetSurface());
+    const auto drawn = DrawnPixels();
     for (const auto& [x, y] : drawn)
         ASSERT_TRUE(x >= 100 && x < 300 && y >= 100 && y < 300) << x << "," << y;
     EXPECT_GT(drawn.size(), 300u);

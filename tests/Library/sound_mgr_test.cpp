@@ -192,15 +192,11 @@ TEST_F(SoundMgrOnSdl, ExportsWriteTheExactWavAndItLoadsAgain) {
 TEST_F(SoundMgrOnSdl, ExtractsFromTheGeneralArchiveOnlyWhatIsMissingOnDisk) {
     using namespace sound_fixtures;
     const std::vector<uint8_t> wav = WavBytes(22050, 1, 16, Pcm16(Square(100, 1, 10, 99)));
+    const std::string bytes(wav.begin(), wav.end());
+    testsupport::WriteArchive(
+        m_data.Path("general.rsc"),
+        {{m_data.Path("sound/sfx/Boom.wav"), bytes}, {m_data.Path("sound/sfx/kept.wav"), bytes}});
     ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(m_data.Path("general.rsc").c_str(), ResFileMgr::kWrite));
-    for (const char* name : {"sound/sfx/Boom.wav", "sound/sfx/kept.wav"}) {
-        MemStream bytes(kStreamWriteBinary);
-        bytes.Write(wav.data(), static_cast<int>(wav.size()));
-        ASSERT_EQ(archive.Store(m_data.Path(name).c_str(), bytes), ResFileMgr::kResOk);
-    }
-    ASSERT_TRUE(archive.WriteDirectory());
-    archive.Close();
     ASSERT_TRUE(archive.Open(m_data.Path("general.rsc").c_str(), ResFileMgr::kRead));
     g_generalRes = &archive;
     m_data.Mode().SetUseResourceFiles(true);
