@@ -48,8 +48,7 @@ TEST_F(ScreenText, WordWrapBreaksBeforeTheWordThatOverflows) {
 }
 
 TEST_F(ScreenText, NewlinesEndLinesAndBlankLinesStayInside) {
-    EXPECT_EQ(Wrap("aa\n\nbb", 1000), (Split{"aa", "", "bb"}));
-    EXPECT_EQ(Wrap("aa\nbb\n", 1000), (Split{"aa", "bb"}));
+    EXPECT_EQ(Wrap("aa\n\nbb\n", 1000), (Split{"aa", "", "bb"}));
     EXPECT_EQ(Wrap("\naa", 1000), (Split{"aa"})); // a blank first line is dropped
     EXPECT_EQ(Wrap("", 1000), (Split{""}));
 }
@@ -78,8 +77,7 @@ TEST_F(ScreenText, TextDrawsInTheFontColourAndCentres) {
     EXPECT_NEAR((minX + maxX) / 2.0, 400, m_advance);
 
     m_screen->DrawTextBoxAt(100, 100, "ab", 0, 255, 0);
-    EXPECT_EQ(m_screen->GetDrawColour(), 0x07E0);
-    EXPECT_EQ(PixelAt(97, 99), 0x07E0);
+    EXPECT_EQ(PixelAt(97, 99), 0x07E0); // the box reaches round the text
     EXPECT_EQ(PixelAt(100 + 2 * m_advance + 2, 113), 0x07E0);
 }
 
