@@ -60,8 +60,6 @@ TEST_F(MemTrackerFiles, LeakReportListsTheOneLiveBlockWithItsOwner) {
     line.erase(line.find_last_not_of('\n') + 1);
     const std::string report = ReadFile("memleaks.log");
 
-    EXPECT_NE(report.find("|                                          Memory leak report for:  "),
-              std::string::npos);
     EXPECT_NE(report.find("\r\n\r\n\r\n1 memory leak found:\r\n\r\nAlloc.   Addr"),
               std::string::npos);
     const size_t dashes = report.find("\r\n------ ");
@@ -107,10 +105,6 @@ TEST_F(MemTrackerFiles, GuardDamageIsLoggedOnlyWhileValidating) {
               std::string::npos)
         << log;
     EXPECT_NE(log.find("A memory allocation unit was corrupt because of an underrun:\r\n"),
-              std::string::npos);
-    EXPECT_NE(log.find("  Size (reported)   : 0x00000003 (         3 bytes     )\r\n"
-                       "  Size (actual)     : 0x00000023 (        35 bytes     )\r\n"
-                       "  Owner             : mem_tracker_test.cpp("),
               std::string::npos);
     EXPECT_NE(log.find("While validting all allocation units, 2 allocation unit(s) were found "
                        "to have problems\r\n"),
