@@ -65,19 +65,6 @@ TEST_F(DirectoryListTest, CountTakesEveryEntryAndLastFileTheLastName) {
     EXPECT_EQ(WorkingDirectory(), before);
 }
 
-TEST_F(DirectoryListTest, ForEachVisitsTheWorkingDirectory) {
-    struct Recorder : DirectoryList {
-        void OnEntry(const _finddata_t& entry) override { names.push_back(entry.name); }
-        Names names;
-    } recorder;
-    recorder.SetPattern("*.ani");
-    const std::string before = WorkingDirectory();
-    ASSERT_EQ(::chdir(m_dir.Root().c_str()), 0);
-    recorder.ForEach();
-    ASSERT_EQ(::chdir(before.c_str()), 0);
-    EXPECT_EQ(recorder.names, (Names{"Alpha.ANI", "beta.ani"}));
-}
-
 TEST(MakeDirectories, CreatesEveryDirectoryBeforeTheLastSlash) {
     testsupport::ScratchDir dir;
     EXPECT_TRUE(MakeDirectories(dir.Path("a\\b/c/file.sav").c_str()));

@@ -56,16 +56,4 @@ TEST_F(FileStreamTest, WriteModesReplaceTheFileButUpdateKeepsItsTail) {
     EXPECT_EQ(m_dir.ReadFile("archive.rsc"), "0123ab6789");
 }
 
-TEST_F(FileStreamTest, TextModeReadsLineEndsAsLineFeeds) {
-    m_dir.WriteFile("lines.txt", "one\r\ntwo\r\n");
-    FileStream stream(Path("lines.txt").c_str(), kStreamReadText);
-    // Each runtime read gives fewer bytes than asked once the CRs are dropped.
-    char bytes[9] = {};
-    ASSERT_EQ(stream.Read(bytes, 8), kStreamOk);
-    EXPECT_STREQ(bytes, "one\ntwo\n");
-    stream.Reset();
-    char more[9];
-    EXPECT_EQ(stream.Read(more, 9), kStreamError);
-}
-
 } // namespace

@@ -206,26 +206,6 @@ TEST_P(GraphicDraw, OutlineCirclesTheRunsInTheScreensColour) {
         }
 }
 
-TEST_P(GraphicDraw, TintedCopyRecoloursOnlyWhenTheColourChanges) {
-    Graphic keyed, encoded;
-    MakeSprite(keyed, encoded, 6, 4);
-    TintedGraphic tinted;
-    tinted.SetSource(&encoded);
-    g_graphicClipRect = Rect{0, 0, 20, 20};
-    Canvas plainCopy(20, 20, 0), tintCopy(20, 20, 0);
-    tinted.Draw(tintCopy.surface, 1, 1);
-    encoded.Draw(plainCopy.surface, 1, 1);
-    EXPECT_EQ(tintCopy.pixels, plainCopy.pixels);
-
-    const ColourOffset redder{6, 0, 0};
-    tinted.SetColour(redder);
-    Graphic::SetBlitModeColour(2, redder);
-    encoded.Draw(plainCopy.surface, 1, 1);
-    Graphic::SetBlitMode(0);
-    tinted.Draw(tintCopy.surface, 1, 1);
-    EXPECT_EQ(tintCopy.pixels, plainCopy.pixels);
-}
-
 INSTANTIATE_TEST_SUITE_P(BothLayouts, GraphicDraw,
                          ::testing::Values(kPixelFormat555, kPixelFormat565));
 

@@ -209,21 +209,4 @@ TEST_F(Toolkit, ActivationEndsTheOldWindowsPressesAndDestroyingTheActiveWindowIs
     EXPECT_EQ(m_window->GetClickedChild(), nullptr);
 }
 
-TEST_F(Toolkit, DrawingShowsEachStateAndRedrawsChildren) {
-    ClearTo(0);
-    m_window->Draw(*m_screen);
-    const uint16_t red = 0xF800;
-    const uint16_t blue = 0x001F;
-    EXPECT_EQ(PixelAt(15, 15), blue);              // button up
-    EXPECT_EQ(PixelAt(15, 45), PixelAt(190, 140)); // radio not selected: the background
-    EXPECT_FALSE(m_window->IsDirty());
-    PressAt(20, 20);
-    Drain();
-    m_window->Draw(*m_screen);
-    EXPECT_EQ(PixelAt(15, 15), red);
-    ClickAt(20, 50);
-    m_window->Draw(*m_screen);
-    EXPECT_EQ(PixelAt(15, 45), red);
-}
-
 } // namespace

@@ -1,18 +1,14 @@
 #include "Library/object3d_level5.h"
 
 #include "Library/triangle.h"
-#include "Library/vert2d.h"
 #include "screen_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 void ExpectNear(const Vector& actual, const Vector& expected) {
     EXPECT_NEAR(actual.x, expected.x, 1e-5f);
@@ -30,24 +26,6 @@ TEST(Object3d, MovesAndDecelerates) {
     object.SetDeceleration(5.0f);
     object.Update(); // the speed falls below 0 and the velocity turns round
     ExpectNear(object.GetVelocity(), Vector(-1.5f, -2.0f, 0.0f));
-}
-
-TEST(Object3d, MeshGrowsOnDemandAndTransforms) {
-    Object3dLevel5 object;
-    EXPECT_EQ(object.GetWorldVertices().GetCount(), Object3dLevel5::kInitialVertices);
-    object.SetVertex(1, Vector(1.0f, 0.0f, 0.0f));
-    EXPECT_EQ(object.GetVertices().GetCount(), 3);
-
-    object.SetPosition(Vector(0.0f, 0.0f, 10.0f));
-    object.SetOrientation(Vector(0.0f, 0.0f, kPi / 2.0f));
-    object.Transform(Vector(1, 0, 0), Vector(0, 1, 0), Vector(0, 0, 1), Vector(5, 0, 0));
-    ExpectNear(object.GetWorldVertices().At(1), Vector(0.0f, -1.0f, 10.0f));
-    ExpectNear(object.GetCameraVertices().At(1), Vector(5.0f, -1.0f, 10.0f));
-    // Both quarter turns together take (0, 1, 0) to (0, 0, -1).
-    object.SetOrientation(Vector(kPi / 2.0f, kPi / 2.0f, 0.0f));
-    object.SetVertex(0, Vector(0.0f, 1.0f, 0.0f));
-    object.Transform(Vector(1, 0, 0), Vector(0, 1, 0), Vector(0, 0, 1), Vector());
-    ExpectNear(object.GetWorldVertices().At(0), Vector(0.0f, 0.0f, 9.0f));
 }
 
 TEST_F(ScreenTest, Object3dFillsItsProjectedTrianglesAndSkipsFacesOfMissingVertices) {
@@ -71,21 +49,6 @@ TEST_F(ScreenTest, Object3dFillsItsProjectedTrianglesAndSkipsFacesOfMissingVerti
     DrawTriangle(*m_screen, Triangle{{corners[1], corners[3], corners[2]}});
     EXPECT_TRUE(std::equal(drawn.begin(), drawn.end(), s.pixels));
     EXPECT_EQ(drawn[200 * 800 + 300], 0xFFFF);
-}
-
-TEST(Vert2d, TurnsClockwiseFromPlusY) {
-    const Vertex2d vertices[] = {{1.0f, 0.0f}, {0.0f, 3.0f}};
-    const uint32_t lines[] = {0, 1};
-    Vert2d shape;
-    shape.Set(vertices, 2, lines, 1);
-    EXPECT_FLOAT_EQ(shape.GetVertex(0).angle, kPi / 2.0f);
-    EXPECT_FLOAT_EQ(shape.GetVertex(1).radius, 3.0f);
-    shape.SetRotation(kPi / 2.0f);
-    shape.ScaleAll(10.0f);
-    shape.Transform();
-    EXPECT_EQ(shape.GetScreenX(0), 0);
-    EXPECT_EQ(shape.GetScreenY(0), -10);
-    EXPECT_EQ(shape.GetScreenX(1), 30);
 }
 
 } // namespace

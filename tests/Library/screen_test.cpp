@@ -127,21 +127,6 @@ TEST_F(ScreenTest, SpansAndPointerGlyphClampToTheSurfaceNotTheClip) {
     EXPECT_EQ(CountPixels(0xFFFF), 1);
 }
 
-TEST_F(ScreenTest, FadeOutClearsOnItsFifteenthStepAndFadeInDoesNot) {
-    for (int direction : {0, 1}) {
-        ClearTo(0x1111);
-        m_screen->SetDrawColour(0);
-        m_screen->StartFade(direction, 1000);
-        EXPECT_TRUE(m_screen->IsFading());
-        for (int step = 1; step <= 15; ++step) {
-            EXPECT_EQ(PixelAt(0, 0), 0x1111) << step;
-            m_screen->UpdateFade(1000 + 16 * step);
-        }
-        EXPECT_FALSE(m_screen->IsFading());
-        EXPECT_EQ(PixelAt(0, 0), direction == 0 ? 0 : 0x1111);
-    }
-}
-
 TEST_F(ScreenTest, FontsOpenFromTheDataRootAndFailWhenMissing) {
     EXPECT_FALSE(m_screen->OpenFonts());
     InstallFont();

@@ -60,25 +60,4 @@ TEST_F(ScreenText, CharacterWrapSplitsByGlyphAdvance) {
     EXPECT_EQ(Wrap("\xE9\xE9\xE9\xE9", 3 * m_advance, true), (Split{"\xE9\xE9\xE9", "\xE9"}));
 }
 
-TEST_F(ScreenText, TextDrawsInTheFontColourAndCentres) {
-    ClearTo(0);
-    m_screen->SetClipRect(0, 0, 800, 600);
-    m_screen->SetFont(2); // red
-    m_screen->DrawTextCentered(400, 300, "WWW");
-    int minX = 800, maxX = -1;
-    const PixelSurface& s = m_screen->GetSurface();
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x)
-            if (s.pixels[y * 800 + x]) {
-                EXPECT_EQ(s.pixels[y * 800 + x], 0xF800);
-                minX = std::min(minX, x);
-                maxX = std::max(maxX, x);
-            }
-    EXPECT_NEAR((minX + maxX) / 2.0, 400, m_advance);
-
-    m_screen->DrawTextBoxAt(100, 100, "ab", 0, 255, 0);
-    EXPECT_EQ(PixelAt(97, 99), 0x07E0); // the box reaches round the text
-    EXPECT_EQ(PixelAt(100 + 2 * m_advance + 2, 113), 0x07E0);
-}
-
 } // namespace

@@ -108,17 +108,6 @@ TEST(Stringc, CountsOutOfRangeClampAndFormsStayBounded) {
     EXPECT_EQ(padded.Length(), Stringc::kMaxFormatLength);
 }
 
-TEST(Stringc, NextWordTakesWordsOffTheFront) {
-    Stringc text("Go north\nnow");
-    bool newline = true;
-    EXPECT_STREQ(text.NextWord(newline).c_str(), "Go ");
-    EXPECT_FALSE(newline);
-    EXPECT_STREQ(text.NextWord(newline).c_str(), "north ");
-    EXPECT_TRUE(newline);
-    EXPECT_STREQ(text.NextWord(newline).c_str(), "now");
-    EXPECT_STREQ(text.NextWord(newline).c_str(), "");
-}
-
 TEST(Stringc, ReplaceAllMayWriteOverItsSource) {
     Stringc out;
     Stringc::ReplaceAll("a-b-c", "-", "--", out);

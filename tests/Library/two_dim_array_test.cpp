@@ -61,19 +61,6 @@ TEST_F(TwoDimArrayTest, CompiledTableLoadsFromTheLooseFileAndFromTheArchive) {
     EXPECT_FALSE(loaded.Load("Other")); // no falling back to loose files
 }
 
-TEST_F(TwoDimArrayTest, LookupsByNameAndIndex) {
-    ASSERT_TRUE(Compile(kRules));
-    Stringc cell;
-    ASSERT_TRUE(m_table.GetCellByRow(0, "dexterity", cell));
-    EXPECT_STREQ(cell.c_str(), "Dexterity");
-    EXPECT_FALSE(m_table.GetCellByRow(3, "Speed", cell));
-    EXPECT_FALSE(m_table.GetCell("Goblin", "Goblin", cell)); // row names are no column
-    uint16_t unsignedShort = 0;
-    ASSERT_TRUE(m_table.GetUShortByRow(2, "Speed", unsignedShort));
-    EXPECT_EQ(unsignedShort, 65531);
-    EXPECT_EQ(Cell(1, 4), "<none>");
-}
-
 TEST_F(TwoDimArrayTest, TextRules) {
     // Comments between values and lines, a '/' inside a value, a 0xFF byte, and a last
     // line without a line feed, which is no row.

@@ -33,19 +33,4 @@ TEST(VertexArray, StreamRoundTripAndBoundedCount) {
     EXPECT_FALSE(loaded.Read(huge));
 }
 
-TEST(VertexArray, TransformsAndProjection) {
-    const Vector vectors[] = {Vector(1.0f, 2.0f, 3.0f)};
-    const VertexArray array(vectors, 1);
-    const float swapXY[3][3] = {{0, 1, 0}, {1, 0, 0}, {0, 0, 2}};
-    VertexArray out;
-    array.TransformMatrix(out, swapXY, Vector(10.0f, 0.0f, 0.0f));
-    EXPECT_EQ(out.At(0), Vector(12.0f, 1.0f, 6.0f));
-    array.TransformBasis(out, Vector(0, 1, 0), Vector(0, 0, 1), Vector(1, 0, 0), Vector(0, 0, 5));
-    EXPECT_EQ(out.At(0), Vector(3.0f, 1.0f, 7.0f));
-    const Vector deep[] = {Vector(100.0f, -50.0f, 200.0f)};
-    int16_t points[2] = {};
-    VertexArray(deep, 1).Project(points, 320, 240);
-    EXPECT_EQ(points[0] * 1000 + points[1], 520140);
-}
-
 } // namespace
