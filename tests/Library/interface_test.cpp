@@ -150,21 +150,17 @@ TEST_F(Toolkit, APressPlaysItsPreloadedSoundOnce) {
     std::vector<std::string> log;
     SoundMgr sound(32, std::make_unique<RecordingSoundLayer>(log));
     g_soundMgr = &sound;
-    const auto count = [&log](const std::string& call) {
-        return std::count_if(log.begin(), log.end(),
-                             [&](const std::string& line) { return line.rfind(call, 0) == 0; });
-    };
     Child(kButton)->SetPressOutSound("click.wav");
     Child(kRadioA)->SetPressOutSound("click.wav");
     PressAt(20, 20);
     PressAt(20, 20); // already pressed: no second sound
     Release();
     Drain();
-    EXPECT_EQ(count("FSOUND_PlaySoundEx"), 1);
+    EXPECT_EQ(CountCalls(log, "FSOUND_PlaySoundEx"), 1);
     ClickAt(20, 50);
     ClickAt(20, 50); // the selected radio button
-    EXPECT_EQ(count("FSOUND_PlaySoundEx"), 2);
-    EXPECT_EQ(count("FSOUND_Sample_Load"), 1); // loaded when set, and once
+    EXPECT_EQ(CountCalls(log, "FSOUND_PlaySoundEx"), 2);
+    EXPECT_EQ(CountCalls(log, "FSOUND_Sample_Load"), 1); // loaded when set, and once
     g_soundMgr = nullptr;
 }
 

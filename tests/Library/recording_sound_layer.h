@@ -4,9 +4,16 @@
 
 #include "platform/sound_layer.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
+
+// How many calls in the log begin with the prefix.
+inline long CountCalls(const std::vector<std::string>& log, const std::string& prefix) {
+    return std::count_if(log.begin(), log.end(),
+                         [&](const std::string& call) { return call.rfind(prefix, 0) == 0; });
+}
 
 class RecordingSoundLayer : public SoundLayer {
 public:

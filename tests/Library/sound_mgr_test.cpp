@@ -29,11 +29,6 @@ using testsupport::ScopedDataRoot;
     return ::testing::AssertionSuccess();
 }
 
-long Count(const std::vector<std::string>& log, const std::string& prefix) {
-    return std::count_if(log.begin(), log.end(),
-                         [&](const std::string& call) { return call.rfind(prefix, 0) == 0; });
-}
-
 class SoundMgrCalls : public ::testing::Test {
 protected:
     SoundMgr& Make(float version = 3.75f, unsigned caps = 0) {
@@ -91,7 +86,7 @@ TEST_F(SoundMgrCalls, PlaysAnEffectLoadingItOnceAndAppliesTheLevel) {
     m_log.clear();
     mgr.SetEffectsLevel(200);
     EXPECT_EQ(mgr.PlaySample("SHOT.WAV", 2, 100, nullptr, &speed), 7); // loaded already
-    EXPECT_EQ(Count(m_log, "FSOUND_Sample_Load"), 0);
+    EXPECT_EQ(CountCalls(m_log, "FSOUND_Sample_Load"), 0);
     EXPECT_TRUE(InOrder(m_log, {"FSOUND_Sample_SetMode(0, 2)", "FSOUND_SetVolume(7, 45)",
                                 "FSOUND_3D_SetAttributes(7, null, null)"}));
 
@@ -112,7 +107,7 @@ TEST_F(SoundMgrCalls, KeepsTheMusicThatIsAlreadyOpen) {
         InOrder(m_log, {"FSOUND_Stream_OpenFile(" + Music("Rain1.ogg") + ", 2)",
                         "FSOUND_Stream_PlayEx(stream0, true)", "FSOUND_SetPaused(7, false)"}));
     mgr.PlayStream("rain1.OGG", 2, 255, nullptr, nullptr);
-    EXPECT_EQ(Count(m_log, "FSOUND_Stream_OpenFile"), 1);
+    EXPECT_EQ(CountCalls(m_log, "FSOUND_Stream_OpenFile"), 1);
     mgr.PlayStream("wind1.ogg", 2, 255, nullptr, nullptr);
     EXPECT_TRUE(InOrder(m_log, {"FSOUND_Stream_Close(stream0)",
                                 "FSOUND_Stream_OpenFile(" + Music("wind1.ogg") + ", 2)"}));
