@@ -12,9 +12,6 @@ namespace {
 
 class WinIo : public ::testing::Test {
 protected:
-    void WriteFile(const std::string& relative, const std::string& bytes) {
-        m_dir.WriteFile(relative, bytes);
-    }
     std::string ReadAll(const std::string& path, int flags) {
         const int fd = _open(path.c_str(), flags);
         EXPECT_GE(fd, 0) << path;
@@ -32,7 +29,7 @@ protected:
 };
 
 TEST_F(WinIo, PathsResolveIgnoringCaseAndBackslashes) {
-    WriteFile("Art/Graphic/Tree.BMP", "x");
+    m_dir.WriteFile("Art/Graphic/Tree.BMP", "x");
     EXPECT_EQ(platform::ResolvePath((m_root + "\\art\\graphic\\tree.bmp").c_str()),
               m_root + "/Art/Graphic/Tree.BMP");
     // A name that matches nothing keeps its spelling, under the resolved directories.
@@ -44,16 +41,14 @@ TEST_F(WinIo, PathsResolveIgnoringCaseAndBackslashes) {
 }
 
 TEST_F(WinIo, TextModeDropsCarriageReturnsOfPairsOnly) {
-    WriteFile("t.txt", "a\r\nbc\r\n\r\nd\re\r");
+    m_dir.WriteFile("t.txt", "a\r\nbc\r\n\r\nd\re\r");
     EXPECT_EQ(ReadAll(m_root + "/t.txt", _O_RDONLY | _O_TEXT), "a\nbc\n\nd\re\r");
     EXPECT_EQ(ReadAll(m_root + "/t.txt", _O_RDONLY | _O_BINARY), "a\r\nbc\r\n\r\nd\re\r");
 }
 
 TEST_F(WinIo, FindListsSortedIgnoringCaseWithWindowsPatterns) {
-    WriteFile("beta.ani", "");
-    WriteFile("Alpha.ANI", "");
-    WriteFile("gamma.txt", "");
-    WriteFile("noext", "");
+    for (const char* name : {"beta.ani", "Alpha.ANI", "gamma.txt", "noext"})
+        m_dir.WriteFile(name, "");
     ASSERT_EQ(_mkdir((m_root + "/Sub").c_str()), 0);
 
     auto list = [&](const std::string& pattern) {
@@ -81,8 +76,8 @@ TEST_F(WinIo, FindListsSortedIgnoringCaseWithWindowsPatterns) {
 }
 
 TEST_F(WinIo, RenameReplacesAndRemoveReports) {
-    WriteFile("a.sav", "new");
-    WriteFile("B.sav", "old");
+    m_dir.WriteFile("a.sav", "new");
+    m_dir.WriteFile("B.sav", "old");
     EXPECT_TRUE(platform::RenameFile((m_root + "/a.sav").c_str(), (m_root + "/b.sav").c_str()));
     EXPECT_EQ(ReadAll(m_root + "/B.SAV", _O_RDONLY), "new");
     EXPECT_TRUE(platform::RemoveFile((m_root + "/b.SAV").c_str()));
