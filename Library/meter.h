@@ -27,7 +27,7 @@ public:
     virtual void Layout();
     // Unplaced, empty, horizontal, no text, white bar on black; the text format stays.
     virtual void Reset();
-    virtual void SetMax(int max); // the value is clamped again
+    virtual void SetMax(int max);       // the value is clamped again
     virtual void SetLength(int length); // the side along the orientation; the other becomes 1
     virtual void SetValue(int value);   // a negative value is ignored; above max, max
     virtual void SetOrientation(int orientation);

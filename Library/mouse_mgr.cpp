@@ -29,8 +29,8 @@ constexpr int kScrollingModes[] = {20, 22, 26};
 
 // Corners are tested before sides, so a corner wins where they overlap.
 constexpr int kEdgeTestOrder[] = {1, 3, 5, 7, 0, 2, 4, 6};
-constexpr float kEdgeDirections[MouseMgr::kEdgeCount][2] = {
-    {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}};
+constexpr float kEdgeDirections[MouseMgr::kEdgeCount][2] = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
+                                                            {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
 // The speed steps up each time the scroll animation shows the frame of the current step.
 constexpr float kScrollSpeeds[] = {0.0f, 0.2f, 0.4f, 1.0f};
 constexpr int kTopSpeedStep = 3;

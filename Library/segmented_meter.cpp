@@ -11,7 +11,7 @@ namespace {
 constexpr int kFrameInset = 4;
 constexpr int kInnerInset = 8; // the rounded corners' radius
 constexpr int kDefaultOutline = 4;
-constexpr int kBlockPixels = 6;  // width per block of the automatic count
+constexpr int kBlockPixels = 6;   // width per block of the automatic count
 constexpr int kLabelTextMode = 3; // the label goes below the meter, else above
 constexpr double kCurve = 1.91;
 
@@ -104,7 +104,8 @@ void SegmentedMeter::LayRow(int blockWidth, int pitch, int rowWidth, int frameHe
         else
             height = i == count - 1 ? frameHeight : static_cast<int>(q * std::pow(growth, i));
         const int x1 = first + i * pitch;
-        m_blocks[static_cast<size_t>(i)] = MakeRect(x1, m_frame.y2 - height, x1 + blockWidth, m_frame.y2);
+        m_blocks[static_cast<size_t>(i)] =
+            MakeRect(x1, m_frame.y2 - height, x1 + blockWidth, m_frame.y2);
     }
 }
 
@@ -115,12 +116,13 @@ void SegmentedMeter::LayFlattening(int blockWidth, int pitch, int q) {
     const int rightmost = m_frame.x2 - blockWidth - (m_noGaps ? 0 : count / 4);
     for (int k = 0; k < count; ++k) {
         const int x1 = rightmost - k * pitch;
-        const int top = k == count - 1
-                            ? m_frame.y2 - q
-                            : m_frame.y1 + static_cast<int>(
-                                               static_cast<float>(q) *
-                                               (std::pow(growth, static_cast<float>(k)) - 1.0f));
-        m_blocks[static_cast<size_t>(count - 1 - k)] = MakeRect(x1, top, x1 + blockWidth, m_frame.y2);
+        const int top =
+            k == count - 1
+                ? m_frame.y2 - q
+                : m_frame.y1 + static_cast<int>(static_cast<float>(q) *
+                                                (std::pow(growth, static_cast<float>(k)) - 1.0f));
+        m_blocks[static_cast<size_t>(count - 1 - k)] =
+            MakeRect(x1, top, x1 + blockWidth, m_frame.y2);
     }
 }
 
@@ -137,8 +139,7 @@ void SegmentedMeter::Draw(Screen& screen) {
 void SegmentedMeter::DrawBlocks(Screen& screen) {
     if (m_blocks.size() != static_cast<size_t>(m_blockCount))
         RebuildBlocks();
-    const int lit =
-        static_cast<int>(m_blockCount * (static_cast<double>(m_value) / m_max) + 0.5);
+    const int lit = static_cast<int>(m_blockCount * (static_cast<double>(m_value) / m_max) + 0.5);
     for (int i = 0; i < m_blockCount; ++i) {
         if (i >= lit && m_style == 0)
             break;

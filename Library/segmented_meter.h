@@ -19,14 +19,14 @@ public:
 
     SegmentedMeter(int x, int y, int width, int height, int max, int orientation);
 
-    void Layout() override; // and the inner rectangle the rounded outline turns around
+    void Layout() override;  // and the inner rectangle the rounded outline turns around
     void Reset() override {} // keeps its geometry and blocks
     void SetLength(int) override {}
     // Outline, blocks, label; nothing while there is no block or no positive maximum.
     void Draw(Screen& screen) override;
 
-    void SetDefaultFrame();            // 4 pixels inside the meter; the blocks stay
-    void SetFrame(const Rect& frame);  // the blocks stay
+    void SetDefaultFrame();           // 4 pixels inside the meter; the blocks stay
+    void SetFrame(const Rect& frame); // the blocks stay
     void SetBlockCount(int count, bool noGaps);
     void SetHeightMode(int mode);
     void SetOutline(int style, bool rounded); // style 0-7; no rebuild

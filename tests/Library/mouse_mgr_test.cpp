@@ -1,0 +1,194 @@
+#include "Library/mouse_mgr.h"
+
+#include "Library/animation_mgr.h"
+#include "Library/colour.h"
+#include "Library/mouse_position.h"
+#include "Library/update_rectangles.h"
+#include "Library/vector.h"
+#include "animation_support.h"
+#include "screen_fixture.h"
+
+namespace {
+
+constexpr uint32_t kFrameMs = 100;
+constexpr int kAreaMap = 20;
+constexpr int kTitleMenu = 1;
+constexpr uint16_t kScene = 0x1234;
+
+class MouseMgrTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        std::filesystem::create_directories(m_data.Path("fonts"));
+        std::filesystem::copy_file(kSystemFont, m_data.Path("fonts/Cour.ttf"));
+        ASSERT_TRUE(m_screen->OpenFonts());
+        m_screen->ResetClipRect();
+        for (const char* kind : {"pointer", "attack", "use_item", "use_spell"})
+            testsupport::WriteAni(m_data, "Mouse", kind, 2, 1, kFrameMs);
+        testsupport::WriteAni(m_data, "Mouse", "scroll", 24, 8, kFrameMs);
+        testsupport::WriteAni(m_data, "Mouse", "error", 3, 1, kFrameMs);
+        m_mouse = std::make_unique<MouseMgr>(800, 600);
+        g_updateRects = &m_rects;
+    }
+    void TearDown() override {
+        g_updateRects = nullptr;
+        m_mouse.reset();
+        ScreenTest::TearDown();
+    }
+    Stringc Shown() const { return m_mouse->GetAnimation().GetName(); }
+    float Speed() const {
+        Vector direction;
+        float speed = -1;
+        m_mouse->GetScrollVector(direction, speed);
+        return speed;
+    }
+    void Release(Uint8 button) {
+        SDL_Event event{};
+        event.type = SDL_MOUSEBUTTONUP;
+        event.button.button = button;
+        m_mouse->HandleButton(event);
+    }
+    // One frame's drawing; checks run between the draw and the erase.
+    template <class Check> void DrawFrame(Check check) {
+        m_mouse->PrepareDraw(*m_screen);
+        m_mouse->Draw(*m_screen);
+        check();
+        m_mouse->Erase(*m_screen);
+    }
+
+    testsupport::ScopedDataRoot m_data;
+    UpdateRectangles m_rects;
+    std::unique_ptr<MouseMgr> m_mouse;
+};
+
+TEST_F(MouseMgrTest, EdgesScrollOnlyOnMapsWithARampingSpeed) {
+    m_mouse->SetPosition(900, -5);
+    EXPECT_EQ(g_mouseX, 784);
+    EXPECT_EQ(g_mouseY, 0);
+    m_mouse->Update(10, kTitleMenu);
+    EXPECT_EQ(m_mouse->GetMode(), kCursorNormal);
+    m_mouse->Update(10, kAreaMap);
+    EXPECT_EQ(m_mouse->GetMode(), kCursorScroll);
+    EXPECT_EQ(m_mouse->GetScrollEdge(), 1); // the corner wins over the top and right sides
+    EXPECT_EQ(Shown(), "scroll");
+    EXPECT_EQ(m_mouse->GetAnimation().GetSequence(), 1);
+    EXPECT_EQ(Speed(), 0.0f);
+    for (float speed : {0.2f, 0.4f, 0.4f, 1.0f, 1.0f}) { // frames 0, 1, 1, 2, 2
+        m_mouse->Update(kFrameMs / 2, kAreaMap);
+        EXPECT_EQ(Speed(), speed);
+    }
+
+    struct Case {
+        int x, y, edge;
+        float dx, dy;
+    };
+    for (const Case& c : {Case{400, 0, 0, 0, -1}, Case{784, 300, 2, 1, 0}, Case{784, 584, 3, 1, 1},
+                          Case{400, 584, 4, 0, 1}, Case{0, 584, 5, -1, 1}, Case{0, 300, 6, -1, 0},
+                          Case{0, 0, 7, -1, -1}}) {
+        m_mouse->SetPosition(c.x, c.y);
+        m_mouse->Update(10, 26);
+        EXPECT_EQ(m_mouse->GetScrollEdge(), c.edge);
+        Vector direction;
+        float speed;
+        m_mouse->GetScrollVector(direction, speed);
+        EXPECT_EQ(direction, Vector(c.dx, c.dy, 0)) << c.edge;
+    }
+    m_mouse->SetPosition(400, 300);
+    m_mouse->Update(10, 22);
+    EXPECT_EQ(m_mouse->GetMode(), kCursorNormal);
+    EXPECT_EQ(Speed(), 0.0f);
+    EXPECT_EQ(Shown(), "pointer");
+}
+
+TEST_F(MouseMgrTest, DoubleClicksPairReleasesWithinTheTimeAndASlowOneArmsAgain) {
+    struct Step {
+        uint32_t waitMs;
+        Uint8 button;
+        bool left, right;
+    };
+    const Step steps[] = {
+        {0, SDL_BUTTON_LEFT, false, false},   {100, SDL_BUTTON_LEFT, true, false},
+        {100, SDL_BUTTON_LEFT, false, false}, {100, SDL_BUTTON_LEFT, true, false},
+        {0, SDL_BUTTON_LEFT, false, false},   {1000, SDL_BUTTON_LEFT, false, false},
+        {100, SDL_BUTTON_LEFT, true, false},  {0, SDL_BUTTON_RIGHT, false, false},
+        {0, SDL_BUTTON_MIDDLE, false, false}, {249, SDL_BUTTON_RIGHT, false, true},
+        {0, SDL_BUTTON_RIGHT, false, false},  {250, SDL_BUTTON_RIGHT, false, false},
+    };
+    int index = 0;
+    for (const Step& step : steps) {
+        m_mouse->Update(step.waitMs, kTitleMenu);
+        Release(step.button);
+        EXPECT_EQ(m_mouse->TakeLeftDoubleClick(), step.left) << "step " << index;
+        EXPECT_EQ(m_mouse->TakeRightDoubleClick(), step.right) << "step " << index;
+        ++index;
+    }
+}
+
+TEST_F(MouseMgrTest, HoverNeedsHalfASecondStillAndTheFirstMoveEndsIt) {
+    m_mouse->SetPosition(300, 300);
+    m_mouse->Update(400, kTitleMenu); // a move: nothing counted
+    m_mouse->Update(400, kTitleMenu);
+    m_mouse->SetPosition(301, 300);
+    m_mouse->Update(10, kTitleMenu); // starts the count again
+    m_mouse->Update(400, kTitleMenu);
+    EXPECT_FALSE(m_mouse->IsHovering());
+    m_mouse->Update(100, kTitleMenu);
+    EXPECT_TRUE(m_mouse->IsHovering());
+
+    m_mouse->SetHoverText("Door", *m_screen);
+    const Rect box = m_mouse->GetHoverBox();
+    EXPECT_EQ(box.x1, 297);
+    EXPECT_EQ(box.y2, 300 - 2);
+    m_mouse->SetPosition(500, 500);
+    m_mouse->SetHoverText("door", *m_screen); // the same text: the tooltip stays
+    EXPECT_EQ(m_mouse->GetHoverBox().x1, 297);
+    m_mouse->Update(10, kTitleMenu);
+    EXPECT_FALSE(m_mouse->IsHovering());
+    EXPECT_EQ(m_mouse->GetHoverText(), "");
+
+    m_mouse->SetPosition(800, 0); // kept on the screen
+    m_mouse->SetHoverText("Door", *m_screen);
+    EXPECT_EQ(m_mouse->GetHoverBox().x2, 799);
+    EXPECT_EQ(m_mouse->GetHoverBox().y1, -3);
+}
+
+TEST_F(MouseMgrTest, ErrorCursorPlaysOnceThenShowsTheKind) {
+    m_mouse->SetKind(kCursorAttack);
+    EXPECT_EQ(Shown(), "attack");
+    m_mouse->SetMode(kCursorError);
+    m_mouse->SetKind(kCursorUseSpell); // not shown over the error
+    EXPECT_EQ(Shown(), "error");
+    m_mouse->Update(kFrameMs, kTitleMenu);
+    m_mouse->Update(kFrameMs, kTitleMenu);
+    EXPECT_EQ(m_mouse->GetAnimation().GetFrame(), 2);
+    m_mouse->Update(kFrameMs, kTitleMenu);
+    EXPECT_EQ(m_mouse->GetMode(), kCursorNormal);
+    EXPECT_EQ(Shown(), "use_spell");
+}
+
+TEST_F(MouseMgrTest, DrawsOverTheSceneAndPutsItBack) {
+    const int screenPixels = 800 * 600;
+    ClearTo(kScene);
+    m_mouse->SetPosition(400, 300);
+    m_mouse->Update(10, kAreaMap);
+    m_mouse->Update(500, kAreaMap);
+    m_mouse->SetHoverText("Door", *m_screen);
+    DrawFrame([&] { EXPECT_EQ(CountPixels(kScene), screenPixels); }); // the first draws nothing
+    EXPECT_EQ(CountPixels(kScene), screenPixels);
+
+    m_rects.Flush(*m_screen);
+    DrawFrame([&] { // the pointer's second frame, cropped 1 pixel in from the cursor
+        EXPECT_NE(PixelAt(401, 301), kScene);
+        EXPECT_EQ(PixelAt(402, 302), kScene); // the frame's hole
+        const Rect& box = m_mouse->GetHoverBox();
+        EXPECT_EQ(PixelAt(box.x1 + 1, box.y1 + 1), Colour(0, 0, 0).Pack16());
+        EXPECT_EQ(PixelAt(box.x1 + 2, box.y1 + 2), Colour(255, 234, 132).Pack16());
+        ASSERT_EQ(m_rects.GetCount(), 2);
+        EXPECT_EQ(m_rects.GetRect(0).x, 401);
+        EXPECT_EQ(m_rects.GetRect(0).w, 7);
+        EXPECT_EQ(m_rects.GetRect(1).x, box.x1);
+    });
+    EXPECT_EQ(CountPixels(kScene), screenPixels);
+}
+
+} // namespace
