@@ -38,11 +38,6 @@ constexpr int kTopSpeedStep = 3;
 constexpr int kHoverSaverSide = 10;
 constexpr int kTooltipFont = 1;
 
-Rect MakeRect(int x1, int y1, int x2, int y2) {
-    return Rect{static_cast<int16_t>(x1), static_cast<int16_t>(y1), static_cast<int16_t>(x2),
-                static_cast<int16_t>(y2)};
-}
-
 bool Holds(const Rect& rect, int x, int y) { // every edge included
     return x >= rect.x1 && x <= rect.x2 && y >= rect.y1 && y <= rect.y2;
 }
@@ -72,16 +67,16 @@ bool MouseMgr::ClickTimer::Take() {
 MouseMgr::MouseMgr(int screenWidth, int screenHeight)
     : m_animations(NEW UniAnimationMgr), m_cursor(NEW AnimationMgr),
       m_cursorSaver(NEW DirtyRectGraphic), m_hoverSaver(NEW DirtyRectGraphic),
-      m_bounds(MakeRect(0, 0, screenWidth, screenHeight)) {
+      m_bounds(Rect::Make(0, 0, screenWidth, screenHeight)) {
     const int w = screenWidth, h = screenHeight, c = kCursorSize;
-    m_edges[0] = MakeRect(c, 0, w - c, c);
-    m_edges[1] = MakeRect(w - c, 0, w, c);
-    m_edges[2] = MakeRect(w - c, c, w, h - c);
-    m_edges[3] = MakeRect(w - c, h - c, w, h);
-    m_edges[4] = MakeRect(c, h - c, w - c, h);
-    m_edges[5] = MakeRect(0, h - c, c, h);
-    m_edges[6] = MakeRect(0, c, c, h - c);
-    m_edges[7] = MakeRect(0, 0, c, c);
+    m_edges[0] = Rect::Make(c, 0, w - c, c);
+    m_edges[1] = Rect::Make(w - c, 0, w, c);
+    m_edges[2] = Rect::Make(w - c, c, w, h - c);
+    m_edges[3] = Rect::Make(w - c, h - c, w, h);
+    m_edges[4] = Rect::Make(c, h - c, w - c, h);
+    m_edges[5] = Rect::Make(0, h - c, c, h);
+    m_edges[6] = Rect::Make(0, c, c, h - c);
+    m_edges[7] = Rect::Make(0, 0, c, c);
     m_cursor->SetAnimationName(kAnimationSet);
     m_hoverSaver->SetSize(kHoverSaverSide, kHoverSaverSide);
     SetKind(kCursorPointer);
@@ -215,7 +210,7 @@ void MouseMgr::SetHoverText(const Stringc& text, const Screen& screen) {
     const int w = screen.TextWidth(text.c_str()), h = screen.FontHeight();
     m_hoverX = ClampLowWins(m_x, m_bounds.x1, m_bounds.x2 - w - 4);
     m_hoverY = ClampLowWins(m_y - h - 2, m_bounds.y1, m_bounds.y2 - h - 1);
-    m_hoverBox = MakeRect(m_hoverX - 4, m_hoverY - 3, m_hoverX + w + 3, m_hoverY + h);
+    m_hoverBox = Rect::Make(m_hoverX - 4, m_hoverY - 3, m_hoverX + w + 3, m_hoverY + h);
     m_hoverSaver->SetPosition(m_hoverBox.x1, m_hoverBox.y1);
     m_hoverSaver->SetSize(m_hoverBox.x2 - m_hoverBox.x1, m_hoverBox.y2 - m_hoverBox.y1);
 }

@@ -15,11 +15,6 @@ constexpr int kBlockPixels = 6;   // width per block of the automatic count
 constexpr int kLabelTextMode = 3; // the label goes below the meter, else above
 constexpr double kCurve = 1.91;
 
-Rect MakeRect(int x1, int y1, int x2, int y2) {
-    return Rect{static_cast<int16_t>(x1), static_cast<int16_t>(y1), static_cast<int16_t>(x2),
-                static_cast<int16_t>(y2)};
-}
-
 } // namespace
 
 SegmentedMeter::SegmentedMeter(int x, int y, int width, int height, int max, int orientation)
@@ -41,8 +36,8 @@ void SegmentedMeter::Layout() {
 }
 
 void SegmentedMeter::SetDefaultFrame() {
-    m_frame = MakeRect(m_pos.x - m_halfWidth + kFrameInset, m_pos.y + kFrameInset,
-                       m_pos.x + m_halfWidth - kFrameInset, m_pos.y + m_pos.h - kFrameInset);
+    m_frame = Rect::Make(m_pos.x - m_halfWidth + kFrameInset, m_pos.y + kFrameInset,
+                         m_pos.x + m_halfWidth - kFrameInset, m_pos.y + m_pos.h - kFrameInset);
 }
 
 void SegmentedMeter::SetFrame(const Rect& frame) {
@@ -105,7 +100,7 @@ void SegmentedMeter::LayRow(int blockWidth, int pitch, int rowWidth, int frameHe
             height = i == count - 1 ? frameHeight : static_cast<int>(q * std::pow(growth, i));
         const int x1 = first + i * pitch;
         m_blocks[static_cast<size_t>(i)] =
-            MakeRect(x1, m_frame.y2 - height, x1 + blockWidth, m_frame.y2);
+            Rect::Make(x1, m_frame.y2 - height, x1 + blockWidth, m_frame.y2);
     }
 }
 
@@ -122,7 +117,7 @@ void SegmentedMeter::LayFlattening(int blockWidth, int pitch, int q) {
                 : m_frame.y1 + static_cast<int>(static_cast<float>(q) *
                                                 (std::pow(growth, static_cast<float>(k)) - 1.0f));
         m_blocks[static_cast<size_t>(count - 1 - k)] =
-            MakeRect(x1, top, x1 + blockWidth, m_frame.y2);
+            Rect::Make(x1, top, x1 + blockWidth, m_frame.y2);
     }
 }
 
