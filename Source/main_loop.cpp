@@ -5,6 +5,7 @@
 #include "Library/mouse_position.h"
 #include "Library/screen.h"
 #include "Source/loops.h"
+#include "platform/quit_signal.h"
 
 bool g_quit = false;
 
@@ -17,6 +18,10 @@ int Main::Loop() {
 // No frame limiter: the game mode caps the frame time instead.
 void Main::RunFrame() {
     SDL_Event event;
+    if (platform::TakeQuitSignal()) {
+        event.type = SDL_QUIT;
+        SDL_PushEvent(&event);
+    }
     while (SDL_PollEvent(&event))
         HandleEvent(event);
     g_gameMode->UpdateFrameTime();

@@ -8,6 +8,7 @@
 #include "Library/sound_mgr.h"
 #include "Library/tracked_new.h"
 #include "Source/loops.h"
+#include "platform/quit_signal.h"
 #include "platform/win_io.h"
 #include "platform/win_rand.h"
 
@@ -45,6 +46,7 @@ bool Main::Init(uint32_t videoFlags, int bpp, double gamma) {
         std::fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
         return false;
     }
+    platform::CatchQuitSignals(); // they still arrive as SDL's quit event
     PrintProgress(4);
     SDL_EnableUNICODE(1);
     SDL_ShowCursor(SDL_DISABLE); // the game draws its own
@@ -78,4 +80,5 @@ void Main::Shutdown() {
     DeleteGlobal(g_screen);
     DeleteGlobal(g_soundMgr);
     Graphic::FreeScratch();
+    platform::ReleaseQuitSignals();
 }
