@@ -1,5 +1,6 @@
 #include "Library/font.h"
 
+#include "Library/game_mode.h"
 #include "platform/case_path.h"
 #include "platform/win_io.h"
 
@@ -11,9 +12,12 @@ Font::~Font() {
 }
 
 std::vector<std::string> Font::SearchDirectories() {
-    // The data root is the working directory the game starts in.
-    char root[500];
-    const std::string dataRoot = _getcwd(root, sizeof root) ? root : ".";
+    // Before the game mode exists its root-to-be is the working directory.
+    char workingDirectory[500];
+    const std::string dataRoot = g_gameMode ? g_gameMode->GetRootDir().c_str()
+                                 : _getcwd(workingDirectory, sizeof workingDirectory)
+                                     ? workingDirectory
+                                     : ".";
     return {dataRoot + "/fonts/", "/usr/share/fonts/", "/usr/local/share/fonts/"};
 }
 

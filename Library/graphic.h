@@ -63,9 +63,13 @@ public:
     static void SetBlitModeRecolour(int mode, const Colour colours[7]);   // mode 4
 
     bool LoadFile(const char* path, bool encode);
+    // From the general archive while the game runs from archives, else the loose file;
+    // the file name becomes the archive entry name either way.
+    bool Load(const char* name, bool encode);
     bool ReadFromStream(Stream& stream, const char* name, bool encode);
     static bool ReadImageSize(const char* path, int& width, int& height);
     bool LoadTgaRegion(const char* path, const Rect& rect);
+    bool LoadTgaRegionNamed(const char* path, const Rect& rect); // named as Load names
     bool LoadTgaRegionFromStream(Stream& stream, const Rect& rect);
     bool WriteLle(Stream& stream) const;
     bool WriteTga(Stream& stream) const;    // plain data only, stored 5-5-5

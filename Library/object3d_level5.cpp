@@ -1,5 +1,9 @@
 #include "Library/object3d_level5.h"
 
+#include "Library/screen.h"
+#include "Library/tracked_new.h"
+#include "Library/triangle.h"
+
 #include <cmath>
 
 namespace {
@@ -39,7 +43,23 @@ void MultiplyByRotation(Matrix3& m, int axis, float angle) {
     }
 }
 
+// Points the triangle at the screen points of the record's three vertices; false when the
+// record names a vertex the mesh lacks.
+bool PointAtCorners(const Float3& record, const int16_t* points, int count, Triangle& triangle) {
+    for (int corner = 0; corner < 3; ++corner) {
+        const float index = record[corner];
+        if (!(index >= 0.0f && index < static_cast<float>(count))) // also refuses NaN
+            return false;
+        triangle.vertex[corner] = points + 2 * static_cast<int>(index);
+    }
+    return true;
+}
+
 } // namespace
+
+Object3dLevel5::Object3dLevel5()
+    : m_world(kInitialVertices), m_camera(kInitialVertices),
+      m_screenPoints(NEW int16_t[2 * kInitialVertices]()), m_screenPointCount(kInitialVertices) {}
 
 void Object3dLevel5::Transform(const Vector& axisX, const Vector& axisY, const Vector& axisZ,
                                const Vector& origin) {
@@ -53,4 +73,19 @@ void Object3dLevel5::Transform(const Vector& axisX, const Vector& axisY, const V
     }
     GetVertices().TransformMatrix(m_world, rotation, GetPosition());
     m_world.TransformBasis(m_camera, axisX, axisY, axisZ, origin);
+}
+
+void Object3dLevel5::Draw(Screen& screen) {
+    screen.SetDrawColour(m_colour);
+    const int count = m_camera.GetCount();
+    if (count > m_screenPointCount) {
+        m_screenPoints.reset(NEW int16_t[2 * count]());
+        m_screenPointCount = count;
+    }
+    m_camera.Project(m_screenPoints.get(), kScreenCentreX, kScreenCentreY);
+    for (int record = 0; record < GetRecordCount(); ++record) {
+        Triangle triangle;
+        if (PointAtCorners(GetRecord(record), m_screenPoints.get(), count, triangle))
+            DrawTriangle(screen, triangle);
+    }
 }

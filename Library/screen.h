@@ -38,6 +38,7 @@ public:
     // Corners clamped to the surface; also sets g_graphicClipRect and SDL's clip.
     void SetClipRect(int x1, int y1, int x2, int y2);
     void SetClipRectFrom(const Rect& rect);
+    void ResetClipRect() { SetClipRect(0, 0, m_surface.width, m_surface.height); } // whole surface
 
     void StartFade(int direction, uint32_t now = SDL_GetTicks()); // 0 out, 1 in
     bool IsFading() const { return m_fadeStep < m_fadeSteps; }

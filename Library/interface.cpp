@@ -1,0 +1,101 @@
+#include "Library/interface.h"
+
+#include "Library/graphic.h"
+#include "Library/interface_object.h"
+#include "Library/stringc.h"
+#include "Library/tracked_new.h"
+
+#include <vector>
+
+Interface* g_interface = nullptr;
+
+// Interface images by path, each loaded once, colour-keyed.
+class ImageCache {
+public:
+    Graphic* Get(const char* path) {
+        for (const auto& [name, graphic] : m_graphics)
+            if (name == path)
+                return graphic.get();
+        std::unique_ptr<Graphic> graphic(NEW Graphic());
+        if (!graphic->Load(path, true))
+            return nullptr;
+        m_graphics.emplace_back(Stringc(path), std::move(graphic));
+        return m_graphics.back().second.get();
+    }
+    void Clear() { m_graphics.clear(); }
+
+private:
+    std::vector<std::pair<Stringc, std::unique_ptr<Graphic>>> m_graphics;
+};
+
+Interface::Interface() : m_windows(kInitialWindows), m_images(NEW ImageCache()) {}
+
+Interface::~Interface() {
+    Clear();
+}
+
+InterfaceObject* Interface::CreateWindow() {
+    InterfaceObject* const window = NEW InterfaceObject();
+    m_windows.Add(window);
+    return window;
+}
+
+InterfaceObject* Interface::CreateImageWindow(const char* image, int x, int y) {
+    InterfaceObject* const window = CreateWindow();
+    const int16_t left = static_cast<int16_t>(x);
+    const int16_t top = static_cast<int16_t>(y);
+    window->Setup(kWidgetImage, Rect{left, top, left, top}, "", nullptr);
+    window->SetImage(image);
+    return window;
+}
+
+bool Interface::Holds(const InterfaceObject* window) const {
+    return window != nullptr && m_windows.IsUsed(window);
+}
+
+void Interface::DestroyWindow(InterfaceObject* window) {
+    if (!Holds(window))
+        return;
+    m_windows.Remove(window);
+    if (window == m_active)
+        m_active = nullptr;
+    DELETE window;
+}
+
+void Interface::SetActive(InterfaceObject* window) {
+    if (!Holds(window) || window == m_active)
+        return;
+    if (m_active != nullptr)
+        m_active->ClearPressed();
+    m_active = window;
+}
+
+void Interface::HandleEvent(const SDL_Event& event) {
+    if (m_active != nullptr)
+        m_active->HandleEvent(event);
+}
+
+// Every click of the frame ends here, so none is seen in two frames.
+void Interface::Update(bool blink) {
+    if (m_active == nullptr)
+        return;
+    m_active->Update(blink);
+    while (InterfaceObject* clicked = m_active->GetClickedChild())
+        clicked->ClearClicked();
+}
+
+void Interface::Clear() {
+    m_images->Clear();
+    m_active = nullptr;
+    for (int slot = 0; slot < m_windows.GetCount(); ++slot) {
+        InterfaceObject* const window = m_windows.Get(slot);
+        if (window == nullptr)
+            continue;
+        m_windows.Free(slot);
+        DELETE window;
+    }
+}
+
+Graphic* Interface::GetGraphic(const char* path) {
+    return m_images->Get(path);
+}
