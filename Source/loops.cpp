@@ -1,21 +1,34 @@
 #include "Source/loops.h"
 
+#include "Library/framed_info_panel.h"
 #include "Library/game_mode.h"
+#include "Library/info_panel.h"
+#include "Library/interface.h"
 #include "Library/mode_page_factory.h"
 #include "Library/rect.h"
 #include "Library/screen.h"
 #include "Library/sound_mgr.h"
 #include "Library/stringc.h"
+#include "Library/tracked_new.h"
+#include "Library/update_rectangles.h"
 #include "Library/vector.h"
 #include "Source/mode_page.h"
 #include "Source/mode_pages.h"
 
 #include <cstdlib>
 
+InfoPanel* g_hudMessages = nullptr;
+InfoPanel* g_infoPanel2 = nullptr;
+InfoPanel* g_infoPanel3 = nullptr;
+InfoPanel* g_infoPanel4 = nullptr;
+FramedInfoPanel* g_tutorialPanel = nullptr;
+
 namespace {
 
 constexpr const char* kScreenshotName = "screen.bmp";
 constexpr int kPauseFont = 3;
+constexpr int kTutorialWidth = 307;
+constexpr int kTutorialHeight = 164;
 
 ModePages g_modePages;
 
@@ -37,6 +50,21 @@ bool IsMapMode(int id) {
 Rect ScreenRect(const Screen& screen) {
     const PixelSurface& surface = screen.GetSurface();
     return Rect{0, 0, static_cast<int16_t>(surface.width), static_cast<int16_t>(surface.height)};
+}
+
+Rect TutorialRect(int x, int y) {
+    return Rect{static_cast<int16_t>(x), static_cast<int16_t>(y),
+                static_cast<int16_t>(x + kTutorialWidth),
+                static_cast<int16_t>(y + kTutorialHeight)};
+}
+
+void AddUpdate(const Rect& rect) {
+    g_updateRects->Add(rect.x1, rect.y1, rect.x2 - rect.x1, rect.y2 - rect.y1);
+}
+
+template <class T> void DeleteGlobal(T*& global) {
+    DELETE global;
+    global = nullptr;
 }
 
 void DrawPauseBox(Screen& screen, const Rect& view) {
@@ -71,13 +99,27 @@ void HandleKeyRelease(SDLKey key) {
 
 void Loops::SetUp() {
     g_gameMode->SetPageFactory(&g_pageFactory);
+    const Rect fullScreen{5, 0, 795, 600};
+    g_hudMessages = NEW InfoPanel(Rect{5, 0, 343, 53}, 0, 30, 5, 5);
+    g_infoPanel2 = NEW InfoPanel(fullScreen, 1, 200, 1, 1);
+    g_infoPanel3 = NEW InfoPanel(fullScreen, 1, 30, 1, 1);
+    g_infoPanel4 = NEW InfoPanel(fullScreen, 1, 30, 1, 1);
+    g_tutorialPanel = NEW FramedInfoPanel(fullScreen, 1, 30, 5, 5);
+    g_tutorialPanel->SetVisible(false);
     g_gameMode->SetMode(kModeTitleMenu);
+    g_updateRects = NEW UpdateRectangles;
     CreateSessionObjects();
 }
 
 void Loops::DeleteGlobals() {
     DeleteModePages();
     DeleteSessionObjects();
+    DeleteGlobal(g_hudMessages);
+    DeleteGlobal(g_infoPanel2);
+    DeleteGlobal(g_infoPanel3);
+    DeleteGlobal(g_infoPanel4);
+    DeleteGlobal(g_tutorialPanel);
+    DeleteGlobal(g_updateRects);
     if (g_gameMode)
         g_gameMode->SetPageFactory(nullptr);
 }
@@ -94,6 +136,8 @@ void Loops::CreateModePages(const ModeRecord& mode) {
 
 void Loops::DeleteModePages() {
     g_modePages.Delete();
+    if (g_interface)
+        g_interface->Clear();
 }
 
 ModePages& Loops::GetModePages() {
@@ -110,9 +154,24 @@ void Loops::UpdateFrame(Screen& screen) {
 void Loops::RenderFrame(Screen& screen) {
     screen.GetSurfaceRect();
     DrawMode(screen);
-    if (IsMapMode(g_gameMode->GetModeId()) && g_gameMode->IsPaused())
-        DrawPauseBox(screen, ScreenRect(screen));
-    screen.Flip();
+    if (IsMapMode(g_gameMode->GetModeId())) {
+        const Rect view = ScreenRect(screen);
+        if (g_gameMode->IsPaused())
+            DrawPauseBox(screen, view);
+        g_tutorialPanel->SetRect(TutorialRect(view.x1, view.y1));
+        g_tutorialPanel->Draw(screen);
+        AddUpdate(view);
+        g_updateRects->Flush(screen);
+        return;
+    }
+    // The panel's background goes back after the flush, so the page's own drawing is
+    // intact for the next frame.
+    g_tutorialPanel->SetRect(TutorialRect(0, 0));
+    AddUpdate(ScreenRect(screen));
+    g_tutorialPanel->SaveBackground(screen);
+    g_tutorialPanel->Draw(screen);
+    g_updateRects->Flush(screen);
+    g_tutorialPanel->RestoreBackground(screen);
 }
 
 void Loops::DrawMode(Screen& screen) {

@@ -5,6 +5,8 @@
 
 #include <SDL/SDL.h>
 
+class FramedInfoPanel;
+class InfoPanel;
 class ModePages;
 class ModeRecord;
 class Screen;
@@ -28,3 +30,10 @@ void DrawMode(Screen& screen);
 void HandleKey(const SDL_Event& event); // every event but quit, before the interface
 
 } // namespace Loops
+
+// Made by set-up, placed and shown by the screens that use them.
+extern InfoPanel* g_hudMessages; // the play screen's message lines
+extern InfoPanel* g_infoPanel2;
+extern InfoPanel* g_infoPanel3;
+extern InfoPanel* g_infoPanel4;
+extern FramedInfoPanel* g_tutorialPanel; // hidden until a tutorial shows it

@@ -2,6 +2,7 @@
 #include "Source/main.h"
 
 #include "Library/game_mode.h"
+#include "Library/interface.h"
 #include "Library/mouse_position.h"
 #include "Library/screen.h"
 #include "Source/loops.h"
@@ -29,6 +30,7 @@ void Main::RunFrame() {
     g_gameMode->UpdatePulse();
     g_gameMode->UpdatePulse2();
     Loops::UpdateFrame(*g_screen);
+    g_interface->Update(g_gameMode->GetBlink());
     Loops::RenderFrame(*g_screen);
 }
 
@@ -42,6 +44,7 @@ void Main::HandleEvent(const SDL_Event& event) {
         g_mouseY = event.motion.y;
     }
     Loops::HandleKey(event);
+    g_interface->HandleEvent(event);
 }
 
 void Main::Quit() {

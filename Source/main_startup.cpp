@@ -3,6 +3,7 @@
 
 #include "Library/game_mode.h"
 #include "Library/graphic.h"
+#include "Library/interface.h"
 #include "Library/res_file_mgr.h"
 #include "Library/screen.h"
 #include "Library/sound_mgr.h"
@@ -67,6 +68,7 @@ bool Main::Init(uint32_t videoFlags, int bpp, double gamma) {
     if (!g_screen->OpenFonts())
         return false;
     PrintProgress(8);
+    g_interface = NEW Interface;
     return true;
 }
 
@@ -74,6 +76,7 @@ void Main::Shutdown() {
     if (g_gameMode)
         _chdir(g_gameMode->GetRootDir().c_str());
     Loops::DeleteGlobals();
+    DeleteGlobal(g_interface);
     DeleteGlobal(g_gameMode);
     DeleteGlobal(g_generalRes);
     DeleteGlobal(g_animationRes);

@@ -2,6 +2,8 @@
 
 #include "Library/colour.h"
 #include "Library/game_mode.h"
+#include "Library/interface.h"
+#include "Library/interface_object.h"
 #include "Library/mouse_position.h"
 #include "Library/screen.h"
 #include "Library/tick_source.h"
@@ -81,6 +83,13 @@ SDL_Event Motion(int x, int y) {
     event.motion.type = SDL_MOUSEMOTION;
     event.motion.x = static_cast<Uint16>(x);
     event.motion.y = static_cast<Uint16>(y);
+    return event;
+}
+
+SDL_Event Button(Uint8 type) {
+    SDL_Event event{};
+    event.button.type = type;
+    event.button.button = SDL_BUTTON_LEFT;
     return event;
 }
 
@@ -178,13 +187,25 @@ TEST_F(MainLoop, SigtermEndsTheLoopAfterTheFrameAsAQuitEvent) {
 }
 
 TEST_F(MainLoop, MotionMovesThePointerAndReachesTheHandlers) {
-    Push(Motion(123, 456));
+    InterfaceObject* window = g_interface->CreateWindow();
+    window->Setup(kWidgetImage, Rect{0, 0, 800, 600}, "", nullptr);
+    InterfaceObject* button = window->AddChild(kWidgetButton, Rect{100, 100, 200, 150}, "");
+    g_interface->SetActive(window);
+    bool clicked = false;
+    m_logs[kModeTitleMenu].onUpdate = [&] { clicked = window->GetClickedChild() == button; };
+
+    Push(Motion(123, 145));
+    Push(Button(SDL_MOUSEBUTTONDOWN)); // the interface hits at the pointer, not the event
+    Push(Button(SDL_MOUSEBUTTONUP));
     Main::RunFrame();
     EXPECT_EQ(g_mouseX, 123);
-    EXPECT_EQ(g_mouseY, 456);
+    EXPECT_EQ(g_mouseY, 145);
     const PageLog& log = m_logs[kModeTitleMenu];
-    ASSERT_EQ(log.events.size(), 1u);
+    ASSERT_EQ(log.events.size(), 3u);
     EXPECT_EQ(log.events[0].type, SDL_MOUSEMOTION);
+    EXPECT_TRUE(clicked);
+    Main::RunFrame();
+    EXPECT_FALSE(clicked); // the click lasted one frame
 }
 
 TEST_F(MainLoop, ModeRequestsApplyOnTheNextFrameAndTheLastWins) {
