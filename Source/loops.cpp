@@ -9,6 +9,7 @@
 #include "Library/screen.h"
 #include "Library/sound_mgr.h"
 #include "Library/stringc.h"
+#include "Library/struct.h"
 #include "Library/tracked_new.h"
 #include "Library/update_rectangles.h"
 #include "Library/vector.h"
@@ -62,11 +63,6 @@ void AddUpdate(const Rect& rect) {
     g_updateRects->Add(rect.x1, rect.y1, rect.x2 - rect.x1, rect.y2 - rect.y1);
 }
 
-template <class T> void DeleteGlobal(T*& global) {
-    DELETE global;
-    global = nullptr;
-}
-
 void DrawPauseBox(Screen& screen, const Rect& view) {
     const Stringc text("PAUSE MODE");
     const int x = view.x1 + std::abs(view.x1 - view.x2) / 2 - 38;
@@ -114,12 +110,12 @@ void Loops::SetUp() {
 void Loops::DeleteGlobals() {
     DeleteModePages();
     DeleteSessionObjects();
-    DeleteGlobal(g_hudMessages);
-    DeleteGlobal(g_infoPanel2);
-    DeleteGlobal(g_infoPanel3);
-    DeleteGlobal(g_infoPanel4);
-    DeleteGlobal(g_tutorialPanel);
-    DeleteGlobal(g_updateRects);
+    ReleaseObject(g_hudMessages);
+    ReleaseObject(g_infoPanel2);
+    ReleaseObject(g_infoPanel3);
+    ReleaseObject(g_infoPanel4);
+    ReleaseObject(g_tutorialPanel);
+    ReleaseObject(g_updateRects);
     if (g_gameMode)
         g_gameMode->SetPageFactory(nullptr);
 }

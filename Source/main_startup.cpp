@@ -7,6 +7,7 @@
 #include "Library/res_file_mgr.h"
 #include "Library/screen.h"
 #include "Library/sound_mgr.h"
+#include "Library/struct.h"
 #include "Library/tracked_new.h"
 #include "Source/loops.h"
 #include "platform/quit_signal.h"
@@ -25,11 +26,6 @@ void PrintProgress(int step) {
 bool OpenArchive(ResFileMgr*& archive, const Stringc& path) {
     archive = NEW ResFileMgr;
     return archive->Open(path.c_str(), ResFileMgr::kRead);
-}
-
-template <class T> void DeleteGlobal(T*& global) {
-    DELETE global;
-    global = nullptr;
 }
 
 } // namespace
@@ -76,12 +72,12 @@ void Main::Shutdown() {
     if (g_gameMode)
         _chdir(g_gameMode->GetRootDir().c_str());
     Loops::DeleteGlobals();
-    DeleteGlobal(g_interface);
-    DeleteGlobal(g_gameMode);
-    DeleteGlobal(g_generalRes);
-    DeleteGlobal(g_animationRes);
-    DeleteGlobal(g_screen);
-    DeleteGlobal(g_soundMgr);
+    ReleaseObject(g_interface);
+    ReleaseObject(g_gameMode);
+    ReleaseObject(g_generalRes);
+    ReleaseObject(g_animationRes);
+    ReleaseObject(g_screen);
+    ReleaseObject(g_soundMgr);
     Graphic::FreeScratch();
     platform::ReleaseQuitSignals();
 }
