@@ -30,6 +30,22 @@ void Colour::ByIndex(int index) {
                 : Colour();
 }
 
+int Colour::HueClass() const {
+    if (red == 0 && green == 0 && blue == 0)
+        return 7;
+    if (red == green && green == blue)
+        return 6;
+    if (red > green && red > blue)
+        return 0;
+    if (green > red && green > blue)
+        return 1;
+    if (blue > red && blue > green)
+        return 2;
+    if (red == blue && red > green)
+        return 3;
+    return red == green && red > blue ? 4 : 5;
+}
+
 bool Colour::Read(Stream& stream) {
     return stream.ReadValue(red) && stream.ReadValue(green) && stream.ReadValue(blue);
 }

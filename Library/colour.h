@@ -19,6 +19,16 @@ struct Colour {
     template <int Format> static Colour Unpack(uint16_t pixel);
     void ByIndex(int index); // the tile map's numbered colours
 
+    // (max + min / 2) / 255 of the channels: how light the colour is, for recolouring.
+    float Lightness() const {
+        const uint8_t max = red > green ? (red > blue ? red : blue) : (green > blue ? green : blue);
+        const uint8_t min = red < green ? (red < blue ? red : blue) : (green < blue ? green : blue);
+        return (max - min * -0.5f) * (1.0f / 255.0f);
+    }
+    // Recolouring class by dominant channel: 0 red, 1 green, 2 blue strictly greatest;
+    // a tie for the greatest 3 red = blue, 4 red = green, 5 green = blue; 6 grey; 7 black.
+    int HueClass() const;
+
     // Stream form: red, green, blue, one byte each.
     bool Read(Stream& stream);
     bool Write(Stream& stream) const;

@@ -19,6 +19,15 @@ bool MakeDataFilePath(Stringc (GameMode::*directory)() const, const char* name,
     return true;
 }
 
+Stringc DataFileName(const char* path) {
+    if (g_gameMode != nullptr)
+        return g_gameMode->MakePath(path);
+    Stringc name(path);
+    name.BackslashToSlash();
+    name.ToLower();
+    return name;
+}
+
 bool LoadDataFile(const char* path, ResFileMgr* archive, MemStream& target) {
     if (g_gameMode != nullptr && g_gameMode->GetUseResourceFiles()) {
         if (archive != nullptr && archive->Load(path, target) == ResFileMgr::kResOk)

@@ -14,5 +14,9 @@ class ResFileMgr;
 bool MakeDataFilePath(Stringc (GameMode::*directory)() const, const char* name,
                       const char* extension, Stringc& path);
 
+// The one name a data file is known by in archives and caches: g_gameMode's MakePath form,
+// or, without a game mode, the path in lower case with '/' separators.
+Stringc DataFileName(const char* path);
+
 // The file's bytes into target, position 0; false, with a message, when it cannot be had.
 bool LoadDataFile(const char* path, ResFileMgr* archive, MemStream& target);

@@ -1,16 +1,22 @@
 #include "Library/encoded_rows.h"
 
+#include <algorithm>
+#include <limits>
+
 long MaxEncodedLength(int width, int height) {
-    // alternating pixels are the worst case: a skip and a count for each opaque one
+    // alternating pixels are the worst case: a skip and a count for each opaque one;
+    // split gaps and runs cost less per pixel than that
     return static_cast<long>(height) * (1 + 3 * (static_cast<long>(width) / 2 + 1));
 }
 
-long EncodeRows(const uint16_t* pixels, int width, int height, uint16_t key, uint16_t* out) {
-    uint16_t* o = out;
+template <class Word>
+long EncodeRowsOf(const Word* pixels, long pitch, int width, int height, Word key, Word* out) {
+    constexpr long kMost = std::numeric_limits<Word>::max();
+    Word* o = out;
     for (int row = 0; row < height; ++row) {
-        const uint16_t* line = pixels + static_cast<long>(row) * width;
-        uint16_t* header = o++;
-        unsigned runs = 0;
+        const Word* line = pixels + row * pitch;
+        Word* header = o++;
+        long runs = 0;
         int x = 0;
         bool raw = false;
         while (x < width) {
@@ -26,24 +32,40 @@ long EncodeRows(const uint16_t* pixels, int width, int height, uint16_t key, uin
                 raw = true;
                 break;
             }
-            *o++ = static_cast<uint16_t>(start - skipFrom);
-            *o++ = static_cast<uint16_t>(x - start);
-            for (int i = start; i < x; ++i)
-                *o++ = line[i];
-            ++runs;
+            long gap = start - skipFrom;
+            for (; gap > kMost; gap -= kMost, ++runs) {
+                *o++ = static_cast<Word>(kMost);
+                *o++ = 0;
+            }
+            for (int from = start; from < x; ++runs) {
+                const int count = static_cast<int>(std::min<long>(x - from, kMost));
+                *o++ = static_cast<Word>(gap);
+                *o++ = static_cast<Word>(count);
+                o = std::copy_n(line + from, count, o);
+                from += count;
+                gap = 0;
+            }
         }
         if (raw) {
             *header = 1;
-            for (int i = 0; i < width; ++i)
-                *o++ = line[i];
+            o = std::copy_n(line, width, o);
+        } else if (runs + 1 > kMost) {
+            return -1;
         } else {
-            *header = static_cast<uint16_t>(runs ? runs + 1 : 0);
+            *header = static_cast<Word>(runs ? runs + 1 : 0);
         }
     }
     return o - out;
 }
 
-bool ValidateRows(const uint16_t* data, long length, int width, int height) {
+template long EncodeRowsOf(const uint8_t*, long, int, int, uint8_t, uint8_t*);
+template long EncodeRowsOf(const uint16_t*, long, int, int, uint16_t, uint16_t*);
+
+long EncodeRows(const uint16_t* pixels, int width, int height, uint16_t key, uint16_t* out) {
+    return EncodeRowsOf(pixels, width, width, height, key, out);
+}
+
+template <class Word> bool ValidateRows(const Word* data, long length, int width, int height) {
     long at = 0;
     for (int row = 0; row < height; ++row) {
         if (at >= length)
@@ -69,3 +91,6 @@ bool ValidateRows(const uint16_t* data, long length, int width, int height) {
     }
     return at == length;
 }
+
+template bool ValidateRows(const uint8_t*, long, int, int);
+template bool ValidateRows(const uint16_t*, long, int, int);

@@ -1,15 +1,22 @@
 #pragma once
-// The run-length row form of 16-bit images (see Graphic): encoding, checking and walking.
+// The run-length row form of images (see Graphic), in 16-bit words for 16-bit pixels and in
+// bytes for 8-bit palette frames: encoding, checking and walking. Every count of the form
+// (k, skip, count) is one Word.
 
 #include <cstdint>
 
-// Words the rows of a width x height image can take at most.
+// Entries the rows of a width x height image can take at most.
 long MaxEncodedLength(int width, int height);
-// Encodes height rows of width pixels (rows width apart) into out, which must hold
-// MaxEncodedLength words; returns the words written.
+// Encodes height rows of width pixels, rows pitch pixels apart, into out, which must hold
+// MaxEncodedLength entries. Gaps and runs longer than a Word counts are split into extra
+// runs (a zero-length run carries the rest of a gap). Returns the entries written, or -1
+// when a row needs more runs than its leading Word can count.
+template <class Word>
+long EncodeRowsOf(const Word* pixels, long pitch, int width, int height, Word key, Word* out);
+// The 16-bit form, rows width apart; never fails.
 long EncodeRows(const uint16_t* pixels, int width, int height, uint16_t key, uint16_t* out);
-// True when length words hold exactly height rows whose runs all lie within width.
-bool ValidateRows(const uint16_t* data, long length, int width, int height);
+// True when length entries hold exactly height rows whose runs all lie within width.
+template <class Word> bool ValidateRows(const Word* data, long length, int width, int height);
 
 // Calls fn(row, x, pixels, count) for every run of rows 0 to rowEnd - 1 (a raw row is
 // one run of width pixels). The rows must have passed ValidateRows.

@@ -4,13 +4,12 @@
 #include "Library/colour.h"
 #include "Library/encoded_rows.h"
 #include "Library/pixel_format.h"
-#include "Library/screen.h"
+#include "Library/run_outline.h"
 #include "Library/tracked_new.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -68,9 +67,6 @@ void DrawRuns(const PixelSurface& surface, long x, long y, int w, int h, const u
                  static_cast<int>(right - left));
     });
 }
-
-// Runs of one row as [start, end) columns.
-using RowRuns = std::vector<std::pair<int, int>>;
 
 } // namespace
 
@@ -315,7 +311,7 @@ void Graphic::Draw(const PixelSurface& surface, int x, int y) const {
         return;
     if (IsEncoded()) {
         if (g_blitMode == 11)
-            DrawOutline(surface, x, y);
+            DrawRunOutline(surface, m_data.get(), m_pos.w, m_pos.h, x, y);
         else if (IsMirroring(g_spanFunc))
             DrawRuns<true>(surface, x, y, m_pos.w, m_pos.h, m_data.get(), g_spanFunc);
         else if (g_spanFunc == CopySpan16) // the common case, inlined: runs are short
@@ -371,47 +367,5 @@ void Graphic::DrawRegion(const PixelSurface& surface, int sx, int sy, int w, int
     }
     default:
         break;
-    }
-}
-
-// A one-pixel silhouette around the runs, in the screen's drawing colour, within g_clipRect.
-void Graphic::DrawOutline(const PixelSurface& surface, int x, int y) const {
-    const uint16_t colour = g_screen ? g_screen->GetDrawColour() : 0xFFFF;
-    const Area area = VisibleArea(surface, g_clipRect);
-    auto stretch = [&](long row, long from, long to) { // columns [from, to)
-        from = std::max(from, area.x1);
-        to = std::min(to, area.x2);
-        if (row >= area.y1 && row < area.y2 && from < to)
-            FillSpan16(surface.pixels + row * surface.width + from, colour,
-                       static_cast<int>(to - from));
-    };
-    std::vector<RowRuns> rows(static_cast<size_t>(m_pos.h));
-    ForEachRun(m_data.get(), m_pos.w, m_pos.h, [&](int row, int start, const uint16_t*, int count) {
-        if (count > 0)
-            rows[row].push_back({start, start + count});
-    });
-    static const RowRuns kNoRuns;
-    for (int row = 0; row < m_pos.h; ++row) {
-        const long screenRow = static_cast<long>(y) + row;
-        for (const auto& [start, end] : rows[row]) {
-            stretch(screenRow, x + start - 1L, x + start + 0L);
-            stretch(screenRow, x + static_cast<long>(end), x + end + 1L);
-            for (const int side : {-1, 1}) {
-                const int neighbour = row + side;
-                const RowRuns& covering =
-                    neighbour >= 0 && neighbour < m_pos.h ? rows[neighbour] : kNoRuns;
-                int from = start;
-                for (const auto& [coverStart, coverEnd] : covering) {
-                    if (coverEnd <= from)
-                        continue;
-                    if (coverStart >= end)
-                        break;
-                    stretch(screenRow + side, x + static_cast<long>(from),
-                            x + static_cast<long>(std::max(from, coverStart)));
-                    from = std::max(from, coverEnd);
-                }
-                stretch(screenRow + side, x + static_cast<long>(from), x + static_cast<long>(end));
-            }
-        }
     }
 }

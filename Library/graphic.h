@@ -103,7 +103,6 @@ private:
     bool ReadLle(Stream& stream);
     bool TakeScratch(int width, int height); // the finished image, encoded when flagged
     void SetLoaded();
-    void DrawOutline(const PixelSurface& surface, int x, int y) const;
     bool IsPlain() const { return m_data && !IsEncoded(); }
     bool Fail(const char* problem); // reports the problem with the file name, clears, false
 

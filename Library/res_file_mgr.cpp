@@ -1,8 +1,8 @@
 #include "Library/res_file_mgr.h"
 
+#include "Library/data_file.h"
 #include "Library/file_object.h"
 #include "Library/file_stream.h"
-#include "Library/game_mode.h"
 #include "Library/mem_mgr.h"
 #include "Library/mem_stream.h"
 #include "Library/res_file_entry.h"
@@ -19,15 +19,6 @@ constexpr int kEntryPoolSize = 50;
 constexpr long kMinStoredEntry = 6;          // an empty name and the offset
 constexpr long kBlockHeader = 12;            // unpacked size, packed size, data size
 constexpr long kMaxArchiveSize = UINT32_MAX; // offsets are 32-bit
-
-Stringc EntryName(const char* name) {
-    if (g_gameMode != nullptr)
-        return g_gameMode->MakePath(name);
-    Stringc entryName(name);
-    entryName.BackslashToSlash();
-    entryName.ToLower();
-    return entryName;
-}
 
 } // namespace
 
@@ -145,7 +136,7 @@ int ResFileMgr::Load(const char* name, MemStream& target) {
         return kResFailed;
     if (m_mode == kWrite)
         return kResOpenForWriting;
-    const ResFileEntry* entry = FindEntry(EntryName(name));
+    const ResFileEntry* entry = FindEntry(DataFileName(name));
     if (entry == nullptr || m_stream->SeekSet(entry->GetOffset()) < 0 ||
         !target.ReadFrom(*m_stream) || !target.Uncompress())
         return kResFailed;
@@ -157,7 +148,7 @@ int ResFileMgr::Store(const char* name, MemStream& source) {
         return kResFailed;
     if (m_mode == kRead)
         return kResOpenForReading;
-    const Stringc entryName = EntryName(name);
+    const Stringc entryName = DataFileName(name);
     if (FindEntry(entryName) != nullptr)
         return kResFailed;
     if (m_stream->SeekSet(m_endOfData) < 0 || !source.Compress() || !source.WriteTo(*m_stream))

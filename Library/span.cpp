@@ -109,38 +109,11 @@ template <int Format> void CopySpanBright(uint16_t* dst, const uint16_t* src, in
     }
 }
 
-// Lightness factor of the recolour and tint modes: (max + min / 2) / 255.
-inline float Lightness(const Colour& c, uint8_t& max, uint8_t& min) {
-    max = std::max({c.red, c.green, c.blue});
-    min = std::min({c.red, c.green, c.blue});
-    return (max - min * -0.5f) * (1.0f / 255.0f);
-}
-
 template <int Format> inline uint16_t Scaled(const Colour& colour, float factor) {
     auto channel = [factor](uint8_t value) {
         return static_cast<unsigned>(std::clamp(static_cast<int>(value * factor), 0, 255));
     };
     return PackPixel<Format>(channel(colour.red), channel(colour.green), channel(colour.blue));
-}
-
-// 7 for black; 6 grey; 0-2 one channel strictly greatest; 3-5 a tie for the greatest.
-inline int RecolourClass(const Colour& c, uint8_t max) {
-    if (max == 0)
-        return 7;
-    if (c.red == c.green && c.green == c.blue)
-        return 6;
-    const bool redMax = c.red == max;
-    const bool greenMax = c.green == max;
-    const bool blueMax = c.blue == max;
-    if (redMax && !greenMax && !blueMax)
-        return 0;
-    if (greenMax && !redMax && !blueMax)
-        return 1;
-    if (blueMax && !redMax && !greenMax)
-        return 2;
-    if (redMax && blueMax)
-        return 3;
-    return greenMax && blueMax ? 5 : 4;
 }
 
 template <int Format> void Recolour(uint16_t* dst, const uint16_t* src, int count) {
@@ -149,11 +122,9 @@ template <int Format> void Recolour(uint16_t* dst, const uint16_t* src, int coun
         if (src[i] == key)
             continue;
         const Colour c = Colour::Unpack<Format>(src[i]);
-        uint8_t max, min;
-        const float factor = Lightness(c, max, min);
-        const int colourClass = RecolourClass(c, max);
+        const int colourClass = c.HueClass();
         if (colourClass != 7)
-            dst[i] = Scaled<Format>(s_recolourColours[colourClass], factor);
+            dst[i] = Scaled<Format>(s_recolourColours[colourClass], c.Lightness());
     }
 }
 
@@ -163,8 +134,7 @@ template <int Format> void Tint(uint16_t* dst, const uint16_t* src, int count) {
     for (int i = 0; i < count; ++i) {
         if (src[i] == key)
             continue;
-        uint8_t max, min;
-        dst[i] = Scaled<Format>(tint, Lightness(Colour::Unpack<Format>(src[i]), max, min));
+        dst[i] = Scaled<Format>(tint, Colour::Unpack<Format>(src[i]).Lightness());
     }
 }
 

@@ -5,6 +5,7 @@
 #include "Library/blit_state.h"
 #include "Library/graphic.h"
 #include "Library/pixel_format.h"
+#include "ratio_reporter.h"
 
 #include <SDL/SDL.h>
 #include <benchmark/benchmark.h>
@@ -107,31 +108,6 @@ BENCHMARK(BM_SdlKeyed)->Arg(64)->Arg(kScreenWidth);
 BENCHMARK(BM_OurKeyed)->Arg(64)->Arg(kScreenWidth);
 BENCHMARK(BM_OurRunLength)->Arg(64)->Arg(kScreenWidth);
 
-// Prints the runs as usual, then each of ours against SDL's at the same size.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\nTime as a share of SDL_BlitSurface's keyed blit (below 1 is faster):\n");
-        for (const char* size : {"64", "800"})
-            for (const char* ours : {"BM_OurKeyed", "BM_OurRunLength"}) {
-                const std::string sdl = std::string("BM_SdlKeyed/") + size;
-                const std::string name = std::string(ours) + "/" + size;
-                if (m_times.count(sdl) && m_times.count(name))
-                    std::printf("  %-22s %.3f\n", name.c_str(), m_times[name] / m_times[sdl]);
-            }
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -139,7 +115,11 @@ int main(int argc, char** argv) {
     Graphic::InitScratch();
     Setup();
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    RatioReporter::Pairs pairs;
+    for (const char* size : {"64", "800"})
+        for (const char* ours : {"BM_OurKeyed", "BM_OurRunLength"})
+            pairs.push_back({std::string(ours) + "/" + size, std::string("BM_SdlKeyed/") + size});
+    RatioReporter reporter("Time as a share of SDL_BlitSurface's keyed blit", pairs);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (auto& [width, images] : s_images)
         SDL_FreeSurface(images.sdlSprite);
