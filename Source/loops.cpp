@@ -2,6 +2,7 @@
 
 #include "Library/framed_info_panel.h"
 #include "Library/game_mode.h"
+#include "Library/graphic_mgr.h"
 #include "Library/info_panel.h"
 #include "Library/interface.h"
 #include "Library/mode_page_factory.h"
@@ -11,6 +12,7 @@
 #include "Library/stringc.h"
 #include "Library/struct.h"
 #include "Library/tracked_new.h"
+#include "Library/uni_animation_mgr.h"
 #include "Library/update_rectangles.h"
 #include "Library/vector.h"
 #include "Source/mode_page.h"
@@ -18,6 +20,8 @@
 
 #include <cstdlib>
 
+GraphicMgr* g_graphicMgr = nullptr;
+UniAnimationMgr* g_uniAnimationMgr = nullptr;
 InfoPanel* g_hudMessages = nullptr;
 InfoPanel* g_infoPanel2 = nullptr;
 InfoPanel* g_infoPanel3 = nullptr;
@@ -95,6 +99,8 @@ void HandleKeyRelease(SDLKey key) {
 
 void Loops::SetUp() {
     g_gameMode->SetPageFactory(&g_pageFactory);
+    g_graphicMgr = NEW GraphicMgr; // chooses the colour key for the video layout
+    g_graphicMgr->SetEncode(true);
     const Rect fullScreen{5, 0, 795, 600};
     g_hudMessages = NEW InfoPanel(Rect{5, 0, 343, 53}, 0, 30, 5, 5);
     g_infoPanel2 = NEW InfoPanel(fullScreen, 1, 200, 1, 1);
@@ -104,6 +110,7 @@ void Loops::SetUp() {
     g_tutorialPanel->SetVisible(false);
     g_gameMode->SetMode(kModeTitleMenu);
     g_updateRects = NEW UpdateRectangles;
+    g_uniAnimationMgr = NEW UniAnimationMgr;
     CreateSessionObjects();
 }
 
@@ -115,14 +122,21 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_infoPanel3);
     ReleaseObject(g_infoPanel4);
     ReleaseObject(g_tutorialPanel);
+    ReleaseObject(g_graphicMgr);
     ReleaseObject(g_updateRects);
+    ReleaseObject(g_uniAnimationMgr);
     if (g_gameMode)
         g_gameMode->SetPageFactory(nullptr);
 }
 
 void Loops::CreateSessionObjects() {}
 
-void Loops::DeleteSessionObjects() {}
+void Loops::DeleteSessionObjects() {
+    if (g_graphicMgr)
+        g_graphicMgr->Clear();
+    if (g_uniAnimationMgr)
+        g_uniAnimationMgr->Clear();
+}
 
 void Loops::CreateModePages(const ModeRecord& mode) {
     g_modePages.Create(mode);

@@ -6,10 +6,12 @@
 #include <SDL/SDL.h>
 
 class FramedInfoPanel;
+class GraphicMgr;
 class InfoPanel;
 class ModePages;
 class ModeRecord;
 class Screen;
+class UniAnimationMgr;
 
 namespace Loops {
 
@@ -30,6 +32,10 @@ void DrawMode(Screen& screen);
 void HandleKey(const SDL_Event& event); // every event but quit, before the interface
 
 } // namespace Loops
+
+// The game's caches of pictures and animations, emptied around every map change.
+extern GraphicMgr* g_graphicMgr;
+extern UniAnimationMgr* g_uniAnimationMgr;
 
 // Made by set-up, placed and shown by the screens that use them.
 extern InfoPanel* g_hudMessages; // the play screen's message lines

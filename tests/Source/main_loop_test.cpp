@@ -10,7 +10,7 @@
 #include "Source/loops.h"
 #include "Source/mode_page.h"
 #include "Source/mode_pages.h"
-#include "demo_world_support.h"
+#include "demo_world_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The game started as its own process on the demo world, headless.
-#include "demo_world_support.h"
+#include "demo_world_dir.h"
 
 #include <gtest/gtest.h>
 

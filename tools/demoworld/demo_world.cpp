@@ -8,9 +8,12 @@
 #include "Library/res_file_builder.h"
 #include "Library/wav_writer.h"
 #include "platform/case_path.h"
+#include "tools/demoworld/cursor_art.h"
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -53,7 +56,7 @@ bool DemoWorld::Build() {
     GameMode gameMode;
     gameMode.BuildPaths(m_root.c_str());
     g_gameMode = &gameMode;
-    const bool built = WriteFonts() && WriteButtonSounds() && PackArchives();
+    const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && PackArchives();
     g_gameMode = nullptr;
     return built;
 }
@@ -68,6 +71,19 @@ bool DemoWorld::WriteButtonSounds() {
     const Stringc directory = g_gameMode->GetSfxDir();
     return WriteSound(directory + "/Button_press_in.wav", Click(1400, 0.04)) &&
            WriteSound(directory + "/Button_press_out.wav", Click(900, 0.06));
+}
+
+// The frames are drawn into a scratch directory, which goes once the animations are built.
+bool DemoWorld::WriteCursor() {
+    char scratch[] = "/tmp/demoworldXXXXXX";
+    if (!::mkdtemp(scratch)) {
+        std::fprintf(stderr, "demoworld: no scratch directory for the cursor frames\n");
+        return false;
+    }
+    const bool written = CursorArt(g_gameMode->GetAnimDir() + "/Mouse", scratch).Write();
+    std::error_code error;
+    std::filesystem::remove_all(scratch, error);
+    return written;
 }
 
 // Archives that exist are kept by the builder: these are made afresh from the tree.

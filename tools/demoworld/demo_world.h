@@ -14,6 +14,7 @@ public:
 private:
     bool WriteFonts();
     bool WriteButtonSounds();
+    bool WriteCursor();
     bool PackArchives();
 
     Stringc m_root;
