@@ -91,22 +91,6 @@ TEST(GameMode, EditorsRebuildTheSessionAndUnknownIdsMakeNoPage) {
     EXPECT_EQ(pages.calls, (Calls{"delete pages", "create 1"}));
 }
 
-TEST(GameMode, StoryPageAndAreaMapSetTheGameFlags) {
-    GameMode gameMode;
-    gameMode.SetMode(kModeAreaMap);
-    EXPECT_TRUE(gameMode.IsInGame());
-    EXPECT_TRUE(gameMode.IsOnMap());
-    gameMode.SetMode(kModeInventory); // other modes leave both alone
-    EXPECT_TRUE(gameMode.IsInGame());
-    gameMode.SetMode(kModeStoryPage);
-    EXPECT_FALSE(gameMode.IsOnMap());
-    gameMode.SetMode(kModeTitleMenu);
-    EXPECT_FALSE(gameMode.IsInGame());
-    gameMode.SetModeFromRecord(ModeRecord(kModeAreaMap, 0, 0, 0, 0)); // a record leaves them
-    EXPECT_FALSE(gameMode.IsInGame());
-    EXPECT_FALSE(gameMode.IsOnMap());
-}
-
 TEST(GameMode, ARecordCarriesPointersWhole) {
     // Above 4 GiB on 64-bit: a 32-bit field would drop the high half.
     int* const entity = reinterpret_cast<int*>(static_cast<uintptr_t>(0x7fedcba987654320ull));
@@ -130,27 +114,6 @@ public:
     uint32_t now = 0;
 };
 
-TEST(GameMode, FrameTimeIsCappedAndCountsAcrossTheWrap) {
-    GameMode gameMode;
-    StepClock clock;
-    gameMode.SetTickSource(clock);
-    clock.now = 5000;
-    gameMode.UpdateFrameTime();
-    EXPECT_EQ(gameMode.GetFrameMs(), 33u); // the first frame
-    clock.now += 2000;
-    gameMode.UpdateFrameTime();
-    EXPECT_EQ(gameMode.GetFrameMs(), 33u);
-    EXPECT_DOUBLE_EQ(gameMode.GetFrameSeconds(), 0.033);
-    clock.now += 33;
-    gameMode.UpdateFrameTime();
-    EXPECT_EQ(gameMode.GetFrameMs(), 33u);
-    clock.now = 0xFFFFFFF0u;
-    gameMode.UpdateFrameTime();
-    clock.now = 4; // 20 ms later, past the wrap
-    gameMode.UpdateFrameTime();
-    EXPECT_EQ(gameMode.GetFrameMs(), 20u);
-}
-
 TEST(GameMode, PulsesSwingBetweenTheirBoundsOneStepAFrame) {
     GameMode gameMode;
     StepClock clock;
@@ -171,39 +134,6 @@ TEST(GameMode, PulsesSwingBetweenTheirBoundsOneStepAFrame) {
     EXPECT_EQ(std::vector<int>(pulse2.begin(), pulse2.begin() + 21),
               (std::vector<int>{71,  78,  85,  92, 99, 106, 113, 120, 127, 128, 121,
                                 114, 107, 100, 93, 86, 79,  72,  65,  64,  71}));
-}
-
-TEST(GameMode, PulseWaitsForItsStepTime) {
-    GameMode gameMode;
-    StepClock clock;
-    gameMode.SetTickSource(clock);
-    clock.now = 1000;
-    gameMode.UpdateFrameTime();
-    for (uint32_t step : {10u, 10u, 9u}) {
-        clock.now += step;
-        gameMode.UpdateFrameTime();
-        gameMode.UpdatePulse();
-        EXPECT_EQ(gameMode.GetPulse(), 128) << "after " << step << " ms";
-    }
-    clock.now += 2;
-    gameMode.UpdateFrameTime();
-    gameMode.UpdatePulse();
-    EXPECT_EQ(gameMode.GetPulse(), 148);
-}
-
-TEST(GameMode, BlinkTogglesEvery450MsOfCappedTime) {
-    GameMode gameMode;
-    StepClock clock;
-    gameMode.SetTickSource(clock);
-    std::vector<int> toggles;
-    for (int frame = 1; frame <= 28; ++frame) {
-        clock.now += 500; // each frame counts as 33 ms
-        gameMode.UpdateFrameTime();
-        if (gameMode.UpdateBlink())
-            toggles.push_back(frame);
-    }
-    EXPECT_EQ(toggles, (std::vector<int>{14, 28}));
-    EXPECT_FALSE(gameMode.GetBlink());
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "Library/res_file_mgr.h"
 #include "Library/uni_animation_mgr.h"
 #include "demo_world_dir.h"
-#include "platform/sound_file.h"
 
 #include <gtest/gtest.h>
 
@@ -53,21 +52,6 @@ TEST(DemoWorld, TheCursorSetLoadsFromTheAnimationArchive) {
     }
     g_animationRes = nullptr;
     g_gameMode = nullptr;
-}
-
-TEST(DemoWorld, ButtonSoundsAreShortPcm) {
-    testsupport::DemoWorldDir world;
-    ASSERT_TRUE(world.Built());
-    for (const char* name : {"Button_press_in.wav", "Button_press_out.wav"}) {
-        SCOPED_TRACE(name);
-        platform::SoundPcm pcm;
-        ASSERT_EQ(
-            platform::DecodeSoundFile(world.Path(std::string("sound/sfx/") + name).c_str(), pcm),
-            kSoundErrNone);
-        EXPECT_EQ(pcm.bits, 16);
-        EXPECT_GT(pcm.Frames(), 0u);
-        EXPECT_LT(pcm.Frames(), static_cast<unsigned>(pcm.frequency) / 10);
-    }
 }
 
 } // namespace
