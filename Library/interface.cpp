@@ -1,34 +1,17 @@
 #include "Library/interface.h"
 
 #include "Library/graphic.h"
+#include "Library/graphic_mgr.h"
 #include "Library/interface_object.h"
 #include "Library/stringc.h"
 #include "Library/tracked_new.h"
 
-#include <vector>
 
 Interface* g_interface = nullptr;
 
-// Interface images by path, each loaded once, colour-keyed.
-class ImageCache {
-public:
-    Graphic* Get(const char* path) {
-        for (const auto& [name, graphic] : m_graphics)
-            if (name == path)
-                return graphic.get();
-        std::unique_ptr<Graphic> graphic(NEW Graphic());
-        if (!graphic->Load(path, true))
-            return nullptr;
-        m_graphics.emplace_back(Stringc(path), std::move(graphic));
-        return m_graphics.back().second.get();
-    }
-    void Clear() { m_graphics.clear(); }
-
-private:
-    std::vector<std::pair<Stringc, std::unique_ptr<Graphic>>> m_graphics;
-};
-
-Interface::Interface() : m_windows(kInitialWindows), m_images(NEW ImageCache()) {}
+Interface::Interface() : m_windows(kInitialWindows), m_images(NEW GraphicMgr()) {
+    m_images->SetEncode(true);
+}
 
 Interface::~Interface() {
     Clear();
@@ -97,5 +80,5 @@ void Interface::Clear() {
 }
 
 Graphic* Interface::GetGraphic(const char* path) {
-    return m_images->Get(path);
+    return m_images->GetGraphic(path);
 }

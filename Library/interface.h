@@ -10,6 +10,7 @@
 #include <memory>
 
 class Graphic;
+class GraphicMgr;
 class InterfaceObject;
 
 class Interface {
@@ -40,7 +41,7 @@ public:
 private:
     NullItemMemMgr<InterfaceObject> m_windows;
     InterfaceObject* m_active = nullptr;
-    std::unique_ptr<class ImageCache> m_images;
+    std::unique_ptr<GraphicMgr> m_images; // the interface's own images, run-length encoded
 };
 
 // Made by start-up and deleted at shutdown.
