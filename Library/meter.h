@@ -59,17 +59,12 @@ public:
     void SetTextColourRGB(int r, int g, int b) { m_textColour = Pack(r, g, b); }
 
     const ScreenPos& GetPos() const { return m_pos; }
-    int GetMax() const { return m_max; }
     int GetValue() const { return m_value; }
-    int GetLength() const { return m_length; }
     int GetOrientation() const { return m_orientation; }
-    int GetStyle() const { return m_style; }
-    int GetTextMode() const { return m_textMode; }
     int GetTextFormat() const { return m_textFormat; }
     bool IsTextShown() const { return m_showText; }
     uint16_t GetBarColour() const { return m_barColour; }
     uint16_t GetBackColour() const { return m_backColour; }
-    uint16_t GetTextColour() const { return m_textColour; }
 
 protected:
     static uint16_t Pack(int r, int g, int b);

@@ -4,6 +4,7 @@
 #include "Library/blit_state.h"
 #include "Library/colour.h"
 #include "Library/dirty_rect_graphic.h"
+#include "Library/game_mode_id.h"
 #include "Library/graphic.h"
 #include "Library/mouse_position.h"
 #include "Library/screen.h"
@@ -24,8 +25,7 @@ constexpr const char* kKindAnimations[] = {"pointer", "attack", "use_item", "use
 constexpr const char* kScrollAnimation = "scroll";
 constexpr const char* kErrorAnimation = "error";
 
-// The game modes whose screens scroll the map: area map, world map, map editor.
-constexpr int kScrollingModes[] = {20, 22, 26};
+constexpr int kScrollingModes[] = {kModeAreaMap, kModeWorldMap, kModeMapEditor};
 
 // Corners are tested before sides, so a corner wins where they overlap.
 constexpr int kEdgeTestOrder[] = {1, 3, 5, 7, 0, 2, 4, 6};

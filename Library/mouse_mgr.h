@@ -41,8 +41,6 @@ public:
 
     // Clamped so the cursor stays on the screen; also written to g_mouseX and g_mouseY.
     void SetPosition(int x, int y);
-    int GetX() const { return m_x; }
-    int GetY() const { return m_y; }
     // Once per frame after SetPosition, with the frame's milliseconds and the current game
     // mode: edges scroll only in the area map, the world map and the map editor.
     void Update(uint32_t frameMs, int gameModeId);
@@ -54,7 +52,6 @@ public:
     void SetMode(int mode);
     int GetMode() const { return m_mode; }
     void SetKind(int kind); // shown at once in normal mode
-    int GetKind() const { return m_kind; }
     const AnimationMgr& GetAnimation() const { return *m_cursor; }
 
     // The scroll direction of the edge last entered (diagonals not normalised), and the

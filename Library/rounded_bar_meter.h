@@ -24,8 +24,6 @@ public:
     void SetEndStyle(int style);
     void Draw(Screen& screen) override;
 
-    int GetEndStyle() const { return m_endStyle; }
-
 private:
     void DrawOutline(Screen& screen) const;
     void DrawValueText(Screen& screen) const;
