@@ -131,7 +131,6 @@ void MouseMgr::Update(uint32_t frameMs, int gameModeId) {
 void MouseMgr::UpdateScroll(int gameModeId, uint32_t frameMs) {
     const int edge = FindEdge(gameModeId);
     if (edge < 0) {
-        m_speedStep = 0;
         SetMode(kCursorNormal);
         return;
     }
@@ -171,6 +170,8 @@ bool MouseMgr::TakeRightDoubleClick() {
 
 void MouseMgr::SetMode(int mode) {
     m_mode = mode;
+    if (mode != kCursorScroll) // also when an error cursor cuts a scroll short
+        m_speedStep = 0;
     const char* name = nullptr;
     if (mode == kCursorNormal && m_kind >= kCursorPointer && m_kind <= kCursorUseSpell)
         name = kKindAnimations[m_kind];
