@@ -1,6 +1,7 @@
 #include "Library/game_mode.h"
 
 #include "Library/mode_page_factory.h"
+#include "Library/mouse_mgr.h"
 #include "Library/rect.h"
 #include "Library/screen.h"
 #include "Library/sound_mgr.h"
@@ -136,6 +137,8 @@ int GameMode::ApplyPendingMode() {
     // Only the ids count: the same mode asked again with other arguments changes nothing.
     if (m_current.GetId() == m_pending.GetId())
         return kModeUnchanged;
+    if (g_mouseMgr)
+        g_mouseMgr->ClearHoverText();
     m_current = m_pending;
     const int id = m_current.GetId();
     if (id >= kModeTitleMenu && id <= kModeGameOver) {

@@ -6,6 +6,8 @@
 #include "Library/info_panel.h"
 #include "Library/interface.h"
 #include "Library/mode_page_factory.h"
+#include "Library/mouse_mgr.h"
+#include "Library/mouse_position.h"
 #include "Library/rect.h"
 #include "Library/screen.h"
 #include "Library/sound_mgr.h"
@@ -95,6 +97,18 @@ void HandleKeyRelease(SDLKey key) {
         g_screen->SaveScreenshot(kScreenshotName);
 }
 
+// The cursor is drawn over the finished frame and taken off again once it is shown, so the
+// page's own drawing stays intact.
+void DrawCursorAndFlush(Screen& screen) {
+    if (g_mouseMgr) {
+        g_mouseMgr->PrepareDraw(screen);
+        g_mouseMgr->Draw(screen);
+    }
+    g_updateRects->Flush(screen);
+    if (g_mouseMgr)
+        g_mouseMgr->Erase(screen);
+}
+
 } // namespace
 
 void Loops::SetUp() {
@@ -129,9 +143,12 @@ void Loops::DeleteGlobals() {
         g_gameMode->SetPageFactory(nullptr);
 }
 
-void Loops::CreateSessionObjects() {}
+void Loops::CreateSessionObjects() {
+    g_mouseMgr = NEW MouseMgr(g_gameMode->GetScreenWidth(), g_gameMode->GetScreenHeight());
+}
 
 void Loops::DeleteSessionObjects() {
+    ReleaseObject(g_mouseMgr); // before the caches its animations came from
     if (g_graphicMgr)
         g_graphicMgr->Clear();
     if (g_uniAnimationMgr)
@@ -155,6 +172,10 @@ ModePages& Loops::GetModePages() {
 }
 
 void Loops::UpdateFrame(Screen& screen) {
+    if (g_mouseMgr) {
+        g_mouseMgr->SetPosition(g_mouseX, g_mouseY);
+        g_mouseMgr->Update(g_gameMode->GetFrameMs(), g_gameMode->GetModeId());
+    }
     g_gameMode->ApplyPendingMode();
     if (ModePage* page = g_modePages.GetPage())
         page->Update(screen);
@@ -171,7 +192,7 @@ void Loops::RenderFrame(Screen& screen) {
         g_tutorialPanel->SetRect(TutorialRect(view.x1, view.y1));
         g_tutorialPanel->Draw(screen);
         AddUpdate(view);
-        g_updateRects->Flush(screen);
+        DrawCursorAndFlush(screen);
         return;
     }
     // The panel's background goes back after the flush, so the page's own drawing is
@@ -180,7 +201,7 @@ void Loops::RenderFrame(Screen& screen) {
     AddUpdate(ScreenRect(screen));
     g_tutorialPanel->SaveBackground(screen);
     g_tutorialPanel->Draw(screen);
-    g_updateRects->Flush(screen);
+    DrawCursorAndFlush(screen);
     g_tutorialPanel->RestoreBackground(screen);
 }
 
@@ -194,6 +215,8 @@ void Loops::DrawMode(Screen& screen) {
 void Loops::HandleKey(const SDL_Event& event) {
     if (event.type == SDL_KEYUP)
         HandleKeyRelease(event.key.keysym.sym);
+    if (g_mouseMgr)
+        g_mouseMgr->HandleButton(event);
     if (ModePage* page = g_modePages.GetPage())
         page->HandleEvent(event);
 }

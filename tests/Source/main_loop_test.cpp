@@ -3,6 +3,7 @@
 #include "Library/game_mode.h"
 #include "Library/interface.h"
 #include "Library/interface_object.h"
+#include "Library/mouse_mgr.h"
 #include "Library/mouse_position.h"
 #include "Library/screen.h"
 #include "Library/tick_source.h"
@@ -130,6 +131,14 @@ protected:
     const TestPage* CurrentPage() const {
         return dynamic_cast<const TestPage*>(Loops::GetModePages().GetPage());
     }
+    int CountPixels(uint16_t value) const {
+        const PixelSurface& surface = g_screen->GetSurface();
+        int count = 0;
+        for (int y = 0; y < surface.height; ++y)
+            for (int x = 0; x < surface.width; ++x)
+                count += surface.pixels[y * surface.pitch + x] == value;
+        return count;
+    }
     uint16_t PixelAt(int x, int y) const {
         const PixelSurface& surface = g_screen->GetSurface();
         return surface.pixels[y * surface.pitch + x];
@@ -252,6 +261,31 @@ TEST_F(MainLoop, SpacePausesOnlyInTheAreaMapAndThePauseBoxShows) {
     Push(KeyUp(SDLK_SPACE));
     Main::RunFrame();
     EXPECT_FALSE(g_gameMode->IsPaused());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainLoop, TheCursorFollowsThePointerDoubleClicksAndLeavesNoTrail) {
+    ASSERT_NE(g_mouseMgr, nullptr); // made with the session objects at set-up
+    Push(Motion(5000, 300));
+    Main::RunFrame();
+    EXPECT_EQ(g_mouseX, 800 - MouseMgr::kCursorSize); // kept on the screen
+    Push(Motion(400, 300));
+    for (int frame = 0; frame < 3; ++frame)
+        Main::RunFrame();
+    EXPECT_EQ(g_mouseX, 400);
+    // Drawn over each frame and taken off once shown: the page's drawing stays whole.
+    EXPECT_EQ(CountPixels(TestPage::kFill), 800 * 600);
+
+    Push(Event(SDL_MOUSEBUTTONUP));
+    m_clock.now += 100;
+    Main::RunFrame();
+    Push(Event(SDL_MOUSEBUTTONUP));
+    Main::RunFrame();
+    EXPECT_TRUE(g_mouseMgr->TakeLeftDoubleClick());
+    EXPECT_FALSE(g_mouseMgr->TakeLeftDoubleClick());
 }
 
 } // namespace
