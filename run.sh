@@ -1,9 +1,22 @@
 #!/usr/bin/env bash
-# Builds the game (Release) into build/ and starts it.
+# Builds the game (Release) into build/, builds the demo world into build/world when it is
+# missing or older than its builder, and starts the game there (the data root is the
+# working directory).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 vaultane_install_deps
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVAULTANE_TESTS=OFF >/dev/null
 cmake --build build -j "$(vaultane_jobs)"
-echo "Built into build/bin. The game cannot start yet: start-up comes in a later step."
+world=build/world
+if [ ! -f "$world/general.rsc" ] || [ build/bin/demoworld -nt "$world/general.rsc" ]; then
+  rm -rf "$world"
+  build/bin/demoworld "$world"
+fi
+if [ -z "${DISPLAY:-}" ]; then
+  echo "The game needs a display and DISPLAY is not set. Start it from a desktop session," >&2
+  echo "or headless under a virtual X server:  xvfb-run -s '-screen 0 800x600x24' ./run.sh" >&2
+  exit 1
+fi
+cd "$world"
+exec ../bin/vaultane

@@ -9,6 +9,11 @@ struct Rect {
     int16_t x2 = 0;
     int16_t y2 = 0;
 
+    static Rect Make(int x1, int y1, int x2, int y2) { // each corner cut to 16 bits
+        return Rect{static_cast<int16_t>(x1), static_cast<int16_t>(y1), static_cast<int16_t>(x2),
+                    static_cast<int16_t>(y2)};
+    }
+
     // a lies inside b, or the two overlap (touching edges count).
     static bool Intersects(const Rect& a, const Rect& b) {
         const bool inside = a.x1 >= b.x1 && a.y1 >= b.y1 && a.x2 <= b.x2 && a.y2 <= b.y2;

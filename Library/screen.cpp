@@ -141,6 +141,15 @@ void Screen::Flip() {
         SDL_Flip(m_videoSurface);
 }
 
+bool Screen::SaveScreenshot(const char* fileName) const {
+    if (!m_videoSurface)
+        return false;
+    if (SDL_SaveBMP(m_videoSurface, fileName) == 0)
+        return true;
+    std::fprintf(stderr, "Couldn't save %s: %s\n", fileName, SDL_GetError());
+    return false;
+}
+
 void Screen::SetClipRect(int x1, int y1, int x2, int y2) {
     auto clampTo = [](int value, int limit) {
         return static_cast<int16_t>(std::clamp(value, 0, limit));

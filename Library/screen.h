@@ -33,6 +33,7 @@ public:
     SDL_Surface* GetVideoSurface() const { return m_videoSurface; }
     int GetPixelFormat() const { return m_pixelFormat; }
     void Flip();
+    bool SaveScreenshot(const char* fileName) const; // the video surface as a ".bmp"
 
     // Corners clamped to the surface; also sets g_graphicClipRect and SDL's clip.
     void SetClipRect(int x1, int y1, int x2, int y2);

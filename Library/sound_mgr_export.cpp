@@ -7,14 +7,13 @@
 #include "Library/mem_stream.h"
 #include "Library/res_file_mgr.h"
 #include "Library/stringc.h"
+#include "Library/wav_writer.h"
 #include "platform/case_path.h"
 #include "platform/win_io.h"
 
 #include <cstdio>
 
 namespace {
-
-constexpr uint32_t kWavHeaderBytes = 44;
 
 // A temporary file renamed over the path, so a failed write never leaves half a sound
 // that later runs would take as done.
@@ -76,11 +75,6 @@ bool SoundMgr::ExportFile(FSoundSample sample, const Stringc& directory, const c
     return written;
 }
 
-// PCM RIFF WAVE, little-endian, 44 bytes before the samples:
-//   "RIFF" u32 (data bytes + 36) "WAVE"
-//   "fmt " u32 16, u16 1 (PCM), u16 channels, u32 rate, u32 bytes per second,
-//          u16 bytes per frame, u16 bits per sample
-//   "data" u32 data bytes, then the samples (8-bit unsigned or 16-bit signed)
 bool SoundMgr::WriteWav(FSoundSample sample, const Stringc& path) {
     const unsigned mode = m_layer->FSOUND_Sample_GetMode(sample);
     const uint16_t channels = mode & FSOUND_STEREO ? 2 : 1;
@@ -93,19 +87,11 @@ bool SoundMgr::WriteWav(FSoundSample sample, const Stringc& path) {
     if (dataBytes > INT32_MAX - kWavHeaderBytes)
         return false;
     const uint32_t size = static_cast<uint32_t>(dataBytes);
-    const uint16_t frameBytes = static_cast<uint16_t>(channels * bits / 8);
-
     MemStream wav(kStreamWriteBinary);
-    const bool header = wav.Write("RIFF", 4) == kStreamOk && wav.WriteValue<uint32_t>(size + 36) &&
-                        wav.Write("WAVEfmt ", 8) == kStreamOk && wav.WriteValue<uint32_t>(16) &&
-                        wav.WriteValue<uint16_t>(1) && wav.WriteValue(channels) &&
-                        wav.WriteValue(static_cast<uint32_t>(rate)) &&
-                        wav.WriteValue(static_cast<uint32_t>(rate) * frameBytes) &&
-                        wav.WriteValue(frameBytes) && wav.WriteValue(bits) &&
-                        wav.Write("data", 4) == kStreamOk && wav.WriteValue(size);
     const void* data = m_layer->FSOUND_Sample_Lock(sample, 0, size);
-    const bool body = data && wav.Write(data, static_cast<int>(size)) == kStreamOk;
+    const WavFormat format{channels, bits, static_cast<uint32_t>(rate)};
+    const bool written = data && ::WriteWav(wav, format, data, size);
     if (data)
         m_layer->FSOUND_Sample_Unlock(sample);
-    return header && body && SaveReplacing(path, wav);
+    return written && SaveReplacing(path, wav);
 }

@@ -1,0 +1,222 @@
+#include "Source/loops.h"
+
+#include "Library/framed_info_panel.h"
+#include "Library/game_mode.h"
+#include "Library/graphic_mgr.h"
+#include "Library/info_panel.h"
+#include "Library/interface.h"
+#include "Library/mode_page_factory.h"
+#include "Library/mouse_mgr.h"
+#include "Library/mouse_position.h"
+#include "Library/rect.h"
+#include "Library/screen.h"
+#include "Library/sound_mgr.h"
+#include "Library/stringc.h"
+#include "Library/struct.h"
+#include "Library/tracked_new.h"
+#include "Library/uni_animation_mgr.h"
+#include "Library/update_rectangles.h"
+#include "Library/vector.h"
+#include "Source/mode_page.h"
+#include "Source/mode_pages.h"
+
+#include <cstdlib>
+
+GraphicMgr* g_graphicMgr = nullptr;
+UniAnimationMgr* g_uniAnimationMgr = nullptr;
+InfoPanel* g_hudMessages = nullptr;
+InfoPanel* g_infoPanel2 = nullptr;
+InfoPanel* g_infoPanel3 = nullptr;
+InfoPanel* g_infoPanel4 = nullptr;
+FramedInfoPanel* g_tutorialPanel = nullptr;
+
+namespace {
+
+constexpr const char* kScreenshotName = "screen.bmp";
+constexpr int kPauseFont = 3;
+constexpr int kTutorialWidth = 307;
+constexpr int kTutorialHeight = 164;
+
+ModePages g_modePages;
+
+// Carries out the game mode's changes on the frame driver.
+class LoopsPageFactory : public ModePageFactory {
+public:
+    void DeleteModePages() override { Loops::DeleteModePages(); }
+    void CreateModePages(const ModeRecord& mode) override { Loops::CreateModePages(mode); }
+    void DeleteSessionObjects() override { Loops::DeleteSessionObjects(); }
+    void CreateSessionObjects() override { Loops::CreateSessionObjects(); }
+};
+
+LoopsPageFactory g_pageFactory;
+
+bool IsMapMode(int id) {
+    return id == kModeAreaMap || id == kModeWorldMap;
+}
+
+Rect ScreenRect(const Screen& screen) {
+    const PixelSurface& surface = screen.GetSurface();
+    return Rect{0, 0, static_cast<int16_t>(surface.width), static_cast<int16_t>(surface.height)};
+}
+
+Rect TutorialRect(int x, int y) {
+    return Rect{static_cast<int16_t>(x), static_cast<int16_t>(y),
+                static_cast<int16_t>(x + kTutorialWidth),
+                static_cast<int16_t>(y + kTutorialHeight)};
+}
+
+void AddUpdate(const Rect& rect) {
+    g_updateRects->Add(rect.x1, rect.y1, rect.x2 - rect.x1, rect.y2 - rect.y1);
+}
+
+void DrawPauseBox(Screen& screen, const Rect& view) {
+    const Stringc text("PAUSE MODE");
+    const int x = view.x1 + std::abs(view.x1 - view.x2) / 2 - 38;
+    const int y = view.y1 + std::abs(view.y1 - view.y2) / 2 - 8;
+    const uint16_t colour = screen.GetDrawColour();
+    screen.SetFont(kPauseFont);
+    screen.DrawTextBox(x, y, text, 1, 0, 0, 0);
+    screen.DrawText(x, y, text);
+    screen.SetDrawColour(colour);
+}
+
+// Outside the area map the listener has no position.
+void UpdateSoundListener() {
+    if (!g_soundMgr)
+        return;
+    const Vector forward(0, 0, 1);
+    const Vector up(0, -1, 0);
+    g_soundMgr->Update(nullptr, nullptr, forward, up);
+}
+
+void HandleKeyRelease(SDLKey key) {
+    const int mode = g_gameMode->GetModeId();
+    if (mode == kModeAreaMap && key == SDLK_SPACE)
+        g_gameMode->SetPaused(!g_gameMode->IsPaused());
+    if (key == SDLK_F11 && g_screen)
+        g_screen->SaveScreenshot(kScreenshotName);
+}
+
+// The cursor is drawn over the finished frame and taken off again once it is shown, so the
+// page's own drawing stays intact.
+void DrawCursorAndFlush(Screen& screen) {
+    if (g_mouseMgr) {
+        g_mouseMgr->PrepareDraw(screen);
+        g_mouseMgr->Draw(screen);
+    }
+    g_updateRects->Flush(screen);
+    if (g_mouseMgr)
+        g_mouseMgr->Erase(screen);
+}
+
+} // namespace
+
+void Loops::SetUp() {
+    g_gameMode->SetPageFactory(&g_pageFactory);
+    g_graphicMgr = NEW GraphicMgr; // chooses the colour key for the video layout
+    g_graphicMgr->SetEncode(true);
+    const Rect fullScreen{5, 0, 795, 600};
+    g_hudMessages = NEW InfoPanel(Rect{5, 0, 343, 53}, 0, 30, 5, 5);
+    g_infoPanel2 = NEW InfoPanel(fullScreen, 1, 200, 1, 1);
+    g_infoPanel3 = NEW InfoPanel(fullScreen, 1, 30, 1, 1);
+    g_infoPanel4 = NEW InfoPanel(fullScreen, 1, 30, 1, 1);
+    g_tutorialPanel = NEW FramedInfoPanel(fullScreen, 1, 30, 5, 5);
+    g_tutorialPanel->SetVisible(false);
+    g_gameMode->SetMode(kModeTitleMenu);
+    g_updateRects = NEW UpdateRectangles;
+    g_uniAnimationMgr = NEW UniAnimationMgr;
+    CreateSessionObjects();
+}
+
+void Loops::DeleteGlobals() {
+    DeleteModePages();
+    DeleteSessionObjects();
+    ReleaseObject(g_hudMessages);
+    ReleaseObject(g_infoPanel2);
+    ReleaseObject(g_infoPanel3);
+    ReleaseObject(g_infoPanel4);
+    ReleaseObject(g_tutorialPanel);
+    ReleaseObject(g_graphicMgr);
+    ReleaseObject(g_updateRects);
+    ReleaseObject(g_uniAnimationMgr);
+    if (g_gameMode)
+        g_gameMode->SetPageFactory(nullptr);
+}
+
+void Loops::CreateSessionObjects() {
+    g_mouseMgr = NEW MouseMgr(g_gameMode->GetScreenWidth(), g_gameMode->GetScreenHeight());
+}
+
+void Loops::DeleteSessionObjects() {
+    ReleaseObject(g_mouseMgr); // before the caches its animations came from
+    if (g_graphicMgr)
+        g_graphicMgr->Clear();
+    if (g_uniAnimationMgr)
+        g_uniAnimationMgr->Clear();
+}
+
+void Loops::CreateModePages(const ModeRecord& mode) {
+    g_modePages.Create(mode);
+    if (g_screen)
+        g_screen->StartFade(1);
+}
+
+void Loops::DeleteModePages() {
+    g_modePages.Delete();
+    if (g_interface)
+        g_interface->Clear();
+}
+
+ModePages& Loops::GetModePages() {
+    return g_modePages;
+}
+
+void Loops::UpdateFrame(Screen& screen) {
+    if (g_mouseMgr) {
+        g_mouseMgr->SetPosition(g_mouseX, g_mouseY);
+        g_mouseMgr->Update(g_gameMode->GetFrameMs(), g_gameMode->GetModeId());
+    }
+    g_gameMode->ApplyPendingMode();
+    if (ModePage* page = g_modePages.GetPage())
+        page->Update(screen);
+    UpdateSoundListener();
+}
+
+void Loops::RenderFrame(Screen& screen) {
+    screen.GetSurfaceRect();
+    DrawMode(screen);
+    if (IsMapMode(g_gameMode->GetModeId())) {
+        const Rect view = ScreenRect(screen);
+        if (g_gameMode->IsPaused())
+            DrawPauseBox(screen, view);
+        g_tutorialPanel->SetRect(TutorialRect(view.x1, view.y1));
+        g_tutorialPanel->Draw(screen);
+        AddUpdate(view);
+        DrawCursorAndFlush(screen);
+        return;
+    }
+    // The panel's background goes back after the flush, so the page's own drawing is
+    // intact for the next frame.
+    g_tutorialPanel->SetRect(TutorialRect(0, 0));
+    AddUpdate(ScreenRect(screen));
+    g_tutorialPanel->SaveBackground(screen);
+    g_tutorialPanel->Draw(screen);
+    DrawCursorAndFlush(screen);
+    g_tutorialPanel->RestoreBackground(screen);
+}
+
+void Loops::DrawMode(Screen& screen) {
+    g_gameMode->InvalidateScreen();
+    if (ModePage* page = g_modePages.GetPage())
+        page->Draw(screen);
+    g_gameMode->InvalidateAll();
+}
+
+void Loops::HandleKey(const SDL_Event& event) {
+    if (event.type == SDL_KEYUP)
+        HandleKeyRelease(event.key.keysym.sym);
+    if (g_mouseMgr)
+        g_mouseMgr->HandleButton(event);
+    if (ModePage* page = g_modePages.GetPage())
+        page->HandleEvent(event);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The game's frame driver: makes the game-wide managers once at set-up and deletes them at
+// shutdown, makes and deletes the per-map objects and the page of the current game mode,
+// and each frame runs the update, drawing and event handling of that mode.
+
+#include <SDL/SDL.h>
+
+class FramedInfoPanel;
+class GraphicMgr;
+class InfoPanel;
+class ModePages;
+class ModeRecord;
+class Screen;
+class UniAnimationMgr;
+
+namespace Loops {
+
+void SetUp(); // after start-up; requests the title menu, shown from the first frame
+void DeleteGlobals();
+
+// The per-map objects, made anew around every map change and every editor.
+void CreateSessionObjects();
+void DeleteSessionObjects();
+
+void CreateModePages(const ModeRecord& mode);
+void DeleteModePages();
+ModePages& GetModePages(); // where the game's pages are made from
+
+void UpdateFrame(Screen& screen);
+void RenderFrame(Screen& screen);
+void DrawMode(Screen& screen);
+void HandleKey(const SDL_Event& event); // every event but quit, before the interface
+
+} // namespace Loops
+
+// The game's caches of pictures and animations, emptied around every map change.
+extern GraphicMgr* g_graphicMgr;
+extern UniAnimationMgr* g_uniAnimationMgr;
+
+// Made by set-up, placed and shown by the screens that use them.
+extern InfoPanel* g_hudMessages; // the play screen's message lines
+extern InfoPanel* g_infoPanel2;
+extern InfoPanel* g_infoPanel3;
+extern InfoPanel* g_infoPanel4;
+extern FramedInfoPanel* g_tutorialPanel; // hidden until a tutorial shows it

@@ -1,0 +1,291 @@
+#include "Source/main.h"
+
+#include "Library/game_mode.h"
+#include "Library/interface.h"
+#include "Library/interface_object.h"
+#include "Library/mouse_mgr.h"
+#include "Library/mouse_position.h"
+#include "Library/screen.h"
+#include "Library/tick_source.h"
+#include "Source/loops.h"
+#include "Source/mode_page.h"
+#include "Source/mode_pages.h"
+#include "demo_world_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// What the pages of one mode saw.
+struct PageLog {
+    int updates = 0;
+    int draws = 0;
+    std::vector<SDL_Event> events;
+    std::function<void()> onUpdate;
+};
+
+class TestPage : public ModePage {
+public:
+    TestPage(int mode, PageLog& log) : m_mode(mode), m_log(log) { ++s_alive; }
+    ~TestPage() override { --s_alive; }
+
+    void Update(Screen&) override {
+        ++m_log.updates;
+        if (m_log.onUpdate)
+            m_log.onUpdate();
+    }
+    void Draw(Screen& screen) override {
+        ++m_log.draws;
+        screen.SetDrawColour(kFill);
+        screen.Clear();
+    }
+    void HandleEvent(const SDL_Event& event) override { m_log.events.push_back(event); }
+
+    int Mode() const { return m_mode; }
+
+    static constexpr uint16_t kFill = 0xF800; // red in 5-6-5
+    static int s_alive;
+
+private:
+    int m_mode;
+    PageLog& m_log;
+};
+
+int TestPage::s_alive = 0;
+
+class ManualClock : public TickSource {
+public:
+    uint32_t GetTicks() override { return now; }
+    uint32_t now = 100000;
+};
+
+void Push(SDL_Event event) {
+    ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
+}
+
+SDL_Event Event(Uint8 type) {
+    SDL_Event event{};
+    event.type = type;
+    event.button.button = SDL_BUTTON_LEFT; // for the button events
+    return event;
+}
+
+SDL_Event KeyUp(SDLKey key) {
+    SDL_Event event = Event(SDL_KEYUP);
+    event.key.keysym.sym = key;
+    return event;
+}
+
+SDL_Event Motion(int x, int y) {
+    SDL_Event event = Event(SDL_MOUSEMOTION);
+    event.motion.x = static_cast<Uint16>(x);
+    event.motion.y = static_cast<Uint16>(y);
+    return event;
+}
+
+// The real start-up on the demo world, with test pages for a few modes; the title menu
+// is current after the first frame.
+class MainLoop : public ::testing::Test {
+protected:
+    static constexpr int kPagedModes[] = {kModeTitleMenu, kModeEditorMenu, kModeNewGame,
+                                          kModeAreaMap};
+
+    static void SetUpTestSuite() { s_world = new testsupport::DemoWorldDir; }
+    static void TearDownTestSuite() {
+        delete s_world;
+        s_world = nullptr;
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(s_world->Built());
+        m_savedDirectory = std::filesystem::current_path();
+        std::filesystem::current_path(s_world->Root());
+        ASSERT_TRUE(Main::Init(0, 16, 0.0));
+        Loops::SetUp();
+        g_gameMode->SetTickSource(m_clock);
+        for (int mode : kPagedModes) {
+            m_savedFactories[mode] = Loops::GetModePages().SetFactory(
+                mode, [this, mode](const ModeRecord&) -> std::unique_ptr<ModePage> {
+                    return std::make_unique<TestPage>(mode, m_logs[mode]);
+                });
+        }
+        Main::RunFrame();
+        for (auto& entry : m_logs)
+            entry.second = PageLog(); // the page keeps its log
+    }
+    void TearDown() override {
+        Main::Shutdown();
+        SDL_Quit();
+        for (auto& [mode, factory] : m_savedFactories)
+            Loops::GetModePages().SetFactory(mode, factory);
+        std::filesystem::current_path(m_savedDirectory);
+        EXPECT_EQ(TestPage::s_alive, 0);
+    }
+
+    const TestPage* CurrentPage() const {
+        return dynamic_cast<const TestPage*>(Loops::GetModePages().GetPage());
+    }
+    int CountPixels(uint16_t value) const {
+        const PixelSurface& surface = g_screen->GetSurface();
+        int count = 0;
+        for (int y = 0; y < surface.height; ++y)
+            for (int x = 0; x < surface.width; ++x)
+                count += surface.pixels[y * surface.pitch + x] == value;
+        return count;
+    }
+    uint16_t PixelAt(int x, int y) const {
+        const PixelSurface& surface = g_screen->GetSurface();
+        return surface.pixels[y * surface.pitch + x];
+    }
+
+    static testsupport::DemoWorldDir* s_world;
+    std::filesystem::path m_savedDirectory;
+    ManualClock m_clock;
+    std::map<int, PageLog> m_logs;
+    std::map<int, ModePages::Factory> m_savedFactories;
+};
+
+testsupport::DemoWorldDir* MainLoop::s_world = nullptr;
+
+TEST_F(MainLoop, AQuitMidBatchStillDispatchesTheRestAndFinishesTheFrame) {
+    Push(KeyUp(SDLK_a));
+    Push(Event(SDL_QUIT));
+    Push(KeyUp(SDLK_b));
+    EXPECT_EQ(Main::Loop(), 0);
+    const PageLog& log = m_logs[kModeTitleMenu];
+    ASSERT_EQ(log.events.size(), 2u); // the quit reaches no handler
+    EXPECT_EQ(log.events[0].key.keysym.sym, SDLK_a);
+    EXPECT_EQ(log.events[1].key.keysym.sym, SDLK_b);
+    EXPECT_EQ(log.updates, 1);
+    EXPECT_EQ(log.draws, 1);
+    EXPECT_EQ(Main::Loop(), 0); // the flag stays set: no further frame
+    EXPECT_EQ(log.updates, 1);
+}
+
+TEST_F(MainLoop, MotionMovesThePointerAndReachesTheHandlers) {
+    InterfaceObject* window = g_interface->CreateWindow();
+    window->Setup(kWidgetImage, Rect{0, 0, 800, 600}, "", nullptr);
+    InterfaceObject* button = window->AddChild(kWidgetButton, Rect{100, 100, 200, 150}, "");
+    g_interface->SetActive(window);
+    bool clicked = false;
+    m_logs[kModeTitleMenu].onUpdate = [&] { clicked = window->GetClickedChild() == button; };
+
+    Push(Motion(123, 145));
+    Push(Event(SDL_MOUSEBUTTONDOWN)); // the interface hits at the pointer, not the event
+    Push(Event(SDL_MOUSEBUTTONUP));
+    Main::RunFrame();
+    EXPECT_EQ(g_mouseX, 123);
+    EXPECT_EQ(g_mouseY, 145);
+    const PageLog& log = m_logs[kModeTitleMenu];
+    ASSERT_EQ(log.events.size(), 3u);
+    EXPECT_EQ(log.events[0].type, SDL_MOUSEMOTION);
+    EXPECT_TRUE(clicked);
+    Main::RunFrame();
+    EXPECT_FALSE(clicked); // the click lasted one frame
+}
+
+TEST_F(MainLoop, ModeRequestsApplyOnTheNextFrameAndTheLastWins) {
+    EXPECT_EQ(CurrentPage()->Mode(), kModeTitleMenu); // set-up's request, from the first frame
+    m_logs[kModeTitleMenu].onUpdate = [] {
+        g_gameMode->SetMode(kModeEditorMenu);
+        g_gameMode->SetMode(kModeNewGame, 7);
+    };
+    Main::RunFrame();
+    EXPECT_EQ(CurrentPage()->Mode(), kModeTitleMenu); // drawn once more as it was
+    EXPECT_EQ(m_logs[kModeTitleMenu].draws, 1);
+    Main::RunFrame();
+    ASSERT_NE(CurrentPage(), nullptr);
+    EXPECT_EQ(CurrentPage()->Mode(), kModeNewGame);
+    EXPECT_EQ(g_gameMode->GetCurrentMode().GetArg(0), 7);
+    EXPECT_EQ(m_logs[kModeEditorMenu].updates, 0);
+    EXPECT_EQ(TestPage::s_alive, 1);
+
+    g_gameMode->SetMode(kModeCredits); // a mode without a page
+    Main::RunFrame();
+    EXPECT_EQ(Loops::GetModePages().GetPage(), nullptr);
+    EXPECT_EQ(TestPage::s_alive, 0);
+}
+
+TEST_F(MainLoop, FrameTimePulsesAndBlinkRunOnTheInjectedClock) {
+    m_clock.now += 2000;
+    Main::RunFrame();
+    EXPECT_EQ(g_gameMode->GetFrameMs(), 33u);
+    EXPECT_EQ(g_gameMode->GetPulse(), 168); // the warm-up frame stepped once already
+    EXPECT_EQ(g_gameMode->GetPulse2(), 78);
+    for (int frame = 0; frame < 38; ++frame) {
+        m_clock.now += 10;
+        Main::RunFrame();
+    }
+    EXPECT_EQ(g_gameMode->GetFrameMs(), 10u);
+    EXPECT_FALSE(g_gameMode->GetBlink()); // 33 + 33 + 380 ms so far
+    m_clock.now += 10;
+    Main::RunFrame();
+    EXPECT_TRUE(g_gameMode->GetBlink()); // 456 ms
+}
+
+TEST_F(MainLoop, F11SavesTheLastFrameAsScreenBmp) {
+    std::filesystem::remove("screen.bmp");
+    Push(KeyUp(SDLK_F11));
+    Main::RunFrame();
+    SDL_Surface* shot = SDL_LoadBMP("screen.bmp");
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(shot->w, 800);
+    EXPECT_EQ(shot->h, 600);
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(Screen::GetPixel(shot, 400, 300), shot->format, &r, &g, &b);
+    EXPECT_GE(r, 248); // the page's red, five bits widened
+    EXPECT_EQ(g, 0);
+    EXPECT_EQ(b, 0);
+    SDL_FreeSurface(shot);
+    std::filesystem::remove("screen.bmp");
+}
+
+TEST_F(MainLoop, SpacePausesOnlyInTheAreaMapAndThePauseBoxShows) {
+    Push(KeyUp(SDLK_SPACE));
+    Main::RunFrame();
+    EXPECT_FALSE(g_gameMode->IsPaused());
+
+    g_gameMode->SetMode(kModeAreaMap);
+    Main::RunFrame();
+    EXPECT_EQ(PixelAt(400, 295), TestPage::kFill);
+    Push(KeyUp(SDLK_SPACE));
+    Main::RunFrame();
+    EXPECT_TRUE(g_gameMode->IsPaused());
+    EXPECT_NE(PixelAt(400, 295), TestPage::kFill); // the box over the middle of the view
+    Push(KeyUp(SDLK_SPACE));
+    Main::RunFrame();
+    EXPECT_FALSE(g_gameMode->IsPaused());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainLoop, TheCursorFollowsThePointerDoubleClicksAndLeavesNoTrail) {
+    ASSERT_NE(g_mouseMgr, nullptr); // made with the session objects at set-up
+    Push(Motion(5000, 300));
+    Main::RunFrame();
+    EXPECT_EQ(g_mouseX, 800 - MouseMgr::kCursorSize); // kept on the screen
+    Push(Motion(400, 300));
+    for (int frame = 0; frame < 3; ++frame)
+        Main::RunFrame();
+    EXPECT_EQ(g_mouseX, 400);
+    // Drawn over each frame and taken off once shown: the page's drawing stays whole.
+    EXPECT_EQ(CountPixels(TestPage::kFill), 800 * 600);
+
+    Push(Event(SDL_MOUSEBUTTONUP));
+    m_clock.now += 100;
+    Main::RunFrame();
+    Push(Event(SDL_MOUSEBUTTONUP));
+    Main::RunFrame();
+    EXPECT_TRUE(g_mouseMgr->TakeLeftDoubleClick());
+    EXPECT_FALSE(g_mouseMgr->TakeLeftDoubleClick());
+}
+
+} // namespace

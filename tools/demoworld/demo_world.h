@@ -1,0 +1,21 @@
+#pragma once
+// The demo world: a small data tree written with the game's own writers, then packed into
+// "general.rsc" and "animation.rsc" as a release ships them. Each piece of content the game
+// can show gets its writer here.
+
+#include "Library/stringc.h"
+
+class DemoWorld {
+public:
+    explicit DemoWorld(const Stringc& root); // an absolute directory; made when missing
+
+    bool Build(); // false, with a message, at the first piece that cannot be written
+
+private:
+    bool WriteFonts();
+    bool WriteButtonSounds();
+    bool WriteCursor();
+    bool PackArchives();
+
+    Stringc m_root;
+};
