@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace {
 
 TEST(GraphicArchive, EveryKindLoadsFromTheArchiveOrTheLooseFileByTheFlag) {

@@ -4,8 +4,6 @@
 #include "interface_fixture.h"
 #include "recording_sound_layer.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr uint16_t kRed555 = 0x7C00;

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include <cstring>
 #include <string>
 
 namespace {

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <set>
 #include <utility>
-#include <vector>
 
 namespace {
 
