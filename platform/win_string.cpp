@@ -1,19 +1,9 @@
 #include "platform/win_string.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstring>
-
-int _stricmp(const char* a, const char* b) {
-    const auto* ua = reinterpret_cast<const unsigned char*>(a);
-    const auto* ub = reinterpret_cast<const unsigned char*>(b);
-    for (;; ++ua, ++ub) {
-        const int ca = std::tolower(*ua);
-        const int cb = std::tolower(*ub);
-        if (ca != cb || ca == 0)
-            return ca - cb;
-    }
-}
 
 int _strnicmp(const char* a, const char* b, unsigned n) {
     const auto* ua = reinterpret_cast<const unsigned char*>(a);
@@ -25,6 +15,10 @@ int _strnicmp(const char* a, const char* b, unsigned n) {
             return ca - cb;
     }
     return 0;
+}
+
+int _stricmp(const char* a, const char* b) {
+    return _strnicmp(a, b, UINT_MAX); // the compare stops at the first difference or NUL
 }
 
 char* _strlwr(char* text) {
