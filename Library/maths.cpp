@@ -81,6 +81,12 @@ bool SegmentIntersection(const Vector& a1, const Vector& a2, const Vector& b1, c
     return ta >= 0.0f && ta <= 1.0f && tb >= 0.0f && tb <= 1.0f;
 }
 
+void EdgeNormal(const Vector& start, const Vector& end, Vector& normal, float& distance) {
+    normal.Set(end.y - start.y, -(end.x - start.x), 0.0f);
+    normal.Normalize();
+    distance = normal.Dot(start);
+}
+
 bool LinePlaneParameter(const Vector& p, const Vector& dir, const Vector& n, float d, float& t) {
     const float denominator = n.Dot(dir);
     if (denominator == 0.0f)

@@ -24,6 +24,10 @@ bool RaySphereIntersection(const Vector& origin, const Vector& direction, const 
 // Whether segments a1-a2 and b1-b2 cross in x and y, end points included.
 bool SegmentIntersection(const Vector& a1, const Vector& a2, const Vector& b1, const Vector& b2);
 
+// The unit normal of the edge start-end (the edge turned a quarter clockwise on screen, in x
+// and y) and the normal's distance from the origin, ready for LinePlaneParameter.
+void EdgeNormal(const Vector& start, const Vector& end, Vector& normal, float& distance);
+
 // t = (d - n.p) / (n.dir) where the line p + t * dir meets the plane n.x = d; true only
 // for 0 < t < 1. t is left alone when the line is parallel to the plane.
 bool LinePlaneParameter(const Vector& p, const Vector& dir, const Vector& n, float d, float& t);

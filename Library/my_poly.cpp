@@ -1,6 +1,7 @@
 #include "Library/my_poly.h"
 
 #include "Library/map_view.h"
+#include "Library/maths.h"
 #include "Library/stored_vectors.h"
 #include "Library/stream.h"
 #include "Library/tracked_new.h"
@@ -31,13 +32,8 @@ void MyPoly::Free() {
 }
 
 void MyPoly::ComputeEdges() {
-    for (int edge = 0; edge < m_count; ++edge) {
-        const Vector& a = *m_edges[edge].start;
-        const Vector& b = *m_edges[edge].end;
-        m_normals[edge].Set(b.y - a.y, -(b.x - a.x), 0.0f);
-        m_normals[edge].Normalize();
-        m_distances[edge] = m_normals[edge].Dot(a);
-    }
+    for (int edge = 0; edge < m_count; ++edge)
+        EdgeNormal(*m_edges[edge].start, *m_edges[edge].end, m_normals[edge], m_distances[edge]);
 }
 
 void MyPoly::Centroid(Vector& out) const {

@@ -33,8 +33,6 @@ public:
     void DebugDraw(Screen& screen, const MapView& view) const;
 
 private:
-    bool Intersect(const Vector& start, const Vector& direction, float& t) const;
-
     Vector m_start;
     Vector m_end;
     Vector m_normal;

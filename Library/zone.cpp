@@ -120,9 +120,10 @@ bool Zone::EdgesWithin(const Vector& point, float radius, EdgePool& pool) const 
 
 void MakeSegmentBox(const Vector& from, const Vector& to, float halfWidth, Vector& c1, Vector& c2,
                     Vector& c3, Vector& c4) {
-    Segment segment;
-    segment.Set(from, to);
-    const Vector offset = segment.GetNormal() * halfWidth;
+    Vector normal;
+    float distance = 0.0f;
+    EdgeNormal(from, to, normal, distance);
+    const Vector offset = normal * halfWidth;
     c1 = from + offset;
     c2 = to + offset;
     c3 = to - offset;
