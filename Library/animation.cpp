@@ -9,7 +9,6 @@
 #include "Library/mem_stream.h"
 #include "Library/res_file_mgr.h"
 #include "Library/tracked_new.h"
-#include "platform/case_path.h"
 
 #include <cstdio>
 #include <cstring>
@@ -142,15 +141,8 @@ bool Animation::Save() const {
     const Stringc path = stored[0] == '/' || g_gameMode == nullptr
                              ? stored
                              : g_gameMode->GetRootDir() + "/" + stored;
-    const Stringc partial = path + ".tmp";
-    FileStream file(partial.c_str(), kStreamWriteBinary);
-    bool saved = file.IsOpen() && Write(file);
-    file.Close();
-    saved = saved && platform::RenameFile(partial.c_str(), path.c_str());
-    if (!saved) {
-        platform::RemoveFile(partial.c_str());
+    if (!FileStream::WriteReplacing(path.c_str(), [this](Stream& file) { return Write(file); }))
         return Damaged(path.c_str(), "cannot be written");
-    }
     return true;
 }
 

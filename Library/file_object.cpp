@@ -95,14 +95,11 @@ bool FileObject::CopyTo(const Stringc& destination) const {
     const std::unique_ptr<char[]> bytes(NEW char[size > 0 ? size : 1]);
     if (source.Read(bytes.get(), static_cast<int>(size)) != kStreamOk)
         return false;
-    const Stringc temporary = destination + ".new";
-    FileStream target(temporary.c_str(), kStreamWriteBinary);
-    const bool written =
-        target.IsOpen() && target.Write(bytes.get(), static_cast<int>(size)) == kStreamOk;
-    target.Close();
-    if (written && platform::RenameFile(temporary.c_str(), destination.c_str()))
+    const bool copied = FileStream::WriteReplacing(destination.c_str(), [&](Stream& target) {
+        return target.Write(bytes.get(), static_cast<int>(size)) == kStreamOk;
+    });
+    if (copied)
         return true;
-    platform::RemoveFile(temporary.c_str());
     std::fprintf(stderr, "Could not copy %s to %s\n", m_fullPath.c_str(), destination.c_str());
     return false;
 }

@@ -1,6 +1,9 @@
 #include "Library/file_stream.h"
 
+#include "platform/case_path.h"
 #include "platform/win_io.h"
+
+#include <string>
 
 namespace {
 
@@ -68,6 +71,17 @@ void FileStream::Close() {
     m_fd = -1;
     m_size = 0;
     m_mode = kStreamClosed;
+}
+
+bool FileStream::WriteReplacing(const char* path, const std::function<bool(Stream&)>& write) {
+    const std::string temporary = std::string(path) + ".new";
+    FileStream file(temporary.c_str(), kStreamWriteBinary);
+    const bool written = file.IsOpen() && write(file);
+    file.Close();
+    if (written && platform::RenameFile(temporary.c_str(), path))
+        return true;
+    platform::RemoveFile(temporary.c_str());
+    return false;
 }
 
 void FileStream::Reset() {

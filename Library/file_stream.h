@@ -2,6 +2,8 @@
 
 #include "Library/stream.h"
 
+#include <functional>
+
 // A stream over a runtime file descriptor. The text modes read with the CR of CR LF
 // dropped; once open the mode reads 1 (reading) or 2 (writing).
 class FileStream : public Stream {
@@ -16,6 +18,10 @@ public:
     // beyond the last one written stay: the archive writer appends this way.
     bool OpenForUpdate(const char* path);
     void Close();
+    // Writes path through a temporary beside it ("path.new") renamed into place, so a failed
+    // write never leaves half a file where a finished one is looked for. False, with the
+    // temporary gone, when the file cannot be made or write fails.
+    static bool WriteReplacing(const char* path, const std::function<bool(Stream&)>& write);
 
     void Reset() override;                      // back to the start
     int Read(void* buffer, int count) override; // fewer bytes than asked fail

@@ -329,13 +329,6 @@ bool Screen::ConvertImageToTga(const char* path) {
     Graphic graphic;
     if (!image || !graphic.FromSurface(image))
         return false;
-    // Written beside the target and renamed, so a failed write leaves no broken ".tga".
-    const std::string partial = target + ".partial";
-    FileStream file(partial.c_str(), kStreamWriteBinary);
-    bool written = file.IsOpen() && graphic.WriteTga(file);
-    file.Close();
-    written = written && platform::RenameFile(partial.c_str(), target.c_str());
-    if (!written)
-        platform::RemoveFile(partial.c_str());
-    return written;
+    return FileStream::WriteReplacing(target.c_str(),
+                                      [&graphic](Stream& file) { return graphic.WriteTga(file); });
 }

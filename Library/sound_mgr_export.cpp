@@ -8,24 +8,16 @@
 #include "Library/res_file_mgr.h"
 #include "Library/stringc.h"
 #include "Library/wav_writer.h"
-#include "platform/case_path.h"
 #include "platform/win_io.h"
 
 #include <cstdio>
 
 namespace {
 
-// A temporary file renamed over the path, so a failed write never leaves half a sound
-// that later runs would take as done.
+// Replacing, so a failed write never leaves half a sound that later runs would take as done.
 bool SaveReplacing(const Stringc& path, MemStream& bytes) {
-    const Stringc temporary = path + ".new";
-    FileStream file(temporary.c_str(), kStreamWriteBinary);
-    const bool written = file.IsOpen() && bytes.SaveAll(file);
-    file.Close();
-    if (written && platform::RenameFile(temporary.c_str(), path.c_str()))
-        return true;
-    platform::RemoveFile(temporary.c_str());
-    return false;
+    return FileStream::WriteReplacing(path.c_str(),
+                                      [&](Stream& file) { return bytes.SaveAll(file); });
 }
 
 bool FileExists(const Stringc& path) {

@@ -236,10 +236,10 @@ TEST_F(ScreenTest, ImagesConvertToTargaOnceAndFailedWritesLeaveNothing) {
     SDL_FreeSurface(picture);
     EXPECT_FALSE(m_screen->ConvertImageToTga((m_root + "/none.bmp").c_str()));
 
-    std::filesystem::create_directory(m_root + "/photo.tga.partial"); // blocks the write
+    std::filesystem::create_directory(m_root + "/photo.tga.new"); // blocks the write
     EXPECT_FALSE(m_screen->ConvertImageToTga((m_root + "/photo.bmp").c_str()));
     EXPECT_FALSE(std::filesystem::exists(m_root + "/photo.tga"));
-    std::filesystem::remove(m_root + "/photo.tga.partial");
+    std::filesystem::remove(m_root + "/photo.tga.new");
 
     ASSERT_TRUE(m_screen->ConvertImageToTga((m_root + "/photo.bmp").c_str()));
     ASSERT_TRUE(Graphic::InitScratch());
