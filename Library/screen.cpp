@@ -5,6 +5,7 @@
 #include "Library/font.h"
 #include "Library/graphic.h"
 #include "Library/pixel_format.h"
+#include "Library/stringc.h"
 #include "platform/case_path.h"
 #include "platform/win_io.h"
 
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
 
 Screen* g_screen = nullptr;
 Rect g_clipRect;
@@ -315,12 +315,9 @@ bool Screen::ConvertImageToTga(const char* path) {
     struct stat info;
     if (!path || _stat(path, &info) != 0)
         return false;
-    std::string target = path;
-    std::replace(target.begin(), target.end(), '\\', '/');
-    const size_t slash = target.rfind('/');
-    const size_t dot = target.rfind('.');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash))
-        target.erase(dot);
+    Stringc target(path);
+    target.BackslashToSlash();
+    target.StripExtension();
     target += ".tga";
     if (_stat(target.c_str(), &info) == 0)
         return true;
