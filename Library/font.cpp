@@ -1,6 +1,7 @@
 #include "Library/font.h"
 
 #include "Library/game_mode.h"
+#include "Library/surface_ptr.h"
 #include "platform/case_path.h"
 #include "platform/win_io.h"
 
@@ -54,14 +55,13 @@ void Font::Render(SDL_Surface* target, int x, int y, const char* text) const {
         return;
     if (m_fromSecondDirectory)
         y -= 2;
-    SDL_Surface* rendered = m_renderMode == 0
-                                ? TTF_RenderText_Shaded(m_font, text, m_foreground, m_background)
-                                : TTF_RenderText_Solid(m_font, text, m_foreground);
+    const SurfacePtr rendered(m_renderMode == 0
+                                  ? TTF_RenderText_Shaded(m_font, text, m_foreground, m_background)
+                                  : TTF_RenderText_Solid(m_font, text, m_foreground));
     if (!rendered)
         return;
     SDL_Rect place{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-    SDL_UpperBlit(rendered, nullptr, target, &place);
-    SDL_FreeSurface(rendered);
+    SDL_UpperBlit(rendered.get(), nullptr, target, &place);
 }
 
 int Font::TextWidth(const char* text) const {

@@ -5,6 +5,7 @@
 #include "Library/pixel_format.h"
 #include "Library/rect.h"
 #include "Library/stringc.h"
+#include "Library/surface_ptr.h"
 #include "Library/tracked_new.h"
 #include "platform/win_string.h"
 
@@ -393,27 +394,25 @@ bool Graphic::WriteTga(Stream& stream) const {
 }
 
 bool Graphic::FromSurface(SDL_Surface* surface) {
-    if (!surface)
+    const SurfacePtr taken(surface);
+    if (!taken)
         return false;
-    SDL_Surface* model = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 16, 0x7C00, 0x03E0, 0x001F, 0);
-    SDL_Surface* converted =
-        model ? SDL_ConvertSurface(surface, model->format, SDL_SWSURFACE) : nullptr;
-    if (model)
-        SDL_FreeSurface(model);
-    SDL_FreeSurface(surface);
+    const SurfacePtr model(
+        SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 16, 0x7C00, 0x03E0, 0x001F, 0));
+    const SurfacePtr converted(model ? SDL_ConvertSurface(taken.get(), model->format, SDL_SWSURFACE)
+                                     : nullptr);
     if (!converted)
         return false;
     const bool created = Create(converted->w, converted->h);
     if (created) {
-        SDL_LockSurface(converted);
+        SDL_LockSurface(converted.get());
         for (int y = 0; y < converted->h; ++y)
             std::memcpy(m_data.get() + static_cast<long>(y) * converted->w,
                         static_cast<const uint8_t*>(converted->pixels) + y * converted->pitch,
                         static_cast<size_t>(converted->w) * 2);
-        SDL_UnlockSurface(converted);
+        SDL_UnlockSurface(converted.get());
         m_flags = (m_flags | kLoaded) & ~kLayout565;
     }
-    SDL_FreeSurface(converted);
     return created;
 }
 

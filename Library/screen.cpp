@@ -42,9 +42,9 @@ Screen::Screen(int width, int height, uint32_t flags, int bpp, double gamma) {
 
     SDL_WM_SetCaption(kCaption, kIconName);
     if (SDL_RWops* file = SDL_RWFromFile(platform::ResolvePath(kIconName).c_str(), "rb")) {
-        m_icon = SDL_LoadBMP_RW(file, 1);
+        m_icon.reset(SDL_LoadBMP_RW(file, 1));
         if (m_icon)
-            SDL_WM_SetIcon(m_icon, nullptr);
+            SDL_WM_SetIcon(m_icon.get(), nullptr);
     }
 
     m_videoSurface = SDL_SetVideoMode(width, height, m_bpp, flags);
@@ -75,8 +75,6 @@ Screen::~Screen() {
         font.reset();
     if (m_ttfStarted)
         TTF_Quit();
-    if (m_icon)
-        SDL_FreeSurface(m_icon);
 }
 
 bool Screen::ChoosePixelFormat() {

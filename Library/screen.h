@@ -5,6 +5,7 @@
 
 #include "Library/pixel_surface.h"
 #include "Library/rect.h"
+#include "Library/surface_ptr.h"
 
 #include <SDL/SDL.h>
 
@@ -103,7 +104,7 @@ private:
     PixelSurface m_surface;
     SDL_Surface* m_videoSurface = nullptr;
     SDL_Surface* m_backSurface = nullptr;
-    SDL_Surface* m_icon = nullptr;
+    SurfacePtr m_icon;
     Font* m_currentFont = nullptr;
     std::unique_ptr<Font> m_fonts[kFontCount];
     int m_pixelFormat = 0;

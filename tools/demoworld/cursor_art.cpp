@@ -3,10 +3,11 @@
 #include "Library/animation.h"
 #include "Library/directory_list.h"
 #include "Library/file_stream.h"
+#include "Library/surface_ptr.h"
 
-#include <SDL/SDL.h>
-
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -140,18 +141,17 @@ bool CursorArt::WriteAnimation(const char* name, const Frame* frames, int sequen
 
 // An 8-bit bitmap whose palette entry 0 is the magenta key.
 bool CursorArt::WriteBitmap(const Stringc& path, const Frame& frame) const {
-    SDL_Surface* bitmap = SDL_CreateRGBSurface(SDL_SWSURFACE, kSide, kSide, 8, 0, 0, 0, 0);
+    const SurfacePtr bitmap = MakeSurface8(kSide, kSide);
     if (!bitmap)
         return false;
     SDL_Color palette[256] = {};
     std::copy(std::begin(kPalette), std::end(kPalette), palette);
-    SDL_SetColors(bitmap, palette, 0, 256);
+    SDL_SetColors(bitmap.get(), palette, 0, 256);
     auto* pixels = static_cast<uint8_t*>(bitmap->pixels);
     for (int y = 0; y < kSide; ++y)
         for (int x = 0; x < kSide; ++x)
             pixels[y * bitmap->pitch + x] = frame.At(x, y);
-    const bool saved = MakeDirectories(path) && SDL_SaveBMP(bitmap, path.c_str()) == 0;
-    SDL_FreeSurface(bitmap);
+    const bool saved = MakeDirectories(path) && SDL_SaveBMP(bitmap.get(), path.c_str()) == 0;
     if (!saved)
         std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
     return saved;
