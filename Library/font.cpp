@@ -7,11 +7,6 @@
 
 #include <cstdio>
 
-Font::~Font() {
-    if (m_font)
-        TTF_CloseFont(m_font);
-}
-
 std::vector<std::string> Font::SearchDirectories() {
     // Before the game mode exists its root-to-be is the working directory.
     char workingDirectory[500];
@@ -38,15 +33,13 @@ bool Font::Open(int pointSize, const char* fileName, int renderMode) {
         return false;
     }
     m_renderMode = renderMode;
-    if (m_font)
-        TTF_CloseFont(m_font);
-    m_font = TTF_OpenFont(path.c_str(), pointSize);
+    m_font.reset(TTF_OpenFont(path.c_str(), pointSize));
     if (!m_font) {
         std::fprintf(stderr, "Couldn't load %d pt font from %s: %s\n", pointSize, fileName,
                      SDL_GetError());
         return false;
     }
-    TTF_SetFontStyle(m_font, TTF_STYLE_NORMAL);
+    TTF_SetFontStyle(m_font.get(), TTF_STYLE_NORMAL);
     return true;
 }
 
@@ -55,9 +48,9 @@ void Font::Render(SDL_Surface* target, int x, int y, const char* text) const {
         return;
     if (m_fromSecondDirectory)
         y -= 2;
-    const SurfacePtr rendered(m_renderMode == 0
-                                  ? TTF_RenderText_Shaded(m_font, text, m_foreground, m_background)
-                                  : TTF_RenderText_Solid(m_font, text, m_foreground));
+    const SurfacePtr rendered(
+        m_renderMode == 0 ? TTF_RenderText_Shaded(m_font.get(), text, m_foreground, m_background)
+                          : TTF_RenderText_Solid(m_font.get(), text, m_foreground));
     if (!rendered)
         return;
     SDL_Rect place{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
@@ -66,27 +59,27 @@ void Font::Render(SDL_Surface* target, int x, int y, const char* text) const {
 
 int Font::TextWidth(const char* text) const {
     int width = 0, height = 0;
-    if (!m_font || !text || TTF_SizeText(m_font, text, &width, &height) != 0)
+    if (!m_font || !text || TTF_SizeText(m_font.get(), text, &width, &height) != 0)
         return 0;
     return width;
 }
 
 int Font::LineSkip() const {
-    return m_font ? TTF_FontLineSkip(m_font) : 0;
+    return m_font ? TTF_FontLineSkip(m_font.get()) : 0;
+}
+
+bool Font::GlyphMetrics(char c, int& minx, int& maxx, int& advance) const {
+    int miny = 0, maxy = 0;
+    return m_font && TTF_GlyphMetrics(m_font.get(), static_cast<unsigned char>(c), &minx, &maxx,
+                                      &miny, &maxy, &advance) == 0;
 }
 
 int Font::GlyphAdvance(char c) const {
-    int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
-    if (!m_font || TTF_GlyphMetrics(m_font, static_cast<unsigned char>(c), &minx, &maxx, &miny,
-                                    &maxy, &advance) != 0)
-        return 0;
-    return advance;
+    int minx = 0, maxx = 0, advance = 0;
+    return GlyphMetrics(c, minx, maxx, advance) ? advance : 0;
 }
 
 int Font::GlyphInkWidth(char c) const {
-    int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
-    if (!m_font || TTF_GlyphMetrics(m_font, static_cast<unsigned char>(c), &minx, &maxx, &miny,
-                                    &maxy, &advance) != 0)
-        return 0;
-    return maxx - minx;
+    int minx = 0, maxx = 0, advance = 0;
+    return GlyphMetrics(c, minx, maxx, advance) ? maxx - minx : 0;
 }

@@ -4,13 +4,13 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class Font {
 public:
     Font() = default;
-    ~Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
@@ -30,8 +30,14 @@ public:
     int GlyphInkWidth(char c) const; // maxx - minx
 
 private:
+    struct FontClose {
+        void operator()(TTF_Font* font) const { TTF_CloseFont(font); }
+    };
+    // False when the font is closed or has no metrics for the glyph.
+    bool GlyphMetrics(char c, int& minx, int& maxx, int& advance) const;
+
     bool m_fromSecondDirectory = false;
-    TTF_Font* m_font = nullptr;
+    std::unique_ptr<TTF_Font, FontClose> m_font;
     int m_renderMode = 0;
     SDL_Color m_foreground{255, 255, 255, 0};
     SDL_Color m_background{0, 0, 0, 0};
