@@ -30,9 +30,9 @@ public:
     void SetFileName(const Stringc& path);
 
     const char* GetExtension() const; // ".bmp" and so on; "" for no known type
-    Stringc GetFullPath() const { return m_fullPath; }
-    Stringc GetFileName() const { return m_fileName; } // no directory, no extension
-    Stringc GetDirectory() const { return m_directory; }
+    const Stringc& GetFullPath() const { return m_fullPath; }
+    const Stringc& GetFileName() const { return m_fileName; } // no directory, no extension
+    const Stringc& GetDirectory() const { return m_directory; }
     FileType GetFileType() const { return m_fileType; }
 
     bool Exists() const;
