@@ -43,10 +43,7 @@ int GraphicMgr::IndexOf(const char* name) const {
     if (!name)
         return -1;
     const Stringc wanted = DataFileName(name);
-    for (int slot = 0; slot < m_pool.GetCount(); ++slot)
-        if (m_pool.IsUsed(slot) && m_pool.Get(slot)->GetFullPath() == wanted)
-            return slot;
-    return -1;
+    return m_pool.FindUsed([&](const Graphic& graphic) { return graphic.GetFullPath() == wanted; });
 }
 
 Graphic* GraphicMgr::Add() {
@@ -70,10 +67,7 @@ bool GraphicMgr::Contains(const Graphic* graphic) const {
 }
 
 int GraphicMgr::Count() const {
-    int used = 0;
-    for (int slot = 0; slot < m_pool.GetCount(); ++slot)
-        used += m_pool.IsUsed(slot);
-    return used;
+    return m_pool.CountUsed();
 }
 
 Graphic* GraphicMgr::GetAt(int slot) const {

@@ -106,10 +106,7 @@ bool ResFileMgr::ReadDirectory() {
 bool ResFileMgr::WriteDirectory() {
     if (m_mode != kWrite || m_stream->SeekSet(m_endOfData) < 0)
         return false;
-    uint32_t count = 0;
-    for (int slot = 0; slot < m_entries->GetCount(); ++slot)
-        count += m_entries->IsUsed(slot) ? 1 : 0;
-    if (!m_stream->WriteValue(count))
+    if (!m_stream->WriteValue(static_cast<uint32_t>(m_entries->CountUsed())))
         return false;
     for (int slot = 0; slot < m_entries->GetCount(); ++slot) {
         if (m_entries->IsUsed(slot) && !m_entries->Get(slot)->Write(*m_stream))
@@ -119,12 +116,8 @@ bool ResFileMgr::WriteDirectory() {
 }
 
 const ResFileEntry* ResFileMgr::FindEntry(const Stringc& name) const {
-    for (int slot = 0; slot < m_entries->GetCount(); ++slot) {
-        const ResFileEntry* entry = m_entries->Get(slot);
-        if (m_entries->IsUsed(slot) && entry->GetName() == name)
-            return entry;
-    }
-    return nullptr;
+    return m_entries->Get(
+        m_entries->FindUsed([&](const ResFileEntry& entry) { return entry.GetName() == name; }));
 }
 
 void ResFileMgr::AddEntry(const Stringc& name, uint32_t offset) {

@@ -17,11 +17,19 @@ public:
 
     int GetCapacity() const { return m_capacity; }
     int GetCount() const { return m_count; } // iterate slots 0 .. count - 1 that are used
+    int CountUsed() const { return m_used.GetSetCount(); }
     bool IsUsed(int slot) const { return m_used.IsSet(slot); }
     bool IsUsed(const T* item) const { return IsUsed(SlotOf(item)); }
     int SlotOf(const T* item) const { // -1 when no slot holds it
         const auto found = std::find(m_items, m_items + m_count, item);
         return found == m_items + m_count ? -1 : static_cast<int>(found - m_items);
+    }
+    // The lowest used slot whose item the test accepts; -1 when none does.
+    template <class Test> int FindUsed(Test test) const {
+        for (int slot = 0; slot < m_count; ++slot)
+            if (IsUsed(slot) && test(*m_items[slot]))
+                return slot;
+        return -1;
     }
 
 protected:

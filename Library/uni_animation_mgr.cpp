@@ -39,10 +39,8 @@ Animation* UniAnimationMgr::Pool(Animation* animation, const char* path) {
 
 int UniAnimationMgr::Find(const char* path) const {
     const Stringc name = DataFileName(path);
-    for (int slot = 0; slot < m_pool.GetCount(); ++slot)
-        if (m_pool.IsUsed(slot) && m_pool.Get(slot)->GetFullPath() == name)
-            return slot;
-    return -1;
+    return m_pool.FindUsed(
+        [&](const Animation& animation) { return animation.GetFullPath() == name; });
 }
 
 Animation* UniAnimationMgr::FindAnimation(const char* path) const {
@@ -103,8 +101,5 @@ void UniAnimationMgr::Clear() {
 }
 
 int UniAnimationMgr::CountUsed() const {
-    int used = 0;
-    for (int slot = 0; slot < m_pool.GetCount(); ++slot)
-        used += m_pool.IsUsed(slot);
-    return used;
+    return m_pool.CountUsed();
 }

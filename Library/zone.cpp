@@ -16,9 +16,7 @@ float NearestOnEdgeSquared(const PolyEdge& edge, const Vector& point, Vector& ne
 } // namespace
 
 void Zone::BuildPolygon(const MemMgr<Vector>& points) {
-    int used = 0;
-    for (int slot = 0; slot < points.GetCount(); ++slot)
-        used += points.IsUsed(slot) ? 1 : 0;
+    const int used = points.CountUsed();
     if (used == 0)
         return;
     m_polygon.Allocate(used);
@@ -153,9 +151,5 @@ bool NearestEdgeWithin(const Vector& point, float radius, const EdgePool& pool,
 }
 
 bool HasEdges(const EdgePool& pool) {
-    for (int slot = 0; slot < pool.GetCount(); ++slot) {
-        if (pool.IsUsed(slot))
-            return true;
-    }
-    return false;
+    return pool.CountUsed() > 0;
 }

@@ -58,10 +58,7 @@ bool ZoneMgr::Read(Stream& stream) {
 }
 
 bool ZoneMgr::Write(Stream& stream) const {
-    uint32_t count = 0;
-    for (int slot = 0; slot < m_zones.GetCount(); ++slot)
-        count += m_zones.IsUsed(slot) ? 1 : 0;
-    if (!stream.WriteValue(count))
+    if (!stream.WriteValue(static_cast<uint32_t>(m_zones.CountUsed())))
         return false;
     for (int slot = 0; slot < m_zones.GetCount(); ++slot) {
         const Zone* zone = m_zones.Get(slot);
