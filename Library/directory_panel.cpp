@@ -53,10 +53,8 @@ DirectoryPanel::~DirectoryPanel() = default;
 void DirectoryPanel::Create(const Rect& rect, int stacking, int maxLines, int font,
                             int highlightFont) {
     const Rect& window = m_window->GetRect();
-    const Rect placed{
-        static_cast<int16_t>(rect.x1 + window.x1), static_cast<int16_t>(rect.y1 + window.y1),
-        static_cast<int16_t>(rect.x2 + window.x1), static_cast<int16_t>(rect.y2 + window.y1)};
-    m_list.reset(NEW InfoPanel(placed, stacking, maxLines, font, highlightFont));
+    m_list.reset(NEW InfoPanel(rect.Translated(window.x1, window.y1), stacking, maxLines, font,
+                               highlightFont));
 }
 
 void DirectoryPanel::AddButton(uint32_t id, const char* image, int x, int y) {

@@ -27,8 +27,7 @@ void FramedInfoPanel::SetRect(const Rect& rect) {
     if (!m_visible)
         return;
     InfoPanel::SetRect(
-        Rect{static_cast<int16_t>(rect.x1 + kInset), static_cast<int16_t>(rect.y1 + kInset),
-             static_cast<int16_t>(rect.x2 - kInset), static_cast<int16_t>(rect.y2 - kInset)});
+        Rect::Make(rect.x1 + kInset, rect.y1 + kInset, rect.x2 - kInset, rect.y2 - kInset));
     m_frame = rect;
     FitSaver();
 }
@@ -39,8 +38,7 @@ void FramedInfoPanel::Move(int x, int y) {
     const int dx = x - m_frame.x1;
     const int dy = y - m_frame.y1;
     InfoPanel::Move(GetRect().x1 + dx, GetRect().y1 + dy);
-    m_frame = Rect{static_cast<int16_t>(x), static_cast<int16_t>(y),
-                   static_cast<int16_t>(m_frame.x2 + dx), static_cast<int16_t>(m_frame.y2 + dy)};
+    m_frame = m_frame.Translated(dx, dy);
     FitSaver();
 }
 

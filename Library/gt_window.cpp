@@ -150,8 +150,7 @@ bool GtWindow::TakeChanged() {
 void GtWindow::Move(int x, int y) {
     const int dx = x - m_rect.x1;
     const int dy = y - m_rect.y1;
-    m_rect = Rect{static_cast<int16_t>(x), static_cast<int16_t>(y),
-                  static_cast<int16_t>(m_rect.x2 + dx), static_cast<int16_t>(m_rect.y2 + dy)};
+    m_rect = m_rect.Translated(dx, dy);
     MoveBlocks(dx, dy);
     m_changed = true;
 }

@@ -65,7 +65,7 @@ bool InfoPanel::TakeClickedText(Stringc& text) {
 }
 
 bool InfoPanel::Contains(int x, int y) const {
-    return x >= m_rect.x1 && x <= m_rect.x2 && y >= m_rect.y1 && y <= m_rect.y2;
+    return m_rect.Covers(x, y);
 }
 
 void InfoPanel::SetRect(const Rect& rect) {
@@ -74,9 +74,7 @@ void InfoPanel::SetRect(const Rect& rect) {
 }
 
 void InfoPanel::Move(int x, int y) {
-    m_rect = Rect{static_cast<int16_t>(x), static_cast<int16_t>(y),
-                  static_cast<int16_t>(m_rect.x2 + x - m_rect.x1),
-                  static_cast<int16_t>(m_rect.y2 + y - m_rect.y1)};
+    m_rect = m_rect.Translated(x - m_rect.x1, y - m_rect.y1);
     m_window.Move(x, y);
 }
 

@@ -6,7 +6,6 @@
 #include "Library/stringc.h"
 #include "Library/tracked_new.h"
 
-
 Interface* g_interface = nullptr;
 
 Interface::Interface() : m_windows(kInitialWindows), m_images(NEW GraphicMgr()) {
@@ -25,9 +24,7 @@ InterfaceObject* Interface::CreateWindow() {
 
 InterfaceObject* Interface::CreateImageWindow(const char* image, int x, int y) {
     InterfaceObject* const window = CreateWindow();
-    const int16_t left = static_cast<int16_t>(x);
-    const int16_t top = static_cast<int16_t>(y);
-    window->Setup(kWidgetImage, Rect{left, top, left, top}, "", nullptr);
+    window->Setup(kWidgetImage, Rect::Make(x, y, x, y), "", nullptr);
     window->SetImage(image);
     return window;
 }

@@ -52,14 +52,7 @@ void InterfaceObject::Setup(uint32_t type, const Rect& rect, const char* text,
                             InterfaceObject* parent) {
     m_type = type;
     m_parent = parent;
-    Rect placed = rect;
-    if (parent != nullptr) {
-        placed.x1 = static_cast<int16_t>(placed.x1 + parent->m_rect.x1);
-        placed.y1 = static_cast<int16_t>(placed.y1 + parent->m_rect.y1);
-        placed.x2 = static_cast<int16_t>(placed.x2 + parent->m_rect.x1);
-        placed.y2 = static_cast<int16_t>(placed.y2 + parent->m_rect.y1);
-    }
-    SetRect(placed);
+    SetRect(parent != nullptr ? rect.Translated(parent->m_rect.x1, parent->m_rect.y1) : rect);
     SetText(text);
     if (type == kWidgetImage) {
         SetDirty(true);
@@ -82,9 +75,7 @@ InterfaceObject* InterfaceObject::AddChild(uint32_t type, const Rect& rect, cons
 }
 
 InterfaceObject* InterfaceObject::AddImageButton(uint32_t id, const char* image, int x, int y) {
-    const int16_t left = static_cast<int16_t>(x);
-    const int16_t top = static_cast<int16_t>(y);
-    InterfaceObject* const button = AddChild(kWidgetButton, Rect{left, top, left, top}, "");
+    InterfaceObject* const button = AddChild(kWidgetButton, Rect::Make(x, y, x, y), "");
     button->SetId(id);
     button->SetImage(image);
     button->SetImage2(image);
@@ -96,12 +87,9 @@ Graphic* InterfaceObject::LoadImage(const char* name) {
         return nullptr;
     const Stringc path = g_gameMode->GetInterfaceDir() + "/" + name;
     Graphic* const image = g_interface->GetGraphic(path.c_str());
-    if (image != nullptr) {
-        Rect sized = m_rect;
-        sized.x2 = static_cast<int16_t>(m_rect.x1 + image->GetWidth());
-        sized.y2 = static_cast<int16_t>(m_rect.y1 + image->GetHeight());
-        SetRect(sized);
-    }
+    if (image != nullptr)
+        SetRect(Rect::Make(m_rect.x1, m_rect.y1, m_rect.x1 + image->GetWidth(),
+                           m_rect.y1 + image->GetHeight()));
     return image;
 }
 
@@ -124,7 +112,7 @@ void InterfaceObject::SetRect(const Rect& rect) {
 }
 
 bool InterfaceObject::Contains(int x, int y) const {
-    return x >= m_rect.x1 && x <= m_rect.x2 && y >= m_rect.y1 && y <= m_rect.y2;
+    return m_rect.Covers(x, y);
 }
 
 // This object's ring, then the ring of its first child, and so on down.
@@ -148,11 +136,8 @@ template <class Test> InterfaceObject* InterfaceObject::FirstChild(Test test) co
 }
 
 void InterfaceObject::Move(int dx, int dy) {
-    ForEachOnFirstChildLine([dx, dy](InterfaceObject& member) {
-        const Rect& r = member.m_rect;
-        member.SetRect(Rect{static_cast<int16_t>(r.x1 + dx), static_cast<int16_t>(r.y1 + dy),
-                            static_cast<int16_t>(r.x2 + dx), static_cast<int16_t>(r.y2 + dy)});
-    });
+    ForEachOnFirstChildLine(
+        [dx, dy](InterfaceObject& member) { member.SetRect(member.m_rect.Translated(dx, dy)); });
 }
 
 void InterfaceObject::SetPressInSound(const char* name) {

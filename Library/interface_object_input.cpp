@@ -149,7 +149,7 @@ void InterfaceObject::PlaceKnob(int x1) {
     const int width = KnobWidth();
     const int16_t left = std::max(
         m_trackStart, std::min(static_cast<int16_t>(x1), static_cast<int16_t>(m_trackEnd - width)));
-    SetRect(Rect{left, m_rect.y1, static_cast<int16_t>(left + width), m_rect.y2});
+    SetRect(Rect::Make(left, m_rect.y1, left + width, m_rect.y2));
 }
 
 void InterfaceObject::SetSliderValue(int value, int range) {

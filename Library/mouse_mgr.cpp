@@ -38,10 +38,6 @@ constexpr int kTopSpeedStep = 3;
 constexpr int kHoverSaverSide = 10;
 constexpr int kTooltipFont = 1;
 
-bool Holds(const Rect& rect, int x, int y) { // every edge included
-    return x >= rect.x1 && x <= rect.x2 && y >= rect.y1 && y <= rect.y2;
-}
-
 int ClampLowWins(int value, int low, int high) {
     return std::max(low, std::min(value, high));
 }
@@ -146,7 +142,7 @@ int MouseMgr::FindEdge(int gameModeId) const {
         std::end(kScrollingModes))
         return -1;
     for (const int edge : kEdgeTestOrder)
-        if (Holds(m_edges[edge], m_x, m_y))
+        if (m_edges[edge].Covers(m_x, m_y))
             return edge;
     return -1;
 }

@@ -14,6 +14,10 @@ struct Rect {
                     static_cast<int16_t>(y2)};
     }
 
+    Rect Translated(int dx, int dy) const { return Make(x1 + dx, y1 + dy, x2 + dx, y2 + dy); }
+    // Every edge included, as the toolkit's hit tests count them.
+    bool Covers(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
+
     // a lies inside b, or the two overlap (touching edges count).
     static bool Intersects(const Rect& a, const Rect& b) {
         const bool inside = a.x1 >= b.x1 && a.y1 >= b.y1 && a.x2 <= b.x2 && a.y2 <= b.y2;

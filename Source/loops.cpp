@@ -56,13 +56,11 @@ bool IsMapMode(int id) {
 
 Rect ScreenRect(const Screen& screen) {
     const PixelSurface& surface = screen.GetSurface();
-    return Rect{0, 0, static_cast<int16_t>(surface.width), static_cast<int16_t>(surface.height)};
+    return Rect::Make(0, 0, surface.width, surface.height);
 }
 
 Rect TutorialRect(int x, int y) {
-    return Rect{static_cast<int16_t>(x), static_cast<int16_t>(y),
-                static_cast<int16_t>(x + kTutorialWidth),
-                static_cast<int16_t>(y + kTutorialHeight)};
+    return Rect::Make(x, y, x + kTutorialWidth, y + kTutorialHeight);
 }
 
 void AddUpdate(const Rect& rect) {
