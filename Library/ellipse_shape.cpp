@@ -58,12 +58,10 @@ void DrawEllipseQuadrants(const EllipseShape& shape, int quadrants, Screen* scre
     const PixelSurface& surface = screen->GetSurface();
     if (!surface.pixels)
         return;
-    const long left = std::max<long>(g_clipRect.x1, 0), top = std::max<long>(g_clipRect.y1, 0);
-    const long right = std::min<long>(g_clipRect.x2, surface.width);
-    const long bottom = std::min<long>(g_clipRect.y2, surface.height);
+    const PixelSurface::Area area = surface.Visible(g_clipRect);
     const uint16_t colour = screen->GetDrawColour();
     auto plot = [&](long x, long y) {
-        if (x >= left && x < right && y >= top && y < bottom)
+        if (area.Holds(x, y))
             surface.pixels[y * surface.width + x] = colour;
     };
     // (x, y) >= 0 from the centre, mirrored into the quadrants asked for; a pixel on the

@@ -13,15 +13,6 @@
 
 namespace {
 
-// The clip rectangle cut to the surface, so no drawing leaves the surface.
-struct Area {
-    long x1, y1, x2, y2;
-};
-Area VisibleArea(const PixelSurface& surface, const Rect& clip) {
-    return {std::max<long>(clip.x1, 0), std::max<long>(clip.y1, 0),
-            std::min<long>(clip.x2, surface.width), std::min<long>(clip.y2, surface.height)};
-}
-
 bool IsMirroring(SpanFunc span) {
     return span == CopySpanReversed16 || span == CopySpanKeyedReversed16;
 }
@@ -29,7 +20,7 @@ bool IsMirroring(SpanFunc span) {
 // Plain rows: the visible part is found once and each visible row is one span.
 void DrawRows(const PixelSurface& surface, long x, long y, long w, long h, const uint16_t* src,
               long stride, SpanFunc span) {
-    const Area area = VisibleArea(surface, g_graphicClipRect);
+    const PixelSurface::Area area = surface.Visible(g_graphicClipRect);
     const long left = std::max(x, area.x1), right = std::min(x + w, area.x2);
     const long top = std::max(y, area.y1), bottom = std::min(y + h, area.y2);
     if (left >= right || top >= bottom || !surface.pixels)
@@ -46,7 +37,7 @@ void DrawRows(const PixelSurface& surface, long x, long y, long w, long h, const
 template <bool Mirrored, class Span>
 void DrawRuns(const PixelSurface& surface, long x, long y, int w, int h, const uint16_t* data,
               Span span) {
-    const Area area = VisibleArea(surface, g_graphicClipRect);
+    const PixelSurface::Area area = surface.Visible(g_graphicClipRect);
     const long pitch = surface.width;
     if (x >= area.x1 && y >= area.y1 && x + w <= area.x2 && y + h <= area.y2) {
         uint16_t* origin = surface.pixels + y * pitch + x;
@@ -226,7 +217,7 @@ bool Graphic::CropToOpaque(int& x, int& y) {
 void Graphic::CopyFromSurface(const PixelSurface& surface, int x, int y) {
     if (!IsPlain() || !surface.pixels)
         return;
-    const Area area = VisibleArea(surface, g_graphicClipRect);
+    const PixelSurface::Area area = surface.Visible(g_graphicClipRect);
     const long left = std::max<long>(x, area.x1), right = std::min<long>(x + m_pos.w, area.x2);
     const long top = std::max<long>(y, area.y1), bottom = std::min<long>(y + m_pos.h, area.y2);
     for (long row = top; row < bottom && left < right; ++row)

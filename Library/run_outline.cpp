@@ -20,13 +20,11 @@ void DrawRunOutline(const PixelSurface& surface, const Word* data, int width, in
     if (!surface.pixels || height <= 0)
         return;
     const uint16_t colour = g_screen ? g_screen->GetDrawColour() : 0xFFFF;
-    const long left = std::max<long>(g_clipRect.x1, 0), top = std::max<long>(g_clipRect.y1, 0);
-    const long right = std::min<long>(g_clipRect.x2, surface.width);
-    const long bottom = std::min<long>(g_clipRect.y2, surface.height);
+    const PixelSurface::Area area = surface.Visible(g_clipRect);
     auto stretch = [&](long row, long from, long to) { // columns [from, to)
-        from = std::max(from, left);
-        to = std::min(to, right);
-        if (row >= top && row < bottom && from < to)
+        from = std::max(from, area.x1);
+        to = std::min(to, area.x2);
+        if (row >= area.y1 && row < area.y2 && from < to)
             FillSpan16(surface.pixels + row * surface.width + from, colour,
                        static_cast<int>(to - from));
     };
