@@ -72,9 +72,12 @@ void Graphic::Clear() {
     m_pos = ScreenPos();
     m_data.reset();
     m_dataLength = 0;
-    m_flags = (m_flags | kEncoded) & ~(0x10u | 0x20u | kKeyed | kLayout565);
-    if (g_pixelFormat == kPixelFormat565)
-        m_flags |= kLayout565;
+    m_flags = (m_flags & ~(kEncodedMask | kKeyed)) | kEncoded;
+    SetLayoutFlag();
+}
+
+void Graphic::SetLayoutFlag() {
+    m_flags = g_pixelFormat == kPixelFormat565 ? m_flags | kLayout565 : m_flags & ~kLayout565;
 }
 
 bool Graphic::Create(int width, int height) {
@@ -110,12 +113,18 @@ bool Graphic::Encode() {
         return true;
     if (!m_data)
         return false;
-    std::unique_ptr<uint16_t[]> rows(NEW uint16_t[MaxEncodedLength(m_pos.w, m_pos.h)]);
-    m_dataLength = EncodeRows(m_data.get(), m_pos.w, m_pos.h, g_encodingKey, rows.get());
-    m_data.reset(NEW uint16_t[std::max(m_dataLength, 1L)]);
-    std::copy_n(rows.get(), m_dataLength, m_data.get());
+    TakeRows(m_data.get(), m_pos.w, m_pos.h);
     m_flags = (m_flags | kEncoded) & ~kKeyed;
     return true;
+}
+
+// Encoded into a buffer of the worst-case size, then kept at the size it took; the pixels
+// may be the data it replaces.
+void Graphic::TakeRows(const uint16_t* pixels, int width, int height) {
+    std::unique_ptr<uint16_t[]> rows(NEW uint16_t[MaxEncodedLength(width, height)]);
+    m_dataLength = EncodeRows(pixels, width, height, g_encodingKey, rows.get());
+    m_data.reset(NEW uint16_t[std::max(m_dataLength, 1L)]);
+    std::copy_n(rows.get(), m_dataLength, m_data.get());
 }
 
 Rect Graphic::WholeArea() const {

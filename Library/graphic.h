@@ -102,6 +102,8 @@ private:
     bool ReadTga(Stream& stream);
     bool ReadLle(Stream& stream);
     bool TakeScratch(int width, int height); // the finished image, encoded when flagged
+    void TakeRows(const uint16_t* pixels, int width, int height); // encoded, as the data
+    void SetLayoutFlag(); // kLayout565 as g_pixelFormat says
     void SetLoaded();
     bool IsPlain() const { return m_data && !IsEncoded(); }
     bool Fail(const char* problem); // reports the problem with the file name, clears, false

@@ -156,19 +156,15 @@ bool Graphic::Fail(const char* problem) {
 }
 
 void Graphic::SetLoaded() {
-    m_flags = (m_flags | kLoaded) & ~kLayout565;
-    if (g_pixelFormat == kPixelFormat565)
-        m_flags |= kLayout565;
+    m_flags |= kLoaded;
+    SetLayoutFlag();
 }
 
 bool Graphic::TakeScratch(int width, int height) {
     m_pos.w = width;
     m_pos.h = height;
     if (m_flags & kEncodedMask) {
-        std::unique_ptr<uint16_t[]> rows(NEW uint16_t[MaxEncodedLength(width, height)]);
-        m_dataLength = EncodeRows(s_scratch.get(), width, height, g_encodingKey, rows.get());
-        m_data.reset(NEW uint16_t[std::max(m_dataLength, 1L)]);
-        std::copy_n(rows.get(), m_dataLength, m_data.get());
+        TakeRows(s_scratch.get(), width, height);
     } else {
         m_dataLength = static_cast<long>(width) * height;
         m_data.reset(NEW uint16_t[m_dataLength]);
