@@ -150,9 +150,7 @@ bool Animation::CreateFromBitmaps(const char* directory, int sequenceCount, int 
     FileObject::Clear();
     Free();
     Stringc name(directory);
-    name.BackslashToSlash();
-    while (name.Length() > 1 && name[name.Length() - 1] == '/')
-        name.DropLastChar();
+    name.NormaliseDirectory();
     const char* slash = std::strrchr(name.c_str(), '/');
     name = Stringc(slash ? slash + 1 : name.c_str());
 

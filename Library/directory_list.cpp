@@ -9,31 +9,19 @@
 
 namespace {
 
+bool IsDirectory(const char* path) {
+    struct stat info;
+    return _stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
 Stringc WithSlash(const Stringc& directory) {
     const int length = directory.Length();
     if (length > 0 && (directory[length - 1] == '/' || directory[length - 1] == '\\'))
         return directory;
     return directory + "/";
 }
-
-bool IsDirectory(const char* path) {
-    struct stat info;
-    return _stat(path, &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// Visits every entry the pattern finds, in search order.
-template <class Visit> void FindEach(const Stringc& pattern, Visit visit) {
-    _finddata_t found;
-    const intptr_t search = _findfirst(pattern.c_str(), &found);
-    if (search == -1)
-        return;
-    do
-        visit(found);
-    while (_findnext(search, &found) == 0);
-    _findclose(search);
-}
-
-} // namespace
 
 DirectoryList::DirectoryList() {
     Clear();
@@ -76,7 +64,7 @@ bool DirectoryList::Keeps(const char* name) const {
 std::unique_ptr<Stringc> DirectoryList::Scan(const Stringc& directory) const {
     const Stringc base = WithSlash(directory);
     Stringc* head = nullptr;
-    FindEach(base + SearchPattern(), [&](const _finddata_t& entry) {
+    ForEachFound(base + SearchPattern(), [&](const _finddata_t& entry) {
         if (!Keeps(entry.name))
             return;
         Stringc* const name = NEW Stringc(base + entry.name);
@@ -87,12 +75,12 @@ std::unique_ptr<Stringc> DirectoryList::Scan(const Stringc& directory) const {
 
 int DirectoryList::Count(const Stringc& directory) const {
     int count = 0;
-    FindEach(WithSlash(directory) + SearchPattern(), [&](const _finddata_t&) { ++count; });
+    ForEachFound(WithSlash(directory) + SearchPattern(), [&](const _finddata_t&) { ++count; });
     return count;
 }
 
 void DirectoryList::ForEach() {
-    FindEach(SearchPattern(), [&](const _finddata_t& entry) {
+    ForEachFound(SearchPattern(), [&](const _finddata_t& entry) {
         if (entry.name[0] != '.')
             OnEntry(entry);
     });
@@ -103,7 +91,7 @@ Stringc DirectoryList::LastFile(const Stringc& directory) const {
     if (!IsDirectory(base.c_str()))
         return Stringc("0");
     Stringc last;
-    FindEach(base + SearchPattern(), [&](const _finddata_t& entry) {
+    ForEachFound(base + SearchPattern(), [&](const _finddata_t& entry) {
         if (entry.name[0] != '.' && std::strchr(entry.name, '.'))
             last = base + entry.name;
     });

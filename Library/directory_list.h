@@ -40,6 +40,21 @@ private:
     Stringc m_filter;
 };
 
+// The directory with a separator at its end, ready for a name or a pattern.
+Stringc WithSlash(const Stringc& directory);
+
+// Visits every entry the search pattern finds ("dir/*.ext"), in search order.
+template <class Visit> void ForEachFound(const Stringc& pattern, Visit visit) {
+    _finddata_t found;
+    const intptr_t search = _findfirst(pattern.c_str(), &found);
+    if (search == -1)
+        return;
+    do
+        visit(found);
+    while (_findnext(search, &found) == 0);
+    _findclose(search);
+}
+
 // Creates every directory of the path that ends before a '/' (so not the last part);
 // true when they all exist afterwards.
 bool MakeDirectories(const Stringc& path);

@@ -1,5 +1,6 @@
 #include "Library/directory_panel.h"
 
+#include "Library/directory_list.h"
 #include "Library/info_panel.h"
 #include "Library/interface.h"
 #include "Library/interface_object.h"
@@ -14,30 +15,14 @@ namespace {
 
 constexpr int kDefaultLines = 200;
 
-Stringc JoinPath(const Stringc& directory, const char* name) {
-    const int length = directory.Length();
-    if (length > 0 && directory[length - 1] == '/')
-        return directory + name;
-    return directory + "/" + name;
-}
-
 // The subdirectories and the files of a directory by their attributes, so a dotted
 // directory is still a directory; names beginning with '.' are left out.
 void ScanDirectory(const Stringc& directory, std::vector<Stringc>& directories,
                    std::vector<Stringc>& files) {
-    _finddata_t found;
-    const intptr_t search = _findfirst(JoinPath(directory, "*").c_str(), &found);
-    if (search == -1)
-        return;
-    do {
-        if (found.name[0] == '.')
-            continue;
-        if (found.attrib & _A_SUBDIR)
-            directories.emplace_back(found.name);
-        else
-            files.emplace_back(found.name);
-    } while (_findnext(search, &found) == 0);
-    _findclose(search);
+    ForEachFound(WithSlash(directory) + "*", [&](const _finddata_t& found) {
+        if (found.name[0] != '.')
+            (found.attrib & _A_SUBDIR ? directories : files).emplace_back(found.name);
+    });
 }
 
 } // namespace
@@ -90,9 +75,7 @@ bool DirectoryPanel::PassesFilter(const char* name) const {
 void DirectoryPanel::Enter(const char* directory) {
     m_list->TakeClickedLine();
     m_directory = directory;
-    m_directory.BackslashToSlash();
-    while (m_directory.Length() > 1 && m_directory[m_directory.Length() - 1] == '/')
-        m_directory.DropLastChar();
+    m_directory.NormaliseDirectory();
     List();
 }
 
@@ -116,7 +99,7 @@ void DirectoryPanel::List() {
     int id = 0;
     m_list->AddTextWithId(id++, "..");
     for (const Stringc& name : directories)
-        m_list->AddTextWithId(id++, JoinPath(m_directory, name.c_str()).c_str());
+        m_list->AddTextWithId(id++, (WithSlash(m_directory) + name).c_str());
     m_directoryLines = static_cast<uint32_t>(id);
     m_fileLines = 0;
     for (const Stringc& name : files) {
@@ -182,7 +165,7 @@ Stringc DirectoryPanel::TakeChosenName() {
 Stringc DirectoryPanel::GetLinePath(int fileIndex) const {
     Stringc name;
     m_list->GetLineText(static_cast<int>(m_directoryLines) + fileIndex, name);
-    return JoinPath(m_directory, name.c_str());
+    return WithSlash(m_directory) + name;
 }
 
 void DirectoryPanel::Draw(Screen& screen) {

@@ -61,9 +61,7 @@ void GameMode::Init() {
 
 void GameMode::BuildPaths(const char* root) {
     m_root = root;
-    m_root.BackslashToSlash();
-    while (m_root.Length() > 1 && m_root[m_root.Length() - 1] == '/')
-        m_root.DropLastChar();
+    m_root.NormaliseDirectory();
 
     const Stringc compiled = m_root + "/Data";
     m_uncompiledDataDir = m_root + "/uncompiled/data";

@@ -456,6 +456,14 @@ void Stringc::CutAtLastSlash() {
         SetTextN(m_text, slash);
 }
 
+void Stringc::NormaliseDirectory() {
+    BackslashToSlash();
+    int length = Length();
+    while (length > 1 && m_text[length - 1] == '/')
+        --length;
+    SetTextN(m_text, length);
+}
+
 void Stringc::SplitPath(Stringc& directory, Stringc& fileName) const {
     const int slash = LastSlash();
     // Built apart first: either output may be this string.

@@ -109,6 +109,8 @@ public:
     Stringc Extension();   // kept and returned; when none, the text stays and "" is returned
     Stringc Directory();   // the text before the last '/', kept and returned; "" when none
     void CutAtLastSlash(); // unchanged when there is no '/'
+    // '/' separators and no '/' at the end, unless the text is "/" alone.
+    void NormaliseDirectory();
     void SplitPath(Stringc& directory, Stringc& fileName) const; // directory "" when no '/'
     const char* RightPtr(int count) const;                       // the last count characters
 
