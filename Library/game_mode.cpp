@@ -89,16 +89,15 @@ void GameMode::BuildPaths(const char* root) {
         m_entityDirs[type] = name ? compiled + name : Stringc();
         m_uncompiledEntityDirs[type] = name ? m_uncompiledDataDir + name : Stringc();
     }
-    m_rootPrefixLength = m_root.Length() + 1;
 }
 
 Stringc GameMode::MakePath(const char* path) const {
     Stringc name(path);
     name.BackslashToSlash();
-    const int rootLength = m_rootPrefixLength - 1;
+    const int rootLength = m_root.Length();
     if (rootLength > 0 && name.Length() > rootLength && name[rootLength] == '/' &&
         _strnicmp(name.c_str(), m_root.c_str(), static_cast<unsigned>(rootLength)) == 0)
-        name = Stringc(name.c_str() + m_rootPrefixLength);
+        name = Stringc(name.c_str() + rootLength + 1);
     name.ToLower();
     return name;
 }

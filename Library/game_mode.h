@@ -143,7 +143,6 @@ private:
     Stringc m_uncompiledScriptDir;
     std::unique_ptr<Stringc[]> m_entityDirs;
     std::unique_ptr<Stringc[]> m_uncompiledEntityDirs;
-    int m_rootPrefixLength = 0;
     bool m_useResourceFiles = false;
 
     ModeRecord m_current;
