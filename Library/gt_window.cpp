@@ -9,9 +9,8 @@
 #include <cstdlib>
 
 GtWindow::GtWindow(const Rect& rect, int stacking, int maxBlocks, int font, int highlightFont)
-    : m_rect(rect), m_stacking(static_cast<uint8_t>(stacking)),
-      m_wrapWidth(std::abs(rect.x2 - rect.x1)), m_maxBlocks(maxBlocks), m_font(font),
-      m_highlightFont(highlightFont) {
+    : m_rect(rect), m_stacking(static_cast<uint8_t>(stacking)), m_maxBlocks(maxBlocks),
+      m_font(font), m_highlightFont(highlightFont) {
     m_blocks.reserve(static_cast<size_t>(std::max(maxBlocks, 0)));
     Clear();
 }
@@ -33,7 +32,7 @@ void GtWindow::AddText(const char* text, int id) {
     TextBlock& block = *m_blocks[m_count++];
     block.SetFont(m_font);
     block.SetHighlight(false);
-    block.SetText(static_cast<uint32_t>(id), text, m_wrapWidth);
+    block.SetText(static_cast<uint32_t>(id), text, WrapWidth());
     Layout();
 }
 
@@ -43,6 +42,10 @@ void GtWindow::DropOldest() {
         return;
     std::rotate(m_blocks.begin(), m_blocks.begin() + 1, m_blocks.begin() + m_count);
     --m_count;
+}
+
+int GtWindow::WrapWidth() const {
+    return std::abs(m_rect.x2 - m_rect.x1);
 }
 
 void GtWindow::Layout() {
@@ -157,7 +160,6 @@ void GtWindow::Move(int x, int y) {
 
 void GtWindow::SetRect(const Rect& rect) {
     m_rect = rect;
-    m_wrapWidth = std::abs(rect.x2 - rect.x1);
     std::vector<std::pair<int, Stringc>> lines;
     for (int i = 0; i < m_count; ++i)
         lines.emplace_back(static_cast<int>(m_blocks[i]->GetId()), m_blocks[i]->GetText());

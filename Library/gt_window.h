@@ -52,10 +52,10 @@ private:
     void LayoutUp();
     bool Scroll(uint32_t frameMs); // true when a step is due
     void MoveBlocks(int dx, int dy);
+    int WrapWidth() const;
 
     Rect m_rect;
     uint8_t m_stacking;
-    int m_wrapWidth;
     int m_maxBlocks;
     int m_highlightedId = -1;
     int m_font;
