@@ -55,7 +55,6 @@ Screen::Screen(int width, int height, uint32_t flags, int bpp, double gamma) {
     if (gamma != 0.0)
         SDL_SetGamma(static_cast<float>(gamma), static_cast<float>(gamma),
                      static_cast<float>(gamma));
-    m_backSurface = m_videoSurface;
     GetSurfaceRect();
     if (m_bpp == 16 && !ChoosePixelFormat())
         return;
@@ -292,7 +291,7 @@ void Screen::DrawFormatted(int x, int y, bool centred, const char* format, va_li
         y -= FontHeight() / 2;
     }
     if (m_currentFont)
-        m_currentFont->Render(m_backSurface, x, y, buffer);
+        m_currentFont->Render(m_videoSurface, x, y, buffer);
 }
 
 void Screen::Printf(int x, int y, const char* format, ...) {

@@ -46,7 +46,7 @@ public:
     void UpdateFade(uint32_t now = SDL_GetTicks()); // at most one step per call
     float GetFadeLevel() const { return m_fadeLevel; }
 
-    // Text, in the current font, on the back surface.
+    // Text, in the current font, on the video surface.
     void SetFont(int slot); // 0-6; anything else ignored
     void DrawText(int x, int y, const Stringc& text);
     void Printf(int x, int y, const char* format, ...) __attribute__((format(printf, 4, 5)));
@@ -103,7 +103,6 @@ private:
 
     PixelSurface m_surface;
     SDL_Surface* m_videoSurface = nullptr;
-    SDL_Surface* m_backSurface = nullptr;
     SurfacePtr m_icon;
     Font* m_currentFont = nullptr;
     std::unique_ptr<Font> m_fonts[kFontCount];

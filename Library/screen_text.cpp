@@ -26,7 +26,7 @@ void StoreLastLine(Stringc& lines, const Stringc& line) {
 
 void Screen::DrawText(int x, int y, const Stringc& text) {
     if (m_currentFont)
-        m_currentFont->Render(m_backSurface, x, y, text.c_str());
+        m_currentFont->Render(m_videoSurface, x, y, text.c_str());
 }
 
 void Screen::DrawTextCentered(int x, int y, const Stringc& text) {
