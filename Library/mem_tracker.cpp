@@ -307,17 +307,24 @@ bool MemValidateUnit(const MemAllocUnit& unit) {
     return prefixIntact && postfixIntact;
 }
 
+// Every live unit, bucket by bucket.
+template <class Visit> void ForEachUnit(Visit visit) {
+    for (const MemAllocUnit* head : g_memHashTable) {
+        for (const MemAllocUnit* unit = head; unit; unit = unit->m_next) {
+            visit(*unit);
+        }
+    }
+}
+
 bool ValidateAllLocked() {
     size_t found = 0;
     size_t problems = 0;
-    for (const MemAllocUnit* head : g_memHashTable) {
-        for (const MemAllocUnit* unit = head; unit; unit = unit->m_next) {
-            ++found;
-            if (!MemValidateUnit(*unit)) {
-                ++problems;
-            }
+    ForEachUnit([&](const MemAllocUnit& unit) {
+        ++found;
+        if (!MemValidateUnit(unit)) {
+            ++problems;
         }
-    }
+    });
     if (found != g_stats.m_totalAllocUnitCount) {
         MemLog("Memory tracking hash table corrupt!");
         ++problems;
@@ -470,21 +477,18 @@ void WriteLeakTable(FILE* file) {
                     "Dealloc Realloc Allocated by ");
     WriteLine(file, "------ ---------- ---------- ---------- ---------- ---------- -------- "
                     "------- ------- ---------------------------------------------------");
-    for (const MemAllocUnit* head : g_memHashTable) {
-        for (const MemAllocUnit* unit = head; unit; unit = unit->m_next) {
-            if (unit->m_beforeStartUp) {
-                continue;
-            }
-            WriteLine(file,
-                      "%06zu 0x%08" PRIXPTR " 0x%08zX 0x%08" PRIXPTR
-                      " 0x%08zX 0x%08zX %-8s    %c       %c    %s",
-                      unit->m_allocNumber, AddressValue(ReportedAddress(*unit)),
-                      unit->m_reportedSize, AddressValue(ActualAddress(*unit)), unit->m_actualSize,
-                      MemCountUnused(*unit), MemAllocTypeName(unit->m_type),
-                      unit->m_breakOnDealloc ? 'Y' : 'N', unit->m_breakOnRealloc ? 'Y' : 'N',
-                      MemOwnerString(unit->m_owner).m_text);
+    ForEachUnit([file](const MemAllocUnit& unit) {
+        if (unit.m_beforeStartUp) {
+            return;
         }
-    }
+        WriteLine(file,
+                  "%06zu 0x%08" PRIXPTR " 0x%08zX 0x%08" PRIXPTR
+                  " 0x%08zX 0x%08zX %-8s    %c       %c    %s",
+                  unit.m_allocNumber, AddressValue(ReportedAddress(unit)), unit.m_reportedSize,
+                  AddressValue(ActualAddress(unit)), unit.m_actualSize, MemCountUnused(unit),
+                  MemAllocTypeName(unit.m_type), unit.m_breakOnDealloc ? 'Y' : 'N',
+                  unit.m_breakOnRealloc ? 'Y' : 'N', MemOwnerString(unit.m_owner).m_text);
+    });
 }
 
 void DumpLeakReportLocked() {
@@ -798,11 +802,7 @@ void MemDumpReport(const char* fileName, bool overwrite) {
     WriteStatsSection(file, "A C C U M U L A T E D", s.m_accumulatedAllocUnitCount,
                       s.m_accumulatedReportedMemory, s.m_accumulatedActualMemory);
     size_t unused = 0;
-    for (const MemAllocUnit* head : g_memHashTable) {
-        for (const MemAllocUnit* unit = head; unit; unit = unit->m_next) {
-            unused += MemCountUnused(*unit);
-        }
-    }
+    ForEachUnit([&unused](const MemAllocUnit& unit) { unused += MemCountUnused(unit); });
     WriteLine(file, "%s", "");
     WriteCentredFrame(file, "U N U S E D");
     WriteLine(file, "Memory allocated but not in use: %s", MemFormatSize(unused).m_text);
