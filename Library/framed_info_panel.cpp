@@ -42,7 +42,7 @@ void FramedInfoPanel::Move(int x, int y) {
     FitSaver();
 }
 
-void FramedInfoPanel::SaveBackground(Screen& screen) {
+void FramedInfoPanel::SaveBackground(const Screen& screen) {
     if (!m_visible)
         return;
     BlitStateScope blitState;
@@ -50,7 +50,7 @@ void FramedInfoPanel::SaveBackground(Screen& screen) {
     m_saver->SaveBackground(screen.GetSurface());
 }
 
-void FramedInfoPanel::RestoreBackground(Screen& screen) {
+void FramedInfoPanel::RestoreBackground(const Screen& screen) {
     if (!m_visible)
         return;
     BlitStateScope blitState;

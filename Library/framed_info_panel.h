@@ -22,8 +22,8 @@ public:
     void SetVisible(bool on) { m_visible = on; }
     const Rect& GetFrame() const { return m_frame; }
 
-    void SaveBackground(Screen& screen);
-    void RestoreBackground(Screen& screen); // the area goes to the update rectangles
+    void SaveBackground(const Screen& screen);
+    void RestoreBackground(const Screen& screen); // the area goes to the update rectangles
 
 private:
     void FitSaver();

@@ -256,7 +256,7 @@ void MouseMgr::DrawTooltip(Screen& screen) const {
     screen.DrawText(m_hoverX, m_hoverY, m_hoverText);
 }
 
-void MouseMgr::Erase(Screen& screen) {
+void MouseMgr::Erase(const Screen& screen) {
     BlitStateScope blitState;
     Graphic::SetBlitMode(0);
     m_cursorSaver->RestoreBackground(screen.GetSurface());

@@ -74,7 +74,7 @@ public:
     // Erase puts the screen back once the frame has been shown.
     void PrepareDraw(Screen& screen);
     void Draw(Screen& screen);
-    void Erase(Screen& screen);
+    void Erase(const Screen& screen);
 
 private:
     // Releases of one button pair up: an arming release starts the timer, the next one
