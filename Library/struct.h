@@ -3,7 +3,7 @@
 // templates), where the NEW and DELETE macros are not available. Every block is
 // still named to the memory tracker; releases are owned by this file.
 
-void SetAllocOwner(const char* path, unsigned line, const char* function); // the memory tracker
+#include "Library/mem_tracker.h"
 
 // A value-initialised T, owned by path:line in the tracker's reports.
 template <class T> T* CreateObject(const char* path, unsigned line) {
