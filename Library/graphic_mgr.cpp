@@ -75,8 +75,5 @@ Graphic* GraphicMgr::GetAt(int slot) const {
 }
 
 void GraphicMgr::Clear() {
-    for (int slot = 0; slot < m_pool.GetCount(); ++slot)
-        if (Graphic* graphic = m_pool.Get(slot))
-            DELETE graphic;
-    m_pool.FreeAll();
+    m_pool.DeleteAll();
 }

@@ -67,13 +67,7 @@ void Interface::Update(bool blink) {
 void Interface::Clear() {
     m_images->Clear();
     m_active = nullptr;
-    for (int slot = 0; slot < m_windows.GetCount(); ++slot) {
-        InterfaceObject* const window = m_windows.Get(slot);
-        if (window == nullptr)
-            continue;
-        m_windows.Free(slot);
-        DELETE window;
-    }
+    m_windows.DeleteAll();
 }
 
 Graphic* Interface::GetGraphic(const char* path) {

@@ -26,7 +26,8 @@ public:
 };
 
 // Holds items its owner made and deletes: free slots point at one shared null item
-// (made with the list) instead of being null. The owner deletes its items before the list.
+// (made with the list) instead of being null. The owner deletes its items (DeleteAll does
+// them all) before the list.
 template <class T> class NullItemMemMgr : public SlotTable<T> {
 public:
     explicit NullItemMemMgr(int capacity = 50)
@@ -61,6 +62,14 @@ public:
     T* Get(int slot) const { // null for a free slot
         return this->InTable(slot) && this->ItemAt(slot) != m_nullItem ? this->ItemAt(slot)
                                                                        : nullptr;
+    }
+    // For owners that keep their items nowhere else: deletes every item and frees every slot.
+    void DeleteAll() {
+        for (int slot = 0; slot < this->GetCount(); ++slot) {
+            T* item = Get(slot);
+            ReleaseObject(item);
+        }
+        FreeAll();
     }
 
 private:

@@ -93,10 +93,7 @@ bool UniAnimationMgr::SaveAll() const {
 }
 
 void UniAnimationMgr::Clear() {
-    for (int slot = 0; slot < m_pool.GetCount(); ++slot)
-        if (Animation* animation = m_pool.Get(slot))
-            DELETE animation;
-    m_pool.FreeAll();
+    m_pool.DeleteAll();
     ++m_generation;
 }
 

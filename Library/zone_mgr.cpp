@@ -11,13 +11,7 @@ constexpr long kStoredZoneMinBytes = 4; // a zone is at least its vertex count
 } // namespace
 
 void ZoneMgr::Clear() {
-    for (int slot = 0; slot < m_zones.GetCount(); ++slot) {
-        Zone* zone = m_zones.Get(slot);
-        if (zone == nullptr)
-            continue;
-        m_zones.Free(slot);
-        DELETE zone;
-    }
+    m_zones.DeleteAll();
 }
 
 void ZoneMgr::Remove(const Zone* zone) {
