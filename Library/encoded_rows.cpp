@@ -1,14 +1,21 @@
 #include "Library/encoded_rows.h"
 
+#include "Library/tracked_new.h"
+
 #include <algorithm>
 #include <limits>
 
+namespace {
+
+// Entries the rows of a width x height image can take at most.
 long MaxEncodedLength(int width, int height) {
     // alternating pixels are the worst case: a skip and a count for each opaque one;
     // split gaps and runs cost less per pixel than that
     return static_cast<long>(height) * (1 + 3 * (static_cast<long>(width) / 2 + 1));
 }
 
+// Into out, which holds MaxEncodedLength entries; the entries written, or -1 when a row
+// needs more runs than its leading Word can count.
 template <class Word>
 long EncodeRowsOf(const Word* pixels, long pitch, int width, int height, Word key, Word* out) {
     constexpr long kMost = std::numeric_limits<Word>::max();
@@ -58,12 +65,23 @@ long EncodeRowsOf(const Word* pixels, long pitch, int width, int height, Word ke
     return o - out;
 }
 
-template long EncodeRowsOf(const uint8_t*, long, int, int, uint8_t, uint8_t*);
-template long EncodeRowsOf(const uint16_t*, long, int, int, uint16_t, uint16_t*);
+} // namespace
 
-long EncodeRows(const uint16_t* pixels, int width, int height, uint16_t key, uint16_t* out) {
-    return EncodeRowsOf(pixels, width, width, height, key, out);
+template <class Word>
+std::unique_ptr<Word[]> EncodeRows(const Word* pixels, long pitch, int width, int height, Word key,
+                                   long& length) {
+    std::unique_ptr<Word[]> rows(NEW Word[MaxEncodedLength(width, height)]);
+    const long written = EncodeRowsOf(pixels, pitch, width, height, key, rows.get());
+    length = std::max(written, 0L);
+    if (written < 0)
+        return nullptr;
+    std::unique_ptr<Word[]> exact(NEW Word[std::max(written, 1L)]);
+    std::copy_n(rows.get(), written, exact.get());
+    return exact;
 }
+
+template std::unique_ptr<uint8_t[]> EncodeRows(const uint8_t*, long, int, int, uint8_t, long&);
+template std::unique_ptr<uint16_t[]> EncodeRows(const uint16_t*, long, int, int, uint16_t, long&);
 
 template <class Word> bool ValidateRows(const Word* data, long length, int width, int height) {
     long at = 0;

@@ -4,17 +4,15 @@
 // (k, skip, count) is one Word.
 
 #include <cstdint>
+#include <memory>
 
-// Entries the rows of a width x height image can take at most.
-long MaxEncodedLength(int width, int height);
-// Encodes height rows of width pixels, rows pitch pixels apart, into out, which must hold
-// MaxEncodedLength entries. Gaps and runs longer than a Word counts are split into extra
-// runs (a zero-length run carries the rest of a gap). Returns the entries written, or -1
-// when a row needs more runs than its leading Word can count.
+// Encodes height rows of width pixels, rows pitch pixels apart, into a buffer of exactly
+// their length entries (one at least). Gaps and runs longer than a Word counts are split into
+// extra runs (a zero-length run carries the rest of a gap). Null, with length 0, when a row
+// needs more runs than its leading Word can count (16-bit rows never do).
 template <class Word>
-long EncodeRowsOf(const Word* pixels, long pitch, int width, int height, Word key, Word* out);
-// The 16-bit form, rows width apart; never fails.
-long EncodeRows(const uint16_t* pixels, int width, int height, uint16_t key, uint16_t* out);
+std::unique_ptr<Word[]> EncodeRows(const Word* pixels, long pitch, int width, int height, Word key,
+                                   long& length);
 // True when length entries hold exactly height rows whose runs all lie within width.
 template <class Word> bool ValidateRows(const Word* data, long length, int width, int height);
 

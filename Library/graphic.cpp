@@ -118,13 +118,9 @@ bool Graphic::Encode() {
     return true;
 }
 
-// Encoded into a buffer of the worst-case size, then kept at the size it took; the pixels
-// may be the data it replaces.
+// The pixels may be the data the rows replace.
 void Graphic::TakeRows(const uint16_t* pixels, int width, int height) {
-    std::unique_ptr<uint16_t[]> rows(NEW uint16_t[MaxEncodedLength(width, height)]);
-    m_dataLength = EncodeRows(pixels, width, height, g_encodingKey, rows.get());
-    m_data.reset(NEW uint16_t[std::max(m_dataLength, 1L)]);
-    std::copy_n(rows.get(), m_dataLength, m_data.get());
+    m_data = EncodeRows(pixels, width, width, height, g_encodingKey, m_dataLength);
 }
 
 Rect Graphic::WholeArea() const {

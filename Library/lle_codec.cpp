@@ -2,7 +2,6 @@
 
 #include "Library/encoded_rows.h"
 #include "Library/run_outline.h"
-#include "Library/tracked_new.h"
 
 #include <algorithm>
 #include <cstring>
@@ -54,12 +53,9 @@ std::unique_ptr<uint8_t[]> LleEncode(const uint8_t* pixels, int pitch, int width
     length = 0;
     if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide)
         return nullptr;
-    std::unique_ptr<uint8_t[]> rows(NEW uint8_t[MaxEncodedLength(width, height)]);
-    const long written = EncodeRowsOf(pixels, pitch, width, height, s_transparentIndex, rows.get());
-    if (written < 0)
-        return nullptr;
-    std::unique_ptr<uint8_t[]> data(NEW uint8_t[std::max(written, 1L)]);
-    std::copy_n(rows.get(), written, data.get());
+    long written = 0;
+    std::unique_ptr<uint8_t[]> data =
+        EncodeRows(pixels, pitch, width, height, s_transparentIndex, written);
     length = static_cast<uint32_t>(written);
     return data;
 }

@@ -32,11 +32,11 @@ struct Canvas {
 };
 
 std::vector<uint16_t> Encoded(const std::vector<uint16_t>& row) {
-    std::vector<uint16_t> out(
-        static_cast<size_t>(MaxEncodedLength(static_cast<int>(row.size()), 1)));
-    out.resize(static_cast<size_t>(
-        EncodeRows(row.data(), static_cast<int>(row.size()), 1, g_encodingKey, out.data())));
-    return out;
+    const int width = static_cast<int>(row.size());
+    long length = 0;
+    const std::unique_ptr<uint16_t[]> rows =
+        EncodeRows(row.data(), width, width, 1, g_encodingKey, length);
+    return std::vector<uint16_t>(rows.get(), rows.get() + length);
 }
 
 class GraphicDraw : public ::testing::TestWithParam<int> {
