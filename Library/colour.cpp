@@ -4,14 +4,7 @@
 #include "Library/stream.h"
 
 uint16_t Colour::Pack16() const {
-    switch (g_pixelFormat) {
-    case kPixelFormat555:
-        return PackPixel<kPixelFormat555>(red, green, blue);
-    case kPixelFormat565:
-        return PackPixel<kPixelFormat565>(red, green, blue);
-    default:
-        return 0;
-    }
+    return PackPixelIn(g_pixelFormat, red, green, blue);
 }
 
 Colour Colour::Unpack16(uint16_t pixel) {

@@ -5,25 +5,26 @@ uint16_t g_colourKey = PackPixel<kPixelFormat565>(255, 0, 255);
 uint16_t g_secondColourKey = PackPixel<kPixelFormat565>(0, 255, 0);
 uint16_t g_encodingKey = PackPixel<kPixelFormat565>(255, 0, 255);
 
+uint16_t PackPixelIn(int format, unsigned r, unsigned g, unsigned b) {
+    switch (format) {
+    case kPixelFormat555:
+        return PackPixel<kPixelFormat555>(r, g, b);
+    case kPixelFormat565:
+        return PackPixel<kPixelFormat565>(r, g, b);
+    default:
+        return 0;
+    }
+}
+
+// An unknown layout keys as 5-6-5.
 void SetColourKeys() {
-    const bool is555 = g_pixelFormat == kPixelFormat555;
-    g_colourKey =
-        is555 ? PackPixel<kPixelFormat555>(255, 0, 255) : PackPixel<kPixelFormat565>(255, 0, 255);
-    g_secondColourKey =
-        is555 ? PackPixel<kPixelFormat555>(0, 255, 0) : PackPixel<kPixelFormat565>(0, 255, 0);
+    const int format = g_pixelFormat == kPixelFormat555 ? kPixelFormat555 : kPixelFormat565;
+    g_colourKey = PackPixelIn(format, 255, 0, 255);
+    g_secondColourKey = PackPixelIn(format, 0, 255, 0);
 }
 
 void SetColourKeyForVideoMode() {
-    switch (g_pixelFormat) {
-    case kPixelFormat555:
-        g_encodingKey = PackPixel<kPixelFormat555>(255, 0, 255);
-        break;
-    case kPixelFormat565:
-        g_encodingKey = PackPixel<kPixelFormat565>(255, 0, 255);
-        break;
-    default:
-        g_encodingKey = 0;
-    }
+    g_encodingKey = PackPixelIn(g_pixelFormat, 255, 0, 255);
 }
 
 uint16_t Convert555To565(uint16_t pixel) {

@@ -23,6 +23,9 @@ template <int Format> constexpr uint16_t PackPixel(unsigned r, unsigned g, unsig
         return static_cast<uint16_t>((b >> 3) | (g >> 2) << 5 | (r >> 3) << 11);
 }
 
+// The same with the layout chosen at run time; 0 for an unknown layout.
+uint16_t PackPixelIn(int format, unsigned r, unsigned g, unsigned b);
+
 // Sets both colour keys from g_pixelFormat.
 void SetColourKeys();
 // Sets the encoding key from g_pixelFormat (0 for an unknown layout).
