@@ -3,7 +3,6 @@
 #include "Library/file_stream.h"
 #include "Library/tracked_new.h"
 #include "platform/case_path.h"
-#include "platform/win_find.h"
 #include "platform/win_io.h"
 
 #include <cstdio>
@@ -64,27 +63,23 @@ const char* FileObject::GetExtension() const {
     return kExtensions[m_fileType];
 }
 
-bool FileObject::Exists() const {
-    struct stat info;
+bool FileObject::Stat(struct stat& info) const {
     return m_fullPath.Length() > 0 && _stat(m_fullPath.c_str(), &info) == 0;
 }
 
+bool FileObject::Exists() const {
+    struct stat info;
+    return Stat(info);
+}
+
 std::time_t FileObject::ModifiedTime() const {
-    if (m_fullPath.Length() == 0)
-        return 0;
-    _finddata_t found;
-    const intptr_t search = _findfirst(m_fullPath.c_str(), &found);
-    if (search == -1)
-        return 0;
-    _findclose(search);
-    return found.time_write;
+    struct stat info;
+    return Stat(info) ? info.st_mtime : 0;
 }
 
 long FileObject::FileSize() const {
     struct stat info;
-    if (m_fullPath.Length() == 0 || _stat(m_fullPath.c_str(), &info) != 0)
-        return 0;
-    return static_cast<long>(info.st_size);
+    return Stat(info) ? static_cast<long>(info.st_size) : 0;
 }
 
 bool FileObject::CopyTo(const Stringc& destination) const {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <ctime>
 
+struct stat;
+
 // Base of every resource that has a file: its full path, directory and base name,
 // stored lower-case with '/' separators, and a type code taken from the extension.
 class FileObject {
@@ -44,6 +46,8 @@ public:
     bool Remove() const;
 
 private:
+    bool Stat(struct stat& info) const; // false when the file cannot be found
+
     Stringc m_fileName;
     Stringc m_directory;
     Stringc m_fullPath;
