@@ -1,9 +1,7 @@
 #include "Library/interface.h"
 
-#include "Library/graphic.h"
 #include "Library/graphic_mgr.h"
 #include "Library/interface_object.h"
-#include "Library/stringc.h"
 #include "Library/tracked_new.h"
 
 Interface* g_interface = nullptr;
