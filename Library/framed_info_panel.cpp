@@ -24,7 +24,7 @@ void FramedInfoPanel::FitSaver() {
 FramedInfoPanel::~FramedInfoPanel() = default;
 
 void FramedInfoPanel::SetRect(const Rect& rect) {
-    if (!m_visible)
+    if (!m_visible || rect == m_frame)
         return;
     InfoPanel::SetRect(
         Rect::Make(rect.x1 + kInset, rect.y1 + kInset, rect.x2 - kInset, rect.y2 - kInset));

@@ -68,7 +68,11 @@ bool InfoPanel::Contains(int x, int y) const {
     return m_rect.Covers(x, y);
 }
 
+// The frame driver places its panels every frame: an unchanged place keeps the wrapped
+// lines, the scroll position and the highlight.
 void InfoPanel::SetRect(const Rect& rect) {
+    if (rect == m_rect)
+        return;
     m_rect = rect;
     m_window.SetRect(rect);
 }

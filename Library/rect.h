@@ -16,6 +16,10 @@ struct Rect {
 
     Rect Translated(int dx, int dy) const { return Make(x1 + dx, y1 + dy, x2 + dx, y2 + dy); }
     // Every edge included, as the toolkit's hit tests count them.
+    bool operator==(const Rect& o) const {
+        return x1 == o.x1 && y1 == o.y1 && x2 == o.x2 && y2 == o.y2;
+    }
+    bool operator!=(const Rect& o) const { return !(*this == o); }
     bool Covers(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 
     // a lies inside b, or the two overlap (touching edges count).

@@ -79,6 +79,11 @@ TEST_F(InfoPanels, ScrollingStepsEveryThirtyMillisecondsOfFrameTime) {
     const ScreenPos& newest = list.GetWindow().GetBlock(4).GetPosition();
     EXPECT_LE(newest.y + newest.h, 0);
     EXPECT_GT(newest.y + newest.h, -GtWindow::kScrollStep);
+    // Placing the panel where it already is, as the frame driver does every frame, keeps
+    // the scroll position.
+    const int scrolled = top();
+    list.SetRect(Rect{0, 0, 300, 30});
+    EXPECT_EQ(top(), scrolled);
 }
 
 TEST_F(InfoPanels, TextIsDrawnOnlyInsideThePanel) {
