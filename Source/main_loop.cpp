@@ -1,10 +1,10 @@
 // The main loop and the event dispatch.
 #include "Source/main.h"
 
-#include "Library/game_mode.h"
-#include "Library/interface.h"
-#include "Library/mouse_position.h"
-#include "Library/screen.h"
+#include "Library/graphics/screen.h"
+#include "Library/interface/interface.h"
+#include "Library/interface/mouse_position.h"
+#include "Library/world/game_mode.h"
 #include "Source/loops.h"
 #include "platform/quit_signal.h"
 

@@ -1,14 +1,14 @@
 // Start-up and shutdown.
 #include "Source/main.h"
 
-#include "Library/game_mode.h"
-#include "Library/graphic.h"
-#include "Library/interface.h"
-#include "Library/res_file_mgr.h"
-#include "Library/screen.h"
-#include "Library/sound_mgr.h"
-#include "Library/struct.h"
-#include "Library/tracked_new.h"
+#include "Library/core/struct.h"
+#include "Library/core/tracked_new.h"
+#include "Library/files/res_file_mgr.h"
+#include "Library/graphics/graphic.h"
+#include "Library/graphics/screen.h"
+#include "Library/interface/interface.h"
+#include "Library/sound/sound_mgr.h"
+#include "Library/world/game_mode.h"
 #include "Source/loops.h"
 #include "platform/quit_signal.h"
 #include "platform/win_io.h"
@@ -53,6 +53,7 @@ bool Main::Init(uint32_t videoFlags, int bpp, double gamma) {
     PrintProgress(5);
     // After the screen: the game mode takes its size.
     g_gameMode = NEW GameMode;
+    g_dataPaths = &g_gameMode->Paths();
     g_gameMode->InvalidateScreen();
     g_gameMode->SetUseResourceFiles(true);
     if (!OpenArchive(g_generalRes, g_gameMode->GetGeneralResPath()))
@@ -73,6 +74,7 @@ void Main::Shutdown() {
         _chdir(g_gameMode->GetRootDir().c_str());
     Loops::DeleteGlobals();
     ReleaseObject(g_interface);
+    g_dataPaths = nullptr;
     ReleaseObject(g_gameMode);
     ReleaseObject(g_generalRes);
     ReleaseObject(g_animationRes);

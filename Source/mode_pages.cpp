@@ -1,6 +1,6 @@
 #include "Source/mode_pages.h"
 
-#include "Library/mode_record.h"
+#include "Library/world/mode_record.h"
 #include "Source/mode_page.h"
 
 #include <cassert>

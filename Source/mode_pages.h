@@ -2,7 +2,7 @@
 // The page object of the current game mode, the only one alive, made by the factory of its
 // mode id. A mode without a factory, or whose factory declines its arguments, has none.
 
-#include "Library/game_mode_id.h"
+#include "Library/core/game_mode_id.h"
 
 #include <functional>
 #include <memory>

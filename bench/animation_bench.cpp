@@ -3,13 +3,13 @@
 // 8-bit surface when it changed and blit that; the baselines blit frames decoded once,
 // as 8-bit keyed surfaces and as keyed surfaces in the screen's own 16-bit format.
 
-#include "Library/animation.h"
-#include "Library/animation_mgr.h"
-#include "Library/colour_mod.h"
-#include "Library/encoded_frame.h"
-#include "Library/file_stream.h"
-#include "Library/game_mode.h"
-#include "Library/uni_animation_mgr.h"
+#include "Library/files/data_paths.h"
+#include "Library/files/file_stream.h"
+#include "Library/graphics/animation.h"
+#include "Library/graphics/animation_mgr.h"
+#include "Library/graphics/colour_mod.h"
+#include "Library/graphics/encoded_frame.h"
+#include "Library/graphics/uni_animation_mgr.h"
 #include "ratio_reporter.h"
 
 #include <SDL/SDL.h>
@@ -76,8 +76,8 @@ struct Scene {
         FileStream file((root + "/art/anim/Bench/walk.ani").c_str(), kStreamWriteBinary);
         walk.Write(file);
         file.Close();
-        gameMode.BuildPaths(root.c_str());
-        g_gameMode = &gameMode;
+        paths.Build(root.c_str());
+        g_dataPaths = &paths;
         screen.reset(SDL_CreateRGBSurface(SDL_SWSURFACE, kScreenWidth, kScreenHeight, 16, 0xF800,
                                           0x07E0, 0x001F, 0));
         for (int player = 0; player < kPlayers; ++player) {
@@ -109,12 +109,12 @@ struct Scene {
     ~Scene() {
         players.clear();
         pool.Clear();
-        g_gameMode = nullptr;
+        g_dataPaths = nullptr;
         std::filesystem::remove_all(root);
     }
 
     std::string root;
-    GameMode gameMode;
+    DataPaths paths;
     UniAnimationMgr pool;
     std::vector<std::unique_ptr<AnimationMgr>> players;
     SurfacePtr screen;

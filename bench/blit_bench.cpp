@@ -2,9 +2,9 @@
 // colour-keyed 16-bit blit, for a 64 x 64 sprite and a full-screen image. The run ends
 // with the time of each of ours as a share of SDL's (below 1 is faster).
 
-#include "Library/blit_state.h"
-#include "Library/graphic.h"
-#include "Library/pixel_format.h"
+#include "Library/graphics/blit_state.h"
+#include "Library/graphics/graphic.h"
+#include "Library/graphics/pixel_format.h"
 #include "ratio_reporter.h"
 
 #include <SDL/SDL.h>

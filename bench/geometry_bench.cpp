@@ -1,5 +1,5 @@
-#include "Library/directions.h"
-#include "Library/line_tracer.h"
+#include "Library/geometry/directions.h"
+#include "Library/geometry/line_tracer.h"
 
 #include <benchmark/benchmark.h>
 

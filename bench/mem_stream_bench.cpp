@@ -1,4 +1,4 @@
-#include "Library/mem_stream.h"
+#include "Library/files/mem_stream.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>

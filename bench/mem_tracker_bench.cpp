@@ -1,5 +1,5 @@
 // Cost of one allocation and release through the memory tracker against the C runtime.
-#include "Library/tracked_new.h"
+#include "Library/core/tracked_new.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Loading every entry of a 50 MB archive, against the floor of raw zlib on the same blocks.
 
-#include "Library/mem_stream.h"
-#include "Library/res_file_mgr.h"
+#include "Library/files/mem_stream.h"
+#include "Library/files/res_file_mgr.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>

@@ -1,9 +1,9 @@
 // What the demo world holds, read back the way the game reads it.
-#include "Library/animation.h"
-#include "Library/encoded_frame.h"
-#include "Library/game_mode.h"
-#include "Library/res_file_mgr.h"
-#include "Library/uni_animation_mgr.h"
+#include "Library/files/data_paths.h"
+#include "Library/files/res_file_mgr.h"
+#include "Library/graphics/animation.h"
+#include "Library/graphics/encoded_frame.h"
+#include "Library/graphics/uni_animation_mgr.h"
 #include "demo_world_dir.h"
 
 #include <gtest/gtest.h>
@@ -15,12 +15,11 @@ namespace {
 TEST(DemoWorld, TheCursorSetLoadsFromTheAnimationArchive) {
     testsupport::DemoWorldDir world;
     ASSERT_TRUE(world.Built());
-    GameMode gameMode;
-    gameMode.BuildPaths(world.Root().c_str());
-    gameMode.SetUseResourceFiles(true);
-    g_gameMode = &gameMode;
+    DataPaths paths(world.Root().c_str());
+    paths.SetUseResourceFiles(true);
+    g_dataPaths = &paths;
     ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(gameMode.GetAnimationResPath().c_str(), ResFileMgr::kRead));
+    ASSERT_TRUE(archive.Open(paths.GetAnimationResPath().c_str(), ResFileMgr::kRead));
     g_animationRes = &archive;
     std::filesystem::remove_all(world.Path("art")); // only the archive is left to read
 
@@ -33,7 +32,7 @@ TEST(DemoWorld, TheCursorSetLoadsFromTheAnimationArchive) {
          {Expected{"pointer", 1}, Expected{"attack", 1}, Expected{"use_item", 1},
           Expected{"use_spell", 1}, Expected{"scroll", 8}, Expected{"error", 1}}) {
         SCOPED_TRACE(expected.name);
-        const Stringc path = gameMode.GetAnimDir() + "/Mouse/" + expected.name + ".ani";
+        const Stringc path = paths.GetAnimDir() + "/Mouse/" + expected.name + ".ani";
         const Animation* animation = pool.GetAnimation(path.c_str());
         ASSERT_NE(animation, nullptr);
         EXPECT_STREQ(animation->GetName().c_str(), expected.name);
@@ -51,7 +50,7 @@ TEST(DemoWorld, TheCursorSetLoadsFromTheAnimationArchive) {
         EXPECT_GT(animation->GetFrameDuration(0), 0u);
     }
     g_animationRes = nullptr;
-    g_gameMode = nullptr;
+    g_dataPaths = nullptr;
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "tools/demoworld/cursor_art.h"
 
-#include "Library/animation.h"
-#include "Library/directory_list.h"
-#include "Library/file_stream.h"
-#include "Library/surface_ptr.h"
+#include "Library/files/directory_list.h"
+#include "Library/files/file_stream.h"
+#include "Library/graphics/animation.h"
+#include "Library/graphics/surface_ptr.h"
 
 #include <algorithm>
 #include <cstdio>

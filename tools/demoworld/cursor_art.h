@@ -3,7 +3,7 @@
 // "use_spell", "scroll" (one sequence per screen edge, clockwise from the top) and "error",
 // drawn from 16 x 16 character pictures whose hot spot is the top-left corner.
 
-#include "Library/stringc.h"
+#include "Library/core/stringc.h"
 
 #include <cstdint>
 

@@ -1,12 +1,12 @@
 #include "tools/demoworld/demo_world.h"
 
-#include "Library/directory_list.h"
-#include "Library/file_object.h"
-#include "Library/file_stream.h"
-#include "Library/game_mode.h"
-#include "Library/mem_stream.h"
-#include "Library/res_file_builder.h"
-#include "Library/wav_writer.h"
+#include "Library/files/data_paths.h"
+#include "Library/files/directory_list.h"
+#include "Library/files/file_object.h"
+#include "Library/files/file_stream.h"
+#include "Library/files/mem_stream.h"
+#include "Library/files/res_file_builder.h"
+#include "Library/files/wav_writer.h"
 #include "platform/case_path.h"
 #include "tools/demoworld/cursor_art.h"
 
@@ -53,11 +53,10 @@ bool WriteSound(const Stringc& path, const std::vector<int16_t>& samples) {
 DemoWorld::DemoWorld(const Stringc& root) : m_root(root) {}
 
 bool DemoWorld::Build() {
-    GameMode gameMode;
-    gameMode.BuildPaths(m_root.c_str());
-    g_gameMode = &gameMode;
+    DataPaths paths(m_root.c_str());
+    g_dataPaths = &paths;
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && PackArchives();
-    g_gameMode = nullptr;
+    g_dataPaths = nullptr;
     return built;
 }
 
@@ -68,7 +67,7 @@ bool DemoWorld::WriteFonts() {
 
 // The toolkit's default press sounds.
 bool DemoWorld::WriteButtonSounds() {
-    const Stringc directory = g_gameMode->GetSfxDir();
+    const Stringc directory = g_dataPaths->GetSfxDir();
     return WriteSound(directory + "/Button_press_in.wav", Click(1400, 0.04)) &&
            WriteSound(directory + "/Button_press_out.wav", Click(900, 0.06));
 }
@@ -80,7 +79,7 @@ bool DemoWorld::WriteCursor() {
         std::fprintf(stderr, "demoworld: no scratch directory for the cursor frames\n");
         return false;
     }
-    const bool written = CursorArt(g_gameMode->GetAnimDir() + "/Mouse", scratch).Write();
+    const bool written = CursorArt(g_dataPaths->GetAnimDir() + "/Mouse", scratch).Write();
     std::error_code error;
     std::filesystem::remove_all(scratch, error);
     return written;
@@ -88,8 +87,8 @@ bool DemoWorld::WriteCursor() {
 
 // Archives that exist are kept by the builder: these are made afresh from the tree.
 bool DemoWorld::PackArchives() {
-    platform::RemoveFile(g_gameMode->GetGeneralResPath().c_str());
-    platform::RemoveFile(g_gameMode->GetAnimationResPath().c_str());
+    platform::RemoveFile(g_dataPaths->GetGeneralResPath().c_str());
+    platform::RemoveFile(g_dataPaths->GetAnimationResPath().c_str());
     ResFileBuilder builder;
     return builder.Build() && builder.BuildAnimations();
 }

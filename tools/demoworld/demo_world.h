@@ -3,7 +3,7 @@
 // "general.rsc" and "animation.rsc" as a release ships them. Each piece of content the game
 // can show gets its writer here.
 
-#include "Library/stringc.h"
+#include "Library/core/stringc.h"
 
 class DemoWorld {
 public:

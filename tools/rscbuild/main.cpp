@@ -1,8 +1,8 @@
 // rscbuild DATA_ROOT: packs the data tree's loose files into DATA_ROOT/"general.rsc" and
 // DATA_ROOT/"animation.rsc"; archives that exist already are kept.
 
-#include "Library/game_mode.h"
-#include "Library/res_file_builder.h"
+#include "Library/files/data_paths.h"
+#include "Library/files/res_file_builder.h"
 #include "platform/win_io.h"
 
 #include <cstdio>
@@ -17,11 +17,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "rscbuild: %s is not a directory\n", argv[1]);
         return 1;
     }
-    GameMode gameMode;
-    gameMode.BuildPaths(argv[1]);
-    g_gameMode = &gameMode;
+    DataPaths paths(argv[1]);
+    g_dataPaths = &paths;
     ResFileBuilder builder;
     const bool built = builder.Build() && builder.BuildAnimations();
-    g_gameMode = nullptr;
+    g_dataPaths = nullptr;
     return built ? 0 : 1;
 }

@@ -1,0 +1,35 @@
+#pragma once
+// Angles, distances and intersection tests of the engine; angles in radians.
+
+#include <cstdint>
+
+class Vector;
+
+// Truncated toward zero and held within 16 bits; NaN gives 0.
+int16_t ToInt16(float value);
+
+// atan(y / x) in the right half-plane, + pi in the left; near x = 0, pi/2 for y > 0
+// and -pi/2 otherwise.
+float AngleOf(float y, float x);
+
+// Distance from (px, py) to the infinite line through (x1, y1) and (x2, y2).
+float PointLineDistance(float px, float py, float x1, float y1, float x2, float y2);
+
+// Nearest t >= 0 with |origin + t * direction - centre| = radius, when the sphere lies
+// ahead of the ray; t becomes -1 when the ray's line misses it.
+bool RaySphereIntersection(const Vector& origin, const Vector& direction, const Vector& centre,
+                           float radius, float& t);
+
+// Whether segments a1-a2 and b1-b2 cross in x and y, end points included.
+bool SegmentIntersection(const Vector& a1, const Vector& a2, const Vector& b1, const Vector& b2);
+
+// The unit normal of the edge start-end (the edge turned a quarter clockwise on screen, in x
+// and y) and the normal's distance from the origin, ready for LinePlaneParameter.
+void EdgeNormal(const Vector& start, const Vector& end, Vector& normal, float& distance);
+
+// t = (d - n.p) / (n.dir) where the line p + t * dir meets the plane n.x = d; true only
+// for 0 < t < 1. t is left alone when the line is parallel to the plane.
+bool LinePlaneParameter(const Vector& p, const Vector& dir, const Vector& n, float d, float& t);
+
+// The point of segment a-b nearest to point, measured in x and y.
+void ClosestPointOnSegment(const Vector& a, const Vector& b, const Vector& point, Vector& out);

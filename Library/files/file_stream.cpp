@@ -1,0 +1,133 @@
+#include "Library/files/file_stream.h"
+
+#include "platform/case_path.h"
+#include "platform/win_io.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kCreateWrite = _O_WRONLY | _O_CREAT;
+
+// The runtime may move fewer bytes than asked (text reads drop CRs): go on until all
+// are moved; the end of the file or an error before that fails.
+template <class Transfer> int TransferAll(int count, Transfer transfer) {
+    for (int done = 0; done < count;) {
+        const int moved = transfer(done);
+        if (moved <= 0)
+            return kStreamError;
+        done += moved;
+    }
+    return kStreamOk;
+}
+
+} // namespace
+
+FileStream::FileStream(const char* path, StreamMode mode) {
+    Open(path, mode);
+}
+
+FileStream::~FileStream() {
+    Close();
+}
+
+bool FileStream::Open(const char* path, StreamMode mode) {
+    switch (mode) {
+    case kStreamReadBinary:
+        return OpenWith(path, _O_RDONLY | _O_BINARY, kStreamReadBinary);
+    case kStreamWriteBinary:
+        return OpenWith(path, kCreateWrite | _O_TRUNC | _O_BINARY, kStreamWriteBinary);
+    case kStreamReadText:
+        return OpenWith(path, _O_RDONLY | _O_TEXT, kStreamReadBinary);
+    case kStreamWriteText:
+        return OpenWith(path, kCreateWrite | _O_TRUNC | _O_TEXT, kStreamWriteBinary);
+    default:
+        Close();
+        return false;
+    }
+}
+
+bool FileStream::OpenForUpdate(const char* path) {
+    return OpenWith(path, kCreateWrite | _O_BINARY, kStreamWriteBinary);
+}
+
+bool FileStream::OpenWith(const char* path, int flags, StreamMode mode) {
+    Close();
+    m_fd = _open(path, flags, _S_IREAD | _S_IWRITE);
+    if (m_fd < 0)
+        return false;
+    m_size = _lseek(m_fd, 0, _SEEK_END);
+    if (m_size < 0 || _lseek(m_fd, 0, _SEEK_SET) != 0) {
+        Close();
+        return false;
+    }
+    m_mode = mode;
+    return true;
+}
+
+void FileStream::Close() {
+    if (m_fd >= 0)
+        _close(m_fd);
+    m_fd = -1;
+    m_size = 0;
+    m_mode = kStreamClosed;
+}
+
+bool FileStream::WriteReplacing(const char* path, const std::function<bool(Stream&)>& write) {
+    const std::string temporary = std::string(path) + ".new";
+    FileStream file(temporary.c_str(), kStreamWriteBinary);
+    const bool written = file.IsOpen() && write(file);
+    file.Close();
+    if (written && platform::RenameFile(temporary.c_str(), path))
+        return true;
+    platform::RemoveFile(temporary.c_str());
+    return false;
+}
+
+void FileStream::Reset() {
+    SeekSet(0);
+}
+
+int FileStream::Read(void* buffer, int count) {
+    if (!IsOpen() || count < 0)
+        return kStreamError;
+    if (m_mode == kStreamWriteBinary)
+        return kStreamReadOnWrite;
+    char* bytes = static_cast<char*>(buffer);
+    return TransferAll(count, [&](int done) {
+        return _read(m_fd, bytes + done, static_cast<unsigned>(count - done));
+    });
+}
+
+int FileStream::Write(const void* buffer, int count) {
+    if (!IsOpen() || count < 0)
+        return kStreamError;
+    if (m_mode == kStreamReadBinary)
+        return kStreamWriteOnRead;
+    const char* bytes = static_cast<const char*>(buffer);
+    return TransferAll(count, [&](int done) {
+        return _write(m_fd, bytes + done, static_cast<unsigned>(count - done));
+    });
+}
+
+long FileStream::Seek(long offset, int origin) {
+    if (!IsOpen())
+        return -1;
+    return _lseek(m_fd, offset, origin) < 0 ? -1 : _tell(m_fd);
+}
+
+long FileStream::SeekSet(long offset) {
+    return Seek(offset, _SEEK_SET);
+}
+long FileStream::SeekCur(long offset) {
+    return Seek(offset, _SEEK_CUR);
+}
+long FileStream::SeekEnd(long offset) {
+    return Seek(offset, _SEEK_END);
+}
+long FileStream::Tell() const {
+    return IsOpen() ? _tell(m_fd) : -1;
+}
+long FileStream::Size() const {
+    return IsOpen() ? m_size : -1;
+}

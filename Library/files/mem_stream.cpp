@@ -1,0 +1,236 @@
+#include "Library/files/mem_stream.h"
+
+#include "Library/core/tracked_new.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Deflate cannot pack better than this, so a larger recorded size is forged.
+constexpr uint64_t kMaxInflateRatio = 1032;
+
+std::unique_ptr<uint8_t[]> AllocateBytes(int count) {
+    return std::unique_ptr<uint8_t[]>(NEW uint8_t[count > 0 ? count : 1]);
+}
+
+} // namespace
+
+MemStream::MemStream(StreamMode mode) {
+    if (mode < kStreamReadBinary || mode > kStreamWriteText)
+        return;
+    m_buffer = AllocateBytes(kGrowStep);
+    m_capacity = kGrowStep;
+    m_mode = mode;
+}
+
+MemStream::~MemStream() = default;
+
+bool MemStream::IsReading() const {
+    return m_mode == kStreamReadBinary || m_mode == kStreamReadText;
+}
+
+void MemStream::Reset() {
+    m_position = 0;
+    m_size = 0;
+    m_unpackedSize = 0;
+    m_packedSize = 0;
+}
+
+int MemStream::Read(void* buffer, int count) {
+    if (!IsOpen() || count < 0)
+        return kStreamError;
+    if (!IsReading())
+        return kStreamReadOnWrite;
+    if (count > m_size - m_position)
+        return kStreamError;
+    if (count > 0)
+        std::memcpy(buffer, m_buffer.get() + m_position, static_cast<size_t>(count));
+    m_position += count;
+    return kStreamOk;
+}
+
+int MemStream::Write(const void* buffer, int count) {
+    if (!IsOpen() || count < 0)
+        return kStreamError;
+    if (IsReading())
+        return kStreamWriteOnRead;
+    if (count > INT_MAX - kGrowStep - m_position)
+        return kStreamError;
+    const int end = m_position + count;
+    // Growing by half the capacity as well keeps many small writes linear overall.
+    if (end > m_capacity)
+        Grow(std::max(end + kGrowStep, static_cast<int>(std::min<int64_t>(
+                                           INT_MAX, int64_t{m_capacity} + m_capacity / 2))));
+    if (count > 0)
+        std::memcpy(m_buffer.get() + m_position, buffer, static_cast<size_t>(count));
+    m_position = end;
+    if (m_position > m_size)
+        m_size = m_position;
+    return kStreamOk;
+}
+
+long MemStream::SeekTo(long position) {
+    if (!IsOpen() || position < 0 || position > m_size)
+        return -1;
+    m_position = static_cast<int>(position);
+    return position;
+}
+
+long MemStream::SeekSet(long offset) {
+    return SeekTo(offset);
+}
+long MemStream::SeekCur(long offset) {
+    return IsOpen() ? SeekTo(m_position + offset) : -1;
+}
+long MemStream::SeekEnd(long offset) {
+    return IsOpen() ? SeekTo(m_size + offset) : -1;
+}
+long MemStream::Tell() const {
+    return IsOpen() ? m_position : -1;
+}
+long MemStream::Size() const {
+    return IsOpen() ? m_size : -1;
+}
+
+void MemStream::Grow(int capacity) {
+    std::unique_ptr<uint8_t[]> grown = AllocateBytes(capacity);
+    if (m_size > 0)
+        std::memcpy(grown.get(), m_buffer.get(), static_cast<size_t>(m_size));
+    m_buffer = std::move(grown);
+    m_capacity = capacity;
+}
+
+bool MemStream::Fail() {
+    m_mode = kStreamClosed;
+    return false;
+}
+
+void MemStream::ReplaceBuffer(std::unique_ptr<uint8_t[]> buffer, int capacity, int size) {
+    m_buffer = std::move(buffer);
+    m_capacity = capacity;
+    m_size = size;
+    m_position = 0;
+}
+
+bool MemStream::ReadFrom(Stream& source) {
+    if (!IsOpen() || source.CheckOpen() != kStreamOk)
+        return Fail();
+    m_position = 0;
+    uint32_t dataSize = 0;
+    if (!source.ReadValue(m_unpackedSize) || !source.ReadValue(m_packedSize) ||
+        !source.ReadValue(dataSize)) {
+        std::fprintf(stderr, "MemStream: packed block header cut short\n");
+        return Fail();
+    }
+    if (dataSize > static_cast<uint64_t>(source.Remaining()) || dataSize > INT_MAX - kGrowStep) {
+        std::fprintf(stderr, "MemStream: packed block of %u bytes, only %ld present\n", dataSize,
+                     source.Remaining());
+        return Fail();
+    }
+    const int size = static_cast<int>(dataSize);
+    m_size = 0;
+    if (size > m_capacity)
+        Grow(size);
+    if (source.Read(m_buffer.get(), size) != kStreamOk)
+        return Fail();
+    m_size = size;
+    return true;
+}
+
+bool MemStream::WriteTo(Stream& target) const {
+    if (!IsOpen())
+        return false;
+    const uint32_t dataSize = static_cast<uint32_t>(m_size);
+    return target.WriteValue(m_unpackedSize) && target.WriteValue(m_packedSize) &&
+           target.WriteValue(dataSize) && target.Write(m_buffer.get(), m_size) == kStreamOk;
+}
+
+bool MemStream::LoadAll(Stream& source) {
+    if (!IsOpen() || source.CheckOpen() != kStreamOk)
+        return false;
+    Reset();
+    const long length = source.SeekEnd(0);
+    if (length < 0 || source.SeekSet(0) < 0 || length > INT_MAX - kGrowStep)
+        return false;
+    const int size = static_cast<int>(length);
+    if (size > m_capacity)
+        Grow(size);
+    if (source.Read(m_buffer.get(), size) != kStreamOk)
+        return false;
+    m_size = size;
+    return true;
+}
+
+bool MemStream::SaveAll(Stream& target) {
+    if (!IsOpen() || target.CheckOpen() != kStreamOk)
+        return false;
+    if (target.Write(m_buffer.get(), m_size) != kStreamOk)
+        return Fail();
+    return true;
+}
+
+bool MemStream::Compress() {
+    if (!IsOpen())
+        return false;
+    m_unpackedSize = static_cast<uint32_t>(m_size);
+    const int capacity = m_size + m_size / 2 + 8;
+    std::unique_ptr<uint8_t[]> packed = AllocateBytes(capacity);
+    uLongf packedSize = static_cast<uLongf>(capacity);
+    if (compress(packed.get(), &packedSize, m_buffer.get(), static_cast<uLong>(m_size)) != Z_OK)
+        return Fail();
+    m_packedSize = static_cast<uint32_t>(packedSize);
+    ReplaceBuffer(std::move(packed), capacity, static_cast<int>(packedSize));
+    return true;
+}
+
+bool MemStream::Uncompress() {
+    if (!IsOpen())
+        return false;
+    if (m_unpackedSize > static_cast<uint64_t>(m_size) * kMaxInflateRatio ||
+        m_unpackedSize > INT_MAX - kGrowStep) {
+        std::fprintf(stderr, "MemStream: %u bytes cannot unpack from %d\n", m_unpackedSize, m_size);
+        return Fail();
+    }
+    const int unpackedSize = static_cast<int>(m_unpackedSize);
+    std::unique_ptr<uint8_t[]> unpacked = AllocateBytes(unpackedSize);
+    uLongf producedSize = static_cast<uLongf>(unpackedSize);
+    const int result =
+        uncompress(unpacked.get(), &producedSize, m_buffer.get(), static_cast<uLong>(m_size));
+    if (result != Z_OK || producedSize != static_cast<uLongf>(unpackedSize)) {
+        std::fprintf(stderr, "MemStream: packed data is damaged (zlib %d)\n", result);
+        return Fail();
+    }
+    ReplaceBuffer(std::move(unpacked), unpackedSize, unpackedSize);
+    return true;
+}
+
+bool MemStream::CopyLine(char* out, int count) {
+    if (!IsOpen() || !IsReading() || count <= 0 || m_position >= m_size)
+        return false;
+    int length = 0;
+    bool endOfLine = false;
+    while (length < count - 1 && m_position < m_size && !endOfLine) {
+        const char c = static_cast<char>(m_buffer[m_position++]);
+        endOfLine = c == '\n' || c == '\0';
+        if (!endOfLine)
+            out[length++] = c;
+    }
+    if (endOfLine && length > 0 && out[length - 1] == '\r')
+        --length;
+    out[length] = '\0';
+    return true;
+}
+
+bool MemStream::ReadLine(char* out, int count) {
+    while (CopyLine(out, count)) {
+        if (out[0] != '#' && out[0] != '\r' && out[0] != '\0')
+            return true;
+    }
+    return false;
+}

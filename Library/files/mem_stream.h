@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Library/core/stream.h"
+
+#include <cstdint>
+#include <memory>
+
+// A growable heap buffer behind the Stream interface; it can pack itself with zlib,
+// the form in which resources sit inside archives. Modes 1 and 3 read, 2 and 4 write.
+class MemStream : public Stream {
+public:
+    static constexpr int kGrowStep = 1028; // also the capacity at construction
+
+    explicit MemStream(StreamMode mode);
+    ~MemStream() override;
+
+    void Reset() override; // sizes to 0; the buffer stays allocated
+    int Read(void* buffer, int count) override;
+    int Write(const void* buffer, int count) override;
+    long SeekSet(long offset) override; // positions outside [0, size] give -1
+    long SeekCur(long offset) override;
+    long SeekEnd(long offset) override;
+    long Tell() const override;
+    long Size() const override;
+
+    // Packed block: u32 unpacked size, u32 packed size, u32 data size N, N bytes.
+    virtual bool ReadFrom(Stream& source); // closes this stream on failure
+    virtual bool WriteTo(Stream& target) const;
+    virtual bool LoadAll(Stream& source); // the whole source, position 0
+    virtual bool SaveAll(Stream& target); // closes this stream when the write fails
+    virtual bool Compress();              // closes this stream on failure
+    virtual bool Uncompress();            // needs the recorded unpacked size; closes on failure
+
+    // One line of at most count - 1 characters up to LF or NUL (both consumed, the CR
+    // of CR LF dropped), NUL-terminated; false when no data is left.
+    bool CopyLine(char* out, int count);
+    // The next line not beginning with '#', CR, LF or NUL; false at the end.
+    bool ReadLine(char* out, int count);
+
+    int GetSize() const { return m_size; }
+    int GetCapacity() const { return m_capacity; }
+    uint8_t* GetBuffer() { return m_buffer.get(); }
+    const uint8_t* GetBuffer() const { return m_buffer.get(); }
+
+private:
+    bool IsReading() const;
+    long SeekTo(long position);
+    void Grow(int capacity); // keeps the data
+    bool Fail();             // closes the stream; false
+    void ReplaceBuffer(std::unique_ptr<uint8_t[]> buffer, int capacity, int size);
+
+    int m_position = 0;
+    int m_size = 0;
+    int m_capacity = 0;
+    uint32_t m_unpackedSize = 0;
+    uint32_t m_packedSize = 0;
+    std::unique_ptr<uint8_t[]> m_buffer;
+};

@@ -1,0 +1,156 @@
+#include "Library/files/res_file_mgr.h"
+
+#include "Library/core/mem_mgr.h"
+#include "Library/core/tracked_new.h"
+#include "Library/files/data_file.h"
+#include "Library/files/file_object.h"
+#include "Library/files/file_stream.h"
+#include "Library/files/mem_stream.h"
+#include "Library/files/res_file_entry.h"
+
+#include <cstdio>
+
+ResFileMgr* g_generalRes = nullptr;
+ResFileMgr* g_animationRes = nullptr;
+
+namespace {
+
+constexpr int kEntryPoolSize = 50;
+constexpr long kMinStoredEntry = 6;          // an empty name and the offset
+constexpr long kBlockHeader = 12;            // unpacked size, packed size, data size
+constexpr long kMaxArchiveSize = UINT32_MAX; // offsets are 32-bit
+
+} // namespace
+
+ResFileMgr::ResFileMgr() = default;
+
+ResFileMgr::~ResFileMgr() {
+    Close();
+}
+
+// Archive layout, little-endian:
+//   blocks from offset 0, each: u32 unpacked size, u32 packed size, u32 size D, D bytes
+//   directory at the end of the blocks: u32 count, then count x (Stringc name, u32 offset)
+//   last 4 bytes: u32 offset of the directory
+bool ResFileMgr::Open(const char* path, Mode mode) {
+    Close();
+    if (mode != kRead && mode != kWrite)
+        return false;
+    m_path = path;
+    m_entries.reset(NEW MemMgr<ResFileEntry>(kEntryPoolSize));
+    m_stream.reset(NEW FileStream());
+    const bool opened = mode == kRead
+                            ? ReadDirectory() && m_stream->Open(path, kStreamReadBinary)
+                            : (!FileObject(m_path).Exists() || ReadDirectory()) && OpenForWriting();
+    if (!opened) {
+        Close();
+        return false;
+    }
+    m_mode = mode;
+    return true;
+}
+
+bool ResFileMgr::OpenForWriting() {
+    if (m_stream->OpenForUpdate(m_path.c_str()))
+        return true;
+    std::fprintf(stderr, "ResFileMgr: cannot write %s\n", m_path.c_str());
+    return false;
+}
+
+void ResFileMgr::Close() {
+    m_stream.reset();
+    m_entries.reset();
+    m_path.Clear();
+    m_mode = kClosed;
+    m_endOfData = 0;
+}
+
+void ResFileMgr::ResetDirectory() {
+    m_endOfData = 0;
+    m_entries->FreeAll();
+}
+
+bool ResFileMgr::ReadDirectory() {
+    ResetDirectory();
+    FileStream stream(m_path.c_str(), kStreamReadBinary);
+    const long size = stream.Size();
+    uint32_t directoryOffset = 0;
+    uint32_t count = 0;
+    if (!stream.IsOpen()) {
+        std::fprintf(stderr, "ResFileMgr: cannot open %s\n", m_path.c_str());
+        return false;
+    }
+    if (size > kMaxArchiveSize || stream.SeekEnd(-4) < 0 || !stream.ReadValue(directoryOffset) ||
+        directoryOffset > size - 8 || stream.SeekSet(directoryOffset) < 0 ||
+        !stream.ReadValue(count)) {
+        std::fprintf(stderr, "ResFileMgr: %s has no archive directory\n", m_path.c_str());
+        return false;
+    }
+    if (count > (stream.Remaining() - 4) / kMinStoredEntry) {
+        std::fprintf(stderr, "ResFileMgr: %s lists %u entries, more than its directory holds\n",
+                     m_path.c_str(), count);
+        return false;
+    }
+    for (uint32_t index = 0; index < count; ++index) {
+        ResFileEntry* entry = m_entries->Alloc();
+        if (!entry->Read(stream) || entry->GetOffset() + kBlockHeader > directoryOffset) {
+            std::fprintf(stderr, "ResFileMgr: entry %u of %s is damaged\n", index, m_path.c_str());
+            ResetDirectory();
+            return false;
+        }
+    }
+    m_endOfData = directoryOffset;
+    return true;
+}
+
+bool ResFileMgr::WriteDirectory() {
+    if (m_mode != kWrite || m_stream->SeekSet(m_endOfData) < 0)
+        return false;
+    if (!m_stream->WriteValue(static_cast<uint32_t>(m_entries->CountUsed())))
+        return false;
+    for (int slot = 0; slot < m_entries->GetCount(); ++slot) {
+        if (m_entries->IsUsed(slot) && !m_entries->Get(slot)->Write(*m_stream))
+            return false;
+    }
+    return m_stream->WriteValue(m_endOfData);
+}
+
+const ResFileEntry* ResFileMgr::FindEntry(const Stringc& name) const {
+    return m_entries->Get(
+        m_entries->FindUsed([&](const ResFileEntry& entry) { return entry.GetName() == name; }));
+}
+
+void ResFileMgr::AddEntry(const Stringc& name, uint32_t offset) {
+    m_entries->Alloc()->Set(name, offset);
+}
+
+int ResFileMgr::Load(const char* name, MemStream& target) {
+    if (m_mode == kClosed)
+        return kResFailed;
+    if (m_mode == kWrite)
+        return kResOpenForWriting;
+    const ResFileEntry* entry = FindEntry(DataFileName(name));
+    if (entry == nullptr || m_stream->SeekSet(entry->GetOffset()) < 0 ||
+        !target.ReadFrom(*m_stream) || !target.Uncompress())
+        return kResFailed;
+    return kResOk;
+}
+
+int ResFileMgr::Store(const char* name, MemStream& source) {
+    if (m_mode == kClosed)
+        return kResFailed;
+    if (m_mode == kRead)
+        return kResOpenForReading;
+    const Stringc entryName = DataFileName(name);
+    if (FindEntry(entryName) != nullptr)
+        return kResFailed;
+    if (m_stream->SeekSet(m_endOfData) < 0 || !source.Compress() || !source.WriteTo(*m_stream))
+        return kResFailed;
+    // The entry goes in only once its block is whole; a failed write is overwritten next time.
+    const long end = m_stream->Tell();
+    if (end < 0 || end > kMaxArchiveSize)
+        return kResFailed;
+    AddEntry(entryName, m_endOfData);
+    m_endOfData = static_cast<uint32_t>(end);
+    return kResOk;
+}

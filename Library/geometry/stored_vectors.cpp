@@ -1,0 +1,34 @@
+#include "Library/geometry/stored_vectors.h"
+
+#include "Library/core/stream.h"
+#include "Library/core/vector.h"
+
+#include <cstdio>
+
+bool ReadStoredCount(Stream& stream, long minimumBytes, const char* what, uint32_t& count) {
+    if (!stream.ReadValue(count))
+        return false;
+    const long remaining = stream.Remaining();
+    if (count <= remaining / minimumBytes)
+        return true;
+    std::fprintf(stderr, "%s: %u stored but only %ld bytes follow\n", what, count, remaining);
+    return false;
+}
+
+bool ReadVectors(Stream& stream, Vector* vectors, int count) {
+    for (int index = 0; index < count; ++index) {
+        if (!vectors[index].Read(stream))
+            return false;
+    }
+    return true;
+}
+
+bool WriteCountedVectors(Stream& stream, const Vector* vectors, int count) {
+    if (!stream.WriteValue(static_cast<uint32_t>(count)))
+        return false;
+    for (int index = 0; index < count; ++index) {
+        if (!vectors[index].Write(stream))
+            return false;
+    }
+    return true;
+}

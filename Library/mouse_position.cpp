@@ -1,4 +1,0 @@
-#include "Library/mouse_position.h"
-
-int g_mouseX = 0;
-int g_mouseY = 0;

@@ -1,0 +1,89 @@
+#pragma once
+// Streams for serialiser tests: a byte-vector Stream whose written bytes can be inspected
+// and which reads back any byte sequence, and helpers between memory streams and bytes.
+
+#include "Library/core/stream.h"
+#include "Library/files/mem_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+
+class TestStream : public Stream {
+public:
+    TestStream() { m_mode = kStreamWriteBinary; }
+    explicit TestStream(Bytes bytes) : m_bytes(std::move(bytes)) { m_mode = kStreamReadBinary; }
+    explicit TestStream(const std::string& bytes) : TestStream(Bytes(bytes.begin(), bytes.end())) {}
+
+    const Bytes& GetBytes() const { return m_bytes; }
+    void Close() { m_mode = kStreamClosed; }
+
+    void Reset() override {
+        m_bytes.clear();
+        m_position = 0;
+    }
+    int Read(void* buffer, int count) override {
+        if (m_mode != kStreamReadBinary)
+            return m_mode == kStreamClosed ? kStreamError : kStreamReadOnWrite;
+        if (count < 0 || m_position + count > static_cast<long>(m_bytes.size()))
+            return kStreamError;
+        if (count > 0)
+            std::memcpy(buffer, m_bytes.data() + m_position, count);
+        m_position += count;
+        return kStreamOk;
+    }
+    int Write(const void* buffer, int count) override {
+        if (m_mode != kStreamWriteBinary)
+            return m_mode == kStreamClosed ? kStreamError : kStreamWriteOnRead;
+        const auto* bytes = static_cast<const uint8_t*>(buffer);
+        m_bytes.insert(m_bytes.end(), bytes, bytes + count);
+        m_position = static_cast<long>(m_bytes.size());
+        return kStreamOk;
+    }
+    long SeekSet(long offset) override { return Seek(offset); }
+    long SeekCur(long offset) override { return Seek(m_position + offset); }
+    long SeekEnd(long offset) override { return Seek(Size() + offset); }
+    long Tell() const override { return m_position; }
+    long Size() const override { return static_cast<long>(m_bytes.size()); }
+
+private:
+    long Seek(long position) {
+        if (position < 0 || position > Size())
+            return -1;
+        return m_position = position;
+    }
+
+    Bytes m_bytes;
+    long m_position = 0;
+};
+
+// The bytes obj.Write leaves in a fresh stream.
+template <class T> Bytes StoredForm(const T& object) {
+    TestStream stream;
+    object.Write(stream);
+    return stream.GetBytes();
+}
+
+namespace testsupport {
+
+// The valid data of a memory stream, whatever its position.
+inline std::string BytesOf(const MemStream& stream) {
+    return std::string(reinterpret_cast<const char*>(stream.GetBuffer()),
+                       static_cast<size_t>(stream.GetSize()));
+}
+
+// A mode-1 memory stream holding the bytes.
+inline std::unique_ptr<MemStream> ReadableStream(const std::string& bytes) {
+    TestStream source(bytes);
+    auto stream = std::make_unique<MemStream>(kStreamReadBinary);
+    EXPECT_TRUE(stream->LoadAll(source));
+    return stream;
+}
+
+} // namespace testsupport

@@ -1,0 +1,59 @@
+#include "Library/files/file_stream.h"
+
+#include "scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class FileStreamTest : public ::testing::Test {
+protected:
+    std::string Path(const char* name) const { return m_dir.Path(name); }
+    testsupport::ScratchDir m_dir;
+};
+
+TEST_F(FileStreamTest, ModesRefuseTheWrongDirection) {
+    m_dir.WriteFile("data.bin", "0123456789");
+    char byte = 0;
+    EXPECT_EQ(FileStream(Path("data.bin").c_str(), kStreamReadBinary).Write(&byte, 1),
+              kStreamWriteOnRead);
+    EXPECT_EQ(FileStream(Path("out.bin").c_str(), kStreamWriteBinary).Read(&byte, 1),
+              kStreamReadOnWrite);
+    // Once open, the text modes report themselves as plain reading and writing.
+    EXPECT_EQ(FileStream(Path("data.bin").c_str(), kStreamReadText).GetMode(), kStreamReadBinary);
+    EXPECT_EQ(FileStream(Path("t.txt").c_str(), kStreamWriteText).GetMode(), kStreamWriteBinary);
+
+    FileStream missing(Path("missing.bin").c_str(), kStreamReadBinary);
+    EXPECT_EQ(missing.Read(&byte, 1), kStreamError);
+    EXPECT_EQ(missing.Write(&byte, 1), kStreamError);
+}
+
+TEST_F(FileStreamTest, ReadsUpToTheSizeAndNotOneByteMore) {
+    m_dir.WriteFile("data.bin", "0123456789");
+    FileStream stream(Path("data.bin").c_str(), kStreamReadBinary);
+    char bytes[11] = {};
+    ASSERT_EQ(stream.Read(bytes, 10), kStreamOk);
+    EXPECT_EQ(stream.Read(bytes, 1), kStreamError);
+    EXPECT_EQ(stream.SeekEnd(-3), 7);
+    EXPECT_EQ(stream.Remaining(), 3);
+    EXPECT_EQ(stream.Read(bytes, 4), kStreamError);
+}
+
+TEST_F(FileStreamTest, WriteModesReplaceTheFileButUpdateKeepsItsTail) {
+    m_dir.WriteFile("old.bin", "a long old file");
+    FileStream(Path("old.bin").c_str(), kStreamWriteBinary).Write("new", 3);
+    EXPECT_EQ(m_dir.ReadFile("old.bin"), "new");
+
+    m_dir.WriteFile("archive.rsc", "0123456789");
+    FileStream stream;
+    ASSERT_TRUE(stream.OpenForUpdate(Path("archive.rsc").c_str()));
+    EXPECT_EQ(stream.Size(), 10);
+    ASSERT_EQ(stream.SeekSet(4), 4);
+    ASSERT_EQ(stream.Write("ab", 2), kStreamOk);
+    stream.Close();
+    EXPECT_EQ(m_dir.ReadFile("archive.rsc"), "0123ab6789");
+}
+
+} // namespace

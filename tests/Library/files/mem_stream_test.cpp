@@ -1,0 +1,156 @@
+#include "Library/files/mem_stream.h"
+
+#include "Library/core/test_stream_support.h"
+#include "Library/files/file_stream.h"
+#include "scratch_dir.h"
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <string>
+
+namespace {
+
+using testsupport::BytesOf;
+using testsupport::ReadableStream;
+
+std::string Patterned(size_t size) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 31) ^ (i >> 9));
+    return bytes;
+}
+
+std::string Word(uint32_t value) {
+    return std::string(reinterpret_cast<const char*>(&value), 4);
+}
+
+std::string PackedBlockOf(const std::string& bytes) {
+    MemStream source(kStreamWriteBinary);
+    EXPECT_EQ(source.Write(bytes.data(), static_cast<int>(bytes.size())), kStreamOk);
+    EXPECT_TRUE(source.Compress());
+    MemStream block(kStreamWriteBinary);
+    EXPECT_TRUE(source.WriteTo(block));
+    return BytesOf(block);
+}
+
+// The unpacked bytes, or false with the target left closed.
+bool Unpack(const std::string& block, std::string& out) {
+    TestStream source(block);
+    MemStream target(kStreamReadBinary);
+    if (target.ReadFrom(source) && target.Uncompress()) {
+        out = BytesOf(target);
+        return true;
+    }
+    char byte;
+    EXPECT_EQ(target.Read(&byte, 1), kStreamError);
+    return false;
+}
+
+TEST(MemStream, ModesRefuseTheWrongDirection) {
+    char byte = 'x';
+    EXPECT_EQ(MemStream(kStreamReadBinary).Write(&byte, 1), kStreamWriteOnRead);
+    EXPECT_EQ(MemStream(kStreamReadText).Write(&byte, 1), kStreamWriteOnRead);
+    EXPECT_EQ(MemStream(kStreamWriteBinary).Read(&byte, 1), kStreamReadOnWrite);
+    EXPECT_EQ(MemStream(kStreamWriteText).Read(&byte, 1), kStreamReadOnWrite);
+    EXPECT_EQ(MemStream(kStreamClosed).Read(&byte, 1), kStreamError);
+    EXPECT_EQ(MemStream(kStreamClosed).Write(&byte, 1), kStreamError);
+}
+
+TEST(MemStream, ReadsUpToTheSizeAndNotOneByteMore) {
+    auto stream = ReadableStream("0123456789");
+    char bytes[11] = {};
+    ASSERT_EQ(stream->Read(bytes, 10), kStreamOk);
+    EXPECT_STREQ(bytes, "0123456789");
+    ASSERT_EQ(stream->SeekEnd(-3), 7);
+    EXPECT_EQ(stream->SeekCur(4), -1);
+    EXPECT_EQ(stream->Read(bytes, 4), kStreamError);
+    EXPECT_EQ(stream->Tell(), 7);
+}
+
+TEST(MemStream, WritingGrowsPastTheEndAndKeepsTheData) {
+    MemStream stream(kStreamWriteBinary);
+    const std::string bytes = Patterned(2000);
+    ASSERT_EQ(stream.Write(bytes.data(), 2000), kStreamOk);
+    EXPECT_EQ(stream.GetCapacity(), 3028);
+    ASSERT_EQ(stream.SeekSet(1000), 1000);
+    const std::string tail(2100, 't');
+    ASSERT_EQ(stream.Write(tail.data(), 2100), kStreamOk);
+    EXPECT_GE(stream.GetCapacity(), 1000 + 2100 + 1028);
+    EXPECT_EQ(BytesOf(stream), bytes.substr(0, 1000) + tail);
+}
+
+TEST(MemStream, PackedBlockIsHeaderWordsThenZlibData) {
+    const std::string bytes = "a line, a line, a line, the same line again";
+    std::string zlibData(100, '\0');
+    uLongf zlibSize = 100;
+    ASSERT_EQ(compress(reinterpret_cast<Bytef*>(zlibData.data()), &zlibSize,
+                       reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()),
+              Z_OK);
+    const uint32_t packed = static_cast<uint32_t>(zlibSize);
+    EXPECT_EQ(PackedBlockOf(bytes), Word(static_cast<uint32_t>(bytes.size())) + Word(packed) +
+                                        Word(packed) + zlibData.substr(0, zlibSize));
+    // An empty stream still packs to a zlib stream of its own.
+    EXPECT_EQ(PackedBlockOf("").substr(0, 12), Word(0) + Word(8) + Word(8));
+}
+
+TEST(MemStream, UnpackedBlockGivesBackTheBytes) {
+    for (const size_t size : {size_t{0}, size_t{1}, size_t{1} << 20}) {
+        const std::string bytes = Patterned(size);
+        std::string unpacked;
+        ASSERT_TRUE(Unpack(PackedBlockOf(bytes), unpacked)) << size;
+        EXPECT_TRUE(unpacked == bytes) << size;
+    }
+}
+
+TEST(MemStream, TruncatedForgedOrDamagedBlocksFail) {
+    const std::string block = PackedBlockOf(Patterned(300));
+    std::string unpacked;
+    for (size_t length = 0; length < block.size(); ++length)
+        EXPECT_FALSE(Unpack(block.substr(0, length), unpacked)) << length;
+    // Unpacked sizes absurd, beyond what deflate reaches, one short and one over.
+    const uint32_t dataSize = static_cast<uint32_t>(block.size() - 12);
+    for (const uint32_t size : {0xFFFFFFFFu, dataSize * 1033u, 299u, 301u})
+        EXPECT_FALSE(Unpack(Word(size) + block.substr(4), unpacked)) << size;
+    EXPECT_FALSE(Unpack(block.substr(0, 8) + Word(0x7FFFFFF0u) + block.substr(12), unpacked));
+    std::string damaged = block;
+    damaged[20] = static_cast<char>(damaged[20] ^ 0x55);
+    EXPECT_FALSE(Unpack(damaged, unpacked));
+}
+
+TEST(MemStream, SavesToAndLoadsFromFiles) {
+    testsupport::ScratchDir dir;
+    const std::string path = dir.Path("all.bin");
+    MemStream written(kStreamWriteBinary);
+    ASSERT_EQ(written.Write("whole file", 10), kStreamOk);
+    {
+        FileStream file(path.c_str(), kStreamWriteBinary);
+        EXPECT_TRUE(written.SaveAll(file));
+    }
+    FileStream file(path.c_str(), kStreamReadBinary);
+    MemStream loaded(kStreamReadBinary);
+    ASSERT_TRUE(loaded.LoadAll(file));
+    EXPECT_EQ(BytesOf(loaded), "whole file");
+    // A target that refuses the write closes the memory stream.
+    EXPECT_FALSE(written.SaveAll(file));
+    EXPECT_FALSE(written.IsOpen());
+}
+
+TEST(MemStream, LinesStopAtLineEndsAndAtTheEndOfTheData) {
+    auto stream = ReadableStream("# note\r\nfirst\r\n\r\n\nsecond line\nlast");
+    char line[32];
+    for (const char* expected : {"first", "second line", "last"}) {
+        ASSERT_TRUE(stream->ReadLine(line, sizeof line));
+        EXPECT_STREQ(line, expected);
+    }
+    EXPECT_FALSE(stream->ReadLine(line, sizeof line));
+
+    auto longLine = ReadableStream("abcdefg");
+    for (const char* expected : {"abcdef", "g"}) {
+        ASSERT_TRUE(longLine->CopyLine(line, 7));
+        EXPECT_STREQ(line, expected);
+    }
+    EXPECT_FALSE(longLine->CopyLine(line, 7));
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+#include "Library/graphics/graphic_sequence.h"
+
+#include "Library/files/data_tree_support.h"
+#include "Library/files/mem_stream.h"
+#include "Library/graphics/graphic.h"
+#include "image_files.h"
+#include "layout_guard.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TEST(GraphicSequence, FilesCropToTheirOpaquePartAndRoundTrip) {
+    const LayoutGuard layout(kPixelFormat555);
+    ASSERT_TRUE(Graphic::InitScratch());
+    testsupport::ScopedDataRoot root;
+    std::vector<uint16_t> pixels(4 * 3, 0x7C1F);
+    pixels[1 * 4 + 2] = 0x1234;
+    root.WriteFile("a.tga", MakeTga(4, 3, 16, pixels));
+    root.WriteFile("b.tga", MakeTga(2, 2, 24, {}));
+    Stringc names(root.Path("a.tga").c_str());
+    names.AppendToChain(root.Path("b.tga").c_str());
+
+    GraphicSequence sequence;
+    ASSERT_TRUE(sequence.LoadFiles(&names, 2));
+    uint32_t x = 9, y = 9, third = 9;
+    sequence.GetRecord(0, x, y, third);
+    EXPECT_EQ(x * 10 + y, 21u);
+    EXPECT_EQ(sequence.GetGraphic(0)->GetWidth(), 1);
+    sequence.SetValue(1, 77);
+    MemStream stored(kStreamWriteBinary);
+    ASSERT_TRUE(sequence.Write(stored));
+    const std::string bytes = testsupport::BytesOf(stored);
+    GraphicSequence read;
+    ASSERT_TRUE(read.Read(*testsupport::ReadableStream(bytes)));
+    EXPECT_EQ(read.GetValue(1), 77u);
+    MemStream again(kStreamWriteBinary);
+    ASSERT_TRUE(read.Write(again));
+    EXPECT_EQ(testsupport::BytesOf(again), bytes);
+    EXPECT_FALSE(read.Read(*testsupport::ReadableStream(bytes.substr(0, bytes.size() - 1))));
+    EXPECT_FALSE(sequence.LoadFiles(&names, 3)); // more names than the chain holds
+    Graphic::FreeScratch();
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+#include "Library/core/stringc.h"
+#include "Library/graphics/update_rectangles.h"
+#include "Library/interface/framed_info_panel.h"
+#include "Library/interface/info_panel.h"
+#include "Library/interface/text_block.h"
+#include "interface_fixture.h"
+
+#include <string>
+
+namespace {
+
+class InfoPanels : public InterfaceTest {
+protected:
+    void Click(InfoPanel& panel, int pressY, int releaseY) {
+        Push(Motion(5, pressY));
+        Push(Button(SDL_MOUSEBUTTONDOWN));
+        Push(Motion(5, releaseY));
+        Push(Button(SDL_MOUSEBUTTONUP));
+        Drain([&panel](const SDL_Event& event) { panel.HandleEvent(event); });
+    }
+    static std::string Text(const TextBlock& block) { return block.GetText().c_str(); }
+};
+
+TEST_F(InfoPanels, TheOldestLineGoesAtTheLimitAndTheNewestSitsAtTheBottom) {
+    InfoPanel log(Rect{0, 0, 300, 200}, 0, 30, 5, 5);
+    for (int i = 0; i <= 30; ++i)
+        log.AddText(("line " + std::to_string(i)).c_str());
+    const GtWindow& window = log.GetWindow();
+    ASSERT_EQ(window.GetBlockCount(), 30);
+    EXPECT_EQ(Text(window.GetBlock(0)), "line 1");
+    const ScreenPos& newest = window.GetBlock(29).GetPosition();
+    EXPECT_EQ(newest.y + newest.h, 200);
+
+    // Cleared blocks are reused with nothing of their past.
+    log.Highlight(0);
+    log.Clear();
+    log.AddText("fresh");
+    EXPECT_FALSE(window.GetBlock(0).IsHighlighted());
+    EXPECT_EQ(window.GetBlock(0).GetLine(1), "0");
+}
+
+TEST_F(InfoPanels, AClickedLineIsReportedOnce) {
+    InfoPanel list(Rect{0, 0, 300, 200}, 1, 200, 1, 5);
+    list.AddTextWithId(10, "first");
+    list.AddTextWithId(11, "second");
+    const int lineHeight = m_screen->FontHeight();
+
+    Click(list, 3, 5);
+    EXPECT_EQ(list.GetWindow().GetBlock(0).GetFont(), 5); // highlighted while clicked
+    Stringc text;
+    EXPECT_TRUE(list.TakeClickedText(text));
+    EXPECT_STREQ(text.c_str(), "first");
+    EXPECT_EQ(list.TakeClickedLine(), -1);
+    EXPECT_EQ(list.GetWindow().GetBlock(0).GetFont(), 1);
+
+    Click(list, lineHeight + 3, lineHeight + 3);
+    EXPECT_EQ(list.TakeClickedLine(), 11);
+    EXPECT_EQ(list.TakeClickedLine(), -1);
+
+    // Pressed on one line and released on another: nothing, and no highlight.
+    Click(list, 3, lineHeight + 3);
+    EXPECT_EQ(list.TakeClickedLine(), -1);
+    EXPECT_EQ(list.GetWindow().GetHighlightedId(), -1);
+}
+
+TEST_F(InfoPanels, ScrollingStepsEveryThirtyMillisecondsOfFrameTime) {
+    InfoPanel list(Rect{0, 0, 300, 30}, 1, 200, 1, 5);
+    for (int i = 0; i < 5; ++i)
+        list.AddText("text");
+    const auto top = [&list] { return list.GetWindow().GetBlock(0).GetPosition().y; };
+    list.ScrollDown(33);
+    list.ScrollDown(16);
+    EXPECT_EQ(top(), 3);
+    list.ScrollDown(16); // 30 ms gathered over frames
+    EXPECT_EQ(top(), 6);
+    // Up while the newest line's bottom is still below the top edge.
+    for (int frame = 0; frame < 100; ++frame)
+        list.ScrollUp(33);
+    const ScreenPos& newest = list.GetWindow().GetBlock(4).GetPosition();
+    EXPECT_LE(newest.y + newest.h, 0);
+    EXPECT_GT(newest.y + newest.h, -GtWindow::kScrollStep);
+    // Placing the panel where it already is, as the frame driver does every frame, keeps
+    // the scroll position.
+    const int scrolled = top();
+    list.SetRect(Rect{0, 0, 300, 30});
+    EXPECT_EQ(top(), scrolled);
+}
+
+TEST_F(InfoPanels, TextIsDrawnOnlyInsideThePanel) {
+    ClearTo(0);
+    InfoPanel panel(Rect{100, 100, 160, 110}, 0, 30, 0, 0);
+    panel.AddText("a long line of text that runs far past the right edge");
+    panel.AddText("newest");
+    panel.Draw(*m_screen);
+    int inside = 0;
+    int outside = 0;
+    for (int y = 80; y < 130; ++y)
+        for (int x = 80; x < 500; ++x)
+            (x >= 100 && x < 160 && y >= 100 && y < 110 ? inside : outside) += PixelAt(x, y) != 0;
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
+}
+
+TEST_F(InfoPanels, AFramedPanelDrawsFromItsSecondFrameAndPutsTheScreenBack) {
+    UpdateRectangles updates;
+    g_updateRects = &updates;
+    FramedInfoPanel box(Rect{0, 0, 10, 10}, 1, 10, 0, 0);
+    box.SetRect(Rect{100, 100, 300, 200});
+    EXPECT_EQ(box.GetRect().x1, 105);
+    EXPECT_EQ(box.GetRect().y2, 195);
+    box.AddText("hint");
+    const uint16_t backdrop = 0x07E0;
+    ClearTo(backdrop);
+
+    box.SaveBackground(*m_screen);
+    box.Draw(*m_screen);
+    EXPECT_EQ(CountPixels(backdrop), 800 * 600);
+    box.RestoreBackground(*m_screen);
+    box.SaveBackground(*m_screen);
+    box.Draw(*m_screen);
+    EXPECT_EQ(PixelAt(100, 150), 0xFFE0); // the yellow frame
+    EXPECT_NE(PixelAt(150, 190), backdrop);
+    ASSERT_EQ(updates.GetCount(), 2); // the restored and the drawn area
+    EXPECT_EQ(updates.GetRect(1).x, 100);
+    EXPECT_EQ(updates.GetRect(1).w, 201);
+
+    box.Move(400, 300); // the old place comes back from what was saved there
+    box.RestoreBackground(*m_screen);
+    EXPECT_EQ(CountPixels(backdrop), 800 * 600);
+    EXPECT_EQ(box.GetRect().x1, 405);
+
+    g_updateRects = nullptr;
+}
+
+} // namespace

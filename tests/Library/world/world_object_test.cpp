@@ -1,0 +1,149 @@
+#include "Library/world/world_object.h"
+
+#include "Library/core/random.h"
+#include "Library/core/test_stream_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Fills every id of the dispatcher with objects registered through Reset.
+std::deque<WorldObject> FillAll(ObjectDispatcher& dispatcher) {
+    std::deque<WorldObject> objects;
+    for (int id = 0; id < ObjectDispatcher::kIdCount; ++id) {
+        objects.emplace_back(dispatcher);
+        objects.back().Reset();
+    }
+    return objects;
+}
+
+TEST(ObjectDispatcher, HandsOutTheLowestFreeIdAndReportsFull) {
+    auto dispatcher = std::make_unique<ObjectDispatcher>();
+    std::deque<WorldObject> objects = FillAll(*dispatcher);
+    EXPECT_EQ(objects[2].GetId(), 2);
+    EXPECT_EQ(objects.back().GetId(), 65534);
+    WorldObject extra(*dispatcher);
+    extra.Reset();
+    EXPECT_EQ(extra.GetId(), WorldObject::kNoId);
+    EXPECT_EQ(dispatcher->Register(&extra), -1);
+
+    dispatcher->Unregister(WorldObject::kNoId); // ignored
+    EXPECT_EQ(dispatcher->UnregisterObject(&objects[1]), 1);
+    EXPECT_EQ(dispatcher->Register(&extra), 1);
+    EXPECT_EQ(dispatcher->UnregisterObject(&objects[1]), -1);
+}
+
+TEST(ObjectDispatcher, TriesEveryIdFromAnyHint) {
+    auto dispatcher = std::make_unique<ObjectDispatcher>();
+    std::deque<WorldObject> objects = FillAll(*dispatcher);
+    // From hint h the outward search runs down to 2h - 65535; the next id below is
+    // the first one the sweep from 0 must still reach.
+    for (int hint : {40000, 32768, 65534, 1}) {
+        const int lone = hint > 32767 ? 2 * hint - 65536 : 65534;
+        dispatcher->Unregister(lone);
+        dispatcher->Unregister(hint - 1);
+        ASSERT_EQ(dispatcher->Register(&objects[hint - 1]), hint - 1); // the hint is now h
+        EXPECT_EQ(dispatcher->Register(&objects[lone]), lone) << hint;
+    }
+}
+
+TEST(WorldObject, KeepsOneIdThroughEveryReset) {
+    auto dispatcher = std::make_unique<ObjectDispatcher>();
+    WorldObject pooled(*dispatcher);
+    EXPECT_EQ(pooled.GetId(), WorldObject::kNoId);
+    for (int reuse = 0; reuse < 100000; ++reuse)
+        pooled.Reset();
+    EXPECT_EQ(pooled.GetId(), 0);
+    {
+        WorldObject other(*dispatcher);
+        other.Reset();
+        EXPECT_EQ(other.GetId(), 1);
+    }
+    // After a clear the id may belong to someone else: the old holder leaves it alone.
+    dispatcher->Clear();
+    WorldObject newcomer(*dispatcher);
+    newcomer.Reset();
+    ASSERT_EQ(newcomer.GetId(), 0);
+    pooled.Reset();
+    EXPECT_EQ(pooled.GetId(), 1);
+    EXPECT_EQ(dispatcher->GetObject(0), &newcomer);
+}
+
+TEST(WorldObject, StoredAs36BytesWithMaskedFlags) {
+    WorldObject object;
+    object.SetPosition(Vector(1.0f, 2.0f, 3.0f));
+    object.SetVector2(Vector(4.0f, 5.0f, 6.0f));
+    object.SetKind(0x0102);
+    object.SetExtra16(0x0304);
+    object.SetFlags(0xFFFFFFFF);
+    object.SetExtra(0x05060708);
+    const Bytes bytes = StoredForm(object);
+    ASSERT_EQ(bytes.size(), 36u);
+    float floats[6];
+    std::memcpy(floats, bytes.data(), 24);
+    EXPECT_EQ(std::vector<float>(floats, floats + 6),
+              (std::vector<float>{1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f}));
+    EXPECT_EQ(Bytes(bytes.begin() + 24, bytes.end()),
+              (Bytes{0x02, 0x01, 0x04, 0x03, 0xFF, 0xFF, 0xFF, 0xFF, 0x08, 0x07, 0x06, 0x05}));
+
+    WorldObject loaded;
+    TestStream in(bytes);
+    ASSERT_TRUE(loaded.Read(in));
+    EXPECT_EQ(loaded.GetFlags(), 0x1FFFFu);
+    EXPECT_EQ(loaded.GetExtra(), 0u);
+    EXPECT_EQ(loaded.GetVector2(), object.GetVector2());
+
+    WorldObject partial;
+    partial.SetExtra(9);
+    TestStream cut(Bytes(bytes.begin(), bytes.end() - 1));
+    EXPECT_FALSE(partial.Read(cut));
+    EXPECT_EQ(partial.GetFlags(), 0xFFFFFFFFu); // fields before the failure stay as read
+    EXPECT_EQ(partial.GetExtra(), 9u);
+}
+
+// Random insertions and removals keep the list in the order of a multimap on the key,
+// which keeps equal keys in insertion order.
+TEST(WorldObject, DrawListMatchesAReferenceMultimap) {
+    constexpr int kWidth = 4;
+    std::deque<WorldObject> objects(40);
+    std::multimap<double, const WorldObject*> reference;
+    WorldObject* head = nullptr;
+    for (int step = 0; step < 5000; ++step) {
+        WorldObject& object = objects[RandomInt(0, 40)];
+        const bool listed = std::any_of(reference.begin(), reference.end(),
+                                        [&](const auto& entry) { return entry.second == &object; });
+        if (RandomInt(0, 3) == 0) {
+            head = object.RemoveFromList(head);
+            for (auto it = reference.begin(); it != reference.end(); ++it) {
+                if (it->second == &object) {
+                    reference.erase(it);
+                    break;
+                }
+            }
+        } else {
+            const double oldKey = object.GetSortKey();
+            object.SetPosition(Vector(RandomInt(0, 3), RandomInt(0, 3), 0.0f));
+            head = object.InsertInList(head, kWidth);
+            if (listed)
+                EXPECT_EQ(object.GetSortKey(), oldKey);
+            else
+                reference.emplace(object.GetSortKey(), &object);
+        }
+        std::vector<const WorldObject*> walked;
+        for (const WorldObject* node = head; node != nullptr; node = node->GetNext())
+            walked.push_back(node);
+        std::vector<const WorldObject*> expected;
+        for (const auto& entry : reference)
+            expected.push_back(entry.second);
+        ASSERT_EQ(walked, expected) << "step " << step;
+    }
+}
+
+} // namespace
