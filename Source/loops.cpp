@@ -16,9 +16,9 @@
 #include "Library/interface/mouse_position.h"
 #include "Library/sound/sound_mgr.h"
 #include "Library/world/game_mode.h"
+#include "Library/world/mode_page.h"
 #include "Library/world/mode_page_factory.h"
-#include "Source/mode_page.h"
-#include "Source/mode_pages.h"
+#include "Library/world/mode_pages.h"
 
 #include <cstdlib>
 

@@ -7,9 +7,9 @@
 #include "Library/interface/mouse_mgr.h"
 #include "Library/interface/mouse_position.h"
 #include "Library/world/game_mode.h"
+#include "Library/world/mode_page.h"
+#include "Library/world/mode_pages.h"
 #include "Source/loops.h"
-#include "Source/mode_page.h"
-#include "Source/mode_pages.h"
 #include "demo_world_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "Source/mode_pages.h"
+#include "Library/world/mode_pages.h"
 
+#include "Library/world/mode_page.h"
 #include "Library/world/mode_record.h"
-#include "Source/mode_page.h"
 
 #include <cassert>
 #include <utility>
