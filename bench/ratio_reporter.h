@@ -1,6 +1,6 @@
 #pragma once
 // Prints the runs as usual, then each named benchmark's time as a share of its baseline's
-// (below 1 is faster).
+// (below 1 is faster). A benchmark may be set against several baselines.
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +28,8 @@ public:
         std::printf("\n%s (below 1 is faster):\n", m_title.c_str());
         for (const auto& [name, baseline] : m_pairs)
             if (m_times.count(name) && m_times.count(baseline))
-                std::printf("  %-34s %.3f\n", name.c_str(), m_times[name] / m_times[baseline]);
+                std::printf("  %-32s / %-32s %7.3f\n", name.c_str(), baseline.c_str(),
+                            m_times[name] / m_times[baseline]);
     }
 
 private:

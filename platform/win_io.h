@@ -27,6 +27,7 @@ int _write(int fd, const void* buffer, unsigned count);
 long _lseek(int fd, long offset, int origin);       // new position or -1
 long _tell(int fd);
 int _close(int fd);
+int _chsize(int fd, long size); // cuts or extends the file to size; 0 on success
 
 int _stat(const char* path, struct stat* out);      // 0 on success
 int _mkdir(const char* path);                      // 0 on success

@@ -47,10 +47,6 @@ bool FileStream::Open(const char* path, StreamMode mode) {
     }
 }
 
-bool FileStream::OpenForUpdate(const char* path) {
-    return OpenWith(path, kCreateWrite | _O_BINARY, kStreamWriteBinary);
-}
-
 bool FileStream::OpenWith(const char* path, int flags, StreamMode mode) {
     Close();
     m_fd = _open(path, flags, _S_IREAD | _S_IWRITE);
@@ -71,6 +67,11 @@ void FileStream::Close() {
     m_fd = -1;
     m_size = 0;
     m_mode = kStreamClosed;
+}
+
+bool FileStream::CutHere() {
+    const long position = Tell();
+    return position >= 0 && _chsize(m_fd, position) == 0;
 }
 
 bool FileStream::WriteReplacing(const char* path, const std::function<bool(Stream&)>& write) {

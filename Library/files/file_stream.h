@@ -14,10 +14,8 @@ public:
 
     // Modes 1 and 3 read, 2 and 4 create or truncate; false, and closed, on failure.
     bool Open(const char* path, StreamMode mode);
-    // Writes over an existing file from its start without truncating it, so bytes
-    // beyond the last one written stay: the archive writer appends this way.
-    bool OpenForUpdate(const char* path);
     void Close();
+    bool CutHere(); // the file ends at the current position; false when closed or refused
     // Writes path through a temporary beside it ("path.new") renamed into place, so a failed
     // write never leaves half a file where a finished one is looked for. False, with the
     // temporary gone, when the file cannot be made or write fails.

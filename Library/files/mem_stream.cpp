@@ -2,6 +2,7 @@
 
 #include "Library/core/tracked_new.h"
 
+#include <libdeflate.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -17,6 +18,20 @@ constexpr uint64_t kMaxInflateRatio = 1032;
 
 std::unique_ptr<uint8_t[]> AllocateBytes(int count) {
     return std::unique_ptr<uint8_t[]>(NEW uint8_t[count > 0 ? count : 1]);
+}
+
+// Packing stays on zlib so archives keep their bytes; unpacking, done for every resource
+// loaded, takes the faster decoder of the same format. One per thread, kept: making one
+// costs more than unpacking a small entry.
+libdeflate_decompressor* Decompressor() {
+    struct Free {
+        void operator()(libdeflate_decompressor* decompressor) const {
+            libdeflate_free_decompressor(decompressor);
+        }
+    };
+    thread_local const std::unique_ptr<libdeflate_decompressor, Free> decompressor(
+        libdeflate_alloc_decompressor());
+    return decompressor.get();
 }
 
 } // namespace
@@ -122,12 +137,15 @@ bool MemStream::ReadFrom(Stream& source) {
     if (!IsOpen() || source.CheckOpen() != kStreamOk)
         return Fail();
     m_position = 0;
-    uint32_t dataSize = 0;
-    if (!source.ReadValue(m_unpackedSize) || !source.ReadValue(m_packedSize) ||
-        !source.ReadValue(dataSize)) {
+    // One read for the three header words: archives load entry after entry this way.
+    uint32_t header[3] = {};
+    if (!source.ReadValue(header)) {
         std::fprintf(stderr, "MemStream: packed block header cut short\n");
         return Fail();
     }
+    m_unpackedSize = header[0];
+    m_packedSize = header[1];
+    const uint32_t dataSize = header[2];
     if (dataSize > static_cast<uint64_t>(source.Remaining()) || dataSize > INT_MAX - kGrowStep) {
         std::fprintf(stderr, "MemStream: packed block of %u bytes, only %ld present\n", dataSize,
                      source.Remaining());
@@ -199,11 +217,16 @@ bool MemStream::Uncompress() {
     }
     const int unpackedSize = static_cast<int>(m_unpackedSize);
     std::unique_ptr<uint8_t[]> unpacked = AllocateBytes(unpackedSize);
-    uLongf producedSize = static_cast<uLongf>(unpackedSize);
-    const int result =
-        uncompress(unpacked.get(), &producedSize, m_buffer.get(), static_cast<uLong>(m_size));
-    if (result != Z_OK || producedSize != static_cast<uLongf>(unpackedSize)) {
-        std::fprintf(stderr, "MemStream: packed data is damaged (zlib %d)\n", result);
+    libdeflate_decompressor* decompressor = Decompressor();
+    // No produced-size pointer: anything but exactly the recorded size is refused.
+    const libdeflate_result result =
+        decompressor == nullptr
+            ? LIBDEFLATE_BAD_DATA
+            : libdeflate_zlib_decompress(decompressor, m_buffer.get(), static_cast<size_t>(m_size),
+                                         unpacked.get(), static_cast<size_t>(unpackedSize),
+                                         nullptr);
+    if (result != LIBDEFLATE_SUCCESS) {
+        std::fprintf(stderr, "MemStream: packed data is damaged (libdeflate %d)\n", result);
         return Fail();
     }
     ReplaceBuffer(std::move(unpacked), unpackedSize, unpackedSize);

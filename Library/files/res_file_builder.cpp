@@ -6,7 +6,6 @@
 #include "Library/files/file_stream.h"
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_mgr.h"
-#include "platform/case_path.h"
 
 #include <cstdio>
 
@@ -67,24 +66,16 @@ bool ResFileBuilder::BuildAnimations() {
 bool ResFileBuilder::BuildArchive(const Stringc& path, const std::vector<Source>& sources) {
     if (FileObject(path).Exists())
         return true;
-    // Written aside, so a failed build never leaves an archive that looks finished.
-    const Stringc building = path + ".tmp";
-    platform::RemoveFile(building.c_str());
+    // The archive appears only when its directory is written, so a failed build never
+    // leaves an archive that looks finished.
     ResFileMgr archive;
-    bool built = archive.Open(building.c_str(), ResFileMgr::kWrite);
+    bool built = archive.Open(path.c_str(), ResFileMgr::kWrite);
     for (const Source& source : sources)
         built = built && AddDirectory(archive, source.directory, source.extension);
     if (built && !archive.WriteDirectory()) {
         std::fprintf(stderr, "ResFileBuilder: cannot write the directory of %s\n", path.c_str());
         built = false;
     }
-    archive.Close();
-    if (built && !platform::RenameFile(building.c_str(), path.c_str())) {
-        std::fprintf(stderr, "ResFileBuilder: cannot rename %s\n", building.c_str());
-        built = false;
-    }
-    if (!built)
-        platform::RemoveFile(building.c_str());
     return built;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // Packs the loose files of the data tree (of g_dataPaths) into the resource archives. An
-// archive is built in a temporary file renamed into place when whole, and an archive
-// that exists already is kept as it is.
+// archive appears only when whole, and an archive that exists already is kept as it is.
 
 #include "Library/core/stringc.h"
 

@@ -7,8 +7,12 @@
 #include "Library/files/file_stream.h"
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_entry.h"
+#include "platform/case_path.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <vector>
 
 ResFileMgr* g_generalRes = nullptr;
 ResFileMgr* g_animationRes = nullptr;
@@ -19,6 +23,26 @@ constexpr int kEntryPoolSize = 50;
 constexpr long kMinStoredEntry = 6;          // an empty name and the offset
 constexpr long kBlockHeader = 12;            // unpacked size, packed size, data size
 constexpr long kMaxArchiveSize = UINT32_MAX; // offsets are 32-bit
+constexpr int kCopyChunk = 1 << 16;
+
+// Names compare ignoring case, so the index keys them lower-cased.
+std::string IndexKey(const char* name) {
+    std::string key(name);
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return key;
+}
+
+bool CopyBytes(Stream& from, Stream& to, long count) {
+    std::vector<uint8_t> chunk(static_cast<size_t>(std::min<long>(count, kCopyChunk)));
+    for (long left = count; left > 0;) {
+        const int size = static_cast<int>(std::min<long>(left, kCopyChunk));
+        if (from.Read(chunk.data(), size) != kStreamOk || to.Write(chunk.data(), size) != kStreamOk)
+            return false;
+        left -= size;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -39,9 +63,9 @@ bool ResFileMgr::Open(const char* path, Mode mode) {
     m_path = path;
     m_entries.reset(NEW MemMgr<ResFileEntry>(kEntryPoolSize));
     m_stream.reset(NEW FileStream());
-    const bool opened = mode == kRead
-                            ? ReadDirectory() && m_stream->Open(path, kStreamReadBinary)
-                            : (!FileObject(m_path).Exists() || ReadDirectory()) && OpenForWriting();
+    const bool opened =
+        mode == kRead ? ReadDirectory() && m_stream->Open(path, kStreamReadBinary)
+                      : (!FileObject(m_path).Exists() || ReadDirectory()) && StartWorkingCopy();
     if (!opened) {
         Close();
         return false;
@@ -50,15 +74,35 @@ bool ResFileMgr::Open(const char* path, Mode mode) {
     return true;
 }
 
-bool ResFileMgr::OpenForWriting() {
-    if (m_stream->OpenForUpdate(m_path.c_str()))
-        return true;
-    std::fprintf(stderr, "ResFileMgr: cannot write %s\n", m_path.c_str());
+Stringc ResFileMgr::WorkingPath() const {
+    return m_path + ".new";
+}
+
+bool ResFileMgr::StartWorkingCopy() {
+    const Stringc working = WorkingPath();
+    if (m_stream->Open(working.c_str(), kStreamWriteBinary)) {
+        FileStream archive;
+        if (m_endOfData == 0 || (archive.Open(m_path.c_str(), kStreamReadBinary) &&
+                                 CopyBytes(archive, *m_stream, m_endOfData)))
+            return true;
+    }
+    std::fprintf(stderr, "ResFileMgr: cannot write %s\n", working.c_str());
+    m_stream->Close();
+    platform::RemoveFile(working.c_str());
     return false;
 }
 
+// After WriteDirectory put the archive in place, further writes start a new working copy.
+bool ResFileMgr::HaveWorkingCopy() {
+    return m_mode == kWrite && (m_stream->IsOpen() || StartWorkingCopy());
+}
+
 void ResFileMgr::Close() {
+    const bool dropWorkingCopy = m_mode == kWrite && m_stream->IsOpen();
     m_stream.reset();
+    if (dropWorkingCopy)
+        platform::RemoveFile(WorkingPath().c_str());
+    m_index.clear();
     m_entries.reset();
     m_path.Clear();
     m_mode = kClosed;
@@ -67,6 +111,7 @@ void ResFileMgr::Close() {
 
 void ResFileMgr::ResetDirectory() {
     m_endOfData = 0;
+    m_index.clear();
     m_entries->FreeAll();
 }
 
@@ -98,30 +143,42 @@ bool ResFileMgr::ReadDirectory() {
             ResetDirectory();
             return false;
         }
+        IndexEntry(entry);
     }
     m_endOfData = directoryOffset;
     return true;
 }
 
 bool ResFileMgr::WriteDirectory() {
-    if (m_mode != kWrite || m_stream->SeekSet(m_endOfData) < 0)
-        return false;
-    if (!m_stream->WriteValue(static_cast<uint32_t>(m_entries->CountUsed())))
+    if (!HaveWorkingCopy() || m_stream->SeekSet(m_endOfData) < 0 ||
+        !m_stream->WriteValue(static_cast<uint32_t>(m_entries->CountUsed())))
         return false;
     for (int slot = 0; slot < m_entries->GetCount(); ++slot) {
         if (m_entries->IsUsed(slot) && !m_entries->Get(slot)->Write(*m_stream))
             return false;
     }
-    return m_stream->WriteValue(m_endOfData);
+    // A store that failed part-way may have written past the directory: cut it off, or the
+    // offset read from the last four bytes would be stale.
+    if (!m_stream->WriteValue(m_endOfData) || !m_stream->CutHere() ||
+        !platform::RenameFile(WorkingPath().c_str(), m_path.c_str()))
+        return false;
+    m_stream->Close();
+    return true;
 }
 
 const ResFileEntry* ResFileMgr::FindEntry(const Stringc& name) const {
-    return m_entries->Get(
-        m_entries->FindUsed([&](const ResFileEntry& entry) { return entry.GetName() == name; }));
+    const auto found = m_index.find(IndexKey(name.c_str()));
+    return found != m_index.end() ? found->second : nullptr;
+}
+
+void ResFileMgr::IndexEntry(const ResFileEntry* entry) {
+    m_index.emplace(IndexKey(entry->GetName().c_str()), entry);
 }
 
 void ResFileMgr::AddEntry(const Stringc& name, uint32_t offset) {
-    m_entries->Alloc()->Set(name, offset);
+    ResFileEntry* entry = m_entries->Alloc();
+    entry->Set(name, offset);
+    IndexEntry(entry);
 }
 
 int ResFileMgr::Load(const char* name, MemStream& target) {
@@ -142,7 +199,7 @@ int ResFileMgr::Store(const char* name, MemStream& source) {
     if (m_mode == kRead)
         return kResOpenForReading;
     const Stringc entryName = DataFileName(name);
-    if (FindEntry(entryName) != nullptr)
+    if (FindEntry(entryName) != nullptr || !HaveWorkingCopy())
         return kResFailed;
     if (m_stream->SeekSet(m_endOfData) < 0 || !source.Compress() || !source.WriteTo(*m_stream))
         return kResFailed;

@@ -3,11 +3,17 @@
 // name through a directory at the end of the file. Opened to read, loaders take entries
 // out of it; opened to write, a builder stores entries and then writes the directory.
 // Names are normalised (DataPaths::MakePath) on every store and load.
+//
+// Writing goes to a working copy beside the archive ("<path>.new") that WriteDirectory
+// renames into place: until then the archive on disk stays as it was, so an append that
+// fails or is never finished loses nothing.
 
 #include "Library/core/stringc.h"
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 class FileStream;
 class MemStream;
@@ -32,24 +38,30 @@ public:
 
     // Writing to an existing archive appends after its blocks and keeps its entries.
     bool Open(const char* path, Mode mode);
-    void Close(); // does not write the directory
+    void Close(); // does not write the directory: what was stored since the last one is dropped
     Mode GetMode() const { return m_mode; }
 
     int Load(const char* name, MemStream& target);  // target: the unpacked bytes, position 0
     int Store(const char* name, MemStream& source); // source is left packed on success
-    bool WriteDirectory();
+    bool WriteDirectory(); // and puts the archive in place; false leaves the old one there
 
 private:
     bool ReadDirectory();
     void ResetDirectory();
     const ResFileEntry* FindEntry(const Stringc& name) const;
+    void IndexEntry(const ResFileEntry* entry); // an entry of a name indexed already is not
     void AddEntry(const Stringc& name, uint32_t offset);
-    bool OpenForWriting();
+    Stringc WorkingPath() const;
+    bool StartWorkingCopy(); // the blocks so far, copied beside the archive
+    bool HaveWorkingCopy();
 
     Stringc m_path;
     uint32_t m_endOfData = 0; // reading: the directory offset; writing: where the next block goes
     Mode m_mode = kClosed;
     std::unique_ptr<MemMgr<ResFileEntry>> m_entries;
+    // The entries by lower-cased name; of two entries of one name the first is found.
+    std::unordered_map<std::string, const ResFileEntry*> m_index;
+    // Reading: the archive. Writing: the working copy, closed once renamed into place.
     std::unique_ptr<FileStream> m_stream;
 };
 

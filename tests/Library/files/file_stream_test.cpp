@@ -41,19 +41,19 @@ TEST_F(FileStreamTest, ReadsUpToTheSizeAndNotOneByteMore) {
     EXPECT_EQ(stream.Read(bytes, 4), kStreamError);
 }
 
-TEST_F(FileStreamTest, WriteModesReplaceTheFileButUpdateKeepsItsTail) {
+TEST_F(FileStreamTest, WriteModesReplaceTheFileAndCutEndsItWhereWritingStands) {
     m_dir.WriteFile("old.bin", "a long old file");
-    FileStream(Path("old.bin").c_str(), kStreamWriteBinary).Write("new", 3);
-    EXPECT_EQ(m_dir.ReadFile("old.bin"), "new");
-
-    m_dir.WriteFile("archive.rsc", "0123456789");
-    FileStream stream;
-    ASSERT_TRUE(stream.OpenForUpdate(Path("archive.rsc").c_str()));
-    EXPECT_EQ(stream.Size(), 10);
+    FileStream stream(Path("old.bin").c_str(), kStreamWriteBinary);
+    ASSERT_EQ(stream.Write("0123456789", 10), kStreamOk);
+    EXPECT_EQ(m_dir.ReadFile("old.bin"), "0123456789");
     ASSERT_EQ(stream.SeekSet(4), 4);
     ASSERT_EQ(stream.Write("ab", 2), kStreamOk);
+    ASSERT_TRUE(stream.CutHere());
     stream.Close();
-    EXPECT_EQ(m_dir.ReadFile("archive.rsc"), "0123ab6789");
+    EXPECT_EQ(m_dir.ReadFile("old.bin"), "0123ab");
+    EXPECT_FALSE(stream.CutHere());
+    EXPECT_FALSE(FileStream(Path("old.bin").c_str(), kStreamReadBinary).CutHere());
+    EXPECT_EQ(m_dir.ReadFile("old.bin"), "0123ab");
 }
 
 } // namespace

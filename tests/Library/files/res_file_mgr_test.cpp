@@ -11,6 +11,9 @@
 
 #include <csignal>
 #include <cstring>
+#include <filesystem>
+#include <functional>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,6 +31,10 @@ std::string Noise(size_t size, unsigned seed) {
     return bytes;
 }
 
+std::string Word(uint32_t value) {
+    return std::string(reinterpret_cast<const char*>(&value), 4);
+}
+
 uint32_t WordAt(const std::string& bytes, size_t at) {
     uint32_t word = 0;
     std::memcpy(&word, bytes.data() + at, 4);
@@ -38,6 +45,30 @@ int Store(ResFileMgr& archive, const char* name, const std::string& bytes) {
     MemStream source(kStreamWriteBinary);
     source.Write(bytes.data(), static_cast<int>(bytes.size()));
     return archive.Store(name, source);
+}
+
+// One packed block as an archive holds it.
+std::string PackedBlock(const std::string& bytes) {
+    MemStream source(kStreamWriteBinary);
+    source.Write(bytes.data(), static_cast<int>(bytes.size()));
+    MemStream block(kStreamWriteBinary);
+    EXPECT_TRUE(source.Compress() && source.WriteTo(block));
+    return testsupport::BytesOf(block);
+}
+
+// Runs write with files limited to limit bytes: writes past it fail (EFBIG) once the
+// signal is ignored.
+template <class Write> auto WithFileSizeLimit(size_t limit, Write write) {
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit tight = old;
+    tight.rlim_cur = limit;
+    EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const auto result = write();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return result;
 }
 
 // The entry's bytes, or "<N>" for the result N when it does not load.
@@ -53,6 +84,7 @@ protected:
         return m_archive.Open(m_dir.Path(file).c_str(), mode);
     }
     void WriteArchive(const Entries& entries) {
+        std::filesystem::remove(m_dir.Path("test.rsc"));
         ASSERT_TRUE(Open(ResFileMgr::kWrite));
         for (const auto& [name, bytes] : entries)
             ASSERT_EQ(Store(m_archive, name, bytes), 0) << name;
@@ -60,6 +92,10 @@ protected:
         m_archive.Close();
     }
     std::string File() const { return m_dir.ReadFile("test.rsc"); }
+    int FilesInScratch() const {
+        const std::filesystem::directory_iterator files(m_dir.Root());
+        return static_cast<int>(std::distance(begin(files), end(files)));
+    }
 
     testsupport::ScratchDir m_dir;
     ResFileMgr m_archive;
@@ -82,11 +118,12 @@ TEST_F(ResFileMgrTest, EntriesComeBackByteExactAfterReopening) {
 TEST_F(ResFileMgrTest, NamesMatchIgnoringCaseSeparatorsAndTheDataRoot) {
     ASSERT_TRUE(Open(ResFileMgr::kWrite));
     ASSERT_EQ(Store(m_archive, "Art\\Graphic\\Hero.TGA", m_text), 0);
-    const std::string before = File();
     EXPECT_EQ(Store(m_archive, "art/graphic/hero.tga", m_noise), ResFileMgr::kResFailed);
-    EXPECT_EQ(File(), before);
     ASSERT_TRUE(m_archive.WriteDirectory());
-    EXPECT_EQ(testsupport::ArchiveEntryNames(File()), (Names{"art/graphic/hero.tga"}));
+    // The refused store wrote nothing: one block, then the directory of one entry.
+    EXPECT_EQ(File(), PackedBlock(m_text) + Word(1) + std::string("\x15\x00", 2) +
+                          "art/graphic/hero.tga" + std::string(1, '\0') + Word(0) +
+                          Word(static_cast<uint32_t>(PackedBlock(m_text).size())));
 
     ASSERT_TRUE(Open(ResFileMgr::kRead));
     DataPaths paths("/games/Vault");
@@ -111,39 +148,104 @@ TEST_F(ResFileMgrTest, ModesRefuseTheWrongDirection) {
 }
 
 TEST_F(ResFileMgrTest, AppendingAfterReopeningKeepsTheOldEntries) {
-    WriteArchive({{"one", m_text}, {"two", m_noise}});
+    // Slack before the directory offset, as another writer may leave, makes the old file
+    // longer than what the append writes: the new directory must still end the file.
+    for (const size_t slack : {size_t{0}, size_t{4000}}) {
+        WriteArchive({{"one", m_text}, {"two", m_noise}});
+        std::string old = File();
+        old.insert(old.size() - 4, std::string(slack, '\0'));
+        m_dir.WriteFile("test.rsc", old);
+        ASSERT_TRUE(Open(ResFileMgr::kWrite));
+        EXPECT_EQ(Store(m_archive, "ONE", "again"), ResFileMgr::kResFailed);
+        ASSERT_EQ(Store(m_archive, "three", "3"), 0);
+        ASSERT_TRUE(m_archive.WriteDirectory());
+        m_archive.Close();
+        const std::string bytes = File();
+        EXPECT_EQ(testsupport::ArchiveEntryNames(bytes), (Names{"one", "two", "three"}));
+        // The file ends with the new directory's offset: count, names ("one" is 2 + 4), offsets.
+        EXPECT_EQ(WordAt(bytes, bytes.size() - 4), bytes.size() - 4 - 4 - (6 + 6 + 8) - 3 * 4)
+            << slack;
+        ASSERT_TRUE(Open(ResFileMgr::kRead)) << slack;
+        EXPECT_EQ(Load(m_archive, "one") + Load(m_archive, "two") + Load(m_archive, "three"),
+                  m_text + m_noise + "3");
+    }
+}
+
+TEST_F(ResFileMgrTest, StoringGoesOnAfterTheDirectoryIsWritten) {
     ASSERT_TRUE(Open(ResFileMgr::kWrite));
-    EXPECT_EQ(Store(m_archive, "ONE", "again"), ResFileMgr::kResFailed);
-    ASSERT_EQ(Store(m_archive, "three", "3"), 0);
+    ASSERT_EQ(Store(m_archive, "a", m_text), 0);
     ASSERT_TRUE(m_archive.WriteDirectory());
-    const std::string bytes = File();
-    EXPECT_EQ(testsupport::ArchiveEntryNames(bytes), (Names{"one", "two", "three"}));
-    // The file ends with the new directory's offset: count, names ("one" is 2 + 4), offsets.
-    EXPECT_EQ(WordAt(bytes, bytes.size() - 4), bytes.size() - 4 - 4 - (6 + 6 + 8) - 3 * 4);
-    ASSERT_TRUE(Open(ResFileMgr::kRead));
-    EXPECT_EQ(Load(m_archive, "two") + Load(m_archive, "three"), m_noise + "3");
+    ASSERT_EQ(Store(m_archive, "b", m_noise), 0);
+    EXPECT_EQ(testsupport::ArchiveEntryNames(File()), (Names{"a"}));
+    ASSERT_TRUE(m_archive.WriteDirectory());
+    EXPECT_EQ(testsupport::ArchiveEntryNames(File()), (Names{"a", "b"}));
+    m_archive.Close();
+    EXPECT_EQ(FilesInScratch(), 1);
+}
+
+TEST_F(ResFileMgrTest, AnAppendThatDoesNotFinishLeavesTheArchiveAsItWas) {
+    WriteArchive({{"one", m_text}});
+    const std::string before = File();
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"closed before the directory", [&] { EXPECT_EQ(Store(m_archive, "two", m_noise), 0); }},
+        {"a store fails part-way",
+         [&] {
+             EXPECT_EQ(
+                 WithFileSizeLimit(before.size() + 100,
+                                   [&] { return Store(m_archive, "big", Noise(1 << 16, 2)); }),
+                 ResFileMgr::kResFailed);
+         }},
+        {"the directory cannot be written",
+         [&] {
+             // 100 empty entries: small blocks, a directory of 26 kB.
+             for (int index = 0; index < 100; ++index)
+                 ASSERT_EQ(
+                     Store(m_archive, (std::string(250, 'n') + std::to_string(index)).c_str(), ""),
+                     0);
+             EXPECT_FALSE(WithFileSizeLimit(before.size() + 8000,
+                                            [&] { return m_archive.WriteDirectory(); }));
+         }},
+    };
+    for (const auto& [what, run] : cases) {
+        ASSERT_TRUE(Open(ResFileMgr::kWrite)) << what;
+        run();
+        m_archive.Close();
+        EXPECT_TRUE(File() == before) << what;
+        EXPECT_EQ(FilesInScratch(), 1) << what;
+        ASSERT_TRUE(Open(ResFileMgr::kRead)) << what;
+        EXPECT_EQ(Load(m_archive, "one"), m_text) << what;
+    }
 }
 
 TEST_F(ResFileMgrTest, AFailedWriteLeavesNoEntryBehind) {
     ASSERT_TRUE(Open(ResFileMgr::kWrite));
     ASSERT_EQ(Store(m_archive, "small", m_text), 0);
-    // Past a file-size limit writes fail (EFBIG) once the signal is ignored.
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit tight = old;
-    tight.rlim_cur = File().size() + 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const int result = Store(m_archive, "big", Noise(64 * 1024, 2));
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(result, ResFileMgr::kResFailed);
-
-    ASSERT_EQ(Store(m_archive, "after", m_noise), 0);
+    EXPECT_EQ(WithFileSizeLimit(4096, [&] { return Store(m_archive, "big", Noise(1 << 16, 2)); }),
+              ResFileMgr::kResFailed);
+    // What the failed store wrote lies past everything written after it.
+    ASSERT_EQ(Store(m_archive, "after", "a"), 0);
     ASSERT_TRUE(m_archive.WriteDirectory());
     ASSERT_TRUE(Open(ResFileMgr::kRead));
     EXPECT_EQ(Load(m_archive, "big"), "<3>");
-    EXPECT_EQ(Load(m_archive, "small") + Load(m_archive, "after"), m_text + m_noise);
+    EXPECT_EQ(Load(m_archive, "small") + Load(m_archive, "after"), m_text + "a");
+}
+
+TEST_F(ResFileMgrTest, TheFirstOfTwoEntriesOfOneNameIsFound) {
+    // Typed from the layout: two blocks, then a directory naming both "dup", then its offset.
+    const std::string first = PackedBlock("first");
+    const std::string second = PackedBlock("second");
+    const uint32_t directory = static_cast<uint32_t>(first.size() + second.size());
+    m_dir.WriteFile("test.rsc", first + second + Word(2) +
+                                    std::string("\x04\x00"
+                                                "Dup\0",
+                                                6) +
+                                    Word(0) +
+                                    std::string("\x04\x00"
+                                                "dup\0",
+                                                6) +
+                                    Word(static_cast<uint32_t>(first.size())) + Word(directory));
+    ASSERT_TRUE(Open(ResFileMgr::kRead));
+    EXPECT_EQ(Load(m_archive, "DUP"), "first");
 }
 
 TEST_F(ResFileMgrTest, DamagedArchivesFailCleanly) {
