@@ -78,12 +78,13 @@ void DrawPauseBox(Screen& screen, const Rect& view) {
     screen.SetDrawColour(colour);
 }
 
-// Outside the area map the listener has no position.
+// Outside the area map the listener has no position. It faces up the screen with the
+// viewer's eye above the map, so game +x is on its right.
 void UpdateSoundListener() {
     if (!g_soundMgr)
         return;
-    const Vector forward(0, 0, 1);
-    const Vector up(0, -1, 0);
+    const Vector forward(0, -1, 0);
+    const Vector up(0, 0, 1);
     g_soundMgr->Update(nullptr, nullptr, forward, up);
 }
 

@@ -1,16 +1,22 @@
 #include "Source/main.h"
 
+#include "Library/core/struct.h"
 #include "Library/core/tick_source.h"
+#include "Library/core/tracked_new.h"
+#include "Library/core/vector.h"
 #include "Library/graphics/screen.h"
 #include "Library/interface/interface.h"
 #include "Library/interface/interface_object.h"
 #include "Library/interface/mouse_mgr.h"
 #include "Library/interface/mouse_position.h"
+#include "Library/sound/sound_mgr.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/mode_page.h"
 #include "Library/world/mode_pages.h"
 #include "Source/loops.h"
 #include "demo_world_dir.h"
+#include "platform/sdl_sound_layer.h"
+#include "platform/sound_listener.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +94,23 @@ SDL_Event Motion(int x, int y) {
     event.motion.y = static_cast<Uint16>(y);
     return event;
 }
+
+// The SDL layer, with where its listener was placed overheard.
+class OverhearingLayer : public SdlSoundLayer {
+public:
+    explicit OverhearingLayer(SoundListener& ear) : m_ear(ear) {}
+    void FSOUND_3D_Listener_SetAttributes(const FSoundVector* position,
+                                          const FSoundVector* velocity, float forwardX,
+                                          float forwardY, float forwardZ, float upX, float upY,
+                                          float upZ) override {
+        m_ear.Place(position, {forwardX, forwardY, forwardZ}, {upX, upY, upZ});
+        SdlSoundLayer::FSOUND_3D_Listener_SetAttributes(position, velocity, forwardX, forwardY,
+                                                        forwardZ, upX, upY, upZ);
+    }
+
+private:
+    SoundListener& m_ear;
+};
 
 // The real start-up on the demo world, with test pages for a few modes; the title menu
 // is current after the first frame.
@@ -244,6 +267,19 @@ TEST_F(MainLoop, F11SavesTheLastFrameAsScreenBmp) {
     EXPECT_EQ(b, 0);
     SDL_FreeSurface(shot);
     std::filesystem::remove("screen.bmp");
+}
+
+TEST_F(MainLoop, ASoundAtGamePlusXOfTheListenerIsLouderOnTheRight) {
+    SoundListener ear;
+    ReleaseObject(g_soundMgr);
+    g_soundMgr = NEW SoundMgr(Main::kSoundChannels, std::make_unique<OverhearingLayer>(ear));
+    Main::RunFrame();
+    const auto hear = [&](float x, float y) {
+        return ear.Hear(SoundMgr::ToFmodVector(Vector(x, y, 0)), 1.0f, 1000.0f);
+    };
+    EXPECT_GT(hear(10, 0).right, 2 * hear(10, 0).left);
+    EXPECT_GT(hear(-10, 0).left, 2 * hear(-10, 0).right);
+    EXPECT_FLOAT_EQ(hear(0, -10).left, hear(0, -10).right); // straight ahead, up the screen
 }
 
 TEST_F(MainLoop, SpacePausesOnlyInTheAreaMapAndThePauseBoxShows) {
