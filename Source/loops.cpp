@@ -54,6 +54,10 @@ bool IsMapMode(int id) {
     return id == kModeAreaMap || id == kModeWorldMap;
 }
 
+bool HasPages(int id) {
+    return id >= kModeTitleMenu && id < kModeCount;
+}
+
 Rect ScreenRect(const Screen& screen) {
     const PixelSurface& surface = screen.GetSurface();
     return Rect::Make(0, 0, surface.width, surface.height);
@@ -176,6 +180,10 @@ void Loops::UpdateFrame(Screen& screen) {
         g_mouseMgr->Update(g_gameMode->GetFrameMs(), g_gameMode->GetModeId());
     }
     g_gameMode->ApplyPendingMode();
+    // The game mode keeps the old page for these ids; the fatal error box shown over mode 0
+    // is a window of the interface, so the interface keeps its windows.
+    if (!HasPages(g_gameMode->GetModeId()))
+        g_modePages.Delete();
     if (ModePage* page = g_modePages.GetPage())
         page->Update(screen);
     UpdateSoundListener();

@@ -235,6 +235,25 @@ TEST_F(MainLoop, ModeRequestsApplyOnTheNextFrameAndTheLastWins) {
     EXPECT_EQ(TestPage::s_alive, 0);
 }
 
+TEST_F(MainLoop, ModeNoneAndUnknownIdsLeaveNoPageButKeepTheInterfaceWindows) {
+    for (int mode : {int(kModeNone), 40, -7}) {
+        SCOPED_TRACE(mode);
+        g_gameMode->SetMode(kModeTitleMenu);
+        Main::RunFrame();
+        m_logs[kModeTitleMenu] = PageLog();
+        InterfaceObject* errorBox = g_interface->CreateWindow(); // shown over no page
+        g_gameMode->SetMode(mode);
+        Main::RunFrame();
+        Push(KeyUp(SDLK_a));
+        Main::RunFrame();
+        EXPECT_EQ(TestPage::s_alive, 0);
+        EXPECT_EQ(m_logs[kModeTitleMenu].updates, 0);
+        EXPECT_EQ(m_logs[kModeTitleMenu].draws, 0);
+        EXPECT_TRUE(m_logs[kModeTitleMenu].events.empty());
+        EXPECT_TRUE(g_interface->Holds(errorBox));
+    }
+}
+
 TEST_F(MainLoop, FrameTimePulsesAndBlinkRunOnTheInjectedClock) {
     m_clock.now += 2000;
     Main::RunFrame();
