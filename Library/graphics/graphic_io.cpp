@@ -77,17 +77,20 @@ struct BmpHeader {
         infoSize = Field<uint32_t>(info, 0);
         const int32_t w = Field<int32_t>(info, 4), h = Field<int32_t>(info, 8);
         bits = Field<uint16_t>(info, 14);
-        const uint32_t used = Field<uint32_t>(info, 32);
         width = w;
         height = h;
-        paletteCount = bits == 24 ? 0
-                       : used     ? static_cast<int>(std::min<uint32_t>(used, 257))
-                                  : 1 << bits;
         *problem = file[0] != 'B' || file[1] != 'M' ? "not a bitmap"
                    : infoSize < kInfoSize           ? "the information header is too small"
                    : bits != 24 && bits != 8 && bits != 4
                        ? "only 24, 8 and 4 bits per pixel are read"
-                   : Field<uint32_t>(info, 16) != 0 ? "compressed bitmaps are not read"
+                       : nullptr;
+        if (*problem != nullptr)
+            return false;
+        const uint32_t used = Field<uint32_t>(info, 32);
+        paletteCount = bits == 24 ? 0
+                       : used     ? static_cast<int>(std::min<uint32_t>(used, 257))
+                                  : 1 << bits;
+        *problem = Field<uint32_t>(info, 16) != 0 ? "compressed bitmaps are not read"
                    : w <= 0 || h <= 0 || w > Graphic::kMaxSide || h > Graphic::kMaxSide
                        ? "the size is out of range"
                    : paletteCount > 256 ? "the palette holds more than 256 colours"

@@ -208,7 +208,9 @@ TEST_P(GraphicFiles, TruncatedAndForgedImagesFailCleanly) {
     EXPECT_FALSE(forged("a.bmp", bmp8, 14, uint32_t{12}));
     EXPECT_FALSE(forged("a.bmp", bmp8, 22, int32_t{-3})); // top-down rows
     EXPECT_FALSE(forged("a.bmp", bmp8, 18, int32_t{0x7FFFFFFF}));
-    EXPECT_FALSE(forged("a.bmp", bmp8, 28, uint16_t{16}));    // 16 bits are refused
+    EXPECT_FALSE(forged("a.bmp", bmp8, 28, uint16_t{16})); // 16 bits are refused
+    for (const uint16_t bits : {32, 40, 65535}) // colours used 0: the count comes from the bits
+        EXPECT_FALSE(forged("a.bmp", files[2].second, 28, bits)) << bits;
     EXPECT_FALSE(forged("a.bmp", bmp8, 30, uint32_t{1}));     // run-length compressed
     EXPECT_TRUE(forged("a.bmp", bmp8, 10, uint32_t{54 + 8})); // the offset is honoured
     const std::string tga = files[3].second;
