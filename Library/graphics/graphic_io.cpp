@@ -214,10 +214,16 @@ bool Graphic::ReadBmp(Stream& stream) {
     if (!header.Read(stream, &problem))
         return Fail(problem);
     const long size = stream.Size();
-    const long stride = header.Stride();
-    if (header.infoSize > size || header.PaletteOffset() + 4L * header.paletteCount > size)
+    const long rowsSize = header.Stride() * header.height;
+    const long paletteEnd = header.PaletteOffset() + 4L * header.paletteCount;
+    if (header.infoSize > size || paletteEnd > size)
         return Fail("the palette runs past the end of the file");
-    if (header.dataOffset > size || stride * header.height > size - header.dataOffset)
+    // The rows follow the palette. Writers that leave a gap say so in the data offset, which
+    // is believed only where it leaves room for the palette and the rows.
+    const bool offsetFits = header.dataOffset >= paletteEnd && header.dataOffset <= size &&
+                            rowsSize <= size - header.dataOffset;
+    const long rowsOffset = offsetFits ? header.dataOffset : paletteEnd;
+    if (rowsSize > size - rowsOffset)
         return Fail("the rows run past the end of the file");
 
     uint16_t palette[256] = {}; // indices past the stored entries are black
@@ -235,9 +241,10 @@ bool Graphic::ReadBmp(Stream& stream) {
     }
     if (!ScratchFits(header.width, header.height))
         return Fail("no memory to decode into");
+    const long stride = header.Stride();
     std::unique_ptr<uint8_t[]> row(NEW uint8_t[stride]);
     const BgrDecoder decodeBgr = ChooseBgrDecoder();
-    if (stream.SeekSet(header.dataOffset) < 0)
+    if (stream.SeekSet(rowsOffset) < 0)
         return Fail("the rows cannot be reached");
     for (int stored = 0; stored < header.height; ++stored) {
         if (stream.Read(row.get(), static_cast<int>(stride)) != kStreamOk)
