@@ -12,14 +12,22 @@ namespace {
 constexpr int kMaxTrackedFd = 4096;
 std::bitset<kMaxTrackedFd> g_textMode;
 
-bool IsText(int fd) { return fd >= 0 && fd < kMaxTrackedFd && g_textMode[fd]; }
+bool IsText(int fd) {
+    return fd >= 0 && fd < kMaxTrackedFd && g_textMode[fd];
+}
 
 int PosixFlags(int flags) {
     int result = 0;
     switch (flags & 3) {
-    case _O_WRONLY: result = O_WRONLY; break;
-    case _O_RDWR: result = O_RDWR; break;
-    default: result = O_RDONLY; break;
+    case _O_WRONLY:
+        result = O_WRONLY;
+        break;
+    case _O_RDWR:
+        result = O_RDWR;
+        break;
+    default:
+        result = O_RDONLY;
+        break;
     }
     if (flags & _O_APPEND)
         result |= O_APPEND;
@@ -32,12 +40,13 @@ int PosixFlags(int flags) {
     return result | O_CLOEXEC;
 }
 
+// The umask narrows these, as for any program here.
 mode_t PosixPermission(int permission) {
     mode_t mode = 0;
     if (permission & _S_IREAD)
-        mode |= S_IRUSR;
+        mode |= S_IRUSR | S_IRGRP | S_IROTH;
     if (permission & _S_IWRITE)
-        mode |= S_IWUSR;
+        mode |= S_IWUSR | S_IWGRP | S_IWOTH;
     return mode;
 }
 
@@ -92,7 +101,9 @@ long _lseek(int fd, long offset, int origin) {
     return static_cast<long>(::lseek(fd, offset, whence));
 }
 
-long _tell(int fd) { return static_cast<long>(::lseek(fd, 0, SEEK_CUR)); }
+long _tell(int fd) {
+    return static_cast<long>(::lseek(fd, 0, SEEK_CUR));
+}
 
 int _close(int fd) {
     if (fd >= 0 && fd < kMaxTrackedFd)
@@ -106,9 +117,13 @@ int _stat(const char* path, struct stat* out) {
     return ::stat(platform::ResolvePath(path).c_str(), out);
 }
 
-int _mkdir(const char* path) { return ::mkdir(platform::ResolvePath(path).c_str(), 0755); }
+int _mkdir(const char* path) {
+    return ::mkdir(platform::ResolvePath(path).c_str(), 0777);
+}
 
-int _chdir(const char* path) { return ::chdir(platform::ResolvePath(path).c_str()); }
+int _chdir(const char* path) {
+    return ::chdir(platform::ResolvePath(path).c_str());
+}
 
 char* _getcwd(char* buffer, int size) {
     return size > 0 ? ::getcwd(buffer, static_cast<size_t>(size)) : nullptr;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -73,6 +74,39 @@ TEST_F(WinIo, FindListsSortedIgnoringCaseWithWindowsPatterns) {
     ASSERT_NE(_findfirst((m_root + "/sub").c_str(), &data), -1);
     EXPECT_EQ(data.attrib & _A_SUBDIR, _A_SUBDIR);
     EXPECT_EQ(_findfirst((m_root + "/missing/*.*").c_str(), &data), -1);
+}
+
+// Created files and directories take every permission the umask leaves; a file asked for
+// read-only gets no write bit.
+TEST_F(WinIo, CreatedFilesAndDirectoriesFollowTheUmask) {
+    const struct {
+        int permission;
+        mode_t umask;
+        mode_t mode;
+    } cases[] = {
+        {_S_IREAD | _S_IWRITE, 022, 0644},
+        {_S_IREAD | _S_IWRITE, 0, 0666},
+        {_S_IREAD, 0, 0444},
+        {_S_IREAD | _S_IWRITE, 077, 0600},
+    };
+    const mode_t saved = ::umask(0);
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string path = m_root + "/f" + std::to_string(n++);
+        ::umask(c.umask);
+        const int fd = _open(path.c_str(), _O_WRONLY | _O_CREAT, c.permission);
+        ASSERT_GE(fd, 0);
+        _close(fd);
+        struct stat info;
+        ASSERT_EQ(_stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, c.mode) << path;
+    }
+    ::umask(002);
+    ASSERT_EQ(_mkdir((m_root + "/Saves").c_str()), 0);
+    struct stat info;
+    ASSERT_EQ(_stat((m_root + "/Saves").c_str(), &info), 0);
+    ::umask(saved);
+    EXPECT_EQ(info.st_mode & 0777, 0775u);
 }
 
 TEST_F(WinIo, RenameReplacesAndRemoveReports) {
