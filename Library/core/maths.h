@@ -7,6 +7,8 @@ class Vector;
 
 // Truncated toward zero and held within 16 bits; NaN gives 0.
 int16_t ToInt16(float value);
+// Truncated toward zero and held within low..high; NaN gives 0 (held within the bounds).
+int ToIntWithin(float value, int low, int high);
 
 // atan(y / x) in the right half-plane, + pi in the left; near x = 0, pi/2 for y > 0
 // and -pi/2 otherwise.

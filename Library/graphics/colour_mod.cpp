@@ -1,5 +1,6 @@
 #include "Library/graphics/colour_mod.h"
 
+#include "Library/core/maths.h"
 #include "Library/core/stream.h"
 
 #include <algorithm>
@@ -180,7 +181,8 @@ void ColourMod::UpdateLevel(float seconds) {
 }
 
 void ColourMod::UpdateWorkingColours() {
-    const int fade = static_cast<int>(m_slotFadeValue);
+    // Beyond a whole channel either way every result is the same; a stored value may be any.
+    const int fade = ToIntWithin(m_slotFadeValue, -255, 255);
     for (int slot = 0; slot < kSlotCount - 1; ++slot)
         if (m_slotModes[slot] == kSlotFaded) {
             const Colour& colour = m_slotColours[slot];
@@ -220,7 +222,7 @@ Colour ColourMod::Recolour(const Colour& entry) const {
 }
 
 int ColourMod::GetAlpha() const {
-    return std::clamp(static_cast<int>(m_fadeAmount), 0, 255);
+    return ToIntWithin(m_fadeAmount, 0, 255);
 }
 
 bool ColourMod::Read(Stream& stream) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -13,6 +15,64 @@ std::string Stored(const ColourMod& mod) {
     MemStream stream(kStreamWriteBinary);
     EXPECT_TRUE(mod.Write(stream));
     return testsupport::BytesOf(stream);
+}
+
+// Offsets in the stored record.
+constexpr size_t kModeCopiesAt = 14; // eight times: 8 x u32 modes, then slot i's colour
+constexpr size_t kModeCopySize = 35;
+constexpr size_t kFadeAmountAt = 300;
+constexpr size_t kSlotFadeSpeedAt = 314;
+constexpr size_t kSlotFadeValueAt = 315;
+constexpr size_t kSlotFadeRisingAt = 319;
+
+ColourMod ReadRecord(const std::string& bytes) {
+    ColourMod mod;
+    EXPECT_TRUE(mod.Read(*testsupport::ReadableStream(bytes)));
+    return mod;
+}
+
+// A damaged save may hold any float: conversions saturate and NaN counts as 0.
+TEST(ColourMod, StoredFloatsOutOfRangeSaturateAndNaNCountsAsZero) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        float stored;
+        int alpha;
+    } fades[] = {{nan, 0}, {1e16f, 255}, {-1e16f, 0}, {inf, 255}, {-inf, 0}, {99.9f, 99}};
+    for (const auto& c : fades) {
+        std::string bytes(ColourMod::kStoredSize, '\0');
+        Put(bytes, 0, ColourMod::kAlphaFade);
+        Put(bytes, kFadeAmountAt, c.stored);
+        ColourMod mod = ReadRecord(bytes);
+        EXPECT_EQ(mod.GetAlpha(), c.alpha) << c.stored;
+        mod.Update(33);
+        EXPECT_EQ(mod.GetAlpha(), c.alpha) << c.stored;
+    }
+
+    // Slot 0 in mode 2, coloured (200, 100, 50), its fade wave falling or rising from the
+    // stored value.
+    const struct {
+        float stored;
+        uint8_t rising;
+        Colour working;
+    } slotFades[] = {
+        {nan, 0, Colour(200, 100, 50)},     {1e16f, 0, Colour(0, 0, 0)},
+        {inf, 0, Colour(0, 0, 0)},          {1e16f, 1, Colour(72, 0, 0)}, // turned at the top
+        {-1e16f, 1, Colour(255, 255, 255)},
+    };
+    for (const auto& c : slotFades) {
+        std::string bytes(ColourMod::kStoredSize, '\0');
+        Put(bytes, 0, uint16_t{ColourMod::kSlotFade | ColourMod::kSlotModes});
+        for (size_t copy = 0; copy < 8; ++copy)
+            Put(bytes, kModeCopiesAt + kModeCopySize * copy, uint32_t{ColourMod::kSlotFaded});
+        bytes.replace(kModeCopiesAt + 32, 3, "\xC8\x64\x32");
+        Put(bytes, kSlotFadeSpeedAt, uint8_t{10});
+        Put(bytes, kSlotFadeValueAt, c.stored);
+        Put(bytes, kSlotFadeRisingAt, c.rising);
+        ColourMod mod = ReadRecord(bytes);
+        mod.Update(33);
+        EXPECT_EQ(mod.GetWorkingColour(0), c.working) << c.stored << " rising " << int(c.rising);
+    }
 }
 
 TEST(ColourMod, FadesAndLevelsStopAtTheirTargets) {
