@@ -238,10 +238,13 @@ bool MemStream::CopyLine(char* out, int count) {
         return false;
     int length = 0;
     bool endOfLine = false;
-    while (length < count - 1 && m_position < m_size && !endOfLine) {
+    // A buffer of one byte holds no character: the whole line is passed over, so a caller
+    // reading line by line still reaches the end.
+    const bool passOver = count == 1;
+    while ((passOver || length < count - 1) && m_position < m_size && !endOfLine) {
         const char c = static_cast<char>(m_buffer[m_position++]);
         endOfLine = c == '\n' || c == '\0';
-        if (!endOfLine)
+        if (!endOfLine && !passOver)
             out[length++] = c;
     }
     if (endOfLine && length > 0 && out[length - 1] == '\r')

@@ -151,6 +151,13 @@ TEST(MemStream, LinesStopAtLineEndsAndAtTheEndOfTheData) {
         EXPECT_STREQ(line, expected);
     }
     EXPECT_FALSE(longLine->CopyLine(line, 7));
+
+    // A one-byte buffer holds no character: each line reads as empty and is passed over.
+    auto tiny = ReadableStream("ab\ncd");
+    ASSERT_TRUE(tiny->CopyLine(line, 1));
+    EXPECT_STREQ(line, "");
+    ASSERT_EQ(tiny->Tell(), 3);
+    EXPECT_FALSE(tiny->ReadLine(line, 1));
 }
 
 } // namespace
