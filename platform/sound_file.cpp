@@ -1,24 +1,34 @@
 #include "platform/sound_file.h"
 
 #include "platform/case_path.h"
+#include "platform/wav_layout.h"
 
 #include <SDL.h>
 #include <vorbis/vorbisfile.h>
 
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 namespace {
 
-FSoundError DecodeWav(const std::string& path, SoundPcm& pcm) {
+FSoundError DecodeWav(const std::vector<uint8_t>& file, SoundPcm& pcm) {
+    if (!WavLayoutFits(file.data(), file.size()))
+        return kSoundErrFileBad;
     SDL_AudioSpec spec;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length))
+    SDL_RWops* source = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
+    if (!SDL_LoadWAV_RW(source, 1, &spec, &buffer, &length)) {
+        if (buffer) // a decoder that gave up keeps what it read
+            SDL_FreeWAV(buffer);
         return kSoundErrFileBad;
+    }
     FSoundError result = kSoundErrNone;
     if ((spec.format != AUDIO_U8 && spec.format != AUDIO_S16LSB) || spec.channels < 1 ||
         spec.channels > 2) {
@@ -72,16 +82,20 @@ FSoundError DecodeOgg(const std::string& path, SoundPcm& pcm) {
 FSoundError DecodeSoundFile(const char* path, SoundPcm& pcm) {
     pcm = SoundPcm();
     const std::string resolved = ResolvePath(path);
-    char magic[4] = {};
-    std::FILE* file = std::fopen(resolved.c_str(), "rb");
-    if (!file)
+    std::ifstream in(resolved, std::ios::binary);
+    if (!in)
         return kSoundErrFileNotFound;
-    const size_t got = std::fread(magic, 1, sizeof magic, file);
-    std::fclose(file);
+    const std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    const auto begins = [&](const char* magic) {
+        return file.size() >= 4 && std::memcmp(file.data(), magic, 4) == 0;
+    };
     FSoundError result = kSoundErrFileFormat;
-    if (got == sizeof magic && std::memcmp(magic, "RIFF", 4) == 0)
-        result = DecodeWav(resolved, pcm);
-    else if (got == sizeof magic && std::memcmp(magic, "OggS", 4) == 0)
+    if (file.size() > static_cast<size_t>(INT32_MAX))
+        result = kSoundErrFileBad;
+    else if (begins("RIFF"))
+        result = DecodeWav(file, pcm);
+    else if (begins("OggS"))
         result = DecodeOgg(resolved, pcm);
     if (result == kSoundErrNone && pcm.bytes.empty())
         result = kSoundErrFileBad;
