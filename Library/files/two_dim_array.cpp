@@ -220,8 +220,7 @@ bool TwoDimArray::Compile(const char* textPath) {
     for (size_t cell = 1; cell < cells; ++cell)
         m_cells[cell] = tokens[kPreambleTokens + cell - 1].text.c_str();
 
-    FileStream file(path.c_str(), kStreamWriteBinary);
-    if (Write(file))
+    if (FileStream::WriteReplacing(path.c_str(), [this](Stream& file) { return Write(file); }))
         return true;
     std::fprintf(stderr, "TwoDimArray: cannot write %s\n", path.c_str());
     return false;

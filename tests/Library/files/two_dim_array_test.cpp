@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -87,6 +88,16 @@ TEST_F(TwoDimArrayTest, TextRules) {
     EXPECT_FALSE(Compile("2DA V1.0 x\nA B\nr1 1\nr2 1 2 3\n"));
     EXPECT_EQ(m_table.GetRows(), 0);
     EXPECT_FALSE(Compile("2DA V1.0 x\nA B"));
+}
+
+// A cell too long for the stored form fails the compile and leaves the last good table.
+TEST_F(TwoDimArrayTest, AFailedCompileKeepsThePreviousTable) {
+    ASSERT_TRUE(Compile(kRules));
+    const std::string good = m_root.ReadFile("Data/2DArray/Rules.dat");
+    ASSERT_FALSE(good.empty());
+    EXPECT_FALSE(Compile("2DA V1.0 x\nA\nr1 " + std::string(70000, 'v') + "\n"));
+    EXPECT_EQ(m_root.ReadFile("Data/2DArray/Rules.dat"), good);
+    EXPECT_FALSE(std::filesystem::exists(m_root.Path("Data/2DArray/Rules.dat.new")));
 }
 
 TEST_F(TwoDimArrayTest, ReadChecksTheStoredCountsAgainstTheBytes) {
