@@ -10,6 +10,7 @@
 #include "Library/graphics/encoded_frame.h"
 #include "Library/graphics/graphic_sequence2.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -82,8 +83,9 @@ bool Animation::Read(Stream& stream, const char* source) {
         !AllocFrames(static_cast<int>(sequenceCount), static_cast<int>(frameCount)))
         return Damaged(source, "the counts ask for more than the file holds");
     m_name = name;
-    m_triggerFrameA = triggerA;
-    m_triggerFrameB = triggerB;
+    // Players test the frame against these; the setter keeps them within the count too.
+    m_triggerFrameA = std::min(triggerA, frameCount);
+    m_triggerFrameB = std::min(triggerB, frameCount);
     m_transparentIndex = transparent;
     for (uint32_t sequence = 0; sequence < sequenceCount; ++sequence) {
         if (!m_sequences[sequence].Read(stream))

@@ -97,6 +97,14 @@ TEST_F(AnimationFiles, TruncatedAndForgedFilesFailCleanly) {
     EXPECT_FALSE(Reads(forged(firstFrame, uint16_t{1})));              // width below the rows
     EXPECT_FALSE(Reads(forged(firstFrame + 9, uint32_t{0x7FFFFFFF}))); // data length
     EXPECT_FALSE(Reads(forged(firstFrame + 13, uint8_t{200})));        // first row's count
+
+    // Trigger frames past the frame count read as the count, as the setter keeps them.
+    Animation read;
+    std::string triggers = forged(counts + 8, uint32_t{7});
+    Put(triggers, counts + 12, uint32_t{0xFFFFFFFF});
+    ASSERT_TRUE(read.Read(*testsupport::ReadableStream(triggers)));
+    EXPECT_EQ(read.GetTriggerFrameA(), 3u);
+    EXPECT_EQ(read.GetTriggerFrameB(), 3u);
 }
 
 } // namespace
