@@ -2,8 +2,10 @@
 
 #include "Library/core/stringc.h"
 #include "Library/core/struct.h"
+#include "Library/core/tick_source.h"
 #include "Library/core/tracked_new.h"
 #include "Library/core/vector.h"
+#include "Library/graphics/frame_rate_meter.h"
 #include "Library/graphics/graphic_mgr.h"
 #include "Library/graphics/rect.h"
 #include "Library/graphics/screen.h"
@@ -226,4 +228,9 @@ void Loops::HandleKey(const SDL_Event& event) {
         g_mouseMgr->HandleButton(event);
     if (ModePage* page = g_modePages.GetPage())
         page->HandleEvent(event);
+}
+
+void Loops::DrawFrameRate(Screen& screen, int x, int y) {
+    static FrameRateMeter meter(TickSource::Sdl());
+    meter.Draw(screen, x, y);
 }

@@ -30,6 +30,8 @@ void UpdateFrame(Screen& screen);
 void RenderFrame(Screen& screen);
 void DrawMode(Screen& screen);
 void HandleKey(const SDL_Event& event); // every event but quit, before the interface
+// A debugging aid the frame does not call: frames a second of SDL ticks, drawn at x, y.
+void DrawFrameRate(Screen& screen, int x, int y);
 
 } // namespace Loops
 

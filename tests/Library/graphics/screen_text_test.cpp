@@ -1,6 +1,8 @@
 #include "Library/core/stringc.h"
+#include "Library/core/tick_source.h"
 #include "Library/files/date_time.h"
 #include "Library/graphics/font.h"
+#include "Library/graphics/frame_rate_meter.h"
 #include "Library/graphics/screen.h"
 #include "screen_fixture.h"
 
@@ -59,6 +61,25 @@ TEST_F(ScreenText, CharacterWrapSplitsByGlyphAdvance) {
     EXPECT_EQ(Wrap("ab cd", 2 * m_advance, true), (Split{"ab", "cd"}));
     // Characters above 127 are measured as themselves, not as negative codes.
     EXPECT_EQ(Wrap("\xE9\xE9\xE9\xE9", 3 * m_advance, true), (Split{"\xE9\xE9\xE9", "\xE9"}));
+}
+
+// Frames are counted over each second of ticks; the last whole count shows, after the layout.
+TEST_F(ScreenText, TheFrameRateMeterShowsTheLastSecondsCount) {
+    struct : TickSource {
+        uint32_t GetTicks() override { return now; }
+        uint32_t now = 5000;
+    } ticks;
+    FrameRateMeter meter(ticks);
+    for (int frame = 1; frame <= 30; ++frame) {
+        ticks.now += 34; // the 30th frame ends the second
+        ClearTo(0);
+        meter.Draw(*m_screen, 10, 20);
+        EXPECT_EQ(meter.GetRate(), frame < 30 ? 0 : 30);
+    }
+    const auto drawn = DrawnPixels();
+    ClearTo(0);
+    m_screen->DrawText(10, 20, "565 30");
+    EXPECT_EQ(DrawnPixels(), drawn);
 }
 
 TEST_F(ScreenTest, DateTimePrintsTheTimeAndTheDateOneLineApart) {
