@@ -177,7 +177,9 @@ void Screen::DrawLineFixed(int x1, int y1, int x2, int y2) {
     });
 }
 
-// A 16.16 fixed-point walk between the first and last visible pixels of a line.
+// A 16.16 fixed-point walk between the first and last visible pixels of a line. The walk
+// starts on the pixel's corner and its steps truncate, so the outlines keep the look they
+// were drawn with: walked forward a line may stop a pixel short of its end.
 void Screen::DrawFixedSteps(int x1, int y1, int x2, int y2) {
     const int dx = x2 - x1, dy = y2 - y1;
     const int steps = std::abs(dx) + std::abs(dy) - std::min(std::abs(dx), std::abs(dy)) / 2;
@@ -186,7 +188,7 @@ void Screen::DrawFixedSteps(int x1, int y1, int x2, int y2) {
         return;
     }
     const int64_t stepX = int64_t{dx} * 65536 / steps, stepY = int64_t{dy} * 65536 / steps;
-    int64_t fx = int64_t{x1} * 65536 + 32768, fy = int64_t{y1} * 65536 + 32768;
+    int64_t fx = int64_t{x1} * 65536, fy = int64_t{y1} * 65536;
     for (int i = 0; i <= steps; ++i) {
         const int x = static_cast<int>(fx >> 16), y = static_cast<int>(fy >> 16);
         if (Inside(g_clipRect, x, y))
