@@ -27,21 +27,49 @@ void PlaySound(const Stringc& name) {
 } // namespace
 
 InterfaceObject::InterfaceObject() {
+    Reset();
+}
+
+InterfaceObject::~InterfaceObject() {
+    DeleteChildren();
+}
+
+void InterfaceObject::Reset() {
+    DeleteChildren();
+    LeaveParent();
+    m_type = kWidgetImage;
+    m_image = m_image2 = nullptr;
+    m_text.Clear();
+    m_displayText.Clear();
+    m_pressInSound.Clear();
+    m_pressOutSound.Clear();
     m_flags = kWidgetEnabled | kWidgetVisible;
     SetFonts(0, kDefaultHighlightFont);
 }
 
-InterfaceObject::~InterfaceObject() {
+void InterfaceObject::DeleteChildren() {
     if (!Has(kWidgetHasChildren))
         return;
     // Each child leaves the ring as it is deleted; the last one is left lone.
     InterfaceObject* child = m_firstChild;
     m_firstChild = nullptr;
+    m_flags &= ~kWidgetHasChildren;
     while (child != nullptr) {
         InterfaceObject* const next = child->GetNextSibling();
         DELETE child;
         child = next;
     }
+}
+
+// The siblings stay with the parent, reached from the next one when this was the first.
+void InterfaceObject::LeaveParent() {
+    if (m_parent != nullptr && m_parent->m_firstChild == this) {
+        m_parent->m_firstChild = GetNextSibling();
+        if (m_parent->m_firstChild == nullptr)
+            m_parent->m_flags &= ~kWidgetHasChildren;
+    }
+    Unlink();
+    m_parent = nullptr;
 }
 
 InterfaceObject* InterfaceObject::GetNextSibling() const {

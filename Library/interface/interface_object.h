@@ -50,8 +50,13 @@ public:
     static constexpr const char* kDefaultPressOut = "Button_press_out.wav";
     static constexpr int kDefaultHighlightFont = 5;
 
-    InterfaceObject();
+    InterfaceObject();           // in its reset state
     ~InterfaceObject() override; // deletes every child
+
+    // Back to a lone, enabled and visible image widget with no text, images or sounds,
+    // fonts 0 and 5; its children are deleted and it leaves its parent. The rectangle,
+    // id and slider track stay.
+    virtual void Reset();
 
     // rect is relative to the parent when there is one.
     void Setup(uint32_t type, const Rect& rect, const char* text, InterfaceObject* parent);
@@ -133,6 +138,8 @@ private:
     bool Has(uint32_t flag) const { return (m_flags & flag) != 0; }
     void SetFlag(uint32_t flag, bool on) { m_flags = on ? m_flags | flag : m_flags & ~flag; }
     bool IsLive() const { return Has(kWidgetEnabled) && Has(kWidgetVisible); }
+    void DeleteChildren();
+    void LeaveParent();
     Graphic* LoadImage(const char* name); // resizes the rectangle when found
     template <class Visit> void ForEachChild(Visit visit) const {
         InterfaceObject* child = m_firstChild;

@@ -1,3 +1,4 @@
+#include "Library/core/tracked_new.h"
 #include "Library/interface/interface.h"
 #include "Library/interface/interface_object.h"
 #include "Library/sound/recording_sound_layer.h"
@@ -201,6 +202,38 @@ TEST_F(Toolkit, ActivationEndsTheOldWindowsPressesAndDestroyingTheActiveWindowIs
     m_interface->DestroyWindow(other);
     EXPECT_EQ(m_interface->GetActive(), nullptr);
     EXPECT_EQ(m_window->GetClickedChild(), nullptr);
+}
+
+// A reset child leaves its parent's ring, the rest staying reachable; a reset window drops
+// its children and is a plain, live image widget again.
+TEST_F(Toolkit, ResetLeavesTheParentAndDropsChildrenTextImagesAndFlags) {
+    InterfaceObject* radio = Child(kRadioA);
+    radio->Select();
+    radio->Reset();
+    EXPECT_EQ(Child(kRadioA), nullptr);
+    ASSERT_NE(Child(kButton), nullptr);
+    EXPECT_EQ(radio->GetParent(), nullptr);
+    EXPECT_EQ(radio->GetImage(), nullptr);
+    EXPECT_EQ(radio->GetType(), kWidgetImage);
+    EXPECT_EQ(radio->GetFlags() & ~(kWidgetFontMask | kWidgetHighFontMask),
+              kWidgetEnabled | kWidgetVisible);
+    DELETE radio;
+
+    InterfaceObject* picture = Child(kPicture); // the first child of the ring
+    ASSERT_EQ(m_window->GetFirstChild(), picture);
+    picture->Reset();
+    DELETE picture;
+    EXPECT_NE(Child(kSlider), nullptr);
+
+    Child(kEdit)->SetFocus();
+    m_window->SetText("title");
+    m_window->Reset();
+    EXPECT_EQ(m_window->GetFirstChild(), nullptr);
+    EXPECT_EQ(m_window->GetText(), "");
+    EXPECT_EQ(m_window->GetImage(), nullptr);
+    EXPECT_EQ(m_window->GetFlags(), kWidgetEnabled | kWidgetVisible | 5u << 9);
+    EXPECT_EQ(m_window->GetFont(), 0);
+    ClickAt(20, 20); // nothing left to take it
 }
 
 } // namespace
