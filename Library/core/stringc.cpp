@@ -64,7 +64,12 @@ Stringc::Stringc(unsigned value) : Stringc(NumberText(value).text) {}
 Stringc::Stringc(double value) : Stringc(NumberText(value).text) {}
 
 Stringc::~Stringc() {
+    Release();
+}
+
+void Stringc::Release() {
     DELETE[] m_text;
+    m_text = nullptr;
     DestroyChain();
 }
 
@@ -105,8 +110,8 @@ void Stringc::AppendText(const char* text) {
 }
 
 void Stringc::Clear() {
-    DestroyChain();
-    SetText("");
+    Release();
+    m_text = NewText("", 0);
 }
 
 Stringc& Stringc::operator=(const Stringc& other) {

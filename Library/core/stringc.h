@@ -131,6 +131,7 @@ public:
 private:
     int Compare(const char* text) const;
     void TakeBuffer(char* buffer); // frees the old text, keeps the chain
+    void Release(); // text and chain freed, the text left null: a new one must follow at once
     void DestroyChain();
     int LastSlash() const;    // -1 when none
     int ExtensionDot() const; // -1 when the text has no extension
