@@ -16,6 +16,24 @@ void TextBlock::Wrap(uint32_t id, const char* text, int width, Wrapper wrap) {
     Measure();
 }
 
+TextBlock& TextBlock::operator=(const TextBlock& other) {
+    if (this == &other)
+        return *this;
+    m_pos = other.m_pos;
+    m_id = other.m_id;
+    m_lineCount = other.m_lineCount;
+    m_text = other.m_text;
+    // A string's own copy takes one chained string; the block needs them all.
+    m_lines.Clear();
+    m_lines.SetText(other.m_lines.c_str());
+    for (const Stringc* line = other.m_lines.GetNext(); line != nullptr; line = line->GetNext())
+        m_lines.AppendToChain(line->c_str());
+    m_font = other.m_font;
+    m_highlight = other.m_highlight;
+    m_showCursor = other.m_showCursor;
+    return *this;
+}
+
 void TextBlock::SetText(uint32_t id, const char* text, int width) {
     Wrap(id, text, width, &Screen::WrapText);
 }

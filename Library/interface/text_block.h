@@ -14,8 +14,8 @@ public:
     static constexpr const char* kCursor = "|";
 
     TextBlock() = default;
-    TextBlock(const TextBlock&) = delete;
-    TextBlock& operator=(const TextBlock&) = delete;
+    TextBlock(const TextBlock& other) { *this = other; }
+    TextBlock& operator=(const TextBlock& other); // every field, every wrapped line
 
     void SetText(uint32_t id, const char* text, int width);         // wrapped by words
     void SetTextCharWrap(uint32_t id, const char* text, int width); // by characters

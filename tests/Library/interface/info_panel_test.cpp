@@ -39,6 +39,30 @@ TEST_F(InfoPanels, TheOldestLineGoesAtTheLimitAndTheNewestSitsAtTheBottom) {
     EXPECT_EQ(window.GetBlock(0).GetLine(1), "0");
 }
 
+TEST_F(InfoPanels, ACopiedTextBlockHoldsEveryLineOfItsOwn) {
+    TextBlock block;
+    block.SetFont(2);
+    block.SetText(7, "one two three four five six", m_screen->TextWidth("three"));
+    block.SetPosition(10, 20);
+    block.SetHighlight(true);
+    ASSERT_GE(block.GetLineCount(), 4);
+    TextBlock copy(block);
+    TextBlock assigned;
+    assigned.SetText(1, "a b c d e f g h", 1);
+    assigned = block;
+    block.SetText(8, "gone", 500);
+    for (const TextBlock* other : {&copy, &assigned}) {
+        EXPECT_EQ(other->GetId(), 7u);
+        EXPECT_EQ(Text(*other), "one two three four five six");
+        EXPECT_EQ(other->GetLine(0), "one");
+        EXPECT_EQ(other->GetLine(3), "four");
+        EXPECT_EQ(other->GetLine(4), "five");
+        EXPECT_EQ(other->GetPosition().y, 20);
+        EXPECT_EQ(other->GetFont(), 2);
+        EXPECT_TRUE(other->IsHighlighted());
+    }
+}
+
 TEST_F(InfoPanels, AClickedLineIsReportedOnce) {
     InfoPanel list(Rect{0, 0, 300, 200}, 1, 200, 1, 5);
     list.AddTextWithId(10, "first");
