@@ -17,6 +17,7 @@ void Meter::Layout() {
     m_halfHeight = m_pos.h / 2;
     m_halfWidth = m_pos.w / 2;
     m_left = m_pos.x;
+    m_centreY = m_pos.y + m_pos.h / 2;
 }
 
 void Meter::Reset() {
@@ -29,7 +30,7 @@ void Meter::Reset() {
     m_backColour = 0;
     m_textColour = 0xFFFF;
     m_label.Clear();
-    m_bottom = m_halfHeight = m_halfWidth = m_left = 0;
+    m_bottom = m_halfHeight = m_halfWidth = m_left = m_centreY = 0;
     m_step = kDefaultStep;
 }
 

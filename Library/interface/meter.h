@@ -23,7 +23,7 @@ public:
     Meter& operator=(const Meter&) = delete;
     virtual ~Meter() = default;
 
-    // Bottom, half width, half height and left from the position record.
+    // Bottom, half width, half height, left and centre y from the position record.
     virtual void Layout();
     // Unplaced, empty, horizontal, no text, white bar on black; the text format stays.
     virtual void Reset();
@@ -65,6 +65,7 @@ public:
     bool IsTextShown() const { return m_showText; }
     uint16_t GetBarColour() const { return m_barColour; }
     uint16_t GetBackColour() const { return m_backColour; }
+    int GetCentreY() const { return m_centreY; } // as of the last Layout
 
 protected:
     static uint16_t Pack(int r, int g, int b);
@@ -90,4 +91,5 @@ protected:
     int m_halfHeight = 0;
     int m_halfWidth = 0;
     int m_left = 0;
+    int m_centreY = 0;
 };
