@@ -6,6 +6,7 @@
 #include "Library/graphics/animation_mgr.h"
 #include "Library/graphics/blit_state.h"
 #include "Library/graphics/colour.h"
+#include "Library/graphics/colour_mod.h"
 #include "Library/graphics/dirty_rect_graphic.h"
 #include "Library/graphics/graphic.h"
 #include "Library/graphics/screen.h"
@@ -231,6 +232,7 @@ void MouseMgr::Draw(Screen& screen) {
         m_firstDraw = false;
         return;
     }
+    m_cursor->ApplyColourMod(ColourMod()); // the cursor keeps its animation's own colours
     m_cursor->DrawSurface(screen.GetVideoSurface(), m_x, m_y);
     m_cursorSaver->Draw(screen.GetSurface());
     DrawTooltip(screen);
