@@ -73,6 +73,7 @@ bool GraphicSequence2::Build(const Stringc* names, int count, int keyCode, uint3
     if (count < 0 || count > UINT16_MAX)
         return false;
     Allocate(count);
+    uint32_t fileKey = key; // a code that names no colour keeps the previous file's
     const Stringc* name = names;
     for (int index = 0; index < count; ++index, name = name->GetNext()) {
         if (!name) {
@@ -91,9 +92,9 @@ bool GraphicSequence2::Build(const Stringc* names, int count, int keyCode, uint3
         if (IsKeyColourCode(keyCode)) {
             Colour colour;
             colour.ByIndex(keyCode);
-            key = SDL_MapRGB(bitmap->format, colour.red, colour.green, colour.blue);
+            fileKey = SDL_MapRGB(bitmap->format, colour.red, colour.green, colour.blue);
         }
-        SDL_SetColorKey(bitmap.get(), SDL_SRCCOLORKEY, key);
+        SDL_SetColorKey(bitmap.get(), SDL_SRCCOLORKEY, fileKey);
         int x = 0, y = 0;
         const SurfacePtr cropped = CropSurfaceToKey(bitmap.get(), x, y);
         if (!cropped || !m_frames[index].BuildFrom(cropped.get(), x, y, 0)) {
@@ -102,6 +103,7 @@ bool GraphicSequence2::Build(const Stringc* names, int count, int keyCode, uint3
             return false;
         }
         if (index == 0) {
+            key = fileKey;
             const SDL_Palette* source = bitmap->format->palette;
             std::memset(palette, 0, 256 * sizeof *palette);
             std::memcpy(palette, source->colors,

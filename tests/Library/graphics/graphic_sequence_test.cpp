@@ -1,7 +1,9 @@
 #include "Library/graphics/graphic_sequence.h"
+#include "Library/graphics/graphic_sequence2.h"
 
 #include "Library/files/data_tree_support.h"
 #include "Library/files/mem_stream.h"
+#include "Library/graphics/encoded_frame.h"
 #include "Library/graphics/graphic.h"
 #include "image_files.h"
 #include "layout_guard.h"
@@ -42,6 +44,26 @@ TEST(GraphicSequence, FilesCropToTheirOpaquePartAndRoundTrip) {
     EXPECT_FALSE(read.Read(*testsupport::ReadableStream(bytes.substr(0, bytes.size() - 1))));
     EXPECT_FALSE(sequence.LoadFiles(&names, 3)); // more names than the chain holds
     Graphic::FreeScratch();
+}
+
+// Each file keys its own palette's entry of the key colour; the first file's key and
+// palette go out.
+TEST(GraphicSequence2, BuildHandsOutTheFirstBitmapsKeyAndPalette) {
+    testsupport::ScopedDataRoot root;
+    const Colour magenta(255, 0, 255), red(255, 0, 0), green(0, 255, 0);
+    root.WriteFile("a.bmp", MakeBmp(3, 2, 8, {magenta, red, green}, 3, {0, 1, 0, 0, 2, 0}));
+    root.WriteFile("b.bmp", MakeBmp(3, 2, 8, {green, red, magenta}, 3, {2, 2, 2, 1, 2, 2}));
+    Stringc names(root.Path("a.bmp").c_str());
+    names.AppendToChain(root.Path("b.bmp").c_str());
+    GraphicSequence2 sequence;
+    uint32_t key = 99;
+    SDL_Color palette[256];
+    ASSERT_TRUE(sequence.Build(&names, 2, 6, key, palette));
+    EXPECT_EQ(key, 0u);
+    EXPECT_EQ(palette[1].r * 1000 + palette[1].g, 255000);
+    ASSERT_EQ(sequence.GetCount(), 2);
+    EXPECT_EQ(sequence.GetFrame(1)->GetWidth(), 1); // keyed by its own magenta, index 2
+    EXPECT_EQ(sequence.GetFrame(1)->GetOffsetY(), 1);
 }
 
 } // namespace
