@@ -4,6 +4,12 @@
 
 #include <algorithm>
 
+Object3dLevel4::Object3dLevel4(const Object3dLevel4& other)
+    : Object3dLevel3(other), m_vertices(other.m_vertices),
+      m_records(NEW Float3[other.m_recordCount]()), m_recordCount(other.m_recordCount) {
+    std::copy(other.m_records.get(), other.m_records.get() + m_recordCount, m_records.get());
+}
+
 void Object3dLevel4::Reset() {
     Object3dLevel3::Reset();
     m_vertices.Clear();

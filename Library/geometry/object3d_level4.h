@@ -10,8 +10,8 @@
 // indices each.
 class Object3dLevel4 : public Object3dLevel3 {
 public:
-    using Object3dLevel3::Object3dLevel3;
-    Object3dLevel4(const Object3dLevel4&) = delete;
+    using Object3dLevel3::Object3dLevel3;        // from nothing, a position, or one and a velocity
+    Object3dLevel4(const Object3dLevel4& other); // the mesh too
     Object3dLevel4& operator=(const Object3dLevel4&) = delete;
 
     void Reset() override; // also empties the mesh

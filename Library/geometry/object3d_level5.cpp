@@ -4,6 +4,7 @@
 #include "Library/graphics/screen.h"
 #include "Library/graphics/triangle.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -57,9 +58,17 @@ bool PointAtCorners(const Float3& record, const int16_t* points, int count, Tria
 
 } // namespace
 
-Object3dLevel5::Object3dLevel5()
-    : m_world(kInitialVertices), m_camera(kInitialVertices),
+Object3dLevel5::Object3dLevel5(const Vector& position, const Vector& velocity)
+    : Object3dLevel4(position, velocity), m_world(kInitialVertices), m_camera(kInitialVertices),
       m_screenPoints(NEW int16_t[2 * kInitialVertices]()), m_screenPointCount(kInitialVertices) {}
+
+Object3dLevel5::Object3dLevel5(const Object3dLevel5& other)
+    : Object3dLevel4(other), m_world(other.m_world), m_camera(other.m_camera),
+      m_screenPoints(NEW int16_t[2 * other.m_screenPointCount]()),
+      m_screenPointCount(other.m_screenPointCount), m_colour(other.m_colour) {
+    std::copy(other.m_screenPoints.get(), other.m_screenPoints.get() + 2 * m_screenPointCount,
+              m_screenPoints.get());
+}
 
 void Object3dLevel5::Transform(const Vector& axisX, const Vector& axisY, const Vector& axisZ,
                                const Vector& origin) {

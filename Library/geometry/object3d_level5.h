@@ -14,7 +14,12 @@ public:
     static constexpr int kScreenCentreX = 320;
     static constexpr int kScreenCentreY = 240;
 
-    Object3dLevel5();
+    // Room for ten vertices at first.
+    Object3dLevel5() : Object3dLevel5(Vector(), Vector()) {}
+    explicit Object3dLevel5(const Vector& position) : Object3dLevel5(position, Vector()) {}
+    Object3dLevel5(const Vector& position, const Vector& velocity);
+    Object3dLevel5(const Object3dLevel5& other); // the placed and projected vertices too
+    Object3dLevel5& operator=(const Object3dLevel5&) = delete;
 
     // World vertices = rotation by the orientation (about x, then y, then z) of the mesh,
     // plus the position; camera vertices = the world vertices laid out along the camera's

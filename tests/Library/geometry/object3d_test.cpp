@@ -28,6 +28,37 @@ TEST(Object3d, MovesAndDecelerates) {
     ExpectNear(object.GetVelocity(), Vector(-1.5f, -2.0f, 0.0f));
 }
 
+// Every level starts from nothing, a position or one with a velocity, or copies another,
+// its mesh and placed vertices its own.
+TEST(Object3d, MeshLevelsConstructLikeTheRestAndCopyTheirMesh) {
+    const Vector at(1, 2, 3), velocity(0, 3, 4);
+    const Object3dLevel4 four(at, velocity);
+    const Object3dLevel5 five(at, velocity);
+    for (const Object3d* object : std::initializer_list<const Object3d*>{&four, &five}) {
+        EXPECT_EQ(object->GetPosition(), at);
+        EXPECT_EQ(object->GetSpeed(), 5.0f);
+    }
+    EXPECT_EQ(Object3dLevel4(at).GetPosition(), at);
+    EXPECT_EQ(Object3dLevel5(at).GetSpeed(), 0.0f);
+    EXPECT_EQ(five.GetWorldVertices().GetCount(), Object3dLevel5::kInitialVertices);
+
+    Object3dLevel5 original(at);
+    original.SetVertex(0, Vector(1, 0, 0));
+    original.SetRecord(0, Float3(0, 1, 2));
+    original.SetColour(0x1234);
+    original.Transform(Vector(1, 0, 0), Vector(0, 1, 0), Vector(0, 0, 1), Vector());
+    const Object3dLevel5 copy(original);
+    original.SetVertex(0, Vector(9, 9, 9));
+    original.SetRecord(0, Float3(3, 4, 5));
+    original.Transform(Vector(1, 0, 0), Vector(0, 1, 0), Vector(0, 0, 1), Vector());
+    EXPECT_EQ(copy.GetVertices().At(0), Vector(1, 0, 0));
+    EXPECT_EQ(copy.GetRecord(0)[2], 2.0f);
+    EXPECT_EQ(copy.GetWorldVertices().At(0), Vector(2, 2, 3));
+    EXPECT_EQ(copy.GetColour(), 0x1234);
+    const Object3dLevel4 meshCopy(copy);
+    EXPECT_EQ(meshCopy.GetRecordCount(), copy.GetRecordCount());
+}
+
 TEST_F(ScreenTest, Object3dFillsItsProjectedTrianglesAndSkipsFacesOfMissingVertices) {
     Object3dLevel5 object;
     // At depth 0 a vertex (x, y) lands on (320 + x, 240 + y); vertex 11 outgrows the ten
