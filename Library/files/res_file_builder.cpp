@@ -70,6 +70,8 @@ bool ResFileBuilder::BuildArchive(const Stringc& path, const std::vector<Source>
     // leaves an archive that looks finished.
     ResFileMgr archive;
     bool built = archive.Open(path.c_str(), ResFileMgr::kWrite);
+    if (!built)
+        std::fprintf(stderr, "ResFileBuilder: %s\n", archive.GetOpenError().c_str());
     for (const Source& source : sources)
         built = built && AddDirectory(archive, source.directory, source.extension);
     if (built && !archive.WriteDirectory()) {

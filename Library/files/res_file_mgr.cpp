@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <vector>
 
 ResFileMgr* g_generalRes = nullptr;
@@ -58,8 +57,11 @@ ResFileMgr::~ResFileMgr() {
 //   last 4 bytes: u32 offset of the directory
 bool ResFileMgr::Open(const char* path, Mode mode) {
     Close();
-    if (mode != kRead && mode != kWrite)
+    m_error.Clear();
+    if (mode != kRead && mode != kWrite) {
+        m_error = "an archive opens to read or to write";
         return false;
+    }
     m_path = path;
     m_entries.reset(NEW MemMgr<ResFileEntry>(kEntryPoolSize));
     m_stream.reset(NEW FileStream());
@@ -67,6 +69,8 @@ bool ResFileMgr::Open(const char* path, Mode mode) {
         mode == kRead ? ReadDirectory() && m_stream->Open(path, kStreamReadBinary)
                       : (!FileObject(m_path).Exists() || ReadDirectory()) && StartWorkingCopy();
     if (!opened) {
+        if (m_error.Length() == 0)
+            m_error.Format("%s cannot be opened", path);
         Close();
         return false;
     }
@@ -86,7 +90,7 @@ bool ResFileMgr::StartWorkingCopy() {
                                  CopyBytes(archive, *m_stream, m_endOfData)))
             return true;
     }
-    std::fprintf(stderr, "ResFileMgr: cannot write %s\n", working.c_str());
+    m_error.Format("%s cannot be written", working.c_str());
     m_stream->Close();
     platform::RemoveFile(working.c_str());
     return false;
@@ -122,24 +126,23 @@ bool ResFileMgr::ReadDirectory() {
     uint32_t directoryOffset = 0;
     uint32_t count = 0;
     if (!stream.IsOpen()) {
-        std::fprintf(stderr, "ResFileMgr: cannot open %s\n", m_path.c_str());
+        m_error.Format("%s cannot be opened", m_path.c_str());
         return false;
     }
     if (size > kMaxArchiveSize || stream.SeekEnd(-4) < 0 || !stream.ReadValue(directoryOffset) ||
         directoryOffset > size - 8 || stream.SeekSet(directoryOffset) < 0 ||
         !stream.ReadValue(count)) {
-        std::fprintf(stderr, "ResFileMgr: %s has no archive directory\n", m_path.c_str());
+        m_error.Format("%s has no archive directory", m_path.c_str());
         return false;
     }
     if (count > (stream.Remaining() - 4) / kMinStoredEntry) {
-        std::fprintf(stderr, "ResFileMgr: %s lists %u entries, more than its directory holds\n",
-                     m_path.c_str(), count);
+        m_error.Format("%s lists %u entries, more than its directory holds", m_path.c_str(), count);
         return false;
     }
     for (uint32_t index = 0; index < count; ++index) {
         ResFileEntry* entry = m_entries->Alloc();
         if (!entry->Read(stream) || entry->GetOffset() + kBlockHeader > directoryOffset) {
-            std::fprintf(stderr, "ResFileMgr: entry %u of %s is damaged\n", index, m_path.c_str());
+            m_error.Format("entry %u of %s is damaged", index, m_path.c_str());
             ResetDirectory();
             return false;
         }

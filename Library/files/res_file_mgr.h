@@ -36,8 +36,10 @@ public:
     ResFileMgr& operator=(const ResFileMgr&) = delete;
     virtual ~ResFileMgr();
 
-    // Writing to an existing archive appends after its blocks and keeps its entries.
+    // Writing to an existing archive appends after its blocks and keeps its entries. A
+    // failure prints nothing: GetOpenError tells why, for callers that report it.
     bool Open(const char* path, Mode mode);
+    const Stringc& GetOpenError() const { return m_error; }
     void Close(); // does not write the directory: what was stored since the last one is dropped
     Mode GetMode() const { return m_mode; }
 
@@ -56,6 +58,7 @@ private:
     bool HaveWorkingCopy();
 
     Stringc m_path;
+    Stringc m_error;          // why the last Open failed
     uint32_t m_endOfData = 0; // reading: the directory offset; writing: where the next block goes
     Mode m_mode = kClosed;
     std::unique_ptr<MemMgr<ResFileEntry>> m_entries;

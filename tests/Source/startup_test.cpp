@@ -85,6 +85,14 @@ protected:
         return lines;
     }
 
+    std::string LastLine() const {
+        std::istringstream text(m_world->ReadFile("stderr.txt"));
+        std::string last;
+        for (std::string line; std::getline(text, line);)
+            last = line;
+        return last;
+    }
+
     static std::vector<std::string> ProgressUpTo(int last) {
         std::vector<std::string> lines;
         for (int step = 1; step <= last; ++step)
@@ -129,6 +137,7 @@ TEST_F(StartUp, AMissingOrDamagedArchiveStopsAtItsStepWithAFailure) {
         ASSERT_TRUE(WIFEXITED(status)) << "status " << status; // no crash, no hang
         EXPECT_NE(WEXITSTATUS(status), 0);
         EXPECT_EQ(ProgressLines(), ProgressUpTo(c.lastStep));
+        EXPECT_EQ(LastLine(), ProgressUpTo(c.lastStep).back()); // the archive says nothing
     }
 }
 

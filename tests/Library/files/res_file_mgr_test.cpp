@@ -145,6 +145,7 @@ TEST_F(ResFileMgrTest, ModesRefuseTheWrongDirection) {
     EXPECT_FALSE(m_archive.WriteDirectory());
     EXPECT_FALSE(Open(ResFileMgr::kRead, "missing.rsc"));
     EXPECT_EQ(m_archive.GetMode(), ResFileMgr::kClosed);
+    EXPECT_EQ(m_archive.GetOpenError(), (m_dir.Path("missing.rsc") + " cannot be opened").c_str());
 }
 
 TEST_F(ResFileMgrTest, AppendingAfterReopeningKeepsTheOldEntries) {
@@ -281,6 +282,8 @@ TEST_F(ResFileMgrTest, DamagedArchivesFailCleanly) {
     m_dir.WriteFile("bad.rsc", forged);
     EXPECT_FALSE(Open(ResFileMgr::kRead, "bad.rsc"));
     EXPECT_FALSE(Open(ResFileMgr::kWrite, "bad.rsc"));
+    EXPECT_NE(std::string(m_archive.GetOpenError().c_str()).find("bad.rsc lists"),
+              std::string::npos);
 }
 
 } // namespace
