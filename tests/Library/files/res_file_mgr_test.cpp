@@ -284,6 +284,15 @@ TEST_F(ResFileMgrTest, DamagedArchivesFailCleanly) {
     EXPECT_FALSE(Open(ResFileMgr::kWrite, "bad.rsc"));
     EXPECT_NE(std::string(m_archive.GetOpenError().c_str()).find("bad.rsc lists"),
               std::string::npos);
+
+    // The last entry's block header must end before the directory begins.
+    const uint32_t directory = WordAt(good, good.size() - 4);
+    for (const uint32_t offset : {directory - 11, directory - 12}) {
+        forged = good;
+        std::memcpy(&forged[forged.size() - 8], &offset, 4);
+        m_dir.WriteFile("bad.rsc", forged);
+        EXPECT_EQ(Open(ResFileMgr::kRead, "bad.rsc"), offset == directory - 12) << offset;
+    }
 }
 
 } // namespace

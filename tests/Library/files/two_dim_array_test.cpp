@@ -1,5 +1,6 @@
 #include "Library/files/two_dim_array.h"
 
+#include "Library/core/mem_tracker.h"
 #include "Library/core/test_stream_support.h"
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_mgr.h"
@@ -114,10 +115,36 @@ TEST_F(TwoDimArrayTest, ReadChecksTheStoredCountsAgainstTheBytes) {
         return std::string(reinterpret_cast<const char*>(&columns), 4) +
                std::string(reinterpret_cast<const char*>(&rows), 4) + std::string(64, '\0');
     };
-    // 65536 x 65536 cells wrap to 0 in 32 bits.
+    // 65536 x 65536 cells wrap to 0 in 32 bits; 20000 x 20000 cells do not fit in 64 bytes
+    // and are refused before anything is allocated for them.
     EXPECT_FALSE(copy.Read(*testsupport::ReadableStream(header(65536, 65536))));
     EXPECT_FALSE(copy.Read(*testsupport::ReadableStream(header(0, 5))));
+    const auto huge = testsupport::ReadableStream(header(20000, 20000));
+    const size_t allocatedBefore = MemGetStats().m_accumulatedReportedMemory;
+    EXPECT_FALSE(copy.Read(*huge));
+    EXPECT_LT(MemGetStats().m_accumulatedReportedMemory - allocatedBefore, 4096u);
     EXPECT_TRUE(copy.Read(*testsupport::ReadableStream(header(4, 8))));
+}
+
+// Columns, rows, then the cells row by row, each a length-counted text with its NUL.
+TEST(TwoDimArray, StoredFormIsTheCountsThenTheCellsRowByRow) {
+    const std::string stored("\x02\x00\x00\x00" // columns
+                             "\x02\x00\x00\x00" // rows
+                             "\x02\x00"
+                             "0\0"
+                             "\x06\x00"
+                             "Speed\0"
+                             "\x04\x00"
+                             "Orc\0"
+                             "\x02\x00"
+                             "9\0",
+                             30);
+    TwoDimArray table;
+    ASSERT_TRUE(table.Read(*testsupport::ReadableStream(stored)));
+    int speed = 0;
+    EXPECT_TRUE(table.GetInt("orc", "SPEED", speed));
+    EXPECT_EQ(speed, 9);
+    EXPECT_EQ(StoredFormOf(table), stored);
 }
 
 } // namespace

@@ -24,6 +24,47 @@ bool Reads(const std::string& bytes) {
     return animation.Read(*testsupport::ReadableStream(bytes));
 }
 
+// An ".ani" typed field by field: name, counts, triggers, transparent index, palette, one
+// sequence of two frames, then the per-frame offsets x, y, z and durations.
+TEST(Animation, StoredFormFollowsTheFileLayout) {
+    std::string bytes("\x05\x00Walk\0", 7);
+    for (uint32_t field : {1u, 2u, 1u, 0u, 9u}) // sequences, frames, triggers A and B, key
+        Append(bytes, field);
+    for (int entry = 0; entry < 256; ++entry) // R, G, B and a byte that is not read
+        bytes += std::string{static_cast<char>(entry), '\x40', '\x80', '\0'};
+    Append(bytes, uint16_t{2});
+    // Frame 0: 2 x 1 at (3, 4), flag 5, one raw row. Frame 1: 3 x 1, one run of 2 after 1.
+    for (uint16_t field : {2, 1, 3, 4})
+        Append(bytes, field);
+    bytes += std::string("\x05\x03\x00\x00\x00\x01\x07\x08", 8);
+    for (uint16_t field : {3, 1, 0, 0})
+        Append(bytes, field);
+    bytes += std::string("\x00\x05\x00\x00\x00\x02\x01\x02\x0A\x0B", 10);
+    for (const float offset : {1.5f, -2.0f, 3.0f})
+        Append(bytes, offset);
+    Append(bytes, uint32_t{120});
+    for (const float offset : {0.25f, 0.5f, 0.0f})
+        Append(bytes, offset);
+    Append(bytes, uint32_t{40});
+
+    Animation animation;
+    ASSERT_TRUE(animation.Read(*testsupport::ReadableStream(bytes)));
+    EXPECT_STREQ(animation.GetName().c_str(), "Walk");
+    EXPECT_EQ(animation.GetTriggerFrameA(), 1u);
+    EXPECT_EQ(animation.GetTransparentIndex(), 9u);
+    EXPECT_EQ(animation.GetPalette()[3].r * 1000 + animation.GetPalette()[3].b, 3128);
+    float x = 0, y = 0, z = 0;
+    animation.GetFrameInfo(0, x, y, z);
+    EXPECT_EQ(x, 1.5f);
+    EXPECT_EQ(y, -2.0f);
+    EXPECT_EQ(animation.GetFrameDuration(1), 40u);
+    const EncodedFrame* frame = animation.GetFrameImage(0, 0);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetOffsetX() * 10 + frame->GetOffsetY(), 34);
+    EXPECT_EQ(animation.GetFrameFlag(0, 0), 5);
+    EXPECT_EQ(Written(animation), bytes);
+}
+
 // 24 bitmaps in build/Walk, split into 8 directions of 3 frames.
 class AnimationFiles : public ::testing::Test {
 protected:

@@ -75,6 +75,37 @@ TEST(ColourMod, StoredFloatsOutOfRangeSaturateAndNaNCountsAsZero) {
     }
 }
 
+// Typed from the stored layout: flags, level, target level, the mode array before each slot
+// colour, keep and tint colours, then the fade amount and the two waves.
+TEST(ColourMod, StoredFormFollowsTheRecordLayout) {
+    ColourMod mod;
+    mod.SetLevel(1, -2, 3);
+    mod.SetSlot(ColourMod::kSlotFaded, 4, Colour(10, 20, 30), 7);
+    mod.SetKeepColour(true, Colour(40, 50, 60));
+    mod.SetTint(true, Colour(70, 80, 90));
+    mod.SetFadeTarget(true, 99.5f, 12);
+
+    std::string expected;
+    Append(expected, uint16_t{0x0CF0});
+    for (int pass = 0; pass < 2; ++pass)
+        for (int16_t level : {1, -2, 3})
+            Append(expected, level);
+    for (int slot = 0; slot < 8; ++slot) {
+        for (int mode = 0; mode < 8; ++mode)
+            Append(expected, uint32_t{mode == 4 ? 2u : 0u});
+        expected += slot == 4 ? std::string("\x0A\x14\x1E") : std::string(3, '\0');
+    }
+    expected += "\x28\x32\x3C\x46\x50\x5A";
+    Append(expected, 99.5f);
+    Append(expected, uint8_t{12});
+    expected += std::string(9, '\0'); // pulse value, rising, word
+    Append(expected, uint8_t{7});
+    expected += std::string(9, '\0'); // slot fade value, rising, word
+    ASSERT_EQ(expected.size(), static_cast<size_t>(ColourMod::kStoredSize));
+    EXPECT_EQ(Stored(mod), expected);
+    EXPECT_EQ(Stored(ReadRecord(expected)), expected);
+}
+
 TEST(ColourMod, FadesAndLevelsStopAtTheirTargets) {
     ColourMod mod;
     mod.SetFade(true, 0);

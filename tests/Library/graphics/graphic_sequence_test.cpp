@@ -1,6 +1,7 @@
 #include "Library/graphics/graphic_sequence.h"
 #include "Library/graphics/graphic_sequence2.h"
 
+#include "Library/core/mem_tracker.h"
 #include "Library/files/data_tree_support.h"
 #include "Library/files/mem_stream.h"
 #include "Library/graphics/encoded_frame.h"
@@ -64,6 +65,22 @@ TEST(GraphicSequence2, BuildHandsOutTheFirstBitmapsKeyAndPalette) {
     ASSERT_EQ(sequence.GetCount(), 2);
     EXPECT_EQ(sequence.GetFrame(1)->GetWidth(), 1); // keyed by its own magenta, index 2
     EXPECT_EQ(sequence.GetFrame(1)->GetOffsetY(), 1);
+}
+
+// A sequence whose count claims more frames than follow is refused before the frames are
+// made.
+TEST(GraphicSequence2, ACountBeyondTheStoredFramesIsRefused) {
+    const std::string frame("\x01\x00\x01\x00\x00\x00\x00\x00\x00\x02\x00\x00\x00\x01\x07", 15);
+    GraphicSequence2 sequence;
+    ASSERT_TRUE(sequence.Read(*testsupport::ReadableStream(std::string("\x01\x00", 2) + frame)));
+    EXPECT_EQ(sequence.GetCount(), 1);
+    for (const char* count : {"\x02\x00", "\xFF\xFF"}) {
+        const auto stream = testsupport::ReadableStream(std::string(count, 2) + frame);
+        const size_t allocatedBefore = MemGetStats().m_accumulatedReportedMemory;
+        EXPECT_FALSE(sequence.Read(*stream));
+        EXPECT_EQ(sequence.GetCount(), 0);
+        EXPECT_LT(MemGetStats().m_accumulatedReportedMemory - allocatedBefore, 4096u);
+    }
 }
 
 } // namespace

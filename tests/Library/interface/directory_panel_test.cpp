@@ -71,6 +71,8 @@ TEST_F(DirectoryPanels, ClickedLinesEnterDirectoriesOrChooseFilesByTheirPlace) {
     EXPECT_STREQ(m_panel->GetDirectory().c_str(), "./maps");
     EXPECT_STREQ(m_panel->TakeChosenName().c_str(), "B.ANI");
     EXPECT_STREQ(m_panel->TakeChosenName().c_str(), "");
+    ClickLine(3); // the first file line, just after the directories
+    EXPECT_STREQ(m_panel->TakeChosenName().c_str(), "a.ani");
 
     ClickAt(15, 175);
     m_panel->Update(33);
