@@ -43,12 +43,22 @@ TEST(Random, RandomFloatNeverReachesHi) {
     EXPECT_TRUE(negative > kDraws / 3 && negative < kDraws * 2 / 3) << negative;
 }
 
+// Half the spread either side of the heading, reaching both sides.
 TEST(Random, RandomVectorSpreadsAroundTheHeading) {
     platform::SeedRand(9);
-    for (int i = 0; i < 1000; ++i) {
-        const Vector v = RandomVector(1.0f, 3.0f, 0.5f);
-        ASSERT_NEAR(v.Length(), 3.0f, 1e-5f);
-        ASSERT_NEAR(v.Heading(), 1.0f, 0.25f + 1e-5f);
+    for (const float heading : {0.3f, 1.0f, 2.0f}) {
+        float lowest = heading, highest = heading;
+        for (int i = 0; i < 1000; ++i) {
+            const Vector v = RandomVector(heading, 3.0f, 0.5f);
+            ASSERT_NEAR(v.Length(), 3.0f, 1e-5f);
+            ASSERT_EQ(v.z, 0.0f);
+            lowest = std::min(lowest, v.Heading());
+            highest = std::max(highest, v.Heading());
+        }
+        EXPECT_GE(lowest, heading - 0.25f - 1e-5f);
+        EXPECT_LT(lowest, heading - 0.2f);
+        EXPECT_LE(highest, heading + 0.25f + 1e-5f);
+        EXPECT_GT(highest, heading + 0.2f);
     }
 }
 

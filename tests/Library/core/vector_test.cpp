@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -37,12 +38,18 @@ TEST(Vector, StoredAsThreeLittleEndianFloatsKeepingEveryBit) {
     EXPECT_FALSE(loaded.Read(*testsupport::ReadableStream(bytes.substr(0, 11))));
 }
 
+// The frame of a heading: up loses its part along the heading, side = up x heading.
 TEST(Vector, AxesFormAFrameThatMapsPointsBothWays) {
     Vector heading, up, side;
-    BuildAxes(Vector(1.0f, 1.0f, 0.0f), Vector(0.0f, 0.0f, 1.0f), heading, up, side);
+    BuildAxes(Vector(2.0f, 2.0f, 0.0f), Vector(0.5f, 0.0f, 1.0f), heading, up, side);
+    const float h = std::sqrt(0.5f), u = 1.0f / std::sqrt(18.0f);
+    ExpectNear(heading, Vector(h, h, 0.0f));
+    ExpectNear(up, Vector(u, -u, 4.0f * u));
+    ExpectNear(side, Vector(-2.0f / 3.0f, 2.0f / 3.0f, 1.0f / 3.0f));
     const Vector origin(10.0f, -4.0f, 0.0f), point(12.0f, -1.0f, 0.5f);
     Vector local, world;
     PointToLocalSpace(heading, up, side, origin, point, local);
+    ExpectNear(local, Vector(5.0f * h, u, 5.0f / 6.0f));
     PointToWorldSpace(heading, up, side, origin, local, world);
     ExpectNear(world, point);
 }

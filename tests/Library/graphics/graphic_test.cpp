@@ -84,6 +84,9 @@ TEST_P(GraphicDraw, RowsEncodeAsRawRunsOrNothing) {
     graphic.ClearToKey();
     graphic.SetPixel(2, 1, a);
     graphic.SetPixel(3, 1, b);
+    for (const auto& [x, y] : {std::pair{5, 0}, {-1, 1}, {0, 2}, {0, -1}}) // off the image
+        graphic.SetPixel(x, y, a);
+    EXPECT_EQ(std::count(graphic.GetData(), graphic.GetData() + 10, k), 8);
     ASSERT_TRUE(graphic.Encode());
     EXPECT_TRUE(graphic.IsOpaqueAt(2, 1));
     EXPECT_FALSE(graphic.IsOpaqueAt(4, 1) || graphic.IsOpaqueAt(2, 0) || graphic.IsOpaqueAt(-1, 1));

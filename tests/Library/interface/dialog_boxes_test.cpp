@@ -3,6 +3,8 @@
 #include "Library/interface/popup_window.h"
 #include "interface_fixture.h"
 
+#include <string>
+
 namespace {
 
 class DialogBoxes : public InterfaceTest {
@@ -68,6 +70,29 @@ TEST_F(DialogBoxes, AnEditBoxTakesPrintableTypingAndReportsOkAndCancel) {
     EXPECT_TRUE(box.TakeAccepted());
     EXPECT_TRUE(box.TakeCancelled());
     EXPECT_FALSE(box.TakeAccepted());
+}
+
+// Typing wraps by characters unless word wrap is on: one long word breaks only then.
+TEST_F(DialogBoxes, AnEditBoxWrapsTypingByCharactersUnlessToldOtherwise) {
+    m_screen->SetFont(1);
+    const int wrapWidth = m_screen->TextWidth("abcd");
+    const int lineHeight = m_screen->FontHeight();
+    for (const bool wordWrap : {false, true}) {
+        EditBox box("back.tga", 0, 0);
+        box.SetTextLayout(10, 10, 1, wrapWidth);
+        box.SetWordWrap(wordWrap);
+        for (char c : std::string("abcdefgh"))
+            box.HandleKey(Key(static_cast<SDLKey>(c), static_cast<Uint16>(c)));
+        EXPECT_STREQ(box.GetText().c_str(), "abcdefgh");
+        ClearTo(0);
+        box.Draw(*m_screen);
+        const uint16_t background = PixelAt(5, 5);
+        int secondLine = 0;
+        for (int y = 10 + lineHeight; y < 10 + 2 * lineHeight; ++y)
+            for (int x = 10; x < 10 + wrapWidth; ++x)
+                secondLine += PixelAt(x, y) != background;
+        EXPECT_EQ(secondLine > 0, !wordWrap) << secondLine;
+    }
 }
 
 TEST_F(DialogBoxes, APopupStacksItsButtonsAndStaysOnTheScreen) {

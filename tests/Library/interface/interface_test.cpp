@@ -1,4 +1,5 @@
 #include "Library/core/tracked_new.h"
+#include "Library/graphics/pixel_format.h"
 #include "Library/interface/interface.h"
 #include "Library/interface/interface_object.h"
 #include "Library/sound/recording_sound_layer.h"
@@ -78,6 +79,42 @@ TEST_F(Toolkit, AClickIsSeenInExactlyOneFrame) {
     EXPECT_TRUE(Child(kButton)->IsClicked());
     m_interface->Update(false);
     EXPECT_EQ(m_window->GetClickedChild(), nullptr);
+}
+
+// A window away from the diagonal: a child sits at the window's corner plus its own offset,
+// so the click lands only when both are taken the right way round.
+TEST_F(Toolkit, ChildrenOfAWindowOffTheDiagonalSitAtItsCornerPlusTheirOffset) {
+    InterfaceObject* window = m_interface->CreateImageWindow("back.tga", 300, 40);
+    InterfaceObject* button = window->AddImageButton(7, "up.tga", 10, 50);
+    m_interface->SetActive(window);
+    EXPECT_EQ(button->GetRect(), Rect::Make(310, 90, 340, 110));
+    for (const auto& [x, y] : {std::pair{355, 55}, {55, 355}, {15, 55}}) { // the slips' places
+        ClickAt(x, y);
+        EXPECT_EQ(window->GetClickedChild(), nullptr) << x << "," << y;
+    }
+    ClickAt(315, 95);
+    EXPECT_EQ(window->GetClickedChild(), button);
+    ClearTo(0);
+    window->SetDirty(true);
+    window->Draw(*m_screen);
+    EXPECT_EQ(PixelAt(311, 91), Convert555To565(kBlue555)); // the button's image
+    EXPECT_EQ(PixelAt(309, 91), Convert555To565(kGrey555)); // the window's
+}
+
+// A push button shows its first image while pressed and its second otherwise.
+TEST_F(Toolkit, APressedButtonShowsItsFirstImageAndAReleasedOneItsSecond) {
+    const auto shown = [this] {
+        m_window->SetDirty(true);
+        m_window->Draw(*m_screen);
+        return PixelAt(20, 20);
+    };
+    EXPECT_EQ(shown(), Convert555To565(kBlue555));
+    PressAt(20, 20);
+    Drain();
+    EXPECT_EQ(shown(), Convert555To565(kRed555));
+    Release();
+    Drain();
+    EXPECT_EQ(shown(), Convert555To565(kBlue555));
 }
 
 TEST_F(Toolkit, DisabledAndHiddenWidgetsNeverTakeAClickAndOverlapsGoToTheFirstAdded) {
