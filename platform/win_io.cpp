@@ -111,7 +111,9 @@ int _close(int fd) {
     return ::close(fd);
 }
 
-int _chsize(int fd, long size) { return ::ftruncate(fd, static_cast<off_t>(size)); }
+int _chsize(int fd, long size) {
+    return ::ftruncate(fd, static_cast<off_t>(size));
+}
 
 int _stat(const char* path, struct stat* out) {
     return ::stat(platform::ResolvePath(path).c_str(), out);
