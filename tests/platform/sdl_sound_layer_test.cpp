@@ -145,9 +145,11 @@ protected:
     }
 
     // Lets the mixer run, then returns the stretch of output written under the last change.
+    // A loaded machine mixes late: the wait is for the bytes, not for a time.
     std::pair<long, long> Phase() {
         const long start = Written() + kMargin;
-        SDL_Delay(250);
+        for (int waitedMs = 0; waitedMs < 10000 && Written() < start + kPhase; waitedMs += 10)
+            SDL_Delay(10);
         return {start, Written()};
     }
     long Written() const {
@@ -173,6 +175,7 @@ protected:
     }
 
     static constexpr long kMargin = 4 * 1024 * 4; // four buffers of 1024 stereo frames
+    static constexpr long kPhase = 2 * 1024 * 4;
 };
 
 TEST_F(DiskOutput, VolumeAndMasterVolumeScaleTheAmplitudeAndStopSilences) {
