@@ -1,0 +1,105 @@
+#include "Library/scripts/entity_ref.h"
+
+#include "Library/core/test_stream_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// side 200, life state 3, match codes 5 to 9, name "Guard", list 1 and 0x10.
+const Bytes kGuard = {
+    0x03, 0x00, 0x00, 0x00, // lifeState
+    0x09, 0x00, 0x00, 0x00, // match5
+    0x08, 0x00, 0x00, 0x00, // match4
+    0x05, 0x00, 0x00, 0x00, // match1
+    0x06, 0x00, 0x00, 0x00, // match2
+    0x07, 0x00, 0x00, 0x00, // match3
+    0xC8, 0x00, 0x00, 0x00, // side
+    0x06, 0x00, 'G',  'u',  'a', 'r', 'd', 0x00, // name
+    0x02, 0x00, 0x00, 0x00, // listCount
+    0x01, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00,
+};
+
+EntityRef Guard() {
+    EntityRef ref;
+    ref.Set(200, 3, 5, 6, 7, 8, 9);
+    ref.SetName("Guard");
+    ref.AddToList(1);
+    ref.AddToList(0x10);
+    return ref;
+}
+
+TEST(EntityRef, StoredFieldByFieldInItsOwnOrder) {
+    EXPECT_EQ(StoredForm(Guard()), kGuard);
+
+    TestStream stream(kGuard);
+    EntityRef read;
+    ASSERT_TRUE(read.Read(stream));
+    EXPECT_EQ(read.GetSide(), 200u);
+    EXPECT_EQ(read.GetLifeState(), 3u);
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(read.GetMatch(i), 4u + i);
+    EXPECT_STREQ(read.GetName().c_str(), "Guard");
+    EXPECT_EQ(read.GetListCount(), 2);
+    EXPECT_EQ(read.GetListEntry(1), 0x10u);
+    EXPECT_EQ(read.GetListEntry(2), EntityRef::kNoListEntry);
+    EXPECT_EQ(StoredForm(read), kGuard);
+}
+
+TEST(EntityRef, DamagedRecordsAreRefusedAndChangeNothing) {
+    struct Forgery {
+        const char* what;
+        size_t at;
+        Bytes bytes;
+    };
+    const size_t listCountAt = 28 + 8;
+    const Forgery forgeries[] = {
+        {"a negative list count", listCountAt, {0xFF, 0xFF, 0xFF, 0xFF}},
+        {"six list entries", listCountAt, {0x06, 0x00, 0x00, 0x00}},
+        {"a name without its NUL", 28 + 7, {'s'}},
+        {"a name with an early NUL", 28 + 4, {0x00}},
+    };
+    for (const Forgery& forgery : forgeries) {
+        SCOPED_TRACE(forgery.what);
+        Bytes bytes = kGuard;
+        bytes.insert(bytes.end(), 24, 0); // room for six entries
+        std::copy(forgery.bytes.begin(), forgery.bytes.end(), bytes.begin() + forgery.at);
+        TestStream stream(bytes);
+        EntityRef ref;
+        EXPECT_FALSE(ref.Read(stream));
+        EXPECT_TRUE(ref.IsEmpty());
+    }
+    for (size_t size = 0; size < kGuard.size(); ++size) {
+        TestStream stream(Bytes(kGuard.begin(), kGuard.begin() + size));
+        EntityRef ref = Guard();
+        ref.SetName("Kept");
+        EXPECT_FALSE(ref.Read(stream)) << size;
+        EXPECT_STREQ(ref.GetName().c_str(), "Kept");
+    }
+}
+
+TEST(EntityRef, EqualsComparesTheSevenCodesOnly) {
+    EntityRef other = Guard();
+    other.SetName("Someone else");
+    other.ClearList();
+    other.SetEntity(reinterpret_cast<Entity*>(&other));
+    EXPECT_TRUE(Guard().Equals(other));
+    other.Set(200, 3, 5, 6, 7, 8, 10);
+    EXPECT_FALSE(Guard().Equals(other));
+}
+
+TEST(EntityRef, TheListHoldsFiveAndResetKeepsTheEntity) {
+    int owner = 0;
+    Entity* const entity = reinterpret_cast<Entity*>(&owner); // never looked at
+    EntityRef ref(entity);
+    for (uint32_t i = 0; i < 7; ++i)
+        ref.AddToList(i);
+    EXPECT_EQ(ref.GetListCount(), 5);
+    EXPECT_EQ(ref.GetListEntry(4), 4u);
+    EXPECT_FALSE(ref.IsEmpty());
+    ref.Reset();
+    EXPECT_TRUE(ref.IsEmpty());
+    EXPECT_EQ(ref.GetEntity(), entity);
+}
+
+} // namespace
