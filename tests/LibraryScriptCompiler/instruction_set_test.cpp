@@ -92,8 +92,8 @@ TEST(InstructionSet, LogicTakesIntegersAndFreesItsOperands) {
         int32_t x, y;
         double notX, andXY, orXY;
     };
-    for (const Case& c : {Case{0, 0, 1, 0, 0}, Case{0, 3, 1, 0, 1}, Case{-2, 0, 0, 0, 1},
-                          Case{5, 1, 0, 1, 1}}) {
+    for (const Case& c :
+         {Case{0, 0, 1, 0, 0}, Case{0, 3, 1, 0, 1}, Case{-2, 0, 0, 0, 1}, Case{5, 1, 0, 1, 1}}) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
         ScriptedMachine machine;
         AnswerQueries(machine, {{1, c.x}, {2, c.y}});

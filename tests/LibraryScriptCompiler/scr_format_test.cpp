@@ -177,8 +177,8 @@ TEST(ScrFormat, ProgramsThatWouldLoopOrTakeAMissingValueAreRefused) {
     for (Program& program : programs) {
         SCOPED_TRACE(program.what);
         VirtualMachine machine;
-        EXPECT_FALSE(machine.SetProgram(program.script.GetHeaders(),
-                                        program.script.GetInstructions()));
+        EXPECT_FALSE(
+            machine.SetProgram(program.script.GetHeaders(), program.script.GetInstructions()));
         EXPECT_FALSE(machine.HasProgram());
         TestStream stream;
         EXPECT_FALSE(program.script.Write(stream));

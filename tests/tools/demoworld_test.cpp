@@ -4,10 +4,12 @@
 #include "Library/graphics/animation.h"
 #include "Library/graphics/encoded_frame.h"
 #include "Library/graphics/uni_animation_mgr.h"
+#include "LibraryScriptCompiler/scripted_machine.h"
 #include "demo_world_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 namespace {
@@ -50,6 +52,48 @@ TEST(DemoWorld, TheCursorSetLoadsFromTheAnimationArchive) {
         EXPECT_GT(animation->GetFrameDuration(0), 0u);
     }
     g_animationRes = nullptr;
+    g_dataPaths = nullptr;
+}
+
+TEST(DemoWorld, TheDemoScriptRunsFromTheGeneralArchive) {
+    testsupport::DemoWorldDir world;
+    ASSERT_TRUE(world.Built());
+    DataPaths paths(world.Root().c_str());
+    paths.SetUseResourceFiles(true);
+    g_dataPaths = &paths;
+    ResFileMgr archive;
+    ASSERT_TRUE(archive.Open(paths.GetGeneralResPath().c_str(), ResFileMgr::kRead));
+    g_generalRes = &archive;
+    std::filesystem::remove_all(world.Path("Script"));
+
+    testsupport::ScriptedMachine machine;
+    ASSERT_TRUE(machine.LoadScript(paths.GetScriptDir() + "/demo.scr", true));
+    EXPECT_STREQ(machine.GetName().c_str(), "demo");
+    std::set<int> opcodes;
+    for (int i = 0; i < machine.GetInstructions().Count(); ++i)
+        opcodes.insert(machine.GetInstructions().At(i).opcode);
+    EXPECT_EQ(opcodes, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 13, 15, 20, 21, 23, 24, 25}));
+    std::set<int> types;
+    int numbers = 0, texts = 0, references = 0, vectors = 0;
+    for (int i = 0; i < machine.GetHeaders().Count(); ++i) {
+        const ScriptFuncHeader& header = machine.GetHeaders().At(i);
+        types.insert(header.GetType());
+        numbers += header.NumberCount();
+        texts += header.StringCount();
+        references += header.ObjectCount();
+        vectors += header.VectorCount();
+    }
+    EXPECT_EQ(types, (std::set<int>{1, 2, 3, 4, 5}));
+    EXPECT_GT(numbers * texts * references * vectors, 0);
+
+    // Started, it counts the visit; with every condition true it then greets.
+    machine.PostEvent(testsupport::Event(1));
+    machine.Update(0);
+    EXPECT_EQ(machine.calls.front(), 1);
+    EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 91), 1);
+    EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 103), 2);
+    EXPECT_FALSE(machine.IsBusy()); // every action done at once
+    g_generalRes = nullptr;
     g_dataPaths = nullptr;
 }
 

@@ -9,6 +9,7 @@
 #include "Library/files/wav_writer.h"
 #include "platform/case_path.h"
 #include "tools/demoworld/cursor_art.h"
+#include "tools/demoworld/demo_script.h"
 
 #include <cmath>
 #include <cstdio>
@@ -55,7 +56,8 @@ DemoWorld::DemoWorld(const Stringc& root) : m_root(root) {}
 bool DemoWorld::Build() {
     DataPaths paths(m_root.c_str());
     g_dataPaths = &paths;
-    const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && PackArchives();
+    const bool built =
+        WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() && PackArchives();
     g_dataPaths = nullptr;
     return built;
 }
@@ -83,6 +85,10 @@ bool DemoWorld::WriteCursor() {
     std::error_code error;
     std::filesystem::remove_all(scratch, error);
     return written;
+}
+
+bool DemoWorld::WriteScripts() {
+    return DemoScript().WriteFile(g_dataPaths->GetScriptDir() + "/demo.scr");
 }
 
 // Archives that exist are kept by the builder: these are made afresh from the tree.

@@ -15,6 +15,7 @@ private:
     bool WriteFonts();
     bool WriteButtonSounds();
     bool WriteCursor();
+    bool WriteScripts();
     bool PackArchives();
 
     Stringc m_root;
