@@ -8,12 +8,13 @@ namespace {
 
 // Quest/Door = 5, then quest/Gold = -2.
 const Bytes kTwoEntries = {
-    0x02, 0x00, 0x00, 0x00,                              // count
-    0x06, 0x00, 'Q',  'u',  'e', 's',  't',  0x00,       // scope
-    0x05, 0x00, 'D',  'o',  'o', 'r',  0x00,             // name
-    0x05, 0x00, 0x00, 0x00,                              // value
-    0x06, 0x00, 'q',  'u',  'e', 's',  't',  0x00, 0x05, // second entry
-    0x00, 'G',  'o',  'l',  'd', 0x00, 0xFE, 0xFF, 0xFF, 0xFF,
+    0x02, 0x00, 0x00, 0x00,                       // count
+    0x06, 0x00, 'Q',  'u',  'e', 's', 't',  0x00, // scope
+    0x05, 0x00, 'D',  'o',  'o', 'r', 0x00,       // name
+    0x05, 0x00, 0x00, 0x00,                       // value
+    0x06, 0x00, 'q',  'u',  'e', 's', 't',  0x00, // scope
+    0x05, 0x00, 'G',  'o',  'l', 'd', 0x00,       // name
+    0xFE, 0xFF, 0xFF, 0xFF,                       // value
 };
 
 Bytes Saved(const GlobalMgr& globals) {
