@@ -11,7 +11,6 @@ public:
     const ScriptFuncHeader& At(int index) const { return m_headers[index]; } // unchecked
     ScriptFuncHeader& At(int index) { return m_headers[index]; }
     int Count() const { return static_cast<int>(m_headers.size()); }
-    bool operator==(const FuncHeaderTable& other) const { return m_headers == other.m_headers; }
 
     // Stored form: i32 count, then count call records. A damaged record changes nothing.
     bool Read(Stream& stream);

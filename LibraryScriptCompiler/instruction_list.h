@@ -11,9 +11,6 @@ public:
     const ScriptInstruction& At(int index) const { return m_instructions[index]; } // unchecked
     ScriptInstruction& At(int index) { return m_instructions[index]; }
     int Count() const { return static_cast<int>(m_instructions.size()); }
-    bool operator==(const InstructionList& other) const {
-        return m_instructions == other.m_instructions;
-    }
 
     // Stored form: i32 count, then count instructions. A damaged record changes nothing.
     bool Read(Stream& stream);

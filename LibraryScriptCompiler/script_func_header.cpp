@@ -26,10 +26,6 @@ template <class T, class WriteOne> bool WriteArray(const std::vector<T>& items, 
 
 } // namespace
 
-void ScriptFuncHeader::Clear() {
-    *this = ScriptFuncHeader();
-}
-
 bool ScriptFuncHeader::operator==(const ScriptFuncHeader& other) const {
     return m_type == other.m_type && m_id == other.m_id && m_reserved == other.m_reserved &&
            m_numbers == other.m_numbers && m_strings.size() == other.m_strings.size() &&

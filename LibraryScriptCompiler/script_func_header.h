@@ -25,9 +25,8 @@ class ScriptFuncHeader {
 public:
     static constexpr int kFixedBytes = 7 * 4; // the stored size of a record without arguments
 
-    ScriptFuncHeader() = default; // cleared
+    ScriptFuncHeader() = default; // type 0, id -1, reserved -1, no arguments
 
-    void Clear(); // type 0, id -1, reserved -1, no arguments
     void SetTypeAndId(int32_t type, int32_t id) {
         m_type = type;
         m_id = id;

@@ -1,7 +1,6 @@
 #include "LibraryScriptCompiler/value_table.h"
 
-ValueTable::ValueTable(int capacity)
-    : m_slots(static_cast<std::size_t>(capacity > 0 ? capacity : kCapacity)) {}
+ValueTable::ValueTable() : m_slots(kCapacity) {}
 
 void ValueTable::FreeAll() {
     for (ScriptValue& slot : m_slots)

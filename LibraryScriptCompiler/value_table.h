@@ -6,7 +6,6 @@
 #include "LibraryScriptCompiler/script_value.h"
 
 #include <cstddef>
-
 #include <vector>
 
 class ValueTable {
@@ -14,7 +13,7 @@ public:
     static constexpr int kCapacity = 10;
     static constexpr int kGrowth = 30;
 
-    explicit ValueTable(int capacity = kCapacity); // 0 or less gives kCapacity; all zero, free
+    ValueTable(); // kCapacity slots, zero and free
 
     void FreeAll();
     void Free(int slot) { // unchecked, as every slot access

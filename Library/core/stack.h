@@ -47,8 +47,6 @@ public:
     T* Next() { return m_iteration > 0 ? m_entries[--m_iteration] : nullptr; }
     int Count() const { return m_top + 1; }
 
-    int GetCapacity() const { return m_capacity; }
-
 private:
     void Grow() {
         const int capacity = m_capacity + kGrowth;

@@ -17,8 +17,6 @@ public:
     bool IsNamed(const Stringc& scope, const Stringc& name) const {
         return m_scope == scope && m_name == name;
     }
-    const Stringc& GetScope() const { return m_scope; }
-    const Stringc& GetName() const { return m_name; }
     int32_t GetValue() const { return m_value; }
     void SetValue(int32_t value) { m_value = value; }
 

@@ -70,19 +70,4 @@ TEST_F(LoadScriptTest, TheArchiveStandsInForTheLooseFiles) {
     EXPECT_TRUE(machine.HasProgram());
 }
 
-TEST_F(LoadScriptTest, LoadingResetsTheMachineAsAsked) {
-    WriteDoorScript();
-    ScriptedMachine machine;
-    machine.onCall = [](ScriptFuncHeader&) { return kActionStarted; };
-    machine.Install(ScriptBuilder("walk").Call(kCallLatent, 5));
-    machine.Update(VirtualMachine::kRunPeriodMs);
-    machine.PostEvent(testsupport::Event(1));
-    ASSERT_TRUE(machine.LoadScript(ScriptPath("Door"), false));
-    EXPECT_TRUE(machine.IsBusy());
-    EXPECT_EQ(machine.Events().Count(), 1);
-    ASSERT_TRUE(machine.LoadScript(ScriptPath("Door"), true));
-    EXPECT_FALSE(machine.IsBusy());
-    EXPECT_EQ(machine.Events().Count(), 0);
-}
-
 } // namespace

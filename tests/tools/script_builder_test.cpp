@@ -42,24 +42,6 @@ TEST(ScriptBuilder, LabelsOutOfPlaceAndProgramsTheMachineRefusesAreNotWritten) {
     }
 }
 
-TEST(ScriptBuilder, ArgumentsGoToTheArrayOfTheirType) {
-    EntityRef ref;
-    ref.SetName("Chest");
-    const ScriptFuncHeader header = ScriptBuilder::Header(kCallLatent, 80, 2, "scope", 2.5,
-                                                          Stringc("name"), ref, Vector(1, 2, 3));
-    EXPECT_EQ(header.GetType(), kCallLatent);
-    EXPECT_EQ(header.GetId(), 80);
-    EXPECT_EQ(header.GetReserved(), -1);
-    ASSERT_EQ(header.NumberCount(), 2);
-    EXPECT_EQ(header.GetNumber(1), 2.5);
-    ASSERT_EQ(header.StringCount(), 2);
-    EXPECT_STREQ(header.GetString(1).c_str(), "name");
-    ASSERT_EQ(header.ObjectCount(), 1);
-    EXPECT_STREQ(header.GetObject(0).GetName().c_str(), "Chest");
-    ASSERT_EQ(header.VectorCount(), 1);
-    EXPECT_EQ(header.GetVector(0), Vector(1, 2, 3));
-}
-
 TEST(ScriptBuilder, AFileIsWrittenWholeWithItsDirectories) {
     testsupport::ScratchDir dir;
     const Stringc path = Stringc(dir.Root().c_str()) + "/Script/deep/test.scr";

@@ -18,11 +18,7 @@ ScriptBuilder& ScriptBuilder::Call(const ScriptFuncHeader& header) {
 }
 
 ScriptBuilder& ScriptBuilder::Raw(uint8_t opcode, uint16_t a, uint16_t b) {
-    ScriptInstruction instruction;
-    instruction.opcode = opcode;
-    instruction.a = a;
-    instruction.b = b;
-    m_instructions.Add(instruction);
+    m_instructions.Add(ScriptInstruction(static_cast<ScriptOpcode>(opcode), a, b));
     return *this;
 }
 
