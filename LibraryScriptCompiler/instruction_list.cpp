@@ -1,8 +1,6 @@
 #include "LibraryScriptCompiler/instruction_list.h"
 
-#include "Library/core/stream.h"
-
-#include <cstdio>
+#include "Library/core/counted_records.h"
 
 int InstructionList::Add(const ScriptInstruction& instruction) {
     m_instructions.push_back(instruction);
@@ -10,27 +8,10 @@ int InstructionList::Add(const ScriptInstruction& instruction) {
 }
 
 bool InstructionList::Read(Stream& stream) {
-    int32_t count = 0;
-    if (stream.CheckOpen() != kStreamOk || !stream.ReadValue(count))
-        return false;
-    if (count < 0 || count > stream.Remaining() / ScriptInstruction::kStoredBytes) {
-        std::fprintf(stderr, "Script: %d instructions cannot lie in the %ld bytes left\n", count,
-                     stream.Remaining());
-        return false;
-    }
-    std::vector<ScriptInstruction> instructions(static_cast<size_t>(count));
-    for (ScriptInstruction& instruction : instructions)
-        if (!instruction.Read(stream))
-            return false;
-    m_instructions.swap(instructions);
-    return true;
+    return ReadCountedRecords(stream, ScriptInstruction::kStoredBytes, "Script instructions",
+                              m_instructions);
 }
 
 bool InstructionList::Write(Stream& stream) const {
-    if (!stream.WriteValue(int32_t{Count()}))
-        return false;
-    for (const ScriptInstruction& instruction : m_instructions)
-        if (!instruction.Write(stream))
-            return false;
-    return true;
+    return WriteCountedRecords(stream, m_instructions);
 }

@@ -3,9 +3,7 @@
 #include <cstdio>
 #include <utility>
 
-VirtualMachine::VirtualMachine()
-    : m_runTimer(kRunPeriodMs), m_actionQueue(kActionQueueCapacity), m_events(kEventCapacity),
-      m_valueStack(kValueStackCapacity) {}
+VirtualMachine::VirtualMachine() : m_runTimer(kRunPeriodMs), m_actionQueue(kActionQueueCapacity) {}
 
 VirtualMachine::~VirtualMachine() = default;
 

@@ -31,8 +31,6 @@ class VirtualMachine {
 public:
     static constexpr int kRunPeriodMs = 500;
     static constexpr int kActionQueueCapacity = 10;
-    static constexpr int kEventCapacity = 10;
-    static constexpr int kValueStackCapacity = 1;
 
     VirtualMachine();
     VirtualMachine(const VirtualMachine&) = delete;

@@ -1,8 +1,6 @@
 #include "Library/scripts/global_table.h"
 
-#include "Library/core/stream.h"
-
-#include <cstdio>
+#include "Library/core/counted_records.h"
 
 GlobalTable::GlobalTable() : m_pool(kPoolCapacity), m_touched(1) {}
 
@@ -51,23 +49,7 @@ bool GlobalTable::Save(Stream& stream) const {
 }
 
 bool GlobalTable::ReadEntries(Stream& stream, std::vector<GlobalEntry>& entries) {
-    int32_t count = 0;
-    if (stream.CheckOpen() != kStreamOk || !stream.ReadValue(count))
-        return false;
-    if (count < 0 || count > stream.Remaining() / GlobalEntry::kMinStoredBytes) {
-        std::fprintf(stderr, "Stored globals: %d entries cannot lie in the %ld bytes left\n", count,
-                     stream.Remaining());
-        return false;
-    }
-    entries.assign(static_cast<size_t>(count), GlobalEntry());
-    for (GlobalEntry& entry : entries) {
-        if (!entry.Read(stream)) {
-            std::fprintf(stderr, "Stored globals: entry %d of %d is damaged or cut short\n",
-                         static_cast<int>(&entry - entries.data()), count);
-            return false;
-        }
-    }
-    return true;
+    return ReadCountedRecords(stream, GlobalEntry::kMinStoredBytes, "Stored globals", entries);
 }
 
 void GlobalTable::Replace(const std::vector<GlobalEntry>& entries) {

@@ -39,15 +39,11 @@ constexpr size_t kCountsAt = kRecordsAt + 4 + 12;
 constexpr size_t kListCountAt = kCountsAt + 16 + 8 + 5 + 28 + 4;
 
 Bytes Saved(const VirtualMachine& machine) {
-    TestStream stream;
-    EXPECT_TRUE(machine.Save(stream));
-    return stream.GetBytes();
+    return WrittenBy([&](Stream& stream) { return machine.Save(stream); });
 }
 
 Bytes Stored(const ScriptBuilder& script) {
-    TestStream stream;
-    EXPECT_TRUE(script.Write(stream));
-    return stream.GetBytes();
+    return WrittenBy([&](Stream& stream) { return script.Write(stream); });
 }
 
 bool Load(VirtualMachine& machine, const Bytes& bytes) {

@@ -112,35 +112,30 @@ TEST(VirtualMachine, ActionResultsDrainClearOrDeferTheQueue) {
 }
 
 // A native that makes another machine run at once (a creature told of an event) leaves the
-// calling run's values where they were.
+// calling run's values where they were; asked to run its own machine, it does nothing.
 TEST(VirtualMachine, ARunStartedFromANativeKeepsTheCallersValues) {
-    ScriptedMachine inner;
-    inner.Install(ScriptBuilder("inner").Call(kCallQuery, 9).Call(kCallQuery, 9).Pop().Pop());
-    ScriptedMachine outer;
-    outer.onCall = [&](ScriptFuncHeader& header) {
-        if (header.GetId() == 2)
-            inner.Execute();
-        return 1;
-    };
-    outer.Install(
-        ScriptBuilder("outer").Call(kCallQuery, 1).Call(kCallQuery, 2).And().Call(kCallQuery, 3));
-    outer.Execute();
-    EXPECT_EQ(inner.runs, 1);
-    EXPECT_EQ(outer.StackValues(), (std::vector<double>{1, 1}));
-}
-
-TEST(VirtualMachine, ARunDoesNotNestOnItsOwnMachine) {
-    ScriptedMachine machine;
-    machine.onCall = [&](ScriptFuncHeader& header) {
-        if (header.GetId() == 2)
-            machine.Execute();
-        return 1;
-    };
-    machine.Install(
-        ScriptBuilder("self").Call(kCallQuery, 1).Call(kCallQuery, 2).And().Call(kCallQuery, 3));
-    machine.Execute();
-    EXPECT_EQ(machine.calls, (std::vector<int32_t>{1, 2, 3}));
-    EXPECT_EQ(machine.StackValues(), (std::vector<double>{1, 1}));
+    ScriptedMachine other;
+    other.Install(ScriptBuilder("other").Call(kCallQuery, 9).Call(kCallQuery, 9).Pop().Pop());
+    for (bool self : {false, true}) {
+        SCOPED_TRACE(self ? "its own machine" : "another machine");
+        ScriptedMachine machine;
+        ScriptedMachine& woken = self ? machine : other;
+        woken.runs = 0;
+        machine.onCall = [&](ScriptFuncHeader& header) {
+            if (header.GetId() == 2)
+                woken.Execute();
+            return 1;
+        };
+        machine.Install(ScriptBuilder("outer")
+                            .Call(kCallQuery, 1)
+                            .Call(kCallQuery, 2)
+                            .And()
+                            .Call(kCallQuery, 3));
+        machine.Execute();
+        EXPECT_EQ(woken.runs, self ? 2 : 1); // the nested call on itself runs nothing
+        EXPECT_EQ(machine.calls, (std::vector<int32_t>{1, 2, 3}));
+        EXPECT_EQ(machine.StackValues(), (std::vector<double>{1, 1}));
+    }
 }
 
 // The action in progress makes its own machine run, which queues another action in the

@@ -14,16 +14,31 @@
 
 namespace {
 
-TEST(DemoWorld, TheCursorSetLoadsFromTheAnimationArchive) {
-    testsupport::DemoWorldDir world;
-    ASSERT_TRUE(world.Built());
-    DataPaths paths(world.Root().c_str());
-    paths.SetUseResourceFiles(true);
-    g_dataPaths = &paths;
-    ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(paths.GetAnimationResPath().c_str(), ResFileMgr::kRead));
-    g_animationRes = &archive;
-    std::filesystem::remove_all(world.Path("art")); // only the archive is left to read
+// A demo world whose loaders read from one of its archives, the loose files gone.
+class DemoWorldTest : public ::testing::Test {
+protected:
+    ~DemoWorldTest() override {
+        g_generalRes = g_animationRes = nullptr;
+        g_dataPaths = nullptr;
+    }
+    void ReadFromArchive(const Stringc& (DataPaths::*archivePath)() const, ResFileMgr*& reader,
+                         const char* looseDirectory) {
+        ASSERT_TRUE(m_world.Built());
+        m_paths.SetUseResourceFiles(true);
+        g_dataPaths = &m_paths;
+        ASSERT_TRUE(m_archive.Open((m_paths.*archivePath)().c_str(), ResFileMgr::kRead));
+        reader = &m_archive;
+        std::filesystem::remove_all(m_world.Path(looseDirectory));
+    }
+
+    testsupport::DemoWorldDir m_world;
+    DataPaths m_paths{m_world.Root().c_str()};
+    ResFileMgr m_archive;
+};
+
+TEST_F(DemoWorldTest, TheCursorSetLoadsFromTheAnimationArchive) {
+    ReadFromArchive(&DataPaths::GetAnimationResPath, g_animationRes, "art");
+    const DataPaths& paths = m_paths;
 
     struct Expected {
         const char* name;
@@ -51,23 +66,12 @@ TEST(DemoWorld, TheCursorSetLoadsFromTheAnimationArchive) {
         }
         EXPECT_GT(animation->GetFrameDuration(0), 0u);
     }
-    g_animationRes = nullptr;
-    g_dataPaths = nullptr;
 }
 
-TEST(DemoWorld, TheDemoScriptRunsFromTheGeneralArchive) {
-    testsupport::DemoWorldDir world;
-    ASSERT_TRUE(world.Built());
-    DataPaths paths(world.Root().c_str());
-    paths.SetUseResourceFiles(true);
-    g_dataPaths = &paths;
-    ResFileMgr archive;
-    ASSERT_TRUE(archive.Open(paths.GetGeneralResPath().c_str(), ResFileMgr::kRead));
-    g_generalRes = &archive;
-    std::filesystem::remove_all(world.Path("Script"));
-
+TEST_F(DemoWorldTest, TheDemoScriptRunsFromTheGeneralArchive) {
+    ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Script");
     testsupport::ScriptedMachine machine;
-    ASSERT_TRUE(machine.LoadScript(paths.GetScriptDir() + "/demo.scr", true));
+    ASSERT_TRUE(machine.LoadScript(m_paths.GetScriptDir() + "/demo.scr", true));
     EXPECT_STREQ(machine.GetName().c_str(), "demo");
     std::set<int> opcodes;
     for (int i = 0; i < machine.GetInstructions().Count(); ++i)
@@ -93,8 +97,6 @@ TEST(DemoWorld, TheDemoScriptRunsFromTheGeneralArchive) {
     EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 91), 1);
     EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 103), 2);
     EXPECT_FALSE(machine.IsBusy()); // every action done at once
-    g_generalRes = nullptr;
-    g_dataPaths = nullptr;
 }
 
 } // namespace

@@ -70,6 +70,13 @@ template <class T> Bytes StoredForm(const T& object) {
     return stream.GetBytes();
 }
 
+// The bytes write(stream) leaves in a fresh stream; a write that fails fails the test.
+template <class Write> Bytes WrittenBy(Write write) {
+    TestStream stream;
+    EXPECT_TRUE(write(stream));
+    return stream.GetBytes();
+}
+
 namespace testsupport {
 
 // The valid data of a memory stream, whatever its position.

@@ -18,15 +18,11 @@ const Bytes kTwoEntries = {
 };
 
 Bytes Saved(const GlobalMgr& globals) {
-    TestStream stream;
-    EXPECT_TRUE(globals.Save(stream));
-    return stream.GetBytes();
+    return WrittenBy([&](Stream& stream) { return globals.Save(stream); });
 }
 
 Bytes Saved(const GlobalTimerTable& timers) {
-    TestStream stream;
-    EXPECT_TRUE(timers.WriteCounter(stream));
-    return stream.GetBytes();
+    return WrittenBy([&](Stream& stream) { return timers.WriteCounter(stream); });
 }
 
 void DeclareTwo(GlobalMgr& globals) {
