@@ -8,11 +8,6 @@
 
 namespace {
 
-bool ReadFrom(Stringc& text, Bytes bytes) {
-    TestStream stream(std::move(bytes));
-    return text.Read(stream);
-}
-
 TEST(Stringc, StoredFormIsByteExactAndEveryTruncationFailsEmpty) {
     const Bytes stored{0x04, 0x00, 0x61, 0x62, 0x63, 0x00};
     EXPECT_EQ(StoredForm(Stringc()), (Bytes{0x00, 0x00}));

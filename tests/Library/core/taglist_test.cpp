@@ -8,19 +8,6 @@
 
 namespace {
 
-// The stored form reads back byte-exact, and every prefix of it fails leaving the target
-// as it was.
-template <class List> void ExpectRoundTripAndTruncationsFail(const Bytes& stored, List& target) {
-    TestStream stream(stored);
-    ASSERT_TRUE(target.Read(stream));
-    EXPECT_EQ(StoredForm(target), stored);
-    for (size_t length = 0; length < stored.size(); ++length) {
-        TestStream cut(Bytes(stored.begin(), stored.begin() + length));
-        EXPECT_FALSE(target.Read(cut)) << length;
-        EXPECT_EQ(StoredForm(target), stored) << length;
-    }
-}
-
 Bytes WithWord(Bytes bytes, size_t offset, uint32_t value) {
     for (int i = 0; i < 4; ++i)
         bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
@@ -45,8 +32,7 @@ TEST(TagList, StoredFormOfTenBitsIsSixteenPlusTwoBytes) {
     spareBit[17] |= 0x80; // bit 15 of a 10-bit list
     for (const Bytes& forged :
          {WithWord(stored, 0, 0xFFFFFFF0), WithWord(stored, 12, 5), spareBit}) {
-        TestStream stream(forged);
-        EXPECT_FALSE(copy.Read(stream));
+        EXPECT_FALSE(ReadFrom(copy, forged));
         EXPECT_EQ(StoredForm(copy), stored);
     }
 }
@@ -129,8 +115,7 @@ TEST(TagGrid, RowsColumnsFreeCellsAndTheStoredSize) {
     TagGrid copy(1, 1);
     ExpectRoundTripAndTruncationsFail(stored, copy);
     EXPECT_EQ(copy.GetWidth(), 5);
-    TestStream mismatched(WithWord(stored, 16, 4));
-    EXPECT_FALSE(copy.Read(mismatched));
+    EXPECT_FALSE(ReadFrom(copy, WithWord(stored, 16, 4)));
     EXPECT_FALSE(TagGrid(0, 5).FindFirstClear(x, y));
 }
 

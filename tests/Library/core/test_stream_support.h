@@ -77,6 +77,28 @@ template <class Write> Bytes WrittenBy(Write write) {
     return stream.GetBytes();
 }
 
+// obj.Read from a fresh stream holding the bytes.
+template <class T> bool ReadFrom(T& object, Bytes bytes) {
+    TestStream stream(std::move(bytes));
+    return object.Read(stream);
+}
+
+// The stored form reads back byte-exact, and every prefix of it fails leaving the target
+// as it was.
+template <class T> void ExpectRoundTripAndTruncationsFail(const Bytes& stored, T& target) {
+    ASSERT_TRUE(ReadFrom(target, stored));
+    EXPECT_EQ(StoredForm(target), stored);
+    for (size_t length = 0; length < stored.size(); ++length) {
+        EXPECT_FALSE(ReadFrom(target, Bytes(stored.begin(), stored.begin() + length))) << length;
+        EXPECT_EQ(StoredForm(target), stored) << length;
+    }
+}
+
+// The bytes without their last count.
+inline Bytes Cut(const Bytes& bytes, size_t count = 1) {
+    return Bytes(bytes.begin(), bytes.end() - static_cast<long>(count));
+}
+
 namespace testsupport {
 
 // The valid data of a memory stream, whatever its position.
@@ -91,6 +113,21 @@ inline std::unique_ptr<MemStream> ReadableStream(const std::string& bytes) {
     auto stream = std::make_unique<MemStream>(kStreamReadBinary);
     EXPECT_TRUE(stream->LoadAll(source));
     return stream;
+}
+
+// A 32-bit word as stored, low byte first.
+inline std::string Word(uint32_t value) {
+    return std::string(reinterpret_cast<const char*>(&value), 4);
+}
+
+// The bytes packed into one block, as archives hold their entries.
+inline std::string PackedBlock(const std::string& bytes) {
+    MemStream source(kStreamWriteBinary);
+    EXPECT_EQ(source.Write(bytes.data(), static_cast<int>(bytes.size())), kStreamOk);
+    EXPECT_TRUE(source.Compress());
+    MemStream block(kStreamWriteBinary);
+    EXPECT_TRUE(source.WriteTo(block));
+    return BytesOf(block);
 }
 
 } // namespace testsupport

@@ -12,26 +12,15 @@
 namespace {
 
 using testsupport::BytesOf;
+using testsupport::PackedBlock;
 using testsupport::ReadableStream;
+using testsupport::Word;
 
 std::string Patterned(size_t size) {
     std::string bytes(size, '\0');
     for (size_t i = 0; i < size; ++i)
         bytes[i] = static_cast<char>((i * 31) ^ (i >> 9));
     return bytes;
-}
-
-std::string Word(uint32_t value) {
-    return std::string(reinterpret_cast<const char*>(&value), 4);
-}
-
-std::string PackedBlockOf(const std::string& bytes) {
-    MemStream source(kStreamWriteBinary);
-    EXPECT_EQ(source.Write(bytes.data(), static_cast<int>(bytes.size())), kStreamOk);
-    EXPECT_TRUE(source.Compress());
-    MemStream block(kStreamWriteBinary);
-    EXPECT_TRUE(source.WriteTo(block));
-    return BytesOf(block);
 }
 
 // The unpacked bytes, or false with the target left closed.
@@ -88,23 +77,23 @@ TEST(MemStream, PackedBlockIsHeaderWordsThenZlibData) {
                        reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()),
               Z_OK);
     const uint32_t packed = static_cast<uint32_t>(zlibSize);
-    EXPECT_EQ(PackedBlockOf(bytes), Word(static_cast<uint32_t>(bytes.size())) + Word(packed) +
-                                        Word(packed) + zlibData.substr(0, zlibSize));
+    EXPECT_EQ(PackedBlock(bytes), Word(static_cast<uint32_t>(bytes.size())) + Word(packed) +
+                                      Word(packed) + zlibData.substr(0, zlibSize));
     // An empty stream still packs to a zlib stream of its own.
-    EXPECT_EQ(PackedBlockOf("").substr(0, 12), Word(0) + Word(8) + Word(8));
+    EXPECT_EQ(PackedBlock("").substr(0, 12), Word(0) + Word(8) + Word(8));
 }
 
 TEST(MemStream, UnpackedBlockGivesBackTheBytes) {
     for (const size_t size : {size_t{0}, size_t{1}, size_t{1} << 20}) {
         const std::string bytes = Patterned(size);
         std::string unpacked;
-        ASSERT_TRUE(Unpack(PackedBlockOf(bytes), unpacked)) << size;
+        ASSERT_TRUE(Unpack(PackedBlock(bytes), unpacked)) << size;
         EXPECT_TRUE(unpacked == bytes) << size;
     }
 }
 
 TEST(MemStream, TruncatedForgedOrDamagedBlocksFail) {
-    const std::string block = PackedBlockOf(Patterned(300));
+    const std::string block = PackedBlock(Patterned(300));
     std::string unpacked;
     for (size_t length = 0; length < block.size(); ++length)
         EXPECT_FALSE(Unpack(block.substr(0, length), unpacked)) << length;

@@ -22,6 +22,8 @@ namespace {
 
 using Entries = std::vector<std::pair<const char*, std::string>>;
 using Names = std::vector<std::string>;
+using testsupport::PackedBlock;
+using testsupport::Word;
 
 std::string Noise(size_t size, unsigned seed) {
     std::mt19937 random(seed);
@@ -31,10 +33,6 @@ std::string Noise(size_t size, unsigned seed) {
     return bytes;
 }
 
-std::string Word(uint32_t value) {
-    return std::string(reinterpret_cast<const char*>(&value), 4);
-}
-
 uint32_t WordAt(const std::string& bytes, size_t at) {
     uint32_t word = 0;
     std::memcpy(&word, bytes.data() + at, 4);
@@ -42,18 +40,7 @@ uint32_t WordAt(const std::string& bytes, size_t at) {
 }
 
 int Store(ResFileMgr& archive, const char* name, const std::string& bytes) {
-    MemStream source(kStreamWriteBinary);
-    source.Write(bytes.data(), static_cast<int>(bytes.size()));
-    return archive.Store(name, source);
-}
-
-// One packed block as an archive holds it.
-std::string PackedBlock(const std::string& bytes) {
-    MemStream source(kStreamWriteBinary);
-    source.Write(bytes.data(), static_cast<int>(bytes.size()));
-    MemStream block(kStreamWriteBinary);
-    EXPECT_TRUE(source.Compress() && source.WriteTo(block));
-    return testsupport::BytesOf(block);
+    return archive.Store(name, *testsupport::ReadableStream(bytes));
 }
 
 // Runs write with files limited to limit bytes: writes past it fail (EFBIG) once the

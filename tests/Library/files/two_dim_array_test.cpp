@@ -112,8 +112,7 @@ TEST_F(TwoDimArrayTest, ReadChecksTheStoredCountsAgainstTheBytes) {
         EXPECT_EQ(copy.GetRows(), 0);
     }
     const auto header = [](uint32_t columns, uint32_t rows) {
-        return std::string(reinterpret_cast<const char*>(&columns), 4) +
-               std::string(reinterpret_cast<const char*>(&rows), 4) + std::string(64, '\0');
+        return testsupport::Word(columns) + testsupport::Word(rows) + std::string(64, '\0');
     };
     // 65536 x 65536 cells wrap to 0 in 32 bits; 20000 x 20000 cells do not fit in 64 bytes
     // and are refused before anything is allocated for them.

@@ -41,17 +41,14 @@ TEST(MyPoly, StoredAsACountThenTheVerticesWithBoundedCounts) {
     ASSERT_EQ(bytes.size(), 4u + 4u * 12u);
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes{4, 0, 0, 0}));
     MyPoly loaded;
-    TestStream in(bytes);
-    ASSERT_TRUE(loaded.Read(in));
+    ASSERT_TRUE(ReadFrom(loaded, bytes));
     EXPECT_EQ(StoredForm(loaded), bytes);
     EXPECT_EQ(loaded.GetVertex(1), Vector(4.0f, 0.0f, 0.0f));
 
     // A count the remaining bytes cannot hold is refused before anything is allocated.
-    TestStream cut(Bytes(bytes.begin(), bytes.end() - 1));
-    EXPECT_FALSE(loaded.Read(cut));
+    EXPECT_FALSE(ReadFrom(loaded, Cut(bytes)));
     EXPECT_EQ(loaded.GetCount(), 0);
-    TestStream huge(Bytes{0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3});
-    EXPECT_FALSE(loaded.Read(huge));
+    EXPECT_FALSE(ReadFrom(loaded, {0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3}));
 }
 
 } // namespace

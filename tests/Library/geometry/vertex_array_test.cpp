@@ -23,14 +23,11 @@ TEST(VertexArray, StreamRoundTripAndBoundedCount) {
     const Bytes bytes = StoredForm(VertexArray(vectors, 2));
     ASSERT_EQ(bytes.size(), 28u);
     VertexArray loaded;
-    TestStream in(bytes);
-    ASSERT_TRUE(loaded.Read(in));
+    ASSERT_TRUE(ReadFrom(loaded, bytes));
     EXPECT_EQ(StoredForm(loaded), bytes);
-    TestStream cut(Bytes(bytes.begin(), bytes.end() - 4));
-    EXPECT_FALSE(loaded.Read(cut));
+    EXPECT_FALSE(ReadFrom(loaded, Cut(bytes, 4)));
     EXPECT_EQ(loaded.GetCount(), 0);
-    TestStream huge(Bytes{0xFF, 0xFF, 0xFF, 0xFF});
-    EXPECT_FALSE(loaded.Read(huge));
+    EXPECT_FALSE(ReadFrom(loaded, {0xFF, 0xFF, 0xFF, 0xFF}));
 }
 
 } // namespace

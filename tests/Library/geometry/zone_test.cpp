@@ -108,8 +108,7 @@ TEST(ZoneMgr, ReadDropsInvalidZonesAndBoundsItsCounts) {
     const Bytes bytes = StoredZones({Square(10.0f, 0.0f, 4.0f),
                                      {Vector(), Vector(1.0f, 0.0f, 0.0f)},
                                      Square(0.0f, 0.0f, 4.0f)});
-    TestStream in(bytes);
-    ASSERT_TRUE(mgr.Read(in));
+    ASSERT_TRUE(ReadFrom(mgr, bytes));
     EXPECT_EQ(StoredForm(mgr), StoredZones({Square(10.0f, 0.0f, 4.0f), Square(0.0f, 0.0f, 4.0f)}));
 
     const Zone* found = nullptr;
@@ -126,11 +125,9 @@ TEST(ZoneMgr, ReadDropsInvalidZonesAndBoundsItsCounts) {
     EXPECT_TRUE(mgr.EdgesWithin(Vector(7.0f, 2.0f, 0.0f), 3.01f, pool));
     EXPECT_EQ(pool.GetCount(), 2); // one edge of each zone
 
-    TestStream cut(Bytes(bytes.begin(), bytes.end() - 1));
-    EXPECT_FALSE(mgr.Read(cut));
+    EXPECT_FALSE(ReadFrom(mgr, Cut(bytes)));
     EXPECT_TRUE(mgr.FindZoneContaining(Vector(11.0f, 1.0f, 0.0f), found)); // read before it
-    TestStream huge(Bytes{0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0});
-    EXPECT_FALSE(mgr.Read(huge));
+    EXPECT_FALSE(ReadFrom(mgr, {0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0}));
 }
 
 } // namespace

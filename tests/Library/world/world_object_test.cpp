@@ -94,16 +94,14 @@ TEST(WorldObject, StoredAs36BytesWithMaskedFlags) {
               (Bytes{0x02, 0x01, 0x04, 0x03, 0xFF, 0xFF, 0xFF, 0xFF, 0x08, 0x07, 0x06, 0x05}));
 
     WorldObject loaded;
-    TestStream in(bytes);
-    ASSERT_TRUE(loaded.Read(in));
+    ASSERT_TRUE(ReadFrom(loaded, bytes));
     EXPECT_EQ(loaded.GetFlags(), 0x1FFFFu);
     EXPECT_EQ(loaded.GetExtra(), 0u);
     EXPECT_EQ(loaded.GetVector2(), object.GetVector2());
 
     WorldObject partial;
     partial.SetExtra(9);
-    TestStream cut(Bytes(bytes.begin(), bytes.end() - 1));
-    EXPECT_FALSE(partial.Read(cut));
+    EXPECT_FALSE(ReadFrom(partial, Cut(bytes)));
     EXPECT_EQ(partial.GetFlags(), 0xFFFFFFFFu); // fields before the failure stay as read
     EXPECT_EQ(partial.GetExtra(), 9u);
 }
