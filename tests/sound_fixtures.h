@@ -14,26 +14,40 @@ inline void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
         out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
+// A chunk: its four-letter id, the length of its body, the body.
+inline std::vector<uint8_t> Chunk(const char* id, const std::vector<uint8_t>& body) {
+    std::vector<uint8_t> out(id, id + 4);
+    PutLe(out, static_cast<uint32_t>(body.size()), 4);
+    out.insert(out.end(), body.begin(), body.end());
+    return out;
+}
+
+inline std::vector<uint8_t> Riff(const std::vector<std::vector<uint8_t>>& chunks) {
+    std::vector<uint8_t> body = {'W', 'A', 'V', 'E'};
+    for (const auto& chunk : chunks)
+        body.insert(body.end(), chunk.begin(), chunk.end());
+    return Chunk("RIFF", body);
+}
+
+// A format chunk's body; ADPCM formats carry their extra fields after it.
+inline std::vector<uint8_t> Format(int encoding, int channels, int blockAlign, int bits,
+                                   const std::vector<uint8_t>& extra = {}, int rate = 22050) {
+    std::vector<uint8_t> out;
+    PutLe(out, static_cast<uint32_t>(encoding), 2);
+    PutLe(out, static_cast<uint32_t>(channels), 2);
+    PutLe(out, static_cast<uint32_t>(rate), 4);
+    PutLe(out, static_cast<uint32_t>(rate * blockAlign), 4);
+    PutLe(out, static_cast<uint32_t>(blockAlign), 2);
+    PutLe(out, static_cast<uint32_t>(bits), 2);
+    out.insert(out.end(), extra.begin(), extra.end());
+    return out;
+}
+
 // A canonical PCM RIFF WAVE file: 44-byte header, then the data.
 inline std::vector<uint8_t> WavBytes(int rate, int channels, int bits,
                                      const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> out;
-    const uint32_t size = static_cast<uint32_t>(data.size());
-    const uint32_t block = static_cast<uint32_t>(channels * bits / 8);
-    out.insert(out.end(), {'R', 'I', 'F', 'F'});
-    PutLe(out, size + 36, 4);
-    out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    PutLe(out, 16, 4);
-    PutLe(out, 1, 2);
-    PutLe(out, static_cast<uint32_t>(channels), 2);
-    PutLe(out, static_cast<uint32_t>(rate), 4);
-    PutLe(out, static_cast<uint32_t>(rate) * block, 4);
-    PutLe(out, block, 2);
-    PutLe(out, static_cast<uint32_t>(bits), 2);
-    out.insert(out.end(), {'d', 'a', 't', 'a'});
-    PutLe(out, size, 4);
-    out.insert(out.end(), data.begin(), data.end());
-    return out;
+    const std::vector<uint8_t> format = Format(1, channels, channels * bits / 8, bits, {}, rate);
+    return Riff({Chunk("fmt ", format), Chunk("data", data)});
 }
 
 inline std::vector<uint8_t> Pcm16(const std::vector<int16_t>& samples) {

@@ -46,34 +46,6 @@ private:
 
 std::atomic<size_t> AllocationWatch::s_largest{0};
 
-std::vector<uint8_t> Chunk(const char* id, const std::vector<uint8_t>& body) {
-    std::vector<uint8_t> out(id, id + 4);
-    PutLe(out, static_cast<uint32_t>(body.size()), 4);
-    out.insert(out.end(), body.begin(), body.end());
-    return out;
-}
-
-std::vector<uint8_t> Riff(const std::vector<std::vector<uint8_t>>& chunks) {
-    std::vector<uint8_t> body = {'W', 'A', 'V', 'E'};
-    for (const auto& chunk : chunks)
-        body.insert(body.end(), chunk.begin(), chunk.end());
-    return Chunk("RIFF", body);
-}
-
-// A format chunk's body; ADPCM formats carry their extra fields after it.
-std::vector<uint8_t> Format(int encoding, int channels, int blockAlign, int bits,
-                            const std::vector<uint8_t>& extra = {}) {
-    std::vector<uint8_t> out;
-    PutLe(out, static_cast<uint32_t>(encoding), 2);
-    PutLe(out, static_cast<uint32_t>(channels), 2);
-    PutLe(out, 22050, 4);
-    PutLe(out, 22050u * static_cast<uint32_t>(blockAlign), 4);
-    PutLe(out, static_cast<uint32_t>(blockAlign), 2);
-    PutLe(out, static_cast<uint32_t>(bits), 2);
-    out.insert(out.end(), extra.begin(), extra.end());
-    return out;
-}
-
 constexpr int kImaAdpcm = 0x11;
 constexpr int kMsAdpcm = 2;
 
