@@ -51,6 +51,15 @@ protected:
         const PixelSurface& s = m_screen->GetSurface();
         return s.pixels[y * s.width + x];
     }
+    // The pixels of columns x1 to x2 and rows y1 to y2, the far edges excluded, that are
+    // not the background.
+    int CountInked(int x1, int y1, int x2, int y2, uint16_t background = 0) const {
+        int count = 0;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x)
+                count += PixelAt(x, y) != background;
+        return count;
+    }
     int CountPixels(uint16_t value) const {
         const PixelSurface& s = m_screen->GetSurface();
         int count = 0;

@@ -82,24 +82,17 @@ TEST_F(ScreenText, TheFrameRateMeterShowsTheLastSecondsCount) {
     EXPECT_EQ(DrawnPixels(), drawn);
 }
 
-TEST_F(ScreenTest, DateTimePrintsTheTimeAndTheDateOneLineApart) {
-    InstallFont();
-    ASSERT_TRUE(m_screen->OpenFonts());
+TEST_F(ScreenText, DateTimePrintsTheTimeAndTheDateOneLineApart) {
     ClearTo(0);
     DateTime time;
     time.Set(5, 4, 3, 2, 1, 1, 2000);
     m_screen->PrintDateTime(10, 100, time);
     const int skip = m_screen->LineSkip();
-    const auto inked = [this](int top, int bottom) {
-        int count = 0;
-        for (int y = top; y < bottom; ++y)
-            for (int x = 0; x < 800; ++x)
-                count += PixelAt(x, y) != 0;
-        return count;
-    };
-    EXPECT_GT(inked(100, 100 + skip), 0);
-    EXPECT_GT(inked(100 + skip, 100 + 2 * skip), 0);
-    EXPECT_EQ(inked(0, 100) + inked(100 + 2 * skip, 600), 0);
+    const int timeLine = CountInked(0, 100, 800, 100 + skip);
+    const int dateLine = CountInked(0, 100 + skip, 800, 100 + 2 * skip);
+    EXPECT_GT(timeLine, 0);
+    EXPECT_GT(dateLine, 0);
+    EXPECT_EQ(CountInked(0, 0, 800, 600), timeLine + dateLine);
 }
 
 } // namespace

@@ -86,11 +86,8 @@ TEST_F(DialogBoxes, AnEditBoxWrapsTypingByCharactersUnlessToldOtherwise) {
         EXPECT_STREQ(box.GetText().c_str(), "abcdefgh");
         ClearTo(0);
         box.Draw(*m_screen);
-        const uint16_t background = PixelAt(5, 5);
-        int secondLine = 0;
-        for (int y = 10 + lineHeight; y < 10 + 2 * lineHeight; ++y)
-            for (int x = 10; x < 10 + wrapWidth; ++x)
-                secondLine += PixelAt(x, y) != background;
+        const int secondLine =
+            CountInked(10, 10 + lineHeight, 10 + wrapWidth, 10 + 2 * lineHeight, PixelAt(5, 5));
         EXPECT_EQ(secondLine > 0, !wordWrap) << secondLine;
     }
 }
