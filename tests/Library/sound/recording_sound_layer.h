@@ -24,94 +24,74 @@ public:
     int error = 0;
     int channel = 7; // what every play returns
 
-    float FSOUND_GetVersion() override { return Answer(version, "FSOUND_GetVersion"); }
-    int FSOUND_GetNumDrivers() override { return Answer(1, "FSOUND_GetNumDrivers"); }
-    const char* FSOUND_GetDriverName(int d) override {
-        return Answer("rec", "FSOUND_GetDriverName", d);
-    }
-    bool FSOUND_SetDriver(int d) override { return Answer(true, "FSOUND_SetDriver", d); }
-    int FSOUND_GetDriver() override { return Answer(0, "FSOUND_GetDriver"); }
+    float FSOUND_GetVersion() override { return Answer(version, __func__); }
+    int FSOUND_GetNumDrivers() override { return Answer(1, __func__); }
+    const char* FSOUND_GetDriverName(int d) override { return Answer("rec", __func__, d); }
+    bool FSOUND_SetDriver(int d) override { return Answer(true, __func__, d); }
+    int FSOUND_GetDriver() override { return Answer(0, __func__); }
     bool FSOUND_GetDriverCaps(int driver, unsigned* out) override;
-    bool FSOUND_SetMinHardwareChannels(int n) override {
-        return Answer(true, "FSOUND_SetMinHardwareChannels", n);
-    }
+    bool FSOUND_SetMinHardwareChannels(int n) override { return Answer(true, __func__, n); }
     bool FSOUND_Init(int rate, int channels) override {
-        return Answer(true, "FSOUND_Init", rate, channels);
+        return Answer(true, __func__, rate, channels);
     }
-    void FSOUND_Close() override { Record("FSOUND_Close"); }
-    int FSOUND_GetError() override { return Answer(error, "FSOUND_GetError"); }
-    int FSOUND_GetMaxChannels() override { return Answer(32, "FSOUND_GetMaxChannels"); }
-    int FSOUND_GetNumHardwareChannels() override {
-        return Answer(0, "FSOUND_GetNumHardwareChannels");
-    }
-    int FSOUND_GetOutput() override { return Answer(0, "FSOUND_GetOutput"); }
-    int FSOUND_GetOutputRate() override { return Answer(40000, "FSOUND_GetOutputRate"); }
-    float FSOUND_GetCPUUsage() override { return Answer(1.5f, "FSOUND_GetCPUUsage"); }
-    bool FSOUND_SetSFXMasterVolume(int v) override {
-        return Answer(true, "FSOUND_SetSFXMasterVolume", v);
-    }
+    void FSOUND_Close() override { Record(__func__); }
+    int FSOUND_GetError() override { return Answer(error, __func__); }
+    int FSOUND_GetMaxChannels() override { return Answer(32, __func__); }
+    int FSOUND_GetNumHardwareChannels() override { return Answer(0, __func__); }
+    int FSOUND_GetOutput() override { return Answer(0, __func__); }
+    int FSOUND_GetOutputRate() override { return Answer(40000, __func__); }
+    float FSOUND_GetCPUUsage() override { return Answer(1.5f, __func__); }
+    bool FSOUND_SetSFXMasterVolume(int v) override { return Answer(true, __func__, v); }
 
     int FSOUND_GetMaxSamples() override { return static_cast<int>(m_samples.size()); }
     FSoundSample FSOUND_Sample_Get(int index) override;
     FSoundSample FSOUND_Sample_Load(const char* path, unsigned mode) override;
     void FSOUND_Sample_Free(FSoundSample s) override;
     const char* FSOUND_Sample_GetName(FSoundSample s) override;
-    unsigned FSOUND_Sample_GetMode(FSoundSample s) override {
-        return Answer(0u, "FSOUND_Sample_GetMode", s);
-    }
+    unsigned FSOUND_Sample_GetMode(FSoundSample s) override { return Answer(0u, __func__, s); }
     bool FSOUND_Sample_SetMode(FSoundSample s, unsigned m) override {
-        return Answer(true, "FSOUND_Sample_SetMode", s, m);
+        return Answer(true, __func__, s, m);
     }
     bool FSOUND_Sample_GetDefaults(FSoundSample s, int*) override {
-        return Answer(false, "FSOUND_Sample_GetDefaults", s);
+        return Answer(false, __func__, s);
     }
-    unsigned FSOUND_Sample_GetLength(FSoundSample s) override {
-        return Answer(0u, "FSOUND_Sample_GetLength", s);
-    }
+    unsigned FSOUND_Sample_GetLength(FSoundSample s) override { return Answer(0u, __func__, s); }
     bool FSOUND_Sample_SetMinMaxDistance(FSoundSample s, float lo, float hi) override {
-        return Answer(true, "FSOUND_Sample_SetMinMaxDistance", s, lo, hi);
+        return Answer(true, __func__, s, lo, hi);
     }
     const void* FSOUND_Sample_Lock(FSoundSample s, unsigned o, unsigned n) override {
-        return Answer(nullptr, "FSOUND_Sample_Lock", s, o, n);
+        return Answer(nullptr, __func__, s, o, n);
     }
-    void FSOUND_Sample_Unlock(FSoundSample s) override { Record("FSOUND_Sample_Unlock", s); }
+    void FSOUND_Sample_Unlock(FSoundSample s) override { Record(__func__, s); }
 
     int FSOUND_PlaySoundEx(FSoundSample s, bool paused) override {
-        return Answer(channel, "FSOUND_PlaySoundEx", s, paused);
+        return Answer(channel, __func__, s, paused);
     }
-    bool FSOUND_SetPaused(int c, bool p) override { return Answer(true, "FSOUND_SetPaused", c, p); }
-    bool FSOUND_SetVolume(int c, int v) override { return Answer(true, "FSOUND_SetVolume", c, v); }
-    bool FSOUND_IsPlaying(int c) override { return Answer(true, "FSOUND_IsPlaying", c); }
-    bool FSOUND_StopSound(int c) override { return Answer(true, "FSOUND_StopSound", c); }
+    bool FSOUND_SetPaused(int c, bool p) override { return Answer(true, __func__, c, p); }
+    bool FSOUND_SetVolume(int c, int v) override { return Answer(true, __func__, c, v); }
+    bool FSOUND_IsPlaying(int c) override { return Answer(true, __func__, c); }
+    bool FSOUND_StopSound(int c) override { return Answer(true, __func__, c); }
     bool FSOUND_3D_SetAttributes(int c, const FSoundVector* p, const FSoundVector* v) override {
-        return Answer(true, "FSOUND_3D_SetAttributes", c, p, v);
+        return Answer(true, __func__, c, p, v);
     }
 
     FSoundStream FSOUND_Stream_OpenFile(const char* path, unsigned mode) override;
     int FSOUND_Stream_PlayEx(FSoundStream s, bool paused) override {
-        return Answer(channel, "FSOUND_Stream_PlayEx", s, paused);
+        return Answer(channel, __func__, s, paused);
     }
     FSoundSample FSOUND_Stream_GetSample(FSoundStream s) override;
-    bool FSOUND_Stream_Stop(FSoundStream s) override {
-        return Answer(true, "FSOUND_Stream_Stop", s);
-    }
+    bool FSOUND_Stream_Stop(FSoundStream s) override { return Answer(true, __func__, s); }
     bool FSOUND_Stream_Close(FSoundStream s) override;
 
     void FSOUND_3D_Listener_SetAttributes(const FSoundVector* p, const FSoundVector* v, float fx,
                                           float fy, float fz, float ux, float uy,
                                           float uz) override {
-        Record("FSOUND_3D_Listener_SetAttributes", p, v, fx, fy, fz, ux, uy, uz);
+        Record(__func__, p, v, fx, fy, fz, ux, uy, uz);
     }
-    void FSOUND_3D_Listener_SetDopplerFactor(float f) override {
-        Record("FSOUND_3D_Listener_SetDopplerFactor", f);
-    }
-    void FSOUND_3D_Listener_SetDistanceFactor(float f) override {
-        Record("FSOUND_3D_Listener_SetDistanceFactor", f);
-    }
-    void FSOUND_3D_Listener_SetRolloffFactor(float f) override {
-        Record("FSOUND_3D_Listener_SetRolloffFactor", f);
-    }
-    void FSOUND_3D_Update() override { Record("FSOUND_3D_Update"); }
+    void FSOUND_3D_Listener_SetDopplerFactor(float f) override { Record(__func__, f); }
+    void FSOUND_3D_Listener_SetDistanceFactor(float f) override { Record(__func__, f); }
+    void FSOUND_3D_Listener_SetRolloffFactor(float f) override { Record(__func__, f); }
+    void FSOUND_3D_Update() override { Record(__func__); }
 
 private:
     static void Put(std::ostream& out, const FSoundVector* v);

@@ -15,7 +15,7 @@ void RecordingSoundLayer::Put(std::ostream& out, const FSoundVector* v) {
 }
 
 bool RecordingSoundLayer::FSOUND_GetDriverCaps(int driver, unsigned* out) {
-    Record("FSOUND_GetDriverCaps", driver);
+    Record(__func__, driver);
     *out = caps;
     return true;
 }
@@ -27,7 +27,7 @@ FSoundSample RecordingSoundLayer::FSOUND_Sample_Get(int index) {
 }
 
 FSoundSample RecordingSoundLayer::FSOUND_Sample_Load(const char* path, unsigned mode) {
-    Record("FSOUND_Sample_Load", path, mode);
+    Record(__func__, path, mode);
     if (std::string(path).find("missing") != std::string::npos)
         return FSoundSample::kNone;
     m_samples.emplace_back(path);
@@ -35,7 +35,7 @@ FSoundSample RecordingSoundLayer::FSOUND_Sample_Load(const char* path, unsigned 
 }
 
 void RecordingSoundLayer::FSOUND_Sample_Free(FSoundSample s) {
-    Record("FSOUND_Sample_Free", s);
+    Record(__func__, s);
     if (FSOUND_Sample_Get(static_cast<int>(s)) != FSoundSample::kNone)
         m_samples[static_cast<size_t>(s)].clear();
 }
@@ -49,7 +49,7 @@ const char* RecordingSoundLayer::FSOUND_Sample_GetName(FSoundSample s) {
 }
 
 FSoundStream RecordingSoundLayer::FSOUND_Stream_OpenFile(const char* path, unsigned mode) {
-    Record("FSOUND_Stream_OpenFile", path, mode);
+    Record(__func__, path, mode);
     m_stream = path;
     return FSoundStream(0);
 }
@@ -59,7 +59,7 @@ FSoundSample RecordingSoundLayer::FSOUND_Stream_GetSample(FSoundStream s) {
 }
 
 bool RecordingSoundLayer::FSOUND_Stream_Close(FSoundStream s) {
-    Record("FSOUND_Stream_Close", s);
+    Record(__func__, s);
     m_stream.clear();
     return true;
 }
