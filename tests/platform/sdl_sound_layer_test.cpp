@@ -42,7 +42,6 @@ protected:
 
 TEST_F(SdlSoundLayerTest, InitialisesOnItsOwnAndReportsOneSoftwareDriver) {
     m_layer.FSOUND_3D_Listener_SetAttributes(nullptr, nullptr, 0, 0, 1, 0, 1, 0); // before init
-    EXPECT_GE(m_layer.FSOUND_GetVersion(), 3.60f);
     ASSERT_FALSE(SDL_WasInit(SDL_INIT_AUDIO));
     ASSERT_TRUE(m_layer.FSOUND_Init(40000, 32));
     EXPECT_EQ(m_layer.FSOUND_GetMaxChannels(), 32);
