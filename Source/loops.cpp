@@ -127,6 +127,7 @@ void Loops::SetUp() {
     g_infoPanel4 = NEW InfoPanel(fullScreen, 1, 30, 1, 1);
     g_tutorialPanel = NEW FramedInfoPanel(fullScreen, 1, 30, 5, 5);
     g_tutorialPanel->SetVisible(false);
+    RegisterModePages();
     g_gameMode->SetMode(kModeTitleMenu);
     g_updateRects = NEW UpdateRectangles;
     g_uniAnimationMgr = NEW UniAnimationMgr;

@@ -22,6 +22,8 @@ void DeleteGlobals();
 void CreateSessionObjects();
 void DeleteSessionObjects();
 
+// The game's screens and editors by mode id; at set-up, which starts a new run.
+void RegisterModePages();
 void CreateModePages(const ModeRecord& mode);
 void DeleteModePages();
 ModePages& GetModePages(); // where the game's pages are made from

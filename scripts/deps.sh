@@ -4,7 +4,7 @@ VAULTANE_PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev libdeflate-dev
-  libsdl1.2-dev libsdl-ttf2.0-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libvorbis-dev
+  libsdl1.2-dev libsdl-ttf2.0-dev libsdl-image1.2-dev libsdl-mixer1.2-dev libvorbis-dev libjpeg-dev
   fonts-liberation
 )
 

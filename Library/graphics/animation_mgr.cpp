@@ -250,8 +250,7 @@ void AnimationMgr::CopyFlagToAll() {
         return;
     const uint8_t flag = animation->GetFrameFlag(GetSequence(), GetFrame());
     for (int sequence = 0; sequence < animation->GetSequenceCount(); ++sequence)
-        for (int frame = 0; frame < animation->GetFrameCount(); ++frame)
-            animation->SetFrameFlag(sequence, frame, flag);
+        animation->SetFrameFlag(sequence, GetFrame(), flag);
 }
 
 bool AnimationMgr::ExportFrameBmp(int x, int y, int width, int height) const {

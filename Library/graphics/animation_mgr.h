@@ -72,8 +72,8 @@ public:
     // Editor operations on the current frame.
     void CopyFrameInfoToAll();
     void CopyDurationToAll();
-    void CopyFlagToSequence();
-    void CopyFlagToAll();
+    void CopyFlagToSequence(); // every frame of the current sequence
+    void CopyFlagToAll();      // the current frame of every sequence
     // Saves the frame, centred at (x, y) on a width x height picture, as
     // "ararrow_<a-p by frame>0000000.bmp" in the working directory.
     bool ExportFrameBmp(int x, int y, int width, int height) const;

@@ -76,4 +76,5 @@ Graphic* GraphicMgr::GetAt(int slot) const {
 
 void GraphicMgr::Clear() {
     m_pool.DeleteAll();
+    ++m_generation;
 }

@@ -5,6 +5,8 @@
 
 #include "Library/core/mem_mgr.h"
 
+#include <cstdint>
+
 class Graphic;
 
 class GraphicMgr {
@@ -28,7 +30,11 @@ public:
     bool ContainsName(const char* name) const { return IndexOf(name) >= 0; }
     int Count() const;
     Graphic* GetAt(int slot) const; // null for an empty or unknown slot
+    // Deletes every graphic. Whoever keeps a graphic across a Clear compares the
+    // generation it was handed out in before touching it again: a new graphic may since
+    // have taken the freed address.
     void Clear();
+    uint32_t GetGeneration() const { return m_generation; }
 
     void SetEncode(bool encode) { m_encode = encode; } // loads keep run-length rows
     bool GetEncode() const { return m_encode; }
@@ -38,4 +44,5 @@ private:
 
     NullItemMemMgr<Graphic> m_pool;
     bool m_encode = false;
+    uint32_t m_generation = 0;
 };

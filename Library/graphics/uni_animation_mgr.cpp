@@ -85,11 +85,13 @@ bool UniAnimationMgr::LoadAll(const char* directory, int& sequenceCount) {
     return true;
 }
 
+// One file that cannot be written must not cost the others their edits.
 bool UniAnimationMgr::SaveAll() const {
+    bool saved = true;
     for (int slot = 0; slot < m_pool.GetCount(); ++slot)
         if (m_pool.IsUsed(slot) && !m_pool.Get(slot)->Save())
-            return false;
-    return true;
+            saved = false;
+    return saved;
 }
 
 void UniAnimationMgr::Clear() {

@@ -30,7 +30,7 @@ public:
     // Loads every "*.ani" of the directory in name order; false at the first failure or
     // when there is none. sequenceCount: that of the last file's animation.
     bool LoadAll(const char* directory, int& sequenceCount);
-    bool SaveAll() const; // false at the first failure
+    bool SaveAll() const; // every one, whatever fails before it; false when any failed
 
     // Deletes every pooled animation. Players that still point to one see no animation
     // from then on (they compare GetGeneration with the one they took it at).
@@ -38,6 +38,7 @@ public:
     uint32_t GetGeneration() const { return m_generation; }
 
     int CountUsed() const;
+    int GetSlotCount() const { return m_pool.GetCount(); } // every used slot lies below it
     bool IsSlotUsed(int slot) const { return m_pool.IsUsed(slot); }
     Animation* GetSlot(int slot) const { return m_pool.Get(slot); } // null when unused
 

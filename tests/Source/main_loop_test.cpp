@@ -1,7 +1,6 @@
 #include "Source/main.h"
 
 #include "Library/core/struct.h"
-#include "Library/core/tick_source.h"
 #include "Library/core/tracked_new.h"
 #include "Library/core/vector.h"
 #include "Library/graphics/screen.h"
@@ -15,6 +14,7 @@
 #include "Library/world/mode_pages.h"
 #include "Source/loops.h"
 #include "demo_world_dir.h"
+#include "game_events.h"
 #include "platform/sdl_sound_layer.h"
 #include "platform/sound_listener.h"
 
@@ -27,6 +27,8 @@
 #include <vector>
 
 namespace {
+
+using namespace testsupport;
 
 // What the pages of one mode saw.
 struct PageLog {
@@ -64,36 +66,6 @@ private:
 };
 
 int TestPage::s_alive = 0;
-
-class ManualClock : public TickSource {
-public:
-    uint32_t GetTicks() override { return now; }
-    uint32_t now = 100000;
-};
-
-void Push(SDL_Event event) {
-    ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
-}
-
-SDL_Event Event(Uint8 type) {
-    SDL_Event event{};
-    event.type = type;
-    event.button.button = SDL_BUTTON_LEFT; // for the button events
-    return event;
-}
-
-SDL_Event KeyUp(SDLKey key) {
-    SDL_Event event = Event(SDL_KEYUP);
-    event.key.keysym.sym = key;
-    return event;
-}
-
-SDL_Event Motion(int x, int y) {
-    SDL_Event event = Event(SDL_MOUSEMOTION);
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    return event;
-}
 
 // The SDL layer, with where its listener was placed overheard.
 class OverhearingLayer : public SdlSoundLayer {

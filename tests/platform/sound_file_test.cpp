@@ -1,8 +1,8 @@
 #include "platform/sound_file.h"
 
-#include "ogg_fixture.h"
 #include "scratch_dir.h"
 #include "sound_fixtures.h"
+#include "tools/encoders/ogg_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -6,49 +6,24 @@
 #include "Library/files/file_stream.h"
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_builder.h"
-#include "Library/files/wav_writer.h"
 #include "platform/case_path.h"
+#include "tools/demoworld/converter_media.h"
 #include "tools/demoworld/cursor_art.h"
 #include "tools/demoworld/demo_script.h"
+#include "tools/demoworld/demo_sound.h"
+#include "tools/demoworld/editor_art.h"
+#include "tools/demoworld/label_font.h"
+#include "tools/demoworld/menu_art.h"
+#include "tools/demoworld/walker_art.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 namespace {
 
 constexpr const char* kSystemFont =
     "/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf";
-constexpr double kPi = 3.14159265358979;
-constexpr uint32_t kSoundRate = 22050;
-
-// A sine tone that dies away, so a button sounds like a click rather than a beep.
-std::vector<int16_t> Click(double frequency, double seconds) {
-    const int frames = static_cast<int>(seconds * kSoundRate);
-    std::vector<int16_t> samples(static_cast<size_t>(frames));
-    for (int i = 0; i < frames; ++i) {
-        const double t = static_cast<double>(i) / kSoundRate;
-        const double decay = std::exp(-6.0 * i / frames);
-        samples[static_cast<size_t>(i)] =
-            static_cast<int16_t>(12000.0 * decay * std::sin(2 * kPi * frequency * t));
-    }
-    return samples;
-}
-
-bool WriteSound(const Stringc& path, const std::vector<int16_t>& samples) {
-    MemStream wav(kStreamWriteBinary);
-    const uint32_t bytes = static_cast<uint32_t>(samples.size() * sizeof(int16_t));
-    FileStream file;
-    const bool written = MakeDirectories(path) &&
-                         WriteWav(wav, WavFormat{1, 16, kSoundRate}, samples.data(), bytes) &&
-                         file.Open(path.c_str(), kStreamWriteBinary) && wav.SaveAll(file);
-    if (!written)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return written;
-}
-
 } // namespace
 
 DemoWorld::DemoWorld(const Stringc& root) : m_root(root) {}
@@ -56,8 +31,8 @@ DemoWorld::DemoWorld(const Stringc& root) : m_root(root) {}
 bool DemoWorld::Build() {
     DataPaths paths(m_root.c_str());
     g_dataPaths = &paths;
-    const bool built =
-        WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() && PackArchives();
+    const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
+                       WriteTitleAndEditors() && PackArchives();
     g_dataPaths = nullptr;
     return built;
 }
@@ -89,6 +64,15 @@ bool DemoWorld::WriteCursor() {
 
 bool DemoWorld::WriteScripts() {
     return DemoScript().WriteFile(g_dataPaths->GetScriptDir() + "/demo.scr");
+}
+
+// The title menu and the first-run converter's media, the editors' windows and the
+// bitmaps the animation editor builds from.
+bool DemoWorld::WriteTitleAndEditors() {
+    LabelFont font(m_root + "/fonts/Cour.ttf");
+    return font.IsReady() && MenuArt(*g_dataPaths, font).Write() &&
+           EditorArt(*g_dataPaths, font).Write() && ConverterMedia(*g_dataPaths, font).Write() &&
+           WalkerArt(g_dataPaths->GetAnimDir()).Write();
 }
 
 // Archives that exist are kept by the builder: these are made afresh from the tree.

@@ -16,6 +16,7 @@ private:
     bool WriteButtonSounds();
     bool WriteCursor();
     bool WriteScripts();
+    bool WriteTitleAndEditors();
     bool PackArchives();
 
     Stringc m_root;

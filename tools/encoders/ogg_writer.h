@@ -1,4 +1,5 @@
 #pragma once
+// The compressed sound form the game ships and converts on its first run.
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ogg_fixture.h"
+#include "tools/encoders/ogg_writer.h"
 
 #include <vorbis/vorbisenc.h>
 

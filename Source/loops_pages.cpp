@@ -1,0 +1,39 @@
+// The game's pages by mode id: the frame driver makes the current mode's page from here.
+#include "Source/loops.h"
+
+#include "Library/world/mode_pages.h"
+#include "Source/editors/animation_editor.h"
+#include "Source/editors/graphic_offset_calc.h"
+#include "Source/main.h"
+#include "Source/screen_map_view.h"
+#include "Source/screens/edit_game_panel.h"
+#include "Source/screens/main_panel.h"
+
+#include <memory>
+
+namespace {
+
+// Set for each run; the title menu clears it once the first-run conversion has nothing left.
+bool g_converting = true;
+ScreenMapView g_editorMapView;
+
+} // namespace
+
+// The globals are read when a page is made, so registering may come before they exist.
+void Loops::RegisterModePages() {
+    g_converting = true;
+    ModePages& pages = GetModePages();
+    pages.SetFactory(kModeTitleMenu, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<MainPanel>(
+            MainPanel::Services{*g_graphicMgr, g_tutorialPanel, g_converting, &Main::Quit});
+    });
+    pages.SetFactory(kModeEditorMenu, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<EditGamePanel>();
+    });
+    pages.SetFactory(kModeAnimationEditor, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<AnimationEditor>(*g_uniAnimationMgr);
+    });
+    pages.SetFactory(kModeGraphicOffsetEditor, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<GraphicOffsetCalc>(g_editorMapView);
+    });
+}

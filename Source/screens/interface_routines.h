@@ -1,0 +1,18 @@
+#pragma once
+// Routines the game screens share.
+
+#include "Source/screens/cached_graphic.h"
+
+class GraphicMgr;
+
+// The splash picture of the name from the graphic directory's "splash" folder through the
+// cache; the empty name gives the default "splash1.bmp". No picture when it cannot be loaded.
+CachedGraphic LoadSplash(GraphicMgr& cache, const char* name);
+
+// Gives the picture back to its cache, unless the cache was cleared since it was handed
+// out; the holder is emptied either way.
+void FreeGraphic(CachedGraphic& held);
+
+// The one line a button whose screen or manager is not built yet leaves on standard error
+// instead of acting.
+void ReportNotBuilt(const char* button, const char* missing);

@@ -1,0 +1,57 @@
+#pragma once
+// The game as it runs: the real start-up on a demo world, the game's own pages, and the
+// main loop driven one frame at a time with pushed events on a clock of the test's own.
+
+#include "Library/world/mode_page.h"
+#include "demo_world_dir.h"
+#include "game_events.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace testsupport {
+
+class RealGame : public ::testing::Test {
+protected:
+    static constexpr uint32_t kFrameMs = 33; // the longest frame the clock lets through
+
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    void Start(); // start-up and set-up; the title menu is requested
+    void Stop();  // shutdown, so that Start may run the program again
+    void Frame(uint32_t ms = kFrameMs);
+    void Frames(int count, uint32_t ms = kFrameMs);
+    void MoveTo(int x, int y); // and a frame, so the page under the pointer takes it
+    void Click(int x, int y);  // moved there first; pressed and released in the next frame
+    void RightClick(int x, int y);
+    void Release(SDLKey key);
+    void Type(const char* text); // key presses that type the text
+    void Erase(int count);       // backspace presses
+
+    int Mode() const;
+    ModePage* Page() const;
+    template <class T> T* PageAs() const { return dynamic_cast<T*>(Page()); }
+    uint16_t PixelAt(int x, int y) const;
+    static uint16_t Packed(int r, int g, int b);
+
+    // The first-run converter's targets in the demo world, gone or there.
+    void RemoveConvertedMedia() const;
+    void RunTitleUntilMenu(); // frames until the title menu shows its buttons
+
+    static DemoWorldDir& World() { return *s_world; }
+
+    ManualClock m_clock;
+
+private:
+    static DemoWorldDir* s_world;
+    std::filesystem::path m_savedDirectory;
+    bool m_running = false;
+};
+
+} // namespace testsupport

@@ -1,0 +1,131 @@
+#include "real_game.h"
+
+#include "Library/graphics/colour.h"
+#include "Library/graphics/screen.h"
+#include "Library/world/game_mode.h"
+#include "Library/world/mode_pages.h"
+#include "Source/loops.h"
+#include "Source/main.h"
+#include "Source/screens/main_panel.h"
+
+namespace testsupport {
+
+DemoWorldDir* RealGame::s_world = nullptr;
+
+void RealGame::SetUpTestSuite() {
+    s_world = new DemoWorldDir;
+}
+
+void RealGame::TearDownTestSuite() {
+    delete s_world;
+    s_world = nullptr;
+}
+
+void RealGame::SetUp() {
+    ASSERT_TRUE(s_world->Built());
+    m_savedDirectory = std::filesystem::current_path();
+    std::filesystem::current_path(s_world->Root());
+    Start();
+}
+
+void RealGame::TearDown() {
+    Stop();
+    std::filesystem::current_path(m_savedDirectory);
+}
+
+void RealGame::Start() {
+    ASSERT_TRUE(Main::Init(0, 16, 0.0));
+    Loops::SetUp();
+    g_gameMode->SetTickSource(m_clock);
+    m_running = true;
+}
+
+void RealGame::Stop() {
+    if (!m_running)
+        return;
+    Main::Shutdown();
+    SDL_Quit();
+    m_running = false;
+}
+
+void RealGame::Frame(uint32_t ms) {
+    m_clock.now += ms;
+    Main::RunFrame();
+}
+
+void RealGame::Frames(int count, uint32_t ms) {
+    for (int frame = 0; frame < count; ++frame)
+        Frame(ms);
+}
+
+void RealGame::MoveTo(int x, int y) {
+    Push(Motion(x, y));
+    Frame();
+}
+
+void RealGame::Click(int x, int y) {
+    MoveTo(x, y);
+    Push(Event(SDL_MOUSEBUTTONDOWN));
+    Push(Event(SDL_MOUSEBUTTONUP));
+    Frame();
+}
+
+void RealGame::RightClick(int x, int y) {
+    MoveTo(x, y);
+    Push(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+    Push(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
+    Frame();
+}
+
+void RealGame::Release(SDLKey key) {
+    Push(KeyUp(key));
+    Frame();
+}
+
+void RealGame::Type(const char* text) {
+    for (const char* c = text; *c; ++c)
+        Push(KeyDown(static_cast<SDLKey>(*c), static_cast<Uint16>(*c)));
+    Frame();
+}
+
+void RealGame::Erase(int count) {
+    for (int i = 0; i < count; ++i)
+        Push(KeyDown(SDLK_BACKSPACE));
+    Frame();
+}
+
+int RealGame::Mode() const {
+    return g_gameMode->GetModeId();
+}
+
+ModePage* RealGame::Page() const {
+    return Loops::GetModePages().GetPage();
+}
+
+uint16_t RealGame::PixelAt(int x, int y) const {
+    const PixelSurface& surface = g_screen->GetSurface();
+    return surface.pixels[y * surface.width + x];
+}
+
+uint16_t RealGame::Packed(int r, int g, int b) {
+    return Colour(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b))
+        .Pack16();
+}
+
+void RealGame::RemoveConvertedMedia() const {
+    for (const char* target : {"art/graphic/map/Area_001.tga", "art/graphic/map/Area_002.tga",
+                               "sound/sfx/dog_bark1.wav", "sound/music/rain1.wav"})
+        std::filesystem::remove(s_world->Path(target));
+}
+
+void RealGame::RunTitleUntilMenu() {
+    for (int frame = 0; frame < 400; ++frame) {
+        Frame();
+        const MainPanel* title = PageAs<MainPanel>();
+        if (title && !title->IsConverting())
+            break;
+    }
+    Frame(); // the menu drawn
+}
+
+} // namespace testsupport

@@ -1,0 +1,101 @@
+#include "tools/demoworld/walker_art.h"
+
+#include "Library/files/directory_list.h"
+#include "Library/graphics/surface_ptr.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+enum PaletteIndex : uint8_t { kKey, kOutline, kSkin, kTunic, kTrousers, kBoots, kHair, kShadow };
+
+const SDL_Color kPalette[] = {{255, 0, 255, 0}, {20, 16, 16, 0},  {236, 188, 150, 0},
+                              {178, 40, 36, 0}, {48, 70, 140, 0}, {96, 60, 30, 0},
+                              {80, 52, 24, 0},  {60, 60, 60, 0}};
+
+class Frame {
+public:
+    explicit Frame(SDL_Surface* surface) : m_surface(surface) {}
+
+    void Fill(int x1, int y1, int x2, int y2, uint8_t index) { // x2, y2 included
+        for (int y = y1; y <= y2; ++y)
+            for (int x = x1; x <= x2; ++x)
+                Put(x, y, index);
+    }
+    void Ellipse(int cx, int cy, int rx, int ry, uint8_t index) {
+        for (int y = cy - ry; y <= cy + ry; ++y)
+            for (int x = cx - rx; x <= cx + rx; ++x) {
+                const double dx = static_cast<double>(x - cx) / rx;
+                const double dy = static_cast<double>(y - cy) / ry;
+                if (dx * dx + dy * dy <= 1.0)
+                    Put(x, y, index);
+            }
+    }
+
+private:
+    void Put(int x, int y, uint8_t index) {
+        if (x >= 0 && y >= 0 && x < m_surface->w && y < m_surface->h)
+            static_cast<uint8_t*>(m_surface->pixels)[y * m_surface->pitch + x] = index;
+    }
+
+    SDL_Surface* m_surface;
+};
+
+} // namespace
+
+WalkerArt::WalkerArt(const Stringc& animDir) : m_setDir(animDir + "/" + kSet) {}
+
+bool WalkerArt::Write() const {
+    return WriteAnimation("walk", kWalkFrames) && WriteAnimation("stand", kStandFrames);
+}
+
+// Named so that the directions follow one another in name order.
+bool WalkerArt::WriteAnimation(const char* name, int frames) const {
+    for (int direction = 0; direction < kDirections; ++direction)
+        for (int frame = 0; frame < frames; ++frame) {
+            char file[32];
+            std::snprintf(file, sizeof file, "/%s/f%03d.bmp", name, direction * frames + frame);
+            if (!WriteFrame(m_setDir + file, direction, frame, frames))
+                return false;
+        }
+    return true;
+}
+
+// Direction 0 faces up the screen, the others clockwise from it; the head turns that way
+// and the legs and arms swing through the walk.
+bool WalkerArt::WriteFrame(const Stringc& path, int direction, int frame, int frames) const {
+    const SurfacePtr bitmap = MakeSurface8(kWidth, kHeight);
+    if (!bitmap)
+        return false;
+    SDL_Color palette[256] = {};
+    std::copy(std::begin(kPalette), std::end(kPalette), palette);
+    SDL_SetColors(bitmap.get(), palette, 0, 256);
+    SDL_FillRect(bitmap.get(), nullptr, kKey);
+    Frame figure(bitmap.get());
+    const double swing = frames > 1 ? std::sin(2 * kPi * frame / frames) : 0.0;
+    const int stride = static_cast<int>(std::lround(4 * swing));
+    const double angle = direction * kPi / 4;
+    const int faceX = static_cast<int>(std::lround(4 * std::sin(angle)));
+    const int faceY = static_cast<int>(std::lround(-3 * std::cos(angle)));
+
+    figure.Ellipse(20, 52, 12, 3, kShadow);
+    figure.Fill(14, 36, 18, 48 - stride, kTrousers);
+    figure.Fill(22, 36, 26, 48 + stride, kTrousers);
+    figure.Fill(13, 49 - stride, 19, 51 - stride, kBoots);
+    figure.Fill(21, 49 + stride, 27, 51 + stride, kBoots);
+    figure.Fill(12, 20, 28, 37, kTunic);
+    figure.Fill(8, 21 + stride, 11, 34 + stride, kSkin);
+    figure.Fill(29, 21 - stride, 32, 34 - stride, kSkin);
+    figure.Ellipse(20, 11, 7, 8, kSkin);
+    figure.Ellipse(20 - faceX / 2, 7 - faceY / 2, 7, 4, kHair);
+    figure.Fill(19 + faceX, 11 + faceY, 20 + faceX, 12 + faceY, kOutline);
+    const bool saved = MakeDirectories(path) && SDL_SaveBMP(bitmap.get(), path.c_str()) == 0;
+    if (!saved)
+        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
+    return saved;
+}
