@@ -92,6 +92,7 @@ public:
     int GetExportWidth() const { return m_exportWidth; }
     int GetExportHeight() const { return m_exportHeight; }
     int CountComparisons() const { return m_comparisons.CountUsed(); }
+    const DirectoryPanel& GetDirectoryBox() const { return *m_directoryBox; }
 
 private:
     // animation_editor.cpp: windows, input and the frame's work

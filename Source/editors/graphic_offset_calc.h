@@ -51,6 +51,8 @@ public:
     int GetCount() const { return m_count; }
     bool IsDragging() const { return m_drag; }
     bool IsTransparent() const { return m_transparent; }
+    const DirectoryPanel& GetChooser() const { return *m_chooser; }
+    const InterfaceObject& GetMainWindow() const { return *m_mainWindow; }
 
 private:
     void UpdateMainPanel();

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <string>
 
+class DirectoryPanel;
+
 namespace testsupport {
 
 class RealGame : public ::testing::Test {
@@ -43,6 +45,9 @@ protected:
     // The first-run converter's targets in the demo world, gone or there.
     void RemoveConvertedMedia() const;
     void RunTitleUntilMenu(); // frames until the title menu shows its buttons
+    // Clicks the chooser's line of the name (a file) or ending in "/" + name (a directory);
+    // false when there is none.
+    bool ClickListLine(const DirectoryPanel& chooser, const std::string& name);
 
     static DemoWorldDir& World() { return *s_world; }
 

@@ -2,6 +2,9 @@
 
 #include "Library/graphics/colour.h"
 #include "Library/graphics/screen.h"
+#include "Library/interface/directory_panel.h"
+#include "Library/interface/info_panel.h"
+#include "Library/interface/text_block.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/mode_pages.h"
 #include "Source/loops.h"
@@ -126,6 +129,22 @@ void RealGame::RunTitleUntilMenu() {
             break;
     }
     Frame(); // the menu drawn
+}
+
+bool RealGame::ClickListLine(const DirectoryPanel& chooser, const std::string& name) {
+    const GtWindow& list = chooser.GetList().GetWindow();
+    const std::string ending = "/" + name;
+    for (int block = 0; block < list.GetBlockCount(); ++block) {
+        const std::string text = list.GetBlock(block).GetText().c_str();
+        const bool endsWith = text.size() >= ending.size() &&
+                              text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+        if (text != name && !endsWith)
+            continue;
+        const ScreenPos& place = list.GetBlock(block).GetPosition();
+        Click(place.x + 2, place.y + 2);
+        return true;
+    }
+    return false;
 }
 
 } // namespace testsupport

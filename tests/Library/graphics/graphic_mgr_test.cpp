@@ -38,3 +38,17 @@ TEST(GraphicMgr, OneGraphicPerNameWhateverItsCaseOrSlashesAndFailuresCacheNothin
 }
 
 } // namespace
+
+namespace {
+
+TEST(GraphicMgr, EveryClearStartsANewGeneration) {
+    GraphicMgr graphics;
+    const uint32_t first = graphics.GetGeneration();
+    graphics.Clear();
+    const uint32_t second = graphics.GetGeneration();
+    graphics.Clear();
+    EXPECT_NE(first, second);
+    EXPECT_NE(second, graphics.GetGeneration());
+}
+
+} // namespace

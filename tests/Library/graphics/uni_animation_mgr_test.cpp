@@ -46,4 +46,18 @@ TEST_F(AnimationPool, BuildsSavesAndLoadsWholeDirectories) {
     EXPECT_EQ(m_pool.CountUsed(), 2);
 }
 
+// One file that cannot be written leaves the others saved.
+TEST_F(AnimationPool, SavingGoesOnPastAFileThatCannotBeWritten) {
+    testsupport::WriteBitmapFolder(m_root, "bitmaps/Hero/idle", 4);
+    testsupport::WriteBitmapFolder(m_root, "bitmaps/Hero/walk", 4);
+    ASSERT_TRUE(m_pool.BuildFromDirectories(m_root.Path("bitmaps/Hero").c_str(), 2,
+                                            testsupport::kMagentaKey));
+    std::filesystem::create_directories(m_root.Path("bitmaps/Hero/idle.ani")); // in the way
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(m_pool.SaveAll());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("idle.ani"), std::string::npos) << said;
+    EXPECT_TRUE(std::filesystem::is_regular_file(m_root.Path("bitmaps/Hero/walk.ani")));
+}
+
 } // namespace

@@ -1,0 +1,297 @@
+// The animation editor on the demo world's walking figure, driven through the main loop.
+#include "Source/editors/animation_editor.h"
+
+#include "Library/graphics/animation.h"
+#include "Library/world/game_mode.h"
+#include "Source/real_game.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace testsupport;
+
+struct Point {
+    int x;
+    int y;
+};
+
+// The main window's buttons.
+constexpr Point kNew{50, 50};
+constexpr Point kEdit{135, 50};
+constexpr Point kNextDirectionType{190, 82};
+constexpr Point kColourKeyRadio(int index) {
+    return Point{35 + 40 * index, 135};
+}
+// The directory box's.
+constexpr Point kOk{335, 441};
+constexpr Point kCancel{465, 441};
+// The edit window's.
+constexpr Point kPreviousAnimation{758, 48};
+constexpr Point kNextAnimation{780, 48};
+constexpr Point kPreviousFrame{758, 72};
+constexpr Point kNextFrame{780, 72};
+constexpr Point kPreviousDirection{758, 96};
+constexpr Point kNextDirection{780, 96};
+constexpr Point kOffsetXField{700, 128};
+constexpr Point kDurationField{700, 184};
+constexpr Point kFlagField{700, 208};
+constexpr Point kFillFlagInSequence{769, 208};
+constexpr Point kFillFlagInDirections{725, 232};
+constexpr Point kSetTriggerA{769, 264};
+constexpr Point kReference{698, 320};
+constexpr Point kComparisonSet{731, 345};
+constexpr Point kPlay{634, 376};
+constexpr Point kStop{694, 376};
+constexpr Point kSave{698, 409};
+constexpr Point kBlank{700, 304}; // no widget: clicking it ends typing
+
+class AnimationEditing : public RealGame {
+protected:
+    void SetUp() override {
+        RealGame::SetUp();
+        for (const char* saved : {"walk.ani", "stand.ani"})
+            std::filesystem::remove_all(World().Path(std::string("art/anim/Walker/") + saved));
+        Frame();
+        g_gameMode->SetMode(kModeAnimationEditor);
+        Frame();
+        ASSERT_NE(PageAs<AnimationEditor>(), nullptr);
+    }
+
+    AnimationEditor& Editor() const { return *PageAs<AnimationEditor>(); }
+    const AnimationMgr& Player() const { return Editor().GetPlayer(); }
+    void Click(const Point& at) { RealGame::Click(at.x, at.y); }
+    void Open(const Point& button, const char* set) {
+        Click(button);
+        ASSERT_EQ(Editor().GetState(), AnimationEditor::kChooseSet);
+        ASSERT_TRUE(ClickListLine(Editor().GetDirectoryBox(), set)) << set;
+        Click(kOk);
+    }
+    void BuildWalker() {
+        Open(kNew, "Walker");
+        ASSERT_EQ(Editor().GetState(), AnimationEditor::kEditWindow);
+    }
+    void ShowWalk() {
+        if (Player().GetName() != "walk")
+            Click(kNextAnimation);
+        ASSERT_STREQ(Player().GetName().c_str(), "walk");
+    }
+    std::string Saved(const char* name) const {
+        return World().ReadFile(std::string("art/anim/Walker/") + name);
+    }
+};
+
+TEST_F(AnimationEditing, NewBuildsTheBitmapFoldersOfASetAsEightDirections) {
+    BuildWalker();
+    EXPECT_STREQ(Player().GetAnimationName().c_str(), "Walker");
+    EXPECT_STREQ(Player().GetName().c_str(), "stand"); // the folders in name order
+    EXPECT_EQ(Player().GetSequenceCount(), 8);
+    EXPECT_EQ(Player().GetFrameCount(), 1);
+    ShowWalk();
+    EXPECT_EQ(Player().GetSequenceCount(), 8);
+    EXPECT_EQ(Player().GetFrameCount(), 6);
+    EXPECT_EQ(Player().GetAnimation()->GetFullPath(), "art/anim/walker/walk.ani");
+}
+
+TEST_F(AnimationEditing, SavedSetsReloadAndSaveAgainByteForByte) {
+    BuildWalker();
+    Click(kSave);
+    EXPECT_EQ(Editor().GetState(), AnimationEditor::kMainWindow);
+    const std::string walk = Saved("walk.ani");
+    const std::string stand = Saved("stand.ani");
+    ASSERT_FALSE(walk.empty());
+    ASSERT_FALSE(stand.empty());
+
+    Click(kNextDirectionType); // SIXTEEN: the loaded files bring their own
+    Open(kEdit, "Walker");
+    ASSERT_EQ(Editor().GetState(), AnimationEditor::kEditWindow);
+    EXPECT_EQ(Editor().GetDirectionType(), 8);
+    ShowWalk();
+    EXPECT_EQ(Player().GetFrameCount(), 6);
+    Click(kSave);
+    EXPECT_EQ(Editor().GetState(), AnimationEditor::kMainWindow);
+    EXPECT_EQ(Saved("walk.ani"), walk);
+    EXPECT_EQ(Saved("stand.ani"), stand);
+}
+
+TEST_F(AnimationEditing, EditOnASetWithoutAnimationFilesKeepsTheBoxOpen) {
+    Open(kEdit, "Walker");
+    EXPECT_EQ(Editor().GetState(), AnimationEditor::kChooseSet);
+    Click(kCancel);
+    EXPECT_EQ(Editor().GetState(), AnimationEditor::kMainWindow);
+}
+
+TEST_F(AnimationEditing, FramesAndDirectionsWrapAtBothEnds) {
+    BuildWalker();
+    ShowWalk();
+    struct Step {
+        Point button;
+        int frame;
+        int sequence;
+    };
+    for (const Step& step :
+         {Step{kPreviousFrame, 5, 0}, Step{kNextFrame, 0, 0}, Step{kPreviousDirection, 0, 7},
+          Step{kNextDirection, 0, 0}, Step{kNextDirection, 0, 1}}) {
+        Click(step.button);
+        EXPECT_EQ(Player().GetFrame(), step.frame);
+        EXPECT_EQ(Player().GetSequence(), step.sequence);
+    }
+    Release(SDLK_MINUS);
+    EXPECT_EQ(Player().GetFrame(), 5);
+    Release(SDLK_PLUS);
+    EXPECT_EQ(Player().GetFrame(), 0);
+}
+
+TEST_F(AnimationEditing, TheDirectionTypeCyclesAndOneDirectionKeepsSequenceZero) {
+    const auto shown = [this] { return Editor().GetDirectionType(); };
+    EXPECT_EQ(shown(), 8);
+    Click(kNextDirectionType);
+    EXPECT_EQ(shown(), 16);
+    Click(kNextDirectionType);
+    EXPECT_EQ(shown(), 1);
+    BuildWalker(); // every bitmap one direction
+    ShowWalk();
+    EXPECT_EQ(Player().GetSequenceCount(), 1);
+    EXPECT_EQ(Player().GetFrameCount(), 48);
+    Click(kNextDirection);
+    EXPECT_EQ(Player().GetSequence(), 0);
+}
+
+TEST_F(AnimationEditing, TheColourKeyRadiosChooseTheKeyColour) {
+    const int expected[] = {6, 3, 11, 5, 8, 7};
+    for (int radio = 5; radio >= 0; --radio) {
+        Click(kColourKeyRadio(radio));
+        EXPECT_EQ(Editor().GetColourKey(), expected[radio]);
+    }
+}
+
+TEST_F(AnimationEditing, TypedValuesGoIntoTheFrameAndANegativeDurationIsZero) {
+    BuildWalker();
+    ShowWalk();
+    Click(kDurationField);
+    Erase(1);
+    Type("120");
+    EXPECT_EQ(Player().GetFrameDuration(), 120u);
+    Erase(3);
+    Type("-5");
+    EXPECT_EQ(Player().GetFrameDuration(), 0u);
+    Click(kOffsetXField);
+    Erase(5);
+    Type("1.5");
+    float x = 0, y = 0, z = 0;
+    Player().GetFrameOffsets(x, y, z);
+    EXPECT_FLOAT_EQ(x, 1.5f);
+    Click(kBlank);
+    Release(SDLK_RIGHT); // keys act again once no field has the focus
+    Player().GetFrameOffsets(x, y, z);
+    EXPECT_FLOAT_EQ(x, 1.5f + 1.0f / 16);
+}
+
+TEST_F(AnimationEditing, ArrowsMoveTheFrameOnePixelAndDraggingFollowsTheMouse) {
+    BuildWalker();
+    for (int press = 0; press < 16; ++press)
+        Push(KeyUp(SDLK_RIGHT));
+    for (int press = 0; press < 3; ++press)
+        Push(KeyUp(SDLK_UP));
+    Frame();
+    float x = 0, y = 0, z = 0;
+    Player().GetFrameOffsets(x, y, z);
+    EXPECT_EQ(x, 1.0f);
+    EXPECT_FLOAT_EQ(y, -0.25f);
+
+    Release(SDLK_d);
+    EXPECT_TRUE(Editor().IsDragging());
+    MoveTo(416, 312);
+    EXPECT_EQ(Editor().GetOffset().x, 1.0f);
+    EXPECT_EQ(Editor().GetOffset().y, 1.0f);
+    EXPECT_EQ(Editor().GetOffset().z, 0.0f);
+    Player().GetFrameOffsets(x, y, z);
+    EXPECT_EQ(x, 1.0f);
+    EXPECT_EQ(y, 1.0f);
+    Release(SDLK_d);
+    MoveTo(500, 500);
+    EXPECT_EQ(Editor().GetOffset().x, 1.0f);
+
+    for (SDLKey key : {SDLK_KP2, SDLK_KP2, SDLK_KP6, SDLK_KP4, SDLK_KP4, SDLK_KP8})
+        Push(KeyUp(key));
+    Frame();
+    EXPECT_EQ(Editor().GetExportWidth(), 29);
+    EXPECT_EQ(Editor().GetExportHeight(), 51);
+}
+
+TEST_F(AnimationEditing, FlagsFillTheirSequenceOrTheirFrameInEveryDirection) {
+    BuildWalker();
+    ShowWalk();
+    Click(kNextDirection);
+    Click(kNextFrame);
+    Click(kNextFrame);
+    Click(kFlagField);
+    Erase(1);
+    Type("3");
+    Click(kFillFlagInSequence);
+    const Animation& walk = *Player().GetAnimation();
+    for (int frame = 0; frame < 6; ++frame)
+        EXPECT_EQ(walk.GetFrameFlag(1, frame), 3) << frame;
+    EXPECT_EQ(walk.GetFrameFlag(0, 2), 0);
+    Click(kFillFlagInDirections);
+    for (int sequence = 0; sequence < 8; ++sequence)
+        EXPECT_EQ(walk.GetFrameFlag(sequence, 2), 3) << sequence;
+    EXPECT_EQ(walk.GetFrameFlag(0, 1), 0);
+
+    Click(kSetTriggerA);
+    EXPECT_EQ(Player().GetTriggerFrameA(), 2);
+}
+
+TEST_F(AnimationEditing, PlayStepsTheFramesUntilStopped) {
+    BuildWalker();
+    ShowWalk();
+    Click(kPlay);
+    EXPECT_TRUE(Editor().IsPlaying());
+    const int frame = Player().GetFrame();
+    Frames(3);
+    EXPECT_NE(Player().GetFrame(), frame);
+    Click(kStop);
+    const int stopped = Player().GetFrame();
+    Frames(3);
+    EXPECT_EQ(Player().GetFrame(), stopped);
+
+    Click(kReference);
+    EXPECT_TRUE(Editor().HoldsReference());
+    Click(kReference);
+    EXPECT_FALSE(Editor().HoldsReference());
+}
+
+// The comparison set shares the pool: stepping goes round the current set only.
+TEST_F(AnimationEditing, AnimationsStepWithinTheSetWhileAComparisonSetIsLoaded) {
+    BuildWalker();
+    Click(kComparisonSet);
+    ASSERT_EQ(Editor().GetState(), AnimationEditor::kChooseComparison);
+    ASSERT_TRUE(ClickListLine(Editor().GetDirectoryBox(), "Mouse"));
+    Click(kOk);
+    ASSERT_EQ(Editor().GetState(), AnimationEditor::kEditWindow);
+    EXPECT_EQ(Editor().CountComparisons(), 1);
+    for (const char* expected : {"walk", "stand", "walk", "stand"}) {
+        Click(kNextAnimation);
+        EXPECT_STREQ(Player().GetName().c_str(), expected);
+    }
+    for (const char* expected : {"walk", "stand", "walk"}) {
+        Click(kPreviousAnimation);
+        EXPECT_STREQ(Player().GetName().c_str(), expected);
+    }
+}
+
+// A file that cannot be written keeps the editor on its frames and costs no other file.
+TEST_F(AnimationEditing, AFailedSaveStaysOnTheFramesSaysWhichAndSavesTheRest) {
+    BuildWalker();
+    std::filesystem::create_directories(World().Path("art/anim/Walker/walk.ani"));
+    testing::internal::CaptureStderr();
+    Click(kSave);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Editor().GetState(), AnimationEditor::kEditWindow);
+    EXPECT_NE(said.find("art/anim/walker/walk.ani"), std::string::npos) << said;
+    EXPECT_FALSE(Saved("stand.ani").empty());
+}
+
+} // namespace

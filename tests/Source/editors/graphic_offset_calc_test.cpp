@@ -1,0 +1,147 @@
+// The graphic offset editor on the demo world's interface pictures, driven through the
+// main loop.
+#include "Source/editors/graphic_offset_calc.h"
+
+#include "Library/graphics/graphic.h"
+#include "Library/interface/directory_panel.h"
+#include "Library/interface/interface_object.h"
+#include "Library/world/game_mode.h"
+#include "Source/real_game.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace testsupport;
+
+struct Point {
+    int x;
+    int y;
+};
+
+constexpr Point kSelectGraphic{57, 86};
+constexpr Point kTransparent{132, 86};
+constexpr Point kCancel{465, 441};
+constexpr Point kListUp{777, 163};
+constexpr Point kListDown{777, 577};
+// The anchor (15, 16) at 16 x 12 pixels per world unit.
+constexpr Point kAnchor{240, 192};
+
+class OffsetEditing : public RealGame {
+protected:
+    void SetUp() override {
+        RealGame::SetUp();
+        Frame();
+        g_gameMode->SetMode(kModeGraphicOffsetEditor);
+        Frame();
+        ASSERT_NE(PageAs<GraphicOffsetCalc>(), nullptr);
+    }
+
+    GraphicOffsetCalc& Editor() const { return *PageAs<GraphicOffsetCalc>(); }
+    void Click(const Point& at) { RealGame::Click(at.x, at.y); }
+    std::string Field(uint32_t id) const {
+        return Editor().GetMainWindow().FindChild(id)->GetText().c_str();
+    }
+    // The interface pictures, listed from the first.
+    void LoadInterfacePictures() {
+        Click(kSelectGraphic);
+        ASSERT_EQ(Editor().GetState(), GraphicOffsetCalc::kSelectGraphicFile);
+        ASSERT_TRUE(ClickListLine(Editor().GetChooser(), "interface"));
+        Frame();
+        ASSERT_TRUE(ClickListLine(Editor().GetChooser(), "button_edit.tga"));
+        Frame();
+    }
+};
+
+TEST_F(OffsetEditing, EachArrowKeyMovesTheGraphicOnePixel) {
+    for (int press = 0; press < 16; ++press)
+        Push(KeyUp(SDLK_RIGHT));
+    Frame();
+    EXPECT_EQ(Editor().GetOffset().x, 1.0f);
+    EXPECT_EQ(Field(GraphicOffsetCalc::kOffsetX), "1.000");
+    struct Key {
+        SDLKey key;
+        float x;
+        float y;
+    };
+    for (const Key& k :
+         {Key{SDLK_LEFT, 1.0f - 1.0f / 16, 0}, Key{SDLK_DOWN, 1.0f - 1.0f / 16, 1.0f / 12},
+          Key{SDLK_UP, 1.0f - 1.0f / 16, 0}, Key{SDLK_a, 1.0f - 1.0f / 16, 0}}) {
+        Release(k.key);
+        EXPECT_FLOAT_EQ(Editor().GetOffset().x, k.x);
+        EXPECT_FLOAT_EQ(Editor().GetOffset().y, k.y);
+    }
+    EXPECT_EQ(Field(GraphicOffsetCalc::kOffsetY), "0.000");
+}
+
+TEST_F(OffsetEditing, DraggingPutsTheGraphicUnderTheMouse) {
+    Release(SDLK_d);
+    ASSERT_TRUE(Editor().IsDragging());
+    MoveTo(kAnchor.x + 16, kAnchor.y + 12);
+    EXPECT_EQ(Editor().GetOffset(), Vector(1, 1, 0));
+    EXPECT_EQ(Field(GraphicOffsetCalc::kOffsetX), "1.000");
+    EXPECT_EQ(Field(GraphicOffsetCalc::kOffsetY), "1.000");
+    EXPECT_EQ(Field(GraphicOffsetCalc::kOffsetZ), "0.000");
+    Release(SDLK_RIGHT); // the step is taken, and the next frame puts it back under the mouse
+    EXPECT_EQ(Editor().GetOffset(), Vector(1, 1, 0));
+    Release(SDLK_d);
+    Release(SDLK_RIGHT);
+    EXPECT_EQ(Editor().GetOffset(), Vector(1 + 1.0f / 16, 1, 0));
+}
+
+// ".." and the directories are no pictures: loading takes the file lines alone.
+TEST_F(OffsetEditing, TheListLoadsTheDirectorysFilesOnly) {
+    Click(kSelectGraphic);
+    ASSERT_TRUE(ClickListLine(Editor().GetChooser(), "interface"));
+    Frame();
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(ClickListLine(Editor().GetChooser(), "button_edit.tga"));
+    Frame();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "");
+    EXPECT_EQ(Editor().GetCount(), Editor().GetChooser().GetFileLineCount());
+    EXPECT_GT(Editor().GetCount(), 30);
+    Click(kCancel);
+    EXPECT_EQ(Editor().GetState(), GraphicOffsetCalc::kMainPanel);
+}
+
+TEST_F(OffsetEditing, TheListScrollsNoFurtherThanItsEnds) {
+    LoadInterfacePictures();
+    const int count = Editor().GetCount();
+    Click(kListUp);
+    EXPECT_EQ(Editor().GetFirstShown(), 0);
+    for (int click = 0; click < count + 2; ++click)
+        Click(kListDown);
+    EXPECT_EQ(Editor().GetFirstShown(), count - 1);
+    for (int click = 0; click < count + 2; ++click)
+        Click(kListUp);
+    EXPECT_EQ(Editor().GetFirstShown(), 0);
+}
+
+// The last picture is the colour key's ring: opaque at its edge, see-through inside.
+TEST_F(OffsetEditing, ARightClickPicksTheShownPictureUnderThePointerUnlessItIsSeeThroughThere) {
+    LoadInterfacePictures();
+    for (int click = 0; click < Editor().GetCount(); ++click)
+        Click(kListDown);
+    ASSERT_EQ(Editor().GetFirstShown(), Editor().GetCount() - 1);
+    RightClick(672, 178); // the ring, drawn at (670, 176)
+    ASSERT_NE(Editor().GetSelected(), nullptr);
+    EXPECT_STREQ(Editor().GetSelected()->GetFileName().c_str(), "radio_color_selected");
+    RightClick(685, 191); // its middle
+    EXPECT_EQ(Editor().GetSelected(), nullptr);
+    EXPECT_EQ(Editor().GetState(), GraphicOffsetCalc::kSelectGraphicFile);
+
+    RightClick(672, 178);
+    RightClick(100, 520); // away from the list with a picture chosen: back to the main window
+    EXPECT_EQ(Editor().GetState(), GraphicOffsetCalc::kMainPanel);
+    Frame();
+    const uint16_t ring = PixelAt(kAnchor.x + 20, kAnchor.y + 1); // drawn at the anchor
+    EXPECT_EQ(ring, Packed(255, 220, 40));
+    Click(kTransparent);
+    EXPECT_TRUE(Editor().IsTransparent());
+    EXPECT_NE(PixelAt(kAnchor.x + 20, kAnchor.y + 1), ring); // blended with the black
+}
+
+} // namespace
