@@ -1,14 +1,30 @@
 // What the demo world holds, read back the way the game reads it.
 #include "Library/files/data_paths.h"
+#include "Library/files/directory_list.h"
+#include "Library/files/file_object.h"
 #include "Library/files/res_file_mgr.h"
 #include "Library/graphics/animation.h"
 #include "Library/graphics/encoded_frame.h"
+#include "Library/graphics/graphic.h"
+#include "Library/graphics/screen.h"
 #include "Library/graphics/uni_animation_mgr.h"
+#include "Library/interface/interface_object.h"
 #include "LibraryScriptCompiler/scripted_machine.h"
+#include "Source/editors/animation_editor.h"
+#include "Source/editors/editor_directory_box.h"
+#include "Source/editors/graphic_offset_calc.h"
+#include "Source/screens/edit_game_panel.h"
+#include "Source/screens/main_panel.h"
+#include "Source/world/image_decompressor.h"
 #include "demo_world_dir.h"
+#include "platform/sound_file.h"
 
 #include <gtest/gtest.h>
 
+#include <SDL/SDL_image.h>
+
+#include <cstring>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -97,6 +113,136 @@ TEST_F(DemoWorldTest, TheDemoScriptRunsFromTheGeneralArchive) {
     EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 91), 1);
     EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 103), 2);
     EXPECT_FALSE(machine.IsBusy()); // every action done at once
+}
+
+} // namespace
+
+namespace {
+
+// The demo world built once for the tests of what the game's screens find in it.
+class DemoWorldContent : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_world = new testsupport::DemoWorldDir; }
+    static void TearDownTestSuite() {
+        delete s_world;
+        s_world = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(s_world->Built());
+        ASSERT_TRUE(Graphic::InitScratch());
+        g_dataPaths = &m_paths;
+    }
+    void TearDown() override {
+        g_dataPaths = nullptr;
+        g_generalRes = nullptr;
+        Graphic::FreeScratch();
+    }
+
+    static testsupport::DemoWorldDir* s_world;
+    DataPaths m_paths{s_world->Root().c_str()};
+};
+
+testsupport::DemoWorldDir* DemoWorldContent::s_world = nullptr;
+
+// A label drawn in the font leaves more than the face and its two edge colours.
+int CountColours(const Graphic& picture) {
+    std::set<uint16_t> colours;
+    for (long i = 0; i < static_cast<long>(picture.GetWidth()) * picture.GetHeight(); ++i)
+        colours.insert(picture.GetData()[i]);
+    return static_cast<int>(colours.size());
+}
+
+TEST_F(DemoWorldContent, EveryPictureOfTheTitleAndTheEditorsComesFromTheGeneralArchive) {
+    ResFileMgr archive;
+    ASSERT_TRUE(archive.Open(m_paths.GetGeneralResPath().c_str(), ResFileMgr::kRead));
+    g_generalRes = &archive;
+    m_paths.SetUseResourceFiles(true);
+    const auto loads = [](const Stringc& path, Graphic& picture) {
+        SCOPED_TRACE(path.c_str());
+        EXPECT_TRUE(picture.Load(path.c_str(), false));
+        return picture.GetWidth() > 0;
+    };
+    for (const char* splash : {"splash1.bmp", "tcv_txt_sym.tga", "tcv_txt_sym_small.tga"}) {
+        Graphic picture;
+        EXPECT_TRUE(loads(m_paths.GetGraphicDir() + "/splash/" + splash, picture));
+    }
+    for (const WindowLayout& layout :
+         {MainPanel::MenuLayout(), EditGamePanel::MenuLayout(800, 600),
+          AnimationEditor::MainLayout(), AnimationEditor::EditLayout(),
+          GraphicOffsetCalc::MainLayout(), GraphicOffsetCalc::GraphicLayout(),
+          EditorDirectoryBoxLayout()}) {
+        Graphic window;
+        EXPECT_TRUE(loads(m_paths.GetInterfaceDir() + "/" + layout.window.image, window));
+        for (const WidgetSpec& widget : layout) {
+            if (!*widget.image)
+                continue;
+            Graphic picture;
+            ASSERT_TRUE(loads(m_paths.GetInterfaceDir() + "/" + widget.image, picture));
+            if (widget.type == kWidgetButton && std::strlen(widget.label) > 1) {
+                EXPECT_GT(CountColours(picture), 3) << widget.image;
+            }
+        }
+    }
+}
+
+TEST_F(DemoWorldContent, TheConverterFindsTwoPicturesAndTwoSoundsAndTheRestConverted) {
+    for (const char* picture : {"Area_001.jpg", "Area_002.jpg"}) {
+        SDL_Surface* loaded = IMG_Load((m_paths.GetMapGraphicDir() + "/" + picture).c_str());
+        ASSERT_NE(loaded, nullptr) << picture;
+        EXPECT_EQ(loaded->w, 320);
+        SDL_FreeSurface(loaded);
+    }
+    struct Sound {
+        Stringc path;
+        int channels;
+        int rate;
+    };
+    for (const Sound& sound : {Sound{m_paths.GetSfxDir() + "/dog_bark1.ogg", 1, 22050},
+                               Sound{m_paths.GetMusicDir() + "/rain1.ogg", 2, 44100}}) {
+        platform::SoundPcm pcm;
+        ASSERT_EQ(platform::DecodeSoundFile(sound.path.c_str(), pcm), kSoundErrNone)
+            << sound.path.c_str();
+        EXPECT_EQ(pcm.channels, sound.channels);
+        EXPECT_EQ(pcm.frequency, sound.rate);
+        EXPECT_GT(pcm.Frames(), 1000u);
+    }
+    int missing = 0;
+    for (int i = 0; i < ImageDecompressor::kMapCount; ++i)
+        missing += !FileObject(m_paths.GetMapGraphicDir() + "/Area_" +
+                               ImageDecompressor::MapSuffix(i) + ".tga")
+                        .Exists();
+    for (int i = 0; i < ImageDecompressor::kSoundCount; ++i)
+        missing += !FileObject(m_paths.GetSfxDir() + "/" + ImageDecompressor::SoundName(i) + ".wav")
+                        .Exists();
+    for (int i = 0; i < ImageDecompressor::kStreamCount; ++i)
+        missing +=
+            !FileObject(m_paths.GetMusicDir() + "/" + ImageDecompressor::StreamName(i) + ".wav")
+                 .Exists();
+    EXPECT_EQ(missing, 4); // the two pictures and the two sounds to convert
+}
+
+TEST_F(DemoWorldContent, TheWalkingFigureIsEightDirectionsOf8BitFramesOnMagenta) {
+    struct Folder {
+        const char* name;
+        int frames;
+    };
+    for (const Folder& folder : {Folder{"walk", 48}, Folder{"stand", 8}}) {
+        SCOPED_TRACE(folder.name);
+        DirectoryList listing;
+        listing.SetPattern("*.bmp");
+        const std::unique_ptr<Stringc> bitmaps =
+            listing.Scan(m_paths.GetAnimDir() + "/Walker/" + folder.name);
+        ASSERT_NE(bitmaps, nullptr);
+        EXPECT_EQ(bitmaps->ChainCount(), folder.frames);
+        SDL_Surface* first = SDL_LoadBMP(bitmaps->c_str());
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->format->BytesPerPixel, 1);
+        const SDL_Color key = first->format->palette->colors[Screen::GetPixel(first, 0, 0)];
+        EXPECT_EQ(key.r, 255);
+        EXPECT_EQ(key.g, 0);
+        EXPECT_EQ(key.b, 255);
+        SDL_FreeSurface(first);
+    }
 }
 
 } // namespace
