@@ -4,6 +4,8 @@
 
 #include "scratch_dir.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -21,6 +23,20 @@ public:
 
 private:
     bool m_built = false;
+};
+
+// A test suite whose tests share one demo world, built before the first of them.
+class DemoWorldSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_world = new DemoWorldDir; }
+    static void TearDownTestSuite() {
+        delete s_world;
+        s_world = nullptr;
+    }
+    static DemoWorldDir& World() { return *s_world; }
+
+private:
+    static inline DemoWorldDir* s_world = nullptr;
 };
 
 } // namespace testsupport

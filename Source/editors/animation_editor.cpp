@@ -320,8 +320,9 @@ void AnimationEditor::ToggleReference() {
         return;
     }
     m_reference.Release();
+    const Animation* shown = m_player.GetAnimation();
     m_reference.SetAnimationName(m_player.GetAnimationName());
-    if (!m_reference.SetAnimation(m_player.GetName().c_str(), m_pool))
+    if (!shown || !m_reference.SetAnimation(shown->GetFileName().c_str(), m_pool))
         return;
     m_referenceX = m_drawnX;
     m_referenceY = m_drawnY;

@@ -74,16 +74,6 @@ GraphicOffsetCalc::GraphicOffsetCalc(EditorMapView& map)
 
 GraphicOffsetCalc::~GraphicOffsetCalc() = default;
 
-void GraphicOffsetCalc::Reset() {
-    m_offset = Vector();
-    ShowOffsets();
-    m_selected = nullptr;
-    m_drawn.clear();
-    m_graphics.reset();
-    m_count = 0;
-    m_firstShown = 0;
-}
-
 void GraphicOffsetCalc::Update(Screen&) {
     if (m_state == kMainPanel)
         UpdateMainPanel();

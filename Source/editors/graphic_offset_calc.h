@@ -38,7 +38,6 @@ public:
     void Update(Screen& screen) override;
     void Draw(Screen& screen) override;
     void HandleEvent(const SDL_Event& event) override;
-    void Reset(); // zero offset, no selection, no graphics loaded
 
     static WindowLayout MainLayout();
     static WindowLayout GraphicLayout();

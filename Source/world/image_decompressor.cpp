@@ -103,26 +103,24 @@ Stringc ImageDecompressor::EntryName(Kind kind, const char* name) const {
     return name;
 }
 
-Stringc ImageDecompressor::SourcePath(Kind kind, const MediaFileEntry& entry) const {
+Stringc ImageDecompressor::FilePath(Kind kind, const MediaFileEntry& entry,
+                                    const char* extension) const {
     switch (kind) {
     case kMaps:
-        return entry.GetName() + ".jpg";
+        return entry.GetName() + extension;
     case kSounds:
-        return Directory(&DataPaths::GetSfxDir) + "/" + entry.GetName() + ".ogg";
+        return Directory(&DataPaths::GetSfxDir) + "/" + entry.GetName() + extension;
     default:
-        return Directory(&DataPaths::GetMusicDir) + "/" + entry.GetName() + ".ogg";
+        return Directory(&DataPaths::GetMusicDir) + "/" + entry.GetName() + extension;
     }
 }
 
+Stringc ImageDecompressor::SourcePath(Kind kind, const MediaFileEntry& entry) const {
+    return FilePath(kind, entry, kind == kMaps ? ".jpg" : ".ogg");
+}
+
 Stringc ImageDecompressor::TargetPath(Kind kind, const MediaFileEntry& entry) const {
-    switch (kind) {
-    case kMaps:
-        return entry.GetName() + ".tga";
-    case kSounds:
-        return Directory(&DataPaths::GetSfxDir) + "/" + entry.GetName() + ".wav";
-    default:
-        return Directory(&DataPaths::GetMusicDir) + "/" + entry.GetName() + ".wav";
-    }
+    return FilePath(kind, entry, kind == kMaps ? ".tga" : ".wav");
 }
 
 // The sound exports take the bare file name and add their own directory.

@@ -54,6 +54,7 @@ private:
 
     void Fill(Kind kind, int count, const char* (*name)(int));
     Stringc EntryName(Kind kind, const char* name) const;
+    Stringc FilePath(Kind kind, const MediaFileEntry& entry, const char* extension) const;
     Stringc SourcePath(Kind kind, const MediaFileEntry& entry) const;
     Stringc TargetPath(Kind kind, const MediaFileEntry& entry) const;
     bool Convert(Kind kind, const MediaFileEntry& entry);

@@ -86,21 +86,15 @@ private:
 
 // The real start-up on the demo world, with test pages for a few modes; the title menu
 // is current after the first frame.
-class MainLoop : public ::testing::Test {
+class MainLoop : public testsupport::DemoWorldSuite {
 protected:
     static constexpr int kPagedModes[] = {kModeTitleMenu, kModeEditorMenu, kModeNewGame,
                                           kModeAreaMap};
 
-    static void SetUpTestSuite() { s_world = new testsupport::DemoWorldDir; }
-    static void TearDownTestSuite() {
-        delete s_world;
-        s_world = nullptr;
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(s_world->Built());
+        ASSERT_TRUE(World().Built());
         m_savedDirectory = std::filesystem::current_path();
-        std::filesystem::current_path(s_world->Root());
+        std::filesystem::current_path(World().Root());
         ASSERT_TRUE(Main::Init(0, 16, 0.0));
         Loops::SetUp();
         g_gameMode->SetTickSource(m_clock);
@@ -139,14 +133,11 @@ protected:
         return surface.pixels[y * surface.pitch + x];
     }
 
-    static testsupport::DemoWorldDir* s_world;
     std::filesystem::path m_savedDirectory;
     ManualClock m_clock;
     std::map<int, PageLog> m_logs;
     std::map<int, ModePages::Factory> m_savedFactories;
 };
-
-testsupport::DemoWorldDir* MainLoop::s_world = nullptr;
 
 TEST_F(MainLoop, AQuitMidBatchStillDispatchesTheRestAndFinishesTheFrame) {
     Push(KeyUp(SDLK_a));

@@ -16,12 +16,15 @@ class DirectoryPanel;
 
 namespace testsupport {
 
-class RealGame : public ::testing::Test {
+struct Point {
+    int x;
+    int y;
+};
+
+class RealGame : public DemoWorldSuite {
 protected:
     static constexpr uint32_t kFrameMs = 33; // the longest frame the clock lets through
 
-    static void SetUpTestSuite();
-    static void TearDownTestSuite();
     void SetUp() override;
     void TearDown() override;
 
@@ -31,6 +34,7 @@ protected:
     void Frames(int count, uint32_t ms = kFrameMs);
     void MoveTo(int x, int y); // and a frame, so the page under the pointer takes it
     void Click(int x, int y);  // moved there first; pressed and released in the next frame
+    void Click(const Point& at) { Click(at.x, at.y); }
     void RightClick(int x, int y);
     void Release(SDLKey key);
     void Type(const char* text); // key presses that type the text
@@ -49,12 +53,9 @@ protected:
     // false when there is none.
     bool ClickListLine(const DirectoryPanel& chooser, const std::string& name);
 
-    static DemoWorldDir& World() { return *s_world; }
-
     ManualClock m_clock;
 
 private:
-    static DemoWorldDir* s_world;
     std::filesystem::path m_savedDirectory;
     bool m_running = false;
 };

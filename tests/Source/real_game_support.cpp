@@ -13,21 +13,10 @@
 
 namespace testsupport {
 
-DemoWorldDir* RealGame::s_world = nullptr;
-
-void RealGame::SetUpTestSuite() {
-    s_world = new DemoWorldDir;
-}
-
-void RealGame::TearDownTestSuite() {
-    delete s_world;
-    s_world = nullptr;
-}
-
 void RealGame::SetUp() {
-    ASSERT_TRUE(s_world->Built());
+    ASSERT_TRUE(World().Built());
     m_savedDirectory = std::filesystem::current_path();
-    std::filesystem::current_path(s_world->Root());
+    std::filesystem::current_path(World().Root());
     Start();
 }
 
@@ -118,7 +107,7 @@ uint16_t RealGame::Packed(int r, int g, int b) {
 void RealGame::RemoveConvertedMedia() const {
     for (const char* target : {"art/graphic/map/Area_001.tga", "art/graphic/map/Area_002.tga",
                                "sound/sfx/dog_bark1.wav", "sound/music/rain1.wav"})
-        std::filesystem::remove(s_world->Path(target));
+        std::filesystem::remove(World().Path(target));
 }
 
 void RealGame::RunTitleUntilMenu() {

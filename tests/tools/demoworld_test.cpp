@@ -120,15 +120,10 @@ TEST_F(DemoWorldTest, TheDemoScriptRunsFromTheGeneralArchive) {
 namespace {
 
 // The demo world built once for the tests of what the game's screens find in it.
-class DemoWorldContent : public ::testing::Test {
+class DemoWorldContent : public testsupport::DemoWorldSuite {
 protected:
-    static void SetUpTestSuite() { s_world = new testsupport::DemoWorldDir; }
-    static void TearDownTestSuite() {
-        delete s_world;
-        s_world = nullptr;
-    }
     void SetUp() override {
-        ASSERT_TRUE(s_world->Built());
+        ASSERT_TRUE(World().Built());
         ASSERT_TRUE(Graphic::InitScratch());
         g_dataPaths = &m_paths;
     }
@@ -138,11 +133,8 @@ protected:
         Graphic::FreeScratch();
     }
 
-    static testsupport::DemoWorldDir* s_world;
-    DataPaths m_paths{s_world->Root().c_str()};
+    DataPaths m_paths{World().Root().c_str()};
 };
-
-testsupport::DemoWorldDir* DemoWorldContent::s_world = nullptr;
 
 // A label drawn in the font leaves more than the face and its two edge colours.
 int CountColours(const Graphic& picture) {

@@ -3,13 +3,13 @@
 #include "Library/files/directory_list.h"
 #include "Library/files/file_stream.h"
 #include "Library/graphics/graphic.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/label_font.h"
 #include "tools/encoders/jpeg_writer.h"
 
 #include <SDL/SDL_ttf.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -21,12 +21,6 @@ Colour Shade(const Colour& colour, int amount) {
         return static_cast<uint8_t>(std::clamp(channel + amount, 0, 255));
     };
     return Colour(shift(colour.red), shift(colour.green), shift(colour.blue));
-}
-
-bool Report(bool saved, const Stringc& path) {
-    if (!saved)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return saved;
 }
 
 } // namespace
@@ -146,17 +140,15 @@ bool Canvas::SaveTga(const Stringc& path) const {
                        FileStream::WriteReplacing(path.c_str(), [&picture](Stream& file) {
                            return picture.WriteTga(file);
                        });
-    return Report(saved, path);
+    return ReportWritten(saved, path);
 }
 
 bool Canvas::SaveBmp(const Stringc& path) const {
-    return Report(m_surface && MakeDirectories(path) &&
-                      SDL_SaveBMP(m_surface.get(), path.c_str()) == 0,
-                  path);
+    return SaveBitmap(m_surface.get(), path);
 }
 
 bool Canvas::SaveJpeg(const Stringc& path) const {
-    return Report(m_surface && MakeDirectories(path) &&
-                      WriteJpeg(path.c_str(), m_surface.get(), kJpegQuality),
-                  path);
+    return ReportWritten(m_surface && MakeDirectories(path) &&
+                             WriteJpeg(path.c_str(), m_surface.get(), kJpegQuality),
+                         path);
 }

@@ -5,12 +5,12 @@
 #include "Library/files/file_object.h"
 #include "Source/world/image_decompressor.h"
 #include "tools/demoworld/canvas.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/label_font.h"
 #include "tools/encoders/ogg_writer.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -48,14 +48,9 @@ std::vector<int16_t> Rain(int rate, int channels, double seconds) {
     return samples;
 }
 
-bool Report(bool written, const Stringc& path) {
-    if (!written)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return written;
-}
-
 bool WriteOggFile(const Stringc& path, int rate, int channels, const std::vector<int16_t>& pcm) {
-    return Report(MakeDirectories(path) && WriteOgg(path.c_str(), rate, channels, pcm), path);
+    return ReportWritten(MakeDirectories(path) && WriteOgg(path.c_str(), rate, channels, pcm),
+                         path);
 }
 
 bool IsCompressed(const char* name, const char* compressed) {

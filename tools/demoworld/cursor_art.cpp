@@ -4,8 +4,8 @@
 #include "Library/files/file_stream.h"
 #include "Library/graphics/animation.h"
 #include "Library/graphics/surface_ptr.h"
+#include "tools/demoworld/demo_output.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <vector>
@@ -132,27 +132,20 @@ bool CursorArt::WriteAnimation(const char* name, const Frame* frames, int sequen
         animation.SetFrameDuration(frame, durationMs);
     const Stringc path = m_setDir + "/" + name + ".ani";
     FileStream file;
-    const bool written = MakeDirectories(path) && file.Open(path.c_str(), kStreamWriteBinary) &&
-                         animation.Write(file);
-    if (!written)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return written;
+    return ReportWritten(MakeDirectories(path) && file.Open(path.c_str(), kStreamWriteBinary) &&
+                             animation.Write(file),
+                         path);
 }
 
 // An 8-bit bitmap whose palette entry 0 is the magenta key.
 bool CursorArt::WriteBitmap(const Stringc& path, const Frame& frame) const {
-    const SurfacePtr bitmap = MakeSurface8(kSide, kSide);
+    const SurfacePtr bitmap =
+        MakePalettedSurface(kSide, kSide, kPalette, static_cast<int>(std::size(kPalette)));
     if (!bitmap)
         return false;
-    SDL_Color palette[256] = {};
-    std::copy(std::begin(kPalette), std::end(kPalette), palette);
-    SDL_SetColors(bitmap.get(), palette, 0, 256);
     auto* pixels = static_cast<uint8_t*>(bitmap->pixels);
     for (int y = 0; y < kSide; ++y)
         for (int x = 0; x < kSide; ++x)
             pixels[y * bitmap->pitch + x] = frame.At(x, y);
-    const bool saved = MakeDirectories(path) && SDL_SaveBMP(bitmap.get(), path.c_str()) == 0;
-    if (!saved)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return saved;
+    return SaveBitmap(bitmap.get(), path);
 }

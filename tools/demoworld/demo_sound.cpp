@@ -4,9 +4,9 @@
 #include "Library/files/file_stream.h"
 #include "Library/files/mem_stream.h"
 #include "Library/files/wav_writer.h"
+#include "tools/demoworld/demo_output.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -33,7 +33,5 @@ bool WriteSound(const Stringc& path, const std::vector<int16_t>& samples) {
     const bool written = MakeDirectories(path) &&
                          WriteWav(wav, WavFormat{1, 16, kDemoSoundRate}, samples.data(), bytes) &&
                          file.Open(path.c_str(), kStreamWriteBinary) && wav.SaveAll(file);
-    if (!written)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return written;
+    return ReportWritten(written, path);
 }

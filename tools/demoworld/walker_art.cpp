@@ -1,9 +1,7 @@
 #include "tools/demoworld/walker_art.h"
 
-#include "Library/files/directory_list.h"
-#include "Library/graphics/surface_ptr.h"
+#include "tools/demoworld/demo_output.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -69,12 +67,10 @@ bool WalkerArt::WriteAnimation(const char* name, int frames) const {
 // Direction 0 faces up the screen, the others clockwise from it; the head turns that way
 // and the legs and arms swing through the walk.
 bool WalkerArt::WriteFrame(const Stringc& path, int direction, int frame, int frames) const {
-    const SurfacePtr bitmap = MakeSurface8(kWidth, kHeight);
+    const SurfacePtr bitmap =
+        MakePalettedSurface(kWidth, kHeight, kPalette, static_cast<int>(std::size(kPalette)));
     if (!bitmap)
         return false;
-    SDL_Color palette[256] = {};
-    std::copy(std::begin(kPalette), std::end(kPalette), palette);
-    SDL_SetColors(bitmap.get(), palette, 0, 256);
     SDL_FillRect(bitmap.get(), nullptr, kKey);
     Frame figure(bitmap.get());
     const double swing = frames > 1 ? std::sin(2 * kPi * frame / frames) : 0.0;
@@ -94,8 +90,5 @@ bool WalkerArt::WriteFrame(const Stringc& path, int direction, int frame, int fr
     figure.Ellipse(20, 11, 7, 8, kSkin);
     figure.Ellipse(20 - faceX / 2, 7 - faceY / 2, 7, 4, kHair);
     figure.Fill(19 + faceX, 11 + faceY, 20 + faceX, 12 + faceY, kOutline);
-    const bool saved = MakeDirectories(path) && SDL_SaveBMP(bitmap.get(), path.c_str()) == 0;
-    if (!saved)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return saved;
+    return SaveBitmap(bitmap.get(), path);
 }

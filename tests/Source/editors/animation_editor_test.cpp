@@ -13,11 +13,6 @@ namespace {
 
 using namespace testsupport;
 
-struct Point {
-    int x;
-    int y;
-};
-
 // The main window's buttons.
 constexpr Point kNew{50, 50};
 constexpr Point kEdit{135, 50};
@@ -62,7 +57,6 @@ protected:
 
     AnimationEditor& Editor() const { return *PageAs<AnimationEditor>(); }
     const AnimationMgr& Player() const { return Editor().GetPlayer(); }
-    void Click(const Point& at) { RealGame::Click(at.x, at.y); }
     void Open(const Point& button, const char* set) {
         Click(button);
         ASSERT_EQ(Editor().GetState(), AnimationEditor::kChooseSet);

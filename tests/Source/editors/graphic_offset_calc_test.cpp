@@ -16,11 +16,6 @@ namespace {
 
 using namespace testsupport;
 
-struct Point {
-    int x;
-    int y;
-};
-
 constexpr Point kSelectGraphic{57, 86};
 constexpr Point kTransparent{132, 86};
 constexpr Point kCancel{465, 441};
@@ -40,7 +35,6 @@ protected:
     }
 
     GraphicOffsetCalc& Editor() const { return *PageAs<GraphicOffsetCalc>(); }
-    void Click(const Point& at) { RealGame::Click(at.x, at.y); }
     std::string Field(uint32_t id) const {
         return Editor().GetMainWindow().FindChild(id)->GetText().c_str();
     }

@@ -33,11 +33,6 @@ uint32_t Le(const std::string& bytes, size_t at, int count) {
     return value;
 }
 
-struct Point {
-    int x;
-    int y;
-};
-
 // The centres of the menu's buttons.
 constexpr Point kNewGame{400, 262};
 constexpr Point kLoadGame{400, 281};
@@ -66,7 +61,6 @@ protected:
     bool Exists(const char* relative) const {
         return std::filesystem::exists(World().Path(relative));
     }
-    void Click(const Point& at) { RealGame::Click(at.x, at.y); }
     int CountWhite(int x1, int y1, int x2, int y2) const {
         int count = 0;
         for (int y = y1; y < y2; ++y)
