@@ -17,9 +17,6 @@ using namespace testsupport;
 constexpr Point kNew{50, 50};
 constexpr Point kEdit{135, 50};
 constexpr Point kNextDirectionType{190, 82};
-constexpr Point kColourKeyRadio(int index) {
-    return Point{35 + 40 * index, 135};
-}
 // The directory box's.
 constexpr Point kOk{335, 441};
 constexpr Point kCancel{465, 441};
@@ -151,14 +148,6 @@ TEST_F(AnimationEditing, TheDirectionTypeCyclesAndOneDirectionKeepsSequenceZero)
     EXPECT_EQ(Player().GetFrameCount(), 48);
     Click(kNextDirection);
     EXPECT_EQ(Player().GetSequence(), 0);
-}
-
-TEST_F(AnimationEditing, TheColourKeyRadiosChooseTheKeyColour) {
-    const int expected[] = {6, 3, 11, 5, 8, 7};
-    for (int radio = 5; radio >= 0; --radio) {
-        Click(kColourKeyRadio(radio));
-        EXPECT_EQ(Editor().GetColourKey(), expected[radio]);
-    }
 }
 
 TEST_F(AnimationEditing, TypedValuesGoIntoTheFrameAndANegativeDurationIsZero) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <set>
 #include <string>
 
 namespace {
@@ -19,30 +17,6 @@ TEST(ImageDecompressor, PercentRoundsToTheNearestAndIsZeroBeforeTheFirstFile) {
         SCOPED_TRACE(std::to_string(c.converted) + " of " + std::to_string(c.toConvert));
         EXPECT_EQ(ImageDecompressor::Percent(c.toConvert, c.converted), c.percent);
     }
-}
-
-TEST(ImageDecompressor, TheListsHoldTheShippedMediaOnceEach) {
-    struct List {
-        const char* (*name)(int);
-        int count;
-        const char* first;
-        const char* last;
-    };
-    for (const List& list : {List{ImageDecompressor::MapSuffix, 38, "001", "032"},
-                             List{ImageDecompressor::SoundName, 31, "ant_bite", "uzi_shoot"},
-                             List{ImageDecompressor::StreamName, 2, "rain1", "wind1"}}) {
-        SCOPED_TRACE(list.first);
-        std::set<std::string> names;
-        for (int i = 0; i < list.count; ++i)
-            names.insert(list.name(i));
-        EXPECT_EQ(names.size(), static_cast<size_t>(list.count));
-        EXPECT_STREQ(list.name(0), list.first);
-        EXPECT_STREQ(list.name(list.count - 1), list.last);
-        EXPECT_EQ(list.name(list.count), nullptr);
-        EXPECT_EQ(list.name(-1), nullptr);
-    }
-    for (int i = 0; i < ImageDecompressor::kMapCount; ++i)
-        EXPECT_STRNE(ImageDecompressor::MapSuffix(i), "025");
 }
 
 } // namespace
