@@ -24,7 +24,7 @@ constexpr int kMaxFlag = 255;
 // Radio id less kFirstColourKey gives the numbered colour it keys.
 constexpr int kRadioColourKeys[] = {6, 3, 11, 5, 8, 7};
 
-const WidgetSpec kMainWidgets[] = {
+const WidgetEntry kMainWidgets[] = {
     {AnimationEditor::kNew, kWidgetButton, 10, 30, 75, 22, "button_new_2.tga", "New"},
     {AnimationEditor::kEdit, kWidgetButton, 92, 30, 75, 22, "button_edit.tga", "Edit"},
     {AnimationEditor::kExit, kWidgetButton, 174, 30, 75, 22, "button_exit_2.tga", "Exit"},
@@ -39,7 +39,7 @@ const WidgetSpec kMainWidgets[] = {
     {10, kWidgetRadio, 210, 110, 30, 30, "radio_color_selected.tga", ""},
 };
 
-const WidgetSpec kEditWidgets[] = {
+const WidgetEntry kEditWidgets[] = {
     {AnimationEditor::kAnimationField, kWidgetTextEdit, 62, 28, 84, 20, "", "Walk", "Anim"},
     {AnimationEditor::kPreviousAnimation, kWidgetButton, 150, 28, 20, 20, "button_left_2.tga", "<"},
     {AnimationEditor::kNextAnimation, kWidgetButton, 172, 28, 20, 20, "button_right_2.tga", ">"},
@@ -99,12 +99,12 @@ Stringc FieldText(const InterfaceObject& window, uint32_t id) {
 } // namespace
 
 WindowLayout AnimationEditor::MainLayout() {
-    return MakeLayout(WindowSpec{"menu_anim_editor_1.tga", "ANIMATION EDITOR", 10, 10, 260, 150},
+    return MakeLayout(WindowEntry{"menu_anim_editor_1.tga", "ANIMATION EDITOR", 10, 10, 260, 150},
                       kMainWidgets);
 }
 
 WindowLayout AnimationEditor::EditLayout() {
-    return MakeLayout(WindowSpec{"menu_anim_editor_2.tga", "Edit Frames", 598, 10, 196, 420},
+    return MakeLayout(WindowEntry{"menu_anim_editor_2.tga", "Edit Frames", 598, 10, 196, 420},
                       kEditWidgets);
 }
 

@@ -11,7 +11,7 @@
 #include "Library/core/vector.h"
 #include "Library/graphics/animation_mgr.h"
 #include "Library/world/mode_page.h"
-#include "Source/screens/widget_spec.h"
+#include "Source/screens/window_layout.h"
 
 #include <cstdint>
 #include <memory>

@@ -10,7 +10,7 @@ constexpr int kListLines = 200;
 constexpr int kListFont = 0;
 constexpr int kListHighlightFont = 5;
 
-const WidgetSpec kButtons[] = {
+const WidgetEntry kButtons[] = {
     {DirectoryPanel::kScrollUp, kWidgetButton, 276, 30, 18, 18, "button_up.tga", "^"},
     {DirectoryPanel::kScrollDown, kWidgetButton, 276, 262, 18, 18, "button_dwn.tga", "v"},
     {DirectoryPanel::kOk, kWidgetButton, 40, 290, 90, 22, "button_ok_2.tga", "OK"},
@@ -20,7 +20,7 @@ const WidgetSpec kButtons[] = {
 } // namespace
 
 WindowLayout EditorDirectoryBoxLayout() {
-    return MakeLayout(WindowSpec{"directory_box_3.tga", "Choose a directory", 250, 140, 300, 320},
+    return MakeLayout(WindowEntry{"directory_box_3.tga", "Choose a directory", 250, 140, 300, 320},
                       kButtons);
 }
 
@@ -33,7 +33,7 @@ std::unique_ptr<DirectoryPanel> MakeEditorDirectoryBox() {
     std::unique_ptr<DirectoryPanel> box(
         NEW DirectoryPanel(layout.window.image, layout.window.x, layout.window.y));
     box->Create(EditorDirectoryListRect(), 1, kListLines, kListFont, kListHighlightFont);
-    for (const WidgetSpec& button : layout)
+    for (const WidgetEntry& button : layout)
         box->AddButton(button.id, button.image, button.x, button.y);
     return box;
 }

@@ -3,7 +3,7 @@
 // buttons, OK and cancel, centred on the 800 x 600 screen.
 
 #include "Library/graphics/rect.h"
-#include "Source/screens/widget_spec.h"
+#include "Source/screens/window_layout.h"
 
 #include <memory>
 

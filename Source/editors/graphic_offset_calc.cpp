@@ -29,7 +29,7 @@ constexpr int kListTop = 26;    // below the up button
 constexpr int kListBottom = 24; // above the down button
 constexpr int kListGap = 15;
 
-const WidgetSpec kMainWidgets[] = {
+const WidgetEntry kMainWidgets[] = {
     {GraphicOffsetCalc::kOffsetX, kWidgetTextEdit, 80, 30, 40, 20, "", "0.000", "Offset"},
     {GraphicOffsetCalc::kOffsetY, kWidgetTextEdit, 130, 30, 40, 20, "", "0.000"},
     {GraphicOffsetCalc::kOffsetZ, kWidgetTextEdit, 180, 30, 40, 20, "", "0.000"},
@@ -39,7 +39,7 @@ const WidgetSpec kMainWidgets[] = {
     {GraphicOffsetCalc::kExit, kWidgetButton, 160, 65, 70, 22, "button_exit_3.tga", "Exit"},
 };
 
-const WidgetSpec kGraphicWidgets[] = {
+const WidgetEntry kGraphicWidgets[] = {
     {GraphicOffsetCalc::kListUp, kWidgetButton, 188, 4, 18, 18, "button_up.tga", "^"},
     {GraphicOffsetCalc::kListDown, kWidgetButton, 188, 418, 18, 18, "button_dwn.tga", "v"},
 };
@@ -55,13 +55,13 @@ void SetFieldNumber(InterfaceObject& window, uint32_t id, float value) {
 } // namespace
 
 WindowLayout GraphicOffsetCalc::MainLayout() {
-    return MakeLayout(
-        WindowSpec{"menu_graphic_offset_editor.tga", "Graphic Offset Calculator", 10, 10, 240, 100},
-        kMainWidgets);
+    return MakeLayout(WindowEntry{"menu_graphic_offset_editor.tga", "Graphic Offset Calculator", 10,
+                                  10, 240, 100},
+                      kMainWidgets);
 }
 
 WindowLayout GraphicOffsetCalc::GraphicLayout() {
-    return MakeLayout(WindowSpec{"menu_graphic_panel.tga", "", 580, 150, 210, 440},
+    return MakeLayout(WindowEntry{"menu_graphic_panel.tga", "", 580, 150, 210, 440},
                       kGraphicWidgets);
 }
 

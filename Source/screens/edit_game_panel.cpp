@@ -10,7 +10,7 @@
 
 namespace {
 
-const WidgetSpec kButtons[] = {
+const WidgetEntry kButtons[] = {
     {EditGamePanel::kMapEditor, kWidgetButton, 10, 8, 150, 20, "button_map_editor.tga",
      "Map Editor"},
     {EditGamePanel::kAnimationEditor, kWidgetButton, 10, 68, 150, 20, "button_animation_editor.tga",
@@ -23,8 +23,8 @@ const WidgetSpec kButtons[] = {
 } // namespace
 
 WindowLayout EditGamePanel::MenuLayout(int screenWidth, int screenHeight) {
-    return MakeLayout(WindowSpec{"menu_edit_game.tga", "", (screenWidth - kWidth) / 2,
-                                 (screenHeight - kHeight) / 2, kWidth, kHeight},
+    return MakeLayout(WindowEntry{"menu_edit_game.tga", "", (screenWidth - kWidth) / 2,
+                                  (screenHeight - kHeight) / 2, kWidth, kHeight},
                       kButtons);
 }
 

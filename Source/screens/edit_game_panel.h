@@ -3,7 +3,7 @@
 // of the content editors or returns to the title menu.
 
 #include "Library/world/mode_page.h"
-#include "Source/screens/widget_spec.h"
+#include "Source/screens/window_layout.h"
 
 #include <cstdint>
 

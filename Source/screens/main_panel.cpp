@@ -19,7 +19,7 @@ constexpr int kArtHeight = 600;
 constexpr int kSmallSymbolX = 328;
 constexpr int kSmallSymbolY = 449;
 
-const WidgetSpec kButtons[] = {
+const WidgetEntry kButtons[] = {
     {MainPanel::kNewGame, kWidgetButton, 364, 255, 72, 14, "button_new_game.tga", "New Game"},
     {MainPanel::kLoadGame, kWidgetButton, 364, 274, 72, 14, "button_load_game.tga", "Load Game"},
     {MainPanel::kTutorial, kWidgetButton, 364, 293, 72, 14, "button_tutorial.tga", "Tutorial"},
@@ -44,7 +44,7 @@ void DrawCentred(Screen& screen, const CachedGraphic& held) {
 } // namespace
 
 WindowLayout MainPanel::MenuLayout() {
-    return MakeLayout(WindowSpec{"menu_main.tga", "", 0, 0, 800, 600}, kButtons);
+    return MakeLayout(WindowEntry{"menu_main.tga", "", 0, 0, 800, 600}, kButtons);
 }
 
 MainPanel::MainPanel(const Services& services)

@@ -6,7 +6,7 @@
 
 #include "Library/world/mode_page.h"
 #include "Source/screens/cached_graphic.h"
-#include "Source/screens/widget_spec.h"
+#include "Source/screens/window_layout.h"
 
 #include <functional>
 #include <memory>

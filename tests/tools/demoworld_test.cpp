@@ -165,7 +165,7 @@ TEST_F(DemoWorldContent, EveryPictureOfTheTitleAndTheEditorsComesFromTheGeneralA
           EditorDirectoryBoxLayout()}) {
         Graphic window;
         EXPECT_TRUE(loads(m_paths.GetInterfaceDir() + "/" + layout.window.image, window));
-        for (const WidgetSpec& widget : layout) {
+        for (const WidgetEntry& widget : layout) {
             if (!*widget.image)
                 continue;
             Graphic picture;

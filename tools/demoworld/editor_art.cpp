@@ -30,7 +30,7 @@ bool EditorArt::WriteAnimationEditor() const {
     const WindowLayout main = AnimationEditor::MainLayout();
     Canvas background = art.DrawBackground(main, kSlate);
     background.Text(m_font, 10, 10, 92, "Colour key", kInk);
-    for (const WidgetSpec& widget : main) {
+    for (const WidgetEntry& widget : main) {
         const int key = AnimationEditor::ColourKeyOfRadio(widget.id);
         if (widget.type != kWidgetRadio || key < 0)
             continue;

@@ -26,13 +26,13 @@ WindowArt::WindowArt(const Stringc& interfaceDir, LabelFont& font)
     : m_interfaceDir(interfaceDir), m_font(font) {}
 
 Canvas WindowArt::DrawBackground(const WindowLayout& layout, const Colour& face) {
-    const WindowSpec& window = layout.window;
+    const WindowEntry& window = layout.window;
     Canvas canvas(window.width, window.height, face);
     canvas.Bevel(0, 0, window.width, window.height, face);
     if (*window.title)
         canvas.TextCentred(m_font, kTitlePoints, window.width / 2, 12, window.width - 8,
                            window.title, kInk);
-    for (const WidgetSpec& widget : layout) {
+    for (const WidgetEntry& widget : layout) {
         if (widget.type != kWidgetTextEdit)
             continue;
         canvas.Fill(widget.x, widget.y, widget.width, widget.height, kFieldBox);
@@ -48,7 +48,7 @@ bool WindowArt::SaveBackground(const WindowLayout& layout, const Canvas& canvas)
 }
 
 bool WindowArt::WriteWidgets(const WindowLayout& layout, const Colour& face) {
-    for (const WidgetSpec& widget : layout) {
+    for (const WidgetEntry& widget : layout) {
         if (!*widget.image)
             continue;
         const bool written =
@@ -63,7 +63,7 @@ bool WindowArt::Write(const WindowLayout& layout, const Colour& face) {
     return SaveBackground(layout, DrawBackground(layout, face)) && WriteWidgets(layout, face);
 }
 
-bool WindowArt::WriteButton(const WidgetSpec& button, const Colour& face) {
+bool WindowArt::WriteButton(const WidgetEntry& button, const Colour& face) {
     Canvas canvas(button.width, button.height, face);
     canvas.Bevel(0, 0, button.width, button.height, face);
     const int centreX = button.width / 2;
@@ -77,7 +77,7 @@ bool WindowArt::WriteButton(const WidgetSpec& button, const Colour& face) {
 }
 
 // Transparent inside, so the colour under the radio shows through.
-bool WindowArt::WriteRadioRing(const WidgetSpec& radio) {
+bool WindowArt::WriteRadioRing(const WidgetEntry& radio) {
     Canvas canvas(radio.width, radio.height, kRing);
     canvas.Fill(kRingWidth, kRingWidth, radio.width - 2 * kRingWidth, radio.height - 2 * kRingWidth,
                 Canvas::kTransparent);

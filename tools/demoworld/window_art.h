@@ -6,7 +6,7 @@
 
 #include "Library/core/stringc.h"
 #include "Library/graphics/colour.h"
-#include "Source/screens/widget_spec.h"
+#include "Source/screens/window_layout.h"
 #include "tools/demoworld/canvas.h"
 
 class LabelFont;
@@ -22,8 +22,8 @@ public:
     // Both of the above with a plain background.
     bool Write(const WindowLayout& layout, const Colour& face);
 
-    bool WriteButton(const WidgetSpec& button, const Colour& face);
-    bool WriteRadioRing(const WidgetSpec& radio);
+    bool WriteButton(const WidgetEntry& button, const Colour& face);
+    bool WriteRadioRing(const WidgetEntry& radio);
 
 private:
     Stringc PathOf(const char* image) const { return m_interfaceDir + "/" + image; }

@@ -7,7 +7,7 @@
 
 class InterfaceObject;
 
-struct WidgetSpec {
+struct WidgetEntry {
     uint32_t id;
     uint32_t type; // WidgetType
     int x;         // relative to the window
@@ -19,7 +19,7 @@ struct WidgetSpec {
     const char* caption = ""; // the art's name for the widget, drawn beside it
 };
 
-struct WindowSpec {
+struct WindowEntry {
     const char* image;
     const char* title;
     int x;
@@ -29,20 +29,20 @@ struct WindowSpec {
 };
 
 struct WindowLayout {
-    WindowSpec window;
-    const WidgetSpec* widgets;
+    WindowEntry window;
+    const WidgetEntry* widgets;
     size_t widgetCount;
 
-    const WidgetSpec* begin() const { return widgets; }
-    const WidgetSpec* end() const { return widgets + widgetCount; }
+    const WidgetEntry* begin() const { return widgets; }
+    const WidgetEntry* end() const { return widgets + widgetCount; }
 };
 
 template <size_t N>
-WindowLayout MakeLayout(const WindowSpec& window, const WidgetSpec (&widgets)[N]) {
+WindowLayout MakeLayout(const WindowEntry& window, const WidgetEntry (&widgets)[N]) {
     return WindowLayout{window, widgets, N};
 }
 
 // A window of g_interface with the layout's widgets.
 InterfaceObject* BuildWindow(const WindowLayout& layout);
 // One widget of the layout added to a window.
-InterfaceObject* AddWidget(InterfaceObject& window, const WidgetSpec& spec);
+InterfaceObject* AddWidget(InterfaceObject& window, const WidgetEntry& entry);
