@@ -5,6 +5,7 @@
 #include "Library/core/tick_source.h"
 #include "Library/core/tracked_new.h"
 #include "Library/core/vector.h"
+#include "Library/files/res_file_mgr.h"
 #include "Library/graphics/frame_rate_meter.h"
 #include "Library/graphics/graphic_mgr.h"
 #include "Library/graphics/rect.h"
@@ -21,6 +22,7 @@
 #include "Library/world/mode_page.h"
 #include "Library/world/mode_page_factory.h"
 #include "Library/world/mode_pages.h"
+#include "Library/world/tile_map.h"
 
 #include <cstdlib>
 
@@ -129,6 +131,7 @@ void Loops::SetUp() {
     g_tutorialPanel->SetVisible(false);
     RegisterModePages();
     g_gameMode->SetMode(kModeTitleMenu);
+    g_tileMap = NEW TileMap(g_gameMode->Paths(), g_generalRes);
     g_updateRects = NEW UpdateRectangles;
     g_uniAnimationMgr = NEW UniAnimationMgr;
     CreateSessionObjects();
@@ -143,6 +146,7 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_infoPanel4);
     ReleaseObject(g_tutorialPanel);
     ReleaseObject(g_graphicMgr);
+    ReleaseObject(g_tileMap);
     ReleaseObject(g_updateRects);
     ReleaseObject(g_uniAnimationMgr);
     if (g_gameMode)
@@ -159,6 +163,8 @@ void Loops::DeleteSessionObjects() {
         g_graphicMgr->Clear();
     if (g_uniAnimationMgr)
         g_uniAnimationMgr->Clear();
+    if (g_tileMap)
+        g_tileMap->Clear();
 }
 
 void Loops::CreateModePages(const ModeRecord& mode) {

@@ -3,6 +3,7 @@
 #include "Library/core/vector.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {

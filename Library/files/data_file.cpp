@@ -29,8 +29,15 @@ Stringc DataFileName(const char* path) {
 }
 
 bool LoadDataFile(const char* path, ResFileMgr* archive, MemStream& target) {
-    if (g_dataPaths != nullptr && g_dataPaths->GetUseResourceFiles()) {
-        if (archive != nullptr && archive->Load(path, target) == ResFileMgr::kResOk)
+    return LoadDataFile(g_dataPaths, path, archive, target);
+}
+
+bool LoadDataFile(const DataPaths* paths, const char* path, ResFileMgr* archive,
+                  MemStream& target) {
+    if (paths != nullptr && paths->GetUseResourceFiles()) {
+        // Named as these paths name it, whichever paths the archive would take.
+        if (archive != nullptr &&
+            archive->Load(paths->MakePath(path).c_str(), target) == ResFileMgr::kResOk)
             return true;
         std::fprintf(stderr, "%s cannot be loaded from the resource archive\n", path);
         return false;

@@ -20,3 +20,5 @@ Stringc DataFileName(const char* path);
 
 // The file's bytes into target, position 0; false, with a message, when it cannot be had.
 bool LoadDataFile(const char* path, ResFileMgr* archive, MemStream& target);
+// The same with the given data paths in place of g_dataPaths (null: the loose file).
+bool LoadDataFile(const DataPaths* paths, const char* path, ResFileMgr* archive, MemStream& target);

@@ -93,6 +93,16 @@ public:
     SDL_Surface* BuildPaletteLookup();
     const uint16_t* GetColourTable() const { return m_colourTable; }
 
+    // Where the owner last placed the full frame on the screen (the crop not added);
+    // the drawing through a clip map takes it from here.
+    void SetScreenPosition(int x, int y) {
+        m_frameRect.x = x;
+        m_frameRect.y = y;
+    }
+    int GetScreenX() const { return m_frameRect.x; }
+    int GetScreenY() const { return m_frameRect.y; }
+    uint32_t GetTransparentIndex() const { return m_transparentIndex; }
+    uint32_t GetKeptIndex() const { return m_keptIndex; } // left out of recolouring
     int GetFrameWidth() const { return m_frameRect.w; }
     int GetFrameHeight() const { return m_frameRect.h; }
     int GetCropX() const { return static_cast<int>(m_cropX); }

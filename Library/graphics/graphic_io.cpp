@@ -3,10 +3,12 @@
 #include "Library/core/stringc.h"
 #include "Library/core/tracked_new.h"
 #include "Library/files/file_stream.h"
+#include "Library/graphics/bmp_header.h"
 #include "Library/graphics/encoded_rows.h"
 #include "Library/graphics/pixel_format.h"
 #include "Library/graphics/rect.h"
 #include "Library/graphics/surface_ptr.h"
+#include "Library/graphics/tga_header.h"
 #include "platform/win_string.h"
 
 #include <algorithm>
@@ -19,87 +21,6 @@ namespace {
 std::unique_ptr<uint16_t[]> s_scratch;
 int s_scratchWidth = 0;
 int s_scratchHeight = 0;
-
-template <class T> T Field(const uint8_t* bytes, int offset) {
-    T value;
-    std::memcpy(&value, bytes + offset, sizeof value);
-    return value;
-}
-
-// ".tga": 18-byte header; u8 ID length at 0, u8 colour map type at 1, u8 image type
-// at 2, u16 colour map length at 5, u8 map entry bits at 7, u16 width at 12, u16 height
-// at 14, u8 bits per pixel at 16, u8 descriptor at 17; then the ID, the colour map and
-// the rows, bottom row first. Only uncompressed true-colour images (type 2) are read.
-struct TgaHeader {
-    static constexpr int kSize = 18;
-    int width = 0, height = 0, bits = 0;
-    long dataOffset = 0;
-
-    bool Read(Stream& stream, const char** problem) {
-        uint8_t bytes[kSize];
-        if (stream.Read(bytes, kSize) != kStreamOk) {
-            *problem = "the header is cut short";
-            return false;
-        }
-        width = Field<uint16_t>(bytes, 12);
-        height = Field<uint16_t>(bytes, 14);
-        bits = bytes[16];
-        const long mapBytes = bytes[1] ? Field<uint16_t>(bytes, 5) * ((bytes[7] + 7L) / 8) : 0;
-        dataOffset = kSize + bytes[0] + mapBytes;
-        *problem = bytes[2] != 2               ? "not an uncompressed true-colour image"
-                   : bits != 16 && bits != 24  ? "only 16 and 24 bits per pixel are read"
-                   : width == 0 || height == 0 ? "the image is empty"
-                                               : nullptr;
-        return *problem == nullptr;
-    }
-    long DataSize() const { return static_cast<long>(width) * height * (bits / 8); }
-};
-
-// ".bmp": 14-byte file header ("BM", u32 size, u32 reserved, u32 data offset at 10) and
-// an information header of at least 40 bytes (u32 its size, i32 width at 4, i32 height
-// at 8, u16 bits at 14, u32 compression at 16, u32 colours used at 32); the palette of
-// 4-byte blue, green, red, unused entries follows the information header; rows are
-// padded to 4 bytes and stored bottom row first.
-struct BmpHeader {
-    static constexpr int kFileSize = 14;
-    static constexpr int kInfoSize = 40;
-    int width = 0, height = 0, bits = 0, paletteCount = 0;
-    long infoSize = 0, dataOffset = 0;
-
-    bool Read(Stream& stream, const char** problem) {
-        uint8_t file[kFileSize], info[kInfoSize];
-        if (stream.Read(file, kFileSize) != kStreamOk ||
-            stream.Read(info, kInfoSize) != kStreamOk) {
-            *problem = "the headers are cut short";
-            return false;
-        }
-        dataOffset = Field<uint32_t>(file, 10);
-        infoSize = Field<uint32_t>(info, 0);
-        const int32_t w = Field<int32_t>(info, 4), h = Field<int32_t>(info, 8);
-        bits = Field<uint16_t>(info, 14);
-        width = w;
-        height = h;
-        *problem = file[0] != 'B' || file[1] != 'M' ? "not a bitmap"
-                   : infoSize < kInfoSize           ? "the information header is too small"
-                   : bits != 24 && bits != 8 && bits != 4
-                       ? "only 24, 8 and 4 bits per pixel are read"
-                       : nullptr;
-        if (*problem != nullptr)
-            return false;
-        const uint32_t used = Field<uint32_t>(info, 32);
-        paletteCount = bits == 24 ? 0
-                       : used     ? static_cast<int>(std::min<uint32_t>(used, 257))
-                                  : 1 << bits;
-        *problem = Field<uint32_t>(info, 16) != 0 ? "compressed bitmaps are not read"
-                   : w <= 0 || h <= 0 || w > Graphic::kMaxSide || h > Graphic::kMaxSide
-                       ? "the size is out of range"
-                   : paletteCount > 256 ? "the palette holds more than 256 colours"
-                                        : nullptr;
-        return *problem == nullptr;
-    }
-    long Stride() const { return (static_cast<long>(width) * bits + 31) / 32 * 4; }
-    long PaletteOffset() const { return kFileSize + infoSize; }
-};
 
 // Decoders of one stored row into packed pixels, chosen once per image by layout.
 template <int Format> void DecodeBgrRow(const uint8_t* in, int width, uint16_t* out) {

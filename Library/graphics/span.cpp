@@ -2,6 +2,7 @@
 
 #include "Library/graphics/colour.h"
 #include "Library/graphics/colour_offset.h"
+#include "Library/graphics/pixel_blend.h"
 #include "Library/graphics/pixel_format.h"
 
 #include <algorithm>
@@ -21,11 +22,6 @@ Colour s_tintColour;
 // Masks that keep halves and quarters of a packed pixel from spilling into the next field.
 template <int Format> constexpr uint16_t kHalfMask = Format == kPixelFormat555 ? 0x7BDE : 0xF7DE;
 template <int Format> constexpr uint16_t kQuarterMask = Format == kPixelFormat555 ? 0x739C : 0xE79C;
-template <int Format> constexpr uint16_t kGreenMask = Format == kPixelFormat555 ? 0x03E0 : 0x07E0;
-// Fields spread over 32 bits with room above each for a 5-bit product.
-template <int Format>
-constexpr uint32_t kSpreadMask = Format == kPixelFormat555 ? 0x03E07C1Fu : 0x07E0F81Fu;
-
 template <int Format> inline uint16_t Half(uint16_t p) {
     return static_cast<uint16_t>((p & kHalfMask<Format>) >> 1);
 }
@@ -33,22 +29,12 @@ template <int Format> inline uint16_t Quarter(uint16_t p) {
     return static_cast<uint16_t>((p & kQuarterMask<Format>) >> 2);
 }
 
-template <int Format> inline uint32_t Spread(uint16_t p) {
-    return (p & kSpreadMask<Format>) | static_cast<uint32_t>(p & kGreenMask<Format>) << 16;
-}
-
 template <int Format> void AlphaSpan(uint16_t* dst, const uint16_t* src, int count) {
     const uint16_t key = g_colourKey;
     const uint32_t level = s_alphaLevel;
-    for (int i = 0; i < count; ++i) {
-        const uint16_t s = src[i];
-        const uint16_t d = dst[i];
-        const uint32_t xd = Spread<Format>(d);
-        const uint32_t blended =
-            ((((Spread<Format>(s) - xd) * level) >> 5) + xd) & kSpreadMask<Format>;
-        const uint16_t result = static_cast<uint16_t>(blended >> 16 | blended);
-        dst[i] = s == key ? d : result;
-    }
+    for (int i = 0; i < count; ++i)
+        if (src[i] != key)
+            dst[i] = BlendPixel<Format>(src[i], dst[i], level);
 }
 
 // Blends with no key test: one packed expression per pixel.

@@ -1,0 +1,309 @@
+#include "Library/world/tile_map.h"
+
+#include "Library/core/maths.h"
+#include "Library/core/stream.h"
+#include "Library/core/taglist.h"
+#include "Library/files/data_paths.h"
+#include "Library/files/file_stream.h"
+#include "Library/geometry/line_tracer.h"
+#include "Library/world/view_scale.h"
+#include "Library/world/world_object.h"
+
+#include <climits>
+#include <cstdio>
+#include <utility>
+
+TileMap* g_tileMap = nullptr;
+
+namespace {
+
+constexpr uint16_t kItemKind = 1;
+constexpr uint16_t kBinaryKind = 6;
+constexpr uint16_t kDoorKind = 7;
+constexpr uint16_t kTownKind = 11;
+
+TileMap::ObjectList ListOfKind(uint16_t kind) {
+    switch (kind) {
+    case kItemKind:
+        return TileMap::kItemList;
+    case kBinaryKind:
+    case kDoorKind:
+    case kTownKind:
+        return TileMap::kStaticList;
+    default:
+        return TileMap::kMobileList;
+    }
+}
+
+} // namespace
+
+TileMap::TileMap(const DataPaths& paths, ResFileMgr* archive)
+    : m_paths(paths), m_archive(archive) {}
+
+TileMap::~TileMap() {
+    EmptyLists();
+}
+
+void TileMap::Take(Contents&& contents) {
+    m_map = std::move(contents);
+    EmptyLists();
+    g_viewScale.Set(ViewScale::kAreaMap, Vector());
+}
+
+void TileMap::EmptyLists() {
+    for (WorldObject*& head : m_lists) {
+        while (head) {
+            WorldObject* next = head->GetNext();
+            head->ClearLink();
+            head = next;
+        }
+    }
+}
+
+void TileMap::Clear() {
+    m_map.grid = TileGrid();
+}
+
+Stringc TileMap::MapGraphicPath(const Stringc& name) const {
+    return m_paths.GetMapGraphicDir() + "/" + name;
+}
+
+Stringc TileMap::GetGraphicPath() const {
+    return MapGraphicPath(m_map.names[kMinimapImage]);
+}
+
+Vector TileMap::GetPixelsPerUnit() const {
+    return Vector(TileGrid::kTileWidth, TileGrid::kTileHeight, 0.0f);
+}
+
+Vector TileMap::GetViewOffset() const {
+    return m_map.viewOrigin - m_viewScreenPos;
+}
+
+bool TileMap::AddObject(WorldObject* object) {
+    if (!object)
+        return false;
+    WorldObject*& head = m_lists[ListOfKind(object->GetKind())];
+    head = object->InsertInList(head, GetWidth() * TileGrid::kTileWidth);
+    return true;
+}
+
+bool TileMap::RemoveObject(WorldObject* object) {
+    if (!object)
+        return false;
+    WorldObject*& head = m_lists[ListOfKind(object->GetKind())];
+    head = object->RemoveFromList(head);
+    return true;
+}
+
+bool TileMap::AddObjectToExtraList(WorldObject* object) {
+    if (!object)
+        return false;
+    m_lists[kExtraList] =
+        object->InsertInList(m_lists[kExtraList], GetWidth() * TileGrid::kTileWidth);
+    return true;
+}
+
+bool TileMap::RemoveObjectFromExtraList(WorldObject* object) {
+    if (!object)
+        return false;
+    m_lists[kExtraList] = object->RemoveFromList(m_lists[kExtraList]);
+    return true;
+}
+
+WorldObject* TileMap::GetList(ObjectList list) const {
+    return list >= 0 && list < kObjectListCount ? m_lists[list] : nullptr;
+}
+
+void TileMap::FlagStaticObjects() {
+    m_refreshVisible = true;
+    for (WorldObject* object = m_lists[kStaticList]; object; object = object->GetNext())
+        object->AddFlags(kStaticFlag);
+}
+
+bool TileMap::IsWalkable(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    return cell && cell->Has(TileRecord::kWalkable);
+}
+
+bool TileMap::IsWalkableType(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    return cell && cell->IsWalkableType();
+}
+
+bool TileMap::IsSeeThrough(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    return cell && cell->GetType() != TileRecord::kSightBlockingType;
+}
+
+bool TileMap::HasAreaFlag(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    return cell && cell->Has(TileRecord::kArea);
+}
+
+bool TileMap::IsExplored(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    return cell && cell->Has(TileRecord::kExplored);
+}
+
+bool TileMap::IsInView(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    return cell && cell->Has(TileRecord::kInView);
+}
+
+bool TileMap::IsDoorCell(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    return cell && cell->Has(TileRecord::kDoor);
+}
+
+bool TileMap::IsDoorOpen(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    return cell && cell->Has(TileRecord::kDoorOpen);
+}
+
+bool TileMap::IsWater(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    return cell && cell->Has(TileRecord::kWater);
+}
+
+int TileMap::GetTileClass(int x, int y) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    const int type = cell ? cell->GetType() : 0;
+    return type == 3 ? 1 : type == 5 ? 2 : 0;
+}
+
+bool TileMap::GetTileType(int x, int y, int& type) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    if (cell)
+        type = cell->GetType();
+    return cell != nullptr;
+}
+
+bool TileMap::GetHeight(int x, int y, int& height) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    if (cell)
+        height = cell->GetHeight();
+    return cell != nullptr;
+}
+
+bool TileMap::GetLight(int x, int y, int& light1, int& light2, int& light3) const {
+    const TileRecord* cell = m_map.grid.Find(x, y);
+    if (!cell)
+        return false;
+    light1 = cell->GetLight(1) - TileRecord::kUnlit;
+    light2 = cell->GetLight(2) - TileRecord::kUnlit;
+    light3 = cell->GetLight(3) - TileRecord::kUnlit;
+    return true;
+}
+
+namespace {
+
+template <class Change> void ChangeCell(TileGrid& grid, int x, int y, Change change) {
+    if (TileRecord* cell = grid.Find(x, y))
+        change(*cell);
+}
+
+} // namespace
+
+void TileMap::SetWalkable(int x, int y, bool on) {
+    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kWalkable, on); });
+}
+
+void TileMap::SetAreaFlag(int x, int y, bool on) {
+    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kArea, on); });
+}
+
+void TileMap::SetExplored(int x, int y, bool on) {
+    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kExplored, on); });
+}
+
+void TileMap::SetInView(int x, int y, bool on) {
+    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kInView, on); });
+}
+
+void TileMap::SetExploredEdge(int x, int y, bool on) {
+    ChangeCell(m_map.grid, x, y,
+               [on](TileRecord& cell) { cell.Set(TileRecord::kExploredEdge, on); });
+}
+
+void TileMap::SetInViewEdge(int x, int y, bool on) {
+    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kInViewEdge, on); });
+}
+
+void TileMap::SetEdgeDir(int x, int y, int dir) {
+    ChangeCell(m_map.grid, x, y, [dir](TileRecord& cell) { cell.SetEdgeDir(dir); });
+}
+
+void TileMap::SetTileType(int x, int y, int type) {
+    ChangeCell(m_map.grid, x, y, [type](TileRecord& cell) { cell.SetType(type); });
+}
+
+void TileMap::SetDoorCell(int x, int y, bool open) {
+    ChangeCell(m_map.grid, x, y, [open](TileRecord& cell) {
+        cell.Set(TileRecord::kDoor, true);
+        cell.Set(TileRecord::kDoorOpen | TileRecord::kWalkable, open);
+    });
+}
+
+void TileMap::RestoreWalkable(int x, int y) {
+    ChangeCell(m_map.grid, x, y, [](TileRecord& cell) {
+        const bool walkable =
+            cell.Has(TileRecord::kDoor) ? cell.Has(TileRecord::kDoorOpen) : cell.IsWalkableType();
+        cell.Set(TileRecord::kWalkable, walkable);
+        cell.Set(TileRecord::kArea, false);
+    });
+}
+
+void TileMap::ResetCellStates() {
+    for (TileRecord& cell : m_map.grid) {
+        cell.Set(TileRecord::kWalkable, cell.IsWalkableType());
+        cell.Set(TileRecord::kDoor | TileRecord::kDoorOpen | TileRecord::kExplored |
+                     TileRecord::kInView,
+                 false);
+    }
+}
+
+void TileMap::ClearFog() {
+    for (TileRecord& cell : m_map.grid)
+        cell.Set(TileRecord::kFogBits, false);
+}
+
+bool TileMap::ReadExplored(Stream& stream) {
+    TagList explored;
+    if (!explored.Read(stream))
+        return false;
+    const long cells = m_map.grid.CellCount();
+    if (cells > 0 && explored.GetBitCount() != cells) {
+        std::fprintf(stderr, "The explored cells are saved for a map of %d cells, not %ld\n",
+                     explored.GetBitCount(), cells);
+        return false;
+    }
+    for (long index = 0; index < cells; ++index)
+        m_map.grid.AtIndex(index).Set(TileRecord::kExplored,
+                                      explored.IsSet(static_cast<int>(index)));
+    return true;
+}
+
+bool TileMap::WriteExplored(Stream& stream) const {
+    const long cells = m_map.grid.CellCount();
+    TagList explored(static_cast<int>(cells));
+    for (long index = 0; index < cells; ++index)
+        if (m_map.grid.AtIndex(index).Has(TileRecord::kExplored))
+            explored.Set(static_cast<int>(index));
+    return explored.Write(stream);
+}
+
+template <class Test>
+bool TileMap::WalkLine(const Vector& from, const Vector& to, Test test) const {
+    LineTracer tracer([this, &test](int x, int y) { return (this->*test)(x, y); });
+    const auto cell = [](float value) { return ToIntWithin(value, INT_MIN, INT_MAX); };
+    return tracer.Trace(cell(from.x), cell(from.y), cell(to.x), cell(to.y));
+}
+
+bool TileMap::WalkLineA(const Vector& from, const Vector& to) const {
+    return WalkLine(from, to, &TileMap::IsWalkableType);
+}
+
+bool TileMap::WalkLineB(const Vector& from, const Vector& to) const {
+    return WalkLine(from, to, &TileMap::IsWalkable);
+}

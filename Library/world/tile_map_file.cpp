@@ -1,0 +1,110 @@
+// The ".map" file: loading, reading and writing.
+#include "Library/world/tile_map.h"
+
+#include "Library/core/stream.h"
+#include "Library/files/data_file.h"
+#include "Library/files/data_paths.h"
+#include "Library/files/file_stream.h"
+#include "Library/files/mem_stream.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+bool Fail(const char* source, const char* problem) {
+    std::fprintf(stderr, "%s: %s\n", source, problem);
+    return false;
+}
+
+// A stored origin that is not a number puts the view at the map's corner.
+float FiniteOr0(float value) {
+    return std::isfinite(value) ? value : 0.0f;
+}
+
+} // namespace
+
+bool TileMap::Load(const char* name) {
+    const Stringc path = m_paths.GetTileMapDir() + "/" + name + ".map";
+    MemStream data(kStreamReadBinary);
+    return LoadDataFile(&m_paths, path.c_str(), m_archive, data) && Read(data, path.c_str());
+}
+
+bool TileMap::Read(Stream& stream, const char* source) {
+    if (stream.CheckOpen() != kStreamOk)
+        return Fail(source, "the map cannot be read from a closed stream");
+    uint32_t width = 0, height = 0;
+    if (!stream.ReadValue(width) || !stream.ReadValue(height))
+        return Fail(source, "the map's size is cut short");
+    if (!TileGrid::FitsLimits(width, height))
+        return Fail(source, "the map's size is 0 or beyond the limits");
+    if (static_cast<long>(width) * height * static_cast<long>(sizeof(TileRecord)) >
+        stream.Remaining())
+        return Fail(source, "the map holds fewer cells than its size says");
+
+    Contents staged;
+    Rect& bounds = staged.scrollBounds;
+    float originX = 0, originY = 0;
+    if (!stream.ReadValue(bounds.x1) || !stream.ReadValue(bounds.y1) ||
+        !stream.ReadValue(bounds.x2) || !stream.ReadValue(bounds.y2) ||
+        !stream.ReadValue(originX) || !stream.ReadValue(originY))
+        return Fail(source, "the map's scroll bounds or view origin are cut short");
+    staged.viewOrigin = Vector(FiniteOr0(originX), FiniteOr0(originY), 0.0f);
+    for (Stringc& name : staged.names)
+        if (!name.Read(stream))
+            return Fail(source, "the map's image names are cut short");
+    if (!staged.grid.Allocate(width, height) || !ReadTiles(stream, staged.grid))
+        return Fail(source, "the map's cells are cut short");
+    if (!staged.clipMap.Read(stream, source) ||
+        !OpenMapImage(staged, staged.names[kMapImage].c_str()))
+        return false;
+    Take(std::move(staged));
+    m_refreshAll = true;
+    m_refreshVisible = false;
+    return true;
+}
+
+// Nothing is in view when a map is loaded; explored cells stay as saved.
+bool TileMap::ReadTiles(Stream& stream, TileGrid& grid) {
+    const int bytes = static_cast<int>(grid.CellCount() * static_cast<long>(sizeof(TileRecord)));
+    if (stream.CheckOpen() != kStreamOk || stream.Read(grid.Data(), bytes) != kStreamOk)
+        return false;
+    for (TileRecord& cell : grid)
+        cell.Set(TileRecord::kInView | TileRecord::kInViewEdge, false);
+    return true;
+}
+
+bool TileMap::OpenMapImage(Contents& contents, const char* imageName) const {
+    contents.graphicPath = MapGraphicPath(imageName);
+    contents.mapImage =
+        std::make_unique<FileStream>(contents.graphicPath.c_str(), kStreamReadBinary);
+    if (contents.mapImage->IsOpen())
+        return true;
+    return Fail(contents.graphicPath.c_str(), "the map image cannot be opened");
+}
+
+bool TileMap::Write(Stream& stream) const {
+    const TileGrid& grid = m_map.grid;
+    if (grid.CellCount() == 0)
+        return Fail("tile map", "a map with no cells is not written");
+    if (stream.CheckOpen() != kStreamOk)
+        return false;
+    const uint32_t width = static_cast<uint32_t>(grid.GetWidth());
+    const uint32_t height = static_cast<uint32_t>(grid.GetHeight());
+    const Rect& bounds = m_map.scrollBounds;
+    if (!stream.WriteValue(width) || !stream.WriteValue(height) || !stream.WriteValue(bounds.x1) ||
+        !stream.WriteValue(bounds.y1) || !stream.WriteValue(bounds.x2) ||
+        !stream.WriteValue(bounds.y2) || !stream.WriteValue(m_map.viewOrigin.x) ||
+        !stream.WriteValue(m_map.viewOrigin.y))
+        return false;
+    for (const Stringc& name : m_map.names)
+        if (!name.Write(stream))
+            return false;
+    const int bytes = static_cast<int>(grid.CellCount() * static_cast<long>(sizeof(TileRecord)));
+    return stream.Write(grid.Data(), bytes) == kStreamOk && m_map.clipMap.Write(stream);
+}
+
+bool TileMap::SaveFromEditor(Stream& stream) {
+    ResetCellStates();
+    return Write(stream) && SaveTileTypeMap() && SaveHeightMap() && SaveLightMap();
+}
