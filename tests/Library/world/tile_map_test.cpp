@@ -45,7 +45,7 @@ TEST_F(TileMapCells, EachChangeTouchesItsOwnBitsOnly) {
     m_map.SetExploredEdge(1, 1, true);
     m_map.SetInViewEdge(1, 1, true);
     m_map.SetAreaFlag(1, 1, true);
-    m_map.SetEdgeDir(1, 1, 13); // 13 & 7
+    m_map.SetEdgeDir(1, 1, 13);    // 13 & 7
     m_map.SetTileType(1, 1, 0x1B); // 0x1B & 15 = 11
     const TileRecord& cell = m_map.GetGrid().At(1, 1);
     EXPECT_EQ(cell.words[0], 0xF000000Bu);
