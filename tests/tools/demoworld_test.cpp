@@ -1,7 +1,10 @@
 // What the demo world holds, read back the way the game reads it.
+#include "Library/core/test_stream_support.h"
 #include "Library/files/data_paths.h"
 #include "Library/files/directory_list.h"
 #include "Library/files/file_object.h"
+#include "Library/files/file_stream.h"
+#include "Library/files/mem_stream.h"
 #include "Library/files/res_file_mgr.h"
 #include "Library/graphics/animation.h"
 #include "Library/graphics/encoded_frame.h"
@@ -9,6 +12,7 @@
 #include "Library/graphics/screen.h"
 #include "Library/graphics/uni_animation_mgr.h"
 #include "Library/interface/interface_object.h"
+#include "Library/world/tile_map.h"
 #include "LibraryScriptCompiler/scripted_machine.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/editor_directory_box.h"
@@ -235,6 +239,59 @@ TEST_F(DemoWorldContent, TheWalkingFigureIsEightDirectionsOf8BitFramesOnMagenta)
         EXPECT_EQ(key.b, 255);
         SDL_FreeSurface(first);
     }
+}
+
+// The first map comes from the general archive; its map image stays a loose file, from
+// which the tiles are read.
+TEST_F(DemoWorldTest, TheFirstMapLoadsFromTheGeneralArchive) {
+    ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
+    TileMap map(m_paths, &m_archive);
+    ASSERT_TRUE(map.Load("demo"));
+
+    EXPECT_EQ(map.GetWidth(), 100);
+    EXPECT_EQ(map.GetHeight(), 100);
+    EXPECT_EQ(map.GetScrollBounds(), (Rect{0, 0, 1600, 1200})); // larger than any view
+    EXPECT_STREQ(map.GetImageName(TileMap::kMapImage).c_str(), "demo.tga");
+    ASSERT_NE(map.GetMapImage(), nullptr);
+    EXPECT_EQ(map.GetMapImage()->Size(), 18 + 1600 * 1200 * 2);
+    std::set<int> types;
+    int water = 0, walls = 0;
+    for (int y = 0; y < map.GetHeight(); ++y)
+        for (int x = 0; x < map.GetWidth(); ++x) {
+            int type = -1;
+            ASSERT_TRUE(map.GetTileType(x, y, type));
+            types.insert(type);
+            EXPECT_EQ(map.IsWater(x, y), type == 7) << x << ", " << y; // the pond's deep water
+            EXPECT_EQ(map.IsWalkable(x, y), type < 6);                 // as the editor saves it
+            water += map.IsWater(x, y);
+            walls += type == 11;
+        }
+    EXPECT_EQ(types.size(), 12u);
+    EXPECT_GT(water, 50);
+    EXPECT_GT(walls, 100);
+    EXPECT_GT(map.GetClipMap().CountSpans(), 1000); // the wall's face and the house front
+    EXPECT_EQ(map.GetClipMap().GetColumns(), 1600u);
+
+    MemStream minimap(kStreamReadBinary);
+    EXPECT_EQ(m_archive.Load("art/graphic/map/demo_mm.bmp", minimap), ResFileMgr::kResOk);
+}
+
+// The layers the map was saved with build the same cells again.
+TEST_F(DemoWorldTest, TheSavedLayersBuildTheSameMap) {
+    ASSERT_TRUE(m_world.Built());
+    TileMap saved(m_paths, nullptr);
+    ASSERT_TRUE(saved.Load("demo"));
+    ASSERT_TRUE(Graphic::InitScratch());
+    TileMap rebuilt(m_paths, nullptr);
+    ASSERT_TRUE(rebuilt.CreateLayers("demo.tga"));
+    Graphic::FreeScratch();
+    rebuilt.ResetCellStates();
+    for (long cell = 0; cell < saved.GetGrid().CellCount(); ++cell)
+        for (int word = 0; word < 3; ++word)
+            ASSERT_EQ(rebuilt.GetGrid().AtIndex(cell).words[word],
+                      saved.GetGrid().AtIndex(cell).words[word])
+                << cell;
+    EXPECT_EQ(StoredForm(rebuilt.GetClipMap()), StoredForm(saved.GetClipMap()));
 }
 
 } // namespace

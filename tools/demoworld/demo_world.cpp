@@ -6,9 +6,11 @@
 #include "Library/files/file_stream.h"
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_builder.h"
+#include "Library/graphics/graphic.h"
 #include "platform/case_path.h"
 #include "tools/demoworld/converter_media.h"
 #include "tools/demoworld/cursor_art.h"
+#include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/demo_script.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/editor_art.h"
@@ -32,7 +34,7 @@ bool DemoWorld::Build() {
     DataPaths paths(m_root.c_str());
     g_dataPaths = &paths;
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
-                       WriteTitleAndEditors() && PackArchives();
+                       WriteTitleAndEditors() && WriteFirstMap() && PackArchives();
     g_dataPaths = nullptr;
     return built;
 }
@@ -73,6 +75,13 @@ bool DemoWorld::WriteTitleAndEditors() {
     return font.IsReady() && MenuArt(*g_dataPaths, font).Write() &&
            EditorArt(*g_dataPaths, font).Write() && ConverterMedia(*g_dataPaths, font).Write() &&
            WalkerArt(g_dataPaths->GetAnimDir()).Write();
+}
+
+bool DemoWorld::WriteFirstMap() {
+    // The clip image is read as a picture, which decodes through the shared scratch image.
+    const bool written = Graphic::InitScratch() && DemoMap(*g_dataPaths).Write();
+    Graphic::FreeScratch();
+    return written;
 }
 
 // Archives that exist are kept by the builder: these are made afresh from the tree.

@@ -17,6 +17,7 @@ private:
     bool WriteCursor();
     bool WriteScripts();
     bool WriteTitleAndEditors();
+    bool WriteFirstMap();
     bool PackArchives();
 
     Stringc m_root;

@@ -1,0 +1,284 @@
+#include "tools/demoworld/demo_map.h"
+
+#include "Library/files/data_paths.h"
+#include "Library/files/directory_list.h"
+#include "Library/files/file_stream.h"
+#include "Library/graphics/colour.h"
+#include "Library/graphics/graphic.h"
+#include "Library/graphics/indexed_bitmap.h"
+#include "Library/world/tile_grid.h"
+#include "Library/world/tile_map.h"
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int kWidth = DemoMap::kColumns * TileGrid::kTileWidth;
+constexpr int kHeight = DemoMap::kRows * TileGrid::kTileHeight;
+constexpr const char* kName = "demo";
+
+enum Type : int {
+    kGrass = 0,
+    kPath = 1,
+    kYard = 2,
+    kShallows = 3, // a ford
+    kMarsh = 4,
+    kSand = 5, // the beach
+    kBushes = 6,
+    kDeepWater = 7,
+    kTrees = 8,
+    kRock = 9,
+    kHouse = 10,
+    kWall = 11,
+};
+
+// The wall runs along rows 39-40 from column 10 to 89, with a gate in columns 48-51; its
+// face stands 3 cells above its foot. The house stands on columns 60-74, rows 15-24, its
+// roof and walls rising 5 cells above its back. The pond lies around cell (28, 68).
+constexpr int kWallTop = 39, kWallBottom = 40, kWallLeft = 10, kWallRight = 89;
+constexpr int kGateLeft = 48, kGateRight = 51;
+constexpr int kWallFaceRows = 3;
+constexpr int kHouseLeft = 60, kHouseRight = 74, kHouseTop = 15, kHouseBottom = 24;
+constexpr int kHouseRise = 5;
+constexpr int kPondX = 28, kPondY = 68;
+
+bool InCells(int column, int row, int left, int top, int right, int bottom) {
+    return column >= left && column <= right && row >= top && row <= bottom;
+}
+
+// Squared distance from the pond's centre in cells, the pond a little wider than high.
+int PondDistance(int column, int row) {
+    const int dx = column - kPondX, dy = (row - kPondY) * 5 / 4;
+    return dx * dx + dy * dy;
+}
+
+bool IsWall(int column, int row) {
+    return InCells(column, row, kWallLeft, kWallTop, kWallRight, kWallBottom) &&
+           !(column >= kGateLeft && column <= kGateRight);
+}
+
+// A small hash of the position for the grain of the ground.
+int Grain(int x, int y) {
+    unsigned h = static_cast<unsigned>(x) * 374761393u + static_cast<unsigned>(y) * 668265263u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return static_cast<int>((h ^ (h >> 16)) % 17) - 8;
+}
+
+Colour Shade(int r, int g, int b, int grain) {
+    auto clamp = [](int v) { return static_cast<uint8_t>(v < 0 ? 0 : v > 254 ? 254 : v); };
+    return Colour(clamp(r + grain), clamp(g + grain), clamp(b + grain));
+}
+
+Colour GroundColour(int type, int x, int y) {
+    const int grain = Grain(x, y);
+    switch (type) {
+    case kPath:
+        return Shade(150, 110, 70, grain);
+    case kYard:
+        return Shade(170, 170, 160, (x % 16 == 0 || y % 12 == 0) ? -40 : grain / 2);
+    case kShallows:
+        return Shade(70, 140, 200, grain / 2);
+    case kMarsh:
+        return Shade(80, 110, 70, grain);
+    case kSand:
+        return Shade(210, 190, 130, grain / 2);
+    case kBushes:
+        return Shade(40, 100, 40, grain * 2);
+    case kDeepWater: // pure green on the checkerboard, where the water animation shows
+        return (x + y) % 2 == 0 ? Colour(0, 255, 0) : Colour(20, 60, 150);
+    case kTrees:
+        return Shade(20, 80, 30, grain * 2);
+    case kRock:
+        return Shade(60, 60, 60, grain);
+    case kHouse:
+        return Shade(120, 110, 100, grain / 2);
+    case kWall:
+        return Shade(140, 140, 140, grain / 2);
+    default:
+        return Shade(70, 140, 60, grain);
+    }
+}
+
+// The house seen from the south: a roof above walls with a door and two windows.
+bool HouseColour(int x, int y, Colour& colour) {
+    const int left = kHouseLeft * 16, right = (kHouseRight + 1) * 16;
+    const int bottom = (kHouseBottom + 1) * 12, eaves = bottom - 7 * 12;
+    const int top = kHouseTop * 12 - kHouseRise * 12;
+    if (x < left || x >= right || y < top || y >= bottom)
+        return false;
+    if (y < eaves) { // the roof narrows upward
+        const int inset = (eaves - y) * (right - left) / 2 / (eaves - top + 1) / 2;
+        if (x < left + inset || x >= right - inset)
+            return false;
+        colour = Shade(150, 60, 40, (y % 6 == 0) ? -30 : Grain(x, y) / 2);
+        return true;
+    }
+    const int middle = (left + right) / 2;
+    if (x >= middle - 16 && x < middle + 16 && y >= bottom - 40)
+        colour = Colour(90, 60, 30); // door
+    else if ((x >= left + 30 && x < left + 62) || (x >= right - 62 && x < right - 30))
+        colour = (y >= eaves + 12 && y < eaves + 40) ? Colour(60, 90, 130) : Colour(200, 180, 140);
+    else
+        colour = Shade(200, 180, 140, Grain(x, y) / 3);
+    return true;
+}
+
+// The wall's face: stone courses above its foot.
+bool WallFaceColour(int x, int y, Colour& colour) {
+    const int column = x / 16;
+    const int top = (kWallTop - kWallFaceRows) * 12, foot = (kWallBottom + 1) * 12;
+    if (!IsWall(column, kWallTop) || y < top || y >= foot)
+        return false;
+    const bool mortar = y % 8 == 0 || (x + (y / 8 % 2) * 12) % 24 == 0;
+    colour = mortar ? Colour(80, 80, 85) : Shade(115, 115, 125, Grain(x, y) / 2);
+    return true;
+}
+
+bool WriteReplacing(const Stringc& path, const std::function<bool(Stream&)>& write) {
+    if (MakeDirectories(path) && FileStream::WriteReplacing(path.c_str(), write))
+        return true;
+    std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
+    return false;
+}
+
+// A 16-bit ".tga" of the whole map, each pixel from pixel().
+bool WriteTga(const Stringc& path, const std::function<Colour(int x, int y)>& pixel) {
+    Graphic image;
+    if (!image.Create(kWidth, kHeight))
+        return false;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            image.SetPixel(x, y, pixel(x, y).Pack16());
+    return WriteReplacing(path, [&image](Stream& stream) { return image.WriteTga(stream); });
+}
+
+// An 8-bit layer of one pixel per cell.
+bool WriteLayer(const Stringc& path, int paletteCount, const std::function<Colour(int)>& entry,
+                const std::function<int(int column, int row)>& index) {
+    IndexedBitmap layer;
+    if (!layer.Create(DemoMap::kColumns, DemoMap::kRows, paletteCount))
+        return false;
+    for (int i = 0; i < paletteCount; ++i)
+        layer.SetPaletteEntry(i, entry(i));
+    for (int row = 0; row < DemoMap::kRows; ++row)
+        for (int column = 0; column < DemoMap::kColumns; ++column)
+            layer.SetIndex(column, row, static_cast<uint8_t>(index(column, row)));
+    return WriteReplacing(path, [&layer](Stream& stream) { return layer.Write(stream); });
+}
+
+Colour TypeColour(int type) {
+    Colour colour;
+    colour.ByIndex(type);
+    return colour;
+}
+
+} // namespace
+
+bool DemoMap::IsPondAt(int column, int row) {
+    return PondDistance(column, row) <= 64;
+}
+
+int DemoMap::TypeAt(int column, int row) {
+    if (IsWall(column, row))
+        return kWall;
+    if (InCells(column, row, kHouseLeft, kHouseTop, kHouseRight, kHouseBottom))
+        return kHouse;
+    const int pond = PondDistance(column, row);
+    if (pond <= 36)
+        return kDeepWater;
+    if (pond <= 64)
+        return row < kPondY ? kShallows : kDeepWater; // a ford along the north shore
+    if (pond <= 110)
+        return kSand;
+    if (InCells(column, row, kHouseLeft - 2, kHouseBottom + 1, kHouseRight + 2, kHouseBottom + 4))
+        return kYard;
+    if ((column >= 49 && column <= 50 && row > kHouseBottom + 4) ||
+        (row == 52 && column > 36 && column < 50))
+        return kPath;
+    if (InCells(column, row, 6, 6, 22, 22) && Grain(column, row) > -3)
+        return kTrees;
+    if (InCells(column, row, 70, 70, 92, 92))
+        return kMarsh;
+    if (InCells(column, row, 80, 50, 84, 53))
+        return kRock;
+    if (row == 44 && column % 7 == 3 && column > kWallLeft && column < kWallRight)
+        return kBushes;
+    return kGrass;
+}
+
+int DemoMap::HeightAt(int column, int row) {
+    const int type = TypeAt(column, row);
+    if (type == kWall)
+        return 200;
+    if (type == kHouse)
+        return 180;
+    if (type == kDeepWater || type == kShallows)
+        return 90;
+    return 100 + (column + row) / 8; // the meadow rises gently to the south-east
+}
+
+Colour DemoMap::LightAt(int column, int row) {
+    if (TypeAt(column, row) == kTrees)
+        return Colour(200, 200, 220); // shade under the trees
+    if (InCells(column, row, kHouseLeft - 2, kHouseBottom + 1, kHouseRight + 2, kHouseBottom + 4))
+        return Colour(255, 240, 200); // the lamp by the door
+    return Colour(255, 255, 255);
+}
+
+Colour DemoMap::PixelAt(int x, int y) {
+    Colour colour;
+    if (HouseColour(x, y, colour) || WallFaceColour(x, y, colour))
+        return colour;
+    return GroundColour(TypeAt(x / 16, y / 12), x, y);
+}
+
+bool DemoMap::IsSceneryAt(int x, int y) {
+    Colour unused;
+    return HouseColour(x, y, unused) || WallFaceColour(x, y, unused);
+}
+
+bool DemoMap::Write() const {
+    return WriteMapImage() && WriteClipImage() && WriteLayers() && BuildAndSave();
+}
+
+bool DemoMap::WriteMapImage() const {
+    return WriteTga(m_paths.GetMapGraphicDir() + "/" + kName + ".tga", PixelAt);
+}
+
+bool DemoMap::WriteClipImage() const {
+    return WriteTga(m_paths.GetMapGraphicDir() + "/" + kName + "_clip.tga", [](int x, int y) {
+        return IsSceneryAt(x, y) ? PixelAt(x, y) : Colour(255, 0, 255);
+    });
+}
+
+// The types as the editor paints them, in the twelve type colours; heights in greys; three
+// lights; the minimap in the colours the ground is drawn in.
+bool DemoMap::WriteLayers() const {
+    const Stringc base = m_paths.GetMapGraphicDir() + "/" + kName;
+    const Colour lights[] = {LightAt(0, 0), LightAt(10, 10), LightAt(kHouseLeft, kHouseBottom + 1)};
+    auto lightIndex = [&lights](int column, int row) {
+        const Colour light = LightAt(column, row);
+        return light == lights[1] ? 1 : light == lights[2] ? 2 : 0;
+    };
+    return WriteLayer(base + "_SR.bmp", TileRecord::kTypeCount, TypeColour, TypeAt) &&
+           WriteLayer(
+               base + "_HT.bmp", 256,
+               [](int i) { return Colour(static_cast<uint8_t>(i), static_cast<uint8_t>(i), 0); },
+               HeightAt) &&
+           WriteLayer(
+               base + "_LM.bmp", 3, [&lights](int i) { return lights[i]; }, lightIndex) &&
+           WriteLayer(
+               base + "_MM.bmp", TileRecord::kTypeCount,
+               [](int type) { return GroundColour(type, 1, 2); }, TypeAt);
+}
+
+bool DemoMap::BuildAndSave() const {
+    TileMap map(m_paths, nullptr);
+    if (!map.CreateLayers((Stringc(kName) + ".tga").c_str())) {
+        std::fprintf(stderr, "demoworld: the map \"%s\" cannot be built\n", kName);
+        return false;
+    }
+    return WriteReplacing(m_paths.GetTileMapDir() + "/" + kName + ".map",
+                          [&map](Stream& stream) { return map.SaveFromEditor(stream); });
+}

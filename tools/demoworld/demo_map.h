@@ -1,0 +1,35 @@
+#pragma once
+// The demo world's first map, "demo": a meadow of 100 x 100 cells (1600 x 1200 pixels)
+// with a pond, a wall with a gate across it and a house, drawn as the map image
+// "demo.tga" with its layer images, built by the tile map from them and written as the map
+// editor writes it ("Data/TileMap/demo.map", its search, height and light images saved).
+// Every tile type lies somewhere on it.
+
+class DataPaths;
+struct Colour;
+
+class DemoMap {
+public:
+    static constexpr int kColumns = 100;
+    static constexpr int kRows = 100;
+
+    explicit DemoMap(const DataPaths& paths) : m_paths(paths) {}
+
+    bool Write() const; // false, with a message, at the first file that cannot be written
+
+    // The plan of the map, by cell and by pixel of the map image.
+    static int TypeAt(int column, int row);
+    static int HeightAt(int column, int row);
+    static Colour LightAt(int column, int row);
+    static Colour PixelAt(int x, int y);
+    static bool IsSceneryAt(int x, int y); // the wall's face and the house front
+    static bool IsPondAt(int column, int row);
+
+private:
+    bool WriteMapImage() const;
+    bool WriteClipImage() const;
+    bool WriteLayers() const;
+    bool BuildAndSave() const;
+
+    const DataPaths& m_paths;
+};
