@@ -12,6 +12,7 @@
 #include "Library/world/game_mode.h"
 #include "Library/world/mode_page.h"
 #include "Library/world/mode_pages.h"
+#include "Library/world/tile_map.h"
 #include "Source/loops.h"
 #include "demo_world_dir.h"
 #include "game_events.h"
@@ -110,6 +111,7 @@ protected:
     }
     void TearDown() override {
         Main::Shutdown();
+        EXPECT_EQ(g_tileMap, nullptr);
         SDL_Quit();
         for (auto& [mode, factory] : m_savedFactories)
             Loops::GetModePages().SetFactory(mode, factory);
@@ -304,6 +306,17 @@ TEST_F(MainLoop, TheCursorFollowsThePointerDoubleClicksAndLeavesNoTrail) {
     Main::RunFrame();
     EXPECT_TRUE(g_mouseMgr->TakeLeftDoubleClick());
     EXPECT_FALSE(g_mouseMgr->TakeLeftDoubleClick());
+}
+
+// Set-up makes the tile map on the game's paths and archive (start-up reads archives only),
+// and entering an editor clears it with the other per-map state.
+TEST_F(MainLoop, TheTileMapLoadsFromTheArchiveAndEditorsClearIt) {
+    ASSERT_NE(g_tileMap, nullptr);
+    ASSERT_TRUE(g_tileMap->Load("demo"));
+    EXPECT_EQ(g_tileMap->GetWidth(), 100);
+    g_gameMode->SetMode(kModeMapEditor);
+    Main::RunFrame();
+    EXPECT_EQ(g_tileMap->GetWidth(), 0);
 }
 
 } // namespace
