@@ -1,0 +1,100 @@
+// The ".map" reader: any bytes read without a fault, and what a read makes of them writes
+// bytes that read back to the same map. The map image the reader opens lies in
+// a scratch data root of its own.
+#include "Library/files/data_paths.h"
+#include "Library/files/file_stream.h"
+#include "Library/graphics/colour.h"
+#include "Library/graphics/graphic.h"
+#include "Library/world/tile_map.h"
+#include "tests/fuzz/fuzz_seeds.h"
+#include "tests/fuzz/fuzz_stream.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr int kImageWidth = 48; // 3 x 2 cells
+constexpr int kImageHeight = 24;
+
+// A data root holding "m.tga" and its clip image, made once and removed at exit.
+class FuzzRoot {
+public:
+    FuzzRoot() {
+        char pattern[] = "/tmp/tilemapfuzzXXXXXX";
+        if (!::mkdtemp(pattern))
+            std::abort();
+        m_root = pattern;
+        m_paths.Build(m_root.c_str());
+        std::filesystem::create_directories(m_paths.GetMapGraphicDir().c_str());
+        if (!WriteImage("m.tga", Colour(90, 140, 60)) ||
+            !WriteImage("m_clip.tga", Colour(255, 0, 255)))
+            std::abort();
+    }
+    ~FuzzRoot() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_root, ignored);
+    }
+
+    const DataPaths& Paths() const { return m_paths; }
+
+private:
+    // A 16-bit image: a pond of pure green on the checkerboard in its first cell, a column of
+    // scenery in the clip image.
+    bool WriteImage(const char* name, const Colour& ground) const {
+        Graphic image;
+        if (!image.Create(kImageWidth, kImageHeight))
+            return false;
+        for (int y = 0; y < kImageHeight; ++y)
+            for (int x = 0; x < kImageWidth; ++x)
+                image.SetPixel(x, y,
+                               (x < 16 && y < 12 && (x + y) % 2 == 0 ? Colour(0, 255, 0)
+                                : x == 20                            ? Colour(40, 40, 40)
+                                                                     : ground)
+                                   .Pack16());
+        const Stringc path = m_paths.GetMapGraphicDir() + "/" + name;
+        return FileStream::WriteReplacing(path.c_str(),
+                                          [&image](Stream& out) { return image.WriteTga(out); });
+    }
+
+    std::string m_root;
+    DataPaths m_paths{"/"};
+};
+
+FuzzRoot& Root() {
+    static FuzzRoot root;
+    return root;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzStream readable(data, size);
+    TileMap map(Root().Paths(), nullptr);
+    if (map.Read(readable, "fuzz input")) {
+        TileMap again(Root().Paths(), nullptr);
+        const std::string stored = StoredBytes(map);
+        FuzzStream back(stored);
+        if (!again.Read(back) || StoredBytes(again) != stored)
+            std::abort();
+    }
+    return 0;
+}
+
+std::vector<std::string> FuzzSeeds() {
+    if (!Graphic::InitScratch())
+        std::abort();
+    TileMap map(Root().Paths(), nullptr);
+    if (!map.CreateLayers("m.tga"))
+        std::abort();
+    Graphic::FreeScratch();
+    map.SetExplored(1, 0, true);
+    map.SetTileType(2, 1, 11);
+    const std::string built = StoredBytes(map);
+    map.ResetCellStates();
+    return {built, StoredBytes(map)};
+}
