@@ -3,41 +3,16 @@
 
 #include "Source/loops.h"
 #include "Source/main.h"
+#include "bench/bench_world.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The demo world, built by the builder beside this program's directory.
-class BenchWorld {
-public:
-    BenchWorld() {
-        char pattern[] = "/tmp/loopbenchXXXXXX";
-        m_root = ::mkdtemp(pattern) ? pattern : "";
-        const fs::path builder =
-            fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "demoworld";
-        const std::string command = builder.string() + " " + m_root + " > /dev/null";
-        m_built = !m_root.empty() && std::system(command.c_str()) == 0;
-    }
-    ~BenchWorld() {
-        if (!m_root.empty())
-            fs::remove_all(m_root);
-    }
-
-    bool Built() const { return m_built; }
-    const std::string& Root() const { return m_root; }
-
-private:
-    std::string m_root;
-    bool m_built = false;
-};
 
 void BM_EmptyFrame(benchmark::State& state) {
     ::setenv("SDL_VIDEODRIVER", "dummy", 0);
