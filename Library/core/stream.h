@@ -4,6 +4,7 @@
 // travel as their memory bytes.
 
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 
 enum StreamMode : uint32_t {
@@ -60,3 +61,15 @@ public:
 protected:
     StreamMode m_mode = kStreamClosed;
 };
+
+// A plain value at a byte offset of a header or record already in memory, and back.
+template <class T> T FieldAt(const uint8_t* bytes, long offset) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    T value;
+    std::memcpy(&value, bytes + offset, sizeof value);
+    return value;
+}
+template <class T> void PutFieldAt(uint8_t* bytes, long offset, T value) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    std::memcpy(bytes + offset, &value, sizeof value);
+}

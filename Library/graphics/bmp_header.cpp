@@ -4,17 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
-
-namespace {
-
-template <class T> T Field(const uint8_t* bytes, int offset) {
-    T value;
-    std::memcpy(&value, bytes + offset, sizeof value);
-    return value;
-}
-
-} // namespace
 
 bool BmpHeader::Read(Stream& stream, const char** problem) {
     uint8_t file[kFileSize], info[kInfoSize];
@@ -22,11 +11,11 @@ bool BmpHeader::Read(Stream& stream, const char** problem) {
         *problem = "the headers are cut short";
         return false;
     }
-    dataOffset = Field<uint32_t>(file, 10);
-    infoSize = Field<uint32_t>(info, 0);
-    const int32_t w = Field<int32_t>(info, 4), h = Field<int32_t>(info, 8);
-    bits = Field<uint16_t>(info, 14);
-    const uint32_t used = Field<uint32_t>(info, 32);
+    dataOffset = FieldAt<uint32_t>(file, 10);
+    infoSize = FieldAt<uint32_t>(info, 0);
+    const int32_t w = FieldAt<int32_t>(info, 4), h = FieldAt<int32_t>(info, 8);
+    bits = FieldAt<uint16_t>(info, 14);
+    const uint32_t used = FieldAt<uint32_t>(info, 32);
     width = w;
     height = h;
     const bool indexed = bits == 8 || bits == 4;
@@ -36,7 +25,7 @@ bool BmpHeader::Read(Stream& stream, const char** problem) {
     *problem = file[0] != 'B' || file[1] != 'M'       ? "not a bitmap"
                : infoSize < kInfoSize                 ? "the information header is too small"
                : bits != 24 && bits != 8 && bits != 4 ? "only 24, 8 and 4 bits per pixel are read"
-               : Field<uint32_t>(info, 16) != 0       ? "compressed bitmaps are not read"
+               : FieldAt<uint32_t>(info, 16) != 0     ? "compressed bitmaps are not read"
                : w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide ? "the size is out of range"
                : paletteCount > 256 ? "the palette holds more than 256 colours"
                                     : nullptr;

@@ -5,16 +5,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <utility>
 
 namespace {
 
 constexpr int kBits = 8;
-
-template <class T> void PutField(uint8_t* bytes, int offset, T value) {
-    std::memcpy(bytes + offset, &value, sizeof value);
-}
 
 bool Fail(const char* source, const char* problem) {
     std::fprintf(stderr, "%s: %s\n", source, problem);
@@ -85,16 +80,16 @@ bool IndexedBitmap::Write(Stream& stream) const {
         BmpHeader::kFileSize + BmpHeader::kInfoSize + 4 * static_cast<uint32_t>(m_paletteCount);
     const uint32_t dataSize = static_cast<uint32_t>(stride * m_height);
     uint8_t headers[BmpHeader::kFileSize + BmpHeader::kInfoSize] = {'B', 'M'};
-    PutField(headers, 2, dataOffset + dataSize);
-    PutField(headers, 10, dataOffset);
+    PutFieldAt(headers, 2, dataOffset + dataSize);
+    PutFieldAt(headers, 10, dataOffset);
     uint8_t* info = headers + BmpHeader::kFileSize;
-    PutField(info, 0, uint32_t{BmpHeader::kInfoSize});
-    PutField(info, 4, int32_t{m_width});
-    PutField(info, 8, int32_t{m_height});
-    PutField(info, 12, uint16_t{1});
-    PutField(info, 14, uint16_t{kBits});
-    PutField(info, 20, dataSize);
-    PutField(info, 32, static_cast<uint32_t>(m_paletteCount));
+    PutFieldAt(info, 0, uint32_t{BmpHeader::kInfoSize});
+    PutFieldAt(info, 4, int32_t{m_width});
+    PutFieldAt(info, 8, int32_t{m_height});
+    PutFieldAt(info, 12, uint16_t{1});
+    PutFieldAt(info, 14, uint16_t{kBits});
+    PutFieldAt(info, 20, dataSize);
+    PutFieldAt(info, 32, static_cast<uint32_t>(m_paletteCount));
     if (stream.Write(headers, sizeof headers) != kStreamOk)
         return false;
     for (int i = 0; i < m_paletteCount; ++i) {

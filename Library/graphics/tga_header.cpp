@@ -3,17 +3,6 @@
 #include "Library/core/stream.h"
 
 #include <cstdint>
-#include <cstring>
-
-namespace {
-
-template <class T> T Field(const uint8_t* bytes, int offset) {
-    T value;
-    std::memcpy(&value, bytes + offset, sizeof value);
-    return value;
-}
-
-} // namespace
 
 bool TgaHeader::Read(Stream& stream, const char** problem) {
     uint8_t bytes[kSize];
@@ -21,10 +10,10 @@ bool TgaHeader::Read(Stream& stream, const char** problem) {
         *problem = "the header is cut short";
         return false;
     }
-    width = Field<uint16_t>(bytes, 12);
-    height = Field<uint16_t>(bytes, 14);
+    width = FieldAt<uint16_t>(bytes, 12);
+    height = FieldAt<uint16_t>(bytes, 14);
     bits = bytes[16];
-    const long mapBytes = bytes[1] ? Field<uint16_t>(bytes, 5) * ((bytes[7] + 7L) / 8) : 0;
+    const long mapBytes = bytes[1] ? FieldAt<uint16_t>(bytes, 5) * ((bytes[7] + 7L) / 8) : 0;
     dataOffset = kSize + bytes[0] + mapBytes;
     *problem = bytes[2] != 2               ? "not an uncompressed true-colour image"
                : bits != 16 && bits != 24  ? "only 16 and 24 bits per pixel are read"

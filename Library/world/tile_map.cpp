@@ -121,9 +121,9 @@ void TileMap::FlagStaticObjects() {
         object->AddFlags(kStaticFlag);
 }
 
-bool TileMap::IsWalkable(int x, int y) const {
+bool TileMap::CellHas(int x, int y, uint32_t flags) const {
     const TileRecord* cell = m_map.grid.Find(x, y);
-    return cell && cell->Has(TileRecord::kWalkable);
+    return cell && cell->Has(flags);
 }
 
 bool TileMap::IsWalkableType(int x, int y) const {
@@ -134,36 +134,6 @@ bool TileMap::IsWalkableType(int x, int y) const {
 bool TileMap::IsSeeThrough(int x, int y) const {
     const TileRecord* cell = m_map.grid.Find(x, y);
     return cell && cell->GetType() != TileRecord::kSightBlockingType;
-}
-
-bool TileMap::HasAreaFlag(int x, int y) const {
-    const TileRecord* cell = m_map.grid.Find(x, y);
-    return cell && cell->Has(TileRecord::kArea);
-}
-
-bool TileMap::IsExplored(int x, int y) const {
-    const TileRecord* cell = m_map.grid.Find(x, y);
-    return cell && cell->Has(TileRecord::kExplored);
-}
-
-bool TileMap::IsInView(int x, int y) const {
-    const TileRecord* cell = m_map.grid.Find(x, y);
-    return cell && cell->Has(TileRecord::kInView);
-}
-
-bool TileMap::IsDoorCell(int x, int y) const {
-    const TileRecord* cell = m_map.grid.Find(x, y);
-    return cell && cell->Has(TileRecord::kDoor);
-}
-
-bool TileMap::IsDoorOpen(int x, int y) const {
-    const TileRecord* cell = m_map.grid.Find(x, y);
-    return cell && cell->Has(TileRecord::kDoorOpen);
-}
-
-bool TileMap::IsWater(int x, int y) const {
-    const TileRecord* cell = m_map.grid.Find(x, y);
-    return cell && cell->Has(TileRecord::kWater);
 }
 
 int TileMap::GetTileClass(int x, int y) const {
@@ -205,29 +175,9 @@ template <class Change> void ChangeCell(TileGrid& grid, int x, int y, Change cha
 
 } // namespace
 
-void TileMap::SetWalkable(int x, int y, bool on) {
-    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kWalkable, on); });
-}
-
-void TileMap::SetAreaFlag(int x, int y, bool on) {
-    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kArea, on); });
-}
-
-void TileMap::SetExplored(int x, int y, bool on) {
-    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kExplored, on); });
-}
-
-void TileMap::SetInView(int x, int y, bool on) {
-    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kInView, on); });
-}
-
-void TileMap::SetExploredEdge(int x, int y, bool on) {
-    ChangeCell(m_map.grid, x, y,
-               [on](TileRecord& cell) { cell.Set(TileRecord::kExploredEdge, on); });
-}
-
-void TileMap::SetInViewEdge(int x, int y, bool on) {
-    ChangeCell(m_map.grid, x, y, [on](TileRecord& cell) { cell.Set(TileRecord::kInViewEdge, on); });
+void TileMap::SetCellFlags(int x, int y, uint32_t flags, bool on) {
+    if (TileRecord* cell = m_map.grid.Find(x, y))
+        cell->Set(flags, on);
 }
 
 void TileMap::SetEdgeDir(int x, int y, int dir) {

@@ -19,9 +19,11 @@
 #include "Library/world/tile_grid.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class DataPaths;
+struct Colour;
 class FileStream;
 class IndexedBitmap;
 class ResFileMgr;
@@ -90,15 +92,17 @@ public:
     void FlagStaticObjects();
 
     // Cell queries: false or 0 outside the map.
-    bool IsWalkable(int x, int y) const; // the walk flag
+    bool CellHas(int x, int y, uint32_t flags) const; // any of the word-1 flags of TileRecord
+    // The walk flag: creatures may stand on and move through the cell.
+    bool IsWalkable(int x, int y) const { return CellHas(x, y, TileRecord::kWalkable); }
     bool IsWalkableType(int x, int y) const;
     bool IsSeeThrough(int x, int y) const;
-    bool HasAreaFlag(int x, int y) const;
-    bool IsExplored(int x, int y) const;
-    bool IsInView(int x, int y) const;
-    bool IsDoorCell(int x, int y) const;
-    bool IsDoorOpen(int x, int y) const;
-    bool IsWater(int x, int y) const;
+    bool HasAreaFlag(int x, int y) const { return CellHas(x, y, TileRecord::kArea); }
+    bool IsExplored(int x, int y) const { return CellHas(x, y, TileRecord::kExplored); }
+    bool IsInView(int x, int y) const { return CellHas(x, y, TileRecord::kInView); }
+    bool IsDoorCell(int x, int y) const { return CellHas(x, y, TileRecord::kDoor); }
+    bool IsDoorOpen(int x, int y) const { return CellHas(x, y, TileRecord::kDoorOpen); }
+    bool IsWater(int x, int y) const { return CellHas(x, y, TileRecord::kWater); }
     int GetTileClass(int x, int y) const; // 1 for type 3, 2 for type 5, else 0
     bool GetTileType(int x, int y, int& type) const;
     bool GetHeight(int x, int y, int& height) const;
@@ -106,12 +110,15 @@ public:
     bool GetLight(int x, int y, int& light1, int& light2, int& light3) const;
 
     // Cell changes: nothing outside the map.
-    void SetWalkable(int x, int y, bool on);
-    void SetAreaFlag(int x, int y, bool on);
-    void SetExplored(int x, int y, bool on);
-    void SetInView(int x, int y, bool on);
-    void SetExploredEdge(int x, int y, bool on);
-    void SetInViewEdge(int x, int y, bool on);
+    void SetCellFlags(int x, int y, uint32_t flags, bool on);
+    void SetWalkable(int x, int y, bool on) { SetCellFlags(x, y, TileRecord::kWalkable, on); }
+    void SetAreaFlag(int x, int y, bool on) { SetCellFlags(x, y, TileRecord::kArea, on); }
+    void SetExplored(int x, int y, bool on) { SetCellFlags(x, y, TileRecord::kExplored, on); }
+    void SetInView(int x, int y, bool on) { SetCellFlags(x, y, TileRecord::kInView, on); }
+    void SetExploredEdge(int x, int y, bool on) {
+        SetCellFlags(x, y, TileRecord::kExploredEdge, on);
+    }
+    void SetInViewEdge(int x, int y, bool on) { SetCellFlags(x, y, TileRecord::kInViewEdge, on); }
     void SetEdgeDir(int x, int y, int dir);   // dir & 7
     void SetTileType(int x, int y, int type); // type & 15
     // A door cell; an open door is walkable, a closed one is not.
@@ -180,7 +187,9 @@ private:
     bool SaveTileTypeMap() const;
     bool SaveHeightMap() const;
     bool SaveLightMap() const;
-    bool SaveLayer(ImageName name, const IndexedBitmap& bitmap) const;
+    // One pixel per cell, index(cell), in a palette of paletteCount entries.
+    bool SaveLayer(ImageName name, int paletteCount, const std::function<Colour(int)>& entry,
+                   const std::function<int(const TileRecord&)>& index) const;
 
     const DataPaths& m_paths;
     ResFileMgr* m_archive;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -191,8 +192,18 @@ bool TileMap::BuildWaterTiles(const Stringc& path, TileGrid& grid) {
     return true;
 }
 
-bool TileMap::SaveLayer(ImageName name, const IndexedBitmap& bitmap) const {
+bool TileMap::SaveLayer(ImageName name, int paletteCount, const std::function<Colour(int)>& entry,
+                        const std::function<int(const TileRecord&)>& index) const {
+    const TileGrid& grid = m_map.grid;
     const Stringc path = MapGraphicPath(m_map.names[name]);
+    IndexedBitmap bitmap;
+    if (!bitmap.Create(grid.GetWidth(), grid.GetHeight(), paletteCount))
+        return FailWith(path.c_str(), "no layer image can be made for this map");
+    for (int i = 0; i < paletteCount; ++i)
+        bitmap.SetPaletteEntry(i, entry(i));
+    for (int y = 0; y < grid.GetHeight(); ++y)
+        for (int x = 0; x < grid.GetWidth(); ++x)
+            bitmap.SetIndex(x, y, static_cast<uint8_t>(index(grid.At(x, y))));
     if (FileStream::WriteReplacing(path.c_str(),
                                    [&bitmap](Stream& stream) { return bitmap.Write(stream); }))
         return true;
@@ -201,32 +212,18 @@ bool TileMap::SaveLayer(ImageName name, const IndexedBitmap& bitmap) const {
 
 // One pixel per cell, its type, in a palette of the twelve type colours.
 bool TileMap::SaveTileTypeMap() const {
-    const TileGrid& grid = m_map.grid;
-    IndexedBitmap bitmap;
-    if (!bitmap.Create(grid.GetWidth(), grid.GetHeight(), TileRecord::kTypeCount))
-        return false;
-    for (int type = 0; type < TileRecord::kTypeCount; ++type)
-        bitmap.SetPaletteEntry(type, TypeColour(type));
-    for (int y = 0; y < grid.GetHeight(); ++y)
-        for (int x = 0; x < grid.GetWidth(); ++x)
-            bitmap.SetIndex(x, y, static_cast<uint8_t>(grid.At(x, y).GetType()));
-    return SaveLayer(kSearchImage, bitmap);
+    return SaveLayer(kSearchImage, TileRecord::kTypeCount, TypeColour,
+                     [](const TileRecord& cell) { return cell.GetType(); });
 }
 
 // One pixel per cell, its height, in a palette of 256 greys.
 bool TileMap::SaveHeightMap() const {
-    const TileGrid& grid = m_map.grid;
-    IndexedBitmap bitmap;
-    if (!bitmap.Create(grid.GetWidth(), grid.GetHeight(), IndexedBitmap::kPaletteSize))
-        return false;
-    for (int level = 0; level < IndexedBitmap::kPaletteSize; ++level) {
-        const uint8_t grey = static_cast<uint8_t>(level);
-        bitmap.SetPaletteEntry(level, Colour(grey, grey, grey));
-    }
-    for (int y = 0; y < grid.GetHeight(); ++y)
-        for (int x = 0; x < grid.GetWidth(); ++x)
-            bitmap.SetIndex(x, y, static_cast<uint8_t>(grid.At(x, y).GetHeight()));
-    return SaveLayer(kHeightImage, bitmap);
+    const auto grey = [](int level) {
+        const uint8_t value = static_cast<uint8_t>(level);
+        return Colour(value, value, value);
+    };
+    return SaveLayer(kHeightImage, IndexedBitmap::kPaletteSize, grey,
+                     [](const TileRecord& cell) { return cell.GetHeight(); });
 }
 
 // One pixel per cell, its three light channels as red, green and blue: a palette of the
@@ -237,18 +234,15 @@ bool TileMap::SaveLightMap() const {
     for (const TileRecord& cell : grid)
         indexOfLight.emplace(LightKey(cell), static_cast<int>(indexOfLight.size()));
     const int count = static_cast<int>(indexOfLight.size());
-    IndexedBitmap bitmap;
     if (count > IndexedBitmap::kPaletteSize)
         return FailWith(MapGraphicPath(m_map.names[kLightImage]).c_str(),
                         "the map has more than 256 lights for one 8-bit image");
-    if (!bitmap.Create(grid.GetWidth(), grid.GetHeight(), count))
-        return false;
+    std::vector<Colour> palette(static_cast<size_t>(count));
     for (const auto& [light, index] : indexOfLight)
-        bitmap.SetPaletteEntry(index, Colour(static_cast<uint8_t>(light >> 16),
-                                             static_cast<uint8_t>(light >> 8),
-                                             static_cast<uint8_t>(light)));
-    for (int y = 0; y < grid.GetHeight(); ++y)
-        for (int x = 0; x < grid.GetWidth(); ++x)
-            bitmap.SetIndex(x, y, static_cast<uint8_t>(indexOfLight[LightKey(grid.At(x, y))]));
-    return SaveLayer(kLightImage, bitmap);
+        palette[static_cast<size_t>(index)] =
+            Colour(static_cast<uint8_t>(light >> 16), static_cast<uint8_t>(light >> 8),
+                   static_cast<uint8_t>(light));
+    return SaveLayer(
+        kLightImage, count, [&palette](int index) { return palette[static_cast<size_t>(index)]; },
+        [&indexOfLight](const TileRecord& cell) { return indexOfLight.at(LightKey(cell)); });
 }
