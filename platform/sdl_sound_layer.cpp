@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 
@@ -16,6 +17,16 @@ double Seconds(clockid_t clock) {
     timespec now;
     clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// SDL's converter has room for nine steps and adds one for every doubling or halving
+// between the rates without checking: a rate this many times from the output's would
+// overrun it, and a rate of 0 would double for ever.
+constexpr int64_t kMaxRateRatio = 32;
+
+bool IsConvertibleRate(int rate, int outputRate) {
+    const int64_t low = std::min(rate, outputRate), high = std::max(rate, outputRate);
+    return low > 0 && high < low * kMaxRateRatio;
 }
 
 int ToByte(float gain) {
@@ -202,6 +213,8 @@ FSoundSample SdlSoundLayer::LoadSample(const char* path, unsigned mode, bool ofS
 
 bool SdlSoundLayer::ConvertForMixing(Sample& sample) {
     const platform::SoundPcm& pcm = sample.pcm;
+    if (!IsConvertibleRate(pcm.frequency, m_outputRate))
+        return Fail(kSoundErrFileFormat);
     SDL_AudioCVT convert;
     if (SDL_BuildAudioCVT(&convert, pcm.bits == 16 ? AUDIO_S16LSB : AUDIO_U8,
                           static_cast<Uint8>(pcm.channels), pcm.frequency, m_outputFormat,

@@ -81,6 +81,23 @@ TEST_F(SdlSoundLayerTest, SamplesKeepTheirFormatAndTheLoopModeOfTheirLatestLoad)
     EXPECT_NE(Load("Tone.wav", FSOUND_LOOP_OFF), looped); // slot 0 again, new handle
 }
 
+TEST_F(SdlSoundLayerTest, RatesTooFarFromTheOutputsAreRefusedNotConverted) {
+    ASSERT_TRUE(m_layer.FSOUND_Init(kRate, 4));
+    const struct {
+        int rate;
+        bool loads;
+    } cases[] = {{0, false},         {34, false}, {689, false}, {690, true}, {kRate * 32 - 1, true},
+                 {kRate * 32, false}};
+    for (const auto& c : cases) {
+        WriteFile(Path("rate.wav"), WavBytes(c.rate, 1, 8, std::vector<uint8_t>(64, 0x80)));
+        const FSoundSample sample = Load("rate.wav", FSOUND_LOOP_OFF);
+        EXPECT_EQ(sample != FSoundSample::kNone, c.loads) << c.rate;
+        if (!c.loads)
+            EXPECT_EQ(m_layer.FSOUND_GetError(), kSoundErrFileFormat) << c.rate;
+        m_layer.FSOUND_Sample_Free(sample);
+    }
+}
+
 TEST_F(SdlSoundLayerTest, ChannelCallsIgnoreStaleHandles) {
     ASSERT_TRUE(m_layer.FSOUND_Init(kRate, 2));
     const FSoundSample tone = Load("Tone.wav", FSOUND_LOOP_NORMAL);
