@@ -1,5 +1,5 @@
 # Installs with apt-get whatever the build, the tests and the game need and
-# this machine lacks. Sourced by run.sh and test.sh.
+# this machine lacks. Sourced by run.sh, test.sh and fuzz.sh.
 VAULTANE_PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -9,9 +9,14 @@ VAULTANE_PACKAGES=(
 )
 
 vaultane_install_deps() {
+  vaultane_install_packages "${VAULTANE_PACKAGES[@]}"
+}
+
+# Installs those of the named packages that this machine lacks.
+vaultane_install_packages() {
   local missing=()
   local pkg
-  for pkg in "${VAULTANE_PACKAGES[@]}"; do
+  for pkg in "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
