@@ -2,6 +2,7 @@
 
 #include "Library/core/stream.h"
 
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -51,6 +52,11 @@ bool TagGrid::Read(Stream& stream) {
     uint32_t height = 0;
     if (!ReadCounters(stream, counters) || !stream.ReadValue(width) || !stream.ReadValue(height))
         return false;
+    // An empty grid holds 64 bits whatever its sides, so only this bounds the other side.
+    if (width > INT_MAX || height > INT_MAX) {
+        std::fprintf(stderr, "Tag grid: %u x %u is too large\n", width, height);
+        return false;
+    }
     if (BitCountFor(width, height) != counters.bitCount) {
         std::fprintf(stderr, "Tag grid: %u x %u does not match its bit count %u\n", width, height,
                      counters.bitCount);

@@ -119,4 +119,16 @@ TEST(TagGrid, RowsColumnsFreeCellsAndTheStoredSize) {
     EXPECT_FALSE(TagGrid(0, 5).FindFirstClear(x, y));
 }
 
+TEST(TagGrid, SidesPastAnIntAreRefusedEvenOnAnEmptyGrid) {
+    const Bytes stored = StoredForm(TagGrid(5, 0)); // 64 bits, as every empty grid
+    for (const size_t side : {16u, 20u}) {
+        for (const uint32_t forged : {0x80000000u, 0xFFFFFFFFu}) {
+            TagGrid copy(1, 1);
+            TestStream stream(WithWord(stored, side, forged));
+            EXPECT_FALSE(copy.Read(stream)) << side << " " << forged;
+            EXPECT_EQ(copy.GetWidth() * 10 + copy.GetHeight(), 11);
+        }
+    }
+}
+
 } // namespace
