@@ -49,12 +49,7 @@ std::vector<std::string> FuzzSeeds() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    UseImageLayoutFor(size);
-    FuzzInput input(data, size);
-    Graphic graphic;
-    if (graphic.ReadFromStream(input, "fuzz.bmp", size % 4 < 2))
-        DrawEveryWay(graphic);
     int width = 0, height = 0;
-    Graphic::ReadImageSize(FuzzFile("size.bmp", data, size).c_str(), width, height);
+    ReadAndDraw(data, size, ".bmp", width, height);
     return 0;
 }

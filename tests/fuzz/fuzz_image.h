@@ -1,10 +1,11 @@
 #pragma once
-// What the image targets do with a loaded picture: draw it as the game would, in the
-// blit modes that walk its rows differently, and measure it.
+// What the image targets share: the screen's pixel layout, a loaded picture drawn in the
+// blit modes that walk its rows differently, and the art their seeds are made of.
 
 #include "Library/graphics/surface_ptr.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 class Animation;
@@ -13,6 +14,11 @@ class Graphic;
 // The pixel layout of the screen, chosen by the input (its length's parity), so both
 // layouts' conversions are reached; the image decoding buffer made once.
 void UseImageLayoutFor(size_t inputSize);
+
+// The input read as a picture of the extension's type (plain or encoded, by the input's
+// length) and drawn every way, then its size read from the file's header as the tile
+// editor does; false when the header gives no size.
+bool ReadAndDraw(const uint8_t* data, size_t size, const char* extension, int& width, int& height);
 
 // Draws the graphic at the corners and the middle of a small surface, copied, mirrored,
 // blended and outlined, and finds its opaque bounds.

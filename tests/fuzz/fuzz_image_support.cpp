@@ -25,6 +25,16 @@ void UseImageLayoutFor(size_t inputSize) {
     (void)scratch;
 }
 
+bool ReadAndDraw(const uint8_t* data, size_t size, const char* extension, int& width, int& height) {
+    UseImageLayoutFor(size);
+    const std::string name = std::string("fuzz") + extension;
+    FuzzInput input(data, size);
+    Graphic graphic;
+    if (graphic.ReadFromStream(input, name.c_str(), size % 4 < 2))
+        DrawEveryWay(graphic);
+    return Graphic::ReadImageSize(FuzzFile(name.c_str(), data, size).c_str(), width, height);
+}
+
 void DrawEveryWay(Graphic& graphic) {
     std::vector<uint16_t> pixels(kSide * kSide);
     const PixelSurface surface{pixels.data(), kSide, kSide, kSide};

@@ -39,8 +39,11 @@ const std::string& FuzzScratchRoot() {
 
 void UseScratchDataPaths() {
     static DataPaths paths(FuzzScratchRoot().c_str());
-    std::error_code ignored;
-    std::filesystem::create_directories(paths.Get2DArrayDir().c_str(), ignored);
+    static const bool tables = [] {
+        std::error_code ignored;
+        return std::filesystem::create_directories(paths.Get2DArrayDir().c_str(), ignored);
+    }();
+    (void)tables;
     g_dataPaths = &paths;
 }
 

@@ -2,7 +2,6 @@
 // read in either, then drawn every way the game draws them.
 
 #include "Library/graphics/graphic.h"
-#include "Library/graphics/pixel_format.h"
 #include "fuzz/fuzz_image.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_seeds.h"
@@ -22,12 +21,7 @@ std::vector<std::string> FuzzSeeds() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    UseImageLayoutFor(size);
-    FuzzInput input(data, size);
-    Graphic graphic;
-    if (graphic.ReadFromStream(input, "fuzz.lle", true))
-        DrawEveryWay(graphic);
     int width = 0, height = 0;
-    Graphic::ReadImageSize(FuzzFile("size.lle", data, size).c_str(), width, height);
+    ReadAndDraw(data, size, ".lle", width, height);
     return 0;
 }

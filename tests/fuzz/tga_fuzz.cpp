@@ -20,14 +20,10 @@ std::vector<std::string> FuzzSeeds() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    UseImageLayoutFor(size);
-    FuzzInput input(data, size);
-    Graphic graphic;
-    if (graphic.ReadFromStream(input, "fuzz.tga", size % 4 < 2))
-        DrawEveryWay(graphic);
     int width = 0, height = 0;
-    if (!Graphic::ReadImageSize(FuzzFile("size.tga", data, size).c_str(), width, height))
+    if (!ReadAndDraw(data, size, ".tga", width, height))
         return 0;
+    FuzzInput input(data, size);
     const Rect regions[] = {Rect::Make(0, 0, width, height), Rect::Make(1, 2, 5, 7),
                             Rect::Make(width, height, width / 2, 0)};
     for (const Rect& region : regions) {
