@@ -218,14 +218,16 @@ bool MemStream::Uncompress() {
     const int unpackedSize = static_cast<int>(m_unpackedSize);
     std::unique_ptr<uint8_t[]> unpacked = AllocateBytes(unpackedSize);
     libdeflate_decompressor* decompressor = Decompressor();
-    // No produced-size pointer: anything but exactly the recorded size is refused.
+    // No produced-size pointer: anything but exactly the recorded size is refused. Bytes
+    // after the packed stream are refused too: the block's size would then lie.
+    size_t consumed = 0;
     const libdeflate_result result =
         decompressor == nullptr
             ? LIBDEFLATE_BAD_DATA
-            : libdeflate_zlib_decompress(decompressor, m_buffer.get(), static_cast<size_t>(m_size),
-                                         unpacked.get(), static_cast<size_t>(unpackedSize),
-                                         nullptr);
-    if (result != LIBDEFLATE_SUCCESS) {
+            : libdeflate_zlib_decompress_ex(decompressor, m_buffer.get(),
+                                            static_cast<size_t>(m_size), unpacked.get(),
+                                            static_cast<size_t>(unpackedSize), &consumed, nullptr);
+    if (result != LIBDEFLATE_SUCCESS || consumed != static_cast<size_t>(m_size)) {
         std::fprintf(stderr, "MemStream: packed data is damaged (libdeflate %d)\n", result);
         return Fail();
     }

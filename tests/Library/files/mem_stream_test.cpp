@@ -105,6 +105,9 @@ TEST(MemStream, TruncatedForgedOrDamagedBlocksFail) {
     std::string damaged = block;
     damaged[20] = static_cast<char>(damaged[20] ^ 0x55);
     EXPECT_FALSE(Unpack(damaged, unpacked));
+    // Data running on past the packed stream: a size that lies.
+    EXPECT_FALSE(
+        Unpack(block.substr(0, 8) + Word(dataSize + 1) + block.substr(12) + "x", unpacked));
 }
 
 TEST(MemStream, SavesToAndLoadsFromFiles) {
