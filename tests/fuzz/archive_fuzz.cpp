@@ -1,6 +1,6 @@
 // Resource archives as the builder writes them: opened, every entry the seeds hold loaded
-// and unpacked, and then opened again to append an entry, as the builder does to an
-// archive that exists.
+// and unpacked, then opened again to append an entry, as the builder does to an archive
+// that exists; an append that succeeds must keep what loaded before.
 
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_mgr.h"
@@ -8,6 +8,9 @@
 #include "fuzz/fuzz_seeds.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
 
 namespace {
 
@@ -39,11 +42,16 @@ std::string Built(bool appended) {
     return built ? ReadWholeFile(path) : "";
 }
 
-void LoadEach(ResFileMgr& archive) {
+// The bytes of every entry of kNames that loads.
+std::map<std::string, std::string> LoadEach(ResFileMgr& archive) {
+    std::map<std::string, std::string> loaded;
     for (const char* name : kNames) {
         MemStream target(kStreamReadBinary);
-        archive.Load(name, target);
+        if (archive.Load(name, target) == ResFileMgr::kResOk)
+            loaded[name] = std::string(reinterpret_cast<const char*>(target.GetBuffer()),
+                                       static_cast<size_t>(target.GetSize()));
     }
+    return loaded;
 }
 
 } // namespace
@@ -55,13 +63,18 @@ std::vector<std::string> FuzzSeeds() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = FuzzFile("fuzz.rsc", data, size);
     ResFileMgr archive;
+    std::map<std::string, std::string> before;
     if (archive.Open(path.c_str(), ResFileMgr::kRead))
-        LoadEach(archive);
-    if (archive.Open(path.c_str(), ResFileMgr::kWrite) && Store(archive, "added.txt", "more") &&
-        archive.WriteDirectory()) {
-        archive.Close();
-        if (archive.Open(path.c_str(), ResFileMgr::kRead))
-            LoadEach(archive);
-    }
+        before = LoadEach(archive);
+    if (!archive.Open(path.c_str(), ResFileMgr::kWrite) || !Store(archive, "added.txt", "more") ||
+        !archive.WriteDirectory())
+        return 0;
+    archive.Close();
+    // An append that reports success keeps every entry and adds its own.
+    MemStream added(kStreamReadBinary);
+    if (!archive.Open(path.c_str(), ResFileMgr::kRead) ||
+        archive.Load("added.txt", added) != ResFileMgr::kResOk || added.GetSize() != 4 ||
+        std::memcmp(added.GetBuffer(), "more", 4) != 0 || LoadEach(archive) != before)
+        std::abort();
     return 0;
 }

@@ -25,7 +25,7 @@ std::string PackedBlocks(std::initializer_list<std::string> contents) {
 // Every line at each buffer size; a line never fills more than its buffer.
 void ReadLines(MemStream& stream) {
     char line[257];
-    for (const int count : {2, 7, 256}) {
+    for (const int count : {1, 2, 7, 256}) {
         stream.SeekSet(0);
         line[count] = '\x7F';
         while (stream.ReadLine(line, count))
