@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 seconds=${1:-10}
 case "$seconds" in
-  '' | *[!0-9]*) echo "usage: $0 [seconds]" >&2; exit 2 ;;
+  '' | *[!0-9]* | 0) echo "usage: $0 [seconds, at least 1]" >&2; exit 2 ;;
 esac
 
 source scripts/deps.sh
