@@ -1,11 +1,11 @@
 // Stored sound files, ".wav" as our exporter writes them and ".ogg" as music is kept,
 // loaded by the sound layer: decoded, converted to the mixer's format, locked and freed.
 
-#include "../platform/ogg_fixture.h"
 #include "Library/files/wav_writer.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_seeds.h"
 #include "platform/sdl_sound_layer.h"
+#include "tools/encoders/ogg_writer.h"
 
 #include <cstdlib>
 
