@@ -23,11 +23,11 @@
 #include "Library/world/mode_page_factory.h"
 #include "Library/world/mode_pages.h"
 #include "Library/world/tile_map.h"
+#include "Source/entities/entity_highlighter.h"
+#include "Source/entities/entity_mgr.h"
 
 #include <cstdlib>
 
-GraphicMgr* g_graphicMgr = nullptr;
-UniAnimationMgr* g_uniAnimationMgr = nullptr;
 InfoPanel* g_hudMessages = nullptr;
 InfoPanel* g_infoPanel2 = nullptr;
 InfoPanel* g_infoPanel3 = nullptr;
@@ -96,6 +96,14 @@ void UpdateSoundListener() {
     g_soundMgr->Update(nullptr, nullptr, forward, up);
 }
 
+// The region's world in the area map: the highlight colour, then, unless paused, the
+// entities' frame.
+void UpdateWorld() {
+    g_entityHighlighter->Update();
+    if (!g_gameMode->IsPaused())
+        g_entityMgr->Update(g_gameMode->GetFrameMs());
+}
+
 void HandleKeyRelease(SDLKey key) {
     const int mode = g_gameMode->GetModeId();
     if (mode == kModeAreaMap && key == SDLK_SPACE)
@@ -122,6 +130,7 @@ void Loops::SetUp() {
     g_gameMode->SetPageFactory(&g_pageFactory);
     g_graphicMgr = NEW GraphicMgr; // chooses the colour key for the video layout
     g_graphicMgr->SetEncode(true);
+    g_entityHighlighter = NEW EntityHighlighter;
     const Rect fullScreen{5, 0, 795, 600};
     g_hudMessages = NEW InfoPanel(Rect{5, 0, 343, 53}, 0, 30, 5, 5);
     g_infoPanel2 = NEW InfoPanel(fullScreen, 1, 200, 1, 1);
@@ -134,6 +143,7 @@ void Loops::SetUp() {
     g_tileMap = NEW TileMap(g_gameMode->Paths(), g_generalRes);
     g_updateRects = NEW UpdateRectangles;
     g_uniAnimationMgr = NEW UniAnimationMgr;
+    g_entityMgr = NEW EntityMgr(g_tileMap);
     CreateSessionObjects();
 }
 
@@ -146,9 +156,11 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_infoPanel4);
     ReleaseObject(g_tutorialPanel);
     ReleaseObject(g_graphicMgr);
+    ReleaseObject(g_entityHighlighter);
     ReleaseObject(g_tileMap);
     ReleaseObject(g_updateRects);
     ReleaseObject(g_uniAnimationMgr);
+    ReleaseObject(g_entityMgr);
     if (g_gameMode)
         g_gameMode->SetPageFactory(nullptr);
 }
@@ -157,7 +169,12 @@ void Loops::CreateSessionObjects() {
     g_mouseMgr = NEW MouseMgr(g_gameMode->GetScreenWidth(), g_gameMode->GetScreenHeight());
 }
 
+// Leaving a map leaves its entities behind: the region starts again empty.
 void Loops::DeleteSessionObjects() {
+    if (g_entityMgr) {
+        ReleaseObject(g_entityMgr);
+        g_entityMgr = NEW EntityMgr(g_tileMap);
+    }
     ReleaseObject(g_mouseMgr); // before the caches its animations came from
     if (g_graphicMgr)
         g_graphicMgr->Clear();
@@ -195,6 +212,8 @@ void Loops::UpdateFrame(Screen& screen) {
         g_modePages.Delete();
     if (ModePage* page = g_modePages.GetPage())
         page->Update(screen);
+    if (g_gameMode->GetModeId() == kModeAreaMap)
+        UpdateWorld();
     UpdateSoundListener();
 }
 

@@ -6,12 +6,10 @@
 #include <SDL/SDL.h>
 
 class FramedInfoPanel;
-class GraphicMgr;
 class InfoPanel;
 class ModePages;
 class ModeRecord;
 class Screen;
-class UniAnimationMgr;
 
 namespace Loops {
 
@@ -36,10 +34,6 @@ void HandleKey(const SDL_Event& event); // every event but quit, before the inte
 void DrawFrameRate(Screen& screen, int x, int y);
 
 } // namespace Loops
-
-// The game's caches of pictures and animations, emptied around every map change.
-extern GraphicMgr* g_graphicMgr;
-extern UniAnimationMgr* g_uniAnimationMgr;
 
 // Made by set-up, placed and shown by the screens that use them.
 extern InfoPanel* g_hudMessages; // the play screen's message lines

@@ -5,6 +5,8 @@
 #include "Library/graphics/graphic.h"
 #include "Library/graphics/pixel_format.h"
 
+GraphicMgr* g_graphicMgr = nullptr;
+
 GraphicMgr::GraphicMgr() : m_pool(50) {
     SetColourKeyForVideoMode();
 }

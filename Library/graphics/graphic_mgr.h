@@ -46,3 +46,6 @@ private:
     bool m_encode = false;
     uint32_t m_generation = 0;
 };
+
+// The game's cache, made by the game's set-up and emptied around every map change.
+extern GraphicMgr* g_graphicMgr;

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <memory>
 
+UniAnimationMgr* g_uniAnimationMgr = nullptr;
+
 UniAnimationMgr::UniAnimationMgr() : m_pool(50) {}
 
 UniAnimationMgr::~UniAnimationMgr() {

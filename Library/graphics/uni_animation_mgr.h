@@ -49,3 +49,6 @@ private:
     NullItemMemMgr<Animation> m_pool;
     uint32_t m_generation = 0;
 };
+
+// The game's pool, made by the game's set-up and emptied around every map change.
+extern UniAnimationMgr* g_uniAnimationMgr;

@@ -48,6 +48,36 @@ bool EntityRef::IsEmpty() const {
            m_name.Length() == 0 && m_listCount == 0; // entries past the count are never set
 }
 
+bool EntityRef::Matches(const EntityRef& candidate) const {
+    if (m_name.Length() > 0)
+        return m_name == candidate.m_name;
+    const auto fits = [](uint32_t pattern, uint32_t code) {
+        return pattern == 0 || pattern == code;
+    };
+    if (!fits(m_side, candidate.m_side) || !fits(m_lifeState, candidate.m_lifeState))
+        return false;
+    for (int i = 0; i < kMatchCount; ++i)
+        if (!fits(m_match[i], candidate.m_match[i]))
+            return false;
+    return true;
+}
+
+bool EntityRef::IsSameSide(const EntityRef& other) const {
+    return (IsPlayerSide() && other.IsPlayerSide()) || (IsHostileSide() && other.IsHostileSide());
+}
+
+bool EntityRef::IsOpposedSide(const EntityRef& other) const {
+    return (IsPlayerSide() && other.IsHostileSide()) || (IsHostileSide() && other.IsPlayerSide());
+}
+
+bool EntityRef::IsStateAwayOrNone() const {
+    return m_lifeState == 4 || m_lifeState == 5 || m_lifeState == 255;
+}
+
+bool EntityRef::IsStateKnown() const {
+    return (m_lifeState >= 1 && m_lifeState <= 5) || m_lifeState == 255;
+}
+
 uint32_t EntityRef::GetMatch(int index) const {
     return index >= 1 && index <= kMatchCount ? m_match[index - 1] : 0;
 }

@@ -15,6 +15,7 @@ public:
     static constexpr int kMaxListCount = 5;
     static constexpr uint32_t kNoListEntry = 0xFFFFFFFF;
     static constexpr int kMatchCount = 5;
+    static constexpr uint32_t kLifeDead = 3;
 
     explicit EntityRef(Entity* owner = nullptr); // resolves to owner; every code 0
 
@@ -29,6 +30,20 @@ public:
     // The seven codes are equal; the name, the list and the entity are not compared.
     bool Equals(const EntityRef& other) const;
     bool IsEmpty() const; // no code, no name, no list entry
+    // This as a pattern: a name matches exactly the candidates of that name, whatever the
+    // codes; without one, every non-zero code must equal the candidate's.
+    bool Matches(const EntityRef& candidate) const;
+
+    // Sides: 2-30 the player's, 31-199 neutral, 200 and above hostile; 0 and 1 none.
+    // Neutral entities are on the same or the opposed side of no one.
+    bool IsPlayerSide() const { return m_side >= 2 && m_side <= 30; }
+    bool IsNeutralSide() const { return m_side >= 31 && m_side <= 199; }
+    bool IsHostileSide() const { return m_side >= 200; }
+    bool IsSameSide(const EntityRef& other) const;
+    bool IsOpposedSide(const EntityRef& other) const;
+    bool IsDead() const { return m_lifeState == kLifeDead; }
+    bool IsStateAwayOrNone() const; // 4, 5 or 255
+    bool IsStateKnown() const;      // 1 to 5 or 255
 
     uint32_t GetSide() const { return m_side; }
     uint32_t GetLifeState() const { return m_lifeState; }

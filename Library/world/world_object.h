@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+class Screen;
 class Stream;
 
 // Base of everything placed on the tile map: kind, dispatcher id, position and flags, and
@@ -30,6 +31,12 @@ public:
     // flags keep their low 17 bits and extra is 0. The id is never stored.
     virtual bool Read(Stream& stream);
     virtual bool Write(Stream& stream) const;
+    // The tile map's drawing of its lists: each object is lit with three colour levels,
+    // placed on the screen (false: not shown this frame) and drawn. A bare placed object
+    // has no picture.
+    virtual void SetColourMod(int /*red*/, int /*green*/, int /*blue*/) {}
+    virtual bool UpdateScreenPos(Screen& /*screen*/) { return false; }
+    virtual bool Draw(Screen& /*screen*/) { return false; }
 
     // Position, vector2, extras, flags and kind; not the id, link or key.
     void Copy(const WorldObject& other);

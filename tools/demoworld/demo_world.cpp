@@ -11,6 +11,7 @@
 #include "tools/demoworld/converter_media.h"
 #include "tools/demoworld/cursor_art.h"
 #include "tools/demoworld/demo_map.h"
+#include "tools/demoworld/demo_entities.h"
 #include "tools/demoworld/demo_script.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/editor_art.h"
@@ -34,7 +35,8 @@ bool DemoWorld::Build() {
     DataPaths paths(m_root.c_str());
     g_dataPaths = &paths;
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
-                       WriteTitleAndEditors() && WriteFirstMap() && PackArchives();
+                       WriteTitleAndEditors() && WriteFirstMap() && WriteEntities() &&
+                       PackArchives();
     g_dataPaths = nullptr;
     return built;
 }
@@ -82,6 +84,10 @@ bool DemoWorld::WriteFirstMap() {
     const bool written = Graphic::InitScratch() && DemoMap(*g_dataPaths).Write();
     Graphic::FreeScratch();
     return written;
+}
+
+bool DemoWorld::WriteEntities() {
+    return DemoEntities().Write();
 }
 
 // Archives that exist are kept by the builder: these are made afresh from the tree.

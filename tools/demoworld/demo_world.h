@@ -18,6 +18,7 @@ private:
     bool WriteScripts();
     bool WriteTitleAndEditors();
     bool WriteFirstMap();
+    bool WriteEntities();
     bool PackArchives();
 
     Stringc m_root;

@@ -1,0 +1,88 @@
+// Entities as their classes, by the class's type code.
+#include "Source/entities/entity.h"
+
+#include "Source/entities/binary_entity.h"
+#include "Source/entities/container_map_entity.h"
+#include "Source/entities/cycle_entity.h"
+#include "Source/entities/door_entity.h"
+#include "Source/entities/item_entity.h"
+#include "Source/entities/projectile_entity.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/entities/town_entity.h"
+#include "Source/entities/trigger_entity.h"
+
+namespace {
+
+template <class T> bool CastTo(Entity* entity, Entity::Type type, T** out) {
+    if (entity == nullptr || entity->GetType() != type)
+        return false;
+    if (out != nullptr)
+        *out = static_cast<T*>(entity);
+    return true;
+}
+
+} // namespace
+
+bool Entity::AsItem(Entity* entity, ItemEntity** out) {
+    return CastTo(entity, kTypeItem, out);
+}
+
+bool Entity::AsSoldier(Entity* entity, SoldierEntity** out) {
+    return CastTo(entity, kTypeSoldier, out);
+}
+
+bool Entity::AsProjectile(Entity* entity, ProjectileEntity** out) {
+    return CastTo(entity, kTypeProjectile, out);
+}
+
+bool Entity::AsCycle(Entity* entity, CycleEntity** out) {
+    return CastTo(entity, kTypeCycle, out);
+}
+
+bool Entity::AsBinary(Entity* entity, BinaryEntity** out) {
+    return CastTo(entity, kTypeBinary, out);
+}
+
+bool Entity::AsDoor(Entity* entity, DoorEntity** out) {
+    return CastTo(entity, kTypeDoor, out);
+}
+
+bool Entity::AsContainerMap(Entity* entity, ContainerMapEntity** out) {
+    return CastTo(entity, kTypeContainerMap, out);
+}
+
+bool Entity::AsTrigger(Entity* entity, TriggerEntity** out) {
+    return CastTo(entity, kTypeTrigger, out);
+}
+
+bool Entity::AsTown(Entity* entity, TownEntity** out) {
+    return CastTo(entity, kTypeTown, out);
+}
+
+bool Entity::GetMapObject(const Entity* entity, MapObjectLink** out) {
+    if (entity == nullptr)
+        return false;
+    const MapObjectHolder* holder = nullptr;
+    switch (entity->GetType()) {
+    case kTypeDoor:
+        holder = static_cast<const DoorEntity*>(entity);
+        break;
+    case kTypeContainerMap:
+        holder = static_cast<const ContainerMapEntity*>(entity);
+        break;
+    case kTypeTrigger:
+        holder = static_cast<const TriggerEntity*>(entity);
+        break;
+    default:
+        return false;
+    }
+    if (holder->GetMapObject() == nullptr)
+        return false;
+    if (out != nullptr)
+        *out = holder->GetMapObject();
+    return true;
+}
+
+bool Entity::SameName(const Entity* a, const Entity* b) {
+    return a != nullptr && b != nullptr && a->GetTemplateName() == b->GetTemplateName();
+}

@@ -1,0 +1,176 @@
+#include "Source/entities/entity_mgr.h"
+
+#include "Library/world/tile_map.h"
+#include "Source/entities/binary_entity.h"
+#include "Source/entities/container_map_entity.h"
+#include "Source/entities/cycle_entity.h"
+#include "Source/entities/door_entity.h"
+#include "Source/entities/entity_pool.h"
+#include "Source/entities/item_entity.h"
+#include "Source/entities/party_services.h"
+#include "Source/entities/projectile_entity.h"
+#include "Source/entities/script_machine.h"
+#include "Source/entities/script_machine_factory.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/entities/town_entity.h"
+#include "Source/entities/trigger_entity.h"
+
+#include <algorithm>
+
+uint32_t g_combatTickAccumulator = 0;
+EntityMgr* g_entityMgr = nullptr;
+
+namespace {
+
+constexpr int kPoolOfType[Entity::kTypeCount] = {0, 1, -1, 2, 3, 4, 5, 6, -1, 7, 8, 9};
+constexpr int kTypeOfPool[EntityMgr::kPoolCount] = {0, 1, 3, 4, 5, 6, 7, 9, 10, 11};
+
+} // namespace
+
+EntityMgr::EntityMgr(TileMap* tileMap, PartyServices* party)
+    : m_regionScript(GetScriptMachineFactory().Create(nullptr)), m_tileMap(tileMap),
+      m_party(party) {
+    m_pools[0] = std::make_unique<TypedEntityPool<Entity>>(this);
+    m_pools[1] = std::make_unique<TypedEntityPool<ItemEntity>>(this);
+    m_pools[2] = std::make_unique<TypedEntityPool<SoldierEntity>>(this);
+    m_pools[3] = std::make_unique<TypedEntityPool<ProjectileEntity>>(this);
+    m_pools[4] = std::make_unique<TypedEntityPool<CycleEntity>>(this);
+    m_pools[5] = std::make_unique<TypedEntityPool<BinaryEntity>>(this);
+    m_pools[6] = std::make_unique<TypedEntityPool<DoorEntity>>(this);
+    m_pools[7] = std::make_unique<TypedEntityPool<ContainerMapEntity>>(this);
+    m_pools[8] = std::make_unique<TypedEntityPool<TriggerEntity>>(this);
+    m_pools[9] = std::make_unique<TypedEntityPool<TownEntity>>(this);
+    Clear();
+}
+
+EntityMgr::~EntityMgr() = default;
+
+void EntityMgr::Clear() {
+    m_regionScriptName.Clear();
+    m_regionScript->Reset();
+    for (const std::unique_ptr<EntityPool>& pool : m_pools)
+        pool->FreeAll();
+    m_releaseList.clear();
+    m_inCombat = false;
+    m_combatCountdown = 0;
+}
+
+int EntityMgr::PoolIndexOfType(int type) {
+    return type >= 0 && type < Entity::kTypeCount ? kPoolOfType[type] : -1;
+}
+
+int EntityMgr::TypeOfPool(int index) {
+    return kTypeOfPool[index];
+}
+
+EntityPool* EntityMgr::PoolOfType(int type) const {
+    const int index = PoolIndexOfType(type);
+    return index >= 0 ? m_pools[index].get() : nullptr;
+}
+
+Entity* EntityMgr::CreateEntity(float x, float y, float z, int type) {
+    EntityPool* pool = PoolOfType(type);
+    if (pool == nullptr)
+        return nullptr;
+    Entity* entity = pool->Alloc();
+    entity->Init();
+    entity->SetPosition(Vector(x, y, z));
+    return entity;
+}
+
+void EntityMgr::ReleaseEntity(Entity* entity) {
+    if (EntityPool* pool = entity ? PoolOfType(entity->GetType()) : nullptr)
+        FreeEntity(*pool, entity);
+}
+
+bool EntityMgr::FreeEntity(EntityPool& pool, Entity* entity) {
+    if (pool.SlotOf(entity) < 0)
+        return false;
+    // Its slot may be handed out again before the next frame: the newcomer must not go
+    // in its place.
+    m_releaseList.erase(std::remove(m_releaseList.begin(), m_releaseList.end(), entity),
+                        m_releaseList.end());
+    if (m_tileMap != nullptr) {
+        if (entity->GetType() == Entity::kTypeSoldier) {
+            m_tileMap->RemoveObject(entity);
+            m_tileMap->RemoveObjectFromExtraList(entity);
+        } else if (!entity->IsHidden()) {
+            m_tileMap->RemoveObject(entity);
+        }
+    }
+    return pool.Free(entity);
+}
+
+void EntityMgr::ScheduleRelease(Entity* entity) {
+    if (entity == nullptr)
+        return;
+    for (const Entity* scheduled : m_releaseList)
+        if (scheduled == entity)
+            return;
+    m_releaseList.push_back(entity);
+}
+
+void EntityMgr::ReleaseScheduled() {
+    std::vector<Entity*> scheduled;
+    scheduled.swap(m_releaseList);
+    for (Entity* entity : scheduled)
+        for (const std::unique_ptr<EntityPool>& pool : m_pools)
+            if (FreeEntity(*pool, entity))
+                break;
+}
+
+int EntityMgr::GetSlotCount(int type) const {
+    const EntityPool* pool = PoolOfType(type);
+    return pool ? pool->GetSlotCount() : 0;
+}
+
+// A code without a pool has no used slots.
+bool EntityMgr::IsSlotUsed(int type, int index) const {
+    const EntityPool* pool = PoolOfType(type);
+    return pool != nullptr && index >= 0 && index < pool->GetSlotCount() && pool->IsUsed(index);
+}
+
+Entity* EntityMgr::GetEntity(int type, int index) const {
+    const EntityPool* pool = PoolOfType(type);
+    return pool ? pool->GetAt(index) : nullptr;
+}
+
+bool EntityMgr::IsLive(const Entity* entity) const {
+    if (entity == nullptr)
+        return false;
+    const EntityPool* pool = PoolOfType(entity->GetType());
+    return pool == nullptr || pool->SlotOf(entity) >= 0;
+}
+
+bool EntityMgr::IsInUsedSlot(const Entity* entity) const {
+    for (const std::unique_ptr<EntityPool>& pool : m_pools)
+        if (pool->SlotOf(entity) >= 0)
+            return true;
+    return false;
+}
+
+bool EntityMgr::IsItemLive(const Entity* entity) const {
+    return entity != nullptr && PoolOfType(Entity::kTypeItem)->SlotOf(entity) >= 0;
+}
+
+bool EntityMgr::IsSoldierLive(const Entity* entity) const {
+    return entity != nullptr && PoolOfType(Entity::kTypeSoldier)->SlotOf(entity) >= 0;
+}
+
+Entity* EntityMgr::FindByName(int type, const Stringc& name) const {
+    const EntityPool* pool = PoolOfType(type);
+    if (pool == nullptr)
+        return nullptr;
+    for (int slot = 0; slot < pool->GetSlotCount(); ++slot)
+        if (pool->IsUsed(slot) && pool->GetAt(slot)->GetTemplateName() == name)
+            return pool->GetAt(slot);
+    return nullptr;
+}
+
+Entity* EntityMgr::FindSoldierByName(const Stringc& name) const {
+    return FindByName(Entity::kTypeSoldier, name);
+}
+
+Entity* EntityMgr::GetActivePartyMember() const {
+    return m_party ? m_party->GetLeader() : nullptr;
+}

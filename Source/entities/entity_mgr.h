@@ -1,0 +1,155 @@
+#pragma once
+// The owner of every entity of the current region: one pool per pooled class, the region's
+// script, two region grid tables and the entities waiting to be released. It creates and
+// releases entities, addresses them by type code and slot, finds them by name, under the
+// mouse or by a script's reference, runs the region's frame and keeps the combat
+// countdown.
+
+#include "Library/core/stringc.h"
+#include "Library/files/two_dim_array.h"
+#include "Source/entities/entity.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CreatureParts;
+class EntityPool;
+class EntityPtrList;
+class MapObjectLink;
+class PartyServices;
+class ScriptMachine;
+class TileMap;
+
+class EntityMgr {
+public:
+    static constexpr int kPoolCount = 10;
+    static constexpr int kCombatTicks = 150;
+    static constexpr uint32_t kCombatTickMs = 30; // a tick passes once more than this gathered
+
+    // The map the entities stand on and the player's party; either may be null (no map,
+    // no party) and neither is owned.
+    explicit EntityMgr(TileMap* tileMap = nullptr, PartyServices* party = nullptr);
+    ~EntityMgr();
+    EntityMgr(const EntityMgr&) = delete;
+    EntityMgr& operator=(const EntityMgr&) = delete;
+
+    // Header empty, region script reset, every slot free, the release list empty, no combat.
+    void Clear();
+
+    TileMap* GetTileMap() const { return m_tileMap; }
+    void SetTileMap(TileMap* tileMap) { m_tileMap = tileMap; }
+    void SetParty(PartyServices* party) { m_party = party; }
+
+    static int PoolIndexOfType(int type); // -1 for a code without a pool (2, 8, others)
+    static int TypeOfPool(int index);     // index 0 to 9
+
+    // Creation and release.
+    Entity* CreateEntity(float x, float y, float z, int type); // Init run; null without a pool
+    void ReleaseEntity(Entity* entity);                        // at once, off the tile map
+    bool FreeEntity(EntityPool& pool, Entity* entity);         // false when not in the pool
+    void ScheduleRelease(Entity* entity); // at the start of the next Update; once only
+
+    // Addressing by type code and slot.
+    int GetSlotCount(int type) const;
+    bool IsSlotUsed(int type, int index) const; // false outside the pool and without one
+    Entity* GetEntity(int type, int index) const;
+    bool IsLive(const Entity* entity) const; // in a used slot of its pool (no pool: live)
+    bool IsItemLive(const Entity* entity) const;
+    bool IsSoldierLive(const Entity* entity) const;
+
+    // Lookup.
+    Entity* FindByName(int type, const Stringc& name) const; // template name, case ignored
+    Entity* FindSoldierByName(const Stringc& name) const;
+    // Every used slot of the type's pool selected; false for a code without a pool.
+    bool GetPool(int type, EntityPtrList*& out);
+    bool GetPoolInArea(const Vector& point, float size, EntityPtrList*& out);
+    bool SelectInCone(int type, Entity* exclude, const Vector& origin, Entity* include,
+                      const Vector& heading, float size, double angle, EntityPtrList*& out);
+    bool SelectInRadius(int type, const Vector& centre, float radius, EntityPtrList*& out);
+    static bool IsZoneType(int type); // doors, chests and triggers: they own map objects
+    Entity* FindMapObjectAt(int type, uint32_t kind, const Vector& point);
+    // A script's reference resolved by its kind (see the resolver); true when it names a
+    // live entity, whose own reference it then holds.
+    bool ResolveRef(int kind, Entity* self, EntityRef& ref);
+
+    // Picking at screen points.
+    Entity* FindEntityAt(int x, int y); // by this frame's mouse-over flags
+    Entity* FindEntityOfTypeAt(int type, int x, int y);
+    Entity* FindTriggerAt(uint32_t kind, int x, int y);
+
+    // The frame.
+    void Update(uint32_t frameMs);
+    void UpdateCreatures();
+    void UpdateRestHealing(int period);
+    void UpdateScripts(uint32_t frameMs);
+    void UpdatePool(int type, uint32_t frameMs);
+    void UpdateCombatFlag() { m_inCombat = m_combatCountdown > 0; }
+    void StartCombatCountdown() { m_combatCountdown = kCombatTicks; }
+    void StopCombatCountdown() { m_combatCountdown = 0; }
+    int GetCombatCountdown() const { return m_combatCountdown; }
+    bool IsInCombat() const { return m_inCombat; }
+    int UpdateInView(int x1, int y1, int x2, int y2); // the entities the rectangle overlaps
+
+    // Scripts and events.
+    bool SetRegionScript(const Stringc& name);
+    const Stringc& GetRegionScriptName() const { return m_regionScriptName; }
+    ScriptMachine& GetRegionScript() { return *m_regionScript; }
+    void PostEvent1ToScripts();
+    void PostTransitionEventA();
+    void PostTransitionEventB();
+    void PostKeyEvent(int key);
+    void PostWorldMapEvent();
+    void RunSoldierSlotScriptsEvent(const Entity& entity);
+    void ClearSoldierSlotActions();
+
+    // The tile map and drawing.
+    void RegisterWithTileMap();
+    void AddAllToTileMapPool(int type);
+    void DrawType(int type, Screen& screen);
+    void DrawTriggers(uint32_t kind, Screen& screen);
+    bool GetTableValueA(const Vector& point, int& out) const;
+    bool GetTableValueB(const Vector& point, Stringc& out) const;
+    TwoDimArray& GetGridTableA() { return m_gridTableA; }
+    TwoDimArray& GetGridTableB() { return m_gridTableB; }
+    Entity* GetActivePartyMember() const;
+    PartyServices* GetParty() const { return m_party; }
+
+    int GetPickX() const { return m_pickX; }
+    int GetPickY() const { return m_pickY; }
+
+private:
+    EntityPool* PoolOfType(int type) const; // null without a pool
+    void ReleaseScheduled();
+    void TickCombatCountdown(uint32_t frameMs);
+    // The map objects of the used entities of a zone type, in slot order.
+    template <class Visit> void ForEachMapObjectOf(int type, Visit visit) const;
+    // Those of the triggers, chests and doors, in that order.
+    template <class Visit> void ForEachMapObject(Visit visit) const;
+    template <class Visit> void ForEachLiveSoldier(Visit visit);
+    // The front-most of the moused-over entries of the pools: the larger world y, and of
+    // equal ones the later; best stays when none is in front of it.
+    static void PickFrontMost(const EntityPool& pool, Entity*& best);
+    bool ResolveByKind(int kind, Entity* self, EntityRef& ref, Entity*& found);
+    bool ResolveTarget(int kind, EntityRef& ref);
+    bool IsInUsedSlot(const Entity* entity) const; // of any pool, by the pointer alone
+
+    Stringc m_regionScriptName;
+    std::unique_ptr<ScriptMachine> m_regionScript;
+    TwoDimArray m_gridTableA;
+    TwoDimArray m_gridTableB;
+    std::unique_ptr<EntityPool> m_pools[kPoolCount];
+    std::vector<Entity*> m_releaseList;
+    TileMap* m_tileMap;
+    PartyServices* m_party;
+    int m_pickX = 0;
+    int m_pickY = 0;
+    bool m_inCombat = false;
+    int m_combatCountdown = 0;
+};
+
+// Milliseconds gathered toward the next combat tick, shared by every manager.
+extern uint32_t g_combatTickAccumulator;
+
+// The current region's, made by the frame driver for the game.
+extern EntityMgr* g_entityMgr;

@@ -1,0 +1,81 @@
+// The region's frame: releases, the combat countdown, creatures, scripts and the pools.
+#include "Source/entities/entity_mgr.h"
+
+#include "Source/entities/creature_parts.h"
+#include "Source/entities/entity_pool.h"
+#include "Source/entities/party_services.h"
+#include "Source/entities/soldier_entity.h"
+
+namespace {
+
+// Items, triggers and plain entities have no frame of their own.
+constexpr int kUpdateOrder[] = {Entity::kTypeProjectile,   Entity::kTypeBinary,  Entity::kTypeDoor,
+                                Entity::kTypeContainerMap, Entity::kTypeSoldier, Entity::kTypeCycle,
+                                Entity::kTypeTown};
+
+} // namespace
+
+template <class Visit> void EntityMgr::ForEachLiveSoldier(Visit visit) {
+    PoolOfType(Entity::kTypeSoldier)->ForEachUsed([&](Entity& entity) {
+        auto& soldier = static_cast<SoldierEntity&>(entity);
+        if (!soldier.IsDead())
+            visit(soldier);
+    });
+}
+
+void EntityMgr::Update(uint32_t frameMs) {
+    ReleaseScheduled();
+    TickCombatCountdown(frameMs);
+    UpdateCreatures();
+    UpdateScripts(frameMs);
+    for (int type : kUpdateOrder)
+        UpdatePool(type, frameMs);
+    UpdateCombatFlag();
+    if (m_party != nullptr)
+        m_party->UpdateVision();
+}
+
+// The excess over a tick is dropped, so a tick takes at least 31 ms of play.
+void EntityMgr::TickCombatCountdown(uint32_t frameMs) {
+    g_combatTickAccumulator += frameMs;
+    if (g_combatTickAccumulator <= kCombatTickMs)
+        return;
+    g_combatTickAccumulator = 0;
+    if (m_combatCountdown > 0)
+        --m_combatCountdown;
+}
+
+void EntityMgr::UpdateCreatures() {
+    ForEachLiveSoldier([](SoldierEntity& soldier) {
+        if (CreatureParts* creature = soldier.GetCreature())
+            creature->UpdateFrame();
+    });
+}
+
+void EntityMgr::UpdateRestHealing(int period) {
+    ForEachLiveSoldier([&](SoldierEntity& soldier) {
+        CreatureParts* creature = soldier.GetCreature();
+        if (creature != nullptr && m_party != nullptr && m_party->IsMember(&soldier))
+            creature->SetHealPeriod(period);
+    });
+}
+
+// By slot: an entity may release itself during its own update.
+void EntityMgr::UpdatePool(int type, uint32_t frameMs) {
+    const EntityPool* pool = PoolOfType(type);
+    if (pool == nullptr)
+        return;
+    for (int slot = 0; slot < pool->GetSlotCount(); ++slot)
+        if (pool->IsUsed(slot) && !pool->GetAt(slot)->IsHidden())
+            pool->GetAt(slot)->Update(frameMs);
+}
+
+int EntityMgr::UpdateInView(int x1, int y1, int x2, int y2) {
+    int count = 0;
+    for (const std::unique_ptr<EntityPool>& pool : m_pools)
+        pool->ForEachUsed([&](const Entity& entity) {
+            count += entity.OverlapsRect(static_cast<uint16_t>(x1), static_cast<uint16_t>(y1),
+                                         static_cast<uint16_t>(x2), static_cast<uint16_t>(y2));
+        });
+    return count;
+}

@@ -1,0 +1,84 @@
+// The region's script, the map objects' scripts and the events posted to them.
+#include "Source/entities/entity_mgr.h"
+
+#include "Library/core/game_mode_id.h"
+#include "Library/files/data_paths.h"
+#include "Source/entities/entity_pool.h"
+#include "Source/entities/map_object_link.h"
+#include "Source/entities/script_machine.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/entities/view_transform.h"
+
+template <class Visit> void EntityMgr::ForEachMapObjectOf(int type, Visit visit) const {
+    PoolOfType(type)->ForEachUsed([&](const Entity& entity) {
+        MapObjectLink* mapObject = nullptr;
+        if (Entity::GetMapObject(&entity, &mapObject))
+            visit(*mapObject);
+    });
+}
+
+template <class Visit> void EntityMgr::ForEachMapObject(Visit visit) const {
+    for (int type : {Entity::kTypeTrigger, Entity::kTypeContainerMap, Entity::kTypeDoor})
+        ForEachMapObjectOf(type, visit);
+}
+
+bool EntityMgr::SetRegionScript(const Stringc& name) {
+    if (name.Length() == 0)
+        return false;
+    m_regionScriptName = name;
+    m_regionScriptName.StripExtension();
+    const Stringc directory = g_dataPaths ? g_dataPaths->GetScriptDir() : Stringc();
+    return m_regionScript->LoadScript(directory + "/" + m_regionScriptName + ".scr");
+}
+
+void EntityMgr::UpdateScripts(uint32_t frameMs) {
+    if (CurrentModeId() == kModeMapEditor)
+        return;
+    m_regionScript->Update(frameMs);
+    ForEachMapObject([&](MapObjectLink& mapObject) { mapObject.GetScript().Update(frameMs); });
+}
+
+void EntityMgr::PostEvent1ToScripts() {
+    m_regionScript->PostEvent(kScriptEventStart);
+    if (CurrentModeId() == kModeMapEditor)
+        return;
+    ForEachMapObject(
+        [](MapObjectLink& mapObject) { mapObject.GetScript().PostEvent(kScriptEventStart); });
+}
+
+void EntityMgr::PostTransitionEventA() {
+    m_regionScript->PostEvent(kScriptEventRegionEntered);
+}
+
+void EntityMgr::PostTransitionEventB() {
+    m_combatCountdown = 0;
+    m_regionScript->PostEvent(kScriptEventPartyPlaced);
+}
+
+void EntityMgr::PostKeyEvent(int key) {
+    m_regionScript->PostNumberEvent(kScriptEventKey, key);
+}
+
+void EntityMgr::PostWorldMapEvent() {
+    m_regionScript->PostEvent(kScriptEventWorldMap);
+    ForEachMapObjectOf(Entity::kTypeTrigger, [](MapObjectLink& mapObject) {
+        mapObject.GetScript().PostEvent(kScriptEventWorldMap);
+    });
+}
+
+void EntityMgr::RunSoldierSlotScriptsEvent(const Entity& entity) {
+    const EntityRef& died = entity.GetRef();
+    m_regionScript->PostEntityEvent(kScriptEventEntityDied, died);
+    PoolOfType(Entity::kTypeSoldier)->ForEachUsed([&](Entity& soldier) {
+        for (int slot = 0; slot < SoldierEntity::kEventSlots; ++slot)
+            static_cast<SoldierEntity&>(soldier).GetScriptSlot(slot).PostEntityEvent(
+                kScriptEventEntityDied, died);
+    });
+}
+
+void EntityMgr::ClearSoldierSlotActions() {
+    PoolOfType(Entity::kTypeSoldier)->ForEachUsed([](Entity& soldier) {
+        for (int slot = 0; slot < SoldierEntity::kEventSlots; ++slot)
+            static_cast<SoldierEntity&>(soldier).GetScriptSlot(slot).ClearActions();
+    });
+}
