@@ -28,19 +28,39 @@ constexpr int kTypeOfPool[EntityMgr::kPoolCount] = {0, 1, 3, 4, 5, 6, 7, 9, 10, 
 } // namespace
 
 EntityMgr::EntityMgr(TileMap* tileMap, PartyServices* party)
+    : EntityMgr(tileMap, party, MakeClassPool) {}
+
+EntityMgr::EntityMgr(TileMap* tileMap, PartyServices* party, PoolMaker makePool)
     : m_regionScript(GetScriptMachineFactory().Create(nullptr)), m_tileMap(tileMap),
       m_party(party) {
-    m_pools[0] = std::make_unique<TypedEntityPool<Entity>>(this);
-    m_pools[1] = std::make_unique<TypedEntityPool<ItemEntity>>(this);
-    m_pools[2] = std::make_unique<TypedEntityPool<SoldierEntity>>(this);
-    m_pools[3] = std::make_unique<TypedEntityPool<ProjectileEntity>>(this);
-    m_pools[4] = std::make_unique<TypedEntityPool<CycleEntity>>(this);
-    m_pools[5] = std::make_unique<TypedEntityPool<BinaryEntity>>(this);
-    m_pools[6] = std::make_unique<TypedEntityPool<DoorEntity>>(this);
-    m_pools[7] = std::make_unique<TypedEntityPool<ContainerMapEntity>>(this);
-    m_pools[8] = std::make_unique<TypedEntityPool<TriggerEntity>>(this);
-    m_pools[9] = std::make_unique<TypedEntityPool<TownEntity>>(this);
+    for (int index = 0; index < kPoolCount; ++index)
+        m_pools[index] = makePool(TypeOfPool(index), this);
     Clear();
+}
+
+std::unique_ptr<EntityPool> EntityMgr::MakeClassPool(int type, EntityMgr* manager) {
+    switch (type) {
+    case Entity::kTypeItem:
+        return std::make_unique<TypedEntityPool<ItemEntity>>(manager);
+    case Entity::kTypeSoldier:
+        return std::make_unique<TypedEntityPool<SoldierEntity>>(manager);
+    case Entity::kTypeProjectile:
+        return std::make_unique<TypedEntityPool<ProjectileEntity>>(manager);
+    case Entity::kTypeCycle:
+        return std::make_unique<TypedEntityPool<CycleEntity>>(manager);
+    case Entity::kTypeBinary:
+        return std::make_unique<TypedEntityPool<BinaryEntity>>(manager);
+    case Entity::kTypeDoor:
+        return std::make_unique<TypedEntityPool<DoorEntity>>(manager);
+    case Entity::kTypeContainerMap:
+        return std::make_unique<TypedEntityPool<ContainerMapEntity>>(manager);
+    case Entity::kTypeTrigger:
+        return std::make_unique<TypedEntityPool<TriggerEntity>>(manager);
+    case Entity::kTypeTown:
+        return std::make_unique<TypedEntityPool<TownEntity>>(manager);
+    default:
+        return std::make_unique<TypedEntityPool<Entity>>(manager);
+    }
 }
 
 EntityMgr::~EntityMgr() = default;

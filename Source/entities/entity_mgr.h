@@ -30,7 +30,7 @@ public:
     // The map the entities stand on and the player's party; either may be null (no map,
     // no party) and neither is owned.
     explicit EntityMgr(TileMap* tileMap = nullptr, PartyServices* party = nullptr);
-    ~EntityMgr();
+    virtual ~EntityMgr();
     EntityMgr(const EntityMgr&) = delete;
     EntityMgr& operator=(const EntityMgr&) = delete;
 
@@ -118,7 +118,13 @@ public:
     int GetPickX() const { return m_pickX; }
     int GetPickY() const { return m_pickY; }
 
+protected:
+    // The pool of each pooled type code, made by makePool (the classes' own pools by default).
+    using PoolMaker = std::unique_ptr<EntityPool> (*)(int type, EntityMgr* manager);
+    EntityMgr(TileMap* tileMap, PartyServices* party, PoolMaker makePool);
+
 private:
+    static std::unique_ptr<EntityPool> MakeClassPool(int type, EntityMgr* manager);
     EntityPool* PoolOfType(int type) const; // null without a pool
     void ReleaseScheduled();
     void TickCombatCountdown(uint32_t frameMs);

@@ -1,0 +1,382 @@
+// The entity manager: pools, releases, the frame, scripts, picking and resolving.
+#include "Source/entities/entity_mgr.h"
+
+#include "Source/entities/binary_entity.h"
+#include "Source/entities/container_map_entity.h"
+#include "Source/entities/cycle_entity.h"
+#include "Source/entities/door_entity.h"
+#include "Source/entities/entity_pool.h"
+#include "Source/entities/item_entity.h"
+#include "Source/entities/projectile_entity.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/entities/town_entity.h"
+#include "Source/entities/trigger_entity.h"
+#include "entity_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testsupport::CallLog;
+using testsupport::FakeCreature;
+using testsupport::FakeMapObject;
+using testsupport::FakeParty;
+
+CallLog* g_updates = nullptr; // where the recording entities write
+
+// An entity of the class that logs "update <type>" for each frame it is given.
+template <class Base> class Recording : public Base {
+public:
+    bool Update(uint32_t) override {
+        g_updates->push_back("update " + std::to_string(this->GetType()));
+        return true;
+    }
+};
+
+// A manager whose pools hold recording entities of each class.
+class RecordingMgr : public EntityMgr {
+public:
+    explicit RecordingMgr(PartyServices* party) : EntityMgr(nullptr, party, MakePool) {}
+
+private:
+    static std::unique_ptr<EntityPool> MakePool(int type, EntityMgr* manager) {
+        switch (type) {
+        case Entity::kTypeItem:
+            return std::make_unique<TypedEntityPool<Recording<ItemEntity>>>(manager);
+        case Entity::kTypeSoldier:
+            return std::make_unique<TypedEntityPool<Recording<SoldierEntity>>>(manager);
+        case Entity::kTypeProjectile:
+            return std::make_unique<TypedEntityPool<Recording<ProjectileEntity>>>(manager);
+        case Entity::kTypeCycle:
+            return std::make_unique<TypedEntityPool<Recording<CycleEntity>>>(manager);
+        case Entity::kTypeBinary:
+            return std::make_unique<TypedEntityPool<Recording<BinaryEntity>>>(manager);
+        case Entity::kTypeDoor:
+            return std::make_unique<TypedEntityPool<Recording<DoorEntity>>>(manager);
+        case Entity::kTypeContainerMap:
+            return std::make_unique<TypedEntityPool<Recording<ContainerMapEntity>>>(manager);
+        case Entity::kTypeTrigger:
+            return std::make_unique<TypedEntityPool<Recording<TriggerEntity>>>(manager);
+        case Entity::kTypeTown:
+            return std::make_unique<TypedEntityPool<Recording<TownEntity>>>(manager);
+        default:
+            return std::make_unique<TypedEntityPool<Recording<Entity>>>(manager);
+        }
+    }
+};
+
+const int kPooledTypes[] = {0, 1, 3, 4, 5, 6, 7, 9, 10, 11};
+
+class EntityMgrTest : public ::testing::Test {
+protected:
+    EntityMgrTest() { g_updates = &m_log; }
+    ~EntityMgrTest() override { g_updates = nullptr; }
+
+    SoldierEntity* Soldier(float x, float y, FakeCreature* creature = nullptr) {
+        auto* soldier = static_cast<SoldierEntity*>(m_manager.CreateEntity(x, y, 0, 3));
+        soldier->AttachCreature(creature);
+        return soldier;
+    }
+    template <class T> T* Create(int type, float x = 0, float y = 0) {
+        return static_cast<T*>(m_manager.CreateEntity(x, y, 0, type));
+    }
+
+    CallLog m_log;
+    testsupport::RecordingScriptFactory m_scripts{m_log};
+    FakeParty m_party{&m_log};
+    RecordingMgr m_manager{&m_party};
+};
+
+TEST_F(EntityMgrTest, SlotsAreReusedLowestFirstAndHandedOutBlank) {
+    Entity* a = m_manager.CreateEntity(1, 2, 3, Entity::kTypeItem);
+    Entity* b = m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem);
+    Entity* c = m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem);
+    EXPECT_EQ(a->GetPosition(), Vector(1, 2, 3));
+    b->SetTemplateName("dagger");
+    b->AddFlags(Entity::kFlagHidden);
+    m_manager.ReleaseEntity(b);
+    m_manager.ReleaseEntity(a);
+    EXPECT_FALSE(m_manager.IsSlotUsed(Entity::kTypeItem, 1));
+    EXPECT_EQ(m_manager.CreateEntity(5, 5, 0, Entity::kTypeItem), a); // slot 0 first
+    Entity* reused = m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem);
+    ASSERT_EQ(reused, b);
+    EXPECT_FALSE(reused->IsHidden());
+    EXPECT_STREQ(reused->GetTemplateName().c_str(), "");
+    EXPECT_EQ(m_manager.GetSlotCount(Entity::kTypeItem), 3);
+    EXPECT_EQ(m_manager.GetEntity(Entity::kTypeItem, 2), c);
+    EXPECT_EQ(m_manager.GetEntity(Entity::kTypeItem, 3), nullptr);
+}
+
+TEST_F(EntityMgrTest, TypeCodesWithoutAPoolHoldNothing) {
+    for (int type : {int{Entity::kTypeQueued}, int{Entity::kTypeContainer}, -1, 12}) {
+        SCOPED_TRACE(type);
+        EXPECT_EQ(m_manager.CreateEntity(0, 0, 0, type), nullptr);
+        EXPECT_EQ(m_manager.GetSlotCount(type), 0);
+        EXPECT_FALSE(m_manager.IsSlotUsed(type, 0));
+        EXPECT_EQ(m_manager.GetEntity(type, 0), nullptr);
+        EntityPtrList* list = nullptr;
+        EXPECT_FALSE(m_manager.GetPool(type, list));
+    }
+    for (int type : kPooledTypes)
+        EXPECT_EQ(m_manager.CreateEntity(0, 0, 0, type)->GetType(), type);
+}
+
+TEST_F(EntityMgrTest, TheFrameRunsReleasesCreaturesScriptsThenThePoolsInTheirOrder) {
+    FakeCreature living(10, 100, &m_log);
+    FakeCreature leaving(10, 100, &m_log);
+    Soldier(0, 0, &living);
+    Entity* released = Soldier(0, 0, &leaving);
+    FakeMapObject trap(kMapObjectTrap, Vector(), 1, &m_log, "trigger");
+    FakeMapObject chest(kMapObjectContainer, Vector(), 1, &m_log, "chest");
+    FakeMapObject door(kMapObjectDoor, Vector(), 1, &m_log, "door");
+    Create<TriggerEntity>(Entity::kTypeTrigger)->AttachMapObject(&trap);
+    Create<ContainerMapEntity>(Entity::kTypeContainerMap)->AttachMapObject(&chest);
+    Create<DoorEntity>(Entity::kTypeDoor)->AttachMapObject(&door);
+    for (int type : kPooledTypes)
+        m_manager.CreateEntity(0, 0, 0, type);
+    m_manager.CreateEntity(0, 0, 0, Entity::kTypeCycle)->AddFlags(Entity::kFlagHidden);
+    m_manager.ScheduleRelease(released);
+    m_log.clear();
+
+    m_manager.Update(16);
+    EXPECT_EQ(m_log,
+              (CallLog{"creature", "region update", "trigger update", "chest update", "door update",
+                       "update 4", "update 6", "update 7", "update 7", "update 9", "update 9",
+                       "update 3", "update 3", "update 5", "update 11", "vision"}));
+    EXPECT_FALSE(m_manager.IsLive(released));
+}
+
+TEST_F(EntityMgrTest, EveryScheduledReleaseHappensOnceAtTheNextFrame) {
+    Entity* item = m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem);
+    Entity* door = m_manager.CreateEntity(0, 0, 0, Entity::kTypeDoor);
+    Entity* projectile = m_manager.CreateEntity(0, 0, 0, Entity::kTypeProjectile);
+    for (Entity* entity : {item, door, projectile, item})
+        m_manager.ScheduleRelease(entity);
+    m_manager.ScheduleRelease(nullptr);
+    EXPECT_TRUE(m_manager.IsLive(item));
+    m_manager.Update(10);
+    for (Entity* entity : {item, door, projectile})
+        EXPECT_FALSE(m_manager.IsLive(entity));
+}
+
+// The slot of an entity released at once may be handed out before the next frame: the
+// scheduled release must not take the newcomer.
+TEST_F(EntityMgrTest, AScheduledEntityReleasedAtOnceLeavesItsSlotsNextOccupantAlone) {
+    Entity* shot = m_manager.CreateEntity(0, 0, 0, Entity::kTypeProjectile);
+    m_manager.ScheduleRelease(shot);
+    m_manager.ReleaseEntity(shot);
+    Entity* next = m_manager.CreateEntity(0, 0, 0, Entity::kTypeProjectile);
+    ASSERT_EQ(next, shot); // the same object, reused
+    m_manager.Update(10);
+    EXPECT_TRUE(m_manager.IsLive(next));
+}
+
+TEST_F(EntityMgrTest, TheCombatCountdownTicksOncePerMoreThanThirtyMilliseconds) {
+    g_combatTickAccumulator = 0;
+    m_manager.StartCombatCountdown();
+    m_manager.Update(30);
+    EXPECT_EQ(m_manager.GetCombatCountdown(), EntityMgr::kCombatTicks);
+    EXPECT_TRUE(m_manager.IsInCombat());
+    m_manager.Update(30); // 60 gathered: one tick, the excess dropped
+    EXPECT_EQ(m_manager.GetCombatCountdown(), EntityMgr::kCombatTicks - 1);
+    EXPECT_EQ(g_combatTickAccumulator, 0u);
+    m_manager.PostTransitionEventB();
+    m_manager.Update(33);
+    EXPECT_EQ(m_manager.GetCombatCountdown(), 0);
+    EXPECT_FALSE(m_manager.IsInCombat());
+}
+
+TEST_F(EntityMgrTest, RestHealingReachesOnlyLivingPartyMembers) {
+    FakeCreature member, stranger, deadMember;
+    SoldierEntity* a = Soldier(0, 0, &member);
+    Soldier(0, 0, &stranger);
+    SoldierEntity* c = Soldier(0, 0, &deadMember);
+    c->GetRef().Set(2, EntityRef::kLifeDead, 0, 0, 0, 0, 0);
+    m_party.members = {a, c};
+    m_manager.UpdateRestHealing(24);
+    EXPECT_EQ(member.healPeriod, 24);
+    EXPECT_EQ(stranger.healPeriod, 0);
+    EXPECT_EQ(deadMember.healPeriod, 0);
+}
+
+TEST_F(EntityMgrTest, EventsReachTheRegionThenTheMapObjectsAndTheSoldiersSlots) {
+    FakeMapObject travel(kMapObjectTravel, Vector(), 1, &m_log, "trigger");
+    FakeMapObject door(kMapObjectDoor, Vector(), 1, &m_log, "door");
+    Create<DoorEntity>(Entity::kTypeDoor)->AttachMapObject(&door);
+    Create<TriggerEntity>(Entity::kTypeTrigger)->AttachMapObject(&travel);
+    Entity* dead = Soldier(0, 0);
+    dead->SetTemplateName("orc");
+    m_log.clear();
+
+    m_manager.PostEvent1ToScripts();
+    m_manager.PostWorldMapEvent();
+    m_manager.PostKeyEvent(65);
+    m_manager.RunSoldierSlotScriptsEvent(*dead);
+    m_manager.ClearSoldierSlotActions();
+    EXPECT_EQ(m_log, (CallLog{"region event 1", "trigger event 1", "door event 1",
+                              "region event 22", "trigger event 22", "region event 19 65",
+                              "region event 5 orc", "slot event 5 orc", "slot event 5 orc",
+                              "slot event 5 orc", "slot event 5 orc", "slot event 5 orc",
+                              "slot clear actions", "slot clear actions", "slot clear actions",
+                              "slot clear actions", "slot clear actions"}));
+}
+
+TEST_F(EntityMgrTest, TheRegionScriptLoadsFromTheScriptDirectoryWithoutExtension) {
+    auto& region = static_cast<testsupport::RecordingScript&>(m_manager.GetRegionScript());
+    EXPECT_FALSE(m_manager.SetRegionScript(""));
+    EXPECT_TRUE(region.loaded.empty());
+    EXPECT_TRUE(m_manager.SetRegionScript("Intro.scr"));
+    ASSERT_EQ(region.loaded.size(), 1u);
+    EXPECT_EQ(region.loaded[0], "/Intro.scr"); // no data paths: the script directory is ""
+    EXPECT_STREQ(m_manager.GetRegionScriptName().c_str(), "Intro");
+}
+
+TEST_F(EntityMgrTest, ItemsAreTakenBeforeSoldiersAndLaterPoolsWinEqualDepths) {
+    const auto over = [](Entity* entity) {
+        entity->AddFlags(Entity::kFlagMouseOver);
+        return entity;
+    };
+    EXPECT_EQ(m_manager.FindEntityAt(3, 4), nullptr);
+    EXPECT_EQ(m_manager.GetPickX(), 3);
+    Entity* frontSoldier = over(Soldier(0, 9));
+    EXPECT_EQ(m_manager.FindEntityAt(0, 0), frontSoldier);
+    Entity* backItem = over(Create<Entity>(Entity::kTypeItem, 0, 1));
+    EXPECT_EQ(m_manager.FindEntityAt(0, 0), backItem);
+    backItem->AddFlags(Entity::kFlagHidden);
+    EXPECT_EQ(m_manager.FindEntityAt(0, 0), frontSoldier);
+    m_manager.ReleaseEntity(frontSoldier);
+
+    Entity* door = over(Create<Entity>(Entity::kTypeDoor, 0, 5));
+    Entity* trigger = over(Create<Entity>(Entity::kTypeTrigger, 0, 5));
+    EXPECT_EQ(m_manager.FindEntityAt(0, 0), trigger); // the later pool at the same depth
+    Entity* frontDoor = over(Create<Entity>(Entity::kTypeDoor, 0, 6));
+    EXPECT_EQ(m_manager.FindEntityAt(0, 0), frontDoor);
+    m_manager.ReleaseEntity(frontDoor);
+    m_manager.ReleaseEntity(trigger);
+    Entity* secondDoor = over(Create<Entity>(Entity::kTypeDoor, 0, 5));
+    EXPECT_NE(secondDoor, door);
+    EXPECT_EQ(m_manager.FindEntityAt(0, 0), secondDoor); // the higher slot at the same depth
+
+    over(Create<Entity>(Entity::kTypeProjectile, 0, 50));
+    Entity* town = over(Create<Entity>(Entity::kTypeTown, 0, 50));
+    m_manager.ReleaseEntity(door);
+    m_manager.ReleaseEntity(secondDoor);
+    EXPECT_EQ(m_manager.FindEntityAt(0, 0), town); // projectiles are never picked
+}
+
+TEST_F(EntityMgrTest, ZonesAreFoundByKindAndByTheirNearestPoint) {
+    FakeMapObject trap(kMapObjectTrap, Vector(10, 10, 0), 1, nullptr, "trap");
+    FakeMapObject travel(kMapObjectTravel, Vector(10, 10, 0), 2, nullptr, "travel");
+    auto* first = Create<TriggerEntity>(Entity::kTypeTrigger);
+    auto* second = Create<TriggerEntity>(Entity::kTypeTrigger);
+    Create<TriggerEntity>(Entity::kTypeTrigger); // without its map object
+    first->AttachMapObject(&trap);
+    second->AttachMapObject(&travel);
+    EXPECT_EQ(
+        m_manager.FindMapObjectAt(Entity::kTypeTrigger, kMapObjectTravel, Vector(11.5f, 10, 0)),
+        second);
+    EXPECT_EQ(m_manager.FindMapObjectAt(Entity::kTypeTrigger, kMapObjectTrap, Vector(11.5f, 10, 0)),
+              nullptr);
+    EXPECT_EQ(m_manager.FindMapObjectAt(Entity::kTypeItem, kMapObjectTravel, Vector(10, 10, 0)),
+              nullptr);
+
+    EntityPtrList* list = nullptr;
+    ASSERT_TRUE(m_manager.SelectInRadius(Entity::kTypeTrigger, Vector(13.5f, 10, 0), 2.0f, list));
+    EXPECT_FALSE(list->GetAt(0)->IsCandidate()); // 2.5 from the trap's edge
+    EXPECT_TRUE(list->GetAt(1)->IsCandidate());  // 1.5 from the travel zone's
+    EXPECT_FALSE(list->GetAt(2)->IsCandidate());
+    EXPECT_FALSE(m_manager.SelectInRadius(Entity::kTypeTrigger, Vector(), 0.0f, list));
+}
+
+class ResolveRefTest : public EntityMgrTest {
+protected:
+    EntityRef Named(const char* name) {
+        EntityRef ref;
+        ref.SetName(name);
+        return ref;
+    }
+};
+
+TEST_F(ResolveRefTest, KindsWithoutAMeaningFail) {
+    Entity* self = Soldier(0, 0);
+    for (int kind : {0, 2, 27, 100}) {
+        EntityRef ref = self->GetRef();
+        EXPECT_FALSE(m_manager.ResolveRef(kind, self, ref)) << kind;
+    }
+}
+
+TEST_F(ResolveRefTest, SelfAndTheActivePartyMember) {
+    Entity* self = Soldier(0, 0);
+    Entity* leader = Soldier(1, 1);
+    EntityRef ref;
+    EXPECT_FALSE(m_manager.ResolveRef(1, nullptr, ref));
+    ASSERT_TRUE(m_manager.ResolveRef(1, self, ref));
+    EXPECT_EQ(ref.GetEntity(), self);
+    EXPECT_FALSE(m_manager.ResolveRef(3, self, ref)); // no leader yet
+    m_party.leader = leader;
+    ASSERT_TRUE(m_manager.ResolveRef(9, self, ref));
+    EXPECT_EQ(ref.GetEntity(), leader);
+}
+
+TEST_F(ResolveRefTest, ANamedArgumentOfKindTenIsResolvedByNameFirst) {
+    Entity* guard = Soldier(0, 0);
+    guard->SetTemplateName("guard");
+    guard->GetRef().Set(200, 1, 0, 0, 0, 0, 0);
+    Entity* orc = Soldier(0, 0);
+    orc->SetTemplateName("orc");
+    orc->GetRef().Set(200, 1, 0, 0, 0, 0, 0);
+    EntityRef ref = Named("ORC");
+    ASSERT_TRUE(m_manager.ResolveRef(10, nullptr, ref));
+    EXPECT_EQ(ref.GetEntity(), orc); // not the first of side 200
+    EntityRef unnamed;
+    unnamed.Set(200, 0, 0, 0, 0, 0, 0);
+    ASSERT_TRUE(m_manager.ResolveRef(10, nullptr, unnamed));
+    EXPECT_EQ(unnamed.GetEntity(), guard);
+    EntityRef missing = Named("troll");
+    EXPECT_FALSE(m_manager.ResolveRef(10, nullptr, missing));
+}
+
+TEST_F(ResolveRefTest, TargetKindsCopyTheSoldiersRecordOnlyWhileBothAreLive) {
+    FakeCreature creature;
+    SoldierEntity* watcher = Soldier(0, 0, &creature);
+    Entity* attacker = Soldier(1, 0);
+    creature.targets[1] = attacker->GetRef();
+    EntityRef unnamed;
+    EXPECT_FALSE(m_manager.ResolveRef(18, nullptr, unnamed));
+
+    EntityRef ref = watcher->GetRef();
+    ASSERT_TRUE(m_manager.ResolveRef(18, nullptr, ref));
+    EXPECT_EQ(ref.GetEntity(), attacker);
+
+    m_manager.ReleaseEntity(attacker); // the record now names a free slot
+    ref = watcher->GetRef();
+    EXPECT_FALSE(m_manager.ResolveRef(18, nullptr, ref));
+    EXPECT_EQ(ref.GetEntity(), nullptr);
+
+    ref = watcher->GetRef();
+    m_manager.ReleaseEntity(watcher);
+    EXPECT_FALSE(m_manager.ResolveRef(17, nullptr, ref));
+}
+
+TEST_F(ResolveRefTest, PickerKindsChooseAmongTheMatchingLivingSoldiers) {
+    FakeCreature weak(5, 40), strong(30, 90);
+    Entity* a = Soldier(0, 0, &weak);
+    Entity* b = Soldier(5, 0, &strong);
+    for (Entity* entity : {a, b})
+        entity->GetRef().Set(200, 1, 0, 0, 0, 0, 0);
+    EntityRef pattern;
+    pattern.Set(200, 0, 0, 0, 0, 0, 0);
+    const struct {
+        int kind;
+        Entity* expected;
+    } cases[] = {{13, a}, {14, b}, {15, a}, {16, b}};
+    for (const auto& c : cases) {
+        EntityRef ref = pattern;
+        ASSERT_TRUE(m_manager.ResolveRef(c.kind, nullptr, ref)) << c.kind;
+        EXPECT_EQ(ref.GetEntity(), c.expected) << c.kind;
+    }
+    EntityRef ref = pattern;
+    EXPECT_FALSE(m_manager.ResolveRef(11, nullptr, ref)); // nearest needs a self
+}
+
+} // namespace
