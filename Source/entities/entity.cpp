@@ -111,7 +111,7 @@ bool Entity::LoadByName(const Stringc& name) {
     if (!LoadDataFile(path.c_str(), g_generalRes, stream))
         return false;
     if (!Load(stream)) {
-        std::fprintf(stderr, "%s: the entity template is damaged\n", path.c_str());
+        std::fprintf(stderr, "%s: the entity template cannot be read\n", path.c_str());
         return false;
     }
     SetFileName(g_dataPaths->MakePath(path.c_str()));

@@ -13,6 +13,7 @@
 #include "Library/world/mode_page.h"
 #include "Library/world/mode_pages.h"
 #include "Library/world/tile_map.h"
+#include "Source/entities/entity_mgr.h"
 #include "Source/loops.h"
 #include "demo_world_dir.h"
 #include "game_events.h"
@@ -264,6 +265,22 @@ TEST_F(MainLoop, ASoundAtGamePlusXOfTheListenerIsLouderOnTheRight) {
     EXPECT_GT(hear(10, 0).right, 2 * hear(10, 0).left);
     EXPECT_GT(hear(-10, 0).left, 2 * hear(-10, 0).right);
     EXPECT_FLOAT_EQ(hear(0, -10).left, hear(0, -10).right); // straight ahead, up the screen
+}
+
+TEST_F(MainLoop, TheRegionsEntitiesRunOnlyInTheAreaMapAndNotWhilePaused) {
+    ASSERT_NE(g_entityMgr, nullptr);
+    Entity* shot = g_entityMgr->CreateEntity(0, 0, 0, Entity::kTypeProjectile);
+    g_entityMgr->ScheduleRelease(shot);
+    Main::RunFrame();
+    EXPECT_TRUE(g_entityMgr->IsLive(shot)); // the title menu has no world
+
+    g_gameMode->SetMode(kModeAreaMap);
+    g_gameMode->SetPaused(true);
+    Main::RunFrame();
+    EXPECT_TRUE(g_entityMgr->IsLive(shot));
+    g_gameMode->SetPaused(false);
+    Main::RunFrame();
+    EXPECT_FALSE(g_entityMgr->IsLive(shot));
 }
 
 TEST_F(MainLoop, SpacePausesOnlyInTheAreaMapAndThePauseBoxShows) {

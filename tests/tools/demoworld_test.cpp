@@ -9,6 +9,7 @@
 #include "Library/graphics/animation.h"
 #include "Library/graphics/encoded_frame.h"
 #include "Library/graphics/graphic.h"
+#include "Library/graphics/graphic_mgr.h"
 #include "Library/graphics/screen.h"
 #include "Library/graphics/uni_animation_mgr.h"
 #include "Library/interface/interface_object.h"
@@ -17,6 +18,7 @@
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/editor_directory_box.h"
 #include "Source/editors/graphic_offset_calc.h"
+#include "Source/entities/entity_mgr.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
 #include "Source/world/image_decompressor.h"
@@ -117,6 +119,27 @@ TEST_F(DemoWorldTest, TheDemoScriptRunsFromTheGeneralArchive) {
     EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 91), 1);
     EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 103), 2);
     EXPECT_FALSE(machine.IsBusy()); // every action done at once
+}
+
+TEST_F(DemoWorldTest, ThePlainEntityTemplatesLoadWithTheirPicturesFromTheGeneralArchive) {
+    ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
+    std::filesystem::remove_all(m_world.Path("art"));
+    ASSERT_TRUE(Graphic::InitScratch());
+    GraphicMgr graphics;
+    g_graphicMgr = &graphics;
+    EntityMgr entities;
+    for (const char* name : {"barrel", "signpost"}) {
+        SCOPED_TRACE(name);
+        Entity* entity = entities.CreateEntity(0, 0, 0, Entity::kTypeBase);
+        ASSERT_TRUE(entity->LoadByName(name));
+        ASSERT_NE(entity->GetGraphic(), nullptr);
+        EXPECT_GT(entity->GetScreenRect().w, 0);
+        EXPECT_EQ(entity->GetScreenRect().h, entity->GetGraphic()->GetHeight());
+        EXPECT_GT(entity->GetRadius(), 0.0f);
+        EXPECT_GT(entity->GetDisplayName().Length(), 0);
+    }
+    g_graphicMgr = nullptr;
+    Graphic::FreeScratch();
 }
 
 } // namespace
