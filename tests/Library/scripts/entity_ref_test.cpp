@@ -91,4 +91,58 @@ TEST(EntityRef, EqualsComparesTheSevenCodesOnlyAndTheListHoldsFive) {
     EXPECT_TRUE(other.IsEmpty());
 }
 
+TEST(EntityRef, ANamedPatternMatchesByNameAloneAndAnEmptyOneMatchesAll) {
+    EntityRef player;
+    player.Set(2, 1, 4, 0, 0, 0, 0);
+    player.SetName("Hero");
+    EntityRef pattern;
+    EXPECT_TRUE(pattern.Matches(player));
+    EXPECT_TRUE(pattern.Matches(Guard()));
+    pattern.Set(200, 0, 0, 0, 0, 0, 0);
+    pattern.SetName("HERO");
+    EXPECT_TRUE(pattern.Matches(player)); // the side is not looked at
+    EXPECT_FALSE(pattern.Matches(Guard()));
+
+    EntityRef codes;
+    codes.Set(2, 0, 4, 0, 0, 0, 0); // zero codes match anything
+    EXPECT_TRUE(codes.Matches(player));
+    codes.Set(2, 0, 4, 0, 0, 0, 1);
+    EXPECT_FALSE(codes.Matches(player));
+}
+
+TEST(EntityRef, SidesAndLifeStates) {
+    struct Side {
+        uint32_t side;
+        bool player, neutral, hostile;
+    };
+    for (const Side& s :
+         {Side{0, false, false, false}, Side{1, false, false, false}, Side{2, true, false, false},
+          Side{30, true, false, false}, Side{31, false, true, false}, Side{199, false, true, false},
+          Side{200, false, false, true}, Side{0xFFFFFFFF, false, false, true}}) {
+        EntityRef ref;
+        ref.Set(s.side, 0, 0, 0, 0, 0, 0);
+        EXPECT_EQ(ref.IsPlayerSide(), s.player) << s.side;
+        EXPECT_EQ(ref.IsNeutralSide(), s.neutral) << s.side;
+        EXPECT_EQ(ref.IsHostileSide(), s.hostile) << s.side;
+    }
+    EntityRef hero, ally, orc, trader;
+    hero.Set(2, 0, 0, 0, 0, 0, 0);
+    ally.Set(30, 0, 0, 0, 0, 0, 0);
+    orc.Set(200, 0, 0, 0, 0, 0, 0);
+    trader.Set(100, 0, 0, 0, 0, 0, 0);
+    EXPECT_TRUE(hero.IsSameSide(ally));
+    EXPECT_TRUE(orc.IsOpposedSide(hero));
+    EXPECT_FALSE(hero.IsOpposedSide(ally));
+    EXPECT_FALSE(trader.IsSameSide(trader)); // neutral: nobody's side
+    EXPECT_FALSE(trader.IsOpposedSide(orc));
+
+    for (uint32_t state = 0; state < 260; ++state) {
+        EntityRef ref;
+        ref.Set(0, state, 0, 0, 0, 0, 0);
+        EXPECT_EQ(ref.IsStateAwayOrNone(), state == 4 || state == 5 || state == 255) << state;
+        EXPECT_EQ(ref.IsStateKnown(), (state >= 1 && state <= 5) || state == 255) << state;
+        EXPECT_EQ(ref.IsDead(), state == 3) << state;
+    }
+}
+
 } // namespace

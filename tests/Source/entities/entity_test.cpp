@@ -158,7 +158,15 @@ TEST_F(EntityOnScreen, RingsAreDrawnOnlyWithinTheirLimits) {
     }
 }
 
-TEST_F(EntityOnScreen, ADrawnPictureLeavesItsPixelsAndAHighlightOnlyUnderTheMouse) {
+// The picture belongs to a graphic cache that a map change empties.
+TEST_F(EntityOnScreen, AReusedEntityForgetsItsPicture) {
+    m_entity.Init();
+    EXPECT_EQ(m_entity.GetGraphic(), nullptr);
+    EXPECT_FALSE(m_entity.Draw(*m_screen));
+    EXPECT_FALSE(m_entity.HitTest(161, 120));
+}
+
+TEST_F(EntityOnScreen, ADrawnPictureLeavesItsOpaquePixels) {
     ClearTo(0);
     m_entity.UpdateScreenPos(*m_screen);
     ASSERT_TRUE(m_entity.Draw(*m_screen));
