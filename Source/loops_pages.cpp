@@ -1,6 +1,8 @@
 // The game's pages by mode id: the frame driver makes the current mode's page from here.
 #include "Source/loops.h"
 
+#include "Library/graphics/graphic_mgr.h"
+#include "Library/graphics/uni_animation_mgr.h"
 #include "Library/world/mode_pages.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/graphic_offset_calc.h"

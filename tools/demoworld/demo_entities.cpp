@@ -1,14 +1,13 @@
 #include "tools/demoworld/demo_entities.h"
 
 #include "Library/files/data_paths.h"
-#include "Library/files/directory_list.h"
-#include "Library/graphics/surface_ptr.h"
 #include "Source/entities/entity.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/templatewriter/template_writer.h"
 
 #include <cmath>
-#include <cstdio>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -61,20 +60,15 @@ const Piece kPieces[] = {
 
 // An 8-bit bitmap whose palette entry 0 is the magenta key.
 bool WritePicture(const Stringc& path, const Piece& piece) {
-    const SurfacePtr bitmap = MakeSurface8(piece.width, piece.height);
+    const SurfacePtr bitmap = MakePalettedSurface(piece.width, piece.height, kPalette,
+                                                  static_cast<int>(std::size(kPalette)));
     if (!bitmap)
         return false;
-    SDL_Color palette[256] = {};
-    std::copy(std::begin(kPalette), std::end(kPalette), palette);
-    SDL_SetColors(bitmap.get(), palette, 0, 256);
     auto* pixels = static_cast<uint8_t*>(bitmap->pixels);
     for (int y = 0; y < piece.height; ++y)
         for (int x = 0; x < piece.width; ++x)
             pixels[y * bitmap->pitch + x] = piece.shade(x, y);
-    const bool saved = MakeDirectories(path) && SDL_SaveBMP(bitmap.get(), path.c_str()) == 0;
-    if (!saved)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return saved;
+    return SaveBitmap(bitmap.get(), path);
 }
 
 } // namespace
