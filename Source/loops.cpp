@@ -157,10 +157,10 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_tutorialPanel);
     ReleaseObject(g_graphicMgr);
     ReleaseObject(g_entityHighlighter);
+    ReleaseObject(g_entityMgr); // its entities leave the map's lists
     ReleaseObject(g_tileMap);
     ReleaseObject(g_updateRects);
     ReleaseObject(g_uniAnimationMgr);
-    ReleaseObject(g_entityMgr);
     if (g_gameMode)
         g_gameMode->SetPageFactory(nullptr);
 }

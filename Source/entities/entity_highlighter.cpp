@@ -1,10 +1,7 @@
 #include "Source/entities/entity_highlighter.h"
 
 #include "Library/graphics/colour.h"
-#include "Library/graphics/rect.h"
 #include "Library/graphics/screen.h"
-#include "Library/world/game_mode.h"
-#include "Library/world/tile_map.h"
 #include "Source/entities/creature_parts.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_ptr_list.h"
@@ -28,8 +25,6 @@ void EntityHighlighter::DrawHighlighted(const EntityPtrList& list, Screen& scree
 }
 
 void EntityHighlighter::DrawPartyBubbles(EntityMgr& manager, Screen& screen) const {
-    if (g_gameMode != nullptr && manager.GetTileMap() != nullptr)
-        g_gameMode->InvalidateRect(manager.GetTileMap()->GetViewRect());
     for (int slot = 0; slot < manager.GetSlotCount(Entity::kTypeSoldier); ++slot) {
         SoldierEntity* soldier = nullptr;
         if (manager.IsSlotUsed(Entity::kTypeSoldier, slot) &&

@@ -13,7 +13,7 @@ public:
     void Update(); // the level := the game mode's pulse
     // Every used, shown entry under the mouse, its highlight in grey at the level less one.
     void DrawHighlighted(const EntityPtrList& list, Screen& screen) const;
-    // The map view is redrawn, then every soldier's speech bubble, in slot order.
+    // Every soldier's speech bubble, in slot order.
     void DrawPartyBubbles(EntityMgr& manager, Screen& screen) const;
 
     uint32_t GetLevel() const { return m_level; }

@@ -63,16 +63,30 @@ std::unique_ptr<EntityPool> EntityMgr::MakeClassPool(int type, EntityMgr* manage
     }
 }
 
-EntityMgr::~EntityMgr() = default;
+EntityMgr::~EntityMgr() {
+    TakeAllOffTileMap();
+}
 
 void EntityMgr::Clear() {
     m_regionScriptName.Clear();
     m_regionScript->Reset();
+    TakeAllOffTileMap();
     for (const std::unique_ptr<EntityPool>& pool : m_pools)
         pool->FreeAll();
     m_releaseList.clear();
     m_inCombat = false;
     m_combatCountdown = 0;
+}
+
+// The map's lists must never hold an entity that is freed, reused or deleted.
+void EntityMgr::TakeAllOffTileMap() {
+    if (m_tileMap == nullptr)
+        return;
+    for (const std::unique_ptr<EntityPool>& pool : m_pools)
+        pool->ForEachUsed([&](Entity& entity) {
+            m_tileMap->RemoveObject(&entity);
+            m_tileMap->RemoveObjectFromExtraList(&entity);
+        });
 }
 
 int EntityMgr::PoolIndexOfType(int type) {

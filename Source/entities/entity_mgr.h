@@ -126,6 +126,7 @@ protected:
 private:
     static std::unique_ptr<EntityPool> MakeClassPool(int type, EntityMgr* manager);
     EntityPool* PoolOfType(int type) const; // null without a pool
+    void TakeAllOffTileMap();
     void ReleaseScheduled();
     void TickCombatCountdown(uint32_t frameMs);
     // The map objects of the used entities of a zone type, in slot order.

@@ -2,21 +2,18 @@
 
 #include "Library/geometry/map_view.h"
 #include "Library/world/game_mode.h"
-
-namespace {
-
-constexpr float kTileWidth = 16.0f;
-constexpr float kTileHeight = 12.0f;
-
-} // namespace
+#include "Library/world/view_scale.h"
 
 void WorldToScreen(const Vector& world, int& x, int& y) {
-    x = RoundToPixel(world.x * kTileWidth);
-    y = RoundToPixel(world.y * kTileHeight);
+    WorldToPixel(g_viewScale, world, x, y);
 }
 
+// The offset's whole pixels, as the view keeps its origin.
 Vector ScreenToWorld(int x, int y) {
-    return Vector(x / kTileWidth, y / kTileHeight, 0.0f);
+    const Vector scale = g_viewScale.GetPixelsPerUnit();
+    const Vector offset = g_viewScale.GetViewOffset();
+    return Vector((static_cast<int>(offset.x) + x) / scale.x,
+                  (static_cast<int>(offset.y) + y) / scale.y, 0.0f);
 }
 
 int CurrentModeId() {

@@ -1,6 +1,7 @@
 // The entity manager: pools, releases, the frame, scripts, picking and resolving.
 #include "Source/entities/entity_mgr.h"
 
+#include "Library/world/tile_map_support.h"
 #include "Source/entities/binary_entity.h"
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/cycle_entity.h"
@@ -36,7 +37,7 @@ public:
 // A manager whose pools hold recording entities of each class.
 class RecordingMgr : public EntityMgr {
 public:
-    explicit RecordingMgr(PartyServices* party) : EntityMgr(nullptr, party, MakePool) {}
+    RecordingMgr(TileMap* tileMap, PartyServices* party) : EntityMgr(tileMap, party, MakePool) {}
 
 private:
     static std::unique_ptr<EntityPool> MakePool(int type, EntityMgr* manager) {
@@ -67,10 +68,14 @@ private:
 
 const int kPooledTypes[] = {0, 1, 3, 4, 5, 6, 7, 9, 10, 11};
 
-class EntityMgrTest : public ::testing::Test {
+// Walkable ground everywhere.
+constexpr uint32_t kGround[3] = {0x00000002, 0x00000100, 0};
+
+class EntityMgrTest : public testsupport::MapDataRoot {
 protected:
     EntityMgrTest() { g_updates = &m_log; }
     ~EntityMgrTest() override { g_updates = nullptr; }
+    void SetUp() override { ASSERT_TRUE(ReadBytes(testsupport::MapBytes(16, 16, kGround))); }
 
     SoldierEntity* Soldier(float x, float y, FakeCreature* creature = nullptr) {
         auto* soldier = static_cast<SoldierEntity*>(m_manager.CreateEntity(x, y, 0, 3));
@@ -84,7 +89,7 @@ protected:
     CallLog m_log;
     testsupport::RecordingScriptFactory m_scripts{m_log};
     FakeParty m_party{&m_log};
-    RecordingMgr m_manager{&m_party};
+    RecordingMgr m_manager{&m_map, &m_party};
 };
 
 TEST_F(EntityMgrTest, SlotsAreReusedLowestFirstAndHandedOutBlank) {
@@ -219,6 +224,43 @@ TEST_F(EntityMgrTest, EventsReachTheRegionThenTheMapObjectsAndTheSoldiersSlots) 
                               "slot event 5 orc", "slot event 5 orc", "slot event 5 orc",
                               "slot clear actions", "slot clear actions", "slot clear actions",
                               "slot clear actions", "slot clear actions"}));
+}
+
+// Map-object owners and hidden entities stay off; dead soldiers go to the extra list. The
+// manager takes its entities off again when it is cleared or deleted.
+TEST_F(EntityMgrTest, RegisteringPutsEachEntityOnItsListOfTheMap) {
+    Entity* item = Create<Entity>(Entity::kTypeItem, 1, 1);
+    Entity* living = Soldier(2, 2);
+    living->AddFlags(Entity::kFlagAlive);
+    Entity* dead = Soldier(3, 3);
+    Entity* hidden = Create<Entity>(Entity::kTypeCycle, 4, 4);
+    hidden->AddFlags(Entity::kFlagHidden);
+    Create<Entity>(Entity::kTypeDoor, 5, 5);
+    Entity* town = Create<Entity>(Entity::kTypeTown, 6, 6);
+    Create<Entity>(Entity::kTypeTrigger, 7, 7);
+    Create<Entity>(Entity::kTypeContainerMap, 7, 7);
+    m_manager.RegisterWithTileMap();
+
+    const auto listed = [&](TileMap::ObjectList list) {
+        std::vector<const WorldObject*> objects;
+        for (const WorldObject* o = m_map.GetList(list); o != nullptr; o = o->GetNext())
+            objects.push_back(o);
+        return objects;
+    };
+    using Objects = std::vector<const WorldObject*>;
+    EXPECT_EQ(listed(TileMap::kItemList), (Objects{item}));
+    EXPECT_EQ(listed(TileMap::kMobileList), (Objects{living}));
+    EXPECT_EQ(listed(TileMap::kExtraList), (Objects{dead}));
+    EXPECT_EQ(listed(TileMap::kStaticList), (Objects{town}));
+
+    m_manager.ReleaseEntity(living);
+    m_manager.ReleaseEntity(dead);
+    m_manager.ReleaseEntity(item);
+    EXPECT_EQ(m_map.GetList(TileMap::kMobileList), nullptr);
+    EXPECT_EQ(m_map.GetList(TileMap::kExtraList), nullptr);
+    EXPECT_EQ(m_map.GetList(TileMap::kItemList), nullptr);
+    m_manager.Clear(); // the map must not keep what the manager frees
+    EXPECT_EQ(m_map.GetList(TileMap::kStaticList), nullptr);
 }
 
 TEST_F(EntityMgrTest, TheRegionScriptLoadsFromTheScriptDirectoryWithoutExtension) {

@@ -1,6 +1,7 @@
 // Selecting, filtering and picking entities.
 #include "Source/entities/entity_queries.h"
 
+#include "Library/world/tile_map_support.h"
 #include "Source/entities/entity_filters.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_pickers.h"
@@ -21,8 +22,13 @@ constexpr uint32_t kNeutral = 100;
 constexpr uint32_t kHostile = 200;
 constexpr uint32_t kAway = 4;
 
-class QueryTest : public ::testing::Test {
+// Walkable ground everywhere.
+constexpr uint32_t kGround[3] = {0x00000002, 0x00000100, 0};
+
+class QueryTest : public testsupport::MapDataRoot {
 protected:
+    void SetUp() override { ASSERT_TRUE(ReadBytes(testsupport::MapBytes(64, 64, kGround))); }
+
     SoldierEntity* Soldier(float x, float y, uint32_t side, uint32_t lifeState = 1,
                            int strength = 10, int health = 100) {
         auto* soldier =
@@ -39,7 +45,7 @@ protected:
         return *list;
     }
 
-    EntityMgr m_manager;
+    EntityMgr m_manager{&m_map};
     std::deque<FakeCreature> m_creatures;
 };
 
@@ -183,6 +189,74 @@ TEST_F(QueryTest, OtherEntitiesAreLiveOnlyInTheirOwnKindsPool) {
     EXPECT_FALSE(IsOtherEntityLive(m_manager, self, other, 1));
     m_manager.ReleaseEntity(other);
     EXPECT_FALSE(IsOtherEntityLive(m_manager, self, other, 2));
+}
+
+TEST_F(QueryTest, TheFirstByReferenceIsASoldierThenAnItemThenATriggerOrDoor) {
+    EntityRef named;
+    named.SetName("key");
+    const auto named_ = [&](int type, float x) {
+        Entity* entity = m_manager.CreateEntity(x, 1, 0, type);
+        entity->SetTemplateName("key");
+        return entity;
+    };
+    Entity* door = named_(Entity::kTypeDoor, 1);
+    Entity* trigger = named_(Entity::kTypeTrigger, 1);
+    Entity* item = named_(Entity::kTypeItem, 1);
+    Entity* out = nullptr;
+    ASSERT_TRUE(FindFirstByRef(m_manager, nullptr, true, named, out));
+    EXPECT_EQ(out, item);
+    Entity* soldier = named_(Entity::kTypeSoldier, 2);
+    ASSERT_TRUE(FindFirstByRef(m_manager, nullptr, true, named, out));
+    EXPECT_EQ(out, soldier); // though the item came first
+    EXPECT_FALSE(FindFirstByRef(m_manager, soldier, true, named, out) && out == soldier);
+
+    soldier->GetRef().Set(0, EntityRef::kLifeDead, 0, 0, 0, 0, 0);
+    soldier->GetRef().SetName("key");
+    ASSERT_TRUE(FindFirstByRef(m_manager, nullptr, true, named, out));
+    EXPECT_EQ(out, item); // only the living with livingOnly
+    ASSERT_TRUE(FindFirstByRef(m_manager, nullptr, false, named, out));
+    EXPECT_EQ(out, soldier);
+
+    m_map.SetWalkable(1, 1, false); // the item's cell
+    item->AddFlags(Entity::kFlagUnsearchable);
+    m_manager.ReleaseEntity(soldier);
+    ASSERT_TRUE(FindFirstByRef(m_manager, nullptr, true, named, out));
+    EXPECT_EQ(out, trigger);
+    m_manager.ReleaseEntity(trigger);
+    ASSERT_TRUE(FindFirstByRef(m_manager, nullptr, true, named, out));
+    EXPECT_EQ(out, door);
+}
+
+TEST_F(QueryTest, NearestByReferenceSkipsHiddenAndUnsearchableEntries) {
+    EntityRef hostile;
+    hostile.Set(kHostile, 0, 0, 0, 0, 0, 0);
+    Entity* near = Soldier(2, 2, kHostile);
+    Entity* far = Soldier(9, 9, kHostile);
+    Entity* out = nullptr;
+    ASSERT_TRUE(FindNearestByRef(m_manager, nullptr, Vector(), hostile, out));
+    EXPECT_EQ(out, near);
+    near->AddFlags(Entity::kFlagHidden);
+    ASSERT_TRUE(FindNearestByRef(m_manager, nullptr, Vector(), hostile, out));
+    EXPECT_EQ(out, far);
+    far->AddFlags(Entity::kFlagUnsearchable);
+    EXPECT_FALSE(FindNearestByRef(m_manager, nullptr, Vector(), hostile, out));
+}
+
+TEST_F(QueryTest, ABlockingCellHidesWhatOnlyItsNeighboursShow) {
+    SoldierEntity* viewer = Soldier(0, 0, kPlayer);
+    Entity* target = Soldier(5, 5, kHostile);
+    m_creatures.front().visible.insert({6, 5}); // a neighbour of the target's cell
+    EXPECT_TRUE(CanSeeEntity(*viewer, *target, &m_map));
+    m_map.SetTileType(5, 5, 11);
+    EXPECT_FALSE(CanSeeEntity(*viewer, *target, &m_map));
+
+    EXPECT_FALSE(IsCellOrNeighbourSet(m_map, 3, 3));
+    m_map.SetInView(4, 4, true);
+    EXPECT_TRUE(IsCellOrNeighbourSet(m_map, 3, 3));
+    m_map.SetTileType(3, 3, 6);
+    EXPECT_FALSE(IsCellOrNeighbourSet(m_map, 3, 3));
+    m_map.SetInView(3, 3, true);
+    EXPECT_TRUE(IsCellOrNeighbourSet(m_map, 3, 3));
 }
 
 } // namespace
