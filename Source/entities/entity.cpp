@@ -57,7 +57,7 @@ bool Entity::Load(Stream& stream) {
     }
     if (!placed || !ReadStoredText(stream, templateName))
         return false;
-    SetFileName(templateName);
+    SetTemplateName(templateName);
     if (!stream.ReadValue(m_radius) || !stream.ReadValue(m_aux) ||
         !ReadStoredText(stream, m_graphicName))
         return false;
@@ -115,6 +115,7 @@ bool Entity::LoadByName(const Stringc& name) {
         return false;
     }
     SetFileName(g_dataPaths->MakePath(path.c_str()));
+    m_ref.SetName(GetFileName());
     return true;
 }
 
@@ -132,8 +133,9 @@ void Entity::SetRadius(float radius, uint32_t aux) {
     m_aux = aux;
 }
 
+// As the name of a template file, so that a name with a '.' of its own keeps it whole.
 void Entity::SetTemplateName(const Stringc& name) {
-    SetFileName(name);
+    SetFileName(name + ".dat");
     m_ref.SetName(GetFileName());
 }
 

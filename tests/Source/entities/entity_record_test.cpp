@@ -118,6 +118,17 @@ TEST(EntityRecord, TheStoredReferenceNameGivesWayToTheTemplateName) {
     EXPECT_EQ(Saved(entity), kBarrel);
 }
 
+TEST(EntityRecord, ATemplateNameWithADotIsKeptWhole) {
+    Entity named;
+    named.Init();
+    named.SetTemplateName("Old.Barrel.");
+    const Bytes stored = Saved(named);
+    Entity entity;
+    ASSERT_TRUE(Load(entity, stored));
+    EXPECT_STREQ(entity.GetTemplateName().c_str(), "old.barrel.");
+    EXPECT_EQ(Saved(entity), stored);
+}
+
 TEST(EntityRecord, AQueuedEntityAddsItsStateAndItsPlayer) {
     QueuedEntity entity;
     const Bytes stored = QueuedBarrel();
