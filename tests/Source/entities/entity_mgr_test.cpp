@@ -191,19 +191,6 @@ TEST_F(EntityMgrTest, TheCombatCountdownTicksOncePerMoreThanThirtyMilliseconds) 
     EXPECT_FALSE(m_manager.IsInCombat());
 }
 
-TEST_F(EntityMgrTest, RestHealingReachesOnlyLivingPartyMembers) {
-    FakeCreature member, stranger, deadMember;
-    SoldierEntity* a = Soldier(0, 0, &member);
-    Soldier(0, 0, &stranger);
-    SoldierEntity* c = Soldier(0, 0, &deadMember);
-    c->GetRef().Set(2, EntityRef::kLifeDead, 0, 0, 0, 0, 0);
-    m_party.members = {a, c};
-    m_manager.UpdateRestHealing(24);
-    EXPECT_EQ(member.healPeriod, 24);
-    EXPECT_EQ(stranger.healPeriod, 0);
-    EXPECT_EQ(deadMember.healPeriod, 0);
-}
-
 TEST_F(EntityMgrTest, EventsReachTheRegionThenTheMapObjectsAndTheSoldiersSlots) {
     FakeMapObject travel(kMapObjectTravel, Vector(), 1, &m_log, "trigger");
     FakeMapObject door(kMapObjectDoor, Vector(), 1, &m_log, "door");
@@ -261,16 +248,6 @@ TEST_F(EntityMgrTest, RegisteringPutsEachEntityOnItsListOfTheMap) {
     EXPECT_EQ(m_map.GetList(TileMap::kItemList), nullptr);
     m_manager.Clear(); // the map must not keep what the manager frees
     EXPECT_EQ(m_map.GetList(TileMap::kStaticList), nullptr);
-}
-
-TEST_F(EntityMgrTest, TheRegionScriptLoadsFromTheScriptDirectoryWithoutExtension) {
-    auto& region = static_cast<testsupport::RecordingScript&>(m_manager.GetRegionScript());
-    EXPECT_FALSE(m_manager.SetRegionScript(""));
-    EXPECT_TRUE(region.loaded.empty());
-    EXPECT_TRUE(m_manager.SetRegionScript("Intro.scr"));
-    ASSERT_EQ(region.loaded.size(), 1u);
-    EXPECT_EQ(region.loaded[0], "/Intro.scr"); // no data paths: the script directory is ""
-    EXPECT_STREQ(m_manager.GetRegionScriptName().c_str(), "Intro");
 }
 
 TEST_F(EntityMgrTest, ItemsAreTakenBeforeSoldiersAndLaterPoolsWinEqualDepths) {
@@ -398,27 +375,6 @@ TEST_F(ResolveRefTest, TargetKindsCopyTheSoldiersRecordOnlyWhileBothAreLive) {
     ref = watcher->GetRef();
     m_manager.ReleaseEntity(watcher);
     EXPECT_FALSE(m_manager.ResolveRef(17, nullptr, ref));
-}
-
-TEST_F(ResolveRefTest, PickerKindsChooseAmongTheMatchingLivingSoldiers) {
-    FakeCreature weak(5, 40), strong(30, 90);
-    Entity* a = Soldier(0, 0, &weak);
-    Entity* b = Soldier(5, 0, &strong);
-    for (Entity* entity : {a, b})
-        entity->GetRef().Set(200, 1, 0, 0, 0, 0, 0);
-    EntityRef pattern;
-    pattern.Set(200, 0, 0, 0, 0, 0, 0);
-    const struct {
-        int kind;
-        Entity* expected;
-    } cases[] = {{13, a}, {14, b}, {15, a}, {16, b}};
-    for (const auto& c : cases) {
-        EntityRef ref = pattern;
-        ASSERT_TRUE(m_manager.ResolveRef(c.kind, nullptr, ref)) << c.kind;
-        EXPECT_EQ(ref.GetEntity(), c.expected) << c.kind;
-    }
-    EntityRef ref = pattern;
-    EXPECT_FALSE(m_manager.ResolveRef(11, nullptr, ref)); // nearest needs a self
 }
 
 } // namespace

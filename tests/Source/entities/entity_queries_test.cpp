@@ -178,19 +178,6 @@ TEST_F(QueryTest, SightNeedsACreatureAndItsVisionOrAVisibleNeighbour) {
     EXPECT_FALSE(CanSeeEntity(*viewer, *target, nullptr));
 }
 
-TEST_F(QueryTest, OtherEntitiesAreLiveOnlyInTheirOwnKindsPool) {
-    Entity* self = Soldier(0, 0, kPlayer);
-    Entity* other = Soldier(1, 0, kPlayer);
-    Entity* item = m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem);
-    EXPECT_TRUE(IsOtherEntityLive(m_manager, self, other, 2));
-    EXPECT_FALSE(IsOtherEntityLive(m_manager, self, other, 0));
-    EXPECT_TRUE(IsOtherEntityLive(m_manager, self, item, 0));
-    EXPECT_FALSE(IsOtherEntityLive(m_manager, self, self, 2));
-    EXPECT_FALSE(IsOtherEntityLive(m_manager, self, other, 1));
-    m_manager.ReleaseEntity(other);
-    EXPECT_FALSE(IsOtherEntityLive(m_manager, self, other, 2));
-}
-
 TEST_F(QueryTest, TheFirstByReferenceIsASoldierThenAnItemThenATriggerOrDoor) {
     EntityRef named;
     named.SetName("key");

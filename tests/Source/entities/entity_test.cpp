@@ -67,16 +67,6 @@ TEST(Entity, CastsGoByTheClassAndMapObjectsOnlyToTheirOwners) {
     EXPECT_FALSE(Entity::GetMapObject(soldier));
 }
 
-TEST(Entity, SameNameComparesTemplateNamesIgnoringCase) {
-    Entity a, b;
-    a.SetTemplateName("Barrel");
-    b.SetTemplateName("BARREL");
-    EXPECT_TRUE(Entity::SameName(&a, &b));
-    b.SetTemplateName("crate");
-    EXPECT_FALSE(Entity::SameName(&a, &b));
-    EXPECT_FALSE(Entity::SameName(&a, nullptr));
-}
-
 TEST(Entity, CollidesWithOthersWithinTheirRadiiButNeverWithItself) {
     Entity a, b;
     a.SetRadius(1.0f, 0);

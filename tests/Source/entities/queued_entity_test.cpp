@@ -123,17 +123,4 @@ TEST(QueuedEntity, ClearAllDropsTheCurrentOrderAndBothQueues) {
     EXPECT_EQ(entity.GetCurrentOrder(), nullptr);
 }
 
-TEST(QueuedEntity, InitEmptiesTheQueuesAndTheStateOfAReusedEntity) {
-    ScriptedEntity entity;
-    entity.Init();
-    entity.PushEvent(Event(1));
-    entity.PushOrder(EntityOrder{});
-    entity.SetState(4);
-    entity.SetActionDone(true);
-    entity.Init();
-    EXPECT_FALSE(entity.HasPending());
-    EXPECT_EQ(entity.GetState(), 0);
-    EXPECT_FALSE(entity.IsActionDone());
-}
-
 } // namespace
