@@ -20,6 +20,8 @@
 
 struct Colour;
 struct ColourOffset;
+class DataPaths;
+class ResFileMgr;
 class Stream;
 
 class Graphic : public FileObject {
@@ -66,6 +68,9 @@ public:
     // From the general archive while the game runs from archives, else the loose file;
     // the file name becomes the archive entry name either way.
     bool Load(const char* name, bool encode);
+    // The same with the given data paths and archive in place of the game's (null paths:
+    // the loose file).
+    bool Load(const DataPaths* paths, ResFileMgr* archive, const char* name, bool encode);
     bool ReadFromStream(Stream& stream, const char* name, bool encode);
     static bool ReadImageSize(const char* path, int& width, int& height);
     bool LoadTgaRegion(const char* path, const Rect& rect);

@@ -6,15 +6,19 @@
 #include "Library/files/res_file_mgr.h"
 
 bool Graphic::Load(const char* name, bool encode) {
+    return Load(g_dataPaths, g_generalRes, name, encode);
+}
+
+bool Graphic::Load(const DataPaths* paths, ResFileMgr* archive, const char* name, bool encode) {
     MemStream data(kStreamReadBinary);
-    if (!LoadDataFile(name, g_generalRes, data)) {
+    if (!LoadDataFile(paths, name, archive, data)) {
         Clear();
         return false;
     }
     if (!ReadFromStream(data, name, encode))
         return false;
-    if (g_dataPaths)
-        SetFileName(g_dataPaths->MakePath(name));
+    if (paths)
+        SetFileName(paths->MakePath(name));
     return true;
 }
 

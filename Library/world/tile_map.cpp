@@ -38,7 +38,10 @@ TileMap::ObjectList ListOfKind(uint16_t kind) {
 } // namespace
 
 TileMap::TileMap(const DataPaths& paths, ResFileMgr* archive)
-    : m_paths(paths), m_archive(archive) {}
+    : m_paths(paths), m_archive(archive) {
+    m_fog.Load(paths, archive);
+    ApplyViewOption(kLargestView);
+}
 
 TileMap::~TileMap() {
     EmptyLists();
@@ -47,7 +50,15 @@ TileMap::~TileMap() {
 void TileMap::Take(Contents&& contents) {
     m_map = std::move(contents);
     EmptyLists();
+    FreeTilePictures();
+    m_tint = ColourOffset();
     g_viewScale.Set(ViewScale::kAreaMap, Vector());
+}
+
+void TileMap::FreeTilePictures() {
+    m_tiles.FreeAll();
+    m_overlays.FreeAll();
+    m_cellTiles.assign(static_cast<size_t>(m_map.grid.CellCount()), nullptr);
 }
 
 void TileMap::EmptyLists() {
@@ -62,6 +73,9 @@ void TileMap::EmptyLists() {
 
 void TileMap::Clear() {
     m_map.grid = TileGrid();
+    FreeTilePictures();
+    m_map.viewOrigin = Vector();
+    g_viewScale.Set(ViewScale::kAreaMap, GetViewOffset());
 }
 
 Stringc TileMap::MapGraphicPath(const Stringc& name) const {

@@ -2,8 +2,9 @@
 // The world map of the current region: a grid of cells that says what ground each one is,
 // how high and how lit, whether creatures may walk on it, whether it is a door, and how far
 // the party has seen it; the draw lists of the objects placed on it; its clip map; and the
-// names of the image layers it was built from. The view, the tile pictures and the fog are
-// drawn by further parts of the same class.
+// names of the image layers it was built from; and the view onto it, which draws the cells
+// in view from tile pictures read piecewise from the map image, with the fog of war, the
+// tint, the water and the door overlays composed into them.
 //
 // ".map" file, little-endian:
 //   u32 width, u32 height (tiles); i16 scroll bounds x1, y1, x2, y2 (map pixels);
@@ -11,23 +12,31 @@
 //   search image, height image, light image); width x height cells of 12 bytes, row by row
 //   (TileRecord); the clip map (ClipMap).
 
+#include "Library/core/mem_mgr.h"
 #include "Library/core/stringc.h"
 #include "Library/core/vector.h"
 #include "Library/geometry/map_view.h"
+#include "Library/graphics/colour_offset.h"
 #include "Library/graphics/rect.h"
 #include "Library/world/clip_map.h"
+#include "Library/world/fog_images.h"
+#include "Library/world/tile.h"
+#include "Library/world/tile_graphic.h"
 #include "Library/world/tile_grid.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class DataPaths;
 struct Colour;
 class FileStream;
 class IndexedBitmap;
 class ResFileMgr;
+class Screen;
 class Stream;
+class TileWater;
 class WorldObject;
 
 class TileMap : public MapView {
@@ -48,11 +57,21 @@ public:
         kFifthList,  // drawn last; nothing is put there yet
         kObjectListCount,
     };
+    enum Fog : bool {
+        kNoFog = false,
+        kFogOfWar = true, // the area map's: unexplored cells hidden, cells out of view dimmed
+    };
     static constexpr uint32_t kStaticFlag = 0x8000; // set on static objects by FlagStaticObjects
+    static constexpr uint32_t kShownFlag = 0x40;    // set on the objects the map draws
     static constexpr int kDefaultHeight = 132;      // of every cell when there is no height image
+    static constexpr int kViewSizeCount = 4;        // 400 x 400, 485 x 485, 683 x 485, 800 x 485
+    static constexpr int kLargestView = 3;
+    static constexpr float kScrollFactor = 80.0f;
+    static constexpr int kTilePoolSize = 1300; // grows by 50 at a time beyond it
 
     // The data paths give the directories; the archive serves loads while the paths say
-    // resource files are in use. Both must outlive the map.
+    // resource files are in use. Both must outlive the map. The fog images are loaded, and
+    // the view is the largest, at the map's corner.
     TileMap(const DataPaths& paths, ResFileMgr* archive);
     TileMap(const TileMap&) = delete;
     TileMap& operator=(const TileMap&) = delete;
@@ -79,7 +98,9 @@ public:
     bool CreateLayers(const char* imageName);
 
     Stringc GetGraphicPath() const; // the minimap image's path
-    void Clear();                   // no cells; names, lists and the clip map stay
+    // No cells and no tile pictures, and the view back at the map's corner; names, lists and
+    // the clip map stay.
+    void Clear();
 
     // The five draw lists, each ascending by draw-order key. Kind 1 goes to the items,
     // 6, 7 and 11 to the static list, every other kind to the mobile list. False for null.
@@ -158,6 +179,68 @@ public:
     Vector GetPixelsPerUnit() const override;
     Vector GetViewOffset() const override;
 
+    // The view. Every change of the origin clamps it to the scroll bounds (on a map
+    // narrower than the view, left of them) and sets g_viewScale to this map's transform.
+    // Options 0-3 (another is ignored): the size and screen place of the view, kept centred
+    // on the same cell; scrolling stops.
+    void SetViewSize(int option);
+    int GetViewSize() const { return m_viewOption; }
+    void SetScroll(const Vector& direction, float speed);
+    // The origin moves by direction x speed x kScrollFactor pixels a second, each
+    // coordinate then brought to a whole pixel away from where it came.
+    void UpdateScroll(double frameSeconds);
+    void SetViewOrigin(const Vector& point); // world units
+    void CentreViewOn(const Vector& point);  // world units
+    Vector GetViewPos() const;               // the origin in world units
+    Vector ViewCentre() const;               // the whole cell at the view's middle
+    Vector MouseToMapPixels() const;
+    Vector MouseToWorld() const;
+    Vector ScreenToWorld(int x, int y) const;
+    const Rect& GetViewRect() const { return m_viewRect; } // screen pixels, x2 and y2 exclusive
+    int GetViewWidth() const { return m_viewWidth; }       // pixels
+    int GetViewHeight() const { return m_viewHeight; }
+    int GetVisibleColumns() const { return m_visibleColumns; }
+    int GetVisibleRows() const { return m_visibleRows; }
+    // The tint of the ground, three offsets in 5-bit channel units, and the light of the
+    // objects. Unchanged values, or a map with no cells, change nothing.
+    void SetTint(const ColourOffset& tint);
+    const ColourOffset& GetTint() const { return m_tint; }
+
+    // The cells in view within the view rectangle, with their pictures made and recomposed
+    // as needed; with no map, "TILE_MAP: Has no map graphics." and the view's outline.
+    // The clip rectangle stays the view rectangle.
+    void Draw(Screen& screen, Fog fog);
+    // The same within g_graphicClipRect; false, drawing nothing, with no map.
+    bool DrawTiles(const PixelSurface& surface, Fog fog);
+    // The object lists lit and drawn within the view rectangle: static, extra (soldiers
+    // only), items, mobile, then the fifth, each in its draw order.
+    void DrawObjects(Screen& screen);
+    void DrawDebugInfo(Screen& screen) const;
+    // Editor and debug views, in the screen's drawing colour unless said otherwise, within
+    // the view rectangle; the whole screen is the clip rectangle afterwards.
+    void DrawTileTypes(Screen& screen) const;       // every cell in view in its type's colour
+    void DrawUnwalkableTypes(Screen& screen) const; // the same, cells without the walk flag only
+    void FillCell(int x, int y, Screen& screen) const;
+    void CrossCell(int x, int y, Screen& screen) const; // half-shaded, with both diagonals
+    void DrawTileOverlay(Screen& screen, const Vector& point) const; // the cell of a world point
+    void DrawForEditor(Screen& screen) const; // the clip map's spans
+
+    // The water drawn through the key pixels of water cells; null: none. Not owned.
+    void SetWater(TileWater* water) { m_water = water; }
+    TileWater* GetWater() const { return m_water; }
+
+    // Door overlays. The overlay to use for the images at a map pixel: old itself when it
+    // already shows them there, else old (its cells restored first) or a new one loaded
+    // with them; null when they cannot be loaded. DrawTile composes the closed or open
+    // image into the cells it covers.
+    TileGraphic* LoadTileGraphics(TileGraphic* old, const char* name0, const char* name1, int x,
+                                  int y);
+    void DrawTile(TileGraphic* overlay, bool open);
+
+    const Tile* GetTile(int x, int y) const; // null without a picture
+    int CountTiles() const { return m_tiles.CountUsed(); }
+    int GetTileCapacity() const { return m_tiles.GetCapacity(); }
+
 private:
     // What a read or a build from images replaces as a whole: made aside and taken only
     // when complete.
@@ -171,9 +254,14 @@ private:
         std::unique_ptr<FileStream> mapImage;
     };
     enum class Layer { kMissing, kLoaded, kBroken };
+    // Columns and rows, first inclusive, last exclusive, within the map.
+    struct CellRange {
+        int firstColumn, firstRow, lastColumn, lastRow;
+    };
 
     void Take(Contents&& contents);
     void EmptyLists();
+    void FreeTilePictures(); // and the per-cell references made again for the grid
     bool OpenMapImage(Contents& contents, const char* imageName) const;
     Stringc MapGraphicPath(const Stringc& name) const;
     template <class Test> bool WalkLine(const Vector& from, const Vector& to, Test test) const;
@@ -191,12 +279,47 @@ private:
     bool SaveLayer(ImageName name, int paletteCount, const std::function<Colour(int)>& entry,
                    const std::function<int(const TileRecord&)>& index) const;
 
+    void ApplyViewOption(int option);
+    void MoveOrigin(const Vector& pixels); // clamped, and the view transform set
+    Vector ClampOrigin(Vector pixels) const;
+    CellRange VisibleRange() const;
+    void CellScreenCorner(int x, int y, int& screenX, int& screenY) const;
+    template <class Paint> void PaintVisibleCells(Screen& screen, Paint paint) const;
+    template <class Drawing> void WithinView(Screen& screen, Drawing draw) const;
+
+    bool BuildVisibleTiles();
+    void ReleaseTilesOutside(const CellRange& range); // beyond a border around it
+    void UpdateTiles(Fog fog);
+    template <class Test> void RecomposeVisible(Fog fog, Test test);
+    void Recompose(Tile& tile, Fog fog);
+    bool FillTile(Tile& tile);
+    bool ReadTileFromMap(Tile& tile, const Rect& rect);
+    bool CompositeTileGraphic(Tile& tile, const Rect& cell, const TileGraphic& overlay);
+    void RemoveTileGraphic(const TileGraphic& overlay);
+    template <class Visit> void ForEachOverlayCell(const TileGraphic& overlay, Visit visit);
+    Tile*& TileAt(int x, int y);
+
     const DataPaths& m_paths;
     ResFileMgr* m_archive;
     Contents m_map;
+    int m_visibleColumns = 0;
+    int m_visibleRows = 0;
+    Rect m_viewRect;
     Vector m_viewScreenPos;
+    int m_viewWidth = 0;
+    int m_viewHeight = 0;
+    Vector m_scrollDirection;
+    float m_scrollSpeed = 0;
+    float m_scrollFactor = kScrollFactor;
+    int m_viewOption = kLargestView;
+    ColourOffset m_tint;
     bool m_refreshAll = false;
     bool m_refreshVisible = false;
+    MemMgr<Tile> m_tiles{kTilePoolSize};
+    MemMgr<TileGraphic> m_overlays{1};
+    std::vector<Tile*> m_cellTiles; // one per cell while the map has cells
+    FogImages m_fog;
+    TileWater* m_water = nullptr;
     WorldObject* m_lists[kObjectListCount] = {};
 };
 
