@@ -25,6 +25,7 @@
 #include "Library/world/tile_map.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/world/water_mgr.h"
 
 #include <cstdlib>
 
@@ -42,6 +43,8 @@ constexpr int kTutorialWidth = 307;
 constexpr int kTutorialHeight = 164;
 
 ModePages g_modePages;
+// The water the tile map draws, until a region manager makes one for each region.
+WaterMgr* g_waterMgr = nullptr;
 
 // Carries out the game mode's changes on the frame driver.
 class LoopsPageFactory : public ModePageFactory {
@@ -141,6 +144,8 @@ void Loops::SetUp() {
     RegisterModePages();
     g_gameMode->SetMode(kModeTitleMenu);
     g_tileMap = NEW TileMap(g_gameMode->Paths(), g_generalRes);
+    g_waterMgr = NEW WaterMgr(g_gameMode->Paths(), g_generalRes, *g_gameMode);
+    g_tileMap->SetWater(g_waterMgr);
     g_updateRects = NEW UpdateRectangles;
     g_uniAnimationMgr = NEW UniAnimationMgr;
     g_entityMgr = NEW EntityMgr(g_tileMap);
@@ -159,6 +164,7 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_entityHighlighter);
     ReleaseObject(g_entityMgr); // its entities leave the map's lists
     ReleaseObject(g_tileMap);
+    ReleaseObject(g_waterMgr);
     ReleaseObject(g_updateRects);
     ReleaseObject(g_uniAnimationMgr);
     if (g_gameMode)

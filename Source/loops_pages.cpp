@@ -4,10 +4,10 @@
 #include "Library/graphics/graphic_mgr.h"
 #include "Library/graphics/uni_animation_mgr.h"
 #include "Library/world/mode_pages.h"
+#include "Library/world/tile_map.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/graphic_offset_calc.h"
 #include "Source/main.h"
-#include "Source/screen_map_view.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
 
@@ -17,7 +17,6 @@ namespace {
 
 // Set for each run; the title menu clears it once the first-run conversion has nothing left.
 bool g_converting = true;
-ScreenMapView g_editorMapView;
 
 } // namespace
 
@@ -36,6 +35,6 @@ void Loops::RegisterModePages() {
         return std::make_unique<AnimationEditor>(*g_uniAnimationMgr);
     });
     pages.SetFactory(kModeGraphicOffsetEditor, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
-        return std::make_unique<GraphicOffsetCalc>(g_editorMapView);
+        return std::make_unique<GraphicOffsetCalc>(*g_tileMap);
     });
 }

@@ -13,14 +13,15 @@
 #include "Library/interface/interface_object.h"
 #include "Library/interface/mouse_position.h"
 #include "Library/world/game_mode.h"
+#include "Library/world/tile_map.h"
 #include "Source/editors/editor_directory_box.h"
-#include "Source/editors/editor_map_view.h"
 
 #include <algorithm>
 
 namespace {
 
 const Vector kAnchor(15.0f, 16.0f, 0.0f);
+const Colour kOverlayColour(40, 40, 90); // the anchor's cell
 constexpr int kStateNameInset = 160;
 constexpr int kStateNameY = 130;
 constexpr int kListFont = 1;
@@ -65,7 +66,7 @@ WindowLayout GraphicOffsetCalc::GraphicLayout() {
                       kGraphicWidgets);
 }
 
-GraphicOffsetCalc::GraphicOffsetCalc(EditorMapView& map)
+GraphicOffsetCalc::GraphicOffsetCalc(TileMap& map)
     : m_chooser(MakeEditorDirectoryBox()), m_graphicWindow(BuildWindow(GraphicLayout())),
       m_anchor(kAnchor), m_map(map) {
     m_mainWindow = BuildWindow(MainLayout());
@@ -222,18 +223,18 @@ void GraphicOffsetCalc::Draw(Screen& screen) {
     screen.DrawText(screen.GetSurface().width - kStateNameInset, kStateNameY, StateName());
 }
 
+// Through the map view's own transform, so the graphic stands where the mouse drags it.
 void GraphicOffsetCalc::DrawAnchorAndGraphic(Screen& screen) {
-    const Vector scale = m_map.GetPixelsPerUnit();
+    int x = 0, y = 0;
     if (m_selected) {
-        const Vector place = m_anchor + m_offset;
+        WorldToPixel(m_map, m_anchor + m_offset, x, y);
         Graphic::SetBlitMode(m_transparent ? 9 : 0);
-        m_selected->Draw(screen.GetSurface(), RoundToPixel(place.x * scale.x),
-                         RoundToPixel(place.y * scale.y));
+        m_selected->Draw(screen.GetSurface(), x, y);
         Graphic::SetBlitMode(0);
     }
+    screen.SetDrawColour(kOverlayColour.Pack16());
     m_map.DrawTileOverlay(screen, m_anchor);
-    const int x = RoundToPixel(m_anchor.x * scale.x);
-    const int y = RoundToPixel(m_anchor.y * scale.y);
+    WorldToPixel(m_map, m_anchor, x, y);
     screen.SetDrawColour(Colour(255, 255, 0).Pack16());
     DrawEllipse(EllipseShape{1, x, y, 8, 4}, &screen);
     DrawEllipse(EllipseShape{1, x, y, 7, 3}, &screen);

@@ -13,10 +13,10 @@
 #include <vector>
 
 class DirectoryPanel;
-class EditorMapView;
 class Graphic;
 class GraphicMgr;
 class InterfaceObject;
+class TileMap;
 
 class GraphicOffsetCalc : public ModePage {
 public:
@@ -32,7 +32,7 @@ public:
     };
     enum State : uint32_t { kMainPanel = 0, kSelectGraphicFile = 1 };
 
-    explicit GraphicOffsetCalc(EditorMapView& map); // the view must outlive the editor
+    explicit GraphicOffsetCalc(TileMap& map); // the map must outlive the editor
     ~GraphicOffsetCalc() override;
 
     void Update(Screen& screen) override;
@@ -85,5 +85,5 @@ private:
     int m_firstShown = 0;
     int m_count = 0;
     std::vector<DrawnGraphic> m_drawn; // the list as last drawn
-    EditorMapView& m_map;
+    TileMap& m_map;
 };

@@ -5,7 +5,9 @@
 #include "Library/graphics/graphic.h"
 #include "Library/interface/directory_panel.h"
 #include "Library/interface/interface_object.h"
+#include "Library/geometry/map_view.h"
 #include "Library/world/game_mode.h"
+#include "Library/world/tile_map.h"
 #include "Source/real_game.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +23,20 @@ constexpr Point kTransparent{132, 86};
 constexpr Point kCancel{465, 441};
 constexpr Point kListUp{777, 163};
 constexpr Point kListDown{777, 577};
-// The anchor (15, 16) at 16 x 12 pixels per world unit.
-constexpr Point kAnchor{240, 192};
-
+// The editor works over the tile map's view, which entering it leaves with no cells and at
+// the map's corner, whatever map was shown before.
 class OffsetEditing : public RealGame {
 protected:
     void SetUp() override {
         RealGame::SetUp();
         Frame();
+        ASSERT_TRUE(g_tileMap->Load("demo"));
+        g_tileMap->CentreViewOn(Vector(70, 60, 0));
         g_gameMode->SetMode(kModeGraphicOffsetEditor);
         Frame();
         ASSERT_NE(PageAs<GraphicOffsetCalc>(), nullptr);
+        ASSERT_EQ(g_tileMap->GetWidth(), 0);
+        WorldToPixel(*g_tileMap, Vector(15, 16, 0), m_anchor.x, m_anchor.y);
     }
 
     GraphicOffsetCalc& Editor() const { return *PageAs<GraphicOffsetCalc>(); }
@@ -47,6 +52,8 @@ protected:
         ASSERT_TRUE(ClickListLine(Editor().GetChooser(), "button_edit.tga"));
         Frame();
     }
+
+    Point m_anchor{}; // where the anchor (15, 16) is drawn
 };
 
 TEST_F(OffsetEditing, EachArrowKeyMovesTheGraphicOnePixel) {
@@ -71,9 +78,10 @@ TEST_F(OffsetEditing, EachArrowKeyMovesTheGraphicOnePixel) {
 }
 
 TEST_F(OffsetEditing, DraggingPutsTheGraphicUnderTheMouse) {
+    EXPECT_EQ(PixelAt(m_anchor.x + 12, m_anchor.y + 6), Packed(40, 40, 90)); // the anchor's cell
     Release(SDLK_d);
     ASSERT_TRUE(Editor().IsDragging());
-    MoveTo(kAnchor.x + 16, kAnchor.y + 12);
+    MoveTo(m_anchor.x + 16, m_anchor.y + 12);
     EXPECT_EQ(Editor().GetOffset(), Vector(1, 1, 0));
     EXPECT_EQ(Field(GraphicOffsetCalc::kOffsetX), "1.000");
     EXPECT_EQ(Field(GraphicOffsetCalc::kOffsetY), "1.000");
@@ -131,11 +139,11 @@ TEST_F(OffsetEditing, ARightClickPicksTheShownPictureUnderThePointerUnlessItIsSe
     RightClick(100, 520); // away from the list with a picture chosen: back to the main window
     EXPECT_EQ(Editor().GetState(), GraphicOffsetCalc::kMainPanel);
     Frame();
-    const uint16_t ring = PixelAt(kAnchor.x + 20, kAnchor.y + 1); // drawn at the anchor
+    const uint16_t ring = PixelAt(m_anchor.x + 20, m_anchor.y + 1); // drawn at the anchor
     EXPECT_EQ(ring, Packed(255, 220, 40));
     Click(kTransparent);
     EXPECT_TRUE(Editor().IsTransparent());
-    EXPECT_NE(PixelAt(kAnchor.x + 20, kAnchor.y + 1), ring); // blended with the black
+    EXPECT_NE(PixelAt(m_anchor.x + 20, m_anchor.y + 1), ring); // blended with the black
 }
 
 } // namespace
