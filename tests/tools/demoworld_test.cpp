@@ -7,12 +7,14 @@
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_mgr.h"
 #include "Library/graphics/animation.h"
+#include "Library/graphics/blit_state.h"
 #include "Library/graphics/encoded_frame.h"
 #include "Library/graphics/graphic.h"
 #include "Library/graphics/graphic_mgr.h"
 #include "Library/graphics/screen.h"
 #include "Library/graphics/uni_animation_mgr.h"
 #include "Library/interface/interface_object.h"
+#include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
 #include "LibraryScriptCompiler/scripted_machine.h"
 #include "Source/editors/animation_editor.h"
@@ -22,6 +24,7 @@
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
 #include "Source/world/image_decompressor.h"
+#include "Source/world/water_mgr.h"
 #include "demo_world_dir.h"
 #include "platform/sound_file.h"
 
@@ -33,6 +36,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -315,6 +319,68 @@ TEST_F(DemoWorldTest, TheSavedLayersBuildTheSameMap) {
                       saved.GetGrid().AtIndex(cell).words[word])
                 << cell;
     EXPECT_EQ(StoredForm(rebuilt.GetClipMap()), StoredForm(saved.GetClipMap()));
+}
+
+// The largest view over the pond and the wall, drawn with the sea and the fog of war: the
+// west of the map unexplored, everything else explored and in view. Saved as "view.bmp".
+TEST_F(DemoWorldTest, TheDemoMapsViewShowsItsWaterAndFog) {
+    ASSERT_TRUE(m_world.Built());
+    ASSERT_TRUE(Graphic::InitScratch());
+    GameMode clock;
+    WaterMgr water(m_paths, nullptr, clock);
+    TileMap map(m_paths, nullptr);
+    ASSERT_TRUE(map.Load("demo"));
+    map.SetWater(&water);
+    map.SetViewSize(TileMap::kLargestView);
+    map.CentreViewOn(Vector(28, 56, 0));
+    constexpr int kUnexploredColumns = 8;
+    for (int y = 0; y < map.GetHeight(); ++y)
+        for (int x = kUnexploredColumns; x < map.GetWidth(); ++x) {
+            map.SetExplored(x, y, true);
+            map.SetInView(x, y, true);
+        }
+    std::vector<uint16_t> pixels(800 * 600, 0);
+    const PixelSurface surface{pixels.data(), 800, 600, 800};
+    g_graphicClipRect = map.GetViewRect();
+    ASSERT_TRUE(map.DrawTiles(surface, TileMap::kFogOfWar));
+    SDL_Surface* shot = SDL_CreateRGBSurfaceFrom(pixels.data(), 800, 600, 16, 1600, 0xF800, 0x07E0,
+                                                 0x001F, 0);
+    ASSERT_NE(shot, nullptr);
+    EXPECT_EQ(SDL_SaveBMP(shot, m_world.Path("view.bmp").c_str()), 0);
+    SDL_FreeSurface(shot);
+
+    // Each cell as the map image and the pictures hold it, against the screen.
+    const Stringc mapDir = m_paths.GetMapGraphicDir();
+    const auto screenAt = [&](int column, int row, int x, int y) {
+        int left = 0, top = 0;
+        WorldToPixel(map, Vector(static_cast<float>(column), static_cast<float>(row), 0), left,
+                     top);
+        return pixels[static_cast<size_t>((top + y) * 800 + left + x)];
+    };
+    const auto imageAt = [&](const char* name, int x, int y) {
+        Graphic image;
+        EXPECT_TRUE(image.LoadFile((mapDir + name).c_str(), false)) << name;
+        return image.GetData() ? image.GetData()[y * image.GetWidth() + x] : uint16_t{0};
+    };
+    const auto mapAt = [&](int x, int y) {
+        Graphic pixel;
+        EXPECT_TRUE(pixel.LoadTgaRegion((mapDir + "/demo.tga").c_str(), Rect::Make(x, y, x + 1, y + 1)));
+        return pixel.GetData() ? pixel.GetData()[0] : uint16_t{0};
+    };
+    // The pond's middle, cell (28, 68): the calm sea's first picture on the checkerboard,
+    // at the block of column 28 mod 4 and row 68 mod 3; the map's own blue between.
+    ASSERT_TRUE(map.IsWater(28, 68));
+    for (auto [x, y] : {std::pair{0, 0}, {3, 1}, {8, 6}})
+        EXPECT_EQ(screenAt(28, 68, x, y), imageAt("/misc/water_ocean_0006.tga", x, 24 + y));
+    EXPECT_EQ(screenAt(28, 68, 1, 0), mapAt(28 * 16 + 1, 68 * 12));
+    // The wall's face above cell (20, 39), as the map image draws it.
+    for (auto [x, y] : {std::pair{0, 0}, {7, 5}, {15, 11}})
+        EXPECT_EQ(screenAt(20, 37, x, y), mapAt(20 * 16 + x, 37 * 12 + y));
+    // An unexplored cell shows the fog alone.
+    for (auto [x, y] : {std::pair{0, 0}, {5, 7}})
+        EXPECT_EQ(screenAt(kUnexploredColumns - 1, 50, x, y),
+                  imageAt("/misc/fow_unexplored.tga", x, y));
+    Graphic::FreeScratch();
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "Library/graphics/indexed_bitmap.h"
 #include "Library/world/tile_grid.h"
 #include "Library/world/tile_map.h"
+#include "tools/demoworld/canvas.h"
 
 #include <cstdio>
 #include <functional>
@@ -175,6 +176,13 @@ Colour TypeColour(int type) {
 
 } // namespace
 
+// The door is drawn into the house front 16 pixels either side of its middle, 40 high.
+const DemoMap::Door DemoMap::kGate{"gate_closed.tga", "gate_open.tga", kGateLeft * 16,
+                                  (kWallTop - kWallFaceRows) * 12};
+const DemoMap::Door DemoMap::kHouseDoor{"house_door_closed.tga", "house_door_open.tga",
+                                        (kHouseLeft + kHouseRight + 1) * 8 - 16,
+                                        (kHouseBottom + 1) * 12 - 40};
+
 bool DemoMap::IsPondAt(int column, int row) {
     return PondDistance(column, row) <= 64;
 }
@@ -239,7 +247,7 @@ bool DemoMap::IsSceneryAt(int x, int y) {
 }
 
 bool DemoMap::Write() const {
-    return WriteMapImage() && WriteClipImage() && WriteLayers() && BuildAndSave();
+    return WriteMapImage() && WriteClipImage() && WriteLayers() && WriteDoors() && BuildAndSave();
 }
 
 bool DemoMap::WriteMapImage() const {
@@ -271,6 +279,41 @@ bool DemoMap::WriteLayers() const {
            WriteLayer(
                base + "_MM.bmp", TileRecord::kTypeCount,
                [](int type) { return GroundColour(type, 1, 2); }, TypeAt);
+}
+
+namespace {
+
+// Wooden planks with a dark seam every 8 pixels and iron bands across.
+void Planks(Canvas& canvas, int x, int width, const std::initializer_list<int>& bands) {
+    canvas.Fill(x, 0, width, canvas.Height(), Colour(120, 80, 40));
+    for (int seam = x; seam < x + width; seam += 8)
+        canvas.Fill(seam, 0, 1, canvas.Height(), Colour(70, 45, 20));
+    for (int band : bands)
+        canvas.Fill(x, band, width, 3, Colour(60, 60, 66));
+}
+
+} // namespace
+
+// The gate closed fills the gap in the wall; open, its two leaves stand folded at the sides.
+// The house door opens on the dark inside.
+bool DemoMap::WriteDoors() const {
+    const Stringc directory = m_paths.GetMapGraphicDir() + "/TileGraphic/";
+    const int gateWidth = (kGateRight - kGateLeft + 1) * 16;
+    const int gateHeight = (kWallBottom + 1 - (kWallTop - kWallFaceRows)) * 12;
+    Canvas gateClosed(gateWidth, gateHeight, Canvas::kTransparent);
+    Planks(gateClosed, 0, gateWidth, {10, gateHeight - 14});
+    Canvas gateOpen(gateWidth, gateHeight, Canvas::kTransparent);
+    Planks(gateOpen, 0, 8, {10, gateHeight - 14});
+    Planks(gateOpen, gateWidth - 8, 8, {10, gateHeight - 14});
+    Canvas doorClosed(32, 40, Canvas::kTransparent);
+    Planks(doorClosed, 0, 32, {6, 30});
+    doorClosed.Disc(25, 21, 2, Colour(200, 170, 60));
+    Canvas doorOpen(32, 40, Colour(30, 22, 16));
+    Planks(doorOpen, 0, 4, {6, 30});
+    return gateClosed.SaveTga(directory + kGate.closed) &&
+           gateOpen.SaveTga(directory + kGate.open) &&
+           doorClosed.SaveTga(directory + kHouseDoor.closed) &&
+           doorOpen.SaveTga(directory + kHouseDoor.open);
 }
 
 bool DemoMap::BuildAndSave() const {

@@ -3,7 +3,7 @@
 // with a pond, a wall with a gate across it and a house, drawn as the map image
 // "demo.tga" with its layer images, built by the tile map from them and written as the map
 // editor writes it ("Data/TileMap/demo.map", its search, height and light images saved).
-// Every tile type lies somewhere on it.
+// Every tile type lies somewhere on it. The gate and the house door have door overlays.
 
 class DataPaths;
 struct Colour;
@@ -12,6 +12,16 @@ class DemoMap {
 public:
     static constexpr int kColumns = 100;
     static constexpr int kRows = 100;
+
+    // A door overlay: its closed and open pictures in "TileGraphic" of the map graphic
+    // directory, and the map pixel of their top-left corner.
+    struct Door {
+        const char* closed;
+        const char* open;
+        int x, y;
+    };
+    static const Door kGate; // across the gap in the wall
+    static const Door kHouseDoor;
 
     explicit DemoMap(const DataPaths& paths) : m_paths(paths) {}
 
@@ -29,6 +39,7 @@ private:
     bool WriteMapImage() const;
     bool WriteClipImage() const;
     bool WriteLayers() const;
+    bool WriteDoors() const;
     bool BuildAndSave() const;
 
     const DataPaths& m_paths;

@@ -16,6 +16,7 @@
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/editor_art.h"
 #include "tools/demoworld/label_font.h"
+#include "tools/demoworld/map_art.h"
 #include "tools/demoworld/menu_art.h"
 #include "tools/demoworld/walker_art.h"
 
@@ -81,7 +82,9 @@ bool DemoWorld::WriteTitleAndEditors() {
 
 bool DemoWorld::WriteFirstMap() {
     // The clip image is read as a picture, which decodes through the shared scratch image.
-    const bool written = Graphic::InitScratch() && DemoMap(*g_dataPaths).Write();
+    // The fog pictures come first: the tile map that builds the map loads them.
+    const bool written =
+        Graphic::InitScratch() && MapArt(*g_dataPaths).Write() && DemoMap(*g_dataPaths).Write();
     Graphic::FreeScratch();
     return written;
 }
