@@ -1,8 +1,24 @@
 #include "tile_map_support.h"
 
 #include "Library/core/test_stream_support.h"
+#include "Library/files/file_stream.h"
+#include "Library/graphics/graphic.h"
+
+#include <filesystem>
 
 namespace testsupport {
+
+void WriteImage(const std::string& path, int width, int height,
+                const std::function<uint16_t(int x, int y)>& pixel) {
+    Graphic image;
+    ASSERT_TRUE(image.Create(width, height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.SetPixel(x, y, pixel(x, y));
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    ASSERT_TRUE(FileStream::WriteReplacing(path.c_str(),
+                                           [&image](Stream& file) { return image.WriteTga(file); }));
+}
 
 std::string MapBytes(uint32_t width, uint32_t height, const uint32_t words[3]) {
     std::string bytes;

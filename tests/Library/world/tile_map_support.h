@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ inline void AppendName(std::string& bytes, const std::string& name) {
     if (!name.empty())
         bytes.append(name.c_str(), name.size() + 1);
 }
+
+// A 16-bit ".tga" of the pixels (in the current layout), its directories made.
+void WriteImage(const std::string& path, int width, int height,
+                const std::function<uint16_t(int x, int y)>& pixel);
 
 // A ".map" of width x height cells, all with the given words, the map image "m.tga", and a
 // clip map of no columns.
