@@ -1,0 +1,85 @@
+// Rain and snow: the number shown ramps over the given time, a particle at its end is born
+// again at once, and each copy of the field is drawn only within the clip rectangle.
+#include "Library/world/particle_mgr.h"
+
+#include "Library/graphics/screen_fixture.h"
+#include "Library/world/rain_particle_mgr.h"
+#include "Library/world/snow_particle_mgr.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using MakeWeather = std::function<std::unique_ptr<ParticleMgr>()>;
+
+class Weather : public ::testing::TestWithParam<MakeWeather> {};
+
+TEST_P(Weather, AllThirtyShowAfterTheRampAndNoneAfterItsFall) {
+    const std::unique_ptr<ParticleMgr> weather = GetParam()();
+    weather->Reset();
+    weather->SetActive(true, 400);
+    for (int frame = 0; frame < 5; ++frame)
+        weather->Update(40);
+    EXPECT_EQ(weather->GetActiveCount(), 15);
+    for (int frame = 0; frame < 5; ++frame)
+        weather->Update(40);
+    EXPECT_EQ(weather->GetActiveCount(), 30);
+    weather->SetActive(false, 400);
+    weather->Update(200);
+    EXPECT_EQ(weather->GetActiveCount(), 15);
+    weather->Update(200);
+    EXPECT_EQ(weather->GetActiveCount(), 0);
+}
+
+TEST_P(Weather, AParticleAtTheEndOfItsLifeIsBornAgainInTheSameFrame) {
+    const std::unique_ptr<ParticleMgr> weather = GetParam()();
+    weather->Reset();
+    weather->SetActive(true, 1);
+    weather->Update(16000); // longer than any particle lives
+    ASSERT_EQ(weather->GetActiveCount(), 30);
+    for (int index = 0; index < 30; ++index) {
+        const Particle& particle = weather->GetParticle(index);
+        EXPECT_GT(particle.life, 0);
+        EXPECT_TRUE(particle.position.x >= 0 && particle.position.x < 52 &&
+                    particle.position.y >= 0 && particle.position.y < 42);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RainAndSnow, Weather,
+    ::testing::Values([] { return std::unique_ptr<ParticleMgr>(new SnowParticleMgr(30)); },
+                      [] { return std::unique_ptr<ParticleMgr>(new RainParticleMgr(30)); }));
+
+// Four pixels a world unit: the field is 208 x 168 pixels.
+class SmallView : public MapView {
+public:
+    Vector GetPixelsPerUnit() const override { return Vector(4, 4, 0); }
+    Vector GetViewOffset() const override { return Vector(0, 0, 0); }
+};
+
+// One flake, seen from a view whose centre cell (30, 25) puts the field's copies at 0 and 52
+// across and 0 and 42 down; the clip rectangle keeps the first copy's columns only, so the
+// two copies on the left are drawn and the two on the right skipped.
+TEST_F(ScreenTest, EachCopyOfAFlakeOutsideTheClipIsSkippedAlone) {
+    SnowParticleMgr snow(30);
+    snow.Reset();
+    snow.SetActive(true, 30);
+    snow.Update(1);
+    ASSERT_EQ(snow.GetActiveCount(), 1);
+    const Vector at = snow.GetParticle(0).position;
+    ClearTo(0);
+    m_screen->SetDrawColour(0xFFFF);
+    m_screen->SetClipRect(0, 0, 208, 600);
+    snow.Draw(*m_screen, SmallView(), Vector(30, 25, 0));
+    for (const Vector& corner : {Vector(0, 0, 0), Vector(0, 42, 0)}) {
+        int x = 0, y = 0;
+        WorldToPixel(SmallView(), corner + at, x, y);
+        EXPECT_EQ(PixelAt(x, y), 0xFFFF) << x << ", " << y;
+    }
+    EXPECT_EQ(CountPixels(0xFFFF), 2);
+}
+
+} // namespace
