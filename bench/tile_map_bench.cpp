@@ -11,8 +11,8 @@
 #include "Library/geometry/map_view.h"
 #include "Library/graphics/animation.h"
 #include "Library/graphics/animation_mgr.h"
-#include "Library/graphics/colour.h"
 #include "Library/graphics/blit_state.h"
+#include "Library/graphics/colour.h"
 #include "Library/graphics/graphic.h"
 #include "Library/graphics/indexed_bitmap.h"
 #include "Library/graphics/pixel_format.h"
@@ -94,19 +94,40 @@ bool WriteDiscAnimation(const DataPaths& paths) {
                                       [&](Stream& out) { return animation.Write(out); });
 }
 
-void BM_ClipMapDrawClipped100Sprites(benchmark::State& state) {
-    BenchWorld scratch; // its directory holds the animation
-    DataPaths paths(scratch.Root().c_str());
-    g_dataPaths = &paths;
-    UniAnimationMgr pool;
-    AnimationMgr player;
-    player.SetAnimationName("Bench");
-    if (!WriteDiscAnimation(paths) || !player.SetAnimation("disc", pool)) {
-        state.SkipWithError("the sprite could not be made");
-        g_dataPaths = nullptr;
-        return;
+// The disc animation in a scratch data tree (the game's data paths while it lives), shown by
+// a player.
+class DiscSprite {
+public:
+    explicit DiscSprite(benchmark::State& state) {
+        g_dataPaths = &m_paths;
+        m_player.SetAnimationName("Bench");
+        if (!WriteDiscAnimation(m_paths) || !m_player.SetAnimation("disc", m_pool)) {
+            state.SkipWithError("the sprite could not be made");
+            return;
+        }
+        m_player.Update();
+        m_ready = true;
     }
-    player.Update();
+    ~DiscSprite() { g_dataPaths = nullptr; }
+    DiscSprite(const DiscSprite&) = delete;
+    DiscSprite& operator=(const DiscSprite&) = delete;
+
+    bool IsReady() const { return m_ready; }
+    AnimationMgr& Player() { return m_player; }
+
+private:
+    BenchWorld m_scratch; // its directory holds the animation
+    DataPaths m_paths{m_scratch.Root().c_str()};
+    UniAnimationMgr m_pool;
+    AnimationMgr m_player;
+    bool m_ready = false;
+};
+
+void BM_ClipMapDrawClipped100Sprites(benchmark::State& state) {
+    DiscSprite disc(state);
+    if (!disc.IsReady())
+        return;
+    AnimationMgr& player = disc.Player();
 
     // Three spans a column over the map rows the sprites reach (map row = screen row + 300).
     ClipMap clip;
@@ -132,7 +153,6 @@ void BM_ClipMapDrawClipped100Sprites(benchmark::State& state) {
         benchmark::DoNotOptimize(pixels.data());
     }
     state.SetItemsProcessed(state.iterations() * kSprites);
-    g_dataPaths = nullptr;
 }
 BENCHMARK(BM_ClipMapDrawClipped100Sprites)->Unit(benchmark::kMicrosecond);
 
@@ -199,7 +219,10 @@ void BM_SteadyFrame(benchmark::State& state) {
         if (!scene.IsReady() || !scene.Draw())
             state.SkipWithError("the view could not be drawn");
 }
-BENCHMARK(BM_SteadyFrame)->Arg(kPixelFormat555)->Arg(kPixelFormat565)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SteadyFrame)
+    ->Arg(kPixelFormat555)
+    ->Arg(kPixelFormat565)
+    ->Unit(benchmark::kMicrosecond);
 
 // A new tint recomposes every picture of the view and its border with the fog.
 void BM_FogRecomposition(benchmark::State& state) {
@@ -244,18 +267,10 @@ BENCHMARK(BM_ScrollStep)->Arg(kPixelFormat555)->Arg(kPixelFormat565)->Unit(bench
 // clip map as creatures are.
 void BM_FrameWith60Sprites(benchmark::State& state) {
     ViewScene scene(state);
-    BenchWorld scratch; // its directory holds the animation
-    DataPaths paths(scratch.Root().c_str());
-    g_dataPaths = &paths;
-    UniAnimationMgr pool;
-    AnimationMgr player;
-    player.SetAnimationName("Bench");
-    if (!WriteDiscAnimation(paths) || !player.SetAnimation("disc", pool)) {
-        state.SkipWithError("the sprite could not be made");
-        g_dataPaths = nullptr;
+    DiscSprite disc(state);
+    if (!disc.IsReady())
         return;
-    }
-    player.Update();
+    AnimationMgr& player = disc.Player();
     const TileMap& map = scene.Map();
     for (auto _ : state) {
         if (!scene.IsReady() || !scene.Draw())
@@ -266,7 +281,6 @@ void BM_FrameWith60Sprites(benchmark::State& state) {
             map.GetClipMap().DrawClipped(scene.Surface(), map, player, y + kSpriteSide, 255);
         }
     }
-    g_dataPaths = nullptr;
 }
 BENCHMARK(BM_FrameWith60Sprites)
     ->Arg(kPixelFormat555)

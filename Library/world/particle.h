@@ -8,14 +8,14 @@
 #include <vector>
 
 struct Particle {
-    Vector position; // world units inside the field
-    Vector velocity; // world units a second
+    Vector position;  // world units inside the field
+    Vector velocity;  // world units a second
     int32_t life = 0; // ms
     bool swayForward = true;
     int pathIndex = 0;
-    uint32_t pathTimer = 0;        // ms on the current step
-    std::vector<uint32_t> stepMs;  // how long each step of the path lasts
-    std::vector<Vector> offsets;   // added to the velocity on each step
+    uint32_t pathTimer = 0;       // ms on the current step
+    std::vector<uint32_t> stepMs; // how long each step of the path lasts
+    std::vector<Vector> offsets;  // added to the velocity on each step
 
     void AllocTrail(int length) {
         stepMs.assign(static_cast<size_t>(length), 0);

@@ -60,10 +60,9 @@ private:
 template <class Plot>
 void ParticleMgr::ForEachShownPixel(const PixelSurface& surface, const MapView& view,
                                     const Vector& viewCentre, Plot plot) const {
-    const Vector origin(std::floor((viewCentre.x - kFieldWidth * 0.5f) / kFieldWidth) * kFieldWidth,
-                        std::floor((viewCentre.y - kFieldHeight * 0.5f) / kFieldHeight) *
-                            kFieldHeight,
-                        0.0f);
+    const Vector origin(
+        std::floor((viewCentre.x - kFieldWidth * 0.5f) / kFieldWidth) * kFieldWidth,
+        std::floor((viewCentre.y - kFieldHeight * 0.5f) / kFieldHeight) * kFieldHeight, 0.0f);
     const Vector corners[] = {Vector(0, 0, 0), Vector(kFieldWidth, 0, 0),
                               Vector(kFieldWidth, kFieldHeight, 0), Vector(0, kFieldHeight, 0)};
     const PixelSurface::Area area = surface.Visible(g_clipRect);

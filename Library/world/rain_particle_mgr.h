@@ -13,6 +13,6 @@ public:
     void Draw(Screen& screen, const MapView& view, const Vector& viewCentre) override;
 
 protected:
-    void Spawn(int index) override; // 750-1000 ms to live, anywhere in the field
+    void Spawn(int index) override;               // 750-1000 ms to live, anywhere in the field
     void NextStep(Particle& drop) const override; // round the path
 };

@@ -37,8 +37,7 @@ TileMap::ObjectList ListOfKind(uint16_t kind) {
 
 } // namespace
 
-TileMap::TileMap(const DataPaths& paths, ResFileMgr* archive)
-    : m_paths(paths), m_archive(archive) {
+TileMap::TileMap(const DataPaths& paths, ResFileMgr* archive) : m_paths(paths), m_archive(archive) {
     m_fog.Load(paths, archive);
     ApplyViewOption(kLargestView);
 }

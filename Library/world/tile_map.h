@@ -223,7 +223,7 @@ public:
     void FillCell(int x, int y, Screen& screen) const;
     void CrossCell(int x, int y, Screen& screen) const; // half-shaded, with both diagonals
     void DrawTileOverlay(Screen& screen, const Vector& point) const; // the cell of a world point
-    void DrawForEditor(Screen& screen) const; // the clip map's spans
+    void DrawForEditor(Screen& screen) const;                        // the clip map's spans
 
     // The water drawn through the key pixels of water cells; null: none. Not owned.
     void SetWater(TileWater* water) { m_water = water; }

@@ -20,8 +20,7 @@ int FloorDiv(int value, int divisor) {
 }
 
 Rect CellPixels(int x, int y) {
-    return Rect::Make(x * kTileWidth, y * kTileHeight, (x + 1) * kTileWidth,
-                      (y + 1) * kTileHeight);
+    return Rect::Make(x * kTileWidth, y * kTileHeight, (x + 1) * kTileWidth, (y + 1) * kTileHeight);
 }
 
 } // namespace
@@ -100,9 +99,8 @@ void TileMap::UpdateTiles(Fog fog) {
                 Recompose(*m_tiles.Get(slot), fog);
     } else if (m_refreshVisible) {
         m_refreshVisible = false;
-        RecomposeVisible(fog, [](const Tile& tile, const TileRecord& cell) {
-            return tile.FogDiffers(cell);
-        });
+        RecomposeVisible(
+            fog, [](const Tile& tile, const TileRecord& cell) { return tile.FogDiffers(cell); });
     } else if (waterMoved) {
         RecomposeVisible(fog, water);
     }
@@ -169,9 +167,8 @@ bool TileMap::CompositeTileGraphic(Tile& tile, const Rect& cell, const TileGraph
 
 // Only the tiles' own copies of the fog bits are touched: the cells' fog stays as it is.
 void TileMap::RemoveTileGraphic(const TileGraphic& overlay) {
-    ForEachOverlayCell(overlay, [this](Tile& tile, const Rect& cell) {
-        return ReadTileFromMap(tile, cell);
-    });
+    ForEachOverlayCell(
+        overlay, [this](Tile& tile, const Rect& cell) { return ReadTileFromMap(tile, cell); });
     m_refreshVisible = true;
 }
 

@@ -109,9 +109,9 @@ void TileMap::SetViewOrigin(const Vector& point) {
 }
 
 void TileMap::CentreViewOn(const Vector& point) {
-    MoveOrigin(
-        Vector(static_cast<float>(RoundToPixel(point.x * kTileWidth) - m_viewWidth / 2),
-               static_cast<float>(RoundToPixel(point.y * kTileHeight) - m_viewHeight / 2), 0.0f));
+    MoveOrigin(Vector(static_cast<float>(RoundToPixel(point.x * kTileWidth) - m_viewWidth / 2),
+                      static_cast<float>(RoundToPixel(point.y * kTileHeight) - m_viewHeight / 2),
+                      0.0f));
 }
 
 Vector TileMap::GetViewPos() const {

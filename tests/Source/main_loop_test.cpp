@@ -3,6 +3,10 @@
 #include "Library/core/struct.h"
 #include "Library/core/tracked_new.h"
 #include "Library/core/vector.h"
+#include "Library/geometry/map_view.h"
+#include "Library/graphics/blit_state.h"
+#include "Library/graphics/colour.h"
+#include "Library/graphics/pixel_format.h"
 #include "Library/graphics/screen.h"
 #include "Library/interface/interface.h"
 #include "Library/interface/interface_object.h"
@@ -326,11 +330,20 @@ TEST_F(MainLoop, TheCursorFollowsThePointerDoubleClicksAndLeavesNoTrail) {
 }
 
 // Set-up makes the tile map on the game's paths and archive (start-up reads archives only),
-// and entering an editor clears it with the other per-map state.
+// with the sea showing through the pond's key pixels, and entering an editor clears it with
+// the other per-map state.
 TEST_F(MainLoop, TheTileMapLoadsFromTheArchiveAndEditorsClearIt) {
     ASSERT_NE(g_tileMap, nullptr);
     ASSERT_TRUE(g_tileMap->Load("demo"));
     EXPECT_EQ(g_tileMap->GetWidth(), 100);
+    g_tileMap->CentreViewOn(Vector(28, 68, 0));
+    std::vector<uint16_t> pixels(800 * 600);
+    g_graphicClipRect = Rect{0, 0, 800, 600};
+    ASSERT_TRUE(g_tileMap->DrawTiles(PixelSurface{pixels.data(), 800, 600, 800}, TileMap::kNoFog));
+    int x = 0, y = 0;
+    WorldToPixel(*g_tileMap, Vector(28, 68, 0), x, y);
+    EXPECT_NE(pixels[static_cast<size_t>(y * 800 + x)], g_secondColourKey);
+    EXPECT_EQ(pixels[static_cast<size_t>(y * 800 + x + 1)], Colour(20, 60, 150).Pack16());
     g_gameMode->SetMode(kModeMapEditor);
     Main::RunFrame();
     EXPECT_EQ(g_tileMap->GetWidth(), 0);

@@ -343,8 +343,8 @@ TEST_F(DemoWorldTest, TheDemoMapsViewShowsItsWaterAndFog) {
     const PixelSurface surface{pixels.data(), 800, 600, 800};
     g_graphicClipRect = map.GetViewRect();
     ASSERT_TRUE(map.DrawTiles(surface, TileMap::kFogOfWar));
-    SDL_Surface* shot = SDL_CreateRGBSurfaceFrom(pixels.data(), 800, 600, 16, 1600, 0xF800, 0x07E0,
-                                                 0x001F, 0);
+    SDL_Surface* shot =
+        SDL_CreateRGBSurfaceFrom(pixels.data(), 800, 600, 16, 1600, 0xF800, 0x07E0, 0x001F, 0);
     ASSERT_NE(shot, nullptr);
     EXPECT_EQ(SDL_SaveBMP(shot, m_world.Path("view.bmp").c_str()), 0);
     SDL_FreeSurface(shot);
@@ -364,7 +364,8 @@ TEST_F(DemoWorldTest, TheDemoMapsViewShowsItsWaterAndFog) {
     };
     const auto mapAt = [&](int x, int y) {
         Graphic pixel;
-        EXPECT_TRUE(pixel.LoadTgaRegion((mapDir + "/demo.tga").c_str(), Rect::Make(x, y, x + 1, y + 1)));
+        EXPECT_TRUE(
+            pixel.LoadTgaRegion((mapDir + "/demo.tga").c_str(), Rect::Make(x, y, x + 1, y + 1)));
         return pixel.GetData() ? pixel.GetData()[0] : uint16_t{0};
     };
     // The pond's middle, cell (28, 68): the calm sea's first picture on the checkerboard,

@@ -178,7 +178,7 @@ Colour TypeColour(int type) {
 
 // The door is drawn into the house front 16 pixels either side of its middle, 40 high.
 const DemoMap::Door DemoMap::kGate{"gate_closed.tga", "gate_open.tga", kGateLeft * 16,
-                                  (kWallTop - kWallFaceRows) * 12};
+                                   (kWallTop - kWallFaceRows) * 12};
 const DemoMap::Door DemoMap::kHouseDoor{"house_door_closed.tga", "house_door_open.tga",
                                         (kHouseLeft + kHouseRight + 1) * 8 - 16,
                                         (kHouseBottom + 1) * 12 - 40};

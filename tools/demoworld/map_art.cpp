@@ -17,8 +17,8 @@ const Colour kFogGrain(26, 26, 38);
 
 // An ordered dither threshold of 0..15 for the pixel.
 int Bayer4(int x, int y) {
-    static constexpr int kMatrix[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9},
-                                          {15, 7, 13, 5}};
+    static constexpr int kMatrix[4][4] = {
+        {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
     return kMatrix[y & 3][x & 3];
 }
 
@@ -49,15 +49,16 @@ struct Sea {
 
 // Pictures 0-2 the rough sea, 3-5 the choppy sea, 6-8 the calm sea.
 const Sea kSeas[3] = {{Colour(18, 46, 100), 34.0f, 1.0f},
-                          {Colour(24, 66, 132), 22.0f, 1.35f},
-                          {Colour(32, 84, 156), 12.0f, 9.0f}};
+                      {Colour(24, 66, 132), 22.0f, 1.35f},
+                      {Colour(32, 84, 156), 12.0f, 9.0f}};
 
 Colour WaterAt(const Sea& sea, int x, int y, int frame) {
     const float swell = Swell(x, y, frame);
     if (swell > sea.caps)
         return Colour(220, 232, 240);
     const auto lit = [&](uint8_t channel, float weight) {
-        return static_cast<uint8_t>(std::clamp(channel + swell * sea.height * weight, 0.0f, 255.0f));
+        return static_cast<uint8_t>(
+            std::clamp(channel + swell * sea.height * weight, 0.0f, 255.0f));
     };
     return Colour(lit(sea.deep.red, 0.6f), lit(sea.deep.green, 0.9f), lit(sea.deep.blue, 1.0f));
 }
@@ -85,8 +86,8 @@ bool MapArt::WriteFog() const {
         Canvas edge(kTileWidth, kTileHeight, Canvas::kTransparent);
         for (int y = 0; y < kTileHeight; ++y)
             for (int x = 0; x < kTileWidth; ++x) {
-                const float across = ((x + 0.5f) / kTileWidth - 0.5f) * dx +
-                                     ((y + 0.5f) / kTileHeight - 0.5f) * dy;
+                const float across =
+                    ((x + 0.5f) / kTileWidth - 0.5f) * dx + ((y + 0.5f) / kTileHeight - 0.5f) * dy;
                 const float density = std::clamp(0.5f - 1.6f * across, 0.0f, 1.0f);
                 if (Bayer4(x, y) < density * 16.0f)
                     edge.Fill(x, y, 1, 1, FogAt(x, y));

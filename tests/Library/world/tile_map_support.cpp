@@ -16,8 +16,8 @@ void WriteImage(const std::string& path, int width, int height,
         for (int x = 0; x < width; ++x)
             image.SetPixel(x, y, pixel(x, y));
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    ASSERT_TRUE(FileStream::WriteReplacing(path.c_str(),
-                                           [&image](Stream& file) { return image.WriteTga(file); }));
+    ASSERT_TRUE(FileStream::WriteReplacing(
+        path.c_str(), [&image](Stream& file) { return image.WriteTga(file); }));
 }
 
 std::string MapBytes(uint32_t width, uint32_t height, const uint32_t words[3]) {

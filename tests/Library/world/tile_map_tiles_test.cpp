@@ -7,7 +7,6 @@
 #include "Library/graphics/blit_state.h"
 #include "Library/graphics/layout_guard.h"
 #include "Library/graphics/span.h"
-#include "Library/world/tile_water.h"
 #include "tile_map_support.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +91,7 @@ protected:
 uint16_t Quarter(uint16_t ground, uint16_t fog) {
     uint16_t blended = ground;
     (g_pixelFormat == kPixelFormat565 ? BlendSpanQuarter565 : BlendSpanQuarter555)(&blended, &fog,
-                                                                                  1);
+                                                                                   1);
     return blended;
 }
 
@@ -170,8 +169,8 @@ TEST_P(TileDrawing, TheViewReadsOnlyTheCellsThatComeIntoIt) {
     EXPECT_EQ(m_map->CountTiles(), 53 * 42);
 }
 
-// Off the area map a new tint waits for the pictures' next recomposition; on it, the new
-// tint recomposes everything and the same tint again nothing.
+// Off the area map a new tint waits for the pictures' next recomposition; on it, a new tint
+// recomposes them all at once.
 TEST_P(TileDrawing, ATintOffTheAreaMapWaitsForTheNextRecomposition) {
     constexpr uint32_t kNone[3] = {0, 0, 0};
     Load(4, 4, kNone);
@@ -182,50 +181,10 @@ TEST_P(TileDrawing, ATintOffTheAreaMapWaitsForTheNextRecomposition) {
     EXPECT_EQ(At(1, 1, 3, 3), Ground(1, 1));
     m_map->FlagStaticObjects();
     Draw(TileMap::kNoFog);
-    const uint16_t tinted = Packed(0, 0, 16); // (8, 12, 48) less 4 of each 5-bit step
-    EXPECT_EQ(At(1, 1, 3, 3), tinted);
-
-    Draw(TileMap::kFogOfWar);
-    m_map->SetTint(ColourOffset{-4, -4, -4});
-    EXPECT_FALSE(m_map->NeedsRefreshAll());
+    EXPECT_EQ(At(1, 1, 3, 3), Packed(0, 0, 16)); // (8, 12, 48) less 4 of each 5-bit step
     m_map->SetTint(ColourOffset{});
     Draw(TileMap::kFogOfWar);
     EXPECT_EQ(At(1, 1, 3, 3), Ground(1, 1));
-}
-
-class SteppingWater : public TileWater {
-public:
-    bool Animate() override { return moves; }
-    void BlitWaterTile(Tile& tile) override {
-        ++blits;
-        tile.GetWork().GetSurface().pixels[0] = 0x5A5A;
-    }
-
-    bool moves = false;
-    int blits = 0;
-};
-
-// The water cells are recomposed on the frames on which the water moves on, and only they.
-TEST_P(TileDrawing, WaterCellsAreRecomposedWhenTheWaterMovesOn) {
-    constexpr uint32_t kNone[3] = {0, 0, 0};
-    Load(4, 4, kNone);
-    SeeEverything();
-    m_map->SetCellFlags(2, 1, TileRecord::kWater, true);
-    SteppingWater water;
-    m_map->SetWater(&water);
-    for (TileMap::Fog fog : {TileMap::kNoFog, TileMap::kFogOfWar}) {
-        Draw(fog);
-        const int blits = water.blits;
-        m_pixels.assign(m_pixels.size(), 0);
-        Draw(fog);
-        EXPECT_EQ(water.blits, blits);
-        water.moves = true;
-        Draw(fog);
-        water.moves = false;
-        EXPECT_EQ(water.blits, blits + 1);
-        EXPECT_EQ(At(2, 1), 0x5A5A);
-        EXPECT_EQ(At(1, 1, 3, 3), Ground(1, 1));
-    }
 }
 
 // Door overlays on a map of 4 x 4 cells: a closed gate of 2 x 2 cells at its corner, whose
@@ -235,7 +194,8 @@ TEST_P(TileDrawing, DoorOverlaysDrawIntoTheCellsTheyCover) {
     const uint16_t closed = Packed(200, 36, 36), open = Packed(36, 36, 200);
     const std::string doors = m_dir.Path("art/graphic/map/TileGraphic/");
     WriteImage(doors + "closed.tga", 32, 24, [closed](int, int) { return closed; });
-    WriteImage(doors + "open.tga", 32, 24, [open](int x, int) { return x < 4 ? open : g_colourKey; });
+    WriteImage(doors + "open.tga", 32, 24,
+               [open](int x, int) { return x < 4 ? open : g_colourKey; });
     constexpr uint32_t kNone[3] = {0, 0, 0};
     Load(4, 4, kNone);
     Draw(TileMap::kNoFog);

@@ -2,10 +2,10 @@
 // main loop.
 #include "Source/editors/graphic_offset_calc.h"
 
+#include "Library/geometry/map_view.h"
 #include "Library/graphics/graphic.h"
 #include "Library/interface/directory_panel.h"
 #include "Library/interface/interface_object.h"
-#include "Library/geometry/map_view.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
 #include "Source/real_game.h"

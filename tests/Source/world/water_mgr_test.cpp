@@ -2,12 +2,12 @@
 // when the frames step, in both pixel layouts.
 #include "Source/world/water_mgr.h"
 
-#include "Library/core/tick_source.h"
 #include "Library/files/data_paths.h"
 #include "Library/files/file_stream.h"
 #include "Library/graphics/layout_guard.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile.h"
+#include "Source/game_events.h"
 #include "scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -20,12 +20,6 @@ namespace {
 
 constexpr uint16_t kUnder = 0x0421; // what the work image held before the water
 
-class StepTicks : public TickSource {
-public:
-    uint32_t GetTicks() override { return now; }
-    uint32_t now = 0;
-};
-
 class Water : public ::testing::TestWithParam<int> {
 protected:
     Water() : m_layout(GetParam()) {
@@ -34,26 +28,24 @@ protected:
     }
     ~Water() override { Graphic::FreeScratch(); }
 
-    std::string PicturePath(int n) const {
-        return m_dir.Path("art/graphic/map/misc/water_ocean_000" + std::to_string(n) + ".tga");
+    // Each picture's pixels tell its number and place, in a form the file keeps whole.
+    static uint16_t PictureAt(int n, int x, int y) {
+        const uint16_t stored = static_cast<uint16_t>(n << 11 | y << 5 | x % 32);
+        return g_pixelFormat == kPixelFormat565 ? Convert555To565(stored) : stored;
     }
-    // Each picture's pixels tell its number and place.
     void WritePictures() const {
         for (int n = 0; n < WaterMgr::kPictureCount; ++n) {
             Graphic picture;
             picture.Create(64, 36);
             for (int y = 0; y < 36; ++y)
                 for (int x = 0; x < 64; ++x)
-                    picture.SetPixel(x, y, static_cast<uint16_t>(0x8000 | n << 11 | y << 6 | x));
-            std::filesystem::create_directories(std::filesystem::path(PicturePath(n)).parent_path());
-            FileStream::WriteReplacing(PicturePath(n).c_str(),
+                    picture.SetPixel(x, y, PictureAt(n, x, y));
+            const std::string path =
+                m_dir.Path("art/graphic/map/misc/water_ocean_000" + std::to_string(n) + ".tga");
+            std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+            FileStream::WriteReplacing(path.c_str(),
                                        [&picture](Stream& file) { return picture.WriteTga(file); });
         }
-    }
-    uint16_t PictureAt(int n, int x, int y) const {
-        Graphic picture;
-        EXPECT_TRUE(picture.LoadFile(PicturePath(n).c_str(), false));
-        return picture.GetData()[y * 64 + x];
     }
     // Tile (5, 4): its source the water key wherever (x + 2y) mod 3 is not 0.
     void MakeTile() {
@@ -74,13 +66,14 @@ protected:
     LayoutGuard m_layout;
     testsupport::ScratchDir m_dir;
     DataPaths m_paths{m_dir.Root().c_str()};
-    StepTicks m_ticks;
+    testsupport::ManualClock m_ticks;
     GameMode m_clock;
     Tile m_tile;
 };
 
 // Only the key pixels on the checkerboard take the water, from the block of column 5 mod 4
-// and row 4 mod 3: (16, 12) of the calm sea's first picture.
+// and row 4 mod 3: (16, 12) of the calm sea's first picture, then of the next frame every
+// 128 ms of unpaused time, and of the rough sea when the rain is at its full strength.
 TEST_P(Water, TheKeyPixelsOfTheCheckerboardShowTheirBlockOfTheSea) {
     WritePictures();
     WaterMgr water(m_paths, nullptr, m_clock);
@@ -92,20 +85,11 @@ TEST_P(Water, TheKeyPixelsOfTheCheckerboardShowTheirBlockOfTheSea) {
         for (int x = 0; x < 16; ++x) {
             const bool takes = (x + y) % 2 == 0 && (x + 2 * y) % 3 != 0;
             replaced += takes;
-            EXPECT_EQ(WorkAt(x, y), takes ? PictureAt(6, 16 + x, 12 + y) : kUnder) << x << ", " << y;
+            EXPECT_EQ(WorkAt(x, y), takes ? PictureAt(6, 16 + x, 12 + y) : kUnder)
+                << x << ", " << y;
         }
     EXPECT_EQ(replaced, 64);
 
-    water.SetState(1, 3); // rain at its full strength: the rough sea
-    Frame(33, water);
-    water.BlitWaterTile(m_tile);
-    EXPECT_EQ(WorkAt(2, 0), PictureAt(0, 18, 12));
-}
-
-TEST_P(Water, TheFramesStepEvery128MsOfUnpausedTime) {
-    WritePictures();
-    WaterMgr water(m_paths, nullptr, m_clock);
-    MakeTile();
     std::vector<bool> stepped;
     for (int frame = 0; frame < 4; ++frame)
         stepped.push_back(Frame(32, water));
@@ -114,19 +98,21 @@ TEST_P(Water, TheFramesStepEvery128MsOfUnpausedTime) {
     for (int frame = 0; frame < 10; ++frame)
         EXPECT_FALSE(Frame(32, water));
     m_clock.SetPaused(false);
-    EXPECT_EQ(water.GetFrame(), 1);
     water.BlitWaterTile(m_tile);
     EXPECT_EQ(WorkAt(2, 0), PictureAt(7, 18, 12));
+    water.SetState(1, 3);
     for (int frame = 0; frame < 8; ++frame)
         Frame(32, water);
-    EXPECT_EQ(water.GetFrame(), 0);
+    water.BlitWaterTile(m_tile);
+    EXPECT_EQ(WorkAt(2, 0), PictureAt(0, 18, 12)); // frame 0 again
 }
 
 // Without its pictures the sea shows nothing and changes nothing.
 TEST_P(Water, MissingPicturesDrawNothing) {
     testing::internal::CaptureStderr();
     WaterMgr water(m_paths, nullptr, m_clock);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("water_ocean_0008.tga"), std::string::npos);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("water_ocean_0008.tga"),
+              std::string::npos);
     MakeTile();
     for (int frame = 0; frame < 5; ++frame) {
         Frame(33, water);
