@@ -256,11 +256,21 @@ bool TileMap::WriteExplored(Stream& stream) const {
     return explored.Write(stream);
 }
 
+namespace {
+// A world coordinate's cell: truncated toward zero.
+int CellOf(float value) {
+    return ToIntWithin(value, INT_MIN, INT_MAX);
+}
+} // namespace
+
 template <class Test>
 bool TileMap::WalkLine(const Vector& from, const Vector& to, Test test) const {
     LineTracer tracer([this, &test](int x, int y) { return (this->*test)(x, y); });
-    const auto cell = [](float value) { return ToIntWithin(value, INT_MIN, INT_MAX); };
-    return tracer.Trace(cell(from.x), cell(from.y), cell(to.x), cell(to.y));
+    return tracer.Trace(CellOf(from.x), CellOf(from.y), CellOf(to.x), CellOf(to.y));
+}
+
+bool TileMap::IsWalkableAt(const Vector& point) const {
+    return IsWalkable(CellOf(point.x), CellOf(point.y));
 }
 
 bool TileMap::WalkLineA(const Vector& from, const Vector& to) const {

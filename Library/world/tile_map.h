@@ -116,6 +116,7 @@ public:
     bool CellHas(int x, int y, uint32_t flags) const; // any of the word-1 flags of TileRecord
     // The walk flag: creatures may stand on and move through the cell.
     bool IsWalkable(int x, int y) const { return CellHas(x, y, TileRecord::kWalkable); }
+    bool IsWalkableAt(const Vector& point) const; // of the cell under a world point
     bool IsWalkableType(int x, int y) const;
     bool IsSeeThrough(int x, int y) const;
     bool HasAreaFlag(int x, int y) const { return CellHas(x, y, TileRecord::kArea); }

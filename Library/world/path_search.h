@@ -1,0 +1,59 @@
+#pragma once
+// One A* search over tile cells, four neighbours a step, every node from a fixed pool.
+// Entering a cell costs 1 from a walkable cell and 10000 from any other (outside the map
+// too), so a route through walls is found when nothing cheaper is left. The estimate is
+// the squared distance, which makes the search nearly greedy: paths are valid and the
+// same every time, not always the shortest.
+//
+// Lookup finds the node a list holds for a cell: CellNodeIndex in constant time, or
+// LinearNodeLookup by scanning. Both give the same search, step for step.
+
+#include "Library/world/node_pool.h"
+#include "Library/world/path_search_node.h"
+
+#include <cstdint>
+#include <vector>
+
+class TileMap;
+
+enum class SearchState { kNotInitialised, kSearching, kSucceeded, kFailed };
+
+template <class Lookup> class PathSearch {
+public:
+    static constexpr int kPoolCapacity = 5000;
+
+    explicit PathSearch(const TileMap& map, int capacity = kPoolCapacity);
+    PathSearch(const PathSearch&) = delete;
+    PathSearch& operator=(const PathSearch&) = delete;
+
+    // Searches from cell (fromX, fromY) to (toX, toY). After a success the target's node
+    // and its parent chain, which leads back to the start, stay until Release; a failure
+    // (no open node left, the pool's nodes spent) has given every node back already.
+    SearchState Run(uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY);
+    const PathSearchNode* GetTarget() const { return m_target; }
+    void Release(); // every node back to the pool, the lists empty
+
+    SearchState GetState() const { return m_state; }
+    int GetStepCount() const { return m_steps; } // nodes expanded by the last search
+    const NodePool& GetPool() const { return m_pool; }
+
+private:
+    SearchState Step();
+    void Expand(PathSearchNode* node);
+    void Consider(PathSearchNode* from, PathSearchNode* successor, float cost);
+    void Open(PathSearchNode* node);
+    void RemoveOpen(PathSearchNode* node);
+    void RemoveClosed(PathSearchNode* node);
+    float Estimate(const PathSearchNode& node) const;
+
+    const TileMap& m_map;
+    NodePool m_pool;
+    Lookup m_lookup;
+    std::vector<PathSearchNode*> m_open; // a binary heap, smallest f on top
+    std::vector<PathSearchNode*> m_closed;
+    std::vector<PathSearchNode*> m_successors;
+    SearchState m_state = SearchState::kNotInitialised;
+    int m_steps = 0;
+    PathSearchNode* m_start = nullptr;
+    PathSearchNode* m_target = nullptr;
+};

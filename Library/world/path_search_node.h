@@ -1,0 +1,22 @@
+#pragma once
+// One cell of an A* search, taken from the search's node pool. Cells are unsigned: a
+// neighbour west of column 0 or north of row 0 wraps to 4294967295.
+
+#include <cstdint>
+
+struct PathSearchNode {
+    enum List : uint8_t { kNoList, kOpenList, kClosedList };
+
+    PathSearchNode* parent = nullptr; // toward the search's start
+    float g = 0.0f;                   // cost from the search's start
+    float h = 0.0f;                   // estimate to the search's target
+    float f = 0.0f;                   // g + h
+    uint32_t x = 0;
+    uint32_t y = 0;
+    List list = kNoList;
+    int closedSlot = -1; // its place in the closed list while it is there
+    PathSearchNode* poolPrev = nullptr;
+    PathSearchNode* poolNext = nullptr;
+
+    bool IsAt(uint32_t cellX, uint32_t cellY) const { return x == cellX && y == cellY; }
+};
