@@ -8,10 +8,10 @@
 // One search at a time: a path finder is not re-entrant.
 
 #include "Library/core/vector.h"
+#include "Library/world/cell_node_index.h"
 #include "Library/world/path_point_list.h"
 #include "Library/world/path_search.h"
 
-class CellNodeIndex;
 class OpenCellFinder;
 class TileMap;
 class Waypoints;

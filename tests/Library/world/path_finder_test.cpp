@@ -1,0 +1,170 @@
+// Paths found on small drawn maps: their points, where they are cut, and the node pool.
+#include "Library/world/path_finder.h"
+
+#include "Library/world/cell_node_index.h"
+#include "Library/world/linear_node_lookup.h"
+#include "movement_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::vector<std::string> kCorridor = {
+    "##########",
+    "..........",
+    "##########",
+};
+
+// A wall across the map with a gap near its right end.
+const std::vector<std::string> kWallWithGap = {
+    "............", "............", "............", "#########.##",
+    "............", "............", "............", "............",
+};
+
+// Five turns from the bottom left to the top left.
+const std::vector<std::string> kZigZag = {
+    ".............", "############.", ".............", ".############",
+    ".............", "############.", ".............", ".############",
+    ".............", "############.", ".............",
+};
+
+const std::vector<std::string> kBlock = {
+    "..........", "....###...", "....###...", "....###...", "..........",
+};
+
+// A room of 8 x 6 whose wall holds the goal in, with the start outside.
+const std::vector<std::string> kWalledRoom = {
+    "............", ".##########.", ".#........#.", ".#........#.", ".#........#.",
+    ".#........#.", ".#........#.", ".#........#.", ".##########.", "............",
+};
+
+class PathFinderTest : public testsupport::MovementMap {
+protected:
+    // Every point of the path on a walkable cell, and every leg from the start on walkable
+    // cells as the line walk sees them.
+    void ExpectWalkableLegs(const Vector& start) const {
+        Vector from = start;
+        for (int i = 0; i < m_path.GetCount(); ++i) {
+            EXPECT_TRUE(m_map.IsWalkableAt(m_path.GetPoint(i))) << i;
+            EXPECT_TRUE(m_map.WalkLineB(from, m_path.GetPoint(i))) << i;
+            from = m_path.GetPoint(i);
+        }
+    }
+};
+
+TEST_F(PathFinderTest, AStraightRunIsPulledToItsFarEnd) {
+    Draw(kCorridor);
+    struct Case {
+        Vector start, goal;
+    };
+    for (const Case& c : {Case{{0.5f, 1.5f, 0}, {8.7f, 1.2f, 0}},    // along the corridor
+                          Case{{3.2f, 1.5f, 0}, {3.7f, 1.1f, 0}}}) { // within one cell
+        ASSERT_TRUE(m_finder.FindPath(c.start, c.goal, m_path));
+        ASSERT_EQ(m_path.GetCount(), 1);
+        EXPECT_EQ(m_path.GetPoint(0), c.goal);
+        EXPECT_EQ(m_path.GetStart(), c.start);
+        EXPECT_EQ(m_path.GetGoal(), c.goal);
+    }
+}
+
+TEST_F(PathFinderTest, AGapInAWallGivesWalkableLegsToTheGoal) {
+    Draw(kWallWithGap);
+    const Vector start(1.5f, 6.5f, 0), goal(2.5f, 0.5f, 0);
+    ASSERT_TRUE(m_finder.FindPath(start, goal, m_path));
+    ASSERT_GE(m_path.GetCount(), 2);
+    EXPECT_EQ(m_path.GetPoint(m_path.GetCount() - 1), goal);
+    ExpectWalkableLegs(start);
+}
+
+TEST_F(PathFinderTest, AWindingPathIsCutAtSixPointsShortOfTheGoal) {
+    Draw(kZigZag);
+    const Vector start(0.5f, 10.5f, 0), goal(0.5f, 0.5f, 0);
+    ASSERT_TRUE(m_finder.FindPath(start, goal, m_path));
+    ASSERT_EQ(m_path.GetCount(), Waypoints::kMaxPoints);
+    EXPECT_GT(m_path.GetPoint(5).y, 5.0f); // two turns and more still ahead
+    EXPECT_EQ(m_path.GetGoal(), goal);
+    ExpectWalkableLegs(start);
+}
+
+TEST_F(PathFinderTest, ABlockedStartLeavesFromAWalkableNeighbourOrNotAtAll) {
+    Draw(kBlock);
+    const Vector inWallEdge(4.2f, 1.5f, 0), inWallMiddle(5.5f, 2.5f, 0), goal(0.5f, 4.5f, 0);
+    ASSERT_TRUE(m_finder.FindPath(inWallEdge, goal, m_path));
+    EXPECT_EQ(m_path.GetStart(), inWallEdge);
+    ExpectWalkableLegs(Vector(3.5f, 1.5f, 0)); // the neighbour west of the start
+
+    Waypoints untouched = m_path;
+    EXPECT_FALSE(m_finder.FindPath(inWallMiddle, goal, m_path));
+    EXPECT_EQ(m_path.GetCount(), untouched.GetCount());
+    EXPECT_EQ(m_path.GetStart(), untouched.GetStart());
+    EXPECT_EQ(m_path.GetPoint(0), untouched.GetPoint(0));
+}
+
+TEST_F(PathFinderTest, AGoalInAWallIsReachedThenCutAtTheWall) {
+    Draw(kBlock);
+    const Vector goal(5.5f, 2.5f, 0);
+    ASSERT_TRUE(m_finder.FindPath(Vector(0.5f, 2.5f, 0), goal, m_path));
+    EXPECT_EQ(m_path.GetPoint(m_path.GetCount() - 1), goal);
+    m_path.TruncateAtFirstBlocked(m_map);
+    ASSERT_GE(m_path.GetCount(), 1);
+    for (int i = 0; i < m_path.GetCount(); ++i)
+        EXPECT_TRUE(m_map.IsWalkableAt(m_path.GetPoint(i)));
+    EXPECT_FALSE(m_map.IsWalkableAt(m_path.GetGoal()));
+    EXPECT_NE(m_path.GetGoal(), goal);
+}
+
+TEST_F(PathFinderTest, EverySearchGivesBackEveryNode) {
+    Draw(kWallWithGap);
+    for (int i = 0; i < 1000; ++i) {
+        const Vector start(i % 12 + 0.5f, i % 8 + 0.5f, 0), goal((i * 7) % 12 + 0.5f, 0.5f, 0);
+        m_finder.FindPath(start, goal, m_path);
+    }
+    const NodePool& pool = m_finder.GetSearch().GetPool();
+    EXPECT_EQ(pool.GetFreeCount(), PathSearch<CellNodeIndex>::kPoolCapacity);
+    EXPECT_EQ(pool.GetAllocatedCount(), pool.GetFreedCount());
+}
+
+// The cell index stands in for scanning the lists and changes nothing: the same nodes are
+// expanded in the same order, to the same path or the same failure.
+TEST_F(PathFinderTest, TheCellIndexSearchesExactlyAsScanningTheListsDoes) {
+    struct Case {
+        const std::vector<std::string>& rows;
+        Vector start, goal;
+    };
+    BasicPathFinder<LinearNodeLookup> scanning(m_map, m_openCells);
+    for (const Case& c : {Case{kWallWithGap, {11.5f, 7.5f, 0}, {0.5f, 0.5f, 0}},
+                          Case{kZigZag, {12.5f, 10.5f, 0}, {0.5f, 0.5f, 0}},
+                          Case{kBlock, {9.5f, 2.5f, 0}, {5.5f, 2.5f, 0}},
+                          Case{kWalledRoom, {0.5f, 0.5f, 0}, {5.5f, 5.5f, 0}}}) {
+        Draw(c.rows);
+        Waypoints scanned;
+        ASSERT_EQ(m_finder.FindPath(c.start, c.goal, m_path),
+                  scanning.FindPath(c.start, c.goal, scanned));
+        EXPECT_EQ(m_finder.GetSearch().GetStepCount(), scanning.GetSearch().GetStepCount());
+        ASSERT_EQ(m_path.GetCount(), scanned.GetCount());
+        for (int i = 0; i < m_path.GetCount(); ++i)
+            EXPECT_EQ(m_path.GetPoint(i), scanned.GetPoint(i)) << i;
+    }
+    // A pool too small for the room: both run dry after the same steps and fail.
+    PathSearch<CellNodeIndex> indexed(m_map, 40);
+    PathSearch<LinearNodeLookup> linear(m_map, 40);
+    EXPECT_EQ(indexed.Run(5, 5, 0, 0), SearchState::kFailed);
+    EXPECT_EQ(linear.Run(5, 5, 0, 0), SearchState::kFailed);
+    EXPECT_EQ(indexed.GetStepCount(), linear.GetStepCount());
+    EXPECT_EQ(indexed.GetPool().GetFreeCount(), 40);
+}
+
+TEST(PathPointList, StaircaseStepsBecomeDiagonalsAndStraightRunsKeepEveryCell) {
+    PathPointList points;
+    for (const Vector& p : {Vector(0.5f, 0.5f, 0), Vector(1.5f, 0.5f, 0), Vector(1.5f, 1.5f, 0),
+                            Vector(2.5f, 1.5f, 0), Vector(2.5f, 2.5f, 0), Vector(3.5f, 2.5f, 0),
+                            Vector(4.5f, 2.5f, 0)})
+        points.AddPoint(p);
+    const Vector expected[] = {
+        {0.5f, 0.5f, 0}, {1.5f, 1.5f, 0}, {2.5f, 2.5f, 0}, {3.5f, 2.5f, 0}, {4.5f, 2.5f, 0}};
+    ASSERT_EQ(points.GetRawCount(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(points.GetRaw(i), expected[i]) << i;
+}
+
+} // namespace
