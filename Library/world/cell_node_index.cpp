@@ -1,69 +1,73 @@
 #include "Library/world/cell_node_index.h"
 
-#include <cassert>
+#include <algorithm>
+#include <cstddef>
 
-namespace {
-
-// A table at most a quarter full keeps the probe chains short.
-uint32_t TableSize(int capacity) {
-    uint32_t size = 16;
-    while (size < static_cast<uint32_t>(capacity) * 4)
-        size *= 2;
-    return size;
+CellNodeIndex::CellNodeIndex(int capacity) {
+    m_used.reserve(static_cast<std::size_t>(capacity) * 4);
 }
 
-} // namespace
+void CellNodeIndex::Fit(int width, int height) {
+    Clear();
+    if (width + 2 == m_columns && height + 2 == m_rows)
+        return;
+    m_columns = width + 2;
+    m_rows = height + 2;
+    const auto slots = static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(m_rows);
+    m_nodes.assign(slots, nullptr);
+    m_lists.assign(slots, PathSearchNode::kNoList);
+}
 
-CellNodeIndex::CellNodeIndex(int capacity)
-    : m_slots(TableSize(capacity), Slot{nullptr, 0}), m_mask(TableSize(capacity) - 1) {}
-
-uint32_t CellNodeIndex::Home(uint32_t x, uint32_t y) const {
-    uint32_t hash = x * 0x9E3779B1u ^ y * 0x85EBCA77u;
-    hash ^= hash >> 15;
-    return hash & m_mask;
+// Cell -1 (4294967295 unsigned) is the ring's first column or row.
+long CellNodeIndex::SlotOf(uint32_t x, uint32_t y) const {
+    const uint32_t column = x + 1, row = y + 1;
+    if (column >= static_cast<uint32_t>(m_columns) || row >= static_cast<uint32_t>(m_rows))
+        return -1;
+    return static_cast<long>(row) * m_columns + static_cast<long>(column);
 }
 
 PathSearchNode* CellNodeIndex::FindIn(PathSearchNode::List list, uint32_t x, uint32_t y) const {
-    for (uint32_t slot = Home(x, y); IsFull(slot); slot = (slot + 1) & m_mask) {
-        PathSearchNode* node = m_slots[slot].node;
+    const long slot = SlotOf(x, y);
+    if (slot >= 0)
+        return m_lists[slot] == list ? m_nodes[slot] : nullptr;
+    for (PathSearchNode* node : m_far)
         if (node->IsAt(x, y))
             return node->list == list ? node : nullptr;
-    }
     return nullptr;
 }
 
-void CellNodeIndex::Add(PathSearchNode* node) {
-    uint32_t slot = Home(node->x, node->y);
-    while (IsFull(slot)) {
-        assert(!m_slots[slot].node->IsAt(node->x, node->y));
-        slot = (slot + 1) & m_mask;
-    }
-    m_slots[slot] = Slot{node, m_generation};
+void CellNodeIndex::SetList(PathSearchNode* node, PathSearchNode::List list) {
+    const long slot = SlotOf(node->x, node->y);
+    if (slot < 0)
+        return; // a far node's list is read from the node
+    m_lists[slot] = list;
+    m_nodes[slot] = node;
 }
 
-// Backward-shift deletion: the entries after the hole that may move into it do, so every
-// entry stays reachable from its home slot without tombstones.
+void CellNodeIndex::Add(PathSearchNode* node) {
+    const long slot = SlotOf(node->x, node->y);
+    if (slot < 0) {
+        m_far.push_back(node);
+        return;
+    }
+    SetList(node, PathSearchNode::kOpenList);
+    m_used.push_back(slot);
+}
+
+void CellNodeIndex::Close(PathSearchNode* node) {
+    SetList(node, PathSearchNode::kClosedList);
+}
+
 void CellNodeIndex::Remove(PathSearchNode* node) {
-    uint32_t hole = Home(node->x, node->y);
-    while (m_slots[hole].node != node || !IsFull(hole)) {
-        assert(IsFull(hole));
-        hole = (hole + 1) & m_mask;
-    }
-    for (uint32_t next = (hole + 1) & m_mask; IsFull(next); next = (next + 1) & m_mask) {
-        const uint32_t home = Home(m_slots[next].node->x, m_slots[next].node->y);
-        // Distance from home to next, and from home to the hole, along the probe direction.
-        if (((hole - home) & m_mask) < ((next - home) & m_mask)) {
-            m_slots[hole] = m_slots[next];
-            hole = next;
-        }
-    }
-    m_slots[hole].generation = m_generation - 1;
+    if (SlotOf(node->x, node->y) >= 0)
+        SetList(node, PathSearchNode::kNoList);
+    else
+        m_far.erase(std::find(m_far.begin(), m_far.end(), node));
 }
 
 void CellNodeIndex::Clear() {
-    if (++m_generation == 0) { // after four billion searches every slot is wiped once
-        for (Slot& slot : m_slots)
-            slot = Slot{nullptr, 0};
-        m_generation = 1;
-    }
+    for (long slot : m_used)
+        m_lists[slot] = PathSearchNode::kNoList;
+    m_used.clear();
+    m_far.clear();
 }

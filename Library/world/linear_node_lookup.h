@@ -11,23 +11,22 @@ class LinearNodeLookup {
 public:
     explicit LinearNodeLookup(int /*capacity*/) {}
 
-    PathSearchNode* FindOpen(const std::vector<PathSearchNode*>& open, uint32_t x,
-                             uint32_t y) const {
-        return Scan(open, x, y);
+    PathSearchNode* FindOpen(const std::vector<PathOpenEntry>& open, uint32_t x, uint32_t y) const {
+        for (const PathOpenEntry& entry : open)
+            if (entry.node->IsAt(x, y))
+                return entry.node;
+        return nullptr;
     }
     PathSearchNode* FindClosed(const std::vector<PathSearchNode*>& closed, uint32_t x,
                                uint32_t y) const {
-        return Scan(closed, x, y);
-    }
-    void Add(PathSearchNode* /*node*/) {}
-    void Remove(PathSearchNode* /*node*/) {}
-    void Clear() {}
-
-private:
-    static PathSearchNode* Scan(const std::vector<PathSearchNode*>& list, uint32_t x, uint32_t y) {
-        for (PathSearchNode* node : list)
+        for (PathSearchNode* node : closed)
             if (node->IsAt(x, y))
                 return node;
         return nullptr;
     }
+    void Fit(int /*width*/, int /*height*/) {}
+    void Add(PathSearchNode* /*node*/) {}
+    void Close(PathSearchNode* /*node*/) {}
+    void Remove(PathSearchNode* /*node*/) {}
+    void Clear() {}
 };

@@ -13,7 +13,7 @@ constexpr float kBlockedCost = 10000.0f;
 
 // The heap keeps the smallest f on top; a pushed node rises only past larger f.
 struct HeapOrder {
-    bool operator()(const PathSearchNode* a, const PathSearchNode* b) const { return a->f > b->f; }
+    bool operator()(const PathOpenEntry& a, const PathOpenEntry& b) const { return a.f > b.f; }
 };
 
 } // namespace
@@ -29,6 +29,7 @@ PathSearch<Lookup>::PathSearch(const TileMap& map, int capacity)
 template <class Lookup>
 SearchState PathSearch<Lookup>::Run(uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY) {
     Release();
+    m_lookup.Fit(m_map.GetWidth(), m_map.GetHeight());
     m_start = m_pool.Allocate(fromX, fromY);
     m_target = m_pool.Allocate(toX, toY);
     m_state = SearchState::kSearching;
@@ -57,7 +58,7 @@ template <class Lookup> SearchState PathSearch<Lookup>::Step() {
         return m_state = SearchState::kFailed;
     }
     ++m_steps;
-    PathSearchNode* node = m_open.front();
+    PathSearchNode* node = m_open.front().node;
     std::pop_heap(m_open.begin(), m_open.end(), HeapOrder());
     m_open.pop_back();
     node->list = PathSearchNode::kNoList;
@@ -93,6 +94,7 @@ template <class Lookup> void PathSearch<Lookup>::Expand(PathSearchNode* node) {
     for (PathSearchNode* successor : m_successors)
         Consider(node, successor, node->g + cost);
     node->list = PathSearchNode::kClosedList;
+    m_lookup.Close(node);
     node->closedSlot = static_cast<int>(m_closed.size());
     m_closed.push_back(node);
 }
@@ -116,28 +118,35 @@ void PathSearch<Lookup>::Consider(PathSearchNode* from, PathSearchNode* successo
         m_lookup.Remove(closed);
         m_pool.Free(closed);
     }
-    if (open) {
-        RemoveOpen(open);
-        m_lookup.Remove(open);
-        m_pool.Free(open);
-    }
-    Open(successor);
+    if (open)
+        ReplaceOpen(open, successor);
+    else
+        Open(successor);
 }
 
 template <class Lookup> void PathSearch<Lookup>::Open(PathSearchNode* node) {
     node->list = PathSearchNode::kOpenList;
-    m_open.push_back(node);
+    m_open.push_back(PathOpenEntry{node->f, node});
     std::push_heap(m_open.begin(), m_open.end(), HeapOrder());
     m_lookup.Add(node);
 }
 
-// The heap is rebuilt over what remains, in the order the list had.
-template <class Lookup> void PathSearch<Lookup>::RemoveOpen(PathSearchNode* node) {
-    m_open.erase(std::find(m_open.begin(), m_open.end(), node));
-    std::make_heap(m_open.begin(), m_open.end(), HeapOrder());
+// The cheaper node takes the old one's place in the heap and rises from there as a pushed
+// node does: the heap stays whole without being rebuilt.
+template <class Lookup>
+void PathSearch<Lookup>::ReplaceOpen(PathSearchNode* old, PathSearchNode* node) {
+    const auto place =
+        std::find_if(m_open.begin(), m_open.end(),
+                     [old](const PathOpenEntry& entry) { return entry.node == old; });
+    *place = PathOpenEntry{node->f, node};
+    std::push_heap(m_open.begin(), place + 1, HeapOrder());
+    m_lookup.Remove(old);
+    m_pool.Free(old);
+    node->list = PathSearchNode::kOpenList;
+    m_lookup.Add(node);
 }
 
-// The closed list's order is never read, so the last node fills the gap.
+// The closed list's order decides nothing, so the last node fills the gap.
 template <class Lookup> void PathSearch<Lookup>::RemoveClosed(PathSearchNode* node) {
     PathSearchNode* last = m_closed.back();
     m_closed[node->closedSlot] = last;

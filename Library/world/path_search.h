@@ -5,7 +5,8 @@
 // the squared distance, which makes the search nearly greedy: paths are valid and the
 // same every time, not always the shortest.
 //
-// Lookup finds the node a list holds for a cell: CellNodeIndex in constant time, or
+// The open list is a binary heap on f; a node of equal f pushed after another stays below
+// it. Lookup finds the node a list holds for a cell: CellNodeIndex in constant time, or
 // LinearNodeLookup by scanning. Both give the same search, step for step.
 
 #include "Library/world/node_pool.h"
@@ -42,14 +43,14 @@ private:
     void Expand(PathSearchNode* node);
     void Consider(PathSearchNode* from, PathSearchNode* successor, float cost);
     void Open(PathSearchNode* node);
-    void RemoveOpen(PathSearchNode* node);
+    void ReplaceOpen(PathSearchNode* old, PathSearchNode* node);
     void RemoveClosed(PathSearchNode* node);
     float Estimate(const PathSearchNode& node) const;
 
     const TileMap& m_map;
     NodePool m_pool;
     Lookup m_lookup;
-    std::vector<PathSearchNode*> m_open; // a binary heap, smallest f on top
+    std::vector<PathOpenEntry> m_open; // a binary heap, smallest f on top
     std::vector<PathSearchNode*> m_closed;
     std::vector<PathSearchNode*> m_successors;
     SearchState m_state = SearchState::kNotInitialised;

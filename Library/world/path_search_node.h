@@ -20,3 +20,10 @@ struct PathSearchNode {
 
     bool IsAt(uint32_t cellX, uint32_t cellY) const { return x == cellX && y == cellY; }
 };
+
+// An entry of a search's open heap: the node's f kept beside it, so ordering the heap
+// reads no node.
+struct PathOpenEntry {
+    float f;
+    PathSearchNode* node;
+};

@@ -145,13 +145,32 @@ TEST_F(PathFinderTest, TheCellIndexSearchesExactlyAsScanningTheListsDoes) {
         for (int i = 0; i < m_path.GetCount(); ++i)
             EXPECT_EQ(m_path.GetPoint(i), scanned.GetPoint(i)) << i;
     }
-    // A pool too small for the room: both run dry after the same steps and fail.
-    PathSearch<CellNodeIndex> indexed(m_map, 40);
-    PathSearch<LinearNodeLookup> linear(m_map, 40);
-    EXPECT_EQ(indexed.Run(5, 5, 0, 0), SearchState::kFailed);
-    EXPECT_EQ(linear.Run(5, 5, 0, 0), SearchState::kFailed);
-    EXPECT_EQ(indexed.GetStepCount(), linear.GetStepCount());
-    EXPECT_EQ(indexed.GetPool().GetFreeCount(), 40);
+    // Beyond the map's edge and the ring around it: every cell costs the same there. And a
+    // pool too small for the room: both run dry after the same steps and fail.
+    struct Run {
+        uint32_t fromX, fromY, toX, toY;
+        int capacity;
+        SearchState state;
+    };
+    for (const Run& r : {Run{5, 2, 16, 4, 5000, SearchState::kSucceeded},
+                         Run{14, 1, 4294967294u, 3, 5000, SearchState::kSucceeded},
+                         Run{5, 5, 0, 0, 40, SearchState::kFailed}}) {
+        PathSearch<CellNodeIndex> indexed(m_map, r.capacity);
+        PathSearch<LinearNodeLookup> linear(m_map, r.capacity);
+        EXPECT_EQ(indexed.Run(r.fromX, r.fromY, r.toX, r.toY), r.state);
+        EXPECT_EQ(linear.Run(r.fromX, r.fromY, r.toX, r.toY), r.state);
+        EXPECT_EQ(indexed.GetStepCount(), linear.GetStepCount()) << r.toX;
+        if (r.state == SearchState::kSucceeded) {
+            const PathSearchNode* a = indexed.GetTarget();
+            const PathSearchNode* b = linear.GetTarget();
+            for (; a && b; a = a->parent, b = b->parent)
+                EXPECT_TRUE(a->IsAt(b->x, b->y));
+            EXPECT_EQ(a, nullptr);
+            EXPECT_EQ(b, nullptr);
+            indexed.Release();
+        }
+        EXPECT_EQ(indexed.GetPool().GetFreeCount(), r.capacity);
+    }
 }
 
 TEST(PathPointList, StaircaseStepsBecomeDiagonalsAndStraightRunsKeepEveryCell) {
