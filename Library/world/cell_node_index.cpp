@@ -7,12 +7,17 @@ CellNodeIndex::CellNodeIndex(int capacity) {
     m_used.reserve(static_cast<std::size_t>(capacity) * 4);
 }
 
+// A map too large to give every cell a slot (beyond 2048 x 2048) keeps all its nodes in
+// the scanned list: slow, but no memory is asked for that may not be there.
 void CellNodeIndex::Fit(int width, int height) {
+    constexpr long kMostSlots = 2050L * 2050L;
     Clear();
-    if (width + 2 == m_columns && height + 2 == m_rows)
+    const long columns = width + 2L, rows = height + 2L;
+    const bool fits = columns * rows <= kMostSlots;
+    if ((fits ? columns : 0) == m_columns && (fits ? rows : 0) == m_rows)
         return;
-    m_columns = width + 2;
-    m_rows = height + 2;
+    m_columns = fits ? static_cast<int>(columns) : 0;
+    m_rows = fits ? static_cast<int>(rows) : 0;
     const auto slots = static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(m_rows);
     m_nodes.assign(slots, nullptr);
     m_lists.assign(slots, PathSearchNode::kNoList);

@@ -43,7 +43,6 @@ public:
     float GetRadius() const override { return m_radius; }
     const Vehicle* GetVehicle() const override { return m_vehicle; }
     void SetVehicle(const Vehicle* vehicle) { m_vehicle = vehicle; }
-    void SetPosition(const Vector& position) { m_position = position; }
 
 private:
     Vector m_position;
@@ -57,7 +56,7 @@ class FakeWorld : public SteeringWorld {
 public:
     bool GetPoolInArea(const Vector& centre, float distance,
                        std::vector<SteeringEntity*>& selected) override;
-    bool CanStandAt(SteeringEntity&, const Vector&) override { return canStand; }
+    bool CanStandAt(SteeringEntity&, const Vector&) override { return true; }
     bool IsPlaceOccupied(SteeringEntity&, const Vector&) override { return occupied; }
     bool PlanPathToPoint(SteeringEntity& creature, const Vector& goal) override;
     bool PlanPathToEntity(SteeringEntity& creature, SteeringEntity& target, float) override {
@@ -66,7 +65,6 @@ public:
     void StoreSoldierAnchor(SteeringEntity&) override { ++anchorStores; }
 
     std::vector<SteeringEntity*> soldiers;
-    bool canStand = true;
     bool occupied = false;
     PathFinder* finder = nullptr;
     const TileMap* map = nullptr;
@@ -83,6 +81,9 @@ protected:
     void Draw(const std::vector<std::string>& rows);
     // The creature's vehicle, moving up to speed cells a second, at the point.
     void Place(const Vector& point, float speed = 3.0f);
+    template <class Behaviour> Behaviour& Add() {
+        return *static_cast<Behaviour*>(m_vehicle.AddBehaviour(Behaviour::kKind));
+    }
     // Frames of 33 ms, the controller's update first when there is one, until done() or
     // the frame limit; the frames run.
     int Run(int frames, const std::function<bool()>& done, VehicleController* controller = nullptr);

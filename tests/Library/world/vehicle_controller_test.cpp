@@ -34,52 +34,38 @@ protected:
 };
 
 // Each order replaces whatever the vehicle was doing; the path orders end with their path,
-// flee and formation never by themselves.
+// fleeing never by itself.
 TEST_F(VehicleControllerTest, OrdersSetTheirBehavioursAndFlags) {
     testsupport::FakeCreature target(Vector(9.5f, 9.5f, 0));
-    testsupport::FakeCreature leaderBody;
-    Vehicle leader(leaderBody, m_map, m_world);
-    leaderBody.SetVehicle(&leader);
+    testsupport::FakeCreature threatBody;
+    Vehicle threat(threatBody, m_map, m_world);
+    threatBody.SetVehicle(&threat);
+    const Vector point(9.5f, 2.5f, 0);
     struct Case {
-        const char* name;
         std::function<void()> order;
         VehicleController::State state;
         uint32_t flags;
         std::set<int> kinds;
     };
     const std::set<int> path = {Kind::kSeparation, Kind::kAvoidObstacle, Kind::kFollowPath};
+    const std::set<int> flee = {Kind::kEvasion, Kind::kSeparation, Kind::kAvoidObstacle,
+                                Kind::kWander};
     const Case cases[] = {
-        {"flee a soldier",
-         [&] { m_controller.Flee(leaderBody); },
-         VehicleController::kFlee,
-         11,
-         {Kind::kEvasion, Kind::kSeparation, Kind::kAvoidObstacle, Kind::kWander}},
-        {"go to", [&] { m_controller.GoTo(Vector(9.5f, 2.5f, 0), m_path); },
-         VehicleController::kGoTo, 43, path},
-        {"flee a thing",
-         [&] { m_controller.Flee(target); },
-         VehicleController::kFlee,
-         11,
-         {Kind::kFlee, Kind::kSeparation, Kind::kAvoidObstacle, Kind::kWander}},
-        {"go to, alt", [&] { m_controller.GoToAlt(Vector(9.5f, 2.5f, 0), m_path); },
-         VehicleController::kGoToAlt, 74, path},
-        {"formation",
-         [&] { m_controller.Formation(leaderBody, 1.0f, -1.0f); },
-         VehicleController::kFormation,
-         11,
-         {Kind::kFormation, Kind::kSeparation, Kind::kAvoidObstacle}},
-        {"pursue", [&] { m_controller.Pursue(target, 1.0f, 1, m_path); },
-         VehicleController::kPursue, 33, path},
+        {[&] { m_controller.Flee(threatBody); }, VehicleController::kFlee, 11, flee},
+        {[&] { m_controller.GoTo(point, m_path); }, VehicleController::kGoTo, 43, path},
+        {[&] { m_controller.GoToAlt(point, m_path); }, VehicleController::kGoToAlt, 74, path},
+        {[&] { m_controller.Pursue(target, 1.0f, 1, m_path); }, VehicleController::kPursue, 33,
+         path},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(m_finder.FindPath(m_vehicle.GetPosition(), Vector(9.5f, 2.5f, 0), m_path));
+        ASSERT_TRUE(m_finder.FindPath(m_vehicle.GetPosition(), point, m_path));
         m_vehicle.SetVelocity(Vector(1.0f, 0, 0));
         c.order();
-        EXPECT_EQ(m_controller.GetState(), c.state) << c.name;
-        EXPECT_EQ(m_controller.GetFlags(), c.flags) << c.name;
-        EXPECT_EQ(Kinds(), c.kinds) << c.name;
-        EXPECT_EQ(m_vehicle.GetVelocity(), Vector()) << c.name;
-        EXPECT_FALSE(m_controller.IsFinished()) << c.name;
+        EXPECT_EQ(m_controller.GetState(), c.state);
+        EXPECT_EQ(m_controller.GetFlags(), c.flags) << c.state;
+        EXPECT_EQ(Kinds(), c.kinds) << c.state;
+        EXPECT_EQ(m_vehicle.GetVelocity(), Vector()) << c.state;
+        EXPECT_FALSE(m_controller.IsFinished()) << c.state;
     }
 }
 
