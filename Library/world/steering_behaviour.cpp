@@ -61,3 +61,18 @@ const std::vector<SteeringEntity*>& SteeringBehaviour::Neighbours(float distance
                        m_neighbours.end());
     return m_neighbours;
 }
+
+Vector SteeringBehaviour::PushAway(const SteeringEntity* ignore, float scale, float margin,
+                                   float (*divisor)(float)) {
+    const Vector& pos = m_vehicle.GetPosition();
+    const float radius = m_vehicle.GetRadius();
+    Vector force;
+    for (const SteeringEntity* other : Neighbours(2.0f * radius, ignore)) {
+        const Vector offset = pos - other->GetPosition();
+        const float reach = scale * (other->GetRadius() + radius) + margin;
+        const float d2 = offset.LengthSquared();
+        if (d2 != 0.0f && d2 < reach * reach)
+            force += offset / divisor(d2);
+    }
+    return MaskForceByWalkable(force);
+}

@@ -59,6 +59,11 @@ protected:
     Vector MaskForceByWalkable(const Vector& force) const;
     // The living soldiers within distance of the vehicle but the owner and ignore.
     const std::vector<SteeringEntity*>& Neighbours(float distance, const SteeringEntity* ignore);
+    // A push from each of those within twice the vehicle's radius whose centre lies off the
+    // vehicle's and closer than scale x (both radii) + margin: the offset from it over
+    // divisor(squared distance). The sum, masked by the walls.
+    Vector PushAway(const SteeringEntity* ignore, float scale, float margin,
+                    float (*divisor)(float));
 
     Vehicle& m_vehicle;
 
