@@ -13,6 +13,7 @@
 #include "Library/world/steering_behaviour.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 
 class SteeringEntity;
