@@ -17,14 +17,18 @@
 #include "Library/interface/interface.h"
 #include "Library/interface/mouse_mgr.h"
 #include "Library/interface/mouse_position.h"
+#include "Library/scripts/global_timer_table.h"
 #include "Library/sound/sound_mgr.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/mode_page.h"
 #include "Library/world/mode_page_factory.h"
 #include "Library/world/mode_pages.h"
 #include "Library/world/tile_map.h"
+#include "Source/creatures/game_rules.h"
+#include "Source/creatures/two_dim_array_mgr.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/world/game_clock.h"
 #include "Source/world/water_mgr.h"
 
 #include <cstdlib>
@@ -100,11 +104,14 @@ void UpdateSoundListener() {
 }
 
 // The region's world in the area map: the highlight colour, then, unless paused, the
-// entities' frame.
+// clock at the normal pace and the entities' frame.
 void UpdateWorld() {
     g_entityHighlighter->Update();
-    if (!g_gameMode->IsPaused())
-        g_entityMgr->Update(g_gameMode->GetFrameMs());
+    if (g_gameMode->IsPaused())
+        return;
+    g_gameClock->SetSpeedMode(0);
+    g_gameClock->Tick(g_gameMode->GetFrameMs(), g_gameMode->GetModeId());
+    g_entityMgr->Update(g_gameMode->GetFrameMs());
 }
 
 void HandleKeyRelease(SDLKey key) {
@@ -134,6 +141,9 @@ void Loops::SetUp() {
     g_graphicMgr = NEW GraphicMgr; // chooses the colour key for the video layout
     g_graphicMgr->SetEncode(true);
     g_entityHighlighter = NEW EntityHighlighter;
+    g_gameTimeTimers = NEW GlobalTimerTable;
+    g_realTimeTimers = NEW GlobalTimerTable;
+    g_gameClock = NEW GameClock(*g_gameTimeTimers, *g_realTimeTimers);
     const Rect fullScreen{5, 0, 795, 600};
     g_hudMessages = NEW InfoPanel(Rect{5, 0, 343, 53}, 0, 30, 5, 5);
     g_infoPanel2 = NEW InfoPanel(fullScreen, 1, 200, 1, 1);
@@ -147,8 +157,10 @@ void Loops::SetUp() {
     g_waterMgr = NEW WaterMgr(g_gameMode->Paths(), g_generalRes, *g_gameMode);
     g_tileMap->SetWater(g_waterMgr);
     g_updateRects = NEW UpdateRectangles;
+    g_gameRules = NEW GameRules;
     g_uniAnimationMgr = NEW UniAnimationMgr;
     g_entityMgr = NEW EntityMgr(g_tileMap);
+    TwoDimArrayMgr::LoadTables();
     CreateSessionObjects();
 }
 
@@ -163,10 +175,15 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_graphicMgr);
     ReleaseObject(g_entityHighlighter);
     ReleaseObject(g_entityMgr); // its entities leave the map's lists
+    ReleaseObject(g_gameTimeTimers);
+    ReleaseObject(g_realTimeTimers);
+    ReleaseObject(g_gameClock);
     ReleaseObject(g_tileMap);
     ReleaseObject(g_waterMgr);
     ReleaseObject(g_updateRects);
+    ReleaseObject(g_gameRules);
     ReleaseObject(g_uniAnimationMgr);
+    TwoDimArrayMgr::FreeTables();
     if (g_gameMode)
         g_gameMode->SetPageFactory(nullptr);
 }

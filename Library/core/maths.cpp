@@ -33,6 +33,15 @@ int ToIntWithin(float value, int low, int high) {
     return value >= static_cast<float>(high) ? high : static_cast<int>(value);
 }
 
+int RoundToInt(double value) {
+    if (std::isnan(value))
+        return 0;
+    const double rounded = value > 0 ? value + 0.5001 : value - 0.5001;
+    if (rounded <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return rounded >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(rounded);
+}
+
 float AngleOf(float y, float x) {
     if (x > kTiny)
         return std::atan(y / x);

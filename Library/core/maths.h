@@ -9,6 +9,9 @@ class Vector;
 int16_t ToInt16(float value);
 // Truncated toward zero and held within low..high; NaN gives 0 (held within the bounds).
 int ToIntWithin(float value, int low, int high);
+// The nearest integer as the rules count: 0.5001 added to a value above 0 or taken from any
+// other, then truncated toward zero; held within an int, NaN gives 0.
+int RoundToInt(double value);
 
 // atan(y / x) in the right half-plane, + pi in the left; near x = 0, pi/2 for y > 0
 // and -pi/2 otherwise.

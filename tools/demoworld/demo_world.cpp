@@ -18,6 +18,7 @@
 #include "tools/demoworld/label_font.h"
 #include "tools/demoworld/map_art.h"
 #include "tools/demoworld/menu_art.h"
+#include "tools/demoworld/rule_tables.h"
 #include "tools/demoworld/walker_art.h"
 
 #include <cstdio>
@@ -37,7 +38,7 @@ bool DemoWorld::Build() {
     g_dataPaths = &paths;
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
                        WriteTitleAndEditors() && WriteFirstMap() && WriteEntities() &&
-                       PackArchives();
+                       WriteRuleTables() && PackArchives();
     g_dataPaths = nullptr;
     return built;
 }
@@ -91,6 +92,10 @@ bool DemoWorld::WriteFirstMap() {
 
 bool DemoWorld::WriteEntities() {
     return DemoEntities().Write();
+}
+
+bool DemoWorld::WriteRuleTables() {
+    return RuleTables(*g_dataPaths).Write();
 }
 
 // Archives that exist are kept by the builder: these are made afresh from the tree.

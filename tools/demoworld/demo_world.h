@@ -19,6 +19,7 @@ private:
     bool WriteTitleAndEditors();
     bool WriteFirstMap();
     bool WriteEntities();
+    bool WriteRuleTables();
     bool PackArchives();
 
     Stringc m_root;
