@@ -12,13 +12,16 @@
 #include "Library/interface/interface_object.h"
 #include "Library/interface/mouse_mgr.h"
 #include "Library/interface/mouse_position.h"
+#include "Library/scripts/global_timer_table.h"
 #include "Library/sound/sound_mgr.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/mode_page.h"
 #include "Library/world/mode_pages.h"
 #include "Library/world/tile_map.h"
+#include "Source/creatures/game_rules.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/loops.h"
+#include "Source/world/game_clock.h"
 #include "demo_world_dir.h"
 #include "game_events.h"
 #include "platform/sdl_sound_layer.h"
@@ -302,6 +305,30 @@ TEST_F(MainLoop, SpacePausesOnlyInTheAreaMapAndThePauseBoxShows) {
     Push(KeyUp(SDLK_SPACE));
     Main::RunFrame();
     EXPECT_FALSE(g_gameMode->IsPaused());
+}
+
+// Set-up loads the demo world's rule tables from the archive; the world's clock runs at the
+// normal pace on the area map, while the game is not paused.
+TEST_F(MainLoop, TheAreaMapTicksTheClockAndTheRuleTablesAreLoaded) {
+    EXPECT_EQ(GameRules::XpRequired(21), 210000);
+    EXPECT_EQ(GameRules::XpRequired(22), 232000);
+    EXPECT_EQ(GameRules::XpRequired(23), 254000);
+
+    const auto frameAdvance = [&] {
+        const DateTime before = g_gameClock->GetDateTime();
+        m_clock.now += 33;
+        Main::RunFrame();
+        return (g_gameClock->GetDateTime().TotalHours() - before.TotalHours()) * 3600000.0;
+    };
+    EXPECT_EQ(frameAdvance(), 0.0); // the title menu
+    g_gameMode->SetMode(kModeAreaMap);
+    g_gameClock->SetSpeedMode(5);
+    frameAdvance();
+    EXPECT_NEAR(frameAdvance(), 792.0, 0.1);
+    EXPECT_EQ(g_gameClock->GetSpeedMode(), 0);
+    EXPECT_EQ(g_realTimeTimers->GetClock(), 66u);
+    g_gameMode->SetPaused(true);
+    EXPECT_EQ(frameAdvance(), 0.0);
 }
 
 } // namespace

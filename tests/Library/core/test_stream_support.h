@@ -94,6 +94,43 @@ template <class T> void ExpectRoundTripAndTruncationsFail(const Bytes& stored, T
     }
 }
 
+// Expected stored bytes typed field by field, little-endian, as a format's table lists them.
+class TypedBytes {
+public:
+    TypedBytes& U8(uint8_t value) { return Put(value); }
+    TypedBytes& U16(uint16_t value) { return Put(value); }
+    TypedBytes& I16(int16_t value) { return Put(value); }
+    TypedBytes& U32(uint32_t value) { return Put(value); }
+    TypedBytes& I32(int32_t value) { return Put(value); }
+    TypedBytes& F32(float value) { return Put(value); }
+    TypedBytes& F64(double value) { return Put(value); }
+    // The Stringc form: u16 length + 1 and the text with its NUL; "" is u16 0 alone.
+    TypedBytes& Text(const std::string& text) {
+        if (text.empty())
+            return U16(0);
+        U16(static_cast<uint16_t>(text.size() + 1));
+        m_bytes.insert(m_bytes.end(), text.begin(), text.end());
+        return U8(0);
+    }
+    TypedBytes& Zeros(size_t count) {
+        m_bytes.insert(m_bytes.end(), count, 0);
+        return *this;
+    }
+
+    const Bytes& Get() const { return m_bytes; }
+    size_t Size() const { return m_bytes.size(); }
+
+private:
+    template <class T> TypedBytes& Put(T value) {
+        uint8_t bytes[sizeof value];
+        std::memcpy(bytes, &value, sizeof value);
+        m_bytes.insert(m_bytes.end(), bytes, bytes + sizeof value);
+        return *this;
+    }
+
+    Bytes m_bytes;
+};
+
 // The bytes without their last count.
 inline Bytes Cut(const Bytes& bytes, size_t count = 1) {
     return Bytes(bytes.begin(), bytes.end() - static_cast<long>(count));

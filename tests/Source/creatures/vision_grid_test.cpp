@@ -1,0 +1,172 @@
+#include "Source/creatures/vision_grid.h"
+
+#include "Library/core/test_stream_support.h"
+#include "Library/core/vector.h"
+#include "Library/files/data_paths.h"
+#include "Library/world/tile_map.h"
+#include "Library/world/tile_record.h"
+#include "scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Cells = std::vector<std::pair<int, int>>;
+
+// An open meadow of the given size with walls (type 11) where asked, and a creature's grid.
+class VisionGridTest : public ::testing::Test {
+protected:
+    VisionGridTest() : m_paths(m_dir.Root().c_str()), m_map(m_paths, nullptr), m_grid(m_map) {
+        m_dir.WriteFile("art/graphic/map/m.tga", "the map image: opened, never read here");
+    }
+
+    void MakeMap(uint32_t side, const Cells& walls = {}) {
+        TypedBytes bytes;
+        bytes.U32(side).U32(side).I16(0).I16(0).I16(0).I16(0).F32(0).F32(0);
+        bytes.Text("m.tga").Text("").Text("").Text("").Text("");
+        for (uint32_t cell = 0; cell < side * side; ++cell)
+            bytes.U32(0).U32(TileRecord::kWalkable).U32(0);
+        bytes.U32(0).U32(0); // no clip map
+        TestStream stream(bytes.Get());
+        ASSERT_TRUE(m_map.Read(stream));
+        for (const auto& [x, y] : walls)
+            m_map.SetTileType(x, y, TileRecord::kSightBlockingType);
+    }
+
+    // The grid of a creature standing in the middle of tile (x, y).
+    bool StandAt(int x, int y, int radius = VisionGrid::kMaxRadius) {
+        return m_grid.Recompute(Vector(x + 0.5f, y + 0.5f, 0), radius);
+    }
+
+    testsupport::ScratchDir m_dir;
+    DataPaths m_paths;
+    TileMap m_map;
+    VisionGrid m_grid;
+};
+
+TEST_F(VisionGridTest, AWallCastsAShadowAndItsDiagonalNeighbourDecides) {
+    Cells wall;
+    for (int y = 15; y <= 25; ++y)
+        wall.push_back({23, y});
+    MakeMap(60, wall);
+    ASSERT_TRUE(StandAt(20, 20));
+    EXPECT_TRUE(m_grid.IsCellSeen(0, 0));
+    EXPECT_TRUE(m_grid.IsCellSeen(2, 0));
+    EXPECT_FALSE(m_grid.IsCellSeen(3, 0)); // the wall itself
+    for (int dx = 4; dx <= 19; ++dx)
+        EXPECT_FALSE(m_grid.IsCellSeen(dx, 0)) << dx;
+    EXPECT_FALSE(m_grid.IsCellSeen(10, 5));
+    EXPECT_TRUE(m_grid.IsCellSeen(5, 12)); // beside the shadow
+    EXPECT_TRUE(m_grid.IsCellSeen(-10, 0));
+    EXPECT_FALSE(m_grid.IsVisible(Vector(30.5f, 20.5f, 0)));
+    EXPECT_TRUE(m_grid.IsVisible(Vector(10.5f, 20.5f, 0)));
+
+    // A cell two east of the creature is hidden only when both its inner neighbours are
+    // walls: the diagonal one lies at -1 in y, because 0 counts as positive.
+    struct Case {
+        Cells walls;
+        bool seen;
+    };
+    const Case cases[] = {
+        {{{21, 20}}, true},           // (1, 0) alone: (1, -1) still sees
+        {{{21, 20}, {21, 21}}, true}, // (1, +1) is not its neighbour
+        {{{21, 20}, {21, 19}}, false},
+        {{{21, 21}}, true},
+        {{{22, 20}}, false}, // a wall is not seen itself
+    };
+    for (const Case& test : cases) {
+        MakeMap(40, test.walls);
+        VisionGrid grid(m_map);
+        grid.Recompute(Vector(20.5f, 20.5f, 0), 20);
+        EXPECT_EQ(grid.IsCellSeen(2, 0), test.seen) << test.walls.size();
+    }
+    MakeMap(40, {{21, 21}});
+    VisionGrid diagonal(m_map);
+    diagonal.Recompute(Vector(20.5f, 20.5f, 0), 20);
+    EXPECT_FALSE(diagonal.IsCellSeen(1, 1));
+    EXPECT_FALSE(diagonal.IsCellSeen(2, 2)); // straight behind a diagonal wall
+    EXPECT_TRUE(diagonal.IsCellSeen(2, 1));
+}
+
+TEST_F(VisionGridTest, TheRadiusIsHeldWithinZeroAndTwentyAndLimitsOnlyTheTest) {
+    MakeMap(60);
+    ASSERT_TRUE(StandAt(30, 30, 35));
+    EXPECT_TRUE(m_grid.IsVisible(Vector(49.5f, 30.0f, 0)));
+    EXPECT_FALSE(m_grid.IsVisible(Vector(50.5f, 30.0f, 0)));
+
+    VisionGrid blind(m_map);
+    ASSERT_TRUE(blind.Recompute(Vector(30.5f, 30.5f, 0), -3));
+    EXPECT_TRUE(blind.IsCellSeen(10, 10)); // the rings are computed all the same
+    EXPECT_TRUE(blind.IsVisible(Vector(30, 30, 0)));
+    EXPECT_FALSE(blind.IsVisible(Vector(30.5f, 30.0f, 0)));
+
+    // Exactly on the radius the cell decides; just beyond, nothing is visible.
+    VisionGrid five(m_map);
+    five.Recompute(Vector(30.5f, 30.5f, 0), 5);
+    EXPECT_TRUE(five.IsVisible(Vector(33, 34, 0)));
+    EXPECT_FALSE(five.IsVisible(Vector(33, 34.01f, 0)));
+    EXPECT_FALSE(five.IsVisible(Vector(30, 30, 5.5f))); // height counts
+}
+
+TEST_F(VisionGridTest, TheGridHoldsOffsetsFromMinus21ToPlus19) {
+    MakeMap(60);
+    ASSERT_TRUE(StandAt(30, 30));
+    EXPECT_FALSE(m_grid.IsCellSeen(20, 0));
+    EXPECT_FALSE(m_grid.IsCellSeen(0, 20));
+    EXPECT_TRUE(m_grid.IsCellSeen(-20, 0));
+    EXPECT_TRUE(m_grid.IsCellSeen(19, 0));
+    EXPECT_FALSE(m_grid.IsVisible(Vector(50.0f, 30.0f, 0))); // 20 east: on the radius, no cell
+    // Offsets are truncated toward zero: half a tile west is still the creature's own cell.
+    EXPECT_TRUE(m_grid.IsVisible(Vector(29.5f, 30.0f, 0)));
+}
+
+TEST_F(VisionGridTest, StandingStillKeepsTheGridAndTheMapEdgeIsNeverSeen) {
+    MakeMap(40);
+    ASSERT_TRUE(StandAt(1, 1));
+    EXPECT_TRUE(m_grid.HasChanged());
+    EXPECT_FALSE(m_grid.IsCellSeen(-2, 0)); // tile -1
+    EXPECT_FALSE(m_grid.IsCellSeen(0, -2));
+    EXPECT_TRUE(m_grid.IsCellSeen(-1, -1));
+    EXPECT_FALSE(m_grid.Recompute(Vector(1.99f, 1.0f, 0), 20));
+    EXPECT_FALSE(m_grid.HasChanged());
+}
+
+TEST_F(VisionGridTest, TheFogShowsWhatIsInViewWithEdgesFacingIt) {
+    MakeMap(8);
+    ASSERT_TRUE(StandAt(2, 2, 2));
+    m_grid.ClearSeenTiles();
+    m_grid.FlagSeenTiles();
+    EXPECT_TRUE(m_map.IsInView(2, 4));
+    EXPECT_TRUE(m_map.IsExplored(0, 2));
+    EXPECT_FALSE(m_map.IsInView(4, 4)); // beyond the radius
+    EXPECT_FALSE(m_map.IsInView(5, 2));
+    const auto edge = [&](int x, int y) {
+        const uint32_t word = m_map.GetGrid().At(x, y).words[1];
+        return std::make_pair(word & TileRecord::kInViewEdge ? 1 : 0,
+                              int(word & TileRecord::kEdgeDirMask) >> TileRecord::kEdgeDirShift);
+    };
+    EXPECT_EQ(edge(5, 2), std::make_pair(1, 6)); // the seen area lies west
+    EXPECT_EQ(edge(2, 5), std::make_pair(1, 0)); // and north
+    EXPECT_EQ(edge(3, 4), std::make_pair(1, 7)); // and north-west
+    EXPECT_EQ(edge(6, 6).first, 0);
+    EXPECT_TRUE(m_map.GetGrid().At(5, 2).words[1] & TileRecord::kExploredEdge);
+
+    // Moving on takes the old view off the map; what was explored stays.
+    ASSERT_TRUE(StandAt(6, 6, 1));
+    m_grid.ClearSeenTiles();
+    m_grid.FlagSeenTiles();
+    EXPECT_FALSE(m_map.IsInView(2, 2));
+    EXPECT_EQ(edge(5, 2).first, 0);
+    EXPECT_TRUE(m_map.IsExplored(2, 2));
+    EXPECT_TRUE(m_map.IsInView(6, 7));
+    // Without a move nothing is rewritten.
+    m_map.SetInView(1, 1, true);
+    EXPECT_FALSE(StandAt(6, 6, 1));
+    m_grid.ClearSeenTiles();
+    EXPECT_TRUE(m_map.IsInView(1, 1));
+}
+
+} // namespace
