@@ -42,6 +42,10 @@ int RoundToInt(double value) {
     return rounded >= static_cast<double>(INT_MAX) ? INT_MAX : static_cast<int>(rounded);
 }
 
+int ClampToInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
 float AngleOf(float y, float x) {
     if (x > kTiny)
         return std::atan(y / x);

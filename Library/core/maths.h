@@ -12,6 +12,8 @@ int ToIntWithin(float value, int low, int high);
 // The nearest integer as the rules count: 0.5001 added to a value above 0 or taken from any
 // other, then truncated toward zero; held within an int, NaN gives 0.
 int RoundToInt(double value);
+// Held within an int: sums of content values (dice, steps) stop at its ends.
+int ClampToInt(long long value);
 
 // atan(y / x) in the right half-plane, + pi in the left; near x = 0, pi/2 for y > 0
 // and -pi/2 otherwise.

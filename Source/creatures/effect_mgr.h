@@ -1,12 +1,14 @@
 #pragma once
 // The effects running on a creature. Until effects arrive none runs: only the empty record
-// is read and written.
+// is read and written, and the rules' questions get the answers of a creature without any.
+
+#include "Source/creatures/creature_effects.h"
 
 #include <cstdint>
 
 class Stream;
 
-class EffectMgr {
+class EffectMgr : public CreatureEffects {
 public:
     EffectMgr() = default;
     EffectMgr(const EffectMgr&) = delete;
@@ -15,6 +17,9 @@ public:
 
     void Clear() {}
     void Update() {}
+    bool HasEffect(int, uint32_t) const override { return false; }
+    int SumDamageBonus(const Entity*) const override { return 0; }
+    void ApplyPreviewList(const EffectList*, bool) override {}
 
     // Stored form: u32 count, then the effect records. A record with effects is refused.
     bool Load(Stream& stream);

@@ -1,11 +1,12 @@
 #include "Source/creatures/game_rules.h"
 
+#include "Library/core/maths.h"
 #include "Library/core/random_source.h"
 #include "Library/files/two_dim_array.h"
+#include "Source/creatures/creature.h"
 #include "Source/creatures/two_dim_array_mgr.h"
-
-#include <algorithm>
-#include <climits>
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/party_services.h"
 
 GameRules* g_gameRules = nullptr;
 
@@ -15,11 +16,6 @@ constexpr const char* kXpColumn = "XP_REQUIRED";
 constexpr const char* kLaterLevelsRow = "22+";
 
 RandomSource* g_randomSource = nullptr;
-
-// Sums of content values (dice, steps) may run past an int: they stop at its ends.
-int HeldInInt(long long value) {
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
 
 } // namespace
 
@@ -41,7 +37,7 @@ int GameRules::RollDice(int count, int sides, int bonus) {
     long long total = bonus;
     for (int roll = 0; roll < count; ++roll)
         total += Random().Draw(1, sides);
-    return HeldInInt(total);
+    return ClampToInt(total);
 }
 
 bool GameRules::Chance(int percent) {
@@ -92,7 +88,7 @@ int GameRules::XpRequired(int level) {
     int step = 0;
     if (!table->GetInt(kLaterLevelsRow, kXpColumn, step))
         return 0;
-    return HeldInInt(base + static_cast<long long>(level - kMaxLevelRow) * step);
+    return ClampToInt(base + static_cast<long long>(level - kMaxLevelRow) * step);
 }
 
 int GameRules::SkillPointCost(int value) {
@@ -103,4 +99,22 @@ int GameRules::SkillPointCost(int value) {
     if (value > 200)
         return 6;
     return 2 + (value - 101) / 25;
+}
+
+bool GameRules::IsHealed(const CreatureData& creature) {
+    return creature.GetHealingRate() < 1 || creature.GetHitPoints() <= 0.0f ||
+           creature.GetHitPoints() >= creature.GetMaxHitPoints();
+}
+
+bool GameRules::AllMembersHealed(EntityMgr& manager) {
+    const PartyServices* party = manager.GetParty();
+    for (int slot = 0; party != nullptr && slot < manager.GetSlotCount(Entity::kTypeSoldier);
+         ++slot) {
+        Entity* soldier = manager.GetEntity(Entity::kTypeSoldier, slot);
+        const Creature* creature = Creature::Of(soldier);
+        if (manager.IsSlotUsed(Entity::kTypeSoldier, slot) && party->IsMember(soldier) &&
+            creature != nullptr && !IsHealed(creature->GetData()))
+            return false;
+    }
+    return true;
 }

@@ -6,6 +6,8 @@
 
 #include "Library/core/vector.h"
 
+#include <cstdint>
+
 class EntityRef;
 class Screen;
 
@@ -24,7 +26,7 @@ public:
     virtual void RecordSeen(const EntityRef& seen) = 0;
 
     // Once a frame for a living creature: its heal timer, then its rules record.
-    virtual void UpdateFrame() = 0;
+    virtual void UpdateFrame(uint32_t frameMs) = 0;
     virtual void SetHealPeriod(int period) = 0;
     virtual void DrawTextBubble(Screen& screen) = 0;
 };

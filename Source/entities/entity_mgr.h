@@ -80,7 +80,7 @@ public:
 
     // The frame.
     void Update(uint32_t frameMs);
-    void UpdateCreatures();
+    void UpdateCreatures(uint32_t frameMs);
     void UpdateRestHealing(int period);
     void UpdateScripts(uint32_t frameMs);
     void UpdatePool(int type, uint32_t frameMs);

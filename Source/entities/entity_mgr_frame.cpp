@@ -26,7 +26,7 @@ template <class Visit> void EntityMgr::ForEachLiveSoldier(Visit visit) {
 void EntityMgr::Update(uint32_t frameMs) {
     ReleaseScheduled();
     TickCombatCountdown(frameMs);
-    UpdateCreatures();
+    UpdateCreatures(frameMs);
     UpdateScripts(frameMs);
     for (int type : kUpdateOrder)
         UpdatePool(type, frameMs);
@@ -45,10 +45,10 @@ void EntityMgr::TickCombatCountdown(uint32_t frameMs) {
         --m_combatCountdown;
 }
 
-void EntityMgr::UpdateCreatures() {
-    ForEachLiveSoldier([](SoldierEntity& soldier) {
+void EntityMgr::UpdateCreatures(uint32_t frameMs) {
+    ForEachLiveSoldier([frameMs](SoldierEntity& soldier) {
         if (CreatureParts* creature = soldier.GetCreature())
-            creature->UpdateFrame();
+            creature->UpdateFrame(frameMs);
     });
 }
 

@@ -35,4 +35,5 @@ public:
     virtual void PostEvent(int code) = 0; // no arguments
     virtual void PostEntityEvent(int code, const EntityRef& entity) = 0;
     virtual void PostNumberEvent(int code, double number) = 0;
+    virtual void PostEntityNumberEvent(int code, const EntityRef& entity, double number) = 0;
 };

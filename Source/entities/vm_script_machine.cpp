@@ -32,6 +32,13 @@ void VmScriptMachine::PostNumberEvent(int code, double number) {
     m_machine.PostEvent(header);
 }
 
+void VmScriptMachine::PostEntityNumberEvent(int code, const EntityRef& entity, double number) {
+    ScriptFuncHeader header = EventHeader(code);
+    header.AddNumber(number);
+    header.AddObject(entity);
+    m_machine.PostEvent(header);
+}
+
 std::unique_ptr<ScriptMachine> ScriptMachineFactory::Create(Entity* /*owner*/) const {
     return std::make_unique<VmScriptMachine>();
 }

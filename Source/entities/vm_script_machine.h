@@ -15,6 +15,7 @@ public:
     void PostEvent(int code) override;
     void PostEntityEvent(int code, const EntityRef& entity) override;
     void PostNumberEvent(int code, double number) override;
+    void PostEntityNumberEvent(int code, const EntityRef& entity, double number) override;
 
     const VirtualMachine& GetMachine() const { return m_machine; }
 

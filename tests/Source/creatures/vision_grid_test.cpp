@@ -1,11 +1,8 @@
 #include "Source/creatures/vision_grid.h"
 
-#include "Library/core/test_stream_support.h"
 #include "Library/core/vector.h"
-#include "Library/files/data_paths.h"
-#include "Library/world/tile_map.h"
+#include "Library/world/tile_map_support.h"
 #include "Library/world/tile_record.h"
-#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -17,21 +14,11 @@ namespace {
 using Cells = std::vector<std::pair<int, int>>;
 
 // An open meadow of the given size with walls (type 11) where asked, and a creature's grid.
-class VisionGridTest : public ::testing::Test {
+class VisionGridTest : public testsupport::MapDataRoot {
 protected:
-    VisionGridTest() : m_paths(m_dir.Root().c_str()), m_map(m_paths, nullptr), m_grid(m_map) {
-        m_dir.WriteFile("art/graphic/map/m.tga", "the map image: opened, never read here");
-    }
-
     void MakeMap(uint32_t side, const Cells& walls = {}) {
-        TypedBytes bytes;
-        bytes.U32(side).U32(side).I16(0).I16(0).I16(0).I16(0).F32(0).F32(0);
-        bytes.Text("m.tga").Text("").Text("").Text("").Text("");
-        for (uint32_t cell = 0; cell < side * side; ++cell)
-            bytes.U32(0).U32(TileRecord::kWalkable).U32(0);
-        bytes.U32(0).U32(0); // no clip map
-        TestStream stream(bytes.Get());
-        ASSERT_TRUE(m_map.Read(stream));
+        const uint32_t ground[3] = {0, TileRecord::kWalkable, 0};
+        ASSERT_TRUE(ReadBytes(testsupport::MapBytes(side, side, ground)));
         for (const auto& [x, y] : walls)
             m_map.SetTileType(x, y, TileRecord::kSightBlockingType);
     }
@@ -41,10 +28,7 @@ protected:
         return m_grid.Recompute(Vector(x + 0.5f, y + 0.5f, 0), radius);
     }
 
-    testsupport::ScratchDir m_dir;
-    DataPaths m_paths;
-    TileMap m_map;
-    VisionGrid m_grid;
+    VisionGrid m_grid{m_map};
 };
 
 TEST_F(VisionGridTest, AWallCastsAShadowAndItsDiagonalNeighbourDecides) {

@@ -37,7 +37,7 @@ public:
         return slot >= 0 && slot < kTargetSlots ? targets[slot] : kEmpty;
     }
     void RecordSeen(const EntityRef& ref) override { seen.push_back(ref); }
-    void UpdateFrame() override { Note("creature"); }
+    void UpdateFrame(uint32_t) override { Note("creature"); }
     void SetHealPeriod(int period) override { healPeriod = period; }
     void DrawTextBubble(Screen&) override { Note("bubble"); }
 
@@ -77,6 +77,10 @@ public:
     }
     void PostNumberEvent(int code, double number) override {
         Note("event " + std::to_string(code) + " " + std::to_string(static_cast<int>(number)));
+    }
+    void PostEntityNumberEvent(int code, const EntityRef& entity, double number) override {
+        Note("event " + std::to_string(code) + " " + entity.GetName().c_str() + " " +
+             std::to_string(static_cast<int>(number)));
     }
 
     std::string name;
