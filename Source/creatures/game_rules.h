@@ -97,6 +97,12 @@ public:
     static int EntityDamageResistance(Entity* entity, uint32_t damageType);
     static int EntityDamageThreshold(Entity* entity, uint32_t damageType);
 
+    // World map travel, once a second of frame time while the creature acts and no town
+    // lies under it: a chance of the region table's percent for its place; on success the
+    // other region table's entry for the place.
+    bool TryWorldEncounter(Entity* creature, uint32_t frameMs, Stringc& encounter);
+    static bool WorldEncounterAt(Entity* creature, Stringc& encounter); // no roll, no timer
+
     // Resting: healed when the creature cannot heal, is dead or is at its maximum.
     static bool IsHealed(const CreatureData& creature);
     static bool AllMembersHealed(EntityMgr& manager); // every party member of the region

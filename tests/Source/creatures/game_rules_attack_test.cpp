@@ -1,5 +1,6 @@
 #include "Source/creatures/game_rules.h"
 
+#include "Library/core/test_stream_support.h"
 #include "Source/creatures/ability_use.h"
 #include "Source/creatures/creature_effects.h"
 #include "Source/creatures/weapon_ability.h"
@@ -278,6 +279,28 @@ TEST_F(AttackTest, TargetsResistanceRollsAndRestingSeeOnlyCreatures) {
     member.AddHitPoints(10.0f);
     EXPECT_TRUE(GameRules::AllMembersHealed(m_manager));
     m_manager.SetParty(nullptr);
+}
+
+// The region's tables cut the map into one cell: a percent of 50 and "Bandits".
+TEST_F(AttackTest, TravelMeetsTheRegionsEncountersOnlyWhileActing) {
+    const auto table = [](const char* value) {
+        return TypedBytes().U32(2).U32(2).Text("0").Text("X").Text("1").Text(value).Get();
+    };
+    ASSERT_TRUE(ReadFrom(m_manager.GetGridTableA(), table("50")));
+    ASSERT_TRUE(ReadFrom(m_manager.GetGridTableB(), table("Bandits")));
+    GameRules rules;
+    Stringc encounter;
+    ScriptedRandom random({50, 51});
+    EXPECT_FALSE(rules.TryWorldEncounter(m_attacker, 1000, encounter)); // standing still
+    m_attacker->PushOrder(EntityOrder());
+    ASSERT_TRUE(rules.TryWorldEncounter(m_attacker, 1000, encounter));
+    EXPECT_STREQ(encounter.c_str(), "Bandits");
+    EXPECT_FALSE(rules.TryWorldEncounter(m_attacker, 1, encounter)); // within the second
+    EXPECT_FALSE(rules.TryWorldEncounter(m_attacker, 1000, encounter));
+    EXPECT_EQ(random.Left(), 0u);
+    encounter = "";
+    ASSERT_TRUE(GameRules::WorldEncounterAt(m_attacker, encounter));
+    EXPECT_STREQ(encounter.c_str(), "Bandits");
 }
 
 } // namespace
