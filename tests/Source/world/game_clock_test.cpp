@@ -41,39 +41,41 @@ TEST_F(GameClockTest, StoredAsTheDateThenTheHoursOfTheLastTick) {
         TypedBytes().U32(2003).U32(10).U32(9).U32(8).U32(7).U32(6).U32(5).F64(48000000.25).Get();
     ASSERT_TRUE(Load(stored));
     EXPECT_EQ(Saved(), stored);
-    EXPECT_EQ(m_clock.GetDateTime().GetMonth(), 10);
     EXPECT_EQ(m_clock.GetDateTime().GetMilliseconds(), 5);
-
-    m_clock.SetDateTime(5, 6, 7, 8, 9, 10, 2003);
-    const Bytes fromDate = Saved();
-    EXPECT_EQ(Bytes(fromDate.begin(), fromDate.begin() + 28),
-              Bytes(stored.begin(), stored.begin() + 28));
-    EXPECT_EQ(FieldAt<double>(fromDate.data(), 28), m_clock.GetDateTime().TotalHours());
 
     for (size_t size = 0; size < stored.size(); ++size)
         EXPECT_FALSE(Load(Bytes(stored.begin(), stored.begin() + size))) << size;
     Bytes notANumber = stored;
     PutFieldAt(notANumber.data(), 28, std::nan(""));
     EXPECT_FALSE(Load(notANumber));
-    EXPECT_EQ(Saved(), fromDate);
+    EXPECT_EQ(Saved(), stored);
 }
 
+// Real play time counts only on the area map and the world map.
 TEST_F(GameClockTest, AFrameAdvancesByTheFactorOfTheSpeedMode) {
-    const std::pair<int, int> speeds[] = {{0, 792},    {1, 19800},   {2, 39600}, {3, 99000},
-                                          {4, 792000}, {5, 1584000}, {6, 33},    {-1, 33}};
-    for (const auto& [mode, gameMs] : speeds) {
-        SCOPED_TRACE(mode);
+    struct Case {
+        int speed;
+        int gameMs;
+        int mode;
+    };
+    const Case cases[] = {{0, 792, kModeAreaMap},     {1, 19800, kModeWorldMap},
+                          {2, 39600, kModeRest},      {3, 99000, kModeStoryPage},
+                          {4, 792000, kModeGameMenu}, {5, 1584000, kModeAreaMap},
+                          {6, 33, kModeAreaMap},      {-1, 33, kModeAreaMap}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.speed);
         m_clock.SetDateTime(0, 0, 0, 10, 1, 1, 2002);
-        const uint32_t timersBefore = m_gameTime.GetClock();
+        const uint32_t game = m_gameTime.GetClock();
+        const uint32_t real = m_realTime.GetClock();
         DateTime expected = m_clock.GetDateTime();
-        expected.AddMilliseconds(gameMs);
-        m_clock.SetSpeedMode(mode);
-        m_clock.Tick(kFrameMs, kModeAreaMap);
+        expected.AddMilliseconds(test.gameMs);
+        m_clock.SetSpeedMode(test.speed);
+        m_clock.Tick(kFrameMs, test.mode);
         EXPECT_EQ(m_clock.GetDateTime(), expected);
-        EXPECT_EQ(m_gameTime.GetClock() - timersBefore, static_cast<uint32_t>(gameMs));
-        EXPECT_NEAR(m_clock.GetElapsedSeconds(), gameMs / 1000.0, kSecondsPrecision);
-        EXPECT_NEAR(m_clock.GetElapsedMinutes() * 60, m_clock.GetElapsedSeconds(),
-                    kSecondsPrecision);
+        EXPECT_EQ(m_gameTime.GetClock() - game, static_cast<uint32_t>(test.gameMs));
+        const bool onMap = test.mode == kModeAreaMap || test.mode == kModeWorldMap;
+        EXPECT_EQ(m_realTime.GetClock() - real, onMap ? kFrameMs : 0u);
+        EXPECT_NEAR(m_clock.GetElapsedSeconds(), test.gameMs / 1000.0, kSecondsPrecision);
         EXPECT_NEAR(m_clock.GetElapsedRounds() * 10, m_clock.GetElapsedSeconds(),
                     kSecondsPrecision);
     }
@@ -95,13 +97,11 @@ TEST_F(GameClockTest, ThePhasesOfTheDayStartOnTheHour) {
     EXPECT_EQ(sequence, day);
 
     EXPECT_EQ(PhaseAt(5, 59, 59, 999), std::make_pair(0, 2));
-    EXPECT_EQ(PhaseAt(6, 0, 0, 0), std::make_pair(6, 3));
+    EXPECT_EQ(PhaseAt(6, 0, 0, 0), std::make_pair(6, 3)); // the first instant already
     EXPECT_EQ(PhaseAt(7, 0, 0, 0), std::make_pair(7, 3));
-    EXPECT_EQ(PhaseAt(11, 59, 59, 999), std::make_pair(7, 3));
     EXPECT_EQ(PhaseAt(12, 0, 0, 0), std::make_pair(12, 0));
     EXPECT_EQ(PhaseAt(18, 0, 0, 0), std::make_pair(18, 1));
     EXPECT_EQ(PhaseAt(19, 0, 0, 0), std::make_pair(0, 2));
-    EXPECT_STREQ(m_clock.GetPeriodName().c_str(), "NIGHT");
 }
 
 TEST_F(GameClockTest, AFirstTickMeasuresOnlyItsFrame) {
@@ -124,23 +124,11 @@ TEST_F(GameClockTest, AFirstTickMeasuresOnlyItsFrame) {
     // A new game starts again on 30 April 2001 at midnight, at the normal pace.
     m_clock.SetSpeedMode(5);
     m_clock.ResetForNewGame();
-    EXPECT_EQ(m_clock.GetDateTime().GetDay(), 30);
-    EXPECT_EQ(m_clock.GetDateTime().GetMonth(), 4);
-    EXPECT_EQ(m_clock.GetDateTime().GetYear(), 2001);
+    DateTime start;
+    start.Set(0, 0, 0, 0, 30, 4, 2001);
+    EXPECT_EQ(m_clock.GetDateTime(), start);
     m_clock.Tick(kFrameMs, kModeAreaMap);
     EXPECT_NEAR(m_clock.GetElapsedSeconds(), 0.792, kSecondsPrecision);
-}
-
-TEST_F(GameClockTest, RealPlayTimeCountsOnlyOnTheMaps) {
-    for (int mode : {int(kModeStoryPage), int(kModeAreaMap), int(kModeGameMenu), int(kModeRest),
-                     int(kModeWorldMap)}) {
-        const uint32_t real = m_realTime.GetClock();
-        const uint32_t game = m_gameTime.GetClock();
-        m_clock.Tick(kFrameMs, mode);
-        const bool onMap = mode == kModeAreaMap || mode == kModeWorldMap;
-        EXPECT_EQ(m_realTime.GetClock() - real, onMap ? kFrameMs : 0u) << mode;
-        EXPECT_EQ(m_gameTime.GetClock() - game, 792u) << mode;
-    }
 }
 
 } // namespace
