@@ -71,10 +71,11 @@ public:
     // f32 maximum; group A twice, first the bases, then the bonuses (i16 armour class, f32
     // carry weight, i16 melee damage, i16 healing rate, f32 ranged reach, f32 throw reach);
     // u32 experience, u32 next level's, u32 kill experience, u16 spare value; group B
-    // twice, bases then bonuses (41 x i16 in GroupB order); 21 x u8 skill tags; seven
-    // script names; the dialogue start label; u32 dialogue value; u8 will trade; the death
-    // variable scope; the spells, the inventory and the effects in their own forms; f32
-    // action timer, f32 its maximum. A record cut short or refused by a part changes
+    // twice, bases then bonuses (41 x i16: second perception, speed, critical chance, six
+    // resistances, six thresholds, five other resistances, 21 skills); 21 x u8 skill tags;
+    // seven script names; the dialogue start label; u32 dialogue value; u8 will trade; the
+    // death variable scope; the spells, the inventory and the effects in their own forms;
+    // f32 action timer, f32 its maximum. A record cut short or refused by a part changes
     // nothing.
     bool Load(Stream& stream);
     bool Save(Stream& stream) const;

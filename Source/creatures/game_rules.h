@@ -1,8 +1,9 @@
 #pragma once
-// Every numeric rule of play: chance and dice rolls, the conversions from attributes to
-// derived values, experience per level and skill-point costs. The rules are stateless; the
-// one GameRules object the set-up makes only carries the timers of the world-map checks.
-// Every roll draws from the rules' random source.
+// Every numeric rule of play: the chance to hit, hit rolls with fumbles and criticals, shots,
+// damage through threshold and resistance, chance and dice rolls, the conversions from
+// attributes to derived values, experience per level and skill-point costs. The rules are
+// stateless; the one GameRules object the set-up makes only carries the timers of the
+// world-map checks. Every roll draws from the rules' random source.
 
 #include "Library/core/random_timer.h"
 
@@ -74,8 +75,8 @@ public:
     // critical), through the target's threshold and resistance; true when at least 1.
     static bool DamageOneHit(Entity* attacker, const AbilityUse& ability, Entity* target,
                              const AttackRoll& roll, int& damage);
-    // The same summed over the hits, the effect bonus counted once per hit but taken once,
-    // and threshold and resistance applied to the sum.
+    // The same summed over the hits (the effect bonus looked up once, added for each) with
+    // threshold and resistance applied once to the sum.
     static bool DamageHits(Entity* attacker, const AbilityUse& ability, Entity* target, int hits,
                            const AttackRoll& roll, int& damage);
     // The play screen's chance to hit a living creature with a weapon: the weapon's effects
@@ -122,9 +123,6 @@ public:
     static constexpr int MaxTaggedSpells() { return 3; }
     static constexpr double TenthFactor() { return 0.1; }
     static constexpr float UnitFactor() { return 1.0f; }
-
-    RandomTimer& GetEncounterTimer() { return *m_encounterTimer; }
-    RandomTimer& GetDiscoveryTimer() { return *m_discoveryTimer; }
 
 private:
     static constexpr int kCheckPeriodMs = 1000;
