@@ -1,7 +1,7 @@
 #include "Source/creatures/game_rules.h"
 
 #include "Library/core/maths.h"
-#include "Library/core/random_source.h"
+#include "Library/world/random_source.h"
 #include "Library/files/two_dim_array.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/two_dim_array_mgr.h"
@@ -36,16 +36,16 @@ void GameRules::SetRandomSource(RandomSource* source) {
 int GameRules::RollDice(int count, int sides, int bonus) {
     long long total = bonus;
     for (int roll = 0; roll < count; ++roll)
-        total += Random().Draw(1, sides);
+        total += Random().Int(1, sides);
     return ClampToInt(total);
 }
 
 bool GameRules::Chance(int percent) {
-    return percent >= 1 && Random().Draw(0, 100) <= percent;
+    return percent >= 1 && Random().Int(0, 100) <= percent;
 }
 
 bool GameRules::CoinFlip() {
-    return Random().Draw(0, 100) > 50;
+    return Random().Int(0, 100) > 50;
 }
 
 int GameRules::MeleeDamageFor(int strength) {

@@ -50,7 +50,7 @@ public:
     static RandomSource& Random();
     static void SetRandomSource(RandomSource* source); // null: the runtime generator
 
-    // count < 1: bonus; else bonus + count rolls of a die of sides, each Draw (1, sides),
+    // count < 1: bonus; else bonus + count rolls of a die of sides, each Int (1, sides),
     // so a die shows 1 to sides - 1 (1 for a single side).
     static int RollDice(int count, int sides, int bonus);
     // A percent roll of 0 to 99 at most percent: percent + 1 chances in 100; never below 1.

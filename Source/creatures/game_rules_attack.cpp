@@ -3,7 +3,7 @@
 #include "Source/creatures/game_rules.h"
 
 #include "Library/core/maths.h"
-#include "Library/core/random_source.h"
+#include "Library/world/random_source.h"
 #include "Library/geometry/circle_tests.h"
 #include "Library/world/tile_map.h"
 #include "Source/creatures/ability_use.h"
@@ -65,7 +65,7 @@ bool GameRules::HitRoll(Entity* attacker, const AbilityUse& ability, Entity* tar
     if (creature == nullptr)
         return false;
     const int chance = ToHitChance(attacker, ability, target);
-    const int percent = Random().Draw(0, 100);
+    const int percent = Random().Int(0, 100);
     if (percent >= kFirstFumble) {
         roll.fumble = true;
         return false;

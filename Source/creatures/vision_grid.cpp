@@ -22,7 +22,7 @@ int Sign(int value) {
     return value < 0 ? -1 : 1; // 0 counts as positive
 }
 
-int Tile(float coordinate) {
+int TileOf(float coordinate) {
     return ToIntWithin(coordinate, INT_MIN / 2, INT_MAX / 2);
 }
 
@@ -46,8 +46,8 @@ bool VisionGrid::IsCellSeen(int dx, int dy) const {
 
 bool VisionGrid::Recompute(const Vector& position, int radius) {
     m_changed = 0;
-    const int x = Tile(position.x);
-    const int y = Tile(position.y);
+    const int x = TileOf(position.x);
+    const int y = TileOf(position.y);
     if (x == m_centreX && y == m_centreY)
         return false;
     m_changed = 1;

@@ -3,7 +3,7 @@
 // keeps the ranges asked for. A draw past the rolls, or a roll outside its range, fails the
 // test.
 
-#include "Library/core/random_source.h"
+#include "Library/world/random_source.h"
 #include "Source/creatures/game_rules.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ public:
     ScriptedRandom(const ScriptedRandom&) = delete;
     ScriptedRandom& operator=(const ScriptedRandom&) = delete;
 
-    int Draw(int lo, int hi) override {
+    int Int(int lo, int hi) override {
         m_ranges.emplace_back(lo, hi);
         if (m_next >= m_rolls.size()) {
             ADD_FAILURE() << "an unexpected draw from " << lo << " to " << hi;
@@ -32,6 +32,11 @@ public:
         EXPECT_TRUE(lo == hi ? roll == lo : roll >= lo && roll < hi)
             << roll << " drawn from " << lo << " to " << hi;
         return roll;
+    }
+
+    float SignedFloat(float lo, float) override {
+        ADD_FAILURE() << "the rules draw no floats";
+        return lo;
     }
 
     void Give(std::vector<int> rolls) {
