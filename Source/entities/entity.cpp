@@ -83,10 +83,12 @@ bool Entity::Load(Stream& stream) {
 }
 
 bool Entity::Save(Stream& stream) const {
-    return WorldObject::Write(stream) && GetFileName().Write(stream) &&
-           stream.WriteValue(m_radius) && stream.WriteValue(m_aux) && m_graphicName.Write(stream) &&
-           m_ref.Write(stream) && m_colourMod.Write(stream) && m_displayName.Write(stream) &&
-           m_description.Write(stream);
+    WorldObject stored;
+    stored.Copy(*this);
+    stored.SetFlags(GetSavedFlags());
+    return stored.Write(stream) && GetFileName().Write(stream) && stream.WriteValue(m_radius) &&
+           stream.WriteValue(m_aux) && m_graphicName.Write(stream) && m_ref.Write(stream) &&
+           m_colourMod.Write(stream) && m_displayName.Write(stream) && m_description.Write(stream);
 }
 
 void Entity::Release() {

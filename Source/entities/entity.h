@@ -146,6 +146,7 @@ public:
 
 protected:
     void SetType(Type type); // each class's constructor, after its base's
+    virtual uint32_t GetSavedFlags() const { return GetFlags(); } // as the record stores them
     ScreenPos& ScreenRect() { return m_screenRect; }
     // The world point plus the offset, through the view's transform, each rounded.
     void PlaceOnScreen(const Vector& offset);

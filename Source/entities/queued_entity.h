@@ -29,7 +29,8 @@ public:
     void DrawHighlight(Screen& screen) override;
     bool HitTestPixel(int x, int y) const override;
 
-    virtual bool IsIdle() const { return !HasCurrentOrder(); }
+    // Asked once a frame before a new order is taken: a class may end its order here.
+    virtual bool IsIdle() { return !HasCurrentOrder(); }
     virtual void LoadAnimations() {}
     virtual void NextOrder(); // the front order becomes current (none when empty)
     virtual void HandleEvent(const EntityEvent& /*event*/) {}

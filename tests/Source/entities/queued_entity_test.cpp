@@ -12,7 +12,7 @@ namespace {
 // `frames` times. Every call is logged.
 class ScriptedEntity : public QueuedEntity {
 public:
-    bool IsIdle() const override { return !HasCurrentOrder() || m_runs >= frames; }
+    bool IsIdle() override { return !HasCurrentOrder() || m_runs >= frames; }
     void LoadAnimations() override { log.push_back("animations"); }
     void NextOrder() override {
         QueuedEntity::NextOrder();
