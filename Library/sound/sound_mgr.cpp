@@ -43,6 +43,14 @@ const char* const kErrorTexts[] = {
     "Required Mediaplayer codec is not installed",
 };
 
+// Sound names given without an extension are ".wav" files.
+Stringc SoundPath(const Stringc& directory, const char* name) {
+    Stringc path = directory + "/" + name;
+    if (!Stringc(name).HasExtension())
+        path += ".wav";
+    return path;
+}
+
 int ClampLevel(int value) {
     return std::clamp(value, 0, 255);
 }
@@ -180,7 +188,7 @@ bool SoundMgr::LoadSample(const char* name, uint8_t flags) {
     m_currentSample = FSoundSample::kNone;
     if (!m_initialised || !name || !*name || !g_dataPaths)
         return false;
-    m_currentSample = LoadSampleFile(g_dataPaths->GetSfxDir() + "/" + name, ModeFlags(flags));
+    m_currentSample = LoadSampleFile(SoundPath(g_dataPaths->GetSfxDir(), name), ModeFlags(flags));
     return m_currentSample != FSoundSample::kNone;
 }
 
@@ -260,7 +268,7 @@ void SoundMgr::SetSampleMinMaxDistance(float min, float max) {
 bool SoundMgr::LoadStream(const char* name, uint8_t flags) {
     if (!m_initialised || !name || !*name || !g_dataPaths)
         return false;
-    const Stringc path = g_dataPaths->GetMusicDir() + "/" + name;
+    const Stringc path = SoundPath(g_dataPaths->GetMusicDir(), name);
     if (IsStreamFile(path))
         return true;
     CloseStream();
