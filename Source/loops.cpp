@@ -28,8 +28,14 @@
 #include "Source/creatures/two_dim_array_mgr.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/world/day_clock.h"
 #include "Source/world/game_clock.h"
-#include "Source/world/water_mgr.h"
+#include "Source/world/log_mgr.h"
+#include "Source/world/map_actions.h"
+#include "Source/world/region_header_store.h"
+#include "Source/world/region_mgr.h"
+#include "Source/world/view_port_string_mgr.h"
+#include "Source/world/weather_mgr.h"
 
 #include <cstdlib>
 
@@ -47,8 +53,8 @@ constexpr int kTutorialWidth = 307;
 constexpr int kTutorialHeight = 164;
 
 ModePages g_modePages;
-// The water the tile map draws, until a region manager makes one for each region.
-WaterMgr* g_waterMgr = nullptr;
+RegionHeaderStore g_regionEntities;
+DayClock* g_dayClock = nullptr; // no clock: the weather sees day
 
 // Carries out the game mode's changes on the frame driver.
 class LoopsPageFactory : public ModePageFactory {
@@ -93,25 +99,28 @@ void DrawPauseBox(Screen& screen, const Rect& view) {
     screen.SetDrawColour(colour);
 }
 
-// Outside the area map the listener has no position. It faces up the screen with the
-// viewer's eye above the map, so game +x is on its right.
+// On the area map the listener is at the view's centre; elsewhere it has no position. It
+// faces up the screen with the viewer's eye above the map, so game +x is on its right.
 void UpdateSoundListener() {
     if (!g_soundMgr)
         return;
     const Vector forward(0, -1, 0);
     const Vector up(0, 0, 1);
+    if (g_gameMode->GetModeId() == kModeAreaMap) {
+        const Vector centre = g_tileMap->ViewCentre();
+        g_soundMgr->Update(&centre, nullptr, forward, up);
+        return;
+    }
     g_soundMgr->Update(nullptr, nullptr, forward, up);
 }
 
-// The region's world in the area map: the highlight colour, then, unless paused, the
-// clock at the normal pace and the entities' frame.
-void UpdateWorld() {
-    g_entityHighlighter->Update();
-    if (g_gameMode->IsPaused())
+// Leaving the area map drops its floating texts and silences its weather.
+void ApplyPendingMode() {
+    if (g_gameMode->ApplyPendingMode() == GameMode::kModeUnchanged ||
+        g_gameMode->GetModeId() == kModeAreaMap)
         return;
-    g_gameClock->SetSpeedMode(0);
-    g_gameClock->Tick(g_gameMode->GetFrameMs(), g_gameMode->GetModeId());
-    g_entityMgr->Update(g_gameMode->GetFrameMs());
+    g_viewPortStringMgr->Clear();
+    g_weatherMgr->StopSound();
 }
 
 void HandleKeyRelease(SDLKey key) {
@@ -143,6 +152,7 @@ void Loops::SetUp() {
     g_entityHighlighter = NEW EntityHighlighter;
     g_gameTimeTimers = NEW GlobalTimerTable;
     g_realTimeTimers = NEW GlobalTimerTable;
+    g_logMgr = NEW LogMgr;
     g_gameClock = NEW GameClock(*g_gameTimeTimers, *g_realTimeTimers);
     const Rect fullScreen{5, 0, 795, 600};
     g_hudMessages = NEW InfoPanel(Rect{5, 0, 343, 53}, 0, 30, 5, 5);
@@ -154,13 +164,13 @@ void Loops::SetUp() {
     RegisterModePages();
     g_gameMode->SetMode(kModeTitleMenu);
     g_tileMap = NEW TileMap(g_gameMode->Paths(), g_generalRes);
-    g_waterMgr = NEW WaterMgr(g_gameMode->Paths(), g_generalRes, *g_gameMode);
-    g_tileMap->SetWater(g_waterMgr);
     g_updateRects = NEW UpdateRectangles;
     g_gameRules = NEW GameRules;
     g_uniAnimationMgr = NEW UniAnimationMgr;
-    g_entityMgr = NEW EntityMgr(g_tileMap);
+    g_regionMgr = NEW RegionMgr({*g_gameMode, g_generalRes, g_tileMap, g_soundMgr, g_mouseMgr,
+                                 g_mapActions, g_entityHighlighter, g_dayClock, g_regionEntities});
     TwoDimArrayMgr::LoadTables();
+    g_viewPortStringMgr = NEW ViewPortStringMgr(*g_gameMode, *g_tileMap, *g_screen);
     CreateSessionObjects();
 }
 
@@ -174,30 +184,31 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_tutorialPanel);
     ReleaseObject(g_graphicMgr);
     ReleaseObject(g_entityHighlighter);
-    ReleaseObject(g_entityMgr); // its entities leave the map's lists
     ReleaseObject(g_gameTimeTimers);
     ReleaseObject(g_realTimeTimers);
+    ReleaseObject(g_logMgr);
     ReleaseObject(g_gameClock);
     ReleaseObject(g_tileMap);
-    ReleaseObject(g_waterMgr);
     ReleaseObject(g_updateRects);
     ReleaseObject(g_gameRules);
     ReleaseObject(g_uniAnimationMgr);
+    ReleaseObject(g_regionMgr); // its entities left the map with the session objects
     TwoDimArrayMgr::FreeTables();
+    ReleaseObject(g_viewPortStringMgr);
     if (g_gameMode)
         g_gameMode->SetPageFactory(nullptr);
 }
 
 void Loops::CreateSessionObjects() {
+    g_mapActions = NEW MapActions(g_soundMgr);
     g_mouseMgr = NEW MouseMgr(g_gameMode->GetScreenWidth(), g_gameMode->GetScreenHeight());
 }
 
-// Leaving a map leaves its entities behind: the region starts again empty.
+// Leaving a map leaves its region behind: it starts again empty.
 void Loops::DeleteSessionObjects() {
-    if (g_entityMgr) {
-        ReleaseObject(g_entityMgr);
-        g_entityMgr = NEW EntityMgr(g_tileMap);
-    }
+    if (g_regionMgr)
+        g_regionMgr->Reset();
+    ReleaseObject(g_mapActions);
     ReleaseObject(g_mouseMgr); // before the caches its animations came from
     if (g_graphicMgr)
         g_graphicMgr->Clear();
@@ -228,15 +239,17 @@ void Loops::UpdateFrame(Screen& screen) {
         g_mouseMgr->SetPosition(g_mouseX, g_mouseY);
         g_mouseMgr->Update(g_gameMode->GetFrameMs(), g_gameMode->GetModeId());
     }
-    g_gameMode->ApplyPendingMode();
+    ApplyPendingMode();
     // The game mode keeps the old page for these ids; the fatal error box shown over mode 0
     // is a window of the interface, so the interface keeps its windows.
     if (!HasPages(g_gameMode->GetModeId()))
         g_modePages.Delete();
     if (ModePage* page = g_modePages.GetPage())
         page->Update(screen);
-    if (g_gameMode->GetModeId() == kModeAreaMap)
-        UpdateWorld();
+    if (g_gameMode->GetModeId() == kModeAreaMap) {
+        g_viewPortStringMgr->Update();
+        g_regionMgr->Update();
+    }
     UpdateSoundListener();
 }
 
@@ -244,7 +257,7 @@ void Loops::RenderFrame(Screen& screen) {
     screen.GetSurfaceRect();
     DrawMode(screen);
     if (IsMapMode(g_gameMode->GetModeId())) {
-        const Rect view = ScreenRect(screen);
+        const Rect view = g_tileMap->GetViewRect();
         if (g_gameMode->IsPaused())
             DrawPauseBox(screen, view);
         g_tutorialPanel->SetRect(TutorialRect(view.x1, view.y1));
@@ -265,8 +278,15 @@ void Loops::RenderFrame(Screen& screen) {
 
 void Loops::DrawMode(Screen& screen) {
     g_gameMode->InvalidateScreen();
+    const bool onMap = g_gameMode->GetModeId() == kModeAreaMap;
+    if (onMap) {
+        g_regionMgr->Draw(screen);
+        g_regionMgr->DrawDebug(screen);
+    }
     if (ModePage* page = g_modePages.GetPage())
         page->Draw(screen);
+    if (onMap)
+        g_viewPortStringMgr->Draw(screen);
     g_gameMode->InvalidateAll();
 }
 

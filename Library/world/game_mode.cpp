@@ -35,6 +35,7 @@ void GameMode::Init() {
     m_screenWidth = g_screen ? g_screen->GetSurface().width : kDefaultScreenWidth;
     m_screenHeight = g_screen ? g_screen->GetSurface().height : kDefaultScreenHeight;
     m_paused = false;
+    m_debugView = false;
     m_inGame = false;
     m_onMap = false;
     m_lastTicks = 0;

@@ -64,6 +64,9 @@ public:
 
     bool IsPaused() const { return m_paused; }
     void SetPaused(bool paused) { m_paused = paused; }
+    // The developers' overlay of the area map; off from Init.
+    bool IsDebugView() const { return m_debugView; }
+    void SetDebugView(bool on) { m_debugView = on; }
     bool IsInGame() const { return m_inGame; }
     bool IsOnMap() const { return m_onMap; }
     int GetScreenWidth() const { return m_screenWidth; }
@@ -124,6 +127,7 @@ private:
     int m_screenWidth = 0;
     int m_screenHeight = 0;
     bool m_paused = false;
+    bool m_debugView = false;
     bool m_inGame = false;
     bool m_onMap = false;
 

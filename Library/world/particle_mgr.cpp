@@ -18,6 +18,13 @@ void ParticleMgr::SetActive(bool growing, uint32_t durationMs) {
     m_rampDuration = std::max<uint32_t>(durationMs, 1);
 }
 
+void ParticleMgr::SetStrength(float fraction, bool growing) {
+    const float share = fraction > 0.0f ? std::min(fraction, 1.0f) : 0.0f; // NaN: none
+    m_growing = growing;
+    m_active = std::clamp(RoundToPixel(share * GetCount()), 0, GetCount());
+    m_rampMs = static_cast<uint32_t>((growing ? share : 1.0f - share) * m_rampDuration);
+}
+
 void ParticleMgr::UpdateRamp(uint32_t frameMs) {
     const int count = GetCount();
     if (m_growing ? m_active >= count : m_active <= 0)

@@ -26,6 +26,8 @@ public:
     // From now on the number shown grows to all (growing) or shrinks to none over
     // durationMs (at least 1).
     void SetActive(bool growing, uint32_t durationMs);
+    // A share (0 to 1) of all shown at once, as far along the ramp as that share is.
+    void SetStrength(float fraction, bool growing);
     int GetActiveCount() const { return m_active; }
     int GetCount() const { return static_cast<int>(m_particles.size()); }
     const Particle& GetParticle(int index) const { return m_particles[static_cast<size_t>(index)]; }

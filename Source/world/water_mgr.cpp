@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+WaterMgr* g_waterMgr = nullptr;
+
 namespace {
 
 // The first picture of each sea state's three.

@@ -50,3 +50,6 @@ private:
     Graphic m_pictures[kPictureCount];
     const Graphic* m_shown = nullptr;
 };
+
+// The current region's, made by the region manager; the tile map draws through it.
+extern WaterMgr* g_waterMgr;

@@ -1,0 +1,93 @@
+#pragma once
+// The content of one area map beyond its tiles: its entities, entry points, sound
+// emitters, water and weather. The region manager makes these five managers (held in their
+// globals), resets them when a map is left, runs and draws the world each frame on the area
+// map, and reads and writes a region in its two stored forms.
+//
+// Region definition (".reg" in the region directory, no header of its own): the entities'
+// part, the weather block, the entry points' block, the sound emitters' block.
+// Region state (a saved game's map working file): the entities' part, the map's explored
+// cells (a TagList of width x height bits), the weather, the entry points, the sound
+// emitters. The water comes with the tile map and is not stored.
+
+#include <cstdint>
+
+class EntityHighlighter;
+class EntityPtrList;
+class DayClock;
+class GameMode;
+class MapActions;
+class MouseMgr;
+class RegionEntityStore;
+class ResFileMgr;
+class Screen;
+class SoundMgr;
+class Stream;
+class TileMap;
+
+class RegionMgr {
+public:
+    // What the world runs with. Objects that are made and deleted around the region
+    // manager are reached through their slots, read at each use; a null one is skipped.
+    struct Services {
+        GameMode& game;
+        ResFileMgr* archive; // of the ".reg" files and the water pictures; null: none
+        TileMap* const& map;
+        SoundMgr* const& sound;
+        MouseMgr* const& mouse;
+        MapActions* const& actions;
+        EntityHighlighter* const& highlighter;
+        DayClock* const& clock;
+        RegionEntityStore& entities; // the entities' part of the stored forms
+    };
+    // Explosions, which run after the sound emitters and draw in the debug view.
+    class Explosions {
+    public:
+        virtual ~Explosions() = default;
+        virtual void Update() = 0;
+        virtual void Draw(Screen& screen) = 0;
+    };
+
+    // Makes the managers in the order entities, entry points, sound emitters, water,
+    // weather. The water is the tile map's.
+    explicit RegionMgr(const Services& services);
+    RegionMgr(const RegionMgr&) = delete;
+    RegionMgr& operator=(const RegionMgr&) = delete;
+    virtual ~RegionMgr(); // deletes them in the same order
+
+    void SetExplosions(Explosions* explosions) { m_explosions = explosions; } // not owned
+
+    // A new, empty entity manager; no entry points or sound emitters; the weather's
+    // defaults. The water stays.
+    void Reset();
+
+    // The area map's frame: scrolling and the highlight, then, unless paused, the clock,
+    // the weather, the entities, the map actions, the sound emitters and the explosions.
+    void Update();
+    void Draw(Screen& screen);
+    void DrawDebug(Screen& screen); // only while the game mode's debug view is on
+    // The map editor's frame: scrolling, and the sound emitters heard at the view's centre
+    // (flag set) or all stopped.
+    void UpdateEditorView(bool sounds);
+
+    // The region state; Load resets first. The first failure returns false, and what was
+    // read before it stays.
+    bool Save(Stream& stream);
+    bool Load(Stream& stream);
+    // The region definition; LoadDefinition resets first.
+    bool SaveDefinition(Stream& stream, const EntityPtrList* placed);
+    bool LoadDefinition(Stream& stream, EntityPtrList* placed);
+    // "<region directory>/<name>.reg" from the archive or the loose file, as the data paths
+    // say.
+    bool LoadRegFile(const char* name, EntityPtrList* placed);
+
+private:
+    void UpdateScrolling();
+    void DrawEntityZones(Screen& screen); // the triggers, chests and doors
+
+    Services m_services;
+    Explosions* m_explosions = nullptr;
+};
+
+// Made by the game's set-up.
+extern RegionMgr* g_regionMgr;
