@@ -13,6 +13,7 @@
 #include "Library/interface/mouse_mgr.h"
 #include "Library/interface/mouse_position.h"
 #include "Library/scripts/global_timer_table.h"
+#include "Library/sound/recording_sound_layer.h"
 #include "Library/sound/sound_mgr.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/mode_page.h"
@@ -22,6 +23,8 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/loops.h"
 #include "Source/world/game_clock.h"
+#include "Source/world/region_mgr.h"
+#include "Source/world/view_port_string_mgr.h"
 #include "demo_world_dir.h"
 #include "game_events.h"
 #include "platform/sdl_sound_layer.h"
@@ -145,6 +148,7 @@ protected:
 
     std::filesystem::path m_savedDirectory;
     ManualClock m_clock;
+    std::vector<std::string> m_soundLog; // of a recording sound layer, which shutdown closes
     std::map<int, PageLog> m_logs;
     std::map<int, ModePages::Factory> m_savedFactories;
 };
@@ -288,6 +292,35 @@ TEST_F(MainLoop, TheRegionsEntitiesRunOnlyInTheAreaMapAndNotWhilePaused) {
     g_gameMode->SetPaused(false);
     Main::RunFrame();
     EXPECT_FALSE(g_entityMgr->IsLive(shot));
+}
+
+// The demo region entered by hand, its view on the pond: the brook sounds from the first
+// frame on the area map, and leaving the map drops its floating texts.
+TEST_F(MainLoop, TheDemoRegionSoundsOnTheAreaMapAndLeavingItDropsItsTexts) {
+    std::vector<std::string>& log = m_soundLog;
+    ReleaseObject(g_soundMgr);
+    ::testing::internal::CaptureStdout();
+    g_soundMgr = NEW SoundMgr(Main::kSoundChannels, std::make_unique<RecordingSoundLayer>(log));
+    ::testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(g_tileMap->Load("demo"));
+    ASSERT_TRUE(g_regionMgr->LoadRegFile("demo", nullptr));
+    g_tileMap->CentreViewOn(Vector(28, 68, 0));
+    g_gameMode->SetMode(kModeAreaMap);
+    for (int frame = 0; frame < 3; ++frame)
+        Main::RunFrame();
+    EXPECT_EQ(CountCalls(log, "FSOUND_PlaySoundEx"), 1);
+    EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                            [](const std::string& call) {
+                                return call.rfind("FSOUND_Sample_Load(", 0) == 0 &&
+                                       call.find("brook.wav") != std::string::npos;
+                            }),
+              1);
+
+    g_viewPortStringMgr->Add(10, 1, "Hello");
+    EXPECT_EQ(g_viewPortStringMgr->Count(), 1);
+    g_gameMode->SetMode(kModeTitleMenu);
+    Main::RunFrame();
+    EXPECT_EQ(g_viewPortStringMgr->Count(), 0);
 }
 
 TEST_F(MainLoop, SpacePausesOnlyInTheAreaMapAndThePauseBoxShows) {

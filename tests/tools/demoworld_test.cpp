@@ -23,8 +23,14 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
+#include "Source/world/ambient_snd_mgr.h"
+#include "Source/world/entry_pt_mgr.h"
 #include "Source/world/image_decompressor.h"
+#include "Source/world/log_mgr.h"
+#include "Source/world/region_header_store.h"
+#include "Source/world/region_mgr.h"
 #include "Source/world/water_mgr.h"
+#include "Source/world/weather_mgr.h"
 #include "demo_world_dir.h"
 #include "platform/sound_file.h"
 
@@ -123,6 +129,52 @@ TEST_F(DemoWorldTest, TheDemoScriptRunsFromTheGeneralArchive) {
     EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 91), 1);
     EXPECT_EQ(std::count(machine.calls.begin(), machine.calls.end(), 103), 2);
     EXPECT_FALSE(machine.IsBusy()); // every action done at once
+}
+
+TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensATopic) {
+    ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
+    GameMode game;
+    game.BuildPaths(m_world.Root().c_str());
+    TileMap* map = nullptr;
+    SoundMgr* sound = nullptr;
+    MouseMgr* mouse = nullptr;
+    MapActions* actions = nullptr;
+    EntityHighlighter* highlighter = nullptr;
+    DayClock* clock = nullptr;
+    RegionHeaderStore entities;
+    ::testing::internal::CaptureStderr(); // the sea's pictures need a scratch image
+    RegionMgr region(
+        {game, g_generalRes, map, sound, mouse, actions, highlighter, clock, entities});
+    ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(region.LoadRegFile("demo", nullptr));
+
+    EXPECT_EQ(g_entityMgr->GetRegionScriptName(), "demo_region");
+    EXPECT_EQ(g_entryPtMgr->GetDefault().position, Vector(49.5f, 60, 0));
+    ASSERT_NE(g_entryPtMgr->FindByName("gate"), nullptr);
+    EXPECT_GT(g_weatherMgr->GetKindChance(WeatherMgr::kRain), 0.0f);
+    ASSERT_EQ(g_ambientSndMgr->Count(), 2);
+    EXPECT_TRUE(g_ambientSndMgr->Get(0)->IsContinuous());
+    EXPECT_FALSE(g_ambientSndMgr->Get(1)->IsContinuous());
+    for (const char* name : {"brook", "bird1", "bird2", "lightening1", "lightening2"}) {
+        platform::SoundPcm pcm;
+        EXPECT_EQ(
+            platform::DecodeSoundFile((m_paths.GetSfxDir() + "/" + name + ".wav").c_str(), pcm),
+            kSoundErrNone)
+            << name;
+    }
+
+    // Entering the region, its script files the topic through the journal's native.
+    testsupport::ScriptedMachine machine;
+    ASSERT_TRUE(machine.LoadScript(m_paths.GetScriptDir() + "/demo_region.scr", true));
+    LogMgr journal;
+    machine.onCall = [&](ScriptFuncHeader& call) {
+        if (call.GetId() == 51)
+            return journal.AddEntry(call.GetString(0), call.GetString(1)) ? 1 : 0;
+        return 1; // the region-entered event test holds
+    };
+    machine.PostEvent(testsupport::Event(2));
+    machine.Update(0);
+    ASSERT_NE(journal.Find("The meadow"), nullptr);
 }
 
 TEST_F(DemoWorldTest, ThePlainEntityTemplatesLoadWithTheirPicturesFromTheGeneralArchive) {

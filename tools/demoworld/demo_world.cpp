@@ -12,6 +12,7 @@
 #include "tools/demoworld/cursor_art.h"
 #include "tools/demoworld/demo_entities.h"
 #include "tools/demoworld/demo_map.h"
+#include "tools/demoworld/demo_region.h"
 #include "tools/demoworld/demo_script.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/editor_art.h"
@@ -38,7 +39,7 @@ bool DemoWorld::Build() {
     g_dataPaths = &paths;
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
                        WriteTitleAndEditors() && WriteFirstMap() && WriteEntities() &&
-                       WriteRuleTables() && PackArchives();
+                       WriteRuleTables() && WriteFirstRegion() && PackArchives();
     g_dataPaths = nullptr;
     return built;
 }
@@ -96,6 +97,13 @@ bool DemoWorld::WriteEntities() {
 
 bool DemoWorld::WriteRuleTables() {
     return RuleTables(*g_dataPaths).Write();
+}
+
+// The region's water loads the sea's pictures through the shared scratch image.
+bool DemoWorld::WriteFirstRegion() {
+    const bool written = Graphic::InitScratch() && DemoRegion(*g_dataPaths).Write();
+    Graphic::FreeScratch();
+    return written;
 }
 
 // Archives that exist are kept by the builder: these are made afresh from the tree.

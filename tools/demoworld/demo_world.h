@@ -20,6 +20,7 @@ private:
     bool WriteFirstMap();
     bool WriteEntities();
     bool WriteRuleTables();
+    bool WriteFirstRegion();
     bool PackArchives();
 
     Stringc m_root;
