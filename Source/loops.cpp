@@ -28,7 +28,6 @@
 #include "Source/creatures/two_dim_array_mgr.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
-#include "Source/world/day_clock.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/log_mgr.h"
 #include "Source/world/map_actions.h"
@@ -54,7 +53,6 @@ constexpr int kTutorialHeight = 164;
 
 ModePages g_modePages;
 RegionHeaderStore g_regionEntities;
-DayClock* g_dayClock = nullptr; // no clock: the weather sees day
 
 // Carries out the game mode's changes on the frame driver.
 class LoopsPageFactory : public ModePageFactory {
@@ -168,7 +166,7 @@ void Loops::SetUp() {
     g_gameRules = NEW GameRules;
     g_uniAnimationMgr = NEW UniAnimationMgr;
     g_regionMgr = NEW RegionMgr({*g_gameMode, g_generalRes, g_tileMap, g_soundMgr, g_mouseMgr,
-                                 g_mapActions, g_entityHighlighter, g_dayClock, g_regionEntities});
+                                 g_mapActions, g_entityHighlighter, g_gameClock, g_regionEntities});
     TwoDimArrayMgr::LoadTables();
     g_viewPortStringMgr = NEW ViewPortStringMgr(*g_gameMode, *g_tileMap, *g_screen);
     CreateSessionObjects();

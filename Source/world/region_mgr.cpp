@@ -15,8 +15,8 @@
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/world/ambient_snd_mgr.h"
-#include "Source/world/day_clock.h"
 #include "Source/world/entry_pt_mgr.h"
+#include "Source/world/game_clock.h"
 #include "Source/world/map_actions.h"
 #include "Source/world/region_entity_store.h"
 #include "Source/world/water_mgr.h"
@@ -86,8 +86,10 @@ void RegionMgr::Update() {
     if (game.IsPaused())
         return;
     const uint32_t frameMs = game.GetFrameMs();
-    if (DayClock* clock = m_services.clock)
-        clock->TickAtNormalPace(frameMs, game.GetModeId());
+    if (GameClock* clock = m_services.clock) {
+        clock->SetSpeedMode(0);
+        clock->Tick(frameMs, game.GetModeId());
+    }
     g_weatherMgr->Update(frameMs);
     g_entityMgr->Update(frameMs);
     if (m_services.actions)

@@ -14,7 +14,7 @@
 
 class EntityHighlighter;
 class EntityPtrList;
-class DayClock;
+class GameClock;
 class GameMode;
 class MapActions;
 class MouseMgr;
@@ -37,7 +37,7 @@ public:
         MouseMgr* const& mouse;
         MapActions* const& actions;
         EntityHighlighter* const& highlighter;
-        DayClock* const& clock;
+        GameClock* const& clock;
         RegionEntityStore& entities; // the entities' part of the stored forms
     };
     // Explosions, which run after the sound emitters and draw in the debug view.

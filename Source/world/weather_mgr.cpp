@@ -7,7 +7,7 @@
 #include "Library/graphics/screen.h"
 #include "Library/sound/sound_mgr.h"
 #include "Library/world/tile_map.h"
-#include "Source/world/day_clock.h"
+#include "Source/world/game_clock.h"
 #include "Source/world/water_mgr.h"
 
 #include <algorithm>
@@ -43,7 +43,7 @@ int RampVolume(float fraction) {
 } // namespace
 
 WeatherMgr::WeatherMgr(SoundMgr* const& sound, TileMap* const& map, WaterMgr& water,
-                       DayClock* const& clock)
+                       GameClock* const& clock)
     : m_sound(sound), m_map(map), m_water(water), m_clock(clock) {
     m_kindStreams[kRain] = kRainStream;
 }

@@ -18,7 +18,7 @@
 
 #include <cstdint>
 
-class DayClock;
+class GameClock;
 class Screen;
 class SoundMgr;
 class Stream;
@@ -45,7 +45,7 @@ public:
     // through their slots, read at each use; without a clock it is always day. The water
     // outlives the manager.
     WeatherMgr(SoundMgr* const& sound, TileMap* const& map, WaterMgr& water,
-               DayClock* const& clock);
+               GameClock* const& clock);
     WeatherMgr(const WeatherMgr&) = delete;
     WeatherMgr& operator=(const WeatherMgr&) = delete;
     virtual ~WeatherMgr();
@@ -130,7 +130,7 @@ private:
     SoundMgr* const& m_sound;
     TileMap* const& m_map;
     WaterMgr& m_water;
-    DayClock* const& m_clock;
+    GameClock* const& m_clock;
 
     Record m_record;
     int32_t m_channel = -1;

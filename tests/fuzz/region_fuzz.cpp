@@ -33,7 +33,7 @@ struct FuzzRegion {
     MouseMgr* mouse = nullptr;
     MapActions* actions = nullptr;
     EntityHighlighter* highlighter = nullptr;
-    DayClock* clock = nullptr;
+    GameClock* clock = nullptr;
     RegionHeaderStore entities;
     std::unique_ptr<RegionMgr> region;
 };

@@ -140,7 +140,7 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     MouseMgr* mouse = nullptr;
     MapActions* actions = nullptr;
     EntityHighlighter* highlighter = nullptr;
-    DayClock* clock = nullptr;
+    GameClock* clock = nullptr;
     RegionHeaderStore entities;
     ::testing::internal::CaptureStderr(); // the sea's pictures need a scratch image
     RegionMgr region(

@@ -58,7 +58,7 @@ bool DemoRegion::WriteRegion() const {
     MouseMgr* noMouse = nullptr;
     MapActions* noActions = nullptr;
     EntityHighlighter* noHighlighter = nullptr;
-    DayClock* noClock = nullptr;
+    GameClock* noClock = nullptr;
     RegionHeaderStore entities;
     RegionMgr region(
         {game, nullptr, noMap, noSound, noMouse, noActions, noHighlighter, noClock, entities});

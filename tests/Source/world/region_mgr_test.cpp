@@ -3,6 +3,7 @@
 #include "Library/core/struct.h"
 #include "Library/core/test_stream_support.h"
 #include "Library/core/tracked_new.h"
+#include "Library/scripts/global_timer_table.h"
 #include "Library/sound/recording_sound_layer.h"
 #include "Library/sound/sound_mgr.h"
 #include "Library/world/game_mode.h"
@@ -11,8 +12,8 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/game_events.h"
 #include "Source/world/ambient_snd_mgr.h"
-#include "Source/world/day_clock.h"
 #include "Source/world/entry_pt_mgr.h"
+#include "Source/world/game_clock.h"
 #include "Source/world/map_actions.h"
 #include "Source/world/region_header_store.h"
 #include "Source/world/weather_mgr.h"
@@ -49,16 +50,6 @@ const Bytes kState = Concat({
      0x05, 0x00, 'g',  'a',  't',  'e',  0x00, 0x00, 0x00, 0x00, 0x00},       //
     {0x00, 0x00, 0x00, 0x00},                                                 // no emitters
 });
-
-class CountingClock : public DayClock {
-public:
-    void TickAtNormalPace(uint32_t, int) override { ++ticks; }
-    int GetPhaseHour() const override { return 12; }
-    int GetPeriod() const override { return 0; }
-    void Draw(int, int, Screen&) const override {}
-
-    int ticks = 0;
-};
 
 class Region : public testsupport::MapDataRoot {
 protected:
@@ -104,8 +95,10 @@ protected:
     MapActions* m_actionsSlot = &m_actions;
     EntityHighlighter m_highlighter;
     EntityHighlighter* m_highlighterSlot = &m_highlighter;
-    CountingClock m_clock;
-    DayClock* m_clockSlot = &m_clock;
+    GlobalTimerTable m_gameTime;
+    GlobalTimerTable m_realTime;
+    GameClock m_clock{m_gameTime, m_realTime};
+    GameClock* m_clockSlot = &m_clock;
     RegionHeaderStore m_entities;
     std::unique_ptr<RegionMgr> m_region;
 };
@@ -160,7 +153,7 @@ TEST_F(Region, APausedFrameOnlyScrollsAndAResetLeavesAnEmptyRegion) {
     m_map.SetScroll(Vector(1, 0, 0), 1.0f);
     Frame();
     EXPECT_GT(m_map.GetViewPos().x, origin.x);
-    EXPECT_EQ(m_clock.ticks, 0);
+    EXPECT_EQ(m_clock.GetElapsedHours(), 0.0);
     EXPECT_EQ(WrittenBy([&](Stream& stream) { return g_weatherMgr->Save(stream); }), weather);
     EXPECT_TRUE(g_entityMgr->IsLive(shot));
     EXPECT_EQ(m_actions.GetCurrent(), nullptr);
@@ -168,7 +161,7 @@ TEST_F(Region, APausedFrameOnlyScrollsAndAResetLeavesAnEmptyRegion) {
 
     m_game.SetPaused(false);
     Frame();
-    EXPECT_EQ(m_clock.ticks, 1);
+    EXPECT_GT(m_clock.GetElapsedHours(), 0.0);
     EXPECT_FALSE(g_entityMgr->IsLive(shot));
     EXPECT_NE(m_actions.GetCurrent(), nullptr);
     EXPECT_EQ(CountCalls(m_log, "FSOUND_PlaySoundEx"), 1);

@@ -4,10 +4,11 @@
 #include "Library/core/test_stream_support.h"
 #include "Library/core/tracked_new.h"
 #include "Library/files/data_tree_support.h"
+#include "Library/scripts/global_timer_table.h"
 #include "Library/sound/recording_sound_layer.h"
 #include "Library/sound/sound_mgr.h"
 #include "Library/world/game_mode.h"
-#include "Source/world/day_clock.h"
+#include "Source/world/game_clock.h"
 #include "Source/world/water_mgr.h"
 #include "platform/win_rand.h"
 
@@ -40,16 +41,6 @@ const Bytes kRainBlock = {
 constexpr long kStateOffset = 4;
 constexpr long kTimesOffset = 22;
 
-class FakeClock : public DayClock {
-public:
-    void TickAtNormalPace(uint32_t, int) override {}
-    int GetPhaseHour() const override { return phaseHour; }
-    int GetPeriod() const override { return 0; }
-    void Draw(int, int, Screen&) const override {}
-
-    int phaseHour = 12;
-};
-
 class Weather : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -62,12 +53,17 @@ protected:
         ::testing::internal::GetCapturedStderr();
         m_weather = std::make_unique<WeatherMgr>(m_sound, m_map, *m_water, m_clockSlot);
         m_weather->Reset();
+        SetHour(13);
     }
     void TearDown() override {
         m_weather.reset();
         ReleaseObject(m_sound);
     }
 
+    void SetHour(int hour) {
+        m_clock.SetDateTime(0, 0, 0, hour, 1, 5, 2001);
+        m_clock.Tick(0, kModeAreaMap); // the phase of that hour
+    }
     bool Load(const Bytes& bytes) {
         TestStream stream(bytes);
         return m_weather->Load(stream);
@@ -98,8 +94,10 @@ protected:
     std::vector<std::string> m_log;
     SoundMgr* m_sound = nullptr;
     TileMap* m_map = nullptr; // no map: no thunder, nothing tinted
-    FakeClock m_clock;
-    DayClock* m_clockSlot = &m_clock;
+    GlobalTimerTable m_gameTime;
+    GlobalTimerTable m_realTime;
+    GameClock m_clock{m_gameTime, m_realTime};
+    GameClock* m_clockSlot = &m_clock;
     std::unique_ptr<WaterMgr> m_water;
     std::unique_ptr<WeatherMgr> m_weather;
 };
@@ -122,7 +120,7 @@ TEST_F(Weather, TheBlockIsStoredAsLaidOutAndLoadingSetsTheSea) {
 
 TEST_F(Weather, RainAtAHundredRoughensTheSeaRampsItsStreamAndStopsItAtTheEnd) {
     m_weather->SetKindChance(WeatherMgr::kRain, 100);
-    std::vector<int> seas = {m_water->GetState()};
+    std::vector<WaterMgr::SeaState> seas = {m_water->GetState()};
     std::vector<size_t> stateStarts(WeatherMgr::kStateCount, 0);
     uint32_t state = m_weather->GetState();
     for (int frame = 0; frame < 20000; ++frame) {
@@ -137,8 +135,8 @@ TEST_F(Weather, RainAtAHundredRoughensTheSeaRampsItsStreamAndStopsItAtTheEnd) {
         }
     }
     ASSERT_EQ(state, WeatherMgr::kNoWeather);
-    EXPECT_EQ(seas, (std::vector<int>{WaterMgr::kCalm, WaterMgr::kRough, WaterMgr::kChoppy,
-                                      WaterMgr::kCalm}));
+    EXPECT_EQ(seas, (std::vector<WaterMgr::SeaState>{WaterMgr::kCalm, WaterMgr::kRough,
+                                                     WaterMgr::kChoppy, WaterMgr::kCalm}));
     EXPECT_EQ(CountCalls(m_log, "FSOUND_Stream_OpenFile(" + m_data.Path("sound/music/rain1.wav")),
               1);
     const std::vector<int> rising =
@@ -172,7 +170,7 @@ TEST_F(Weather, RampsWithoutLengthOrRunningBackwardsStayWithinZeroToOne) {
 }
 
 TEST_F(Weather, ALightningFlashLightsTheNightAsMidday) {
-    m_clock.phaseHour = 0;
+    SetHour(0);
     m_weather->SetKindChance(WeatherMgr::kStorm, 100);
     m_weather->Update(33);
     EXPECT_EQ(m_weather->GetCurrentTint(), (ColourOffset{-5, -5, 0}));
