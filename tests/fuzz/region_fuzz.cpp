@@ -1,41 +1,23 @@
 // The ".reg" region definition: any bytes read without a fault; what a read takes writes
-// bytes that read back to the same region, and the region's world runs a few frames on it.
+// bytes that read back to the same region, and its weather runs a few frames on it.
 #include "Library/world/game_mode.h"
-#include "Library/world/tile_map.h"
 #include "Source/world/ambient_snd_mgr.h"
 #include "Source/world/entry_pt_mgr.h"
-#include "Source/world/region_header_store.h"
-#include "Source/world/region_mgr.h"
+#include "Source/world/offscreen_region.h"
 #include "Source/world/weather_mgr.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_seeds.h"
 
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
-// The managers of one region, made once: no sound, clock, mouse or map actions, and a map
-// with no cells.
+// The managers of one region, made once, on the scratch data paths.
 struct FuzzRegion {
-    FuzzRegion() {
-        UseScratchDataPaths();
-        map = std::make_unique<TileMap>(*g_dataPaths, nullptr);
-        mapSlot = map.get();
-        region = std::make_unique<RegionMgr>(RegionMgr::Services{
-            game, nullptr, mapSlot, sound, mouse, actions, highlighter, clock, entities});
-    }
+    FuzzRegion() { UseScratchDataPaths(); }
 
     GameMode game;
-    std::unique_ptr<TileMap> map;
-    TileMap* mapSlot = nullptr;
-    SoundMgr* sound = nullptr;
-    MouseMgr* mouse = nullptr;
-    MapActions* actions = nullptr;
-    EntityHighlighter* highlighter = nullptr;
-    GameClock* clock = nullptr;
-    RegionHeaderStore entities;
-    std::unique_ptr<RegionMgr> region;
+    OffscreenRegion region{game, nullptr};
 };
 
 FuzzRegion& Region() {
@@ -45,13 +27,13 @@ FuzzRegion& Region() {
 
 std::string Definition() {
     return WrittenBytes(
-        [](Stream& stream) { return Region().region->SaveDefinition(stream, nullptr); });
+        [](Stream& stream) { return Region().region.Get().SaveDefinition(stream, nullptr); });
 }
 
 } // namespace
 
 std::vector<std::string> FuzzSeeds() {
-    RegionMgr& region = *Region().region;
+    RegionMgr& region = Region().region.Get();
     region.Reset();
     const std::string empty = Definition();
     g_entryPtMgr->SetDefault(Vector(34, 32, 0), 0);
@@ -72,7 +54,7 @@ std::vector<std::string> FuzzSeeds() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    RegionMgr& region = *Region().region;
+    RegionMgr& region = Region().region.Get();
     FuzzInput input(data, size);
     if (!region.LoadDefinition(input, nullptr))
         return 0;

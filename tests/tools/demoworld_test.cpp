@@ -27,8 +27,7 @@
 #include "Source/world/entry_pt_mgr.h"
 #include "Source/world/image_decompressor.h"
 #include "Source/world/log_mgr.h"
-#include "Source/world/region_header_store.h"
-#include "Source/world/region_mgr.h"
+#include "Source/world/offscreen_region.h"
 #include "Source/world/water_mgr.h"
 #include "Source/world/weather_mgr.h"
 #include "demo_world_dir.h"
@@ -135,18 +134,10 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
     GameMode game;
     game.BuildPaths(m_world.Root().c_str());
-    TileMap* map = nullptr;
-    SoundMgr* sound = nullptr;
-    MouseMgr* mouse = nullptr;
-    MapActions* actions = nullptr;
-    EntityHighlighter* highlighter = nullptr;
-    GameClock* clock = nullptr;
-    RegionHeaderStore entities;
     ::testing::internal::CaptureStderr(); // the sea's pictures need a scratch image
-    RegionMgr region(
-        {game, g_generalRes, map, sound, mouse, actions, highlighter, clock, entities});
+    OffscreenRegion region(game, g_generalRes);
     ::testing::internal::GetCapturedStderr();
-    ASSERT_TRUE(region.LoadRegFile("demo", nullptr));
+    ASSERT_TRUE(region.Get().LoadRegFile("demo", nullptr));
 
     EXPECT_EQ(g_entityMgr->GetRegionScriptName(), "demo_region");
     EXPECT_EQ(g_entryPtMgr->GetDefault().position, Vector(49.5f, 60, 0));

@@ -7,8 +7,7 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/world/ambient_snd_mgr.h"
 #include "Source/world/entry_pt_mgr.h"
-#include "Source/world/region_header_store.h"
-#include "Source/world/region_mgr.h"
+#include "Source/world/offscreen_region.h"
 #include "Source/world/weather_mgr.h"
 #include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/demo_sound.h"
@@ -48,20 +47,12 @@ bool DemoRegion::WriteScript() const {
     return script.WriteFile(m_paths.GetScriptDir() + "/" + kScriptName + ".scr");
 }
 
-// Written as the map editor saves a region: through a region manager of its own, with no
-// map, sound or clock.
+// Written as the map editor saves a region, through a region manager of its own.
 bool DemoRegion::WriteRegion() const {
     GameMode game;
     game.BuildPaths(m_paths.GetRootDir().c_str());
-    TileMap* noMap = nullptr;
-    SoundMgr* noSound = nullptr;
-    MouseMgr* noMouse = nullptr;
-    MapActions* noActions = nullptr;
-    EntityHighlighter* noHighlighter = nullptr;
-    GameClock* noClock = nullptr;
-    RegionHeaderStore entities;
-    RegionMgr region(
-        {game, nullptr, noMap, noSound, noMouse, noActions, noHighlighter, noClock, entities});
+    OffscreenRegion offscreen(game, nullptr);
+    RegionMgr& region = offscreen.Get();
     g_entityMgr->SetRegionScript(kScriptName);
 
     g_entryPtMgr->SetDefault(Vector(49.5f, 60, 0), kFacingUp);

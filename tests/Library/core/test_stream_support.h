@@ -131,6 +131,25 @@ private:
     Bytes m_bytes;
 };
 
+// The same for objects stored through Save and Load.
+template <class T> Bytes SavedForm(T& object) {
+    TestStream stream;
+    EXPECT_TRUE(object.Save(stream));
+    return stream.GetBytes();
+}
+template <class T> bool LoadFrom(T& object, Bytes bytes) {
+    TestStream stream(std::move(bytes));
+    return object.Load(stream);
+}
+template <class T> void ExpectLoadRoundTripAndCutsFail(const Bytes& stored, T& target) {
+    ASSERT_TRUE(LoadFrom(target, stored));
+    EXPECT_EQ(SavedForm(target), stored);
+    for (size_t length = 0; length < stored.size(); ++length) {
+        EXPECT_FALSE(LoadFrom(target, Bytes(stored.begin(), stored.begin() + length))) << length;
+        EXPECT_EQ(SavedForm(target), stored) << length;
+    }
+}
+
 // The bytes without their last count.
 inline Bytes Cut(const Bytes& bytes, size_t count = 1) {
     return Bytes(bytes.begin(), bytes.end() - static_cast<long>(count));

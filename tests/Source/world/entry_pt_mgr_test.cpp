@@ -21,15 +21,6 @@ const Bytes kEntryPoints = {
     0x04, 0x01, 0x00, 0x00,                                                 //
 };
 
-Bytes Saved(const EntryPtMgr& entries) {
-    return WrittenBy([&](Stream& stream) { return entries.Save(stream); });
-}
-
-bool Load(EntryPtMgr& entries, const Bytes& bytes) {
-    TestStream stream(bytes);
-    return entries.Load(stream);
-}
-
 TEST(EntryPtMgr, TheBlockIsStoredAsLaidOutAndEveryCutOrForgedCopyChangesNothing) {
     EntryPtMgr entries;
     entries.SetDefault(Vector(2.5f, 4, 0), 3);
@@ -38,21 +29,21 @@ TEST(EntryPtMgr, TheBlockIsStoredAsLaidOutAndEveryCutOrForgedCopyChangesNothing)
     EntryPt& house = entries.Add(Vector(1, 1, 0));
     house.name = "house";
     house.facing = 0x104;
-    ASSERT_EQ(Saved(entries), kEntryPoints);
+    ASSERT_EQ(SavedForm(entries), kEntryPoints);
     EXPECT_EQ(house.GetDirection(), 4);
 
     EntryPtMgr read;
-    ASSERT_TRUE(Load(read, kEntryPoints));
-    EXPECT_EQ(Saved(read), kEntryPoints);
+    ASSERT_TRUE(LoadFrom(read, kEntryPoints));
+    EXPECT_EQ(SavedForm(read), kEntryPoints);
     for (size_t length = 0; length < kEntryPoints.size(); ++length) {
         EntryPtMgr cut;
-        EXPECT_FALSE(Load(cut, Bytes(kEntryPoints.begin(), kEntryPoints.begin() + length)));
+        EXPECT_FALSE(LoadFrom(cut, Bytes(kEntryPoints.begin(), kEntryPoints.begin() + length)));
         EXPECT_EQ(cut.Count(), 0) << length;
         EXPECT_EQ(cut.GetDefault().facing, 0u) << length;
     }
     Bytes forged = kEntryPoints;
     PutFieldAt<int32_t>(forged.data(), 18, 3); // one more than the records
-    EXPECT_FALSE(Load(read, forged));
+    EXPECT_FALSE(LoadFrom(read, forged));
     EXPECT_EQ(read.Count(), 2);
 }
 

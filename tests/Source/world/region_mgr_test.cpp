@@ -77,13 +77,6 @@ protected:
         m_game.UpdateFrameTime();
         m_region->Update();
     }
-    Bytes SavedState() {
-        return WrittenBy([&](Stream& stream) { return m_region->Save(stream); });
-    }
-    bool LoadState(const Bytes& bytes) {
-        TestStream stream(bytes);
-        return m_region->Load(stream);
-    }
 
     GameMode m_game;
     testsupport::ManualClock m_ticks;
@@ -110,14 +103,14 @@ TEST_F(Region, TheStateIsStoredAsLaidOutAndReadBackToTheSameBytes) {
     g_weatherMgr->SetKindChance(WeatherMgr::kRain, 25.5f);
     g_entryPtMgr->SetDefault(Vector(34, 32, 0), 0);
     g_entryPtMgr->Add(Vector(3, 2, 0)).name = "gate";
-    ASSERT_EQ(SavedState(), kState);
+    ASSERT_EQ(SavedForm(*m_region), kState);
 
     m_map.ClearFog();
     g_weatherMgr->SetKindChance(WeatherMgr::kRain, 0);
     g_entryPtMgr->Clear();
-    ASSERT_TRUE(LoadState(kState));
+    ASSERT_TRUE(LoadFrom(*m_region, kState));
     EXPECT_TRUE(m_map.IsExplored(2, 2));
-    EXPECT_EQ(SavedState(), kState);
+    EXPECT_EQ(SavedForm(*m_region), kState);
 }
 
 TEST_F(Region, ARegionDefinitionCutShortFailsToLoad) {
@@ -146,7 +139,7 @@ TEST_F(Region, APausedFrameOnlyScrollsAndAResetLeavesAnEmptyRegion) {
     g_ambientSndMgr->AddAt(m_map.ViewCentre()).SetSound(0, "brook");
     Entity* shot = g_entityMgr->CreateEntity(0, 0, 0, Entity::kTypeProjectile);
     g_entityMgr->ScheduleRelease(shot);
-    const Bytes weather = WrittenBy([&](Stream& stream) { return g_weatherMgr->Save(stream); });
+    const Bytes weather = SavedForm(*g_weatherMgr);
 
     m_game.SetPaused(true);
     const Vector origin = m_map.GetViewPos();
@@ -154,7 +147,7 @@ TEST_F(Region, APausedFrameOnlyScrollsAndAResetLeavesAnEmptyRegion) {
     Frame();
     EXPECT_GT(m_map.GetViewPos().x, origin.x);
     EXPECT_EQ(m_clock.GetElapsedHours(), 0.0);
-    EXPECT_EQ(WrittenBy([&](Stream& stream) { return g_weatherMgr->Save(stream); }), weather);
+    EXPECT_EQ(SavedForm(*g_weatherMgr), weather);
     EXPECT_TRUE(g_entityMgr->IsLive(shot));
     EXPECT_EQ(m_actions.GetCurrent(), nullptr);
     EXPECT_EQ(CountCalls(m_log, "FSOUND_PlaySoundEx"), 0);
