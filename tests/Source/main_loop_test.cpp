@@ -13,7 +13,7 @@
 #include "Library/interface/mouse_mgr.h"
 #include "Library/interface/mouse_position.h"
 #include "Library/scripts/global_timer_table.h"
-#include "Library/sound/recording_sound_layer.h"
+#include "Library/sound/recorded_sound.h"
 #include "Library/sound/sound_mgr.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/mode_page.h"
@@ -36,6 +36,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -148,7 +149,7 @@ protected:
 
     std::filesystem::path m_savedDirectory;
     ManualClock m_clock;
-    std::vector<std::string> m_soundLog; // of a recording sound layer, which shutdown closes
+    RecordedSound m_recorded; // its log outlives the shutdown that closes the layer
     std::map<int, PageLog> m_logs;
     std::map<int, ModePages::Factory> m_savedFactories;
 };
@@ -297,11 +298,9 @@ TEST_F(MainLoop, TheRegionsEntitiesRunOnlyInTheAreaMapAndNotWhilePaused) {
 // The demo region entered by hand, its view on the pond: the brook sounds from the first
 // frame on the area map, and leaving the map drops its floating texts.
 TEST_F(MainLoop, TheDemoRegionSoundsOnTheAreaMapAndLeavingItDropsItsTexts) {
-    std::vector<std::string>& log = m_soundLog;
+    const std::vector<std::string>& log = m_recorded.log;
     ReleaseObject(g_soundMgr);
-    ::testing::internal::CaptureStdout();
-    g_soundMgr = NEW SoundMgr(Main::kSoundChannels, std::make_unique<RecordingSoundLayer>(log));
-    ::testing::internal::GetCapturedStdout();
+    g_soundMgr = std::exchange(m_recorded.slot, nullptr); // shutdown deletes it
     ASSERT_TRUE(g_tileMap->Load("demo"));
     ASSERT_TRUE(g_regionMgr->LoadRegFile("demo", nullptr));
     g_tileMap->CentreViewOn(Vector(28, 68, 0));

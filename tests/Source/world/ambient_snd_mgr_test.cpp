@@ -1,11 +1,8 @@
 #include "Source/world/ambient_snd_mgr.h"
 
-#include "Library/core/struct.h"
 #include "Library/core/test_stream_support.h"
-#include "Library/core/tracked_new.h"
 #include "Library/files/data_tree_support.h"
-#include "Library/sound/recording_sound_layer.h"
-#include "Library/sound/sound_mgr.h"
+#include "Library/sound/recorded_sound.h"
 #include "platform/win_rand.h"
 
 #include <gtest/gtest.h>
@@ -43,47 +40,31 @@ constexpr long kBirdSoundCount = 0x57; // and of its sound count
 
 class AmbientSounds : public ::testing::Test {
 protected:
-    void SetUp() override {
-        platform::SeedRand(7);
-        ::testing::internal::CaptureStdout(); // the manager's settings
-        m_sound = NEW SoundMgr(32, std::make_unique<RecordingSoundLayer>(m_log));
-        ::testing::internal::GetCapturedStdout();
-        m_log.clear();
-    }
-    void TearDown() override {
-        m_emitters.reset();
-        ReleaseObject(m_sound);
-    }
+    void SetUp() override { platform::SeedRand(7); }
 
-    Bytes Written() const {
-        return WrittenBy([&](Stream& stream) { return m_emitters->Write(stream); });
-    }
-    bool Read(const Bytes& bytes) {
-        TestStream stream(bytes);
-        return m_emitters->Read(stream);
-    }
+    Bytes Written() const { return StoredForm(m_emitters); }
+    bool Read(const Bytes& bytes) { return ReadFrom(m_emitters, bytes); }
     // Frames of frameMs with the listener at the point; the plays they made.
     long Frames(int count, const Vector& listener, uint32_t frameMs = 100) {
-        const long before = CountCalls(m_log, "FSOUND_PlaySoundEx");
+        const long before = m_sound.Count("FSOUND_PlaySoundEx");
         for (int frame = 0; frame < count; ++frame)
-            m_emitters->Update(listener, frameMs);
-        return CountCalls(m_log, "FSOUND_PlaySoundEx") - before;
+            m_emitters.Update(listener, frameMs);
+        return m_sound.Count("FSOUND_PlaySoundEx") - before;
     }
 
     testsupport::ScopedDataRoot m_data;
-    std::vector<std::string> m_log;
-    SoundMgr* m_sound = nullptr;
-    std::unique_ptr<AmbientSndMgr> m_emitters = std::make_unique<AmbientSndMgr>(m_sound);
+    RecordedSound m_sound;
+    AmbientSndMgr m_emitters{m_sound.slot};
 };
 
-TEST_F(AmbientSounds, TheBlockIsStoredAsLaidOutWithTheNamesMovedToTheFirstSlots) {
-    AmbientSnd& brook = m_emitters->AddAt(Vector(12.5f, 8, 0));
+TEST_F(AmbientSounds, TheBlockIsStoredAsLaidOutWithTheNamesMovedToTheFirstSlotsAndChecked) {
+    AmbientSnd& brook = m_emitters.AddAt(Vector(12.5f, 8, 0));
     brook.SetName("brook");
     brook.SetMinDistance(2);
     brook.SetRadius(6);
     brook.SetVolume(80);
     brook.SetSound(0, "brook");
-    AmbientSnd& bird = m_emitters->AddAt(Vector());
+    AmbientSnd& bird = m_emitters.AddAt(Vector());
     bird.SetName("bird");
     bird.SetContinuous(false);
     bird.SetPeriod(1000);
@@ -92,18 +73,10 @@ TEST_F(AmbientSounds, TheBlockIsStoredAsLaidOutWithTheNamesMovedToTheFirstSlots)
     bird.SetSound(7, "tweet");
     ASSERT_EQ(Written(), kEmitters);
 
-    ASSERT_TRUE(Read(kEmitters));
-    EXPECT_EQ(Written(), kEmitters);
-    EXPECT_EQ(m_emitters->Get(1)->GetSound(0), "chirp");
-    EXPECT_EQ(m_emitters->Get(1)->GetSound(1), "tweet");
-    for (size_t length = 0; length < kEmitters.size(); ++length) {
-        EXPECT_FALSE(Read(Bytes(kEmitters.begin(), kEmitters.begin() + length))) << length;
-        EXPECT_EQ(Written(), kEmitters) << length;
-    }
-}
-
-TEST_F(AmbientSounds, ASoundCountOutsideZeroToTenFailsAndAVolumeAboveAHundredClamps) {
-    ASSERT_TRUE(Read(kEmitters));
+    ExpectRoundTripAndTruncationsFail(kEmitters, m_emitters);
+    EXPECT_EQ(m_emitters.Get(1)->GetSound(0), "chirp");
+    EXPECT_EQ(m_emitters.Get(1)->GetSound(1), "tweet");
+    // A sound count outside 0 to 10 fails; a volume above 100 clamps.
     for (const int32_t count : {-1, 11}) {
         Bytes forged = kEmitters;
         PutFieldAt(forged.data(), kBirdSoundCount, count);
@@ -117,7 +90,7 @@ TEST_F(AmbientSounds, ASoundCountOutsideZeroToTenFailsAndAVolumeAboveAHundredCla
 }
 
 TEST_F(AmbientSounds, AtChanceHundredEveryTimerFiringPlaysAndAtZeroAlmostNone) {
-    AmbientSnd& bird = m_emitters->AddAt(Vector());
+    AmbientSnd& bird = m_emitters.AddAt(Vector());
     bird.SetContinuous(false);
     bird.SetSound(4, "chirp");
     bird.SetPeriod(100);
@@ -125,28 +98,28 @@ TEST_F(AmbientSounds, AtChanceHundredEveryTimerFiringPlaysAndAtZeroAlmostNone) {
     EXPECT_EQ(Frames(20, Vector(1, 1, 0)), 20);
     EXPECT_EQ(Frames(20, Vector(1, 1, 0), 50), 10);
     EXPECT_EQ(Frames(20, Vector(9, 0, 0)), 0); // outside the radius
-    EXPECT_EQ(CountCalls(m_log, "FSOUND_Sample_Load(" + m_data.Path("sound/sfx/chirp.wav")), 1);
+    EXPECT_EQ(m_sound.Count("FSOUND_Sample_Load(" + m_data.Path("sound/sfx/chirp.wav")), 1);
     bird.SetChance(0);
     EXPECT_LT(Frames(300, Vector(1, 1, 0)), 15); // a roll of 0 only
 }
 
 TEST_F(AmbientSounds, AContinuousSoundStartsOnceStopsWhenLeftAndStartsAgainOnReturn) {
-    AmbientSnd& brook = m_emitters->AddAt(Vector(10, 10, 0));
+    AmbientSnd& brook = m_emitters.AddAt(Vector(10, 10, 0));
     brook.SetSound(0, "brook");
     EXPECT_EQ(Frames(5, Vector(12, 10, 0)), 1);
     EXPECT_TRUE(brook.IsPlaying());
-    EXPECT_EQ(CountCalls(m_log, "FSOUND_StopSound"), 0);
+    EXPECT_EQ(m_sound.Count("FSOUND_StopSound"), 0);
     EXPECT_EQ(Frames(3, Vector(20, 10, 0)), 0);
-    EXPECT_EQ(CountCalls(m_log, "FSOUND_StopSound(7)"), 1);
+    EXPECT_EQ(m_sound.Count("FSOUND_StopSound(7)"), 1);
     EXPECT_EQ(Frames(3, Vector(10, 14, 0)), 1);
 
-    AmbientSnd& lost = m_emitters->AddAt(Vector(30, 30, 0));
+    AmbientSnd& lost = m_emitters.AddAt(Vector(30, 30, 0));
     lost.SetSound(0, "missing");
-    const long loads = CountCalls(m_log, "FSOUND_Sample_Load");
+    const long loads = m_sound.Count("FSOUND_Sample_Load");
     EXPECT_EQ(Frames(10, Vector(30, 30, 0)), 0);
-    EXPECT_EQ(CountCalls(m_log, "FSOUND_Sample_Load") - loads, 1); // not tried every frame
-    m_emitters->Clear();
-    EXPECT_EQ(CountCalls(m_log, "FSOUND_StopSound(7)"), 2);
+    EXPECT_EQ(m_sound.Count("FSOUND_Sample_Load") - loads, 1); // not tried every frame
+    m_emitters.Clear();
+    EXPECT_EQ(m_sound.Count("FSOUND_StopSound(7)"), 2);
 }
 
 } // namespace

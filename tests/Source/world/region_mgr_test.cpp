@@ -1,11 +1,8 @@
 #include "Source/world/region_mgr.h"
 
-#include "Library/core/struct.h"
 #include "Library/core/test_stream_support.h"
-#include "Library/core/tracked_new.h"
 #include "Library/scripts/global_timer_table.h"
-#include "Library/sound/recording_sound_layer.h"
-#include "Library/sound/sound_mgr.h"
+#include "Library/sound/recorded_sound.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map_support.h"
 #include "Source/entities/entity_highlighter.h"
@@ -55,21 +52,17 @@ class Region : public testsupport::MapDataRoot {
 protected:
     void SetUp() override {
         g_dataPaths = &m_paths;
-        ::testing::internal::CaptureStdout(); // the sound manager's settings
-        m_sound = NEW SoundMgr(32, std::make_unique<RecordingSoundLayer>(m_log));
-        ::testing::internal::GetCapturedStdout();
         m_game.SetTickSource(m_ticks);
         m_game.SetMode(kModeAreaMap);
         m_game.ApplyPendingMode();
         ::testing::internal::CaptureStderr(); // no sea pictures here
         m_region = std::make_unique<RegionMgr>(
-            RegionMgr::Services{m_game, nullptr, m_mapSlot, m_sound, m_mouse, m_actionsSlot,
+            RegionMgr::Services{m_game, nullptr, m_mapSlot, m_sound.slot, m_mouse, m_actionsSlot,
                                 m_highlighterSlot, m_clockSlot, m_entities});
         ::testing::internal::GetCapturedStderr();
     }
     void TearDown() override {
         m_region.reset();
-        ReleaseObject(m_sound);
         g_dataPaths = nullptr;
     }
     void Frame() {
@@ -80,11 +73,10 @@ protected:
 
     GameMode m_game;
     testsupport::ManualClock m_ticks;
-    std::vector<std::string> m_log;
-    SoundMgr* m_sound = nullptr;
+    RecordedSound m_sound;
     TileMap* m_mapSlot = &m_map;
     MouseMgr* m_mouse = nullptr;
-    MapActions m_actions{m_sound};
+    MapActions m_actions{m_sound.slot};
     MapActions* m_actionsSlot = &m_actions;
     EntityHighlighter m_highlighter;
     EntityHighlighter* m_highlighterSlot = &m_highlighter;
@@ -150,20 +142,20 @@ TEST_F(Region, APausedFrameOnlyScrollsAndAResetLeavesAnEmptyRegion) {
     EXPECT_EQ(SavedForm(*g_weatherMgr), weather);
     EXPECT_TRUE(g_entityMgr->IsLive(shot));
     EXPECT_EQ(m_actions.GetCurrent(), nullptr);
-    EXPECT_EQ(CountCalls(m_log, "FSOUND_PlaySoundEx"), 0);
+    EXPECT_EQ(m_sound.Count("FSOUND_PlaySoundEx"), 0);
 
     m_game.SetPaused(false);
     Frame();
     EXPECT_GT(m_clock.GetElapsedHours(), 0.0);
     EXPECT_FALSE(g_entityMgr->IsLive(shot));
     EXPECT_NE(m_actions.GetCurrent(), nullptr);
-    EXPECT_EQ(CountCalls(m_log, "FSOUND_PlaySoundEx"), 1);
+    EXPECT_EQ(m_sound.Count("FSOUND_PlaySoundEx"), 1);
 
     g_entityMgr->CreateEntity(1, 1, 0, Entity::kTypeBase);
     m_region->Reset();
     EXPECT_FALSE(g_entityMgr->IsSlotUsed(Entity::kTypeBase, 0));
     EXPECT_EQ(g_ambientSndMgr->Count(), 0);
-    EXPECT_EQ(CountCalls(m_log, "FSOUND_StopSound(7)"), 1); // the emitter's sound went with it
+    EXPECT_EQ(m_sound.Count("FSOUND_StopSound(7)"), 1); // the emitter's sound went with it
 }
 
 } // namespace

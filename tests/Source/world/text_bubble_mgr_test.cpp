@@ -32,25 +32,23 @@ protected:
     TextBubbleMgr m_bubble{m_speaker};
 };
 
-TEST_F(Bubbles, ALineShowsAboveTheHeadForItsTimeAndAnEmptyOneChangesNothing) {
+// Shown above the head, (20, 30 - 2 - 1) in world units, pixel (320, 324), for its time; an
+// empty line changes nothing; only the saved flag is stored.
+TEST_F(Bubbles, ALineShowsAboveTheHeadForItsTimeAndOnlyTheFlagIsStored) {
     m_bubble.Say("Welcome to the vault.");
     m_bubble.SayAlt("");
     EXPECT_EQ(m_bubble.GetStyle(), 0);
     m_bubble.Update(4.9);
     ASSERT_TRUE(m_bubble.IsShowing());
-
     ClearTo(0);
     m_bubble.Draw(*m_screen, m_speaker, Rect::Make(0, 0, 800, 600));
-    // Above the anchor, (20, 30 - 2 - 1) in world units: pixel (320, 324).
     const ScreenPos& text = m_bubble.GetText().GetPosition();
     EXPECT_EQ(text.x + text.w / 2, 320);
     EXPECT_EQ(text.y + text.h, 324);
-    EXPECT_EQ(PixelAt(text.x - 2, text.y), Colour(132, 234, 255).Pack16()); // the bubble's fill
+    EXPECT_EQ(PixelAt(text.x - 2, text.y), Colour(132, 234, 255).Pack16());
     m_bubble.Update(0.2);
     EXPECT_FALSE(m_bubble.IsShowing());
-}
 
-TEST_F(Bubbles, OnlyTheSavedFlagIsStored) {
     EXPECT_EQ(StoredForm(m_bubble), Bytes{0x00});
     EXPECT_TRUE(ReadFrom(m_bubble, Bytes{0x01}));
     EXPECT_EQ(StoredForm(m_bubble), Bytes{0x01});

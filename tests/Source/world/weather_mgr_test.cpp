@@ -1,12 +1,9 @@
 #include "Source/world/weather_mgr.h"
 
-#include "Library/core/struct.h"
 #include "Library/core/test_stream_support.h"
-#include "Library/core/tracked_new.h"
 #include "Library/files/data_tree_support.h"
 #include "Library/scripts/global_timer_table.h"
-#include "Library/sound/recording_sound_layer.h"
-#include "Library/sound/sound_mgr.h"
+#include "Library/sound/recorded_sound.h"
 #include "Library/world/game_mode.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/water_mgr.h"
@@ -45,19 +42,12 @@ class Weather : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::SeedRand(11);
-        ::testing::internal::CaptureStdout(); // the sound manager's settings
-        m_sound = NEW SoundMgr(32, std::make_unique<RecordingSoundLayer>(m_log));
-        ::testing::internal::GetCapturedStdout();
         ::testing::internal::CaptureStderr(); // the demo's sea pictures are not here
         m_water = std::make_unique<WaterMgr>(m_data.Paths(), nullptr, m_game);
         ::testing::internal::GetCapturedStderr();
-        m_weather = std::make_unique<WeatherMgr>(m_sound, m_map, *m_water, m_clockSlot);
+        m_weather = std::make_unique<WeatherMgr>(m_sound.slot, m_map, *m_water, m_clockSlot);
         m_weather->Reset();
         SetHour(13);
-    }
-    void TearDown() override {
-        m_weather.reset();
-        ReleaseObject(m_sound);
     }
 
     void SetHour(int hour) {
@@ -85,8 +75,8 @@ protected:
 
     testsupport::ScopedDataRoot m_data;
     GameMode m_game;
-    std::vector<std::string> m_log;
-    SoundMgr* m_sound = nullptr;
+    RecordedSound m_sound;
+    const std::vector<std::string>& m_log = m_sound.log;
     TileMap* m_map = nullptr; // no map: no thunder, nothing tinted
     GlobalTimerTable m_gameTime;
     GlobalTimerTable m_realTime;
