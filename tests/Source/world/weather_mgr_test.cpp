@@ -91,6 +91,10 @@ TEST_F(Weather, TheBlockIsStoredAsLaidOutAndLoadingSetsTheSea) {
     EXPECT_EQ(kRainBlock.size(), static_cast<size_t>(WeatherMgr::kStoredBytes));
     EXPECT_EQ(m_water->GetState(), WaterMgr::kRough);
     EXPECT_EQ(m_weather->GetRain().GetActiveCount(), WeatherMgr::kParticleCount);
+    m_weather->Update(33); // the rain's stream starts; a new region's weather stops it
+    ASSERT_NE(m_weather->GetSoundChannel(), -1);
+    m_weather->Reset();
+    EXPECT_EQ(m_log.back(), "FSOUND_Stream_Stop(stream0)");
     Bytes unknown = kRainBlock;
     unknown[0] = 3; // a kind above snow
     ASSERT_TRUE(Load(unknown));
