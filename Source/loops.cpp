@@ -24,11 +24,13 @@
 #include "Library/world/mode_page_factory.h"
 #include "Library/world/mode_pages.h"
 #include "Library/world/tile_map.h"
+#include "Source/creatures/creature_item_rules.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/creatures/two_dim_array_mgr.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/world/game_clock.h"
+#include "Source/world/game_services.h"
 #include "Source/world/log_mgr.h"
 #include "Source/world/map_actions.h"
 #include "Source/world/region_header_store.h"
@@ -53,6 +55,9 @@ constexpr int kTutorialHeight = 164;
 
 ModePages g_modePages;
 RegionHeaderStore g_regionEntities;
+// What items and creatures reach of the rules and of the game around them.
+CreatureItemRules* g_creatureItemRules = nullptr;
+GameServices* g_gameServices = nullptr;
 
 // Carries out the game mode's changes on the frame driver.
 class LoopsPageFactory : public ModePageFactory {
@@ -159,6 +164,9 @@ void Loops::SetUp() {
     g_infoPanel4 = NEW InfoPanel(fullScreen, 1, 30, 1, 1);
     g_tutorialPanel = NEW FramedInfoPanel(fullScreen, 1, 30, 5, 5);
     g_tutorialPanel->SetVisible(false);
+    g_gameServices = NEW GameServices(*g_gameClock, *g_hudMessages);
+    SetCreatureServices(g_gameServices);
+    g_creatureItemRules = NEW CreatureItemRules;
     RegisterModePages();
     g_gameMode->SetMode(kModeTitleMenu);
     g_tileMap = NEW TileMap(g_gameMode->Paths(), g_generalRes);
@@ -175,6 +183,8 @@ void Loops::SetUp() {
 void Loops::DeleteGlobals() {
     DeleteModePages();
     DeleteSessionObjects();
+    SetCreatureServices(nullptr);
+    ReleaseObject(g_gameServices);
     ReleaseObject(g_hudMessages);
     ReleaseObject(g_infoPanel2);
     ReleaseObject(g_infoPanel3);
@@ -191,6 +201,7 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_gameRules);
     ReleaseObject(g_uniAnimationMgr);
     ReleaseObject(g_regionMgr); // its entities left the map with the session objects
+    ReleaseObject(g_creatureItemRules); // after the entities that hold items
     TwoDimArrayMgr::FreeTables();
     ReleaseObject(g_viewPortStringMgr);
     if (g_gameMode)

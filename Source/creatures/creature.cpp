@@ -4,7 +4,10 @@
 #include "Source/entities/soldier_entity.h"
 
 Creature::Creature(SoldierEntity& soldier, TileMap& map, CreatureOwner* scripts)
-    : m_soldier(soldier), m_data(scripts), m_targets(soldier), m_vision(map) {}
+    : m_soldier(soldier), m_data(scripts, &soldier), m_targets(soldier), m_vision(map),
+      m_healTimer(&soldier) {
+    m_healTimer.Start();
+}
 
 Creature::~Creature() = default;
 
@@ -21,4 +24,9 @@ CreatureEffects& Creature::GetEffects() {
 
 float Creature::GetSightRange() const {
     return static_cast<float>(CreatureData::GetSightRange());
+}
+
+void Creature::UpdateFrame(uint32_t frameMs) {
+    m_healTimer.Update();
+    m_data.Update(frameMs);
 }

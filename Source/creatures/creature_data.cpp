@@ -42,10 +42,10 @@ const Stringc& Entry(const Stringc* texts, int count, int index) {
 
 } // namespace
 
-CreatureData::CreatureData(CreatureOwner* owner)
-    : m_owner(owner), m_spellMgr(std::make_unique<SpellMgr>()),
-      m_inventory(std::make_unique<CreatureInventory>()),
-      m_effectMgr(std::make_unique<EffectMgr>()) {
+CreatureData::CreatureData(CreatureOwner* owner, Entity* self)
+    : m_owner(owner), m_self(self), m_spellMgr(std::make_unique<SpellMgr>()),
+      m_inventory(std::make_unique<CreatureInventory>(self)),
+      m_effectMgr(std::make_unique<EffectMgr>(self)) {
     Reset();
 }
 
@@ -95,6 +95,16 @@ bool CreatureData::Update(uint32_t frameMs) {
     for (ColourMod& mod : m_colourMods)
         mod.Update(frameMs);
     return true;
+}
+
+void CreatureData::ReloadArtSet() {
+    if (m_owner)
+        m_owner->LoadArtSet();
+}
+
+void CreatureData::RefreshLook() {
+    if (m_owner)
+        m_owner->ResetColourLevels();
 }
 
 int CreatureData::GetHitPointsPercent() const {

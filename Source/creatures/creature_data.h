@@ -17,6 +17,7 @@
 class CreatureInventory;
 class CreatureOwner;
 class EffectMgr;
+class Entity;
 class SpellMgr;
 class Stream;
 
@@ -60,7 +61,9 @@ public:
     static constexpr int kDialogueScript = 6;
     static constexpr int kSightRange = 20; // cells of the vision grid, for every creature
 
-    explicit CreatureData(CreatureOwner* owner); // not owned; null for a record on its own
+    // What reloads its scripts and look, and the creature's entity, whose manager makes the
+    // items it carries; neither owned, either null for a record on its own.
+    explicit CreatureData(CreatureOwner* owner, Entity* self = nullptr);
     CreatureData(const CreatureData&) = delete;
     CreatureData& operator=(const CreatureData&) = delete;
     virtual ~CreatureData();
@@ -76,7 +79,8 @@ public:
     // seven script names; the dialogue start label; u32 dialogue value; u8 will trade; the
     // death variable scope; the spells, the inventory and the effects in their own forms;
     // f32 action timer, f32 its maximum. A record cut short or refused by a part changes
-    // nothing.
+    // nothing: the items made for it are released. A record read whole replaces what was
+    // carried, which is released.
     bool Load(Stream& stream);
     bool Save(Stream& stream) const;
     // Once per frame: the action timer counts down, then the effects and the five colour
@@ -129,7 +133,14 @@ public:
     bool WillTrade() const { return m_willTrade != 0; }
     const Stringc& GetDeathVariableScope() const { return m_deathVariableScope; }
 
+    Entity* GetEntity() const { return m_self; }
+    // Through the owner; nothing without one.
+    void ReloadArtSet();
+    void RefreshLook();
+
     SpellMgr& GetSpellMgr() { return *m_spellMgr; }
+    const SpellMgr& GetSpellMgr() const { return *m_spellMgr; }
+    const CreatureInventory& GetInventory() const { return *m_inventory; }
     CreatureInventory& GetInventory() { return *m_inventory; }
     EffectMgr& GetEffectMgr() { return *m_effectMgr; }
 
@@ -233,6 +244,7 @@ private:
     void SpendSkillPoints(int& points, bool tagged);
 
     CreatureOwner* m_owner;
+    Entity* m_self;
     uint32_t m_flags = 0;
     uint16_t m_bodyType = 0;
     uint16_t m_bodyTypeOverride = 0;

@@ -78,11 +78,15 @@ template <class Self, class Io> bool CreatureData::Transfer(Self& self, Io& io) 
 }
 
 bool CreatureData::Load(Stream& stream) {
-    CreatureData read(m_owner);
+    CreatureData read(m_owner, m_self);
     FieldReader reader(stream);
-    if (!Transfer(read, reader))
+    if (!Transfer(read, reader)) {
+        read.m_inventory->ReleaseItems();
         return false;
+    }
+    m_inventory->ReleaseItems();
     *this = std::move(read);
+    m_inventory->FinishLoading();
     return true;
 }
 

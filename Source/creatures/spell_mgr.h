@@ -1,6 +1,9 @@
 #pragma once
-// The spells and skills a creature knows, with their charges. Until spells arrive a creature
-// knows none: only the empty record is read and written.
+// The spells and skills a creature knows, each at a level, and its charges: one entry per
+// prepared casting, ready or spent. Casting spends a ready charge; once a day the heal
+// timer makes every charge ready again.
+
+#include "Library/core/mem_mgr.h"
 
 #include <cstdint>
 
@@ -10,19 +13,46 @@ class SpellMgr {
 public:
     static constexpr uint32_t kDefaultLimit = 10;
 
-    SpellMgr() = default;
+    struct Known {
+        uint32_t id = 0;
+        uint32_t level = 0;
+    };
+    struct Charge {
+        uint32_t id = 0;
+        uint8_t ready = 0;
+    };
+
+    SpellMgr();
     SpellMgr(const SpellMgr&) = delete;
     SpellMgr& operator=(const SpellMgr&) = delete;
     virtual ~SpellMgr() = default;
 
-    void Clear(); // both limits 10
+    void Clear(); // both limits 10, nothing known
 
-    // Stored form, little-endian: u32 known limit, u32 second limit, u32 known count, the
-    // known entries, u32 charge count, the charges. A record with entries is refused.
+    // A new spell at the level with that many charges, the first `ready` of them ready
+    // (held within 0 and charges). False when the known list is full or the spell known.
+    bool Learn(uint32_t id, uint32_t level, int charges, int ready);
+    void Forget(uint32_t id); // the spell and all its charges
+    bool Find(uint32_t id, Known& out) const;
+    uint32_t GetLevel(uint32_t id) const; // 0 for a spell not known
+    bool HasReadyCharge(uint32_t id) const;
+    bool HasAnyReadyCharge() const;
+    bool UseCharge(uint32_t id); // the first ready charge of the spell spent
+    void RestoreCharges();       // every charge ready
+    int CountKnown() const { return m_known.CountUsed(); }
+    int CountCharges(uint32_t id, bool ready) const;
+
+    // Stored form, little-endian: u32 known limit, u32 second limit, u32 known count, that
+    // many (u32 id, u32 level), u32 charge count, that many (u32 id, u8 ready). Counts the
+    // bytes left cannot hold are refused.
     bool Load(Stream& stream);
     bool Save(Stream& stream) const;
 
 private:
+    template <class T, class Visit> static void ForEachUsed(const MemMgr<T>& list, Visit visit);
+
     uint32_t m_knownLimit = kDefaultLimit;
     uint32_t m_secondLimit = kDefaultLimit;
+    MemMgr<Known> m_known;
+    MemMgr<Charge> m_charges;
 };

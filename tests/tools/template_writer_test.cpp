@@ -6,7 +6,7 @@
 #include "Library/files/res_file_builder.h"
 #include "Library/files/res_file_mgr.h"
 #include "Source/entities/entity_mgr.h"
-#include "Source/entities/queued_entity.h"
+#include "Source/entities/item_entity.h"
 #include "scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -52,9 +52,17 @@ void FillCrate(Entity& entity) {
     entity.SetDescription("A crate of the tests.");
 }
 
+// An item shows the names of its own texts.
+void FillCoin(Entity& entity) {
+    FillCrate(entity);
+    auto& item = static_cast<ItemEntity&>(entity);
+    item.SetText(ItemEntity::kName, "Crate");
+    item.SetText(ItemEntity::kDescriptionText, "A crate of the tests.");
+}
+
 TEST_F(TemplateTest, ASavedTemplateLoadsByNameAndSavesTheSameFromFileOrArchive) {
     ASSERT_TRUE(TemplateWriter::Write(Entity::kTypeBase, "crate", FillCrate));
-    ASSERT_TRUE(TemplateWriter::Write(Entity::kTypeItem, "coin", FillCrate));
+    ASSERT_TRUE(TemplateWriter::Write(Entity::kTypeItem, "coin", FillCoin));
     const std::string crate = Stored(Entity::kTypeBase, "crate");
     const std::string coin = Stored(Entity::kTypeItem, "coin");
     ASSERT_FALSE(crate.empty());

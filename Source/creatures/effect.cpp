@@ -1,0 +1,225 @@
+#include "Source/creatures/effect.h"
+
+#include "Library/core/stream.h"
+#include "Library/scripts/stored_text.h"
+#include "Source/creatures/creature_services.h"
+#include "Source/creatures/game_rules.h"
+#include "Library/world/random_source.h"
+#include "Source/entities/entity.h"
+
+void Effect::Reset() {
+    m_target = nullptr;
+    m_source = nullptr;
+    m_active = 1;
+    m_kind = 0;
+    m_targetRule = 0;
+    m_rounds = 0;
+    m_amount = 0;
+    m_parameterA = 0;
+    m_parameterB = 0;
+    m_durationRule = 0;
+    m_timeUnit = 0;
+    m_duration = 0.0;
+    m_chance = 100;
+    m_text.Clear();
+    m_diceCount = 0;
+    m_diceSides = 0;
+    m_resistanceFlag = 0;
+    m_resistMode = 0;
+    m_resistanceBonus = 0;
+    m_halved = 0;
+    m_elapsed = 0.0;
+    m_accumulator = 0.0;
+    m_lastStep = 0.0;
+}
+
+void Effect::CopyFrom(const Effect& other) {
+    if (&other == this)
+        return;
+    m_target = other.m_target;
+    m_source = other.m_source;
+    m_active = other.m_active;
+    m_kind = other.m_kind;
+    m_targetRule = other.m_targetRule;
+    m_rounds = other.m_rounds;
+    m_amount = other.m_amount;
+    m_parameterA = other.m_parameterA;
+    m_parameterB = other.m_parameterB;
+    m_durationRule = other.m_durationRule;
+    m_timeUnit = other.m_timeUnit;
+    m_duration = other.m_duration;
+    m_chance = other.m_chance;
+    m_text = other.m_text;
+    m_diceCount = other.m_diceCount;
+    m_diceSides = other.m_diceSides;
+    m_resistanceFlag = other.m_resistanceFlag;
+    m_resistMode = other.m_resistMode;
+    m_resistanceBonus = other.m_resistanceBonus;
+    m_halved = other.m_halved;
+    m_elapsed = other.m_elapsed;
+    m_accumulator = other.m_accumulator;
+    m_lastStep = other.m_lastStep;
+}
+
+void Effect::SetTarget(Entity* target, Entity* source) {
+    m_target = target;
+    m_source = source;
+}
+
+void Effect::Define(uint16_t kind, uint8_t timeUnit, double duration, int32_t amount,
+                    int32_t parameterA, uint32_t parameterB) {
+    m_kind = kind;
+    m_timeUnit = timeUnit;
+    m_duration = duration;
+    m_amount = amount;
+    m_parameterA = parameterA;
+    m_parameterB = parameterB;
+}
+
+void Effect::SetDice(uint16_t count, uint16_t sides) {
+    m_diceCount = count;
+    m_diceSides = sides;
+}
+
+bool Effect::IsModifier() const {
+    switch (m_kind) {
+    case kEffectArmourClass:
+    case kEffectColourSlot1:
+    case kEffectColourSlot3:
+    case kEffectColourSlot2:
+    case kEffectColourTint:
+    case kEffectColourLock:
+    case kEffectBodyType:
+    case kEffectColourFade:
+    case kEffectThreshold:
+    case kEffectResistance:
+    case kEffectOtherResistance:
+    case kEffectSkill:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Effect::Equals(const Effect& other) const {
+    return m_kind == other.m_kind && m_targetRule == other.m_targetRule &&
+           m_rounds == other.m_rounds && m_amount == other.m_amount &&
+           m_parameterA == other.m_parameterA && m_parameterB == other.m_parameterB &&
+           m_durationRule == other.m_durationRule && m_timeUnit == other.m_timeUnit &&
+           m_duration == other.m_duration && m_chance == other.m_chance &&
+           m_text == other.m_text && m_diceCount == other.m_diceCount &&
+           m_diceSides == other.m_diceSides && m_resistanceFlag == other.m_resistanceFlag &&
+           m_resistMode == other.m_resistMode && m_resistanceBonus == other.m_resistanceBonus &&
+           m_halved == other.m_halved;
+}
+
+bool Effect::Start() {
+    const uint32_t side = m_target ? m_target->GetRef().GetSide() : 0;
+    if ((m_targetRule == 3 && side != 2) || (m_targetRule == 5 && side == 2))
+        return false;
+    if (m_chance != 100 && GameRules::Random().Int(0, 100) > m_chance)
+        return false;
+    switch (m_resistMode) {
+    case 0:
+        m_halved = 0;
+        break;
+    case 1:
+        m_halved = GameRules::ResistRoll(m_target, m_resistanceFlag, m_resistanceBonus) ? 1 : 0;
+        if (m_halved)
+            return false;
+        break;
+    case 2:
+        m_halved = GameRules::ResistRoll(m_target, m_resistanceFlag, m_resistanceBonus) ? 1 : 0;
+        break;
+    default:
+        break;
+    }
+    Apply(kPhaseStart);
+    return true;
+}
+
+void Effect::Stop() {
+    if (!IsActive())
+        return;
+    m_active = 0;
+    Apply(kPhaseEnd);
+}
+
+double Effect::StepOfUnit() const {
+    const CreatureServices* services = GetCreatureServices();
+    if (services == nullptr)
+        return 0.0;
+    switch (m_timeUnit) {
+    case kUnitSeconds:
+    case kUnitDelayed:
+        return services->GetElapsedSeconds();
+    case kUnitRounds:
+        return services->GetElapsedRounds();
+    case kUnitMinutes:
+        return services->GetElapsedMinutes();
+    case kUnitHours:
+        return services->GetElapsedHours();
+    default:
+        return 0.0;
+    }
+}
+
+void Effect::Update() {
+    if (!IsActive())
+        return;
+    const double step = StepOfUnit();
+    if (step > 0.0) {
+        double elapsed = m_elapsed + step;
+        if (elapsed > m_duration)
+            elapsed = m_duration;
+        if (elapsed < 0.0)
+            elapsed = 0.0;
+        m_lastStep = elapsed - m_elapsed;
+        m_accumulator += m_lastStep;
+        m_elapsed = elapsed;
+    }
+    const bool due = m_elapsed >= m_duration;
+    if (m_timeUnit <= kUnitHours) {
+        if (due) {
+            m_active = 0;
+            if (IsModifier())
+                Apply(kPhaseEnd);
+        }
+        const bool ticks =
+            m_kind == kEffectDamage || m_kind == kEffectHealing || m_kind == kEffectPoison;
+        if (ticks && m_accumulator >= 1.0) {
+            m_accumulator -= 1.0;
+            Apply(kPhaseStart);
+        }
+    } else if (m_timeUnit == kUnitDelayed && due && !IsModifier()) {
+        Apply(kPhaseStart);
+    }
+}
+
+bool Effect::Read(Stream& stream) {
+    m_target = nullptr;
+    m_source = nullptr;
+    return stream.ReadValue(m_active) && stream.ReadValue(m_kind) &&
+           stream.ReadValue(m_targetRule) && stream.ReadValue(m_rounds) &&
+           stream.ReadValue(m_amount) && stream.ReadValue(m_parameterA) &&
+           stream.ReadValue(m_parameterB) && stream.ReadValue(m_durationRule) &&
+           stream.ReadValue(m_timeUnit) && stream.ReadValue(m_duration) &&
+           stream.ReadValue(m_chance) && ReadStoredText(stream, m_text) &&
+           stream.ReadValue(m_diceCount) && stream.ReadValue(m_diceSides) &&
+           stream.ReadValue(m_resistanceFlag) && stream.ReadValue(m_resistMode) &&
+           stream.ReadValue(m_resistanceBonus) && stream.ReadValue(m_halved) &&
+           stream.ReadValue(m_elapsed) && stream.ReadValue(m_accumulator);
+}
+
+bool Effect::Write(Stream& stream) const {
+    return stream.WriteValue(m_active) && stream.WriteValue(m_kind) &&
+           stream.WriteValue(m_targetRule) && stream.WriteValue(m_rounds) &&
+           stream.WriteValue(m_amount) && stream.WriteValue(m_parameterA) &&
+           stream.WriteValue(m_parameterB) && stream.WriteValue(m_durationRule) &&
+           stream.WriteValue(m_timeUnit) && stream.WriteValue(m_duration) &&
+           stream.WriteValue(m_chance) && m_text.Write(stream) &&
+           stream.WriteValue(m_diceCount) && stream.WriteValue(m_diceSides) &&
+           stream.WriteValue(m_resistanceFlag) && stream.WriteValue(m_resistMode) &&
+           stream.WriteValue(m_resistanceBonus) && stream.WriteValue(m_halved) &&
+           stream.WriteValue(m_elapsed) && stream.WriteValue(m_accumulator);
+}
