@@ -62,13 +62,14 @@ bool ContainerEntity::Load(Stream& stream) {
         return false;
     }
     EntityMgr* manager = ItemManager();
-    for (uint32_t index = 0; index < count; ++index) {
+    uint32_t loaded = 0;
+    for (; loaded < count; ++loaded) {
         uint32_t type = 0;
         if (!stream.ReadValue(type))
             break;
         if (type != kTypeItem) {
             std::fprintf(stderr, "Container %s: entry %u is an entity of type %u, not an item\n",
-                         GetTemplateName().c_str(), index, type);
+                         GetTemplateName().c_str(), loaded, type);
             break;
         }
         Entity* made = manager ? manager->CreateEntity(0.0f, 0.0f, 0.0f, kTypeItem) : nullptr;
@@ -84,7 +85,7 @@ bool ContainerEntity::Load(Stream& stream) {
             break;
         Hold(*item);
     }
-    if (m_items.size() != count) {
+    if (loaded != count) {
         ReleaseHeld();
         return false;
     }
