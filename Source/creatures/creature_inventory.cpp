@@ -260,9 +260,12 @@ void CreatureInventory::SetCurrentHand(int slot) {
 }
 
 void CreatureInventory::ReleaseItems() {
-    for (ItemEntity*& item : m_slots) {
-        if (item != nullptr && IsLiveOwnItem(item))
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        ItemEntity*& item = m_slots[slot];
+        if (item != nullptr && IsLiveOwnItem(item)) {
+            TakeOffEffects(item, slot);
             item->Release();
+        }
         item = nullptr;
     }
     m_backpack->Init();

@@ -197,18 +197,20 @@ void Effect::Update() {
 }
 
 bool Effect::Read(Stream& stream) {
-    m_target = nullptr;
-    m_source = nullptr;
-    return stream.ReadValue(m_active) && stream.ReadValue(m_kind) &&
-           stream.ReadValue(m_targetRule) && stream.ReadValue(m_rounds) &&
-           stream.ReadValue(m_amount) && stream.ReadValue(m_parameterA) &&
-           stream.ReadValue(m_parameterB) && stream.ReadValue(m_durationRule) &&
-           stream.ReadValue(m_timeUnit) && stream.ReadValue(m_duration) &&
-           stream.ReadValue(m_chance) && ReadStoredText(stream, m_text) &&
-           stream.ReadValue(m_diceCount) && stream.ReadValue(m_diceSides) &&
-           stream.ReadValue(m_resistanceFlag) && stream.ReadValue(m_resistMode) &&
-           stream.ReadValue(m_resistanceBonus) && stream.ReadValue(m_halved) &&
-           stream.ReadValue(m_elapsed) && stream.ReadValue(m_accumulator);
+    Effect read;
+    if (!stream.ReadValue(read.m_active) || !stream.ReadValue(read.m_kind) ||
+        !stream.ReadValue(read.m_targetRule) || !stream.ReadValue(read.m_rounds) ||
+        !stream.ReadValue(read.m_amount) || !stream.ReadValue(read.m_parameterA) ||
+        !stream.ReadValue(read.m_parameterB) || !stream.ReadValue(read.m_durationRule) ||
+        !stream.ReadValue(read.m_timeUnit) || !stream.ReadValue(read.m_duration) ||
+        !stream.ReadValue(read.m_chance) || !ReadStoredText(stream, read.m_text) ||
+        !stream.ReadValue(read.m_diceCount) || !stream.ReadValue(read.m_diceSides) ||
+        !stream.ReadValue(read.m_resistanceFlag) || !stream.ReadValue(read.m_resistMode) ||
+        !stream.ReadValue(read.m_resistanceBonus) || !stream.ReadValue(read.m_halved) ||
+        !stream.ReadValue(read.m_elapsed) || !stream.ReadValue(read.m_accumulator))
+        return false;
+    CopyFrom(read);
+    return true;
 }
 
 bool Effect::Write(Stream& stream) const {

@@ -100,12 +100,16 @@ public:
                 int32_t parameterA, uint32_t parameterB);
     void SetDice(uint16_t count, uint16_t sides);
     void SetText(const Stringc& text) { m_text = text; }
+    void SetResistance(uint8_t flag, uint8_t mode) {
+        m_resistanceFlag = flag;
+        m_resistMode = mode;
+    }
 
     // Stored form, little-endian: u8 active, u16 kind, u8 target rule, u8 rounds, i32 amount,
     // i32 parameter A, u32 parameter B, u8 duration rule, u8 time unit, f64 duration, u8
     // chance, Stringc text, u16 dice count, u16 dice sides, u8 resistance flag, u8 resist
-    // mode, u8 resistance bonus, u8 halved, f64 elapsed, f64 tick accumulator. Reading
-    // unbinds first; a record cut short leaves what was read.
+    // mode, u8 resistance bonus, u8 halved, f64 elapsed, f64 tick accumulator. A record
+    // read whole leaves the effect unbound; one cut short changes nothing.
     bool Read(Stream& stream);
     bool Write(Stream& stream) const;
 

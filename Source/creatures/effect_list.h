@@ -16,6 +16,7 @@ public:
     static const EffectList* Of(const ItemEffectsLink* effects) {
         return dynamic_cast<const EffectList*>(effects);
     }
+    static EffectList* Of(ItemEffectsLink* effects) { return dynamic_cast<EffectList*>(effects); }
 
     void Clear() override { m_effects.FreeAll(); }
     void Assign(const EffectList& other); // a copy of each of the other's effects

@@ -37,7 +37,7 @@ void ItemEntity::Reset() {
     m_lastValue = 0;
     for (Stringc& sound : m_sounds)
         sound.Clear();
-    if (m_effects)
+    if (EnsureEffects())
         m_effects->Clear();
     m_current = nullptr;
     m_abilities.ForEachUsed([](ItemAbilityLink& ability) { ability.Reset(); });

@@ -94,7 +94,8 @@ public:
     static void PlayNamedSound(const Stringc& name); // nothing for ""
     bool MagazineOp(int flag) const; // the current ability's magazine's sound; false without
 
-    ItemEffectsLink* GetEffects() const { return m_effects.get(); } // null without rules
+    // What the item does to whoever wears it; null without rules.
+    ItemEffectsLink* GetEffects() const { return m_effects.get(); }
 
     // Abilities.
     ItemAbilityLink* GetAbility() const { return m_current; }

@@ -37,11 +37,14 @@ public:
 };
 
 // Each call is noted with the use's shots or projectile kind; every call answers `result`.
+// A fired use is finished at once when asked to, as its projectile would finish it.
 class FakeDelivery : public AbilityDelivery {
 public:
     bool Fire(int projectileKind, AbilityData& use) override {
         calls.push_back("fire " + std::to_string(projectileKind));
         ammunitionDamage = use.AmmunitionDamage();
+        if (finish)
+            use.Finish();
         return result;
     }
     bool CastSpell(int spellId, int level, AbilityData&) override {
@@ -63,6 +66,7 @@ public:
     void SetAreaShape(const AbilityData&) override {}
 
     bool result = true;
+    bool finish = false;
     int ammunitionDamage = -1;
     std::vector<std::string> calls;
 };

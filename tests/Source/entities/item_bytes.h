@@ -99,10 +99,11 @@ inline Bytes MagazineRecord(const Bytes& cartridge, int32_t count = 8) {
 }
 
 // A closed container (kind 8) of own weight 2.5 and value 40 holding the items.
-inline Bytes ContainerRecord(const std::vector<Bytes>& items) {
+inline Bytes ContainerRecord(const std::vector<Bytes>& items,
+                             uint32_t flags = Entity::kFlagShown) {
     TypedBytes b;
     b.F32(2.5f).U32(40).U32(static_cast<uint32_t>(items.size()));
-    Bytes record = Concat({QueuedBarrel(8, Entity::kFlagShown), b.Get()});
+    Bytes record = Concat({QueuedBarrel(8, flags), b.Get()});
     for (const Bytes& item : items) {
         TypedBytes type;
         type.U32(1);

@@ -1,0 +1,206 @@
+// What a creature carries: its record, what goes where, stacks moved between slots, the
+// effects of what it wears, and items picked up and given back.
+#include "Source/creatures/creature_inventory.h"
+
+#include "Library/core/test_stream_support.h"
+#include "Source/creatures/effect_list.h"
+#include "Source/entities/container_entity.h"
+#include "Source/entities/item_bytes.h"
+#include "item_world.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace testsupport;
+
+constexpr int kHand = CreatureInventory::kFirstHand;
+constexpr int kBackpack = CreatureInventory::kBackpack;
+
+class InventoryTest : public ItemWorld {
+protected:
+    void SetUp() override {
+        ItemWorld::SetUp();
+        m_owner = Soldier(5, 5, kPlayerSide);
+        m_owner->AddFlags(Entity::kFlagPartyMember);
+        Define("sword", ItemEntity::kClassWeapon, [](ItemEntity& sword) {
+            Effect bonus;
+            bonus.Define(kEffectArmourClass, kUnitWhileWorn, 0.0, 2, 0, 0);
+            EffectList::Of(sword.GetEffects())->Add(bonus);
+        });
+        Define("claymore", ItemEntity::kClassWeapon,
+               [](ItemEntity& item) { item.SetItemFlags(ItemEntity::kItemTwoHanded); });
+        Define("shield", 112);
+        Define("bolts", ItemEntity::kClassAmmunition);
+        for (const char* helmet : {"cap", "helm"})
+            Define(helmet, 103);
+        Define("amulet", 114);
+        Define("potion", 109);
+    }
+    CreatureInventory& Inventory() { return DataOf(m_owner).GetInventory(); }
+    // Carried, then moved to the slot.
+    ItemEntity* Carry(const char* name, uint16_t quantity = 1, int slot = kBackpack) {
+        ItemEntity* out = nullptr;
+        EXPECT_TRUE(Inventory().AddItem(Make(name, quantity), out));
+        if (slot != kBackpack)
+            EXPECT_TRUE(Inventory().AddToSlot(out, quantity, slot, out)) << name;
+        return out;
+    }
+
+    SoldierEntity* m_owner = nullptr;
+};
+
+TEST_F(InventoryTest, TheRecordHoldsTheHandTheSlotsAndTheBackpack) {
+    const uint32_t hidden = Entity::kFlagShown | Entity::kFlagHidden;
+    auto record = [&](const Bytes* inHand) {
+        TypedBytes b;
+        b.U32(12);
+        for (int slot = 0; slot < CreatureInventory::kSlotCount; ++slot)
+            if (slot == kHand && inHand)
+                b.U32(1);
+            else
+                b.U32(0xFFFFFFFF);
+        Bytes bytes = b.Get();
+        if (inHand)
+            bytes = Concat({Bytes(bytes.begin(), bytes.begin() + 4 + 12 * 4), *inHand,
+                            Bytes(bytes.begin() + 4 + 12 * 4, bytes.end())});
+        ItemSpec bolts;
+        bolts.itemClass = ItemEntity::kClassAmmunition;
+        Bytes held = ItemRecord(bolts);
+        PutFieldAt(held.data(), kFlagsAt, hidden);
+        return Concat({bytes, ContainerRecord(inHand ? std::vector<Bytes>{held} : std::vector<Bytes>{},
+                                              Entity::kFlagHidden)});
+    };
+    Bytes sword = ItemRecord(ItemSpec());
+    PutFieldAt(sword.data(), kFlagsAt, hidden);
+    for (const Bytes& bytes : {record(nullptr), record(&sword)}) {
+        TestStream stream(bytes);
+        ASSERT_TRUE(Inventory().Load(stream));
+        EXPECT_EQ(WrittenBy([&](Stream& out) { return Inventory().Save(out); }), bytes);
+        EXPECT_EQ(Inventory().GetCurrentHand(), 12);
+    }
+    EXPECT_EQ(Inventory().GetSlot(kHand)->GetOwner(), m_owner);
+    EXPECT_EQ(Inventory().CountBackpackItems(), 1);
+    EXPECT_EQ(Live(), 2);
+
+    Bytes foreign = record(&sword);
+    PutFieldAt(foreign.data(), 4 + 11 * 4, uint32_t{Entity::kTypeSoldier});
+    for (const Bytes& bad : {Cut(record(&sword)), foreign}) {
+        TestStream stream(bad);
+        EXPECT_FALSE(Inventory().Load(stream));
+        EXPECT_EQ(Live(), 0); // what the record made is released
+    }
+}
+
+TEST_F(InventoryTest, EachSlotTakesItsKindAndShieldsExcludeTwoHandedWeapons) {
+    struct Case {
+        const char* what;
+        const char* item;
+        int slot;
+        bool fits;
+        int refusal;
+    };
+    const Case before[] = {
+        {"a helmet on the head", "cap", 0, true, 0},
+        {"an amulet on the head", "amulet", 0, false, 1},
+        {"a potion on the belt", "potion", 15, true, 0},
+        {"bolts into an empty hand", "bolts", kHand, false, 1},
+        {"anything to slot 10", "potion", 10, true, 0},
+    };
+    for (const Case& c : before) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(Inventory().CanPutInSlot(Carry(c.item), c.slot), c.fits);
+        EXPECT_EQ(Inventory().TakeRefusal(), c.refusal);
+        EXPECT_EQ(Inventory().TakeRefusal(), 0);
+    }
+    Carry("claymore", 1, kHand + 1);
+    EXPECT_FALSE(Inventory().CanPutInSlot(Carry("shield"), CreatureInventory::kShieldSlot));
+    EXPECT_EQ(Inventory().TakeRefusal(), 2);
+    ItemEntity* claymore = Inventory().GetSlot(kHand + 1);
+    ItemEntity* out = nullptr;
+    ASSERT_TRUE(Inventory().AddToSlot(claymore, 1, kBackpack, out));
+    Carry("shield", 1, CreatureInventory::kShieldSlot);
+    EXPECT_FALSE(Inventory().AddToSlot(claymore, 1, kHand, out));
+    EXPECT_EQ(Inventory().TakeRefusal(), 2);
+}
+
+TEST_F(InventoryTest, AStackTakesOnlyWhatItsLimitLeavesRoomFor) {
+    ItemEntity* held = Carry("potion", 45, 14);
+    ItemEntity* more = Carry("potion", 10);
+    ItemEntity* out = nullptr;
+    ASSERT_TRUE(Inventory().AddToSlot(more, 10, 14, out));
+    EXPECT_EQ(out, held);
+    EXPECT_EQ(held->GetStackSize(), 50);
+    EXPECT_EQ(Inventory().GetBackpack().GetFirstItem()->GetStackSize(), 5);
+    EXPECT_FALSE(Inventory().AddToSlot(Inventory().GetBackpack().GetFirstItem(), 5, 14, out));
+
+    EXPECT_FLOAT_EQ(Inventory().GetMoveCost(Carry("amulet"), 4), 1.0f);
+    ItemEntity* sword = Carry("sword", 1, kHand);
+    EXPECT_FLOAT_EQ(Inventory().GetMoveCost(sword, kHand + 1), 0.0f);
+    EXPECT_FLOAT_EQ(Inventory().GetMoveCost(sword, kHand), 0.0f);
+}
+
+TEST_F(InventoryTest, AWeaponsBonusFollowsTheCurrentHandExactly) {
+    CreatureData& data = DataOf(m_owner);
+    Carry("sword", 1, kHand + 1);
+    EXPECT_EQ(data.GetArmourClass(), 0);
+    const int expected[] = {2, 0, 0, 2, 0};
+    const std::function<void()> switches[] = {
+        [&] { Inventory().SetCurrentHand(kHand + 1); }, [&] { Inventory().SelectNextHand(); },
+        [&] { Inventory().SelectNextHand(); },         [&] { Inventory().SelectNextHand(); },
+        [&] { Inventory().SelectPrevHand(); }};
+    for (int step = 0; step < 5; ++step) {
+        switches[step]();
+        EXPECT_EQ(data.GetArmourClass(), expected[step]) << step;
+    }
+    EXPECT_EQ(Inventory().GetCurrentHand(), kHand);
+    ItemEntity* out = nullptr;
+    Inventory().SetCurrentHand(kHand + 1);
+    ASSERT_TRUE(Inventory().AddToSlot(Inventory().GetSlot(kHand + 1), 1, kBackpack, out));
+    EXPECT_EQ(data.GetArmourClass(), 0);
+}
+
+TEST_F(InventoryTest, APartThatCannotBePlacedGoesBackWhereItCameFrom) {
+    ItemEntity* cap = Carry("cap", 1, 0);
+    cap->SetStackSize(0); // an empty stack the backpack refuses to take
+    ItemEntity* helms = Carry("helm", 2);
+    ItemEntity* out = nullptr;
+    const int live = Live();
+    EXPECT_FALSE(Inventory().AddToSlot(helms, 1, 0, out));
+    EXPECT_EQ(Inventory().GetSlot(0), cap);
+    ASSERT_EQ(Inventory().CountBackpackItems(), 1);
+    EXPECT_EQ(Inventory().GetBackpack().GetFirstItem()->GetStackSize(), 2); // joined again
+    EXPECT_EQ(Live(), live);
+}
+
+TEST_F(InventoryTest, PickingUpTakesOneOfAMapStackIntoAFreeHand) {
+    ItemEntity* stack = Make("sword", 3);
+    ASSERT_TRUE(m_map.AddObject(stack));
+    ASSERT_TRUE(Inventory().PickUp(stack));
+    EXPECT_EQ(stack->GetStackSize(), 2);
+    EXPECT_FALSE(Inventory().Contains(stack));
+    ASSERT_NE(Inventory().GetSlot(kHand), nullptr);
+    EXPECT_EQ(Inventory().GetSlot(kHand)->GetStackSize(), 1);
+    EXPECT_FALSE(Inventory().PickUp(Inventory().GetSlot(kHand))); // carried already
+}
+
+TEST_F(InventoryTest, ResettingReleasesOnlyTheLiveItemsOfThisCreature) {
+    Carry("sword", 1, kHand);
+    Carry("bolts", 4);
+    Inventory().Reset();
+    EXPECT_EQ(Live(), 0);
+    EXPECT_EQ(DataOf(m_owner).GetArmourClass(), 0);
+
+    CreatureInventory& inventory = Inventory();
+    Carry("sword", 1, kHand);
+    Carry("bolts", 4);
+    m_manager.Clear(); // the region is left: the lists name objects handed out again
+    Make("cap");       // the sword's object, lying on the map
+    Make("potion");    // the bolts' object
+    inventory.Reset();
+    EXPECT_EQ(Live(), 2);
+    EXPECT_EQ(inventory.GetSlot(kHand), nullptr);
+    EXPECT_EQ(inventory.CountBackpackItems(), 0);
+}
+
+} // namespace

@@ -1,0 +1,169 @@
+// Effects: their record, bonuses put on once and taken off at their end, damage, healing and
+// poison, and the running effects of a creature.
+#include "Source/creatures/effect.h"
+
+#include "Library/core/test_stream_support.h"
+#include "Source/creatures/effect_list.h"
+#include "Source/creatures/effect_mgr.h"
+#include "item_world.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace testsupport;
+
+// A creature that notes the damage events it is sent.
+class HitSoldier : public SoldierEntity {
+public:
+    void OnEvent(int kind, EventArg p1, EventArg p2, EventArg) override {
+        hits.push_back({kind, p1.AsInt(), p2.AsInt()});
+    }
+    std::vector<std::vector<int>> hits;
+};
+
+Effect Definition(uint16_t kind, uint8_t unit, double duration, int32_t amount,
+                  int32_t parameterA = 0, uint32_t parameterB = 0) {
+    Effect effect;
+    effect.Define(kind, unit, duration, amount, parameterA, parameterB);
+    return effect;
+}
+
+class EffectTest : public ItemWorld {
+protected:
+    void SetUp() override {
+        ItemWorld::SetUp();
+        m_soldier.Init();
+        m_soldier.GetRef().Set(kPlayerSide, 1, 0, 0, 0, 0, 0);
+        m_soldier.SetDisplayName("Ann");
+        m_soldier.AttachCreature(&m_creature);
+        Data().SetMaxHitPoints(40.0f);
+        Data().AddHitPoints(40.0f);
+    }
+    CreatureData& Data() { return m_creature.GetData(); }
+    EffectMgr& Effects() { return Data().GetEffectMgr(); }
+    void Put(const Effect& effect) {
+        EffectList list;
+        list.Add(effect);
+        Effects().ApplyItemEffects(nullptr, &list);
+    }
+    // Frames of the game clock passing the seconds each.
+    void Pass(double seconds, int frames = 1) {
+        m_services.seconds = seconds;
+        for (int frame = 0; frame < frames; ++frame)
+            Effects().Update();
+        m_services.seconds = 0.0;
+    }
+
+    HitSoldier m_soldier;
+    Creature m_creature{m_soldier, m_map, nullptr};
+};
+
+TEST_F(EffectTest, AnEffectIsStoredFieldByField) {
+    TypedBytes b;
+    b.U8(1).U16(26).U8(3).U8(4).I32(-5).I32(6).U32(7).U8(1).U8(2).F64(2.5).U8(90);
+    b.Text("Ouch").U16(2).U16(6).U8(128).U8(2).U8(10).U8(1).F64(1.25).F64(0.5);
+    Effect effect;
+    ExpectRoundTripAndTruncationsFail(b.Get(), effect);
+    EXPECT_EQ(effect.GetKind(), kEffectPoison);
+    EXPECT_TRUE(effect.IsRoundLimited());
+    EXPECT_DOUBLE_EQ(effect.GetElapsed(), 1.25);
+
+    TypedBytes list;
+    list.U32(2);
+    Bytes two = list.Get();
+    for (int copy = 0; copy < 2; ++copy)
+        two.insert(two.end(), b.Get().begin(), b.Get().end());
+    EffectList effects;
+    TestStream stream(two);
+    ASSERT_TRUE(effects.Load(stream));
+    EXPECT_EQ(WrittenBy([&](Stream& out) { return effects.Save(out); }), two);
+    TestStream forged(Bytes{0xFF, 0xFF, 0xFF, 0x0F, 0x01});
+    EXPECT_FALSE(effects.Load(forged));
+    EXPECT_EQ(effects.Count(), 0);
+}
+
+TEST_F(EffectTest, TimedBonusesGoOnOnceAndComeOffWhenTheirTimeRunsOut) {
+    struct Case {
+        const char* what;
+        Effect effect;
+        std::function<int(CreatureData&)> value;
+    };
+    const Case cases[] = {
+        {"armour", Definition(kEffectArmourClass, kUnitSeconds, 2.5, 3),
+         [](CreatureData& d) { return d.GetArmourClass(); }},
+        {"threshold", Definition(kEffectThreshold, kUnitRounds, 0.25, 3, kDamageLaser, 1),
+         [](CreatureData& d) { return d.GetDamageThreshold(kDamageLaser); }},
+        {"resistance", Definition(kEffectResistance, kUnitMinutes, 2.5 / 60, 3, kDamageNormal, 1),
+         [](CreatureData& d) { return d.GetDamageResistance(kDamageNormal); }},
+        {"other resistance", Definition(kEffectOtherResistance, kUnitSeconds, 2.5, 3, kResistPoison, 1),
+         [](CreatureData& d) { return d.GetOtherResistance(kResistPoison); }},
+        {"skill", Definition(kEffectSkill, kUnitHours, 2.5 / 3600, 3, 4),
+         [](CreatureData& d) { return d.GetSkill(4); }},
+        {"delayed armour", Definition(kEffectArmourClass, kUnitDelayed, 1.0, 3),
+         [](CreatureData& d) { return d.GetArmourClass(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Effects().Clear();
+        Put(c.effect);
+        EXPECT_EQ(c.value(Data()), 3);
+        Pass(1.0, 2); // two whole units: no drift
+        EXPECT_EQ(c.value(Data()), 3);
+        Pass(1.0);
+        const bool lasts = c.effect.GetTimeUnit() == kUnitDelayed;
+        EXPECT_EQ(c.value(Data()), lasts ? 3 : 0);
+        EXPECT_EQ(Effects().CountRunning(), lasts ? 1 : 0);
+        Effects().RemoveKind(c.effect.GetKind());
+        EXPECT_EQ(c.value(Data()), 0);
+    }
+}
+
+TEST_F(EffectTest, PoisonTicksUntilItsEndAndOnceMoreWhenCured) {
+    const Effect poison = Definition(kEffectPoison, kUnitSeconds, 3.0, 0, 2, 2);
+    Put(poison);
+    Put(poison); // the same poison: its first tick, then refused
+    EXPECT_EQ(Data().GetHitPoints(), 36.0f);
+    EXPECT_EQ(Effects().CountRunning(), 1);
+    Pass(1.0, 2);
+    EXPECT_EQ(Data().GetHitPoints(), 32.0f);
+    EXPECT_EQ(m_services.messages.back(), "Ann has been poisoned.");
+    Put(Definition(kEffectCurePoison, kUnitSeconds, 0.0, 0));
+    EXPECT_EQ(Data().GetHitPoints(), 30.0f); // stopping deals one more tick
+    Pass(1.0, 3);
+    EXPECT_EQ(Data().GetHitPoints(), 30.0f);
+
+    // Spread over the duration as a share of the maximum; a duration of 0 deals it at once.
+    Put(Definition(kEffectPoison, kUnitSeconds, 0.0, 0, 25, 1));
+    EXPECT_EQ(Data().GetHitPoints(), 20.0f);
+}
+
+TEST_F(EffectTest, DamageAndHealingActOnceThroughTheirRules) {
+    ScriptedRandom random({3}); // the resistance roll: resisted, so halved
+    Data().SetOtherResistance(kResistPoison, kBase, 50);
+    Effect halved = Definition(kEffectDamage, kUnitSeconds, 0.0, 7, 0, kDamageNormal);
+    halved.SetResistance(kResistPoison, 2);
+    Put(halved);
+    Put(Definition(kEffectDamage, kUnitSeconds, 0.0, 0, 0, kDamageNormal)); // no dice: nothing
+    EXPECT_EQ(m_soldier.hits, (std::vector<std::vector<int>>{{19, 3, kDamageNormal}}));
+    EXPECT_EQ(Effects().CountRunning(), 2);
+    Pass(0.0);
+    EXPECT_EQ(Effects().CountRunning(), 0); // one-time kinds end themselves
+
+    Data().AddHitPoints(-30.0f);
+    Put(Definition(kEffectHealing, kUnitSeconds, 0.0, 50, 0, 2)); // half the maximum
+    EXPECT_EQ(Data().GetHitPoints(), 30.0f);
+}
+
+TEST_F(EffectTest, TakingOffOneOfTwoEqualItemsLeavesTheOthersEffect) {
+    EffectList ring;
+    ring.Add(Definition(kEffectArmourClass, kUnitWhileWorn, 0.0, 2));
+    Effects().ApplyItemEffects(nullptr, &ring);
+    Effects().ApplyItemEffects(nullptr, &ring);
+    EXPECT_EQ(Data().GetArmourClass(), 4);
+    Effects().RemoveUnequipEffects(&ring);
+    EXPECT_EQ(Data().GetArmourClass(), 2);
+    EXPECT_EQ(Effects().CountRunning(), 1);
+}
+
+} // namespace
