@@ -2,7 +2,12 @@
 
 #include "Library/core/test_stream_support.h"
 #include "Source/creatures/creature_inventory.h"
+#include "Source/creatures/effect_mgr.h"
 #include "Source/creatures/game_rules.h"
+#include "Source/creatures/spell_mgr.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/item_bytes.h"
+#include "Source/entities/item_entity.h"
 #include "rule_tables_support.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +15,7 @@
 namespace {
 
 using testsupport::ScopedRuleTables;
+using namespace testsupport;
 
 constexpr int kGroupBPairs = 41;
 
@@ -57,13 +63,30 @@ Golden TypedCreature() {
         b.Text(script);
     b.Text("greet").U32(0xDEADBEEF).U8(0).Text("Town");
     golden.spellsAt = b.Size();
-    b.U32(10).U32(10).U32(0).U32(0);
+    b.U32(10).U32(11).U32(1).U32(5).U32(2).U32(2).U32(5).U8(1).U32(5).U8(0);
     golden.inventoryAt = b.Size();
     b.U32(12);
-    for (int slot = 0; slot < 17; ++slot)
-        b.U32(0xFFFFFFFF);
+    const uint32_t carried = Entity::kFlagShown | Entity::kFlagHidden;
+    Bytes sword = ItemRecord(ItemSpec());
+    PutFieldAt(sword.data(), kFlagsAt, carried);
+    ItemSpec boltsSpec;
+    boltsSpec.itemClass = ItemEntity::kClassAmmunition;
+    boltsSpec.quantity = 6;
+    Bytes bolts = ItemRecord(boltsSpec);
+    PutFieldAt(bolts.data(), kFlagsAt, carried);
+    for (int slot = 0; slot < 17; ++slot) {
+        if (slot != 11) {
+            b.U32(0xFFFFFFFF);
+            continue;
+        }
+        b.U32(1);
+        for (const uint8_t byte : sword)
+            b.U8(byte);
+    }
+    for (const uint8_t byte : ContainerRecord({bolts}, Entity::kFlagHidden))
+        b.U8(byte);
     golden.effectsAt = b.Size();
-    b.U32(0);
+    EffectRecord(b.U32(1), 3);
     b.F32(1.5f).F32(2.5f);
     return golden;
 }
@@ -77,10 +100,25 @@ bool Load(CreatureData& data, const Bytes& bytes) {
     return data.Load(stream);
 }
 
-TEST(CreatureData, StoredFieldByFieldWithBasesBeforeBonuses) {
+// A creature's record read for a soldier of an entity manager, which makes its items.
+class CreatureRecord : public ::testing::Test {
+protected:
+    int LiveItems() const {
+        int live = 0;
+        for (int slot = 0; slot < m_manager.GetSlotCount(Entity::kTypeItem); ++slot)
+            live += m_manager.IsSlotUsed(Entity::kTypeItem, slot);
+        return live;
+    }
+
+    EntityMgr m_manager;
+    Entity* m_soldier = m_manager.CreateEntity(0, 0, 0, Entity::kTypeSoldier);
+    CreatureData m_data{nullptr, m_soldier};
+};
+
+TEST_F(CreatureRecord, StoredFieldByFieldWithBasesBeforeBonusesAndWhatItCarries) {
     const Golden golden = TypedCreature();
     const Bytes& bytes = golden.bytes.Get();
-    CreatureData data(nullptr);
+    CreatureData& data = m_data;
     ASSERT_TRUE(Load(data, bytes));
     EXPECT_EQ(Saved(data), bytes);
 
@@ -102,7 +140,14 @@ TEST(CreatureData, StoredFieldByFieldWithBasesBeforeBonuses) {
     }
     EXPECT_TRUE(data.IsScript(CreatureData::kDialogueScript, "TALK"));
     EXPECT_EQ(data.GetInventory().GetCurrentHand(), 12);
+    EXPECT_EQ(data.GetInventory().GetSlot(11)->GetOwner(), m_soldier);
+    EXPECT_FLOAT_EQ(data.GetInventory().GetTotalWeight(), 12.0f + 2.5f + 6 * 12.0f);
+    EXPECT_EQ(data.GetSpellMgr().GetLevel(5), 2u);
+    EXPECT_TRUE(data.GetSpellMgr().HasReadyCharge(5));
+    EXPECT_EQ(data.GetEffectMgr().CountRunning(), 1);
     EXPECT_FLOAT_EQ(data.GetTimer().GetMaximum(), 2.5f);
+    ASSERT_TRUE(Load(data, bytes)); // read again: what it carried before is released
+    EXPECT_EQ(LiveItems(), 2);
 
     // The passes of group B where the layout puts them.
     const Bytes saved = Saved(data);
@@ -110,16 +155,17 @@ TEST(CreatureData, StoredFieldByFieldWithBasesBeforeBonuses) {
     EXPECT_EQ(FieldAt<int16_t>(saved.data(), kGroupBAt + 82 + 2), 51);
 }
 
-TEST(CreatureData, ACutOrRefusedRecordChangesNothing) {
+TEST_F(CreatureRecord, ACutOrRefusedRecordChangesNothingAndReleasesWhatItMade) {
     const Golden golden = TypedCreature();
     const Bytes& bytes = golden.bytes.Get();
-    CreatureData data(nullptr);
+    CreatureData& data = m_data;
     data.SetDialogueStartLabel("kept");
     data.SetSkill(5, kBonus, 9);
     const Bytes before = Saved(data);
     for (size_t size = 0; size < bytes.size(); ++size)
         ASSERT_FALSE(Load(data, Bytes(bytes.begin(), bytes.begin() + size))) << size;
     EXPECT_EQ(Saved(data), before);
+    EXPECT_EQ(LiveItems(), 0);
 
     struct Forgery {
         const char* what;
@@ -127,11 +173,10 @@ TEST(CreatureData, ACutOrRefusedRecordChangesNothing) {
         uint32_t word;
     };
     const Forgery forgeries[] = {
-        {"a known spell", golden.spellsAt + 8, 1},
-        {"a spell charge", golden.spellsAt + 12, 1},
+        {"more known spells than bytes", golden.spellsAt + 8, 0x10000000},
         {"a hand that is no hand", golden.inventoryAt, 10},
-        {"an item in slot 3", golden.inventoryAt + 4 + 3 * 4, 1},
-        {"a running effect", golden.effectsAt, 1},
+        {"a soldier in slot 3", golden.inventoryAt + 4 + 3 * 4, Entity::kTypeSoldier},
+        {"more running effects than bytes", golden.effectsAt, 0x10000000},
     };
     for (const Forgery& forgery : forgeries) {
         SCOPED_TRACE(forgery.what);
@@ -139,6 +184,7 @@ TEST(CreatureData, ACutOrRefusedRecordChangesNothing) {
         PutFieldAt(forged.data(), static_cast<long>(forgery.at), forgery.word);
         EXPECT_FALSE(Load(data, forged));
         EXPECT_EQ(Saved(data), before);
+        EXPECT_EQ(LiveItems(), 0);
     }
 }
 
