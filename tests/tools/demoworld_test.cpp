@@ -19,8 +19,11 @@
 #include "LibraryScriptCompiler/scripted_machine.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/editor_directory_box.h"
+#include "Source/creatures/creature_item_rules.h"
+#include "Source/creatures/effect_list.h"
 #include "Source/editors/graphic_offset_calc.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/item_entity.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
 #include "Source/world/ambient_snd_mgr.h"
@@ -187,6 +190,52 @@ TEST_F(DemoWorldTest, ThePlainEntityTemplatesLoadWithTheirPicturesFromTheGeneral
     }
     g_graphicMgr = nullptr;
     Graphic::FreeScratch();
+}
+
+TEST_F(DemoWorldTest, TheItemsLoadFromTheArchivesAndThePistolTakesItsBullets) {
+    ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
+    ResFileMgr animations;
+    ASSERT_TRUE(animations.Open(m_paths.GetAnimationResPath().c_str(), ResFileMgr::kRead));
+    g_animationRes = &animations;
+    std::filesystem::remove_all(m_world.Path("art"));
+    UniAnimationMgr pool;
+    g_uniAnimationMgr = &pool;
+    const CreatureItemRules rules;
+    EntityMgr entities;
+    struct Expected {
+        const char* name;
+        uint32_t itemClass;
+        int kind; // of the current ability
+    };
+    const Expected items[] = {{"sword", 101, 6},    {"pistol", 101, 5}, {"bullets", 106, 0},
+                              {"shield", 112, 0},   {"greataxe", 101, 6}, {"gold", 115, 0},
+                              {"potion", 109, 1}};
+    std::vector<ItemEntity*> loaded;
+    for (const Expected& expected : items) {
+        SCOPED_TRACE(expected.name);
+        auto* item = static_cast<ItemEntity*>(entities.CreateEntity(0, 0, 0, Entity::kTypeItem));
+        ASSERT_TRUE(item->LoadByName(expected.name));
+        EXPECT_EQ(item->GetItemClass(), expected.itemClass);
+        EXPECT_EQ(item->GetKind(), expected.kind);
+        EXPECT_GT(item->GetDisplayName().Length(), 0);
+        ASSERT_TRUE(item->LoadIcon()); // the picture cropped to what is drawn
+        EXPECT_GT(item->GetScreenRect().w, 8);
+        EXPECT_LE(item->GetScreenRect().w, 24);
+        ASSERT_TRUE(item->LoadIcon2());
+        EXPECT_GT(item->GetScreenRect().w, 4);
+        EXPECT_LE(item->GetScreenRect().w, 16);
+        loaded.push_back(item);
+    }
+    EXPECT_TRUE(loaded[4]->GetFlagBit1()); // two-handed
+    EXPECT_EQ(EffectList::Of(loaded[3]->GetEffects())->Count(), 1);
+    ItemEntity* pistol = loaded[1];
+    ItemEntity* bullets = loaded[2];
+    EXPECT_EQ(bullets->GetCount(), 10);
+    ASSERT_TRUE(pistol->AcceptsAmmunition(*bullets));
+    ASSERT_TRUE(pistol->LoadAmmo(*bullets));
+    EXPECT_EQ(pistol->GetCount(), 10);
+    EXPECT_TRUE(pistol->IsFull());
+    g_uniAnimationMgr = nullptr;
 }
 
 } // namespace

@@ -1,9 +1,5 @@
 #include "tools/demoworld/cursor_art.h"
 
-#include "Library/files/directory_list.h"
-#include "Library/files/file_stream.h"
-#include "Library/graphics/animation.h"
-#include "Library/graphics/surface_ptr.h"
 #include "tools/demoworld/demo_output.h"
 
 #include <cstdio>
@@ -13,7 +9,6 @@
 namespace {
 
 constexpr int kSide = 16;
-constexpr int kMagentaKey = 6; // the key choice that makes magenta transparent
 
 enum PaletteIndex : uint8_t { kKey, kBlack, kWhite, kPale, kGold, kRed, kDarkRed, kBlue, kCyan };
 
@@ -125,27 +120,12 @@ bool CursorArt::WriteAnimation(const char* name, const Frame* frames, int sequen
         if (!WriteBitmap(bitmaps + file, frames[i]))
             return false;
     }
-    Animation animation;
-    if (!animation.CreateFromBitmaps(bitmaps.c_str(), sequences, kMagentaKey))
-        return false;
-    for (int frame = 0; frame < frameCount; ++frame)
-        animation.SetFrameDuration(frame, durationMs);
-    const Stringc path = m_setDir + "/" + name + ".ani";
-    FileStream file;
-    return ReportWritten(MakeDirectories(path) && file.Open(path.c_str(), kStreamWriteBinary) &&
-                             animation.Write(file),
-                         path);
+    return WriteAnimationFromBitmaps(bitmaps, sequences, frameCount, durationMs,
+                                     m_setDir + "/" + name + ".ani");
 }
 
 // An 8-bit bitmap whose palette entry 0 is the magenta key.
 bool CursorArt::WriteBitmap(const Stringc& path, const Frame& frame) const {
-    const SurfacePtr bitmap =
-        MakePalettedSurface(kSide, kSide, kPalette, static_cast<int>(std::size(kPalette)));
-    if (!bitmap)
-        return false;
-    auto* pixels = static_cast<uint8_t*>(bitmap->pixels);
-    for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x)
-            pixels[y * bitmap->pitch + x] = frame.At(x, y);
-    return SaveBitmap(bitmap.get(), path);
+    return SaveShadedBitmap(path, kSide, kSide, kPalette, static_cast<int>(std::size(kPalette)),
+                            [&](int x, int y) { return frame.At(x, y); });
 }

@@ -60,15 +60,8 @@ const Piece kPieces[] = {
 
 // An 8-bit bitmap whose palette entry 0 is the magenta key.
 bool WritePicture(const Stringc& path, const Piece& piece) {
-    const SurfacePtr bitmap = MakePalettedSurface(piece.width, piece.height, kPalette,
-                                                  static_cast<int>(std::size(kPalette)));
-    if (!bitmap)
-        return false;
-    auto* pixels = static_cast<uint8_t*>(bitmap->pixels);
-    for (int y = 0; y < piece.height; ++y)
-        for (int x = 0; x < piece.width; ++x)
-            pixels[y * bitmap->pitch + x] = piece.shade(x, y);
-    return SaveBitmap(bitmap.get(), path);
+    return SaveShadedBitmap(path, piece.width, piece.height, kPalette,
+                            static_cast<int>(std::size(kPalette)), piece.shade);
 }
 
 } // namespace

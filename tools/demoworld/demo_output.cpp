@@ -1,9 +1,17 @@
 #include "tools/demoworld/demo_output.h"
 
 #include "Library/files/directory_list.h"
+#include "Library/files/file_stream.h"
+#include "Library/graphics/animation.h"
 
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+
+constexpr int kMagentaKey = 6; // the key choice that makes magenta transparent
+
+} // namespace
 
 bool ReportWritten(bool written, const Stringc& path) {
     if (!written)
@@ -24,4 +32,29 @@ SurfacePtr MakePalettedSurface(int width, int height, const SDL_Color* palette, 
 bool SaveBitmap(SDL_Surface* surface, const Stringc& path) {
     return ReportWritten(
         surface && MakeDirectories(path) && SDL_SaveBMP(surface, path.c_str()) == 0, path);
+}
+
+bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Color* palette,
+                      int count, const std::function<uint8_t(int x, int y)>& shade) {
+    const SurfacePtr bitmap = MakePalettedSurface(width, height, palette, count);
+    if (!bitmap)
+        return false;
+    auto* pixels = static_cast<uint8_t*>(bitmap->pixels);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels[y * bitmap->pitch + x] = shade(x, y);
+    return SaveBitmap(bitmap.get(), path);
+}
+
+bool WriteAnimationFromBitmaps(const Stringc& bitmapDir, int sequences, int frameCount,
+                               uint32_t durationMs, const Stringc& path) {
+    Animation animation;
+    if (!animation.CreateFromBitmaps(bitmapDir.c_str(), sequences, kMagentaKey))
+        return false;
+    for (int frame = 0; frame < frameCount; ++frame)
+        animation.SetFrameDuration(frame, durationMs);
+    FileStream file;
+    return ReportWritten(MakeDirectories(path) && file.Open(path.c_str(), kStreamWriteBinary) &&
+                             animation.Write(file),
+                         path);
 }

@@ -5,6 +5,9 @@
 #include "Library/core/stringc.h"
 #include "Library/graphics/surface_ptr.h"
 
+#include <cstdint>
+#include <functional>
+
 // Says "cannot write" with the path when not written; returns written.
 bool ReportWritten(bool written, const Stringc& path);
 
@@ -14,3 +17,12 @@ SurfacePtr MakePalettedSurface(int width, int height, const SDL_Color* palette, 
 
 // The surface as a ".bmp", its directories made; false, with the message, on failure.
 bool SaveBitmap(SDL_Surface* surface, const Stringc& path);
+
+// A width x height 8-bit bitmap of the palette, each pixel the index shade gives it.
+bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Color* palette,
+                      int count, const std::function<uint8_t(int x, int y)>& shade);
+
+// An ".ani" at path built from the numbered bitmaps of a directory, frames of
+// sequences x frameCount shown durationMs each; magenta is its transparent colour.
+bool WriteAnimationFromBitmaps(const Stringc& bitmapDir, int sequences, int frameCount,
+                               uint32_t durationMs, const Stringc& path);

@@ -11,6 +11,7 @@
 #include "tools/demoworld/converter_media.h"
 #include "tools/demoworld/cursor_art.h"
 #include "tools/demoworld/demo_entities.h"
+#include "tools/demoworld/demo_items.h"
 #include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/demo_region.h"
 #include "tools/demoworld/demo_script.h"
@@ -25,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -56,17 +58,23 @@ bool DemoWorld::WriteButtonSounds() {
            WriteSound(directory + "/Button_press_out.wav", Click(900, 0.06));
 }
 
-// The frames are drawn into a scratch directory, which goes once the animations are built.
-bool DemoWorld::WriteCursor() {
+// Frames are drawn into a scratch directory, which goes once the animations are built.
+bool DemoWorld::WithScratchDirectory(const std::function<bool(const Stringc&)>& write) {
     char scratch[] = "/tmp/demoworldXXXXXX";
     if (!::mkdtemp(scratch)) {
-        std::fprintf(stderr, "demoworld: no scratch directory for the cursor frames\n");
+        std::fprintf(stderr, "demoworld: no scratch directory for animation frames\n");
         return false;
     }
-    const bool written = CursorArt(g_dataPaths->GetAnimDir() + "/Mouse", scratch).Write();
+    const bool written = write(scratch);
     std::error_code error;
     std::filesystem::remove_all(scratch, error);
     return written;
+}
+
+bool DemoWorld::WriteCursor() {
+    return WithScratchDirectory([](const Stringc& scratch) {
+        return CursorArt(g_dataPaths->GetAnimDir() + "/Mouse", scratch).Write();
+    });
 }
 
 bool DemoWorld::WriteScripts() {
@@ -92,7 +100,9 @@ bool DemoWorld::WriteFirstMap() {
 }
 
 bool DemoWorld::WriteEntities() {
-    return DemoEntities().Write();
+    return DemoEntities().Write() && WithScratchDirectory([](const Stringc& scratch) {
+               return DemoItems(scratch).Write();
+           });
 }
 
 bool DemoWorld::WriteRuleTables() {

@@ -5,6 +5,8 @@
 
 #include "Library/core/stringc.h"
 
+#include <functional>
+
 class DemoWorld {
 public:
     explicit DemoWorld(const Stringc& root); // an absolute directory; made when missing
@@ -12,6 +14,8 @@ public:
     bool Build(); // false, with a message, at the first piece that cannot be written
 
 private:
+    // Runs write with a scratch directory made for it and removed after.
+    static bool WithScratchDirectory(const std::function<bool(const Stringc&)>& write);
     bool WriteFonts();
     bool WriteButtonSounds();
     bool WriteCursor();
