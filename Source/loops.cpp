@@ -200,7 +200,7 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_updateRects);
     ReleaseObject(g_gameRules);
     ReleaseObject(g_uniAnimationMgr);
-    ReleaseObject(g_regionMgr); // its entities left the map with the session objects
+    ReleaseObject(g_regionMgr);         // its entities left the map with the session objects
     ReleaseObject(g_creatureItemRules); // after the entities that hold items
     TwoDimArrayMgr::FreeTables();
     ReleaseObject(g_viewPortStringMgr);

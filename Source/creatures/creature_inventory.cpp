@@ -102,9 +102,10 @@ bool CreatureInventory::CanPutInSlot(const ItemEntity* item, int slot) {
     } else if (IsHandSlot(slot)) {
         const ItemEntity* held = m_slots[slot];
         const ItemAbility* ability = held ? ItemAbility::Of(held->GetAbility()) : nullptr;
-        fits = itemClass == ItemEntity::kClassWeapon ||
-               (itemClass == ItemEntity::kClassAmmunition && held && held->AcceptsAmmunition(*item) &&
-                ability && ability->GetRoundsPerUse() != 0 && !held->IsFull());
+        fits =
+            itemClass == ItemEntity::kClassWeapon ||
+            (itemClass == ItemEntity::kClassAmmunition && held && held->AcceptsAmmunition(*item) &&
+             ability && ability->GetRoundsPerUse() != 0 && !held->IsFull());
         if (fits && IsTwoHanded(item) && m_slots[kShieldSlot] != nullptr) {
             m_refusal = kRefusalShieldAndTwoHanded;
             return false;

@@ -36,8 +36,8 @@ public:
 
     // Queries.
     bool CanPutInSlot(const ItemEntity* item, int slot); // sets the refusal
-    int TakeRefusal(); // the last refusal, then none
-    ItemEntity* GetSlot(int slot) const; // 0 to 16; null otherwise
+    int TakeRefusal();                                   // the last refusal, then none
+    ItemEntity* GetSlot(int slot) const;                 // 0 to 16; null otherwise
     ItemEntity* GetCurrentItem() const { return GetSlot(m_currentHand); }
     int GetCurrentHand() const { return m_currentHand; }
     bool FindSlotOf(const ItemEntity* item, int& slot) const; // 17 for the backpack
@@ -96,7 +96,7 @@ public:
     bool Save(Stream& stream) const;
 
 private:
-    CreatureData* Data() const;  // the creature's rules record; null without a creature
+    CreatureData* Data() const; // the creature's rules record; null without a creature
     EffectMgr* Effects() const;
     bool IsLiveOwnItem(const ItemEntity* item) const;
     bool WearsEffects(const ItemEntity* item, int slot) const;

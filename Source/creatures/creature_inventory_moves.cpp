@@ -162,8 +162,8 @@ bool CreatureInventory::PutInBackpack(ItemEntity* item) {
     if (item == nullptr)
         return false;
     ItemEntity* out = nullptr;
-    const bool moved = Contains(item) ? AddToSlot(item, item->GetStackSize(), kBackpack, out)
-                                      : AddItem(item, out);
+    const bool moved =
+        Contains(item) ? AddToSlot(item, item->GetStackSize(), kBackpack, out) : AddItem(item, out);
     if (moved && m_owner != nullptr)
         out->SetPosition(m_owner->GetPosition());
     return moved;

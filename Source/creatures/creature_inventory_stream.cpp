@@ -32,7 +32,8 @@ bool CreatureInventory::Load(Stream& stream) {
             ReleaseItems();
             return false;
         }
-        Entity* made = manager ? manager->CreateEntity(0.0f, 0.0f, 0.0f, Entity::kTypeItem) : nullptr;
+        Entity* made =
+            manager ? manager->CreateEntity(0.0f, 0.0f, 0.0f, Entity::kTypeItem) : nullptr;
         if (made == nullptr) {
             std::fprintf(stderr, "CreatureInventory: no entity manager makes the item of slot %d\n",
                          slot);
@@ -62,9 +63,9 @@ bool CreatureInventory::Save(Stream& stream) const {
         return false;
     for (const ItemEntity* item : m_slots) {
         const bool written =
-            item == nullptr ? stream.WriteValue(kEmptySlot)
-                            : stream.WriteValue(static_cast<uint32_t>(item->GetType())) &&
-                                  item->Save(stream);
+            item == nullptr
+                ? stream.WriteValue(kEmptySlot)
+                : stream.WriteValue(static_cast<uint32_t>(item->GetType())) && item->Save(stream);
         if (!written)
             return false;
     }

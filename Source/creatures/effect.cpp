@@ -2,9 +2,9 @@
 
 #include "Library/core/stream.h"
 #include "Library/scripts/stored_text.h"
+#include "Library/world/random_source.h"
 #include "Source/creatures/creature_services.h"
 #include "Source/creatures/game_rules.h"
-#include "Library/world/random_source.h"
 #include "Source/entities/entity.h"
 
 void Effect::Reset() {
@@ -106,11 +106,10 @@ bool Effect::Equals(const Effect& other) const {
            m_rounds == other.m_rounds && m_amount == other.m_amount &&
            m_parameterA == other.m_parameterA && m_parameterB == other.m_parameterB &&
            m_durationRule == other.m_durationRule && m_timeUnit == other.m_timeUnit &&
-           m_duration == other.m_duration && m_chance == other.m_chance &&
-           m_text == other.m_text && m_diceCount == other.m_diceCount &&
-           m_diceSides == other.m_diceSides && m_resistanceFlag == other.m_resistanceFlag &&
-           m_resistMode == other.m_resistMode && m_resistanceBonus == other.m_resistanceBonus &&
-           m_halved == other.m_halved;
+           m_duration == other.m_duration && m_chance == other.m_chance && m_text == other.m_text &&
+           m_diceCount == other.m_diceCount && m_diceSides == other.m_diceSides &&
+           m_resistanceFlag == other.m_resistanceFlag && m_resistMode == other.m_resistMode &&
+           m_resistanceBonus == other.m_resistanceBonus && m_halved == other.m_halved;
 }
 
 bool Effect::Start() {
@@ -219,9 +218,9 @@ bool Effect::Write(Stream& stream) const {
            stream.WriteValue(m_amount) && stream.WriteValue(m_parameterA) &&
            stream.WriteValue(m_parameterB) && stream.WriteValue(m_durationRule) &&
            stream.WriteValue(m_timeUnit) && stream.WriteValue(m_duration) &&
-           stream.WriteValue(m_chance) && m_text.Write(stream) &&
-           stream.WriteValue(m_diceCount) && stream.WriteValue(m_diceSides) &&
-           stream.WriteValue(m_resistanceFlag) && stream.WriteValue(m_resistMode) &&
-           stream.WriteValue(m_resistanceBonus) && stream.WriteValue(m_halved) &&
-           stream.WriteValue(m_elapsed) && stream.WriteValue(m_accumulator);
+           stream.WriteValue(m_chance) && m_text.Write(stream) && stream.WriteValue(m_diceCount) &&
+           stream.WriteValue(m_diceSides) && stream.WriteValue(m_resistanceFlag) &&
+           stream.WriteValue(m_resistMode) && stream.WriteValue(m_resistanceBonus) &&
+           stream.WriteValue(m_halved) && stream.WriteValue(m_elapsed) &&
+           stream.WriteValue(m_accumulator);
 }

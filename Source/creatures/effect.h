@@ -47,8 +47,8 @@ enum EffectTimeUnit : uint8_t {
     kUnitDelayed = 6,   // acts once the duration (seconds) has run
     kUnit7 = 7,         // never applied
     kUnitUntilEnded = 8,
-    kUnit9 = 9,          // never applied
-    kUnitAttack = 10,    // only while one attack is evaluated
+    kUnit9 = 9,       // never applied
+    kUnitAttack = 10, // only while one attack is evaluated
 };
 
 class Effect {

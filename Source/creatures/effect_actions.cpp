@@ -167,7 +167,9 @@ void Effect::ApplyColour(CreatureData& data, int phase) {
         mod.SetLocked(true, colour.red - 255, colour.green - 255, colour.blue - 255);
         break;
     default: {
-        const uint32_t mode = m_kind == kEffectColourSlot1 ? 1 : m_kind == kEffectColourSlot3 ? 3 : 2;
+        const uint32_t mode = m_kind == kEffectColourSlot1   ? 1
+                              : m_kind == kEffectColourSlot3 ? 3
+                                                             : 2;
         const uint8_t extra = m_kind == kEffectColourSlot2 ? static_cast<uint8_t>(m_parameterB) : 0;
         mod.SetSlot(mode, m_parameterA & 0xFF, colour, extra);
         break;
@@ -236,7 +238,8 @@ void Effect::ApplyPoison(CreatureData& data) {
         tick = poisonClassResists ? 0.0 : tick * 0.5;
     if (tick > 0.0) {
         char line[Stringc::kMaxFormatLength + 1];
-        std::snprintf(line, sizeof line, "%s has been poisoned.", m_target->GetDisplayName().c_str());
+        std::snprintf(line, sizeof line, "%s has been poisoned.",
+                      m_target->GetDisplayName().c_str());
         AddMessage(line);
     }
     data.AddHitPoints(static_cast<float>(-tick));

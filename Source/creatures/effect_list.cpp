@@ -23,30 +23,39 @@ void EffectList::Add(const Effect& effect) {
 }
 
 bool EffectList::Load(Stream& stream) {
-    Clear();
+    return LoadSlots(stream, m_effects);
+}
+
+bool EffectList::Save(Stream& stream) const {
+    return SaveSlots(stream, m_effects);
+}
+
+bool EffectList::LoadSlots(Stream& stream, MemMgr<Effect>& effects) {
+    effects.FreeAll();
     uint32_t count = 0;
     if (!stream.ReadValue(count))
         return false;
     if (count > static_cast<uint32_t>(stream.Remaining() / Effect::kMinStoredBytes)) {
-        std::fprintf(stderr, "Effect list: %u effects cannot lie in the %ld bytes left\n", count,
+        std::fprintf(stderr, "Effects: %u cannot lie in the %ld bytes left\n", count,
                      stream.Remaining());
         return false;
     }
     for (uint32_t index = 0; index < count; ++index) {
-        Effect* effect = m_effects.Alloc();
+        Effect* effect = effects.Alloc();
         effect->Reset();
         if (!effect->Read(stream)) {
-            Clear();
+            effects.FreeAll();
             return false;
         }
     }
     return true;
 }
 
-bool EffectList::Save(Stream& stream) const {
-    if (!stream.WriteValue(static_cast<uint32_t>(Count())))
+bool EffectList::SaveSlots(Stream& stream, const MemMgr<Effect>& effects) {
+    if (!stream.WriteValue(static_cast<uint32_t>(effects.CountUsed())))
         return false;
-    bool written = true;
-    ForEach([&](const Effect& effect) { written = written && effect.Write(stream); });
-    return written;
+    for (int slot = 0; slot < effects.GetCount(); ++slot)
+        if (effects.IsUsed(slot) && !effects.Get(slot)->Write(stream))
+            return false;
+    return true;
 }

@@ -33,6 +33,9 @@ public:
     // is refused before anything is read; a record cut short leaves the list empty.
     bool Load(Stream& stream) override;
     bool Save(Stream& stream) const override;
+    // The same stored form for any slot list of effects (a creature's running ones too).
+    static bool LoadSlots(Stream& stream, MemMgr<Effect>& effects);
+    static bool SaveSlots(Stream& stream, const MemMgr<Effect>& effects);
 
 private:
     MemMgr<Effect> m_effects;

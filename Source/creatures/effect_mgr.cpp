@@ -1,11 +1,8 @@
 #include "Source/creatures/effect_mgr.h"
 
-#include "Library/core/stream.h"
 #include "Source/creatures/effect_list.h"
 #include "Source/entities/entity.h"
 #include "Source/entities/entity_mgr.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -80,8 +77,7 @@ void EffectMgr::ApplyAttackList(const EffectList* list, bool apply, bool modifie
     if (list == nullptr)
         return;
     list->ForEach([&](const Effect& definition) {
-        if (definition.GetTimeUnit() != kUnitAttack ||
-            (modifiersOnly && !definition.IsModifier()))
+        if (definition.GetTimeUnit() != kUnitAttack || (modifiersOnly && !definition.IsModifier()))
             return;
         Effect scratch(definition);
         scratch.SetTarget(m_owner, nullptr);
@@ -181,31 +177,14 @@ int EffectMgr::SumDamageBonus(const Entity* target) const {
 }
 
 bool EffectMgr::Load(Stream& stream) {
-    Clear();
-    uint32_t count = 0;
-    if (!stream.ReadValue(count))
+    if (!EffectList::LoadSlots(stream, m_effects))
         return false;
-    if (count > static_cast<uint32_t>(stream.Remaining() / Effect::kMinStoredBytes)) {
-        std::fprintf(stderr, "Running effects: %u cannot lie in the %ld bytes left\n", count,
-                     stream.Remaining());
-        return false;
-    }
-    for (uint32_t index = 0; index < count; ++index) {
-        Effect* effect = m_effects.Alloc();
-        effect->Reset();
-        if (!effect->Read(stream)) {
-            Clear();
-            return false;
-        }
-        effect->SetTarget(m_owner, nullptr);
-    }
+    for (int slot = 0; slot < m_effects.GetCount(); ++slot)
+        if (m_effects.IsUsed(slot))
+            m_effects.Get(slot)->SetTarget(m_owner, nullptr);
     return true;
 }
 
 bool EffectMgr::Save(Stream& stream) const {
-    if (!stream.WriteValue(static_cast<uint32_t>(m_effects.CountUsed())))
-        return false;
-    bool written = true;
-    ForEachRunning([&](const Effect& effect) { written = written && effect.Write(stream); });
-    return written;
+    return EffectList::SaveSlots(stream, m_effects);
 }

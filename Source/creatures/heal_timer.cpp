@@ -37,9 +37,8 @@ void HealTimer::Heal(double elapsedHours) {
     if (creature == nullptr)
         return;
     CreatureData& data = creature->GetData();
-    const double factor = m_period == kRestingPeriod || m_period == kNormalPeriod
-                              ? elapsedHours / m_period
-                              : 0.0;
+    const double factor =
+        m_period == kRestingPeriod || m_period == kNormalPeriod ? elapsedHours / m_period : 0.0;
     data.AddHitPoints(static_cast<float>(data.GetHealingRate() * factor));
     const DateTime now = Now();
     if (now.TotalHours() - m_lastRestore.TotalHours() >= kRestoreHours) {

@@ -21,10 +21,10 @@ public:
     HealTimer& operator=(const HealTimer&) = delete;
     virtual ~HealTimer() = default;
 
-    void Start();                // the normal period, both stamps now
-    void SetPeriod(int hours);   // only 6 and 24
+    void Start();              // the normal period, both stamps now
+    void SetPeriod(int hours); // only 6 and 24
     int GetPeriod() const { return m_period; }
-    void Update();               // heals once a period has passed; never a dead creature
+    void Update(); // heals once a period has passed; never a dead creature
     void Heal(double elapsedHours);
 
     // Stored form, little-endian: i32 period, the last heal and the last restore as dates

@@ -83,13 +83,13 @@ struct ItemAbilityFields {
             if (!io(text))
                 return false;
         if (!(io(a.m_attackKind) && io(a.m_kind) && io(a.m_targetType) && io(a.m_rollFlag) &&
-              io(a.m_flagByte) && io(a.m_useMode) && io(a.m_roundsPerUse) &&
-              io(a.m_ammunitionId) && io(a.m_ammunitionName) && io(a.m_ammunitionText) &&
-              io(a.m_uses) && io(a.m_maxUses) && io(a.m_byteValue) && io(a.m_range) &&
-              io(a.m_radius) && io(a.m_spread) && io(a.m_projectileKind) && io(a.m_throwMode) &&
-              io(a.m_useTime) && io(a.m_extraValue) && io(a.m_damageBonus) &&
-              io(a.m_diceCount) && io(a.m_diceSides) && io(a.m_damageType) &&
-              io(a.m_spellId) && io(a.m_spellLevel) && io(a.m_sounds[0]) && io(a.m_sounds[1])))
+              io(a.m_flagByte) && io(a.m_useMode) && io(a.m_roundsPerUse) && io(a.m_ammunitionId) &&
+              io(a.m_ammunitionName) && io(a.m_ammunitionText) && io(a.m_uses) && io(a.m_maxUses) &&
+              io(a.m_byteValue) && io(a.m_range) && io(a.m_radius) && io(a.m_spread) &&
+              io(a.m_projectileKind) && io(a.m_throwMode) && io(a.m_useTime) &&
+              io(a.m_extraValue) && io(a.m_damageBonus) && io(a.m_diceCount) && io(a.m_diceSides) &&
+              io(a.m_damageType) && io(a.m_spellId) && io(a.m_spellLevel) && io(a.m_sounds[0]) &&
+              io(a.m_sounds[1])))
             return false;
         for (int index = 0; index < ItemAbility::kAnimationTexts; ++index)
             if (!io(a.m_animationTexts[index]) || !io(a.m_animationValues[index]))
@@ -153,8 +153,8 @@ void ItemAbility::CopyFrom(const ItemAbilityLink& other) {
 }
 
 const Stringc& ItemAbility::GetName() const {
-    const bool alternative = m_owningItem && m_owningItem->IsIdentified() &&
-                             m_texts[kAlternativeName].Length() > 0;
+    const bool alternative =
+        m_owningItem && m_owningItem->IsIdentified() && m_texts[kAlternativeName].Length() > 0;
     return m_texts[alternative ? kAlternativeName : kName];
 }
 
@@ -293,8 +293,8 @@ void ItemAbility::SetText(int index, const Stringc& text) {
         m_texts[index] = text;
 }
 
-void ItemAbility::DefineUse(uint8_t kind, uint8_t attackKind, uint8_t targetType,
-                            bool rollsToHit, uint8_t useMode) {
+void ItemAbility::DefineUse(uint8_t kind, uint8_t attackKind, uint8_t targetType, bool rollsToHit,
+                            uint8_t useMode) {
     m_kind = kind;
     m_attackKind = attackKind;
     m_targetType = targetType;

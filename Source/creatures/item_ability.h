@@ -16,12 +16,12 @@ class CreatureInventory;
 
 enum ItemAbilityKind : uint8_t {
     kAbilityUnusable = 0,
-    kAbilityDirect = 1,    // applied to the target
-    kAbilityThrown = 2,    // launches its projectile
-    kAbilitySpell = 3,     // casts a spell
+    kAbilityDirect = 1,     // applied to the target
+    kAbilityThrown = 2,     // launches its projectile
+    kAbilitySpell = 3,      // casts a spell
     kAbilityAmmunition = 4, // fires ammunition from the backpack
-    kAbilityMagazine = 5,  // fires from its magazine
-    kAbilityUnlimited = 6, // melee and the like
+    kAbilityMagazine = 5,   // fires from its magazine
+    kAbilityUnlimited = 6,  // melee and the like
 };
 
 class ItemAbility : public ItemAbilityLink, public WeaponAbility {
@@ -84,7 +84,7 @@ public:
     // For kind 4: the owner's backpack's first ammunition of the ammunition id becomes the
     // loaded ammunition, its name and text copied; false when there is none.
     bool FindAmmunition();
-    bool ConsumeUse(); // true for an unlimited item; false with no use left
+    bool ConsumeUse();              // true for an unlimited item; false with no use left
     uint32_t GetDamageType() const; // with the bits of the magazine's round
     int RollDamage() const;
     const Stringc& GetAnimationName() const { return m_animationTexts[0]; }

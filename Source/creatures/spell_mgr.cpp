@@ -80,7 +80,8 @@ bool SpellMgr::HasAnyReadyCharge() const {
 }
 
 bool SpellMgr::UseCharge(uint32_t id) {
-    const int slot = m_charges.FindUsed([&](const Charge& c) { return c.id == id && c.ready != 0; });
+    const int slot =
+        m_charges.FindUsed([&](const Charge& c) { return c.id == id && c.ready != 0; });
     if (slot < 0)
         return false;
     m_charges.Get(slot)->ready = 0;
@@ -104,7 +105,8 @@ bool SpellMgr::Load(Stream& stream) {
     uint32_t knownCount = 0;
     uint32_t chargeCount = 0;
     if (!stream.ReadValue(m_knownLimit) || !stream.ReadValue(m_secondLimit) ||
-        !stream.ReadValue(knownCount) || !CountFits(stream, knownCount, kKnownBytes, "known spells"))
+        !stream.ReadValue(knownCount) ||
+        !CountFits(stream, knownCount, kKnownBytes, "known spells"))
         return false;
     for (uint32_t index = 0; index < knownCount; ++index) {
         Known* known = m_known.Alloc();

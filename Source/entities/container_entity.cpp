@@ -219,8 +219,8 @@ void ContainerEntity::SelectPrevious() {
 }
 
 void ContainerEntity::SelectNext() {
-    const int shown = static_cast<int>(std::count_if(
-        m_items.begin(), m_items.end(), [](const ItemEntity* item) {
+    const int shown =
+        static_cast<int>(std::count_if(m_items.begin(), m_items.end(), [](const ItemEntity* item) {
             return item->HasAnyFlag(kFlagShown);
         }));
     m_selection = m_items.empty() ? -1 : std::min(m_selection + 1, shown - 1);

@@ -39,7 +39,7 @@ public:
     // Queries.
     int CountHeld() const { return static_cast<int>(m_items.size()); }
     bool HasItem(const ItemEntity* item) const { return IndexOf(item) >= 0; }
-    ItemEntity* GetItemAt(int index) const; // null outside the list
+    ItemEntity* GetItemAt(int index) const;    // null outside the list
     int IndexOf(const ItemEntity* item) const; // -1 when absent
     bool IsEmpty() const { return m_items.empty(); }
     ItemEntity* GetFirstItem() const { return GetItemAt(0); }
@@ -49,10 +49,10 @@ public:
     uint32_t CountItems() const; // the quantities of the held money
     ItemEntity* ItemAtScreenPoint(int x, int y) const;
     bool AddAllFrom(std::vector<ItemEntity*>& list) const; // each once; true when not empty
-    void LoadItemIcons(int flag);                            // 1 the first icons, 0 the second
-    void UpdateItems();                                      // every item's use record cleared
-    void ForNamedItems(const Stringc& name, int n);          // they select their n-th ability
-    bool RefreshNamedItem(const Stringc& name);              // they become identified
+    void LoadItemIcons(int flag);                          // 1 the first icons, 0 the second
+    void UpdateItems();                                    // every item's use record cleared
+    void ForNamedItems(const Stringc& name, int n);        // they select their n-th ability
+    bool RefreshNamedItem(const Stringc& name);            // they become identified
     bool StackByKind(const ItemEntity* item) const;
     int GetSelection() const { return m_selection; }
     void SelectPrevious();
@@ -74,8 +74,8 @@ public:
     // Each loaded magazine of the weapon becomes ammunition items of its template in the
     // container. A template that cannot be made leaves the magazine loaded.
     bool UnloadWeapon(ItemEntity* weapon);
-    bool PickUpNearbyItems();           // the map items within the owner's reach it sees
-    bool DropItemOnMap(bool near);      // everything, onto the owner's map
+    bool PickUpNearbyItems();      // the map items within the owner's reach it sees
+    bool DropItemOnMap(bool near); // everything, onto the owner's map
     void DrawContents(const Rect& rect, Screen& screen);
 
 private:

@@ -42,8 +42,8 @@ public:
     virtual bool AcceptsAmmo(const ItemEntity& item) const = 0;
     // Forgets the item as its loaded ammunition; true when it was.
     virtual bool ForgetAmmunition(const ItemEntity* item) = 0;
-    virtual bool Refresh() = 0;     // finds its ammunition again
-    virtual void ResetState() = 0;  // the record of the last use cleared
+    virtual bool Refresh() = 0;    // finds its ammunition again
+    virtual void ResetState() = 0; // the record of the last use cleared
     virtual bool IsValidTarget(Entity* entity, const Vector& point) const = 0;
     virtual bool Use(Entity* user, const Vector& userPosition, Entity* target,
                      const Vector& targetPosition) = 0;

@@ -86,11 +86,11 @@ public:
     uint32_t GetTotalValue() const;
 
     // The icons ("Icons/" + name, animation "misc_1") and the sounds.
-    void SetIconName(int index, const Stringc& name); // 0 or 1
+    void SetIconName(int index, const Stringc& name);  // 0 or 1
     void SetSoundName(int index, const Stringc& name); // 0 or 1
     bool LoadIcon();
     bool LoadIcon2();
-    void PlaySound(int flag) const;   // 1 the first sound, 0 the second
+    void PlaySound(int flag) const;                  // 1 the first sound, 0 the second
     static void PlayNamedSound(const Stringc& name); // nothing for ""
     bool MagazineOp(int flag) const; // the current ability's magazine's sound; false without
 
@@ -137,7 +137,6 @@ public:
     // From a stack of 2 or more: n (held within the quantity) go to a new pooled item of
     // the same template and owner, out; false, changing nothing, when none can be made.
     bool SplitCount(int n, ItemEntity*& out);
-    bool Split(int n, ItemEntity*& out) { return SplitCount(n, out); }
     bool CanMergeInto(const ItemEntity* emptied); // abilities forget an emptied item
 
     // Ammunition.

@@ -81,10 +81,12 @@ bool ItemEntity::AcceptsAmmunition(const ItemEntity& ammunition) const {
     if (ammunition.GetItemClass() != kClassAmmunition)
         return false;
     bool accepts = false;
-    m_abilities.ForEachUsed(
-        [&](const ItemAbilityLink& ability) { accepts = accepts || ability.AcceptsAmmo(ammunition); });
-    m_magazines.ForEachUsed(
-        [&](const ItemMagazine& magazine) { accepts = accepts || magazine.AcceptsAmmo(ammunition); });
+    m_abilities.ForEachUsed([&](const ItemAbilityLink& ability) {
+        accepts = accepts || ability.AcceptsAmmo(ammunition);
+    });
+    m_magazines.ForEachUsed([&](const ItemMagazine& magazine) {
+        accepts = accepts || magazine.AcceptsAmmo(ammunition);
+    });
     return accepts;
 }
 

@@ -55,7 +55,8 @@ bool ItemEntity::Load(Stream& stream) {
 
 bool ItemEntity::LoadNested(Stream& stream, int depth) {
     if (depth > kMaxCartridgeDepth) {
-        std::fprintf(stderr, "An item record nests cartridges deeper than %d\n", kMaxCartridgeDepth);
+        std::fprintf(stderr, "An item record nests cartridges deeper than %d\n",
+                     kMaxCartridgeDepth);
         return false;
     }
     m_current = nullptr;
@@ -157,7 +158,6 @@ bool ItemEntity::Save(Stream& stream) const {
         return false;
     m_abilities.ForEachUsed(
         [&](const ItemAbilityLink& ability) { written = written && ability.Save(stream); });
-    return written &&
-           stream.WriteValue(static_cast<int16_t>(m_current ? m_abilities.UsedIndexOf(m_current)
-                                                            : -1));
+    return written && stream.WriteValue(static_cast<int16_t>(
+                          m_current ? m_abilities.UsedIndexOf(m_current) : -1));
 }

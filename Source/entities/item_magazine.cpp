@@ -67,8 +67,7 @@ bool ItemMagazine::SetCartridge(const ItemEntity& ammunition) {
 }
 
 bool ItemMagazine::AcceptsAmmo(const ItemEntity& item) const {
-    return item.GetAmmoType() == m_ammoType &&
-           (IsEmpty() || item.GetTemplateName() == m_ammoName);
+    return item.GetAmmoType() == m_ammoType && (IsEmpty() || item.GetTemplateName() == m_ammoName);
 }
 
 bool ItemMagazine::LoadFrom(ItemEntity& ammunition) {

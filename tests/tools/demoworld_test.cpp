@@ -17,10 +17,10 @@
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
 #include "LibraryScriptCompiler/scripted_machine.h"
-#include "Source/editors/animation_editor.h"
-#include "Source/editors/editor_directory_box.h"
 #include "Source/creatures/creature_item_rules.h"
 #include "Source/creatures/effect_list.h"
+#include "Source/editors/animation_editor.h"
+#include "Source/editors/editor_directory_box.h"
 #include "Source/editors/graphic_offset_calc.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
@@ -207,8 +207,8 @@ TEST_F(DemoWorldTest, TheItemsLoadFromTheArchivesAndThePistolTakesItsBullets) {
         uint32_t itemClass;
         int kind; // of the current ability
     };
-    const Expected items[] = {{"sword", 101, 6},    {"pistol", 101, 5}, {"bullets", 106, 0},
-                              {"shield", 112, 0},   {"greataxe", 101, 6}, {"gold", 115, 0},
+    const Expected items[] = {{"sword", 101, 6},  {"pistol", 101, 5},   {"bullets", 106, 0},
+                              {"shield", 112, 0}, {"greataxe", 101, 6}, {"gold", 115, 0},
                               {"potion", 109, 1}};
     std::vector<ItemEntity*> loaded;
     for (const Expected& expected : items) {

@@ -63,8 +63,7 @@ void EquipPistol(ItemEntity& pistol) {
     pistol.AddMagazine(magazine);
     ItemAbility shoot;
     shoot.SetText(ItemAbility::kName, "Shoot");
-    shoot.DefineUse(kAbilityMagazine, kAttackRanged1, kTargetLiving, true,
-                    ItemAbility::kUseLaunch);
+    shoot.DefineUse(kAbilityMagazine, kAttackRanged1, kTargetLiving, true, ItemAbility::kUseLaunch);
     shoot.SetAmmunition(kBulletMagazine, 1);
     shoot.SetProjectile(kBulletProjectile, 0);
     shoot.SetDamage(1, 6, 0, kDamageNormal);

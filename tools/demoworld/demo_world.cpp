@@ -100,9 +100,8 @@ bool DemoWorld::WriteFirstMap() {
 }
 
 bool DemoWorld::WriteEntities() {
-    return DemoEntities().Write() && WithScratchDirectory([](const Stringc& scratch) {
-               return DemoItems(scratch).Write();
-           });
+    return DemoEntities().Write() &&
+           WithScratchDirectory([](const Stringc& scratch) { return DemoItems(scratch).Write(); });
 }
 
 bool DemoWorld::WriteRuleTables() {

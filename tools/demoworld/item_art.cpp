@@ -11,8 +11,8 @@ namespace {
 
 enum PaletteIndex : uint8_t { kKey, kOutline, kSteel, kDarkSteel, kWood, kGold, kRed, kGlass };
 
-const SDL_Color kPalette[] = {{255, 0, 255, 0},   {25, 20, 20, 0},  {200, 205, 215, 0},
-                              {110, 115, 130, 0}, {130, 80, 35, 0}, {235, 190, 40, 0},
+const SDL_Color kPalette[] = {{255, 0, 255, 0},   {25, 20, 20, 0},   {200, 205, 215, 0},
+                              {110, 115, 130, 0}, {130, 80, 35, 0},  {235, 190, 40, 0},
                               {200, 30, 40, 0},   {170, 210, 235, 0}};
 
 constexpr int kIconSide = 24;
@@ -101,9 +101,9 @@ struct Shape {
     uint8_t (*at)(double u, double v);
 };
 
-const Shape kShapes[] = {{"sword", Sword},       {"pistol", Pistol}, {"bullets", Bullets},
-                         {"shield", Shield},     {"greataxe", Greataxe},
-                         {"gold", Gold},         {"potion", Potion}};
+const Shape kShapes[] = {{"sword", Sword},   {"pistol", Pistol},     {"bullets", Bullets},
+                         {"shield", Shield}, {"greataxe", Greataxe}, {"gold", Gold},
+                         {"potion", Potion}};
 
 const Shape* FindShape(const char* name) {
     for (const Shape& shape : kShapes)
@@ -129,9 +129,7 @@ bool ItemArt::Write(const char* name) const {
 bool ItemArt::WriteLook(const Stringc& set, const char* name, int width, int height) const {
     const Shape* shape = FindShape(name);
     const Stringc bitmaps = m_bitmapDir + "/" + set;
-    const auto at = [&](int x, int y) {
-        return shape->at((x + 0.5) / width, (y + 0.5) / height);
-    };
+    const auto at = [&](int x, int y) { return shape->at((x + 0.5) / width, (y + 0.5) / height); };
     return SaveShadedBitmap(bitmaps + "/f000.bmp", width, height, kPalette,
                             static_cast<int>(std::size(kPalette)), at) &&
            WriteAnimationFromBitmaps(bitmaps, 1, 1, 0, m_animDir + "/Icons/" + set + "/misc_1.ani");

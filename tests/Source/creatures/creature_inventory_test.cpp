@@ -42,8 +42,9 @@ protected:
     ItemEntity* Carry(const char* name, uint16_t quantity = 1, int slot = kBackpack) {
         ItemEntity* out = nullptr;
         EXPECT_TRUE(Inventory().AddItem(Make(name, quantity), out));
-        if (slot != kBackpack)
+        if (slot != kBackpack) {
             EXPECT_TRUE(Inventory().AddToSlot(out, quantity, slot, out)) << name;
+        }
         return out;
     }
 
@@ -68,8 +69,9 @@ TEST_F(InventoryTest, TheRecordHoldsTheHandTheSlotsAndTheBackpack) {
         bolts.itemClass = ItemEntity::kClassAmmunition;
         Bytes held = ItemRecord(bolts);
         PutFieldAt(held.data(), kFlagsAt, hidden);
-        return Concat({bytes, ContainerRecord(inHand ? std::vector<Bytes>{held} : std::vector<Bytes>{},
-                                              Entity::kFlagHidden)});
+        return Concat(
+            {bytes, ContainerRecord(inHand ? std::vector<Bytes>{held} : std::vector<Bytes>{},
+                                    Entity::kFlagHidden)});
     };
     Bytes sword = ItemRecord(ItemSpec());
     PutFieldAt(sword.data(), kFlagsAt, hidden);
@@ -147,7 +149,7 @@ TEST_F(InventoryTest, AWeaponsBonusFollowsTheCurrentHandExactly) {
     const int expected[] = {2, 0, 0, 2, 0};
     const std::function<void()> switches[] = {
         [&] { Inventory().SetCurrentHand(kHand + 1); }, [&] { Inventory().SelectNextHand(); },
-        [&] { Inventory().SelectNextHand(); },         [&] { Inventory().SelectNextHand(); },
+        [&] { Inventory().SelectNextHand(); }, [&] { Inventory().SelectNextHand(); },
         [&] { Inventory().SelectPrevHand(); }};
     for (int step = 0; step < 5; ++step) {
         switches[step]();

@@ -82,9 +82,12 @@ TEST_F(ItemAbilityTest, ChargesAreShownByKind) {
         int charges;
         int maximum;
     };
-    const Case cases[] = {{kAbilityUnusable, 3 * 2, 3 * 2}, {kAbilityDirect, 2, 2},
-                          {kAbilitySpell, 2, 5},           {kAbilityAmmunition, 0, 0},
-                          {kAbilityMagazine, -1, -1},      {kAbilityUnlimited, 1, 1},
+    const Case cases[] = {{kAbilityUnusable, 3 * 2, 3 * 2},
+                          {kAbilityDirect, 2, 2},
+                          {kAbilitySpell, 2, 5},
+                          {kAbilityAmmunition, 0, 0},
+                          {kAbilityMagazine, -1, -1},
+                          {kAbilityUnlimited, 1, 1},
                           {9, -1, -1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.kind));

@@ -23,12 +23,12 @@ inline Bytes ItemEntityPart(uint32_t itemClass, uint32_t flags = Entity::kFlagSh
 // A lasting armour bonus of the amount while worn (unit 5), or a timed one in seconds.
 inline TypedBytes& EffectRecord(TypedBytes& b, int32_t amount, uint8_t unit = 5,
                                 double duration = 0.0, uint16_t kind = 1) {
-    b.U8(1).U16(kind).U8(1).U8(0);             // active, kind, target rule, rounds
-    b.I32(amount).I32(0).U32(0);               // amount, parameters A and B
-    b.U8(2).U8(unit).F64(duration).U8(100);    // duration rule, unit, duration, chance
-    b.Text("").U16(0).U16(0);                  // text, dice
-    b.U8(0).U8(0).U8(0).U8(0);                 // resistance flag, mode, bonus, halved
-    return b.F64(0.0).F64(0.0);                // elapsed, accumulator
+    b.U8(1).U16(kind).U8(1).U8(0);          // active, kind, target rule, rounds
+    b.I32(amount).I32(0).U32(0);            // amount, parameters A and B
+    b.U8(2).U8(unit).F64(duration).U8(100); // duration rule, unit, duration, chance
+    b.Text("").U16(0).U16(0);               // text, dice
+    b.U8(0).U8(0).U8(0).U8(0);              // resistance flag, mode, bonus, halved
+    return b.F64(0.0).F64(0.0);             // elapsed, accumulator
 }
 
 struct AbilitySpec {
@@ -40,14 +40,14 @@ struct AbilitySpec {
 
 inline TypedBytes& AbilityRecord(TypedBytes& b, const AbilitySpec& spec) {
     b.Text("Slash").Text("Cleave").Text("A cut.").Text("");
-    b.U8(4).U8(spec.kind).U8(2).U8(1);           // attack kind, kind, target type, roll flag
-    b.U8(0).U8(3).U16(1);                        // flag byte, use mode, rounds per use
-    b.U32(spec.ammunitionId).Text("").Text("");  // ammunition id, name, text
-    b.U32(spec.uses).U32(spec.uses + 4).U8(0);   // uses, maximum, byte value
-    b.F32(1.5f).F32(0.0f).F64(0.0);              // range, radius, spread
-    b.U16(0).U16(0).F32(1.25f).I16(0);           // projectile, throw mode, use time, extra
-    b.I16(3).U16(2).U16(6).U32(2);               // bonus, dice count and sides, damage type
-    b.U16(0).U8(0).Text("swish").Text("");       // spell id and level, sounds
+    b.U8(4).U8(spec.kind).U8(2).U8(1);          // attack kind, kind, target type, roll flag
+    b.U8(0).U8(3).U16(1);                       // flag byte, use mode, rounds per use
+    b.U32(spec.ammunitionId).Text("").Text(""); // ammunition id, name, text
+    b.U32(spec.uses).U32(spec.uses + 4).U8(0);  // uses, maximum, byte value
+    b.F32(1.5f).F32(0.0f).F64(0.0);             // range, radius, spread
+    b.U16(0).U16(0).F32(1.25f).I16(0);          // projectile, throw mode, use time, extra
+    b.I16(3).U16(2).U16(6).U32(2);              // bonus, dice count and sides, damage type
+    b.U16(0).U8(0).Text("swish").Text("");      // spell id and level, sounds
     b.Text("sword").U8(1).Text("").U8(0).Text("").U8(0); // animation texts
     b.U32(static_cast<uint32_t>(spec.effects));
     for (int effect = 1; effect <= spec.effects; ++effect)
@@ -99,8 +99,7 @@ inline Bytes MagazineRecord(const Bytes& cartridge, int32_t count = 8) {
 }
 
 // A closed container (kind 8) of own weight 2.5 and value 40 holding the items.
-inline Bytes ContainerRecord(const std::vector<Bytes>& items,
-                             uint32_t flags = Entity::kFlagShown) {
+inline Bytes ContainerRecord(const std::vector<Bytes>& items, uint32_t flags = Entity::kFlagShown) {
     TypedBytes b;
     b.F32(2.5f).U32(40).U32(static_cast<uint32_t>(items.size()));
     Bytes record = Concat({QueuedBarrel(8, flags), b.Get()});

@@ -1,9 +1,9 @@
 // Items at play: magazines loading and handing out rounds, stacks splitting and merging,
 // and containers taking, stacking and unloading them.
+#include "../creatures/item_world.h"
 #include "Source/entities/container_entity.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/item_magazine.h"
-#include "../creatures/item_world.h"
 
 #include <gtest/gtest.h>
 
