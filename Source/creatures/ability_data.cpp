@@ -1,5 +1,6 @@
 #include "Source/creatures/ability_data.h"
 
+#include "Library/core/maths.h"
 #include "Source/creatures/ability_delivery.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_inventory.h"
@@ -147,7 +148,7 @@ int AbilityData::RollDice() const {
 int AbilityData::AmmunitionDamage() const {
     if (!m_isItem)
         return 0;
-    return m_roundDice.Roll() + m_ammunitionDice.Roll();
+    return ClampToInt(static_cast<long long>(m_roundDice.Roll()) + m_ammunitionDice.Roll());
 }
 
 void AbilityData::Finish() {

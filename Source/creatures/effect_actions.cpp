@@ -113,7 +113,8 @@ bool Effect::ApplyToCreature(CreatureData& data, int phase) {
 
 // Bonuses go to the bonus halves as 16-bit amounts; the end takes off what the start put on.
 void Effect::ApplyModifier(CreatureData& data, int phase) {
-    const auto amount = static_cast<int16_t>(phase == kPhaseStart ? m_amount : -m_amount);
+    const auto value = static_cast<int16_t>(m_amount);
+    const auto amount = static_cast<int16_t>(phase == kPhaseStart ? value : -value);
     const auto which = static_cast<uint32_t>(m_parameterA);
     switch (m_kind) {
     case kEffectArmourClass:
@@ -196,8 +197,8 @@ void Effect::ApplyHealing(CreatureData& data) {
         ref.Set(ref.GetSide(), 1, ref.GetMatch(1), ref.GetMatch(2), ref.GetMatch(3),
                 ref.GetMatch(4), ref.GetMatch(5));
     m_active = 0;
-    const float amount =
-        static_cast<float>(GameRules::RollDice(m_diceCount, m_diceSides, 0) + m_amount);
+    const float amount = static_cast<float>(
+        static_cast<long long>(GameRules::RollDice(m_diceCount, m_diceSides, 0)) + m_amount);
     switch (m_parameterB) {
     case 0:
         data.AddHitPoints(amount);

@@ -1,5 +1,6 @@
 #include "Source/creatures/item_ability.h"
 
+#include "Library/core/maths.h"
 #include "Library/core/stream.h"
 #include "Library/scripts/stored_text.h"
 #include "Source/creatures/creature.h"
@@ -179,7 +180,8 @@ int ItemAbility::GetCapacity() const {
 int ItemAbility::GetCharges() const {
     switch (m_kind) {
     case kAbilityUnusable:
-        return (m_owningItem ? m_owningItem->GetStackSize() : 0) * GetUses();
+        return ClampToInt(static_cast<long long>(m_owningItem ? m_owningItem->GetStackSize() : 0) *
+                          GetUses());
     case kAbilityDirect:
     case kAbilityThrown:
     case kAbilitySpell:

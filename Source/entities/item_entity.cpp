@@ -1,5 +1,6 @@
 #include "Source/entities/item_entity.h"
 
+#include "Library/core/maths.h"
 #include "Library/geometry/circle_tests.h"
 #include "Source/entities/creature_parts.h"
 #include "Source/entities/item_magazine.h"
@@ -176,7 +177,7 @@ int ItemEntity::GetCount() const {
 }
 
 int ItemEntity::GetTotalCount() const {
-    return GetCount() * m_quantity;
+    return ClampToInt(static_cast<long long>(GetCount()) * m_quantity);
 }
 
 void ItemEntity::SetCount(int count) {
