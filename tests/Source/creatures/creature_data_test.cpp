@@ -67,12 +67,12 @@ Golden TypedCreature() {
     golden.inventoryAt = b.Size();
     b.U32(12);
     const uint32_t carried = Entity::kFlagShown | Entity::kFlagHidden;
-    Bytes sword = ItemRecord(ItemSpec());
+    Bytes sword = ItemRecord(ItemLayout());
     PutFieldAt(sword.data(), kFlagsAt, carried);
-    ItemSpec boltsSpec;
-    boltsSpec.itemClass = ItemEntity::kClassAmmunition;
-    boltsSpec.quantity = 6;
-    Bytes bolts = ItemRecord(boltsSpec);
+    ItemLayout boltsLayout;
+    boltsLayout.itemClass = ItemEntity::kClassAmmunition;
+    boltsLayout.quantity = 6;
+    Bytes bolts = ItemRecord(boltsLayout);
     PutFieldAt(bolts.data(), kFlagsAt, carried);
     for (int slot = 0; slot < 17; ++slot) {
         if (slot != 11) {

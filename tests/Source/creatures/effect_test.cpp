@@ -5,6 +5,7 @@
 #include "Library/core/test_stream_support.h"
 #include "Source/creatures/effect_list.h"
 #include "Source/creatures/effect_mgr.h"
+#include "Source/entities/item_bytes.h"
 #include "item_world.h"
 
 #include <gtest/gtest.h>
@@ -69,15 +70,11 @@ TEST_F(EffectTest, AnEffectIsStoredFieldByField) {
     EXPECT_TRUE(effect.IsRoundLimited());
     EXPECT_DOUBLE_EQ(effect.GetElapsed(), 1.25);
 
-    TypedBytes list;
-    list.U32(2);
-    Bytes two = list.Get();
-    for (int copy = 0; copy < 2; ++copy)
-        two.insert(two.end(), b.Get().begin(), b.Get().end());
+    const Bytes listed = Concat({{1, 0, 0, 0}, b.Get()});
     EffectList effects;
-    TestStream stream(two);
+    TestStream stream(listed);
     ASSERT_TRUE(effects.Load(stream));
-    EXPECT_EQ(WrittenBy([&](Stream& out) { return effects.Save(out); }), two);
+    EXPECT_EQ(WrittenBy([&](Stream& out) { return effects.Save(out); }), listed);
     TestStream forged(Bytes{0xFF, 0xFF, 0xFF, 0x0F, 0x01});
     EXPECT_FALSE(effects.Load(forged));
     EXPECT_EQ(effects.Count(), 0);

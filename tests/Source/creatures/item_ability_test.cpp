@@ -50,7 +50,7 @@ protected:
 
 TEST_F(ItemAbilityTest, AnAbilityIsStoredFieldByField) {
     TypedBytes typed;
-    const Bytes bytes = AbilityRecord(typed, AbilitySpec{5, 7, 3, 2}).Get();
+    const Bytes bytes = AbilityRecord(typed, AbilityLayout{5, 7, 3, 2}).Get();
     ItemAbility ability;
     TestStream stream(bytes);
     ASSERT_TRUE(ability.Load(stream));
@@ -73,28 +73,6 @@ TEST_F(ItemAbilityTest, AnAbilityIsStoredFieldByField) {
         TestStream cut(Bytes(bytes.begin(), bytes.begin() + length));
         ItemAbility partial;
         ASSERT_FALSE(partial.Load(cut)) << length;
-    }
-}
-
-TEST_F(ItemAbilityTest, ChargesAreShownByKind) {
-    struct Case {
-        uint8_t kind;
-        int charges;
-        int maximum;
-    };
-    const Case cases[] = {{kAbilityUnusable, 3 * 2, 3 * 2},
-                          {kAbilityDirect, 2, 2},
-                          {kAbilitySpell, 2, 5},
-                          {kAbilityAmmunition, 0, 0},
-                          {kAbilityMagazine, -1, -1},
-                          {kAbilityUnlimited, 1, 1},
-                          {9, -1, -1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.kind));
-        ItemEntity* item = Make("arrows", 3);
-        AddAbility(*item, c.kind, 5, 0, [](ItemAbility& a) { a.SetUses(2, 5); });
-        EXPECT_EQ(item->GetQuantity(), c.charges);
-        EXPECT_EQ(item->GetMaxQuantity(), c.maximum);
     }
 }
 

@@ -31,62 +31,62 @@ inline TypedBytes& EffectRecord(TypedBytes& b, int32_t amount, uint8_t unit = 5,
     return b.F64(0.0).F64(0.0);             // elapsed, accumulator
 }
 
-struct AbilitySpec {
+struct AbilityLayout {
     uint8_t kind = 6;
     uint32_t ammunitionId = 0;
     uint32_t uses = 1;
     int effects = 0; // armour bonuses of +1, +2 ...
 };
 
-inline TypedBytes& AbilityRecord(TypedBytes& b, const AbilitySpec& spec) {
+inline TypedBytes& AbilityRecord(TypedBytes& b, const AbilityLayout& layout) {
     b.Text("Slash").Text("Cleave").Text("A cut.").Text("");
-    b.U8(4).U8(spec.kind).U8(2).U8(1);          // attack kind, kind, target type, roll flag
-    b.U8(0).U8(3).U16(1);                       // flag byte, use mode, rounds per use
-    b.U32(spec.ammunitionId).Text("").Text(""); // ammunition id, name, text
-    b.U32(spec.uses).U32(spec.uses + 4).U8(0);  // uses, maximum, byte value
-    b.F32(1.5f).F32(0.0f).F64(0.0);             // range, radius, spread
-    b.U16(0).U16(0).F32(1.25f).I16(0);          // projectile, throw mode, use time, extra
-    b.I16(3).U16(2).U16(6).U32(2);              // bonus, dice count and sides, damage type
-    b.U16(0).U8(0).Text("swish").Text("");      // spell id and level, sounds
+    b.U8(4).U8(layout.kind).U8(2).U8(1);           // attack kind, kind, target type, roll flag
+    b.U8(0).U8(3).U16(1);                          // flag byte, use mode, rounds per use
+    b.U32(layout.ammunitionId).Text("").Text("");  // ammunition id, name, text
+    b.U32(layout.uses).U32(layout.uses + 4).U8(0); // uses, maximum, byte value
+    b.F32(1.5f).F32(0.0f).F64(0.0);                // range, radius, spread
+    b.U16(0).U16(0).F32(1.25f).I16(0);             // projectile, throw mode, use time, extra
+    b.I16(3).U16(2).U16(6).U32(2);                 // bonus, dice count and sides, damage type
+    b.U16(0).U8(0).Text("swish").Text("");         // spell id and level, sounds
     b.Text("sword").U8(1).Text("").U8(0).Text("").U8(0); // animation texts
-    b.U32(static_cast<uint32_t>(spec.effects));
-    for (int effect = 1; effect <= spec.effects; ++effect)
+    b.U32(static_cast<uint32_t>(layout.effects));
+    for (int effect = 1; effect <= layout.effects; ++effect)
         EffectRecord(b, effect);
     return b;
 }
 
-struct ItemSpec {
+struct ItemLayout {
     uint32_t itemClass = 101;
     uint16_t quantity = 1;
     uint16_t limit = 1;
     uint32_t itemFlags = 0;
     int effects = 0;
     const Bytes* magazine = nullptr; // one magazine record
-    std::vector<AbilitySpec> abilities;
+    std::vector<AbilityLayout> abilities;
     int16_t current = -1;
 };
 
-inline Bytes ItemRecord(const ItemSpec& spec) {
+inline Bytes ItemRecord(const ItemLayout& layout) {
     TypedBytes b;
     b.U8(0).Text("Barrel").Text("Cask").Text("").Text("Old.").Text("fifth");
-    b.U32(spec.itemFlags).U16(7).U32(70000).U8('a').U8('b');
+    b.U32(layout.itemFlags).U16(7).U32(70000).U8('a').U8('b');
     b.Text("barrel_icon").Text("barrel_map").Text("");
     for (uint16_t value = 1; value <= 8; ++value)
         b.U16(value);
-    b.U32(12).U32(0x10005).U16(spec.quantity).U16(spec.limit).U16(0);
-    b.Text("clink").Text("thud").U32(static_cast<uint32_t>(spec.effects));
-    for (int effect = 1; effect <= spec.effects; ++effect)
+    b.U32(12).U32(0x10005).U16(layout.quantity).U16(layout.limit).U16(0);
+    b.Text("clink").Text("thud").U32(static_cast<uint32_t>(layout.effects));
+    for (int effect = 1; effect <= layout.effects; ++effect)
         EffectRecord(b, effect);
-    b.U32(spec.magazine ? 1 : 0);
+    b.U32(layout.magazine ? 1 : 0);
     Bytes tail = b.Get();
-    if (spec.magazine)
-        tail.insert(tail.end(), spec.magazine->begin(), spec.magazine->end());
+    if (layout.magazine)
+        tail.insert(tail.end(), layout.magazine->begin(), layout.magazine->end());
     TypedBytes abilities;
-    abilities.U32(static_cast<uint32_t>(spec.abilities.size()));
-    for (const AbilitySpec& ability : spec.abilities)
+    abilities.U32(static_cast<uint32_t>(layout.abilities.size()));
+    for (const AbilityLayout& ability : layout.abilities)
         AbilityRecord(abilities, ability);
-    abilities.I16(spec.current);
-    return Concat({ItemEntityPart(spec.itemClass), tail, abilities.Get()});
+    abilities.I16(layout.current);
+    return Concat({ItemEntityPart(layout.itemClass), tail, abilities.Get()});
 }
 
 // A magazine of id 1 for ammunition type 7 holding 8 of 10 rounds of "bullets", around a

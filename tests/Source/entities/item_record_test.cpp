@@ -23,15 +23,15 @@ template <class T> bool Load(T& entity, const Bytes& bytes) {
 
 // A cartridge of ammunition class 106 without abilities.
 Bytes Cartridge() {
-    ItemSpec cartridge;
+    ItemLayout cartridge;
     cartridge.itemClass = 106;
     return ItemRecord(cartridge);
 }
 
 // A pistol of three in a stack: a worn armour bonus, a magazine, and two abilities, the
 // second current: fire from the magazine (with its own armour bonus), and strike.
-ItemSpec Pistol(std::vector<AbilitySpec> abilities, int16_t current, const Bytes* magazine) {
-    ItemSpec pistol;
+ItemLayout Pistol(std::vector<AbilityLayout> abilities, int16_t current, const Bytes* magazine) {
+    ItemLayout pistol;
     pistol.quantity = 3;
     pistol.limit = 50;
     pistol.effects = 1;
@@ -41,9 +41,9 @@ ItemSpec Pistol(std::vector<AbilitySpec> abilities, int16_t current, const Bytes
     return pistol;
 }
 
-const AbilitySpec kFire{5, 1, 4, 1};
-const AbilitySpec kStrike{6, 0, 9, 0};
-const AbilitySpec kThrow{2, 0, 2, 2};
+const AbilityLayout kFire{5, 1, 4, 1};
+const AbilityLayout kStrike{6, 0, 9, 0};
+const AbilityLayout kThrow{2, 0, 2, 2};
 
 class ItemRecordTest : public ::testing::Test {
 protected:
@@ -99,7 +99,7 @@ TEST_F(ItemRecordTest, ForgedCountsAndCartridgesNestedTooDeepAreRefused) {
     Bytes nested = Cartridge();
     for (int depth = 1; depth <= ItemEntity::kMaxCartridgeDepth; ++depth) {
         const Bytes magazine = MagazineRecord(nested);
-        ItemSpec holder;
+        ItemLayout holder;
         holder.magazine = &magazine;
         nested = ItemRecord(holder);
     }
@@ -107,11 +107,11 @@ TEST_F(ItemRecordTest, ForgedCountsAndCartridgesNestedTooDeepAreRefused) {
     item.Init();
     EXPECT_TRUE(Load(item, nested));
     const Bytes magazine = MagazineRecord(nested);
-    ItemSpec tooDeep;
+    ItemLayout tooDeep;
     tooDeep.magazine = &magazine;
     EXPECT_FALSE(Load(item, ItemRecord(tooDeep)));
 
-    const Bytes plain = ItemRecord(ItemSpec());
+    const Bytes plain = ItemRecord(ItemLayout());
     const size_t effectsAt = plain.size() - 2 - 4 - 4 - 4; // count, magazines, abilities, index
     for (const size_t at : {effectsAt, effectsAt + 4, effectsAt + 8}) {
         Bytes forged = plain;
@@ -121,7 +121,7 @@ TEST_F(ItemRecordTest, ForgedCountsAndCartridgesNestedTooDeepAreRefused) {
 }
 
 TEST_F(ItemRecordTest, AContainerStoresEachItemWithItsTypeAndReadsThemBackOnce) {
-    ItemSpec bullets;
+    ItemLayout bullets;
     bullets.itemClass = 106;
     bullets.quantity = 4;
     const Bytes held = Concat({ItemRecord(bullets)});
@@ -160,7 +160,7 @@ TEST_F(ItemRecordTest, AContainerReleasesOnlyTheLiveItemsStillLinkedToIt) {
     ContainerEntity chest;
     chest.SetManager(&m_manager);
     chest.Init();
-    ItemSpec bullets;
+    ItemLayout bullets;
     bullets.itemClass = 106;
     ASSERT_TRUE(Load(chest, ContainerRecord({ItemRecord(bullets)})));
     m_manager.Clear(); // the region is left: the list names a free slot
