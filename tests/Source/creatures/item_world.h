@@ -36,39 +36,32 @@ public:
     std::vector<std::string> messages;
 };
 
-// Each call is noted with the use's shots or projectile kind; every call answers `result`.
-// A fired use is finished at once when asked to, as its projectile would finish it.
+// Each call is noted by its kind and answers `result`; a fired use is finished at once
+// when asked to, as its projectile would finish it.
 class FakeDelivery : public AbilityDelivery {
 public:
     bool Fire(int projectileKind, AbilityData& use) override {
-        calls.push_back("fire " + std::to_string(projectileKind));
         ammunitionDamage = use.AmmunitionDamage();
         if (finish)
             use.Finish();
-        return result;
+        return Note("fire " + std::to_string(projectileKind));
     }
-    bool CastSpell(int spellId, int level, AbilityData&) override {
-        calls.push_back("cast " + std::to_string(spellId) + " " + std::to_string(level));
-        return result;
-    }
-    bool ApplyToTarget(AbilityData&, Entity*) override {
-        calls.push_back("apply");
-        return result;
-    }
-    bool ApplyToTargetByMode(AbilityData& use) override {
-        calls.push_back("by mode " + std::to_string(use.GetShots()));
-        return result;
-    }
-    bool ApplyToNearestInArea(AbilityData&) override {
-        calls.push_back("nearest");
-        return result;
-    }
+    bool CastSpell(int, int, AbilityData&) override { return Note("cast"); }
+    bool ApplyToTarget(AbilityData&, Entity*) override { return Note("apply"); }
+    bool ApplyToTargetByMode(AbilityData&) override { return Note("by mode"); }
+    bool ApplyToNearestInArea(AbilityData&) override { return Note("nearest"); }
     void SetAreaShape(const AbilityData&) override {}
 
     bool result = true;
     bool finish = false;
     int ammunitionDamage = -1;
     std::vector<std::string> calls;
+
+private:
+    bool Note(const std::string& call) {
+        calls.push_back(call);
+        return result;
+    }
 };
 
 class ItemWorld : public CreatureWorld {
