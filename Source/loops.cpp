@@ -29,6 +29,7 @@
 #include "Source/creatures/two_dim_array_mgr.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/player_messages.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/game_services.h"
 #include "Source/world/log_mgr.h"
@@ -69,6 +70,17 @@ public:
 };
 
 LoopsPageFactory g_pageFactory;
+
+// The map objects' messages go to the play screen's message lines.
+class HudMessages : public PlayerMessages {
+public:
+    void Add(const char* text) override {
+        if (g_hudMessages)
+            g_hudMessages->AddText(text);
+    }
+};
+
+HudMessages g_hudPlayerMessages;
 
 bool IsMapMode(int id) {
     return id == kModeAreaMap || id == kModeWorldMap;
@@ -159,6 +171,7 @@ void Loops::SetUp() {
     g_gameClock = NEW GameClock(*g_gameTimeTimers, *g_realTimeTimers);
     const Rect fullScreen{5, 0, 795, 600};
     g_hudMessages = NEW InfoPanel(Rect{5, 0, 343, 53}, 0, 30, 5, 5);
+    g_playerMessages = &g_hudPlayerMessages;
     g_infoPanel2 = NEW InfoPanel(fullScreen, 1, 200, 1, 1);
     g_infoPanel3 = NEW InfoPanel(fullScreen, 1, 30, 1, 1);
     g_infoPanel4 = NEW InfoPanel(fullScreen, 1, 30, 1, 1);
@@ -185,6 +198,7 @@ void Loops::DeleteGlobals() {
     DeleteSessionObjects();
     SetCreatureServices(nullptr);
     ReleaseObject(g_gameServices);
+    g_playerMessages = nullptr;
     ReleaseObject(g_hudMessages);
     ReleaseObject(g_infoPanel2);
     ReleaseObject(g_infoPanel3);

@@ -15,7 +15,7 @@ bool BinaryEntity::Load(Stream& stream) {
         return false;
     SetAnimation("misc_1");
     // Read as the saved form stores motion: toward open shows open, toward closed closed.
-    if (HasAnyFlag(kFlagStateA))
+    if (IsOpenOrOpening())
         ShowFirstFrame();
     else
         ShowLastFrame();
@@ -23,7 +23,7 @@ bool BinaryEntity::Load(Stream& stream) {
 }
 
 uint32_t BinaryEntity::GetSavedFlags() const {
-    return (GetFlags() & ~kStateMask) | (HasAnyFlag(kFlagStateA) ? kStateOpen : kStateClosed);
+    return (GetFlags() & ~kStateMask) | (IsOpenOrOpening() ? kStateOpen : kStateClosed);
 }
 
 bool BinaryEntity::Update(uint32_t frameMs) {

@@ -37,6 +37,7 @@ public:
     uint32_t GetStateBits() const { return GetFlags() & kStateMask; }
     bool IsOpen() const { return GetStateBits() == kStateOpen; }
     bool IsClosed() const { return GetStateBits() == kStateClosed; }
+    bool IsOpenOrOpening() const { return HasAnyFlag(kFlagStateA); }
     Entity* GetUser() const { return m_user; } // the last to use it; not owned
 
 protected:

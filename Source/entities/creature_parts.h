@@ -24,6 +24,9 @@ public:
     // Target slot 0 to 9; an empty reference for any other.
     virtual const EntityRef& GetTarget(int slot) const = 0;
     virtual void RecordSeen(const EntityRef& seen) = 0;
+    // A chance roll of the creature's skill value less the difficulty (lock picking,
+    // traps, searching for towns). A creature with nothing to report never succeeds.
+    virtual bool TestSkill(int /*skill*/, int /*difficulty*/) { return false; }
 
     // Once a frame for a living creature: its heal timer, then its rules record.
     virtual void UpdateFrame(uint32_t frameMs) = 0;

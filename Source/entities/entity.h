@@ -21,7 +21,7 @@ class EntityMgr;
 class Graphic;
 class ContainerMapEntity;
 class ItemEntity;
-class MapObjectLink;
+class MapObject;
 class ProjectileEntity;
 class Screen;
 class SoldierEntity;
@@ -112,9 +112,8 @@ public:
     static bool AsContainerMap(Entity* entity, ContainerMapEntity** out = nullptr);
     static bool AsTrigger(Entity* entity, TriggerEntity** out = nullptr);
     static bool AsTown(Entity* entity, TownEntity** out = nullptr);
-    // The map object of a trigger, door or chest on the map; false for other entities and
-    // for one without its map object.
-    static bool GetMapObject(const Entity* entity, MapObjectLink** out = nullptr);
+    // The map object of a trigger, door or chest on the map; false for other entities.
+    static bool GetMapObject(Entity* entity, MapObject** out = nullptr);
     static bool SameName(const Entity* a, const Entity* b); // template names, case ignored
 
     const Stringc& GetTemplateName() const { return GetFileName(); }
@@ -151,6 +150,9 @@ protected:
     // The world point plus the offset, through the view's transform, each rounded.
     void PlaceOnScreen(const Vector& offset);
     bool IsMouseOverShown() const; // shown, and hit at the mouse position
+    // The world point at the screen point: in the map editor within one unit of the
+    // position (the anchor), elsewhere in the map object's zone of its current state.
+    bool HitTestZone(const MapObject& mapObject, int x, int y) const;
     // Grey at the pulse less one, as the screen's drawing colour.
     static void SetHighlightColour(Screen& screen);
 

@@ -59,27 +59,23 @@ bool Entity::AsTown(Entity* entity, TownEntity** out) {
     return CastTo(entity, kTypeTown, out);
 }
 
-bool Entity::GetMapObject(const Entity* entity, MapObjectLink** out) {
-    if (entity == nullptr)
-        return false;
-    const MapObjectHolder* holder = nullptr;
-    switch (entity->GetType()) {
+bool Entity::GetMapObject(Entity* entity, MapObject** out) {
+    MapObject* mapObject = nullptr;
+    switch (entity ? entity->GetType() : kTypeBase) {
     case kTypeDoor:
-        holder = static_cast<const DoorEntity*>(entity);
+        mapObject = &static_cast<DoorEntity*>(entity)->GetMapObject();
         break;
     case kTypeContainerMap:
-        holder = static_cast<const ContainerMapEntity*>(entity);
+        mapObject = &static_cast<ContainerMapEntity*>(entity)->GetMapObject();
         break;
     case kTypeTrigger:
-        holder = static_cast<const TriggerEntity*>(entity);
+        mapObject = &static_cast<TriggerEntity*>(entity)->GetMapObject();
         break;
     default:
         return false;
     }
-    if (holder->GetMapObject() == nullptr)
-        return false;
     if (out != nullptr)
-        *out = holder->GetMapObject();
+        *out = mapObject;
     return true;
 }
 

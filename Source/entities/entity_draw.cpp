@@ -10,6 +10,7 @@
 #include "Library/graphics/screen.h"
 #include "Library/graphics/tinted_graphic.h"
 #include "Library/interface/mouse_position.h"
+#include "Source/entities/map_object.h"
 #include "Source/entities/view_transform.h"
 
 void Entity::PlaceOnScreen(const Vector& offset) {
@@ -109,4 +110,11 @@ bool Entity::HitTest(int x, int y) const {
     if (GetType() == kTypeSoldier && !GetRef().IsDead())
         return ContainsMapPoint(x, y);
     return HitTestPixel(x, y);
+}
+
+bool Entity::HitTestZone(const MapObject& mapObject, int x, int y) const {
+    const Vector point = ScreenToWorld(x, y);
+    if (CurrentModeId() == kModeMapEditor)
+        return (point - GetPosition()).LengthSquared() <= 1.0f;
+    return mapObject.ZoneContains(point);
 }

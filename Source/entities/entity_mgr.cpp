@@ -68,7 +68,8 @@ EntityMgr::~EntityMgr() {
 }
 
 void EntityMgr::Clear() {
-    m_regionScriptName.Clear();
+    m_header = Header();
+    m_headerFailures = 0;
     m_regionScript->Reset();
     TakeAllOffTileMap();
     for (const std::unique_ptr<EntityPool>& pool : m_pools)

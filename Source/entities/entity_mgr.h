@@ -16,13 +16,29 @@
 class CreatureParts;
 class EntityPool;
 class EntityPtrList;
-class MapObjectLink;
+class MapObject;
 class PartyServices;
 class ScriptMachine;
 class TileMap;
 
 class EntityMgr {
 public:
+    // The region's header, at the head of both stored forms.
+    struct Header {
+        Stringc regionScript;
+        Stringc gridTableA;
+        Stringc text; // only kept
+        Stringc gridTableB;
+    };
+    // What of a header read could not be applied; the names stay as they were read.
+    enum HeaderFailure : uint32_t {
+        kRegionScriptFailed = 1,
+        kGridTableAFailed = 2,
+        kGridTableBFailed = 4,
+    };
+    // The entities a region definition places from their templates (the map editor's).
+    using PlacedList = std::vector<Entity*>;
+
     static constexpr int kPoolCount = 10;
     static constexpr int kCombatTicks = 150;
     static constexpr uint32_t kCombatTickMs = 30; // a tick passes once more than this gathered
@@ -36,6 +52,28 @@ public:
 
     // Header empty, region script reset, every slot free, the release list empty, no combat.
     void Clear();
+
+    // The saved region, the game's form: the header (Stringc region script, grid table A,
+    // text, grid table B), then for the type codes 0, 9, 10, 3, 5, 6, 7, 1, 11 in this order
+    // a u32 count and that many records of the pool's class. Hidden entities are left out,
+    // and among soldiers party members and those never saved with a region. Loading clears
+    // the manager first and stops at the first failure, keeping what was made so far.
+    bool Save(Stream& stream) const;
+    bool Load(Stream& stream);
+    // The region definition, the editor's form: the header; u32 count and for each placed
+    // entity its Stringc template name and its placed object's 36 bytes (whose kind is its
+    // type); then u32 count and the placement records of the triggers, the chests and the
+    // doors in turn. Loading empties the given list (may be null) and fills it again.
+    bool SaveRegionDefinition(Stream& stream, const PlacedList& placed);
+    bool LoadRegionDefinition(Stream& stream, PlacedList* placed);
+    bool SaveHeader(Stream& stream) const;
+    // Reads the header and applies it: the region script and the grid tables named load.
+    // A name that cannot be loaded is kept as read and its failure recorded apart; it does
+    // not fail the header.
+    bool LoadHeader(Stream& stream);
+    const Header& GetHeader() const { return m_header; }
+    void SetHeader(const Header& header) { m_header = header; } // names only: nothing loads
+    uint32_t GetHeaderFailures() const { return m_headerFailures; }
 
     TileMap* GetTileMap() const { return m_tileMap; }
     void SetTileMap(TileMap* tileMap) { m_tileMap = tileMap; }
@@ -93,7 +131,7 @@ public:
 
     // Scripts and events.
     bool SetRegionScript(const Stringc& name);
-    const Stringc& GetRegionScriptName() const { return m_regionScriptName; }
+    const Stringc& GetRegionScriptName() const { return m_header.regionScript; }
     ScriptMachine& GetRegionScript() { return *m_regionScript; }
     void PostEvent1ToScripts();
     void PostTransitionEventA();
@@ -141,7 +179,14 @@ private:
     bool ResolveTarget(int kind, EntityRef& ref);
     bool IsInUsedSlot(const Entity* entity) const; // of any pool, by the pointer alone
 
-    Stringc m_regionScriptName;
+    bool SavePool(int type, Stream& stream) const;
+    bool LoadPool(int type, Stream& stream);
+    bool SavePlacements(int type, Stream& stream);
+    bool LoadPlacements(int type, Stream& stream);
+    bool IsSavedWithRegion(const Entity& entity) const;
+
+    Header m_header;
+    uint32_t m_headerFailures = 0;
     std::unique_ptr<ScriptMachine> m_regionScript;
     TwoDimArray m_gridTableA;
     TwoDimArray m_gridTableB;

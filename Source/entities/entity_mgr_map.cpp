@@ -4,7 +4,7 @@
 #include "Library/core/maths.h"
 #include "Library/world/tile_map.h"
 #include "Source/entities/entity_pool.h"
-#include "Source/entities/map_object_link.h"
+#include "Source/entities/map_object.h"
 
 #include <cmath>
 
@@ -57,7 +57,7 @@ void EntityMgr::DrawType(int type, Screen& screen) {
 
 void EntityMgr::DrawTriggers(uint32_t kind, Screen& screen) {
     PoolOfType(Entity::kTypeTrigger)->ForEachUsed([&](Entity& trigger) {
-        MapObjectLink* mapObject = nullptr;
+        MapObject* mapObject = nullptr;
         if (Entity::GetMapObject(&trigger, &mapObject) && mapObject->GetKind() == kind)
             trigger.Draw(screen);
     });

@@ -2,16 +2,15 @@
 #include "Source/entities/entity_mgr.h"
 
 #include "Library/core/game_mode_id.h"
-#include "Library/files/data_paths.h"
 #include "Source/entities/entity_pool.h"
-#include "Source/entities/map_object_link.h"
+#include "Source/entities/map_object.h"
 #include "Source/entities/script_machine.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/entities/view_transform.h"
 
 template <class Visit> void EntityMgr::ForEachMapObjectOf(int type, Visit visit) const {
-    PoolOfType(type)->ForEachUsed([&](const Entity& entity) {
-        MapObjectLink* mapObject = nullptr;
+    PoolOfType(type)->ForEachUsed([&](Entity& entity) {
+        MapObject* mapObject = nullptr;
         if (Entity::GetMapObject(&entity, &mapObject))
             visit(*mapObject);
     });
@@ -25,17 +24,16 @@ template <class Visit> void EntityMgr::ForEachMapObject(Visit visit) const {
 bool EntityMgr::SetRegionScript(const Stringc& name) {
     if (name.Length() == 0)
         return false;
-    m_regionScriptName = name;
-    m_regionScriptName.StripExtension();
-    const Stringc directory = g_dataPaths ? g_dataPaths->GetScriptDir() : Stringc();
-    return m_regionScript->LoadScript(directory + "/" + m_regionScriptName + ".scr");
+    m_header.regionScript = name;
+    m_header.regionScript.StripExtension();
+    return m_regionScript->LoadScript(CompiledScriptPath(m_header.regionScript));
 }
 
 void EntityMgr::UpdateScripts(uint32_t frameMs) {
     if (CurrentModeId() == kModeMapEditor)
         return;
     m_regionScript->Update(frameMs);
-    ForEachMapObject([&](MapObjectLink& mapObject) { mapObject.GetScript().Update(frameMs); });
+    ForEachMapObject([&](MapObject& mapObject) { mapObject.GetScript().Update(frameMs); });
 }
 
 void EntityMgr::PostEvent1ToScripts() {
@@ -43,7 +41,7 @@ void EntityMgr::PostEvent1ToScripts() {
     if (CurrentModeId() == kModeMapEditor)
         return;
     ForEachMapObject(
-        [](MapObjectLink& mapObject) { mapObject.GetScript().PostEvent(kScriptEventStart); });
+        [](MapObject& mapObject) { mapObject.GetScript().PostEvent(kScriptEventStart); });
 }
 
 void EntityMgr::PostTransitionEventA() {
@@ -61,7 +59,7 @@ void EntityMgr::PostKeyEvent(int key) {
 
 void EntityMgr::PostWorldMapEvent() {
     m_regionScript->PostEvent(kScriptEventWorldMap);
-    ForEachMapObjectOf(Entity::kTypeTrigger, [](MapObjectLink& mapObject) {
+    ForEachMapObjectOf(Entity::kTypeTrigger, [](MapObject& mapObject) {
         mapObject.GetScript().PostEvent(kScriptEventWorldMap);
     });
 }

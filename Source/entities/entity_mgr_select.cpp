@@ -5,7 +5,7 @@
 #include "Source/entities/entity_filters.h"
 #include "Source/entities/entity_pickers.h"
 #include "Source/entities/entity_pool.h"
-#include "Source/entities/map_object_link.h"
+#include "Source/entities/map_object.h"
 
 namespace {
 
@@ -27,8 +27,8 @@ void KeepFrontMost(Entity& candidate, Entity*& best) {
         best = &candidate;
 }
 
-MapObjectLink* MapObjectOf(const Entity& entity) {
-    MapObjectLink* mapObject = nullptr;
+MapObject* MapObjectOf(Entity& entity) {
+    MapObject* mapObject = nullptr;
     return Entity::GetMapObject(&entity, &mapObject) ? mapObject : nullptr;
 }
 
@@ -74,7 +74,7 @@ bool EntityMgr::SelectInRadius(int type, const Vector& centre, float radius, Ent
         DeselectOutsideArea(centre, radius, *list);
     } else {
         list->ForEachSelected([&](Entity& entity) {
-            const MapObjectLink* mapObject = MapObjectOf(entity);
+            const MapObject* mapObject = MapObjectOf(entity);
             Vector nearest;
             if (mapObject == nullptr || !mapObject->NearestZonePoint(centre, nearest) ||
                 !WithinDistance(nearest, radius, centre))
@@ -95,8 +95,7 @@ Entity* EntityMgr::FindMapObjectAt(int type, uint32_t kind, const Vector& point)
     if (pool == nullptr)
         return nullptr;
     for (int slot = 0; slot < pool->GetSlotCount(); ++slot) {
-        const MapObjectLink* mapObject =
-            pool->IsUsed(slot) ? MapObjectOf(*pool->GetAt(slot)) : nullptr;
+        const MapObject* mapObject = pool->IsUsed(slot) ? MapObjectOf(*pool->GetAt(slot)) : nullptr;
         if (mapObject != nullptr && mapObject->GetKind() == kind && mapObject->ZoneContains(point))
             return pool->GetAt(slot);
     }
@@ -143,7 +142,7 @@ Entity* EntityMgr::FindTriggerAt(uint32_t kind, int x, int y) {
     const EntityPool* pool = PoolOfType(Entity::kTypeTrigger);
     for (int slot = 0; slot < pool->GetSlotCount(); ++slot) {
         Entity* trigger = pool->IsUsed(slot) ? pool->GetAt(slot) : nullptr;
-        const MapObjectLink* mapObject = trigger ? MapObjectOf(*trigger) : nullptr;
+        const MapObject* mapObject = trigger ? MapObjectOf(*trigger) : nullptr;
         if (mapObject != nullptr && mapObject->GetKind() == kind && trigger->HitTest(x, y))
             return trigger;
     }

@@ -79,10 +79,11 @@ public:
 protected:
     void TakeNextOrder();   // the front order, without touching the per-order flags
     void ClearOrderFlags(); // action done and animation finished
+    Vector GetFrameOffsets() const;
+    bool IsOnExploredCell() const; // always outside the area map
 
 private:
     static bool QueueHolds(Queue<EntityOrder>& queue, int kind);
-    bool IsFrameShown() const; // the current frame is on the screen and its tile explored
 
     Queue<EntityOrder> m_orderQueue{kQueueCapacity};
     Queue<EntityEvent> m_eventQueue{kQueueCapacity};

@@ -9,20 +9,13 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/view_transform.h"
 
-namespace {
-
-Vector FrameOffsets(const AnimationMgr& animation) {
+Vector QueuedEntity::GetFrameOffsets() const {
     Vector offsets;
-    animation.GetFrameOffsets(offsets.x, offsets.y, offsets.z);
+    m_animation.GetFrameOffsets(offsets.x, offsets.y, offsets.z);
     return offsets;
 }
 
-} // namespace
-
-bool QueuedEntity::IsFrameShown() const {
-    const ScreenPos& rect = GetScreenRect();
-    if (!m_animation.IsOnScreen(rect.x, rect.y))
-        return false;
+bool QueuedEntity::IsOnExploredCell() const {
     if (CurrentModeId() != kModeAreaMap)
         return true;
     const TileMap* map = GetManager() ? GetManager()->GetTileMap() : nullptr;
@@ -33,11 +26,12 @@ bool QueuedEntity::IsFrameShown() const {
 
 bool QueuedEntity::UpdateScreenPos(Screen& /*screen*/) {
     RemoveFlags(kFlagMouseOver);
-    PlaceOnScreen(FrameOffsets(m_animation));
-    if (!IsFrameShown())
+    PlaceOnScreen(GetFrameOffsets());
+    const ScreenPos& rect = GetScreenRect();
+    if (!m_animation.IsOnScreen(rect.x, rect.y) || !IsOnExploredCell())
         return false;
     m_animation.Update();
-    PlaceOnScreen(FrameOffsets(m_animation));
+    PlaceOnScreen(GetFrameOffsets());
     CheckMouseOver();
     return true;
 }

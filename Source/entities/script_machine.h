@@ -16,6 +16,11 @@ enum ScriptEventCode : int {
     kScriptEventPartyPlaced = 3,
     kScriptEventDeath = 4,
     kScriptEventEntityDied = 5,
+    kScriptEventItemUsed = 13,
+    kScriptEventOpened = 14,
+    kScriptEventClosed = 15,
+    kScriptEventTrapFired = 16,
+    kScriptEventLockPicked = 17,
     kScriptEventNumber = 18,
     kScriptEventKey = 19,
     kScriptEventWorldMap = 22,
@@ -36,4 +41,9 @@ public:
     virtual void PostEntityEvent(int code, const EntityRef& entity) = 0;
     virtual void PostNumberEvent(int code, double number) = 0;
     virtual void PostEntityNumberEvent(int code, const EntityRef& entity, double number) = 0;
+    virtual void PostTextEvent(int code, const Stringc& text) = 0;
 };
+
+// The compiled script of that name: the script directory + "/" + the name without its
+// extension + ".scr".
+Stringc CompiledScriptPath(const Stringc& name);

@@ -1,5 +1,6 @@
 #include "Source/entities/vm_script_machine.h"
 
+#include "Library/files/data_paths.h"
 #include "LibraryScriptCompiler/script_func_header.h"
 #include "Source/entities/script_machine_factory.h"
 
@@ -39,6 +40,12 @@ void VmScriptMachine::PostEntityNumberEvent(int code, const EntityRef& entity, d
     m_machine.PostEvent(header);
 }
 
+void VmScriptMachine::PostTextEvent(int code, const Stringc& text) {
+    ScriptFuncHeader header = EventHeader(code);
+    header.AddString(text);
+    m_machine.PostEvent(header);
+}
+
 std::unique_ptr<ScriptMachine> ScriptMachineFactory::Create(Entity* /*owner*/) const {
     return std::make_unique<VmScriptMachine>();
 }
@@ -49,4 +56,11 @@ const ScriptMachineFactory& GetScriptMachineFactory() {
 
 void SetScriptMachineFactory(const ScriptMachineFactory* factory) {
     g_installedFactory = factory;
+}
+
+Stringc CompiledScriptPath(const Stringc& name) {
+    Stringc baseName(name);
+    baseName.StripExtension();
+    const Stringc directory = g_dataPaths ? g_dataPaths->GetScriptDir() : Stringc();
+    return directory + "/" + baseName + ".scr";
 }

@@ -16,6 +16,7 @@ public:
     void PostEntityEvent(int code, const EntityRef& entity) override;
     void PostNumberEvent(int code, double number) override;
     void PostEntityNumberEvent(int code, const EntityRef& entity, double number) override;
+    void PostTextEvent(int code, const Stringc& text) override;
 
     const VirtualMachine& GetMachine() const { return m_machine; }
 

@@ -1,11 +1,16 @@
 #pragma once
-// Stand-ins for what the entities reach beyond themselves: a creature, a map object, the
-// party and script machines that record what they are asked.
+// Stand-ins for what the entities reach beyond themselves: a creature, the party, the
+// player's messages, the journeys of travel points and script machines that record what
+// they are asked; and square zones for map objects.
 
+#include "Library/core/mem_mgr.h"
 #include "Library/scripts/entity_ref.h"
 #include "Source/entities/creature_parts.h"
-#include "Source/entities/map_object_link.h"
+#include "Source/entities/entity.h"
+#include "Source/entities/journey_requests.h"
+#include "Source/entities/map_object.h"
 #include "Source/entities/party_services.h"
+#include "Source/entities/player_messages.h"
 #include "Source/entities/script_machine.h"
 #include "Source/entities/script_machine_factory.h"
 
@@ -37,6 +42,10 @@ public:
         return slot >= 0 && slot < kTargetSlots ? targets[slot] : kEmpty;
     }
     void RecordSeen(const EntityRef& ref) override { seen.push_back(ref); }
+    bool TestSkill(int skill, int difficulty) override {
+        Note("skill " + std::to_string(skill) + " against " + std::to_string(difficulty));
+        return skillSucceeds;
+    }
     void UpdateFrame(uint32_t) override { Note("creature"); }
     void SetHealPeriod(int period) override { healPeriod = period; }
     void DrawTextBubble(Screen&) override { Note("bubble"); }
@@ -45,12 +54,13 @@ public:
     int health;
     float sightRange = 20.0f;
     int healPeriod = 0;
+    bool skillSucceeds = false;
     std::set<std::pair<int, int>> visible; // the cells the creature's vision shows
     EntityRef targets[kTargetSlots];
     std::vector<EntityRef> seen;
 
 private:
-    void Note(const char* what) const {
+    void Note(const std::string& what) const {
         if (m_log)
             m_log->push_back(what);
     }
@@ -82,6 +92,9 @@ public:
         Note("event " + std::to_string(code) + " " + entity.GetName().c_str() + " " +
              std::to_string(static_cast<int>(number)));
     }
+    void PostTextEvent(int code, const Stringc& text) override {
+        Note("event " + std::to_string(code) + " " + text.c_str());
+    }
 
     std::string name;
 
@@ -94,43 +107,80 @@ private:
 };
 
 // Installed for its lifetime: every machine made meanwhile records into the log, named
-// "region" for the one without an owner and "slot" for the others.
+// "region" for the one without an owner, after their owner's class for map objects and
+// towns ("trigger", "chest", "door", "town"), and "slot" for a soldier's.
 class RecordingScriptFactory : public ScriptMachineFactory {
 public:
     explicit RecordingScriptFactory(CallLog& log) : m_log(log) { SetScriptMachineFactory(this); }
     ~RecordingScriptFactory() override { SetScriptMachineFactory(nullptr); }
 
     std::unique_ptr<ScriptMachine> Create(Entity* owner) const override {
-        return std::make_unique<RecordingScript>(&m_log, owner ? "slot" : "region");
+        return std::make_unique<RecordingScript>(&m_log, NameOf(owner));
     }
 
 private:
+    static std::string NameOf(const Entity* owner) {
+        switch (owner ? owner->GetType() : -1) {
+        case -1:
+            return "region";
+        case Entity::kTypeTrigger:
+            return "trigger";
+        case Entity::kTypeContainerMap:
+            return "chest";
+        case Entity::kTypeDoor:
+            return "door";
+        case Entity::kTypeTown:
+            return "town";
+        default:
+            return "slot";
+        }
+    }
+
     CallLog& m_log;
 };
 
-class FakeMapObject : public MapObjectLink {
+// The square zone of the half side around the centre, as the map object's current one.
+inline void SetSquareZone(MapObject& mapObject, const Vector& centre, float halfSide) {
+    MemMgr<Vector> points;
+    points.Alloc()->Set(centre.x - halfSide, centre.y - halfSide, 0.0f);
+    points.Alloc()->Set(centre.x + halfSide, centre.y - halfSide, 0.0f);
+    points.Alloc()->Set(centre.x + halfSide, centre.y + halfSide, 0.0f);
+    points.Alloc()->Set(centre.x - halfSide, centre.y + halfSide, 0.0f);
+    mapObject.BuildZone(points);
+}
+
+// Installed for its lifetime: the messages for the player, in order.
+class RecordingMessages : public PlayerMessages {
 public:
-    FakeMapObject(uint32_t zoneKind, const Vector& zoneCentre, float zoneHalfSide, CallLog* log,
-                  const std::string& name)
-        : kind(zoneKind), centre(zoneCentre), halfSide(zoneHalfSide), script(log, name) {}
+    RecordingMessages() { g_playerMessages = this; }
+    ~RecordingMessages() override { g_playerMessages = nullptr; }
+    void Add(const char* text) override { shown.push_back(text); }
 
-    uint32_t GetKind() const override { return kind; }
-    bool ZoneContains(const Vector& point) const override {
-        return std::abs(point.x - centre.x) <= halfSide && std::abs(point.y - centre.y) <= halfSide;
-    }
-    // The point of the square nearest to the given one.
-    bool NearestZonePoint(const Vector& point, Vector& nearest) const override {
-        nearest = point;
-        nearest.x = std::max(centre.x - halfSide, std::min(point.x, centre.x + halfSide));
-        nearest.y = std::max(centre.y - halfSide, std::min(point.y, centre.y + halfSide));
-        return true;
-    }
-    ScriptMachine& GetScript() override { return script; }
+    std::vector<std::string> shown;
+};
 
-    uint32_t kind;
-    Vector centre;
-    float halfSide;
-    RecordingScript script;
+// Installed for its lifetime: "<request> <map> <entry point>" for each journey asked for.
+class RecordingJourneys : public JourneyRequests {
+public:
+    RecordingJourneys() { g_journeyRequests = this; }
+    ~RecordingJourneys() override { g_journeyRequests = nullptr; }
+    void RequestMapToWorld(const Stringc& map, const Stringc& entry) override {
+        Note("to world", map, entry);
+    }
+    void RequestMapToPage(const Stringc& page) override { Note("to page", page, ""); }
+    void RequestTempMapToWorld(const Stringc& map, const Stringc& entry) override {
+        Note("temporary to world", map, entry);
+    }
+    void RequestMapToMap(const Stringc& map, const Stringc& entry) override {
+        Note("to map", map, entry);
+    }
+
+    std::vector<std::string> asked;
+
+private:
+    void Note(const char* what, const Stringc& map, const Stringc& entry) {
+        asked.push_back(std::string(what) + " " + map.c_str() + " " + entry.c_str());
+    }
 };
 
 class FakeParty : public PartyServices {

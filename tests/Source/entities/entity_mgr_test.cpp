@@ -20,7 +20,6 @@ namespace {
 
 using testsupport::CallLog;
 using testsupport::FakeCreature;
-using testsupport::FakeMapObject;
 using testsupport::FakeParty;
 
 CallLog* g_updates = nullptr; // where the recording entities write
@@ -131,12 +130,6 @@ TEST_F(EntityMgrTest, TheFrameRunsReleasesCreaturesScriptsThenThePoolsInTheirOrd
     FakeCreature leaving(10, 100, &m_log);
     Soldier(0, 0, &living);
     Entity* released = Soldier(0, 0, &leaving);
-    FakeMapObject trap(kMapObjectTrap, Vector(), 1, &m_log, "trigger");
-    FakeMapObject chest(kMapObjectContainer, Vector(), 1, &m_log, "chest");
-    FakeMapObject door(kMapObjectDoor, Vector(), 1, &m_log, "door");
-    Create<TriggerEntity>(Entity::kTypeTrigger)->AttachMapObject(&trap);
-    Create<ContainerMapEntity>(Entity::kTypeContainerMap)->AttachMapObject(&chest);
-    Create<DoorEntity>(Entity::kTypeDoor)->AttachMapObject(&door);
     for (int type : kPooledTypes)
         m_manager.CreateEntity(0, 0, 0, type);
     m_manager.CreateEntity(0, 0, 0, Entity::kTypeCycle)->AddFlags(Entity::kFlagHidden);
@@ -144,10 +137,9 @@ TEST_F(EntityMgrTest, TheFrameRunsReleasesCreaturesScriptsThenThePoolsInTheirOrd
     m_log.clear();
 
     m_manager.Update(16);
-    EXPECT_EQ(m_log,
-              (CallLog{"creature", "region update", "trigger update", "chest update", "door update",
-                       "update 4", "update 6", "update 7", "update 7", "update 9", "update 9",
-                       "update 3", "update 3", "update 5", "update 11", "vision"}));
+    EXPECT_EQ(m_log, (CallLog{"creature", "region update", "trigger update", "chest update",
+                              "door update", "update 4", "update 6", "update 7", "update 9",
+                              "update 3", "update 3", "update 5", "update 11", "vision"}));
     EXPECT_FALSE(m_manager.IsLive(released));
 }
 
@@ -192,10 +184,8 @@ TEST_F(EntityMgrTest, TheCombatCountdownTicksOncePerMoreThanThirtyMilliseconds) 
 }
 
 TEST_F(EntityMgrTest, EventsReachTheRegionThenTheMapObjectsAndTheSoldiersSlots) {
-    FakeMapObject travel(kMapObjectTravel, Vector(), 1, &m_log, "trigger");
-    FakeMapObject door(kMapObjectDoor, Vector(), 1, &m_log, "door");
-    Create<DoorEntity>(Entity::kTypeDoor)->AttachMapObject(&door);
-    Create<TriggerEntity>(Entity::kTypeTrigger)->AttachMapObject(&travel);
+    Create<DoorEntity>(Entity::kTypeDoor);
+    Create<TriggerEntity>(Entity::kTypeTrigger);
     Entity* dead = Soldier(0, 0);
     dead->SetTemplateName("orc");
     m_log.clear();
@@ -284,13 +274,12 @@ TEST_F(EntityMgrTest, ItemsAreTakenBeforeSoldiersAndLaterPoolsWinEqualDepths) {
 }
 
 TEST_F(EntityMgrTest, ZonesAreFoundByKindAndByTheirNearestPoint) {
-    FakeMapObject trap(kMapObjectTrap, Vector(10, 10, 0), 1, nullptr, "trap");
-    FakeMapObject travel(kMapObjectTravel, Vector(10, 10, 0), 2, nullptr, "travel");
     auto* first = Create<TriggerEntity>(Entity::kTypeTrigger);
     auto* second = Create<TriggerEntity>(Entity::kTypeTrigger);
-    Create<TriggerEntity>(Entity::kTypeTrigger); // without its map object
-    first->AttachMapObject(&trap);
-    second->AttachMapObject(&travel);
+    Create<TriggerEntity>(Entity::kTypeTrigger); // without a zone
+    first->GetMapObject().SetKind(kMapObjectTrap);
+    testsupport::SetSquareZone(first->GetMapObject(), Vector(10, 10, 0), 1);
+    testsupport::SetSquareZone(second->GetMapObject(), Vector(10, 10, 0), 2);
     EXPECT_EQ(
         m_manager.FindMapObjectAt(Entity::kTypeTrigger, kMapObjectTravel, Vector(11.5f, 10, 0)),
         second);

@@ -58,12 +58,9 @@ TEST(Entity, CastsGoByTheClassAndMapObjectsOnlyToTheirOwners) {
     EXPECT_FALSE(Entity::AsSoldier(nullptr));
     EXPECT_TRUE(Entity::AsTrigger(trigger));
 
-    EXPECT_FALSE(Entity::GetMapObject(trigger)); // none attached yet
-    testsupport::FakeMapObject zone(kMapObjectTrap, Vector(), 1.0f, nullptr, "trap");
-    static_cast<TriggerEntity*>(trigger)->AttachMapObject(&zone);
-    MapObjectLink* found = nullptr;
+    MapObject* found = nullptr;
     EXPECT_TRUE(Entity::GetMapObject(trigger, &found));
-    EXPECT_EQ(found, &zone);
+    EXPECT_EQ(found, &static_cast<TriggerEntity*>(trigger)->GetMapObject());
     EXPECT_FALSE(Entity::GetMapObject(soldier));
 }
 
