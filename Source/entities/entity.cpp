@@ -137,7 +137,10 @@ void Entity::SetRadius(float radius, uint32_t aux) {
 
 // As the name of a template file, so that a name with a '.' of its own keeps it whole.
 void Entity::SetTemplateName(const Stringc& name) {
-    SetFileName(name + ".dat");
+    if (name.Length() > 0)
+        SetFileName(name + ".dat");
+    else
+        FileObject::Clear(); // none, rather than one named by the extension alone
     m_ref.SetName(GetFileName());
 }
 

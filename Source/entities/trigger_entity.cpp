@@ -22,9 +22,13 @@ void TriggerEntity::Init() {
 bool TriggerEntity::Load(Stream& stream) {
     if (!Entity::Load(stream) || !m_mapObject->Load(stream))
         return false;
+    NameAfterKind();
+    return true;
+}
+
+void TriggerEntity::NameAfterKind() {
     if (GetDisplayName().Length() == 0)
         SetDisplayName(m_mapObject->GetKindName());
-    return true;
 }
 
 bool TriggerEntity::Save(Stream& stream) const {
@@ -35,6 +39,7 @@ bool TriggerEntity::LoadPlacement(Stream& stream) {
     if (!m_mapObject->Load(stream))
         return false;
     SetPosition(m_mapObject->GetSettings().position);
+    NameAfterKind();
     return true;
 }
 

@@ -17,8 +17,7 @@ public:
     ~TriggerEntity() override;
 
     void Init() override;
-    // An empty display name becomes the map object's kind name.
-    bool Load(Stream& stream) override;
+    bool Load(Stream& stream) override; // and LoadPlacement: names an unnamed trigger by kind
     bool Save(Stream& stream) const override;
     bool UpdateScreenPos(Screen& screen) override;
     // In play the zone of a travel or info point under the mouse in green, of a found and
@@ -37,6 +36,9 @@ public:
 
 private:
     bool IsFoundArmedTrap() const;
+    // An empty display name becomes the map object's kind name, whichever form the trigger
+    // came from, so that a placed one saved and read back keeps the same name.
+    void NameAfterKind();
 
     std::unique_ptr<MapObject> m_mapObject;
 };

@@ -41,7 +41,7 @@ TEST(EntityRecord, ReadsAndWritesEveryFieldInItsPlace) {
 TEST(EntityRecord, TheStoredReferenceNameGivesWayToTheTemplateName) {
     Entity entity;
     const Bytes renamed = Concat(
-        {kPlacement, kTemplateName, kRadiusAuxPicture, RefNamed('B'), kClearedColourMod, kNames});
+        {kPlacement, kTemplateName, kRadiusAuxPicture, Ref("Barrel"), kClearedColourMod, kNames});
     ASSERT_TRUE(Load(entity, renamed));
     EXPECT_STREQ(entity.GetRef().GetName().c_str(), "barrel");
     EXPECT_EQ(Saved(entity), kBarrel);
