@@ -30,11 +30,11 @@
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/player_messages.h"
+#include "Source/world/entity_mgr_store.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/game_services.h"
 #include "Source/world/log_mgr.h"
 #include "Source/world/map_actions.h"
-#include "Source/world/region_header_store.h"
 #include "Source/world/region_mgr.h"
 #include "Source/world/view_port_string_mgr.h"
 #include "Source/world/weather_mgr.h"
@@ -55,7 +55,7 @@ constexpr int kTutorialWidth = 307;
 constexpr int kTutorialHeight = 164;
 
 ModePages g_modePages;
-RegionHeaderStore g_regionEntities;
+EntityMgrStore g_regionEntities;
 // What items and creatures reach of the rules and of the game around them.
 CreatureItemRules* g_creatureItemRules = nullptr;
 GameServices* g_gameServices = nullptr;

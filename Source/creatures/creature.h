@@ -42,6 +42,7 @@ public:
     bool CanSee(const Vector& point) const override { return m_vision.IsVisible(point); }
     const EntityRef& GetTarget(int slot) const override { return m_targets.GetSlot(slot); }
     void RecordSeen(const EntityRef& seen) override { m_targets.SetSeen(seen); }
+    bool TestSkill(int skill, int difficulty) override;
     void UpdateFrame(uint32_t frameMs) override;
     void SetHealPeriod(int period) override { m_healTimer.SetPeriod(period); }
     void DrawTextBubble(Screen& /*screen*/) override {}

@@ -18,6 +18,7 @@ class EntityPool;
 class EntityPtrList;
 class MapObject;
 class PartyServices;
+class PlacedEntityList;
 class ScriptMachine;
 class TileMap;
 
@@ -36,9 +37,6 @@ public:
         kGridTableAFailed = 2,
         kGridTableBFailed = 4,
     };
-    // The entities a region definition places from their templates (the map editor's).
-    using PlacedList = std::vector<Entity*>;
-
     static constexpr int kPoolCount = 10;
     static constexpr int kCombatTicks = 150;
     static constexpr uint32_t kCombatTickMs = 30; // a tick passes once more than this gathered
@@ -63,9 +61,10 @@ public:
     // The region definition, the editor's form: the header; u32 count and for each placed
     // entity its Stringc template name and its placed object's 36 bytes (whose kind is its
     // type); then u32 count and the placement records of the triggers, the chests and the
-    // doors in turn. Loading empties the given list (may be null) and fills it again.
-    bool SaveRegionDefinition(Stream& stream, const PlacedList& placed);
-    bool LoadRegionDefinition(Stream& stream, PlacedList* placed);
+    // doors in turn. The placed entities are the used entries of the list (null: none);
+    // loading empties the given list (null: none kept) and fills it again.
+    bool SaveRegionDefinition(Stream& stream, const EntityPtrList* placed);
+    bool LoadRegionDefinition(Stream& stream, PlacedEntityList* placed);
     bool SaveHeader(Stream& stream) const;
     // Reads the header and applies it: the region script and the grid tables named load.
     // A name that cannot be loaded is kept as read and its failure recorded apart; it does

@@ -8,6 +8,7 @@
 #include "Source/entities/door_entity.h"
 #include "Source/entities/entity_pool.h"
 #include "Source/entities/party_services.h"
+#include "Source/entities/placed_entity_list.h"
 #include "Source/entities/trigger_entity.h"
 
 #include <cstdio>
@@ -153,32 +154,31 @@ bool EntityMgr::LoadPlacements(int type, Stream& stream) {
     return true;
 }
 
-bool EntityMgr::SaveRegionDefinition(Stream& stream, const PlacedList& placed) {
+bool EntityMgr::SaveRegionDefinition(Stream& stream, const EntityPtrList* placed) {
     if (!IsOpen(stream) || !SaveHeader(stream))
         return false;
     uint32_t count = 0;
-    for (const Entity* entity : placed)
-        count += entity != nullptr;
-    if (!stream.WriteValue(count))
+    if (placed != nullptr)
+        placed->ForEachUsed([&](const Entity&) { ++count; });
+    bool written = stream.WriteValue(count);
+    if (placed != nullptr)
+        placed->ForEachUsed([&](const Entity& entity) {
+            WorldObject record;
+            record.Copy(entity);
+            written = written && entity.GetTemplateName().Write(stream) && record.Write(stream);
+        });
+    if (!written)
         return false;
-    for (const Entity* entity : placed) {
-        if (entity == nullptr)
-            continue;
-        WorldObject record;
-        record.Copy(*entity);
-        if (!entity->GetTemplateName().Write(stream) || !record.Write(stream))
-            return false;
-    }
     for (int type : kPlacementPools)
         if (!SavePlacements(type, stream))
             return false;
     return true;
 }
 
-bool EntityMgr::LoadRegionDefinition(Stream& stream, PlacedList* placed) {
+bool EntityMgr::LoadRegionDefinition(Stream& stream, PlacedEntityList* placed) {
     Clear();
     if (placed != nullptr)
-        placed->clear();
+        placed->Clear();
     uint32_t count = 0;
     if (!IsOpen(stream) || !LoadHeader(stream) ||
         !ReadStoredCount(stream, kMinimumRecordBytes, "placed entities", count))
@@ -196,7 +196,7 @@ bool EntityMgr::LoadRegionDefinition(Stream& stream, PlacedList* placed) {
         }
         entity->Copy(record);
         if (placed != nullptr)
-            placed->push_back(entity);
+            placed->Add(entity);
     }
     for (int type : kPlacementPools)
         if (!LoadPlacements(type, stream))

@@ -1,10 +1,9 @@
 #pragma once
 // A region manager for reading and writing regions away from play (the demo world's
-// builder, checks of region files): no map, sound, mouse, map actions, highlight or clock,
-// and regions that place no entities. Like the game's, it holds the region's managers in
-// their globals while it lives.
+// builder, checks of region files): no map, sound, mouse, map actions, highlight or clock.
+// Like the game's, it holds the region's managers in their globals while it lives.
 
-#include "Source/world/region_header_store.h"
+#include "Source/world/entity_mgr_store.h"
 #include "Source/world/region_mgr.h"
 
 class GameMode;
@@ -26,6 +25,6 @@ private:
     MapActions* m_actions = nullptr;
     EntityHighlighter* m_highlighter = nullptr;
     GameClock* m_clock = nullptr;
-    RegionHeaderStore m_entities;
+    EntityMgrStore m_entities;
     RegionMgr m_region;
 };

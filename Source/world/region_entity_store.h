@@ -5,13 +5,14 @@
 
 class EntityMgr;
 class EntityPtrList;
+class PlacedEntityList;
 class Stream;
 
 class RegionEntityStore {
 public:
     virtual ~RegionEntityStore() = default;
 
-    virtual bool LoadDefinition(EntityMgr& entities, Stream& stream, EntityPtrList* placed) = 0;
+    virtual bool LoadDefinition(EntityMgr& entities, Stream& stream, PlacedEntityList* placed) = 0;
     virtual bool SaveDefinition(EntityMgr& entities, Stream& stream,
                                 const EntityPtrList* placed) = 0;
     virtual bool Load(EntityMgr& entities, Stream& stream) = 0;

@@ -176,7 +176,7 @@ bool RegionMgr::SaveDefinition(Stream& stream, const EntityPtrList* placed) {
            g_ambientSndMgr->Write(stream);
 }
 
-bool RegionMgr::LoadDefinition(Stream& stream, EntityPtrList* placed) {
+bool RegionMgr::LoadDefinition(Stream& stream, PlacedEntityList* placed) {
     Reset();
     return stream.CheckOpen() == kStreamOk &&
            m_services.entities.LoadDefinition(*g_entityMgr, stream, placed) &&
@@ -184,7 +184,7 @@ bool RegionMgr::LoadDefinition(Stream& stream, EntityPtrList* placed) {
            g_ambientSndMgr->Read(stream);
 }
 
-bool RegionMgr::LoadRegFile(const char* name, EntityPtrList* placed) {
+bool RegionMgr::LoadRegFile(const char* name, PlacedEntityList* placed) {
     Stringc path;
     MemStream data(kStreamReadBinary);
     if (!MakeDataFilePath(&DataPaths::GetRegionDir, name, ".reg", path) ||

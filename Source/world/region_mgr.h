@@ -18,6 +18,7 @@ class GameClock;
 class GameMode;
 class MapActions;
 class MouseMgr;
+class PlacedEntityList;
 class RegionEntityStore;
 class ResFileMgr;
 class Screen;
@@ -76,10 +77,10 @@ public:
     bool Load(Stream& stream);
     // The region definition; LoadDefinition resets first.
     bool SaveDefinition(Stream& stream, const EntityPtrList* placed);
-    bool LoadDefinition(Stream& stream, EntityPtrList* placed);
+    bool LoadDefinition(Stream& stream, PlacedEntityList* placed);
     // "<region directory>/<name>.reg" from the archive or the loose file, as the data paths
     // say.
-    bool LoadRegFile(const char* name, EntityPtrList* placed);
+    bool LoadRegFile(const char* name, PlacedEntityList* placed);
 
 private:
     void UpdateScrolling();

@@ -5,6 +5,7 @@
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/door_entity.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/placed_entity_list.h"
 #include "Source/entities/trigger_entity.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_seeds.h"
@@ -30,13 +31,13 @@ void UseTemplates() {
         std::abort();
 }
 
-std::string Stored(bool definition, EntityMgr& manager, const EntityMgr::PlacedList& placed) {
+std::string Stored(bool definition, EntityMgr& manager, const PlacedEntityList& placed) {
     return WrittenBytes([&](Stream& stream) {
-        return definition ? manager.SaveRegionDefinition(stream, placed) : manager.Save(stream);
+        return definition ? manager.SaveRegionDefinition(stream, &placed) : manager.Save(stream);
     });
 }
 
-bool Read(bool definition, EntityMgr& manager, EntityMgr::PlacedList& placed, Stream& stream) {
+bool Read(bool definition, EntityMgr& manager, PlacedEntityList& placed, Stream& stream) {
     return definition ? manager.LoadRegionDefinition(stream, &placed) : manager.Load(stream);
 }
 
@@ -46,12 +47,12 @@ std::vector<std::string> FuzzSeeds() {
     UseTemplates();
     EntityMgr manager;
     manager.SetHeader({"", "", "A region.", ""});
-    EntityMgr::PlacedList placed;
+    PlacedEntityList placed;
     for (int type : kTemplateTypes) {
         Entity* entity = manager.CreateEntity(0.0f, 0.0f, 0.0f, type);
         entity->LoadByName("thing");
         entity->SetPosition(Vector(static_cast<float>(type), 2.0f, 0.0f));
-        placed.push_back(entity);
+        placed.Add(entity);
     }
     static_cast<TriggerEntity*>(manager.CreateEntity(1, 1, 0, Entity::kTypeTrigger))
         ->GetMapObject()
@@ -73,14 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     UseTemplates();
     const bool definition = (data[0] & 1) != 0;
     EntityMgr manager;
-    EntityMgr::PlacedList placed;
+    PlacedEntityList placed;
     FuzzInput input(data + 1, size - 1);
     if (!Read(definition, manager, placed, input))
         return 0;
     manager.Update(33);
     const std::string saved = Stored(definition, manager, placed);
     EntityMgr reread;
-    EntityMgr::PlacedList placedAgain;
+    PlacedEntityList placedAgain;
     FuzzInput again(reinterpret_cast<const uint8_t*>(saved.data()), saved.size());
     if (!Read(definition, reread, placedAgain, again) ||
         Stored(definition, reread, placedAgain) != saved)

@@ -5,6 +5,7 @@
 #include "Library/files/two_dim_array.h"
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/door_entity.h"
+#include "Source/entities/placed_entity_list.h"
 #include "Source/entities/town_entity.h"
 #include "Source/entities/trigger_entity.h"
 #include "entity_fakes.h"
@@ -38,16 +39,16 @@ protected:
     }
 
     // One entity of each stored class, and the soldiers a saved region leaves out.
-    void Populate(EntityMgr& manager, EntityMgr::PlacedList& placed) {
+    void Populate(EntityMgr& manager, PlacedEntityList& placed) {
         manager.SetHeader({"region", "table", "kept", ""});
         float x = 1.0f;
         for (int type : {0, 1, 3, 5, 6, 11}) {
             Entity* entity = manager.CreateEntity(0, 0, 0, type);
             ASSERT_TRUE(entity->LoadByName(type == Entity::kTypeTown ? "mill" : "thing"));
             entity->SetPosition(Vector(x++, 2.0f, 0.0f));
-            placed.push_back(entity);
+            placed.Add(entity);
         }
-        placed.push_back(nullptr); // a slot the editor freed
+        placed.Add(nullptr); // a slot the editor freed
         ASSERT_TRUE(Place<TriggerEntity>(manager.CreateEntity(0, 0, 0, Entity::kTypeTrigger),
                                          MapObjectRecord(0, 0x01)));
         ASSERT_TRUE(Place<ContainerMapEntity>(
@@ -64,9 +65,9 @@ protected:
     static Bytes SavedRegion(const EntityMgr& manager) {
         return WrittenBy([&](Stream& stream) { return manager.Save(stream); });
     }
-    static Bytes Definition(EntityMgr& manager, const EntityMgr::PlacedList& placed) {
+    static Bytes Definition(EntityMgr& manager, const PlacedEntityList& placed) {
         return WrittenBy(
-            [&](Stream& stream) { return manager.SaveRegionDefinition(stream, placed); });
+            [&](Stream& stream) { return manager.SaveRegionDefinition(stream, &placed); });
     }
 
     ScopedDataRoot m_root;
@@ -77,17 +78,17 @@ protected:
 
 TEST_F(RegionStoreTest, BothFormsOfARegionOfEveryClassReadBackToTheSameBytes) {
     EntityMgr manager(nullptr, &m_party);
-    EntityMgr::PlacedList placed;
+    PlacedEntityList placed;
     Populate(manager, placed);
 
     const Bytes definition = Definition(manager, placed);
     EntityMgr defined(nullptr, &m_party);
-    EntityMgr::PlacedList placedAgain;
+    PlacedEntityList placedAgain;
     TestStream definitionStream(definition);
     ASSERT_TRUE(defined.LoadRegionDefinition(definitionStream, &placedAgain));
-    EXPECT_EQ(placedAgain.size(), 6u);
-    EXPECT_EQ(placedAgain[2]->GetPosition(), Vector(3, 2, 0));
-    EXPECT_STREQ(placedAgain[2]->GetDisplayName().c_str(), "Placed");
+    EXPECT_EQ(placedAgain.GetSlotCount(), 6);
+    EXPECT_EQ(placedAgain.GetAt(2)->GetPosition(), Vector(3, 2, 0));
+    EXPECT_STREQ(placedAgain.GetAt(2)->GetDisplayName().c_str(), "Placed");
     EXPECT_EQ(defined.GetSlotCount(Entity::kTypeSoldier), 1);
     EXPECT_EQ(Definition(defined, placedAgain), definition);
 
@@ -120,7 +121,7 @@ TEST_F(RegionStoreTest, AnEmptyDefinitionAppliesItsHeaderAndKeepsEveryNameAsRead
     int far = 0;
     EXPECT_TRUE(manager.GetGridTableA().GetInt("row", "far", far) && far == 2);
     EXPECT_STREQ(manager.GetHeader().gridTableB.c_str(), "lost");
-    EXPECT_EQ(Definition(manager, {}), definition);
+    EXPECT_EQ(Definition(manager, PlacedEntityList()), definition);
 }
 
 TEST_F(RegionStoreTest, AMissingTemplateOrAnImpossibleCountFailsTheDefinition) {

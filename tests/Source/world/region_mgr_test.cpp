@@ -12,7 +12,7 @@
 #include "Source/world/entry_pt_mgr.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/map_actions.h"
-#include "Source/world/region_header_store.h"
+#include "Source/world/entity_mgr_store.h"
 #include "Source/world/weather_mgr.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +84,7 @@ protected:
     GlobalTimerTable m_realTime;
     GameClock m_clock{m_gameTime, m_realTime};
     GameClock* m_clockSlot = &m_clock;
-    RegionHeaderStore m_entities;
+    EntityMgrStore m_entities;
     std::unique_ptr<RegionMgr> m_region;
 };
 
