@@ -22,8 +22,11 @@
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/editor_directory_box.h"
 #include "Source/editors/graphic_offset_calc.h"
+#include "Source/entities/container_map_entity.h"
+#include "Source/entities/door_entity.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
+#include "Source/entities/placed_entity_list.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
 #include "Source/world/ambient_snd_mgr.h"
@@ -140,7 +143,29 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     ::testing::internal::CaptureStderr(); // the sea's pictures need a scratch image
     OffscreenRegion region(game, g_generalRes);
     ::testing::internal::GetCapturedStderr();
-    ASSERT_TRUE(region.Get().LoadRegFile("demo", nullptr));
+    ASSERT_TRUE(Graphic::InitScratch()); // the signpost's picture
+    GraphicMgr graphics;
+    g_graphicMgr = &graphics;
+    PlacedEntityList placed;
+    ASSERT_TRUE(region.Get().LoadRegFile("demo", &placed));
+    g_graphicMgr = nullptr;
+    Graphic::FreeScratch();
+
+    // Its entities: a torch, a signpost and the town from their templates; the gate; the
+    // locked, trapped chest; the signpost's information and the way south.
+    EXPECT_EQ(placed.GetSlotCount(), 3);
+    std::multiset<int> types;
+    for (int type = 0; type < Entity::kTypeCount; ++type)
+        for (int slot = 0; slot < g_entityMgr->GetSlotCount(type); ++slot)
+            types.insert(type);
+    EXPECT_EQ(types, (std::multiset<int>{0, 5, 7, 9, 10, 10, 11}));
+    MapObject* chest = nullptr;
+    ASSERT_TRUE(Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeContainerMap, 0), &chest));
+    EXPECT_TRUE(chest->GetSettings().locked && chest->GetSettings().trapArmed);
+    MapObject* way = nullptr;
+    ASSERT_TRUE(Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeTrigger, 1), &way));
+    EXPECT_EQ(way->GetKind(), kMapObjectTravel);
+    EXPECT_TRUE(way->ZoneContains(Vector(50, 98, 0)));
 
     EXPECT_EQ(g_entityMgr->GetRegionScriptName(), "demo_region");
     EXPECT_EQ(g_entryPtMgr->GetDefault().position, Vector(49.5f, 60, 0));
@@ -171,24 +196,46 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     ASSERT_NE(journal.Find("The meadow"), nullptr);
 }
 
-TEST_F(DemoWorldTest, ThePlainEntityTemplatesLoadWithTheirPicturesFromTheGeneralArchive) {
+TEST_F(DemoWorldTest, TheEntityTemplatesLoadWithTheirPicturesFromTheArchives) {
     ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
+    ResFileMgr animations;
+    ASSERT_TRUE(animations.Open(m_paths.GetAnimationResPath().c_str(), ResFileMgr::kRead));
+    g_animationRes = &animations;
     std::filesystem::remove_all(m_world.Path("art"));
     ASSERT_TRUE(Graphic::InitScratch());
     GraphicMgr graphics;
     g_graphicMgr = &graphics;
+    UniAnimationMgr pool;
+    g_uniAnimationMgr = &pool;
     EntityMgr entities;
     for (const char* name : {"barrel", "signpost"}) {
         SCOPED_TRACE(name);
         Entity* entity = entities.CreateEntity(0, 0, 0, Entity::kTypeBase);
         ASSERT_TRUE(entity->LoadByName(name));
         ASSERT_NE(entity->GetGraphic(), nullptr);
-        EXPECT_GT(entity->GetScreenRect().w, 0);
         EXPECT_EQ(entity->GetScreenRect().h, entity->GetGraphic()->GetHeight());
         EXPECT_GT(entity->GetRadius(), 0.0f);
+    }
+    // The torch and the town show their animations; the gate, the patches of the map.
+    const struct {
+        int type;
+        const char* name;
+        int frames;
+    } animated[] = {{Entity::kTypeCycle, "torch", 4}, {Entity::kTypeTown, "millbrook", 2}};
+    for (const auto& a : animated) {
+        SCOPED_TRACE(a.name);
+        auto* entity = static_cast<QueuedEntity*>(entities.CreateEntity(0, 0, 0, a.type));
+        ASSERT_TRUE(entity->LoadByName(a.name));
+        EXPECT_EQ(entity->GetFrameCount(), a.frames);
         EXPECT_GT(entity->GetDisplayName().Length(), 0);
     }
+    auto* gate = static_cast<DoorEntity*>(entities.CreateEntity(0, 0, 0, Entity::kTypeDoor));
+    ASSERT_TRUE(gate->LoadByName("gate"));
+    EXPECT_EQ(gate->GetMapObject().GetCells(BinaryMapObject::kStateClosed).size(), 8u);
+    EXPECT_TRUE(gate->GetMapObject().ZoneContains(Vector(50, 40, 0)));
+    g_uniAnimationMgr = nullptr;
     g_graphicMgr = nullptr;
+    g_animationRes = nullptr;
     Graphic::FreeScratch();
 }
 

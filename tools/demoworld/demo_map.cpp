@@ -136,6 +136,20 @@ bool WallFaceColour(int x, int y, Colour& colour) {
     return true;
 }
 
+// A chest of dark planks under a lighter lid, bound in iron, with a brass lock.
+bool ChestColour(int x, int y, Colour& colour) {
+    const int dx = x - DemoMap::kChestColumn * 16, dy = y - DemoMap::kChestRow * 12;
+    if (dx < 1 || dx > 14 || dy < 2 || dy > 11)
+        return false;
+    if (dx >= 7 && dx <= 8 && dy >= 5 && dy <= 7)
+        colour = Colour(220, 180, 60);
+    else if (dx == 1 || dx == 14 || dy == 2 || dy == 11 || dy == 5)
+        colour = Colour(60, 60, 70);
+    else
+        colour = dy < 5 ? Colour(140, 90, 45) : Colour(105, 65, 30);
+    return true;
+}
+
 bool WriteReplacing(const Stringc& path, const std::function<bool(Stream&)>& write) {
     if (MakeDirectories(path) && FileStream::WriteReplacing(path.c_str(), write))
         return true;
@@ -236,7 +250,7 @@ Colour DemoMap::LightAt(int column, int row) {
 
 Colour DemoMap::PixelAt(int x, int y) {
     Colour colour;
-    if (HouseColour(x, y, colour) || WallFaceColour(x, y, colour))
+    if (HouseColour(x, y, colour) || WallFaceColour(x, y, colour) || ChestColour(x, y, colour))
         return colour;
     return GroundColour(TypeAt(x / 16, y / 12), x, y);
 }

@@ -3,7 +3,8 @@
 // with a pond, a wall with a gate across it and a house, drawn as the map image
 // "demo.tga" with its layer images, built by the tile map from them and written as the map
 // editor writes it ("Data/TileMap/demo.map", its search, height and light images saved).
-// Every tile type lies somewhere on it. The gate and the house door have door overlays.
+// Every tile type lies somewhere on it. The gate and the house door have door overlays; a
+// chest stands in the yard.
 
 class DataPaths;
 struct Colour;
@@ -22,6 +23,9 @@ public:
     };
     static const Door kGate; // across the gap in the wall
     static const Door kHouseDoor;
+    // The cell of the chest drawn in the house's yard.
+    static constexpr int kChestColumn = 72;
+    static constexpr int kChestRow = 26;
 
     explicit DemoMap(const DataPaths& paths) : m_paths(paths) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 // What every writer of the demo world shares: the message for a file that cannot be
-// written, and 8-bit palette bitmaps.
+// written, 8-bit palette bitmaps, the animations built from them, and scratch folders.
 
 #include "Library/core/stringc.h"
 #include "Library/graphics/surface_ptr.h"

@@ -5,10 +5,12 @@
 #include "Library/files/file_stream.h"
 #include "Library/world/game_mode.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/placed_entity_list.h"
 #include "Source/world/ambient_snd_mgr.h"
 #include "Source/world/entry_pt_mgr.h"
 #include "Source/world/offscreen_region.h"
 #include "Source/world/weather_mgr.h"
+#include "tools/demoworld/demo_map_entities.h"
 #include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/scriptbuilder/script_builder.h"
@@ -77,12 +79,15 @@ bool DemoRegion::WriteRegion() const {
 
     g_weatherMgr->SetKindChance(WeatherMgr::kRain, 75);
 
+    PlacedEntityList placed;
+    if (!DemoMapEntities().Place(*g_entityMgr, placed))
+        return false;
     const Stringc path = m_paths.GetRegionDir() + "/demo.reg";
     return ReportWritten(MakeDirectories(path) &&
                              FileStream::WriteReplacing(path.c_str(),
-                                                        [&region](Stream& stream) {
+                                                        [&region, &placed](Stream& stream) {
                                                             return region.SaveDefinition(stream,
-                                                                                         nullptr);
+                                                                                         &placed);
                                                         }),
                          path);
 }

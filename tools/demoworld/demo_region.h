@@ -3,8 +3,8 @@
 // opens a journal topic whenever the region is entered; the party's default arrival south
 // of the gate and the entry point "gate" just below it; a brook heard all the while by the
 // pond and birds now and then in the wood; and rain, with thunder, at three chances in
-// four. Its sounds are written beside it, but for the rain's stream, which the first run
-// converts from the shipped media.
+// four; and the demo map's entities (DemoMapEntities). Its sounds are written beside it,
+// but for the rain's stream, which the first run converts from the shipped media.
 
 class DataPaths;
 

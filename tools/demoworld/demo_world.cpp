@@ -13,12 +13,15 @@
 #include "tools/demoworld/demo_entities.h"
 #include "tools/demoworld/demo_items.h"
 #include "tools/demoworld/demo_map.h"
+#include "tools/demoworld/demo_map_entities.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/demo_region.h"
 #include "tools/demoworld/demo_script.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/editor_art.h"
 #include "tools/demoworld/label_font.h"
 #include "tools/demoworld/map_art.h"
+#include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/menu_art.h"
 #include "tools/demoworld/rule_tables.h"
 #include "tools/demoworld/walker_art.h"
@@ -100,8 +103,11 @@ bool DemoWorld::WriteFirstMap() {
 }
 
 bool DemoWorld::WriteEntities() {
-    return DemoEntities().Write() &&
-           WithScratchDirectory([](const Stringc& scratch) { return DemoItems(scratch).Write(); });
+    return DemoEntities().Write() && DemoMapEntities().WriteTemplates() &&
+           WithScratchDirectory([](const Stringc& scratch) {
+               return DemoItems(scratch).Write() &&
+                      MapEntityArt(g_dataPaths->GetAnimDir(), scratch).Write();
+           });
 }
 
 bool DemoWorld::WriteRuleTables() {

@@ -1,0 +1,138 @@
+#include "tools/demoworld/demo_map_entities.h"
+
+#include "Source/entities/container_map_entity.h"
+#include "Source/entities/cycle_entity.h"
+#include "Source/entities/door_entity.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/placed_entity_list.h"
+#include "Source/entities/town_entity.h"
+#include "Source/entities/trigger_entity.h"
+#include "tools/demoworld/demo_map.h"
+#include "tools/demoworld/map_entity_art.h"
+#include "tools/templatewriter/template_writer.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kGate = "gate";
+constexpr const char* kTorch = "torch";
+constexpr const char* kTown = "millbrook";
+constexpr const char* kSignpost = "signpost"; // one of DemoEntities' plain ones
+
+// The rectangle's corners as the map object's zone of its current state.
+void Zone(MapObject& mapObject, float left, float top, float right, float bottom) {
+    MemMgr<Vector> corners;
+    corners.Alloc()->Set(left, top, 0.0f);
+    corners.Alloc()->Set(right, top, 0.0f);
+    corners.Alloc()->Set(right, bottom, 0.0f);
+    corners.Alloc()->Set(left, bottom, 0.0f);
+    mapObject.BuildZone(corners);
+}
+
+// The gap in the wall, columns 48-51 of rows 39 and 40, blocked while the gate is shut;
+// open, its leaves fold against the wall and block nothing.
+void FillGate(Entity& entity) {
+    auto& gate = static_cast<DoorEntity&>(entity);
+    gate.SetRadius(2.0f, 0);
+    gate.SetDisplayName("Gate");
+    gate.SetDescription("A gate of planks in the wall, the one way north.");
+    DoorMapObject& mapObject = gate.GetMapObject();
+    mapObject.SetName(kGate);
+    const DemoMap::Door& patch = DemoMap::kGate;
+    mapObject.SetPatch(patch.closed, patch.open, static_cast<uint16_t>(patch.x),
+                       static_cast<uint16_t>(patch.y));
+    mapObject.SetState1(); // the cells clicked while open are the closed state's
+    for (int row = 39; row <= 40; ++row)
+        for (int column = 48; column <= 51; ++column)
+            mapObject.AddCell(column, row);
+    Zone(mapObject, 48.0f, 38.0f, 52.0f, 42.0f);
+    mapObject.SetState0();
+    Zone(mapObject, 48.0f, 38.0f, 52.0f, 42.0f);
+}
+
+void FillTorch(Entity& entity) {
+    auto& torch = static_cast<CycleEntity&>(entity);
+    torch.SetAnimationName(MapEntityArt::kTorchSet);
+    torch.SetRadius(0.3f, 0);
+    torch.SetDisplayName("Torch");
+}
+
+void FillTown(Entity& entity) {
+    auto& town = static_cast<TownEntity&>(entity);
+    town.SetAnimationName(MapEntityArt::kTownSet);
+    town.SetRadius(1.5f, 0);
+    town.SetDisplayName("Millbrook");
+    town.SetTown(MapEntityArt::kTownSet, "Millbrook, the mill town down by the river.", "");
+    town.SetDiscovery(true, true, 20);
+}
+
+// What the definition keeps of a placed entity: its template's name and its placed object.
+Entity* PlaceByName(EntityMgr& entities, int type, const char* name, float x, float y) {
+    Entity* entity = entities.CreateEntity(x, y, 0.0f, type);
+    entity->SetTemplateName(name);
+    return entity;
+}
+
+// Locked and trapped: a key would open it and spare its trap.
+void PlaceChest(EntityMgr& entities) {
+    const float x = DemoMap::kChestColumn + 0.5f, y = DemoMap::kChestRow + 0.5f;
+    auto* chest = static_cast<ContainerMapEntity*>(
+        entities.CreateEntity(x, y, 0.0f, Entity::kTypeContainerMap));
+    ContainerMapObject& mapObject = chest->GetMapObject();
+    mapObject.SetName("chest");
+    MapObject::Settings& s = mapObject.EditSettings();
+    s.trapArmed = 1;
+    s.locked = 1;
+    s.disarmDifficulty = 30;
+    s.searchDifficulty = 20;
+    s.lockDifficulty = 40;
+    s.keyItem = "iron_key";
+    s.text = "An old chest, bound in iron.";
+    Zone(mapObject, x - 0.5f, y - 0.5f, x + 0.5f, y + 0.5f);
+}
+
+void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float left, float top,
+                  float right, float bottom, const Vector& at) {
+    auto* trigger =
+        static_cast<TriggerEntity*>(entities.CreateEntity(at.x, at.y, at.z, Entity::kTypeTrigger));
+    MapObject& mapObject = trigger->GetMapObject();
+    mapObject.SetKind(kind);
+    mapObject.SetName(name);
+    Zone(mapObject, left, top, right, bottom);
+    MapObject::Settings& s = mapObject.EditSettings();
+    if (kind == kMapObjectInfo) {
+        s.text = "The pond is deep in the middle; the ford is by its northern shore.";
+    } else {
+        s.flags = MapObject::kFlagSymbol;
+        s.targetMap = "demo";
+        s.targetEntry = "gate";
+    }
+}
+
+} // namespace
+
+bool DemoMapEntities::WriteTemplates() const {
+    return TemplateWriter::Write(Entity::kTypeDoor, kGate, FillGate) &&
+           TemplateWriter::Write(Entity::kTypeCycle, kTorch, FillTorch) &&
+           TemplateWriter::Write(Entity::kTypeTown, kTown, FillTown);
+}
+
+bool DemoMapEntities::Place(EntityMgr& entities, PlacedEntityList& placed) const {
+    placed.Add(PlaceByName(entities, Entity::kTypeCycle, kTorch, 47.5f, 41.5f));
+    placed.Add(PlaceByName(entities, Entity::kTypeBase, kSignpost, 37.5f, 64.5f));
+    placed.Add(PlaceByName(entities, Entity::kTypeTown, kTown, 84.5f, 84.5f));
+    // The gate takes its map object from its template; the definition keeps only that.
+    Entity* gate = entities.CreateEntity(0.0f, 0.0f, 0.0f, Entity::kTypeDoor);
+    if (!gate->LoadByName(kGate)) {
+        std::fprintf(stderr, "demoworld: the gate's template cannot be read\n");
+        return false;
+    }
+    gate->SetPosition(Vector(50.0f, 40.0f, 0.0f));
+    PlaceChest(entities);
+    PlaceTrigger(entities, kMapObjectInfo, "pond sign", 36.0f, 63.0f, 39.0f, 66.0f,
+                 Vector(37.5f, 64.5f, 0.0f));
+    PlaceTrigger(entities, kMapObjectTravel, "road south", 44.0f, 96.0f, 56.0f, 99.5f,
+                 Vector(50.0f, 98.0f, 0.0f));
+    return true;
+}
