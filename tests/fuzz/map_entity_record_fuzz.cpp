@@ -1,100 +1,113 @@
-// The records of the entities that own map objects, and of cycles and towns, from any bytes:
-// the first byte picks the class and whether it is the full record or the region
-// definition's placement. Refused with the entity still of its class, or taken and, stored
+// The stored forms of the map's entities from any bytes, the first byte picking the form:
+// the records of triggers, doors, chests, cycles and towns, the placements of triggers,
+// chests and doors (their map objects' records), the saved region and the definition
+// (whose placed entities load the scratch root's templates). Refused, or taken and, stored
 // again, read back to the same bytes.
 
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/door_entity.h"
 #include "Source/entities/entity_mgr.h"
-#include "Source/entities/town_entity.h"
+#include "Source/entities/placed_entity_list.h"
 #include "Source/entities/trigger_entity.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_seeds.h"
+#include "tools/templatewriter/template_writer.h"
 
 #include <cstdlib>
 
 namespace {
 
-struct Form {
-    int type;
-    bool placement;
-};
+constexpr int kTemplateTypes[] = {0, 1, 3, 5, 6, 11};
+constexpr int kRecordTypes[] = {Entity::kTypeTrigger, Entity::kTypeDoor, Entity::kTypeContainerMap,
+                                Entity::kTypeCycle, Entity::kTypeTown};
+constexpr int kForms = 5 + 3 + 2; // records, placements, the two region forms
 
-constexpr Form kForms[] = {
-    {Entity::kTypeTrigger, false},      {Entity::kTypeDoor, false},
-    {Entity::kTypeContainerMap, false}, {Entity::kTypeCycle, false},
-    {Entity::kTypeTown, false},         {Entity::kTypeTrigger, true},
-    {Entity::kTypeContainerMap, true},  {Entity::kTypeDoor, true},
-};
-constexpr int kFormCount = sizeof kForms / sizeof kForms[0];
-
-bool Read(const Form& form, Entity& entity, Stream& stream) {
-    if (!form.placement)
-        return entity.Load(stream);
-    switch (form.type) {
-    case Entity::kTypeTrigger:
-        return static_cast<TriggerEntity&>(entity).LoadPlacement(stream);
-    case Entity::kTypeContainerMap:
-        return static_cast<ContainerMapEntity&>(entity).LoadPlacement(stream);
-    default:
-        return static_cast<DoorEntity&>(entity).LoadPlacement(stream);
-    }
+// The placement of the first entity of a zone type: trigger, chest or door by form 5-7.
+template <class Use> bool Placement(int form, EntityMgr& manager, Use use) {
+    if (form == 5)
+        return use(*static_cast<TriggerEntity*>(manager.GetEntity(Entity::kTypeTrigger, 0)));
+    if (form == 6)
+        return use(
+            *static_cast<ContainerMapEntity*>(manager.GetEntity(Entity::kTypeContainerMap, 0)));
+    return use(*static_cast<DoorEntity*>(manager.GetEntity(Entity::kTypeDoor, 0)));
 }
 
-std::string Written(const Form& form, Entity& entity) {
+bool Read(int form, EntityMgr& manager, PlacedEntityList& placed, Stream& stream) {
+    if (form < 5)
+        return manager.CreateEntity(0, 0, 0, kRecordTypes[form])->Load(stream);
+    if (form < 8) {
+        for (int type : {Entity::kTypeTrigger, Entity::kTypeContainerMap, Entity::kTypeDoor})
+            manager.CreateEntity(0, 0, 0, type);
+        return Placement(form, manager, [&](auto& entity) { return entity.LoadPlacement(stream); });
+    }
+    return form == 8 ? manager.Load(stream) : manager.LoadRegionDefinition(stream, &placed);
+}
+
+std::string Written(int form, EntityMgr& manager, const PlacedEntityList& placed) {
     return WrittenBytes([&](Stream& stream) {
-        if (!form.placement)
-            return entity.Save(stream);
-        switch (form.type) {
-        case Entity::kTypeTrigger:
-            return static_cast<TriggerEntity&>(entity).SavePlacement(stream);
-        case Entity::kTypeContainerMap:
-            return static_cast<ContainerMapEntity&>(entity).SavePlacement(stream);
-        default:
-            return static_cast<DoorEntity&>(entity).SavePlacement(stream);
-        }
+        if (form < 5)
+            return manager.GetEntity(kRecordTypes[form], 0)->Save(stream);
+        if (form < 8)
+            return Placement(form, manager,
+                             [&](auto& entity) { return entity.SavePlacement(stream); });
+        return form == 8 ? manager.Save(stream) : manager.SaveRegionDefinition(stream, &placed);
     });
+}
+
+// The scratch root's templates "thing", written once.
+void UseTemplates() {
+    UseScratchDataPaths();
+    static const bool written = [] {
+        for (int type : kTemplateTypes)
+            if (!TemplateWriter::Write(type, "thing", [](Entity&) {}))
+                return false;
+        return true;
+    }();
+    if (!written)
+        std::abort();
 }
 
 } // namespace
 
+// One region holding every class, in every form.
 std::vector<std::string> FuzzSeeds() {
-    UseScratchDataPaths();
+    UseTemplates();
     EntityMgr manager;
-    std::vector<std::string> seeds;
-    for (int index = 0; index < kFormCount; ++index) {
-        Entity* entity = manager.CreateEntity(2.0f, 3.0f, 0.0f, kForms[index].type);
+    PlacedEntityList placed;
+    for (int type : kTemplateTypes) {
+        Entity* entity = manager.CreateEntity(static_cast<float>(type), 2.0f, 0.0f, type);
         entity->SetTemplateName("thing");
-        MapObject* mapObject = nullptr;
-        if (Entity::GetMapObject(entity, &mapObject)) {
-            mapObject->SetName("thing");
-            mapObject->EditSettings().targetMap = "cellar";
-        }
-        if (kForms[index].type == Entity::kTypeTown)
-            static_cast<TownEntity*>(entity)->SetTown("town", "A town.", "");
-        seeds.push_back(std::string(1, static_cast<char>(index)) + Written(kForms[index], *entity));
+        placed.Add(entity);
     }
+    for (int type : {Entity::kTypeTrigger, Entity::kTypeContainerMap, Entity::kTypeDoor}) {
+        MapObject* mapObject = nullptr;
+        Entity::GetMapObject(manager.CreateEntity(1, 1, 0, type), &mapObject);
+        mapObject->SetName("thing");
+        mapObject->EditSettings().locked = 1;
+    }
+    static_cast<DoorEntity*>(manager.GetEntity(Entity::kTypeDoor, 0))->GetMapObject().AddCell(1, 1);
+    std::vector<std::string> seeds;
+    for (int form = 0; form < kForms; ++form)
+        seeds.push_back(std::string(1, static_cast<char>(form)) + Written(form, manager, placed));
     return seeds;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1)
         return 0;
-    UseScratchDataPaths();
-    const Form& form = kForms[data[0] % kFormCount];
+    UseTemplates();
+    const int form = data[0] % kForms;
     EntityMgr manager;
-    Entity* entity = manager.CreateEntity(0.0f, 0.0f, 0.0f, form.type);
+    PlacedEntityList placed;
     FuzzInput input(data + 1, size - 1);
-    const bool loaded = Read(form, *entity, input);
-    if (entity->GetType() != form.type || entity->GetKind() != form.type)
-        std::abort();
-    if (!loaded)
+    if (!Read(form, manager, placed, input))
         return 0;
-    entity->Update(33);
-    const std::string saved = Written(form, *entity);
-    Entity* reread = manager.CreateEntity(0.0f, 0.0f, 0.0f, form.type);
+    manager.Update(33);
+    const std::string saved = Written(form, manager, placed);
+    EntityMgr reread;
+    PlacedEntityList placedAgain;
     FuzzInput again(reinterpret_cast<const uint8_t*>(saved.data()), saved.size());
-    if (!Read(form, *reread, again) || Written(form, *reread) != saved)
+    if (!Read(form, reread, placedAgain, again) || Written(form, reread, placedAgain) != saved)
         std::abort();
     return 0;
 }

@@ -6,7 +6,6 @@
 #include "Library/graphics/uni_animation_mgr.h"
 #include "Library/world/tile_map_support.h"
 #include "Source/entities/entity_mgr.h"
-#include "Source/entities/soldier_entity.h"
 #include "entity_fakes.h"
 #include "map_object_bytes.h"
 
@@ -19,7 +18,6 @@ namespace {
 using namespace testsupport;
 
 constexpr uint32_t kGround[3] = {0x00000002, 0x00000100, 0}; // walkable everywhere
-constexpr uint32_t kShown = Entity::kFlagShown;
 
 // The gate of five frames, each shown for no time, on a map of walkable ground.
 class DoorTest : public MapDataRoot {
@@ -31,8 +29,9 @@ protected:
     }
     void TearDown() override { g_uniAnimationMgr = nullptr; }
 
+    // Its reference takes the map object's name.
     static Bytes GateRecord(uint32_t flags, uint32_t objectState, uint8_t frame) {
-        return Concat({BarrelRecord(7, kShown | flags, "pit"),
+        return Concat({BarrelRecord(7, Entity::kFlagShown | flags, "pit"),
                        QueuedPart(frame, "gate", 0, "misc_1"), GateObjectRecord(objectState)});
     }
     DoorEntity* Gate(uint32_t flags, uint32_t objectState) {
@@ -41,8 +40,8 @@ protected:
         EXPECT_TRUE(gate->Load(stream));
         return gate;
     }
-    // Whether the cells (5, 5) and (6, 5), blocked while closed, and (5, 6), blocked while
-    // open, may be walked on.
+    // Whether (5, 5) and (6, 5), blocked while closed, and (5, 6), blocked while open, are
+    // walkable.
     std::vector<bool> Walkable() const {
         return {m_map.IsWalkable(5, 5), m_map.IsWalkable(6, 5), m_map.IsWalkable(5, 6)};
     }
@@ -55,47 +54,36 @@ protected:
     EntityMgr m_manager{&m_map};
 };
 
-TEST_F(DoorTest, ARecordStoresAndLoadsTheStateADoorWasMovingTo) {
+TEST_F(DoorTest, ItsRecordAndPlacementKeepTheStateItWasMovingTo) {
     const struct {
-        const char* what;
-        uint32_t flags;
-        uint32_t storedFlags;
+        uint32_t flags, storedFlags;
         uint8_t frame;
-    } cases[] = {
-        {"open", BinaryEntity::kStateOpen, BinaryEntity::kStateOpen, 0},
-        {"opening", BinaryEntity::kStateOpening | Entity::kFlagChanging, 0xC00, 0},
-        {"closing", BinaryEntity::kStateClosing | Entity::kFlagChanging, 0x400, 4},
-    };
+    } cases[] = {{BinaryEntity::kStateOpen, 0x800, 0},
+                 {BinaryEntity::kStateOpening | Entity::kFlagChanging, 0xC00, 0},
+                 {BinaryEntity::kStateClosing | Entity::kFlagChanging, 0x400, 4}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.storedFlags);
         DoorEntity* gate = Gate(BinaryEntity::kStateClosed, 1);
-        gate->SetFlags(kShown | c.flags);
+        gate->SetFlags(Entity::kFlagShown | c.flags);
         const Bytes stored = WrittenBy([&](Stream& stream) { return gate->Save(stream); });
-        EXPECT_EQ(stored, GateRecord(c.storedFlags, 1, gate->GetFrame()));
-        DoorEntity* loaded = Gate(BinaryEntity::kStateClosed, 0);
-        TestStream stream(stored);
-        ASSERT_TRUE(loaded->Load(stream));
-        EXPECT_EQ(loaded->GetStateBits(), c.storedFlags & BinaryEntity::kStateMask);
-        EXPECT_EQ(loaded->GetFrame(), c.frame);
-        EXPECT_STREQ(loaded->GetRef().GetName().c_str(), "pit"); // the map object's name
-    }
-}
+        EXPECT_EQ(stored, GateRecord(c.storedFlags, 1, 4));
+        TestStream record(stored);
+        ASSERT_TRUE(gate->Load(record));
+        EXPECT_EQ(gate->GetStateBits(), c.storedFlags & BinaryEntity::kStateMask);
+        EXPECT_EQ(gate->GetFrame(), c.frame);
 
-TEST_F(DoorTest, APlacementIsTheMapObjectsRecordAtTheDoorAndWhetherItIsOpen) {
-    DoorEntity* gate = Gate(BinaryEntity::kStateOpen, 1);
-    gate->SetPosition(Vector(4, 5, 0));
-    const Bytes placement = WrittenBy([&](Stream& stream) { return gate->SavePlacement(stream); });
-    EXPECT_EQ(placement, Concat({GateObjectRecord(1), {0x01}}));
-    auto* placed = static_cast<DoorEntity*>(m_manager.CreateEntity(0, 0, 0, Entity::kTypeDoor));
-    placed->SetAnimationName("gate");
-    placed->SetAnimation("misc_1");
-    placed->SetFrame(2);
-    TestStream stream(placement);
-    ASSERT_TRUE(placed->LoadPlacement(stream));
-    EXPECT_EQ(placed->GetPosition(), Vector(4, 5, 0));
-    EXPECT_TRUE(placed->IsOpen());
-    EXPECT_EQ(placed->GetFrame(), 0);
-    EXPECT_EQ(Walkable(), (std::vector<bool>{true, true, false}));
+        gate->SetFlags(Entity::kFlagShown | c.flags);
+        gate->SetPosition(Vector(4, 5, 0));
+        const Bytes placement =
+            WrittenBy([&](Stream& stream) { return gate->SavePlacement(stream); });
+        const uint8_t open = c.frame == 0 ? 1 : 0;
+        EXPECT_EQ(placement, Concat({GateObjectRecord(1), {open}}));
+        auto* placed = static_cast<DoorEntity*>(m_manager.CreateEntity(0, 0, 0, 7));
+        TestStream placementStream(placement);
+        ASSERT_TRUE(placed->LoadPlacement(placementStream));
+        EXPECT_EQ(placed->GetPosition(), Vector(4, 5, 0));
+        EXPECT_EQ(placed->IsOpen(), open == 1);
+    }
 }
 
 TEST_F(DoorTest, AUseSwitchesTheMapObjectAtOnceUnlessACreatureIsInTheWay) {
@@ -113,23 +101,19 @@ TEST_F(DoorTest, AUseSwitchesTheMapObjectAtOnceUnlessACreatureIsInTheWay) {
 
 TEST_F(DoorTest, ClosingOntoACreatureTurnsBackAtHalfWayAndEndsOpen) {
     const struct {
-        const char* what;
         bool creatureInTheWay;
         std::vector<int> frames;
         std::vector<bool> walkable;
-    } cases[] = {
-        {"nothing in the way", false, {0, 1, 2, 3, 4, 4}, {false, false, true}},
-        {"a creature in the open state's cell", true, {0, 1, 2, 1, 0, 0}, {true, true, false}},
-    };
+    } cases[] = {{false, {0, 1, 2, 3, 4, 4}, {false, false, true}},
+                 {true, {0, 1, 2, 1, 0, 0}, {true, true, false}}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.creatureInTheWay);
         m_manager.Clear();
         DoorEntity* gate = Gate(BinaryEntity::kStateOpen, 1);
         if (c.creatureInTheWay)
-            m_manager.CreateEntity(5.5f, 6.5f, 0, Entity::kTypeSoldier);
+            m_manager.CreateEntity(5.5f, 6.5f, 0, Entity::kTypeSoldier); // an open-state cell
         EntityOrder close;
         close.kind = BinaryEntity::kOrderChangeState;
-        close.a = 0;
         gate->PushOrder(close);
         std::vector<int> frames;
         for (int frame = 0; frame < 6; ++frame) {
@@ -139,7 +123,6 @@ TEST_F(DoorTest, ClosingOntoACreatureTurnsBackAtHalfWayAndEndsOpen) {
         EXPECT_EQ(frames, c.frames);
         EXPECT_EQ(gate->GetMapObject().IsOpen(), c.creatureInTheWay);
         EXPECT_EQ(Walkable(), c.walkable);
-        EXPECT_FALSE(gate->HasAnyFlag(Entity::kFlagChanging));
     }
 }
 

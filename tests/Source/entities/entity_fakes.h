@@ -165,22 +165,19 @@ public:
     RecordingJourneys() { g_journeyRequests = this; }
     ~RecordingJourneys() override { g_journeyRequests = nullptr; }
     void RequestMapToWorld(const Stringc& map, const Stringc& entry) override {
-        Note("to world", map, entry);
+        asked.push_back(std::string("to world ") + map.c_str() + " " + entry.c_str());
     }
-    void RequestMapToPage(const Stringc& page) override { Note("to page", page, ""); }
+    void RequestMapToPage(const Stringc& page) override {
+        asked.push_back(std::string("to page ") + page.c_str() + " ");
+    }
     void RequestTempMapToWorld(const Stringc& map, const Stringc& entry) override {
-        Note("temporary to world", map, entry);
+        asked.push_back(std::string("temporary to world ") + map.c_str() + " " + entry.c_str());
     }
     void RequestMapToMap(const Stringc& map, const Stringc& entry) override {
-        Note("to map", map, entry);
+        asked.push_back(std::string("to map ") + map.c_str() + " " + entry.c_str());
     }
 
     std::vector<std::string> asked;
-
-private:
-    void Note(const char* what, const Stringc& map, const Stringc& entry) {
-        asked.push_back(std::string(what) + " " + map.c_str() + " " + entry.c_str());
-    }
 };
 
 class FakeParty : public PartyServices {
