@@ -30,6 +30,22 @@ bool IsOpen(Stream& stream) {
     return stream.CheckOpen() == kStreamOk;
 }
 
+// A u32 count, then as many records of the type, each read into a new entity of the type.
+template <class Read>
+bool ReadEach(EntityMgr& manager, int type, Stream& stream, const char* form, Read read) {
+    uint32_t count = 0;
+    if (!ReadStoredCount(stream, kMinimumRecordBytes, form, count))
+        return false;
+    for (uint32_t i = 0; i < count; ++i) {
+        Entity* entity = manager.CreateEntity(0.0f, 0.0f, 0.0f, type);
+        if (entity == nullptr || !read(*entity)) {
+            std::fprintf(stderr, "%s: entity %u of type %d cannot be read\n", form, i, type);
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool EntityMgr::SaveHeader(Stream& stream) const {
@@ -80,17 +96,8 @@ bool EntityMgr::SavePool(int type, Stream& stream) const {
 }
 
 bool EntityMgr::LoadPool(int type, Stream& stream) {
-    uint32_t count = 0;
-    if (!ReadStoredCount(stream, kMinimumRecordBytes, "saved region entities", count))
-        return false;
-    for (uint32_t i = 0; i < count; ++i) {
-        Entity* entity = CreateEntity(0.0f, 0.0f, 0.0f, type);
-        if (entity == nullptr || !entity->Load(stream)) {
-            std::fprintf(stderr, "Saved region: entity %u of type %d cannot be read\n", i, type);
-            return false;
-        }
-    }
-    return true;
+    return ReadEach(*this, type, stream, "Saved region",
+                    [&](Entity& entity) { return entity.Load(stream); });
 }
 
 bool EntityMgr::Save(Stream& stream) const {
@@ -133,25 +140,13 @@ bool EntityMgr::SavePlacements(int type, Stream& stream) {
 }
 
 bool EntityMgr::LoadPlacements(int type, Stream& stream) {
-    uint32_t count = 0;
-    if (!ReadStoredCount(stream, kMinimumRecordBytes, "region placements", count))
-        return false;
-    for (uint32_t i = 0; i < count; ++i) {
-        Entity* entity = CreateEntity(0.0f, 0.0f, 0.0f, type);
-        bool placed = false;
+    return ReadEach(*this, type, stream, "Region definition", [&](Entity& entity) {
         if (type == Entity::kTypeTrigger)
-            placed = static_cast<TriggerEntity*>(entity)->LoadPlacement(stream);
-        else if (type == Entity::kTypeContainerMap)
-            placed = static_cast<ContainerMapEntity*>(entity)->LoadPlacement(stream);
-        else
-            placed = static_cast<DoorEntity*>(entity)->LoadPlacement(stream);
-        if (!placed) {
-            std::fprintf(stderr, "Region definition: placement %u of type %d cannot be read\n", i,
-                         type);
-            return false;
-        }
-    }
-    return true;
+            return static_cast<TriggerEntity&>(entity).LoadPlacement(stream);
+        if (type == Entity::kTypeContainerMap)
+            return static_cast<ContainerMapEntity&>(entity).LoadPlacement(stream);
+        return static_cast<DoorEntity&>(entity).LoadPlacement(stream);
+    });
 }
 
 bool EntityMgr::SaveRegionDefinition(Stream& stream, const EntityPtrList* placed) {

@@ -62,17 +62,11 @@ bool MapEntityArt::WriteAnimation(const char* set, int width, int height, int fr
                                   uint32_t durationMs, Draw draw) const {
     const Stringc bitmaps = m_bitmapDir + "/" + set + "/misc_1";
     for (int frame = 0; frame < frames; ++frame) {
-        const SurfacePtr bitmap =
-            MakePalettedSurface(width, height, kPalette, static_cast<int>(std::size(kPalette)));
-        if (!bitmap)
-            return false;
-        auto* pixels = static_cast<uint8_t*>(bitmap->pixels);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                pixels[y * bitmap->pitch + x] = draw(x, y, frame);
         char file[24];
         std::snprintf(file, sizeof file, "/f%03d.bmp", frame);
-        if (!SaveBitmap(bitmap.get(), bitmaps + file))
+        if (!SaveShadedBitmap(bitmaps + file, width, height, kPalette,
+                              static_cast<int>(std::size(kPalette)),
+                              [&](int x, int y) { return draw(x, y, frame); }))
             return false;
     }
     return WriteAnimationFromBitmaps(bitmaps, 1, frames, durationMs,
