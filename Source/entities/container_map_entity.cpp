@@ -42,9 +42,9 @@ bool ContainerMapEntity::Draw(Screen& screen) {
 }
 
 void ContainerMapEntity::OnEvent(int kind, EventArg /*p1*/, EventArg /*p2*/, EventArg p3) {
-    if (kind != kEventUse)
-        return;
     Entity* user = p3.AsEntity();
+    if (kind != kEventUse || user == nullptr) // no one to show the chest to
+        return;
     m_mapObject->Use(user);
     if (m_mapObject->IsOpen() && g_gameMode != nullptr)
         g_gameMode->SetMode(kModeChosenInventory, ModeRecord::ToArg(user), ModeRecord::ToArg(this));
