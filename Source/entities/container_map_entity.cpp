@@ -59,10 +59,13 @@ bool ContainerMapEntity::HitTest(int x, int y) const {
     return HitTestZone(*m_mapObject, x, y);
 }
 
+// Shown, as one read from a saved region is, so that a placed chest saved and read back
+// stores the same flags.
 bool ContainerMapEntity::LoadPlacement(Stream& stream) {
     if (!m_mapObject->Load(stream))
         return false;
     SetPosition(m_mapObject->GetSettings().position);
+    AddFlags(kFlagShown);
     return true;
 }
 

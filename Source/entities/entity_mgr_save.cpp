@@ -7,6 +7,7 @@
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/door_entity.h"
 #include "Source/entities/entity_pool.h"
+#include "Source/entities/item_entity.h"
 #include "Source/entities/party_services.h"
 #include "Source/entities/placed_entity_list.h"
 #include "Source/entities/trigger_entity.h"
@@ -28,6 +29,12 @@ constexpr long kMinimumRecordBytes = 36;
 
 bool IsOpen(Stream& stream) {
     return stream.CheckOpen() == kStreamOk;
+}
+
+// An item lying on the map shows its second icon there; one held somewhere is hidden.
+bool ShowOnMap(Entity& entity) {
+    ItemEntity* item = nullptr;
+    return !Entity::AsItem(&entity, &item) || item->IsHidden() || item->LoadIcon2();
 }
 
 // A u32 count, then as many records of the type, each read into a new entity of the type.
@@ -97,7 +104,7 @@ bool EntityMgr::SavePool(int type, Stream& stream) const {
 
 bool EntityMgr::LoadPool(int type, Stream& stream) {
     return ReadEach(*this, type, stream, "Saved region",
-                    [&](Entity& entity) { return entity.Load(stream); });
+                    [&](Entity& entity) { return entity.Load(stream) && ShowOnMap(entity); });
 }
 
 bool EntityMgr::Save(Stream& stream) const {
@@ -184,12 +191,14 @@ bool EntityMgr::LoadRegionDefinition(Stream& stream, PlacedEntityList* placed) {
         if (!ReadStoredText(stream, templateName) || !record.Read(stream))
             return false;
         Entity* entity = CreateEntity(0.0f, 0.0f, 0.0f, record.GetKind());
-        if (entity == nullptr || !entity->LoadByName(templateName)) {
+        const bool loaded = entity != nullptr && entity->LoadByName(templateName);
+        if (loaded)
+            entity->Copy(record); // the placement's position, kind and flags
+        if (!loaded || !ShowOnMap(*entity)) {
             std::fprintf(stderr, "Region definition: %s of type %d cannot be placed\n",
                          templateName.c_str(), record.GetKind());
             return false;
         }
-        entity->Copy(record);
         if (placed != nullptr)
             placed->Add(entity);
     }

@@ -77,6 +77,8 @@ std::vector<std::string> FuzzSeeds() {
     for (int type : kTemplateTypes) {
         Entity* entity = manager.CreateEntity(static_cast<float>(type), 2.0f, 0.0f, type);
         entity->SetTemplateName("thing");
+        if (type == Entity::kTypeItem)
+            entity->AddFlags(Entity::kFlagHidden); // no icon to show on the map
         placed.Add(entity);
     }
     for (int type : {Entity::kTypeTrigger, Entity::kTypeContainerMap, Entity::kTypeDoor}) {

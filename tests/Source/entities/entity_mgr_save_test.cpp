@@ -3,12 +3,16 @@
 
 #include "Library/files/data_tree_support.h"
 #include "Library/files/two_dim_array.h"
+#include "Library/graphics/animation_support.h"
+#include "Library/graphics/uni_animation_mgr.h"
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/door_entity.h"
+#include "Source/entities/item_entity.h"
 #include "Source/entities/placed_entity_list.h"
 #include "Source/entities/town_entity.h"
 #include "Source/entities/trigger_entity.h"
 #include "entity_fakes.h"
+#include "item_bytes.h"
 #include "map_object_bytes.h"
 #include "tools/templatewriter/template_writer.h"
 
@@ -27,9 +31,16 @@ template <class T> bool Place(Entity* entity, const Bytes& placement) {
 class RegionStoreTest : public ::testing::Test {
 protected:
     RegionStoreTest() {
-        const auto named = [](Entity& entity) { entity.SetDisplayName("Placed"); };
+        const auto named = [](Entity& entity) {
+            entity.SetDisplayName("Placed");
+            ItemEntity* item = nullptr;
+            if (Entity::AsItem(&entity, &item))
+                item->SetIconName(1, "thing"); // what it shows lying on the map
+        };
         for (int type : {0, 1, 3, 5, 6})
             EXPECT_TRUE(TemplateWriter::Write(type, "thing", named));
+        WriteAni(m_root, "Icons/thing", "misc_1", 1, 1, 0);
+        g_uniAnimationMgr = &m_pool;
         EXPECT_TRUE(TemplateWriter::Write(Entity::kTypeTown, "mill", [](Entity& entity) {
             static_cast<TownEntity&>(entity).SetTown("town", "A mill.", "");
         }));
@@ -46,6 +57,10 @@ protected:
             Entity* entity = manager.CreateEntity(0, 0, 0, type);
             ASSERT_TRUE(entity->LoadByName(type == Entity::kTypeTown ? "mill" : "thing"));
             entity->SetPosition(Vector(x++, 2.0f, 0.0f));
+            ItemEntity* item = nullptr;
+            if (Entity::AsItem(entity, &item)) {
+                ASSERT_TRUE(item->LoadIcon2()); // as placed on the map
+            }
             placed.Add(entity);
         }
         placed.Add(nullptr); // a slot the editor freed
@@ -70,7 +85,10 @@ protected:
             [&](Stream& stream) { return manager.SaveRegionDefinition(stream, &placed); });
     }
 
+    ~RegionStoreTest() override { g_uniAnimationMgr = nullptr; }
+
     ScopedDataRoot m_root;
+    UniAnimationMgr m_pool;
     CallLog m_log;
     RecordingScriptFactory m_scripts{m_log};
     FakeParty m_party;
@@ -105,6 +123,34 @@ TEST_F(RegionStoreTest, BothFormsOfARegionOfEveryClassReadBackToTheSameBytes) {
         TestStream cut(Cut(saved, length));
         EXPECT_FALSE(EntityMgr().Load(cut)) << length;
     }
+}
+
+// Held items are hidden from the map: the item pool leaves them to the chest's record.
+TEST_F(RegionStoreTest, AChestKeepsItsItemsAndTheRegionReadsNoneOfThemTwice) {
+    ItemLayout coins;
+    coins.itemClass = 115;
+    Bytes held = ItemRecord(coins);
+    PutFieldAt(held.data(), kFlagsAt, Entity::kFlagShown | Entity::kFlagHidden);
+    const Bytes chestRecord =
+        Concat({ContainerRecord({held, held}, Entity::kFlagShown, 9, "pit"), ChestObjectRecord(0)});
+    EntityMgr manager;
+    Entity* chest = manager.CreateEntity(0, 0, 0, Entity::kTypeContainerMap);
+    TestStream stream(chestRecord);
+    ASSERT_TRUE(chest->Load(stream));
+    EXPECT_EQ(WrittenBy([&](Stream& out) { return chest->Save(out); }), chestRecord);
+
+    const Bytes saved = SavedRegion(manager);
+    EntityMgr restored;
+    TestStream savedStream(saved);
+    ASSERT_TRUE(restored.Load(savedStream));
+    int items = 0;
+    for (int slot = 0; slot < restored.GetSlotCount(Entity::kTypeItem); ++slot)
+        items += restored.IsSlotUsed(Entity::kTypeItem, slot);
+    EXPECT_EQ(items, 2);
+    EXPECT_EQ(static_cast<ContainerMapEntity*>(restored.GetEntity(Entity::kTypeContainerMap, 0))
+                  ->CountHeld(),
+              2);
+    EXPECT_EQ(SavedRegion(restored), saved);
 }
 
 // A header's names stay as they were read, whether or not they load, so that a region saved

@@ -98,11 +98,13 @@ inline Bytes MagazineRecord(const Bytes& cartridge, int32_t count = 8) {
     return Concat({cartridge, b.Get()});
 }
 
-// A closed container (kind 8) of own weight 2.5 and value 40 holding the items.
-inline Bytes ContainerRecord(const std::vector<Bytes>& items, uint32_t flags = Entity::kFlagShown) {
+// A closed container (kind 8, or 9 for a chest, whose reference its map object names) of own
+// weight 2.5 and value 40 holding the items.
+inline Bytes ContainerRecord(const std::vector<Bytes>& items, uint32_t flags = Entity::kFlagShown,
+                             uint8_t kind = 8, const std::string& refName = "barrel") {
     TypedBytes b;
     b.F32(2.5f).U32(40).U32(static_cast<uint32_t>(items.size()));
-    Bytes record = Concat({QueuedBarrel(8, flags), b.Get()});
+    Bytes record = Concat({BarrelRecord(kind, flags, refName), QueuedPart(3), b.Get()});
     for (const Bytes& item : items) {
         TypedBytes type;
         type.U32(1);
