@@ -74,7 +74,7 @@ Entity* PlaceByName(EntityMgr& entities, int type, const char* name, float x, fl
     return entity;
 }
 
-// Locked and trapped: a key would open it and spare its trap.
+// Locked and trapped: its lock is for picking and its trap for finding and disarming.
 void PlaceChest(EntityMgr& entities) {
     const float x = DemoMap::kChestColumn + 0.5f, y = DemoMap::kChestRow + 0.5f;
     auto* chest = static_cast<ContainerMapEntity*>(
@@ -87,7 +87,6 @@ void PlaceChest(EntityMgr& entities) {
     s.disarmDifficulty = 30;
     s.searchDifficulty = 20;
     s.lockDifficulty = 40;
-    s.keyItem = "iron_key";
     s.text = "An old chest, bound in iron.";
     Zone(mapObject, x - 0.5f, y - 0.5f, x + 0.5f, y + 0.5f);
 }
