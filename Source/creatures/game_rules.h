@@ -103,6 +103,9 @@ public:
     // other region table's entry for the place.
     bool TryWorldEncounter(Entity* creature, uint32_t frameMs, Stringc& encounter);
     static bool WorldEncounterAt(Entity* creature, Stringc& encounter); // no roll, no timer
+    // World map travel, once a second of frame time while the creature acts: every town of
+    // its region tries to be found by it; true when one was found now.
+    bool TryDiscoverTowns(Entity* creature, uint32_t frameMs);
 
     // Resting: healed when the creature cannot heal, is dead or is at its maximum.
     static bool IsHealed(const CreatureData& creature);

@@ -106,7 +106,7 @@ bool TownEntity::Draw(Screen& screen) {
 
 bool TownEntity::TryDiscover(Entity& creature) {
     if (m_found || !m_discoverable)
-        return m_found != 0;
+        return false; // a town found before is no new discovery
     if ((creature.GetPosition() - GetPosition()).LengthSquared() >= kDiscoverRange * kDiscoverRange)
         return false;
     SoldierEntity* soldier = nullptr;

@@ -5,6 +5,7 @@
 #include "Source/creatures/creature_effects.h"
 #include "Source/creatures/weapon_ability.h"
 #include "Source/entities/entity_fakes.h"
+#include "Source/entities/town_entity.h"
 #include "creature_world.h"
 #include "scripted_random.h"
 
@@ -219,6 +220,27 @@ TEST_F(AttackTest, TravelMeetsTheRegionsEncountersOnlyWhileActing) {
     EXPECT_STREQ(encounter.c_str(), "Bandits");
     EXPECT_FALSE(rules.TryWorldEncounter(m_attacker, 1, encounter)); // within the second
     EXPECT_FALSE(rules.TryWorldEncounter(m_attacker, 1000, encounter));
+}
+
+// A town 1.5 units away is found by a search of 50 against 0; one 20 units away is never tried.
+TEST_F(AttackTest, TravelDiscoversNearbyTownsOnceASecondWhileActing) {
+    DataOf(m_attacker).SetSkill(TownEntity::kSkillSearch, kBase, 50);
+    TownEntity* towns[2] = {};
+    const float xs[2] = {12.0f, 30.5f};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(
+            Entity::AsTown(m_manager.CreateEntity(xs[i], 10.5f, 0, Entity::kTypeTown), &towns[i]));
+        towns[i]->SetDiscovery(false, true, 0);
+    }
+    GameRules rules;
+    ScriptedRandom random({50});
+    EXPECT_FALSE(rules.TryDiscoverTowns(m_attacker, 1000)); // standing still
+    m_attacker->PushOrder(EntityOrder());
+    EXPECT_FALSE(rules.TryDiscoverTowns(m_attacker, 1)); // within the second
+    EXPECT_TRUE(rules.TryDiscoverTowns(m_attacker, 1000));
+    EXPECT_TRUE(towns[0]->IsFound());
+    EXPECT_FALSE(towns[1]->IsFound());
+    EXPECT_FALSE(rules.TryDiscoverTowns(m_attacker, 1000)); // found before: nothing new
 }
 
 } // namespace
