@@ -35,10 +35,10 @@ void VirtualMachine::ClearEvents() {
 }
 
 bool VirtualMachine::Update(uint32_t frameMs) {
-    const bool fired = m_runTimer.Tick(static_cast<int>(frameMs));
+    m_fired = m_runTimer.Tick(static_cast<int>(frameMs));
     if (!HasProgram())
         return false;
-    if (m_eventPending || (fired && !m_hasCurrentAction))
+    if (m_eventPending || (m_fired && !m_hasCurrentAction))
         Execute();
     const bool busy = IsBusy();
     UpdateActions();

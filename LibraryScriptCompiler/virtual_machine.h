@@ -66,6 +66,7 @@ public:
 
     void PostEvent(const ScriptFuncHeader& header); // a copy; dropped without a program
     void SetPeriod(int periodMs) { m_runTimer.SetPeriod(periodMs); }
+    bool HasFired() const { return m_fired; } // the timer came round in the last Update
     bool IsBusy() const { return m_hasCurrentAction || m_actionQueue.Count() > 0; }
     // Copies of another program replace this one; refused, with a message, as Load refuses.
     bool SetProgram(const FuncHeaderTable& headers, const InstructionList& instructions);
@@ -107,6 +108,7 @@ private:
     FuncHeaderTable m_headers;
     ValueTable m_values;
     RandomTimer m_runTimer;
+    bool m_fired = false;
     // An owned copy: an action may queue others, which would reuse the queue's entry.
     ScriptFuncHeader m_currentAction;
     bool m_hasCurrentAction = false;

@@ -24,6 +24,7 @@
 #include "Library/world/mode_page_factory.h"
 #include "Library/world/mode_pages.h"
 #include "Library/world/tile_map.h"
+#include "Source/creatures/creature_factory.h"
 #include "Source/creatures/creature_item_rules.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/creatures/two_dim_array_mgr.h"
@@ -59,6 +60,8 @@ EntityMgrStore g_regionEntities;
 // What items and creatures reach of the rules and of the game around them.
 CreatureItemRules* g_creatureItemRules = nullptr;
 GameServices* g_gameServices = nullptr;
+// Every soldier's creature.
+const CreatureFactory g_creatureFactory;
 
 // Carries out the game mode's changes on the frame driver.
 class LoopsPageFactory : public ModePageFactory {
@@ -162,6 +165,7 @@ void DrawCursorAndFlush(Screen& screen) {
 
 void Loops::SetUp() {
     g_gameMode->SetPageFactory(&g_pageFactory);
+    SetSoldierPartsFactory(&g_creatureFactory);
     g_graphicMgr = NEW GraphicMgr; // chooses the colour key for the video layout
     g_graphicMgr->SetEncode(true);
     g_entityHighlighter = NEW EntityHighlighter;
@@ -218,6 +222,7 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_creatureItemRules); // after the entities that hold items
     TwoDimArrayMgr::FreeTables();
     ReleaseObject(g_viewPortStringMgr);
+    SetSoldierPartsFactory(nullptr);
     if (g_gameMode)
         g_gameMode->SetPageFactory(nullptr);
 }

@@ -25,6 +25,7 @@ public:
     void Set(uint32_t side, uint32_t lifeState, uint32_t match1, uint32_t match2, uint32_t match3,
              uint32_t match4, uint32_t match5);
     void SetName(const Stringc& name) { m_name = name; }
+    void SetLifeState(uint32_t lifeState) { m_lifeState = lifeState; }
     void SetEntity(Entity* entity) { m_entity = entity; }
 
     // The seven codes are equal; the name, the list and the entity are not compared.

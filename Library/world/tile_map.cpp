@@ -5,10 +5,12 @@
 #include "Library/core/taglist.h"
 #include "Library/files/data_paths.h"
 #include "Library/files/file_stream.h"
+#include "Library/geometry/circle_tests.h"
 #include "Library/geometry/line_tracer.h"
 #include "Library/world/view_scale.h"
 #include "Library/world/world_object.h"
 
+#include <cfloat>
 #include <climits>
 #include <cstdio>
 #include <utility>
@@ -271,6 +273,25 @@ bool TileMap::WalkLine(const Vector& from, const Vector& to, Test test) const {
 
 bool TileMap::IsWalkableAt(const Vector& point) const {
     return IsWalkable(CellOf(point.x), CellOf(point.y));
+}
+
+bool TileMap::FindNearestWalkableCell(const Vector& point, Vector& out) const {
+    const int x = CellOf(point.x), y = CellOf(point.y);
+    if (IsWalkable(x, y)) {
+        out = point;
+        return true;
+    }
+    float nearest = FLT_MAX;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const Vector centre(x + dx + 0.5f, y + dy + 0.5f, 0.0f);
+            const float d2 = DistanceSquared2d(point, centre);
+            if (IsWalkable(x + dx, y + dy) && d2 < nearest) {
+                nearest = d2;
+                out = centre;
+            }
+        }
+    return nearest < FLT_MAX;
 }
 
 bool TileMap::WalkLineA(const Vector& from, const Vector& to) const {

@@ -117,6 +117,9 @@ public:
     // The walk flag: creatures may stand on and move through the cell.
     bool IsWalkable(int x, int y) const { return CellHas(x, y, TileRecord::kWalkable); }
     bool IsWalkableAt(const Vector& point) const; // of the cell under a world point
+    // The point itself on a walkable cell, else the centre of the nearest walkable cell of
+    // its eight neighbours (the first of equally near ones); false when there is none.
+    bool FindNearestWalkableCell(const Vector& point, Vector& out) const;
     bool IsWalkableType(int x, int y) const;
     bool IsSeeThrough(int x, int y) const;
     bool HasAreaFlag(int x, int y) const { return CellHas(x, y, TileRecord::kArea); }

@@ -1,16 +1,22 @@
 #include "Source/creatures/creature.h"
 
+#include "Library/core/game_mode_id.h"
+#include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/effect_mgr.h"
 #include "Source/creatures/game_rules.h"
+#include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/entities/view_transform.h"
 
 #include <algorithm>
 #include <cstdint>
 
-Creature::Creature(SoldierEntity& soldier, TileMap& map, CreatureOwner* scripts)
-    : m_soldier(soldier), m_data(scripts, &soldier), m_targets(soldier), m_vision(map),
+Creature::Creature(SoldierEntity& soldier)
+    : m_soldier(soldier), m_data(this, &soldier), m_targets(soldier), m_art(soldier, m_data),
       m_healTimer(&soldier) {
-    m_healTimer.Start();
+    TileMap* map = soldier.GetManager() ? soldier.GetManager()->GetTileMap() : nullptr;
+    if (map != nullptr)
+        m_vision = std::make_unique<VisionGrid>(*map);
 }
 
 Creature::~Creature() = default;
@@ -26,8 +32,31 @@ CreatureEffects& Creature::GetEffects() {
     return m_data.GetEffectMgr();
 }
 
-float Creature::GetSightRange() const {
-    return static_cast<float>(CreatureData::GetSightRange());
+bool Creature::LoadScripts(int slot) {
+    return m_soldier.LoadScripts(slot);
+}
+
+void Creature::Reset() {
+    m_data.Reset();
+    m_targets.Reset();
+    m_art.Release();
+    m_healTimer.Start();
+}
+
+bool Creature::LoadRecords(Stream& stream) {
+    return m_data.Load(stream) && m_targets.Load(stream);
+}
+
+bool Creature::SaveRecords(Stream& stream) const {
+    return m_data.Save(stream) && m_targets.Save(stream);
+}
+
+bool Creature::LoadHealTimer(Stream& stream) {
+    return m_healTimer.Load(stream);
+}
+
+bool Creature::SaveHealTimer(Stream& stream) const {
+    return m_healTimer.Save(stream);
 }
 
 void Creature::UpdateFrame(uint32_t frameMs) {
@@ -39,4 +68,43 @@ void Creature::UpdateFrame(uint32_t frameMs) {
 bool Creature::TestSkill(int skill, int difficulty) {
     const int64_t chance = int64_t{m_data.GetSkill(skill)} - difficulty;
     return chance >= 1 && GameRules::Chance(static_cast<int>(std::min<int64_t>(chance, 100)));
+}
+
+CarriedItems* Creature::GetCarried() {
+    return &m_data.GetInventory();
+}
+
+void Creature::ChargeTime(float seconds) {
+    m_data.AddTimer(seconds, CurrentModeId() == kModeAreaMap);
+}
+
+void Creature::FadeColours(bool in) {
+    for (int block = 0; block < CreatureData::kColourModCount; ++block) {
+        if (in)
+            m_data.GetColourMod(block).StartFadeIn();
+        else
+            m_data.GetColourMod(block).StartFadeOut();
+    }
+}
+
+float Creature::GetSightRange() const {
+    return static_cast<float>(CreatureData::GetSightRange());
+}
+
+bool Creature::CanSee(const Vector& point) const {
+    return m_vision != nullptr && m_vision->IsVisible(point);
+}
+
+void Creature::RecomputeVision(const Vector& position) {
+    if (m_vision)
+        m_vision->Recompute(position, CreatureData::GetSightRange());
+}
+
+void Creature::UpdateRecords(uint32_t frameMs) {
+    m_data.Update(frameMs);
+    m_targets.Update();
+}
+
+void Creature::RefreshArt() {
+    m_art.Refresh(m_soldier.GetFrameMs());
 }

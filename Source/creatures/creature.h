@@ -1,25 +1,27 @@
 #pragma once
-// The creature inside a soldier entity: its rules record, its record of targets, its vision
-// and its heal timer, as the entity layer and the rules reach them. The speech bubble comes
-// with its own part.
+// The creature inside a soldier entity: its rules record, its record of targets, its
+// vision, its heal timer and its animation layers, as the entity layer and the rules reach
+// them. The soldier owns it (CreatureFactory makes it for every soldier handed out).
 
+#include "Source/creatures/creature_animation_mgr.h"
 #include "Source/creatures/creature_data.h"
+#include "Source/creatures/creature_owner.h"
 #include "Source/creatures/creature_targets.h"
 #include "Source/creatures/heal_timer.h"
 #include "Source/creatures/vision_grid.h"
 #include "Source/entities/creature_parts.h"
 
+#include <memory>
+
 class CreatureEffects;
-class CreatureOwner;
 class Entity;
 class SoldierEntity;
-class TileMap;
 
-class Creature : public CreatureParts {
+class Creature : public CreatureParts, private CreatureOwner {
 public:
-    // The soldier it is attached to, the map it sees and what reloads its scripts and look
-    // (null: nothing); all must outlive it. Its heal timer starts now.
-    Creature(SoldierEntity& soldier, TileMap& map, CreatureOwner* scripts);
+    // The soldier it belongs to, which sees the map of its manager (none without one); the
+    // soldier outlives it.
+    explicit Creature(SoldierEntity& soldier);
     Creature(const Creature&) = delete;
     Creature& operator=(const Creature&) = delete;
     ~Creature() override;
@@ -31,26 +33,78 @@ public:
     CreatureData& GetData() { return m_data; }
     const CreatureData& GetData() const { return m_data; }
     CreatureTargets& GetTargets() { return m_targets; }
-    VisionGrid& GetVision() { return m_vision; }
+    VisionGrid* GetVision() { return m_vision.get(); } // null off a map
     HealTimer& GetHealTimer() { return m_healTimer; }
-    const VisionGrid& GetVision() const { return m_vision; }
+    CreatureAnimationMgr& GetArt() { return m_art; }
     virtual CreatureEffects& GetEffects(); // those of its rules record
+
+    void Reset() override;
+    bool LoadRecords(Stream& stream) override;
+    bool SaveRecords(Stream& stream) const override;
+    bool LoadHealTimer(Stream& stream) override;
+    bool SaveHealTimer(Stream& stream) const override;
 
     int GetStrength() const override { return m_data.GetAttribute(kStrength); }
     int GetHitPointsPercent() const override { return m_data.GetHitPointsPercent(); }
+    float GetHitPoints() const override { return m_data.GetHitPoints(); }
+    void AddHitPoints(float delta) override { m_data.AddHitPoints(delta); }
+    uint32_t GetExperienceValue() const override { return m_data.GetKillExperience(); }
+    int GetTimerPercent() const override { return m_data.GetTimerPercent(); }
+    void ChargeTime(float seconds) override;
+    const Stringc& GetScriptName(int index) const override { return m_data.GetScript(index); }
+    const Stringc& GetDeathScope() const override { return m_data.GetDeathVariableScope(); }
+    int GetDisplayBits() const override { return m_data.GetDisplayBits(); }
+    void FadeColours(bool in) override;
+
     float GetSightRange() const override;
-    bool CanSee(const Vector& point) const override { return m_vision.IsVisible(point); }
+    bool CanSee(const Vector& point) const override;
+    void RecomputeVision(const Vector& position) override;
     const EntityRef& GetTarget(int slot) const override { return m_targets.GetSlot(slot); }
     void RecordSeen(const EntityRef& seen) override { m_targets.SetSeen(seen); }
     bool TestSkill(int skill, int difficulty) override;
+    void RecordDamagedBy(const EntityRef& source, int32_t value) override {
+        m_targets.SetDamagedBy(source, value);
+    }
+    void RecordAttackedBy(const EntityRef& actor, int32_t value) override {
+        m_targets.SetAttackedBy(actor, value);
+    }
+    void RecordAttacking(const EntityRef& target) override { m_targets.SetAttackTarget(target); }
+    void RecordContact(const EntityRef& other) override { m_targets.SetContact(other); }
+
     void UpdateFrame(uint32_t frameMs) override;
     void SetHealPeriod(int period) override { m_healTimer.SetPeriod(period); }
+    void UpdateRecords(uint32_t frameMs) override;
+
+    void LoadArtSet() override { m_art.LoadArtSet(); }
+    void RefreshArt() override;
+    void UpdateArt() override { m_art.Update(); }
+    void DrawArt(Screen& screen) override { m_art.Draw(screen); }
+    void ShowBlood() override { m_art.ShowBlood(); }
+    void SetColourLevel(int red, int green, int blue) override {
+        m_art.SetColourLevel(red, green, blue);
+    }
     void DrawTextBubble(Screen& /*screen*/) override {}
 
+    CarriedItems* GetCarried() override;
+
+    const Stringc& GetDialogueName() const override {
+        return m_data.GetScript(CreatureData::kDialogueScript);
+    }
+    const Stringc& GetDialogueLabel() const override { return m_data.GetDialogueStartLabel(); }
+    void SetDialogueLabel(const Stringc& label) override {
+        m_data.SetDialogueStartLabel(label.c_str());
+    }
+    uint32_t GetDialogueValue() const override { return m_data.GetDialogueValue(); }
+    void SetDialogueValue(uint32_t value) override { m_data.SetDialogueValue(value); }
+
 private:
+    bool LoadScripts(int slot) override;
+    void ResetColourLevels() override { m_art.ResetColourLevels(); }
+
     SoldierEntity& m_soldier;
     CreatureData m_data;
     CreatureTargets m_targets;
-    VisionGrid m_vision;
+    std::unique_ptr<VisionGrid> m_vision;
+    CreatureAnimationMgr m_art;
     HealTimer m_healTimer;
 };

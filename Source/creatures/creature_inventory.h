@@ -6,6 +6,7 @@
 // the backpack is the inventory's own.
 
 #include "Library/core/stringc.h"
+#include "Source/entities/carried_items.h"
 
 #include <cstdint>
 #include <memory>
@@ -18,7 +19,7 @@ class Entity;
 class ItemEntity;
 class Stream;
 
-class CreatureInventory {
+class CreatureInventory : public CarriedItems {
 public:
     static constexpr int kSlotCount = 17;
     static constexpr int kShieldSlot = 9;
@@ -38,13 +39,13 @@ public:
     bool CanPutInSlot(const ItemEntity* item, int slot); // sets the refusal
     int TakeRefusal();                                   // the last refusal, then none
     ItemEntity* GetSlot(int slot) const;                 // 0 to 16; null otherwise
-    ItemEntity* GetCurrentItem() const { return GetSlot(m_currentHand); }
+    ItemEntity* GetCurrentItem() const override { return GetSlot(m_currentHand); }
     int GetCurrentHand() const { return m_currentHand; }
     bool FindSlotOf(const ItemEntity* item, int& slot) const; // 17 for the backpack
-    bool Contains(const ItemEntity* item) const;
-    bool BackpackContains(const ItemEntity* item) const;
+    bool Contains(const ItemEntity* item) const override;
+    bool BackpackContains(const ItemEntity* item) const override;
     // Slots first, in order, then the backpack; names ignore case.
-    bool FindByName(const Stringc& name, ItemEntity*& out) const;
+    bool FindByName(const Stringc& name, ItemEntity*& out) const override;
     bool HasItemNamed(const Stringc& name) const;
     bool IsNamedItemInSlot(const Stringc& name, int slot) const;
     bool IsItemInSlot(const ItemEntity* item, int slot) const;
@@ -56,28 +57,28 @@ public:
     bool IsTooHeavyWith(const ItemEntity* item) const;
     // 0 for a move refused, of an item not carried or already there; 1 into or out of the
     // backpack; 0 between slots.
-    float GetMoveCost(const ItemEntity* item, int slot);
+    float GetMoveCost(const ItemEntity* item, int slot) override;
     int CountBackpackItems() const;
     // The backpack's first ammunition of the type (as 16 bits).
-    bool FindAmmoInBackpack(uint16_t ammoType, ItemEntity*& out) const;
+    bool FindAmmoInBackpack(uint16_t ammoType, ItemEntity*& out) const override;
     bool CollectItems(std::vector<ItemEntity*>& list) const; // slots, then the backpack
-    ContainerEntity& GetBackpack() { return *m_backpack; }
+    ContainerEntity& GetBackpack() override { return *m_backpack; }
 
     // Changes. Each refreshes the creature's look when it moved anything.
-    bool AddItem(ItemEntity* item, ItemEntity*& out); // a new item into the backpack
-    bool RemoveItem(int count, ItemEntity* item);     // the item leaves with count
+    bool AddItem(ItemEntity* item, ItemEntity*& out);      // a new item into the backpack
+    bool RemoveItem(int count, ItemEntity* item) override; // the item leaves with count
     // count of a carried item to the slot; a part that cannot be placed goes back.
-    bool AddToSlot(ItemEntity* item, int count, int slot, ItemEntity*& out);
+    bool AddToSlot(ItemEntity* item, int count, int slot, ItemEntity*& out) override;
     bool AddToCurrentHand(ItemEntity* item, ItemEntity*& out);
     // From the map; the map keeps the rest of a stack, and gets the item back when it
     // cannot be carried.
-    bool PickUp(ItemEntity* item);
+    bool PickUp(ItemEntity* item) override;
     bool DropItem(ItemEntity* item); // one of it, at the creature's feet
-    bool PutInBackpack(ItemEntity* item);
+    bool PutInBackpack(ItemEntity* item) override;
     void SetCurrentHand(int slot); // a weapon's effects go with the current hand
-    void SelectNextHand() { SetCurrentHand(m_currentHand + 1); }
-    void SelectPrevHand() { SetCurrentHand(m_currentHand - 1); }
-    void StowFlaggedItems(); // at death
+    void SelectNextHand() override { SetCurrentHand(m_currentHand + 1); }
+    void SelectPrevHand() override { SetCurrentHand(m_currentHand - 1); }
+    void StowFlaggedItems() override; // at death
     bool ReturnEmptyItem(ItemEntity* item);
     void SetNamedItemVariant(const Stringc& name);
     void ForNamedItems(const Stringc& name, int value);

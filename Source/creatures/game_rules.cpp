@@ -1,8 +1,8 @@
 #include "Source/creatures/game_rules.h"
 
 #include "Library/core/maths.h"
-#include "Library/world/random_source.h"
 #include "Library/files/two_dim_array.h"
+#include "Library/world/random_source.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/two_dim_array_mgr.h"
 #include "Source/entities/entity_mgr.h"

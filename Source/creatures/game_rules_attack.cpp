@@ -3,8 +3,8 @@
 #include "Source/creatures/game_rules.h"
 
 #include "Library/core/maths.h"
-#include "Library/world/random_source.h"
 #include "Library/geometry/circle_tests.h"
+#include "Library/world/random_source.h"
 #include "Library/world/tile_map.h"
 #include "Source/creatures/ability_use.h"
 #include "Source/creatures/creature.h"
@@ -81,8 +81,7 @@ bool GameRules::RollShots(Entity* attacker, const AbilityUse& ability, Entity* t
     hits = 0;
     roll = AttackRoll();
     const Creature* creature = Creature::Of(attacker);
-    if (creature == nullptr || target == nullptr ||
-        !creature->GetVision().IsVisible(target->GetPosition()))
+    if (creature == nullptr || target == nullptr || !creature->CanSee(target->GetPosition()))
         return false;
     for (int shot = 0; shot < ability.GetShots(); ++shot) {
         if (HitRoll(attacker, ability, target, roll))

@@ -8,6 +8,7 @@
 #include "Library/graphics/colour_mod.h"
 #include "Library/graphics/screen_pos.h"
 #include "Library/scripts/entity_ref.h"
+#include "Library/world/steering_entity.h"
 #include "Library/world/world_object.h"
 #include "Source/entities/event_arg.h"
 
@@ -29,7 +30,7 @@ class TintedGraphic;
 class TownEntity;
 class TriggerEntity;
 
-class Entity : public WorldObject, public FileObject {
+class Entity : public WorldObject, public FileObject, public SteeringEntity {
 public:
     // Type codes, kept in the placed object's kind.
     enum Type : uint16_t {
@@ -120,7 +121,9 @@ public:
     void SetTemplateName(const Stringc& name); // the reference's name follows
     EntityRef& GetRef() { return m_ref; }
     const EntityRef& GetRef() const { return m_ref; }
-    float GetRadius() const { return m_radius; }
+    const Vector& GetPosition() const override { return WorldObject::GetPosition(); }
+    float GetRadius() const override { return m_radius; }
+    const Vehicle* GetVehicle() const override { return nullptr; } // a soldier's steers it
     uint32_t GetAux() const { return m_aux; }
     const ScreenPos& GetScreenRect() const { return m_screenRect; }
     void SetScreenPosition(int x, int y);

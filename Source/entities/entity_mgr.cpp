@@ -12,6 +12,7 @@
 #include "Source/entities/script_machine.h"
 #include "Source/entities/script_machine_factory.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/entities/soldier_planner.h"
 #include "Source/entities/town_entity.h"
 #include "Source/entities/trigger_entity.h"
 
@@ -33,9 +34,15 @@ EntityMgr::EntityMgr(TileMap* tileMap, PartyServices* party)
 EntityMgr::EntityMgr(TileMap* tileMap, PartyServices* party, PoolMaker makePool)
     : m_regionScript(GetScriptMachineFactory().Create(nullptr)), m_tileMap(tileMap),
       m_party(party) {
+    SetTileMap(tileMap);
     for (int index = 0; index < kPoolCount; ++index)
         m_pools[index] = makePool(TypeOfPool(index), this);
     Clear();
+}
+
+void EntityMgr::SetTileMap(TileMap* tileMap) {
+    m_tileMap = tileMap;
+    m_planner = tileMap ? std::make_unique<SoldierPlanner>(*this, *tileMap) : nullptr;
 }
 
 std::unique_ptr<EntityPool> EntityMgr::MakeClassPool(int type, EntityMgr* manager) {

@@ -20,6 +20,7 @@ class MapObject;
 class PartyServices;
 class PlacedEntityList;
 class ScriptMachine;
+class SoldierPlanner;
 class TileMap;
 
 class EntityMgr {
@@ -75,7 +76,9 @@ public:
     uint32_t GetHeaderFailures() const { return m_headerFailures; }
 
     TileMap* GetTileMap() const { return m_tileMap; }
-    void SetTileMap(TileMap* tileMap) { m_tileMap = tileMap; }
+    // Before any soldier is made: soldiers keep the map they were made on.
+    void SetTileMap(TileMap* tileMap);
+    SoldierPlanner* GetPlanner() const { return m_planner.get(); } // null without a map
     void SetParty(PartyServices* party) { m_party = party; }
 
     static int PoolIndexOfType(int type); // -1 for a code without a pool (2, 8, others)
@@ -189,6 +192,7 @@ private:
     std::unique_ptr<ScriptMachine> m_regionScript;
     TwoDimArray m_gridTableA;
     TwoDimArray m_gridTableB;
+    std::unique_ptr<SoldierPlanner> m_planner; // outlives the soldiers, whose vehicles ask it
     std::unique_ptr<EntityPool> m_pools[kPoolCount];
     std::vector<Entity*> m_releaseList;
     TileMap* m_tileMap;

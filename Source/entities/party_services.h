@@ -1,5 +1,7 @@
 #pragma once
-// What the entity manager asks of the player's party.
+// What the entities ask of the player's party.
+
+#include <cstdint>
 
 class Entity;
 
@@ -9,5 +11,7 @@ public:
 
     virtual Entity* GetLeader() const = 0; // the active member, or null
     virtual bool IsMember(const Entity* entity) const = 0;
-    virtual void UpdateVision() = 0; // once a frame, last in the entities' frame
+    virtual void ShareAmong(uint32_t amount) = 0;  // experience, split among the members
+    virtual void RemoveMember(Entity* entity) = 0; // the leader and non-members stay
+    virtual void UpdateVision() = 0;               // once a frame, last in the entities' frame
 };

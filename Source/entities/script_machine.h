@@ -23,6 +23,7 @@ enum ScriptEventCode : int {
     kScriptEventLockPicked = 17,
     kScriptEventNumber = 18,
     kScriptEventKey = 19,
+    kScriptEventDialogue = 20,
     kScriptEventWorldMap = 22,
 };
 
@@ -35,6 +36,8 @@ public:
     virtual bool LoadScript(const Stringc& path) = 0;
     virtual void Reset() = 0;                  // no program, no events, no actions
     virtual bool Update(uint32_t frameMs) = 0; // true while an action was under way
+    virtual bool HasFired() const = 0;         // its run timer came round in the last Update
+    virtual void SetPeriod(int periodMs) = 0;  // of the run timer
     virtual void ClearActions() = 0;
     virtual void ClearEvents() = 0;
     virtual void PostEvent(int code) = 0; // no arguments

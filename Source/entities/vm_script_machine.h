@@ -10,6 +10,8 @@ public:
     bool LoadScript(const Stringc& path) override { return m_machine.LoadScript(path, true); }
     void Reset() override { m_machine.Reset(true); }
     bool Update(uint32_t frameMs) override { return m_machine.Update(frameMs); }
+    bool HasFired() const override { return m_machine.HasFired(); }
+    void SetPeriod(int periodMs) override { m_machine.SetPeriod(periodMs); }
     void ClearActions() override { m_machine.ClearActions(); }
     void ClearEvents() override { m_machine.ClearEvents(); }
     void PostEvent(int code) override;

@@ -1,10 +1,9 @@
 // Effect lists and a creature's running effects from any bytes: refused, or read back as
 // themselves; the effects then put on a creature, run for a while and taken off again.
 
-#include "Library/files/data_paths.h"
 #include "Library/files/date_time.h"
-#include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
+#include "Source/creatures/creature_factory.h"
 #include "Source/creatures/creature_services.h"
 #include "Source/creatures/effect_list.h"
 #include "Source/creatures/effect_mgr.h"
@@ -63,15 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!reread.Load(again) || Stored(reread) != stored)
         std::abort();
 
-    static DataPaths paths("/nonexistent");
-    static TileMap map(paths, nullptr);
     static MinuteClock clock;
     SetCreatureServices(&clock);
+    const ScopedCreatureFactory creatures;
     EntityMgr manager;
     auto* soldier =
         static_cast<SoldierEntity*>(manager.CreateEntity(1, 1, 0, Entity::kTypeSoldier));
-    Creature creature(*soldier, map, nullptr);
-    soldier->AttachCreature(&creature);
+    Creature& creature = *Creature::Of(soldier);
     creature.GetData().SetMaxHitPoints(50.0f);
     creature.GetData().AddHitPoints(50.0f);
     EffectMgr& effects = creature.GetData().GetEffectMgr();

@@ -4,6 +4,7 @@
 // (whose placed entities load the scratch root's templates). Refused, or taken and, stored
 // again, read back to the same bytes.
 
+#include "Source/creatures/creature_factory.h"
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/door_entity.h"
 #include "Source/entities/entity_mgr.h"
@@ -21,6 +22,8 @@ constexpr int kTemplateTypes[] = {0, 1, 3, 5, 6, 11};
 constexpr int kRecordTypes[] = {Entity::kTypeTrigger, Entity::kTypeDoor, Entity::kTypeContainerMap,
                                 Entity::kTypeCycle, Entity::kTypeTown};
 constexpr int kForms = 5 + 3 + 2; // records, placements, the two region forms
+
+const ScopedCreatureFactory g_creatures; // the soldiers' creatures
 
 // The placement of the first entity of a zone type: trigger, chest or door by form 5-7.
 template <class Use> bool Placement(int form, EntityMgr& manager, Use use) {

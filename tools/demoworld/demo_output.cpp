@@ -47,12 +47,15 @@ bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Colo
 }
 
 bool WriteAnimationFromBitmaps(const Stringc& bitmapDir, int sequences, int frameCount,
-                               uint32_t durationMs, const Stringc& path) {
+                               uint32_t durationMs, const Stringc& path,
+                               const std::function<void(Animation&)>& tune) {
     Animation animation;
     if (!animation.CreateFromBitmaps(bitmapDir.c_str(), sequences, kMagentaKey))
         return false;
     for (int frame = 0; frame < frameCount; ++frame)
         animation.SetFrameDuration(frame, durationMs);
+    if (tune)
+        tune(animation);
     FileStream file;
     return ReportWritten(MakeDirectories(path) && file.Open(path.c_str(), kStreamWriteBinary) &&
                              animation.Write(file),

@@ -22,7 +22,11 @@ bool SaveBitmap(SDL_Surface* surface, const Stringc& path);
 bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Color* palette,
                       int count, const std::function<uint8_t(int x, int y)>& shade);
 
+class Animation;
+
 // An ".ani" at path built from the numbered bitmaps of a directory, frames of
-// sequences x frameCount shown durationMs each; magenta is its transparent colour.
+// sequences x frameCount shown durationMs each, tuned further before it is written;
+// magenta is its transparent colour.
 bool WriteAnimationFromBitmaps(const Stringc& bitmapDir, int sequences, int frameCount,
-                               uint32_t durationMs, const Stringc& path);
+                               uint32_t durationMs, const Stringc& path,
+                               const std::function<void(Animation&)>& tune = {});

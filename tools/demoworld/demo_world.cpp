@@ -9,7 +9,9 @@
 #include "Library/graphics/graphic.h"
 #include "platform/case_path.h"
 #include "tools/demoworld/converter_media.h"
+#include "tools/demoworld/creature_art.h"
 #include "tools/demoworld/cursor_art.h"
+#include "tools/demoworld/demo_creatures.h"
 #include "tools/demoworld/demo_entities.h"
 #include "tools/demoworld/demo_items.h"
 #include "tools/demoworld/demo_map.h"
@@ -44,7 +46,8 @@ bool DemoWorld::Build() {
     g_dataPaths = &paths;
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
                        WriteTitleAndEditors() && WriteFirstMap() && WriteEntities() &&
-                       WriteRuleTables() && WriteFirstRegion() && PackArchives();
+                       WriteCreatures() && WriteRuleTables() && WriteFirstRegion() &&
+                       PackArchives();
     g_dataPaths = nullptr;
     return built;
 }
@@ -108,6 +111,13 @@ bool DemoWorld::WriteEntities() {
                return DemoItems(scratch).Write() &&
                       MapEntityArt(g_dataPaths->GetAnimDir(), scratch).Write();
            });
+}
+
+bool DemoWorld::WriteCreatures() {
+    return WithScratchDirectory([](const Stringc& scratch) {
+               return CreatureArt(g_dataPaths->GetAnimDir(), scratch).Write();
+           }) &&
+           DemoCreatures().Write();
 }
 
 bool DemoWorld::WriteRuleTables() {

@@ -23,6 +23,7 @@ private:
     bool WriteTitleAndEditors();
     bool WriteFirstMap();
     bool WriteEntities();
+    bool WriteCreatures();
     bool WriteRuleTables();
     bool WriteFirstRegion();
     bool PackArchives();

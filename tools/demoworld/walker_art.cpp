@@ -1,6 +1,7 @@
 #include "tools/demoworld/walker_art.h"
 
 #include "tools/demoworld/demo_output.h"
+#include "tools/demoworld/paletted_frame.h"
 
 #include <cmath>
 #include <cstdio>
@@ -15,34 +16,6 @@ enum PaletteIndex : uint8_t { kKey, kOutline, kSkin, kTunic, kTrousers, kBoots, 
 const SDL_Color kPalette[] = {{255, 0, 255, 0}, {20, 16, 16, 0},  {236, 188, 150, 0},
                               {178, 40, 36, 0}, {48, 70, 140, 0}, {96, 60, 30, 0},
                               {80, 52, 24, 0},  {60, 60, 60, 0}};
-
-class Frame {
-public:
-    explicit Frame(SDL_Surface* surface) : m_surface(surface) {}
-
-    void Fill(int x1, int y1, int x2, int y2, uint8_t index) { // x2, y2 included
-        for (int y = y1; y <= y2; ++y)
-            for (int x = x1; x <= x2; ++x)
-                Put(x, y, index);
-    }
-    void Ellipse(int cx, int cy, int rx, int ry, uint8_t index) {
-        for (int y = cy - ry; y <= cy + ry; ++y)
-            for (int x = cx - rx; x <= cx + rx; ++x) {
-                const double dx = static_cast<double>(x - cx) / rx;
-                const double dy = static_cast<double>(y - cy) / ry;
-                if (dx * dx + dy * dy <= 1.0)
-                    Put(x, y, index);
-            }
-    }
-
-private:
-    void Put(int x, int y, uint8_t index) {
-        if (x >= 0 && y >= 0 && x < m_surface->w && y < m_surface->h)
-            static_cast<uint8_t*>(m_surface->pixels)[y * m_surface->pitch + x] = index;
-    }
-
-    SDL_Surface* m_surface;
-};
 
 } // namespace
 
@@ -72,7 +45,7 @@ bool WalkerArt::WriteFrame(const Stringc& path, int direction, int frame, int fr
     if (!bitmap)
         return false;
     SDL_FillRect(bitmap.get(), nullptr, kKey);
-    Frame figure(bitmap.get());
+    PalettedFrame figure(bitmap.get());
     const double swing = frames > 1 ? std::sin(2 * kPi * frame / frames) : 0.0;
     const int stride = static_cast<int>(std::lround(4 * swing));
     const double angle = direction * kPi / 4;

@@ -3,9 +3,6 @@
 #include "Library/geometry/circle_tests.h"
 #include "Library/world/vehicle_controller.h"
 
-#include <cfloat>
-#include <cmath>
-
 namespace testsupport {
 
 namespace {
@@ -14,21 +11,7 @@ constexpr uint32_t kFrameMs = 33;
 } // namespace
 
 bool NearestOpenCell::FindNearestOpenCell(const Vector& point, Vector& out) const {
-    const int x = static_cast<int>(point.x), y = static_cast<int>(point.y);
-    if (m_map.IsWalkable(x, y)) {
-        out = point;
-        return true;
-    }
-    float nearest = FLT_MAX;
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-            const Vector centre(x + dx + 0.5f, y + dy + 0.5f, 0.0f);
-            if (m_map.IsWalkable(x + dx, y + dy) && DistanceSquared2d(point, centre) < nearest) {
-                nearest = DistanceSquared2d(point, centre);
-                out = centre;
-            }
-        }
-    return nearest < FLT_MAX;
+    return m_map.FindNearestWalkableCell(point, out);
 }
 
 bool FakeWorld::GetPoolInArea(const Vector& centre, float distance,

@@ -105,7 +105,6 @@ TEST_F(InventoryTest, AStackTakesOnlyWhatItsLimitLeavesRoomFor) {
     EXPECT_EQ(held->GetStackSize(), 50);
     EXPECT_EQ(Inventory().GetBackpack().GetFirstItem()->GetStackSize(), 5);
     EXPECT_FALSE(Inventory().AddToSlot(Inventory().GetBackpack().GetFirstItem(), 5, 14, out));
-
 }
 
 TEST_F(InventoryTest, AWeaponsBonusFollowsTheCurrentHandExactly) {

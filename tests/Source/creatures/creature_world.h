@@ -5,13 +5,11 @@
 #include "Library/world/tile_map_support.h"
 #include "Library/world/tile_record.h"
 #include "Source/creatures/creature.h"
+#include "Source/creatures/creature_factory.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
 
 #include <gtest/gtest.h>
-
-#include <deque>
-#include <memory>
 
 namespace testsupport {
 
@@ -25,22 +23,19 @@ protected:
         ASSERT_TRUE(ReadBytes(MapBytes(64, 64, ground)));
     }
 
-    // A living soldier of radius 0.5 at (x, y) with a creature of its own, which sees from
-    // there; the creature is the fixture's.
+    // A living soldier of radius 0.5 at (x, y) with its creature, which sees from there.
     SoldierEntity* Soldier(float x, float y, uint32_t side = kHostileSide) {
         auto* soldier =
             static_cast<SoldierEntity*>(m_manager.CreateEntity(x, y, 0, Entity::kTypeSoldier));
         soldier->GetRef().Set(side, 1, 0, 0, 0, 0, 0);
         soldier->SetRadius(0.5f, 0);
-        m_creatures.push_back(std::make_unique<Creature>(*soldier, m_map, nullptr));
-        soldier->AttachCreature(m_creatures.back().get());
-        m_creatures.back()->GetVision().Recompute(soldier->GetPosition(), 20);
+        Creature::Of(soldier)->RecomputeVision(soldier->GetPosition());
         return soldier;
     }
     static CreatureData& DataOf(Entity* soldier) { return Creature::Of(soldier)->GetData(); }
 
+    ScopedCreatureFactory m_creatures;
     EntityMgr m_manager{&m_map};
-    std::deque<std::unique_ptr<Creature>> m_creatures;
 };
 
 } // namespace testsupport

@@ -37,11 +37,11 @@ protected:
         m_soldier.Init();
         m_soldier.GetRef().Set(kPlayerSide, 1, 0, 0, 0, 0, 0);
         m_soldier.SetDisplayName("Ann");
-        m_soldier.AttachCreature(&m_creature);
+        m_creature = Creature::Of(&m_soldier);
         Data().SetMaxHitPoints(40.0f);
         Data().AddHitPoints(40.0f);
     }
-    CreatureData& Data() { return m_creature.GetData(); }
+    CreatureData& Data() { return m_creature->GetData(); }
     EffectMgr& Effects() { return Data().GetEffectMgr(); }
     void Put(const Effect& effect) {
         EffectList list;
@@ -57,7 +57,7 @@ protected:
     }
 
     HitSoldier m_soldier;
-    Creature m_creature{m_soldier, m_map, nullptr};
+    Creature* m_creature = nullptr; // the soldier's own
 };
 
 TEST_F(EffectTest, AnEffectIsStoredFieldByField) {

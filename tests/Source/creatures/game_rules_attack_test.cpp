@@ -142,7 +142,7 @@ TEST_F(AttackTest, ShotsNeedSightAndDamageGoesThroughThresholdAndResistance) {
 // A creature whose effects record the preview and, while it is on, add 10 armour class.
 class PreviewedCreature : public Creature, public CreatureEffects {
 public:
-    PreviewedCreature(SoldierEntity& soldier, TileMap& map) : Creature(soldier, map, nullptr) {}
+    explicit PreviewedCreature(SoldierEntity& soldier) : Creature(soldier) {}
     CreatureEffects& GetEffects() override { return *this; }
     bool HasEffect(int, uint32_t) const override { return false; }
     int SumDamageBonus(const Entity*) const override { return 0; }
@@ -153,9 +153,19 @@ public:
     std::vector<bool> previews;
 };
 
+class PreviewedFactory : public SoldierPartsFactory {
+public:
+    std::unique_ptr<CreatureParts> CreateCreature(SoldierEntity& soldier) const override {
+        return std::make_unique<PreviewedCreature>(soldier);
+    }
+};
+
 TEST_F(AttackTest, ThePreviewPutsOnlyItsPreviewOnTheTargetAndTakesItOff) {
-    PreviewedCreature previewed(*m_target, m_map);
-    m_target->AttachCreature(&previewed);
+    const PreviewedFactory factory;
+    SetSoldierPartsFactory(&factory);
+    m_target = Soldier(13.5f, 10.5f);
+    SetSoldierPartsFactory(nullptr);
+    auto& previewed = dynamic_cast<PreviewedCreature&>(*m_target->GetCreature());
     previewed.GetData().SetArmourClass(kBase, 4);
     int chance = -1;
     ASSERT_TRUE(GameRules::EvaluateAttack(m_attacker, &m_ability, m_target, chance));
@@ -168,7 +178,6 @@ TEST_F(AttackTest, ThePreviewPutsOnlyItsPreviewOnTheTargetAndTakesItOff) {
     m_target->GetRef().Set(kHostileSide, EntityRef::kLifeDead, 0, 0, 0, 0, 0);
     EXPECT_FALSE(GameRules::EvaluateAttack(m_attacker, &m_ability, m_target, chance));
     EXPECT_EQ(previewed.previews.size(), 2u);
-    m_target->AttachCreature(nullptr);
 }
 
 TEST_F(AttackTest, TargetsResistanceRollsAndRestingLookAtCreatures) {

@@ -109,9 +109,10 @@ TEST(TownRecord, IsTheQueuedRecordThenTheTownsFieldsAndNeedsItsScript) {
 
 TEST(TownEntity, IsFoundByASearchFromCloserThanTenUnits) {
     CallLog log;
-    FakeCreature creature(10, 100, &log);
+    const testsupport::FakeCreatureFactory creatures(&log);
     SoldierEntity searcher;
-    searcher.AttachCreature(&creature);
+    searcher.Init();
+    FakeCreature& creature = FakeCreature::Of(&searcher);
     const struct {
         float distance;
         bool found, discoverable, succeeds, result, tested;

@@ -1,7 +1,7 @@
 #pragma once
-// Stand-ins for what the entities reach beyond themselves: a creature, the party, the
-// player's messages, the journeys of travel points and script machines that record what
-// they are asked; and square zones for map objects.
+// Stand-ins for what the entities reach beyond themselves: a creature and the factory that
+// gives every soldier one, the party, the player's messages, the journeys of travel points
+// and script machines that record what they are asked; and square zones for map objects.
 
 #include "Library/core/mem_mgr.h"
 #include "Library/scripts/entity_ref.h"
@@ -13,6 +13,8 @@
 #include "Source/entities/player_messages.h"
 #include "Source/entities/script_machine.h"
 #include "Source/entities/script_machine_factory.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/entities/soldier_parts_factory.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,35 +28,88 @@ namespace testsupport {
 // What every recording fake of one test wrote, in order.
 using CallLog = std::vector<std::string>;
 
+// A creature whose values the test sets and whose parts record what they are asked.
 class FakeCreature : public CreatureParts {
 public:
     explicit FakeCreature(int strengthValue = 10, int healthValue = 100, CallLog* log = nullptr)
         : strength(strengthValue), health(healthValue), m_log(log) {}
 
+    // The fake of a soldier made under a FakeCreatureFactory.
+    static FakeCreature& Of(Entity* soldier);
+
+    void Reset() override {}
+    bool LoadRecords(Stream&) override { return true; }
+    bool SaveRecords(Stream&) const override { return true; }
+    bool LoadHealTimer(Stream&) override { return true; }
+    bool SaveHealTimer(Stream&) const override { return true; }
+
     int GetStrength() const override { return strength; }
     int GetHitPointsPercent() const override { return health; }
+    float GetHitPoints() const override { return hitPoints; }
+    void AddHitPoints(float delta) override { hitPoints = std::max(0.0f, hitPoints + delta); }
+    uint32_t GetExperienceValue() const override { return experience; }
+    int GetTimerPercent() const override { return 0; }
+    void ChargeTime(float seconds) override { charged += seconds; }
+    const Stringc& GetScriptName(int index) const override {
+        static const Stringc kNone;
+        return index >= 0 && index < 7 ? scripts[index] : kNone;
+    }
+    const Stringc& GetDeathScope() const override { return deathScope; }
+    int GetDisplayBits() const override { return 1; }
+    void FadeColours(bool) override {}
+
     float GetSightRange() const override { return sightRange; }
     bool CanSee(const Vector& point) const override {
         return visible.count({static_cast<int>(point.x), static_cast<int>(point.y)}) > 0;
     }
+    void RecomputeVision(const Vector&) override {}
     const EntityRef& GetTarget(int slot) const override {
         static const EntityRef kEmpty;
         return slot >= 0 && slot < kTargetSlots ? targets[slot] : kEmpty;
     }
     void RecordSeen(const EntityRef& ref) override { seen.push_back(ref); }
+    void RecordDamagedBy(const EntityRef& ref, int32_t) override { Note("damaged by", ref); }
+    void RecordAttackedBy(const EntityRef& ref, int32_t) override { Note("attacked by", ref); }
+    void RecordAttacking(const EntityRef& ref) override { Note("attacking", ref); }
+    void RecordContact(const EntityRef& ref) override { Note("contact", ref); }
     bool TestSkill(int skill, int difficulty) override {
         Note("skill " + std::to_string(skill) + " against " + std::to_string(difficulty));
         return skillSucceeds;
     }
+
     void UpdateFrame(uint32_t) override { Note("creature"); }
     void SetHealPeriod(int period) override { healPeriod = period; }
+    void UpdateRecords(uint32_t) override {}
+
+    void LoadArtSet() override {}
+    void RefreshArt() override {}
+    void UpdateArt() override {}
+    void DrawArt(Screen&) override {}
+    void ShowBlood() override { Note("blood"); }
+    void SetColourLevel(int, int, int) override {}
     void DrawTextBubble(Screen&) override { Note("bubble"); }
+
+    CarriedItems* GetCarried() override { return nullptr; }
+
+    const Stringc& GetDialogueName() const override { return dialogueName; }
+    const Stringc& GetDialogueLabel() const override { return dialogueLabel; }
+    void SetDialogueLabel(const Stringc& label) override { dialogueLabel = label; }
+    uint32_t GetDialogueValue() const override { return dialogueValue; }
+    void SetDialogueValue(uint32_t value) override { dialogueValue = value; }
 
     int strength;
     int health;
+    float hitPoints = 10.0f;
+    uint32_t experience = 0;
+    float charged = 0.0f;
     float sightRange = 20.0f;
     int healPeriod = 0;
     bool skillSucceeds = false;
+    Stringc scripts[7];
+    Stringc deathScope;
+    Stringc dialogueName;
+    Stringc dialogueLabel = "start";
+    uint32_t dialogueValue = 0;
     std::set<std::pair<int, int>> visible; // the cells the creature's vision shows
     EntityRef targets[kTargetSlots];
     std::vector<EntityRef> seen;
@@ -64,8 +119,32 @@ private:
         if (m_log)
             m_log->push_back(what);
     }
+    void Note(const char* what, const EntityRef& ref) const {
+        Note(std::string(what) + " " + ref.GetName().c_str());
+    }
     CallLog* m_log;
 };
+
+// Installed for its lifetime: every soldier handed out meanwhile gets a FakeCreature
+// recording into the log.
+class FakeCreatureFactory : public SoldierPartsFactory {
+public:
+    explicit FakeCreatureFactory(CallLog* log = nullptr) : m_log(log) {
+        SetSoldierPartsFactory(this);
+    }
+    ~FakeCreatureFactory() override { SetSoldierPartsFactory(nullptr); }
+
+    std::unique_ptr<CreatureParts> CreateCreature(SoldierEntity&) const override {
+        return std::make_unique<FakeCreature>(10, 100, m_log);
+    }
+
+private:
+    CallLog* m_log;
+};
+
+inline FakeCreature& FakeCreature::Of(Entity* soldier) {
+    return dynamic_cast<FakeCreature&>(*static_cast<SoldierEntity*>(soldier)->GetCreature());
+}
 
 // Records "<name> <event>" for each event posted and "<name> update" for each frame.
 class RecordingScript : public ScriptMachine {
@@ -73,12 +152,14 @@ public:
     explicit RecordingScript(CallLog* log, std::string scriptName = "script")
         : name(std::move(scriptName)), m_log(log) {}
 
-    bool LoadScript(const Stringc&) override { return true; }
+    bool LoadScript(const Stringc&) override { return loads; }
     void Reset() override {}
     bool Update(uint32_t) override {
         Note("update");
-        return false;
+        return busy;
     }
+    bool HasFired() const override { return fired; }
+    void SetPeriod(int) override {}
     void ClearActions() override { Note("clear actions"); }
     void ClearEvents() override { Note("clear events"); }
     void PostEvent(int code) override { Note("event " + std::to_string(code)); }
@@ -97,6 +178,9 @@ public:
     }
 
     std::string name;
+    bool busy = false;
+    bool fired = false;
+    bool loads = true;
 
 private:
     void Note(const std::string& what) {
@@ -186,6 +270,8 @@ public:
 
     Entity* GetLeader() const override { return leader; }
     bool IsMember(const Entity* entity) const override { return members.count(entity) > 0; }
+    void ShareAmong(uint32_t amount) override { shared.push_back(amount); }
+    void RemoveMember(Entity* entity) override { members.erase(entity); }
     void UpdateVision() override {
         if (m_log)
             m_log->push_back("vision");
@@ -193,6 +279,7 @@ public:
 
     Entity* leader = nullptr;
     std::set<const Entity*> members;
+    std::vector<uint32_t> shared;
 
 private:
     CallLog* m_log;

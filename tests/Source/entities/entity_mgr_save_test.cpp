@@ -91,6 +91,7 @@ protected:
     UniAnimationMgr m_pool;
     CallLog m_log;
     RecordingScriptFactory m_scripts{m_log};
+    testsupport::FakeCreatureFactory m_creatures;
     FakeParty m_party;
 };
 

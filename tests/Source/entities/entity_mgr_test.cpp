@@ -76,10 +76,8 @@ protected:
     ~EntityMgrTest() override { g_updates = nullptr; }
     void SetUp() override { ASSERT_TRUE(ReadBytes(testsupport::MapBytes(16, 16, kGround))); }
 
-    SoldierEntity* Soldier(float x, float y, FakeCreature* creature = nullptr) {
-        auto* soldier = static_cast<SoldierEntity*>(m_manager.CreateEntity(x, y, 0, 3));
-        soldier->AttachCreature(creature);
-        return soldier;
+    SoldierEntity* Soldier(float x, float y) {
+        return static_cast<SoldierEntity*>(m_manager.CreateEntity(x, y, 0, 3));
     }
     template <class T> T* Create(int type, float x = 0, float y = 0) {
         return static_cast<T*>(m_manager.CreateEntity(x, y, 0, type));
@@ -87,6 +85,7 @@ protected:
 
     CallLog m_log;
     testsupport::RecordingScriptFactory m_scripts{m_log};
+    testsupport::FakeCreatureFactory m_creatures{&m_log};
     FakeParty m_party{&m_log};
     RecordingMgr m_manager{&m_map, &m_party};
 };
@@ -126,10 +125,8 @@ TEST_F(EntityMgrTest, TypeCodesWithoutAPoolHoldNothing) {
 }
 
 TEST_F(EntityMgrTest, TheFrameRunsReleasesCreaturesScriptsThenThePoolsInTheirOrder) {
-    FakeCreature living(10, 100, &m_log);
-    FakeCreature leaving(10, 100, &m_log);
-    Soldier(0, 0, &living);
-    Entity* released = Soldier(0, 0, &leaving);
+    Soldier(0, 0);
+    Entity* released = Soldier(0, 0);
     for (int type : kPooledTypes)
         m_manager.CreateEntity(0, 0, 0, type);
     m_manager.CreateEntity(0, 0, 0, Entity::kTypeCycle)->AddFlags(Entity::kFlagHidden);
@@ -137,7 +134,7 @@ TEST_F(EntityMgrTest, TheFrameRunsReleasesCreaturesScriptsThenThePoolsInTheirOrd
     m_log.clear();
 
     m_manager.Update(16);
-    EXPECT_EQ(m_log, (CallLog{"creature", "region update", "trigger update", "chest update",
+    EXPECT_EQ(m_log, (CallLog{"creature", "creature", "region update", "trigger update", "chest update",
                               "door update", "update 4", "update 6", "update 7", "update 9",
                               "update 3", "update 3", "update 5", "update 11", "vision"}));
     EXPECT_FALSE(m_manager.IsLive(released));
@@ -208,8 +205,8 @@ TEST_F(EntityMgrTest, EventsReachTheRegionThenTheMapObjectsAndTheSoldiersSlots) 
 TEST_F(EntityMgrTest, RegisteringPutsEachEntityOnItsListOfTheMap) {
     Entity* item = Create<Entity>(Entity::kTypeItem, 1, 1);
     Entity* living = Soldier(2, 2);
-    living->AddFlags(Entity::kFlagAlive);
     Entity* dead = Soldier(3, 3);
+    dead->RemoveFlags(Entity::kFlagAlive);
     Entity* hidden = Create<Entity>(Entity::kTypeCycle, 4, 4);
     hidden->AddFlags(Entity::kFlagHidden);
     Create<Entity>(Entity::kTypeDoor, 5, 5);
@@ -345,10 +342,9 @@ TEST_F(ResolveRefTest, ANamedArgumentOfKindTenIsResolvedByNameFirst) {
 }
 
 TEST_F(ResolveRefTest, TargetKindsCopyTheSoldiersRecordOnlyWhileBothAreLive) {
-    FakeCreature creature;
-    SoldierEntity* watcher = Soldier(0, 0, &creature);
+    SoldierEntity* watcher = Soldier(0, 0);
     Entity* attacker = Soldier(1, 0);
-    creature.targets[1] = attacker->GetRef();
+    FakeCreature::Of(watcher).targets[1] = attacker->GetRef();
     EntityRef unnamed;
     EXPECT_FALSE(m_manager.ResolveRef(18, nullptr, unnamed));
 

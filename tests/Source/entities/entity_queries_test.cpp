@@ -35,8 +35,8 @@ protected:
             static_cast<SoldierEntity*>(m_manager.CreateEntity(x, y, 0, Entity::kTypeSoldier));
         soldier->GetRef().Set(side, lifeState, 0, 0, 0, 0, 0);
         soldier->SetRadius(0.5f, 0);
-        m_creatures.emplace_back(strength, health);
-        soldier->AttachCreature(&m_creatures.back());
+        FakeCreature::Of(soldier).strength = strength;
+        FakeCreature::Of(soldier).health = health;
         return soldier;
     }
     const EntityPtrList& Pool(int type) {
@@ -45,8 +45,8 @@ protected:
         return *list;
     }
 
+    testsupport::FakeCreatureFactory m_creatures;
     EntityMgr m_manager{&m_map};
-    std::deque<FakeCreature> m_creatures;
 };
 
 TEST_F(QueryTest, TiesGoToTheLowestSlotButTheFarthestToTheHighest) {
@@ -169,13 +169,14 @@ TEST_F(QueryTest, SightNeedsACreatureAndItsVisionOrAVisibleNeighbour) {
     SoldierEntity* viewer = Soldier(0, 0, kPlayer);
     Entity* target = Soldier(5, 5, kHostile);
     EXPECT_FALSE(CanSeeEntity(*viewer, *target, nullptr));
-    m_creatures.front().visible.insert({5, 5});
+    FakeCreature::Of(viewer).visible.insert({5, 5});
     EXPECT_TRUE(CanSeeEntity(*viewer, *target, nullptr));
     EXPECT_TRUE(SeeAndRememberTarget(*viewer, target, nullptr));
-    ASSERT_EQ(m_creatures.front().seen.size(), 1u);
+    ASSERT_EQ(FakeCreature::Of(viewer).seen.size(), 1u);
     EXPECT_FALSE(SeeAndRememberTarget(*viewer, viewer, nullptr));
-    viewer->AttachCreature(nullptr);
-    EXPECT_FALSE(CanSeeEntity(*viewer, *target, nullptr));
+    SetSoldierPartsFactory(nullptr); // a soldier without a creature sees nothing
+    Entity* blind = m_manager.CreateEntity(0, 0, 0, Entity::kTypeSoldier);
+    EXPECT_FALSE(CanSeeEntity(*blind, *target, nullptr));
 }
 
 TEST_F(QueryTest, TheFirstByReferenceIsASoldierThenAnItemThenATriggerOrDoor) {
@@ -232,7 +233,7 @@ TEST_F(QueryTest, NearestByReferenceSkipsHiddenAndUnsearchableEntries) {
 TEST_F(QueryTest, ABlockingCellHidesWhatOnlyItsNeighboursShow) {
     SoldierEntity* viewer = Soldier(0, 0, kPlayer);
     Entity* target = Soldier(5, 5, kHostile);
-    m_creatures.front().visible.insert({6, 5}); // a neighbour of the target's cell
+    FakeCreature::Of(viewer).visible.insert({6, 5}); // a neighbour of the target's cell
     EXPECT_TRUE(CanSeeEntity(*viewer, *target, &m_map));
     m_map.SetTileType(5, 5, 11);
     EXPECT_FALSE(CanSeeEntity(*viewer, *target, &m_map));

@@ -35,7 +35,7 @@ bool Load(MapObject& object, const Bytes& bytes) {
 class MapObjectTest : public ::testing::Test {
 protected:
     MapObjectTest() {
-        m_soldier.AttachCreature(&m_creature);
+        m_soldier.Init();
         m_soldier.SetTemplateName("thief");
     }
     std::unique_ptr<MapObject> Loaded(int classKind, const Bytes& bytes) {
@@ -48,7 +48,7 @@ protected:
     RecordingScriptFactory m_scripts{m_log};
     RecordingMessages m_messages;
     RecordingJourneys m_journeys;
-    FakeCreature m_creature{10, 100, &m_log};
+    testsupport::FakeCreatureFactory m_creatures{&m_log};
     SoldierEntity m_soldier;
     Entity m_owner;
 };
@@ -132,7 +132,7 @@ TEST_F(MapObjectTest, SkillsPickLocksAndFindAndDisarmTrapsWithTheirMessages) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         m_messages.shown.clear();
-        m_creature.skillSucceeds = c.succeeds;
+        FakeCreature::Of(&m_soldier).skillSucceeds = c.succeeds;
         const std::unique_ptr<MapObject> object =
             Loaded(c.kind, c.kind == 5   ? GateObjectRecord(0)
                            : c.kind == 4 ? ChestObjectRecord(0)

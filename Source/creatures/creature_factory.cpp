@@ -1,0 +1,15 @@
+#include "Source/creatures/creature_factory.h"
+
+#include "Source/creatures/creature.h"
+
+std::unique_ptr<CreatureParts> CreatureFactory::CreateCreature(SoldierEntity& soldier) const {
+    return std::make_unique<Creature>(soldier);
+}
+
+ScopedCreatureFactory::ScopedCreatureFactory() : m_previous(&GetSoldierPartsFactory()) {
+    SetSoldierPartsFactory(&m_factory);
+}
+
+ScopedCreatureFactory::~ScopedCreatureFactory() {
+    SetSoldierPartsFactory(m_previous);
+}

@@ -1,0 +1,99 @@
+#include "Source/entities/creature_placement.h"
+
+#include "Library/core/stringc.h"
+#include "Library/geometry/directions.h"
+#include "Library/world/tile_map.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/script_machine.h"
+#include "Source/entities/script_machine_factory.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/entities/soldier_planner.h"
+
+#include <cstdio>
+
+namespace {
+
+TileMap* MapOf(const Entity& entity) {
+    return entity.GetManager() ? entity.GetManager()->GetTileMap() : nullptr;
+}
+
+bool IsDeadSoldier(const Entity& entity) {
+    return entity.GetType() == Entity::kTypeSoldier && !entity.HasAnyFlag(Entity::kFlagAlive);
+}
+
+} // namespace
+
+bool AddEntityToMap(Entity& entity, const Vector& point) {
+    TileMap* map = MapOf(entity);
+    if (map == nullptr)
+        return false;
+    entity.SetPosition(point);
+    return IsDeadSoldier(entity) ? map->AddObjectToExtraList(&entity) : map->AddObject(&entity);
+}
+
+void RemoveEntityFromMap(Entity& entity) {
+    if (TileMap* map = MapOf(entity))
+        IsDeadSoldier(entity) ? map->RemoveObjectFromExtraList(&entity)
+                              : map->RemoveObject(&entity);
+}
+
+// An entity that cannot go onto the map at the new spot goes back where it stood.
+bool TeleportEntity(Entity& entity, const Vector& point) {
+    SoldierPlanner* planner = entity.GetManager() ? entity.GetManager()->GetPlanner() : nullptr;
+    Vector spot;
+    if (planner == nullptr || !planner->FindPlacement(entity, point, spot))
+        return false;
+    const Vector old = entity.GetPosition();
+    RemoveEntityFromMap(entity);
+    if (AddEntityToMap(entity, spot))
+        return true;
+    AddEntityToMap(entity, old);
+    return false;
+}
+
+SoldierEntity* CreateCreature(EntityMgr& manager, const Stringc& name, const Vector& destination,
+                              int direction) {
+    Stringc base(name);
+    base.StripExtension();
+    SoldierEntity* soldier = nullptr;
+    if (!Entity::AsSoldier(manager.CreateEntity(0.0f, 0.0f, 0.0f, Entity::kTypeSoldier), &soldier))
+        return nullptr;
+    Vector spot;
+    bool placed = soldier->LoadByName(base);
+    if (placed && (manager.GetPlanner() == nullptr ||
+                   !manager.GetPlanner()->FindPlacement(*soldier, destination, spot))) {
+        std::fprintf(stderr, "CreateCreature: invalid dest (%d, %d)\n",
+                     static_cast<int>(destination.x), static_cast<int>(destination.y));
+        placed = false;
+    }
+    if (placed) {
+        soldier->SetDirection(direction);
+        placed = AddEntityToMap(*soldier, spot);
+    }
+    if (!placed) {
+        manager.ReleaseEntity(soldier);
+        return nullptr;
+    }
+    for (int slot = 0; slot < SoldierEntity::kEventSlots; ++slot)
+        soldier->GetScriptSlot(slot).PostEvent(kScriptEventStart);
+    return soldier;
+}
+
+bool RunScriptOnce(const Stringc& name) {
+    if (name.Length() == 0)
+        return false;
+    const std::unique_ptr<ScriptMachine> machine = GetScriptMachineFactory().Create(nullptr);
+    if (!machine->LoadScript(CompiledScriptPath(name)))
+        return false;
+    machine->PostEvent(kScriptEventStart);
+    machine->Update(0);
+    return true;
+}
+
+Vector GetPointByFacing(const Entity& entity, float distance) {
+    const auto* facing = dynamic_cast<const QueuedEntity*>(&entity);
+    Vector point = entity.GetPosition();
+    if (facing != nullptr)
+        PointAtAngle(entity.GetPosition(), distance, Dir8ToAngle(facing->GetDirection()), point);
+    return point;
+}

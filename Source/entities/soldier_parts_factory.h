@@ -1,0 +1,21 @@
+#pragma once
+// Where a soldier's creature and its behaviour come from. The plain factory makes neither;
+// the creatures install theirs at set-up, tests install fakes.
+
+#include <memory>
+
+class CreatureCommands;
+class CreatureParts;
+class SoldierEntity;
+
+class SoldierPartsFactory {
+public:
+    virtual ~SoldierPartsFactory() = default;
+    // Each time the soldier is handed out, with its manager set.
+    virtual std::unique_ptr<CreatureParts> CreateCreature(SoldierEntity& soldier) const;
+    virtual std::unique_ptr<CreatureCommands> CreateBehaviour(SoldierEntity& soldier) const;
+};
+
+// Never null: the plain factory unless another was installed.
+const SoldierPartsFactory& GetSoldierPartsFactory();
+void SetSoldierPartsFactory(const SoldierPartsFactory* factory); // null: the plain one again

@@ -1,0 +1,135 @@
+// Soldiers with what they carry: choosing a weapon and ammunition, attacking with the
+// weapon in hand, and the art of the carried items.
+#include "Source/creatures/creature_animation_mgr.h"
+#include "Source/creatures/creature_inventory.h"
+#include "Source/entities/creature_meeting.h"
+#include "item_world.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr uint32_t kClassPotion = 109;
+constexpr uint32_t kClassCloak = 107; // worn in slot 6
+constexpr uint16_t kStones = 7;
+
+class SoldierItems : public testsupport::ItemWorld {
+protected:
+    // A weapon whose ability is of the kind, taking ammunition of the type when it has
+    // one, and shown with the art of that name.
+    static void Weapon(ItemEntity& item, uint8_t kind, uint32_t ammunition, const char* art) {
+        AddAbility(item, kind, 5, ammunition,
+                   [&](ItemAbility& ability) { ability.SetAnimationText(0, art, 0); });
+    }
+
+    void SetUp() override {
+        ItemWorld::SetUp();
+        Define("club", ItemEntity::kClassWeapon,
+               [](ItemEntity& item) { Weapon(item, kAbilityDirect, 0, "club"); });
+        Define("mace", ItemEntity::kClassWeapon,
+               [](ItemEntity& item) { Weapon(item, kAbilityDirect, 0, "mace"); });
+        Define("sling", ItemEntity::kClassWeapon,
+               [](ItemEntity& item) { Weapon(item, kAbilityAmmunition, kStones, "sling"); });
+        Define("cloak", kClassCloak,
+               [](ItemEntity& item) { Weapon(item, kAbilityDirect, 0, "cloak"); });
+        Define("potion", kClassPotion);
+        for (const char* stone : {"pebble", "rock"})
+            Define(stone, ItemEntity::kClassAmmunition,
+                   [](ItemEntity& item) { AddAbility(item, kAbilityDirect, 3, kStones); });
+        Define("bolt", ItemEntity::kClassAmmunition,
+               [](ItemEntity& item) { AddAbility(item, kAbilityDirect, 3, kStones + 1); });
+        m_fighter = Soldier(10.5f, 10.5f, kPlayerSide);
+        DataOf(m_fighter).SetMaxHitPoints(10);
+        DataOf(m_fighter).AddHitPoints(10);
+    }
+    CreatureInventory& Inventory() { return DataOf(m_fighter).GetInventory(); }
+    ItemEntity* Hold(const char* name) {
+        ItemEntity* held = nullptr;
+        EXPECT_TRUE(Inventory().AddToCurrentHand(Make(name), held)) << name;
+        return held;
+    }
+
+    SoldierEntity* m_fighter = nullptr;
+};
+
+// The first ready weapon of the list wins; one of another fire mode, or whose ammunition
+// the backpack does not hold, is not ready.
+TEST_F(SoldierItems, TheFirstReadyWeaponWinsAndAmmunitionIsFoundByTypeAndName) {
+    ItemEntity* potion = Make("potion");
+    ItemEntity* club = Make("club");
+    ItemEntity* mace = Make("mace");
+    ItemEntity* sling = Make("sling");
+    ItemEntity* out = nullptr;
+    EXPECT_TRUE(ChooseBestWeapon(*m_fighter, {potion, club, mace}, 0, out));
+    EXPECT_EQ(out, club);
+    EXPECT_FALSE(ChooseBestWeapon(*m_fighter, {potion, club, mace}, 2, out));
+    EXPECT_TRUE(ChooseBestWeapon(*m_fighter, {sling, mace}, 0, out));
+    EXPECT_EQ(out, mace);
+    ItemEntity* carried = nullptr;
+    ASSERT_TRUE(Inventory().AddItem(Make("rock"), carried));
+    EXPECT_TRUE(ChooseBestWeapon(*m_fighter, {sling, mace}, 2, out));
+    EXPECT_EQ(out, sling);
+
+    ItemEntity* bolt = Make("bolt");
+    ItemEntity* pebble = Make("pebble");
+    ItemEntity* rock = Make("rock");
+    const std::vector<ItemEntity*> ammunition = {club, bolt, pebble, rock};
+    EXPECT_TRUE(FindAmmoByName("", kStones, ammunition, out));
+    EXPECT_EQ(out, pebble);
+    EXPECT_TRUE(FindAmmoByName("ROCK", kStones, ammunition, out));
+    EXPECT_EQ(out, rock);
+    EXPECT_FALSE(FindAmmoByName("", kStones + 2, ammunition, out));
+    EXPECT_EQ(out, nullptr);
+}
+
+// A weapon is used on the target, which notes the attacker; anything else held is no
+// attack, and an empty hand fails.
+TEST_F(SoldierItems, AnAttackUsesTheWeaponInHandOnItsTarget) {
+    SoldierEntity* target = Soldier(11.5f, 10.5f);
+    EXPECT_FALSE(m_fighter->AttackWithCurrentItem(target));
+    Hold("club");
+    EXPECT_TRUE(m_fighter->AttackWithCurrentItem(target));
+    EXPECT_EQ(m_delivery.calls, (std::vector<std::string>{"apply"}));
+    EntityRef attacker;
+    int32_t value = 0;
+    ASSERT_TRUE(Creature::Of(target)->GetTargets().GetAttackedBy(attacker, value));
+    EXPECT_EQ(attacker.GetEntity(), m_fighter);
+    EXPECT_EQ(value, kAbilityDirect);
+}
+
+// The composite body shows what it carries; the hand's art waits for an attack to end,
+// and layers of equal keys keep their order: the body, the hand, then slot 6.
+TEST_F(SoldierItems, TheHandsArtStaysWhileAttacking) {
+    testsupport::ScriptedRandom random({0, 0, 0, 0});
+    DataOf(m_fighter).SetBodyType(0, CreatureAnimationMgr::kCompositeBody);
+    CreatureAnimationMgr& art = Creature::Of(m_fighter)->GetArt();
+    const AnimationMgr& hand = art.GetLayer(CreatureAnimationMgr::kHandItem);
+    ItemEntity* club = Hold("club");
+    ItemEntity* cloak = nullptr;
+    ASSERT_TRUE(Inventory().AddItem(Make("cloak"), cloak));
+    ItemEntity* worn = nullptr;
+    ASSERT_TRUE(Inventory().AddToSlot(cloak, 1, 6, worn));
+    art.Refresh(0);
+    EXPECT_STREQ(hand.GetAnimationName().c_str(), "Item/club");
+    EXPECT_STREQ(art.GetLayer(CreatureAnimationMgr::kSlot6Item).GetAnimationName().c_str(),
+                 "Item/cloak");
+    art.Update();
+    const AnimationMgr* order[CreatureAnimationMgr::kLayerCount + 1] = {};
+    ASSERT_EQ(art.GetDrawOrder(order, CreatureAnimationMgr::kLayerCount + 1), 4);
+    EXPECT_EQ(order[1], &m_fighter->GetAnimation());
+    EXPECT_EQ(order[2], &hand);
+    EXPECT_EQ(order[3], &art.GetLayer(CreatureAnimationMgr::kSlot6Item));
+
+    m_fighter->SetState(SoldierEntity::kStateAttacking);
+    EXPECT_STREQ(m_fighter->GetAnimation().GetAnimationName().c_str(), "Char/chmf4");
+    ItemEntity* swapped = nullptr;
+    ASSERT_TRUE(Inventory().AddToSlot(club, 1, CreatureInventory::kBackpack, swapped));
+    Hold("mace");
+    art.Refresh(0);
+    EXPECT_STREQ(hand.GetAnimationName().c_str(), "Item/club");
+    m_fighter->SetState(SoldierEntity::kStateStanding);
+    art.Refresh(0);
+    EXPECT_STREQ(hand.GetAnimationName().c_str(), "Item/mace");
+}
+
+} // namespace

@@ -1,0 +1,218 @@
+// Soldiers among fakes of their creature, scripts, party and map objects: hits and death,
+// the walk's last frames, triggers underfoot, use, and restoring a saved state.
+#include "Source/entities/soldier_entity.h"
+
+#include "Library/core/game_mode_id.h"
+#include "Library/core/test_stream_support.h"
+#include "Library/world/game_mode.h"
+#include "Library/world/tile_map_support.h"
+#include "Source/entities/creature_placement.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/soldier_planner.h"
+#include "Source/entities/trigger_entity.h"
+#include "entity_fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using testsupport::CallLog;
+using testsupport::FakeCreature;
+
+constexpr uint32_t kGround[3] = {0x00000002, 0x00000100, 0};
+constexpr uint32_t kPlayer = 2;
+constexpr uint32_t kHostile = 200;
+constexpr uint32_t kFrameMs = 33;
+
+class SoldierTest : public testsupport::MapDataRoot {
+protected:
+    void SetUp() override { ASSERT_TRUE(ReadBytes(testsupport::MapBytes(32, 32, kGround))); }
+
+    SoldierEntity* Soldier(float x, float y, uint32_t side = kHostile, const char* name = "orc") {
+        auto* soldier =
+            static_cast<SoldierEntity*>(m_manager.CreateEntity(0, 0, 0, Entity::kTypeSoldier));
+        soldier->SetTemplateName(name);
+        soldier->GetRef().Set(side, 1, 0, 0, 0, 0, 0);
+        soldier->SetRadius(0.5f, 0);
+        EXPECT_TRUE(AddEntityToMap(*soldier, Vector(x, y, 0)));
+        return soldier;
+    }
+    int Count(const std::string& entry) const {
+        return static_cast<int>(std::count(m_log.begin(), m_log.end(), entry));
+    }
+
+    CallLog m_log;
+    testsupport::RecordingScriptFactory m_scripts{m_log};
+    testsupport::FakeCreatureFactory m_creatures{&m_log};
+    testsupport::FakeParty m_party;
+    EntityMgr m_manager{&m_map, &m_party};
+};
+
+// Only the hit that takes the creature from above 0 hit points to 0 shares its experience;
+// the second, landing before the death is seen to, still takes its damage but queues and
+// shares nothing, and the creature dies once.
+TEST_F(SoldierTest, TwoLethalHitsInOneFrameShareOnceAndKillOnce) {
+    SoldierEntity* orc = Soldier(5.5f, 5.5f);
+    SoldierEntity* hero = Soldier(7.5f, 5.5f, kPlayer, "hero");
+    m_party.members = {hero};
+    FakeCreature::Of(orc).hitPoints = 5.0f;
+    FakeCreature::Of(orc).experience = 50;
+
+    orc->OnEvent(SoldierEntity::kEventHit, 6, 1, hero);
+    orc->OnEvent(SoldierEntity::kEventHit, 6, 1, hero);
+    EXPECT_FLOAT_EQ(FakeCreature::Of(orc).hitPoints, 0.0f);
+    EXPECT_EQ(orc->CountEvents(), 1);
+    EXPECT_EQ(m_party.shared, (std::vector<uint32_t>{50}));
+    EXPECT_EQ(Count("damaged by hero"), 2);
+    EXPECT_EQ(Count("blood"), 2);
+
+    for (int frame = 0; frame < 3; ++frame)
+        m_manager.Update(kFrameMs);
+    EXPECT_TRUE(orc->IsDead());
+    EXPECT_FALSE(orc->IsAlive());
+    EXPECT_TRUE(orc->IsInState(SoldierEntity::kStateDead));
+    EXPECT_EQ(Count("slot event 18 5"), 1);    // the creature died, told once
+    EXPECT_EQ(Count("region event 5 orc"), 1); // and everybody told of it once
+    EXPECT_EQ(Count("slot event 4"), SoldierEntity::kEventSlots);
+    EXPECT_EQ(m_map.GetList(TileMap::kExtraList), orc);
+
+    orc->OnEvent(SoldierEntity::kEventHit, 6, 1, hero); // the dead take no hits
+    EXPECT_EQ(orc->CountEvents(), 0);
+    EXPECT_EQ(m_party.shared.size(), 1u);
+}
+
+TEST_F(SoldierTest, AnIdleWalkerShowsItsWalkForTwoMoreFrames) {
+    SoldierEntity* walker = Soldier(5.5f, 5.5f);
+    walker->SetState(SoldierEntity::kStateWalking);
+    std::vector<int> states;
+    for (int frame = 0; frame < 4; ++frame) {
+        walker->Update(kFrameMs);
+        states.push_back(walker->GetState());
+    }
+    EXPECT_EQ(states, (std::vector<int>{3, 3, 2, 2}));
+}
+
+// A walk planned round a wall ends on its goal, and the walker stands again.
+TEST_F(SoldierTest, AWalkFollowsItsPlannedPathToTheGoal) {
+    for (int y = 2; y < 12; ++y)
+        m_map.SetWalkable(8, y, false);
+    SoldierEntity* walker = Soldier(5.5f, 6.5f);
+    const Vector goal(11.5f, 6.5f, 0);
+    ASSERT_TRUE(m_manager.GetPlanner()->PlanPathToPoint(*walker, goal));
+    walker->OnEvent(SoldierEntity::kEventWalkTo, &goal, 0, 0);
+    bool walked = false;
+    for (int frame = 0; frame < 600 && (!walked || walker->HasPending()); ++frame) {
+        walker->Update(kFrameMs);
+        walked = walked || walker->IsInState(SoldierEntity::kStateWalking);
+    }
+    EXPECT_TRUE(walked);
+    EXPECT_FALSE(walker->HasPending());
+    EXPECT_LE((walker->GetPosition() - goal).Length(), 0.1f);
+    EXPECT_EQ(walker->GetAnchorFor(nullptr), walker->GetPosition());
+}
+
+// The first touch after a placement fires nothing; the exit asks for the journey when the
+// member comes back onto it, once however long it stays, and never for a creature outside
+// the party.
+TEST_F(SoldierTest, ATriggerFiresForAMemberThatComesBackOntoIt) {
+    testsupport::RecordingJourneys journeys;
+    auto* exit = static_cast<TriggerEntity*>(m_manager.CreateEntity(0, 0, 0, Entity::kTypeTrigger));
+    exit->GetMapObject().SetKind(kMapObjectTravel);
+    exit->GetMapObject().EditSettings().targetMap = "north";
+    testsupport::SetSquareZone(exit->GetMapObject(), Vector(5.5f, 5.5f, 0), 1.0f);
+    SoldierEntity* member = Soldier(5.5f, 5.5f, kPlayer);
+    member->AddFlags(Entity::kFlagPartyMember);
+    SoldierEntity* guest = Soldier(5.0f, 5.0f, kPlayer);
+    const auto step = [&](const Vector& to) {
+        member->SetPosition(to);
+        guest->SetPosition(to);
+        m_manager.Update(kFrameMs);
+        return static_cast<int>(journeys.asked.size());
+    };
+    EXPECT_EQ(step(Vector(5.5f, 5.5f, 0)), 0);
+    EXPECT_EQ(step(Vector(5.2f, 5.5f, 0)), 0);
+    EXPECT_EQ(step(Vector(12.5f, 5.5f, 0)), 0);
+    EXPECT_EQ(member->GetLastTouchedMapObject(), nullptr);
+    EXPECT_EQ(step(Vector(5.5f, 5.5f, 0)), 1);
+    EXPECT_EQ(step(Vector(5.5f, 5.8f, 0)), 1);
+}
+
+class UsedEntity : public Entity {
+public:
+    void OnEvent(int kind, EventArg p1, EventArg p2, EventArg p3) override {
+        used.push_back({kind, p1.AsInt(), p2.AsInt(), p3.AsEntity()});
+    }
+    struct Use {
+        int kind, argument, second;
+        Entity* user;
+        bool operator==(const Use& o) const {
+            return kind == o.kind && argument == o.argument && second == o.second && user == o.user;
+        }
+    };
+    std::vector<Use> used;
+};
+
+// A door or chest gets the use event; a creature opens the user's inventory beside it;
+// anything changing state is refused.
+TEST_F(SoldierTest, UsingAnEntityWaitsForItsChangeAndOpensACreaturesInventory) {
+    GameMode mode;
+    g_gameMode = &mode;
+    SoldierEntity* user = Soldier(5.5f, 5.5f, kPlayer);
+    SoldierEntity* other = Soldier(6.5f, 5.5f, kPlayer);
+    UsedEntity door;
+    door.AddFlags(Entity::kFlagChanging);
+    EXPECT_FALSE(user->UseEntity(&door, 7));
+    EXPECT_TRUE(door.used.empty());
+    door.RemoveFlags(Entity::kFlagChanging);
+    EXPECT_TRUE(user->UseEntity(&door, 7));
+    EXPECT_EQ(door.used, (std::vector<UsedEntity::Use>{{16, 7, 0, user}}));
+    EXPECT_TRUE(user->UseEntity(other, 7));
+    EXPECT_EQ(mode.GetPendingModeId(), kModeChosenInventory);
+    g_gameMode = nullptr;
+}
+
+// A record loads its creature standing, or in its saved state chosen afresh; one without
+// hit points lies dead, dying anew only when its record says it was still alive; a script
+// that cannot be loaded fails the load.
+TEST_F(SoldierTest, ASavedStateComesBackByHitPointsAndTheAliveBit) {
+    struct Case {
+        const char* name;
+        int savedState;
+        bool alive;
+        float hitPoints;
+        bool loads;
+        int state;
+        int deaths;
+    };
+    const Case cases[] = {
+        {"standing", SoldierEntity::kStateNone, true, 10, true, SoldierEntity::kStateStanding, 0},
+        {"attacking", SoldierEntity::kStateAttacking, true, 10, true,
+         SoldierEntity::kStateAttacking, 0},
+        {"saved dying", SoldierEntity::kStateDying, false, 0, true, SoldierEntity::kStateDead, 0},
+        {"no hit points left", SoldierEntity::kStateStanding, true, 0, true,
+         SoldierEntity::kStateDead, 1},
+        {"a missing script", SoldierEntity::kStateNone, true, 10, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SoldierEntity* saved = Soldier(5.5f, 5.5f);
+        saved->SetState(c.savedState);
+        if (!c.alive)
+            saved->RemoveFlags(Entity::kFlagAlive);
+        const Bytes bytes = WrittenBy([&](Stream& stream) { return saved->Save(stream); });
+        SoldierEntity* loaded = Soldier(8.5f, 8.5f);
+        FakeCreature::Of(loaded).hitPoints = c.hitPoints;
+        FakeCreature::Of(loaded).scripts[0] = "guard";
+        dynamic_cast<testsupport::RecordingScript&>(loaded->GetScriptSlot(0)).loads = c.loads;
+        m_log.clear();
+        TestStream stream(bytes);
+        EXPECT_EQ(loaded->Load(stream), c.loads) << c.name;
+        if (c.loads) {
+            EXPECT_EQ(loaded->GetState(), c.state) << c.name;
+        }
+        EXPECT_EQ(Count("slot event 4"), c.deaths * SoldierEntity::kEventSlots) << c.name;
+    }
+}
+
+} // namespace

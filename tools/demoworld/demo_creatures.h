@@ -1,0 +1,13 @@
+#pragma once
+// The demo world's soldier templates: the tutorial's player ("if_idyl_player_tutorial",
+// the composite body), a hostile scientist ("scimale_hostile") and a neutral one
+// ("scimale_neutral"), each a soldier record with its creature's rules record.
+
+class DemoCreatures {
+public:
+    static constexpr const char* kPlayer = "if_idyl_player_tutorial";
+    static constexpr const char* kHostile = "scimale_hostile";
+    static constexpr const char* kNeutral = "scimale_neutral";
+
+    bool Write() const; // false, with a message, at the first template that cannot be written
+};
