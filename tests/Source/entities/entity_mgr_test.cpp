@@ -134,9 +134,10 @@ TEST_F(EntityMgrTest, TheFrameRunsReleasesCreaturesScriptsThenThePoolsInTheirOrd
     m_log.clear();
 
     m_manager.Update(16);
-    EXPECT_EQ(m_log, (CallLog{"creature", "creature", "region update", "trigger update", "chest update",
-                              "door update", "update 4", "update 6", "update 7", "update 9",
-                              "update 3", "update 3", "update 5", "update 11", "vision"}));
+    EXPECT_EQ(m_log,
+              (CallLog{"creature", "creature", "region update", "trigger update", "chest update",
+                       "door update", "update 4", "update 6", "update 7", "update 9", "update 3",
+                       "update 3", "update 5", "update 11", "vision"}));
     EXPECT_FALSE(m_manager.IsLive(released));
 }
 
