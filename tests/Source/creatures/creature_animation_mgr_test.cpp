@@ -114,20 +114,6 @@ TEST_F(CreatureArtTest, TheCompositeBodyStartsItsWalkInItsOtherFileOnOddHeadings
     EXPECT_STREQ(turner->GetAnimation().GetName().c_str(), "w0");
 }
 
-// Furthest back first: the shadow's key 20 puts it behind a body whose frames have flag 0.
-TEST_F(CreatureArtTest, TheShadowLiesBehindTheBody) {
-    testsupport::ScriptedRandom random({0});
-    SoldierEntity* soldier = Soldier(1);
-    soldier->SetState(SoldierEntity::kStateStanding);
-    CreatureAnimationMgr& art = Creature::Of(soldier)->GetArt();
-    art.Update();
-    const AnimationMgr* order[CreatureAnimationMgr::kLayerCount + 1] = {};
-    ASSERT_EQ(art.GetDrawOrder(order, CreatureAnimationMgr::kLayerCount + 1), 2);
-    EXPECT_EQ(order[0], &art.GetLayer(CreatureAnimationMgr::kShadow));
-    EXPECT_EQ(order[1], &soldier->GetAnimation());
-    EXPECT_STREQ(order[0]->GetName().c_str(), "misc_1");
-}
-
 // A splash plays to its end before another may start.
 TEST_F(CreatureArtTest, BloodIsIgnoredWhileASplashPlays) {
     testsupport::ScriptedRandom random({0, 2});

@@ -97,8 +97,9 @@ TEST_F(SoldierItems, AnAttackUsesTheWeaponInHandOnItsTarget) {
     EXPECT_EQ(value, kAbilityDirect);
 }
 
-// The composite body shows what it carries; the hand's art waits for an attack to end,
-// and layers of equal keys keep their order: the body, the hand, then slot 6.
+// The composite body shows what it carries; the hand's art waits for an attack to end.
+// Layers are drawn furthest back first: the shadow (key 20), then those of equal keys in
+// their order, the body, the hand, slot 6.
 TEST_F(SoldierItems, TheHandsArtStaysWhileAttacking) {
     testsupport::ScriptedRandom random({0, 0, 0, 0});
     DataOf(m_fighter).SetBodyType(0, CreatureAnimationMgr::kCompositeBody);
@@ -116,6 +117,7 @@ TEST_F(SoldierItems, TheHandsArtStaysWhileAttacking) {
     art.Update();
     const AnimationMgr* order[CreatureAnimationMgr::kLayerCount + 1] = {};
     ASSERT_EQ(art.GetDrawOrder(order, CreatureAnimationMgr::kLayerCount + 1), 4);
+    EXPECT_EQ(order[0], &art.GetLayer(CreatureAnimationMgr::kShadow));
     EXPECT_EQ(order[1], &m_fighter->GetAnimation());
     EXPECT_EQ(order[2], &hand);
     EXPECT_EQ(order[3], &art.GetLayer(CreatureAnimationMgr::kSlot6Item));

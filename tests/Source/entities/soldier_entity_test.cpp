@@ -8,7 +8,6 @@
 #include "Library/world/tile_map_support.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
-#include "Source/entities/soldier_planner.h"
 #include "Source/entities/trigger_entity.h"
 #include "entity_fakes.h"
 
@@ -92,25 +91,6 @@ TEST_F(SoldierTest, AnIdleWalkerShowsItsWalkForTwoMoreFrames) {
         states.push_back(walker->GetState());
     }
     EXPECT_EQ(states, (std::vector<int>{3, 3, 2, 2}));
-}
-
-// A walk planned round a wall ends on its goal, and the walker stands again.
-TEST_F(SoldierTest, AWalkFollowsItsPlannedPathToTheGoal) {
-    for (int y = 2; y < 12; ++y)
-        m_map.SetWalkable(8, y, false);
-    SoldierEntity* walker = Soldier(5.5f, 6.5f);
-    const Vector goal(11.5f, 6.5f, 0);
-    ASSERT_TRUE(m_manager.GetPlanner()->PlanPathToPoint(*walker, goal));
-    walker->OnEvent(SoldierEntity::kEventWalkTo, &goal, 0, 0);
-    bool walked = false;
-    for (int frame = 0; frame < 600 && (!walked || walker->HasPending()); ++frame) {
-        walker->Update(kFrameMs);
-        walked = walked || walker->IsInState(SoldierEntity::kStateWalking);
-    }
-    EXPECT_TRUE(walked);
-    EXPECT_FALSE(walker->HasPending());
-    EXPECT_LE((walker->GetPosition() - goal).Length(), 0.1f);
-    EXPECT_EQ(walker->GetAnchorFor(nullptr), walker->GetPosition());
 }
 
 // The first touch after a placement fires nothing; the exit asks for the journey when the
