@@ -41,8 +41,11 @@ SoldierEntity::SoldierEntity() {
 SoldierEntity::~SoldierEntity() = default;
 
 // The vehicle and its controller need the map and the planner, which only a manager with a
-// map has; the creature and behaviour come fresh from the installed factory.
+// map has; the creature and behaviour come fresh from the installed factory, the old
+// creature first giving back what it carried.
 void SoldierEntity::MakeParts() {
+    if (m_creature)
+        m_creature->Reset();
     const SoldierPartsFactory& factory = GetSoldierPartsFactory();
     m_creature = factory.CreateCreature(*this);
     m_behaviour = factory.CreateBehaviour(*this);
