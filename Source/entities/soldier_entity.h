@@ -131,7 +131,6 @@ public:
     ScriptMachine& GetScriptSlot(int slot) { return *m_scripts[slot]; } // 0-5
     Waypoints& GetPath() { return m_path; }
     Vehicle* GetVehicle() { return m_vehicle.get(); } // null off a map
-    VehicleController* GetVehicleController() { return m_controller.get(); }
     // Script i (0 to 5) of the creature into slot i: the script directory + "/" + name
     // without extension + ".scr". An empty name, and name 6, load nothing: true.
     bool LoadScripts(int index);
@@ -163,7 +162,6 @@ public:
     const Vector& GetAnchorFor(const Entity* key) const;
     const Vector& GetGuardPoint(); // the position, or the anchor while busy
     int GetWalkDirection() const { return m_walkDirection; } // 0-15, -1 when unset
-    int GetIdleCount() const { return m_idleCount; }
     Entity* GetLastTouchedMapObject() const { return m_lastTouched; }
 
     // Acts; each item act refuses what is no item, and charges the creature its time.
@@ -184,8 +182,6 @@ public:
     // The area of what it uses, drawn while it attacks or casts: set only for a use of
     // some width, from the origin toward the target, reach long.
     void SetAreaShape(const Vector& origin, const Vector& target, float reach, double width);
-    const Sector& GetAreaShape() const { return m_areaShape; }
-    uint32_t GetCurrentSpell() const { return m_currentSpell; }
     uint16_t GetSideColour(Screen& screen) const;
 
 private:
