@@ -87,10 +87,13 @@ void SoldierEntity::Init() {
 }
 
 bool SoldierEntity::Load(Stream& stream) {
+    if (m_creature == nullptr) {
+        std::fprintf(stderr, "A soldier without a creature cannot read a soldier's record\n");
+        return false;
+    }
     const bool read = QueuedEntity::Load(stream) && stream.ReadValue(m_running) &&
-                      stream.ReadValue(m_inCombat) && m_creature &&
-                      m_creature->LoadRecords(stream) && stream.ReadValue(m_bubbleFlag) &&
-                      m_creature->LoadHealTimer(stream);
+                      stream.ReadValue(m_inCombat) && m_creature->LoadRecords(stream) &&
+                      stream.ReadValue(m_bubbleFlag) && m_creature->LoadHealTimer(stream);
     if (!read)
         return false;
     const Stringc& scope = m_creature->GetDeathScope();
