@@ -90,18 +90,24 @@ void Vehicle::CopyParameters(const Vehicle& other) {
     SetParameters(other.m_radius, other.m_mass, other.m_maxForce, other.m_maxSpeed);
 }
 
+void Vehicle::SetParameters(const VehicleParameters& parameters) {
+    SetParameters(parameters.radius, parameters.mass, parameters.maxForce, parameters.maxSpeed);
+}
+
+VehicleParameters Vehicle::GetParameters() const {
+    return {m_radius, m_mass, m_maxForce, m_maxSpeed};
+}
+
 bool Vehicle::Read(Stream& stream) {
-    float values[4];
-    for (float& value : values)
-        if (!stream.ReadValue(value) || !std::isfinite(value))
-            return false;
-    SetParameters(values[0], values[1], values[2], values[3]);
+    VehicleParameters parameters;
+    if (!parameters.Read(stream))
+        return false;
+    SetParameters(parameters);
     return true;
 }
 
 bool Vehicle::Write(Stream& stream) const {
-    return stream.WriteValue(m_radius) && stream.WriteValue(m_mass) &&
-           stream.WriteValue(m_maxForce) && stream.WriteValue(m_maxSpeed);
+    return GetParameters().Write(stream);
 }
 
 SteeringBehaviour* Vehicle::AddBehaviour(int kind) {

@@ -11,6 +11,7 @@
 #include "Library/core/vector.h"
 #include "Library/world/random_source.h"
 #include "Library/world/steering_behaviour.h"
+#include "Library/world/vehicle_parameters.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -23,10 +24,10 @@ class TileMap;
 
 class Vehicle {
 public:
-    static constexpr float kDefaultMass = 1.0f;
-    static constexpr float kDefaultRadius = 5.0f;
-    static constexpr float kDefaultMaxForce = 10.0f;
-    static constexpr float kDefaultMaxSpeed = 10.0f;
+    static constexpr float kDefaultMass = VehicleParameters::kDefaultMass;
+    static constexpr float kDefaultRadius = VehicleParameters::kDefaultRadius;
+    static constexpr float kDefaultMaxForce = VehicleParameters::kDefaultMaxForce;
+    static constexpr float kDefaultMaxSpeed = VehicleParameters::kDefaultMaxSpeed;
 
     // All must outlive the vehicle.
     Vehicle(SteeringEntity& owner, const TileMap& map, SteeringWorld& world,
@@ -38,6 +39,8 @@ public:
     // Default parameters, standing still at the origin, no behaviours.
     void Reset();
     void SetParameters(float radius, float mass, float maxForce, float maxSpeed); // after a reset
+    void SetParameters(const VehicleParameters& parameters);                      // the same
+    VehicleParameters GetParameters() const;
     void CopyParameters(const Vehicle& other);
     // The parameter record. A short record or one with a value that is not finite fails
     // and leaves the vehicle as it was; a good one resets the vehicle first.

@@ -25,6 +25,7 @@ void Entity::SetType(Type type) {
 Entity::~Entity() = default;
 
 void Entity::Init() {
+    ++m_incarnation;
     m_screenRect = ScreenPos();
     WorldObject::Reset(); // the old id goes back before a new one is taken
     FileObject::Clear();

@@ -68,7 +68,8 @@ public:
     Entity();
     ~Entity() override;
 
-    // Back to a blank entity, with the placed object's id released and taken again.
+    // Back to a blank entity, with the placed object's id released and taken again: from
+    // here on the object is another entity, with the next incarnation.
     virtual void Init();
     // The entity record: the placed object's 36 bytes (whose kind must be the class's type),
     // Stringc template name, f32 radius, u32 aux, Stringc picture name, the EntityRef record, the
@@ -141,6 +142,7 @@ public:
     bool IsHidden() const { return HasAnyFlag(kFlagHidden); }
     bool IsCandidate() const { return HasAnyFlag(kFlagCandidate); }
     bool IsDeadSoldier() const; // a soldier whose reference says dead
+    uint32_t GetIncarnation() const { return m_incarnation; }
 
     // The pool that handed the entity out sets its manager.
     void SetManager(EntityMgr* manager) { m_manager = manager; }
@@ -172,4 +174,5 @@ private:
     float m_radius = 0.0f;
     uint32_t m_aux = 0;
     EntityMgr* m_manager = nullptr;
+    uint32_t m_incarnation = 0;
 };

@@ -46,6 +46,7 @@ public:
     const QueuedEntityState& GetStateRecord() const { return m_state; }
 
     void SetAnimationName(const Stringc& setName) { m_animation.SetAnimationName(setName); }
+    Stringc GetAnimationName() const { return m_animation.GetAnimationName(); }
     // From the game's animation pool; the screen size takes the frame's size.
     bool SetAnimation(const char* name);
     void SetFrame(int frame) { m_animation.SetFrame(frame); }
