@@ -26,11 +26,13 @@
 #include "Library/world/tile_map.h"
 #include "Source/creatures/creature_factory.h"
 #include "Source/creatures/creature_item_rules.h"
+#include "Source/creatures/explosion_mgr.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/creatures/two_dim_array_mgr.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/player_messages.h"
+#include "Source/entities/projectile_launcher.h"
 #include "Source/world/entity_mgr_store.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/game_services.h"
@@ -84,6 +86,25 @@ public:
 };
 
 HudMessages g_hudPlayerMessages;
+
+// The explosions as the region's world runs them: a frame's length at a time, over the map.
+class RegionExplosions : public RegionMgr::Explosions {
+public:
+    void Update() override {
+        if (g_explosionMgr)
+            g_explosionMgr->Update(static_cast<float>(g_gameMode->GetFrameSeconds()));
+    }
+    void Draw(Screen& screen) override {
+        if (g_explosionMgr && g_tileMap)
+            g_explosionMgr->Draw(screen, *g_tileMap);
+    }
+    void Clear() override {
+        if (g_explosionMgr)
+            g_explosionMgr->Clear();
+    }
+};
+
+RegionExplosions g_regionExplosions;
 
 bool IsMapMode(int id) {
     return id == kModeAreaMap || id == kModeWorldMap;
@@ -188,10 +209,13 @@ void Loops::SetUp() {
     g_gameMode->SetMode(kModeTitleMenu);
     g_tileMap = NEW TileMap(g_gameMode->Paths(), g_generalRes);
     g_updateRects = NEW UpdateRectangles;
+    g_projectileLauncher = NEW ProjectileLauncher(g_entityMgr);
+    g_explosionMgr = NEW ExplosionMgr(g_entityMgr);
     g_gameRules = NEW GameRules;
     g_uniAnimationMgr = NEW UniAnimationMgr;
     g_regionMgr = NEW RegionMgr({*g_gameMode, g_generalRes, g_tileMap, g_soundMgr, g_mouseMgr,
                                  g_mapActions, g_entityHighlighter, g_gameClock, g_regionEntities});
+    g_regionMgr->SetExplosions(&g_regionExplosions);
     TwoDimArrayMgr::LoadTables();
     g_viewPortStringMgr = NEW ViewPortStringMgr(*g_gameMode, *g_tileMap, *g_screen);
     CreateSessionObjects();
@@ -216,6 +240,8 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_gameClock);
     ReleaseObject(g_tileMap);
     ReleaseObject(g_updateRects);
+    ReleaseObject(g_projectileLauncher);
+    ReleaseObject(g_explosionMgr);
     ReleaseObject(g_gameRules);
     ReleaseObject(g_uniAnimationMgr);
     ReleaseObject(g_regionMgr);         // its entities left the map with the session objects

@@ -56,6 +56,8 @@ RegionMgr::~RegionMgr() {
 }
 
 void RegionMgr::Reset() {
+    if (m_explosions)
+        m_explosions->Clear();
     ReleaseObject(g_entityMgr);
     g_entityMgr = NEW EntityMgr(m_services.map);
     g_entryPtMgr->Clear();

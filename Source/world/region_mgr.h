@@ -41,12 +41,14 @@ public:
         GameClock* const& clock;
         RegionEntityStore& entities; // the entities' part of the stored forms
     };
-    // Explosions, which run after the sound emitters and draw in the debug view.
+    // Explosions, which run after the sound emitters, draw in the debug view and end with
+    // the region whose entities they made.
     class Explosions {
     public:
         virtual ~Explosions() = default;
         virtual void Update() = 0;
         virtual void Draw(Screen& screen) = 0;
+        virtual void Clear() = 0;
     };
 
     // Makes the managers in the order entities, entry points, sound emitters, water,
@@ -58,8 +60,8 @@ public:
 
     void SetExplosions(Explosions* explosions) { m_explosions = explosions; } // not owned
 
-    // A new, empty entity manager; no entry points or sound emitters; the weather's
-    // defaults. The water stays.
+    // A new, empty entity manager; no explosions, entry points or sound emitters; the
+    // weather's defaults. The water stays.
     void Reset();
 
     // The area map's frame: scrolling and the highlight, then, unless paused, the clock,

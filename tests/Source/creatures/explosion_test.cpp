@@ -1,0 +1,162 @@
+// Explosions: their definition file, the ring and its area, hits per pulse, repeats and the
+// manager's slots.
+#include "Source/creatures/explosion_mgr.h"
+
+#include "Library/core/test_stream_support.h"
+#include "Library/files/file_stream.h"
+#include "Library/world/tile_map_support.h"
+#include "Library/world/tile_record.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/launched_ability_fake.h"
+#include "Source/entities/projectile_entity.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using namespace testsupport;
+
+constexpr uint32_t kGround[3] = {0, TileRecord::kWalkable, 0};
+
+TEST(ExplosionDefinition, IsTheFieldsInFileOrderAndACutOneChangesNothing) {
+    TypedBytes file;
+    file.U32(7).U8(1).U32(8).U32(2).U32(16).U32(4).I32(3);
+    file.Text("fire_centre").Text("fire_spark").F32(0.5f);
+    file.Text("smoke").U32(2).Text("smoke_end").U32(3);
+    file.Text("boom.wav").Text("").Text("x").F32(0.25f);
+    file.U8(1).U8(255).U8(128).U8(0);
+    file.U8(0).U8(0).U8(0).U8(0);
+    file.U8(1).U8(10).U8(200).U8(30);
+    ExplosionDefinition definition;
+    ExpectRoundTripAndTruncationsFail(file.Get(), definition);
+    EXPECT_EQ(definition.mode, Explosion::kPulse);
+    EXPECT_EQ(definition.cloudEndAnimation, "smoke_end");
+    EXPECT_EQ(definition.tints[2].colour.green, 200);
+}
+
+// A 16 x 16 field; explosions read from its data root and fly in its entity manager.
+class ExplosionTest : public MapDataRoot {
+protected:
+    ExplosionTest() { g_dataPaths = &m_paths; }
+    ~ExplosionTest() override { g_dataPaths = nullptr; }
+    void SetUp() override { ASSERT_TRUE(ReadBytes(MapBytes(16, 16, kGround))); }
+
+    // fire_ring: 8 fragments per unit of radius, no clouds, the repeats in the mode.
+    void WriteFireRing(uint8_t mode, int32_t repeats, uint32_t cloudFactor = 0) {
+        ExplosionDefinition definition;
+        definition.mode = mode;
+        definition.ringFactor = 8;
+        definition.cloudFactor = cloudFactor;
+        definition.repeats = repeats;
+        definition.cloudAnimation = "smoke";
+        MemStream out(kStreamWriteBinary);
+        ASSERT_TRUE(definition.Write(out));
+        m_dir.WriteFile("Data/ExplMgr/fire_ring.dat", BytesOf(out));
+    }
+    Entity* Creature(const char* name, float x, float y) {
+        Entity* creature = m_manager.CreateEntity(x, y, 0.0f, Entity::kTypeSoldier);
+        creature->SetTemplateName(name);
+        creature->SetRadius(0.5f, 0);
+        return creature;
+    }
+    // A fire ring of the radius at (8, 8).
+    bool Explode(float radius) {
+        m_use.targetPoint = Vector(8.0f, 8.0f, 0.0f);
+        m_use.radius = radius;
+        return m_explosions.Create(1, m_use);
+    }
+    // Frames of the region until the explosion ends or the count is reached; the states
+    // it was in after each frame.
+    std::vector<uint32_t> Run(int frames) {
+        std::vector<uint32_t> states;
+        for (int frame = 0; frame < frames && m_explosions.CountRunning() > 0; ++frame) {
+            m_manager.Update(33);
+            m_explosions.Update(0.033f);
+            const Explosion* running = m_explosions.GetRunning(0);
+            states.push_back(running ? running->GetState() : Explosion::kFinished + 1);
+        }
+        return states;
+    }
+    int Count(const std::string& entry) const {
+        return static_cast<int>(std::count(m_log.begin(), m_log.end(), entry));
+    }
+
+    CallLog m_log;
+    FakeLaunchedAbility m_use{m_log};
+    EntityMgr m_manager{&m_map};
+    EntityMgr* m_slot = &m_manager;
+    ExplosionMgr m_explosions{m_slot};
+};
+
+TEST_F(ExplosionTest, OnlyTheTwoTypesWithAReadableFileAreMade) {
+    EXPECT_FALSE(Explode(2.0f)) << "no file";
+    EXPECT_EQ(m_explosions.CountRunning(), 0);
+    WriteFireRing(Explosion::kRestart, 0);
+    m_dir.WriteFile("Data/ExplMgr/green_gas_cloud.dat", "cut short");
+    EXPECT_FALSE(m_explosions.Create(2, m_use));
+    EXPECT_FALSE(m_explosions.Create(3, m_use));
+    EXPECT_EQ(m_explosions.CountRunning(), 0);
+    EXPECT_TRUE(Explode(2.0f));
+    EXPECT_EQ(m_explosions.CountRunning(), 1);
+}
+
+TEST_F(ExplosionTest, TheRingFliesOutEvenlyAndItsAreaHitsEachCreatureOncePerPulse) {
+    WriteFireRing(Explosion::kPulse, 1);
+    Entity* inside = Creature("inside", 7.0f, 8.5f);
+    Creature("beyond", 8.0f, 11.3f)->SetRadius(0.1f, 0); // past the radius of 3
+    ASSERT_TRUE(Explode(1.0f) && m_explosions.GetRunning(0));
+    m_explosions.Update(0.033f);
+    EXPECT_EQ(m_explosions.GetRunning(0)->GetFlyingCount(), 8);
+    for (int index = 0; index < 8; ++index) {
+        auto* fragment =
+            static_cast<ProjectileEntity*>(m_manager.GetEntity(Entity::kTypeProjectile, index));
+        const Vector out = fragment->GetTargetPoint() - Vector(8.0f, 8.0f, 0.0f);
+        EXPECT_NEAR(std::atan2(out.y, out.x), std::remainder(index * M_PI / 4, 2 * M_PI), 1e-4)
+            << index;
+        EXPECT_NEAR(out.Length(), 1.0f, 1e-4) << index;
+    }
+    m_explosions.Clear();
+
+    m_log.clear();
+    ASSERT_TRUE(Explode(3.0f));
+    const std::vector<uint32_t> states = Run(400);
+    ASSERT_FALSE(states.empty());
+    EXPECT_EQ(states.back(), Explosion::kFinished + 1) << "ended";
+    EXPECT_EQ(Count("hit inside at 7,8"), 2) << "once while running, once in the pulse";
+    EXPECT_EQ(Count("hit beyond at 8,11"), 0);
+    EXPECT_EQ(Count("finish"), 1);
+    EXPECT_TRUE(m_manager.IsLive(inside));
+}
+
+TEST_F(ExplosionTest, WithoutARingThereIsNoAreaAndNoRepeatTheEndComesOnTheSecondFrame) {
+    WriteFireRing(Explosion::kRestart, 0, 4);
+    Creature("at the centre", 8.0f, 8.0f);
+    ASSERT_TRUE(Explode(0.5f));
+    EXPECT_EQ(Run(10), (std::vector<uint32_t>{Explosion::kRunning, Explosion::kFinished,
+                                              Explosion::kFinished + 1}));
+    EXPECT_EQ(m_log, (CallLog{"finish"}));
+}
+
+TEST_F(ExplosionTest, ARestartMakesTheRingAgainAndCloudsGrowWhereTheAreaReaches) {
+    WriteFireRing(Explosion::kRestart, 1, 2);
+    ASSERT_TRUE(Explode(3.0f));
+    int starts = 0;
+    int clouds = 0;
+    uint32_t last = Explosion::kFinished;
+    for (int frame = 0; frame < 400 && m_explosions.CountRunning() > 0; ++frame) {
+        m_explosions.Update(0.033f);
+        m_manager.Update(33);
+        if (const Explosion* running = m_explosions.GetRunning(0)) {
+            starts += last != Explosion::kRunning && running->GetState() == Explosion::kRunning;
+            clouds = std::max(clouds, running->GetCloudEntityCount());
+            last = running->GetState();
+        }
+    }
+    EXPECT_EQ(starts, 2);
+    EXPECT_EQ(clouds, 6) << "the ring's area reaches every point of the square of radius 2";
+    EXPECT_EQ(m_explosions.CountRunning(), 0);
+}
+
+} // namespace
