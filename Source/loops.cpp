@@ -29,6 +29,8 @@
 #include "Source/creatures/explosion_mgr.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/creatures/two_dim_array_mgr.h"
+#include "Source/creatures/uni_spell_mgr.h"
+#include "Source/creatures/world_delivery.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/player_messages.h"
@@ -105,6 +107,9 @@ public:
 };
 
 RegionExplosions g_regionExplosions;
+
+// Uses of items and spells reach the current region's world.
+WorldDelivery g_worldDelivery({g_entityMgr, g_projectileLauncher, g_explosionMgr, g_uniSpellMgr});
 
 bool IsMapMode(int id) {
     return id == kModeAreaMap || id == kModeWorldMap;
@@ -211,6 +216,9 @@ void Loops::SetUp() {
     g_updateRects = NEW UpdateRectangles;
     g_projectileLauncher = NEW ProjectileLauncher(g_entityMgr);
     g_explosionMgr = NEW ExplosionMgr(g_entityMgr);
+    g_uniSpellMgr = NEW UniSpellMgr;
+    g_uniSpellMgr->LoadAll();
+    SetAbilityDelivery(&g_worldDelivery);
     g_gameRules = NEW GameRules;
     g_uniAnimationMgr = NEW UniAnimationMgr;
     g_regionMgr = NEW RegionMgr({*g_gameMode, g_generalRes, g_tileMap, g_soundMgr, g_mouseMgr,
@@ -242,6 +250,8 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_updateRects);
     ReleaseObject(g_projectileLauncher);
     ReleaseObject(g_explosionMgr);
+    SetAbilityDelivery(nullptr);
+    ReleaseObject(g_uniSpellMgr);
     ReleaseObject(g_gameRules);
     ReleaseObject(g_uniAnimationMgr);
     ReleaseObject(g_regionMgr);         // its entities left the map with the session objects

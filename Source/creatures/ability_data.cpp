@@ -6,6 +6,7 @@
 #include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/creatures/item_ability.h"
+#include "Source/creatures/spell_ability.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/item_magazine.h"
 
@@ -25,6 +26,7 @@ AbilityData& AbilityData::operator=(const AbilityData& other) {
     m_isItem = other.m_isItem;
     m_rollFlag = other.m_rollFlag;
     m_owningItem = other.m_owningItem;
+    m_owningSpell = other.m_owningSpell;
     m_attackKind = other.m_attackKind;
     m_itemKind = other.m_itemKind;
     m_targetType = other.m_targetType;
@@ -57,6 +59,7 @@ void AbilityData::Clear() {
     m_isItem = 0;
     m_rollFlag = 0;
     m_owningItem = nullptr;
+    m_owningSpell = nullptr;
     m_attackKind = 0;
     m_itemKind = 1;
     m_targetType = 0;
@@ -129,6 +132,20 @@ void AbilityData::SetFromItemAbility(const ItemAbility& ability) {
     m_roundDice = DiceOf(round);
     if (round != nullptr)
         m_effects.AppendFrom(*round->GetEffects());
+    if (AbilityDelivery* delivery = GetAbilityDelivery())
+        delivery->SetAreaShape(*this);
+}
+
+void AbilityData::SetFromSpell(const SpellAbility& ability) {
+    m_isItem = 0;
+    m_owningSpell = ability.GetSpell();
+    m_attackKind = static_cast<uint8_t>(ability.GetAttackKind());
+    m_targetType = static_cast<uint8_t>(ability.GetTargetType());
+    m_range = ability.GetRange();
+    m_radius = ability.GetRadius();
+    m_spread = ability.GetAreaAngle();
+    m_projectileKind = static_cast<uint16_t>(ability.GetProjectileKind());
+    m_effects.AppendFrom(ability.GetEffects());
     if (AbilityDelivery* delivery = GetAbilityDelivery())
         delivery->SetAreaShape(*this);
 }

@@ -14,6 +14,8 @@ class Entity;
 class ItemAbility;
 class ItemEntity;
 class ItemMagazine;
+class Spell;
+class SpellAbility;
 
 class AbilityData : public AbilityUse {
 public:
@@ -28,6 +30,8 @@ public:
     // The ability's values, and its effects followed by those of the loaded ammunition and
     // of the magazine's round; then the source's area shape.
     void SetFromItemAbility(const ItemAbility& ability);
+    // A spell's: its values and effects, no hit roll; then the source's area shape.
+    void SetFromSpell(const SpellAbility& ability);
     // The ammunition the shot fires, its dice and effects taken in.
     void SetLoadedAmmunition(ItemEntity* ammunition);
     void ForgetLoadedAmmunition() { m_loadedAmmunition = nullptr; } // released by the use
@@ -51,6 +55,7 @@ public:
     const Vector& GetTargetPosition() const { return m_targetPosition; }
     bool IsItem() const { return m_isItem != 0; }
     ItemEntity* GetOwningItem() const { return m_owningItem; }
+    const Spell* GetOwningSpell() const { return m_owningSpell; }
     ItemEntity* GetLoadedAmmunition() const { return m_loadedAmmunition; }
     int GetItemKind() const { return m_itemKind; }
     int GetTargetType() const { return m_targetType; }
@@ -79,6 +84,7 @@ private:
     uint8_t m_isItem;
     uint8_t m_rollFlag;
     ItemEntity* m_owningItem;
+    const Spell* m_owningSpell;
     uint8_t m_attackKind;
     uint8_t m_itemKind;
     uint8_t m_targetType;

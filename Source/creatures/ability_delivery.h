@@ -19,6 +19,8 @@ public:
     virtual bool ApplyToTarget(AbilityData& use, Entity* target) = 0;
     virtual bool ApplyToTargetByMode(AbilityData& use) = 0;
     virtual bool ApplyToNearestInArea(AbilityData& use) = 0;
+    // Everything fitting the use's target type within its radius of its source position.
+    virtual bool ApplyInRadius(AbilityData& use) = 0;
     // A use with a spread makes its source's area a cone toward the target.
     virtual void SetAreaShape(const AbilityData& use) = 0;
 };

@@ -43,7 +43,7 @@ const Stringc& Entry(const Stringc* texts, int count, int index) {
 } // namespace
 
 CreatureData::CreatureData(CreatureOwner* owner, Entity* self)
-    : m_owner(owner), m_self(self), m_spellMgr(std::make_unique<SpellMgr>()),
+    : m_owner(owner), m_self(self), m_spellMgr(std::make_unique<SpellMgr>(self)),
       m_inventory(std::make_unique<CreatureInventory>(self)),
       m_effectMgr(std::make_unique<EffectMgr>(self)) {
     Reset();

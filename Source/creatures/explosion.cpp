@@ -25,10 +25,19 @@ constexpr double kDegreesToRadians = 0.0174532925199;
 constexpr float kFragmentBaseSpeed = 15.0f;
 constexpr VehicleParameters kFragmentVehicle{0.5f, 1.0f, 1.25f, 22.5f};
 constexpr float kAbilityPause = 1.0f;
+// A definition's factors are trusted only this far: a forged one must not flood the region.
+constexpr uint64_t kMaxRingCount = 360;
+constexpr uint64_t kMaxCloudCount = 500;
 enum Tint : int { kCentreTint, kFragmentTint, kCloudTint };
 
 Stringc ArtName(const Stringc& animation) {
     return Stringc(kArtSet) + animation;
+}
+
+// factor x the whole radius, held within the limit.
+uint32_t CountFor(uint32_t factor, float radius, uint64_t limit) {
+    const uint64_t whole = radius >= 1.0f ? static_cast<uint64_t>(std::min(radius, 1e6f)) : 0;
+    return static_cast<uint32_t>(std::min(factor * whole, limit));
 }
 
 } // namespace
@@ -57,10 +66,15 @@ bool Explosion::Load(const char* name) {
     if (!MakeDataFilePath(&DataPaths::GetExplMgrDir, name, ".dat", path) ||
         !LoadDataFile(path.c_str(), g_generalRes, stream))
         return false;
-    if (!Read(stream)) {
-        std::fprintf(stderr, "%s: the explosion cannot be read\n", path.c_str());
+    if (Read(stream))
+        return true;
+    std::fprintf(stderr, "%s: the explosion cannot be read\n", path.c_str());
+    return false;
+}
+
+bool Explosion::Read(Stream& stream) {
+    if (!m_definition.Read(stream))
         return false;
-    }
     m_ringCount = m_definition.ringCount;
     m_cloudCount = m_definition.cloudCount;
     m_repeats = m_definition.repeats;
@@ -132,7 +146,7 @@ void Explosion::Start(EntityMgr& entities) {
 
 // Fragments evenly round the circle, the first along angle 0, each flying the radius out.
 void Explosion::LaunchRing(EntityMgr& entities) {
-    m_ringCount = m_definition.ringFactor * static_cast<uint32_t>(m_radius);
+    m_ringCount = CountFor(m_definition.ringFactor, m_radius, kMaxRingCount);
     const double step = m_ringCount > 0 ? 360.0 / m_ringCount : 0.0;
     for (uint32_t index = 0; index < m_ringCount; ++index) {
         ProjectileEntity* fragment = nullptr;
@@ -158,7 +172,7 @@ void Explosion::LaunchRing(EntityMgr& entities) {
 }
 
 void Explosion::ScatterCloudPoints() {
-    m_cloudCount = m_definition.cloudFactor * static_cast<uint32_t>(m_radius);
+    m_cloudCount = CountFor(m_definition.cloudFactor, m_radius, kMaxCloudCount);
     for (uint32_t index = 0; index < m_cloudCount; ++index) {
         Vector offset;
         offset.Randomise(m_radius - 1.0f);

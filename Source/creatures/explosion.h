@@ -44,7 +44,7 @@ public:
     // The explosion directory + "/" + name (extension dropped) + ".dat", from the archive
     // or the loose file.
     bool Load(const char* name);
-    bool Read(Stream& stream) { return m_definition.Read(stream); }
+    bool Read(Stream& stream); // the definition; a failed read changes nothing
     bool Write(Stream& stream) const { return m_definition.Write(stream); }
     // A copy of the use, centred at its target point, reaching its radius, a second apart.
     void SetAbility(const LaunchedAbility& use);
@@ -79,7 +79,8 @@ private:
     void LaunchRing(EntityMgr& entities);
     void ScatterCloudPoints();
     void GrowClouds(EntityMgr& entities);
-    // A cycle entity on the map at the point, tinted by the definition's tint.
+    // A cycle entity on the map at the point, tinted by the definition's tint: without an
+    // owner it plays its loop once and goes; with one it loops, ends and waits until told.
     Entity* MakeCycle(EntityMgr& entities, const Vector& point, const void* owner,
                       const Stringc& loop, const Stringc& end, int loops, float wait, int tint);
     void ApplyTint(Entity& entity, int tint) const;

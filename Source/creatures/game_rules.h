@@ -90,6 +90,11 @@ public:
     // A creature resists with a chance of its other resistance for the flag plus the bonus.
     static bool ResistRoll(Entity* entity, uint32_t flag, int bonus);
     static bool IsValidTarget(int targetType, Entity* entity, const Vector& point);
+    // The target suits the type and lies within range of the caster: the target's circle,
+    // or without one the point, within range of the caster's circle, or without a caster
+    // of its position.
+    static bool InRange(Entity* caster, const Vector& casterPosition, int targetType, float range,
+                        Entity* target, const Vector& targetPosition);
     static int EffectDamageBonus(Entity* source, Entity* target);
     static int WeaponDamage(Entity* source, const AbilityUse& ability, Entity* target,
                             bool critical);

@@ -208,3 +208,14 @@ bool GameRules::IsValidTarget(int targetType, Entity* entity, const Vector& poin
         return false;
     }
 }
+
+bool GameRules::InRange(Entity* caster, const Vector& casterPosition, int targetType, float range,
+                        Entity* target, const Vector& targetPosition) {
+    if (!IsValidTarget(targetType, target, targetPosition))
+        return false;
+    if (target != nullptr)
+        return PointNearCircle(casterPosition, range, *target);
+    if (caster != nullptr)
+        return CircleNearPoint(*caster, range, targetPosition);
+    return WithinDistance(casterPosition, range, targetPosition);
+}

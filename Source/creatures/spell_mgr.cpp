@@ -21,7 +21,8 @@ bool CountFits(Stream& stream, uint32_t count, long entryBytes, const char* what
 
 } // namespace
 
-SpellMgr::SpellMgr() : m_known(kInitialEntries), m_charges(kInitialEntries) {}
+SpellMgr::SpellMgr(Entity* owner)
+    : m_owner(owner), m_known(kInitialEntries), m_charges(kInitialEntries) {}
 
 template <class T, class Visit> void SpellMgr::ForEachUsed(const MemMgr<T>& list, Visit visit) {
     for (int slot = 0; slot < list.GetCount(); ++slot)

@@ -7,7 +7,10 @@
 
 #include <cstdint>
 
+class Entity;
+class SpellAbility;
 class Stream;
+class Vector;
 
 class SpellMgr {
 public:
@@ -22,7 +25,7 @@ public:
         uint8_t ready = 0;
     };
 
-    SpellMgr();
+    explicit SpellMgr(Entity* owner = nullptr); // the creature that casts; not owned
     SpellMgr(const SpellMgr&) = delete;
     SpellMgr& operator=(const SpellMgr&) = delete;
     virtual ~SpellMgr() = default;
@@ -40,6 +43,14 @@ public:
     bool UseCharge(uint32_t id); // the first ready charge of the spell spent
     void RestoreCharges();       // every charge ready
     int CountKnown() const { return m_known.CountUsed(); }
+
+    // The owner casts from where it stands: on itself or around it, on a target, or at a
+    // point. With useCharge a ready charge of the spell is spent first, and without one
+    // nothing happens; an application that fails keeps the charge spent. On success the
+    // ability's action time is given.
+    bool Cast(SpellAbility& ability, bool useCharge, float& actionTime);
+    bool CastOnTarget(SpellAbility& ability, Entity* target, bool useCharge, float& actionTime);
+    bool CastAtPoint(SpellAbility& ability, const Vector& point, bool useCharge, float& actionTime);
     int CountCharges(uint32_t id, bool ready) const;
 
     // Stored form, little-endian: u32 known limit, u32 second limit, u32 known count, that
@@ -50,7 +61,10 @@ public:
 
 private:
     template <class T, class Visit> static void ForEachUsed(const MemMgr<T>& list, Visit visit);
+    bool CastAt(SpellAbility& ability, Entity* target, const Vector& point, bool useCharge,
+                float& actionTime);
 
+    Entity* m_owner;
     uint32_t m_knownLimit = kDefaultLimit;
     uint32_t m_secondLimit = kDefaultLimit;
     MemMgr<Known> m_known;

@@ -210,6 +210,7 @@ void ProjectileEntity::Hit(Entity* target) {
 
 void ProjectileEntity::Land(ItemEntity& item, const Vector& point) {
     item.SetPosition(point);
+    item.LoadIcon2();
     GetMap()->AddObject(&item);
 }
 

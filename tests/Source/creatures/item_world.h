@@ -50,6 +50,7 @@ public:
     bool ApplyToTarget(AbilityData&, Entity*) override { return Note("apply"); }
     bool ApplyToTargetByMode(AbilityData&) override { return Note("by mode"); }
     bool ApplyToNearestInArea(AbilityData&) override { return Note("nearest"); }
+    bool ApplyInRadius(AbilityData&) override { return Note("radius"); }
     void SetAreaShape(const AbilityData&) override {}
 
     bool result = true;

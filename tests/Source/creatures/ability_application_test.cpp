@@ -1,0 +1,123 @@
+// What one use of an ability does to the creatures around: by target mode, in a cone as a
+// burst from the nearest outward, and within a radius.
+#include "Source/creatures/ability_application.h"
+
+#include "Source/creatures/ability_data.h"
+#include "Source/creatures/effect.h"
+#include "Source/creatures/item_ability.h"
+#include "creature_world.h"
+#include "scripted_random.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace testsupport;
+
+constexpr int kArmourMark = 5; // the lasting armour a hit leaves, to tell it happened
+
+class AbilityApplication : public CreatureWorld {
+protected:
+    void SetUp() override {
+        CreatureWorld::SetUp();
+        m_shooter = Soldier(10.0f, 10.0f, kPlayerSide);
+    }
+    // A use by the shooter at (10, 10) aimed along +x: 12 long, 0.6 wide, 4 damage a hit,
+    // leaving armour behind on what it hits; one with a radius is centred at (15, 10).
+    AbilityData& Use(int targetMode, bool rollsToHit, float radius, Entity* target = nullptr) {
+        ItemAbility ability;
+        ability.DefineUse(kAbilityUnlimited, kAttackRanged1, static_cast<uint8_t>(targetMode),
+                          rollsToHit, ItemAbility::kUseNearestInArea);
+        ability.SetDamage(0, 0, 4, kDamageNormal);
+        ability.SetReach(12.0f, radius, 0.6);
+        Effect mark;
+        mark.Define(kEffectArmourClass, kUnitLasting, 0.0, kArmourMark, 0, 0);
+        ability.GetEffectList().Add(mark);
+        m_use.Clear();
+        const Vector origin = radius > 0.0f ? Vector(15.0f, 10.0f, 0.0f) : m_shooter->GetPosition();
+        m_use.SetSourceTarget(m_shooter, origin, target, Vector(20.0f, 10.0f, 0.0f));
+        m_use.SetFromItemAbility(ability);
+        return m_use;
+    }
+    static bool Marked(Entity* creature) {
+        return DataOf(creature).GetArmourClass() == kArmourMark;
+    }
+
+    SoldierEntity* m_shooter = nullptr;
+    AbilityData m_use;
+};
+
+TEST_F(AbilityApplication, EachEntryPointReachesWhatItsTargetModeNames) {
+    struct Case {
+        int mode;
+        bool byMode, nearest, radius;                 // the results
+        std::string byModeHit, nearestHit, radiusHit; // "living", "dead" or ""
+    };
+    const Case cases[] = {
+        {0, false, false, true, "", "", ""},
+        {1, false, false, false, "", "", ""},
+        {2, true, true, true, "living", "living", "living"},
+        {3, true, true, true, "", "dead", "dead"},
+        {4, false, false, false, "", "", ""},
+        {5, false, false, true, "", "", "living"},
+        {6, false, false, false, "", "", ""},
+        {7, true, true, true, "", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        const auto check = [&](const char* entry, bool result, bool expected,
+                               const std::string& hit, SoldierEntity* living, SoldierEntity* dead) {
+            EXPECT_EQ(result, expected) << entry;
+            EXPECT_EQ(Marked(living), hit == "living") << entry;
+            EXPECT_EQ(Marked(dead), hit == "dead") << entry;
+            m_manager.ReleaseEntity(living);
+            m_manager.ReleaseEntity(dead);
+        };
+        const auto pair = [&](SoldierEntity*& living, SoldierEntity*& dead) {
+            living = Soldier(14.0f, 10.0f);
+            dead = Soldier(16.0f, 10.2f);
+            dead->GetRef().Set(kHostileSide, 3, 0, 0, 0, 0, 0);
+        };
+        SoldierEntity *living, *dead;
+        pair(living, dead);
+        const bool byMode = ApplyAbilityToTargetByMode(Use(c.mode, false, 0.0f, living));
+        check("by mode", byMode, c.byMode, c.byModeHit, living, dead);
+        pair(living, dead);
+        const bool nearest = ApplyAbilityToNearestInArea(m_manager, Use(c.mode, false, 0.0f));
+        check("nearest", nearest, c.nearest, c.nearestHit, living, dead);
+        pair(living, dead);
+        const bool radius = ApplyAbilityInRadius(m_manager, Use(c.mode, false, 3.0f));
+        check("radius", radius, c.radius, c.radiusHit, living, dead);
+        EXPECT_FALSE(Marked(m_shooter));
+    }
+}
+
+// Rolls of 0 hit (critically, for a creature of no skill); 50 misses.
+TEST_F(AbilityApplication, ABurstSpendsItsShotsOnTheNearestAndLeavesOnlyTheMissesForTheNext) {
+    SoldierEntity* far = Soldier(18.0f, 10.0f);
+    SoldierEntity* near = Soldier(13.0f, 10.0f);
+    SoldierEntity* beyond = Soldier(26.0f, 10.0f); // past the cone's 12 units
+    AbilityData& burst = Use(2, true, 0.0f);
+    burst.SetShots(3);
+    ScriptedRandom rolls({0, 50, 50, 0, 0});
+    EXPECT_TRUE(ApplyAbilityToNearestInArea(m_manager, burst));
+    EXPECT_EQ(rolls.Ranges().size(), 5u) << "three for the nearer, the two misses for the other";
+    EXPECT_EQ(burst.GetShots(), 0);
+    EXPECT_TRUE(Marked(near));
+    EXPECT_TRUE(Marked(far));
+    EXPECT_FALSE(Marked(beyond));
+}
+
+TEST_F(AbilityApplication, AMissLeavesNoEffectsAndAnUntouchableEntityIsAcceptedUntouched) {
+    SoldierEntity* target = Soldier(13.0f, 10.0f);
+    ScriptedRandom rolls({50});
+    EXPECT_TRUE(ApplyAbilityToTarget(Use(2, true, 0.0f, target), target));
+    EXPECT_FALSE(Marked(target));
+    Entity* barrel = m_manager.CreateEntity(12.0f, 10.0f, 0.0f, Entity::kTypeBase);
+    EXPECT_TRUE(ApplyAbilityToTarget(m_use, barrel));
+    EXPECT_TRUE(ApplyAbilityToTarget(m_use, nullptr));
+}
+
+} // namespace

@@ -1,0 +1,217 @@
+// Spells: their file and ability records, the level in force, how each delivery hands the use
+// on, and the registry of the game's nine definitions.
+#include "Source/creatures/spell.h"
+
+#include "Library/core/test_stream_support.h"
+#include "Library/files/data_tree_support.h"
+#include "Source/creatures/ability_delivery.h"
+#include "Source/creatures/spell_mgr.h"
+#include "Source/creatures/uni_spell_mgr.h"
+#include "Source/entities/entity.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace testsupport;
+
+// The spell's file form through Read and Write, for the round-trip helpers.
+struct SpellFile {
+    Spell spell;
+    bool Read(Stream& stream) { return spell.ReadFields(stream); }
+    bool Write(Stream& stream) const { return spell.WriteFields(stream); }
+};
+
+TypedBytes AbilityRecord(uint16_t minimumLevel) {
+    TypedBytes record;
+    record.U8(6).U8(2).U8(2).U8(3).U16(9).U16(minimumLevel);
+    record.F32(12.0f).F32(2.5f).F64(0.75).U16(11).F32(1.5f);
+    record.U32(0); // no effects
+    return record;
+}
+
+// "wizard_fireball", id 4005, level 4, offensive, with abilities of the minimum levels.
+Bytes FireballFile(std::initializer_list<uint16_t> levels) {
+    TypedBytes file;
+    file.U32(1).U32(2).Text("Fireball").Text("fire").U16(4005).U8(3).U8(4).U8(1);
+    for (uint16_t word = 1; word <= 8; ++word)
+        file.U16(word);
+    file.Text("Spells/fire").Text("").Text("whoosh.wav");
+    file.U32(0); // no effects
+    file.U32(static_cast<uint32_t>(levels.size()));
+    Bytes bytes = file.Get();
+    for (uint16_t level : levels) {
+        const Bytes record = AbilityRecord(level).Get();
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    return bytes;
+}
+
+TEST(SpellFile, IsTheHeaderTheEffectsAndEachAbilityRecordAndACutOneChangesNothing) {
+    SpellFile file;
+    ExpectRoundTripAndTruncationsFail(FireballFile({1, 3}), file);
+    EXPECT_EQ(file.spell.GetId(), 4005);
+    EXPECT_TRUE(file.spell.IsOffensive());
+    const SpellAbility* selected = file.spell.GetSelectedAbility();
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(selected->GetMinimumLevel(), 3) << "level 4 selects the level-3 ability";
+    EXPECT_EQ(selected->GetProjectileKind(), 11);
+    EXPECT_EQ(selected->GetSpell(), &file.spell);
+
+    Bytes forged = FireballFile({});
+    forged[forged.size() - 4] = 0xFF; // a count no bytes follow
+    EXPECT_FALSE(ReadFrom(file, forged));
+    EXPECT_EQ(StoredForm(file), FireballFile({1, 3}));
+}
+
+TEST(SpellLevels, TheHighestMinimumAtOrBelowTheLevelWinsTheLaterOfEqualOnes) {
+    struct Case {
+        std::vector<uint16_t> minimums;
+        int level;
+        int selected; // the index among the abilities, -1 for none
+    };
+    const Case cases[] = {
+        {{1, 3, 3, 5}, 4, 2}, {{1, 2}, 0, 0}, {{5, 1}, 3, 1}, {{2, 2}, 9, 1}, {{}, 3, -1},
+    };
+    for (const Case& c : cases) {
+        Spell spell;
+        std::vector<const SpellAbility*> added;
+        for (uint16_t minimum : c.minimums) {
+            SpellAbility ability;
+            ability.Define(0, SpellAbility::kOnTarget, 0, 0, minimum, 1.0f, 0.0f, 0.0, 0, 1.0f);
+            spell.AddAbility(ability);
+            added.push_back(spell.GetSelectedAbility());
+        }
+        spell.SelectAbility(c.level);
+        EXPECT_EQ(spell.GetSelectedAbility(), c.selected < 0 ? nullptr : added[c.selected])
+            << c.level;
+    }
+}
+
+// Notes each delivery with what the use names: its source, its target and its radius.
+class RecordingDelivery : public AbilityDelivery {
+public:
+    bool Fire(int kind, AbilityData& use) override {
+        return Note("fire " + std::to_string(kind), use);
+    }
+    bool CastSpell(int, int, AbilityData& use) override { return Note("cast", use); }
+    bool ApplyToTarget(AbilityData& use, Entity* target) override {
+        return Note(std::string("target ") + Name(target), use);
+    }
+    bool ApplyToTargetByMode(AbilityData& use) override { return Note("by mode", use); }
+    bool ApplyToNearestInArea(AbilityData& use) override { return Note("nearest", use); }
+    bool ApplyInRadius(AbilityData& use) override { return Note("radius", use); }
+    void SetAreaShape(const AbilityData&) override {}
+
+    std::vector<std::string> calls;
+
+private:
+    static const char* Name(const Entity* entity) {
+        return entity ? entity->GetTemplateName().c_str() : "-";
+    }
+    bool Note(const std::string& what, const AbilityData& use) {
+        calls.push_back(what + " from " + Name(use.GetSource()) + " at " + Name(use.GetTarget()));
+        return true;
+    }
+};
+
+TEST(SpellDelivery, EachDeliveryHandsTheUseOnItsWay) {
+    struct Case {
+        uint8_t delivery;
+        uint8_t mode;
+        bool applied;
+        std::string call;
+    };
+    const Case cases[] = {
+        {SpellAbility::kOnCaster, 0, true, "target caster from caster at caster"},
+        {SpellAbility::kOnTarget, 0, true, "target goblin from caster at goblin"},
+        {SpellAbility::kByMode, SpellAbility::kModeByTargetType, true,
+         "by mode from caster at goblin"},
+        {SpellAbility::kByMode, SpellAbility::kModeNearestInArea, true,
+         "nearest from caster at goblin"},
+        {SpellAbility::kByMode, SpellAbility::kModeProjectile, true,
+         "fire 7 from caster at goblin"},
+        {SpellAbility::kByMode, 0, false, ""},
+        {SpellAbility::kInRadius, 0, true, "radius from caster at -"},
+        {9, 0, false, ""},
+    };
+    RecordingDelivery delivery;
+    SetAbilityDelivery(&delivery);
+    Entity caster;
+    caster.SetTemplateName("caster");
+    Entity goblin;
+    goblin.SetTemplateName("goblin");
+    for (const Case& c : cases) {
+        delivery.calls.clear();
+        Spell spell;
+        SpellAbility ability;
+        ability.Define(0, c.delivery, 2, c.mode, 1, 10.0f, 3.0f, 0.0, 7, 1.0f);
+        spell.AddAbility(ability);
+        EXPECT_EQ(spell.ApplyToTarget(&caster, Vector(), &goblin, Vector(4, 0, 0)), c.applied)
+            << int{c.delivery} << " " << int{c.mode};
+        EXPECT_EQ(delivery.calls,
+                  c.call.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.call});
+    }
+    EXPECT_FALSE(Spell().ApplyToTarget(&caster, Vector(), &goblin, Vector())) << "no ability";
+    SetAbilityDelivery(nullptr);
+}
+
+TEST(SpellCasting, ACastSpendsAReadyChargeFirstAndWithoutOneNothingHappens) {
+    RecordingDelivery delivery;
+    SetAbilityDelivery(&delivery);
+    Entity caster;
+    caster.SetTemplateName("caster");
+    caster.SetPosition(Vector(3, 4, 0));
+    Entity goblin;
+    goblin.SetTemplateName("goblin");
+    Spell spell;
+    spell.SetId(2112);
+    SpellAbility ability;
+    ability.Define(0, SpellAbility::kOnTarget, 2, 0, 1, 10.0f, 0.0f, 0.0, 0, 2.5f);
+    spell.AddAbility(ability);
+    SpellMgr spells(&caster);
+    ASSERT_TRUE(spells.Learn(2112, 1, 1, 1));
+    float time = 0.0f;
+    EXPECT_TRUE(spells.CastOnTarget(*spell.GetSelectedAbility(), &goblin, true, time));
+    EXPECT_FLOAT_EQ(time, 2.5f);
+    time = 0.0f;
+    EXPECT_FALSE(spells.CastOnTarget(*spell.GetSelectedAbility(), &goblin, true, time));
+    EXPECT_FLOAT_EQ(time, 0.0f);
+    EXPECT_TRUE(spells.Cast(*spell.GetSelectedAbility(), false, time)) << "no charge asked";
+    EXPECT_EQ(delivery.calls, (std::vector<std::string>{"target goblin from caster at goblin",
+                                                        "target - from caster at -"}));
+    SetAbilityDelivery(nullptr);
+}
+
+TEST(SpellRegistry, KeepsEveryDefinitionThatLoadsAndAnswersNonCreaturesAtLevelOne) {
+    ScopedDataRoot root;
+    for (int index = 0; index < UniSpellMgr::kDefinitionCount; ++index) {
+        Spell spell;
+        spell.SetId(static_cast<uint16_t>(4000 + index));
+        for (uint16_t minimum : {1, 2}) {
+            SpellAbility ability;
+            ability.Define(0, SpellAbility::kOnTarget, 0, 0, minimum, 1.0f, 0.0f, 0.0, 0, 1.0f);
+            spell.AddAbility(ability);
+        }
+        MemStream out(kStreamWriteBinary);
+        ASSERT_TRUE(spell.WriteFields(out));
+        const std::string name = UniSpellMgr::kDefinitions[index];
+        root.WriteFile("Data/Spell/" + name + ".dat", index == 4 ? "broken" : BytesOf(out));
+    }
+    UniSpellMgr registry;
+    EXPECT_FALSE(registry.LoadAll()) << "one was left out";
+    EXPECT_EQ(registry.CountSpells(), UniSpellMgr::kDefinitionCount - 1);
+    EXPECT_EQ(registry.FindSpell(4004), nullptr);
+    ASSERT_NE(registry.FindSpell(4008), nullptr);
+    EXPECT_EQ(registry.FindSpell(4008)->GetFileName(), "wizard_stinking_cloud");
+    Entity door;
+    const SpellAbility* ability = registry.GetAbility(4007, &door);
+    ASSERT_NE(ability, nullptr);
+    EXPECT_EQ(ability->GetMinimumLevel(), 1);
+    EXPECT_EQ(registry.GetAbility(4004, &door), nullptr);
+}
+
+} // namespace
