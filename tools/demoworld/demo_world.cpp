@@ -14,6 +14,7 @@
 #include "tools/demoworld/demo_creatures.h"
 #include "tools/demoworld/demo_entities.h"
 #include "tools/demoworld/demo_items.h"
+#include "tools/demoworld/demo_magic.h"
 #include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/demo_map_entities.h"
 #include "tools/demoworld/demo_output.h"
@@ -25,6 +26,7 @@
 #include "tools/demoworld/map_art.h"
 #include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/menu_art.h"
+#include "tools/demoworld/projectile_art.h"
 #include "tools/demoworld/rule_tables.h"
 #include "tools/demoworld/walker_art.h"
 
@@ -46,8 +48,8 @@ bool DemoWorld::Build() {
     g_dataPaths = &paths;
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
                        WriteTitleAndEditors() && WriteFirstMap() && WriteEntities() &&
-                       WriteCreatures() && WriteRuleTables() && WriteFirstRegion() &&
-                       PackArchives();
+                       WriteCreatures() && WriteMagic() && WriteRuleTables() &&
+                       WriteFirstRegion() && PackArchives();
     g_dataPaths = nullptr;
     return built;
 }
@@ -118,6 +120,14 @@ bool DemoWorld::WriteCreatures() {
                return CreatureArt(g_dataPaths->GetAnimDir(), scratch).Write();
            }) &&
            DemoCreatures().Write();
+}
+
+// What flies and bursts, and the spells that send it.
+bool DemoWorld::WriteMagic() {
+    return WithScratchDirectory([](const Stringc& scratch) {
+               return ProjectileArt(g_dataPaths->GetAnimDir(), scratch).Write();
+           }) &&
+           DemoMagic(*g_dataPaths).Write();
 }
 
 bool DemoWorld::WriteRuleTables() {

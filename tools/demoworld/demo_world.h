@@ -24,6 +24,7 @@ private:
     bool WriteFirstMap();
     bool WriteEntities();
     bool WriteCreatures();
+    bool WriteMagic();
     bool WriteRuleTables();
     bool WriteFirstRegion();
     bool PackArchives();

@@ -1,7 +1,5 @@
 #include "tools/demoworld/projectile_art.h"
 
-#include "Library/files/directory_list.h"
-#include "Library/files/file_stream.h"
 #include "Library/graphics/animation.h"
 #include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/paletted_frame.h"
@@ -14,7 +12,6 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979;
-constexpr int kMagentaKey = 6; // keys the palette's magenta entry
 constexpr int kFlightSide = 24;
 constexpr int kBurstSide = 32;
 constexpr float kUnitWidth = 16.0f; // pixels of one world unit
@@ -117,6 +114,14 @@ bool WriteFrame(const Stringc& path, int side, const std::function<void(Paletted
     return SaveBitmap(bitmap.get(), path);
 }
 
+// Every frame of a square side wide stands on the entity's position with its middle.
+std::function<void(Animation&)> Centred(int side, int frames) {
+    return [side, frames](Animation& animation) {
+        for (int frame = 0; frame < frames; ++frame)
+            animation.SetFrameInfo(frame, -side / 2 / kUnitWidth, -side / 2 / kUnitHeight, 0.0f);
+    };
+}
+
 Stringc FramePath(const Stringc& folder, int index) {
     char name[24];
     std::snprintf(name, sizeof name, "/f%03d.bmp", index);
@@ -157,7 +162,7 @@ bool ProjectileArt::Write() const {
 
 bool ProjectileArt::WriteFlight(const Flight& flight) const {
     constexpr int kFrames = 2;
-    const Stringc folder = m_bitmapDir + "/" + flight.name + "/misc_1";
+    const Stringc folder = m_bitmapDir + "/Projectile/" + flight.name;
     for (int direction = 0; direction < kDirections; ++direction)
         for (int step = 0; step < kFrames; ++step) {
             const auto paint = [&](PalettedFrame& frame) {
@@ -170,13 +175,14 @@ bool ProjectileArt::WriteFlight(const Flight& flight) const {
             if (!WriteFrame(FramePath(folder, direction * kFrames + step), kFlightSide, paint))
                 return false;
         }
-    return Build(Stringc("Projectile/") + flight.name, folder, kDirections, kFlightSide, kFrames,
-                 90);
+    return WriteAnimationFromBitmaps(folder, kDirections, kFrames, 90,
+                                     m_animDir + "/Projectile/" + flight.name + "/misc_1.ani",
+                                     Centred(kFlightSide, kFrames));
 }
 
 // A disc growing or shrinking frame by frame, its core flickering from side to side.
 bool ProjectileArt::WriteBurst(const Burst& burst) const {
-    const Stringc folder = m_bitmapDir + "/" + burst.name + "/misc_1";
+    const Stringc folder = m_bitmapDir + "/Misc/" + burst.name;
     for (int index = 0; index < burst.frames; ++index) {
         const auto paint = [&](PalettedFrame& frame) {
             const int radius = burst.firstRadius + burst.growth * index;
@@ -188,22 +194,7 @@ bool ProjectileArt::WriteBurst(const Burst& burst) const {
         if (!WriteFrame(FramePath(folder, index), kBurstSide, paint))
             return false;
     }
-    return Build(Stringc("Misc/") + burst.name, folder, 1, kBurstSide, burst.frames,
-                 burst.durationMs);
-}
-
-bool ProjectileArt::Build(const Stringc& set, const Stringc& folder, int sequences, int side,
-                          int frames, uint32_t durationMs) const {
-    Animation animation;
-    if (!animation.CreateFromBitmaps(folder.c_str(), sequences, kMagentaKey))
-        return false;
-    for (int frame = 0; frame < frames; ++frame) {
-        animation.SetFrameDuration(frame, durationMs);
-        animation.SetFrameInfo(frame, -side / 2 / kUnitWidth, -side / 2 / kUnitHeight, 0.0f);
-    }
-    const Stringc path = m_animDir + "/" + set + "/misc_1.ani";
-    FileStream file;
-    return ReportWritten(MakeDirectories(path) && file.Open(path.c_str(), kStreamWriteBinary) &&
-                             animation.Write(file),
-                         path);
+    return WriteAnimationFromBitmaps(folder, 1, burst.frames, burst.durationMs,
+                                     m_animDir + "/Misc/" + burst.name + "/misc_1.ani",
+                                     Centred(kBurstSide, burst.frames));
 }

@@ -7,8 +7,6 @@
 
 #include "Library/core/stringc.h"
 
-#include <cstdint>
-
 class ProjectileArt {
 public:
     static constexpr int kDirections = 16;
@@ -24,9 +22,6 @@ private:
 
     bool WriteFlight(const Flight& flight) const;
     bool WriteBurst(const Burst& burst) const;
-    // The folder's bitmaps built into set/misc_1.ani, every frame centred on the position.
-    bool Build(const Stringc& set, const Stringc& folder, int sequences, int side, int frames,
-               uint32_t durationMs) const;
 
     Stringc m_animDir;
     Stringc m_bitmapDir;
