@@ -256,7 +256,8 @@ TEST_F(DemoWorldTest, TheItemsLoadFromTheArchivesAndThePistolTakesItsBullets) {
     };
     const Expected items[] = {{"sword", 101, 6},  {"pistol", 101, 5},   {"bullets", 106, 0},
                               {"shield", 112, 0}, {"greataxe", 101, 6}, {"gold", 115, 0},
-                              {"potion", 109, 1}};
+                              {"potion", 109, 1}, {"bow", 101, 4},      {"arrows", 106, 0},
+                              {"grenade", 101, 2}};
     std::vector<ItemEntity*> loaded;
     for (const Expected& expected : items) {
         SCOPED_TRACE(expected.name);

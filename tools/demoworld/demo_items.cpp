@@ -13,6 +13,8 @@
 #include "tools/demoworld/item_art.h"
 #include "tools/templatewriter/template_writer.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr uint32_t kNeutralSide = 31;
@@ -21,18 +23,6 @@ constexpr uint32_t kClassPotion = 109;
 constexpr uint8_t kBulletMagazine = 1;
 constexpr uint16_t kBulletType = 7;
 constexpr uint16_t kBulletProjectile = 1;
-
-struct DemoItem {
-    const char* name;
-    const char* displayName;
-    const char* description;
-    uint32_t itemClass;
-    uint32_t flags;
-    uint16_t stackLimit;
-    uint32_t weight;
-    uint32_t value;
-    void (*equip)(ItemEntity& item);
-};
 
 // Struck at a living target in reach.
 void Melee(ItemAbility& ability, const char* name, uint16_t dice, uint16_t sides) {
@@ -104,7 +94,7 @@ void EquipPotion(ItemEntity& potion) {
 
 void Plain(ItemEntity&) {}
 
-const DemoItem kItems[] = {
+const DemoItems::Item kItems[] = {
     {"sword", "Sword", "A plain steel sword.", ItemEntity::kClassWeapon, 0, 1, 4, 40, EquipSword},
     {"pistol", "Pistol", "A pistol. Its magazine holds ten bullets.", ItemEntity::kClassWeapon, 0,
      1, 2, 120, EquipPistol},
@@ -118,7 +108,7 @@ const DemoItem kItems[] = {
      ItemEntity::kItemStowedAtDeath, 5, 1, 25, EquipPotion},
 };
 
-void Fill(const DemoItem& demo, ItemEntity& item) {
+void Fill(const DemoItems::Item& demo, ItemEntity& item) {
     item.GetRef().Set(kNeutralSide, demo.itemClass, 0, 0, 0, 0, 0);
     item.SetRadius(0.3f, 0);
     item.SetText(ItemEntity::kName, demo.displayName);
@@ -137,11 +127,15 @@ void Fill(const DemoItem& demo, ItemEntity& item) {
 DemoItems::DemoItems(const Stringc& bitmapDir) : m_bitmapDir(bitmapDir) {}
 
 bool DemoItems::Write() const {
+    return Write(std::begin(kItems), std::end(kItems));
+}
+
+bool DemoItems::Write(const Item* first, const Item* last) const {
     const CreatureItemRules rules;
     const ItemArt art(g_dataPaths->GetAnimDir(), m_bitmapDir);
-    for (const DemoItem& demo : kItems) {
-        const auto fill = [&](Entity& entity) { Fill(demo, static_cast<ItemEntity&>(entity)); };
-        if (!art.Write(demo.name) || !TemplateWriter::Write(Entity::kTypeItem, demo.name, fill))
+    for (const Item* demo = first; demo != last; ++demo) {
+        const auto fill = [&](Entity& entity) { Fill(*demo, static_cast<ItemEntity&>(entity)); };
+        if (!art.Write(demo->name) || !TemplateWriter::Write(Entity::kTypeItem, demo->name, fill))
             return false;
     }
     return true;

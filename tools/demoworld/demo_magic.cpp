@@ -7,13 +7,17 @@
 #include "Source/creatures/effect.h"
 #include "Source/creatures/explosion.h"
 #include "Source/creatures/game_rules.h"
+#include "Source/creatures/item_ability.h"
 #include "Source/creatures/spell.h"
+#include "Source/entities/item_entity.h"
 #include "Source/entities/projectile_entity.h"
 #include "Source/entities/projectile_mgr.h"
+#include "tools/demoworld/demo_items.h"
 #include "tools/demoworld/demo_output.h"
 
 #include <functional>
 #include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -129,10 +133,62 @@ ExplosionDefinition Burst(uint8_t mode, int32_t repeats, const char* prefix, uin
     return burst;
 }
 
+constexpr uint16_t kArrowType = 11; // the ammunition a bow takes
+constexpr uint16_t kReleasedAfterThrow = 3;
+
+// Shoots the arrows it finds in its carrier's backpack; an arrow adds its own dice.
+void EquipBow(ItemEntity& bow) {
+    ItemAbility shoot;
+    shoot.SetText(ItemAbility::kName, "Shoot");
+    shoot.DefineUse(kAbilityAmmunition, kAttackRanged1, kTargetLiving, true, 0);
+    shoot.SetAmmunition(kArrowType, 0);
+    shoot.SetProjectile(kArrowKind, 0);
+    shoot.SetDamage(1, 4, 0, kDamageNormal);
+    shoot.SetReach(12.0f, 0.0f, 0.0);
+    shoot.SetUseTime(1.2f);
+    shoot.SetAnimationText(0, "sword", 0);
+    bow.AddAbility(shoot);
+}
+
+void EquipArrows(ItemEntity& arrows) {
+    ItemAbility arrow;
+    arrow.SetText(ItemAbility::kName, "Arrow");
+    arrow.DefineUse(kAbilityUnusable, kAttackRanged1, kTargetLiving, true, 0);
+    arrow.SetAmmunition(kArrowType, 0);
+    arrow.SetDamage(1, 6, 0, kDamageNormal);
+    arrows.AddAbility(arrow);
+}
+
+// Thrown at a point, it bursts into a fire ring there and is gone.
+void EquipGrenade(ItemEntity& grenade) {
+    ItemAbility hurl;
+    hurl.SetText(ItemAbility::kName, "Throw");
+    hurl.DefineUse(kAbilityThrown, kAttackThrown, kTargetAny, false, 0);
+    hurl.SetProjectile(kGrenadeKind, kReleasedAfterThrow);
+    hurl.SetDamage(2, 6, 0, kDamageType4);
+    hurl.SetReach(8.0f, 2.5f, 0.0);
+    hurl.SetUseTime(1.5f);
+    hurl.SetAnimationText(0, "sword", 0);
+    grenade.AddAbility(hurl);
+}
+
+const DemoItems::Item kWeapons[] = {
+    {"bow", "Bow", "A short hunting bow. It shoots arrows.", ItemEntity::kClassWeapon,
+     ItemEntity::kItemTwoHanded, 1, 3, 50, EquipBow},
+    {"arrows", "Arrows", "Arrows for a bow.", ItemEntity::kClassAmmunition, 0, 20, 1, 2,
+     EquipArrows},
+    {"grenade", "Grenade", "It bursts into flames where it lands.", ItemEntity::kClassWeapon, 0, 5,
+     1, 40, EquipGrenade},
+};
+
 } // namespace
 
 bool DemoMagic::Write() const {
-    return WriteProjectileSets() && WriteExplosions() && WriteSpells();
+    return WriteProjectileSets() && WriteExplosions() && WriteSpells() && WriteWeapons();
+}
+
+bool DemoMagic::WriteWeapons() const {
+    return DemoItems(m_bitmapDir).Write(std::begin(kWeapons), std::end(kWeapons));
 }
 
 bool DemoMagic::WriteProjectileSets() const {

@@ -125,9 +125,9 @@ bool DemoWorld::WriteCreatures() {
 // What flies and bursts, and the spells that send it.
 bool DemoWorld::WriteMagic() {
     return WithScratchDirectory([](const Stringc& scratch) {
-               return ProjectileArt(g_dataPaths->GetAnimDir(), scratch).Write();
-           }) &&
-           DemoMagic(*g_dataPaths).Write();
+        return ProjectileArt(g_dataPaths->GetAnimDir(), scratch).Write() &&
+               DemoMagic(*g_dataPaths, scratch).Write();
+    });
 }
 
 bool DemoWorld::WriteRuleTables() {

@@ -96,14 +96,47 @@ uint8_t Potion(double u, double v) {
     return Near(u, 0.5, 0.1) && v > 0.08 && v <= 0.2 ? kWood : kKey;
 }
 
+// A curved limb down the left with its string, and an arrow laid across.
+uint8_t Bow(double u, double v) {
+    const double bend = 0.3 + 0.35 * std::sin(v * 3.14159265358979);
+    if (v > 0.05 && v < 0.95 && Near(u, bend, 0.06))
+        return kWood;
+    if (v > 0.05 && v < 0.95 && Near(u, 0.3, 0.015))
+        return kGlass;
+    if (Near(v, 0.5, 0.03) && u > 0.2 && u < 0.95)
+        return u > 0.85 ? kSteel : kWood;
+    return kKey;
+}
+
+// Three arrows side by side, steel heads up, white fletching below.
+uint8_t Arrows(double u, double v) {
+    for (const double centre : {0.3, 0.5, 0.7}) {
+        if (v > 0.05 && v < 0.2 && Near(u, centre, 0.05 * (v - 0.05) / 0.15 + 0.01))
+            return kSteel;
+        if (v >= 0.2 && v < 0.95 && Near(u, centre, 0.02))
+            return v > 0.78 ? kGlass : kWood;
+    }
+    return kKey;
+}
+
+// A round iron body with a fuse at the top.
+uint8_t Grenade(double u, double v) {
+    if (InEllipse(u, v, 0.5, 0.6, 0.3, 0.32))
+        return InEllipse(u, v, 0.42, 0.5, 0.08, 0.08) ? kSteel : kDarkSteel;
+    if (Near(u, 0.5, 0.04) && v > 0.12 && v <= 0.3)
+        return v < 0.18 ? kRed : kOutline;
+    return kKey;
+}
+
 struct Shape {
     const char* name;
     uint8_t (*at)(double u, double v);
 };
 
-const Shape kShapes[] = {{"sword", Sword},   {"pistol", Pistol},     {"bullets", Bullets},
-                         {"shield", Shield}, {"greataxe", Greataxe}, {"gold", Gold},
-                         {"potion", Potion}};
+const Shape kShapes[] = {{"sword", Sword},    {"pistol", Pistol},     {"bullets", Bullets},
+                         {"shield", Shield},  {"greataxe", Greataxe}, {"gold", Gold},
+                         {"potion", Potion},  {"bow", Bow},           {"arrows", Arrows},
+                         {"grenade", Grenade}};
 
 const Shape* FindShape(const char* name) {
     for (const Shape& shape : kShapes)

@@ -11,7 +11,8 @@ public:
     ItemArt(const Stringc& animDir, const Stringc& bitmapDir);
 
     // Both animations of a named shape: "sword", "pistol", "bullets", "shield", "greataxe",
-    // "gold" or "potion". False, with a message, for another name or a failed write.
+    // "gold", "potion", "bow", "arrows" or "grenade". False, with a message, for another
+    // name or a failed write.
     bool Write(const char* name) const;
 
 private:
