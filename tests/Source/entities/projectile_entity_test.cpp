@@ -217,26 +217,6 @@ TEST_F(ProjectileFlight, AnAreaUseExplodesOrHitsAroundWhileAThrownItemLandsOrRet
     }
 }
 
-TEST_F(ProjectileFlight, AFragmentFliesOutItsDistanceAlongItsAngleCarryingNothing) {
-    ProjectileEntity* fragment = Projectile();
-    fragment->SetVehicleParameters({0.5f, 1.0f, 1.25f, 22.5f});
-    fragment->SetOwnerEntity(15.0f);
-    ASSERT_TRUE(fragment->LaunchFromExplosion(Vector(3.5f, 14.5f, 0), 4.0f, 0.0));
-    EXPECT_NEAR(fragment->GetTargetPoint().x, 7.5f, 1e-4);
-    EXPECT_NEAR(fragment->GetTargetPoint().y, 14.5f, 1e-4);
-    ASSERT_TRUE(FlyOut(*fragment));
-    EXPECT_NEAR(fragment->GetPosition().x, 7.5f, 0.6f);
-    EXPECT_TRUE(m_log.empty());
-}
-
-TEST_F(ProjectileFlight, AProjectileWithoutAMapIsReleasedAtOnce) {
-    EntityMgr mapless;
-    auto* projectile = static_cast<ProjectileEntity*>(
-        mapless.CreateEntity(0.0f, 0.0f, 0.0f, Entity::kTypeProjectile));
-    EXPECT_FALSE(projectile->Launch(m_use));
-    EXPECT_FALSE(mapless.IsLive(projectile));
-}
-
 TEST_F(ProjectileFlight, TheLauncherFliesTheSetOfItsKindOnlyOnTheAreaMap) {
     ScopedDataRoot root;
     const Bytes arrows = SetFile(0, 2, 2);
@@ -245,23 +225,19 @@ TEST_F(ProjectileFlight, TheLauncherFliesTheSetOfItsKindOnlyOnTheAreaMap) {
     g_gameMode = &game;
     EntityMgr* slot = &m_manager;
     ProjectileLauncher launcher(slot);
-    m_use.origin = Vector(2.5f, 14.5f, 0);
     m_use.targetPoint = Vector(6.5f, 14.5f, 0);
-    const auto flying = [&] {
-        int count = 0;
-        for (int index = 0; index < m_manager.GetSlotCount(Entity::kTypeProjectile); ++index)
-            count += m_manager.IsSlotUsed(Entity::kTypeProjectile, index) ? 1 : 0;
-        return count;
-    };
-    EXPECT_FALSE(launcher.Fire(0, m_use));
-    EXPECT_FALSE(launcher.Fire(12, m_use));
-    EXPECT_FALSE(launcher.Fire(2, m_use)) << "no rock set";
+    for (int kind : {0, 12, 2}) // no set for 0 and 12; no rock set here
+        EXPECT_FALSE(launcher.Fire(kind, m_use)) << kind;
     EXPECT_TRUE(launcher.Fire(1, m_use));
-    EXPECT_EQ(flying(), 0) << "read, not flown, off the area map";
+    EXPECT_EQ(m_manager.GetSlotCount(Entity::kTypeProjectile), 0) << "off the area map: read";
     game.SetMode(kModeAreaMap);
     game.ApplyPendingMode();
     EXPECT_TRUE(launcher.Fire(1, m_use));
-    EXPECT_EQ(flying(), 2);
+    EXPECT_EQ(m_manager.GetSlotCount(Entity::kTypeProjectile), 2);
+    EntityMgr mapless; // where nothing can fly
+    slot = &mapless;
+    EXPECT_FALSE(launcher.Fire(1, m_use));
+    EXPECT_FALSE(mapless.IsSlotUsed(Entity::kTypeProjectile, 0));
     g_gameMode = nullptr;
 }
 
