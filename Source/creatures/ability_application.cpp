@@ -7,6 +7,7 @@
 #include "Source/entities/entity_filters.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_pickers.h"
+#include "Source/entities/map_object.h"
 #include "Source/entities/soldier_entity.h"
 
 #include <vector>
@@ -55,10 +56,24 @@ void StrikeCreature(AbilityData& use, SoldierEntity& soldier, bool burst) {
         effects.ApplyItemEffects(user, list);
 }
 
+void UseSkills(const AbilityData& use, MapObject& mapObject) {
+    Entity* user = use.GetSource();
+    if (user == nullptr)
+        return;
+    use.GetEffects().ForEach([&](const Effect& effect) {
+        if (effect.GetKind() == kEffectSkillUse)
+            mapObject.UseSkill(*user, effect.GetParameterA(),
+                               static_cast<int>(effect.GetParameterB()));
+    });
+}
+
 void ApplyToEntity(AbilityData& use, Entity* entity, bool burst) {
     SoldierEntity* soldier = nullptr;
+    MapObject* mapObject = nullptr;
     if (Entity::AsSoldier(entity, &soldier))
         StrikeCreature(use, *soldier, burst);
+    else if (Entity::GetMapObject(entity, &mapObject))
+        UseSkills(use, *mapObject);
 }
 
 // The selection is taken first: what a hit sets off may run queries of its own.

@@ -256,22 +256,26 @@ bool Explosion::AlreadyHit(const EntityMgr& entities, const Entity& creature) co
                        [&](const EntityHandle& hit) { return hit.Get(entities) == &creature; });
 }
 
+// Each cloud goes once its animation has played out.
 void Explosion::ReleaseClouds(EntityMgr& entities) {
+    CycleEntity* cycle = nullptr;
     for (const EntityHandle& handle : m_clouds)
-        if (Entity* cloud = handle.Get(entities))
-            entities.ReleaseEntity(cloud);
+        if (Entity::AsCycle(handle.Get(entities), &cycle))
+            cycle->SetRemoveWhenFinished();
     m_clouds.clear();
 }
 
-Entity* Explosion::MakeCycle(EntityMgr& entities, const Vector& point, const void* /*owner*/,
-                             const Stringc& loop, const Stringc& /*end*/, int /*loops*/,
-                             float /*wait*/, int tint) {
+Entity* Explosion::MakeCycle(EntityMgr& entities, const Vector& point, const void* owner,
+                             const Stringc& loop, const Stringc& end, int loops, float wait,
+                             int tint) {
     Entity* created = entities.CreateEntity(point.x, point.y, point.z, Entity::kTypeCycle);
     CycleEntity* cycle = nullptr;
     if (!Entity::AsCycle(created, &cycle))
         return nullptr;
-    cycle->SetAnimationName(loop);
-    cycle->SetAnimation(kFragmentAnimation);
+    cycle->SetOwner(owner);
+    cycle->Setup(loop, end, loops, wait);
+    if (owner == nullptr)
+        cycle->SetRemoveWhenFinished();
     ApplyTint(*cycle, tint);
     cycle->AddFlags(Entity::kFlagAlive);
     if (TileMap* map = entities.GetTileMap())

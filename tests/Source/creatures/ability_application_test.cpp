@@ -5,6 +5,10 @@
 #include "Source/creatures/ability_data.h"
 #include "Source/creatures/effect.h"
 #include "Source/creatures/item_ability.h"
+#include "Source/entities/entity_fakes.h"
+#include "Source/entities/map_object.h"
+#include "Source/entities/map_object_bytes.h"
+#include "Source/entities/trigger_entity.h"
 #include "creature_world.h"
 #include "scripted_random.h"
 
@@ -18,6 +22,12 @@ using namespace testsupport;
 
 constexpr int kArmourMark = 5; // the lasting armour a hit leaves, to tell it happened
 
+Effect Mark() {
+    Effect mark;
+    mark.Define(kEffectArmourClass, kUnitLasting, 0.0, kArmourMark, 0, 0);
+    return mark;
+}
+
 class AbilityApplication : public CreatureWorld {
 protected:
     void SetUp() override {
@@ -26,15 +36,14 @@ protected:
     }
     // A use by the shooter at (10, 10) aimed along +x: 12 long, 0.6 wide, 4 damage a hit,
     // leaving armour behind on what it hits; one with a radius is centred at (15, 10).
-    AbilityData& Use(int targetMode, bool rollsToHit, float radius, Entity* target = nullptr) {
+    AbilityData& Use(int targetMode, bool rollsToHit, float radius, Entity* target = nullptr,
+                     const Effect& effect = Mark()) {
         ItemAbility ability;
         ability.DefineUse(kAbilityUnlimited, kAttackRanged1, static_cast<uint8_t>(targetMode),
                           rollsToHit, ItemAbility::kUseNearestInArea);
         ability.SetDamage(0, 0, 4, kDamageNormal);
         ability.SetReach(12.0f, radius, 0.6);
-        Effect mark;
-        mark.Define(kEffectArmourClass, kUnitLasting, 0.0, kArmourMark, 0, 0);
-        ability.GetEffectList().Add(mark);
+        ability.GetEffectList().Add(effect);
         m_use.Clear();
         const Vector origin = radius > 0.0f ? Vector(15.0f, 10.0f, 0.0f) : m_shooter->GetPosition();
         m_use.SetSourceTarget(m_shooter, origin, target, Vector(20.0f, 10.0f, 0.0f));
@@ -108,6 +117,24 @@ TEST_F(AbilityApplication, ABurstSpendsItsShotsOnTheNearestAndLeavesOnlyTheMisse
     EXPECT_TRUE(Marked(near));
     EXPECT_TRUE(Marked(far));
     EXPECT_FALSE(Marked(beyond));
+}
+
+TEST_F(AbilityApplication, MapObjectsInTheRadiusAreSearchedWithTheUsersSkill) {
+    CallLog log;
+    RecordingScriptFactory scripts(log); // its script loads
+    auto* trap = static_cast<TriggerEntity*>(m_manager.CreateEntity(0, 0, 0, 10));
+    TestStream placement(MapObjectRecord(kMapObjectTrap, 0x09)); // its zone near (2, 2)
+    ASSERT_TRUE(trap->LoadPlacement(placement));
+    SoldierEntity* bystander = Soldier(13.0f, 10.0f);
+    DataOf(m_shooter).SetSkill(12, kBase, 100);
+    Effect search;
+    search.Define(kEffectSkillUse, kUnitSeconds, 0.0, 0, 12, 1);
+    AbilityData& use = Use(0, false, 3.0f, nullptr, search);
+    use.SetSourceTarget(m_shooter, Vector(4.0f, 2.0f, 0.0f), nullptr, Vector());
+    ScriptedRandom rolls({0});
+    EXPECT_TRUE(ApplyAbilityInRadius(m_manager, use));
+    EXPECT_EQ(trap->GetMapObject().GetSettings().trapFound, 1);
+    EXPECT_EQ(DataOf(bystander).GetArmourClass(), 0);
 }
 
 TEST_F(AbilityApplication, AMissLeavesNoEffectsAndAnUntouchableEntityIsAcceptedUntouched) {
