@@ -76,6 +76,8 @@ protected:
             m_explosions.Update(0.033f);
             const Explosion* running = m_explosions.GetRunning(0);
             states.push_back(running ? running->GetState() : Explosion::kFinished + 1);
+            if (running)
+                m_mostClouds = std::max(m_mostClouds, running->GetCloudEntityCount());
         }
         return states;
     }
@@ -84,6 +86,7 @@ protected:
     }
 
     CallLog m_log;
+    int m_mostClouds = 0; // at once, of any frame Run ran
     FakeLaunchedAbility m_use{m_log};
     EntityMgr m_manager{&m_map};
     EntityMgr* m_slot = &m_manager;
@@ -128,8 +131,7 @@ TEST_F(ExplosionTest, TheRingFliesOutEvenlyAndItsAreaHitsEachCreatureOncePerPuls
     EXPECT_EQ(Count("hit beyond at 8,11"), 0);
     EXPECT_EQ(Count("finish"), 1);
     EXPECT_TRUE(m_manager.IsLive(inside));
-    EXPECT_EQ(m_manager.GetSlotCount(Entity::kTypeCycle), 2 + 6)
-        << "a centre each, and a cloud on each point of the square of radius 2 the ring reached";
+    EXPECT_EQ(m_mostClouds, 6) << "a cloud on each point of the square of radius 2 it reached";
 }
 
 TEST_F(ExplosionTest, WithoutARingThereIsNoAreaAndARestartStartsAgainAfterItsPause) {
