@@ -4,6 +4,9 @@
 #include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/effect_mgr.h"
 #include "Source/creatures/game_rules.h"
+#include "Source/creatures/spell.h"
+#include "Source/creatures/spell_mgr.h"
+#include "Source/creatures/uni_spell_mgr.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/entities/view_transform.h"
@@ -68,6 +71,33 @@ void Creature::UpdateFrame(uint32_t frameMs) {
 bool Creature::TestSkill(int skill, int difficulty) {
     const int64_t chance = int64_t{m_data.GetSkill(skill)} - difficulty;
     return chance >= 1 && GameRules::Chance(static_cast<int>(std::min<int64_t>(chance, 100)));
+}
+
+bool Creature::CastSpell(uint32_t spellId, Entity* target, const Vector* point, bool useCharge) {
+    SpellAbility* ability =
+        g_uniSpellMgr ? g_uniSpellMgr->GetAbility(spellId, &m_soldier) : nullptr;
+    if (ability == nullptr)
+        return false;
+    SpellMgr& spells = m_data.GetSpellMgr();
+    float time = 0.0f;
+    bool cast = false;
+    if (target != nullptr) {
+        const Spell* spell = ability->GetSpell();
+        EntityMgr* manager = m_soldier.GetManager();
+        if (spell != nullptr && spell->IsOffensive() && Entity::AsSoldier(target)) {
+            if (manager != nullptr)
+                manager->StartCombatCountdown();
+            m_soldier.RecordAttackOn(target, ability->GetCursorKind());
+        }
+        cast = spells.CastOnTarget(*ability, target, useCharge, time);
+    } else if (point != nullptr) {
+        cast = spells.CastAtPoint(*ability, *point, useCharge, time);
+    } else {
+        cast = spells.Cast(*ability, useCharge, time);
+    }
+    if (cast)
+        ChargeTime(time);
+    return cast;
 }
 
 CarriedItems* Creature::GetCarried() {

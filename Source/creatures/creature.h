@@ -62,6 +62,10 @@ public:
     const EntityRef& GetTarget(int slot) const override { return m_targets.GetSlot(slot); }
     void RecordSeen(const EntityRef& seen) override { m_targets.SetSeen(seen); }
     bool TestSkill(int skill, int difficulty) override;
+    // The registry's ability of the spell at the level the creature knows it; an offensive
+    // one cast at a creature starts combat, and caster and target note each other with the
+    // spell's cursor kind. The cast's time goes onto the action timer.
+    bool CastSpell(uint32_t spellId, Entity* target, const Vector* point, bool useCharge) override;
     void RecordDamagedBy(const EntityRef& source, int32_t value) override {
         m_targets.SetDamagedBy(source, value);
     }

@@ -56,6 +56,13 @@ public:
     // A chance roll of the creature's skill value less the difficulty (lock picking,
     // traps, searching for towns). A creature with nothing to report never succeeds.
     virtual bool TestSkill(int /*skill*/, int /*difficulty*/) { return false; }
+    // A cast of the spell the creature knows: at the target, else at the point, else on
+    // itself; with useCharge one of its ready charges is spent. A creature with nothing to
+    // report casts nothing.
+    virtual bool CastSpell(uint32_t /*spellId*/, Entity* /*target*/, const Vector* /*point*/,
+                           bool /*useCharge*/) {
+        return false;
+    }
 
     // The entity manager's pass over the living: the heal timer, then the rules record.
     virtual void UpdateFrame(uint32_t frameMs) = 0;

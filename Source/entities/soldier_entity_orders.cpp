@@ -424,7 +424,16 @@ void SoldierEntity::RunOrderAction(const EntityOrder& order) {
     case kOrderAttack:
         AttackWithCurrentItem(order.target);
         break;
-    default: // the orders that only show their animation, and the casts
+    case kOrderCast:
+    case kOrderCastAtPoint:
+    case kOrderCastOnTarget:
+        if (m_creature)
+            m_creature->CastSpell(static_cast<uint32_t>(order.a),
+                                  order.kind == kOrderCastOnTarget ? order.target : nullptr,
+                                  order.kind == kOrderCastAtPoint ? &order.point : nullptr,
+                                  order.b != 0);
+        break;
+    default: // the orders that only show their animation
         break;
     }
 }
