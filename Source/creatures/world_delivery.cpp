@@ -6,6 +6,7 @@
 #include "Source/creatures/explosion_mgr.h"
 #include "Source/creatures/uni_spell_mgr.h"
 #include "Source/entities/projectile_launcher.h"
+#include "Source/entities/soldier_entity.h"
 
 bool WorldDelivery::Fire(int projectileKind, AbilityData& use) {
     return m_services.launcher != nullptr &&
@@ -37,7 +38,12 @@ bool WorldDelivery::ApplyInRadius(AbilityData& use) {
     return m_services.entities != nullptr && ApplyAbilityInRadius(*m_services.entities, use);
 }
 
-void WorldDelivery::SetAreaShape(const AbilityData& /*use*/) {}
+void WorldDelivery::SetAreaShape(const AbilityData& use) {
+    SoldierEntity* source = nullptr;
+    if (use.GetSpread() > 0.0 && Entity::AsSoldier(use.GetSource(), &source))
+        source->SetAreaShape(use.GetSourcePosition(), use.GetTargetPosition(), use.GetRange(),
+                             use.GetSpread());
+}
 
 bool WorldDelivery::StartExplosion(int kind, const LaunchedAbility& use) {
     return m_services.explosions != nullptr && m_services.explosions->Create(kind, use);

@@ -4,7 +4,6 @@
 #include "Library/core/game_mode_id.h"
 #include "Library/core/stream.h"
 #include "Library/graphics/screen.h"
-#include "Library/world/steering_entity.h"
 #include "Library/world/tile_map.h"
 #include "Library/world/vehicle.h"
 #include "Library/world/view_scale.h"
@@ -16,21 +15,9 @@ namespace {
 
 constexpr const char* kFlightAnimation = "misc_1";
 
-// The projectile as its vehicle sees it: a circle of its own radius where it is.
-class ProjectileBody : public SteeringEntity {
-public:
-    explicit ProjectileBody(const ProjectileEntity& projectile) : m_projectile(projectile) {}
-    const Vector& GetPosition() const override { return m_projectile.GetPosition(); }
-    float GetRadius() const override { return m_projectile.GetRadius(); }
-    const Vehicle* GetVehicle() const override { return m_projectile.GetFlightVehicle(); }
-
-private:
-    const ProjectileEntity& m_projectile;
-};
-
 } // namespace
 
-ProjectileEntity::ProjectileEntity() : m_body(std::make_unique<ProjectileBody>(*this)) {
+ProjectileEntity::ProjectileEntity() {
     SetType(kTypeProjectile);
 }
 

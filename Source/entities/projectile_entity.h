@@ -17,7 +17,6 @@
 #include <memory>
 
 class LaunchedAbility;
-class SteeringEntity;
 class TileMap;
 class Vehicle;
 
@@ -74,7 +73,6 @@ public:
     float GetSpeed() const { return m_speed; }
     const Vector& GetTargetPoint() const { return m_targetPoint; }
     bool IsActive() const { return HasAnyFlag(kFlagActive); }
-    const Vehicle* GetFlightVehicle() const { return m_vehicle.get(); } // null until it flies
 
 private:
     TileMap* GetMap() const; // the manager's, or null
@@ -99,6 +97,5 @@ private:
     std::unique_ptr<LaunchedAbility> m_ability;
     EntityHandle m_target;
     VehicleParameters m_parameters;
-    std::unique_ptr<SteeringEntity> m_body; // the vehicle's view of the projectile
-    std::unique_ptr<Vehicle> m_vehicle;     // made on the first map it flies over
+    std::unique_ptr<Vehicle> m_vehicle; // made on the first map it flies over
 };

@@ -45,7 +45,7 @@ bool ProjectileEntity::AddToManager(const Vector& position, const Vector& target
         return false;
     }
     if (!m_vehicle || &m_vehicle->GetMap() != map)
-        m_vehicle = std::make_unique<Vehicle>(*m_body, *map, g_openSky);
+        m_vehicle = std::make_unique<Vehicle>(*this, *map, g_openSky);
     m_vehicle->SetParameters(m_parameters);
     m_vehicle->SetPosition(position);
     return true;
@@ -79,18 +79,18 @@ void ProjectileEntity::SeekPoint() {
         static_cast<SeekBehaviour*>(seek)->SetTarget(m_targetPoint);
 }
 
-// A pursued target is sought where it stands, frame by frame.
+// A pursued target is sought where it stands, frame by frame: a creature's vehicle follows
+// it only while it walks.
 void ProjectileEntity::FlightStep() {
     const Vector& position = GetPosition();
     m_vehicle->SetPosition(position);
     m_vehicle->RemoveAllBehaviours();
     switch (m_flightMode) {
-    case kPursue: {
+    case kPursue:
         if (const Entity* target = m_target.Get(*GetManager()))
             m_targetPoint = target->GetPosition();
         SeekPoint();
         break;
-    }
     case kFlyOut: {
         Vector out;
         out.SetSpherical(m_distance, static_cast<float>(m_launchAngle), 0.0f);
