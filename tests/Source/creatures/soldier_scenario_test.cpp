@@ -5,15 +5,19 @@
 #include "Library/graphics/uni_animation_mgr.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
-#include "Source/creatures/ability_data.h"
-#include "Source/creatures/ability_delivery.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_factory.h"
+#include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/creature_item_rules.h"
-#include "Source/creatures/game_rules.h"
+#include "Source/creatures/explosion_mgr.h"
+#include "Source/creatures/spell_mgr.h"
+#include "Source/creatures/uni_spell_mgr.h"
+#include "Source/creatures/world_delivery.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
+#include "Source/entities/projectile_entity.h"
+#include "Source/entities/projectile_launcher.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/entities/soldier_planner.h"
 #include "demo_world_dir.h"
@@ -22,36 +26,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr uint32_t kFrameMs = 33;
-
-// Blows by mode reach a living creature as its hit, as the ability routines will deliver
-// them: a hit roll, the damage, and the hit event.
-class StrikingDelivery : public AbilityDelivery {
-public:
-    StrikingDelivery() { SetAbilityDelivery(this); }
-    ~StrikingDelivery() override { SetAbilityDelivery(nullptr); }
-
-    bool ApplyToTargetByMode(AbilityData& use) override {
-        Entity* target = use.GetTarget();
-        AttackRoll roll;
-        int damage = 0;
-        if (target == nullptr || target->IsDeadSoldier())
-            return true;
-        if (GameRules::HitRoll(use.GetSource(), use, target, roll) &&
-            GameRules::DamageOneHit(use.GetSource(), use, target, roll, damage))
-            target->OnEvent(SoldierEntity::kEventHit, damage, static_cast<int>(use.GetDamageType()),
-                            use.GetSource());
-        return true;
-    }
-    bool Fire(int, AbilityData&) override { return false; }
-    bool CastSpell(int, int, AbilityData&) override { return false; }
-    bool ApplyToTarget(AbilityData&, Entity*) override { return false; }
-    bool ApplyToNearestInArea(AbilityData&) override { return false; }
-    void SetAreaShape(const AbilityData&) override {}
-};
 
 class SoldierScenario : public ScreenTest {
 protected:
@@ -64,6 +45,9 @@ protected:
         m_mode.SetMode(kModeAreaMap);
         m_mode.ApplyPendingMode();
         g_uniAnimationMgr = &m_animations;
+        g_uniSpellMgr = &m_spells;
+        ASSERT_TRUE(m_spells.LoadAll());
+        SetAbilityDelivery(&m_delivery);
         ASSERT_TRUE(Graphic::InitScratch());
         ASSERT_TRUE(m_map.Load("demo"));
         for (int y = 0; y < m_map.GetHeight(); ++y)
@@ -73,6 +57,8 @@ protected:
             }
     }
     void TearDown() override {
+        SetAbilityDelivery(nullptr);
+        g_uniSpellMgr = nullptr;
         m_manager.reset();
         Graphic::FreeScratch();
         g_uniAnimationMgr = nullptr;
@@ -86,6 +72,7 @@ protected:
         int frames, const std::function<bool()>& done, const std::function<void()>& each = [] {}) {
         for (int frame = 0; frame < frames; ++frame) {
             m_manager->Update(kFrameMs);
+            m_explosions.Update(kFrameMs * 0.001f);
             each();
             if (done())
                 return true;
@@ -114,8 +101,16 @@ protected:
     TileMap m_map{m_mode.Paths(), nullptr};
     ScopedCreatureFactory m_creatures;
     CreatureItemRules m_rules;
-    StrikingDelivery m_delivery;
     std::unique_ptr<EntityMgr> m_manager = std::make_unique<EntityMgr>(&m_map);
+    // What the creatures' weapons and spells reach the region through.
+    EntityMgr* m_region = m_manager.get();
+    ProjectileLauncher m_launcher{m_region};
+    ExplosionMgr m_explosions{m_region};
+    UniSpellMgr m_spells;
+    ProjectileLauncher* m_launcherSlot = &m_launcher;
+    ExplosionMgr* m_explosionsSlot = &m_explosions;
+    UniSpellMgr* m_spellsSlot = &m_spells;
+    WorldDelivery m_delivery{{m_region, m_launcherSlot, m_explosionsSlot, m_spellsSlot}};
 };
 
 TEST_F(SoldierScenario, ThePlayerWalksRoundTheHouseAndTheKilledScientistStaysDrawn) {
@@ -180,6 +175,66 @@ TEST_F(SoldierScenario, ThePlayerWalksRoundTheHouseAndTheKilledScientistStaysDra
         for (int x = where.x; x < where.x + where.w; ++x)
             changed += PixelAt(x, y) != withBody[index++];
     EXPECT_GT(changed, 40);
+}
+
+// A creature the scenario keeps alive: a hundred hit points.
+void Harden(SoldierEntity& creature) {
+    CreatureData& data = Creature::Of(&creature)->GetData();
+    data.SetMaxHitPoints(100.0f);
+    data.AddHitPoints(100.0f);
+}
+
+TEST_F(SoldierScenario, ThePlayerShootsTheScientistAndAFireballBurnsBothInItsRingOnceAPulse) {
+    const Vector stand(60.5f, 26.5f, 0), far(68.5f, 26.5f, 0), near(69.5f, 27.5f, 0);
+    SoldierEntity* player = CreateCreature(*m_manager, "if_idyl_player_tutorial", stand, 2);
+    SoldierEntity* scientist = CreateCreature(*m_manager, "scimale_hostile", far, 6);
+    SoldierEntity* bystander = CreateCreature(*m_manager, "scimale_neutral", near, 6);
+    ASSERT_TRUE(player && scientist && bystander);
+    ASSERT_TRUE(m_map.WalkLineB(stand, far));
+    Harden(*scientist);
+    Harden(*bystander);
+
+    // The bow in the hand, its arrows in the backpack: shots until one hits.
+    CreatureInventory& pack = Creature::Of(player)->GetData().GetInventory();
+    ItemEntity *bow = nullptr, *arrows = nullptr, *held = nullptr;
+    for (auto [item, name] : {std::pair{&bow, "bow"}, std::pair{&arrows, "arrows"}}) {
+        ASSERT_TRUE(Entity::AsItem(m_manager->CreateEntity(0, 0, 0, Entity::kTypeItem), item));
+        ASSERT_TRUE((*item)->LoadByName(name));
+    }
+    arrows->SetStackSize(20);
+    pack.SetCurrentHand(CreatureInventory::kFirstHand + 1);
+    ASSERT_TRUE(pack.AddToCurrentHand(bow, held) && pack.AddItem(arrows, held));
+    bool flew = false;
+    EXPECT_TRUE(RunUntil(
+        3000, [&] { return scientist->GetCreature()->GetHitPoints() < 100.0f; },
+        [&] {
+            flew = flew || m_manager->IsSlotUsed(Entity::kTypeProjectile, 0);
+            if (!player->HasPending())
+                player->OnEvent(SoldierEntity::kEventAttack, scientist, 0, 0);
+        }));
+    EXPECT_TRUE(flew);
+    EXPECT_EQ(bystander->GetCreature()->GetHitPoints(), 100.0f);
+
+    // The fireball, cast between the two: each is burnt as the ring flies and once more in
+    // its one pulse, and the caster is left alone.
+    Creature::Of(player)->GetData().GetSpellMgr().Learn(2213, 1, 1, 1);
+    const Vector between = (scientist->GetPosition() + bystander->GetPosition()) / 2.0f;
+    RunUntil(60, [&] { return !player->HasPending(); });
+    player->OnEvent(SoldierEntity::kEventCastAtPoint, 2213, &between, 1);
+    std::map<SoldierEntity*, std::vector<float>> burns;
+    EXPECT_TRUE(RunUntil(
+        600, [&] { return burns[scientist].size() > 1 && m_explosions.CountRunning() == 0; },
+        [&] {
+            for (SoldierEntity* creature : {scientist, bystander}) {
+                std::vector<float>& seen = burns[creature];
+                const float now = creature->GetCreature()->GetHitPoints();
+                if (seen.empty() || now < seen.back())
+                    seen.push_back(now);
+            }
+        }));
+    EXPECT_EQ(burns[scientist].size(), 3u) << "its hit points before and after each burn";
+    EXPECT_EQ(burns[bystander].size(), 3u);
+    EXPECT_FALSE(Creature::Of(player)->GetData().GetSpellMgr().HasReadyCharge(2213));
 }
 
 } // namespace

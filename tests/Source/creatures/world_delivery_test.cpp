@@ -1,14 +1,12 @@
-// Uses reaching the world for real: a shot flies its set and hits, a fireball's ring burns
-// each creature inside once a pulse, and a grenade is released once, by its explosion.
+// A use reaching the world for real: a grenade thrown flies its set, bursts into a fire ring
+// and is released once, by the explosion that took its use over.
 #include "Source/creatures/world_delivery.h"
 
 #include "Library/core/test_stream_support.h"
 #include "Library/files/mem_stream.h"
 #include "Library/world/game_mode.h"
-#include "Source/creatures/effect.h"
 #include "Source/creatures/explosion_mgr.h"
 #include "Source/creatures/item_ability.h"
-#include "Source/creatures/spell.h"
 #include "Source/creatures/uni_spell_mgr.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/projectile_entity.h"
@@ -24,14 +22,6 @@ namespace {
 
 using namespace testsupport;
 
-constexpr int kMark = 5; // lasting armour each hit leaves
-
-Effect Mark() {
-    Effect mark;
-    mark.Define(kEffectArmourClass, kUnitLasting, 0.0, kMark, 0, 0);
-    return mark;
-}
-
 class WorldDeliveryTest : public CreatureWorld {
 protected:
     void SetUp() override {
@@ -41,9 +31,7 @@ protected:
         m_game.SetMode(kModeAreaMap);
         m_game.ApplyPendingMode();
         SetAbilityDelivery(&m_delivery);
-        WriteSet("arrow", 0);
         WriteSet("grenade", 1);
-        WriteSet("fireball", 1);
         ExplosionDefinition fireRing;
         fireRing.mode = Explosion::kPulse;
         fireRing.ringFactor = 8;
@@ -81,10 +69,8 @@ protected:
             m_explosions.Update(0.033f);
         }
     }
-    int Hits(Entity* creature) { return DataOf(creature).GetArmourClass() / kMark; }
     // A use of an item's ability by the caster at the target, filled as using it would.
     AbilityData& Prepare(ItemAbility& ability, Entity* target, const Vector& point) {
-        ability.GetEffectList().Add(Mark());
         m_use.Clear();
         m_use.SetSourceTarget(m_caster, m_caster->GetPosition(), target, point);
         m_use.SetFromItemAbility(ability);
@@ -103,38 +89,6 @@ protected:
     SoldierEntity* m_caster = nullptr;
     AbilityData m_use;
 };
-
-TEST_F(WorldDeliveryTest, AnArrowFliesItsSetAndHitsTheCreatureItWasShotAt) {
-    SoldierEntity* goblin = Soldier(16.0f, 12.0f);
-    ItemAbility bow;
-    bow.DefineUse(kAbilityUnlimited, kAttackRanged1, 2, false, ItemAbility::kUseLaunch);
-    bow.SetProjectile(1, 0);
-    ASSERT_TRUE(m_delivery.Fire(1, Prepare(bow, goblin, goblin->GetPosition())));
-    EXPECT_EQ(Hits(goblin), 0) << "not yet: it flies";
-    Run(60);
-    EXPECT_EQ(Hits(goblin), 1);
-    EXPECT_EQ(Hits(m_caster), 0);
-}
-
-TEST_F(WorldDeliveryTest, AFireballBurnsEachCreatureInItsAreaOnceAPulse) {
-    Spell fireball;
-    fireball.SetId(2213);
-    SpellAbility level;
-    level.Define(0, SpellAbility::kByMode, 2, SpellAbility::kModeProjectile, 1, 15.0f, 2.5f, 0.0,
-                 11, 1.0f);
-    level.GetEffects().Add(Mark());
-    fireball.AddAbility(level);
-    SoldierEntity* first = Soldier(19.5f, 10.0f);
-    SoldierEntity* second = Soldier(20.5f, 11.0f);
-    SoldierEntity* outside = Soldier(25.0f, 10.0f);
-    ASSERT_TRUE(fireball.ApplyToTarget(m_caster, m_caster->GetPosition(), nullptr,
-                                       Vector(20.0f, 10.5f, 0.0f)));
-    Run(300);
-    EXPECT_EQ(m_explosions.CountRunning(), 0);
-    EXPECT_EQ(Hits(first), 2) << "while the ring flew, and in the one pulse";
-    EXPECT_EQ(Hits(second), 2);
-    EXPECT_EQ(Hits(outside), 0);
-}
 
 TEST_F(WorldDeliveryTest, AGrenadeIsReleasedOnceByTheExplosionThatTookItsUseOver) {
     auto* grenade = static_cast<ItemEntity*>(m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem));
