@@ -184,7 +184,7 @@ void Harden(SoldierEntity& creature) {
     data.AddHitPoints(100.0f);
 }
 
-TEST_F(SoldierScenario, ThePlayerShootsTheScientistAndAFireballBurnsBothInItsRingOnceAPulse) {
+TEST_F(SoldierScenario, ThePlayerShootsBurnsAndThrowsAtTheScientists) {
     const Vector stand(60.5f, 26.5f, 0), far(68.5f, 26.5f, 0), near(69.5f, 27.5f, 0);
     SoldierEntity* player = CreateCreature(*m_manager, "if_idyl_player_tutorial", stand, 2);
     SoldierEntity* scientist = CreateCreature(*m_manager, "scimale_hostile", far, 6);
@@ -196,14 +196,16 @@ TEST_F(SoldierScenario, ThePlayerShootsTheScientistAndAFireballBurnsBothInItsRin
 
     // The bow in the hand, its arrows in the backpack: shots until one hits.
     CreatureInventory& pack = Creature::Of(player)->GetData().GetInventory();
-    ItemEntity *bow = nullptr, *arrows = nullptr, *held = nullptr;
-    for (auto [item, name] : {std::pair{&bow, "bow"}, std::pair{&arrows, "arrows"}}) {
-        ASSERT_TRUE(Entity::AsItem(m_manager->CreateEntity(0, 0, 0, Entity::kTypeItem), item));
-        ASSERT_TRUE((*item)->LoadByName(name));
-    }
+    const auto item = [&](const char* name) {
+        ItemEntity* made = nullptr;
+        EXPECT_TRUE(Entity::AsItem(m_manager->CreateEntity(0, 0, 0, Entity::kTypeItem), &made) &&
+                    made->LoadByName(name));
+        return made;
+    };
+    ItemEntity *arrows = item("arrows"), *held = nullptr;
     arrows->SetStackSize(20);
     pack.SetCurrentHand(CreatureInventory::kFirstHand + 1);
-    ASSERT_TRUE(pack.AddToCurrentHand(bow, held) && pack.AddItem(arrows, held));
+    ASSERT_TRUE(pack.AddToCurrentHand(item("bow"), held) && pack.AddItem(arrows, held));
     bool flew = false;
     EXPECT_TRUE(RunUntil(
         3000, [&] { return scientist->GetCreature()->GetHitPoints() < 100.0f; },
@@ -235,6 +237,18 @@ TEST_F(SoldierScenario, ThePlayerShootsTheScientistAndAFireballBurnsBothInItsRin
     EXPECT_EQ(burns[scientist].size(), 3u) << "its hit points before and after each burn";
     EXPECT_EQ(burns[bystander].size(), 3u);
     EXPECT_FALSE(Creature::Of(player)->GetData().GetSpellMgr().HasReadyCharge(2213));
+
+    // A grenade thrown at the scientist bursts into a fire ring, which ends it: released
+    // once, and never another item that took a slot while the fire burnt.
+    pack.SetCurrentHand(CreatureInventory::kFirstHand + 2);
+    ItemEntity* grenade = item("grenade");
+    ASSERT_TRUE(pack.AddToCurrentHand(grenade, held));
+    player->OnEvent(SoldierEntity::kEventAttack, scientist, 0, 0);
+    ASSERT_TRUE(RunUntil(300, [&] { return m_explosions.CountRunning() > 0; }));
+    ItemEntity* gold = item("gold");
+    EXPECT_TRUE(RunUntil(300, [&] { return m_explosions.CountRunning() == 0; }));
+    EXPECT_FALSE(m_manager->IsLive(grenade));
+    EXPECT_TRUE(m_manager->IsLive(gold));
 }
 
 } // namespace
