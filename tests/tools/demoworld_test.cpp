@@ -19,6 +19,8 @@
 #include "LibraryScriptCompiler/scripted_machine.h"
 #include "Source/creatures/creature_item_rules.h"
 #include "Source/creatures/effect_list.h"
+#include "Source/creatures/explosion.h"
+#include "Source/creatures/uni_spell_mgr.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/editor_directory_box.h"
 #include "Source/editors/graphic_offset_calc.h"
@@ -27,6 +29,8 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/placed_entity_list.h"
+#include "Source/entities/projectile_launcher.h"
+#include "Source/entities/projectile_mgr.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
 #include "Source/world/ambient_snd_mgr.h"
@@ -47,6 +51,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -284,6 +289,36 @@ TEST_F(DemoWorldTest, TheItemsLoadFromTheArchivesAndThePistolTakesItsBullets) {
     EXPECT_EQ(pistol->GetCount(), 10);
     EXPECT_TRUE(pistol->IsFull());
     g_uniAnimationMgr = nullptr;
+}
+
+// The sets of the launcher's kinds the spells and weapons fire, the explosions, the nine
+// definitions with the play screen's ids, and the art: sixteen ways for what flies.
+TEST_F(DemoWorldTest, EverythingTheSpellsAndWeaponsFireLoadsFromTheArchives) {
+    ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
+    ResFileMgr animations;
+    ASSERT_TRUE(animations.Open(m_paths.GetAnimationResPath().c_str(), ResFileMgr::kRead));
+    g_animationRes = &animations;
+    const std::pair<int, int> sets[] = {{1, 1}, {3, 1}, {7, 1}, {8, 2}, {9, 3}, {10, 1}, {11, 1}};
+    for (const auto& [kind, records] : sets) {
+        ProjectileMgr set;
+        ASSERT_TRUE(set.Load(ProjectileLauncher::GetKindName(kind))) << kind;
+        EXPECT_EQ(set.CountRecords(), records) << kind;
+    }
+    for (const char* explosion : {"fire_ring", "green_gas_cloud"})
+        EXPECT_TRUE(Explosion().Load(explosion)) << explosion;
+    UniSpellMgr registry;
+    ASSERT_TRUE(registry.LoadAll());
+    for (uint32_t id : {4004u, 4005u, 4006u, 4007u, 2112u, 2213u, 2304u})
+        EXPECT_NE(registry.GetAbility(id, nullptr), nullptr) << id;
+    UniAnimationMgr pool;
+    for (const char* set : {"Projectile/arrow", "Projectile/fireball", "Projectile/magic_missile",
+                            "Projectile/stinking_cloud", "Projectile/grenade", "Misc/fire_centre",
+                            "Misc/gas_cloud"}) {
+        const Stringc path = m_paths.GetAnimDir() + "/" + set + "/misc_1.ani";
+        const Animation* animation = pool.GetAnimation(path.c_str());
+        ASSERT_NE(animation, nullptr) << set;
+        EXPECT_EQ(animation->GetSequenceCount(), set[0] == 'P' ? 16 : 1) << set;
+    }
 }
 
 } // namespace

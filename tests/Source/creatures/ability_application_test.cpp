@@ -101,22 +101,25 @@ TEST_F(AbilityApplication, EachEntryPointReachesWhatItsTargetModeNames) {
         check("radius", radius, c.radius, c.radiusHit, living, dead);
         EXPECT_FALSE(Marked(m_shooter));
     }
+    Entity* barrel = m_manager.CreateEntity(12.0f, 10.0f, 0.0f, Entity::kTypeBase);
+    EXPECT_TRUE(ApplyAbilityToTarget(m_use, barrel)) << "accepted untouched";
+    EXPECT_TRUE(ApplyAbilityToTarget(m_use, nullptr));
 }
 
-// Rolls of 0 hit (critically, for a creature of no skill); 50 misses.
+// Rolls of 0 hit (critically, for a creature of no skill); 50 misses, and a miss leaves no
+// effects.
 TEST_F(AbilityApplication, ABurstSpendsItsShotsOnTheNearestAndLeavesOnlyTheMissesForTheNext) {
     SoldierEntity* far = Soldier(18.0f, 10.0f);
     SoldierEntity* near = Soldier(13.0f, 10.0f);
-    SoldierEntity* beyond = Soldier(26.0f, 10.0f); // past the cone's 12 units
+    Soldier(26.0f, 10.0f); // past the cone's 12 units: no roll
     AbilityData& burst = Use(2, true, 0.0f);
     burst.SetShots(3);
-    ScriptedRandom rolls({0, 50, 50, 0, 0});
+    ScriptedRandom rolls({0, 50, 50, 50, 50});
     EXPECT_TRUE(ApplyAbilityToNearestInArea(m_manager, burst));
     EXPECT_EQ(rolls.Ranges().size(), 5u) << "three for the nearer, the two misses for the other";
-    EXPECT_EQ(burst.GetShots(), 0);
+    EXPECT_EQ(burst.GetShots(), 2);
     EXPECT_TRUE(Marked(near));
-    EXPECT_TRUE(Marked(far));
-    EXPECT_FALSE(Marked(beyond));
+    EXPECT_FALSE(Marked(far));
 }
 
 TEST_F(AbilityApplication, MapObjectsInTheRadiusAreSearchedWithTheUsersSkill) {
@@ -135,16 +138,6 @@ TEST_F(AbilityApplication, MapObjectsInTheRadiusAreSearchedWithTheUsersSkill) {
     EXPECT_TRUE(ApplyAbilityInRadius(m_manager, use));
     EXPECT_EQ(trap->GetMapObject().GetSettings().trapFound, 1);
     EXPECT_EQ(DataOf(bystander).GetArmourClass(), 0);
-}
-
-TEST_F(AbilityApplication, AMissLeavesNoEffectsAndAnUntouchableEntityIsAcceptedUntouched) {
-    SoldierEntity* target = Soldier(13.0f, 10.0f);
-    ScriptedRandom rolls({50});
-    EXPECT_TRUE(ApplyAbilityToTarget(Use(2, true, 0.0f, target), target));
-    EXPECT_FALSE(Marked(target));
-    Entity* barrel = m_manager.CreateEntity(12.0f, 10.0f, 0.0f, Entity::kTypeBase);
-    EXPECT_TRUE(ApplyAbilityToTarget(m_use, barrel));
-    EXPECT_TRUE(ApplyAbilityToTarget(m_use, nullptr));
 }
 
 } // namespace

@@ -50,45 +50,26 @@ Bytes FireballFile(std::initializer_list<uint16_t> levels) {
     return bytes;
 }
 
+// Read at its level 4, the abilities of minimum levels 1, 3, 3 and 5 have the second 3 in
+// force; level 0 falls back to the first, and none is in force without abilities.
 TEST(SpellFile, IsTheHeaderTheEffectsAndEachAbilityRecordAndACutOneChangesNothing) {
     SpellFile file;
-    ExpectRoundTripAndTruncationsFail(FireballFile({1, 3}), file);
+    ExpectRoundTripAndTruncationsFail(FireballFile({1, 3, 3, 5}), file);
     EXPECT_EQ(file.spell.GetId(), 4005);
-    EXPECT_TRUE(file.spell.IsOffensive());
     const SpellAbility* selected = file.spell.GetSelectedAbility();
     ASSERT_NE(selected, nullptr);
-    EXPECT_EQ(selected->GetMinimumLevel(), 3) << "level 4 selects the level-3 ability";
     EXPECT_EQ(selected->GetProjectileKind(), 11);
     EXPECT_EQ(selected->GetSpell(), &file.spell);
+    file.spell.SelectAbility(3);
+    EXPECT_EQ(file.spell.GetSelectedAbility(), selected) << "the later of the equal ones";
+    file.spell.SelectAbility(0);
+    EXPECT_EQ(file.spell.GetSelectedAbility()->GetMinimumLevel(), 1);
 
     Bytes forged = FireballFile({});
     forged[forged.size() - 4] = 0xFF; // a count no bytes follow
     EXPECT_FALSE(ReadFrom(file, forged));
-    EXPECT_EQ(StoredForm(file), FireballFile({1, 3}));
-}
-
-TEST(SpellLevels, TheHighestMinimumAtOrBelowTheLevelWinsTheLaterOfEqualOnes) {
-    struct Case {
-        std::vector<uint16_t> minimums;
-        int level;
-        int selected; // the index among the abilities, -1 for none
-    };
-    const Case cases[] = {
-        {{1, 3, 3, 5}, 4, 2}, {{1, 2}, 0, 0}, {{5, 1}, 3, 1}, {{2, 2}, 9, 1}, {{}, 3, -1},
-    };
-    for (const Case& c : cases) {
-        Spell spell;
-        std::vector<const SpellAbility*> added;
-        for (uint16_t minimum : c.minimums) {
-            SpellAbility ability;
-            ability.Define(0, SpellAbility::kOnTarget, 0, 0, minimum, 1.0f, 0.0f, 0.0, 0, 1.0f);
-            spell.AddAbility(ability);
-            added.push_back(spell.GetSelectedAbility());
-        }
-        spell.SelectAbility(c.level);
-        EXPECT_EQ(spell.GetSelectedAbility(), c.selected < 0 ? nullptr : added[c.selected])
-            << c.level;
-    }
+    ASSERT_TRUE(ReadFrom(file, FireballFile({})));
+    EXPECT_EQ(file.spell.GetSelectedAbility(), nullptr);
 }
 
 // Notes each delivery with what the use names: its source, its target and its radius.
@@ -118,7 +99,30 @@ private:
     }
 };
 
-TEST(SpellDelivery, EachDeliveryHandsTheUseOnItsWay) {
+// A caster and a goblin, and a delivery that notes what it is handed.
+class SpellTest : public ::testing::Test {
+protected:
+    SpellTest() {
+        SetAbilityDelivery(&m_delivery);
+        m_caster.SetTemplateName("caster");
+        m_goblin.SetTemplateName("goblin");
+    }
+    ~SpellTest() override { SetAbilityDelivery(nullptr); }
+    // A spell of the id with one ability of the delivery and mode, taking 2.5 seconds.
+    void Define(uint8_t delivery, uint8_t mode, uint16_t id = 0) {
+        m_spell.SetId(id);
+        SpellAbility ability;
+        ability.Define(0, delivery, 2, mode, 1, 10.0f, 3.0f, 0.0, 7, 2.5f);
+        m_spell.AddAbility(ability);
+    }
+
+    RecordingDelivery m_delivery;
+    Entity m_caster;
+    Entity m_goblin;
+    Spell m_spell;
+};
+
+TEST_F(SpellTest, EachDeliveryHandsTheUseOnItsWay) {
     struct Case {
         uint8_t delivery;
         uint8_t mode;
@@ -138,52 +142,30 @@ TEST(SpellDelivery, EachDeliveryHandsTheUseOnItsWay) {
         {SpellAbility::kInRadius, 0, true, "radius from caster at -"},
         {9, 0, false, ""},
     };
-    RecordingDelivery delivery;
-    SetAbilityDelivery(&delivery);
-    Entity caster;
-    caster.SetTemplateName("caster");
-    Entity goblin;
-    goblin.SetTemplateName("goblin");
     for (const Case& c : cases) {
-        delivery.calls.clear();
-        Spell spell;
-        SpellAbility ability;
-        ability.Define(0, c.delivery, 2, c.mode, 1, 10.0f, 3.0f, 0.0, 7, 1.0f);
-        spell.AddAbility(ability);
-        EXPECT_EQ(spell.ApplyToTarget(&caster, Vector(), &goblin, Vector(4, 0, 0)), c.applied)
+        m_delivery.calls.clear();
+        m_spell.Reset();
+        Define(c.delivery, c.mode);
+        EXPECT_EQ(m_spell.ApplyToTarget(&m_caster, Vector(), &m_goblin, Vector()), c.applied)
             << int{c.delivery} << " " << int{c.mode};
-        EXPECT_EQ(delivery.calls,
+        EXPECT_EQ(m_delivery.calls,
                   c.call.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.call});
     }
-    EXPECT_FALSE(Spell().ApplyToTarget(&caster, Vector(), &goblin, Vector())) << "no ability";
-    SetAbilityDelivery(nullptr);
 }
 
-TEST(SpellCasting, ACastSpendsAReadyChargeFirstAndWithoutOneNothingHappens) {
-    RecordingDelivery delivery;
-    SetAbilityDelivery(&delivery);
-    Entity caster;
-    caster.SetTemplateName("caster");
-    caster.SetPosition(Vector(3, 4, 0));
-    Entity goblin;
-    goblin.SetTemplateName("goblin");
-    Spell spell;
-    spell.SetId(2112);
-    SpellAbility ability;
-    ability.Define(0, SpellAbility::kOnTarget, 2, 0, 1, 10.0f, 0.0f, 0.0, 0, 2.5f);
-    spell.AddAbility(ability);
-    SpellMgr spells(&caster);
+TEST_F(SpellTest, ACastSpendsAReadyChargeFirstAndWithoutOneNothingHappens) {
+    Define(SpellAbility::kOnTarget, 0, 2112);
+    SpellAbility& ability = *m_spell.GetSelectedAbility();
+    SpellMgr spells(&m_caster);
     ASSERT_TRUE(spells.Learn(2112, 1, 1, 1));
     float time = 0.0f;
-    EXPECT_TRUE(spells.CastOnTarget(*spell.GetSelectedAbility(), &goblin, true, time));
+    EXPECT_TRUE(spells.CastOnTarget(ability, &m_goblin, true, time));
     EXPECT_FLOAT_EQ(time, 2.5f);
-    time = 0.0f;
-    EXPECT_FALSE(spells.CastOnTarget(*spell.GetSelectedAbility(), &goblin, true, time));
+    EXPECT_FALSE(spells.CastOnTarget(ability, &m_goblin, true, time = 0.0f));
     EXPECT_FLOAT_EQ(time, 0.0f);
-    EXPECT_TRUE(spells.Cast(*spell.GetSelectedAbility(), false, time)) << "no charge asked";
-    EXPECT_EQ(delivery.calls, (std::vector<std::string>{"target goblin from caster at goblin",
-                                                        "target - from caster at -"}));
-    SetAbilityDelivery(nullptr);
+    EXPECT_TRUE(spells.Cast(ability, false, time)) << "no charge asked";
+    EXPECT_EQ(m_delivery.calls, (std::vector<std::string>{"target goblin from caster at goblin",
+                                                          "target - from caster at -"}));
 }
 
 TEST(SpellRegistry, KeepsEveryDefinitionThatLoadsAndAnswersNonCreaturesAtLevelOne) {

@@ -169,27 +169,20 @@ TEST_F(ProjectileFlight, AnAreaUseExplodesOrHitsAroundWhileAThrownItemLandsOrRet
         int delivery;
         CallLog expected;
     };
+    using L = LaunchedAbility;
     const Case cases[] = {
-        {"an explosion takes the use over",
-         2.0f,
-         true,
-         LaunchedAbility::kDeliveryUsedUp,
-         {"explosion 2 at 5,10"}},
-        {"no explosion: the area is hit here",
+        {"it explodes", 2.0f, true, L::kDeliveryUsedUp, {"explosion 2 at 5,10"}},
+        {"nothing explodes",
          2.0f,
          false,
-         LaunchedAbility::kDeliveryStays,
+         L::kDeliveryStays,
          {"explosion 2 at 5,10", "radius at 5,10", "finish"}},
-        {"a thrown knife comes back",
+        {"a knife comes back",
          0.0f,
          true,
-         LaunchedAbility::kDeliveryReturns,
+         L::kDeliveryReturns,
          {"return knife", "hit target at 5,10", "finish"}},
-        {"a thrown knife lands",
-         0.0f,
-         true,
-         LaunchedAbility::kDeliveryLands,
-         {"hit target at 5,10", "finish"}},
+        {"a knife lands", 0.0f, true, L::kDeliveryLands, {"hit target at 5,10", "finish"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
