@@ -18,8 +18,6 @@ constexpr int kWidth = 40;
 constexpr int kHeight = 56;
 constexpr int kFootX = 20;
 constexpr int kFootY = 52;
-constexpr float kUnitWidth = 16.0f; // pixels of one world unit
-constexpr float kUnitHeight = 12.0f;
 
 enum PaletteIndex : uint8_t {
     kKey,
@@ -271,8 +269,7 @@ bool CreatureArt::WriteSet(const SetArt& set) const {
             }
         const auto tune = [&](Animation& animation) {
             for (int frame = 0; frame < clip.frames; ++frame) {
-                animation.SetFrameInfo(frame, -set.footX / kUnitWidth, -set.footY / kUnitHeight,
-                                       0.0f);
+                StandFrameOn(animation, frame, set.footX, set.footY);
                 for (int direction : {0, 1, 7})
                     if (set.painter == Painter::kCarried)
                         animation.SetFrameFlag(direction, frame, 1);

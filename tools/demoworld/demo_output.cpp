@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr int kMagentaKey = 6; // the key choice that makes magenta transparent
+constexpr int kMagentaKey = 6;      // the key choice that makes magenta transparent
+constexpr float kUnitWidth = 16.0f; // pixels of one world unit
+constexpr float kUnitHeight = 12.0f;
 
 } // namespace
 
@@ -44,6 +46,10 @@ bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Colo
         for (int x = 0; x < width; ++x)
             pixels[y * bitmap->pitch + x] = shade(x, y);
     return SaveBitmap(bitmap.get(), path);
+}
+
+void StandFrameOn(Animation& animation, int frame, int x, int y) {
+    animation.SetFrameInfo(frame, -x / kUnitWidth, -y / kUnitHeight, 0.0f);
 }
 
 bool WriteAnimationFromBitmaps(const Stringc& bitmapDir, int sequences, int frameCount,

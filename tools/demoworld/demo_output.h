@@ -24,6 +24,9 @@ bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Colo
 
 class Animation;
 
+// Frame `frame` stands on the entity's position with pixel (x, y) of its bitmap.
+void StandFrameOn(Animation& animation, int frame, int x, int y);
+
 // An ".ani" at path built from the numbered bitmaps of a directory, frames of
 // sequences x frameCount shown durationMs each, tuned further before it is written;
 // magenta is its transparent colour.

@@ -14,8 +14,6 @@ namespace {
 constexpr double kPi = 3.14159265358979;
 constexpr int kFlightSide = 24;
 constexpr int kBurstSide = 32;
-constexpr float kUnitWidth = 16.0f; // pixels of one world unit
-constexpr float kUnitHeight = 12.0f;
 
 enum PaletteIndex : uint8_t {
     kKey,
@@ -118,7 +116,7 @@ bool WriteFrame(const Stringc& path, int side, const std::function<void(Paletted
 std::function<void(Animation&)> Centred(int side, int frames) {
     return [side, frames](Animation& animation) {
         for (int frame = 0; frame < frames; ++frame)
-            animation.SetFrameInfo(frame, -side / 2 / kUnitWidth, -side / 2 / kUnitHeight, 0.0f);
+            StandFrameOn(animation, frame, side / 2, side / 2);
     };
 }
 
