@@ -1,12 +1,13 @@
 #pragma once
-// Makes every soldier's creature. The game installs one at set-up; tools and tests that
-// handle soldiers install their own for as long as they need it.
+// Makes every soldier's creature and behaviour. The game installs one at set-up; tools and
+// tests that handle soldiers install their own for as long as they need it.
 
 #include "Source/entities/soldier_parts_factory.h"
 
 class CreatureFactory : public SoldierPartsFactory {
 public:
     std::unique_ptr<CreatureParts> CreateCreature(SoldierEntity& soldier) const override;
+    std::unique_ptr<CreatureCommands> CreateBehaviour(SoldierEntity& soldier) const override;
 };
 
 // Installed for its lifetime, the one before it installed again afterwards.

@@ -69,6 +69,7 @@ void SoldierEntity::Init() {
     if (m_creature)
         m_creature->Reset();
     m_path = Waypoints();
+    m_wayPoints.Clear();
     ResetAnchor();
     SetDirection(kInitialFacing);
     m_currentSpell = 0;
@@ -149,9 +150,10 @@ void SoldierEntity::SetColourMod(int red, int green, int blue) {
         m_creature->SetColourLevel(red, green, blue);
 }
 
-void SoldierEntity::IssueCommand(int id, EventArg a, EventArg b, EventArg c, EventArg d) {
+void SoldierEntity::IssueCommand(int id, const CommandArg& a, const CommandArg& b,
+                                 const CommandArg& c, int flag) {
     if (m_behaviour)
-        m_behaviour->SetCommand(id, a, b, c, d);
+        m_behaviour->SetCommand(id, a, b, c, flag);
 }
 
 void SoldierEntity::ClearCommand() {

@@ -10,7 +10,9 @@
 #include "Library/geometry/sector.h"
 #include "Library/interface/bar_meter.h"
 #include "Library/world/waypoints.h"
+#include "Source/entities/command_arg.h"
 #include "Source/entities/queued_entity.h"
+#include "Source/entities/way_point_mgr.h"
 
 #include <memory>
 
@@ -130,13 +132,16 @@ public:
     CreatureCommands* GetBehaviour() const { return m_behaviour.get(); }
     ScriptMachine& GetScriptSlot(int slot) { return *m_scripts[slot]; } // 0-5
     Waypoints& GetPath() { return m_path; }
+    WayPointMgr& GetWayPointMgr() { return m_wayPoints; }
     Vehicle* GetVehicle() { return m_vehicle.get(); } // null off a map
     // Script i (0 to 5) of the creature into slot i: the script directory + "/" + name
     // without extension + ".scr". An empty name, and name 6, load nothing: true.
     bool LoadScripts(int index);
 
     // Commands and the frame's parts.
-    void IssueCommand(int id, EventArg a, EventArg b, EventArg c, EventArg d);
+    // To its behaviour, which replaces what it was doing (ids 0 to 26; see CreatureBehaviour).
+    void IssueCommand(int id, const CommandArg& a = {}, const CommandArg& b = {},
+                      const CommandArg& c = {}, int flag = 0);
     void ClearCommand();
     void StopMoving();
     void PostScriptEvent(int number); // to slot 5, which runs at once
@@ -216,6 +221,7 @@ private:
     std::unique_ptr<CreatureCommands> m_behaviour;
     std::unique_ptr<ScriptMachine> m_scripts[kScriptSlots];
     Waypoints m_path;
+    WayPointMgr m_wayPoints;
     uint8_t m_justPlaced = 1;
     int32_t m_idleCount = 0;
     int32_t m_walkDirection = -1;

@@ -1,0 +1,37 @@
+#include "Source/creatures/escape_area_command.h"
+
+#include "Library/graphics/screen.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/entity_queries.h"
+#include "Source/entities/soldier_entity.h"
+
+EscapeAreaCommand::EscapeAreaCommand(SoldierEntity& owner, bool leave)
+    : CreatureCommand(owner, kEscapeArea), m_leave(leave) {
+    owner.AddFlags(Entity::kFlagNeverSaved);
+    EntityMgr* manager = Manager();
+    if (manager == nullptr)
+        return;
+    if (const Entity* leader = manager->GetActivePartyMember())
+        m_point = leader->GetPosition();
+    Entity* enemy = nullptr;
+    if (manager->GetCombatCountdown() > 0 &&
+        FindNearestEnemy(*manager, &owner, owner.GetPosition(), enemy))
+        m_point = enemy->GetPosition();
+}
+
+bool EscapeAreaCommand::Update() {
+    if (IsHeldByTimer())
+        return true;
+    if (GetState() == kStart && !FleeFromPoint(m_point, kFleeDistance))
+        SetState(kEnd);
+    else if (GetState() == kPathingToDest && !IsMoving())
+        SetState(kEnd);
+    if (GetState() == kEnd && m_leave)
+        ReleaseOwner();
+    return IsRunning();
+}
+
+void EscapeAreaCommand::Describe(int x, int y, Screen& screen) const {
+    screen.Printf(x, y, "ESCAPE_AREA: (%f,%f)", m_point.x, m_point.y);
+    DescribeState(x, y, screen);
+}

@@ -1,0 +1,18 @@
+#include "Source/creatures/go_to_dest_command.h"
+
+#include "Library/graphics/screen.h"
+
+bool GoToDestCommand::Update() {
+    if (IsHeldByTimer())
+        return true;
+    if (GetState() == kStart && !PathToPoint(GetGoal()))
+        SetState(kEnd);
+    else if (GetState() == kPathingToDest && !IsMoving())
+        SetState(kEnd);
+    return IsRunning();
+}
+
+void GoToDestCommand::Describe(int x, int y, Screen& screen) const {
+    screen.Printf(x, y, "GO_TO_DEST %f, %f", m_point.x, m_point.y);
+    DescribeState(x, y, screen);
+}

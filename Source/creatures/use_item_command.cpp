@@ -1,0 +1,39 @@
+#include "Source/creatures/use_item_command.h"
+
+#include "Source/entities/carried_items.h"
+#include "Source/entities/creature_parts.h"
+#include "Source/entities/item_entity.h"
+#include "Source/entities/soldier_entity.h"
+
+UseItemCommand::UseItemCommand(SoldierEntity& owner, Id id, Entity* item, State walking)
+    : CreatureCommand(owner, id), m_walking(walking) {
+    ItemEntity* asItem = nullptr;
+    if (Entity::AsItem(item, &asItem))
+        SetItem(asItem);
+}
+
+bool UseItemCommand::IsCarried() {
+    CreatureParts* creature = Owner().GetCreature();
+    const CarriedItems* carried = creature ? creature->GetCarried() : nullptr;
+    const bool held = GetItem() != nullptr && carried != nullptr && carried->Contains(GetItem());
+    if (held)
+        SetOutcomeNormal();
+    else
+        Fail();
+    return held;
+}
+
+bool UseItemCommand::Update() {
+    if (IsHeldByTimer())
+        return true;
+    if (GetState() == kStart) {
+        if (!IsCarried() || !ReachAndUse())
+            SetState(kEnd);
+    } else if (GetState() == m_walking) {
+        if (!IsCarried())
+            SetState(kEnd);
+        else if (!IsMoving())
+            SetState(kStart);
+    }
+    return IsRunning();
+}
