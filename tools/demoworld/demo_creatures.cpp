@@ -36,7 +36,7 @@ struct Kind {
 const Kind kKinds[] = {
     {DemoCreatures::kPlayer, "sword", "Idyl", kPlayerSide, CreatureAnimationMgr::kCompositeBody,
      40.0f, 6, 70, 0},
-    {DemoCreatures::kHostile, nullptr, "Mad scientist", kHostileSide, 1, 12.0f, 4, 40, 50},
+    {DemoCreatures::kHostile, "sword", "Mad scientist", kHostileSide, 1, 12.0f, 4, 40, 50},
     {DemoCreatures::kNeutral, nullptr, "Scientist", kNeutralSide, 1, 12.0f, 4, 20, 25},
 };
 
