@@ -6,7 +6,7 @@
 AttackCommand::AttackCommand(SoldierEntity& owner, Id id, Entity* target)
     : CreatureCommand(owner, id) {
     SetTarget(target);
-    SetItem(owner.GetCurrentItem());
+    TakeWeapon();
 }
 
 bool AttackCommand::Update() {

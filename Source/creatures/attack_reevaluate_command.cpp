@@ -11,7 +11,7 @@ void AttackReevaluateCommand::CountTime() {
 
 void AttackReevaluateCommand::Describe(int x, int y, Screen& screen) const {
     const SoldierEntity* target = GetAttackTarget();
-    screen.Printf(x, y, "ATTACK_REEVALUATE: %s, %f",
-                  target ? target->GetDisplayName().c_str() : "", m_seconds);
+    screen.Printf(x, y, "ATTACK_REEVALUATE: %s, %f", target ? target->GetDisplayName().c_str() : "",
+                  m_seconds);
     DescribeState(x, y, screen);
 }

@@ -7,9 +7,7 @@
 
 CollectItemMapCommand::CollectItemMapCommand(SoldierEntity& owner, Entity* item)
     : CreatureCommand(owner, kCollectItemMap) {
-    ItemEntity* asItem = nullptr;
-    if (Entity::AsItem(item, &asItem))
-        SetItem(asItem);
+    SetItem(item);
 }
 
 bool CollectItemMapCommand::IsAvailable() {

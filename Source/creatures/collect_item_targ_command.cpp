@@ -19,9 +19,7 @@ CreatureInventory* InventoryOf(Entity* entity) {
 
 CollectItemTargCommand::CollectItemTargCommand(SoldierEntity& owner, Entity* item, Entity* holder)
     : CreatureCommand(owner, kCollectItemTarg) {
-    ItemEntity* asItem = nullptr;
-    if (Entity::AsItem(item, &asItem))
-        SetItem(asItem);
+    SetItem(item);
     SetTargetEntity(holder);
 }
 
@@ -36,9 +34,9 @@ bool CollectItemTargCommand::IsStillToTake() {
         return false;
     ContainerMapEntity* chest = nullptr;
     const CreatureInventory* theirs = InventoryOf(GetTarget());
-    const bool held = theirs != nullptr ? theirs->Contains(item)
-                                        : Entity::AsContainerMap(GetTarget(), &chest) &&
-                                              chest->HasItem(item);
+    const bool held = theirs != nullptr
+                          ? theirs->Contains(item)
+                          : Entity::AsContainerMap(GetTarget(), &chest) && chest->HasItem(item);
     if (held)
         SetOutcomeNormal();
     else

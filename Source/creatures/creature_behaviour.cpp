@@ -18,6 +18,9 @@
 #include "Source/creatures/open_targ_command.h"
 #include "Source/creatures/protect_point_command.h"
 #include "Source/creatures/protect_target_command.h"
+#include "Source/creatures/spell_command.h"
+#include "Source/creatures/spell_point_command.h"
+#include "Source/creatures/spell_target_command.h"
 #include "Source/creatures/use_item_point_command.h"
 #include "Source/creatures/use_item_targ_command.h"
 #include "Source/creatures/wait_command.h"
@@ -30,7 +33,8 @@ constexpr int kLeaveFlagBits = 0xFF;
 
 using Command = std::unique_ptr<CreatureCommand>;
 
-Command MakeCommand(int id, SoldierEntity& owner, const CommandArg& a, const CommandArg& b) {
+Command MakeCommand(int id, SoldierEntity& owner, const CommandArg& a, const CommandArg& b,
+                    const CommandArg& c, int flag) {
     switch (id) {
     case CreatureCommand::kNone:
         return std::make_unique<CreatureCommand>(owner);
@@ -76,6 +80,13 @@ Command MakeCommand(int id, SoldierEntity& owner, const CommandArg& a, const Com
         return std::make_unique<UseItemPointCommand>(owner, a.AsEntity(), b.AsPoint());
     case CreatureCommand::kUseItemTarg:
         return std::make_unique<UseItemTargCommand>(owner, a.AsEntity(), b.AsEntity());
+    case CreatureCommand::kSpell:
+        return std::make_unique<SpellCommand>(owner, a.AsSpell(), b.AsInt());
+    case CreatureCommand::kSpellPoint:
+        return std::make_unique<SpellPointCommand>(owner, a.AsSpell(), b.AsEntity(), c.AsPoint(),
+                                                   flag);
+    case CreatureCommand::kSpellTarget:
+        return std::make_unique<SpellTargetCommand>(owner, a.AsSpell(), b.AsEntity(), c.AsInt());
     case CreatureCommand::kOpenTarg:
         return std::make_unique<OpenTargCommand>(owner, a.AsEntity(), b.AsInt());
     case CreatureCommand::kGoToTargStartDialogue:
@@ -104,13 +115,13 @@ void CreatureBehaviour::ClearCommand() {
 }
 
 void CreatureBehaviour::SetCommand(int id, const CommandArg& a, const CommandArg& b,
-                                   const CommandArg& /*c*/, int /*flag*/) {
+                                   const CommandArg& c, int flag) {
     if (id < 0 || id >= static_cast<int>(CreatureCommand::kIdCount)) {
         m_status = m_command ? m_command->GetOutcome() : kStatusFailed;
         return;
     }
     Retire();
-    m_command = MakeCommand(id, m_owner, a, b);
+    m_command = MakeCommand(id, m_owner, a, b, c, flag);
     m_status = m_command ? m_command->GetOutcome() : kStatusFailed;
 }
 
@@ -128,8 +139,8 @@ void CreatureBehaviour::Update() {
     m_retired.reset();
     if (m_command.get() != running || goesOn)
         return;
-    m_status = m_command->GetOutcome() == CreatureCommand::kOutcomeNormal ? kStatusDone
-                                                                         : kStatusFailed;
+    m_status =
+        m_command->GetOutcome() == CreatureCommand::kOutcomeNormal ? kStatusDone : kStatusFailed;
     m_owner.ClearAll();
     m_command.reset();
 }

@@ -34,10 +34,11 @@ CreatureCommand::CreatureCommand(SoldierEntity& owner, Id id) : m_owner(owner), 
 void CreatureCommand::Reset() {
     m_state = kStart;
     m_outcome = kOutcomeNormal;
-    m_secondTarget = nullptr;
-    m_attackTarget = nullptr;
-    m_target = nullptr;
-    m_item = nullptr;
+    m_secondTarget = EntityHandle();
+    m_attackTarget = EntityHandle();
+    m_target = EntityHandle();
+    m_item = EntityHandle();
+    m_armed = false;
     ResetRepath();
 }
 
@@ -62,16 +63,36 @@ void CreatureCommand::DescribeState(int x, int y, Screen& screen) const {
 }
 
 bool CreatureCommand::LostEntity() {
-    const Entity* held[] = {m_secondTarget, m_attackTarget, m_target, m_item};
-    for (const Entity* entity : held)
-        if (IsLost(entity))
-            return true;
-    return false;
+    return IsLost(m_secondTarget) || IsLost(m_attackTarget) || IsLost(m_target) ||
+           (!m_armed && IsLost(m_item));
 }
 
-bool CreatureCommand::IsLost(const Entity* held) const {
+bool CreatureCommand::IsGone(const Entity* entity) const {
     const EntityMgr* manager = Manager();
-    return held != nullptr && manager != nullptr && !manager->IsLive(held);
+    return entity != nullptr && manager != nullptr && !manager->IsLive(entity);
+}
+
+Entity* CreatureCommand::Live(const EntityHandle& handle) const {
+    const EntityMgr* manager = Manager();
+    return manager != nullptr ? handle.Get(*manager) : nullptr;
+}
+
+SoldierEntity* CreatureCommand::GetAttackTarget() const {
+    return static_cast<SoldierEntity*>(Live(m_attackTarget));
+}
+
+ItemEntity* CreatureCommand::GetItem() const {
+    return static_cast<ItemEntity*>(Live(m_item));
+}
+
+void CreatureCommand::SetItem(Entity* item) {
+    ItemEntity* asItem = nullptr;
+    m_item = EntityHandle(Entity::AsItem(item, &asItem) ? asItem : nullptr);
+}
+
+void CreatureCommand::TakeWeapon() {
+    m_item = EntityHandle(m_owner.GetCurrentItem());
+    m_armed = true;
 }
 
 void CreatureCommand::Abandon() {

@@ -9,6 +9,7 @@
 // chase of a target out of sight, the attack, the flight and the wander step.
 
 #include "Library/core/vector.h"
+#include "Source/entities/entity_handle.h"
 
 #include <cstdint>
 
@@ -84,8 +85,9 @@ public:
     uint8_t GetOutcome() const { return m_outcome; }
     static const char* StateName(State state);
 
-    // An entity it was given, or chose, has been handed back to the entity manager (what it
-    // points at may be another entity by now) and the command cannot go on without it.
+    // An entity it was given, or chose, has been handed back to the entity manager (its
+    // object may be another entity by now) and the command cannot go on without it. The
+    // weapon in hand is no such entity: it is taken afresh before every blow.
     virtual bool LostEntity();
     void Abandon(); // failed and ended, touching none of its entities
 
@@ -104,21 +106,23 @@ protected:
     void Stop(); // the owner's orders and events dropped, its vehicle idle
     double FrameSeconds() const;
     bool IsRunning() const { return m_state != kEnd; }
-    bool IsLost(const Entity* held) const; // held and no longer the manager's
+    bool IsGone(const Entity* entity) const; // set and no longer the manager's
     void SetState(State state) { m_state = state; }
     void Fail() { m_outcome = kOutcomeFailed; }
     void SetOutcomeNormal() { m_outcome = kOutcomeNormal; }
     void DescribeState(int x, int y, Screen& screen) const; // the state's name at (x, y + 20)
 
-    // The slots.
-    Entity* GetSecondTarget() const { return m_secondTarget; }
-    void SetSecondTarget(Entity* entity) { m_secondTarget = entity; }
-    SoldierEntity* GetAttackTarget() const { return m_attackTarget; }
-    void ClearAttackTarget() { m_attackTarget = nullptr; }
-    Entity* GetTarget() const { return m_target; }
-    void SetTargetEntity(Entity* entity) { m_target = entity; }
-    ItemEntity* GetItem() const { return m_item; }
-    void SetItem(ItemEntity* item) { m_item = item; }
+    // The slots: each reads null once its entity is gone.
+    Entity* GetSecondTarget() const { return Live(m_secondTarget); }
+    void SetSecondTarget(Entity* entity) { m_secondTarget = EntityHandle(entity); }
+    SoldierEntity* GetAttackTarget() const;
+    void ClearAttackTarget() { m_attackTarget = EntityHandle(); }
+    bool IsAttackTargetLost() const { return IsLost(m_attackTarget); }
+    Entity* GetTarget() const { return Live(m_target); }
+    void SetTargetEntity(Entity* entity) { m_target = EntityHandle(entity); }
+    ItemEntity* GetItem() const;
+    void SetItem(Entity* item); // only an item is held
+    void TakeWeapon();          // the item in the owner's hand, held loosely
     float GetParameter() const { return m_parameter; }
     void SetParameter(float value) { m_parameter = value; }
     const Vector& GetLastTargetPosition() const { return m_lastTargetPosition; }
@@ -129,8 +133,8 @@ protected:
     bool CanRepath(const Entity* target, const Vector& point);
     // Each stops the owner and plans into its path; on success posts the walk and sets the
     // state, on a failed plan sets outcome failed. False without a walk started.
-    bool PathToPoint(const Vector& point);       // "PATHING_TO_DEST"
-    bool PathAlongToPoint(const Vector& point);  // a way point leg, "PATHING_TO_DEST"
+    bool PathToPoint(const Vector& point);          // "PATHING_TO_DEST"
+    bool PathAlongToPoint(const Vector& point);     // a way point leg, "PATHING_TO_DEST"
     bool PathToTarget(Entity* target, float range); // false, unchanged, when already in range
     bool PathToTargetOffset(Entity* target, const Vector& offset);
     // Straight away from the target or point, distance far; the owner's scripts hear of a
@@ -155,6 +159,8 @@ protected:
     bool StartAttack(SoldierEntity* target);
 
 private:
+    Entity* Live(const EntityHandle& handle) const;
+    bool IsLost(const EntityHandle& handle) const { return handle.IsSet() && !Live(handle); }
     bool PlanAndWalk(const Vector& point, int event);
     bool Flee(const Vector& from, float distance);
     bool TryWanderTo(const Vector& candidate);
@@ -163,10 +169,11 @@ private:
     uint32_t m_id = kNone;
     State m_state = kStart;
     uint8_t m_outcome = kOutcomeNormal;
-    Entity* m_secondTarget = nullptr;
-    SoldierEntity* m_attackTarget = nullptr;
-    Entity* m_target = nullptr;
-    ItemEntity* m_item = nullptr;
+    EntityHandle m_secondTarget;
+    EntityHandle m_attackTarget; // a soldier
+    EntityHandle m_target;
+    EntityHandle m_item;  // an item
+    bool m_armed = false; // the item is the weapon in hand
     float m_parameter = 0.0f;
     Vector m_lastTargetPosition;
     int32_t m_repathCount = 0;

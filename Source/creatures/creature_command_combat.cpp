@@ -41,14 +41,15 @@ bool CreatureCommand::SetTarget(Entity* entity) {
     SoldierEntity* soldier = nullptr;
     if (!Entity::AsSoldier(entity, &soldier))
         return false;
-    m_attackTarget = soldier;
+    m_attackTarget = EntityHandle(soldier);
     m_lastTargetPosition = soldier->GetPosition();
     return true;
 }
 
 bool CreatureCommand::CheckWeapon() {
-    m_item = m_owner.GetCurrentItem();
-    if (m_item != nullptr && !m_item->IsEmpty())
+    TakeWeapon();
+    const ItemEntity* weapon = GetItem();
+    if (weapon != nullptr && !weapon->IsEmpty())
         return true;
     Fail();
     return false;
@@ -56,15 +57,17 @@ bool CreatureCommand::CheckWeapon() {
 
 bool CreatureCommand::CanAttackTarget() {
     const EntityMgr* manager = Manager();
-    return CheckWeapon() && m_attackTarget != nullptr && !m_attackTarget->IsDead() &&
-           manager != nullptr && manager->IsSoldierLive(m_attackTarget);
+    const SoldierEntity* target = GetAttackTarget();
+    return CheckWeapon() && target != nullptr && !target->IsDead() && manager != nullptr &&
+           manager->IsSoldierLive(target);
 }
 
 bool CreatureCommand::StartAttack(SoldierEntity* target) {
-    if (target == nullptr || m_item == nullptr)
+    const ItemEntity* weapon = GetItem();
+    if (target == nullptr || weapon == nullptr)
         return false;
-    if (!m_item->CanReach(*target))
-        return PathToTarget(target, m_item->GetRange());
+    if (!weapon->CanReach(*target))
+        return PathToTarget(target, weapon->GetRange());
     Stop();
     m_owner.OnEvent(SoldierEntity::kEventAttack, target, 0, 0);
     m_state = kAttacking;

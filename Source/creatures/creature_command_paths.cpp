@@ -122,8 +122,8 @@ bool CreatureCommand::PathToRandomPoint() {
          radius -= 1.0f)
         for (int i = 0; i < kWanderHeadings; ++i) {
             const float heading = start - i * kHeadingStep;
-            const Vector candidate = m_owner.GetPosition() +
-                                     Vector(radius * std::cos(heading), radius * std::sin(heading), 0);
+            const Vector candidate = m_owner.GetPosition() + Vector(radius * std::cos(heading),
+                                                                    radius * std::sin(heading), 0);
             if (TryWanderTo(candidate)) {
                 m_owner.OnEvent(SoldierEntity::kEventWalkTo, &candidate, 0, -1);
                 m_state = kPathingToDest;
@@ -137,8 +137,8 @@ bool CreatureCommand::PathToRandomPoint() {
 bool CreatureCommand::TryWanderTo(const Vector& candidate) {
     EntityMgr* manager = Manager();
     EntityPtrList* soldiers = nullptr;
-    if (manager == nullptr || manager->GetTileMap() == nullptr || manager->GetPlanner() == nullptr ||
-        !manager->GetPool(Entity::kTypeSoldier, soldiers))
+    if (manager == nullptr || manager->GetTileMap() == nullptr ||
+        manager->GetPlanner() == nullptr || !manager->GetPool(Entity::kTypeSoldier, soldiers))
         return false;
     DeselectEntity(&m_owner);
     DeselectDeadSoldiers(*soldiers);

@@ -3,11 +3,11 @@
 #include "Source/entities/soldier_entity.h"
 
 GuardCommand::GuardCommand(SoldierEntity& owner, Id id) : CreatureCommand(owner, id) {
-    SetItem(owner.GetCurrentItem());
+    TakeWeapon();
 }
 
 bool GuardCommand::LostEntity() {
-    if (IsLost(GetAttackTarget())) {
+    if (IsAttackTargetLost()) {
         ClearAttackTarget();
         SetState(kStart);
     }

@@ -14,6 +14,6 @@ protected:
     GuardCommand(SoldierEntity& owner, Id id);
 
 private:
-    virtual void Decide() = 0;              // "START" past the action timer
-    virtual bool KeepsReturning() = 0;      // on the way back
+    virtual void Decide() = 0;         // "START" past the action timer
+    virtual bool KeepsReturning() = 0; // on the way back
 };

@@ -29,7 +29,7 @@ bool ProtectTargetCommand::ChooseEnemy(SoldierEntity& guarded) {
     int32_t number = 0;
     Creature* creature = Creature::Of(&guarded);
     if (creature != nullptr && creature->GetTargets().GetAttackedBy(attacker, number) &&
-        attacker.GetEntity() != nullptr && !IsLost(attacker.GetEntity()) &&
+        attacker.GetEntity() != nullptr && !IsGone(attacker.GetEntity()) &&
         SetTarget(attacker.GetEntity()))
         return true;
     Entity* enemy = nullptr;

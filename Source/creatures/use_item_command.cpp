@@ -7,9 +7,7 @@
 
 UseItemCommand::UseItemCommand(SoldierEntity& owner, Id id, Entity* item, State walking)
     : CreatureCommand(owner, id), m_walking(walking) {
-    ItemEntity* asItem = nullptr;
-    if (Entity::AsItem(item, &asItem))
-        SetItem(asItem);
+    SetItem(item);
 }
 
 bool UseItemCommand::IsCarried() {

@@ -90,7 +90,7 @@ TEST_F(CreatureCommandsTest, OneRoundStrikesOnceWhereTheAttackStrikesUntilTheTar
             }
         }
         EXPECT_EQ(blows, id == Command::kAttack ? 3 : 1) << id;
-        EXPECT_EQ(State(m_owner), id == Command::kAttack ? Command::kStart : kNoCommand) << id;
+        EXPECT_EQ(State(m_owner), id == Command::kAttack ? static_cast<int>(Command::kStart) : kNoCommand) << id;
     }
     target->GetRef().SetLifeState(EntityRef::kLifeDead);
     Step(m_owner);
@@ -147,8 +147,9 @@ TEST_F(CreatureCommandsTest, CollectingFromAHolderMovesTheItemIntoTheCollectorsI
             from = chest;
         } else {
             SoldierEntity* other = Placed(11.5f, y, kPlayerSide);
-            if (holder == kCreature)
+            if (holder == kCreature) {
                 ASSERT_TRUE(DataOf(other).GetInventory().AddItem(item, placed));
+            }
             from = other;
         }
         collector->IssueCommand(Command::kCollectItemTarg, item, from);
