@@ -1,8 +1,11 @@
 // Creatures of the demo world acting on commands on its map: the hostile scientist sent
 // to attack the player walks round the house and fights until one of them dies; the
-// neutral one wanders over open ground, and walks its loop of way points.
+// neutral one wanders over open ground, and walks its loop of way points; the player
+// walks into a spell's range to cast it.
+#include "Source/creatures/creature.h"
 #include "Source/creatures/creature_behaviour.h"
 #include "Source/creatures/creature_command.h"
+#include "Source/creatures/spell_mgr.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/soldier_entity.h"
 #include "demo_map_world.h"
@@ -92,6 +95,32 @@ TEST_F(BehaviourScenario, TheNeutralWalksItsLoopOfWayPoints) {
     EXPECT_EQ(reached, (std::vector<int>{1, 2, 0, 1, 2}));
     EXPECT_TRUE(HasCommand(walker));
     EXPECT_EQ(Status(walker), 3);
+}
+
+// The magic missile of the registry, at the level the player knows it: a walk into its
+// range, the cast, and the missile's hit.
+TEST_F(BehaviourScenario, ThePlayerWalksIntoRangeOfTheScientistAndCastsAtIt) {
+    constexpr uint32_t kMagicMissile = 2112;
+    const Vector stand(36.5f, 30.5f, 0), far(62.5f, 30.5f, 0);
+    SoldierEntity* player = CreateCreature(*m_manager, "if_idyl_player_tutorial", stand, 2);
+    SoldierEntity* scientist = CreateCreature(*m_manager, "scimale_hostile", far, 6);
+    ASSERT_TRUE(player && scientist);
+    SpellMgr& known = Creature::Of(player)->GetData().GetSpellMgr();
+    ASSERT_TRUE(known.Learn(kMagicMissile, 1, 1, 1));
+    const SpellAbility* missile = m_spells.GetAbility(kMagicMissile, player);
+    ASSERT_NE(missile, nullptr);
+    const float hitPoints = scientist->GetCreature()->GetHitPoints();
+
+    player->IssueCommand(Command::kSpellTarget, missile, scientist, 1);
+    bool cast = false;
+    EXPECT_TRUE(RunUntil(
+        1500,
+        [&] { return !HasCommand(player) && scientist->GetCreature()->GetHitPoints() < hitPoints; },
+        [&] { cast = cast || player->IsInState(SoldierEntity::kStateCasting); }));
+    EXPECT_TRUE(cast);
+    EXPECT_EQ(Status(player), 1);
+    EXPECT_LT((player->GetPosition() - stand).Length(), (far - stand).Length());
+    EXPECT_FALSE(known.HasReadyCharge(kMagicMissile));
 }
 
 } // namespace

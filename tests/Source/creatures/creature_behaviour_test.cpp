@@ -132,7 +132,8 @@ TEST_F(CreatureBehaviourTest, WaitCountsOnlyWhileTheActionTimerIsStill) {
 }
 
 // Each command holding the target is under way when the target is handed back to the
-// manager; its next step fails it rather than follow the stale pointer.
+// manager and its object handed out again as another creature; the next step fails the
+// command rather than follow the stale pointer.
 TEST_F(CreatureBehaviourTest, ATargetReleasedUnderACommandFailsIt) {
     const std::pair<int, float> issued[] = {
         {Command::kAttack, 0.0f},     {Command::kProtectTarget, 0.0f},
@@ -146,9 +147,11 @@ TEST_F(CreatureBehaviourTest, ATargetReleasedUnderACommandFailsIt) {
         Step(owner);
         ASSERT_NE(State(owner), kNoCommand) << id;
         m_manager.ReleaseEntity(target);
+        SoldierEntity* newcomer = Placed(20.5f, 10.5f, kPlayerSide); // in the freed slot
         Step(owner);
         EXPECT_EQ(State(owner), kNoCommand) << id;
         EXPECT_EQ(Status(owner), 0) << id;
+        m_manager.ReleaseEntity(newcomer);
         m_manager.ReleaseEntity(owner);
     }
 }

@@ -1,7 +1,9 @@
 // The commands' own decisions, one behaviour step at a time: those that end at once, the
-// one-round attack against the attack that goes on, the guard's radius, and taking or
-// using an item once within reach.
+// one-round attack against the attack that goes on, the guard's radius, taking or using
+// an item once within reach, and casting once within the spell's range.
 #include "Source/creatures/creature_behaviour.h"
+#include "Source/creatures/spell.h"
+#include "Source/creatures/spell_ability.h"
 #include "Source/entities/container_map_entity.h"
 
 #include "behaviour_world.h"
@@ -90,7 +92,9 @@ TEST_F(CreatureCommandsTest, OneRoundStrikesOnceWhereTheAttackStrikesUntilTheTar
             }
         }
         EXPECT_EQ(blows, id == Command::kAttack ? 3 : 1) << id;
-        EXPECT_EQ(State(m_owner), id == Command::kAttack ? static_cast<int>(Command::kStart) : kNoCommand) << id;
+        EXPECT_EQ(State(m_owner),
+                  id == Command::kAttack ? static_cast<int>(Command::kStart) : kNoCommand)
+            << id;
     }
     target->GetRef().SetLifeState(EntityRef::kLifeDead);
     Step(m_owner);
@@ -173,6 +177,70 @@ TEST_F(CreatureCommandsTest, AnItemUsedAtAPointAppliesItsAbilityThere) {
         Step(m_owner);
         EXPECT_EQ(m_delivery.calls, (std::vector<std::string>{"apply"})) << works;
         EXPECT_EQ(Status(m_owner), works ? 1 : 0);
+    }
+}
+
+// Once within the spell's range of its point or target the creature casts; further away it
+// walks there first. A spell for a map object fails at once without one to aim at, or
+// with one without a zone.
+TEST_F(CreatureCommandsTest, SpellsAreCastOnceWithinRangeOfWhatTheyAimAt) {
+    constexpr float kRange = 3.0f;
+    constexpr int kCreatureType = 2, kPointType = 5, kMapObjectType = 6;
+    Spell spell;
+    spell.SetId(7);
+    const Vector near(12.5f, 10.5f, 0), far(30.5f, 10.5f, 0);
+    struct Case {
+        const char* name;
+        int id;
+        int targetType;
+        Vector at; // the point, and where the target stands
+        bool chest;
+        int state;
+        int cast; // the event posted, 0 for none
+    };
+    const Case cases[] = {
+        {"plain", Command::kSpell, kCreatureType, far, false, Command::kCastingSpell,
+         SoldierEntity::kEventCast},
+        {"on a creature in range", Command::kSpellTarget, kCreatureType, near, false,
+         Command::kCastingSpell, SoldierEntity::kEventCastOnTarget},
+        {"on a creature out of range", Command::kSpellTarget, kCreatureType, far, false,
+         Command::kPathingToTarg, 0},
+        {"at a point in range", Command::kSpellPoint, kPointType, near, false,
+         Command::kCastingSpell, SoldierEntity::kEventCastAtPoint},
+        {"at a point out of range", Command::kSpellPoint, kPointType, far, false,
+         Command::kPathingToDest, 0},
+        {"at a creature in range", Command::kSpellPoint, kCreatureType, near, false,
+         Command::kCastingSpell, SoldierEntity::kEventCastOnTarget},
+        {"at a creature out of range", Command::kSpellPoint, kCreatureType, far, false,
+         Command::kPathingToTarg, 0},
+        {"at a creature's map object", Command::kSpellPoint, kMapObjectType, near, false,
+         kNoCommand, 0},
+        {"at a chest without a zone", Command::kSpellPoint, kMapObjectType, far, true, kNoCommand,
+         0},
+    };
+    for (const Case& c : cases) {
+        SpellAbility ability;
+        ability.Define(0, SpellAbility::kOnTarget, static_cast<uint8_t>(c.targetType), 0, 0, kRange,
+                       0.0f, 0.0, SpellAbility::kNoProjectile, 1.0f);
+        ability.SetSpell(&spell);
+        Entity* target = c.chest
+                             ? m_manager.CreateEntity(c.at.x, c.at.y, 0, Entity::kTypeContainerMap)
+                             : Placed(c.at.x, c.at.y, kPlayerSide);
+        m_owner->IssueCommand(c.id, &ability, c.id == Command::kSpell ? CommandArg(4) : target,
+                              c.id == Command::kSpellTarget ? CommandArg(4) : c.at, 1);
+        Step(m_owner);
+        EXPECT_EQ(State(m_owner), c.state) << c.name;
+        EXPECT_EQ(m_owner->HasEventOfKind(c.cast), c.cast != 0) << c.name;
+        if (c.state == kNoCommand) {
+            EXPECT_EQ(Status(m_owner), 0) << c.name;
+            EXPECT_FALSE(m_owner->HasPending()) << c.name;
+        }
+        if (c.cast != 0) { // the creature never casts here: the cast is over at once
+            Step(m_owner);
+            EXPECT_EQ(Status(m_owner), 1) << c.name;
+        }
+        m_owner->ClearCommand();
+        m_manager.ReleaseEntity(target);
     }
 }
 
