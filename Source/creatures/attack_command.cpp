@@ -22,10 +22,7 @@ bool AttackCommand::Update() {
         break;
     case kPathingToTarg:
     case kPathingToLastTargPos:
-        if (!CanAttackTarget())
-            SetState(kEnd);
-        else if (!IsMoving())
-            SetState(kStart);
+        WatchPursuit();
         break;
     case kAttacking:
         if (!IsAttackPending())

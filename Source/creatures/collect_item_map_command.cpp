@@ -29,18 +29,9 @@ bool CollectItemMapCommand::CollectFromMap() {
 }
 
 bool CollectItemMapCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart) {
-        if (!IsAvailable() || !CollectFromMap())
-            SetState(kEnd);
-    } else if (GetState() == kPathingToTarg) {
-        if (!IsAvailable())
-            SetState(kEnd);
-        else if (!IsMoving())
-            SetState(kStart);
-    }
-    return IsRunning();
+    return WalkStep(
+        kPathingToTarg, kStart, [this] { return IsAvailable(); },
+        [this] { return CollectFromMap(); });
 }
 
 void CollectItemMapCommand::Describe(int x, int y, Screen& screen) const {

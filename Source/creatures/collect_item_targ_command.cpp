@@ -37,11 +37,7 @@ bool CollectItemTargCommand::IsStillToTake() {
     const bool held = theirs != nullptr
                           ? theirs->Contains(item)
                           : Entity::AsContainerMap(GetTarget(), &chest) && chest->HasItem(item);
-    if (held)
-        SetOutcomeNormal();
-    else
-        Fail();
-    return held;
+    return Checked(held);
 }
 
 bool CollectItemTargCommand::CollectFromTarget() {
@@ -82,18 +78,9 @@ bool CollectItemTargCommand::TakeFromHolder() {
 }
 
 bool CollectItemTargCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart) {
-        if (!IsStillToTake() || !CollectFromTarget())
-            SetState(kEnd);
-    } else if (GetState() == kPathingToTarg) {
-        if (!IsStillToTake())
-            SetState(kEnd);
-        else if (!IsMoving())
-            SetState(kStart);
-    }
-    return IsRunning();
+    return WalkStep(
+        kPathingToTarg, kStart, [this] { return IsStillToTake(); },
+        [this] { return CollectFromTarget(); });
 }
 
 void CollectItemTargCommand::Describe(int x, int y, Screen& screen) const {

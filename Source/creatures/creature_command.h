@@ -110,6 +110,11 @@ protected:
     void SetState(State state) { m_state = state; }
     void Fail() { m_outcome = kOutcomeFailed; }
     void SetOutcomeNormal() { m_outcome = kOutcomeNormal; }
+    // A check that decides the outcome: normal when it passed, failed when not.
+    bool Checked(bool passed) {
+        m_outcome = passed ? kOutcomeNormal : kOutcomeFailed;
+        return passed;
+    }
     void DescribeState(int x, int y, Screen& screen) const; // the state's name at (x, y + 20)
 
     // The slots: each reads null once its entity is gone.
@@ -126,6 +131,20 @@ protected:
     float GetParameter() const { return m_parameter; }
     void SetParameter(float value) { m_parameter = value; }
     const Vector& GetLastTargetPosition() const { return m_lastTargetPosition; }
+
+    // The frame of a command that walks and then acts or ends: in "START", past the action
+    // timer, it ends unless ready() holds and start() begins a walk (or an act it must
+    // watch); in the walking state it ends once ready() fails, and goes to `after` once
+    // the walk is over. True while it runs on.
+    template <class Ready, class Start>
+    bool WalkStep(State walking, State after, Ready ready, Start start);
+    template <class Start> bool WalkStep(State walking, State after, Start start) {
+        return WalkStep(
+            walking, after, [] { return true; }, start);
+    }
+    // While pursuing the attack target: ends once it cannot be attacked, starts over once
+    // the walk is over.
+    void WatchPursuit();
 
     // Path requests. A goal asked for once may be asked for three more times while it
     // stays the same; later requests are refused until it changes or ResetRepath.
@@ -161,7 +180,8 @@ protected:
 private:
     Entity* Live(const EntityHandle& handle) const;
     bool IsLost(const EntityHandle& handle) const { return handle.IsSet() && !Live(handle); }
-    bool PlanAndWalk(const Vector& point, int event);
+    // The path request for the key (null for a point), planned to the point and walked.
+    bool PlanAndWalk(const Entity* key, const Vector& point, int event, State walking);
     bool Flee(const Vector& from, float distance);
     bool TryWanderTo(const Vector& candidate);
 
@@ -180,3 +200,19 @@ private:
     const Entity* m_lastPathTarget = nullptr;
     Vector m_lastPathPoint;
 };
+
+template <class Ready, class Start>
+bool CreatureCommand::WalkStep(State walking, State after, Ready ready, Start start) {
+    if (IsHeldByTimer())
+        return true;
+    if (m_state == kStart) {
+        if (!ready() || !start())
+            m_state = kEnd;
+    } else if (m_state == walking) {
+        if (!ready())
+            m_state = kEnd;
+        else if (!IsMoving())
+            m_state = after;
+    }
+    return IsRunning();
+}

@@ -62,6 +62,13 @@ bool CreatureCommand::CanAttackTarget() {
            manager->IsSoldierLive(target);
 }
 
+void CreatureCommand::WatchPursuit() {
+    if (!CanAttackTarget())
+        m_state = kEnd;
+    else if (!IsMoving())
+        m_state = kStart;
+}
+
 bool CreatureCommand::StartAttack(SoldierEntity* target) {
     const ItemEntity* weapon = GetItem();
     if (target == nullptr || weapon == nullptr)

@@ -31,8 +31,9 @@ SoldierPlanner* PlannerOf(const SoldierEntity& owner) {
 
 } // namespace
 
-bool CreatureCommand::PlanAndWalk(const Vector& point, int event) {
-    if (!CanRepath(nullptr, point))
+bool CreatureCommand::PlanAndWalk(const Entity* key, const Vector& point, int event,
+                                  State walking) {
+    if (!CanRepath(key, point))
         return false;
     Stop();
     SoldierPlanner* planner = PlannerOf(m_owner);
@@ -44,16 +45,16 @@ bool CreatureCommand::PlanAndWalk(const Vector& point, int event) {
         m_owner.OnEvent(event, &point, 0, -1);
     else
         m_owner.OnEvent(event, 0, 0, -1);
-    m_state = kPathingToDest;
+    m_state = walking;
     return true;
 }
 
 bool CreatureCommand::PathToPoint(const Vector& point) {
-    return PlanAndWalk(point, SoldierEntity::kEventWalkTo);
+    return PlanAndWalk(nullptr, point, SoldierEntity::kEventWalkTo, kPathingToDest);
 }
 
 bool CreatureCommand::PathAlongToPoint(const Vector& point) {
-    return PlanAndWalk(point, SoldierEntity::kEventFollowPath);
+    return PlanAndWalk(nullptr, point, SoldierEntity::kEventFollowPath, kPathingToDest);
 }
 
 bool CreatureCommand::PathToTarget(Entity* target, float range) {
@@ -74,20 +75,8 @@ bool CreatureCommand::PathToTarget(Entity* target, float range) {
 
 // The offset point itself is planned to, as the walk that follows is posted to it.
 bool CreatureCommand::PathToTargetOffset(Entity* target, const Vector& offset) {
-    if (target == nullptr)
-        return false;
-    const Vector point = target->GetPosition() + offset;
-    if (!CanRepath(target, point))
-        return false;
-    Stop();
-    SoldierPlanner* planner = PlannerOf(m_owner);
-    if (planner == nullptr || !planner->PlanPathToPoint(m_owner, point)) {
-        Fail();
-        return false;
-    }
-    m_owner.OnEvent(SoldierEntity::kEventWalkTo, &point, 0, -1);
-    m_state = kPathingToTarg;
-    return true;
+    return target != nullptr && PlanAndWalk(target, target->GetPosition() + offset,
+                                            SoldierEntity::kEventWalkTo, kPathingToTarg);
 }
 
 bool CreatureCommand::FleeFromTarget(const Entity& target, float distance) {

@@ -20,13 +20,9 @@ EscapeAreaCommand::EscapeAreaCommand(SoldierEntity& owner, bool leave)
 }
 
 bool EscapeAreaCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart && !FleeFromPoint(m_point, kFleeDistance))
-        SetState(kEnd);
-    else if (GetState() == kPathingToDest && !IsMoving())
-        SetState(kEnd);
-    if (GetState() == kEnd && m_leave)
+    const bool running =
+        WalkStep(kPathingToDest, kEnd, [this] { return FleeFromPoint(m_point, kFleeDistance); });
+    if (!running && m_leave)
         ReleaseOwner();
     return IsRunning();
 }

@@ -7,14 +7,9 @@ FollowWayPointsCommand::FollowWayPointsCommand(SoldierEntity& owner)
     : CreatureCommand(owner, kFollowWayPoints), m_wayPoints(owner.GetWayPointMgr()) {}
 
 bool FollowWayPointsCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart &&
-        !(m_wayPoints.Follow(Owner().GetPosition(), m_point) && PathAlongToPoint(m_point)))
-        SetState(kEnd);
-    else if (GetState() == kPathingToDest && !IsMoving())
-        SetState(kStart);
-    return IsRunning();
+    return WalkStep(kPathingToDest, kStart, [this] {
+        return m_wayPoints.Follow(Owner().GetPosition(), m_point) && PathAlongToPoint(m_point);
+    });
 }
 
 void FollowWayPointsCommand::Describe(int x, int y, Screen& screen) const {

@@ -3,13 +3,7 @@
 #include "Library/graphics/screen.h"
 
 bool GoToDestCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart && !PathToPoint(GetGoal()))
-        SetState(kEnd);
-    else if (GetState() == kPathingToDest && !IsMoving())
-        SetState(kEnd);
-    return IsRunning();
+    return WalkStep(kPathingToDest, kEnd, [this] { return PathToPoint(GetGoal()); });
 }
 
 void GoToDestCommand::Describe(int x, int y, Screen& screen) const {

@@ -9,13 +9,8 @@ GoToTargCommand::GoToTargCommand(SoldierEntity& owner, Entity* target, float ran
 }
 
 bool GoToTargCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart && !PathToTarget(GetTarget(), GetParameter()))
-        SetState(kEnd);
-    else if (GetState() == kPathingToTarg && !IsMoving())
-        SetState(kEnd);
-    return IsRunning();
+    return WalkStep(kPathingToTarg, kEnd,
+                    [this] { return PathToTarget(GetTarget(), GetParameter()); });
 }
 
 void GoToTargCommand::Describe(int x, int y, Screen& screen) const {

@@ -27,13 +27,7 @@ bool GoToTargStartDialogueCommand::TalkToTarget() {
 }
 
 bool GoToTargStartDialogueCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart && !TalkToTarget())
-        SetState(kEnd);
-    else if (GetState() == kPathingToTarg && !IsMoving())
-        SetState(kStart);
-    return IsRunning();
+    return WalkStep(kPathingToTarg, kStart, [this] { return TalkToTarget(); });
 }
 
 void GoToTargStartDialogueCommand::Describe(int x, int y, Screen& screen) const {

@@ -25,10 +25,7 @@ bool GuardCommand::Update() {
         break;
     case kPathingToTarg:
     case kPathingToLastTargPos:
-        if (!CanAttackTarget())
-            SetState(kEnd);
-        else if (!IsMoving())
-            SetState(kStart);
+        WatchPursuit();
         break;
     case kReturningToTarg:
         if (!KeepsReturning())

@@ -24,18 +24,8 @@ bool OpenTargCommand::OpenTarget() {
 }
 
 bool OpenTargCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart) {
-        if (!IsSettled() || !OpenTarget())
-            SetState(kEnd);
-    } else if (GetState() == kPathingToTarg) {
-        if (!IsSettled())
-            SetState(kEnd);
-        else if (!IsMoving())
-            SetState(kStart);
-    }
-    return IsRunning();
+    return WalkStep(
+        kPathingToTarg, kStart, [this] { return IsSettled(); }, [this] { return OpenTarget(); });
 }
 
 void OpenTargCommand::Describe(int x, int y, Screen& screen) const {

@@ -13,25 +13,10 @@ UseItemCommand::UseItemCommand(SoldierEntity& owner, Id id, Entity* item, State 
 bool UseItemCommand::IsCarried() {
     CreatureParts* creature = Owner().GetCreature();
     const CarriedItems* carried = creature ? creature->GetCarried() : nullptr;
-    const bool held = GetItem() != nullptr && carried != nullptr && carried->Contains(GetItem());
-    if (held)
-        SetOutcomeNormal();
-    else
-        Fail();
-    return held;
+    return Checked(GetItem() != nullptr && carried != nullptr && carried->Contains(GetItem()));
 }
 
 bool UseItemCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart) {
-        if (!IsCarried() || !ReachAndUse())
-            SetState(kEnd);
-    } else if (GetState() == m_walking) {
-        if (!IsCarried())
-            SetState(kEnd);
-        else if (!IsMoving())
-            SetState(kStart);
-    }
-    return IsRunning();
+    return WalkStep(
+        m_walking, kStart, [this] { return IsCarried(); }, [this] { return ReachAndUse(); });
 }

@@ -3,13 +3,7 @@
 #include "Library/graphics/screen.h"
 
 bool WanderCommand::Update() {
-    if (IsHeldByTimer())
-        return true;
-    if (GetState() == kStart && !PathToRandomPoint())
-        SetState(kEnd);
-    else if (GetState() == kPathingToDest && !IsMoving())
-        SetState(kEnd);
-    return IsRunning();
+    return WalkStep(kPathingToDest, kEnd, [this] { return PathToRandomPoint(); });
 }
 
 void WanderCommand::Describe(int x, int y, Screen& screen) const {
