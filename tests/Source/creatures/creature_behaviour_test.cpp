@@ -156,4 +156,19 @@ TEST_F(CreatureBehaviourTest, ATargetReleasedUnderACommandFailsIt) {
     }
 }
 
+// Walled in, neither finds a path and both leave the map anyway: not under their own
+// command's feet, but at the start of the manager's next frame.
+TEST_F(CreatureBehaviourTest, ACreatureThatLeavesTheMapGoesAtTheNextFrame) {
+    Wall(9, 9, 11, 11);
+    for (int id : {Command::kEscapeArea, Command::kGoToDestAndLeave}) {
+        SoldierEntity* leaver = Placed(10.5f, 10.5f);
+        leaver->IssueCommand(id, id == Command::kEscapeArea ? CommandArg(1) : Vector(30, 30, 0));
+        Step(leaver);
+        EXPECT_EQ(State(leaver), kNoCommand) << id;
+        EXPECT_TRUE(m_manager.IsSoldierLive(leaver)) << id;
+        m_manager.Update(kFrameMs);
+        EXPECT_FALSE(m_manager.IsSoldierLive(leaver)) << id;
+    }
+}
+
 } // namespace
