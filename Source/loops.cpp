@@ -37,6 +37,7 @@
 #include "Source/entities/projectile_launcher.h"
 #include "Source/world/entity_mgr_store.h"
 #include "Source/world/game_clock.h"
+#include "Source/world/game_config.h"
 #include "Source/world/game_services.h"
 #include "Source/world/log_mgr.h"
 #include "Source/world/map_actions.h"
@@ -220,6 +221,7 @@ void Loops::SetUp() {
     g_uniSpellMgr->LoadAll();
     SetAbilityDelivery(&g_worldDelivery);
     g_gameRules = NEW GameRules;
+    g_config = NEW GameConfig(g_gameMode->GetRootDir(), g_tileMap, g_soundMgr);
     g_uniAnimationMgr = NEW UniAnimationMgr;
     g_regionMgr = NEW RegionMgr({*g_gameMode, g_generalRes, g_tileMap, g_soundMgr, g_mouseMgr,
                                  g_mapActions, g_entityHighlighter, g_gameClock, g_regionEntities});
@@ -253,6 +255,7 @@ void Loops::DeleteGlobals() {
     SetAbilityDelivery(nullptr);
     ReleaseObject(g_uniSpellMgr);
     ReleaseObject(g_gameRules);
+    ReleaseObject(g_config);
     ReleaseObject(g_uniAnimationMgr);
     ReleaseObject(g_regionMgr);         // its entities left the map with the session objects
     ReleaseObject(g_creatureItemRules); // after the entities that hold items
