@@ -11,6 +11,15 @@ PopupWindow::PopupWindow(const char* image, int buttonSpacing) : m_buttonSpacing
     m_window = g_interface->CreateImageWindow(image, 0, 0);
 }
 
+PopupWindow::~PopupWindow() {
+    if (g_interface)
+        g_interface->DestroyWindow(m_window);
+}
+
+void PopupWindow::SetBounds(const Rect& bounds) {
+    m_bounds = bounds;
+}
+
 void PopupWindow::AddButton(const char* image, uint32_t id) {
     const Rect& window = m_window->GetRect();
     int x = 0;
@@ -24,8 +33,8 @@ void PopupWindow::AddButton(const char* image, uint32_t id) {
 
 void PopupWindow::MoveTo(int x, int y) {
     const Rect& rect = m_window->GetRect();
-    const int left = std::min(x, m_bounds.x2 - (rect.x2 - rect.x1));
-    const int top = std::min(y, m_bounds.y2 - (rect.y2 - rect.y1));
+    const int left = std::max<int>(m_bounds.x1, std::min(x, m_bounds.x2 - (rect.x2 - rect.x1)));
+    const int top = std::max<int>(m_bounds.y1, std::min(y, m_bounds.y2 - (rect.y2 - rect.y1)));
     m_window->Move(left - rect.x1, top - rect.y1);
 }
 

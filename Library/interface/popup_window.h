@@ -16,10 +16,12 @@ public:
     PopupWindow(const char* image, int buttonSpacing); // a window of g_interface at 0, 0
     PopupWindow(const PopupWindow&) = delete;
     PopupWindow& operator=(const PopupWindow&) = delete;
+    ~PopupWindow(); // its window leaves the interface, unless the interface was cleared
 
     // Below the last button added, spacing pixels apart; the first at the top-left.
     void AddButton(const char* image, uint32_t id);
-    void MoveTo(int x, int y); // kept from running past the right and bottom bounds
+    void SetBounds(const Rect& bounds); // the whole screen until set
+    void MoveTo(int x, int y);          // kept inside the bounds
     void Activate();
     void GetPosition(int& x, int& y) const;
     bool Contains(int x, int y) const; // bounds included

@@ -32,6 +32,8 @@ void FreeGraphic(CachedGraphic& held) {
     held = CachedGraphic();
 }
 
+const char* const g_tooHeavyText = "That item is too heavy for you to carry.";
+
 void ReportNotBuilt(const char* button, const char* missing) {
     std::fprintf(stderr, "\"%s\" does nothing yet: %s is not built\n", button, missing);
 }

@@ -3,6 +3,7 @@
 #include "Library/interface/popup_window.h"
 #include "interface_fixture.h"
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -113,6 +114,16 @@ TEST_F(DialogBoxes, APopupStacksItsButtonsAndStaysOnTheScreen) {
     EXPECT_EQ(popup.GetClickedId(), 8);
     m_interface->Update(false);
     EXPECT_EQ(popup.GetClickedId(), -1);
+
+    // Inside bounds of its own, and gone from the interface with the popup.
+    popup.SetBounds(Rect{300, 32, 700, 517});
+    popup.MoveTo(10, 500);
+    EXPECT_EQ(popup.GetWindow()->GetRect().x1, 300);
+    EXPECT_EQ(popup.GetWindow()->GetRect().y2, 517);
+    auto closed = std::make_unique<PopupWindow>("back.tga", 4);
+    const InterfaceObject* window = closed->GetWindow();
+    closed.reset();
+    EXPECT_FALSE(m_interface->Holds(window));
 }
 
 } // namespace
