@@ -35,6 +35,8 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/player_messages.h"
 #include "Source/entities/projectile_launcher.h"
+#include "Source/main.h"
+#include "Source/world/drifting_lantern_page.h"
 #include "Source/world/entity_mgr_store.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/game_config.h"
@@ -227,6 +229,7 @@ void Loops::SetUp() {
                                  g_mapActions, g_entityHighlighter, g_gameClock, g_regionEntities});
     g_regionMgr->SetExplosions(&g_regionExplosions);
     TwoDimArrayMgr::LoadTables();
+    g_page = NEW DriftingLanternPage(&Main::Quit);
     g_viewPortStringMgr = NEW ViewPortStringMgr(*g_gameMode, *g_tileMap, *g_screen);
     CreateSessionObjects();
 }
@@ -260,6 +263,7 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_regionMgr);         // its entities left the map with the session objects
     ReleaseObject(g_creatureItemRules); // after the entities that hold items
     TwoDimArrayMgr::FreeTables();
+    ReleaseObject(g_page);
     ReleaseObject(g_viewPortStringMgr);
     SetSoldierPartsFactory(nullptr);
     if (g_gameMode)

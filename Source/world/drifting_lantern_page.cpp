@@ -1,0 +1,70 @@
+#include "Source/world/drifting_lantern_page.h"
+
+#include "Library/core/game_mode_id.h"
+#include "Library/world/game_mode.h"
+#include "Source/entities/script_machine.h"
+#include "Source/entities/script_machine_factory.h"
+#include "Source/world/story_page_view.h"
+
+#include <utility>
+
+DriftingLanternPage* g_page = nullptr;
+
+DriftingLanternPage::DriftingLanternPage(std::function<void()> quit)
+    : m_quit(std::move(quit)), m_machine(GetScriptMachineFactory().Create(nullptr)) {}
+
+DriftingLanternPage::~DriftingLanternPage() = default;
+
+bool DriftingLanternPage::GoToPage(const Stringc& name) {
+    if (g_gameMode && g_gameMode->GetModeId() != kModeStoryPage)
+        g_gameMode->SetMode(kModeStoryPage);
+    m_pendingPage = name;
+    return true;
+}
+
+void DriftingLanternPage::Update() {
+    if (m_pendingPage.Length() == 0)
+        return;
+    m_currentPage = m_pendingPage;
+    m_pendingPage.Clear();
+    if (!LoadScript(m_currentPage)) {
+        if (m_view) {
+            Stringc message;
+            message.Format(kLoadFailure, m_currentPage.c_str());
+            m_view->ShowMessage(message.c_str());
+        }
+        m_failed = true;
+        return;
+    }
+    m_failed = false;
+    m_machine->PostEvent(kScriptEventStart);
+    m_machine->Update(0);
+    if (m_view)
+        m_view->LoadRandomSmallSplash();
+}
+
+bool DriftingLanternPage::LoadScript(const Stringc& name) {
+    ResetScript();
+    if (name.Length() == 0)
+        return false;
+    return m_machine->LoadScript(CompiledScriptPath(name));
+}
+
+void DriftingLanternPage::ResetScript() {
+    m_machine->Reset();
+}
+
+void DriftingLanternPage::HandleKey(int key) {
+    m_machine->PostNumberEvent(kScriptEventKey, key);
+    m_machine->Update(0);
+}
+
+bool DriftingLanternPage::OnMessageClosed() {
+    if (m_failed) {
+        if (m_quit)
+            m_quit();
+        return false;
+    }
+    m_machine->Update(0);
+    return true;
+}
