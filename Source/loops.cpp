@@ -36,6 +36,7 @@
 #include "Source/entities/player_messages.h"
 #include "Source/entities/projectile_launcher.h"
 #include "Source/main.h"
+#include "Source/screens/game_play_panel.h"
 #include "Source/world/drifting_lantern_page.h"
 #include "Source/world/entity_mgr_store.h"
 #include "Source/world/game_clock.h"
@@ -170,8 +171,26 @@ void ApplyPendingMode() {
     g_weatherMgr->StopSound();
 }
 
+bool IsGameKey(SDLKey key) {
+    return (key >= SDLK_0 && key <= SDLK_9) || key == SDLK_TAB || key == SDLK_PAGEUP ||
+           key == SDLK_PAGEDOWN;
+}
+
+// The story page and the region's script hear the game keys, but not while the play
+// screen's message box waits for its OK.
+bool PlayScreenTakesKeys() {
+    const auto* play = dynamic_cast<const GamePlayPanel*>(g_modePages.GetPage());
+    return play && play->GetHudState() != GamePlayPanel::kMessageShown;
+}
+
 void HandleKeyRelease(SDLKey key) {
     const int mode = g_gameMode->GetModeId();
+    if (IsGameKey(key) && PlayScreenTakesKeys()) {
+        if (mode == kModeStoryPage)
+            g_page->HandleKey(key);
+        else if (mode == kModeAreaMap && g_entityMgr)
+            g_entityMgr->PostKeyEvent(key);
+    }
     if (mode == kModeAreaMap && key == SDLK_SPACE)
         g_gameMode->SetPaused(!g_gameMode->IsPaused());
     if (key == SDLK_F11 && g_screen)

@@ -9,7 +9,9 @@
 #include "Source/editors/graphic_offset_calc.h"
 #include "Source/main.h"
 #include "Source/screens/edit_game_panel.h"
+#include "Source/screens/game_play_panel.h"
 #include "Source/screens/main_panel.h"
+#include "Source/screens/party_orders.h"
 
 #include <memory>
 
@@ -28,6 +30,13 @@ void Loops::RegisterModePages() {
         return std::make_unique<MainPanel>(
             MainPanel::Services{*g_graphicMgr, g_tutorialPanel, g_converting, &Main::Quit});
     });
+    const auto playScreen = [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<GamePlayPanel>(
+            GamePlayPanel::Services{*g_graphicMgr, *g_hudMessages, *g_infoPanel2, g_partyOrders,
+                                    [](int mode) { return GetModePages().HasFactory(mode); }});
+    };
+    pages.SetFactory(kModeStoryPage, playScreen);
+    pages.SetFactory(kModeAreaMap, playScreen);
     pages.SetFactory(kModeEditorMenu, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<EditGamePanel>();
     });

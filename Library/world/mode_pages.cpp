@@ -15,6 +15,10 @@ ModePages::Factory ModePages::SetFactory(int id, Factory factory) {
     return factory;
 }
 
+bool ModePages::HasFactory(int id) const {
+    return id >= 0 && id < kModeCount && m_factories[id];
+}
+
 void ModePages::Create(const ModeRecord& mode) {
     assert(!m_page);
     const int id = mode.GetId();

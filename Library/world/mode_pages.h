@@ -20,7 +20,8 @@ public:
     ~ModePages();
 
     Factory SetFactory(int id, Factory factory); // the one it replaces; ids outside 0-26 ignored
-    void Create(const ModeRecord& mode);         // after Delete
+    bool HasFactory(int id) const;
+    void Create(const ModeRecord& mode); // after Delete
     void Delete();
     ModePage* GetPage() const { return m_page.get(); }
 
