@@ -27,6 +27,8 @@
 #include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/menu_art.h"
 #include "tools/demoworld/projectile_art.h"
+#include "tools/demoworld/page_scripts.h"
+#include "tools/demoworld/play_screen_art.h"
 #include "tools/demoworld/rule_tables.h"
 #include "tools/demoworld/walker_art.h"
 
@@ -86,7 +88,11 @@ bool DemoWorld::WriteCursor() {
 }
 
 bool DemoWorld::WriteScripts() {
-    return DemoScript().WriteFile(g_dataPaths->GetScriptDir() + "/demo.scr");
+    const Stringc directory = g_dataPaths->GetScriptDir();
+    return DemoScript().WriteFile(directory + "/demo.scr") &&
+           StoryPageScript().WriteFile(directory + "/demo_page.scr") &&
+           StatDescriptionScript().WriteFile(directory + "/game_stat_desc.scr") &&
+           CharDescriptionScript().WriteFile(directory + "/game_char_desc.scr");
 }
 
 // The title menu and the first-run converter's media, the editors' windows and the
@@ -94,7 +100,8 @@ bool DemoWorld::WriteScripts() {
 bool DemoWorld::WriteTitleAndEditors() {
     LabelFont font(m_root + "/fonts/Cour.ttf");
     return font.IsReady() && MenuArt(*g_dataPaths, font).Write() &&
-           EditorArt(*g_dataPaths, font).Write() && ConverterMedia(*g_dataPaths, font).Write() &&
+           PlayScreenArt(*g_dataPaths, font).Write() && EditorArt(*g_dataPaths, font).Write() &&
+           ConverterMedia(*g_dataPaths, font).Write() &&
            WalkerArt(g_dataPaths->GetAnimDir()).Write();
 }
 

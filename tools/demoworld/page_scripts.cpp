@@ -1,0 +1,72 @@
+#include "tools/demoworld/page_scripts.h"
+
+#include <iterator>
+#include <string>
+
+namespace {
+
+// The game's numbers for the events and actions the scripts call.
+constexpr int32_t kStartEvent = 1;
+constexpr int32_t kSignalEvent = 12;
+constexpr int32_t kKeyEvent = 19;
+constexpr int32_t kClearPageText = 107;
+constexpr int32_t kAddPageText = 108;
+constexpr int32_t kPageToMap = 216;
+constexpr int32_t kKeyOne = '1';
+
+} // namespace
+
+ScriptBuilder StoryPageScript() {
+    ScriptBuilder script("demo_page");
+    script.Call(kCallEventTest, kStartEvent)
+        .JumpIfFalse("choice")
+        .Call(kCallLatent, kClearPageText)
+        .Call(kCallLatent, kAddPageText, "A lantern drifts over the moor at dusk.")
+        .Call(kCallLatent, kAddPageText, "Beyond the old gate the vault is said to wait.")
+        .Call(kCallLatent, kAddPageText, "1 - Walk to the gate.")
+        .Jump("done")
+        .Label("choice")
+        .Call(kCallEventTest, kKeyEvent, kKeyOne)
+        .JumpIfFalse("done")
+        .Call(kCallLatent, kPageToMap, "demo", "gate")
+        .Label("done")
+        .End();
+    return script;
+}
+
+// Areas 0, 7 and 19 of the sheet: hit points, level and guns.
+ScriptBuilder StatDescriptionScript() {
+    ScriptBuilder script("game_stat_desc");
+    const struct {
+        int32_t area;
+        const char* text;
+    } areas[] = {{0, "Hit points: how much harm you can take."},
+                 {7, "Level: grows with experience."},
+                 {19, "Guns: your chance with pistols and rifles."}};
+    script.Call(kCallEventTest, kStartEvent)
+        .JumpIfFalse("area0")
+        .Call(kCallLatent, kClearPageText)
+        .Jump("done");
+    for (size_t index = 0; index < std::size(areas); ++index) {
+        const std::string next = "area" + std::to_string(index + 1);
+        script.Label("area" + std::to_string(index))
+            .Call(kCallEventTest, kSignalEvent, areas[index].area)
+            .JumpIfFalse(next)
+            .Call(kCallLatent, kClearPageText)
+            .Call(kCallLatent, kAddPageText, areas[index].text)
+            .Jump("done");
+    }
+    script.Label("area" + std::to_string(std::size(areas))).Label("done").End();
+    return script;
+}
+
+ScriptBuilder CharDescriptionScript() {
+    ScriptBuilder script("game_char_desc");
+    script.Call(kCallEventTest, kStartEvent)
+        .JumpIfFalse("done")
+        .Call(kCallLatent, kClearPageText)
+        .Call(kCallLatent, kAddPageText, "Point at a line of the sheet to read about it.")
+        .Label("done")
+        .End();
+    return script;
+}
