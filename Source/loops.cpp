@@ -336,6 +336,8 @@ void Loops::UpdateFrame(Screen& screen) {
         g_modePages.Delete();
     if (ModePage* page = g_modePages.GetPage())
         page->Update(screen);
+    if (g_gameMode->GetModeId() == kModeStoryPage)
+        g_page->Update();
     if (g_gameMode->GetModeId() == kModeAreaMap) {
         g_viewPortStringMgr->Update();
         g_regionMgr->Update();

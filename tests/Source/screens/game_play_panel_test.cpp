@@ -1,0 +1,208 @@
+// The play screen on the demo map and on the story page, driven through the main loop with
+// a party that records its orders.
+#include "Source/screens/game_play_panel.h"
+
+#include "Library/core/vector.h"
+#include "Library/graphics/graphic_mgr.h"
+#include "Library/interface/popup_window.h"
+#include "Library/world/game_mode.h"
+#include "Library/world/mode_pages.h"
+#include "Library/world/tile_map.h"
+#include "Source/creatures/creature.h"
+#include "Source/creatures/creature_data.h"
+#include "Source/creatures/creature_inventory.h"
+#include "Source/entities/creature_placement.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/item_entity.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/loops.h"
+#include "Source/main.h"
+#include "Source/real_game.h"
+#include "Source/screens/party_orders.h"
+#include "Source/world/drifting_lantern_page.h"
+#include "Source/world/region_mgr.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace testsupport;
+
+class RecordingParty : public PartyOrders {
+public:
+    Entity* GetActiveMember() const override { return member; }
+    void LevelUpMembers() override {}
+    bool HasLevelUpPending() const override { return levelUp; }
+    bool ToggleRun(Entity*) override { return Note("run"); }
+    bool NextHand(Entity*) override { return Note("next hand"); }
+    bool PrevHand(Entity*) override { return Note("previous hand"); }
+    bool TurnNext(Entity*) override { return Note("turn next"); }
+    bool TurnPrev(Entity*) override { return Note("turn previous"); }
+    bool NextItemEntry(Entity*) override { return Note("next entry"); }
+    bool ReloadWeapon(Entity*) override { return Note("reload"); }
+    bool Rest(Entity*) override { return Note("rest"); }
+    bool WalkToMouse(Entity*) override { return Note("walk"); }
+    bool Examine(Entity* entity) override { return Note("examine", entity); }
+    bool PickUp(Entity*, Entity* item) override { return Note("pick up", item); }
+    bool Attack(Entity*, Entity* target) override { return Note("attack", target); }
+    bool CastSpell(Entity*, int spell, Entity* target, const Vector&) override {
+        return Note("cast " + std::to_string(spell), target);
+    }
+    bool Open(Entity*, Entity* target) override { return Note("open", target); }
+    bool Talk(Entity*, Entity* target, float) override { return Note("talk", target); }
+    bool UseItemOn(Entity*, ItemEntity* item, Entity* target) override {
+        return Note(std::string("use ") + (item ? "item" : "nothing"), target);
+    }
+
+    Entity* member = nullptr;
+    bool levelUp = false;
+    std::vector<std::string> orders;
+
+private:
+    bool Note(const std::string& order, Entity* target = nullptr) {
+        orders.push_back(target == member && target ? order + " self"
+                         : target                   ? order + " thing"
+                                                    : order);
+        return true;
+    }
+};
+
+// A page for the modes whose screens are not built, so that asking for them shows.
+class StubPage : public ModePage {
+public:
+    void Update(Screen&) override {}
+    void Draw(Screen&) override {}
+};
+
+constexpr Point kMapButton{465, 539};
+constexpr Point kOkButton{400, 356};
+
+class PlayScreen : public RealGame {
+protected:
+    void SetUp() override {
+        RealGame::SetUp();
+        g_partyOrders = &m_party;
+        for (int mode : {kModeMapPicture, kModeGameOver})
+            Loops::GetModePages().SetFactory(
+                mode, [](const ModeRecord&) { return std::unique_ptr<ModePage>(new StubPage); });
+    }
+    void TearDown() override {
+        g_partyOrders = nullptr;
+        RealGame::TearDown();
+    }
+
+    // On the demo map with the view on the pond, the member and a creature beside it.
+    void EnterMap() {
+        ASSERT_TRUE(g_tileMap->Load("demo"));
+        ASSERT_TRUE(g_regionMgr->LoadRegFile("demo", nullptr));
+        g_tileMap->CentreViewOn(Vector(49.5f, 60, 0));
+        m_party.member =
+            CreateCreature(*g_entityMgr, "if_idyl_player_tutorial", Vector(49.5f, 60, 0), 0);
+        m_creature = CreateCreature(*g_entityMgr, "scimale_hostile", Vector(53.5f, 60, 0), 2);
+        ASSERT_TRUE(m_party.member && m_creature);
+        for (Entity* soldier : {m_party.member, m_creature}) {
+            CreatureData& data = Creature::Of(soldier)->GetData();
+            data.SetMaxHitPoints(20.0f);
+            data.AddHitPoints(20.0f);
+        }
+        g_gameMode->SetMode(kModeAreaMap);
+        Frames(2);
+        ASSERT_NE(Play(), nullptr);
+    }
+    GamePlayPanel* Play() const { return PageAs<GamePlayPanel>(); }
+    SoldierEntity& Member() const { return *static_cast<SoldierEntity*>(m_party.member); }
+    void KeyWith(SDLKey key, SDLMod held) {
+        SDL_Event event = KeyUp(key);
+        event.key.keysym.mod = held;
+        Push(event);
+        Frame();
+    }
+
+    RecordingParty m_party;
+    Entity* m_creature = nullptr;
+};
+
+TEST_F(PlayScreen, TheMapButtonAsksForTheMapPictureOnlyOnTheMap) {
+    g_gameMode->SetMode(kModeStoryPage);
+    Frame();
+    ASSERT_NE(Play(), nullptr);
+    Click(kMapButton);
+    Frame();
+    EXPECT_EQ(Mode(), kModeStoryPage);
+
+    EnterMap();
+    Click(kMapButton);
+    Frame();
+    EXPECT_EQ(Mode(), kModeMapPicture);
+}
+
+TEST_F(PlayScreen, KeysOrderUnlessShiftAndControlAreHeld) {
+    EnterMap();
+    MoveTo(400, 300);
+    KeyWith(SDLK_a, SDLMod(KMOD_LSHIFT | KMOD_LCTRL));
+    EXPECT_TRUE(m_party.orders.empty());
+    KeyWith(SDLK_a, KMOD_LSHIFT);
+    KeyWith(SDLK_e, KMOD_NONE);
+    KeyWith(SDLK_COMMA, KMOD_NONE);
+    EXPECT_EQ(m_party.orders, (std::vector<std::string>{"attack", "cast 4004", "turn previous"}));
+}
+
+TEST_F(PlayScreen, TheMembersDeathEndsTheGameOnlyOnceItsLastHitIsDone) {
+    EnterMap();
+    g_gameMode->SetPaused(true);
+    Member().SetFlags(Member().GetFlags() & ~Entity::kFlagAlive);
+    EntityEvent hit;
+    hit.kind = SoldierEntity::kEventHit;
+    Member().PushEvent(hit);
+    Frames(2);
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    Member().ClearEvents();
+    Frames(2);
+    EXPECT_EQ(Mode(), kModeGameOver);
+}
+
+TEST_F(PlayScreen, APendingLevelUpShowsTheButtonUntilNoneIsLeft) {
+    EnterMap();
+    EXPECT_FALSE(Play()->IsLevelUpShown());
+    m_party.levelUp = true;
+    Frame();
+    EXPECT_TRUE(Play()->IsLevelUpShown());
+    m_party.levelUp = false;
+    Frame();
+    EXPECT_FALSE(Play()->IsLevelUpShown());
+}
+
+TEST_F(PlayScreen, APageNamedWithItsExtensionStartsAndAMissingOneEndsTheGameAtOk) {
+    g_page->GoToPage("demo_page.scr");
+    Frames(2);
+    ASSERT_NE(Play(), nullptr);
+    EXPECT_STREQ(g_page->GetCurrentPage().c_str(), "demo_page.scr");
+    EXPECT_FALSE(g_page->HasFailed());
+    EXPECT_NE(Play()->GetPagePicture(), nullptr);
+
+    g_page->GoToPage("missing");
+    Frame();
+    ASSERT_EQ(Play()->GetHudState(), GamePlayPanel::kMessageShown);
+    Release(SDLK_ESCAPE); // the box alone takes input
+    EXPECT_EQ(Play()->GetHudState(), GamePlayPanel::kMessageShown);
+    EXPECT_FALSE(g_quit);
+    Click(kOkButton);
+    EXPECT_TRUE(g_quit);
+}
+
+// Leaving for the title menu clears the picture cache before the screen goes: the screen
+// must not give back the picture it no longer holds.
+TEST_F(PlayScreen, LeavingForTheTitleMenuFreesThePagesPictureOnlyWhileTheCacheHoldsIt) {
+    g_page->GoToPage("demo_page");
+    Frames(2);
+    ASSERT_NE(Play()->GetPagePicture(), nullptr);
+    g_graphicMgr->Clear();
+    g_gameMode->SetMode(kModeTitleMenu);
+    Frame();
+    EXPECT_EQ(Mode(), kModeTitleMenu);
+}
+
+} // namespace
