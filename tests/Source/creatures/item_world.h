@@ -93,6 +93,15 @@ protected:
                 fill(item);
         }));
     }
+    // "pistol": a weapon with a magazine of 30 rounds of the bullet type.
+    static void DefinePistol(uint32_t bulletType) {
+        Define("pistol", ItemEntity::kClassWeapon, [bulletType](ItemEntity& pistol) {
+            ItemMagazine magazine;
+            magazine.Define(1, bulletType, 30);
+            pistol.AddMagazine(magazine);
+            AddAbility(pistol, kAbilityMagazine, 1, 1);
+        });
+    }
     // A new pooled item of the template, in a stack of the quantity.
     ItemEntity* Make(const char* name, uint16_t quantity = 1) {
         auto* item = static_cast<ItemEntity*>(m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem));

@@ -23,12 +23,7 @@ protected:
         for (const char* name : {"bullets", "slugs"})
             Define(name, ItemEntity::kClassAmmunition,
                    [](ItemEntity& item) { AddAbility(item, kAbilityUnusable, 10, kBulletType); });
-        Define("pistol", ItemEntity::kClassWeapon, [](ItemEntity& pistol) {
-            ItemMagazine magazine;
-            magazine.Define(1, kBulletType, 30);
-            pistol.AddMagazine(magazine);
-            AddAbility(pistol, kAbilityMagazine, 1, 1);
-        });
+        DefinePistol(kBulletType);
         m_chest.SetManager(&m_manager);
         m_chest.Init();
     }

@@ -84,12 +84,7 @@ TEST_F(CommandBoxes, EveryKindOfThingOnTheMapOffersItsCommands) {
 TEST_F(CommandBoxes, ItemsOfferExamineAndTheirUseOrUnload) {
     Define("bullets", ItemEntity::kClassAmmunition,
            [](ItemEntity& item) { AddAbility(item, kAbilityUnusable, 10, kBulletType); });
-    Define("pistol", ItemEntity::kClassWeapon, [](ItemEntity& pistol) {
-        ItemMagazine magazine;
-        magazine.Define(1, kBulletType, 30);
-        pistol.AddMagazine(magazine);
-        AddAbility(pistol, kAbilityMagazine, 1, 1);
-    });
+    DefinePistol(kBulletType);
     Define("potion", 109);
     Define("relic", 116);
     ItemEntity* loaded = ItemWorld::Make("pistol");
