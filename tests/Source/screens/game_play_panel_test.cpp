@@ -3,6 +3,7 @@
 #include "Source/screens/game_play_panel.h"
 
 #include "Library/core/vector.h"
+#include "Library/geometry/map_view.h"
 #include "Library/graphics/graphic_mgr.h"
 #include "Library/interface/popup_window.h"
 #include "Library/world/game_mode.h"
@@ -108,6 +109,10 @@ protected:
             data.SetMaxHitPoints(20.0f);
             data.AddHitPoints(20.0f);
         }
+        // The party's sight, which shows a creature only on a cell in its view.
+        for (int x = 45; x <= 58; ++x)
+            for (int y = 55; y <= 65; ++y)
+                g_tileMap->SetInView(x, y, true);
         g_gameMode->SetMode(kModeAreaMap);
         Frames(2);
         ASSERT_NE(Play(), nullptr);
@@ -119,6 +124,13 @@ protected:
         event.key.keysym.mod = held;
         Push(event);
         Frame();
+    }
+
+    // Where the entity stands on the screen.
+    static Point OnScreen(const Entity& entity) {
+        Point at{};
+        WorldToPixel(*g_tileMap, entity.GetPosition(), at.x, at.y);
+        return at;
     }
 
     RecordingParty m_party;
@@ -148,6 +160,30 @@ TEST_F(PlayScreen, KeysOrderUnlessShiftAndControlAreHeld) {
     KeyWith(SDLK_e, KMOD_NONE);
     KeyWith(SDLK_COMMA, KMOD_NONE);
     EXPECT_EQ(m_party.orders, (std::vector<std::string>{"attack", "cast 4004", "turn previous"}));
+}
+
+TEST_F(PlayScreen, AQuickItemChosenWithTheLeftButtonIsUsedOnTheCreatureClickedNext) {
+    EnterMap();
+    auto* potion = static_cast<ItemEntity*>(g_entityMgr->CreateEntity(0, 0, 0, Entity::kTypeItem));
+    ASSERT_TRUE(potion->LoadByName("potion"));
+    CreatureInventory& inventory = Creature::Of(m_party.member)->GetData().GetInventory();
+    ItemEntity* carried = nullptr; // a new item comes into the backpack, and moves from there
+    ASSERT_TRUE(inventory.AddItem(potion, carried));
+    ASSERT_TRUE(inventory.AddToSlot(carried, 1, GamePlayPanel::kFirstQuickInventorySlot, carried));
+    Frame();
+    Click(640, 560); // the first quick slot
+    EXPECT_TRUE(m_party.orders.empty());
+    Click(OnScreen(*m_creature));
+    EXPECT_EQ(m_party.orders, (std::vector<std::string>{"use item thing"}));
+}
+
+TEST_F(PlayScreen, ARightPressOnACreatureOpensItsCommandBox) {
+    EnterMap();
+    const Point at = OnScreen(*m_creature);
+    MoveTo(at.x, at.y);
+    Push(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+    Frames(2);
+    EXPECT_EQ(Play()->GetHudState(), GamePlayPanel::kCommandBoxOpen);
 }
 
 TEST_F(PlayScreen, TheMembersDeathEndsTheGameOnlyOnceItsLastHitIsDone) {
