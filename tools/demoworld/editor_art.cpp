@@ -6,12 +6,14 @@
 #include "Source/editors/editor_directory_box.h"
 #include "Source/editors/graphic_offset_calc.h"
 #include "tools/demoworld/canvas.h"
+#include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
 #include "tools/demoworld/window_art.h"
 
 namespace {
 
-const Colour kSlate(64, 74, 96);
+using namespace framepalette;
+
 const Colour kTeal(40, 92, 96);
 const Colour kInk(250, 246, 230);
 const Colour kList(12, 16, 26);

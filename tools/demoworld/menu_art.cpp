@@ -4,20 +4,19 @@
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
 #include "tools/demoworld/canvas.h"
+#include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
 #include "tools/demoworld/window_art.h"
 
 namespace {
 
+using namespace framepalette;
+
 constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
-const Colour kGold(238, 196, 92);
-const Colour kBronze(112, 78, 38);
-const Colour kPlate(28, 22, 30);
 const Colour kNight(10, 14, 40);
 const Colour kDusk(150, 70, 60);
 const Colour kGround(18, 14, 20);
-const Colour kSlate(64, 74, 96);
 
 // A dark plate in a gold frame with the name on it.
 Canvas TitlePlate(LabelFont& font, int width, int height, int points, const char* subtitle) {

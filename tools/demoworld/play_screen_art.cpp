@@ -4,17 +4,16 @@
 #include "Library/interface/interface_object.h"
 #include "Source/screens/game_play_panel.h"
 #include "tools/demoworld/canvas.h"
+#include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
 #include "tools/demoworld/window_art.h"
 
 namespace {
 
-const Colour kGold(238, 196, 92);
-const Colour kBronze(112, 78, 38);
-const Colour kPlate(28, 22, 30);
+using namespace framepalette;
+
 const Colour kPaper(226, 212, 176);
 const Colour kInk(40, 30, 20);
-const Colour kSlate(64, 74, 96);
 constexpr int kCommandWidth = 84;
 constexpr int kCommandHeight = 16;
 
