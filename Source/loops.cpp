@@ -37,6 +37,7 @@
 #include "Source/entities/projectile_launcher.h"
 #include "Source/main.h"
 #include "Source/screens/game_play_panel.h"
+#include "Source/scripting/game_machine_factory.h"
 #include "Source/world/drifting_lantern_page.h"
 #include "Source/world/entity_mgr_store.h"
 #include "Source/world/game_clock.h"
@@ -68,8 +69,9 @@ EntityMgrStore g_regionEntities;
 // What items and creatures reach of the rules and of the game around them.
 CreatureItemRules* g_creatureItemRules = nullptr;
 GameServices* g_gameServices = nullptr;
-// Every soldier's creature.
+// Every soldier's creature, and every entity's script machine.
 const CreatureFactory g_creatureFactory;
+const GameMachineFactory g_machineFactory;
 
 // Carries out the game mode's changes on the frame driver.
 class LoopsPageFactory : public ModePageFactory {
@@ -214,6 +216,7 @@ void DrawCursorAndFlush(Screen& screen) {
 void Loops::SetUp() {
     g_gameMode->SetPageFactory(&g_pageFactory);
     SetSoldierPartsFactory(&g_creatureFactory);
+    SetScriptMachineFactory(&g_machineFactory);
     g_graphicMgr = NEW GraphicMgr; // chooses the colour key for the video layout
     g_graphicMgr->SetEncode(true);
     g_entityHighlighter = NEW EntityHighlighter;
@@ -285,6 +288,7 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_page);
     ReleaseObject(g_viewPortStringMgr);
     SetSoldierPartsFactory(nullptr);
+    SetScriptMachineFactory(nullptr);
     if (g_gameMode)
         g_gameMode->SetPageFactory(nullptr);
 }

@@ -6,29 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kNone = -1;
-
-// The notices that tell the scripts, in the order they are posted.
-struct Notice {
-    uint32_t bit;
-    int slot;   // kNone: the notice carries no entity
-    int number; // kNone: nor a number
-    int event;
-};
-
-constexpr Notice kPostedNotices[] = {
-    {CreatureTargets::kAttackedByBit, 0, 0, 6},
-    {CreatureTargets::kDamagedByBit, 1, 1, 7},
-    {CreatureTargets::kSignal9Bit, 3, 2, 9},
-    {CreatureTargets::kSignal10Bit, 4, 3, 10},
-    {CreatureTargets::kSignal11Bit, 5, kNone, 11},
-    {CreatureTargets::kSignalNumberBit, kNone, 4, 12},
-};
-
-} // namespace
-
 CreatureTargets::CreatureTargets(SoldierEntity& owner) : m_owner(owner) {
     Reset();
 }
@@ -43,20 +20,21 @@ void CreatureTargets::Reset() {
 }
 
 void CreatureTargets::Update() {
-    for (const Notice& notice : kPostedNotices) {
-        if ((m_pending & notice.bit) == 0)
-            continue;
-        for (int script = 0; script < SoldierEntity::kEventSlots; ++script) {
-            ScriptMachine& machine = m_owner.GetScriptSlot(script);
-            if (notice.slot == kNone)
-                machine.PostNumberEvent(notice.event, m_numbers[notice.number]);
-            else if (notice.number == kNone)
-                machine.PostEntityEvent(notice.event, m_slots[notice.slot]);
-            else
-                machine.PostEntityNumberEvent(notice.event, m_slots[notice.slot],
-                                              m_numbers[notice.number]);
-        }
-    }
+    const auto post = [this](uint32_t bit, auto poster) {
+        if ((m_pending & bit) != 0)
+            for (int script = 0; script < SoldierEntity::kEventSlots; ++script)
+                poster(m_owner.GetScriptSlot(script));
+    };
+    post(kAttackedByBit,
+         [this](ScriptMachine& m) { m.PostAttackedEvent(m_slots[0], m_numbers[0]); });
+    post(kDamagedByBit, [this](ScriptMachine& m) {
+        m.PostEvent7(m_slots[1], static_cast<uint32_t>(m_numbers[1]));
+    });
+    post(kSignal9Bit, [this](ScriptMachine& m) { m.PostEvent9(m_slots[3], m_numbers[2]); });
+    post(kSignal10Bit, [this](ScriptMachine& m) { m.PostEvent10(m_slots[4], m_numbers[3]); });
+    post(kSignal11Bit, [this](ScriptMachine& m) { m.PostEvent11(m_slots[5]); });
+    post(kSignalNumberBit,
+         [this](ScriptMachine& m) { m.PostEvent12(m_numbers[kSignalNumberIndex]); });
     m_pending = 0;
 }
 

@@ -38,14 +38,14 @@ void BinaryMapObject::Use(Entity* user) {
             return;
         }
         SetState1();
-        PostUserEvent(kScriptEventOpened, *user);
+        GetScript().PostEvent14(user->GetRef());
     } else {
         if (!CanClose()) {
             ShowMessage("Something is blocking it.");
             return;
         }
         SetState0();
-        PostUserEvent(kScriptEventClosed, *user);
+        GetScript().PostEvent15(user->GetRef());
     }
     PlaySound(IsOpen() ? s.openSound : s.closeSound);
 }

@@ -81,11 +81,11 @@ bool AlertTargetScripts(Entity* entity, Entity* target) {
     if (Entity::AsSoldier(target, &soldier)) {
         NoteContacts(entity, target);
         for (int slot = 0; slot < SoldierEntity::kEventSlots; ++slot)
-            soldier->GetScriptSlot(slot).PostEvent(kScriptEventDialogue);
+            soldier->GetScriptSlot(slot).PostDialogueEvent();
         return true;
     }
     if (MapObject* mapObject = MapObjectOf(target)) {
-        mapObject->GetScript().PostEvent(kScriptEventDialogue);
+        mapObject->GetScript().PostDialogueEvent();
         return true;
     }
     return false;

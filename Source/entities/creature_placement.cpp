@@ -75,7 +75,7 @@ SoldierEntity* CreateCreature(EntityMgr& manager, const Stringc& name, const Vec
         return nullptr;
     }
     for (int slot = 0; slot < SoldierEntity::kEventSlots; ++slot)
-        soldier->GetScriptSlot(slot).PostEvent(kScriptEventStart);
+        soldier->GetScriptSlot(slot).PostStartEvent();
     return soldier;
 }
 
@@ -85,7 +85,7 @@ bool RunScriptOnce(const Stringc& name) {
     const std::unique_ptr<ScriptMachine> machine = GetScriptMachineFactory().Create(nullptr);
     if (!machine->LoadScript(CompiledScriptPath(name)))
         return false;
-    machine->PostEvent(kScriptEventStart);
+    machine->PostStartEvent();
     machine->Update(0);
     return true;
 }

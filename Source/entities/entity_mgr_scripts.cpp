@@ -37,40 +37,37 @@ void EntityMgr::UpdateScripts(uint32_t frameMs) {
 }
 
 void EntityMgr::PostEvent1ToScripts() {
-    m_regionScript->PostEvent(kScriptEventStart);
+    m_regionScript->PostStartEvent();
     if (CurrentModeId() == kModeMapEditor)
         return;
-    ForEachMapObject(
-        [](MapObject& mapObject) { mapObject.GetScript().PostEvent(kScriptEventStart); });
+    ForEachMapObject([](MapObject& mapObject) { mapObject.GetScript().PostStartEvent(); });
 }
 
 void EntityMgr::PostTransitionEventA() {
-    m_regionScript->PostEvent(kScriptEventRegionEntered);
+    m_regionScript->PostRegionEnteredEvent();
 }
 
 void EntityMgr::PostTransitionEventB() {
     m_combatCountdown = 0;
-    m_regionScript->PostEvent(kScriptEventPartyPlaced);
+    m_regionScript->PostPartyPlacedEvent();
 }
 
 void EntityMgr::PostKeyEvent(int key) {
-    m_regionScript->PostNumberEvent(kScriptEventKey, key);
+    m_regionScript->PostKeyEvent(key);
 }
 
 void EntityMgr::PostWorldMapEvent() {
-    m_regionScript->PostEvent(kScriptEventWorldMap);
-    ForEachMapObjectOf(Entity::kTypeTrigger, [](MapObject& mapObject) {
-        mapObject.GetScript().PostEvent(kScriptEventWorldMap);
-    });
+    m_regionScript->PostEvent22();
+    ForEachMapObjectOf(Entity::kTypeTrigger,
+                       [](MapObject& mapObject) { mapObject.GetScript().PostEvent22(); });
 }
 
 void EntityMgr::RunSoldierSlotScriptsEvent(const Entity& entity) {
     const EntityRef& died = entity.GetRef();
-    m_regionScript->PostEntityEvent(kScriptEventEntityDied, died);
+    m_regionScript->PostEntityDiedEvent(died);
     PoolOfType(Entity::kTypeSoldier)->ForEachUsed([&](Entity& soldier) {
         for (int slot = 0; slot < SoldierEntity::kEventSlots; ++slot)
-            static_cast<SoldierEntity&>(soldier).GetScriptSlot(slot).PostEntityEvent(
-                kScriptEventEntityDied, died);
+            static_cast<SoldierEntity&>(soldier).GetScriptSlot(slot).PostEntityDiedEvent(died);
     });
 }
 

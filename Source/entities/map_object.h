@@ -123,7 +123,6 @@ protected:
     bool RulesApply() const { return (m_settings.flags & kFlagRules) != 0; }
     void PlaySound(const Stringc& name) const; // at its position
     static void ShowMessage(const char* text);
-    void PostUserEvent(int code, const Entity& user);
     virtual bool AcceptsKind(uint32_t kind) const { return kind <= kMapObjectTrap; }
     virtual bool ReadRecord(Stream& stream);
     virtual bool WriteRecord(Stream& stream) const;

@@ -25,10 +25,6 @@ void MapObject::ShowMessage(const char* text) {
         g_playerMessages->Add(text);
 }
 
-void MapObject::PostUserEvent(int code, const Entity& user) {
-    m_script->PostEntityEvent(code, user.GetRef());
-}
-
 void MapObject::Activate(Entity& entity) {
     Settings& s = m_settings;
     if (m_kind == kMapObjectTravel) {
@@ -52,13 +48,13 @@ void MapObject::Activate(Entity& entity) {
             s.trapFound = 1;
         if (!(s.flags & kFlagStaysArmed))
             s.trapArmed = 0;
-        PostUserEvent(kScriptEventTrapFired, entity);
+        m_script->PostEvent16(entity.GetRef());
     }
 }
 
 void MapObject::OnItemUsed(Entity& /*user*/, const Stringc& itemName) {
     if (m_kind == kMapObjectInfo) {
-        m_script->PostTextEvent(kScriptEventItemUsed, itemName);
+        m_script->PostItemUsedEvent(itemName);
         return;
     }
     Settings& s = m_settings;
@@ -76,7 +72,7 @@ void MapObject::OnItemUsed(Entity& /*user*/, const Stringc& itemName) {
         used = true;
     }
     if (used)
-        m_script->PostTextEvent(kScriptEventItemUsed, itemName);
+        m_script->PostItemUsedEvent(itemName);
 }
 
 void MapObject::UseSkill(Entity& user, int skill, int mode) {
@@ -131,7 +127,7 @@ void MapObject::PickLock(Entity& user) {
         s.locked = 0;
         PlaySound(s.unlockSound);
         ShowMessage("You picked the lock!");
-        PostUserEvent(kScriptEventLockPicked, user);
+        m_script->PostLockPickedEvent(user.GetRef());
     } else {
         PlaySound(s.failedPickSound);
         ShowMessage("You failed to pick the lock.");

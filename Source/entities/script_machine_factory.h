@@ -1,7 +1,7 @@
 #pragma once
 // Where the script machines of the region, the map objects and the soldiers come from.
-// The plain one makes engine machines that run the program but know no natives; the
-// game's scripting installs its own at set-up.
+// The plain one makes machines that refuse every script; the game's scripting installs its
+// own at set-up, and tools and tests that run scripts install it for as long as they need it.
 
 #include <memory>
 

@@ -145,8 +145,7 @@ bool SoldierEntity::GiveItemTo(Entity* entity, Entity* target) {
     SoldierEntity* soldier = nullptr;
     if (AsSoldier(target, &soldier))
         for (int slot = 0; slot < kEventSlots; ++slot)
-            soldier->GetScriptSlot(slot).PostTextEvent(kScriptEventItemUsed,
-                                                       item->GetTemplateName());
+            soldier->GetScriptSlot(slot).PostItemUsedEvent(item->GetTemplateName());
     MapObject* mapObject = nullptr;
     if (GetMapObject(target, &mapObject))
         mapObject->OnItemUsed(*this, item->GetTemplateName());

@@ -476,5 +476,5 @@ void SoldierEntity::FinishDeath() {
     if (manager != nullptr)
         manager->RunSoldierSlotScriptsEvent(*this);
     for (int slot = 0; slot < kEventSlots; ++slot)
-        m_scripts[slot]->PostEvent(kScriptEventDeath);
+        m_scripts[slot]->PostDeathEvent();
 }

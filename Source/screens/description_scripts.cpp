@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kStatScript = "game_stat_desc";
 constexpr const char* kCharScript = "game_char_desc";
-constexpr int kSignalEvent = 12;
 constexpr int kAreaCount = 23;
 constexpr int kNone = -1;
 
@@ -56,7 +55,7 @@ std::unique_ptr<ScriptMachine> Started(const char* name) {
     if (!machine->LoadScript(CompiledScriptPath(name)))
         return nullptr;
     machine->SetPeriod(0);
-    machine->PostEvent(kScriptEventStart);
+    machine->PostStartEvent();
     machine->Update(0);
     return machine;
 }
@@ -82,7 +81,7 @@ bool UpdateStatDescHover() {
     for (const HoverArea& area : kAreas) {
         if (!Holds(area, g_mouseX, g_mouseY))
             continue;
-        description.machine->PostNumberEvent(kSignalEvent, area.index);
+        description.machine->PostEvent12(area.index);
         description.machine->Update(0);
         description.lastReported = area.index;
         return true;

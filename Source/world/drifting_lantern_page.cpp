@@ -37,7 +37,7 @@ void DriftingLanternPage::Update() {
         return;
     }
     m_failed = false;
-    m_machine->PostEvent(kScriptEventStart);
+    m_machine->PostStartEvent();
     m_machine->Update(0);
     if (m_view)
         m_view->LoadRandomSmallSplash();
@@ -55,7 +55,7 @@ void DriftingLanternPage::ResetScript() {
 }
 
 void DriftingLanternPage::HandleKey(int key) {
-    m_machine->PostNumberEvent(kScriptEventKey, key);
+    m_machine->PostKeyEvent(key);
     m_machine->Update(0);
 }
 

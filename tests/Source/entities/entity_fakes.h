@@ -5,6 +5,7 @@
 
 #include "Library/core/mem_mgr.h"
 #include "Library/scripts/entity_ref.h"
+#include "LibraryScriptCompiler/script_func_header.h"
 #include "Source/entities/creature_parts.h"
 #include "Source/entities/entity.h"
 #include "Source/entities/journey_requests.h"
@@ -162,25 +163,24 @@ public:
     void SetPeriod(int) override {}
     void ClearActions() override { Note("clear actions"); }
     void ClearEvents() override { Note("clear events"); }
-    void PostEvent(int code) override { Note("event " + std::to_string(code)); }
-    void PostEntityEvent(int code, const EntityRef& entity) override {
-        Note("event " + std::to_string(code) + " " + entity.GetName().c_str());
-    }
-    void PostNumberEvent(int code, double number) override {
-        Note("event " + std::to_string(code) + " " + std::to_string(static_cast<int>(number)));
-    }
-    void PostEntityNumberEvent(int code, const EntityRef& entity, double number) override {
-        Note("event " + std::to_string(code) + " " + entity.GetName().c_str() + " " +
-             std::to_string(static_cast<int>(number)));
-    }
-    void PostTextEvent(int code, const Stringc& text) override {
-        Note("event " + std::to_string(code) + " " + text.c_str());
+    void SetKeepOwnerCommand(bool keep) override { keepsCommand = keep; }
+    // "event <code>", then the names of its entities, its numbers and its texts.
+    void PostEvent(const ScriptFuncHeader& event) override {
+        std::string note = "event " + std::to_string(event.GetId());
+        for (int i = 0; i < event.ObjectCount(); ++i)
+            note += std::string(" ") + event.GetObject(i).GetName().c_str();
+        for (int i = 0; i < event.NumberCount(); ++i)
+            note += " " + std::to_string(static_cast<int64_t>(event.GetNumber(i)));
+        for (int i = 0; i < event.StringCount(); ++i)
+            note += std::string(" ") + event.GetString(i).c_str();
+        Note(note);
     }
 
     std::string name;
     bool busy = false;
     bool fired = false;
     bool loads = true;
+    bool keepsCommand = false;
 
 private:
     void Note(const std::string& what) {

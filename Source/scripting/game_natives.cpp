@@ -1,0 +1,12 @@
+#include "Source/scripting/game_natives.h"
+
+#include "Source/scripting/native_table.h"
+
+const NativeTable& GetGameNatives() {
+    static const NativeTable natives = [] {
+        NativeTable table;
+        RegisterCreatureNatives(table);
+        return table;
+    }();
+    return natives;
+}
