@@ -24,7 +24,6 @@
 #include "Library/world/mode_page_factory.h"
 #include "Library/world/mode_pages.h"
 #include "Library/world/tile_map.h"
-#include "Source/creatures/creature_factory.h"
 #include "Source/creatures/creature_item_rules.h"
 #include "Source/creatures/explosion_mgr.h"
 #include "Source/creatures/game_rules.h"
@@ -43,6 +42,7 @@
 #include "Source/world/game_clock.h"
 #include "Source/world/game_config.h"
 #include "Source/world/game_services.h"
+#include "Source/world/game_soldier_factory.h"
 #include "Source/world/log_mgr.h"
 #include "Source/world/map_actions.h"
 #include "Source/world/region_mgr.h"
@@ -70,7 +70,7 @@ EntityMgrStore g_regionEntities;
 CreatureItemRules* g_creatureItemRules = nullptr;
 GameServices* g_gameServices = nullptr;
 // Every soldier's creature, and every entity's script machine.
-const CreatureFactory g_creatureFactory;
+const GameSoldierFactory g_creatureFactory;
 const GameMachineFactory g_machineFactory;
 
 // Carries out the game mode's changes on the frame driver.

@@ -87,7 +87,6 @@ public:
     void SetColourLevel(int red, int green, int blue) override {
         m_art.SetColourLevel(red, green, blue);
     }
-    void DrawTextBubble(Screen& /*screen*/) override {}
 
     CarriedItems* GetCarried() override;
 

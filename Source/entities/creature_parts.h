@@ -77,7 +77,6 @@ public:
     virtual void DrawArt(Screen& screen) = 0;
     virtual void ShowBlood() = 0;
     virtual void SetColourLevel(int red, int green, int blue) = 0;
-    virtual void DrawTextBubble(Screen& screen) = 0;
 
     virtual CarriedItems* GetCarried() = 0; // what it carries; null: nothing
 

@@ -2,10 +2,10 @@
 
 #include "Library/graphics/colour.h"
 #include "Library/graphics/screen.h"
-#include "Source/entities/creature_parts.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_ptr_list.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/entities/speech_bubble.h"
 #include "Source/entities/view_transform.h"
 
 EntityHighlighter* g_entityHighlighter = nullptr;
@@ -28,8 +28,7 @@ void EntityHighlighter::DrawPartyBubbles(EntityMgr& manager, Screen& screen) con
     for (int slot = 0; slot < manager.GetSlotCount(Entity::kTypeSoldier); ++slot) {
         SoldierEntity* soldier = nullptr;
         if (manager.IsSlotUsed(Entity::kTypeSoldier, slot) &&
-            Entity::AsSoldier(manager.GetEntity(Entity::kTypeSoldier, slot), &soldier) &&
-            soldier->GetCreature() != nullptr)
-            soldier->GetCreature()->DrawTextBubble(screen);
+            Entity::AsSoldier(manager.GetEntity(Entity::kTypeSoldier, slot), &soldier))
+            soldier->GetSpeechBubble().Draw(screen);
     }
 }

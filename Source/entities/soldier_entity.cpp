@@ -12,6 +12,7 @@
 #include "Source/entities/script_machine_factory.h"
 #include "Source/entities/soldier_parts_factory.h"
 #include "Source/entities/soldier_planner.h"
+#include "Source/entities/speech_bubble.h"
 
 #include <cstdio>
 
@@ -29,7 +30,7 @@ void StyleBar(BarMeter& bar, int red, int green, int backRed, int backGreen) {
 
 } // namespace
 
-SoldierEntity::SoldierEntity() {
+SoldierEntity::SoldierEntity() : m_bubble(std::make_unique<SpeechBubble>()) {
     SetType(kTypeSoldier);
     for (int slot = 0; slot < kScriptSlots; ++slot)
         m_scripts[slot] = GetScriptMachineFactory().Create(this);
@@ -49,6 +50,7 @@ void SoldierEntity::MakeParts() {
     const SoldierPartsFactory& factory = GetSoldierPartsFactory();
     m_creature = factory.CreateCreature(*this);
     m_behaviour = factory.CreateBehaviour(*this);
+    m_bubble = factory.CreateBubble(*this);
     EntityMgr* manager = GetManager();
     if (manager != nullptr && manager->GetPlanner() != nullptr && m_vehicle == nullptr) {
         m_vehicle =
@@ -65,7 +67,6 @@ void SoldierEntity::Init() {
     m_walkDirection = -1;
     m_running = 0;
     m_inCombat = 0;
-    m_bubbleFlag = 0;
     if (m_creature)
         m_creature->Reset();
     m_path = Waypoints();
@@ -94,7 +95,7 @@ bool SoldierEntity::Load(Stream& stream) {
     }
     const bool read = QueuedEntity::Load(stream) && stream.ReadValue(m_running) &&
                       stream.ReadValue(m_inCombat) && m_creature->LoadRecords(stream) &&
-                      stream.ReadValue(m_bubbleFlag) && m_creature->LoadHealTimer(stream);
+                      m_bubble->Read(stream) && m_creature->LoadHealTimer(stream);
     if (!read)
         return false;
     const Stringc& scope = m_creature->GetDeathScope();
@@ -110,7 +111,7 @@ bool SoldierEntity::Load(Stream& stream) {
 bool SoldierEntity::Save(Stream& stream) const {
     return QueuedEntity::Save(stream) && stream.WriteValue(m_running) &&
            stream.WriteValue(m_inCombat) && m_creature && m_creature->SaveRecords(stream) &&
-           stream.WriteValue(m_bubbleFlag) && m_creature->SaveHealTimer(stream);
+           m_bubble->Write(stream) && m_creature->SaveHealTimer(stream);
 }
 
 // A living creature chooses its animation afresh; one saved dead, or while dying, lies dead

@@ -21,6 +21,7 @@ class CreatureCommands;
 class ItemEntity;
 class CreatureParts;
 class ScriptMachine;
+class SpeechBubble;
 class Vehicle;
 class VehicleController;
 
@@ -131,6 +132,7 @@ public:
     CreatureParts* GetCreature() const { return m_creature.get(); } // null: none was made
     CreatureCommands* GetBehaviour() const { return m_behaviour.get(); }
     ScriptMachine& GetScriptSlot(int slot) { return *m_scripts[slot]; } // 0-5
+    SpeechBubble& GetSpeechBubble() { return *m_bubble; }
     Waypoints& GetPath() { return m_path; }
     WayPointMgr& GetWayPointMgr() { return m_wayPoints; }
     Vehicle* GetVehicle() { return m_vehicle.get(); } // null off a map
@@ -219,6 +221,7 @@ private:
 
     std::unique_ptr<CreatureParts> m_creature;
     std::unique_ptr<CreatureCommands> m_behaviour;
+    std::unique_ptr<SpeechBubble> m_bubble;
     std::unique_ptr<ScriptMachine> m_scripts[kScriptSlots];
     Waypoints m_path;
     WayPointMgr m_wayPoints;
@@ -236,6 +239,5 @@ private:
     uint32_t m_frameMs = 0; // of the frame being run
     uint8_t m_running = 0;
     uint8_t m_inCombat = 0;
-    uint8_t m_bubbleFlag = 0; // the speech bubble's, kept with the record
     Entity* m_lastTouched = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "Source/entities/party_services.h"
 #include "Source/entities/script_machine.h"
 #include "Source/entities/sight_tests.h"
+#include "Source/entities/speech_bubble.h"
 
 #include <cmath>
 
@@ -342,6 +343,7 @@ void SoldierEntity::RunOrder() {
         m_creature->RecomputeVision(GetPosition());
         m_creature->UpdateRecords(m_frameMs);
     }
+    m_bubble->Update(m_frameMs / 1000.0);
     if (const EntityOrder* order = GetCurrentOrder())
         RunOrderAction(*order);
     if (m_behaviour)

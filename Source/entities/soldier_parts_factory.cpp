@@ -2,6 +2,7 @@
 
 #include "Source/entities/creature_commands.h"
 #include "Source/entities/creature_parts.h"
+#include "Source/entities/speech_bubble.h"
 
 namespace {
 
@@ -18,6 +19,10 @@ SoldierPartsFactory::CreateCreature(SoldierEntity& /*soldier*/) const {
 std::unique_ptr<CreatureCommands>
 SoldierPartsFactory::CreateBehaviour(SoldierEntity& /*soldier*/) const {
     return nullptr;
+}
+
+std::unique_ptr<SpeechBubble> SoldierPartsFactory::CreateBubble(SoldierEntity& /*soldier*/) const {
+    return std::make_unique<SpeechBubble>();
 }
 
 const SoldierPartsFactory& GetSoldierPartsFactory() {

@@ -1,11 +1,13 @@
 #pragma once
-// Where a soldier's creature and its behaviour come from. The plain factory makes neither;
+// Where a soldier's creature, its behaviour and its speech bubble come from. The plain
+// factory makes neither of the first two and a bubble that shows nothing;
 // the creatures install theirs at set-up, tests install fakes.
 
 #include <memory>
 
 class CreatureCommands;
 class CreatureParts;
+class SpeechBubble;
 class SoldierEntity;
 
 class SoldierPartsFactory {
@@ -14,6 +16,7 @@ public:
     // Each time the soldier is handed out, with its manager set.
     virtual std::unique_ptr<CreatureParts> CreateCreature(SoldierEntity& soldier) const;
     virtual std::unique_ptr<CreatureCommands> CreateBehaviour(SoldierEntity& soldier) const;
+    virtual std::unique_ptr<SpeechBubble> CreateBubble(SoldierEntity& soldier) const; // never null
 };
 
 // Never null: the plain factory unless another was installed.

@@ -1,16 +1,33 @@
 // The actions through which scripts make a creature do something: each forwards to a
-// creature script function with the owner as the acting creature.
+// creature script function, the owner of the calling machine being the acting creature
+// unless the native names another.
 #include "Source/scripting/game_natives.h"
 
+#include "Library/core/random.h"
+#include "Library/geometry/directions.h"
+#include "Source/entities/creature_parts.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/scripting/creature_item_functions.h"
 #include "Source/scripting/creature_script_functions.h"
 #include "Source/scripting/native_call.h"
 #include "Source/scripting/native_table.h"
 
 namespace {
 
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+
 // 3 when the command was accepted: the action lasts as long as the command.
 int32_t Started(bool accepted) {
     return accepted ? kActionStarted : kActionFailed;
+}
+
+int32_t Result(bool done) {
+    return done ? kActionDone : kActionFailed;
+}
+
+// Commands.
+int32_t GoToDest(const NativeCall& call) {
+    return Started(ScriptCmdGoToDest(call.GetOwner(), call.Point(0)));
 }
 
 int32_t SetFacing(const NativeCall& call) {
@@ -21,9 +38,211 @@ int32_t Attack(const NativeCall& call) {
     return Started(ScriptCmdAttack(call.GetOwner(), call.Object(0)));
 }
 
+int32_t AttackOneRound(const NativeCall& call) {
+    return Started(ScriptCmdAttackOneRound(call.GetOwner(), call.Object(0)));
+}
+
+int32_t ProtectTarget(const NativeCall& call) {
+    return Started(ScriptCmdProtectTarget(call.GetOwner(), call.Object(0)));
+}
+
+int32_t Wander(const NativeCall& call) {
+    return Started(ScriptCmdWander(call.GetOwner()));
+}
+
+int32_t UseItemPoint(const NativeCall& call) {
+    return Started(ScriptCmdUseItemPoint(call.GetOwner(), call.String(0), call.Point(0)));
+}
+
+int32_t UseItemTarg(const NativeCall& call) {
+    return Started(ScriptCmdUseItemTarg(call.GetOwner(), call.String(0), call.Object(0)));
+}
+
+int32_t GoToDestAndLeave(const NativeCall& call) {
+    return Started(ScriptCmdGoToDestAndLeave(call.GetOwner(), call.Point(0)));
+}
+
+int32_t EscapeArea(const NativeCall& call) {
+    return Started(ScriptCmdEscapeArea(call.GetOwner(), 1));
+}
+
+int32_t GoToTargOffset(const NativeCall& call) {
+    return Result(ScriptCmdGoToTargOffset(call.GetOwner(), call.Object(0), call.Point(0)));
+}
+
+// The first creature goes to the second one plus an offset of the length, its direction
+// drawn within the spread (degrees) around direction 0.
+int32_t GoToTargRandomOffset(const NativeCall& call) {
+    if (!Entity::AsSoldier(call.Object(1)))
+        return kActionFailed;
+    const float spread = static_cast<float>(call.Float(1) * kRadiansPerDegree);
+    const Vector offset = RandomVector(static_cast<float>(Dir8ToAngle(0)), call.Float(0), spread);
+    return Result(ScriptCmdGoToTargOffset(call.Object(0), call.Object(1), offset));
+}
+
+// At once.
+int32_t Say(const NativeCall& call) {
+    ScriptCmdSay(call.GetOwner(), call.String(0));
+    return kActionDone;
+}
+
+int32_t FaceRandomly(const NativeCall& call) {
+    return Result(ScriptCmdSetFacing(call.GetOwner(), RandomInt(0, 15)));
+}
+
+int32_t FaceEntity(const NativeCall& call) {
+    return Result(ScriptCmdFaceEntity(call.GetOwner(), call.Object(0)));
+}
+
+// More damage than the creature's hit points.
+int32_t Kill(const NativeCall& call) {
+    SoldierEntity* soldier = nullptr;
+    if (!Entity::AsSoldier(call.Object(0), &soldier) || soldier->GetCreature() == nullptr)
+        return kActionFailed;
+    const float hitPoints = soldier->GetCreature()->GetHitPoints();
+    if (!(hitPoints > 0.0f))
+        return kActionFailed;
+    return Result(ScriptCmdHurt(soldier, NativeCall::ToInt(hitPoints) + 1));
+}
+
+int32_t LearnSpell(const NativeCall& call) {
+    return Result(
+        ScriptCmdLearnSpell(call.GetOwner(), call.Bits(0), call.Bits(1), call.Int(2), call.Int(3)));
+}
+
+int32_t ForgetSpell(const NativeCall& call) {
+    return Result(ScriptCmdForgetSpell(call.GetOwner(), call.Bits(0)));
+}
+
+// Notices.
+int32_t NotifySameRef(const NativeCall& call) {
+    return Result(ScriptCmdNotifySameRef(call.GetOwner(), call.Ref(0), call.Int(0)));
+}
+
+int32_t NotifyNearby(const NativeCall& call) {
+    return Result(ScriptCmdNotifyNearby(call.GetOwner(), call.Int(0)));
+}
+
+int32_t NotifyNearbyOfSelf(const NativeCall& call) {
+    return Result(ScriptCmdNotifyNearbyOfSelf(call.GetOwner()));
+}
+
+int32_t NotifyMatching(const NativeCall& call) {
+    EntityMgr* manager = call.GetManager();
+    return Result(manager != nullptr &&
+                  ScriptCmdNotifyMatching(*manager, call.Ref(0), call.Int(0)));
+}
+
+// Items.
+int32_t TransferItem(const NativeCall& call) {
+    return Result(ScriptCmdTransferItem(call.GetOwner(), call.String(0), call.Object(0)));
+}
+
+int32_t GiveNewItemByFile(const NativeCall& call) {
+    return Result(Entity::AsSoldier(call.GetOwner()) &&
+                  ScriptCmdGiveNewItemByFile(call.Object(0), call.String(0)));
+}
+
+int32_t GiveNewItem(const NativeCall& call) {
+    return Result(ScriptCmdGiveNewItem(call.GetOwner(), call.String(0), call.Int(0)));
+}
+
+int32_t GiveNewLoadedItem(const NativeCall& call) {
+    return Result(
+        ScriptCmdGiveNewLoadedItem(call.GetOwner(), call.String(0), call.String(1), call.Int(0)));
+}
+
+int32_t TakeNamedItem(const NativeCall& call) {
+    return Result(ScriptCmdTakeNamedItem(call.GetOwner(), call.String(0), call.Int(0)));
+}
+
+int32_t PutSlotItemInBackpack(const NativeCall& call) {
+    return Result(ScriptCmdPutSlotItemInBackpack(call.GetOwner(), call.Int(0)));
+}
+
+int32_t ForNamedItems(const NativeCall& call) {
+    return Result(ScriptCmdForNamedItems(call.GetOwner(), call.String(0), call.Int(0)));
+}
+
+int32_t ReadyWeaponFirst1(const NativeCall& call) {
+    return Result(ScriptCmdReadyWeaponFirst1(call.GetOwner()));
+}
+
+int32_t ReadyWeaponFirst2(const NativeCall& call) {
+    return Result(ScriptCmdReadyWeaponFirst2(call.GetOwner()));
+}
+
+int32_t EquipMatching(const NativeCall& call) {
+    return Result(ScriptCmdEquipMatching(call.GetOwner()));
+}
+
+int32_t CreateItemAt(const NativeCall& call) {
+    EntityMgr* manager = call.GetManager();
+    return Result(manager != nullptr &&
+                  ScriptCmdCreateItemAt(*manager, call.Point(0), call.String(0), call.Int(0)));
+}
+
+int32_t CreateLoadedItemAt(const NativeCall& call) {
+    EntityMgr* manager = call.GetManager();
+    return Result(manager != nullptr &&
+                  ScriptCmdCreateLoadedItemAt(*manager, call.Point(0), call.String(0),
+                                              call.String(1), call.Int(0)));
+}
+
+// These three answer done whatever became of the item.
+int32_t DestroyNamedItem(const NativeCall& call) {
+    ScriptCmdDestroyNamedItem(call.GetOwner(), call.String(0));
+    return kActionDone;
+}
+
+int32_t DestroyAllNamedItems(const NativeCall& call) {
+    ScriptCmdDestroyAllNamedItems(call.GetOwner(), call.String(0));
+    return kActionDone;
+}
+
+int32_t HasItem(const NativeCall& call) {
+    ScriptCmdHasItem(call.GetOwner(), call.String(0));
+    return kActionDone;
+}
+
 } // namespace
 
 void RegisterCreatureNatives(NativeTable& table) {
+    table.AddAction(3, "S", &Say);
+    table.AddAction(5, "P", &GoToDest);
     table.AddAction(10, "N", &SetFacing);
     table.AddAction(16, "R", &Attack);
+    table.AddAction(18, "R", &AttackOneRound);
+    table.AddAction(22, "R", &ProtectTarget);
+    table.AddAction(24, "", &Wander);
+    table.AddAction(26, "", &FaceRandomly);
+    table.AddAction(28, "RN", &NotifySameRef);
+    table.AddAction(29, "N", &NotifyNearby);
+    table.AddAction(30, "", &NotifyNearbyOfSelf);
+    table.AddAction(31, "RN", &NotifyMatching);
+    table.AddAction(59, "RS", &TransferItem);
+    table.AddAction(60, "RS", &GiveNewItemByFile);
+    table.AddAction(61, "SN", &GiveNewItem);
+    table.AddAction(62, "SSN", &GiveNewLoadedItem);
+    table.AddAction(63, "SN", &TakeNamedItem);
+    table.AddAction(64, "N", &PutSlotItemInBackpack);
+    table.AddAction(65, "SN", &ForNamedItems);
+    table.AddAction(66, "", &ReadyWeaponFirst1);
+    table.AddAction(67, "", &ReadyWeaponFirst2);
+    table.AddAction(68, "", &EquipMatching);
+    table.AddAction(69, "SP", &UseItemPoint);
+    table.AddAction(70, "RS", &UseItemTarg);
+    table.AddAction(71, "NNNN", &LearnSpell);
+    table.AddAction(72, "N", &ForgetSpell);
+    table.AddAction(84, "R", &Kill);
+    table.AddAction(86, "P", &GoToDestAndLeave);
+    table.AddAction(87, "", &EscapeArea);
+    table.AddAction(97, "SPN", &CreateItemAt);
+    table.AddAction(98, "SSPN", &CreateLoadedItemAt);
+    table.AddAction(99, "S", &DestroyNamedItem);
+    table.AddAction(100, "S", &DestroyAllNamedItems);
+    table.AddAction(101, "S", &HasItem);
+    table.AddAction(214, "R", &FaceEntity);
+    table.AddAction(501, "RP", &GoToTargOffset);
+    table.AddAction(502, "RRNN", &GoToTargRandomOffset);
 }

@@ -1,14 +1,34 @@
 #include "Source/scripting/creature_script_functions.h"
 
+#include "Library/geometry/directions.h"
+#include "Source/creatures/creature.h"
+#include "Source/creatures/creature_inventory.h"
+#include "Source/creatures/spell_mgr.h"
+#include "Source/entities/entity_filters.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/entities/speech_bubble.h"
 
 #include <algorithm>
 
 namespace {
 
+// The commands of a creature's behaviour, by id.
 enum CommandId : int {
+    kCommandWander = 2,
     kCommandAttack = 3,
+    kCommandAttackOneRound = 4,
+    kCommandProtectTarget = 7,
+    kCommandEscapeArea = 11,
+    kCommandGoToDest = 12,
+    kCommandGoToDestOffset = 13,
+    kCommandGoToDestAndLeave = 14,
+    kCommandGoToTargOffset = 16,
+    kCommandCollectItemMap = 18,
+    kCommandUseItemPoint = 20,
+    kCommandUseItemTarg = 21,
+    kCommandOpenTarg = 25,
 };
 
 SoldierEntity* SoldierOf(Entity* entity) {
@@ -17,24 +37,146 @@ SoldierEntity* SoldierOf(Entity* entity) {
     return soldier;
 }
 
-// A creature that can still be fought: not dead and in a used slot of its manager.
-bool IsLivingSoldier(const SoldierEntity& actor, Entity* target) {
-    SoldierEntity* soldier = SoldierOf(target);
-    const EntityMgr* manager = actor.GetManager();
-    return soldier != nullptr && !soldier->IsDead() &&
-           (manager == nullptr || manager->IsSoldierLive(soldier));
+bool Issue(SoldierEntity* soldier, int id, const CommandArg& a = {}, const CommandArg& b = {}) {
+    if (soldier == nullptr)
+        return false;
+    soldier->IssueCommand(id, a, b);
+    return true;
 }
 
-// The creature, when it may act on the target of an attack.
-SoldierEntity* AttackerOf(Entity* entity, Entity* target) {
+// Another entity the creature may act on: one its manager holds.
+bool IsUsableTarget(const SoldierEntity& soldier, const Entity* target) {
+    const EntityMgr* manager = soldier.GetManager();
+    return target != nullptr && target != &soldier && manager != nullptr && manager->IsLive(target);
+}
+
+// A creature that is not dead, in a used slot of the soldier's manager.
+bool IsLivingSoldier(const SoldierEntity& soldier, Entity* other) {
+    const SoldierEntity* creature = SoldierOf(other);
+    const EntityMgr* manager = soldier.GetManager();
+    return creature != nullptr && !creature->IsDead() && manager != nullptr &&
+           manager->IsSoldierLive(creature);
+}
+
+// The creature, when it may fight the target.
+SoldierEntity* FighterOf(Entity* entity, Entity* target) {
     SoldierEntity* soldier = SoldierOf(entity);
-    if (target == nullptr || target == entity || soldier == nullptr ||
+    if (soldier == nullptr || target == nullptr || target == entity ||
         !IsLivingSoldier(*soldier, target))
         return nullptr;
     return soldier;
 }
 
+SoldierEntity* WithTarget(Entity* entity, Entity* target) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    return soldier != nullptr && IsUsableTarget(*soldier, target) ? soldier : nullptr;
+}
+
+ItemEntity* CarriedNamed(SoldierEntity* soldier, const Stringc& name) {
+    Creature* creature = Creature::Of(soldier);
+    ItemEntity* item = nullptr;
+    if (creature != nullptr)
+        creature->GetData().GetInventory().FindByName(name, item);
+    return item;
+}
+
+// Every other living creature of the soldier's manager within its sight range, selected.
+const EntityPtrList* SoldiersInSight(SoldierEntity& soldier) {
+    EntityMgr* manager = soldier.GetManager();
+    EntityPtrList* list = nullptr;
+    if (manager == nullptr || !manager->GetPool(Entity::kTypeSoldier, list))
+        return nullptr;
+    DeselectEntity(&soldier);
+    DeselectDeadSoldiers(*list);
+    DeselectOutOfSightRange(soldier, *list);
+    return list;
+}
+
+template <class Tell> bool TellSelected(const EntityPtrList* list, Tell tell) {
+    if (list == nullptr)
+        return false;
+    list->ForEachSelected([&](Entity& entity) {
+        if (Creature* creature = Creature::Of(&entity))
+            tell(creature->GetTargets());
+    });
+    return true;
+}
+
 } // namespace
+
+bool ScriptCmdGoToDest(Entity* entity, const Vector& point) {
+    return Issue(SoldierOf(entity), kCommandGoToDest, point);
+}
+
+bool ScriptCmdGoToTargOffset(Entity* entity, Entity* target, const Vector& offset) {
+    return Issue(WithTarget(entity, target), kCommandGoToTargOffset, target, offset);
+}
+
+bool ScriptCmdGoToDestOffset(Entity* entity, const Vector& point, const Vector& offset) {
+    return Issue(SoldierOf(entity), kCommandGoToDestOffset, point, offset);
+}
+
+bool ScriptCmdWander(Entity* entity) {
+    return Issue(SoldierOf(entity), kCommandWander);
+}
+
+bool ScriptCmdGoToDestAndLeave(Entity* entity, const Vector& point) {
+    return Issue(SoldierOf(entity), kCommandGoToDestAndLeave, point);
+}
+
+bool ScriptCmdEscapeArea(Entity* entity, uint8_t leave) {
+    return ScriptCmdStop(entity) && Issue(SoldierOf(entity), kCommandEscapeArea, int{leave});
+}
+
+bool ScriptCmdAttack(Entity* entity, Entity* target) {
+    return Issue(FighterOf(entity, target), kCommandAttack, target);
+}
+
+bool ScriptCmdAttackOneRound(Entity* entity, Entity* target) {
+    return Issue(FighterOf(entity, target), kCommandAttackOneRound, target);
+}
+
+bool ScriptCmdProtectTarget(Entity* entity, Entity* protectedOne) {
+    SoldierEntity* soldier = WithTarget(entity, protectedOne);
+    const SoldierEntity* protege = SoldierOf(protectedOne);
+    if (protege == nullptr || protege->IsDead())
+        return false;
+    return Issue(soldier, kCommandProtectTarget, protectedOne);
+}
+
+bool ScriptCmdCollectItemMap(Entity* entity, Entity* item) {
+    return Entity::AsItem(item) && Issue(SoldierOf(entity), kCommandCollectItemMap, item);
+}
+
+bool ScriptCmdUseItemPoint(Entity* entity, const Stringc& itemName, const Vector& point) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    ItemEntity* item = CarriedNamed(soldier, itemName);
+    return item != nullptr && Issue(soldier, kCommandUseItemPoint, item, point);
+}
+
+bool ScriptCmdUseItemTarg(Entity* entity, const Stringc& itemName, Entity* target) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    ItemEntity* item = CarriedNamed(soldier, itemName);
+    if (target == nullptr || item == nullptr || !soldier->GetManager() ||
+        !soldier->GetManager()->IsLive(target))
+        return false;
+    return Issue(soldier, kCommandUseItemTarg, item, target);
+}
+
+bool ScriptCmdUseItemOnTarget(Entity* entity, Entity* item, Entity* target) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    Creature* creature = Creature::Of(soldier);
+    ItemEntity* carried = nullptr;
+    if (target == nullptr || creature == nullptr || !Entity::AsItem(item, &carried) ||
+        !creature->GetData().GetInventory().Contains(carried) || !soldier->GetManager() ||
+        !soldier->GetManager()->IsLive(target))
+        return false;
+    return Issue(soldier, kCommandUseItemTarg, item, target);
+}
+
+bool ScriptCmdOpenTarg(Entity* entity, Entity* target, int32_t argument) {
+    return Issue(WithTarget(entity, target), kCommandOpenTarg, target, argument);
+}
 
 bool ScriptCmdStop(Entity* entity) {
     SoldierEntity* soldier = SoldierOf(entity);
@@ -42,6 +184,18 @@ bool ScriptCmdStop(Entity* entity) {
         return false;
     soldier->StopMoving();
     soldier->ClearCommand();
+    return true;
+}
+
+bool ScriptCmdIsCreature(Entity* entity) {
+    return SoldierOf(entity) != nullptr;
+}
+
+bool ScriptCmdSay(Entity* entity, const Stringc& text) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    if (soldier == nullptr)
+        return false;
+    soldier->GetSpeechBubble().Say(text);
     return true;
 }
 
@@ -53,10 +207,76 @@ bool ScriptCmdSetFacing(Entity* entity, int32_t direction) {
     return true;
 }
 
-bool ScriptCmdAttack(Entity* entity, Entity* target) {
-    SoldierEntity* soldier = AttackerOf(entity, target);
+bool ScriptCmdFaceEntity(Entity* entity, Entity* other) {
+    SoldierEntity* soldier = WithTarget(entity, other);
     if (soldier == nullptr)
         return false;
-    soldier->IssueCommand(kCommandAttack, target);
+    const Vector heading = other->GetPosition() - soldier->GetPosition();
+    soldier->SetDirection(AngleToDir8(heading.Heading()));
     return true;
+}
+
+bool ScriptCmdHurt(Entity* entity, int32_t amount) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    if (soldier == nullptr)
+        return false;
+    soldier->OnEvent(SoldierEntity::kEventHit, amount, 0, static_cast<Entity*>(nullptr));
+    return true;
+}
+
+bool ScriptCmdSetRunning(Entity* entity, bool running) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    if (soldier == nullptr)
+        return false;
+    soldier->SetRunning(running);
+    return true;
+}
+
+bool ScriptCmdCheckTarget(Entity* entity, Entity* target) {
+    return WithTarget(entity, target) != nullptr;
+}
+
+bool ScriptCmdLearnSpell(Entity* entity, uint32_t id, uint32_t level, int32_t charges,
+                         int32_t ready) {
+    Creature* creature = Creature::Of(entity);
+    return creature != nullptr &&
+           creature->GetData().GetSpellMgr().Learn(id, level, charges, ready);
+}
+
+bool ScriptCmdForgetSpell(Entity* entity, uint32_t id) {
+    Creature* creature = Creature::Of(entity);
+    if (creature == nullptr)
+        return false;
+    creature->GetData().GetSpellMgr().Forget(id);
+    return true;
+}
+
+bool ScriptCmdNotifySameRef(Entity* entity, const EntityRef& pattern, int32_t value) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    const EntityPtrList* list = soldier ? SoldiersInSight(*soldier) : nullptr;
+    if (list != nullptr)
+        DeselectNotMatchingRef(pattern, *list);
+    return TellSelected(list,
+                        [&](CreatureTargets& targets) { targets.SetSignal9(pattern, value); });
+}
+
+bool ScriptCmdNotifyNearby(Entity* entity, int32_t value) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    return TellSelected(
+        soldier ? SoldiersInSight(*soldier) : nullptr,
+        [&](CreatureTargets& targets) { targets.SetSignal10(soldier->GetRef(), value); });
+}
+
+bool ScriptCmdNotifyNearbyOfSelf(Entity* entity) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    return TellSelected(soldier ? SoldiersInSight(*soldier) : nullptr,
+                        [&](CreatureTargets& targets) { targets.SetSignal11(soldier->GetRef()); });
+}
+
+bool ScriptCmdNotifyMatching(EntityMgr& manager, const EntityRef& pattern, int32_t value) {
+    EntityPtrList* list = nullptr;
+    if (!manager.GetPool(Entity::kTypeSoldier, list))
+        return false;
+    DeselectNotMatchingRef(pattern, *list);
+    return TellSelected(list, [&](CreatureTargets& targets) { targets.SetSignalNumber(value); });
 }

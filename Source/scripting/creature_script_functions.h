@@ -2,15 +2,51 @@
 // What scripts, the party and the player's orders make one creature do: each function
 // takes the acting entity first, refuses (false) what is no creature or cannot be done,
 // and either issues the creature a command, whose outcome its behaviour reports later,
-// or acts at once.
+// or acts at once. Issuing does not clear the command before: the callers do.
 
 #include <cstdint>
 
 class Entity;
+class EntityMgr;
+class EntityRef;
+class Stringc;
+class Vector;
 
-// Its movement stops and its orders, events and command are cleared.
-bool ScriptCmdStop(Entity* entity);
-// Facing 0 for a negative direction, else the direction up to 7.
-bool ScriptCmdSetFacing(Entity* entity, int32_t direction);
+// Commands.
+bool ScriptCmdGoToDest(Entity* entity, const Vector& point);
+bool ScriptCmdGoToTargOffset(Entity* entity, Entity* target, const Vector& offset);
+bool ScriptCmdGoToDestOffset(Entity* entity, const Vector& point, const Vector& offset);
+bool ScriptCmdWander(Entity* entity);
+bool ScriptCmdGoToDestAndLeave(Entity* entity, const Vector& point);
+bool ScriptCmdEscapeArea(Entity* entity, uint8_t leave); // stops it first
 // Refused for no target, itself, or a target that is no living creature.
 bool ScriptCmdAttack(Entity* entity, Entity* target);
+bool ScriptCmdAttackOneRound(Entity* entity, Entity* target);
+bool ScriptCmdProtectTarget(Entity* entity, Entity* protectedOne);
+bool ScriptCmdCollectItemMap(Entity* entity, Entity* item);
+bool ScriptCmdUseItemPoint(Entity* entity, const Stringc& itemName, const Vector& point);
+bool ScriptCmdUseItemTarg(Entity* entity, const Stringc& itemName, Entity* target);
+bool ScriptCmdUseItemOnTarget(Entity* entity, Entity* item, Entity* target);
+bool ScriptCmdOpenTarg(Entity* entity, Entity* target, int32_t argument);
+
+// At once.
+bool ScriptCmdStop(Entity* entity); // movement stopped; orders, events and command cleared
+bool ScriptCmdIsCreature(Entity* entity);
+bool ScriptCmdSay(Entity* entity, const Stringc& text);
+bool ScriptCmdSetFacing(Entity* entity, int32_t direction); // held within 0 to 7
+bool ScriptCmdFaceEntity(Entity* entity, Entity* other);
+bool ScriptCmdHurt(Entity* entity, int32_t amount);
+bool ScriptCmdSetRunning(Entity* entity, bool running);
+// The target is usable and the entity a creature; nothing else.
+bool ScriptCmdCheckTarget(Entity* entity, Entity* target);
+bool ScriptCmdLearnSpell(Entity* entity, uint32_t id, uint32_t level, int32_t charges,
+                         int32_t ready);
+bool ScriptCmdForgetSpell(Entity* entity, uint32_t id);
+
+// Notices, each reaching the creatures' scripts on their next update. The first three go
+// to every other living creature within the entity's sight range.
+bool ScriptCmdNotifySameRef(Entity* entity, const EntityRef& pattern, int32_t value);
+bool ScriptCmdNotifyNearby(Entity* entity, int32_t value);
+bool ScriptCmdNotifyNearbyOfSelf(Entity* entity);
+// Every creature of the manager matching the pattern, wherever it is, the dead included.
+bool ScriptCmdNotifyMatching(EntityMgr& manager, const EntityRef& pattern, int32_t value);

@@ -1,6 +1,5 @@
 #include "Source/world/text_bubble_mgr.h"
 
-#include "Library/core/stream.h"
 #include "Library/geometry/map_view.h"
 #include "Library/graphics/colour.h"
 #include "Library/graphics/rect.h"
@@ -64,12 +63,4 @@ void TextBubbleMgr::Draw(Screen& screen, const MapView& view, const Rect& viewRe
     screen.SetDrawColour(Colour(0, 0, 0).Pack16());
     screen.DrawRectFrom(frame);
     m_text.Draw(screen, false);
-}
-
-bool TextBubbleMgr::Read(Stream& stream) {
-    return stream.ReadValue(m_saved);
-}
-
-bool TextBubbleMgr::Write(Stream& stream) const {
-    return stream.WriteValue(m_saved);
 }

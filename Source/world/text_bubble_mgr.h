@@ -5,15 +5,15 @@
 
 #include "Library/core/vector.h"
 #include "Library/interface/text_block.h"
+#include "Source/entities/speech_bubble.h"
 
 #include <cstdint>
 
 class MapView;
 class Screen;
-class Stream;
 struct Rect;
 
-class TextBubbleMgr {
+class TextBubbleMgr : public SpeechBubble {
 public:
     // Where the creature stands and how tall it is, in world units.
     class Speaker {
@@ -28,25 +28,23 @@ public:
     explicit TextBubbleMgr(const Speaker& owner); // the owner outlives its bubble
     TextBubbleMgr(const TextBubbleMgr&) = delete;
     TextBubbleMgr& operator=(const TextBubbleMgr&) = delete;
-    virtual ~TextBubbleMgr() = default;
+    ~TextBubbleMgr() override = default;
 
     // Seconds a line shows, shared by every bubble.
     static void SetDisplayTime(int seconds) { s_displayTime = seconds; }
     static int GetDisplayTime() { return s_displayTime; }
 
-    void Say(const Stringc& text);    // the framed bubble; "" changes nothing
-    void SayAlt(const Stringc& text); // the plain box; "" changes nothing
+    void Say(const Stringc& text) override;    // the framed bubble; "" changes nothing
+    void SayAlt(const Stringc& text) override; // the plain box; "" changes nothing
     void Hide() { m_remaining = 0.0f; }
     bool IsShowing() const { return m_remaining > 0.0f; }
     const TextBlock& GetText() const { return m_text; }
     int GetStyle() const { return m_style; }
 
-    void Update(double frameSeconds); // with the creature's own update
+    void Update(double frameSeconds) override; // with the creature's own update
     // Above the owner's head, within the view rectangle, while it shows.
     void Draw(Screen& screen, const MapView& view, const Rect& viewRect);
-
-    bool Read(Stream& stream); // the saved flag, one byte
-    bool Write(Stream& stream) const;
+    using SpeechBubble::Draw;
 
 private:
     enum Style : uint8_t { kBubble, kBox };
@@ -57,7 +55,6 @@ private:
 
     const Speaker& m_owner;
     TextBlock m_text;
-    uint8_t m_saved = 0; // kept with the creature's saved data, used by nothing else
     float m_remaining = 0.0f;
     uint8_t m_style = kBubble;
 };

@@ -11,7 +11,7 @@
 
 namespace testsupport {
 
-void WriteBitmapFolder(const ScopedDataRoot& root, const std::string& relativeDir, int count) {
+void WriteBitmapFolder(const ScratchDir& root, const std::string& relativeDir, int count) {
     std::vector<Colour> palette;
     for (int i = 0; i < 256; ++i)
         palette.push_back(i == kKeyIndex
@@ -33,7 +33,7 @@ void WriteBitmapFolder(const ScopedDataRoot& root, const std::string& relativeDi
     }
 }
 
-std::string WriteAni(const ScopedDataRoot& root, const std::string& set, const std::string& name,
+std::string WriteAni(const ScratchDir& root, const std::string& set, const std::string& name,
                      int frames, int sequences, uint32_t durationMs) {
     const std::string bitmaps = "bitmaps/" + set + "/" + name;
     WriteBitmapFolder(root, bitmaps, frames);

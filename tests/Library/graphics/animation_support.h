@@ -16,11 +16,11 @@ constexpr int kKeyIndex = 9;
 
 // count frames "f00.bmp".. in root/relativeDir, each a magenta field holding a block
 // whose place and size follow the frame number, with a hole one pixel in from its corner.
-void WriteBitmapFolder(const ScopedDataRoot& root, const std::string& relativeDir, int count);
+void WriteBitmapFolder(const ScratchDir& root, const std::string& relativeDir, int count);
 
-// Builds set/name.ani under the animation directory from a generated folder of frames,
+// Builds set/name.ani under the animation directory of the root from a generated folder of frames,
 // split into sequences, with the given duration for every frame; returns its path.
-std::string WriteAni(const ScopedDataRoot& root, const std::string& set, const std::string& name,
+std::string WriteAni(const ScratchDir& root, const std::string& set, const std::string& name,
                      int frames, int sequences, uint32_t durationMs);
 
 } // namespace testsupport

@@ -88,7 +88,6 @@ public:
     void DrawArt(Screen&) override {}
     void ShowBlood() override { Note("blood"); }
     void SetColourLevel(int, int, int) override {}
-    void DrawTextBubble(Screen&) override { Note("bubble"); }
 
     CarriedItems* GetCarried() override { return nullptr; }
 

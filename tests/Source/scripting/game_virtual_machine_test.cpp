@@ -27,9 +27,8 @@ class GameMachine : public ScriptWorld {
 protected:
     void SetUp() override {
         ScriptWorld::SetUp();
-        m_owner = Soldier("owner", 10, 10);
-        m_troll = Soldier("troll", 12, 10);
-        BehaviourOf(m_owner).log.clear();
+        m_owner = Named("owner", 10, 10);
+        m_troll = Named("troll", 12, 10);
     }
 
     // A script of the one event test, installed.
@@ -51,8 +50,8 @@ protected:
 using Poster = std::function<void(ScriptMachine&)>;
 
 TEST_F(GameMachine, EveryEventIsTestedByItsCodeAndArguments) {
-    const EntityRef troll = Named("troll");
-    const EntityRef elf = Named("elf");
+    const EntityRef troll = Pattern("troll");
+    const EntityRef elf = Pattern("elf");
     const auto test = [](int code, const auto&... arguments) {
         return ScriptBuilder::Header(kNativeEventTest, code, arguments...);
     };
@@ -129,7 +128,7 @@ TEST_F(GameMachine, EveryEventIsTestedByItsCodeAndArguments) {
 }
 
 TEST_F(GameMachine, TheLatestEventOfTheCodeDecidesAndEventsLastOneRun) {
-    const EntityRef troll = Named("troll");
+    const EntityRef troll = Pattern("troll");
     ObservedMachine machine(m_owner);
     InstallTest(machine, ScriptBuilder::Header(kNativeEventTest, 6, troll, 7));
     machine.PostAttackedEvent(troll, 7);
@@ -143,7 +142,7 @@ TEST_F(GameMachine, TheLatestEventOfTheCodeDecidesAndEventsLastOneRun) {
 }
 
 TEST_F(GameMachine, CallsWithoutANativeGiveNothing) {
-    const EntityRef troll = Named("troll");
+    const EntityRef troll = Pattern("troll");
     const struct {
         const char* what;
         ScriptFuncHeader record;
@@ -171,8 +170,8 @@ TEST_F(GameMachine, CallsWithoutANativeGiveNothing) {
 TEST_F(GameMachine, AReferenceThatNamesNothingFailsTheActionAndEmptiesTheQueue) {
     GameVirtualMachine machine(m_owner);
     ScriptBuilder script("lost");
-    script.Call(kNativeAction, kAttackNative, Named("nobody"));
-    script.Call(kNativeAction, kAttackNative, Named("troll"));
+    script.Call(kNativeAction, kAttackNative, Pattern("nobody"));
+    script.Call(kNativeAction, kAttackNative, Pattern("troll"));
     Install(machine, script.End());
     machine.PostStartEvent();
     testing::internal::CaptureStderr();
@@ -185,7 +184,7 @@ TEST_F(GameMachine, AReferenceThatNamesNothingFailsTheActionAndEmptiesTheQueue) 
                                                                 "the owner; nothing attacks";
 
     Entity* found = nullptr;
-    EXPECT_TRUE(machine.PrepareArguments(Named("owner"), found));
+    EXPECT_TRUE(machine.PrepareArguments(Pattern("owner"), found));
     EXPECT_EQ(found, m_owner);
     EntityRef self;
     self.AddToList(1); // the caller itself

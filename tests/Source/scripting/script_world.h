@@ -1,21 +1,17 @@
 #pragma once
-// Soldiers with real creatures and game script machines on an open 64 x 64 meadow, whose
-// behaviour is a fake that records the commands it is given, for the tests of what
-// scripts make creatures do.
+// Creatures with items, game script machines and a body animation of eight facings on the
+// meadow; their behaviour is a fake that records the commands it is given, for the tests
+// of what scripts make creatures do.
 
+#include "Library/graphics/animation_support.h"
+#include "Library/graphics/uni_animation_mgr.h"
 #include "Library/world/game_mode.h"
-#include "Library/world/tile_map_support.h"
-#include "Library/world/tile_record.h"
-#include "Source/creatures/creature.h"
-#include "Source/creatures/creature_factory.h"
+#include "Source/creatures/item_world.h"
 #include "Source/entities/creature_commands.h"
-#include "Source/entities/entity_mgr.h"
-#include "Source/entities/soldier_entity.h"
+#include "Source/entities/speech_bubble.h"
 #include "Source/scripting/game_machine_factory.h"
 #include "Source/scripting/game_virtual_machine.h"
 #include "tools/scriptbuilder/script_builder.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -41,27 +37,40 @@ public:
     uint8_t status = 1;
 };
 
+// The lines said, each after its style ("say ..." or "alt ...").
+class FakeBubble : public SpeechBubble {
+public:
+    void Say(const Stringc& text) override { said.push_back(std::string("say ") + text.c_str()); }
+    void SayAlt(const Stringc& text) override {
+        said.push_back(std::string("alt ") + text.c_str());
+    }
+
+    std::vector<std::string> said;
+};
+
 class ScriptCreatureFactory : public CreatureFactory {
 public:
     std::unique_ptr<CreatureCommands> CreateBehaviour(SoldierEntity&) const override {
         return std::make_unique<FakeBehaviour>();
     }
+    std::unique_ptr<SpeechBubble> CreateBubble(SoldierEntity&) const override {
+        return std::make_unique<FakeBubble>();
+    }
 };
 
-class ScriptWorld : public MapDataRoot {
+class ScriptWorld : public ItemWorld {
 protected:
-    static constexpr uint32_t kPlayerSide = 2;
-    static constexpr uint32_t kHostileSide = 200;
-
-    ScriptWorld() { SetSoldierPartsFactory(&m_creatures); }
+    ScriptWorld() : m_previousParts(&GetSoldierPartsFactory()) { SetSoldierPartsFactory(&m_parts); }
     ~ScriptWorld() override {
+        SetSoldierPartsFactory(m_previousParts);
+        g_uniAnimationMgr = nullptr;
         g_gameMode = nullptr;
-        SetSoldierPartsFactory(nullptr);
     }
 
     void SetUp() override {
-        const uint32_t ground[3] = {0, TileRecord::kWalkable, 0};
-        ASSERT_TRUE(ReadBytes(MapBytes(64, 64, ground)));
+        ItemWorld::SetUp();
+        WriteAni(m_dir, "Creat/body", "s0", 8, 8, 100);
+        g_uniAnimationMgr = &m_animations;
         g_gameMode = &m_mode;
         EnterMode(kModeAreaMap);
     }
@@ -71,25 +80,28 @@ protected:
         m_mode.ApplyPendingMode();
     }
 
-    // A living soldier named name of radius 0.5 at (x, y), which sees from there.
-    SoldierEntity* Soldier(const char* name, float x, float y, uint32_t side = kHostileSide) {
-        auto* soldier =
-            static_cast<SoldierEntity*>(m_manager.CreateEntity(x, y, 0, Entity::kTypeSoldier));
-        soldier->GetRef().Set(side, 1, 0, 0, 0, 0, 0);
+    // A living creature named name at (x, y), facing 0, which sees from there; its
+    // behaviour has been given nothing yet.
+    SoldierEntity* Named(const char* name, float x, float y, uint32_t side = kHostileSide) {
+        SoldierEntity* soldier = Soldier(x, y, side);
         soldier->GetRef().SetName(name);
-        soldier->SetRadius(0.5f, 0);
-        Creature::Of(soldier)->RecomputeVision(soldier->GetPosition());
+        soldier->GetAnimation().SetAnimationName("Creat/body");
+        EXPECT_TRUE(soldier->GetAnimation().SetAnimation("s0", m_animations));
+        soldier->SetDirection(0);
+        BehaviourOf(soldier).log.clear(); // of its making
         return soldier;
     }
-    static CreatureData& DataOf(Entity* soldier) { return Creature::Of(soldier)->GetData(); }
     static FakeBehaviour& BehaviourOf(SoldierEntity* soldier) {
         return static_cast<FakeBehaviour&>(*soldier->GetBehaviour());
+    }
+    static FakeBubble& BubbleOf(SoldierEntity* soldier) {
+        return static_cast<FakeBubble&>(soldier->GetSpeechBubble());
     }
     static GameVirtualMachine& SlotOf(SoldierEntity* soldier, int slot = 0) {
         return *GameVirtualMachine::Of(soldier->GetScriptSlot(slot));
     }
     // A pattern naming the entity of that name.
-    static EntityRef Named(const char* name) {
+    static EntityRef Pattern(const char* name) {
         EntityRef ref;
         ref.SetName(name);
         return ref;
@@ -99,9 +111,12 @@ protected:
     }
 
     GameMode m_mode;
-    ScriptCreatureFactory m_creatures;
+    UniAnimationMgr m_animations;
     ScopedGameMachineFactory m_machines;
-    EntityMgr m_manager{&m_map};
+
+private:
+    ScriptCreatureFactory m_parts;
+    const SoldierPartsFactory* m_previousParts;
 };
 
 } // namespace testsupport
