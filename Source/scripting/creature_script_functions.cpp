@@ -37,8 +37,9 @@ SoldierEntity* SoldierOf(Entity* entity) {
     return soldier;
 }
 
+// A creature that died takes no command: one would hold off its dying.
 bool Issue(SoldierEntity* soldier, int id, const CommandArg& a = {}, const CommandArg& b = {}) {
-    if (soldier == nullptr)
+    if (soldier == nullptr || !soldier->IsAlive())
         return false;
     soldier->IssueCommand(id, a, b);
     return true;

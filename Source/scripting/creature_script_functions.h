@@ -2,7 +2,8 @@
 // What scripts, the party and the player's orders make one creature do: each function
 // takes the acting entity first, refuses (false) what is no creature or cannot be done,
 // and either issues the creature a command, whose outcome its behaviour reports later,
-// or acts at once. Issuing does not clear the command before: the callers do.
+// or acts at once. Issuing does not clear the command before: the callers do. A creature
+// that died is issued nothing.
 
 #include <cstdint>
 

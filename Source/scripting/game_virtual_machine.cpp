@@ -153,9 +153,12 @@ int32_t GameVirtualMachine::UpdateAction() {
     return behaviour ? static_cast<int32_t>(behaviour->GetStatus()) : kActionDone;
 }
 
+// Only a machine that had an action stops its owner: the command under way may belong to
+// another of the owner's machines, and idle ones are cleared every frame it runs.
 void GameVirtualMachine::ClearActions() {
+    const bool hadAction = IsBusy();
     VirtualMachine::ClearActions();
-    if (!m_keepOwnerCommand)
+    if (hadAction && !m_keepOwnerCommand)
         ScriptCmdStop(m_owner);
 }
 

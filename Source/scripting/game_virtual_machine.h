@@ -39,6 +39,8 @@ public:
     // How far the owner creature has carried out the current action: 1 done, 0 failed,
     // 3 still going. Done at once without a creature owner or off the area map.
     int32_t UpdateAction() override;
+    // The latent actions go; when there were any, the owner creature stops and its command
+    // goes too unless the keep-owner-command flag is set.
     void ClearActions() override;
     void Reset(bool all) override; // the engine's, and the keep-owner-command flag cleared
     void Reset() override { Reset(true); }

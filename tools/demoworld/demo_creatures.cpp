@@ -8,9 +8,11 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
+#include "tools/demoworld/demo_creature_scripts.h"
 #include "tools/templatewriter/template_writer.h"
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -23,6 +25,7 @@ constexpr uint32_t kHeight = 4; // world units, where the status bars start
 
 struct Kind {
     const char* name;
+    bool scripted;      // the scientists' scripts in slots 0 to 3
     const char* weapon; // held in the hand; null for none
     const char* displayName;
     uint32_t side;
@@ -34,10 +37,10 @@ struct Kind {
 };
 
 const Kind kKinds[] = {
-    {DemoCreatures::kPlayer, "sword", "Idyl", kPlayerSide, CreatureAnimationMgr::kCompositeBody,
-     40.0f, 6, 70, 0},
-    {DemoCreatures::kHostile, "sword", "Mad scientist", kHostileSide, 1, 12.0f, 4, 40, 50},
-    {DemoCreatures::kNeutral, nullptr, "Scientist", kNeutralSide, 1, 12.0f, 4, 20, 25},
+    {DemoCreatures::kPlayer, false, "sword", "Idyl", kPlayerSide,
+     CreatureAnimationMgr::kCompositeBody, 40.0f, 6, 70, 0},
+    {DemoCreatures::kHostile, true, "sword", "Mad scientist", kHostileSide, 1, 12.0f, 4, 40, 50},
+    {DemoCreatures::kNeutral, true, nullptr, "Scientist", kNeutralSide, 1, 12.0f, 4, 20, 25},
 };
 
 // The weapon's template, made in the soldier's manager, into its current hand.
@@ -65,6 +68,9 @@ bool Fill(Entity& entity, const Kind& kind) {
     for (int skill = 0; skill < CreatureData::kSkillCount; ++skill)
         data.SetSkill(skill, 0, kind.meleeSkill);
     data.SetKillExperience(kind.killExperience);
+    if (kind.scripted)
+        for (int slot = 0; slot < static_cast<int>(std::size(DemoCreatureScripts::kNames)); ++slot)
+            data.SetScript(slot, DemoCreatureScripts::kNames[slot]);
     return kind.weapon == nullptr || Arm(soldier, data.GetInventory(), kind.weapon);
 }
 

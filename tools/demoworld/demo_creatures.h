@@ -1,7 +1,8 @@
 #pragma once
 // The demo world's soldier templates: the tutorial's player ("if_idyl_player_tutorial",
 // the composite body), a hostile scientist with a sword ("scimale_hostile") and a neutral
-// one ("scimale_neutral"), each a soldier record with its creature's rules record.
+// one ("scimale_neutral"), each a soldier record with its creature's rules record; the
+// scientists carry the demo creature scripts.
 
 class DemoCreatures {
 public:

@@ -7,10 +7,12 @@
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_builder.h"
 #include "Library/graphics/graphic.h"
+#include "Source/scripting/game_machine_factory.h"
 #include "platform/case_path.h"
 #include "tools/demoworld/converter_media.h"
 #include "tools/demoworld/creature_art.h"
 #include "tools/demoworld/cursor_art.h"
+#include "tools/demoworld/demo_creature_scripts.h"
 #include "tools/demoworld/demo_creatures.h"
 #include "tools/demoworld/demo_entities.h"
 #include "tools/demoworld/demo_items.h"
@@ -48,6 +50,7 @@ DemoWorld::DemoWorld(const Stringc& root) : m_root(root) {}
 bool DemoWorld::Build() {
     DataPaths paths(m_root.c_str());
     g_dataPaths = &paths;
+    const ScopedGameMachineFactory machines; // what is loaded to be placed loads its scripts
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
                        WriteTitleAndEditors() && WriteFirstMap() && WriteEntities() &&
                        WriteCreatures() && WriteMagic() && WriteRuleTables() &&
@@ -92,7 +95,8 @@ bool DemoWorld::WriteScripts() {
     return DemoScript().WriteFile(directory + "/demo.scr") &&
            StoryPageScript().WriteFile(directory + "/demo_page.scr") &&
            StatDescriptionScript().WriteFile(directory + "/game_stat_desc.scr") &&
-           CharDescriptionScript().WriteFile(directory + "/game_char_desc.scr");
+           CharDescriptionScript().WriteFile(directory + "/game_char_desc.scr") &&
+           DemoCreatureScripts(directory).Write();
 }
 
 // The title menu and the first-run converter's media, the editors' windows and the

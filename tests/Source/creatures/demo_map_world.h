@@ -14,6 +14,7 @@
 #include "Source/creatures/world_delivery.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/projectile_launcher.h"
+#include "Source/scripting/game_machine_factory.h"
 #include "demo_world_dir.h"
 
 #include <gtest/gtest.h>
@@ -91,6 +92,7 @@ protected:
     UniAnimationMgr m_animations;
     TileMap m_map{m_mode.Paths(), nullptr};
     ScopedCreatureFactory m_creatures;
+    ScopedGameMachineFactory m_machines; // the scientists run their scripts
     CreatureItemRules m_rules;
     std::unique_ptr<EntityMgr> m_manager = std::make_unique<EntityMgr>(&m_map);
     // What the creatures' weapons and spells reach the region through.

@@ -7,6 +7,7 @@
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/projectile_entity.h"
+#include "Source/entities/script_machine.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/entities/soldier_planner.h"
 #include "demo_map_world.h"
@@ -100,8 +101,11 @@ TEST_F(SoldierScenario, ThePlayerShootsBurnsAndThrowsAtTheScientists) {
     SoldierEntity* bystander = CreateCreature(*m_manager, "scimale_neutral", near, 6);
     ASSERT_TRUE(player && scientist && bystander);
     ASSERT_TRUE(m_map.WalkLineB(stand, far));
-    Harden(*scientist);
-    Harden(*bystander);
+    for (SoldierEntity* target : {scientist, bystander}) {
+        Harden(*target);
+        for (int slot = 0; slot < SoldierEntity::kScriptSlots; ++slot)
+            target->GetScriptSlot(slot).Reset(); // it stands where it is hit, not fighting back
+    }
 
     // The bow in the hand, its arrows in the backpack: shots until one hits.
     CreatureInventory& pack = Creature::Of(player)->GetData().GetInventory();

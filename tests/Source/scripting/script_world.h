@@ -7,56 +7,12 @@
 #include "Library/graphics/uni_animation_mgr.h"
 #include "Library/world/game_mode.h"
 #include "Source/creatures/item_world.h"
-#include "Source/entities/creature_commands.h"
-#include "Source/entities/speech_bubble.h"
 #include "Source/scripting/game_machine_factory.h"
 #include "Source/scripting/game_virtual_machine.h"
+#include "script_fakes.h"
 #include "tools/scriptbuilder/script_builder.h"
 
-#include <string>
-#include <vector>
-
 namespace testsupport {
-
-// "command <id>" and its entity's name for each command given, "clear" for each clearing.
-class FakeBehaviour : public CreatureCommands {
-public:
-    void SetCommand(int id, const CommandArg& a, const CommandArg&, const CommandArg&,
-                    int) override {
-        std::string note = "command " + std::to_string(id);
-        if (a.AsEntity() != nullptr)
-            note += std::string(" ") + a.AsEntity()->GetRef().GetName().c_str();
-        log.push_back(note);
-    }
-    void ClearCommand() override { log.push_back("clear"); }
-    void Update() override {}
-    uint8_t GetStatus() const override { return status; }
-    void Describe(int, int, Screen&) const override {}
-
-    std::vector<std::string> log;
-    uint8_t status = 1;
-};
-
-// The lines said, each after its style ("say ..." or "alt ...").
-class FakeBubble : public SpeechBubble {
-public:
-    void Say(const Stringc& text) override { said.push_back(std::string("say ") + text.c_str()); }
-    void SayAlt(const Stringc& text) override {
-        said.push_back(std::string("alt ") + text.c_str());
-    }
-
-    std::vector<std::string> said;
-};
-
-class ScriptCreatureFactory : public CreatureFactory {
-public:
-    std::unique_ptr<CreatureCommands> CreateBehaviour(SoldierEntity&) const override {
-        return std::make_unique<FakeBehaviour>();
-    }
-    std::unique_ptr<SpeechBubble> CreateBubble(SoldierEntity&) const override {
-        return std::make_unique<FakeBubble>();
-    }
-};
 
 class ScriptWorld : public ItemWorld {
 protected:

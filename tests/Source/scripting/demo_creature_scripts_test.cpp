@@ -1,0 +1,78 @@
+// The demo world's scientists on its map answer what happens to them through their
+// scripts: a start line, turning on an attacker, a last word told around, a greeting.
+#include "Library/geometry/directions.h"
+#include "Source/creatures/demo_map_world.h"
+#include "Source/creatures/creature.h"
+#include "Source/entities/creature_placement.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/entities/script_machine.h"
+#include "Source/scripting/script_fakes.h"
+
+#include <algorithm>
+
+namespace {
+
+class DemoCreatureScripts : public testsupport::DemoMapWorld {
+protected:
+    DemoCreatureScripts() : m_previousParts(&GetSoldierPartsFactory()) {
+        SetSoldierPartsFactory(&m_parts);
+    }
+    ~DemoCreatureScripts() override { SetSoldierPartsFactory(m_previousParts); }
+
+    static const std::vector<std::string>& Said(SoldierEntity* soldier) {
+        return static_cast<testsupport::FakeBubble&>(soldier->GetSpeechBubble()).said;
+    }
+    static const std::vector<std::string>& Commands(SoldierEntity* soldier) {
+        return static_cast<testsupport::FakeBehaviour&>(*soldier->GetBehaviour()).log;
+    }
+    static bool Has(const std::vector<std::string>& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
+private:
+    testsupport::ScriptCreatureFactory m_parts;
+    const SoldierPartsFactory* m_previousParts;
+};
+
+TEST_F(DemoCreatureScripts, TheScientistsAnswerTheirStartAttackDeathAndDialogue) {
+    const Vector stand(60.5f, 26.5f, 0), close(61.5f, 26.5f, 0), near(63.5f, 27.5f, 0);
+    SoldierEntity* player = CreateCreature(*m_manager, "if_idyl_player_tutorial", stand, 2);
+    SoldierEntity* scientist = CreateCreature(*m_manager, "scimale_hostile", close, 6);
+    SoldierEntity* bystander = CreateCreature(*m_manager, "scimale_neutral", near, 2);
+    ASSERT_TRUE(player && scientist && bystander);
+    RunUntil(5, [] { return false; });
+    EXPECT_TRUE(Has(Said(scientist), "say Back to work."));
+    EXPECT_TRUE(Has(Said(bystander), "say Back to work."));
+    EXPECT_TRUE(Said(player).empty()) << "the player's character has no scripts";
+
+    // Spoken to, the bystander turns from the right to the one it met and greets.
+    ASSERT_EQ(bystander->GetDirection(), 2);
+    Creature::Of(bystander)->RecordContact(player->GetRef());
+    for (int slot = 0; slot < SoldierEntity::kEventSlots; ++slot)
+        bystander->GetScriptSlot(slot).PostDialogueEvent();
+    RunUntil(2, [] { return false; });
+    EXPECT_TRUE(Has(Said(bystander), "say Mind the experiments."));
+    EXPECT_EQ(bystander->GetDirection(),
+              AngleToDir8((player->GetPosition() - bystander->GetPosition()).Heading()));
+
+    // Struck, the scientist orders itself to attack its attacker; dying, it says its last
+    // word and tells those around.
+    const std::string attackBack = std::string("command 3 ") + player->GetRef().GetName().c_str();
+    EXPECT_TRUE(RunUntil(
+        3000, [&] { return Has(Commands(scientist), attackBack); },
+        [&] {
+            if (!player->HasPending())
+                player->OnEvent(SoldierEntity::kEventAttack, scientist, 0, 0);
+        }));
+    EXPECT_TRUE(Has(Said(scientist), "say You will pay for that!"));
+    EXPECT_TRUE(RunUntil(
+        3000, [&] { return Has(Said(scientist), "say Aargh..."); },
+        [&] {
+            if (!player->HasPending() && !scientist->IsDead())
+                player->OnEvent(SoldierEntity::kEventAttack, scientist, 0, 0);
+        }));
+    const EntityRef& toldOf = Creature::Of(bystander)->GetTargets().GetSlot(5); // shouts
+    EXPECT_STREQ(toldOf.GetName().c_str(), scientist->GetRef().GetName().c_str());
+}
+
+} // namespace

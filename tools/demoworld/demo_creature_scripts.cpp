@@ -1,0 +1,72 @@
+#include "tools/demoworld/demo_creature_scripts.h"
+
+#include "tools/scriptbuilder/script_builder.h"
+
+#include <iterator>
+
+namespace {
+
+// The game's numbers for the events and actions the scripts call.
+constexpr int32_t kStartEvent = 1;
+constexpr int32_t kDeathEvent = 4;
+constexpr int32_t kAttackedEvent = 6;
+constexpr int32_t kDialogueEvent = 20;
+constexpr int32_t kSay = 3;
+constexpr int32_t kAttack = 16;
+constexpr int32_t kNotifyNearbyOfSelf = 30;
+constexpr int32_t kReadyWeaponFirst1 = 66;
+constexpr int32_t kFaceEntity = 214;
+
+// The steps that name an entity from the caller's point of view.
+constexpr uint32_t kSelf = 1;
+constexpr uint32_t kAttackedBy = 17; // the first of the caller's target records
+constexpr uint32_t kContact = 24;
+
+// The entity the caller's target record names.
+EntityRef TargetRecord(uint32_t record) {
+    EntityRef ref;
+    ref.AddToList(record);
+    ref.AddToList(kSelf); // resolved first
+    return ref;
+}
+
+// On the event, the calls the script adds; nothing otherwise.
+template <class Calls>
+ScriptBuilder OnEvent(const char* name, const ScriptFuncHeader& test, Calls calls) {
+    ScriptBuilder script(name);
+    script.Call(test).JumpIfFalse("end");
+    calls(script);
+    script.Label("end").End();
+    return script;
+}
+
+} // namespace
+
+bool DemoCreatureScripts::Write() const {
+    const EntityRef anyone;
+    const ScriptBuilder scripts[] = {
+        OnEvent(kDeath, ScriptBuilder::Header(kCallEventTest, kDeathEvent),
+                [](ScriptBuilder& s) {
+                    s.Call(kCallLatent, kSay, "Aargh...").Call(kCallLatent, kNotifyNearbyOfSelf);
+                }),
+        OnEvent(kHit, ScriptBuilder::Header(kCallEventTest, kAttackedEvent, anyone, 0),
+                [](ScriptBuilder& s) {
+                    s.Call(kCallLatent, kSay, "You will pay for that!")
+                        .Call(kCallLatent, kAttack, TargetRecord(kAttackedBy));
+                }),
+        OnEvent(
+            kStart, ScriptBuilder::Header(kCallEventTest, kStartEvent),
+            [](ScriptBuilder& s) {
+                s.Call(kCallLatent, kReadyWeaponFirst1).Call(kCallLatent, kSay, "Back to work.");
+            }),
+        OnEvent(kTalk, ScriptBuilder::Header(kCallEventTest, kDialogueEvent),
+                [](ScriptBuilder& s) {
+                    s.Call(kCallLatent, kFaceEntity, TargetRecord(kContact))
+                        .Call(kCallLatent, kSay, "Mind the experiments.");
+                }),
+    };
+    for (size_t i = 0; i < std::size(scripts); ++i)
+        if (!scripts[i].WriteFile(m_directory + "/" + kNames[i] + ".scr"))
+            return false;
+    return true;
+}

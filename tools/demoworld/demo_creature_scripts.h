@@ -1,0 +1,23 @@
+#pragma once
+// The scientists' scripts, one per script slot, the first slot the first to act:
+// "scientist_death" tells those around of its death, "scientist_hit" turns it on whoever
+// attacked it, "scientist_start" readies a weapon and speaks when the creature is made and
+// "scientist_talk" turns it to the one who came to talk.
+
+#include "Library/core/stringc.h"
+
+class DemoCreatureScripts {
+public:
+    static constexpr const char* kStart = "scientist_start";
+    static constexpr const char* kHit = "scientist_hit";
+    static constexpr const char* kDeath = "scientist_death";
+    static constexpr const char* kTalk = "scientist_talk";
+    static constexpr const char* kNames[] = {kDeath, kHit, kStart, kTalk}; // slots 0 to 3
+
+    explicit DemoCreatureScripts(const Stringc& directory) : m_directory(directory) {}
+
+    bool Write() const; // false, with a message, at the first that cannot be written
+
+private:
+    Stringc m_directory;
+};
