@@ -10,6 +10,7 @@
 #include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/scripting/creature_script_functions.h"
+#include "Source/scripting/map_bounds.h"
 
 #include <vector>
 
@@ -76,8 +77,7 @@ bool GiveTo(Entity* holder, const Stringc& name, const Stringc& ammunition, int3
 bool PlaceAt(EntityMgr& manager, const Vector& point, const Stringc& name,
              const Stringc& ammunition, int32_t count) {
     TileMap* map = manager.GetTileMap();
-    if (map == nullptr || point.x < 0 || point.y < 0 || point.x >= map->GetWidth() ||
-        point.y >= map->GetHeight())
+    if (map == nullptr || !IsOnMap(*map, point))
         return false;
     ItemEntity* item = MakeItem(manager, name, ammunition, count);
     if (item == nullptr)

@@ -5,8 +5,11 @@
 
 #include "Library/core/random.h"
 #include "Library/geometry/directions.h"
+#include "Source/creatures/uni_spell_mgr.h"
 #include "Source/entities/creature_parts.h"
+#include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/entities/view_transform.h"
 #include "Source/scripting/creature_item_functions.h"
 #include "Source/scripting/creature_script_functions.h"
 #include "Source/scripting/native_call.h"
@@ -25,13 +28,45 @@ int32_t Result(bool done) {
     return done ? kActionDone : kActionFailed;
 }
 
+// The spell of the number's ability for the owner; null without the registry or the spell.
+SpellAbility* AbilityOf(const NativeCall& call, int index) {
+    return g_uniSpellMgr ? g_uniSpellMgr->GetAbility(call.Bits(index), call.GetOwner()) : nullptr;
+}
+
+// The spell on the target.
+int32_t CastOn(const NativeCall& call, uint8_t useCharge) {
+    return Started(
+        ScriptCmdSpellTarget(call.GetOwner(), AbilityOf(call, 0), call.Object(0), useCharge));
+}
+
+// The spell at the point, on whatever stands under it on the screen.
+int32_t CastAt(const NativeCall& call, uint8_t useCharge) {
+    EntityMgr* manager = call.GetManager();
+    if (manager == nullptr)
+        return kActionFailed;
+    const Vector point = call.Point(0);
+    int x = 0;
+    int y = 0;
+    WorldToScreen(point, x, y);
+    return Started(ScriptCmdSpellPoint(call.GetOwner(), AbilityOf(call, 0),
+                                       manager->FindEntityAt(x, y), point, useCharge));
+}
+
 // Commands.
+int32_t GoToTarg(const NativeCall& call) {
+    return Started(ScriptCmdGoToTarg(call.GetOwner(), call.Object(0), call.Float(0)));
+}
+
 int32_t GoToDest(const NativeCall& call) {
     return Started(ScriptCmdGoToDest(call.GetOwner(), call.Point(0)));
 }
 
 int32_t SetFacing(const NativeCall& call) {
     return Started(ScriptCmdSetFacing(call.GetOwner(), call.Int(0)));
+}
+
+int32_t FollowWayPoints(const NativeCall& call) {
+    return Started(ScriptCmdFollowWayPoints(call.GetOwner()));
 }
 
 int32_t Attack(const NativeCall& call) {
@@ -42,12 +77,32 @@ int32_t AttackOneRound(const NativeCall& call) {
     return Started(ScriptCmdAttackOneRound(call.GetOwner(), call.Object(0)));
 }
 
+int32_t AttackReevaluate(const NativeCall& call) {
+    return Started(ScriptCmdAttackReevaluate(call.GetOwner(), call.Object(0), call.Float(0)));
+}
+
 int32_t ProtectTarget(const NativeCall& call) {
     return Started(ScriptCmdProtectTarget(call.GetOwner(), call.Object(0)));
 }
 
+int32_t ProtectPoint(const NativeCall& call) {
+    return Started(ScriptCmdProtectPoint(call.GetOwner(), call.Point(0), call.Float(0)));
+}
+
 int32_t Wander(const NativeCall& call) {
     return Started(ScriptCmdWander(call.GetOwner()));
+}
+
+int32_t EvadeTarg(const NativeCall& call) {
+    return Started(ScriptCmdEvadeTarg(call.GetOwner(), call.Object(0), call.Float(0)));
+}
+
+int32_t Wait(const NativeCall& call) {
+    return Started(ScriptCmdWait(call.GetOwner(), call.Float(0)));
+}
+
+int32_t GoToTargStartDialogue(const NativeCall& call) {
+    return Started(ScriptCmdGoToTargStartDialogue(call.GetOwner(), call.Object(0), call.Float(0)));
 }
 
 int32_t UseItemPoint(const NativeCall& call) {
@@ -80,10 +135,34 @@ int32_t GoToTargRandomOffset(const NativeCall& call) {
     return Result(ScriptCmdGoToTargOffset(call.Object(0), call.Object(1), offset));
 }
 
+int32_t CastOnWithCharge(const NativeCall& call) {
+    return CastOn(call, 1);
+}
+
+int32_t CastAtWithCharge(const NativeCall& call) {
+    return CastAt(call, 1);
+}
+
+int32_t CastOnFreely(const NativeCall& call) {
+    return CastOn(call, 0);
+}
+
+int32_t CastAtFreely(const NativeCall& call) {
+    return CastAt(call, 0);
+}
+
 // At once.
 int32_t Say(const NativeCall& call) {
     ScriptCmdSay(call.GetOwner(), call.String(0));
     return kActionDone;
+}
+
+int32_t ClearWayPoints(const NativeCall& call) {
+    return Result(ScriptCmdClearWayPoints(call.GetOwner()));
+}
+
+int32_t AddWayPoint(const NativeCall& call) {
+    return Result(ScriptCmdAddWayPoint(call.GetOwner(), call.Point(0)));
 }
 
 int32_t FaceRandomly(const NativeCall& call) {
@@ -210,16 +289,25 @@ int32_t HasItem(const NativeCall& call) {
 void RegisterCreatureNatives(NativeTable& table) {
     table.AddAction(3, "S", &Say);
     table.AddAction(5, "P", &GoToDest);
+    table.AddAction(6, "RN", &GoToTarg);
+    table.AddAction(7, "", &ClearWayPoints);
+    table.AddAction(8, "P", &AddWayPoint);
+    table.AddAction(9, "", &FollowWayPoints);
     table.AddAction(10, "N", &SetFacing);
     table.AddAction(16, "R", &Attack);
     table.AddAction(18, "R", &AttackOneRound);
+    table.AddAction(19, "RN", &AttackReevaluate);
     table.AddAction(22, "R", &ProtectTarget);
+    table.AddAction(23, "PN", &ProtectPoint);
     table.AddAction(24, "", &Wander);
     table.AddAction(26, "", &FaceRandomly);
+    table.AddAction(27, "RN", &EvadeTarg);
     table.AddAction(28, "RN", &NotifySameRef);
     table.AddAction(29, "N", &NotifyNearby);
     table.AddAction(30, "", &NotifyNearbyOfSelf);
     table.AddAction(31, "RN", &NotifyMatching);
+    table.AddAction(32, "N", &Wait);
+    table.AddAction(43, "RN", &GoToTargStartDialogue);
     table.AddAction(59, "RS", &TransferItem);
     table.AddAction(60, "RS", &GiveNewItemByFile);
     table.AddAction(61, "SN", &GiveNewItem);
@@ -234,6 +322,10 @@ void RegisterCreatureNatives(NativeTable& table) {
     table.AddAction(70, "RS", &UseItemTarg);
     table.AddAction(71, "NNNN", &LearnSpell);
     table.AddAction(72, "N", &ForgetSpell);
+    table.AddAction(73, "NR", &CastOnWithCharge);
+    table.AddAction(74, "NP", &CastAtWithCharge);
+    table.AddAction(75, "NR", &CastOnFreely);
+    table.AddAction(76, "NP", &CastAtFreely);
     table.AddAction(84, "R", &Kill);
     table.AddAction(86, "P", &GoToDestAndLeave);
     table.AddAction(87, "", &EscapeArea);

@@ -1,14 +1,18 @@
 #include "Source/scripting/creature_script_functions.h"
 
 #include "Library/geometry/directions.h"
+#include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_inventory.h"
+#include "Source/creatures/spell_ability.h"
 #include "Source/creatures/spell_mgr.h"
 #include "Source/entities/entity_filters.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/entities/speech_bubble.h"
+#include "Source/entities/way_point_mgr.h"
+#include "Source/scripting/map_bounds.h"
 
 #include <algorithm>
 
@@ -16,19 +20,30 @@ namespace {
 
 // The commands of a creature's behaviour, by id.
 enum CommandId : int {
+    kCommandWait = 1,
     kCommandWander = 2,
     kCommandAttack = 3,
     kCommandAttackOneRound = 4,
+    kCommandAttackReevaluate = 5,
     kCommandProtectTarget = 7,
+    kCommandProtectPoint = 8,
+    kCommandEvadeTarg = 9,
+    kCommandEvadePt = 10,
     kCommandEscapeArea = 11,
     kCommandGoToDest = 12,
     kCommandGoToDestOffset = 13,
     kCommandGoToDestAndLeave = 14,
+    kCommandGoToTarg = 15,
     kCommandGoToTargOffset = 16,
+    kCommandFollowWayPoints = 17,
     kCommandCollectItemMap = 18,
     kCommandUseItemPoint = 20,
     kCommandUseItemTarg = 21,
+    kCommandSpell = 22,
+    kCommandSpellPoint = 23,
+    kCommandSpellTarget = 24,
     kCommandOpenTarg = 25,
+    kCommandGoToTargStartDialogue = 26,
 };
 
 SoldierEntity* SoldierOf(Entity* entity) {
@@ -38,10 +53,11 @@ SoldierEntity* SoldierOf(Entity* entity) {
 }
 
 // A creature that died takes no command: one would hold off its dying.
-bool Issue(SoldierEntity* soldier, int id, const CommandArg& a = {}, const CommandArg& b = {}) {
+bool Issue(SoldierEntity* soldier, int id, const CommandArg& a = {}, const CommandArg& b = {},
+           const CommandArg& c = {}, int flag = 0) {
     if (soldier == nullptr || !soldier->IsAlive())
         return false;
-    soldier->IssueCommand(id, a, b);
+    soldier->IssueCommand(id, a, b, c, flag);
     return true;
 }
 
@@ -103,7 +119,23 @@ template <class Tell> bool TellSelected(const EntityPtrList* list, Tell tell) {
     return true;
 }
 
+// The spell reaches the target at the point from the caster and, when a charge is to be
+// used, the caster has one ready.
+bool CanCast(SoldierEntity* soldier, const SpellAbility* spell, Entity* target, const Vector& point,
+             uint8_t useCharge) {
+    Creature* creature = Creature::Of(soldier);
+    if (spell == nullptr || creature == nullptr ||
+        !spell->InRange(soldier, soldier->GetPosition(), target, point))
+        return false;
+    return useCharge == 0 ||
+           creature->GetData().GetSpellMgr().HasReadyCharge(static_cast<uint32_t>(spell->GetId()));
+}
+
 } // namespace
+
+bool ScriptCmdGoToTarg(Entity* entity, Entity* target, float range) {
+    return Issue(WithTarget(entity, target), kCommandGoToTarg, target, range);
+}
 
 bool ScriptCmdGoToDest(Entity* entity, const Vector& point) {
     return Issue(SoldierOf(entity), kCommandGoToDest, point);
@@ -121,12 +153,29 @@ bool ScriptCmdWander(Entity* entity) {
     return Issue(SoldierOf(entity), kCommandWander);
 }
 
+bool ScriptCmdEvadeTarg(Entity* entity, Entity* target, float seconds) {
+    const SoldierEntity* fleeing = SoldierOf(target);
+    if (fleeing != nullptr && fleeing->IsDead())
+        return false;
+    return Issue(WithTarget(entity, target), kCommandEvadeTarg, target, seconds);
+}
+
+bool ScriptCmdEvadePt(Entity* entity, const Vector& point, float seconds) {
+    return Issue(SoldierOf(entity), kCommandEvadePt, point, seconds);
+}
+
 bool ScriptCmdGoToDestAndLeave(Entity* entity, const Vector& point) {
     return Issue(SoldierOf(entity), kCommandGoToDestAndLeave, point);
 }
 
 bool ScriptCmdEscapeArea(Entity* entity, uint8_t leave) {
     return ScriptCmdStop(entity) && Issue(SoldierOf(entity), kCommandEscapeArea, int{leave});
+}
+
+bool ScriptCmdFollowWayPoints(Entity* entity) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    return soldier != nullptr && soldier->GetWayPointMgr().HasWayPoints() &&
+           Issue(soldier, kCommandFollowWayPoints);
 }
 
 bool ScriptCmdAttack(Entity* entity, Entity* target) {
@@ -137,12 +186,26 @@ bool ScriptCmdAttackOneRound(Entity* entity, Entity* target) {
     return Issue(FighterOf(entity, target), kCommandAttackOneRound, target);
 }
 
+bool ScriptCmdAttackReevaluate(Entity* entity, Entity* target, float seconds) {
+    return Issue(FighterOf(entity, target), kCommandAttackReevaluate, target, seconds);
+}
+
 bool ScriptCmdProtectTarget(Entity* entity, Entity* protectedOne) {
     SoldierEntity* soldier = WithTarget(entity, protectedOne);
     const SoldierEntity* protege = SoldierOf(protectedOne);
     if (protege == nullptr || protege->IsDead())
         return false;
     return Issue(soldier, kCommandProtectTarget, protectedOne);
+}
+
+bool ScriptCmdProtectPoint(Entity* entity, const Vector& point, float radius) {
+    return Issue(SoldierOf(entity), kCommandProtectPoint, point, radius);
+}
+
+bool ScriptCmdGoToTargStartDialogue(Entity* entity, Entity* target, float distance) {
+    if (!ScriptCmdFaceEntity(entity, target) || distance < 0.0f)
+        return false;
+    return Issue(SoldierOf(entity), kCommandGoToTargStartDialogue, target, distance);
 }
 
 bool ScriptCmdCollectItemMap(Entity* entity, Entity* item) {
@@ -179,6 +242,37 @@ bool ScriptCmdOpenTarg(Entity* entity, Entity* target, int32_t argument) {
     return Issue(WithTarget(entity, target), kCommandOpenTarg, target, argument);
 }
 
+bool ScriptCmdWait(Entity* entity, float seconds) {
+    return Issue(SoldierOf(entity), kCommandWait, seconds);
+}
+
+bool ScriptCmdSpell(Entity* entity, SpellAbility* spell, uint8_t useCharge) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    return soldier != nullptr &&
+           CanCast(soldier, spell, nullptr, soldier->GetPosition(), useCharge) &&
+           Issue(soldier, kCommandSpell, spell, int{useCharge});
+}
+
+bool ScriptCmdSpellTarget(Entity* entity, SpellAbility* spell, Entity* target, uint8_t useCharge) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    if (soldier == nullptr || target == nullptr || soldier->GetManager() == nullptr ||
+        !soldier->GetManager()->IsLive(target) ||
+        !CanCast(soldier, spell, target, target->GetPosition(), useCharge))
+        return false;
+    return Issue(soldier, kCommandSpellTarget, spell, target, int{useCharge});
+}
+
+bool ScriptCmdSpellPoint(Entity* entity, SpellAbility* spell, Entity* target, const Vector& point,
+                         uint8_t useCharge) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    const TileMap* map =
+        soldier && soldier->GetManager() ? soldier->GetManager()->GetTileMap() : nullptr;
+    if (map == nullptr || !IsOnMap(*map, point) ||
+        !CanCast(soldier, spell, target, point, useCharge))
+        return false;
+    return Issue(soldier, kCommandSpellPoint, spell, target, point, useCharge);
+}
+
 bool ScriptCmdStop(Entity* entity) {
     SoldierEntity* soldier = SoldierOf(entity);
     if (soldier == nullptr)
@@ -190,6 +284,22 @@ bool ScriptCmdStop(Entity* entity) {
 
 bool ScriptCmdIsCreature(Entity* entity) {
     return SoldierOf(entity) != nullptr;
+}
+
+bool ScriptCmdClearWayPoints(Entity* entity) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    if (soldier == nullptr)
+        return false;
+    soldier->GetWayPointMgr().Clear();
+    return true;
+}
+
+bool ScriptCmdAddWayPoint(Entity* entity, const Vector& point) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    if (soldier == nullptr)
+        return false;
+    soldier->GetWayPointMgr().Add(point);
+    return true;
 }
 
 bool ScriptCmdSay(Entity* entity, const Stringc& text) {

@@ -10,29 +10,48 @@
 class Entity;
 class EntityMgr;
 class EntityRef;
+class SpellAbility;
 class Stringc;
 class Vector;
 
 // Commands.
+bool ScriptCmdGoToTarg(Entity* entity, Entity* target, float range);
 bool ScriptCmdGoToDest(Entity* entity, const Vector& point);
 bool ScriptCmdGoToTargOffset(Entity* entity, Entity* target, const Vector& offset);
 bool ScriptCmdGoToDestOffset(Entity* entity, const Vector& point, const Vector& offset);
 bool ScriptCmdWander(Entity* entity);
+bool ScriptCmdEvadeTarg(Entity* entity, Entity* target, float seconds);
+bool ScriptCmdEvadePt(Entity* entity, const Vector& point, float seconds);
 bool ScriptCmdGoToDestAndLeave(Entity* entity, const Vector& point);
 bool ScriptCmdEscapeArea(Entity* entity, uint8_t leave); // stops it first
+bool ScriptCmdFollowWayPoints(Entity* entity);           // refused without a way point
 // Refused for no target, itself, or a target that is no living creature.
 bool ScriptCmdAttack(Entity* entity, Entity* target);
 bool ScriptCmdAttackOneRound(Entity* entity, Entity* target);
+bool ScriptCmdAttackReevaluate(Entity* entity, Entity* target, float seconds);
 bool ScriptCmdProtectTarget(Entity* entity, Entity* protectedOne);
+bool ScriptCmdProtectPoint(Entity* entity, const Vector& point, float radius);
+// The entity turns to the target first; a negative distance is then refused.
+bool ScriptCmdGoToTargStartDialogue(Entity* entity, Entity* target, float distance);
 bool ScriptCmdCollectItemMap(Entity* entity, Entity* item);
 bool ScriptCmdUseItemPoint(Entity* entity, const Stringc& itemName, const Vector& point);
 bool ScriptCmdUseItemTarg(Entity* entity, const Stringc& itemName, Entity* target);
 bool ScriptCmdUseItemOnTarget(Entity* entity, Entity* item, Entity* target);
 bool ScriptCmdOpenTarg(Entity* entity, Entity* target, int32_t argument);
+bool ScriptCmdWait(Entity* entity, float seconds);
+// Casting: refused when the spell does not reach its target from the caster, or, with the
+// charge flag, when the caster has no ready charge of it. A point lies on the caster's map
+// (0 <= x < width, 0 <= y < height); its target may be null.
+bool ScriptCmdSpell(Entity* entity, SpellAbility* spell, uint8_t useCharge);
+bool ScriptCmdSpellTarget(Entity* entity, SpellAbility* spell, Entity* target, uint8_t useCharge);
+bool ScriptCmdSpellPoint(Entity* entity, SpellAbility* spell, Entity* target, const Vector& point,
+                         uint8_t useCharge);
 
 // At once.
 bool ScriptCmdStop(Entity* entity); // movement stopped; orders, events and command cleared
 bool ScriptCmdIsCreature(Entity* entity);
+bool ScriptCmdClearWayPoints(Entity* entity);
+bool ScriptCmdAddWayPoint(Entity* entity, const Vector& point);
 bool ScriptCmdSay(Entity* entity, const Stringc& text);
 bool ScriptCmdSetFacing(Entity* entity, int32_t direction); // held within 0 to 7
 bool ScriptCmdFaceEntity(Entity* entity, Entity* other);

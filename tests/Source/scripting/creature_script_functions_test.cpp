@@ -1,6 +1,8 @@
 #include "Source/scripting/creature_script_functions.h"
 
 #include "Source/creatures/creature_inventory.h"
+#include "Source/creatures/game_rules.h"
+#include "Source/creatures/spell_ability.h"
 #include "Source/entities/item_entity.h"
 #include "Source/scripting/creature_item_functions.h"
 #include "Source/scripting/game_natives.h"
@@ -181,6 +183,34 @@ TEST_F(CreatureFunctions, ItemsArePlacedOnlyOnTheMap) {
     }
 }
 
+TEST_F(CreatureFunctions, SpellsAreCastOnlyWithinReachOnTheMapAndWithAChargeWhenAsked) {
+    SpellAbility spell;
+    spell.Define(0, SpellAbility::kOnTarget, kTargetAny, 0, 0, 20.0f, 0.0f, 0.0,
+                 SpellAbility::kNoProjectile, 1.0f);
+    const struct {
+        const char* what;
+        Vector point;
+        uint8_t useCharge;
+        bool cast;
+    } atPoints[] = {
+        {"in reach", Vector(20, 10, 0), 0, true},
+        {"beyond reach", Vector(40, 10, 0), 0, false},
+        {"left of the map", Vector(-0.5f, 10, 0), 0, false},
+        {"on the right edge", Vector(64, 10, 0), 0, false},
+        {"on the bottom edge", Vector(10, 64, 0), 0, false},
+        {"without a ready charge", Vector(20, 10, 0), 1, false},
+    };
+    for (const auto& c : atPoints) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ScriptCmdSpellPoint(m_orc, &spell, nullptr, c.point, c.useCharge), c.cast);
+    }
+    EXPECT_TRUE(ScriptCmdSpellTarget(m_orc, &spell, m_troll, 0));
+    EXPECT_TRUE(ScriptCmdSpell(m_orc, &spell, 0));
+    EXPECT_FALSE(ScriptCmdSpell(m_orc, nullptr, 0));
+    EXPECT_EQ(Commands(m_orc),
+              (std::vector<std::string>{"command 23", "command 24", "command 22"}));
+}
+
 TEST_F(CreatureFunctions, CommandsNeedAUsableTarget) {
     const Vector offset(1, 0, 0);
     EXPECT_FALSE(ScriptCmdGoToTargOffset(m_orc, nullptr, offset));
@@ -190,8 +220,13 @@ TEST_F(CreatureFunctions, CommandsNeedAUsableTarget) {
     Carry(m_orc, "rope");
     EXPECT_TRUE(ScriptCmdUseItemPoint(m_orc, "rope", offset));
     EXPECT_TRUE(ScriptCmdEscapeArea(m_orc, 1));
+    EXPECT_FALSE(ScriptCmdFollowWayPoints(m_orc)) << "no way point laid";
+    EXPECT_TRUE(ScriptCmdAddWayPoint(m_orc, offset));
+    EXPECT_TRUE(ScriptCmdFollowWayPoints(m_orc));
+    EXPECT_FALSE(ScriptCmdGoToTargStartDialogue(m_orc, m_troll, -1.0f));
+    EXPECT_EQ(m_orc->GetDirection(), 2) << "turned to the troll all the same";
     EXPECT_EQ(Commands(m_orc), (std::vector<std::string>{"command 16 troll", "command 20 rope",
-                                                         "clear", "command 11"}));
+                                                         "clear", "command 11", "command 17"}));
 }
 
 // Whatever a script or a caller leaves out, nothing breaks and nothing is done.
@@ -210,7 +245,18 @@ TEST_F(CreatureFunctions, CallsWithoutTheirArgumentsFail) {
     BehaviourOf(m_orc).log.clear();
     const Vector point;
     const std::function<bool()> refusals[] = {
+        [&] { return ScriptCmdGoToTarg(m_orc, nullptr, 1.0f); },
         [&] { return ScriptCmdGoToDest(nullptr, point); },
+        [&] { return ScriptCmdEvadeTarg(m_orc, nullptr, 1.0f); },
+        [&] { return ScriptCmdEvadePt(nullptr, point, 1.0f); },
+        [&] { return ScriptCmdAttackReevaluate(m_orc, nullptr, 1.0f); },
+        [&] { return ScriptCmdProtectPoint(nullptr, point, 1.0f); },
+        [&] { return ScriptCmdGoToTargStartDialogue(m_orc, nullptr, 1.0f); },
+        [&] { return ScriptCmdWait(nullptr, 1.0f); },
+        [&] { return ScriptCmdSpellTarget(m_orc, nullptr, m_troll, 0); },
+        [&] { return ScriptCmdSpellPoint(nullptr, nullptr, nullptr, point, 0); },
+        [&] { return ScriptCmdClearWayPoints(nullptr); },
+        [&] { return ScriptCmdAddWayPoint(nullptr, point); },
         [&] { return ScriptCmdWander(nullptr); },
         [&] { return ScriptCmdEscapeArea(nullptr, 1); },
         [&] { return ScriptCmdProtectTarget(m_orc, nullptr); },

@@ -1,11 +1,13 @@
 // The demo world's scientists on its map answer what happens to them through their
 // scripts: a start line, turning on an attacker, a last word told around, a greeting.
 #include "Library/geometry/directions.h"
-#include "Source/creatures/demo_map_world.h"
 #include "Source/creatures/creature.h"
+#include "Source/creatures/creature_behaviour.h"
+#include "Source/creatures/creature_command.h"
+#include "Source/creatures/demo_map_world.h"
 #include "Source/entities/creature_placement.h"
-#include "Source/entities/soldier_entity.h"
 #include "Source/entities/script_machine.h"
+#include "Source/entities/soldier_entity.h"
 #include "Source/scripting/script_fakes.h"
 
 #include <algorithm>
@@ -22,15 +24,23 @@ protected:
     static const std::vector<std::string>& Said(SoldierEntity* soldier) {
         return static_cast<testsupport::FakeBubble&>(soldier->GetSpeechBubble()).said;
     }
-    static const std::vector<std::string>& Commands(SoldierEntity* soldier) {
-        return static_cast<testsupport::FakeBehaviour&>(*soldier->GetBehaviour()).log;
+    static bool Attacking(SoldierEntity* soldier) {
+        const CreatureCommand* command =
+            static_cast<CreatureBehaviour*>(soldier->GetBehaviour())->GetCommand();
+        return command != nullptr && command->GetId() == kAttackCommand;
+    }
+    // Whom the creature was last attacked by.
+    static const Stringc& AttackedBy(SoldierEntity* soldier) {
+        return Creature::Of(soldier)->GetTargets().GetSlot(0).GetName();
     }
     static bool Has(const std::vector<std::string>& lines, const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 
 private:
-    testsupport::ScriptCreatureFactory m_parts;
+    static constexpr uint32_t kAttackCommand = 3;
+
+    testsupport::SpeakingCreatureFactory m_parts;
     const SoldierPartsFactory* m_previousParts;
 };
 
@@ -57,9 +67,10 @@ TEST_F(DemoCreatureScripts, TheScientistsAnswerTheirStartAttackDeathAndDialogue)
 
     // Struck, the scientist orders itself to attack its attacker; dying, it says its last
     // word and tells those around.
-    const std::string attackBack = std::string("command 3 ") + player->GetRef().GetName().c_str();
+    EXPECT_FALSE(Attacking(scientist));
     EXPECT_TRUE(RunUntil(
-        3000, [&] { return Has(Commands(scientist), attackBack); },
+        3000,
+        [&] { return Attacking(scientist) && AttackedBy(player) == scientist->GetRef().GetName(); },
         [&] {
             if (!player->HasPending())
                 player->OnEvent(SoldierEntity::kEventAttack, scientist, 0, 0);

@@ -1,6 +1,6 @@
 #pragma once
 // A creature behaviour and a speech bubble that record what they are given, and the
-// factory that gives them to every creature made meanwhile with a real creature.
+// factories that give them to the real creatures they make.
 
 #include "Source/creatures/creature_factory.h"
 #include "Source/entities/creature_commands.h"
@@ -43,13 +43,19 @@ public:
     std::vector<std::string> said;
 };
 
-class ScriptCreatureFactory : public CreatureFactory {
+// Real creatures and behaviour with recording bubbles.
+class SpeakingCreatureFactory : public CreatureFactory {
+public:
+    std::unique_ptr<SpeechBubble> CreateBubble(SoldierEntity&) const override {
+        return std::make_unique<FakeBubble>();
+    }
+};
+
+// And a recording behaviour.
+class ScriptCreatureFactory : public SpeakingCreatureFactory {
 public:
     std::unique_ptr<CreatureCommands> CreateBehaviour(SoldierEntity&) const override {
         return std::make_unique<FakeBehaviour>();
-    }
-    std::unique_ptr<SpeechBubble> CreateBubble(SoldierEntity&) const override {
-        return std::make_unique<FakeBubble>();
     }
 };
 
