@@ -31,6 +31,24 @@ CreatureInventory* InventoryOf(Entity* entity) {
     return creature ? &creature->GetData().GetInventory() : nullptr;
 }
 
+// The act done on the creature and what it carries; false, doing nothing, without them.
+template <class Act> bool OnCarrier(Entity* entity, Act act) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    CreatureInventory* inventory = InventoryOf(entity);
+    if (soldier == nullptr || inventory == nullptr)
+        return false;
+    act(*soldier, *inventory);
+    return true;
+}
+
+// Readies a weapon of the first fire mode, else of the second; done either way.
+bool ReadyEither(Entity* entity, int32_t first, int32_t second) {
+    return OnCarrier(entity, [&](SoldierEntity&, CreatureInventory&) {
+        if (!ScriptCmdReadyWeapon(entity, first))
+            ScriptCmdReadyWeapon(entity, second);
+    });
+}
+
 std::vector<ItemEntity*> CarriedItemsOf(const CreatureInventory& inventory) {
     std::vector<ItemEntity*> items;
     items.reserve(50);
@@ -133,55 +151,39 @@ bool ScriptCmdReadyWeapon(Entity* entity, int32_t mode) {
 }
 
 bool ScriptCmdReadyWeaponFirst1(Entity* entity) {
-    if (SoldierOf(entity) == nullptr)
-        return false;
-    if (!ScriptCmdReadyWeapon(entity, 1))
-        ScriptCmdReadyWeapon(entity, 2);
-    return true;
+    return ReadyEither(entity, 1, 2);
 }
 
 bool ScriptCmdReadyWeaponFirst2(Entity* entity) {
-    if (SoldierOf(entity) == nullptr)
-        return false;
-    if (!ScriptCmdReadyWeapon(entity, 2))
-        ScriptCmdReadyWeapon(entity, 1);
-    return true;
+    return ReadyEither(entity, 2, 1);
 }
 
 bool ScriptCmdEquipMatching(Entity* entity) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    CreatureInventory* inventory = InventoryOf(entity);
-    if (soldier == nullptr || inventory == nullptr)
-        return false;
-    EntityRef pattern;
-    pattern.Set(0, kEquippedClass, 0, 0, 0, 0, 0);
-    const EntityMgr* manager = soldier->GetManager();
-    for (ItemEntity* item : CarriedItemsOf(*inventory))
-        if (manager != nullptr && manager->IsItemLive(item) && pattern.Matches(item->GetRef())) {
-            soldier->ChargeItemMoveCost(item, kEquipSlot);
-            break;
-        }
-    return true;
+    return OnCarrier(entity, [](SoldierEntity& soldier, CreatureInventory& inventory) {
+        EntityRef pattern;
+        pattern.Set(0, kEquippedClass, 0, 0, 0, 0, 0);
+        const EntityMgr* manager = soldier.GetManager();
+        for (ItemEntity* item : CarriedItemsOf(inventory))
+            if (manager != nullptr && manager->IsItemLive(item) &&
+                pattern.Matches(item->GetRef())) {
+                soldier.ChargeItemMoveCost(item, kEquipSlot);
+                return;
+            }
+    });
 }
 
 bool ScriptCmdPutSlotItemInBackpack(Entity* entity, int32_t slot) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    CreatureInventory* inventory = InventoryOf(entity);
-    if (soldier == nullptr || inventory == nullptr)
-        return false;
-    if (ItemEntity* item = inventory->GetSlot(slot))
-        soldier->PutItemInSlot(item);
-    return true;
+    return OnCarrier(entity, [slot](SoldierEntity& soldier, CreatureInventory& inventory) {
+        if (ItemEntity* item = inventory.GetSlot(slot))
+            soldier.PutItemInSlot(item);
+    });
 }
 
 bool ScriptCmdForNamedItems(Entity* entity, const Stringc& name, int32_t ability) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    CreatureInventory* inventory = InventoryOf(entity);
-    if (soldier == nullptr || inventory == nullptr)
-        return false;
-    soldier->ClearAll();
-    inventory->ForNamedItems(name, ability);
-    return true;
+    return OnCarrier(entity, [&](SoldierEntity& soldier, CreatureInventory& inventory) {
+        soldier.ClearAll();
+        inventory.ForNamedItems(name, ability);
+    });
 }
 
 bool ScriptCmdTakeNamedItem(Entity* entity, const Stringc& name, int32_t slot) {

@@ -52,6 +52,15 @@ SoldierEntity* SoldierOf(Entity* entity) {
     return soldier;
 }
 
+// The act done on the creature; false, doing nothing, for anything else.
+template <class Act> bool OnSoldier(Entity* entity, Act act) {
+    SoldierEntity* soldier = SoldierOf(entity);
+    if (soldier == nullptr)
+        return false;
+    act(*soldier);
+    return true;
+}
+
 // A creature that died takes no command: one would hold off its dying.
 bool Issue(SoldierEntity* soldier, int id, const CommandArg& a = {}, const CommandArg& b = {},
            const CommandArg& c = {}, int flag = 0) {
@@ -274,12 +283,10 @@ bool ScriptCmdSpellPoint(Entity* entity, SpellAbility* spell, Entity* target, co
 }
 
 bool ScriptCmdStop(Entity* entity) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    if (soldier == nullptr)
-        return false;
-    soldier->StopMoving();
-    soldier->ClearCommand();
-    return true;
+    return OnSoldier(entity, [&](SoldierEntity& soldier) {
+        soldier.StopMoving();
+        soldier.ClearCommand();
+    });
 }
 
 bool ScriptCmdIsCreature(Entity* entity) {
@@ -287,35 +294,20 @@ bool ScriptCmdIsCreature(Entity* entity) {
 }
 
 bool ScriptCmdClearWayPoints(Entity* entity) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    if (soldier == nullptr)
-        return false;
-    soldier->GetWayPointMgr().Clear();
-    return true;
+    return OnSoldier(entity, [&](SoldierEntity& soldier) { soldier.GetWayPointMgr().Clear(); });
 }
 
 bool ScriptCmdAddWayPoint(Entity* entity, const Vector& point) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    if (soldier == nullptr)
-        return false;
-    soldier->GetWayPointMgr().Add(point);
-    return true;
+    return OnSoldier(entity, [&](SoldierEntity& soldier) { soldier.GetWayPointMgr().Add(point); });
 }
 
 bool ScriptCmdSay(Entity* entity, const Stringc& text) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    if (soldier == nullptr)
-        return false;
-    soldier->GetSpeechBubble().Say(text);
-    return true;
+    return OnSoldier(entity, [&](SoldierEntity& soldier) { soldier.GetSpeechBubble().Say(text); });
 }
 
 bool ScriptCmdSetFacing(Entity* entity, int32_t direction) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    if (soldier == nullptr)
-        return false;
-    soldier->SetDirection(std::clamp(direction, 0, 7));
-    return true;
+    return OnSoldier(
+        entity, [&](SoldierEntity& soldier) { soldier.SetDirection(std::clamp(direction, 0, 7)); });
 }
 
 bool ScriptCmdFaceEntity(Entity* entity, Entity* other) {
@@ -328,19 +320,13 @@ bool ScriptCmdFaceEntity(Entity* entity, Entity* other) {
 }
 
 bool ScriptCmdHurt(Entity* entity, int32_t amount) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    if (soldier == nullptr)
-        return false;
-    soldier->OnEvent(SoldierEntity::kEventHit, amount, 0, static_cast<Entity*>(nullptr));
-    return true;
+    return OnSoldier(entity, [&](SoldierEntity& soldier) {
+        soldier.OnEvent(SoldierEntity::kEventHit, amount, 0, static_cast<Entity*>(nullptr));
+    });
 }
 
 bool ScriptCmdSetRunning(Entity* entity, bool running) {
-    SoldierEntity* soldier = SoldierOf(entity);
-    if (soldier == nullptr)
-        return false;
-    soldier->SetRunning(running);
-    return true;
+    return OnSoldier(entity, [&](SoldierEntity& soldier) { soldier.SetRunning(running); });
 }
 
 bool ScriptCmdCheckTarget(Entity* entity, Entity* target) {
