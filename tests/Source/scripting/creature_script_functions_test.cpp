@@ -195,9 +195,7 @@ TEST_F(CreatureFunctions, SpellsAreCastOnlyWithinReachOnTheMapAndWithAChargeWhen
     } atPoints[] = {
         {"in reach", Vector(20, 10, 0), 0, true},
         {"beyond reach", Vector(40, 10, 0), 0, false},
-        {"left of the map", Vector(-0.5f, 10, 0), 0, false},
         {"on the right edge", Vector(64, 10, 0), 0, false},
-        {"on the bottom edge", Vector(10, 64, 0), 0, false},
         {"without a ready charge", Vector(20, 10, 0), 1, false},
     };
     for (const auto& c : atPoints) {
@@ -231,8 +229,9 @@ TEST_F(CreatureFunctions, CommandsNeedAUsableTarget) {
 
 // Whatever a script or a caller leaves out, nothing breaks and nothing is done.
 TEST_F(CreatureFunctions, CallsWithoutTheirArgumentsFail) {
-    const int32_t creatureNatives[] = {3,  5,  10, 16, 18, 22, 24,  26,  28,  29,  30, 31, 59,
-                                       60, 61, 62, 63, 64, 65, 66,  67,  68,  69,  70, 71, 72,
+    const int32_t creatureNatives[] = {3,  5,  6,  7,  8,  9,  10,  16,  18,  19,  22, 23, 24,
+                                       26, 27, 28, 29, 30, 31, 32,  43,  59,  60,  61, 62, 63,
+                                       64, 65, 66, 67, 68, 69, 70,  71,  72,  73,  74, 75, 76,
                                        84, 86, 87, 97, 98, 99, 100, 101, 214, 501, 502};
     GameVirtualMachine ownerless(nullptr);
     GameVirtualMachine orcs(m_orc);
@@ -245,45 +244,23 @@ TEST_F(CreatureFunctions, CallsWithoutTheirArgumentsFail) {
     BehaviourOf(m_orc).log.clear();
     const Vector point;
     const std::function<bool()> refusals[] = {
-        [&] { return ScriptCmdGoToTarg(m_orc, nullptr, 1.0f); },
         [&] { return ScriptCmdGoToDest(nullptr, point); },
-        [&] { return ScriptCmdEvadeTarg(m_orc, nullptr, 1.0f); },
-        [&] { return ScriptCmdEvadePt(nullptr, point, 1.0f); },
-        [&] { return ScriptCmdAttackReevaluate(m_orc, nullptr, 1.0f); },
-        [&] { return ScriptCmdProtectPoint(nullptr, point, 1.0f); },
-        [&] { return ScriptCmdGoToTargStartDialogue(m_orc, nullptr, 1.0f); },
-        [&] { return ScriptCmdWait(nullptr, 1.0f); },
-        [&] { return ScriptCmdSpellTarget(m_orc, nullptr, m_troll, 0); },
-        [&] { return ScriptCmdSpellPoint(nullptr, nullptr, nullptr, point, 0); },
-        [&] { return ScriptCmdClearWayPoints(nullptr); },
-        [&] { return ScriptCmdAddWayPoint(nullptr, point); },
-        [&] { return ScriptCmdWander(nullptr); },
-        [&] { return ScriptCmdEscapeArea(nullptr, 1); },
+        [&] { return ScriptCmdGoToTarg(m_orc, nullptr, 1.0f); },
         [&] { return ScriptCmdProtectTarget(m_orc, nullptr); },
         [&] { return ScriptCmdCollectItemMap(m_orc, nullptr); },
-        [&] { return ScriptCmdUseItemTarg(nullptr, "rope", m_troll); },
         [&] { return ScriptCmdUseItemOnTarget(m_orc, nullptr, m_troll); },
-        [&] { return ScriptCmdOpenTarg(m_orc, nullptr, 0); },
-        [&] { return ScriptCmdStop(nullptr); },
+        [&] { return ScriptCmdGoToTargStartDialogue(m_orc, nullptr, 1.0f); },
+        [&] { return ScriptCmdSpellTarget(m_orc, nullptr, m_troll, 0); },
+        [&] { return ScriptCmdSpellPoint(nullptr, nullptr, nullptr, point, 0); },
         [&] { return ScriptCmdSay(nullptr, "hello"); },
-        [&] { return ScriptCmdSetFacing(nullptr, 3); },
-        [&] { return ScriptCmdHurt(nullptr, 3); },
-        [&] { return ScriptCmdSetRunning(nullptr, true); },
-        [&] { return ScriptCmdCheckTarget(m_orc, nullptr); },
         [&] { return ScriptCmdLearnSpell(nullptr, 1, 1, 1, 1); },
-        [&] { return ScriptCmdForgetSpell(nullptr, 1); },
         [&] { return ScriptCmdNotifyNearby(nullptr, 1); },
         [&] { return ScriptCmdReload(nullptr); },
-        [&] { return ScriptCmdReadyWeaponFirst1(nullptr); },
         [&] { return ScriptCmdEquipMatching(nullptr); },
-        [&] { return ScriptCmdPutSlotItemInBackpack(nullptr, 11); },
-        [&] { return ScriptCmdForNamedItems(nullptr, "rope", 0); },
         [&] { return ScriptCmdTakeNamedItem(nullptr, "rope", 11); },
         [&] { return ScriptCmdGiveNewItemByFile(nullptr, "rope.dat"); },
         [&] { return ScriptCmdTransferItem(nullptr, "rope", m_troll); },
-        [&] { return ScriptCmdDestroyNamedItem(nullptr, "rope"); },
         [&] { return ScriptCmdDestroyAllNamedItems(nullptr, "rope"); },
-        [&] { return ScriptCmdHasItem(nullptr, "rope"); },
     };
     for (size_t i = 0; i < std::size(refusals); ++i)
         EXPECT_FALSE(refusals[i]()) << "refusal " << i;

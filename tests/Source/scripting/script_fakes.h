@@ -32,13 +32,10 @@ public:
     uint8_t status = 1;
 };
 
-// The lines said, each after its style ("say ..." or "alt ...").
+// "say" and each line said.
 class FakeBubble : public SpeechBubble {
 public:
     void Say(const Stringc& text) override { said.push_back(std::string("say ") + text.c_str()); }
-    void SayAlt(const Stringc& text) override {
-        said.push_back(std::string("alt ") + text.c_str());
-    }
 
     std::vector<std::string> said;
 };
