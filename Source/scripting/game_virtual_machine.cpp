@@ -80,7 +80,7 @@ EntityMgr* GameVirtualMachine::GetManager() const {
     return manager ? manager : g_entityMgr;
 }
 
-int32_t GameVirtualMachine::CallAction(ScriptFuncHeader& record) {
+int32_t GameVirtualMachine::CallNative(ScriptFuncHeader& record) {
     for (int i = 0; i < record.ObjectCount(); ++i) {
         Entity* found = nullptr;
         if (!PrepareArguments(record.GetObject(i), found))
@@ -143,7 +143,7 @@ bool GameVirtualMachine::TestEvent(const ScriptFuncHeader& test) {
     return false;
 }
 
-int32_t GameVirtualMachine::UpdateAction() {
+int32_t GameVirtualMachine::GetOwnerState() const {
     SoldierEntity* soldier = nullptr;
     if (!Entity::AsSoldier(m_owner, &soldier) || CurrentModeId() != kModeAreaMap)
         return kActionDone;

@@ -35,10 +35,12 @@ public:
 
     // 0 for a reference that cannot be resolved, a category without natives, or a number
     // its table does not hold; else the native's, control's or event test's result.
-    int32_t CallAction(ScriptFuncHeader& record) override;
+    int32_t CallNative(ScriptFuncHeader& record);
     // How far the owner creature has carried out the current action: 1 done, 0 failed,
     // 3 still going. Done at once without a creature owner or off the area map.
-    int32_t UpdateAction() override;
+    int32_t GetOwnerState() const;
+    int32_t CallAction(ScriptFuncHeader& record) override { return CallNative(record); }
+    int32_t UpdateAction() override { return GetOwnerState(); }
     // The latent actions go; when there were any, the owner creature stops and its command
     // goes too unless the keep-owner-command flag is set.
     void ClearActions() override;

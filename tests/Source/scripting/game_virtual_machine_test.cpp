@@ -150,7 +150,7 @@ TEST_F(GameMachine, CallsWithoutANativeGiveNothing) {
     GameVirtualMachine machine(m_owner);
     for (auto c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(machine.CallAction(c.record), 0);
+        EXPECT_EQ(machine.CallNative(c.record), 0);
     }
     EXPECT_TRUE(Commands().empty());
 }
@@ -183,18 +183,18 @@ TEST_F(GameMachine, AnActionLastsWhileItsOwnerCreatureIsAtItOnTheAreaMap) {
     GameVirtualMachine machine(m_owner);
     FakeBehaviour& behaviour = BehaviourOf(m_owner);
     behaviour.status = 3;
-    EXPECT_EQ(machine.UpdateAction(), 3);
+    EXPECT_EQ(machine.GetOwnerState(), 3);
     behaviour.status = 7; // any other value: still running
-    EXPECT_EQ(machine.UpdateAction(), 7);
+    EXPECT_EQ(machine.GetOwnerState(), 7);
     behaviour.status = 0;
-    EXPECT_EQ(machine.UpdateAction(), 0);
+    EXPECT_EQ(machine.GetOwnerState(), 0);
     const Vector there(20, 10, 0);
     m_owner->OnEvent(SoldierEntity::kEventWalkTo, &there, 0, 0);
-    EXPECT_EQ(machine.UpdateAction(), 3) << "an order is pending";
+    EXPECT_EQ(machine.GetOwnerState(), 3) << "an order is pending";
     EnterMode(kModeStoryPage);
-    EXPECT_EQ(machine.UpdateAction(), 1);
+    EXPECT_EQ(machine.GetOwnerState(), 1);
     EnterMode(kModeAreaMap);
-    EXPECT_EQ(GameVirtualMachine(nullptr).UpdateAction(), 1);
+    EXPECT_EQ(GameVirtualMachine(nullptr).GetOwnerState(), 1);
 }
 
 // An idle machine stops nothing: the command under way may be another machine's.
