@@ -69,6 +69,12 @@ public:
     void SetDebugView(bool on) { m_debugView = on; }
     bool IsInGame() const { return m_inGame; }
     bool IsOnMap() const { return m_onMap; }
+    // What scripts leave for one another: the encounter flag the world map's area script
+    // sets, and a tag kept with the player's data.
+    bool GetEncounterFlag() const { return m_encounterFlag; }
+    void SetEncounterFlag(bool set) { m_encounterFlag = set; }
+    const Stringc& GetScriptTag() const { return m_scriptTag; }
+    void SetScriptTag(const Stringc& tag) { m_scriptTag = tag; }
     int GetScreenWidth() const { return m_screenWidth; }
     int GetScreenHeight() const { return m_screenHeight; }
 
@@ -130,6 +136,8 @@ private:
     bool m_debugView = false;
     bool m_inGame = false;
     bool m_onMap = false;
+    bool m_encounterFlag = false;
+    Stringc m_scriptTag;
 
     TickSource* m_ticks;
     uint32_t m_lastTicks = 0;

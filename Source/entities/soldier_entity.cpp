@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kInitialFacing = 4;
 constexpr int kEventSlotPeriodMs = 0;
-constexpr const char* kDeathVariable = "DEATH_VAR";
 
 void StyleBar(BarMeter& bar, int red, int green, int backRed, int backGreen) {
     bar.SetBarColourRGB(red, green, 0);

@@ -31,6 +31,8 @@ public:
     static constexpr int kEventSlots = 5; // slots 0-4 take the creature's events
     static constexpr int kEventSlot = 5;  // PostScriptEvent's
     static constexpr int kScriptNames = 7;
+    // The global variable, in the creature's death scope, that counts its deaths.
+    static constexpr const char* kDeathVariable = "DEATH_VAR";
 
     // States, the state record's first value.
     enum State : int32_t {

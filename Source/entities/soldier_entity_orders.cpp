@@ -20,7 +20,6 @@
 namespace {
 
 constexpr int kIdleScriptSlot = 4;
-constexpr const char* kDeathVariable = "DEATH_VAR";
 
 bool IsMovement(int kind) {
     return kind >= SoldierEntity::kOrderWalkTo && kind <= SoldierEntity::kOrderApproach;

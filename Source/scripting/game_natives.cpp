@@ -6,6 +6,11 @@ const NativeTable& GetGameNatives() {
     static const NativeTable natives = [] {
         NativeTable table;
         RegisterCreatureNatives(table);
+        RegisterCreatureConditions(table);
+        RegisterEntityConditions(table);
+        RegisterPartyConditions(table);
+        RegisterWorldConditions(table);
+        RegisterDialogueConditions(table);
         return table;
     }();
     return natives;

@@ -8,3 +8,10 @@ const NativeTable& GetGameNatives();
 
 // The creature functions that scripts reach (creature_natives.cpp).
 void RegisterCreatureNatives(NativeTable& table);
+
+// The conditions, by what they ask about.
+void RegisterCreatureConditions(NativeTable& table); // creature_conditions.cpp
+void RegisterEntityConditions(NativeTable& table);   // entity_conditions.cpp
+void RegisterPartyConditions(NativeTable& table);    // party_conditions.cpp
+void RegisterWorldConditions(NativeTable& table);    // world_conditions.cpp
+void RegisterDialogueConditions(NativeTable& table); // dialogue_conditions.cpp
