@@ -2,11 +2,12 @@
 #include "Source/world/party_mgr.h"
 
 #include "Library/core/maths.h"
-#include "Library/core/random.h"
 #include "Library/core/stream.h"
 #include "Library/files/file_stream.h"
+#include "Library/world/random_source.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_inventory.h"
+#include "Source/creatures/game_rules.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_queries.h"
@@ -109,8 +110,7 @@ bool PartyMgr::AddMember(Entity* entity) {
         soldier->SetRunning(leader->IsRunning());
         ItemEntity* money = nullptr;
         Creature* creature = Creature::Of(soldier);
-        if (creature != nullptr &&
-            creature->GetData().GetInventory().FindByName(kMoneyItem, money))
+        if (creature != nullptr && creature->GetData().GetInventory().FindByName(kMoneyItem, money))
             MoveMoney(*soldier, leader, money->GetStackSize());
     }
     RebuildSlots();
@@ -193,9 +193,8 @@ bool PartyMgr::FindByName(const Stringc& name) const {
     Stringc wanted(name);
     wanted.StripExtension();
     bool found = false;
-    ForEachMember([&](SoldierEntity& member) {
-        found = found || member.GetTemplateName() == wanted;
-    });
+    ForEachMember(
+        [&](SoldierEntity& member) { found = found || member.GetTemplateName() == wanted; });
     return found;
 }
 
@@ -295,7 +294,7 @@ void PartyMgr::SendOffMap(SoldierEntity& member) const {
     if (map == nullptr)
         return;
     RemoveEntityFromMap(member);
-    member.SetPosition(kCorners[RandomInt(0, 4)]);
+    member.SetPosition(kCorners[GameRules::Random().Int(0, 4)]);
 }
 
 // A dead member is done: the death handling takes it out of the party.
@@ -337,7 +336,7 @@ void PartyMgr::HitInBack(SoldierEntity& member) {
         !AreEnemiesOnMap(*entities, member))
         return;
     const int limit = RoundToInt(creature->GetData().GetMaxHitPoints() * kBackHitShare);
-    const int damage = RandomInt(0, limit);
+    const int damage = GameRules::Random().Int(0, limit);
     if (damage <= 0)
         return;
     creature->AddHitPoints(static_cast<float>(-damage));

@@ -50,9 +50,9 @@ public:
     void Reset(); // no members, no flight, no level-ups
     // The party reset, then a new soldier of the template as its only member.
     bool AddCharacterByName(const Stringc& name);
-    bool AddMember(Entity* entity); // a creature, while there is room, once
+    bool AddMember(Entity* entity);             // a creature, while there is room, once
     void RemoveMember(Entity* entity) override; // never the leader
-    bool ReleaseAll(); // every member out of the party and its manager
+    bool ReleaseAll();                          // every member out of the party and its manager
     void RebuildSlots();
     void ClearSlots();
     SoldierEntity* GetSlot(int index) const;
@@ -76,7 +76,7 @@ public:
     // Placing. Each false at the first member that cannot be put on the map.
     bool PlaceOnMap(); // at their stored positions
     bool PlaceAtEntryPoint(const Vector& point, int facing);
-    bool PlaceAtEntryPointNamed(const Stringc& name); // the default entry when none has it
+    bool PlaceAtEntryPointNamed(const Stringc& name);  // the default entry when none has it
     bool PlaceLeaderAtEntryPoint(const Stringc& name); // the world map: the leader alone
 
     // Items and money. A move that cannot be completed is undone.
@@ -126,8 +126,8 @@ private:
     }
 
     Services m_services;
-    MemberList m_members{};  // the list, in joining order; null where free
-    MemberList m_slots{};    // the members compacted; the leader first
+    MemberList m_members{}; // the list, in joining order; null where free
+    MemberList m_slots{};   // the members compacted; the leader first
     std::array<bool, kMaxMembers> m_levelUpPending{};
     bool m_onWorldMap = false;
     bool m_fleeing = false;

@@ -126,8 +126,8 @@ bool PartyMgr::AnyMemberHasFlaggedItem(const Stringc& name) const {
     ForEachMember([&](SoldierEntity& member) {
         ItemEntity* item = nullptr;
         const CreatureInventory* inventory = InventoryOf(&member);
-        found = found || (inventory != nullptr && inventory->FindByName(name, item) &&
-                          item->IsIdentified());
+        found = found ||
+                (inventory != nullptr && inventory->FindByName(name, item) && item->IsIdentified());
     });
     return found;
 }
