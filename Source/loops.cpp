@@ -17,6 +17,7 @@
 #include "Library/interface/interface.h"
 #include "Library/interface/mouse_mgr.h"
 #include "Library/interface/mouse_position.h"
+#include "Library/scripts/global_mgr.h"
 #include "Library/scripts/global_timer_table.h"
 #include "Library/sound/sound_mgr.h"
 #include "Library/world/game_mode.h"
@@ -32,20 +33,27 @@
 #include "Source/creatures/world_delivery.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/journey_requests.h"
 #include "Source/entities/player_messages.h"
 #include "Source/entities/projectile_launcher.h"
+#include "Source/entities/soldier_entity.h"
 #include "Source/main.h"
 #include "Source/screens/game_play_panel.h"
 #include "Source/scripting/game_machine_factory.h"
 #include "Source/world/drifting_lantern_page.h"
 #include "Source/world/entity_mgr_store.h"
+#include "Source/world/entry_pt_mgr.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/game_config.h"
 #include "Source/world/game_services.h"
 #include "Source/world/game_soldier_factory.h"
+#include "Source/world/load_save_mgr.h"
 #include "Source/world/log_mgr.h"
 #include "Source/world/map_actions.h"
+#include "Source/world/party_actions.h"
+#include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
+#include "Source/world/story_pages.h"
 #include "Source/world/view_port_string_mgr.h"
 #include "Source/world/weather_mgr.h"
 
@@ -149,19 +157,26 @@ void DrawPauseBox(Screen& screen, const Rect& view) {
     screen.SetDrawColour(colour);
 }
 
-// On the area map the listener is at the view's centre; elsewhere it has no position. It
-// faces up the screen with the viewer's eye above the map, so game +x is on its right.
+// On the area map the listener is at the party's leader, or at the view's centre without a
+// party; elsewhere it has no position. It faces up the screen with the viewer's eye above
+// the map, so game +x is on its right.
 void UpdateSoundListener() {
     if (!g_soundMgr)
         return;
     const Vector forward(0, -1, 0);
     const Vector up(0, 0, 1);
     if (g_gameMode->GetModeId() == kModeAreaMap) {
-        const Vector centre = g_tileMap->ViewCentre();
-        g_soundMgr->Update(&centre, nullptr, forward, up);
+        const Entity* leader = g_partyMgr->GetLeader();
+        const Vector at = leader ? leader->GetPosition() : g_tileMap->ViewCentre();
+        g_soundMgr->Update(&at, nullptr, forward, up);
         return;
     }
     g_soundMgr->Update(nullptr, nullptr, forward, up);
+}
+
+bool IsGameKey(SDLKey key) {
+    return (key >= SDLK_0 && key <= SDLK_9) || key == SDLK_TAB || key == SDLK_PAGEUP ||
+           key == SDLK_PAGEDOWN;
 }
 
 // Leaving the area map drops its floating texts and silences its weather.
@@ -173,11 +188,6 @@ void ApplyPendingMode() {
     g_weatherMgr->StopSound();
 }
 
-bool IsGameKey(SDLKey key) {
-    return (key >= SDLK_0 && key <= SDLK_9) || key == SDLK_TAB || key == SDLK_PAGEUP ||
-           key == SDLK_PAGEDOWN;
-}
-
 // The story page and the region's script hear the game keys, but not while the play
 // screen's message box waits for its OK.
 bool PlayScreenTakesKeys() {
@@ -185,12 +195,16 @@ bool PlayScreenTakesKeys() {
     return play && play->GetHudState() != GamePlayPanel::kMessageShown;
 }
 
+// Outside the story page and the area map, the region's script hears them in a tutorial.
 void HandleKeyRelease(SDLKey key) {
     const int mode = g_gameMode->GetModeId();
-    if (IsGameKey(key) && PlayScreenTakesKeys()) {
+    if (IsGameKey(key) && mode != kModeStoryPage && mode != kModeAreaMap) {
+        if (g_loadSaveMgr->IsTutorialActive())
+            g_entityMgr->PostKeyEvent(key);
+    } else if (IsGameKey(key) && PlayScreenTakesKeys()) {
         if (mode == kModeStoryPage)
             g_page->HandleKey(key);
-        else if (mode == kModeAreaMap && g_entityMgr)
+        else if (g_entityMgr)
             g_entityMgr->PostKeyEvent(key);
     }
     if (mode == kModeAreaMap && key == SDLK_SPACE)
@@ -220,6 +234,7 @@ void Loops::SetUp() {
     g_graphicMgr = NEW GraphicMgr; // chooses the colour key for the video layout
     g_graphicMgr->SetEncode(true);
     g_entityHighlighter = NEW EntityHighlighter;
+    g_globalMgr = NEW GlobalMgr;
     g_gameTimeTimers = NEW GlobalTimerTable;
     g_realTimeTimers = NEW GlobalTimerTable;
     g_logMgr = NEW LogMgr;
@@ -246,10 +261,24 @@ void Loops::SetUp() {
     SetAbilityDelivery(&g_worldDelivery);
     g_gameRules = NEW GameRules;
     g_config = NEW GameConfig(g_gameMode->GetRootDir(), g_tileMap, g_soundMgr);
+    g_partyMgr = NEW PartyMgr({g_entityMgr, g_entryPtMgr, g_playerMessages, g_journeyRequests,
+                               g_partyActions, g_gameMode->GetSavePath() + "/player.dat"});
     g_uniAnimationMgr = NEW UniAnimationMgr;
     g_regionMgr = NEW RegionMgr({*g_gameMode, g_generalRes, g_tileMap, g_soundMgr, g_mouseMgr,
                                  g_mapActions, g_entityHighlighter, g_gameClock, g_regionEntities});
     g_regionMgr->SetExplosions(&g_regionExplosions);
+    g_regionMgr->SetParty(g_partyMgr);
+    // After the region manager, whose maps it enters.
+    g_loadSaveMgr =
+        NEW LoadSaveMgr({*g_gameMode, *g_partyMgr, *g_regionMgr, *g_tileMap, g_entityMgr,
+                         g_entryPtMgr, *g_globalMgr, *g_gameTimeTimers, *g_realTimeTimers,
+                         *g_logMgr, *g_gameClock, *g_hudMessages, *g_tutorialPanel, g_storyPages,
+                         [] {
+                             DeleteSessionObjects();
+                             CreateSessionObjects();
+                         },
+                         &Main::Quit});
+    g_journeyRequests = g_loadSaveMgr;
     TwoDimArrayMgr::LoadTables();
     g_page = NEW DriftingLanternPage(&Main::Quit);
     g_viewPortStringMgr = NEW ViewPortStringMgr(*g_gameMode, *g_tileMap, *g_screen);
@@ -259,6 +288,9 @@ void Loops::SetUp() {
 void Loops::DeleteGlobals() {
     DeleteModePages();
     DeleteSessionObjects();
+    g_journeyRequests = nullptr;
+    ReleaseObject(g_partyMgr);
+    ReleaseObject(g_loadSaveMgr);
     SetCreatureServices(nullptr);
     ReleaseObject(g_gameServices);
     g_playerMessages = nullptr;
@@ -269,6 +301,7 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_tutorialPanel);
     ReleaseObject(g_graphicMgr);
     ReleaseObject(g_entityHighlighter);
+    ReleaseObject(g_globalMgr);
     ReleaseObject(g_gameTimeTimers);
     ReleaseObject(g_realTimeTimers);
     ReleaseObject(g_logMgr);
@@ -298,8 +331,11 @@ void Loops::CreateSessionObjects() {
     g_mouseMgr = NEW MouseMgr(g_gameMode->GetScreenWidth(), g_gameMode->GetScreenHeight());
 }
 
-// Leaving a map leaves its region behind: it starts again empty.
+// Leaving a map leaves its region behind: it starts again empty, and the party, whose
+// members were its soldiers, with it.
 void Loops::DeleteSessionObjects() {
+    if (g_partyMgr)
+        g_partyMgr->Reset();
     if (g_regionMgr)
         g_regionMgr->Reset();
     ReleaseObject(g_mapActions);
@@ -333,7 +369,10 @@ void Loops::UpdateFrame(Screen& screen) {
         g_mouseMgr->SetPosition(g_mouseX, g_mouseY);
         g_mouseMgr->Update(g_gameMode->GetFrameMs(), g_gameMode->GetModeId());
     }
+    g_loadSaveMgr->Update();
     ApplyPendingMode();
+    if (g_loadSaveMgr->IsTutorialActive())
+        g_entityMgr->UpdateScripts(g_gameMode->GetFrameMs());
     // The game mode keeps the old page for these ids; the fatal error box shown over mode 0
     // is a window of the interface, so the interface keeps its windows.
     if (!HasPages(g_gameMode->GetModeId()))
@@ -345,6 +384,7 @@ void Loops::UpdateFrame(Screen& screen) {
     if (g_gameMode->GetModeId() == kModeAreaMap) {
         g_viewPortStringMgr->Update();
         g_regionMgr->Update();
+        g_partyMgr->UpdateFlee();
     }
     UpdateSoundListener();
 }
@@ -374,6 +414,7 @@ void Loops::RenderFrame(Screen& screen) {
 
 void Loops::DrawMode(Screen& screen) {
     g_gameMode->InvalidateScreen();
+    g_loadSaveMgr->DrawErrorBox(screen);
     const bool onMap = g_gameMode->GetModeId() == kModeAreaMap;
     if (onMap) {
         g_regionMgr->Draw(screen);

@@ -67,6 +67,10 @@ void GameMode::SetModeFromRecord(const ModeRecord& record) {
     m_pending = record;
 }
 
+void GameMode::InvalidateMode() {
+    m_current = ModeRecord(kModeInvalid, 0, 0, 0, 0);
+}
+
 int GameMode::ApplyPendingMode() {
     // Only the ids count: the same mode asked again with other arguments changes nothing.
     if (m_current.GetId() == m_pending.GetId())

@@ -42,6 +42,9 @@ public:
     // Requests take effect at the next ApplyPendingMode; the last request wins.
     void SetMode(int id, ModeArg a1 = 0, ModeArg a2 = 0, ModeArg a3 = 0, ModeArg a4 = 0);
     void SetModeFromRecord(const ModeRecord& record); // leaves the in-game and on-map flags
+    // The current mode forgotten, so that the next request makes its page anew even for
+    // the same id.
+    void InvalidateMode();
     // Once per frame: a request for another id than the current one becomes current and
     // its page is made through the page factory.
     int ApplyPendingMode();

@@ -30,3 +30,6 @@ public:
     virtual bool CastAtPoint(SoldierEntity& member, const SpellAbility& spell, Entity* target,
                              const Vector& point) = 0;
 };
+
+// Installed by the game's scripting at set-up; null: none.
+extern PartyActions* g_partyActions;

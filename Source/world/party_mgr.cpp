@@ -22,6 +22,7 @@
 #include <vector>
 
 PartyMgr* g_partyMgr = nullptr;
+PartyActions* g_partyActions = nullptr;
 
 namespace {
 

@@ -55,11 +55,16 @@ RegionMgr::~RegionMgr() {
     ReleaseObject(g_weatherMgr);
 }
 
+void RegionMgr::SetParty(PartyServices* party) {
+    m_party = party;
+    g_entityMgr->SetParty(party);
+}
+
 void RegionMgr::Reset() {
     if (m_explosions)
         m_explosions->Clear();
     ReleaseObject(g_entityMgr);
-    g_entityMgr = NEW EntityMgr(m_services.map);
+    g_entityMgr = NEW EntityMgr(m_services.map, m_party);
     g_entryPtMgr->Clear();
     g_ambientSndMgr->Clear();
     g_weatherMgr->Reset();

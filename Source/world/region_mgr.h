@@ -18,6 +18,7 @@ class GameClock;
 class GameMode;
 class MapActions;
 class MouseMgr;
+class PartyServices;
 class PlacedEntityList;
 class RegionEntityStore;
 class ResFileMgr;
@@ -59,6 +60,8 @@ public:
     virtual ~RegionMgr(); // deletes them in the same order
 
     void SetExplosions(Explosions* explosions) { m_explosions = explosions; } // not owned
+    // The player's party, which every entity manager made from now on is given; not owned.
+    void SetParty(PartyServices* party);
 
     // A new, empty entity manager; no explosions, entry points or sound emitters; the
     // weather's defaults. The water stays.
@@ -90,6 +93,7 @@ private:
 
     Services m_services;
     Explosions* m_explosions = nullptr;
+    PartyServices* m_party = nullptr;
 };
 
 // Made by the game's set-up.

@@ -95,8 +95,9 @@ TEST_F(Party, SharesExperienceToTheNearestWholePoint) {
         m_party.Reset();
         SoldierEntity* first = Members(c.members);
         m_party.ShareAmong(c.amount);
-        if (first != nullptr)
+        if (first != nullptr) {
             EXPECT_EQ(DataOf(first).GetExperience(), c.each) << c.members << " members";
+        }
     }
 }
 
@@ -117,8 +118,9 @@ TEST_F(Party, AHitInTheBackTakesUpToAThirdOfTheMostHitPointsWithEnemiesAbout) {
         EXPECT_EQ(random.Ranges().front(), std::make_pair(0, 3));
         EXPECT_FLOAT_EQ(DataOf(member).GetHitPoints(), 10.0f - c.roll);
         EXPECT_EQ(m_messages.shown.size(), c.message ? 1u : 0u);
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(m_messages.shown[0], c.message);
+        }
     }
     DataOf(member).AddHitPoints(-7);
     testsupport::ScriptedRandom random({2});
@@ -167,8 +169,9 @@ TEST_F(Party, IsPlacedAtItsNamedEntryOrTheDefaultAndOnTheMapOnce) {
             SoldierEntity* member = m_party.GetSlot(slot);
             EXPECT_EQ(OnMap(member), 1) << name;
             EXPECT_LT((member->GetPosition() - leader->GetPosition()).LengthSquared(), 16.0f);
-            if (slot > 0)
+            if (slot > 0) {
                 EXPECT_NE(member->GetPosition(), leader->GetPosition());
+            }
         }
     }
     ASSERT_TRUE(m_party.PlaceLeaderAtEntryPoint("gate"));

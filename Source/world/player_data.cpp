@@ -1,0 +1,72 @@
+#include "Source/world/player_data.h"
+
+#include "Library/core/stream.h"
+#include "Library/scripts/global_mgr.h"
+#include "Library/scripts/global_timer_table.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/world/game_clock.h"
+#include "Source/world/log_mgr.h"
+#include "Source/world/party_mgr.h"
+
+namespace {
+
+bool WriteFlag(Stream& stream, bool flag) {
+    const uint8_t byte = flag ? 1 : 0;
+    return stream.Write(&byte, 1) == kStreamOk;
+}
+
+bool ReadFlag(Stream& stream, bool& flag) {
+    uint8_t byte = 0;
+    if (stream.Read(&byte, 1) != kStreamOk)
+        return false;
+    flag = byte != 0;
+    return true;
+}
+
+} // namespace
+
+bool PlayerData::Write(Stream& stream, const Place& place, const Keepers& keepers) {
+    return place.description.Write(stream) && place.mapName.Write(stream) &&
+           place.workingMapName.Write(stream) && place.pageName.Write(stream) &&
+           place.view.Write(stream) && WriteFlag(stream, place.inTemporaryMap) &&
+           WriteFlag(stream, place.tutorial) && place.scriptState.Write(stream) &&
+           keepers.party.Save(stream) && keepers.globals.Save(stream) &&
+           keepers.gameTimers.WriteCounter(stream) && keepers.realTimers.WriteCounter(stream) &&
+           keepers.journal.Save(stream) && keepers.clock.Save(stream);
+}
+
+bool PlayerData::ReadNames(Stream& stream, Place& place) {
+    return place.description.Read(stream) && place.mapName.Read(stream) &&
+           place.workingMapName.Read(stream);
+}
+
+bool PlayerData::ReadRestOfPlace(Stream& stream, Place& place) {
+    return place.pageName.Read(stream) && place.view.Read(stream) &&
+           ReadFlag(stream, place.inTemporaryMap) && ReadFlag(stream, place.tutorial) &&
+           place.scriptState.Read(stream);
+}
+
+bool PlayerData::ReadGame(Stream& stream, const Keepers& keepers) {
+    return keepers.globals.Load(stream) && keepers.gameTimers.ReadCounter(stream) &&
+           keepers.realTimers.ReadCounter(stream) && keepers.journal.Load(stream) &&
+           keepers.clock.Load(stream);
+}
+
+// The party is made in an entity manager of its own, released with it.
+bool PlayerData::Check(Stream& stream) {
+    EntityMgr entities;
+    EntityMgr* entitySlot = &entities;
+    EntryPtMgr* entries = nullptr;
+    PlayerMessages* messages = nullptr;
+    JourneyRequests* journeys = nullptr;
+    PartyActions* actions = nullptr;
+    PartyMgr party({entitySlot, entries, messages, journeys, actions, ""});
+    GlobalMgr globals;
+    GlobalTimerTable gameTimers;
+    GlobalTimerTable realTimers;
+    LogMgr journal;
+    GameClock clock(gameTimers, realTimers);
+    Place place;
+    return ReadNames(stream, place) && ReadRestOfPlace(stream, place) && party.Load(stream) &&
+           ReadGame(stream, {party, globals, gameTimers, realTimers, journal, clock});
+}
