@@ -12,6 +12,8 @@
 #include "Source/screens/game_play_panel.h"
 #include "Source/screens/main_panel.h"
 #include "Source/screens/party_orders.h"
+#include "Source/world/load_save_mgr.h"
+#include "Source/world/party_mgr.h"
 
 #include <memory>
 
@@ -27,8 +29,8 @@ void Loops::RegisterModePages() {
     g_converting = true;
     ModePages& pages = GetModePages();
     pages.SetFactory(kModeTitleMenu, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
-        return std::make_unique<MainPanel>(
-            MainPanel::Services{*g_graphicMgr, g_tutorialPanel, g_converting, &Main::Quit});
+        return std::make_unique<MainPanel>(MainPanel::Services{
+            *g_graphicMgr, *g_partyMgr, *g_loadSaveMgr, g_converting, &Main::Quit});
     });
     const auto playScreen = [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<GamePlayPanel>(

@@ -20,6 +20,7 @@ public:
     void Move(int x, int y) override;        // the frame's top-left
     void Draw(Screen& screen) override;      // the first call after construction draws nothing
     void SetVisible(bool on) { m_visible = on; }
+    bool IsVisible() const { return m_visible; }
     const Rect& GetFrame() const { return m_frame; }
 
     void SaveBackground(const Screen& screen);

@@ -3,7 +3,6 @@
 #include "Library/core/tracked_new.h"
 #include "Library/graphics/graphic.h"
 #include "Library/graphics/screen.h"
-#include "Library/interface/framed_info_panel.h"
 #include "Library/interface/interface.h"
 #include "Library/interface/interface_object.h"
 #include "Library/interface/mouse_position.h"
@@ -11,6 +10,8 @@
 #include "Library/world/game_mode.h"
 #include "Source/screens/interface_routines.h"
 #include "Source/world/image_decompressor.h"
+#include "Source/world/load_save_mgr.h"
+#include "Source/world/party_mgr.h"
 
 namespace {
 
@@ -62,9 +63,7 @@ MainPanel::MainPanel(const Services& services)
     m_window->SetDirty(true);
     if (g_soundMgr)
         g_soundMgr->StopStream();
-    // No tutorial runs from the title menu.
-    if (m_services.tutorialPanel)
-        m_services.tutorialPanel->SetVisible(false);
+    m_services.loadSave.SetTutorialActive(false);
 }
 
 MainPanel::~MainPanel() {
@@ -105,8 +104,10 @@ void MainPanel::Act(uint32_t id) {
     case kLoadGame:
         ReportNotBuilt("Load Game", "the load screen");
         break;
-    case kTutorial:
-        ReportNotBuilt("Tutorial", "the party and the load/save manager");
+    case kTutorial: // an earlier game's party does not carry over
+        m_services.party.Reset();
+        m_services.party.AddCharacterByName(kTutorialCharacter);
+        m_services.loadSave.RequestInitTutorial(kTutorialScript);
         break;
     case kOptions:
         ReportNotBuilt("Options", "the options screen");

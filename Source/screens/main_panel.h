@@ -11,10 +11,11 @@
 #include <functional>
 #include <memory>
 
-class FramedInfoPanel;
 class GraphicMgr;
 class ImageDecompressor;
 class InterfaceObject;
+class LoadSaveMgr;
+class PartyMgr;
 
 class MainPanel : public ModePage {
 public:
@@ -28,13 +29,16 @@ public:
         kEditGame = 7,
     };
     static constexpr float kStartDelaySeconds = 5.0f;
+    static constexpr const char* kTutorialCharacter = "if_idyl_player_tutorial";
+    static constexpr const char* kTutorialScript = "game_init_tutorial";
 
     // What the menu works with beyond the engine's own singletons.
     struct Services {
-        GraphicMgr& graphics;           // the game's picture cache
-        FramedInfoPanel* tutorialPanel; // hidden while no tutorial runs
-        bool& converting;               // for the whole run: cleared once nothing is left
-        std::function<void()> quit;     // ends the main loop after this frame
+        GraphicMgr& graphics;       // the game's picture cache
+        PartyMgr& party;            // a tutorial starts with its character alone
+        LoadSaveMgr& loadSave;      // starts the tutorial; no tutorial runs from the menu
+        bool& converting;           // for the whole run: cleared once nothing is left
+        std::function<void()> quit; // ends the main loop after this frame
     };
 
     explicit MainPanel(const Services& services);

@@ -171,10 +171,13 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     ASSERT_TRUE(Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeTrigger, 1), &way));
     EXPECT_EQ(way->GetKind(), kMapObjectTravel);
     EXPECT_TRUE(way->ZoneContains(Vector(50, 98, 0)));
+    EXPECT_EQ(way->GetSettings().targetMap, "demo2");
+    EXPECT_EQ(way->GetSettings().targetEntry, "road");
 
-    EXPECT_EQ(g_entityMgr->GetRegionScriptName(), "demo_region");
+    EXPECT_EQ(g_entityMgr->GetRegionScriptName(), "demo_map");
     EXPECT_EQ(g_entryPtMgr->GetDefault().position, Vector(49.5f, 60, 0));
     ASSERT_NE(g_entryPtMgr->FindByName("gate"), nullptr);
+    ASSERT_NE(g_entryPtMgr->FindByName("road"), nullptr);
     EXPECT_GT(g_weatherMgr->GetKindChance(WeatherMgr::kRain), 0.0f);
     ASSERT_EQ(g_ambientSndMgr->Count(), 2);
     EXPECT_TRUE(g_ambientSndMgr->Get(0)->IsContinuous());
@@ -189,7 +192,7 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
 
     // Entering the region, its script files the topic through the journal's native.
     testsupport::ScriptedMachine machine;
-    ASSERT_TRUE(machine.LoadScript(m_paths.GetScriptDir() + "/demo_region.scr", true));
+    ASSERT_TRUE(machine.LoadScript(m_paths.GetScriptDir() + "/demo_map.scr", true));
     LogMgr journal;
     machine.onCall = [&](ScriptFuncHeader& call) {
         if (call.GetId() == 51)

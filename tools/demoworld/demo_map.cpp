@@ -1,38 +1,15 @@
 #include "tools/demoworld/demo_map.h"
 
 #include "Library/files/data_paths.h"
-#include "Library/files/directory_list.h"
-#include "Library/files/file_stream.h"
 #include "Library/graphics/colour.h"
-#include "Library/graphics/graphic.h"
-#include "Library/graphics/indexed_bitmap.h"
-#include "Library/world/tile_grid.h"
-#include "Library/world/tile_map.h"
 #include "tools/demoworld/canvas.h"
+#include "tools/demoworld/map_writer.h"
 
-#include <cstdio>
-#include <functional>
+#include <vector>
 
 namespace {
 
-constexpr int kWidth = DemoMap::kColumns * TileGrid::kTileWidth;
-constexpr int kHeight = DemoMap::kRows * TileGrid::kTileHeight;
 constexpr const char* kName = "demo";
-
-enum Type : int {
-    kGrass = 0,
-    kPath = 1,
-    kYard = 2,
-    kShallows = 3, // a ford
-    kMarsh = 4,
-    kSand = 5, // the beach
-    kBushes = 6,
-    kDeepWater = 7,
-    kTrees = 8,
-    kRock = 9,
-    kHouse = 10,
-    kWall = 11,
-};
 
 // The wall runs along rows 39-40 from column 10 to 89, with a gate in columns 48-51; its
 // face stands 3 cells above its foot. The house stands on columns 60-74, rows 15-24, its
@@ -69,36 +46,6 @@ int Grain(int x, int y) {
 Colour Shade(int r, int g, int b, int grain) {
     auto clamp = [](int v) { return static_cast<uint8_t>(v < 0 ? 0 : v > 254 ? 254 : v); };
     return Colour(clamp(r + grain), clamp(g + grain), clamp(b + grain));
-}
-
-Colour GroundColour(int type, int x, int y) {
-    const int grain = Grain(x, y);
-    switch (type) {
-    case kPath:
-        return Shade(150, 110, 70, grain);
-    case kYard:
-        return Shade(170, 170, 160, (x % 16 == 0 || y % 12 == 0) ? -40 : grain / 2);
-    case kShallows:
-        return Shade(70, 140, 200, grain / 2);
-    case kMarsh:
-        return Shade(80, 110, 70, grain);
-    case kSand:
-        return Shade(210, 190, 130, grain / 2);
-    case kBushes:
-        return Shade(40, 100, 40, grain * 2);
-    case kDeepWater: // pure green on the checkerboard, where the water animation shows
-        return (x + y) % 2 == 0 ? Colour(0, 255, 0) : Colour(20, 60, 150);
-    case kTrees:
-        return Shade(20, 80, 30, grain * 2);
-    case kRock:
-        return Shade(60, 60, 60, grain);
-    case kHouse:
-        return Shade(120, 110, 100, grain / 2);
-    case kWall:
-        return Shade(140, 140, 140, grain / 2);
-    default:
-        return Shade(70, 140, 60, grain);
-    }
 }
 
 // The house seen from the south: a roof above walls with a door and two windows.
@@ -150,44 +97,6 @@ bool ChestColour(int x, int y, Colour& colour) {
     return true;
 }
 
-bool WriteReplacing(const Stringc& path, const std::function<bool(Stream&)>& write) {
-    if (MakeDirectories(path) && FileStream::WriteReplacing(path.c_str(), write))
-        return true;
-    std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return false;
-}
-
-// A 16-bit ".tga" of the whole map, each pixel from pixel().
-bool WriteTga(const Stringc& path, const std::function<Colour(int x, int y)>& pixel) {
-    Graphic image;
-    if (!image.Create(kWidth, kHeight))
-        return false;
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            image.SetPixel(x, y, pixel(x, y).Pack16());
-    return WriteReplacing(path, [&image](Stream& stream) { return image.WriteTga(stream); });
-}
-
-// An 8-bit layer of one pixel per cell.
-bool WriteLayer(const Stringc& path, int paletteCount, const std::function<Colour(int)>& entry,
-                const std::function<int(int column, int row)>& index) {
-    IndexedBitmap layer;
-    if (!layer.Create(DemoMap::kColumns, DemoMap::kRows, paletteCount))
-        return false;
-    for (int i = 0; i < paletteCount; ++i)
-        layer.SetPaletteEntry(i, entry(i));
-    for (int row = 0; row < DemoMap::kRows; ++row)
-        for (int column = 0; column < DemoMap::kColumns; ++column)
-            layer.SetIndex(column, row, static_cast<uint8_t>(index(column, row)));
-    return WriteReplacing(path, [&layer](Stream& stream) { return layer.Write(stream); });
-}
-
-Colour TypeColour(int type) {
-    Colour colour;
-    colour.ByIndex(type);
-    return colour;
-}
-
 } // namespace
 
 // The door is drawn into the house front 16 pixels either side of its middle, 40 high.
@@ -196,6 +105,36 @@ const DemoMap::Door DemoMap::kGate{"gate_closed.tga", "gate_open.tga", kGateLeft
 const DemoMap::Door DemoMap::kHouseDoor{"house_door_closed.tga", "house_door_open.tga",
                                         (kHouseLeft + kHouseRight + 1) * 8 - 16,
                                         (kHouseBottom + 1) * 12 - 40};
+
+Colour DemoMap::GroundColour(int type, int x, int y) {
+    const int grain = Grain(x, y);
+    switch (type) {
+    case kPath:
+        return Shade(150, 110, 70, grain);
+    case kYard:
+        return Shade(170, 170, 160, (x % 16 == 0 || y % 12 == 0) ? -40 : grain / 2);
+    case kShallows:
+        return Shade(70, 140, 200, grain / 2);
+    case kMarsh:
+        return Shade(80, 110, 70, grain);
+    case kSand:
+        return Shade(210, 190, 130, grain / 2);
+    case kBushes:
+        return Shade(40, 100, 40, grain * 2);
+    case kDeepWater: // pure green on the checkerboard, where the water animation shows
+        return (x + y) % 2 == 0 ? Colour(0, 255, 0) : Colour(20, 60, 150);
+    case kTrees:
+        return Shade(20, 80, 30, grain * 2);
+    case kRock:
+        return Shade(60, 60, 60, grain);
+    case kHouse:
+        return Shade(120, 110, 100, grain / 2);
+    case kWall:
+        return Shade(140, 140, 140, grain / 2);
+    default:
+        return Shade(70, 140, 60, grain);
+    }
+}
 
 bool DemoMap::IsPondAt(int column, int row) {
     return PondDistance(column, row) <= 64;
@@ -261,38 +200,28 @@ bool DemoMap::IsSceneryAt(int x, int y) {
 }
 
 bool DemoMap::Write() const {
-    return WriteMapImage() && WriteClipImage() && WriteLayers() && WriteDoors() && BuildAndSave();
+    const MapWriter writer(m_paths, kName, kColumns, kRows);
+    return WriteMapImage(writer) && WriteLayers(writer) && WriteDoors() && writer.BuildAndSave();
 }
 
-bool DemoMap::WriteMapImage() const {
-    return WriteTga(m_paths.GetMapGraphicDir() + "/" + kName + ".tga", PixelAt);
-}
-
-bool DemoMap::WriteClipImage() const {
-    return WriteTga(m_paths.GetMapGraphicDir() + "/" + kName + "_clip.tga", [](int x, int y) {
+// The clip image holds the house and the wall, which stand in front of whoever is behind.
+bool DemoMap::WriteMapImage(const MapWriter& writer) const {
+    return writer.WriteImage(PixelAt) && writer.WriteClip([](int x, int y) {
         return IsSceneryAt(x, y) ? PixelAt(x, y) : Colour(255, 0, 255);
     });
 }
 
 // The types as the editor paints them, in the twelve type colours; heights in greys; three
 // lights; the minimap in the colours the ground is drawn in.
-bool DemoMap::WriteLayers() const {
-    const Stringc base = m_paths.GetMapGraphicDir() + "/" + kName;
-    const Colour lights[] = {LightAt(0, 0), LightAt(10, 10), LightAt(kHouseLeft, kHouseBottom + 1)};
+bool DemoMap::WriteLayers(const MapWriter& writer) const {
+    const std::vector<Colour> lights = {LightAt(0, 0), LightAt(10, 10),
+                                        LightAt(kHouseLeft, kHouseBottom + 1)};
     auto lightIndex = [&lights](int column, int row) {
         const Colour light = LightAt(column, row);
         return light == lights[1] ? 1 : light == lights[2] ? 2 : 0;
     };
-    return WriteLayer(base + "_SR.bmp", TileRecord::kTypeCount, TypeColour, TypeAt) &&
-           WriteLayer(
-               base + "_HT.bmp", 256,
-               [](int i) { return Colour(static_cast<uint8_t>(i), static_cast<uint8_t>(i), 0); },
-               HeightAt) &&
-           WriteLayer(
-               base + "_LM.bmp", 3, [&lights](int i) { return lights[i]; }, lightIndex) &&
-           WriteLayer(
-               base + "_MM.bmp", TileRecord::kTypeCount,
-               [](int type) { return GroundColour(type, 1, 2); }, TypeAt);
+    return writer.WriteLayers(TypeAt, HeightAt, lights, lightIndex,
+                              [](int type) { return GroundColour(type, 1, 2); });
 }
 
 namespace {
@@ -328,14 +257,4 @@ bool DemoMap::WriteDoors() const {
            gateOpen.SaveTga(directory + kGate.open) &&
            doorClosed.SaveTga(directory + kHouseDoor.closed) &&
            doorOpen.SaveTga(directory + kHouseDoor.open);
-}
-
-bool DemoMap::BuildAndSave() const {
-    TileMap map(m_paths, nullptr);
-    if (!map.CreateLayers((Stringc(kName) + ".tga").c_str())) {
-        std::fprintf(stderr, "demoworld: the map \"%s\" cannot be built\n", kName);
-        return false;
-    }
-    return WriteReplacing(m_paths.GetTileMapDir() + "/" + kName + ".map",
-                          [&map](Stream& stream) { return map.SaveFromEditor(stream); });
 }

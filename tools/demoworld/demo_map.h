@@ -7,10 +7,26 @@
 // chest stands in the yard.
 
 class DataPaths;
+class MapWriter;
 struct Colour;
 
 class DemoMap {
 public:
+    // The tile types as the map paints them; from kBushes on they block the way.
+    enum Type : int {
+        kGrass = 0,
+        kPath = 1,
+        kYard = 2,
+        kShallows = 3, // a ford
+        kMarsh = 4,
+        kSand = 5, // the beach
+        kBushes = 6,
+        kDeepWater = 7,
+        kTrees = 8,
+        kRock = 9,
+        kHouse = 10,
+        kWall = 11,
+    };
     static constexpr int kColumns = 100;
     static constexpr int kRows = 100;
 
@@ -36,15 +52,15 @@ public:
     static int HeightAt(int column, int row);
     static Colour LightAt(int column, int row);
     static Colour PixelAt(int x, int y);
+    // The ground of the type at the map pixel, with a grain of its own.
+    static Colour GroundColour(int type, int x, int y);
     static bool IsSceneryAt(int x, int y); // the wall's face and the house front
     static bool IsPondAt(int column, int row);
 
 private:
-    bool WriteMapImage() const;
-    bool WriteClipImage() const;
-    bool WriteLayers() const;
+    bool WriteMapImage(const MapWriter& writer) const;
+    bool WriteLayers(const MapWriter& writer) const;
     bool WriteDoors() const;
-    bool BuildAndSave() const;
 
     const DataPaths& m_paths;
 };

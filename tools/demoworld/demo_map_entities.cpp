@@ -9,6 +9,7 @@
 #include "Source/entities/trigger_entity.h"
 #include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/map_entity_art.h"
+#include "tools/demoworld/second_map.h"
 #include "tools/templatewriter/template_writer.h"
 
 #include <cstdio>
@@ -91,8 +92,10 @@ void PlaceChest(EntityMgr& entities) {
     Zone(mapObject, x - 0.5f, y - 0.5f, x + 0.5f, y + 0.5f);
 }
 
+// An information zone with its text, or a way to the target map's entry point.
 void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float left, float top,
-                  float right, float bottom, const Vector& at) {
+                  float right, float bottom, const Vector& at, const char* target = "",
+                  const char* entry = "") {
     auto* trigger =
         static_cast<TriggerEntity*>(entities.CreateEntity(at.x, at.y, at.z, Entity::kTypeTrigger));
     MapObject& mapObject = trigger->GetMapObject();
@@ -104,8 +107,8 @@ void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float le
         s.text = "The pond is deep in the middle; the ford is by its northern shore.";
     } else {
         s.flags = MapObject::kFlagSymbol;
-        s.targetMap = "demo";
-        s.targetEntry = "gate";
+        s.targetMap = target;
+        s.targetEntry = entry;
     }
 }
 
@@ -132,6 +135,11 @@ bool DemoMapEntities::Place(EntityMgr& entities, PlacedEntityList& placed) const
     PlaceTrigger(entities, kMapObjectInfo, "pond sign", 36.0f, 63.0f, 39.0f, 66.0f,
                  Vector(37.5f, 64.5f, 0.0f));
     PlaceTrigger(entities, kMapObjectTravel, "road south", 44.0f, 96.0f, 56.0f, 99.5f,
-                 Vector(50.0f, 98.0f, 0.0f));
+                 Vector(50.0f, 98.0f, 0.0f), SecondMap::kName, kRoadEntry);
     return true;
+}
+
+void DemoMapEntities::PlaceOnSecondMap(EntityMgr& entities) const {
+    PlaceTrigger(entities, kMapObjectTravel, "road north", SecondMap::kRoadLeft, 0.0f,
+                 SecondMap::kRoadRight + 1, 3.5f, Vector(30.0f, 1.5f, 0.0f), "demo", kRoadEntry);
 }

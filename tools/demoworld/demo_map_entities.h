@@ -2,17 +2,20 @@
 // The demo map's entities: the templates of its gate, its torch and the town of Millbrook,
 // and the entity part of the demo region placed from them: the gate across the gap in the
 // wall, a torch burning beside it, a locked and trapped chest in the house's yard, a
-// signpost whose information zone speaks of the pond, a way out at the foot of the map, and
-// the town.
+// signpost whose information zone speaks of the pond, the road south to the second map at
+// the foot of the map, and the town; and the second map's road back north.
 
 class EntityMgr;
 class PlacedEntityList;
 
 class DemoMapEntities {
 public:
+    static constexpr const char* kRoadEntry = "road"; // where each map's road arrives
+
     // Into the entity directories of g_dataPaths; the pictures they show are MapEntityArt's.
     bool WriteTemplates() const;
     // Into the region's entity manager, the entities it places from templates listed in
     // placed; the gate's template must be written first.
     bool Place(EntityMgr& entities, PlacedEntityList& placed) const;
+    void PlaceOnSecondMap(EntityMgr& entities) const;
 };

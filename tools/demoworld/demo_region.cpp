@@ -13,19 +13,47 @@
 #include "tools/demoworld/demo_map_entities.h"
 #include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/demo_sound.h"
+#include "tools/demoworld/second_map.h"
 #include "tools/scriptbuilder/script_builder.h"
 
 namespace {
 
-constexpr const char* kScriptName = "demo_region";
 constexpr int32_t kRegionEnteredEvent = 2;
 constexpr int32_t kAddJournalTopic = 51;
 constexpr uint8_t kFacingUp = 0;
+constexpr uint8_t kFacingDown = 4;
+
+// A region's script, "<map>_map", which opens a journal topic whenever the region is
+// entered.
+bool WriteJournalScript(const DataPaths& paths, const Stringc& map, const char* topic,
+                        const char* text) {
+    const Stringc name = map + "_map";
+    ScriptBuilder script(name);
+    script.Call(kCallEventTest, kRegionEnteredEvent)
+        .JumpIfFalse("done")
+        .Call(kCallLatent, kAddJournalTopic, topic, text)
+        .Label("done")
+        .End();
+    return script.WriteFile(paths.GetScriptDir() + "/" + name + ".scr");
+}
+
+// Written as the map editor saves a region.
+bool WriteRegionFile(const DataPaths& paths, const char* map, RegionMgr& region,
+                     const PlacedEntityList& placed) {
+    const Stringc path = paths.GetRegionDir() + "/" + map + ".reg";
+    return ReportWritten(MakeDirectories(path) &&
+                             FileStream::WriteReplacing(path.c_str(),
+                                                        [&region, &placed](Stream& stream) {
+                                                            return region.SaveDefinition(stream,
+                                                                                         &placed);
+                                                        }),
+                         path);
+}
 
 } // namespace
 
 bool DemoRegion::Write() const {
-    return WriteSounds() && WriteScript() && WriteRegion();
+    return WriteSounds() && WriteScripts() && WriteRegion() && WriteSecondRegion();
 }
 
 // The rain's stream, "rain1", is the first-run converter's to make.
@@ -38,29 +66,29 @@ bool DemoRegion::WriteSounds() const {
            WriteSound(sfx + "lightening2.wav", Noise(3.5, 0.997, 9000, 0.1, 13));
 }
 
-bool DemoRegion::WriteScript() const {
-    ScriptBuilder script(kScriptName);
-    script.Call(kCallEventTest, kRegionEnteredEvent)
-        .JumpIfFalse("done")
-        .Call(kCallLatent, kAddJournalTopic, "The meadow",
-              "A wall crosses the meadow. Its gate is the one way north, to the house.")
-        .Label("done")
-        .End();
-    return script.WriteFile(m_paths.GetScriptDir() + "/" + kScriptName + ".scr");
+bool DemoRegion::WriteScripts() const {
+    return WriteJournalScript(m_paths, kMapName, "The meadow",
+                              "A wall crosses the meadow. Its gate is the one way north, to the "
+                              "house.") &&
+           WriteJournalScript(m_paths, SecondMap::kName, "The glade",
+                              "Trees ring the glade. The road north leads back to the meadow.");
 }
 
-// Written as the map editor saves a region, through a region manager of its own.
+// Through a region manager of its own.
 bool DemoRegion::WriteRegion() const {
     GameMode game;
     game.BuildPaths(m_paths.GetRootDir().c_str());
     OffscreenRegion offscreen(game, nullptr);
     RegionMgr& region = offscreen.Get();
-    g_entityMgr->SetRegionScript(kScriptName);
+    g_entityMgr->SetRegionScript(Stringc(kMapName) + "_map");
 
     g_entryPtMgr->SetDefault(Vector(49.5f, 60, 0), kFacingUp);
     EntryPt& gate = g_entryPtMgr->Add(Vector(49.5f, 43, 0));
     gate.name = "gate";
     gate.facing = kFacingUp;
+    EntryPt& road = g_entryPtMgr->Add(Vector(50, 92, 0));
+    road.name = DemoMapEntities::kRoadEntry;
+    road.facing = kFacingUp;
 
     AmbientSnd& brook = g_ambientSndMgr->AddAt(Vector(28, 68, 0));
     brook.SetName("brook");
@@ -82,12 +110,20 @@ bool DemoRegion::WriteRegion() const {
     PlacedEntityList placed;
     if (!DemoMapEntities().Place(*g_entityMgr, placed))
         return false;
-    const Stringc path = m_paths.GetRegionDir() + "/demo.reg";
-    return ReportWritten(MakeDirectories(path) &&
-                             FileStream::WriteReplacing(path.c_str(),
-                                                        [&region, &placed](Stream& stream) {
-                                                            return region.SaveDefinition(stream,
-                                                                                         &placed);
-                                                        }),
-                         path);
+    return WriteRegionFile(m_paths, kMapName, region, placed);
+}
+
+// The glade's travellers arrive on its road below the trees, facing south.
+bool DemoRegion::WriteSecondRegion() const {
+    GameMode game;
+    game.BuildPaths(m_paths.GetRootDir().c_str());
+    OffscreenRegion offscreen(game, nullptr);
+    g_entityMgr->SetRegionScript(Stringc(SecondMap::kName) + "_map");
+    const Vector road(30.0f, 8.5f, 0.0f);
+    g_entryPtMgr->SetDefault(road, kFacingDown);
+    EntryPt& entry = g_entryPtMgr->Add(road);
+    entry.name = DemoMapEntities::kRoadEntry;
+    entry.facing = kFacingDown;
+    DemoMapEntities().PlaceOnSecondMap(*g_entityMgr);
+    return WriteRegionFile(m_paths, SecondMap::kName, offscreen.Get(), PlacedEntityList());
 }

@@ -32,6 +32,8 @@
 #include "tools/demoworld/page_scripts.h"
 #include "tools/demoworld/play_screen_art.h"
 #include "tools/demoworld/rule_tables.h"
+#include "tools/demoworld/second_map.h"
+#include "tools/demoworld/start_scripts.h"
 #include "tools/demoworld/walker_art.h"
 
 #include <cstdio>
@@ -52,9 +54,9 @@ bool DemoWorld::Build() {
     g_dataPaths = &paths;
     const ScopedGameMachineFactory machines; // what is loaded to be placed loads its scripts
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
-                       WriteTitleAndEditors() && WriteFirstMap() && WriteEntities() &&
-                       WriteCreatures() && WriteMagic() && WriteRuleTables() &&
-                       WriteFirstRegion() && PackArchives();
+                       WriteTitleAndEditors() && WriteMaps() && WriteEntities() &&
+                       WriteCreatures() && WriteMagic() && WriteRuleTables() && WriteRegions() &&
+                       PackArchives();
     g_dataPaths = nullptr;
     return built;
 }
@@ -96,7 +98,7 @@ bool DemoWorld::WriteScripts() {
            StoryPageScript().WriteFile(directory + "/demo_page.scr") &&
            StatDescriptionScript().WriteFile(directory + "/game_stat_desc.scr") &&
            CharDescriptionScript().WriteFile(directory + "/game_char_desc.scr") &&
-           DemoCreatureScripts(directory).Write();
+           DemoCreatureScripts(directory).Write() && StartScripts(directory).Write();
 }
 
 // The title menu and the first-run converter's media, the editors' windows and the
@@ -109,11 +111,11 @@ bool DemoWorld::WriteTitleAndEditors() {
            WalkerArt(g_dataPaths->GetAnimDir()).Write();
 }
 
-bool DemoWorld::WriteFirstMap() {
+bool DemoWorld::WriteMaps() {
     // The clip image is read as a picture, which decodes through the shared scratch image.
     // The fog pictures come first: the tile map that builds the map loads them.
-    const bool written =
-        Graphic::InitScratch() && MapArt(*g_dataPaths).Write() && DemoMap(*g_dataPaths).Write();
+    const bool written = Graphic::InitScratch() && MapArt(*g_dataPaths).Write() &&
+                         DemoMap(*g_dataPaths).Write() && SecondMap(*g_dataPaths).Write();
     Graphic::FreeScratch();
     return written;
 }
@@ -146,7 +148,7 @@ bool DemoWorld::WriteRuleTables() {
 }
 
 // The region's water loads the sea's pictures through the shared scratch image.
-bool DemoWorld::WriteFirstRegion() {
+bool DemoWorld::WriteRegions() {
     const bool written = Graphic::InitScratch() && DemoRegion(*g_dataPaths).Write();
     Graphic::FreeScratch();
     return written;

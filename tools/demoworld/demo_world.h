@@ -21,12 +21,12 @@ private:
     bool WriteCursor();
     bool WriteScripts();
     bool WriteTitleAndEditors();
-    bool WriteFirstMap();
+    bool WriteMaps();
     bool WriteEntities();
     bool WriteCreatures();
     bool WriteMagic();
     bool WriteRuleTables();
-    bool WriteFirstRegion();
+    bool WriteRegions();
     bool PackArchives();
 
     Stringc m_root;

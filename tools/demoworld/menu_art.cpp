@@ -1,8 +1,10 @@
 #include "tools/demoworld/menu_art.h"
 
 #include "Library/files/data_paths.h"
+#include "Library/interface/interface_object.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
+#include "Source/world/load_save_mgr.h"
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
@@ -36,7 +38,8 @@ Canvas TitlePlate(LabelFont& font, int width, int height, int points, const char
 MenuArt::MenuArt(const DataPaths& paths, LabelFont& font) : m_paths(paths), m_font(font) {}
 
 bool MenuArt::Write() const {
-    return WriteSplash() && WriteTitleSymbols() && WriteTitleMenu() && WriteEditorMenu();
+    return WriteSplash() && WriteTitleSymbols() && WriteTitleMenu() && WriteEditorMenu() &&
+           WriteErrorBox();
 }
 
 // Dusk over a ruined skyline.
@@ -89,4 +92,17 @@ bool MenuArt::WriteEditorMenu() const {
     menu.TextCentred(m_font, 14, EditGamePanel::kWidth / 2, 48, EditGamePanel::kWidth - 10,
                      "EDITORS", kGold);
     return art.SaveBackground(layout, menu) && art.WriteWidgets(layout, kSlate);
+}
+
+// The box a failed transition shows before the game ends, with its one button.
+bool MenuArt::WriteErrorBox() const {
+    static const WidgetEntry kOk[] = {{0, kWidgetButton, LoadSaveMgr::kErrorButtonX,
+                                       LoadSaveMgr::kErrorButtonY, 158, 24,
+                                       LoadSaveMgr::kErrorButtonImage, "OK"}};
+    const WindowLayout layout =
+        MakeLayout(WindowEntry{LoadSaveMgr::kErrorBoxImage, "", 0, 0, LoadSaveMgr::kErrorBoxWidth,
+                               LoadSaveMgr::kErrorBoxHeight},
+                   kOk);
+    WindowArt art(m_paths.GetInterfaceDir(), m_font);
+    return art.Write(layout, kPlate);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The title menu's art: the splash picture, the title symbol in two sizes, the menu picture
-// and its buttons; and the editor menu with its buttons.
+// and its buttons; the editor menu with its buttons; and the box of a failed transition.
 
 #include "Library/core/stringc.h"
 
@@ -18,6 +18,7 @@ private:
     bool WriteTitleSymbols() const;
     bool WriteTitleMenu() const;
     bool WriteEditorMenu() const;
+    bool WriteErrorBox() const;
 
     const DataPaths& m_paths;
     LabelFont& m_font;

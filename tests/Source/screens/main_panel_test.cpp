@@ -2,10 +2,16 @@
 #include "Source/screens/main_panel.h"
 
 #include "Library/graphics/screen.h"
+#include "Library/interface/framed_info_panel.h"
 #include "Library/world/game_mode.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/loops.h"
 #include "Source/main.h"
 #include "Source/real_game.h"
+#include "Source/world/game_clock.h"
 #include "Source/world/image_decompressor.h"
+#include "Source/world/load_save_mgr.h"
+#include "Source/world/party_mgr.h"
 #include "tools/encoders/ogg_writer.h"
 
 #include <gtest/gtest.h>
@@ -215,9 +221,8 @@ TEST_F(TitleMenu, ButtonsWhoseScreensAreNotBuiltStayAndSayWhyInOneLine) {
         Point at;
         const char* label;
     };
-    for (const Case& c :
-         {Case{kNewGame, "New Game"}, Case{kLoadGame, "Load Game"}, Case{kTutorial, "Tutorial"},
-          Case{kOptions, "Options"}, Case{kCredits, "Credits"}}) {
+    for (const Case& c : {Case{kNewGame, "New Game"}, Case{kLoadGame, "Load Game"},
+                          Case{kOptions, "Options"}, Case{kCredits, "Credits"}}) {
         SCOPED_TRACE(c.label);
         testing::internal::CaptureStderr();
         Click(c.at);
@@ -229,6 +234,21 @@ TEST_F(TitleMenu, ButtonsWhoseScreensAreNotBuiltStayAndSayWhyInOneLine) {
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     }
     EXPECT_FALSE(g_quit);
+}
+
+// The tutorial's start script runs, and its party is the tutorial's character alone.
+TEST_F(TitleMenu, TutorialStartsWithItsCharacterAloneAndShowsTheTutorial) {
+    RunTitleUntilMenu();
+    ASSERT_TRUE(g_partyMgr->AddCharacterByName("scimale_hostile")); // an earlier game's
+    g_gameClock->SetDateTime(0, 0, 0, 12, 1, 6, 2003);
+    Click(kTutorial);
+    Frame();
+    EXPECT_FALSE(g_loadSaveMgr->IsShowingErrorBox());
+    ASSERT_EQ(g_partyMgr->GetCount(), 1);
+    EXPECT_EQ(g_partyMgr->GetLeaderSoldier()->GetTemplateName(), MainPanel::kTutorialCharacter);
+    EXPECT_TRUE(g_loadSaveMgr->IsTutorialActive());
+    EXPECT_TRUE(g_tutorialPanel->IsVisible());
+    EXPECT_EQ(g_gameClock->GetDateTime().GetYear(), 2001) << "the clock starts a new game";
 }
 
 TEST_F(TitleMenu, EditGameLeadsToTheEditorMenuWhoseButtonsLeadToTheEditorsAndBack) {
