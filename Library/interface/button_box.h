@@ -27,6 +27,7 @@ public:
     void Draw(Screen& screen);
     const Rect& GetRect() const;
     InterfaceObject* GetWindow() const { return m_window; }
+    const Stringc& GetText() const { return m_text.GetText(); }
 
 protected:
     void AddButton(uint32_t id, const char* image, int x, int y); // x, y within the window

@@ -1,0 +1,232 @@
+// Map transitions, saves and loads in the running game on the demo world: one transition a
+// frame, the fatal box, the working files and the slots, and nothing lost when a load or a
+// save cannot be done.
+#include "Library/interface/info_panel.h"
+#include "Library/interface/message_box.h"
+#include "Library/world/game_mode.h"
+#include "Source/entities/entity_fakes.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/loops.h"
+#include "Source/main.h"
+#include "Source/real_game.h"
+#include "Source/world/load_save_mgr.h"
+#include "Source/world/party_mgr.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace {
+
+using namespace testsupport;
+
+constexpr const char* kCharacter = "if_idyl_player_tutorial";
+
+// Copies fail once the number allowed has been made, as on a full disk.
+class FillingFiles : public SaveFiles {
+public:
+    bool Copy(const Stringc& from, const Stringc& to) override {
+        return copiesLeft-- > 0 && SaveFiles::Copy(from, to);
+    }
+    int copiesLeft = 0;
+};
+
+class Transitions : public RealGame {
+protected:
+    using Files = std::map<std::string, std::string>; // name: bytes
+
+    void SetUp() override {
+        RealGame::SetUp();
+        Frame(); // the title menu
+    }
+    // The tutorial's character alone, at the demo map's gate.
+    void StartOnDemoMap() {
+        ASSERT_TRUE(g_partyMgr->AddCharacterByName(kCharacter));
+        g_loadSaveMgr->RequestPageToMap("demo", "gate");
+        Frame();
+        ASSERT_EQ(Mode(), kModeAreaMap);
+    }
+    void Run(const std::function<void()>& request) {
+        request();
+        Frame();
+        ASSERT_FALSE(g_loadSaveMgr->IsShowingErrorBox());
+    }
+    // The save directory's working files, or a slot's files.
+    Files FilesIn(const std::string& directory) const {
+        const std::string extension = directory.empty() ? ".tmp" : ".sav";
+        Files files;
+        const std::filesystem::path path = World().Path("SaveGame/" + directory);
+        if (!std::filesystem::exists(path))
+            return files;
+        for (const auto& entry : std::filesystem::directory_iterator(path))
+            if (entry.is_regular_file() && entry.path().extension() == extension)
+                files[entry.path().filename().string()] = World().ReadFile(
+                    "SaveGame/" + directory + "/" + entry.path().filename().string());
+        return files;
+    }
+    static std::vector<std::string> Names(const Files& files) {
+        std::vector<std::string> names;
+        for (const auto& file : files)
+            names.push_back(file.first);
+        return names;
+    }
+    std::string LastMessage() const {
+        const GtWindow& lines = g_hudMessages->GetWindow();
+        const int count = lines.GetBlockCount();
+        return count > 0 ? lines.GetBlock(count - 1).GetText().c_str() : "";
+    }
+    Vector LeaderAt() const { return g_partyMgr->GetLeader()->GetPosition(); }
+};
+
+TEST_F(Transitions, OfTwoRequestsInAFrameTheLaterRunsAndAnArrivalUnpauses) {
+    ASSERT_TRUE(g_partyMgr->AddCharacterByName(kCharacter));
+    g_gameMode->SetPaused(true);
+    g_loadSaveMgr->RequestMapToMap("nowhere", "");
+    g_loadSaveMgr->RequestPageToMap("demo.reg", "gate");
+    Frame();
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    EXPECT_EQ(LeaderAt(), Vector(49.5f, 43, 0));
+    EXPECT_TRUE(g_partyMgr->GetLeader()->HasAnyFlag(Entity::kFlagPartyMember));
+    EXPECT_FALSE(g_gameMode->IsPaused());
+}
+
+TEST_F(Transitions, AFailedOneShowsTheFatalBoxInModeNoneWhoseButtonQuits) {
+    StartOnDemoMap();
+    g_gameMode->SetPaused(true);
+    g_loadSaveMgr->RequestMapToMap("nowhere", "gate");
+    Frame();
+    ASSERT_TRUE(g_loadSaveMgr->IsShowingErrorBox());
+    EXPECT_EQ(Mode(), kModeNone);
+    EXPECT_TRUE(g_gameMode->IsPaused()) << "cleared only by a transition that succeeds";
+    EXPECT_EQ(g_loadSaveMgr->GetErrorBox()->GetText(),
+              "There was an unrecoverable error: MAP_TO_MAP The game will now exit.");
+    Frames(2);
+    EXPECT_FALSE(g_quit);
+    const Rect& box = g_loadSaveMgr->GetErrorBox()->GetRect();
+    Click(box.x1 + LoadSaveMgr::kErrorButtonX + 10, box.y1 + LoadSaveMgr::kErrorButtonY + 10);
+    Frame();
+    EXPECT_TRUE(g_quit);
+}
+
+TEST_F(Transitions, ATutorialWhoseStartScriptFailsLeavesTheTutorialFlagClear) {
+    ASSERT_TRUE(g_partyMgr->AddCharacterByName(kCharacter));
+    g_loadSaveMgr->RequestInitTutorial("no_such_script");
+    Frame();
+    EXPECT_TRUE(g_loadSaveMgr->IsShowingErrorBox());
+    EXPECT_FALSE(g_loadSaveMgr->IsTutorialActive());
+}
+
+// The region's script is told of the start on the first visit alone; of the arrival each
+// time.
+TEST_F(Transitions, AMapVisitedAgainComesFromItsWorkingFileWithoutAStartEvent) {
+    CallLog log;
+    const RecordingScriptFactory scripts(log);
+    const auto regionEvents = [&log](const char* event) {
+        const int count = static_cast<int>(
+            std::count(log.begin(), log.end(), std::string("region event ") + event));
+        return count;
+    };
+    StartOnDemoMap();
+    EXPECT_EQ(regionEvents("1"), 1);
+    EXPECT_EQ(regionEvents("3"), 1);
+    EXPECT_EQ(regionEvents("2"), 1);
+    log.clear();
+    Run([] { g_loadSaveMgr->RequestMapToMap("demo2", "road"); });
+    EXPECT_TRUE(g_loadSaveMgr->IsFirstVisit());
+    EXPECT_EQ(regionEvents("1"), 1);
+    EXPECT_EQ(LeaderAt(), Vector(30, 8.5f, 0));
+    log.clear();
+    Run([] { g_loadSaveMgr->RequestMapToMap("demo", "road"); });
+    EXPECT_FALSE(g_loadSaveMgr->IsFirstVisit());
+    EXPECT_EQ(regionEvents("1"), 0);
+    EXPECT_EQ(regionEvents("2"), 1);
+    EXPECT_EQ(LeaderAt(), Vector(50, 92, 0));
+    EXPECT_EQ(Names(FilesIn("")),
+              (std::vector<std::string>{"demo.tmp", "demo2.tmp", "plrdata.tmp"}));
+}
+
+TEST_F(Transitions, AGameSavedThenLoadedAfterANewGameHasTheSameWorkingFiles) {
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestSaveGame(3, "At the gate"); });
+    EXPECT_EQ(LastMessage(), "Game Saved.");
+    EXPECT_EQ(Names(FilesIn("slot03")), (std::vector<std::string>{"demo.sav", "plrdata.sav"}));
+    const Files saved = FilesIn("");
+
+    Run([] { g_loadSaveMgr->RequestInitGame("game_init"); });
+    EXPECT_TRUE(FilesIn("").count("demo.tmp") == 0) << "a new game starts without them";
+    Run([] { g_loadSaveMgr->RequestLoadGame(3); });
+    EXPECT_EQ(FilesIn(""), saved);
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(LastMessage(), "Game Loaded.");
+    EXPECT_EQ(LeaderAt(), Vector(49.5f, 43, 0));
+    EXPECT_EQ(g_loadSaveMgr->GetSlotDescription(3), "At the gate");
+}
+
+TEST_F(Transitions, ATemporaryMapIsSavedAsTheTemporaryMapAndLoadedFromIt) {
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestPageToTempMap("demo2", "demo2_map", "road"); });
+    EXPECT_TRUE(g_loadSaveMgr->IsInTemporaryMap());
+    Run([] { g_loadSaveMgr->RequestSaveGame(4, "In the glade"); });
+    EXPECT_EQ(Names(FilesIn("slot04")),
+              (std::vector<std::string>{"plrdata.sav", "temporary_map.sav"}));
+    Run([] { g_loadSaveMgr->RequestLoadGame(4); });
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
+    EXPECT_EQ(g_loadSaveMgr->GetWorkingMapName(), "temporary_map");
+    EXPECT_FALSE(g_loadSaveMgr->IsFirstVisit());
+}
+
+TEST_F(Transitions, SavingOverAUsedSlotLeavesNoStaleFile) {
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestMapToMap("demo2", "road"); });
+    Run([] { g_loadSaveMgr->RequestSaveGame(2, "first"); });
+    EXPECT_EQ(Names(FilesIn("slot02")),
+              (std::vector<std::string>{"demo.sav", "demo2.sav", "plrdata.sav"}));
+    Run([] { g_loadSaveMgr->RequestInitGame("game_init"); });
+    Run([] { g_loadSaveMgr->RequestPageToMap("demo", "gate"); });
+    Run([] { g_loadSaveMgr->RequestSaveGame(2, "second"); });
+    EXPECT_EQ(Names(FilesIn("slot02")), (std::vector<std::string>{"demo.sav", "plrdata.sav"}));
+    EXPECT_EQ(g_loadSaveMgr->GetSlotDescription(2), "second");
+}
+
+TEST_F(Transitions, ASaveCutShortByAFullDiskLeavesTheOldSlotWholeAndTheGameRunning) {
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestSaveGame(3, "kept"); });
+    const Files kept = FilesIn("slot03");
+    Run([] { g_loadSaveMgr->RequestMapToMap("demo2", "road"); });
+    FillingFiles full;
+    full.copiesLeft = 1;
+    g_loadSaveMgr->SetFiles(&full);
+    Run([] { g_loadSaveMgr->RequestSaveGame(3, "lost"); });
+    g_loadSaveMgr->SetFiles(nullptr);
+    EXPECT_EQ(FilesIn("slot03"), kept);
+    EXPECT_TRUE(FilesIn("slot03.new").empty());
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(LastMessage(), "The game could not be saved.");
+    EXPECT_EQ(g_loadSaveMgr->GetSlotDescription(3), "kept");
+}
+
+TEST_F(Transitions, ALoadFromAnEmptyBrokenOrMissingSlotChangesNothing) {
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestMapToMap("demo2", "road"); });
+    World().WriteFile("SaveGame/slot06/plrdata.sav", std::string{3, 0, 'a', 'b'});
+    const Files before = FilesIn("");
+    struct Case {
+        int slot;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{5, "Save slot 5 is empty."}, Case{6, "The game saved in slot 6 cannot be read."},
+          Case{0, "There is no save slot 0."}, Case{11, "There is no save slot 11."}}) {
+        Run([&c] { g_loadSaveMgr->RequestLoadGame(c.slot); });
+        EXPECT_EQ(LastMessage(), c.message);
+        EXPECT_EQ(FilesIn(""), before);
+        EXPECT_EQ(Mode(), kModeAreaMap);
+        EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
+    }
+}
+
+} // namespace
