@@ -1,0 +1,104 @@
+// The player data record typed field by field from its layout, read into its keepers and
+// written back the same; cut short or forged, refused.
+#include "Library/core/test_stream_support.h"
+#include "Library/graphics/animation_support.h"
+#include "Library/graphics/uni_animation_mgr.h"
+#include "Library/scripts/global_mgr.h"
+#include "Library/scripts/global_timer_table.h"
+#include "Source/creatures/creature_factory.h"
+#include "Source/creatures/soldier_bytes.h"
+#include "Source/creatures/scripted_random.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/world/game_clock.h"
+#include "Source/world/log_mgr.h"
+#include "Source/world/party_mgr.h"
+#include "Source/world/player_data.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr size_t kPartyCountAt = 37;
+
+// In the demo map, by the pond, in the tutorial, with one member; a variable the scripts
+// count visits in and a greeting timer on the game-time clock.
+Bytes TypedPlayerData() {
+    TypedBytes b;
+    b.Text("ab").Text("demo").Text("demo").Text(""); // description, map, working map, page
+    b.F32(12.5f).F32(8.0f).F32(0.0f);                 // view
+    b.U8(0).U8(1).Text("");                           // temporary map, tutorial, script state
+    b.I32(1);                                         // the party
+    Bytes bytes = b.Get();
+    const Bytes member = testsupport::TypedSoldier(Entity::kFlagPartyMember).bytes.Get();
+    bytes.insert(bytes.end(), member.begin(), member.end());
+    TypedBytes rest;
+    rest.I32(1).Text("demo").Text("visits").I32(2);                  // variables
+    rest.I32(1).Text("demo").Text("greeting").I32(30000).U32(1500); // game-time timers
+    rest.I32(0).U32(250);                                            // real-time timers
+    rest.Text("").I32(0).I32(0);                                     // journal
+    rest.U32(2003).U32(10).U32(9).U32(8).U32(7).U32(6).U32(5).F64(48000000.25); // clock
+    bytes.insert(bytes.end(), rest.Get().begin(), rest.Get().end());
+    return bytes;
+}
+
+class PlayerDataRecord : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::WriteAni(m_root, "Creat/scimale", "s0", 8 * 2, 8, 100);
+        g_uniAnimationMgr = &m_pool;
+    }
+    void TearDown() override { g_uniAnimationMgr = nullptr; }
+
+    bool Check(const Bytes& bytes) {
+        TestStream stream(bytes);
+        return PlayerData::Check(stream);
+    }
+
+    testsupport::ScopedDataRoot m_root;
+    UniAnimationMgr m_pool;
+    ScopedCreatureFactory m_creatures;
+    EntityMgr m_manager;
+    EntityMgr* m_entities = &m_manager;
+    EntryPtMgr* m_entries = nullptr;
+    PlayerMessages* m_messages = nullptr;
+    JourneyRequests* m_journeys = nullptr;
+    PartyActions* m_actions = nullptr;
+    PartyMgr m_party{{m_entities, m_entries, m_messages, m_journeys, m_actions, ""}};
+    GlobalMgr m_globals;
+    GlobalTimerTable m_gameTimers;
+    GlobalTimerTable m_realTimers;
+    LogMgr m_journal;
+    GameClock m_clock{m_gameTimers, m_realTimers};
+    PlayerData::Keepers m_keepers{m_party, m_globals, m_gameTimers, m_realTimers, m_journal,
+                                  m_clock};
+};
+
+TEST_F(PlayerDataRecord, StoredAsThePlaceThePartyTheScriptsGlobalsTheJournalAndTheClock) {
+    const Bytes bytes = TypedPlayerData();
+    testsupport::ScriptedRandom random({0, 0});
+    TestStream stream(bytes);
+    PlayerData::Place place;
+    ASSERT_TRUE(PlayerData::ReadNames(stream, place) && PlayerData::ReadRestOfPlace(stream, place) &&
+                m_party.Load(stream) && PlayerData::ReadGame(stream, m_keepers));
+    EXPECT_EQ(place.description, "ab");
+    EXPECT_TRUE(place.tutorial);
+    EXPECT_EQ(m_party.GetCount(), 1);
+    EXPECT_TRUE(m_globals.Equals("demo", "visits", 2));
+    EXPECT_EQ(m_gameTimers.GetClock(), 1500u);
+    EXPECT_EQ(WrittenBy([&](Stream& out) { return PlayerData::Write(out, place, m_keepers); }),
+              bytes);
+    EXPECT_TRUE(Check(bytes));
+}
+
+TEST_F(PlayerDataRecord, ARecordCutShortOrHoldingTooBigAPartyIsRefused) {
+    const Bytes bytes = TypedPlayerData();
+    testsupport::ScriptedRandom random(std::vector<int>(100, 0));
+    for (size_t size = 0; size < bytes.size(); size += size < kPartyCountAt + 8 ? 1 : 97)
+        EXPECT_FALSE(Check(Bytes(bytes.begin(), bytes.begin() + size))) << size;
+    EXPECT_FALSE(Check(Cut(bytes)));
+    Bytes sevenMembers = bytes;
+    sevenMembers[kPartyCountAt] = 7;
+    EXPECT_FALSE(Check(sevenMembers));
+}
+
+} // namespace
