@@ -1,16 +1,13 @@
 // Map transitions, saves and loads in the running game on the demo world: one transition a
 // frame, the fatal box, the working files and the slots, and nothing lost when a load or a
 // save cannot be done.
-#include "Library/interface/info_panel.h"
 #include "Library/interface/message_box.h"
 #include "Library/world/game_mode.h"
 #include "Source/entities/entity_fakes.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/loops.h"
 #include "Source/main.h"
-#include "Source/real_game.h"
-#include "Source/world/load_save_mgr.h"
-#include "Source/world/party_mgr.h"
+#include "Source/world/demo_game.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +20,6 @@ namespace {
 
 using namespace testsupport;
 
-constexpr const char* kCharacter = "if_idyl_player_tutorial";
-
 // Copies fail once the number allowed has been made, as on a full disk.
 class FillingFiles : public SaveFiles {
 public:
@@ -34,21 +29,10 @@ public:
     int copiesLeft = 0;
 };
 
-class Transitions : public RealGame {
+class Transitions : public DemoGame {
 protected:
     using Files = std::map<std::string, std::string>; // name: bytes
 
-    void SetUp() override {
-        RealGame::SetUp();
-        Frame(); // the title menu
-    }
-    // The tutorial's character alone, at the demo map's gate.
-    void StartOnDemoMap() {
-        ASSERT_TRUE(g_partyMgr->AddCharacterByName(kCharacter));
-        g_loadSaveMgr->RequestPageToMap("demo", "gate");
-        Frame();
-        ASSERT_EQ(Mode(), kModeAreaMap);
-    }
     void Run(const std::function<void()>& request) {
         request();
         Frame();
@@ -72,11 +56,6 @@ protected:
         for (const auto& file : files)
             names.push_back(file.first);
         return names;
-    }
-    std::string LastMessage() const {
-        const GtWindow& lines = g_hudMessages->GetWindow();
-        const int count = lines.GetBlockCount();
-        return count > 0 ? lines.GetBlock(count - 1).GetText().c_str() : "";
     }
     Vector LeaderAt() const { return g_partyMgr->GetLeader()->GetPosition(); }
 };

@@ -6,8 +6,8 @@
 #include "Library/scripts/global_mgr.h"
 #include "Library/scripts/global_timer_table.h"
 #include "Source/creatures/creature_factory.h"
-#include "Source/creatures/soldier_bytes.h"
 #include "Source/creatures/scripted_random.h"
+#include "Source/creatures/soldier_bytes.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/log_mgr.h"
@@ -25,17 +25,17 @@ constexpr size_t kPartyCountAt = 37;
 Bytes TypedPlayerData() {
     TypedBytes b;
     b.Text("ab").Text("demo").Text("demo").Text(""); // description, map, working map, page
-    b.F32(12.5f).F32(8.0f).F32(0.0f);                 // view
-    b.U8(0).U8(1).Text("");                           // temporary map, tutorial, script state
-    b.I32(1);                                         // the party
+    b.F32(12.5f).F32(8.0f).F32(0.0f);                // view
+    b.U8(0).U8(1).Text("");                          // temporary map, tutorial, script state
+    b.I32(1);                                        // the party
     Bytes bytes = b.Get();
     const Bytes member = testsupport::TypedSoldier(Entity::kFlagPartyMember).bytes.Get();
     bytes.insert(bytes.end(), member.begin(), member.end());
     TypedBytes rest;
-    rest.I32(1).Text("demo").Text("visits").I32(2);                  // variables
-    rest.I32(1).Text("demo").Text("greeting").I32(30000).U32(1500); // game-time timers
-    rest.I32(0).U32(250);                                            // real-time timers
-    rest.Text("").I32(0).I32(0);                                     // journal
+    rest.I32(1).Text("demo").Text("visits").I32(2);                             // variables
+    rest.I32(1).Text("demo").Text("greeting").I32(30000).U32(1500);             // game-time timers
+    rest.I32(0).U32(250);                                                       // real-time timers
+    rest.Text("").I32(0).I32(0);                                                // journal
     rest.U32(2003).U32(10).U32(9).U32(8).U32(7).U32(6).U32(5).F64(48000000.25); // clock
     bytes.insert(bytes.end(), rest.Get().begin(), rest.Get().end());
     return bytes;
@@ -69,8 +69,8 @@ protected:
     GlobalTimerTable m_realTimers;
     LogMgr m_journal;
     GameClock m_clock{m_gameTimers, m_realTimers};
-    PlayerData::Keepers m_keepers{m_party, m_globals, m_gameTimers, m_realTimers, m_journal,
-                                  m_clock};
+    PlayerData::Keepers m_keepers{m_party,      m_globals, m_gameTimers,
+                                  m_realTimers, m_journal, m_clock};
 };
 
 TEST_F(PlayerDataRecord, StoredAsThePlaceThePartyTheScriptsGlobalsTheJournalAndTheClock) {
@@ -78,8 +78,9 @@ TEST_F(PlayerDataRecord, StoredAsThePlaceThePartyTheScriptsGlobalsTheJournalAndT
     testsupport::ScriptedRandom random({0, 0});
     TestStream stream(bytes);
     PlayerData::Place place;
-    ASSERT_TRUE(PlayerData::ReadNames(stream, place) && PlayerData::ReadRestOfPlace(stream, place) &&
-                m_party.Load(stream) && PlayerData::ReadGame(stream, m_keepers));
+    ASSERT_TRUE(PlayerData::ReadNames(stream, place) &&
+                PlayerData::ReadRestOfPlace(stream, place) && m_party.Load(stream) &&
+                PlayerData::ReadGame(stream, m_keepers));
     EXPECT_EQ(place.description, "ab");
     EXPECT_TRUE(place.tutorial);
     EXPECT_EQ(m_party.GetCount(), 1);

@@ -1,0 +1,198 @@
+// The player's orders to the tutorial's character on the demo map: refusals in their order
+// and with their texts, and the commands given through recorded creature functions.
+#include "Library/interface/mouse_mgr.h"
+#include "Library/interface/mouse_position.h"
+#include "Library/world/tile_map.h"
+#include "Source/creatures/creature.h"
+#include "Source/creatures/creature_inventory.h"
+#include "Source/creatures/game_rules.h"
+#include "Source/creatures/spell_ability.h"
+#include "Source/creatures/spell_mgr.h"
+#include "Source/creatures/uni_spell_mgr.h"
+#include "Source/entities/creature_placement.h"
+#include "Source/entities/entity_fakes.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/item_entity.h"
+#include "Source/world/demo_game.h"
+#include "Source/world/party_cmd.h"
+#include "Source/world/party_fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using namespace testsupport;
+
+constexpr uint32_t kSneak = 4001; // on the caster
+
+class PartyOrders : public DemoGame {
+protected:
+    void SetUp() override {
+        DemoGame::SetUp();
+        g_partyActions = &m_actions;
+    }
+    void TearDown() override {
+        g_partyActions = nullptr;
+        DemoGame::TearDown();
+    }
+    static SoldierEntity* Spawn(const char* name, const Vector& at) {
+        SoldierEntity* soldier = CreateCreature(*g_entityMgr, name, at, 0);
+        EXPECT_NE(soldier, nullptr) << name;
+        return soldier;
+    }
+    static CreatureData& Data(SoldierEntity* soldier) { return Creature::Of(soldier)->GetData(); }
+    // The message an order gave, or "" for none.
+    std::string Said(const std::function<bool()>& order, bool expected) {
+        const int before = MessageCount();
+        EXPECT_EQ(order(), expected);
+        return MessageCount() > before ? LastMessage() : "";
+    }
+
+    RecordingActions m_actions;
+};
+
+TEST_F(PartyOrders, AMemberThatCannotActRefusesEveryOrderWithoutAWord) {
+    StartOnDemoMap();
+    SoldierEntity* idyl = Leader();
+    SoldierEntity* hostile = Spawn("scimale_hostile", Vector(49.5f, 50, 0));
+    const std::vector<std::function<bool()>> orders = {
+        [&] { return PartyCmd::ToggleRun(idyl); },
+        [&] { return PartyCmd::Stop(idyl); },
+        [&] { return PartyCmd::NextHand(idyl); },
+        [&] { return PartyCmd::TurnPrev(idyl); },
+        [&] { return PartyCmd::ReloadWeapon(idyl); },
+        [&] { return PartyCmd::WalkToMouse(idyl); },
+        [&] { return PartyCmd::Attack(idyl, hostile); },
+        [&] { return PartyCmd::CastSpell(idyl, kSneak, nullptr, Vector()); },
+        [&] { return PartyCmd::Open(idyl, hostile); },
+        [&] { return PartyCmd::Talk(idyl, hostile, 5.0f); },
+        [&] { return PartyCmd::UseItemOn(idyl, idyl->GetCurrentItem(), hostile); },
+    };
+    for (const bool gone : {true, false}) {
+        if (gone)
+            idyl->AddFlags(Entity::kFlagNeverSaved);
+        else
+            idyl->RemoveFlags(Entity::kFlagAlive | Entity::kFlagNeverSaved);
+        for (size_t order = 0; order < orders.size(); ++order)
+            EXPECT_EQ(Said(orders[order], false), "") << order;
+    }
+    EXPECT_TRUE(m_actions.done.empty());
+}
+
+// Each obstacle taken away in turn uncovers the next refusal.
+TEST_F(PartyOrders, RestIsRefusedForEachObstacleInItsOrderAndThenOpensTheRestScreen) {
+    StartOnDemoMap();
+    SoldierEntity* idyl = Leader();
+    idyl->AddFlags(Entity::kFlagNeverSaved);
+    g_gameMode->SetMode(kModeStoryPage);
+    g_entityMgr->StartCombatCountdown();
+    idyl->GetRef().SetLifeState(EntityRef::kLifeDead);
+    SoldierEntity* hostile = Spawn("scimale_hostile", Vector(80, 60, 0));
+    SoldierEntity* watcher = Spawn("scimale_neutral", Vector(49.5f, 50, 0));
+    watcher->GetRef().SetLifeState(4); // away
+
+    const std::vector<std::pair<const char*, std::function<void()>>> obstacles = {
+        {"You cannot rest now.", [&] { idyl->RemoveFlags(Entity::kFlagNeverSaved); }},
+        {"You can only rest when you are in a game play map.",
+         [&] { g_gameMode->SetMode(kModeAreaMap); }},
+        {"You cannot rest during combat.", [&] { g_entityMgr->StopCombatCountdown(); }},
+        {"You cannot rest. There enemies in your area.",
+         [&] { g_entityMgr->ReleaseEntity(hostile); }},
+        {"You cannot rest. There are monsters in your area.",
+         [&] { g_entityMgr->ReleaseEntity(watcher); }},
+        {"You cannot rest. For you are dead.", [&] { idyl->GetRef().SetLifeState(1); }}, // living
+    };
+    for (const auto& [message, remove] : obstacles) {
+        EXPECT_EQ(Said([&] { return PartyCmd::Rest(idyl); }, false), message);
+        remove();
+    }
+    EXPECT_EQ(Said([&] { return PartyCmd::Rest(idyl); }, true), "");
+    EXPECT_EQ(g_gameMode->GetPendingModeId(), kModeRest);
+}
+
+TEST_F(PartyOrders, AnAttackNeedsATargetFirstThenAWeaponThenAnAcceptedCommand) {
+    StartOnDemoMap();
+    SoldierEntity* idyl = Leader();
+    SoldierEntity* hostile = Spawn("scimale_hostile", Vector(49.5f, 50, 0));
+    ItemEntity* sword = idyl->GetCurrentItem();
+    ASSERT_NE(sword, nullptr);
+    ASSERT_TRUE(Data(idyl).GetInventory().RemoveItem(1, sword));
+    EXPECT_EQ(Said([&] { return PartyCmd::Attack(idyl, nullptr); }, false),
+              "You do not have a valid target.");
+    EXPECT_EQ(Said([&] { return PartyCmd::Attack(idyl, hostile); }, false),
+              "You do not have a weapon equiped.");
+    ItemEntity* held = nullptr;
+    ASSERT_TRUE(Data(idyl).GetInventory().AddToCurrentHand(sword, held));
+    m_actions.refused = {idyl};
+    EXPECT_EQ(Said([&] { return PartyCmd::Attack(idyl, hostile); }, false),
+              "You cannot attack that target.");
+    EXPECT_EQ(g_mouseMgr->GetMode(), kCursorError);
+    m_actions.refused.clear();
+    EXPECT_EQ(Said([&] { return PartyCmd::Attack(idyl, hostile); }, true), "");
+    EXPECT_EQ(m_actions.done.back(), "attack by Idyl");
+}
+
+TEST_F(PartyOrders, TurningWrapsRoundTheEightFacings) {
+    StartOnDemoMap();
+    SoldierEntity* idyl = Leader();
+    idyl->SetDirection(0);
+    EXPECT_TRUE(PartyCmd::TurnPrev(idyl));
+    EXPECT_EQ(idyl->GetDirection(), 7);
+    EXPECT_TRUE(PartyCmd::TurnNext(idyl));
+    EXPECT_EQ(idyl->GetDirection(), 0);
+}
+
+// The leader walks, whichever member was ordered; over the edge of the view nothing does.
+TEST_F(PartyOrders, WalkingSendsTheLeaderToTheMouseInsideTheMapViewOnly) {
+    StartOnDemoMap();
+    SoldierEntity* follower = Spawn(DemoGame::kCharacter, Vector(52, 45, 0));
+    ASSERT_TRUE(g_partyMgr->AddMember(follower));
+    const Rect& view = g_tileMap->GetViewRect();
+    g_mouseX = view.x2 + 1;
+    g_mouseY = view.y1;
+    EXPECT_FALSE(PartyCmd::WalkToMouse(follower));
+    EXPECT_TRUE(m_actions.done.empty());
+    g_mouseX = (view.x1 + view.x2) / 2;
+    g_mouseY = (view.y1 + view.y2) / 2;
+    EXPECT_TRUE(PartyCmd::WalkToMouse(follower));
+    EXPECT_EQ(m_actions.done, std::vector<std::string>{"go by Idyl"});
+    EXPECT_EQ(m_actions.destination, g_tileMap->MouseToWorld());
+}
+
+TEST_F(PartyOrders, AnOrderGivenWhilePausedTellsTheCharactersPlayerScript) {
+    CallLog log;
+    const RecordingScriptFactory scripts(log);
+    StartOnDemoMap();
+    SoldierEntity* hostile = Spawn("scimale_hostile", Vector(49.5f, 50, 0));
+    const auto notices = [&log] {
+        return std::count(log.begin(), log.end(), std::string("slot event 18 8"));
+    };
+    EXPECT_TRUE(PartyCmd::Attack(Leader(), hostile));
+    EXPECT_EQ(notices(), 0);
+    g_gameMode->SetPaused(true);
+    EXPECT_TRUE(PartyCmd::Talk(Leader(), hostile, 5.0f));
+    EXPECT_EQ(notices(), 1);
+}
+
+// A spell needs a ready charge and a delivery a command carries.
+TEST_F(PartyOrders, ACastNeedsAReadyChargeAndAKnownDelivery) {
+    StartOnDemoMap();
+    SoldierEntity* idyl = Leader();
+    EXPECT_EQ(Said([&] { return PartyCmd::CastSpell(idyl, kSneak, nullptr, Vector()); }, false),
+              "You don't have that spell memorised.");
+    ASSERT_TRUE(Data(idyl).GetSpellMgr().Learn(kSneak, 1, 1, 1));
+    EXPECT_EQ(Said([&] { return PartyCmd::CastSpell(idyl, kSneak, nullptr, Vector()); }, true), "");
+    EXPECT_EQ(m_actions.done, std::vector<std::string>{"cast by Idyl"});
+    SpellAbility* sneak = g_uniSpellMgr->GetAbility(kSneak, idyl);
+    sneak->Define(0, SpellAbility::kNoDelivery, kTargetLiving, 0, 0, 0.0f, 0.0f, 0.0,
+                  SpellAbility::kNoProjectile, 0.0f);
+    EXPECT_EQ(Said([&] { return PartyCmd::CastSpell(idyl, kSneak, nullptr, Vector()); }, false),
+              "");
+    EXPECT_EQ(m_actions.done.size(), 1u);
+}
+
+} // namespace
