@@ -8,6 +8,7 @@
 #include "Source/loops.h"
 #include "Source/main.h"
 #include "Source/world/demo_game.h"
+#include "Source/world/story_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,6 +29,21 @@ public:
         return copiesLeft-- > 0 && SaveFiles::Copy(from, to);
     }
     int copiesLeft = 0;
+};
+
+// The story page, which shows the page it was last sent to.
+class RecordingPages : public StoryPages {
+public:
+    RecordingPages() { g_storyPages = this; }
+    ~RecordingPages() override { g_storyPages = nullptr; }
+    const Stringc& GetCurrentPage() const override { return current; }
+    bool GoToPage(const Stringc& name) override {
+        current = name;
+        shown.push_back(name.c_str());
+        return true;
+    }
+    Stringc current;
+    std::vector<std::string> shown;
 };
 
 class Transitions : public DemoGame {
@@ -156,6 +173,20 @@ TEST_F(Transitions, ATemporaryMapIsSavedAsTheTemporaryMapAndLoadedFromIt) {
     EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
     EXPECT_EQ(g_loadSaveMgr->GetWorkingMapName(), "temporary_map");
     EXPECT_FALSE(g_loadSaveMgr->IsFirstVisit());
+}
+
+// A game saved on a page keeps no map and comes back to that page.
+TEST_F(Transitions, AGameSavedOnAStoryPageIsLoadedOntoThatPage) {
+    RecordingPages pages;
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestMapToPage("the_road"); });
+    EXPECT_EQ(Mode(), kModeStoryPage);
+    Run([] { g_loadSaveMgr->RequestSaveGame(7, "On the road"); });
+    EXPECT_EQ(Names(FilesIn("slot07")), (std::vector<std::string>{"demo.sav", "plrdata.sav"}));
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "");
+    Run([] { g_loadSaveMgr->RequestLoadGame(7); });
+    EXPECT_EQ(Mode(), kModeStoryPage);
+    EXPECT_EQ(pages.shown, (std::vector<std::string>{"the_road", "the_road"}));
 }
 
 TEST_F(Transitions, SavingOverAUsedSlotLeavesNoStaleFile) {
