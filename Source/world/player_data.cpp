@@ -3,9 +3,9 @@
 #include "Library/core/stream.h"
 #include "Library/scripts/global_mgr.h"
 #include "Library/scripts/global_timer_table.h"
-#include "Source/entities/entity_mgr.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/log_mgr.h"
+#include "Source/world/offscreen_game.h"
 #include "Source/world/party_mgr.h"
 
 namespace {
@@ -54,19 +54,8 @@ bool PlayerData::ReadGame(Stream& stream, const Keepers& keepers) {
 
 // The party is made in an entity manager of its own, released with it.
 bool PlayerData::Check(Stream& stream) {
-    EntityMgr entities;
-    EntityMgr* entitySlot = &entities;
-    EntryPtMgr* entries = nullptr;
-    PlayerMessages* messages = nullptr;
-    JourneyRequests* journeys = nullptr;
-    PartyActions* actions = nullptr;
-    PartyMgr party({entitySlot, entries, messages, journeys, actions, ""});
-    GlobalMgr globals;
-    GlobalTimerTable gameTimers;
-    GlobalTimerTable realTimers;
-    LogMgr journal;
-    GameClock clock(gameTimers, realTimers);
+    OffscreenGame scratch;
     Place place;
-    return ReadNames(stream, place) && ReadRestOfPlace(stream, place) && party.Load(stream) &&
-           ReadGame(stream, {party, globals, gameTimers, realTimers, journal, clock});
+    return ReadNames(stream, place) && ReadRestOfPlace(stream, place) &&
+           scratch.Party().Load(stream) && ReadGame(stream, scratch.Keepers());
 }

@@ -2,9 +2,15 @@
 // A soldier's record typed field by field from its layout, with its creature: the golden
 // bytes of the tests that store soldiers, alone or in a party.
 
+#include "Library/files/data_tree_support.h"
+#include "Library/graphics/animation_support.h"
+#include "Library/graphics/uni_animation_mgr.h"
+#include "Source/creatures/creature_factory.h"
 #include "Source/entities/entity.h"
 #include "Source/entities/entity_record_bytes.h"
 #include "Source/entities/item_bytes.h"
+
+#include <gtest/gtest.h>
 
 namespace testsupport {
 
@@ -61,5 +67,20 @@ inline SoldierBytes TypedSoldier(uint32_t flags = 0) {
     b.I32(24).Zeros(2 * 7 * 4); // heal period, last heal, last restore
     return golden;
 }
+
+// Soldiers read from typed records: the art their records name, in the animation pool, on a
+// scratch data root, and the creatures' factory.
+class SoldierRecords : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteAni(m_root, "Creat/scimale", "s0", 8 * 2, 8, 100);
+        g_uniAnimationMgr = &m_pool;
+    }
+    void TearDown() override { g_uniAnimationMgr = nullptr; }
+
+    ScopedDataRoot m_root;
+    UniAnimationMgr m_pool;
+    ScopedCreatureFactory m_creatures;
+};
 
 } // namespace testsupport

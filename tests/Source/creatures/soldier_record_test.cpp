@@ -15,14 +15,8 @@ namespace {
 
 using testsupport::TypedSoldier;
 
-class SoldierRecord : public ::testing::Test {
+class SoldierRecord : public testsupport::SoldierRecords {
 protected:
-    void SetUp() override {
-        testsupport::WriteAni(m_root, "Creat/scimale", "s0", 8 * 2, 8, 100);
-        g_uniAnimationMgr = &m_pool;
-    }
-    void TearDown() override { g_uniAnimationMgr = nullptr; }
-
     SoldierEntity* Soldier() {
         return static_cast<SoldierEntity*>(m_manager.CreateEntity(0, 0, 0, Entity::kTypeSoldier));
     }
@@ -31,9 +25,6 @@ protected:
         return soldier->Load(stream);
     }
 
-    testsupport::ScopedDataRoot m_root;
-    UniAnimationMgr m_pool;
-    ScopedCreatureFactory m_creatures;
     EntityMgr m_manager;
 };
 

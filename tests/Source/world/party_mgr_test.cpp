@@ -210,14 +210,8 @@ TEST_F(Party, MoneyMovesOnlyWhenTheWholeAmountIsThere) {
 }
 
 // The stored forms over a soldier read from its typed record.
-class PartyRecord : public ::testing::Test {
+class PartyRecord : public testsupport::SoldierRecords {
 protected:
-    void SetUp() override {
-        testsupport::WriteAni(m_root, "Creat/scimale", "s0", 8 * 2, 8, 100);
-        g_uniAnimationMgr = &m_pool;
-    }
-    void TearDown() override { g_uniAnimationMgr = nullptr; }
-
     Bytes Party(int count) const {
         TypedBytes typed;
         typed.I32(count);
@@ -239,17 +233,11 @@ protected:
         return Bytes(bytes.begin(), bytes.end());
     }
 
-    testsupport::ScopedDataRoot m_root;
-    UniAnimationMgr m_pool;
-    ScopedCreatureFactory m_creatures;
     EntityMgr m_manager;
     EntityMgr* m_entities = &m_manager;
-    EntryPtMgr* m_entries = nullptr;
-    PlayerMessages* m_messages = nullptr;
-    JourneyRequests* m_journeys = nullptr;
-    PartyActions* m_actions = nullptr;
-    Stringc m_playerFile = Stringc(m_root.Root().c_str()) + "/SaveGame/player.dat";
-    PartyMgr m_party{{m_entities, m_entries, m_messages, m_journeys, m_actions, m_playerFile}};
+    EntryPtMgr* m_entryPoints = nullptr;
+    PartyMgr m_party{{m_entities, m_entryPoints, g_playerMessages, g_journeyRequests,
+                      g_partyActions, Stringc(m_root.Root().c_str()) + "/SaveGame/player.dat"}};
 };
 
 TEST_F(PartyRecord, TheSavedPartyIsACountAndItsMembersRecords) {

@@ -1,18 +1,9 @@
 // The player data record typed field by field from its layout, read into its keepers and
 // written back the same; cut short or forged, refused.
 #include "Library/core/test_stream_support.h"
-#include "Library/graphics/animation_support.h"
-#include "Library/graphics/uni_animation_mgr.h"
-#include "Library/scripts/global_mgr.h"
-#include "Library/scripts/global_timer_table.h"
-#include "Source/creatures/creature_factory.h"
 #include "Source/creatures/scripted_random.h"
 #include "Source/creatures/soldier_bytes.h"
-#include "Source/entities/entity_mgr.h"
-#include "Source/world/game_clock.h"
-#include "Source/world/log_mgr.h"
-#include "Source/world/party_mgr.h"
-#include "Source/world/player_data.h"
+#include "Source/world/offscreen_game.h"
 
 #include <gtest/gtest.h>
 
@@ -41,36 +32,15 @@ Bytes TypedPlayerData() {
     return bytes;
 }
 
-class PlayerDataRecord : public ::testing::Test {
+class PlayerDataRecord : public testsupport::SoldierRecords {
 protected:
-    void SetUp() override {
-        testsupport::WriteAni(m_root, "Creat/scimale", "s0", 8 * 2, 8, 100);
-        g_uniAnimationMgr = &m_pool;
-    }
-    void TearDown() override { g_uniAnimationMgr = nullptr; }
-
     bool Check(const Bytes& bytes) {
         TestStream stream(bytes);
         return PlayerData::Check(stream);
     }
 
-    testsupport::ScopedDataRoot m_root;
-    UniAnimationMgr m_pool;
-    ScopedCreatureFactory m_creatures;
-    EntityMgr m_manager;
-    EntityMgr* m_entities = &m_manager;
-    EntryPtMgr* m_entries = nullptr;
-    PlayerMessages* m_messages = nullptr;
-    JourneyRequests* m_journeys = nullptr;
-    PartyActions* m_actions = nullptr;
-    PartyMgr m_party{{m_entities, m_entries, m_messages, m_journeys, m_actions, ""}};
-    GlobalMgr m_globals;
-    GlobalTimerTable m_gameTimers;
-    GlobalTimerTable m_realTimers;
-    LogMgr m_journal;
-    GameClock m_clock{m_gameTimers, m_realTimers};
-    PlayerData::Keepers m_keepers{m_party,      m_globals, m_gameTimers,
-                                  m_realTimers, m_journal, m_clock};
+    OffscreenGame m_game;
+    PlayerData::Keepers m_keepers = m_game.Keepers();
 };
 
 TEST_F(PlayerDataRecord, StoredAsThePlaceThePartyTheScriptsGlobalsTheJournalAndTheClock) {
@@ -79,13 +49,13 @@ TEST_F(PlayerDataRecord, StoredAsThePlaceThePartyTheScriptsGlobalsTheJournalAndT
     TestStream stream(bytes);
     PlayerData::Place place;
     ASSERT_TRUE(PlayerData::ReadNames(stream, place) &&
-                PlayerData::ReadRestOfPlace(stream, place) && m_party.Load(stream) &&
+                PlayerData::ReadRestOfPlace(stream, place) && m_keepers.party.Load(stream) &&
                 PlayerData::ReadGame(stream, m_keepers));
     EXPECT_EQ(place.description, "ab");
     EXPECT_TRUE(place.tutorial);
-    EXPECT_EQ(m_party.GetCount(), 1);
-    EXPECT_TRUE(m_globals.Equals("demo", "visits", 2));
-    EXPECT_EQ(m_gameTimers.GetClock(), 1500u);
+    EXPECT_EQ(m_keepers.party.GetCount(), 1);
+    EXPECT_TRUE(m_keepers.globals.Equals("demo", "visits", 2));
+    EXPECT_EQ(m_keepers.gameTimers.GetClock(), 1500u);
     EXPECT_EQ(WrittenBy([&](Stream& out) { return PlayerData::Write(out, place, m_keepers); }),
               bytes);
     EXPECT_TRUE(Check(bytes));
