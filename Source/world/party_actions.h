@@ -1,7 +1,7 @@
 #pragma once
 // What the party asks of its members' creatures: the script functions that stop a creature
-// or issue it a command, and whether a command is still running. The game's scripting
-// installs its functions at set-up; without them a member does nothing it is asked.
+// or issue it a command. The game's scripting installs its functions at set-up; without
+// them a member does nothing it is asked.
 
 class Entity;
 class ItemEntity;
@@ -13,7 +13,6 @@ class PartyActions {
 public:
     virtual ~PartyActions() = default;
 
-    virtual bool IsCommandRunning(SoldierEntity& member) = 0;
     // Its movement stopped, its orders, events and command cleared.
     virtual void Stop(SoldierEntity& member) = 0;
     // Each false when the command is refused: its arguments do not suit it.

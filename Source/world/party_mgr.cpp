@@ -8,6 +8,7 @@
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/game_rules.h"
+#include "Source/entities/creature_commands.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_queries.h"
@@ -34,6 +35,11 @@ const Vector kCorners[] = {
     Vector(-kFarCorner, kFarCorner, 0),
 };
 constexpr float kBackHitShare = 0.3f;
+
+bool IsCommandRunning(const SoldierEntity& member) {
+    const CreatureCommands* behaviour = member.GetBehaviour();
+    return behaviour != nullptr && behaviour->GetStatus() == CreatureCommands::kStatusRunning;
+}
 
 bool IsDead(const SoldierEntity& member) {
     const CreatureParts* creature = member.GetCreature();
@@ -304,12 +310,11 @@ void PartyMgr::UpdateFlee() {
         return;
     if (EntityMgr* entities = m_services.entities)
         entities->StartCombatCountdown();
-    PartyActions* actions = m_services.actions;
     bool busy = false;
     ForEachMember([&](SoldierEntity& member) {
         if (IsDead(member) || IsOffMap(member))
             return;
-        if (actions != nullptr && actions->IsCommandRunning(member)) {
+        if (IsCommandRunning(member)) {
             busy = true;
             return;
         }

@@ -13,11 +13,9 @@
 
 namespace testsupport {
 
-// Every command is accepted, or refused for the members in refused; the members in running
-// still have a command.
+// Every command is accepted, or refused for the members in refused.
 class RecordingActions : public PartyActions {
 public:
-    bool IsCommandRunning(SoldierEntity& member) override { return running.count(&member) > 0; }
     void Stop(SoldierEntity& member) override {
         member.StopMoving();
         member.ClearCommand();
@@ -47,7 +45,6 @@ public:
         return Note("cast at point", member);
     }
 
-    std::set<const SoldierEntity*> running;
     std::set<const SoldierEntity*> refused;
     std::vector<std::string> done; // "what by whom"
     Vector destination;

@@ -19,6 +19,7 @@
 namespace {
 
 constexpr uint32_t kPlayerSide = 2;
+constexpr int kWaitCommand = 1;
 
 class Party : public testsupport::ItemWorld {
 protected:
@@ -135,7 +136,7 @@ TEST_F(Party, AFlightEndsOnceEveryLivingMemberIsOffTheMap) {
     DataOf(fallen).AddHitPoints(-100);
     m_party.StartFlee("world", "camp");
     EXPECT_EQ(m_actions.done.size(), 3u) << "each member runs for the edge";
-    m_actions.running = {runner};
+    runner->IssueCommand(kWaitCommand, 60.0f);
     for (SoldierEntity* member : {leader, runner, fallen})
         member->AddFlags(Entity::kFlagNeverSaved);
 
@@ -145,7 +146,7 @@ TEST_F(Party, AFlightEndsOnceEveryLivingMemberIsOffTheMap) {
     EXPECT_EQ(leader->GetPosition(), Vector(1000000, -1000000, 0));
     EXPECT_EQ(m_manager.GetCombatCountdown(), EntityMgr::kCombatTicks);
 
-    m_actions.running.clear();
+    runner->ClearCommand();
     random.Give({3});
     m_party.UpdateFlee();
     EXPECT_FALSE(m_party.IsFleeing());
