@@ -1,4 +1,5 @@
 #include "Source/main.h"
+#include "Source/world/party_mgr.h"
 
 #include "Library/core/struct.h"
 #include "Library/core/tracked_new.h"
@@ -277,6 +278,24 @@ TEST_F(MainLoop, ASoundAtGamePlusXOfTheListenerIsLouderOnTheRight) {
     EXPECT_GT(hear(10, 0).right, 2 * hear(10, 0).left);
     EXPECT_GT(hear(-10, 0).left, 2 * hear(-10, 0).right);
     EXPECT_FLOAT_EQ(hear(0, -10).left, hear(0, -10).right); // straight ahead, up the screen
+}
+
+// On the area map the party's leader hears; away from the view's centre.
+TEST_F(MainLoop, OnTheAreaMapTheListenerStandsAtThePartysLeader) {
+    SoundListener ear;
+    ReleaseObject(g_soundMgr);
+    g_soundMgr = NEW SoundMgr(Main::kSoundChannels, std::make_unique<OverhearingLayer>(ear));
+    ASSERT_TRUE(g_tileMap->Load("demo"));
+    g_tileMap->CentreViewOn(Vector(20, 20, 0));
+    ASSERT_TRUE(g_partyMgr->AddCharacterByName("if_idyl_player_tutorial"));
+    g_partyMgr->GetLeader()->SetPosition(Vector(80, 80, 0));
+    g_gameMode->SetMode(kModeAreaMap);
+    Main::RunFrame();
+    const auto loudness = [&](float x, float y) {
+        return ear.Hear(SoundMgr::ToFmodVector(Vector(x, y, 0)), 1.0f, 1000.0f).left;
+    };
+    EXPECT_FLOAT_EQ(loudness(80, 80), 1.0f);
+    EXPECT_LT(loudness(20, 20), 0.1f);
 }
 
 TEST_F(MainLoop, TheRegionsEntitiesRunOnlyInTheAreaMapAndNotWhilePaused) {
