@@ -39,6 +39,7 @@
 #include "Source/entities/soldier_entity.h"
 #include "Source/main.h"
 #include "Source/screens/game_play_panel.h"
+#include "Source/screens/party_cmd_orders.h"
 #include "Source/scripting/game_machine_factory.h"
 #include "Source/world/drifting_lantern_page.h"
 #include "Source/world/entity_mgr_store.h"
@@ -77,6 +78,8 @@ EntityMgrStore g_regionEntities;
 // What items and creatures reach of the rules and of the game around them.
 CreatureItemRules* g_creatureItemRules = nullptr;
 GameServices* g_gameServices = nullptr;
+// The screens' orders to the party.
+PartyCmdOrders* g_partyCmdOrders = nullptr;
 // Every soldier's creature, and every entity's script machine.
 const GameSoldierFactory g_creatureFactory;
 const GameMachineFactory g_machineFactory;
@@ -279,8 +282,11 @@ void Loops::SetUp() {
                          },
                          &Main::Quit});
     g_journeyRequests = g_loadSaveMgr;
+    g_partyCmdOrders = NEW PartyCmdOrders(*g_partyMgr);
+    g_partyOrders = g_partyCmdOrders;
     TwoDimArrayMgr::LoadTables();
     g_page = NEW DriftingLanternPage(&Main::Quit);
+    g_storyPages = g_page;
     g_viewPortStringMgr = NEW ViewPortStringMgr(*g_gameMode, *g_tileMap, *g_screen);
     CreateSessionObjects();
 }
@@ -289,6 +295,8 @@ void Loops::DeleteGlobals() {
     DeleteModePages();
     DeleteSessionObjects();
     g_journeyRequests = nullptr;
+    g_partyOrders = nullptr;
+    ReleaseObject(g_partyCmdOrders);
     ReleaseObject(g_partyMgr);
     ReleaseObject(g_loadSaveMgr);
     SetCreatureServices(nullptr);
@@ -318,6 +326,7 @@ void Loops::DeleteGlobals() {
     ReleaseObject(g_regionMgr);         // its entities left the map with the session objects
     ReleaseObject(g_creatureItemRules); // after the entities that hold items
     TwoDimArrayMgr::FreeTables();
+    g_storyPages = nullptr;
     ReleaseObject(g_page);
     ReleaseObject(g_viewPortStringMgr);
     SetSoldierPartsFactory(nullptr);

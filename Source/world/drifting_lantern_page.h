@@ -5,6 +5,7 @@
 // at the next update; a later request in the same frame replaces an earlier one.
 
 #include "Library/core/stringc.h"
+#include "Source/world/story_pages.h"
 
 #include <functional>
 #include <memory>
@@ -12,17 +13,17 @@
 class ScriptMachine;
 class StoryPageView;
 
-class DriftingLanternPage {
+class DriftingLanternPage : public StoryPages {
 public:
     static constexpr const char* kLoadFailure = "%s failed to load. The game will now exit.";
 
     explicit DriftingLanternPage(std::function<void()> quit); // quit ends the program
     DriftingLanternPage(const DriftingLanternPage&) = delete;
     DriftingLanternPage& operator=(const DriftingLanternPage&) = delete;
-    virtual ~DriftingLanternPage();
+    ~DriftingLanternPage() override;
 
     // Outside the story page mode the mode is asked for too.
-    bool GoToPage(const Stringc& name);
+    bool GoToPage(const Stringc& name) override;
     // Once a frame on the story page: starts the page asked for, if any.
     void Update();
     // The page's compiled script (an extension given is dropped); false for the empty name
@@ -36,7 +37,7 @@ public:
 
     // The screen showing the page while there is one (null: none); not owned.
     void SetView(StoryPageView* view) { m_view = view; }
-    const Stringc& GetCurrentPage() const { return m_currentPage; }
+    const Stringc& GetCurrentPage() const override { return m_currentPage; }
     const Stringc& GetPendingPage() const { return m_pendingPage; }
     bool HasFailed() const { return m_failed; }
 

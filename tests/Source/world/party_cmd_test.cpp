@@ -136,13 +136,14 @@ TEST_F(PartyOrders, AnAttackNeedsATargetFirstThenAWeaponThenAnAcceptedCommand) {
     EXPECT_EQ(m_actions.done.back(), "attack by Idyl");
 }
 
+// Through the play screen's keys "," and ".".
 TEST_F(PartyOrders, TurningWrapsRoundTheEightFacings) {
     StartOnDemoMap();
     SoldierEntity* idyl = Leader();
     idyl->SetDirection(0);
-    EXPECT_TRUE(PartyCmd::TurnPrev(idyl));
+    Release(SDLK_COMMA);
     EXPECT_EQ(idyl->GetDirection(), 7);
-    EXPECT_TRUE(PartyCmd::TurnNext(idyl));
+    Release(SDLK_PERIOD);
     EXPECT_EQ(idyl->GetDirection(), 0);
 }
 
