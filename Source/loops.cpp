@@ -41,6 +41,7 @@
 #include "Source/screens/game_play_panel.h"
 #include "Source/screens/party_cmd_orders.h"
 #include "Source/scripting/game_machine_factory.h"
+#include "Source/scripting/script_party_actions.h"
 #include "Source/world/drifting_lantern_page.h"
 #include "Source/world/entity_mgr_store.h"
 #include "Source/world/entry_pt_mgr.h"
@@ -78,8 +79,9 @@ EntityMgrStore g_regionEntities;
 // What items and creatures reach of the rules and of the game around them.
 CreatureItemRules* g_creatureItemRules = nullptr;
 GameServices* g_gameServices = nullptr;
-// The screens' orders to the party.
+// The screens' orders to the party, and the commands they give its members.
 PartyCmdOrders* g_partyCmdOrders = nullptr;
+ScriptPartyActions g_scriptPartyActions;
 // Every soldier's creature, and every entity's script machine.
 const GameSoldierFactory g_creatureFactory;
 const GameMachineFactory g_machineFactory;
@@ -282,6 +284,7 @@ void Loops::SetUp() {
                          },
                          &Main::Quit});
     g_journeyRequests = g_loadSaveMgr;
+    g_partyActions = &g_scriptPartyActions;
     g_partyCmdOrders = NEW PartyCmdOrders(*g_partyMgr);
     g_partyOrders = g_partyCmdOrders;
     TwoDimArrayMgr::LoadTables();
@@ -297,6 +300,7 @@ void Loops::DeleteGlobals() {
     g_journeyRequests = nullptr;
     g_partyOrders = nullptr;
     ReleaseObject(g_partyCmdOrders);
+    g_partyActions = nullptr;
     ReleaseObject(g_partyMgr);
     ReleaseObject(g_loadSaveMgr);
     SetCreatureServices(nullptr);

@@ -24,9 +24,9 @@ public:
     virtual bool StartDialogue(SoldierEntity& member, Entity* target, float distance) = 0;
     virtual bool UseItemOn(SoldierEntity& member, ItemEntity* item, Entity* target) = 0;
     // The spell's charge is used.
-    virtual bool Cast(SoldierEntity& member, const SpellAbility& spell) = 0;
-    virtual bool CastAtTarget(SoldierEntity& member, const SpellAbility& spell, Entity* target) = 0;
-    virtual bool CastAtPoint(SoldierEntity& member, const SpellAbility& spell, Entity* target,
+    virtual bool Cast(SoldierEntity& member, SpellAbility& spell) = 0;
+    virtual bool CastAtTarget(SoldierEntity& member, SpellAbility& spell, Entity* target) = 0;
+    virtual bool CastAtPoint(SoldierEntity& member, SpellAbility& spell, Entity* target,
                              const Vector& point) = 0;
 };
 

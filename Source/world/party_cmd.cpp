@@ -76,7 +76,7 @@ CreatureInventory* InventoryOf(SoldierEntity& character) {
     return creature ? &creature->GetData().GetInventory() : nullptr;
 }
 
-bool CastByTargetType(SoldierEntity& character, const SpellAbility& spell, Entity* target,
+bool CastByTargetType(SoldierEntity& character, SpellAbility& spell, Entity* target,
                       const Vector& point) {
     switch (spell.GetTargetType()) {
     case kTargetLiving:
@@ -235,8 +235,7 @@ bool PartyCmd::CastSpell(SoldierEntity* character, uint32_t spellId, Entity* tar
     Creature* creature = Creature::Of(character);
     if (creature == nullptr || !creature->GetData().GetSpellMgr().HasReadyCharge(spellId))
         return Refuse("You don't have that spell memorised.");
-    const SpellAbility* spell =
-        g_uniSpellMgr ? g_uniSpellMgr->GetAbility(spellId, character) : nullptr;
+    SpellAbility* spell = g_uniSpellMgr ? g_uniSpellMgr->GetAbility(spellId, character) : nullptr;
     if (spell == nullptr)
         return Refuse("That spell does not exist.");
     switch (spell->GetDelivery()) {

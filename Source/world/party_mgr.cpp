@@ -46,10 +46,10 @@ bool IsDead(const SoldierEntity& member) {
     return creature == nullptr || creature->GetHitPoints() <= 0;
 }
 
-void RunStartScripts(SoldierEntity& soldier, int event) {
+void RunStartScripts(SoldierEntity& soldier) {
     for (int slot = 0; slot < SoldierEntity::kEventSlots; ++slot) {
         ScriptMachine& script = soldier.GetScriptSlot(slot);
-        script.PostEvent(event);
+        script.PostStartEvent();
         script.Update(0);
     }
 }
@@ -266,7 +266,7 @@ bool PartyMgr::LoadPlayer() {
         return false;
     }
     soldier->AddFlags(Entity::kFlagPartyMember);
-    RunStartScripts(*soldier, kScriptEventStart);
+    RunStartScripts(*soldier);
     AddToList(soldier);
     RebuildSlots();
     return true;

@@ -71,7 +71,7 @@ bool PartyMgr::PlaceAtEntryPoint(const Vector& point, int facing) {
     for (int slot = 1; slot < kMaxMembers && m_slots[slot] != nullptr; ++slot) {
         for (int script = 0; script < SoldierEntity::kEventSlots; ++script) {
             ScriptMachine& machine = m_slots[slot]->GetScriptSlot(script);
-            machine.PostEvent(kScriptEventPartyPlaced);
+            machine.PostPartyPlacedEvent();
             machine.Update(0);
         }
     }

@@ -37,11 +37,11 @@ public:
     bool UseItemOn(SoldierEntity& member, ItemEntity*, Entity*) override {
         return Note("use", member);
     }
-    bool Cast(SoldierEntity& member, const SpellAbility&) override { return Note("cast", member); }
-    bool CastAtTarget(SoldierEntity& member, const SpellAbility&, Entity*) override {
+    bool Cast(SoldierEntity& member, SpellAbility&) override { return Note("cast", member); }
+    bool CastAtTarget(SoldierEntity& member, SpellAbility&, Entity*) override {
         return Note("cast at target", member);
     }
-    bool CastAtPoint(SoldierEntity& member, const SpellAbility&, Entity*, const Vector&) override {
+    bool CastAtPoint(SoldierEntity& member, SpellAbility&, Entity*, const Vector&) override {
         return Note("cast at point", member);
     }
 

@@ -1,16 +1,17 @@
 // A headless run of the tutorial from the title menu: the party arrives on the demo map,
-// walks the road south into the second map and back, and finds the chest as it left it.
-#include "LibraryScriptCompiler/virtual_machine.h"
+// walks by clicks on the map the road south into the second map and back, and finds the
+// chest as it left it.
+#include "Library/geometry/map_view.h"
+#include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_inventory.h"
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
-#include "Source/entities/script_machine.h"
 #include "Source/entities/script_machine_factory.h"
 #include "Source/entities/soldier_entity.h"
-#include "Source/entities/soldier_planner.h"
+#include "Source/scripting/game_virtual_machine.h"
 #include "Source/world/demo_game.h"
 
 #include <gtest/gtest.h>
@@ -24,60 +25,52 @@ using namespace testsupport;
 constexpr int32_t kPageToMap = 216;
 constexpr int kMaxWalkFrames = 600;
 
-// Plays the part of the natives the start script calls: the journey from the title to a
-// map; every other call is done at once, every event test holds.
-class JourneyNatives : public VirtualMachine {
+// The game's machine, with the part of the native the start scripts call played: the
+// journey from the title to a map.
+class JourneyMachine : public GameVirtualMachine {
 public:
+    explicit JourneyMachine(Entity* owner) : GameVirtualMachine(owner) {}
     int32_t CallAction(ScriptFuncHeader& call) override {
-        if (call.GetId() == kPageToMap)
-            g_loadSaveMgr->RequestPageToMap(call.GetString(0), call.GetString(1));
+        if (call.GetType() != kNativeAction || call.GetId() != kPageToMap)
+            return GameVirtualMachine::CallAction(call);
+        g_loadSaveMgr->RequestPageToMap(call.GetString(0), call.GetString(1));
         return kActionDone;
     }
 };
 
-class JourneyMachine : public ScriptMachine {
-public:
-    bool LoadScript(const Stringc& path) override { return m_machine.LoadScript(path, true); }
-    void Reset() override { m_machine.Reset(true); }
-    bool Update(uint32_t frameMs) override { return m_machine.Update(frameMs); }
-    bool HasFired() const override { return m_machine.HasFired(); }
-    void SetPeriod(int periodMs) override { m_machine.SetPeriod(periodMs); }
-    void ClearActions() override { m_machine.ClearActions(); }
-    void ClearEvents() override { m_machine.ClearEvents(); }
-    void PostEvent(int code) override { Post(code); }
-    void PostEntityEvent(int code, const EntityRef&) override { Post(code); }
-    void PostNumberEvent(int code, double) override { Post(code); }
-    void PostEntityNumberEvent(int code, const EntityRef&, double) override { Post(code); }
-    void PostTextEvent(int code, const Stringc&) override { Post(code); }
-
-private:
-    void Post(int code) {
-        ScriptFuncHeader event;
-        event.SetTypeAndId(kCallEventTest, code);
-        m_machine.PostEvent(event);
-    }
-    JourneyNatives m_machine;
-};
-
 class JourneyScripts : public ScriptMachineFactory {
 public:
-    JourneyScripts() { SetScriptMachineFactory(this); }
-    ~JourneyScripts() override { SetScriptMachineFactory(nullptr); }
-    std::unique_ptr<ScriptMachine> Create(Entity*) const override {
-        return std::make_unique<JourneyMachine>();
+    JourneyScripts() : m_previous(&GetScriptMachineFactory()) { SetScriptMachineFactory(this); }
+    ~JourneyScripts() override { SetScriptMachineFactory(m_previous); }
+    std::unique_ptr<ScriptMachine> Create(Entity* owner) const override {
+        return std::make_unique<JourneyMachine>(owner);
     }
+
+private:
+    const ScriptMachineFactory* m_previous;
 };
 
 class TutorialRun : public DemoGame {
 protected:
-    // Walks the leader from the point to the goal; true once a journey took it off the map.
+    // Over the game's own machines, made at set-up.
+    void SetUp() override {
+        DemoGame::SetUp();
+        m_scripts = std::make_unique<JourneyScripts>();
+    }
+    void TearDown() override {
+        m_scripts.reset();
+        DemoGame::TearDown();
+    }
+    // From the point, a click on the goal in the map's view walks the leader there; true
+    // once a journey took the party off the map.
     bool WalkAcross(const Vector& from, const Vector& goal) {
         const Stringc map = g_loadSaveMgr->GetMapName();
-        SoldierEntity* leader = Leader();
-        if (!TeleportEntity(*leader, from) ||
-            !g_entityMgr->GetPlanner()->PlanPathToPoint(*leader, goal))
+        if (!TeleportEntity(*Leader(), from))
             return false;
-        leader->OnEvent(SoldierEntity::kEventWalkTo, &leader->GetPath().GetGoal(), 0, 0);
+        g_tileMap->CentreViewOn(from);
+        int x = 0, y = 0;
+        WorldToPixel(*g_tileMap, goal, x, y);
+        Click(x, y);
         for (int frame = 0; frame < kMaxWalkFrames && g_loadSaveMgr->GetMapName() == map; ++frame)
             Frame();
         return g_loadSaveMgr->GetMapName() != map;
@@ -87,7 +80,7 @@ protected:
             g_entityMgr->GetEntity(Entity::kTypeContainerMap, 0));
     }
 
-    JourneyScripts m_scripts;
+    std::unique_ptr<JourneyScripts> m_scripts;
 };
 
 TEST_F(TutorialRun, TheTutorialTravelsToTheGladeAndBackAndTheChestKeepsWhatWasLeft) {
