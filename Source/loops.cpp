@@ -41,6 +41,7 @@
 #include "Source/screens/game_play_panel.h"
 #include "Source/screens/party_cmd_orders.h"
 #include "Source/scripting/game_machine_factory.h"
+#include "Source/scripting/party_mgr_queries.h"
 #include "Source/scripting/script_party_actions.h"
 #include "Source/world/drifting_lantern_page.h"
 #include "Source/world/entity_mgr_store.h"
@@ -82,6 +83,8 @@ GameServices* g_gameServices = nullptr;
 // The screens' orders to the party, and the commands they give its members.
 PartyCmdOrders* g_partyCmdOrders = nullptr;
 ScriptPartyActions g_scriptPartyActions;
+// What scripts ask of the party.
+PartyMgrQueries* g_partyQueries = nullptr;
 // Every soldier's creature, and every entity's script machine.
 const GameSoldierFactory g_creatureFactory;
 const GameMachineFactory g_machineFactory;
@@ -285,6 +288,8 @@ void Loops::SetUp() {
                          &Main::Quit});
     g_journeyRequests = g_loadSaveMgr;
     g_partyActions = &g_scriptPartyActions;
+    g_partyQueries = NEW PartyMgrQueries(*g_partyMgr);
+    SetPartyQueries(g_partyQueries);
     g_partyCmdOrders = NEW PartyCmdOrders(*g_partyMgr);
     g_partyOrders = g_partyCmdOrders;
     TwoDimArrayMgr::LoadTables();
@@ -301,6 +306,8 @@ void Loops::DeleteGlobals() {
     g_partyOrders = nullptr;
     ReleaseObject(g_partyCmdOrders);
     g_partyActions = nullptr;
+    SetPartyQueries(nullptr);
+    ReleaseObject(g_partyQueries);
     ReleaseObject(g_partyMgr);
     ReleaseObject(g_loadSaveMgr);
     SetCreatureServices(nullptr);

@@ -13,9 +13,11 @@
 #include "Source/entities/entity_fakes.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
+#include "Source/scripting/game_virtual_machine.h"
 #include "Source/world/demo_game.h"
 #include "Source/world/party_cmd.h"
 #include "Source/world/party_fakes.h"
+#include "tools/scriptbuilder/script_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -194,6 +196,32 @@ TEST_F(PartyOrders, ACastNeedsAReadyChargeAndAKnownDelivery) {
     EXPECT_EQ(Said([&] { return PartyCmd::CastSpell(idyl, kSneak, nullptr, Vector()); }, false),
               "");
     EXPECT_EQ(m_actions.done.size(), 1u);
+}
+
+// The party's conditions in a script reach the party itself: the leader turns when the
+// party is it alone, with its sword.
+TEST_F(PartyOrders, ScriptsAskThePartyItself) {
+    StartOnDemoMap();
+    SoldierEntity* idyl = Leader();
+    idyl->SetDirection(0);
+    constexpr int kMembersEqual = 22, kMemberNamed = 25, kMemberCarries = 30, kSetFacing = 10;
+    for (const int members : {2, 1}) {
+        ScriptBuilder script("party");
+        script.Call(kNativeCondition, kMembersEqual, members)
+            .Call(kNativeCondition, kMemberNamed, "if_idyl_player_tutorial.dat")
+            .And()
+            .Call(kNativeCondition, kMemberCarries, "sword")
+            .And()
+            .JumpIfFalse("end")
+            .Call(kNativeAction, kSetFacing, 2)
+            .Label("end")
+            .End();
+        GameVirtualMachine& machine = *GameVirtualMachine::Of(idyl->GetScriptSlot(0));
+        ASSERT_TRUE(machine.SetProgram(script.GetHeaders(), script.GetInstructions()));
+        machine.PostStartEvent();
+        Frame();
+        EXPECT_EQ(idyl->GetDirection(), members == 1 ? 2 : 0) << members;
+    }
 }
 
 } // namespace
