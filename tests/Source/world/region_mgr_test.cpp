@@ -9,10 +9,10 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/game_events.h"
 #include "Source/world/ambient_snd_mgr.h"
-#include "Source/world/entity_mgr_store.h"
 #include "Source/world/entry_pt_mgr.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/map_actions.h"
+#include "Source/world/entity_mgr_store.h"
 #include "Source/world/weather_mgr.h"
 
 #include <gtest/gtest.h>
