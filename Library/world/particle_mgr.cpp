@@ -22,7 +22,9 @@ void ParticleMgr::SetStrength(float fraction, bool growing) {
     const float share = fraction > 0.0f ? std::min(fraction, 1.0f) : 0.0f; // NaN: none
     m_growing = growing;
     m_active = std::clamp(RoundToPixel(share * GetCount()), 0, GetCount());
-    m_rampMs = static_cast<uint32_t>((growing ? share : 1.0f - share) * m_rampDuration);
+    // In double: a float product of a long duration can round past the largest uint32_t.
+    const double elapsed = growing ? share : 1.0 - share;
+    m_rampMs = static_cast<uint32_t>(elapsed * m_rampDuration);
 }
 
 void ParticleMgr::UpdateRamp(uint32_t frameMs) {

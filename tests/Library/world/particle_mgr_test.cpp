@@ -43,6 +43,17 @@ TEST_P(Weather, TheRampShowsAllAndFadesToNoneAndParticlesAreBornAgain) {
     EXPECT_EQ(weather->GetActiveCount(), 0);
 }
 
+// A stored weather period may last as long as a uint32_t counts; the ramp's point in it must
+// not overflow when the strength is set at either end.
+TEST_P(Weather, TheLongestRampTakesEitherEnd) {
+    auto weather = GetParam()();
+    weather->SetActive(true, UINT32_MAX);
+    weather->SetStrength(1.0f, true);
+    EXPECT_EQ(weather->GetActiveCount(), 30);
+    weather->SetStrength(0.0f, false);
+    EXPECT_EQ(weather->GetActiveCount(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     RainAndSnow, Weather,
     ::testing::Values([] { return std::unique_ptr<ParticleMgr>(new SnowParticleMgr(30)); },
