@@ -65,6 +65,8 @@ public:
     virtual bool Save(Stream& stream) const;
 
     void PostEvent(const ScriptFuncHeader& header); // a copy; dropped without a program
+    // A copy joins the latent actions, as if this machine's own run had queued it.
+    void QueueAction(const ScriptFuncHeader& header) { m_actionQueue.PushCopy(header); }
     void SetPeriod(int periodMs) { m_runTimer.SetPeriod(periodMs); }
     bool HasFired() const { return m_fired; } // the timer came round in the last Update
     bool IsBusy() const { return m_hasCurrentAction || m_actionQueue.Count() > 0; }

@@ -41,7 +41,9 @@
 #include "Source/screens/game_play_panel.h"
 #include "Source/screens/party_cmd_orders.h"
 #include "Source/scripting/game_machine_factory.h"
+#include "Source/scripting/load_save_transitions.h"
 #include "Source/scripting/party_mgr_queries.h"
+#include "Source/scripting/party_mgr_requests.h"
 #include "Source/scripting/script_party_actions.h"
 #include "Source/world/drifting_lantern_page.h"
 #include "Source/world/entity_mgr_store.h"
@@ -50,6 +52,7 @@
 #include "Source/world/game_config.h"
 #include "Source/world/game_services.h"
 #include "Source/world/game_soldier_factory.h"
+#include "Source/world/info_panels.h"
 #include "Source/world/load_save_mgr.h"
 #include "Source/world/log_mgr.h"
 #include "Source/world/map_actions.h"
@@ -61,12 +64,6 @@
 #include "Source/world/weather_mgr.h"
 
 #include <cstdlib>
-
-InfoPanel* g_hudMessages = nullptr;
-InfoPanel* g_infoPanel2 = nullptr;
-InfoPanel* g_infoPanel3 = nullptr;
-InfoPanel* g_infoPanel4 = nullptr;
-FramedInfoPanel* g_tutorialPanel = nullptr;
 
 namespace {
 
@@ -83,8 +80,10 @@ GameServices* g_gameServices = nullptr;
 // The screens' orders to the party, and the commands they give its members.
 PartyCmdOrders* g_partyCmdOrders = nullptr;
 ScriptPartyActions g_scriptPartyActions;
-// What scripts ask of the party.
+// What scripts ask of the party and of the load-and-save manager.
 PartyMgrQueries* g_partyQueries = nullptr;
+PartyMgrRequests* g_partyRequests = nullptr;
+LoadSaveTransitions* g_loadSaveTransitions = nullptr;
 // Every soldier's creature, and every entity's script machine.
 const GameSoldierFactory g_creatureFactory;
 const GameMachineFactory g_machineFactory;
@@ -290,6 +289,10 @@ void Loops::SetUp() {
     g_partyActions = &g_scriptPartyActions;
     g_partyQueries = NEW PartyMgrQueries(*g_partyMgr);
     SetPartyQueries(g_partyQueries);
+    g_partyRequests = NEW PartyMgrRequests(*g_partyMgr);
+    g_scriptParty = g_partyRequests;
+    g_loadSaveTransitions = NEW LoadSaveTransitions(*g_loadSaveMgr);
+    g_transitionRequests = g_loadSaveTransitions;
     g_partyCmdOrders = NEW PartyCmdOrders(*g_partyMgr);
     g_partyOrders = g_partyCmdOrders;
     TwoDimArrayMgr::LoadTables();
@@ -308,6 +311,10 @@ void Loops::DeleteGlobals() {
     g_partyActions = nullptr;
     SetPartyQueries(nullptr);
     ReleaseObject(g_partyQueries);
+    g_scriptParty = nullptr;
+    ReleaseObject(g_partyRequests);
+    g_transitionRequests = nullptr;
+    ReleaseObject(g_loadSaveTransitions);
     ReleaseObject(g_partyMgr);
     ReleaseObject(g_loadSaveMgr);
     SetCreatureServices(nullptr);

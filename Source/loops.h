@@ -5,8 +5,6 @@
 
 #include <SDL/SDL.h>
 
-class FramedInfoPanel;
-class InfoPanel;
 class ModePages;
 class ModeRecord;
 class Screen;
@@ -34,10 +32,3 @@ void HandleKey(const SDL_Event& event); // every event but quit, before the inte
 void DrawFrameRate(Screen& screen, int x, int y);
 
 } // namespace Loops
-
-// Made by set-up, placed and shown by the screens that use them.
-extern InfoPanel* g_hudMessages; // the play screen's message lines
-extern InfoPanel* g_infoPanel2;
-extern InfoPanel* g_infoPanel3;
-extern InfoPanel* g_infoPanel4;
-extern FramedInfoPanel* g_tutorialPanel; // hidden until a tutorial shows it

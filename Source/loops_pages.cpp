@@ -14,6 +14,7 @@
 #include "Source/screens/party_orders.h"
 #include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
+#include "Source/world/info_panels.h"
 
 #include <memory>
 

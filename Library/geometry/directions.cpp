@@ -8,7 +8,6 @@
 namespace {
 
 constexpr double kDegreesPerRadian = 57.2957795132;
-constexpr double kRadiansPerDegree = 0.0174532925199;
 
 // Values outside [0, 360] come into [0, 360); a negative multiple of 360 gives 360.
 double WrapDegrees(double degrees) {

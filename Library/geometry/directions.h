@@ -5,6 +5,8 @@
 
 class Vector;
 
+constexpr double kRadiansPerDegree = 0.0174532925199;
+
 int WrapDir8(int dir);  // into 0-7, negative indices included
 int WrapDir16(int dir); // into 0-15
 

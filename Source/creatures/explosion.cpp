@@ -5,6 +5,7 @@
 #include "Library/files/data_paths.h"
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_mgr.h"
+#include "Library/geometry/directions.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
 #include "Source/entities/cycle_entity.h"
@@ -21,7 +22,6 @@ namespace {
 
 constexpr const char* kArtSet = "Misc/";
 constexpr const char* kFragmentAnimation = "misc_1";
-constexpr double kDegreesToRadians = 0.0174532925199;
 constexpr float kFragmentBaseSpeed = 15.0f;
 constexpr VehicleParameters kFragmentVehicle{0.5f, 1.0f, 1.25f, 22.5f};
 constexpr float kAbilityPause = 1.0f;
@@ -156,7 +156,7 @@ void Explosion::LaunchRing(EntityMgr& entities) {
             continue;
         const float spread =
             m_definition.heightSpread > 0.0f ? RandomFloat(0.0f, m_definition.heightSpread) : 0.0f;
-        const double angle = index * step * kDegreesToRadians;
+        const double angle = index * step * kRadiansPerDegree;
         fragment->SetOwnerEntity(spread + kFragmentBaseSpeed);
         fragment->SetTarget(angle);
         fragment->SetVehicleParameters(kFragmentVehicle);

@@ -67,6 +67,7 @@ public:
         Stringc text; // field 6 of scripts
         Stringc openSound;
         Stringc closeSound;
+        Stringc blockedSound; // only scripts set it: neither stored nor played
         Stringc unlockSound;
         Stringc failedPickSound;
         Stringc lockedSound;

@@ -36,6 +36,7 @@ public:
 
     const Stringc& GetTownText() const { return m_townText; }
     bool IsFound() const { return m_found != 0; }
+    void SetFound(bool found) { m_found = found ? 1 : 0; }
     void SetTown(const Stringc& animationName, const Stringc& townText, const Stringc& scriptName);
     void SetDiscovery(bool found, bool discoverable, int32_t difficulty);
 

@@ -5,28 +5,19 @@
 
 #include "Library/core/random.h"
 #include "Library/geometry/directions.h"
+#include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/uni_spell_mgr.h"
 #include "Source/entities/creature_parts.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/entities/view_transform.h"
+#include "Source/scripting/action_results.h"
 #include "Source/scripting/creature_item_functions.h"
 #include "Source/scripting/creature_script_functions.h"
 #include "Source/scripting/native_call.h"
 #include "Source/scripting/native_table.h"
 
 namespace {
-
-constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
-
-// 3 when the command was accepted: the action lasts as long as the command.
-int32_t Started(bool accepted) {
-    return accepted ? kActionStarted : kActionFailed;
-}
-
-int32_t Result(bool done) {
-    return done ? kActionDone : kActionFailed;
-}
 
 // The spell of the number's ability for the owner; null without the registry or the spell.
 SpellAbility* AbilityOf(const NativeCall& call, int index) {
@@ -35,7 +26,7 @@ SpellAbility* AbilityOf(const NativeCall& call, int index) {
 
 // The spell on the target.
 int32_t CastOn(const NativeCall& call, uint8_t useCharge) {
-    return Started(
+    return StartedIf(
         ScriptCmdSpellTarget(call.GetOwner(), AbilityOf(call, 0), call.Object(0), useCharge));
 }
 
@@ -48,81 +39,82 @@ int32_t CastAt(const NativeCall& call, uint8_t useCharge) {
     int x = 0;
     int y = 0;
     WorldToScreen(point, x, y);
-    return Started(ScriptCmdSpellPoint(call.GetOwner(), AbilityOf(call, 0),
-                                       manager->FindEntityAt(x, y), point, useCharge));
+    return StartedIf(ScriptCmdSpellPoint(call.GetOwner(), AbilityOf(call, 0),
+                                         manager->FindEntityAt(x, y), point, useCharge));
 }
 
 // Commands.
 int32_t GoToTarg(const NativeCall& call) {
-    return Started(ScriptCmdGoToTarg(call.GetOwner(), call.Object(0), call.Float(0)));
+    return StartedIf(ScriptCmdGoToTarg(call.GetOwner(), call.Object(0), call.Float(0)));
 }
 
 int32_t GoToDest(const NativeCall& call) {
-    return Started(ScriptCmdGoToDest(call.GetOwner(), call.Point(0)));
+    return StartedIf(ScriptCmdGoToDest(call.GetOwner(), call.Point(0)));
 }
 
 int32_t SetFacing(const NativeCall& call) {
-    return Started(ScriptCmdSetFacing(call.GetOwner(), call.Int(0)));
+    return StartedIf(ScriptCmdSetFacing(call.GetOwner(), call.Int(0)));
 }
 
 int32_t FollowWayPoints(const NativeCall& call) {
-    return Started(ScriptCmdFollowWayPoints(call.GetOwner()));
+    return StartedIf(ScriptCmdFollowWayPoints(call.GetOwner()));
 }
 
 int32_t Attack(const NativeCall& call) {
-    return Started(ScriptCmdAttack(call.GetOwner(), call.Object(0)));
+    return StartedIf(ScriptCmdAttack(call.GetOwner(), call.Object(0)));
 }
 
 int32_t AttackOneRound(const NativeCall& call) {
-    return Started(ScriptCmdAttackOneRound(call.GetOwner(), call.Object(0)));
+    return StartedIf(ScriptCmdAttackOneRound(call.GetOwner(), call.Object(0)));
 }
 
 int32_t AttackReevaluate(const NativeCall& call) {
-    return Started(ScriptCmdAttackReevaluate(call.GetOwner(), call.Object(0), call.Float(0)));
+    return StartedIf(ScriptCmdAttackReevaluate(call.GetOwner(), call.Object(0), call.Float(0)));
 }
 
 int32_t ProtectTarget(const NativeCall& call) {
-    return Started(ScriptCmdProtectTarget(call.GetOwner(), call.Object(0)));
+    return StartedIf(ScriptCmdProtectTarget(call.GetOwner(), call.Object(0)));
 }
 
 int32_t ProtectPoint(const NativeCall& call) {
-    return Started(ScriptCmdProtectPoint(call.GetOwner(), call.Point(0), call.Float(0)));
+    return StartedIf(ScriptCmdProtectPoint(call.GetOwner(), call.Point(0), call.Float(0)));
 }
 
 int32_t Wander(const NativeCall& call) {
-    return Started(ScriptCmdWander(call.GetOwner()));
+    return StartedIf(ScriptCmdWander(call.GetOwner()));
 }
 
 int32_t EvadeTarg(const NativeCall& call) {
-    return Started(ScriptCmdEvadeTarg(call.GetOwner(), call.Object(0), call.Float(0)));
+    return StartedIf(ScriptCmdEvadeTarg(call.GetOwner(), call.Object(0), call.Float(0)));
 }
 
 int32_t Wait(const NativeCall& call) {
-    return Started(ScriptCmdWait(call.GetOwner(), call.Float(0)));
+    return StartedIf(ScriptCmdWait(call.GetOwner(), call.Float(0)));
 }
 
 int32_t GoToTargStartDialogue(const NativeCall& call) {
-    return Started(ScriptCmdGoToTargStartDialogue(call.GetOwner(), call.Object(0), call.Float(0)));
+    return StartedIf(
+        ScriptCmdGoToTargStartDialogue(call.GetOwner(), call.Object(0), call.Float(0)));
 }
 
 int32_t UseItemPoint(const NativeCall& call) {
-    return Started(ScriptCmdUseItemPoint(call.GetOwner(), call.String(0), call.Point(0)));
+    return StartedIf(ScriptCmdUseItemPoint(call.GetOwner(), call.String(0), call.Point(0)));
 }
 
 int32_t UseItemTarg(const NativeCall& call) {
-    return Started(ScriptCmdUseItemTarg(call.GetOwner(), call.String(0), call.Object(0)));
+    return StartedIf(ScriptCmdUseItemTarg(call.GetOwner(), call.String(0), call.Object(0)));
 }
 
 int32_t GoToDestAndLeave(const NativeCall& call) {
-    return Started(ScriptCmdGoToDestAndLeave(call.GetOwner(), call.Point(0)));
+    return StartedIf(ScriptCmdGoToDestAndLeave(call.GetOwner(), call.Point(0)));
 }
 
 int32_t EscapeArea(const NativeCall& call) {
-    return Started(ScriptCmdEscapeArea(call.GetOwner(), 1));
+    return StartedIf(ScriptCmdEscapeArea(call.GetOwner(), 1));
 }
 
 int32_t GoToTargOffset(const NativeCall& call) {
-    return Result(ScriptCmdGoToTargOffset(call.GetOwner(), call.Object(0), call.Point(0)));
+    return DoneIf(ScriptCmdGoToTargOffset(call.GetOwner(), call.Object(0), call.Point(0)));
 }
 
 // The first creature goes to the second one plus an offset of the length, its direction
@@ -132,7 +124,7 @@ int32_t GoToTargRandomOffset(const NativeCall& call) {
         return kActionFailed;
     const float spread = static_cast<float>(call.Float(1) * kRadiansPerDegree);
     const Vector offset = RandomVector(static_cast<float>(Dir8ToAngle(0)), call.Float(0), spread);
-    return Result(ScriptCmdGoToTargOffset(call.Object(0), call.Object(1), offset));
+    return DoneIf(ScriptCmdGoToTargOffset(call.Object(0), call.Object(1), offset));
 }
 
 int32_t CastOnWithCharge(const NativeCall& call) {
@@ -158,19 +150,19 @@ int32_t Say(const NativeCall& call) {
 }
 
 int32_t ClearWayPoints(const NativeCall& call) {
-    return Result(ScriptCmdClearWayPoints(call.GetOwner()));
+    return DoneIf(ScriptCmdClearWayPoints(call.GetOwner()));
 }
 
 int32_t AddWayPoint(const NativeCall& call) {
-    return Result(ScriptCmdAddWayPoint(call.GetOwner(), call.Point(0)));
+    return DoneIf(ScriptCmdAddWayPoint(call.GetOwner(), call.Point(0)));
 }
 
 int32_t FaceRandomly(const NativeCall& call) {
-    return Result(ScriptCmdSetFacing(call.GetOwner(), RandomInt(0, 15)));
+    return DoneIf(ScriptCmdSetFacing(call.GetOwner(), RandomInt(0, 15)));
 }
 
 int32_t FaceEntity(const NativeCall& call) {
-    return Result(ScriptCmdFaceEntity(call.GetOwner(), call.Object(0)));
+    return DoneIf(ScriptCmdFaceEntity(call.GetOwner(), call.Object(0)));
 }
 
 // More damage than the creature's hit points.
@@ -181,89 +173,91 @@ int32_t Kill(const NativeCall& call) {
     const float hitPoints = soldier->GetCreature()->GetHitPoints();
     if (!(hitPoints > 0.0f))
         return kActionFailed;
-    return Result(ScriptCmdHurt(soldier, NativeCall::ToInt(hitPoints) + 1));
+    return DoneIf(ScriptCmdHurt(soldier, NativeCall::ToInt(hitPoints) + 1));
 }
 
 int32_t LearnSpell(const NativeCall& call) {
-    return Result(
+    return DoneIf(
         ScriptCmdLearnSpell(call.GetOwner(), call.Bits(0), call.Bits(1), call.Int(2), call.Int(3)));
 }
 
 int32_t ForgetSpell(const NativeCall& call) {
-    return Result(ScriptCmdForgetSpell(call.GetOwner(), call.Bits(0)));
+    return DoneIf(ScriptCmdForgetSpell(call.GetOwner(), call.Bits(0)));
 }
 
 // Notices.
 int32_t NotifySameRef(const NativeCall& call) {
-    return Result(ScriptCmdNotifySameRef(call.GetOwner(), call.Ref(0), call.Int(0)));
+    return DoneIf(ScriptCmdNotifySameRef(call.GetOwner(), call.Ref(0), call.Int(0)));
 }
 
 int32_t NotifyNearby(const NativeCall& call) {
-    return Result(ScriptCmdNotifyNearby(call.GetOwner(), call.Int(0)));
+    return DoneIf(ScriptCmdNotifyNearby(call.GetOwner(), call.Int(0)));
 }
 
 int32_t NotifyNearbyOfSelf(const NativeCall& call) {
-    return Result(ScriptCmdNotifyNearbyOfSelf(call.GetOwner()));
+    return DoneIf(ScriptCmdNotifyNearbyOfSelf(call.GetOwner()));
 }
 
 int32_t NotifyMatching(const NativeCall& call) {
     EntityMgr* manager = call.GetManager();
-    return Result(manager != nullptr &&
+    return DoneIf(manager != nullptr &&
                   ScriptCmdNotifyMatching(*manager, call.Ref(0), call.Int(0)));
 }
 
 // Items.
 int32_t TransferItem(const NativeCall& call) {
-    return Result(ScriptCmdTransferItem(call.GetOwner(), call.String(0), call.Object(0)));
+    return DoneIf(ScriptCmdTransferItem(call.GetOwner(), call.String(0), call.Object(0)));
 }
 
 int32_t GiveNewItemByFile(const NativeCall& call) {
-    return Result(Entity::AsSoldier(call.GetOwner()) &&
+    return DoneIf(Entity::AsSoldier(call.GetOwner()) &&
                   ScriptCmdGiveNewItemByFile(call.Object(0), call.String(0)));
 }
 
 int32_t GiveNewItem(const NativeCall& call) {
-    return Result(ScriptCmdGiveNewItem(call.GetOwner(), call.String(0), call.Int(0)));
+    return DoneIf(ScriptCmdGiveNewItem(call.GetOwner(), call.String(0), call.Int(0)));
 }
 
 int32_t GiveNewLoadedItem(const NativeCall& call) {
-    return Result(
+    return DoneIf(
         ScriptCmdGiveNewLoadedItem(call.GetOwner(), call.String(0), call.String(1), call.Int(0)));
 }
 
 int32_t TakeNamedItem(const NativeCall& call) {
-    return Result(ScriptCmdTakeNamedItem(call.GetOwner(), call.String(0), call.Int(0)));
+    return DoneIf(ScriptCmdTakeNamedItem(call.GetOwner(), call.String(0), call.Int(0)));
 }
 
+// A slot that does not exist fails; an empty one is no failure.
 int32_t PutSlotItemInBackpack(const NativeCall& call) {
-    return Result(ScriptCmdPutSlotItemInBackpack(call.GetOwner(), call.Int(0)));
+    return DoneIf(CreatureInventory::IsValidSlot(call.Int(0)) &&
+                  ScriptCmdPutSlotItemInBackpack(call.GetOwner(), call.Int(0)));
 }
 
 int32_t ForNamedItems(const NativeCall& call) {
-    return Result(ScriptCmdForNamedItems(call.GetOwner(), call.String(0), call.Int(0)));
+    return DoneIf(ScriptCmdForNamedItems(call.GetOwner(), call.String(0), call.Int(0)));
 }
 
 int32_t ReadyWeaponFirst1(const NativeCall& call) {
-    return Result(ScriptCmdReadyWeaponFirst1(call.GetOwner()));
+    return DoneIf(ScriptCmdReadyWeaponFirst1(call.GetOwner()));
 }
 
 int32_t ReadyWeaponFirst2(const NativeCall& call) {
-    return Result(ScriptCmdReadyWeaponFirst2(call.GetOwner()));
+    return DoneIf(ScriptCmdReadyWeaponFirst2(call.GetOwner()));
 }
 
 int32_t EquipMatching(const NativeCall& call) {
-    return Result(ScriptCmdEquipMatching(call.GetOwner()));
+    return DoneIf(ScriptCmdEquipMatching(call.GetOwner()));
 }
 
 int32_t CreateItemAt(const NativeCall& call) {
     EntityMgr* manager = call.GetManager();
-    return Result(manager != nullptr &&
+    return DoneIf(manager != nullptr &&
                   ScriptCmdCreateItemAt(*manager, call.Point(0), call.String(0), call.Int(0)));
 }
 
 int32_t CreateLoadedItemAt(const NativeCall& call) {
     EntityMgr* manager = call.GetManager();
-    return Result(manager != nullptr &&
+    return DoneIf(manager != nullptr &&
                   ScriptCmdCreateLoadedItemAt(*manager, call.Point(0), call.String(0),
                                               call.String(1), call.Int(0)));
 }

@@ -37,6 +37,7 @@ public:
 
     // The screen showing the page while there is one (null: none); not owned.
     void SetView(StoryPageView* view) { m_view = view; }
+    StoryPageView* GetView() const { return m_view; }
     const Stringc& GetCurrentPage() const override { return m_currentPage; }
     const Stringc& GetPendingPage() const { return m_pendingPage; }
     bool HasFailed() const { return m_failed; }

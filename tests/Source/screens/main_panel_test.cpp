@@ -10,6 +10,7 @@
 #include "Source/real_game.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/image_decompressor.h"
+#include "Source/world/info_panels.h"
 #include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "tools/encoders/ogg_writer.h"

@@ -7,6 +7,7 @@
 #include "Library/world/game_mode.h"
 #include "Source/loops.h"
 #include "Source/real_game.h"
+#include "Source/world/info_panels.h"
 #include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
 
