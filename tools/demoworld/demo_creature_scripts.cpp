@@ -13,6 +13,7 @@ constexpr int32_t kAttackedEvent = 6;
 constexpr int32_t kDialogueEvent = 20;
 constexpr int32_t kSay = 3;
 constexpr int32_t kAttack = 16;
+constexpr int32_t kSetSide = 35;
 constexpr int32_t kNotifyNearbyOfSelf = 30;
 constexpr int32_t kReadyWeaponFirst1 = 66;
 constexpr int32_t kFaceEntity = 214;
@@ -21,6 +22,13 @@ constexpr int32_t kFaceEntity = 214;
 constexpr uint32_t kSelf = 1;
 constexpr uint32_t kAttackedBy = 17; // the first of the caller's target records
 constexpr uint32_t kContact = 24;
+constexpr int kHostileSide = 200;
+
+EntityRef Self() {
+    EntityRef ref;
+    ref.AddToList(kSelf);
+    return ref;
+}
 
 // The entity the caller's target record names.
 EntityRef TargetRecord(uint32_t record) {
@@ -52,6 +60,7 @@ bool DemoCreatureScripts::Write() const {
         OnEvent(kHit, ScriptBuilder::Header(kCallEventTest, kAttackedEvent, anyone, 0),
                 [](ScriptBuilder& s) {
                     s.Call(kCallLatent, kSay, "You will pay for that!")
+                        .Call(kCallLatent, kSetSide, Self(), kHostileSide)
                         .Call(kCallLatent, kAttack, TargetRecord(kAttackedBy));
                 }),
         OnEvent(

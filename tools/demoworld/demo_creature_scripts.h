@@ -1,8 +1,8 @@
 #pragma once
 // The scientists' scripts, one per script slot, the first slot the first to act:
-// "scientist_death" tells those around of its death, "scientist_hit" turns it on whoever
-// attacked it, "scientist_start" readies a weapon and speaks when the creature is made and
-// "scientist_talk" turns it to the one who came to talk.
+// "scientist_death" tells those around of its death, "scientist_hit" makes it hostile and
+// turns it on whoever attacked it, "scientist_start" readies a weapon and speaks when the
+// creature is made and "scientist_talk" turns it to the one who came to talk.
 
 #include "Library/core/stringc.h"
 

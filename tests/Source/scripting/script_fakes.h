@@ -32,10 +32,13 @@ public:
     uint8_t status = 1;
 };
 
-// "say" and each line said.
+// Each line said, after its style: "say" in the bubble, "alt" in the plain box.
 class FakeBubble : public SpeechBubble {
 public:
     void Say(const Stringc& text) override { said.push_back(std::string("say ") + text.c_str()); }
+    void SayAlt(const Stringc& text) override {
+        said.push_back(std::string("alt ") + text.c_str());
+    }
 
     std::vector<std::string> said;
 };
