@@ -43,12 +43,17 @@ private:
     std::vector<Saved> m_saved;
 };
 
-// Every cell whose square the circle meets, edges included, row by row. A circle reaching
-// beyond a million cells from the origin lies off every map: it meets none.
-template <class Visit> void ForEachCellTouched(const Vector& centre, float radius, Visit visit) {
+// A circle reaching beyond a million cells from the origin lies off every map, and its
+// cell numbers would not fit an int: callers treat it as meeting no cell.
+inline bool IsWithinCellRange(const Vector& centre, float radius) {
     constexpr float kFarthest = 1e6f;
-    if (!(radius >= 0.0f) || !(std::fabs(centre.x) + radius <= kFarthest) ||
-        !(std::fabs(centre.y) + radius <= kFarthest))
+    return radius >= 0.0f && std::fabs(centre.x) + radius <= kFarthest &&
+           std::fabs(centre.y) + radius <= kFarthest;
+}
+
+// Every cell whose square the circle meets, edges included, row by row.
+template <class Visit> void ForEachCellTouched(const Vector& centre, float radius, Visit visit) {
+    if (!IsWithinCellRange(centre, radius))
         return;
     // A cell whose far edge the circle just reaches counts too.
     const int x1 = static_cast<int>(std::ceil(centre.x - radius)) - 1;

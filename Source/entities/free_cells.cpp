@@ -10,7 +10,7 @@
 // in the band are looked at.
 bool FreeCells::Collect(const Vector& centre, float radius) {
     m_points.clear();
-    if (!(radius > 0.0f) || !std::isfinite(centre.x) || !std::isfinite(centre.y))
+    if (!(radius > 0.0f) || !IsWithinCellRange(centre, radius))
         return false;
     const float inner = (radius - 1.0f) * (radius - 1.0f), outer = radius * radius;
     const auto keep = [&](long x, long y) {
