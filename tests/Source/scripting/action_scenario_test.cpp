@@ -18,7 +18,10 @@
 #include "Source/scripting/script_fakes.h"
 #include "Source/world/demo_game.h"
 #include "Source/world/entity_mgr_store.h"
+#include "Source/world/entry_pt_mgr.h"
 #include "Source/world/log_mgr.h"
+#include "Source/world/text_bubble_mgr.h"
+#include "Source/world/view_port_string_mgr.h"
 #include "recording_transitions.h"
 #include "tools/scriptbuilder/script_builder.h"
 
@@ -163,6 +166,40 @@ TEST_F(ActionGame, ThePartyAndTheLoadSaveManagerCarryOutWhatScriptsAsk) {
     ScriptFuncHeader travel = ScriptBuilder::Header(kNativeAction, 219, "demo", "gate");
     EXPECT_EQ(GameVirtualMachine::Of(g_entityMgr->GetRegionScript())->CallAction(travel), 1);
     EXPECT_EQ(g_loadSaveMgr->GetPending(), LoadSaveMgr::kMapToMap);
+}
+
+// The region's services the game made serve the region's script and a creature's.
+TEST_F(ActionGame, TheRegionsServicesServeWhatScriptsAsk) {
+    StartOnDemoMap();
+    GameVirtualMachine& region = *GameVirtualMachine::Of(g_entityMgr->GetRegionScript());
+    const auto act = [&region](ScriptFuncHeader call) { return region.CallAction(call); };
+
+    EXPECT_EQ(act(ScriptBuilder::Header(kNativeAction, 51, "Tidings", "A town lies east.")), 1);
+    const LogEntry* topic = g_logMgr->Find("Tidings");
+    ASSERT_NE(topic, nullptr);
+    EXPECT_EQ(act(ScriptBuilder::Header(kNativeAction, 53, "Tidings")), 1);
+    EXPECT_EQ(topic->active, 0);
+
+    const int strings = g_viewPortStringMgr->Count();
+    EXPECT_EQ(act(ScriptBuilder::Header(kNativeAction, 113, "Splash!", Vector(120, 80, 0))), 1);
+    EXPECT_EQ(g_viewPortStringMgr->Count(), strings + 1);
+
+    // A second town: its entry point takes its name and place.
+    EXPECT_EQ(act(ScriptBuilder::Header(kNativeAction, 92, "millbrook.dat", Vector(20, 30, 0), 1.0,
+                                        1.0, 10.0)),
+              1);
+    const EntryPt* entry = g_entryPtMgr->FindByName("millbrook");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->position.x, 20.0f);
+
+    SoldierEntity* scientist = CreateCreature(*g_entityMgr, kScientist, Leader()->GetPosition(), 0);
+    ASSERT_NE(scientist, nullptr);
+    GameVirtualMachine& speaker = *GameVirtualMachine::Of(scientist->GetScriptSlot(0));
+    ScriptFuncHeader say = ScriptBuilder::Header(kNativeAction, 3, "Well met.");
+    EXPECT_EQ(speaker.CallAction(say), 1);
+    const auto& bubble = static_cast<const TextBubbleMgr&>(scientist->GetSpeechBubble());
+    EXPECT_TRUE(bubble.IsShowing());
+    EXPECT_STREQ(bubble.GetText().GetText().c_str(), "Well met.");
 }
 
 } // namespace
