@@ -42,7 +42,7 @@ public:
     ~ItemEntity() override;
 
     void Init() override { Reset(); }
-    void Reset(); // a blank item of quantity 1, no abilities, magazines or effects
+    void Reset() override; // a blank item of quantity 1, no abilities, magazines or effects
     // The queued entity's record, then the item's (see the reader for the layout).
     bool Load(Stream& stream) override;
     bool Save(Stream& stream) const override;
