@@ -28,9 +28,9 @@
 #include "tools/demoworld/map_art.h"
 #include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/menu_art.h"
-#include "tools/demoworld/projectile_art.h"
 #include "tools/demoworld/page_scripts.h"
 #include "tools/demoworld/play_screen_art.h"
+#include "tools/demoworld/projectile_art.h"
 #include "tools/demoworld/rule_tables.h"
 #include "tools/demoworld/second_map.h"
 #include "tools/demoworld/start_scripts.h"
@@ -95,7 +95,7 @@ bool DemoWorld::WriteCursor() {
 bool DemoWorld::WriteScripts() {
     const Stringc directory = g_dataPaths->GetScriptDir();
     return DemoScript().WriteFile(directory + "/demo.scr") &&
-           StoryPageScript().WriteFile(directory + "/demo_page.scr") &&
+           StoryPageScript().WriteFile(directory + "/" + kStoryPageName + ".scr") &&
            StatDescriptionScript().WriteFile(directory + "/game_stat_desc.scr") &&
            CharDescriptionScript().WriteFile(directory + "/game_char_desc.scr") &&
            DemoCreatureScripts(directory).Write() && StartScripts(directory).Write();

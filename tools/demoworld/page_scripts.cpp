@@ -1,5 +1,7 @@
 #include "tools/demoworld/page_scripts.h"
 
+#include "tools/demoworld/demo_region.h"
+
 #include <iterator>
 #include <string>
 
@@ -17,7 +19,7 @@ constexpr int32_t kKeyOne = '1';
 } // namespace
 
 ScriptBuilder StoryPageScript() {
-    ScriptBuilder script("demo_page");
+    ScriptBuilder script(kStoryPageName);
     script.Call(kCallEventTest, kStartEvent)
         .JumpIfFalse("choice")
         .Call(kCallLatent, kClearPageText)
@@ -28,7 +30,7 @@ ScriptBuilder StoryPageScript() {
         .Label("choice")
         .Call(kCallEventTest, kKeyEvent, kKeyOne)
         .JumpIfFalse("done")
-        .Call(kCallLatent, kPageToMap, "demo", "gate")
+        .Call(kCallLatent, kPageToMap, DemoRegion::kMapName, kStoryPageEntry)
         .Label("done")
         .End();
     return script;

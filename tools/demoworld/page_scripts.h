@@ -5,6 +5,9 @@
 
 #include "tools/scriptbuilder/script_builder.h"
 
+constexpr const char* kStoryPageName = "demo_page";
+constexpr const char* kStoryPageEntry = "gate"; // where the page's choice leads on the demo map
+
 ScriptBuilder StoryPageScript();
 ScriptBuilder StatDescriptionScript(); // "game_stat_desc"
 ScriptBuilder CharDescriptionScript(); // "game_char_desc"

@@ -1,12 +1,12 @@
 #include "tools/demoworld/start_scripts.h"
 
-#include "tools/demoworld/demo_region.h"
+#include "tools/demoworld/page_scripts.h"
 #include "tools/scriptbuilder/script_builder.h"
 
 namespace {
 
 constexpr int32_t kStartEvent = 1;
-constexpr int32_t kPageToMap = 216;
+constexpr int32_t kGoToPage = 215;
 
 } // namespace
 
@@ -18,7 +18,7 @@ bool StartScripts::WriteScript(const char* name) const {
     ScriptBuilder script(name);
     script.Call(kCallEventTest, kStartEvent)
         .JumpIfFalse("done")
-        .Call(kCallLatent, kPageToMap, DemoRegion::kMapName, kFirstEntry)
+        .Call(kCallLatent, kGoToPage, kStoryPageName)
         .Label("done")
         .End();
     return script.WriteFile(m_directory + "/" + name + ".scr");

@@ -1,7 +1,6 @@
 #pragma once
 // The scripts a new game and the tutorial start with, "game_init" and "game_init_tutorial":
-// on the start event each asks for the journey from the title to the demo map, the party
-// arriving at its gate.
+// on the start event each opens the demo's story page, whose choice leads to the demo map.
 
 #include "Library/core/stringc.h"
 
@@ -9,7 +8,6 @@ class StartScripts {
 public:
     static constexpr const char* kNewGame = "game_init";
     static constexpr const char* kTutorial = "game_init_tutorial";
-    static constexpr const char* kFirstEntry = "gate";
 
     explicit StartScripts(const Stringc& scriptDirectory) : m_directory(scriptDirectory) {}
 

@@ -1,6 +1,6 @@
-// A headless run of the tutorial from the title menu: the party arrives on the demo map,
-// walks by clicks on the map the road south into the second map and back, and finds the
-// chest as it left it.
+// A headless run of the tutorial from the title menu: the story page's choice brings the
+// party to the demo map inside the play screen, where it walks by clicks on the map the road
+// south into the second map and back, and finds the chest as it left it.
 #include "Library/geometry/map_view.h"
 #include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
@@ -9,58 +9,20 @@
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
-#include "Source/entities/script_machine_factory.h"
 #include "Source/entities/soldier_entity.h"
-#include "Source/scripting/game_virtual_machine.h"
+#include "Source/screens/game_play_panel.h"
 #include "Source/world/demo_game.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
 using namespace testsupport;
 
-constexpr int32_t kPageToMap = 216;
 constexpr int kMaxWalkFrames = 600;
-
-// The game's machine, with the part of the native the start scripts call played: the
-// journey from the title to a map.
-class JourneyMachine : public GameVirtualMachine {
-public:
-    explicit JourneyMachine(Entity* owner) : GameVirtualMachine(owner) {}
-    int32_t CallAction(ScriptFuncHeader& call) override {
-        if (call.GetType() != kNativeAction || call.GetId() != kPageToMap)
-            return GameVirtualMachine::CallAction(call);
-        g_loadSaveMgr->RequestPageToMap(call.GetString(0), call.GetString(1));
-        return kActionDone;
-    }
-};
-
-class JourneyScripts : public ScriptMachineFactory {
-public:
-    JourneyScripts() : m_previous(&GetScriptMachineFactory()) { SetScriptMachineFactory(this); }
-    ~JourneyScripts() override { SetScriptMachineFactory(m_previous); }
-    std::unique_ptr<ScriptMachine> Create(Entity* owner) const override {
-        return std::make_unique<JourneyMachine>(owner);
-    }
-
-private:
-    const ScriptMachineFactory* m_previous;
-};
 
 class TutorialRun : public DemoGame {
 protected:
-    // Over the game's own machines, made at set-up.
-    void SetUp() override {
-        DemoGame::SetUp();
-        m_scripts = std::make_unique<JourneyScripts>();
-    }
-    void TearDown() override {
-        m_scripts.reset();
-        DemoGame::TearDown();
-    }
     // From the point, a click on the goal in the map's view walks the leader there; true
     // once a journey took the party off the map.
     bool WalkAcross(const Vector& from, const Vector& goal) {
@@ -79,18 +41,27 @@ protected:
         return static_cast<ContainerMapEntity*>(
             g_entityMgr->GetEntity(Entity::kTypeContainerMap, 0));
     }
-
-    std::unique_ptr<JourneyScripts> m_scripts;
 };
 
-TEST_F(TutorialRun, TheTutorialTravelsToTheGladeAndBackAndTheChestKeepsWhatWasLeft) {
+TEST_F(TutorialRun, ThePagesChoiceLeadsToTheGateAndThePartyWalksSouthAndBackToTheChest) {
     RunTitleUntilMenu();
     Click(400, 300); // "Tutorial"
-    Frames(2);       // the tutorial starts; its start script's journey
+    Frames(3);       // the tutorial starts; its start script opens the story page
+    ASSERT_EQ(Mode(), kModeStoryPage);
+    EXPECT_GT(g_infoPanel2->GetWindow().GetBlockCount(), 0);
+    Release(SDLK_1); // the page's choice: the journey to the gate
+    Frames(2);
     ASSERT_EQ(Mode(), kModeAreaMap);
     EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
     EXPECT_TRUE(g_loadSaveMgr->IsTutorialActive());
-    EXPECT_EQ(Leader()->GetPosition(), Vector(49.5f, 43, 0)); // at the gate
+    EXPECT_NE(PageAs<GamePlayPanel>(), nullptr);
+    const Vector gate(49.5f, 43, 0);
+    EXPECT_EQ(Leader()->GetPosition(), gate);
+    int x = 0, y = 0;
+    WorldToPixel(*g_tileMap, gate + Vector(0, 3, 0), x, y);
+    Click(x, y);
+    Frames(30);
+    EXPECT_GT(Leader()->GetPosition().y, gate.y);
 
     CreatureInventory& inventory = Creature::Of(Leader())->GetData().GetInventory();
     ItemEntity* sword = Leader()->GetCurrentItem();
