@@ -89,8 +89,11 @@ void QueuedEntity::SetState(int32_t state) {
     LoadAnimations();
 }
 
+// An entity of no animation set, such as the backpack a creature carries, has no art to
+// look for.
 bool QueuedEntity::SetAnimation(const char* name) {
-    if (g_uniAnimationMgr == nullptr || !m_animation.SetAnimation(name, *g_uniAnimationMgr))
+    if (g_uniAnimationMgr == nullptr || m_animation.GetAnimationName().Length() == 0 ||
+        !m_animation.SetAnimation(name, *g_uniAnimationMgr))
         return false;
     ScreenPos& rect = ScreenRect();
     rect.w = m_animation.GetFrameWidth();

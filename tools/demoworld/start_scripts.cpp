@@ -7,6 +7,10 @@ namespace {
 
 constexpr int32_t kStartEvent = 1;
 constexpr int32_t kGoToPage = 215;
+constexpr int32_t kReplaceTutorialText = 403;
+constexpr const char* kTutorialText =
+    "Click the map to walk there. Right-click a thing for what you can do with it. Space "
+    "pauses.";
 
 } // namespace
 
@@ -16,10 +20,9 @@ bool StartScripts::Write() const {
 
 bool StartScripts::WriteScript(const char* name) const {
     ScriptBuilder script(name);
-    script.Call(kCallEventTest, kStartEvent)
-        .JumpIfFalse("done")
-        .Call(kCallLatent, kGoToPage, kStoryPageName)
-        .Label("done")
-        .End();
+    script.Call(kCallEventTest, kStartEvent).JumpIfFalse("done");
+    if (Stringc(name) == kTutorial)
+        script.Call(kCallLatent, kReplaceTutorialText, kTutorialText);
+    script.Call(kCallLatent, kGoToPage, kStoryPageName).Label("done").End();
     return script.WriteFile(m_directory + "/" + name + ".scr");
 }

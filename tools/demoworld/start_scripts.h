@@ -1,6 +1,7 @@
 #pragma once
 // The scripts a new game and the tutorial start with, "game_init" and "game_init_tutorial":
-// on the start event each opens the demo's story page, whose choice leads to the demo map.
+// on the start event each opens the demo's story page, whose choice leads to the demo map;
+// the tutorial's also writes how to play into the tutorial panel.
 
 #include "Library/core/stringc.h"
 

@@ -2,6 +2,7 @@
 // party to the demo map inside the play screen, where it walks by clicks on the map the road
 // south into the second map and back, and finds the chest as it left it.
 #include "Library/geometry/map_view.h"
+#include "Library/interface/framed_info_panel.h"
 #include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_inventory.h"
@@ -49,6 +50,7 @@ TEST_F(TutorialRun, ThePagesChoiceLeadsToTheGateAndThePartyWalksSouthAndBackToTh
     Frames(3);       // the tutorial starts; its start script opens the story page
     ASSERT_EQ(Mode(), kModeStoryPage);
     EXPECT_GT(g_infoPanel2->GetWindow().GetBlockCount(), 0);
+    EXPECT_GT(g_tutorialPanel->GetWindow().GetBlockCount(), 0);
     Release(SDLK_1); // the page's choice: the journey to the gate
     Frames(2);
     ASSERT_EQ(Mode(), kModeAreaMap);
