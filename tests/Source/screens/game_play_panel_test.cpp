@@ -3,9 +3,12 @@
 #include "Source/screens/game_play_panel.h"
 
 #include "Library/core/vector.h"
+#include "Library/files/data_paths.h"
 #include "Library/geometry/map_view.h"
 #include "Library/graphics/graphic_mgr.h"
+#include "Library/interface/info_panel.h"
 #include "Library/interface/popup_window.h"
+#include "Library/interface/text_block.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/mode_pages.h"
 #include "Library/world/tile_map.h"
@@ -21,7 +24,9 @@
 #include "Source/real_game.h"
 #include "Source/screens/party_orders.h"
 #include "Source/world/drifting_lantern_page.h"
+#include "Source/world/info_panels.h"
 #include "Source/world/region_mgr.h"
+#include "tools/scriptbuilder/script_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +82,32 @@ public:
     void Update(Screen&) override {}
     void Draw(Screen&) override {}
 };
+
+// A story page's script as the builder writes it: on its start event and on a key.
+void WritePage(const char* name, const std::vector<ScriptFuncHeader>& onStart, int key,
+               const std::vector<ScriptFuncHeader>& onKey) {
+    constexpr int32_t kStartEvent = 1, kKeyEvent = 19;
+    ScriptBuilder script(name);
+    script.Call(kCallEventTest, kStartEvent).JumpIfFalse("key");
+    for (const ScriptFuncHeader& call : onStart)
+        script.Call(call);
+    script.Jump("done").Label("key").Call(kCallEventTest, kKeyEvent, key).JumpIfFalse("done");
+    for (const ScriptFuncHeader& call : onKey)
+        script.Call(call);
+    script.Label("done").End();
+    ASSERT_TRUE(script.WriteFile(g_dataPaths->GetScriptDir() + "/" + name + ".scr"));
+}
+
+template <class... Arguments> ScriptFuncHeader Action(int number, const Arguments&... arguments) {
+    return ScriptBuilder::Header(kCallLatent, number, arguments...);
+}
+
+std::vector<std::string> Lines(const InfoPanel& panel) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < panel.GetWindow().GetBlockCount(); ++i)
+        lines.push_back(panel.GetWindow().GetBlock(i).GetText().c_str());
+    return lines;
+}
 
 constexpr Point kMapButton{465, 539};
 constexpr Point kOkButton{400, 356};
@@ -227,6 +258,36 @@ TEST_F(PlayScreen, APageNamedWithItsExtensionStartsAndAMissingOneEndsTheGameAtOk
     EXPECT_FALSE(g_quit);
     Click(kOkButton);
     EXPECT_TRUE(g_quit);
+}
+
+// The page's script writes the book, fills the message box, which holds its keys back
+// until it is closed, writes the message list and turns to the next page.
+TEST_F(PlayScreen, APagesScriptWritesTheBookAndTheBoxesAndTurnsThePage) {
+    enum { kShowMessage = 105, kClearBook = 107, kAddToBook = 108, kGoToPage = 215 };
+    enum { kAddMessage = 401 };
+    WritePage("fork",
+              {Action(kClearBook), Action(kAddToBook, "The road forks."),
+               Action(kAddToBook, "1 - Left"), Action(kShowMessage, "Choose a way.")},
+              '1', {Action(kAddMessage, "You went left."), Action(kGoToPage, "left")});
+    WritePage("left", {Action(kClearBook), Action(kAddToBook, "The left road.")}, '1', {});
+    g_gameMode->SetUseResourceFiles(false); // the pages are loose files beside the archive
+
+    g_page->GoToPage("fork");
+    Frames(2);
+    ASSERT_NE(Play(), nullptr);
+    EXPECT_EQ(Lines(*g_infoPanel2), (std::vector<std::string>{"The road forks.", "1 - Left"}));
+    EXPECT_EQ(Play()->GetHudState(), GamePlayPanel::kMessageShown);
+    Release(SDLK_1);
+    EXPECT_STREQ(g_page->GetCurrentPage().c_str(), "fork") << "the box holds the key back";
+
+    Click(kOkButton);
+    EXPECT_NE(Play()->GetHudState(), GamePlayPanel::kMessageShown);
+    Release(SDLK_1);
+    Frame();
+    EXPECT_STREQ(g_page->GetCurrentPage().c_str(), "left");
+    EXPECT_EQ(Lines(*g_infoPanel2), (std::vector<std::string>{"The left road."}));
+    ASSERT_FALSE(Lines(*g_hudMessages).empty());
+    EXPECT_EQ(Lines(*g_hudMessages).back(), "You went left.");
 }
 
 // Leaving for the title menu clears the picture cache before the screen goes: the screen
