@@ -25,6 +25,7 @@
 #include "Source/screens/party_orders.h"
 #include "Source/world/drifting_lantern_page.h"
 #include "Source/world/info_panels.h"
+#include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
 #include "tools/scriptbuilder/script_builder.h"
 
@@ -140,10 +141,8 @@ protected:
             data.SetMaxHitPoints(20.0f);
             data.AddHitPoints(20.0f);
         }
-        // The party's sight, which shows a creature only on a cell in its view.
-        for (int x = 45; x <= 58; ++x)
-            for (int y = 55; y <= 65; ++y)
-                g_tileMap->SetInView(x, y, true);
+        // The party's sight shows the creature: the screen finds only what is in view.
+        ASSERT_TRUE(g_partyMgr->AddMember(m_party.member));
         g_gameMode->SetMode(kModeAreaMap);
         Frames(2);
         ASSERT_NE(Play(), nullptr);
