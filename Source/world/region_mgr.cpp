@@ -131,7 +131,10 @@ void RegionMgr::Draw(Screen& screen) {
     map->DrawObjects(screen);
     if (m_services.highlighter)
         m_services.highlighter->DrawPartyBubbles(*g_entityMgr, screen);
+    // The rain falls on the map alone, never on the play screen's bars around it.
+    m_services.game.InvalidateRect(map->GetViewRect());
     g_weatherMgr->Draw(screen);
+    m_services.game.InvalidateScreen();
 }
 
 void RegionMgr::DrawDebug(Screen& screen) {
