@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(GraphicMgr, OneGraphicPerNameWhateverItsCaseOrSlashesAndFailuresCacheNothing) {
+TEST(GraphicMgr, OneGraphicPerNameFailuresCacheNothingAndEachClearIsANewGeneration) {
     LayoutGuard layout(kPixelFormat565);
     testsupport::ScopedDataRoot root;
     ASSERT_TRUE(Graphic::InitScratch());
@@ -34,21 +34,12 @@ TEST(GraphicMgr, OneGraphicPerNameWhateverItsCaseOrSlashesAndFailuresCacheNothin
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->IsEncoded());
     EXPECT_EQ(again->GetSlot(), 0);
+
+    const uint32_t generation = graphics.GetGeneration();
+    graphics.Clear();
+    EXPECT_EQ(graphics.Count(), 0);
+    EXPECT_NE(graphics.GetGeneration(), generation);
     Graphic::FreeScratch();
-}
-
-} // namespace
-
-namespace {
-
-TEST(GraphicMgr, EveryClearStartsANewGeneration) {
-    GraphicMgr graphics;
-    const uint32_t first = graphics.GetGeneration();
-    graphics.Clear();
-    const uint32_t second = graphics.GetGeneration();
-    graphics.Clear();
-    EXPECT_NE(first, second);
-    EXPECT_NE(second, graphics.GetGeneration());
 }
 
 } // namespace

