@@ -4,6 +4,7 @@
 #include "Library/graphics/colour_offset.h"
 #include "Library/graphics/pixel_format.h"
 #include "layout_guard.h"
+#include "pixel_fields.h"
 #include "platform/win_rand.h"
 
 #include <gtest/gtest.h>
@@ -15,22 +16,10 @@
 
 namespace {
 
-// A pixel as its three raw fields, in the layout under test.
-struct Fields {
-    int r, g, b;
-};
 int GreenMax(int format) {
     return format == kPixelFormat555 ? 31 : 63;
 }
-Fields Split(int format, uint16_t p) {
-    return format == kPixelFormat555 ? Fields{p >> 10 & 31, p >> 5 & 31, p & 31}
-                                     : Fields{p >> 11, p >> 5 & 63, p & 31};
-}
-uint16_t Join(int format, Fields f) {
-    return static_cast<uint16_t>(format == kPixelFormat555 ? f.r << 10 | f.g << 5 | f.b
-                                                           : f.r << 11 | f.g << 5 | f.b);
-}
-Fields PerChannel(Fields a, Fields b, const std::function<int(int, int)>& op) {
+PixelFields PerChannel(PixelFields a, PixelFields b, const std::function<int(int, int)>& op) {
     return {op(a.r, b.r), op(a.g, b.g), op(a.b, b.b)};
 }
 
@@ -82,7 +71,7 @@ TEST_P(Span, BlendsMatchPerChannelHalvesAndQuarters) {
     const int f = Format();
     auto blend = [f](auto op) {
         return [f, op](uint16_t s, uint16_t d) {
-            return Join(f, PerChannel(Split(f, s), Split(f, d), op));
+            return JoinPixel(f, PerChannel(SplitPixel(f, s), SplitPixel(f, d), op));
         };
     };
     const Reference half = blend([](int s, int d) { return s / 2 + d / 2; });
@@ -112,9 +101,9 @@ TEST_P(Span, AlphaStepRoundsDownPerChannelAtEveryLevel) {
         const Reference reference = [&](uint16_t s, uint16_t d) {
             if (IsKey(s))
                 return d;
-            return Join(f, PerChannel(Split(f, s), Split(f, d), [a](int sc, int dc) {
-                            return dc + static_cast<int>(std::floor((sc - dc) * a / 32.0));
-                        }));
+            return JoinPixel(f, PerChannel(SplitPixel(f, s), SplitPixel(f, d), [a](int sc, int dc) {
+                                 return dc + static_cast<int>(std::floor((sc - dc) * a / 32.0));
+                             }));
         };
         ExpectSpanMatches(f, Of(AlphaSpan555, AlphaSpan565), reference, "alpha");
     }
@@ -126,10 +115,10 @@ TEST_P(Span, ColouriseClampsEachField) {
         SetColouriseOffsets(offsets);
         const int greenStep = f == kPixelFormat565 ? 2 : 1;
         auto colourise = [&](uint16_t s) {
-            const Fields p = Split(f, s);
-            return Join(f, {std::clamp(p.r + offsets.red, 0, 31),
-                            std::clamp(p.g + offsets.green * greenStep, 0, GreenMax(f)),
-                            std::clamp(p.b + offsets.blue, 0, 31)});
+            const PixelFields p = SplitPixel(f, s);
+            return JoinPixel(f, {std::clamp(p.r + offsets.red, 0, 31),
+                                 std::clamp(p.g + offsets.green * greenStep, 0, GreenMax(f)),
+                                 std::clamp(p.b + offsets.blue, 0, 31)});
         };
         ExpectSpanMatches(
             f, Of(ColouriseSpan555, ColouriseSpan565),
@@ -148,7 +137,7 @@ TEST_P(Span, CopiesSkipTheKeyAndFilteredColours) {
     ExpectSpanMatches(
         f, Of(CopySpanBright555, CopySpanBright565),
         [&](uint16_t s, uint16_t d) {
-            const Fields p = Split(f, s);
+            const PixelFields p = SplitPixel(f, s);
             const bool bright = p.r >= 13 && p.g >= greenMin && p.b >= 13;
             return bright && !IsKey(s) ? s : d;
         },

@@ -5,6 +5,7 @@
 #include "Library/graphics/animation_mgr.h"
 #include "Library/graphics/animation_support.h"
 #include "Library/graphics/layout_guard.h"
+#include "Library/graphics/pixel_fields.h"
 #include "Library/graphics/pixel_surface.h"
 #include "Library/graphics/screen.h"
 #include "Library/graphics/uni_animation_mgr.h"
@@ -33,32 +34,21 @@ private:
     Vector m_offset;
 };
 
-// Fields of a pixel in one layout; sprite colours here are never darker than the ground in
+// Sprite colours here are never darker than the ground in
 // any channel, so each blended field is ground + (colour - ground) x level / 32, rounded
 // down.
-struct Fields {
-    int r, g, b;
-};
-Fields Split(uint16_t p, int format) {
-    return format == kPixelFormat555 ? Fields{p >> 10 & 31, p >> 5 & 31, p & 31}
-                                     : Fields{p >> 11 & 31, p >> 5 & 63, p & 31};
-}
-uint16_t Join(Fields f, int format) {
-    return static_cast<uint16_t>(format == kPixelFormat555 ? f.r << 10 | f.g << 5 | f.b
-                                                           : f.r << 11 | f.g << 5 | f.b);
-}
 uint16_t Blended(uint16_t colour, uint16_t ground, int level, int format) {
-    const Fields s = Split(colour, format), d = Split(ground, format);
+    const PixelFields s = SplitPixel(format, colour), d = SplitPixel(format, ground);
     auto mix = [level](int sf, int df) { return df + (sf - df) * level / 32; };
-    return Join(Fields{mix(s.r, d.r), mix(s.g, d.g), mix(s.b, d.b)}, format);
+    return JoinPixel(format, {mix(s.r, d.r), mix(s.g, d.g), mix(s.b, d.b)});
 }
 
 class ClipDrawing : public ::testing::TestWithParam<int> {
 protected:
     ClipDrawing() : m_format(GetParam()), m_pixels(kSurfaceSide * kSurfaceSide) {
-        m_ground = Join(Fields{2, 3, 1}, m_format);
-        m_colours[kPlain] = Join(Fields{20, 40, 10}, m_format);
-        m_colours[kKept] = Join(Fields{31, 9, 30}, m_format);
+        m_ground = JoinPixel(m_format, {2, 3, 1});
+        m_colours[kPlain] = JoinPixel(m_format, {20, 40, 10});
+        m_colours[kKept] = JoinPixel(m_format, {31, 9, 30});
         m_surface.pixels = m_pixels.data();
         m_surface.width = m_surface.height = m_surface.pitch = kSurfaceSide;
         std::fill(m_pixels.begin(), m_pixels.end(), m_ground);
