@@ -34,9 +34,8 @@ private:
     Vector m_offset;
 };
 
-// Sprite colours here are never darker than the ground in
-// any channel, so each blended field is ground + (colour - ground) x level / 32, rounded
-// down.
+// Sprite colours here are never darker than the ground in any channel, so each blended
+// field is ground + (colour - ground) x level / 32, rounded down.
 uint16_t Blended(uint16_t colour, uint16_t ground, int level, int format) {
     const PixelFields s = SplitPixel(format, colour), d = SplitPixel(format, ground);
     auto mix = [level](int sf, int df) { return df + (sf - df) * level / 32; };

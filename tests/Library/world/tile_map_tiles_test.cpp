@@ -24,6 +24,7 @@ constexpr int kSurfaceWidth = 800, kSurfaceHeight = 600;
 constexpr uint32_t kExplored = TileRecord::kExplored, kInView = TileRecord::kInView;
 constexpr uint32_t kExploredEdge = TileRecord::kExploredEdge;
 constexpr uint32_t kInViewEdge = TileRecord::kInViewEdge;
+constexpr uint32_t kNone[3] = {0, 0, 0}; // cells of no type, flags or light
 
 // Greens of 8k + 4, k > 0, survive the 5-5-5 form of the files in either layout.
 uint16_t Packed(int r, int g, int b) {
@@ -98,7 +99,6 @@ uint16_t Quarter(uint16_t ground, uint16_t fog) {
 // Each state of a cell's fog bits, in the left (edge transparent) and right half of its
 // picture; with no fog every cell shows its ground.
 TEST_P(TileDrawing, EachFogStateComposesItsBlend) {
-    constexpr uint32_t kNone[3] = {0, 0, 0};
     Load(6, 1, kNone);
     const uint16_t u = Unexplored(), e = Edge(5);
     struct State {
@@ -132,7 +132,6 @@ TEST_P(TileDrawing, EachFogStateComposesItsBlend) {
 // scroll by one cell reads the cells that came into view alone, keeps a border round the
 // view and lets go of the cells beyond it.
 TEST_P(TileDrawing, TheViewReadsOnlyTheCellsThatComeIntoIt) {
-    constexpr uint32_t kNone[3] = {0, 0, 0};
     Load(60, 50, kNone);
     m_map->SetViewSize(TileMap::kLargestView);
     m_map->SetViewOrigin(Vector());
@@ -172,7 +171,6 @@ TEST_P(TileDrawing, TheViewReadsOnlyTheCellsThatComeIntoIt) {
 // Off the area map a new tint waits for the pictures' next recomposition; on it, a new tint
 // recomposes them all at once.
 TEST_P(TileDrawing, ATintOffTheAreaMapWaitsForTheNextRecomposition) {
-    constexpr uint32_t kNone[3] = {0, 0, 0};
     Load(4, 4, kNone);
     SeeEverything();
     Draw(TileMap::kNoFog);
@@ -196,7 +194,6 @@ TEST_P(TileDrawing, DoorOverlaysDrawIntoTheCellsTheyCover) {
     WriteImage(doors + "closed.tga", 32, 24, [closed](int, int) { return closed; });
     WriteImage(doors + "open.tga", 32, 24,
                [open](int x, int) { return x < 4 ? open : g_colourKey; });
-    constexpr uint32_t kNone[3] = {0, 0, 0};
     Load(4, 4, kNone);
     Draw(TileMap::kNoFog);
     EXPECT_EQ(m_map->LoadTileGraphics(nullptr, "missing.tga", "open.tga", 0, 0), nullptr);
