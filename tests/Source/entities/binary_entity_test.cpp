@@ -16,10 +16,6 @@ using namespace testsupport;
 constexpr uint32_t kShown = Entity::kFlagShown;
 constexpr int kLastFrame = 4;
 
-template <class T> Bytes Saved(const T& entity) {
-    return WrittenBy([&](Stream& stream) { return entity.Save(stream); });
-}
-
 TEST(BinaryEntityRecord, IsTheQueuedRecordWithTheStateAtRest) {
     struct Case {
         const char* what;
@@ -35,15 +31,13 @@ TEST(BinaryEntityRecord, IsTheQueuedRecordWithTheStateAtRest) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         BinaryEntity entity;
-        TestStream stream(QueuedBarrel(6, kShown | c.state));
-        ASSERT_TRUE(entity.Load(stream));
+        ASSERT_TRUE(LoadFrom(entity, QueuedBarrel(6, kShown | c.state)));
         entity.SetFlags(kShown | c.state); // loading comes to rest
-        EXPECT_EQ(Saved(entity), QueuedBarrel(6, c.storedFlags));
+        EXPECT_EQ(SavedForm(entity), QueuedBarrel(6, c.storedFlags));
     }
     for (size_t length = 1; length <= QueuedBarrel(6, kShown).size(); ++length) {
         BinaryEntity entity;
-        TestStream cut(Cut(QueuedBarrel(6, kShown), length));
-        EXPECT_FALSE(entity.Load(cut)) << length;
+        EXPECT_FALSE(LoadFrom(entity, Cut(QueuedBarrel(6, kShown), length))) << length;
     }
 }
 
@@ -58,8 +52,7 @@ protected:
 
     // A chest at rest, loaded from its record as it was stored.
     void LoadChest(BinaryEntity& entity, uint32_t state) {
-        TestStream stream(QueuedBarrel(6, kShown | state, 2, "chest", 0));
-        ASSERT_TRUE(entity.Load(stream));
+        ASSERT_TRUE(LoadFrom(entity, QueuedBarrel(6, kShown | state, 2, "chest", 0)));
     }
     // The frames shown after each update until the change has ended.
     static std::vector<int> FramesUntilAtRest(BinaryEntity& entity) {
@@ -116,18 +109,6 @@ TEST_F(BinaryEntityTest, AUseOrderPlaysTheAnimationToTheOtherEndAndNeverBeyond) 
     }
 }
 
-TEST_F(BinaryEntityTest, OnlyAUseMovesIt) {
-    BinaryEntity entity;
-    entity.Init();
-    LoadChest(entity, BinaryEntity::kStateClosed);
-    entity.OnEvent(19, 1, 0, EventArg()); // a hit
-    for (int frame = 0; frame < 5; ++frame)
-        entity.Update(33);
-    EXPECT_EQ(entity.GetFrame(), kLastFrame);
-    EXPECT_TRUE(entity.IsClosed());
-    EXPECT_FALSE(entity.HasPending());
-}
-
 TEST_F(BinaryEntityTest, SavedHalfWayItLoadsAtTheStateItWasMovingTo) {
     for (int a : {0, 1}) {
         SCOPED_TRACE(a);
@@ -140,8 +121,7 @@ TEST_F(BinaryEntityTest, SavedHalfWayItLoadsAtTheStateItWasMovingTo) {
         ASSERT_EQ(entity.GetFrame(), a == 1 ? 3 : 1);
         BinaryEntity loaded;
         loaded.Init();
-        TestStream stream(Saved(entity));
-        ASSERT_TRUE(loaded.Load(stream));
+        ASSERT_TRUE(LoadFrom(loaded, SavedForm(entity)));
         EXPECT_EQ(loaded.IsOpen(), a == 1);
         EXPECT_EQ(loaded.GetFrame(), a == 1 ? 0 : kLastFrame);
         EXPECT_FALSE(loaded.HasAnyFlag(Entity::kFlagChanging));

@@ -68,8 +68,7 @@ TEST_F(CycleTest, OneLoopPlaysItsLoopItsEndWaitsAndStartsAgain) {
 TEST_F(CycleTest, APlacedCycleStartsAgainWithItsOwnAnimation) {
     CycleEntity torch;
     torch.Init();
-    TestStream stream(QueuedBarrel(5, Entity::kFlagShown, 0, "torch", 0));
-    ASSERT_TRUE(torch.Load(stream));
+    ASSERT_TRUE(LoadFrom(torch, QueuedBarrel(5, Entity::kFlagShown, 0, "torch", 0)));
     const std::vector<Step> steps = Run(torch, 12, 33);
     EXPECT_EQ(steps[1], Step(2, "torch", 2));
     EXPECT_EQ(std::get<1>(steps[2]), ""); // the end animation, none
@@ -90,20 +89,18 @@ Bytes TownRecord(const std::string& scriptName, uint8_t found) {
 
 TEST(TownRecord, IsTheQueuedRecordThenTheTownsFieldsAndNeedsItsScript) {
     TownEntity unscripted; // no script machine that could load one
-    TestStream missing(TownRecord("mill", 0));
-    EXPECT_FALSE(unscripted.Load(missing));
+    EXPECT_FALSE(LoadFrom(unscripted, TownRecord("mill", 0)));
     CallLog log;
     RecordingScriptFactory scripts(log);
     for (const char* scriptName : {"mill", ""}) {
         TownEntity town;
         town.Init();
         const Bytes record = TownRecord(scriptName, 0);
-        TestStream stream(record);
-        ASSERT_TRUE(town.Load(stream)) << scriptName;
+        ASSERT_TRUE(LoadFrom(town, record)) << scriptName;
         EXPECT_STREQ(town.GetTownText().c_str(), "Millbrook, by the river.");
         EXPECT_FALSE(town.IsFound());
         EXPECT_EQ(town.GetCycleState(), CycleEntity::kCycleStart); // to loop for ever
-        EXPECT_EQ(WrittenBy([&](Stream& out) { return town.Save(out); }), record);
+        EXPECT_EQ(SavedForm(town), record);
     }
 }
 

@@ -36,8 +36,7 @@ protected:
     }
     DoorEntity* Gate(uint32_t flags, uint32_t objectState) {
         auto* gate = static_cast<DoorEntity*>(m_manager.CreateEntity(0, 0, 0, Entity::kTypeDoor));
-        TestStream stream(GateRecord(flags, objectState, 0));
-        EXPECT_TRUE(gate->Load(stream));
+        EXPECT_TRUE(LoadFrom(*gate, GateRecord(flags, objectState, 0)));
         return gate;
     }
     // Whether (5, 5) and (6, 5), blocked while closed, and (5, 6), blocked while open, are
@@ -65,10 +64,9 @@ TEST_F(DoorTest, ItsRecordAndPlacementKeepTheStateItWasMovingTo) {
         SCOPED_TRACE(c.storedFlags);
         DoorEntity* gate = Gate(BinaryEntity::kStateClosed, 1);
         gate->SetFlags(Entity::kFlagShown | c.flags);
-        const Bytes stored = WrittenBy([&](Stream& stream) { return gate->Save(stream); });
+        const Bytes stored = SavedForm(*gate);
         EXPECT_EQ(stored, GateRecord(c.storedFlags, 1, 4));
-        TestStream record(stored);
-        ASSERT_TRUE(gate->Load(record));
+        ASSERT_TRUE(LoadFrom(*gate, stored));
         EXPECT_EQ(gate->GetStateBits(), c.storedFlags & BinaryEntity::kStateMask);
         EXPECT_EQ(gate->GetFrame(), c.frame);
 

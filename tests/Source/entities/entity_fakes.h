@@ -50,7 +50,7 @@ public:
     void AddHitPoints(float delta) override { hitPoints = std::max(0.0f, hitPoints + delta); }
     uint32_t GetExperienceValue() const override { return experience; }
     int GetTimerPercent() const override { return 0; }
-    void ChargeTime(float seconds) override { charged += seconds; }
+    void ChargeTime(float) override {}
     const Stringc& GetScriptName(int index) const override {
         static const Stringc kNone;
         return index >= 0 && index < 7 ? scripts[index] : kNone;
@@ -59,7 +59,7 @@ public:
     int GetDisplayBits() const override { return 1; }
     void FadeColours(bool) override {}
 
-    float GetSightRange() const override { return sightRange; }
+    float GetSightRange() const override { return 20.0f; }
     bool CanSee(const Vector& point) const override {
         return visible.count({static_cast<int>(point.x), static_cast<int>(point.y)}) > 0;
     }
@@ -79,7 +79,7 @@ public:
     }
 
     void UpdateFrame(uint32_t) override { Note("creature"); }
-    void SetHealPeriod(int period) override { healPeriod = period; }
+    void SetHealPeriod(int) override {}
     void UpdateRecords(uint32_t) override {}
 
     void LoadArtSet() override {}
@@ -101,9 +101,6 @@ public:
     int health;
     float hitPoints = 10.0f;
     uint32_t experience = 0;
-    float charged = 0.0f;
-    float sightRange = 20.0f;
-    int healPeriod = 0;
     bool skillSucceeds = false;
     Stringc scripts[7];
     Stringc deathScope;
@@ -162,7 +159,7 @@ public:
     void SetPeriod(int) override {}
     void ClearActions() override { Note("clear actions"); }
     void ClearEvents() override { Note("clear events"); }
-    void SetKeepOwnerCommand(bool keep) override { keepsCommand = keep; }
+    void SetKeepOwnerCommand(bool) override {}
     // "event <code>", then the names of its entities, its numbers and its texts.
     void PostEvent(const ScriptFuncHeader& event) override {
         std::string note = "event " + std::to_string(event.GetId());
@@ -179,7 +176,6 @@ public:
     bool busy = false;
     bool fired = false;
     bool loads = true;
-    bool keepsCommand = false;
 
 private:
     void Note(const std::string& what) {

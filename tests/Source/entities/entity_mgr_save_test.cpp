@@ -77,9 +77,6 @@ protected:
                 m_party.members.insert(soldier);
         }
     }
-    static Bytes SavedRegion(const EntityMgr& manager) {
-        return WrittenBy([&](Stream& stream) { return manager.Save(stream); });
-    }
     static Bytes Definition(EntityMgr& manager, const PlacedEntityList& placed) {
         return WrittenBy(
             [&](Stream& stream) { return manager.SaveRegionDefinition(stream, &placed); });
@@ -111,18 +108,17 @@ TEST_F(RegionStoreTest, BothFormsOfARegionOfEveryClassReadBackToTheSameBytes) {
     EXPECT_EQ(defined.GetSlotCount(Entity::kTypeSoldier), 1);
     EXPECT_EQ(Definition(defined, placedAgain), definition);
 
-    const Bytes saved = SavedRegion(manager);
+    const Bytes saved = SavedForm(manager);
     EntityMgr restored(nullptr, &m_party);
-    TestStream savedStream(saved);
-    ASSERT_TRUE(restored.Load(savedStream));
+    ASSERT_TRUE(LoadFrom(restored, saved));
     EXPECT_EQ(restored.GetSlotCount(Entity::kTypeSoldier), 1); // no party, nobody hidden
     EXPECT_TRUE(restored.GetEntity(Entity::kTypeTown, 0)->GetPosition() == Vector(6, 2, 0));
     EXPECT_EQ(restored.GetHeaderFailures(), 0u);
-    EXPECT_EQ(SavedRegion(restored), saved);
+    EXPECT_EQ(SavedForm(restored), saved);
 
     for (size_t length = 1; length < saved.size(); length += 97) {
-        TestStream cut(Cut(saved, length));
-        EXPECT_FALSE(EntityMgr().Load(cut)) << length;
+        EntityMgr cut;
+        EXPECT_FALSE(LoadFrom(cut, Cut(saved, length))) << length;
     }
 }
 
@@ -136,14 +132,12 @@ TEST_F(RegionStoreTest, AChestKeepsItsItemsAndTheRegionReadsNoneOfThemTwice) {
         Concat({ContainerRecord({held, held}, Entity::kFlagShown, 9, "pit"), ChestObjectRecord(0)});
     EntityMgr manager;
     Entity* chest = manager.CreateEntity(0, 0, 0, Entity::kTypeContainerMap);
-    TestStream stream(chestRecord);
-    ASSERT_TRUE(chest->Load(stream));
-    EXPECT_EQ(WrittenBy([&](Stream& out) { return chest->Save(out); }), chestRecord);
+    ASSERT_TRUE(LoadFrom(*chest, chestRecord));
+    EXPECT_EQ(SavedForm(*chest), chestRecord);
 
-    const Bytes saved = SavedRegion(manager);
+    const Bytes saved = SavedForm(manager);
     EntityMgr restored;
-    TestStream savedStream(saved);
-    ASSERT_TRUE(restored.Load(savedStream));
+    ASSERT_TRUE(LoadFrom(restored, saved));
     int items = 0;
     for (int slot = 0; slot < restored.GetSlotCount(Entity::kTypeItem); ++slot)
         items += restored.IsSlotUsed(Entity::kTypeItem, slot);
@@ -151,7 +145,7 @@ TEST_F(RegionStoreTest, AChestKeepsItsItemsAndTheRegionReadsNoneOfThemTwice) {
     EXPECT_EQ(static_cast<ContainerMapEntity*>(restored.GetEntity(Entity::kTypeContainerMap, 0))
                   ->CountHeld(),
               2);
-    EXPECT_EQ(SavedRegion(restored), saved);
+    EXPECT_EQ(SavedForm(restored), saved);
 }
 
 // A header's names stay as they were read, whether or not they load, so that a region saved

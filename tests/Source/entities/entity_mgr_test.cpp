@@ -303,18 +303,12 @@ protected:
     }
 };
 
-TEST_F(ResolveRefTest, KindsWithoutAMeaningFail) {
-    Entity* self = Soldier(0, 0);
-    for (int kind : {0, 2, 27, 100}) {
-        EntityRef ref = self->GetRef();
-        EXPECT_FALSE(m_manager.ResolveRef(kind, self, ref)) << kind;
-    }
-}
-
-TEST_F(ResolveRefTest, SelfAndTheActivePartyMember) {
+TEST_F(ResolveRefTest, SelfAndTheActivePartyMemberAndNothingForKindsWithoutAMeaning) {
     Entity* self = Soldier(0, 0);
     Entity* leader = Soldier(1, 1);
     EntityRef ref;
+    for (int kind : {0, 2, 27, 100})
+        EXPECT_FALSE(m_manager.ResolveRef(kind, self, ref)) << kind;
     EXPECT_FALSE(m_manager.ResolveRef(1, nullptr, ref));
     ASSERT_TRUE(m_manager.ResolveRef(1, self, ref));
     EXPECT_EQ(ref.GetEntity(), self);

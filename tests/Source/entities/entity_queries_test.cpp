@@ -85,21 +85,15 @@ TEST_F(QueryTest, StartValuesBoundTheStrengthAndHealthPickers) {
     EXPECT_EQ(out, nullptr);
 }
 
-TEST_F(QueryTest, AQueryThatFindsNothingLeavesItsAnswerAlone) {
-    Entity* kept = Soldier(0, 0, kPlayer);
-    Entity* out = kept;
-    EntityRef hostile;
-    hostile.Set(kHostile, 0, 0, 0, 0, 0, 0);
-    EXPECT_FALSE(FindStrongestByRef(m_manager, nullptr, hostile, out));
-    EXPECT_FALSE(FindNearestEnemy(m_manager, kept, Vector(), out));
-    EXPECT_EQ(out, kept);
-}
-
 TEST_F(QueryTest, ANeutralCreatureHasNoEnemies) {
     Entity* neutral = Soldier(0, 0, kNeutral);
     Entity* orc = Soldier(3, 0, kHostile);
-    Entity* out = nullptr;
+    Entity* out = neutral; // a query that finds nothing leaves its answer alone
+    EntityRef absent;
+    absent.Set(kPlayer, 0, 0, 0, 0, 0, 0);
+    EXPECT_FALSE(FindStrongestByRef(m_manager, nullptr, absent, out));
     EXPECT_FALSE(FindNearestEnemy(m_manager, neutral, Vector(), out));
+    EXPECT_EQ(out, neutral);
     EXPECT_FALSE(AreEnemiesOnMap(m_manager, *neutral));
     EXPECT_FALSE(AreEnemiesInSightRange(m_manager, *neutral));
 

@@ -19,13 +19,7 @@ inline Bytes Concat(std::initializer_list<Bytes> parts) {
 
 // A text in its stored form: u16 length + 1, the characters and the NUL; "" as 0 alone.
 inline Bytes Text(const std::string& text) {
-    if (text.empty())
-        return {0x00, 0x00};
-    Bytes bytes = {static_cast<uint8_t>(text.size() + 1),
-                   static_cast<uint8_t>((text.size() + 1) >> 8)};
-    bytes.insert(bytes.end(), text.begin(), text.end());
-    bytes.push_back(0x00);
-    return bytes;
+    return TypedBytes().Text(text).Get();
 }
 
 constexpr size_t kPlacementSize = 36;
@@ -34,44 +28,11 @@ constexpr size_t kFlagsAt = 28;
 
 // The placed object of a thing at (1.5, 2, 0) of the kind, with the flags.
 inline Bytes Placement(uint8_t kind, uint32_t flags) {
-    return {
-        0x00,
-        0x00,
-        0xC0,
-        0x3F,
-        0x00,
-        0x00,
-        0x00,
-        0x40,
-        0x00,
-        0x00,
-        0x00,
-        0x00, // position
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00,
-        0x00, // vector2
-        kind,
-        0x00, // kind
-        0x00,
-        0x00, // extra16
-        static_cast<uint8_t>(flags),
-        static_cast<uint8_t>(flags >> 8), // flags
-        static_cast<uint8_t>(flags >> 16),
-        static_cast<uint8_t>(flags >> 24), //
-        0x00,
-        0x00,
-        0x00,
-        0x00, // extra
-    };
+    TypedBytes b;
+    b.F32(1.5f).F32(2.0f).F32(0.0f);      // position
+    b.F32(0.0f).F32(0.0f).F32(0.0f);      // vector2
+    b.U16(kind).U16(0).U32(flags).U32(0); // kind, extra16, flags, extra
+    return b.Get();
 }
 
 const Bytes kTemplateName = {0x07, 0x00, 'b', 'a', 'r', 'r', 'e', 'l', 0x00};
@@ -82,17 +43,9 @@ const Bytes kRadiusAuxPicture = {
 };
 // Neutral side 31, life state 1, match codes 2 and 9, with the name.
 inline Bytes Ref(const std::string& name) {
-    return Concat({{
-                       0x01, 0x00, 0x00, 0x00, // lifeState
-                       0x00, 0x00, 0x00, 0x00, // match5
-                       0x00, 0x00, 0x00, 0x00, // match4
-                       0x02, 0x00, 0x00, 0x00, // match1
-                       0x09, 0x00, 0x00, 0x00, // match2
-                       0x00, 0x00, 0x00, 0x00, // match3
-                       0x1F, 0x00, 0x00, 0x00, // side
-                   },
-                   Text(name),
-                   {0x00, 0x00, 0x00, 0x00}}); // listCount
+    TypedBytes b;
+    b.U32(1).U32(0).U32(0).U32(2).U32(9).U32(0).U32(31); // lifeState, match5 4 1 2 3, side
+    return b.Text(name).U32(0).Get();                    // name, listCount
 }
 const Bytes kClearedColourMod(324, 0x00); // every stored field 0
 const Bytes kNames = {
@@ -111,17 +64,9 @@ inline Bytes BarrelRecord(uint8_t kind, uint32_t flags, const std::string& refNa
 // facing the sequence at the frame.
 inline Bytes QueuedPart(uint8_t frame, const std::string& set = "misc", uint8_t sequence = 2,
                         const std::string& animation = "") {
-    return Concat({{
-                       0x07, 0x00, 0x00, 0x00, // state
-                       0x00, 0x00, 0x00, 0x00, // state value 2
-                       0x00, 0x00, 0x00, 0x00, // state value 3
-                   },
-                   Text(set),
-                   Text(animation),
-                   {
-                       sequence, 0x00, 0x00, 0x00, // sequence
-                       frame, 0x00, 0x00, 0x00,    // frame
-                   }});
+    TypedBytes b;
+    b.U32(7).U32(0).U32(0).Text(set).Text(animation); // state, state values 2 and 3
+    return b.U32(sequence).U32(frame).Get();
 }
 
 inline Bytes QueuedBarrel(uint8_t kind, uint32_t flags, uint8_t frame = 3,

@@ -14,19 +14,10 @@ using namespace testsupport;
 const Bytes kPlacement = Placement(0, 0x40);
 const Bytes kBarrel = BarrelRecord(0, 0x40);
 
-template <class T> bool Load(T& entity, const Bytes& bytes) {
-    TestStream stream(bytes);
-    return entity.Load(stream);
-}
-
-template <class T> Bytes Saved(const T& entity) {
-    return WrittenBy([&](Stream& stream) { return entity.Save(stream); });
-}
-
 TEST(EntityRecord, ReadsAndWritesEveryFieldInItsPlace) {
     Entity entity;
     entity.Init();
-    ASSERT_TRUE(Load(entity, kBarrel));
+    ASSERT_TRUE(LoadFrom(entity, kBarrel));
     EXPECT_EQ(entity.GetPosition(), Vector(1.5f, 2.0f, 0.0f));
     EXPECT_STREQ(entity.GetTemplateName().c_str(), "barrel");
     EXPECT_FLOAT_EQ(entity.GetRadius(), 0.5f);
@@ -35,48 +26,44 @@ TEST(EntityRecord, ReadsAndWritesEveryFieldInItsPlace) {
     EXPECT_EQ(entity.GetRef().GetMatch(2), 9u);
     EXPECT_EQ(entity.GetRef().GetEntity(), &entity);
     EXPECT_STREQ(entity.GetDisplayName().c_str(), "Barrel");
-    EXPECT_EQ(Saved(entity), kBarrel);
+    EXPECT_EQ(SavedForm(entity), kBarrel);
 }
 
-TEST(EntityRecord, TheStoredReferenceNameGivesWayToTheTemplateName) {
+// The stored reference name gives way to the template name, and a dotted one is kept whole.
+TEST(EntityRecord, TheTemplateNameIsKeptWholeAndNamesTheReference) {
     Entity entity;
     const Bytes renamed = Concat(
         {kPlacement, kTemplateName, kRadiusAuxPicture, Ref("Barrel"), kClearedColourMod, kNames});
-    ASSERT_TRUE(Load(entity, renamed));
+    ASSERT_TRUE(LoadFrom(entity, renamed));
     EXPECT_STREQ(entity.GetRef().GetName().c_str(), "barrel");
-    EXPECT_EQ(Saved(entity), kBarrel);
-}
+    EXPECT_EQ(SavedForm(entity), kBarrel);
 
-TEST(EntityRecord, ATemplateNameWithADotIsKeptWhole) {
-    Entity named;
-    named.Init();
-    named.SetTemplateName("Old.Barrel.");
-    const Bytes stored = Saved(named);
-    Entity entity;
-    ASSERT_TRUE(Load(entity, stored));
+    entity.SetTemplateName("Old.Barrel.");
+    const Bytes stored = SavedForm(entity);
+    ASSERT_TRUE(LoadFrom(entity, stored));
     EXPECT_STREQ(entity.GetTemplateName().c_str(), "old.barrel.");
-    EXPECT_EQ(Saved(entity), stored);
+    EXPECT_EQ(SavedForm(entity), stored);
 }
 
 TEST(EntityRecord, AQueuedEntityAddsItsStateAndItsPlayer) {
     QueuedEntity entity;
     const Bytes stored = QueuedBarrel(2, 0x40);
-    ASSERT_TRUE(Load(entity, stored));
+    ASSERT_TRUE(LoadFrom(entity, stored));
     EXPECT_EQ(entity.GetState(), 7);
     EXPECT_STREQ(entity.GetAnimation().GetAnimationName().c_str(), "misc");
-    EXPECT_EQ(Saved(entity), stored);
+    EXPECT_EQ(SavedForm(entity), stored);
 }
 
 TEST(EntityRecord, EveryCutOfTheRecordFails) {
     for (size_t length = 0; length < kBarrel.size(); ++length) {
         Entity entity;
-        EXPECT_FALSE(Load(entity, Cut(kBarrel, kBarrel.size() - length))) << length;
+        EXPECT_FALSE(LoadFrom(entity, Cut(kBarrel, kBarrel.size() - length))) << length;
         EXPECT_EQ(entity.GetKind(), Entity::kTypeBase) << length;
     }
     const Bytes queued = QueuedBarrel(2, 0x40);
     for (size_t length = kBarrel.size(); length < queued.size(); ++length) {
         QueuedEntity entity;
-        EXPECT_FALSE(Load(entity, Cut(queued, queued.size() - length))) << length;
+        EXPECT_FALSE(LoadFrom(entity, Cut(queued, queued.size() - length))) << length;
     }
 }
 
@@ -98,7 +85,7 @@ TEST(EntityRecord, ForgedRecordsAreRefused) {
         Bytes bytes = kBarrel;
         std::copy(forgery.bytes.begin(), forgery.bytes.end(), bytes.begin() + forgery.at);
         Entity entity;
-        EXPECT_FALSE(Load(entity, bytes));
+        EXPECT_FALSE(LoadFrom(entity, bytes));
         EXPECT_EQ(entity.GetKind(), Entity::kTypeBase); // the class's own code stays
         EXPECT_FALSE(Entity::AsSoldier(&entity));
     }

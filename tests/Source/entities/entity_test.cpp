@@ -8,7 +8,6 @@
 #include "Library/world/object_dispatcher.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
-#include "Source/entities/trigger_entity.h"
 #include "entity_fakes.h"
 
 #include <gtest/gtest.h>
@@ -41,27 +40,8 @@ TEST(Entity, InitBlanksEverythingButKeepsTheReferenceOnItself) {
     EXPECT_EQ(entity.GetRef().GetEntity(), &entity);
     EXPECT_EQ(entity.GetFlags(), Entity::kFlagShown);
     EXPECT_EQ(entity.GetRadius(), 0.0f);
-    EXPECT_EQ(entity.GetAux(), 0u);
-    EXPECT_STREQ(entity.GetTemplateName().c_str(), "");
     EXPECT_STREQ(entity.GetDisplayName().c_str(), "");
     EXPECT_EQ(entity.GetScreenRect().x, ScreenPos::kUnplaced);
-}
-
-TEST(Entity, CastsGoByTheClassAndMapObjectsOnlyToTheirOwners) {
-    EntityMgr manager;
-    Entity* soldier = manager.CreateEntity(0, 0, 0, Entity::kTypeSoldier);
-    Entity* trigger = manager.CreateEntity(0, 0, 0, Entity::kTypeTrigger);
-    SoldierEntity* asSoldier = nullptr;
-    EXPECT_TRUE(Entity::AsSoldier(soldier, &asSoldier));
-    EXPECT_EQ(asSoldier, soldier);
-    EXPECT_FALSE(Entity::AsItem(soldier));
-    EXPECT_FALSE(Entity::AsSoldier(nullptr));
-    EXPECT_TRUE(Entity::AsTrigger(trigger));
-
-    MapObject* found = nullptr;
-    EXPECT_TRUE(Entity::GetMapObject(trigger, &found));
-    EXPECT_EQ(found, &static_cast<TriggerEntity*>(trigger)->GetMapObject());
-    EXPECT_FALSE(Entity::GetMapObject(soldier));
 }
 
 TEST(Entity, CollidesWithOthersWithinTheirRadiiButNeverWithItself) {
@@ -146,22 +126,15 @@ TEST_F(EntityOnScreen, RingsAreDrawnOnlyWithinTheirLimits) {
 }
 
 // The picture belongs to a graphic cache that a map change empties.
-TEST_F(EntityOnScreen, AReusedEntityForgetsItsPicture) {
-    m_entity.Init();
-    EXPECT_EQ(m_entity.GetGraphic(), nullptr);
-    EXPECT_FALSE(m_entity.Draw(*m_screen));
-    EXPECT_FALSE(m_entity.HitTest(161, 120));
-}
-
-TEST_F(EntityOnScreen, ADrawnPictureLeavesItsOpaquePixels) {
+TEST_F(EntityOnScreen, ADrawnPictureLeavesItsOpaquePixelsAndAReusedEntityForgetsIt) {
     ClearTo(0);
     m_entity.UpdateScreenPos(*m_screen);
     ASSERT_TRUE(m_entity.Draw(*m_screen));
     EXPECT_EQ(PixelAt(161, 120), 0x07E0);
     EXPECT_EQ(PixelAt(160, 120), 0); // keyed
-    Entity bare;
-    bare.Init();
-    EXPECT_FALSE(bare.Draw(*m_screen));
+    m_entity.Init();
+    EXPECT_FALSE(m_entity.Draw(*m_screen));
+    EXPECT_FALSE(m_entity.HitTest(161, 120));
 }
 
 } // namespace

@@ -12,15 +12,6 @@ namespace {
 
 using namespace testsupport;
 
-template <class T> Bytes Saved(const T& entity) {
-    return WrittenBy([&](Stream& stream) { return entity.Save(stream); });
-}
-
-template <class T> bool Load(T& entity, const Bytes& bytes) {
-    TestStream stream(bytes);
-    return entity.Load(stream);
-}
-
 // A cartridge of ammunition class 106 without abilities.
 Bytes Cartridge() {
     ItemLayout cartridge;
@@ -56,8 +47,8 @@ TEST_F(ItemRecordTest, AnItemIsStoredFieldByFieldWithItsMagazinesAndAbilities) {
     const Bytes bytes = ItemRecord(Pistol({kFire, kStrike}, 1, &magazine));
     ItemEntity item;
     item.Init();
-    ASSERT_TRUE(Load(item, bytes));
-    EXPECT_EQ(Saved(item), bytes);
+    ASSERT_TRUE(LoadFrom(item, bytes));
+    EXPECT_EQ(SavedForm(item), bytes);
 
     EXPECT_STREQ(item.GetDisplayName().c_str(), "Barrel"); // not identified
     EXPECT_EQ(item.GetItemClass(), 101u);
@@ -78,21 +69,21 @@ TEST_F(ItemRecordTest, AnItemIsStoredFieldByFieldWithItsMagazinesAndAbilities) {
     for (size_t length = 0; length < bytes.size(); ++length) {
         ItemEntity cut;
         cut.Init();
-        ASSERT_FALSE(Load(cut, Bytes(bytes.begin(), bytes.begin() + length))) << length;
+        ASSERT_FALSE(LoadFrom(cut, Bytes(bytes.begin(), bytes.begin() + length))) << length;
     }
 }
 
 TEST_F(ItemRecordTest, TheWriterNumbersTheAbilitiesInUseAndTheCurrentAmongThem) {
     ItemEntity item;
     item.Init();
-    ASSERT_TRUE(Load(item, ItemRecord(Pistol({kFire, kThrow, kStrike}, 2, nullptr))));
+    ASSERT_TRUE(LoadFrom(item, ItemRecord(Pistol({kFire, kThrow, kStrike}, 2, nullptr))));
     item.GetAbilities().Free(1);
-    EXPECT_EQ(Saved(item), ItemRecord(Pistol({kFire, kStrike}, 1, nullptr)));
+    EXPECT_EQ(SavedForm(item), ItemRecord(Pistol({kFire, kStrike}, 1, nullptr)));
 
-    ASSERT_TRUE(Load(item, ItemRecord(Pistol({kFire}, -1, nullptr))));
+    ASSERT_TRUE(LoadFrom(item, ItemRecord(Pistol({kFire}, -1, nullptr))));
     EXPECT_EQ(item.GetAbility(), nullptr);
     EXPECT_EQ(item.GetKind(), 0);
-    EXPECT_EQ(Saved(item), ItemRecord(Pistol({kFire}, -1, nullptr)));
+    EXPECT_EQ(SavedForm(item), ItemRecord(Pistol({kFire}, -1, nullptr)));
 }
 
 TEST_F(ItemRecordTest, ForgedCountsAndCartridgesNestedTooDeepAreRefused) {
@@ -105,18 +96,18 @@ TEST_F(ItemRecordTest, ForgedCountsAndCartridgesNestedTooDeepAreRefused) {
     }
     ItemEntity item;
     item.Init();
-    EXPECT_TRUE(Load(item, nested));
+    EXPECT_TRUE(LoadFrom(item, nested));
     const Bytes magazine = MagazineRecord(nested);
     ItemLayout tooDeep;
     tooDeep.magazine = &magazine;
-    EXPECT_FALSE(Load(item, ItemRecord(tooDeep)));
+    EXPECT_FALSE(LoadFrom(item, ItemRecord(tooDeep)));
 
     const Bytes plain = ItemRecord(ItemLayout());
     const size_t effectsAt = plain.size() - 2 - 4 - 4 - 4; // count, magazines, abilities, index
     for (const size_t at : {effectsAt, effectsAt + 4, effectsAt + 8}) {
         Bytes forged = plain;
         PutFieldAt(forged.data(), static_cast<long>(at), uint32_t{0x40000000});
-        EXPECT_FALSE(Load(item, forged)) << at;
+        EXPECT_FALSE(LoadFrom(item, forged)) << at;
     }
 }
 
@@ -132,11 +123,11 @@ TEST_F(ItemRecordTest, AContainerStoresEachItemWithItsTypeAndReadsThemBackOnce) 
     ContainerEntity chest;
     chest.SetManager(&m_manager);
     chest.Init();
-    ASSERT_TRUE(Load(chest, ContainerRecord({held, held})));
-    EXPECT_EQ(Saved(chest), bytes); // held items are hidden from the map
+    ASSERT_TRUE(LoadFrom(chest, ContainerRecord({held, held})));
+    EXPECT_EQ(SavedForm(chest), bytes); // held items are hidden from the map
     EXPECT_EQ(m_manager.GetSlotCount(Entity::kTypeItem), 2);
-    ASSERT_TRUE(Load(chest, bytes));
-    EXPECT_EQ(Saved(chest), bytes);
+    ASSERT_TRUE(LoadFrom(chest, bytes));
+    EXPECT_EQ(SavedForm(chest), bytes);
     EXPECT_EQ(chest.CountHeld(), 2);
     EXPECT_FLOAT_EQ(chest.GetWeight(), 2.5f + 2 * 48.0f);
     EXPECT_EQ(chest.GetValue(), 40u + 2 * 20u);
@@ -149,7 +140,7 @@ TEST_F(ItemRecordTest, AContainerStoresEachItemWithItsTypeAndReadsThemBackOnce) 
     const size_t typeAt = QueuedBarrel(8, Entity::kFlagShown).size() + 12 + 4 + held.size();
     PutFieldAt(foreign.data(), static_cast<long>(typeAt), uint32_t{Entity::kTypeSoldier});
     for (const Bytes& bad : {foreign, Cut(bytes)}) {
-        EXPECT_FALSE(Load(chest, bad));
+        EXPECT_FALSE(LoadFrom(chest, bad));
         EXPECT_EQ(chest.CountHeld(), 0);
         EXPECT_FALSE(m_manager.IsSlotUsed(Entity::kTypeItem, 0)); // what it made is released
         EXPECT_FALSE(m_manager.IsSlotUsed(Entity::kTypeItem, 1));
@@ -160,9 +151,7 @@ TEST_F(ItemRecordTest, AContainerReleasesOnlyTheLiveItemsStillLinkedToIt) {
     ContainerEntity chest;
     chest.SetManager(&m_manager);
     chest.Init();
-    ItemLayout bullets;
-    bullets.itemClass = 106;
-    ASSERT_TRUE(Load(chest, ContainerRecord({ItemRecord(bullets)})));
+    ASSERT_TRUE(LoadFrom(chest, ContainerRecord({Cartridge()})));
     m_manager.Clear(); // the region is left: the list names a free slot
     Entity* newcomer = m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem); // the same object
     chest.Init();

@@ -7,8 +7,7 @@
 namespace testsupport {
 
 inline Bytes U32(uint32_t value) {
-    return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-            static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    return TypedBytes().U32(value).Get();
 }
 
 // "pit" at (4, 5, 0) with a three-cornered zone: armed, not found, locked; difficulties 20,

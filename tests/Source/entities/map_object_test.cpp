@@ -25,11 +25,6 @@ std::unique_ptr<MapObject> Make(int kind, Entity& owner) {
     return std::make_unique<MapObject>(owner, kMapObjectTravel);
 }
 
-bool Load(MapObject& object, const Bytes& bytes) {
-    TestStream stream(bytes);
-    return object.Load(stream);
-}
-
 // A soldier whose creature passes or fails its skill tests, recorders of scripts, messages
 // and journeys, and scripts that always load.
 class MapObjectTest : public ::testing::Test {
@@ -40,7 +35,7 @@ protected:
     }
     std::unique_ptr<MapObject> Loaded(int classKind, const Bytes& bytes) {
         std::unique_ptr<MapObject> object = Make(classKind, m_owner);
-        EXPECT_TRUE(Load(*object, bytes));
+        EXPECT_TRUE(LoadFrom(*object, bytes));
         return object;
     }
 
@@ -74,13 +69,13 @@ TEST_F(MapObjectTest, EachClassReadsAndWritesItsRecordAndRefusesCutAndForgedOnes
         EXPECT_EQ(object->GetSettings().position, Vector(4, 5, 0));
         const bool open = c.classKind >= 4 && c.bytes[stateAt] == 1;
         EXPECT_EQ(object->ZoneContains(Vector(2, 1.5f, 0)), !open); // the open zone is empty
-        EXPECT_EQ(WrittenBy([&](Stream& stream) { return object->Save(stream); }), c.bytes);
+        EXPECT_EQ(SavedForm(*object), c.bytes);
         for (size_t length = 1; length <= c.bytes.size(); length += 7)
-            EXPECT_FALSE(Load(*Make(c.classKind, m_owner), Cut(c.bytes, length))) << length;
+            EXPECT_FALSE(LoadFrom(*Make(c.classKind, m_owner), Cut(c.bytes, length))) << length;
         Bytes forged = c.bytes;
         std::copy(c.forged.begin(), c.forged.end(), forged.begin() + c.forgedAt);
         const std::unique_ptr<MapObject> refused = Make(c.classKind, m_owner);
-        EXPECT_FALSE(Load(*refused, forged));
+        EXPECT_FALSE(LoadFrom(*refused, forged));
         EXPECT_TRUE(refused->SetKind(refused->GetKind())); // still a kind of its class
     }
     const std::unique_ptr<MapObject> travel = Loaded(kMapObjectTravel, MapObjectRecord(0, 0x09));

@@ -55,20 +55,16 @@ TEST(ProjectileRecord, IsTheQueuedRecordThenItsFlightValuesAndVehicle) {
 
 TEST(ProjectileSet, KeepsItsRecordsOutsidePlayAndRefusesCutOrForgedFiles) {
     ProjectileMgr set;
-    TestStream stream(SetFile(-3, 2, 2));
-    ASSERT_TRUE(set.Read(stream));
+    ASSERT_TRUE(ReadFrom(set, SetFile(-3, 2, 2)));
     EXPECT_EQ(set.GetValue(), -3);
     EXPECT_EQ(set.CountRecords(), 2);
     EXPECT_EQ(WrittenBy([&](Stream& out) { return set.Write(out); }), SetFile(-3, 2, 2));
 
     const Bytes whole = SetFile(0, 2, 2);
-    for (size_t length = 0; length < whole.size(); length += 7) {
-        TestStream cut(Bytes(whole.begin(), whole.begin() + static_cast<long>(length)));
-        EXPECT_FALSE(set.Read(cut)) << length;
-    }
+    for (size_t length = 1; length <= whole.size(); length += 7)
+        EXPECT_FALSE(ReadFrom(set, Cut(whole, length))) << length;
     for (int32_t forged : {-1, 3, 0x7FFFFFFF}) {
-        TestStream stream2(SetFile(0, forged, 2));
-        EXPECT_FALSE(set.Read(stream2)) << forged;
+        EXPECT_FALSE(ReadFrom(set, SetFile(0, forged, 2))) << forged;
         EXPECT_LE(set.CountRecords(), 2);
     }
 }

@@ -48,32 +48,20 @@ EntityEvent Event(int kind) {
 
 using Log = std::vector<std::string>;
 
-TEST(QueuedEntity, AnEventQueuedInOneFrameRunsAsAnOrderInTheNext) {
+TEST(QueuedEntity, EventsBecomeOrdersTheNextFrameAndWaitTheirTurn) {
     ScriptedEntity entity;
     entity.Init();
     entity.Update(10);
     EXPECT_EQ(entity.log, (Log{"take none", "run none"})); // idle: no order to run
     entity.log.clear();
 
-    entity.PushEvent(Event(1));
-    entity.Update(10);
-    EXPECT_EQ(entity.log, (Log{"event 1", "take 101", "run 101"}));
-    entity.log.clear();
-    entity.Update(10);
-    EXPECT_EQ(entity.log, (Log{"take none", "run none"}));
-}
-
-TEST(QueuedEntity, OrdersWaitTheirTurnWhileTheCurrentOneRuns) {
-    ScriptedEntity entity;
-    entity.Init();
     entity.frames = 2;
     entity.PushEvent(Event(1));
     entity.PushEvent(Event(2));
-    entity.Update(10);
-    entity.Update(10);
-    entity.Update(10);
-    EXPECT_EQ(entity.log,
-              (Log{"event 1", "event 2", "take 101", "run 101", "run 101", "take 102", "run 102"}));
+    for (int frame = 0; frame < 4; ++frame)
+        entity.Update(10);
+    EXPECT_EQ(entity.log, (Log{"event 1", "event 2", "take 101", "run 101", "run 101", "take 102",
+                               "run 102", "run 102"}));
     EXPECT_TRUE(entity.HasOrderOfKind(102));
     EXPECT_FALSE(entity.HasOrderOfKind(101));
 }

@@ -119,19 +119,14 @@ TEST_F(SoldierTest, ATriggerFiresForAMemberThatComesBackOntoIt) {
     EXPECT_EQ(step(Vector(5.5f, 5.8f, 0)), 1);
 }
 
+// Logs "<kind> <argument> <second> <user's name>" for each event.
 class UsedEntity : public Entity {
 public:
     void OnEvent(int kind, EventArg p1, EventArg p2, EventArg p3) override {
-        used.push_back({kind, p1.AsInt(), p2.AsInt(), p3.AsEntity()});
+        used.push_back(std::to_string(kind) + " " + std::to_string(p1.AsInt()) + " " +
+                       std::to_string(p2.AsInt()) + " " + p3.AsEntity()->GetTemplateName().c_str());
     }
-    struct Use {
-        int kind, argument, second;
-        Entity* user;
-        bool operator==(const Use& o) const {
-            return kind == o.kind && argument == o.argument && second == o.second && user == o.user;
-        }
-    };
-    std::vector<Use> used;
+    CallLog used;
 };
 
 // A door or chest gets the use event; a creature opens the user's inventory beside it;
@@ -139,7 +134,7 @@ public:
 TEST_F(SoldierTest, UsingAnEntityWaitsForItsChangeAndOpensACreaturesInventory) {
     GameMode mode;
     g_gameMode = &mode;
-    SoldierEntity* user = Soldier(5.5f, 5.5f, kPlayer);
+    SoldierEntity* user = Soldier(5.5f, 5.5f, kPlayer, "hero");
     SoldierEntity* other = Soldier(6.5f, 5.5f, kPlayer);
     UsedEntity door;
     door.AddFlags(Entity::kFlagChanging);
@@ -147,7 +142,7 @@ TEST_F(SoldierTest, UsingAnEntityWaitsForItsChangeAndOpensACreaturesInventory) {
     EXPECT_TRUE(door.used.empty());
     door.RemoveFlags(Entity::kFlagChanging);
     EXPECT_TRUE(user->UseEntity(&door, 7));
-    EXPECT_EQ(door.used, (std::vector<UsedEntity::Use>{{16, 7, 0, user}}));
+    EXPECT_EQ(door.used, (CallLog{"16 7 0 hero"}));
     EXPECT_TRUE(user->UseEntity(other, 7));
     EXPECT_EQ(mode.GetPendingModeId(), kModeChosenInventory);
     g_gameMode = nullptr;
@@ -180,14 +175,13 @@ TEST_F(SoldierTest, ASavedStateComesBackByHitPointsAndTheAliveBit) {
         saved->SetState(c.savedState);
         if (!c.alive)
             saved->RemoveFlags(Entity::kFlagAlive);
-        const Bytes bytes = WrittenBy([&](Stream& stream) { return saved->Save(stream); });
+        const Bytes bytes = SavedForm(*saved);
         SoldierEntity* loaded = Soldier(8.5f, 8.5f);
         FakeCreature::Of(loaded).hitPoints = c.hitPoints;
         FakeCreature::Of(loaded).scripts[0] = "guard";
         dynamic_cast<testsupport::RecordingScript&>(loaded->GetScriptSlot(0)).loads = c.loads;
         m_log.clear();
-        TestStream stream(bytes);
-        EXPECT_EQ(loaded->Load(stream), c.loads) << c.name;
+        EXPECT_EQ(LoadFrom(*loaded, bytes), c.loads) << c.name;
         if (c.loads) {
             EXPECT_EQ(loaded->GetState(), c.state) << c.name;
         }

@@ -35,11 +35,9 @@ TEST(TriggerRecord, IsTheEntityRecordThenTheMapObjectsAndNamesAnUnnamedTriggerBy
         SCOPED_TRACE(c.named);
         TriggerEntity trigger;
         trigger.Init();
-        TestStream stream(TriggerRecord(c.displayName, c.kind, c.flags));
-        ASSERT_TRUE(trigger.Load(stream));
+        ASSERT_TRUE(LoadFrom(trigger, TriggerRecord(c.displayName, c.kind, c.flags)));
         EXPECT_STREQ(trigger.GetDisplayName().c_str(), c.named);
-        EXPECT_EQ(WrittenBy([&](Stream& out) { return trigger.Save(out); }),
-                  TriggerRecord(c.named, c.kind, c.flags));
+        EXPECT_EQ(SavedForm(trigger), TriggerRecord(c.named, c.kind, c.flags));
     }
     const Bytes placement = MapObjectRecord(1, 0x01);
     TriggerEntity sign;
