@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 using testsupport::CallLog;
@@ -39,29 +41,23 @@ public:
     RecordingMgr(TileMap* tileMap, PartyServices* party) : EntityMgr(tileMap, party, MakePool) {}
 
 private:
+    template <class T> static std::unique_ptr<EntityPool> Pool(EntityMgr* manager) {
+        return std::make_unique<TypedEntityPool<Recording<T>>>(manager);
+    }
     static std::unique_ptr<EntityPool> MakePool(int type, EntityMgr* manager) {
-        switch (type) {
-        case Entity::kTypeItem:
-            return std::make_unique<TypedEntityPool<Recording<ItemEntity>>>(manager);
-        case Entity::kTypeSoldier:
-            return std::make_unique<TypedEntityPool<Recording<SoldierEntity>>>(manager);
-        case Entity::kTypeProjectile:
-            return std::make_unique<TypedEntityPool<Recording<ProjectileEntity>>>(manager);
-        case Entity::kTypeCycle:
-            return std::make_unique<TypedEntityPool<Recording<CycleEntity>>>(manager);
-        case Entity::kTypeBinary:
-            return std::make_unique<TypedEntityPool<Recording<BinaryEntity>>>(manager);
-        case Entity::kTypeDoor:
-            return std::make_unique<TypedEntityPool<Recording<DoorEntity>>>(manager);
-        case Entity::kTypeContainerMap:
-            return std::make_unique<TypedEntityPool<Recording<ContainerMapEntity>>>(manager);
-        case Entity::kTypeTrigger:
-            return std::make_unique<TypedEntityPool<Recording<TriggerEntity>>>(manager);
-        case Entity::kTypeTown:
-            return std::make_unique<TypedEntityPool<Recording<TownEntity>>>(manager);
-        default:
-            return std::make_unique<TypedEntityPool<Recording<Entity>>>(manager);
-        }
+        using Make = std::unique_ptr<EntityPool> (*)(EntityMgr*);
+        static const std::map<int, Make> kPools = {
+            {Entity::kTypeItem, Pool<ItemEntity>},
+            {Entity::kTypeSoldier, Pool<SoldierEntity>},
+            {Entity::kTypeProjectile, Pool<ProjectileEntity>},
+            {Entity::kTypeCycle, Pool<CycleEntity>},
+            {Entity::kTypeBinary, Pool<BinaryEntity>},
+            {Entity::kTypeDoor, Pool<DoorEntity>},
+            {Entity::kTypeContainerMap, Pool<ContainerMapEntity>},
+            {Entity::kTypeTrigger, Pool<TriggerEntity>},
+            {Entity::kTypeTown, Pool<TownEntity>}};
+        const auto found = kPools.find(type);
+        return found == kPools.end() ? Pool<Entity>(manager) : found->second(manager);
     }
 };
 
@@ -96,15 +92,23 @@ TEST_F(EntityMgrTest, SlotsAreReusedLowestFirstAndHandedOutBlank) {
     Entity* c = m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem);
     EXPECT_EQ(a->GetPosition(), Vector(1, 2, 3));
     b->SetTemplateName("dagger");
-    b->AddFlags(Entity::kFlagHidden);
+    b->SetDisplayName("Dagger");
+    b->SetRadius(2.0f, 7);
+    b->GetRef().Set(200, 3, 1, 2, 3, 4, 5);
+    b->AddFlags(Entity::kFlagHidden | Entity::kFlagPartyMember);
     m_manager.ReleaseEntity(b);
     m_manager.ReleaseEntity(a);
     EXPECT_FALSE(m_manager.IsSlotUsed(Entity::kTypeItem, 1));
     EXPECT_EQ(m_manager.CreateEntity(5, 5, 0, Entity::kTypeItem), a); // slot 0 first
     Entity* reused = m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem);
     ASSERT_EQ(reused, b);
-    EXPECT_FALSE(reused->IsHidden());
+    EXPECT_EQ(reused->GetFlags(), Entity::kFlagShown);
     EXPECT_STREQ(reused->GetTemplateName().c_str(), "");
+    EXPECT_STREQ(reused->GetDisplayName().c_str(), "");
+    EXPECT_EQ(reused->GetRadius(), 0.0f);
+    EXPECT_TRUE(reused->GetRef().IsEmpty());
+    EXPECT_EQ(reused->GetRef().GetEntity(), reused); // the reference stays on itself
+    EXPECT_EQ(reused->GetScreenRect().x, ScreenPos::kUnplaced);
     EXPECT_EQ(m_manager.GetSlotCount(Entity::kTypeItem), 3);
     EXPECT_EQ(m_manager.GetEntity(Entity::kTypeItem, 2), c);
     EXPECT_EQ(m_manager.GetEntity(Entity::kTypeItem, 3), nullptr);

@@ -27,23 +27,6 @@ TEST(Entity, AReusedEntityKeepsOneDispatcherId) {
     EXPECT_EQ(g_objectDispatcher.GetObject(id), first);
 }
 
-TEST(Entity, InitBlanksEverythingButKeepsTheReferenceOnItself) {
-    Entity entity;
-    entity.Init();
-    entity.SetTemplateName("Guard");
-    entity.SetRadius(2.0f, 7);
-    entity.GetRef().Set(200, 3, 1, 2, 3, 4, 5);
-    entity.AddFlags(Entity::kFlagHidden | Entity::kFlagPartyMember);
-    entity.SetDisplayName("Guard");
-    entity.Init();
-    EXPECT_TRUE(entity.GetRef().IsEmpty());
-    EXPECT_EQ(entity.GetRef().GetEntity(), &entity);
-    EXPECT_EQ(entity.GetFlags(), Entity::kFlagShown);
-    EXPECT_EQ(entity.GetRadius(), 0.0f);
-    EXPECT_STREQ(entity.GetDisplayName().c_str(), "");
-    EXPECT_EQ(entity.GetScreenRect().x, ScreenPos::kUnplaced);
-}
-
 TEST(Entity, CollidesWithOthersWithinTheirRadiiButNeverWithItself) {
     Entity a, b;
     a.SetRadius(1.0f, 0);
