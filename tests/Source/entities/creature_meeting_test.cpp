@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
 using testsupport::CallLog;
@@ -30,9 +28,7 @@ protected:
             soldier->AddFlags(Entity::kFlagPartyMember);
         return soldier;
     }
-    int Count(const std::string& entry) const {
-        return static_cast<int>(std::count(m_log.begin(), m_log.end(), entry));
-    }
+    int Count(const std::string& entry) const { return testsupport::CountOf(m_log, entry); }
 
     CallLog m_log;
     GameMode m_mode;

@@ -29,6 +29,10 @@ namespace testsupport {
 // What every recording fake of one test wrote, in order.
 using CallLog = std::vector<std::string>;
 
+inline int CountOf(const CallLog& log, const std::string& entry) {
+    return static_cast<int>(std::count(log.begin(), log.end(), entry));
+}
+
 // A creature whose values the test sets and whose parts record what they are asked.
 class FakeCreature : public CreatureParts {
 public:

@@ -13,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
 using testsupport::CallLog;
@@ -38,9 +36,7 @@ protected:
         EXPECT_TRUE(AddEntityToMap(*soldier, Vector(x, y, 0)));
         return soldier;
     }
-    int Count(const std::string& entry) const {
-        return static_cast<int>(std::count(m_log.begin(), m_log.end(), entry));
-    }
+    int Count(const std::string& entry) const { return testsupport::CountOf(m_log, entry); }
 
     CallLog m_log;
     testsupport::RecordingScriptFactory m_scripts{m_log};
