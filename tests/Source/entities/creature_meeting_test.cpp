@@ -15,7 +15,7 @@ namespace {
 using testsupport::CallLog;
 using testsupport::FakeCreature;
 
-class MeetingTest : public ::testing::Test {
+class MeetingTest : public ::testing::Test, protected testsupport::RecordingFakes {
 protected:
     MeetingTest() { g_gameMode = &m_mode; }
     ~MeetingTest() override { g_gameMode = nullptr; }
@@ -28,12 +28,8 @@ protected:
             soldier->AddFlags(Entity::kFlagPartyMember);
         return soldier;
     }
-    int Count(const std::string& entry) const { return testsupport::CountOf(m_log, entry); }
 
-    CallLog m_log;
     GameMode m_mode;
-    testsupport::RecordingScriptFactory m_scripts{m_log};
-    testsupport::FakeCreatureFactory m_creatures{&m_log};
     EntityMgr m_manager;
 };
 

@@ -29,10 +29,6 @@ namespace testsupport {
 // What every recording fake of one test wrote, in order.
 using CallLog = std::vector<std::string>;
 
-inline int CountOf(const CallLog& log, const std::string& entry) {
-    return static_cast<int>(std::count(log.begin(), log.end(), entry));
-}
-
 // A creature whose values the test sets and whose parts record what they are asked.
 class FakeCreature : public CreatureParts {
 public:
@@ -220,6 +216,19 @@ private:
     }
 
     CallLog& m_log;
+};
+
+// A log and, for their lifetime, the script machines and creatures that record into it.
+class RecordingFakes {
+public:
+    int Count(const std::string& entry) const {
+        return static_cast<int>(std::count(m_log.begin(), m_log.end(), entry));
+    }
+
+protected:
+    CallLog m_log;
+    RecordingScriptFactory m_scripts{m_log};
+    FakeCreatureFactory m_creatures{&m_log};
 };
 
 // The square zone of the half side around the centre, as the map object's current one.

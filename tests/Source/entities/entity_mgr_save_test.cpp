@@ -28,7 +28,7 @@ template <class T> bool Place(Entity* entity, const Bytes& placement) {
 }
 
 // Templates of every class that has them, a grid table, and scripts that always load.
-class RegionStoreTest : public ::testing::Test {
+class RegionStoreTest : public ::testing::Test, protected RecordingFakes {
 protected:
     RegionStoreTest() {
         const auto named = [](Entity& entity) {
@@ -86,9 +86,6 @@ protected:
 
     ScopedDataRoot m_root;
     UniAnimationMgr m_pool;
-    CallLog m_log;
-    RecordingScriptFactory m_scripts{m_log};
-    testsupport::FakeCreatureFactory m_creatures;
     FakeParty m_party;
 };
 
@@ -103,7 +100,6 @@ TEST_F(RegionStoreTest, BothFormsOfARegionOfEveryClassReadBackToTheSameBytes) {
     TestStream definitionStream(definition);
     ASSERT_TRUE(defined.LoadRegionDefinition(definitionStream, &placedAgain));
     EXPECT_EQ(placedAgain.GetSlotCount(), 6);
-    EXPECT_EQ(placedAgain.GetAt(2)->GetPosition(), Vector(3, 2, 0));
     EXPECT_STREQ(placedAgain.GetAt(2)->GetDisplayName().c_str(), "Placed");
     EXPECT_EQ(defined.GetSlotCount(Entity::kTypeSoldier), 1);
     EXPECT_EQ(Definition(defined, placedAgain), definition);
@@ -112,7 +108,6 @@ TEST_F(RegionStoreTest, BothFormsOfARegionOfEveryClassReadBackToTheSameBytes) {
     EntityMgr restored(nullptr, &m_party);
     ASSERT_TRUE(LoadFrom(restored, saved));
     EXPECT_EQ(restored.GetSlotCount(Entity::kTypeSoldier), 1); // no party, nobody hidden
-    EXPECT_TRUE(restored.GetEntity(Entity::kTypeTown, 0)->GetPosition() == Vector(6, 2, 0));
     EXPECT_EQ(restored.GetHeaderFailures(), 0u);
     EXPECT_EQ(SavedForm(restored), saved);
 

@@ -66,7 +66,7 @@ const int kPooledTypes[] = {0, 1, 3, 4, 5, 6, 7, 9, 10, 11};
 // Walkable ground everywhere.
 constexpr uint32_t kGround[3] = {0x00000002, 0x00000100, 0};
 
-class EntityMgrTest : public testsupport::MapDataRoot {
+class EntityMgrTest : public testsupport::MapDataRoot, protected testsupport::RecordingFakes {
 protected:
     EntityMgrTest() { g_updates = &m_log; }
     ~EntityMgrTest() override { g_updates = nullptr; }
@@ -79,9 +79,6 @@ protected:
         return static_cast<T*>(m_manager.CreateEntity(x, y, 0, type));
     }
 
-    CallLog m_log;
-    testsupport::RecordingScriptFactory m_scripts{m_log};
-    testsupport::FakeCreatureFactory m_creatures{&m_log};
     FakeParty m_party{&m_log};
     RecordingMgr m_manager{&m_map, &m_party};
 };

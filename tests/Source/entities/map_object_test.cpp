@@ -27,7 +27,7 @@ std::unique_ptr<MapObject> Make(int kind, Entity& owner) {
 
 // A soldier whose creature passes or fails its skill tests, recorders of scripts, messages
 // and journeys, and scripts that always load.
-class MapObjectTest : public ::testing::Test {
+class MapObjectTest : public ::testing::Test, protected RecordingFakes {
 protected:
     MapObjectTest() {
         m_soldier.Init();
@@ -39,11 +39,8 @@ protected:
         return object;
     }
 
-    CallLog m_log;
-    RecordingScriptFactory m_scripts{m_log};
     RecordingMessages m_messages;
     RecordingJourneys m_journeys;
-    testsupport::FakeCreatureFactory m_creatures{&m_log};
     SoldierEntity m_soldier;
     Entity m_owner;
 };

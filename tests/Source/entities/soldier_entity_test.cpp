@@ -23,7 +23,7 @@ constexpr uint32_t kPlayer = 2;
 constexpr uint32_t kHostile = 200;
 constexpr uint32_t kFrameMs = 33;
 
-class SoldierTest : public testsupport::MapDataRoot {
+class SoldierTest : public testsupport::MapDataRoot, protected testsupport::RecordingFakes {
 protected:
     void SetUp() override { ASSERT_TRUE(ReadBytes(testsupport::MapBytes(32, 32, kGround))); }
 
@@ -36,11 +36,7 @@ protected:
         EXPECT_TRUE(AddEntityToMap(*soldier, Vector(x, y, 0)));
         return soldier;
     }
-    int Count(const std::string& entry) const { return testsupport::CountOf(m_log, entry); }
 
-    CallLog m_log;
-    testsupport::RecordingScriptFactory m_scripts{m_log};
-    testsupport::FakeCreatureFactory m_creatures{&m_log};
     testsupport::FakeParty m_party;
     EntityMgr m_manager{&m_map, &m_party};
 };
