@@ -66,9 +66,7 @@ TEST_F(ItemAbilityTest, AnAbilityIsStoredFieldByField) {
     EXPECT_FLOAT_EQ(ability.GetUseTime(), 1.25f);
     EXPECT_EQ(ability.GetDamageBonus(), 3);
     EXPECT_EQ(ability.GetDiceSides(), 6);
-    EXPECT_EQ(ability.GetDamageType(), 2u);
     EXPECT_STREQ(ability.GetAnimationName().c_str(), "sword");
-    EXPECT_EQ(ability.GetEffects()->Count(), 2);
     for (size_t length = 0; length < bytes.size(); ++length) {
         TestStream cut(Bytes(bytes.begin(), bytes.begin() + length));
         ItemAbility partial;

@@ -123,7 +123,6 @@ TEST_F(SoldierItems, TheHandsArtStaysWhileAttacking) {
     EXPECT_EQ(order[3], &art.GetLayer(CreatureAnimationMgr::kSlot6Item));
 
     m_fighter->SetState(SoldierEntity::kStateAttacking);
-    EXPECT_STREQ(m_fighter->GetAnimation().GetAnimationName().c_str(), "Char/chmf4");
     ItemEntity* swapped = nullptr;
     ASSERT_TRUE(Inventory().AddToSlot(club, 1, CreatureInventory::kBackpack, swapped));
     Hold("mace");
