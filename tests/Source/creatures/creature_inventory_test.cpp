@@ -110,15 +110,14 @@ TEST_F(InventoryTest, AWeaponsBonusFollowsTheCurrentHandExactly) {
     CreatureData& data = DataOf(m_owner);
     Carry("sword", 1, kHand + 1);
     EXPECT_EQ(data.GetArmourClass(), 0);
-    const int expected[] = {2, 0, 0, 2, 0};
-    const std::function<void()> switches[] = {
-        [&] { Inventory().SetCurrentHand(kHand + 1); }, [&] { Inventory().SelectNextHand(); },
-        [&] { Inventory().SelectNextHand(); }, [&] { Inventory().SelectNextHand(); },
-        [&] { Inventory().SelectPrevHand(); }};
-    for (int step = 0; step < 5; ++step) {
-        switches[step]();
-        EXPECT_EQ(data.GetArmourClass(), expected[step]) << step;
+    Inventory().SetCurrentHand(kHand + 1);
+    EXPECT_EQ(data.GetArmourClass(), 2);
+    for (const int expected : {0, 0, 2}) {
+        Inventory().SelectNextHand();
+        EXPECT_EQ(data.GetArmourClass(), expected);
     }
+    Inventory().SelectPrevHand();
+    EXPECT_EQ(data.GetArmourClass(), 0);
     EXPECT_EQ(Inventory().GetCurrentHand(), kHand);
     ItemEntity* out = nullptr;
     Inventory().SetCurrentHand(kHand + 1);
