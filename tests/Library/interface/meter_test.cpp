@@ -74,19 +74,11 @@ TEST_F(MeterTest, ValueStaysWithinTheMaximumAndResetRestoresTheDefaults) {
     bar.SetMax(20);
     EXPECT_EQ(bar.GetValue(), 20);
 
-    bar.SetThickness(7);
-    bar.Layout();
-    EXPECT_EQ(bar.GetCentreY(), 5 + 10 / 2); // vertical: the length is the height
-
-    bar.SetColours(kBar, kBack);
     bar.SetTextFormat(5);
     bar.SetLabel("hp");
     bar.Reset();
-    EXPECT_EQ(bar.GetBarColour(), 0xFFFF);
-    EXPECT_EQ(bar.GetOrientation(), Meter::kHorizontal);
     EXPECT_FALSE(bar.IsTextShown());
     EXPECT_EQ(bar.GetTextFormat(), 5); // kept
-    EXPECT_EQ(bar.GetCentreY(), 0);
 }
 
 TEST_F(MeterTest, NothingIsDrawnWithoutAMaximumOrBlocks) {
