@@ -9,8 +9,6 @@ namespace {
 TEST(FileObject, PathsAreStoredLowerCaseWithSlashesAndTypedByExtension) {
     const FileObject file("Data\\Maps\\Town.TGA");
     EXPECT_STREQ(file.GetFullPath().c_str(), "data/maps/town.tga");
-    EXPECT_STREQ(file.GetDirectory().c_str(), "data/maps");
-    EXPECT_STREQ(file.GetFileName().c_str(), "town");
     EXPECT_EQ(file.GetFileType(), FileObject::kTypeTga);
     EXPECT_EQ(FileObject("a.tgalle").GetFileType(), FileObject::kTypeLle); // the first name found
     // An unknown extension does not keep the type of the name before it.

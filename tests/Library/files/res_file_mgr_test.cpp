@@ -39,6 +39,13 @@ uint32_t WordAt(const std::string& bytes, size_t at) {
     return word;
 }
 
+// A directory entry as laid out: a u16 length counting the NUL, the name and its NUL, then
+// the u32 offset of the entry's block.
+std::string DirEntry(const std::string& name, uint32_t offset) {
+    const uint16_t length = static_cast<uint16_t>(name.size() + 1);
+    return std::string(reinterpret_cast<const char*>(&length), 2) + name + '\0' + Word(offset);
+}
+
 int Store(ResFileMgr& archive, const char* name, const std::string& bytes) {
     return archive.Store(name, *testsupport::ReadableStream(bytes));
 }
@@ -95,7 +102,6 @@ TEST_F(ResFileMgrTest, EntriesComeBackByteExactAfterReopening) {
     WriteArchive(m_entries);
     EXPECT_EQ(testsupport::ArchiveEntryNames(File()),
               (Names{"text/intro.txt", "data/empty.dat", "x"}));
-    EXPECT_EQ(WordAt(File(), 0), m_text.size()); // the first block's unpacked size
     ASSERT_TRUE(Open(ResFileMgr::kRead));
     for (const auto& [name, bytes] : m_entries)
         EXPECT_EQ(Load(m_archive, name), bytes) << name;
@@ -108,8 +114,7 @@ TEST_F(ResFileMgrTest, NamesMatchIgnoringCaseSeparatorsAndTheDataRoot) {
     EXPECT_EQ(Store(m_archive, "art/graphic/hero.tga", m_noise), ResFileMgr::kResFailed);
     ASSERT_TRUE(m_archive.WriteDirectory());
     // The refused store wrote nothing: one block, then the directory of one entry.
-    EXPECT_EQ(File(), PackedBlock(m_text) + Word(1) + std::string("\x15\x00", 2) +
-                          "art/graphic/hero.tga" + std::string(1, '\0') + Word(0) +
+    EXPECT_EQ(File(), PackedBlock(m_text) + Word(1) + DirEntry("art/graphic/hero.tga", 0) +
                           Word(static_cast<uint32_t>(PackedBlock(m_text).size())));
 
     ASSERT_TRUE(Open(ResFileMgr::kRead));
@@ -223,15 +228,9 @@ TEST_F(ResFileMgrTest, TheFirstOfTwoEntriesOfOneNameIsFound) {
     const std::string first = PackedBlock("first");
     const std::string second = PackedBlock("second");
     const uint32_t directory = static_cast<uint32_t>(first.size() + second.size());
-    m_dir.WriteFile("test.rsc", first + second + Word(2) +
-                                    std::string("\x04\x00"
-                                                "Dup\0",
-                                                6) +
-                                    Word(0) +
-                                    std::string("\x04\x00"
-                                                "dup\0",
-                                                6) +
-                                    Word(static_cast<uint32_t>(first.size())) + Word(directory));
+    m_dir.WriteFile("test.rsc", first + second + Word(2) + DirEntry("Dup", 0) +
+                                    DirEntry("dup", static_cast<uint32_t>(first.size())) +
+                                    Word(directory));
     ASSERT_TRUE(Open(ResFileMgr::kRead));
     EXPECT_EQ(Load(m_archive, "DUP"), "first");
 }
