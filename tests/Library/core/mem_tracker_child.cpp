@@ -14,9 +14,8 @@ bool g_allocateAfterExitHook;
 bool LeakReportContains(const char* text) {
     char report[4096] = {};
     FILE* file = fopen("memleaks.log", "rb");
-    if (!file) {
+    if (!file)
         return false;
-    }
     const size_t length = fread(report, 1, sizeof report - 1, file);
     fclose(file);
     report[length] = '\0';
@@ -25,16 +24,14 @@ bool LeakReportContains(const char* text) {
 
 // Destructor functions run after every exit handler, the tracker's included.
 __attribute__((destructor)) void AllocateAfterExitHook() {
-    if (!g_allocateAfterExitHook) {
+    if (!g_allocateAfterExitHook)
         return;
-    }
     for (int round = 0; round < 2; ++round) {
         int* value = NEW int(round);
         DELETE value;
     }
-    if (!LeakReportContains("Congratulations! No memory leaks found!")) {
+    if (!LeakReportContains("Congratulations! No memory leaks found!"))
         _exit(3);
-    }
     printf("allocated after exit hook\n");
 }
 
@@ -51,12 +48,10 @@ int main(int argc, char** argv) {
     if (argc == 2 && strcmp(argv[1], "clean") == 0) {
         // More blocks than one page of the tracker's records, so the report can free pages
         int* values[600];
-        for (int*& value : values) {
+        for (int*& value : values)
             value = NEW int(1);
-        }
-        for (int* value : values) {
+        for (int* value : values)
             DELETE value;
-        }
         g_allocateAfterExitHook = true;
         return 0;
     }
