@@ -37,7 +37,6 @@ TEST_F(GameConfigFile, WithoutAFileTheDefaultsAreAppliedAndNothingIsWrittenUntil
     GameConfig config = Made();
     EXPECT_EQ(m_map.GetViewSize(), 3);
     EXPECT_EQ(m_sound.GetEffectsLevel(), 255);
-    EXPECT_EQ(m_sound.GetMasterVolume(), 255);
     EXPECT_FALSE(std::filesystem::exists(ConfigPath()));
 
     config.SetViewSize(1);

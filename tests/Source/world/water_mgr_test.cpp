@@ -129,8 +129,8 @@ TEST_P(Water, MissingPicturesDrawNothing) {
     for (const Weather& w : {Weather{1, 3, WaterMgr::kRough}, Weather{1, 9, WaterMgr::kRough},
                              Weather{7, 0, WaterMgr::kRough}, Weather{1, 2, WaterMgr::kChoppy},
                              Weather{1, 1, WaterMgr::kCalm}, Weather{1, 4, WaterMgr::kChoppy},
-                             Weather{0, 3, WaterMgr::kCalm}, Weather{1, 3, WaterMgr::kRough},
-                             Weather{2, 3, WaterMgr::kCalm}, Weather{1, 0, WaterMgr::kCalm}}) {
+                             Weather{0, 3, WaterMgr::kCalm}, Weather{2, 3, WaterMgr::kCalm},
+                             Weather{1, 0, WaterMgr::kCalm}}) {
         water.SetState(w.kind, w.phase);
         EXPECT_EQ(water.GetState(), w.sea) << w.kind << ", " << w.phase;
     }
