@@ -35,11 +35,11 @@ protected:
         ScreenTest::TearDown();
     }
     Stringc Shown() const { return m_mouse->GetAnimation().GetName(); }
-    float Speed() const {
-        Vector direction;
-        float speed = -1;
-        m_mouse->GetScrollVector(direction, speed);
-        return speed;
+    float Speed() const { return Scroll().second; }
+    std::pair<Vector, float> Scroll() const {
+        std::pair<Vector, float> scroll{Vector(), -1.0f};
+        m_mouse->GetScrollVector(scroll.first, scroll.second);
+        return scroll;
     }
     // One frame's drawing; checks run between the draw and the erase.
     template <class Check> void DrawFrame(Check check) {
@@ -86,10 +86,7 @@ TEST_F(MouseMgrTest, EdgesScrollOnlyOnMapsWithARampingSpeedThatAnErrorCursorStop
         m_mouse->SetPosition(c.x, c.y);
         m_mouse->Update(10, kModeMapEditor);
         EXPECT_EQ(m_mouse->GetScrollEdge(), c.edge);
-        Vector direction;
-        float speed;
-        m_mouse->GetScrollVector(direction, speed);
-        EXPECT_EQ(direction, Vector(c.dx, c.dy, 0)) << c.edge;
+        EXPECT_EQ(Scroll().first, Vector(c.dx, c.dy, 0)) << c.edge;
     }
     m_mouse->SetPosition(400, 300);
     m_mouse->Update(10, kModeWorldMap);

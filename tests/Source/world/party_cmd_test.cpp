@@ -125,16 +125,15 @@ TEST_F(PartyOrders, AnAttackNeedsATargetFirstThenAWeaponThenAnAcceptedCommand) {
     ASSERT_TRUE(Data(idyl).GetInventory().RemoveItem(1, sword));
     EXPECT_EQ(Said([&] { return PartyCmd::Attack(idyl, nullptr); }, false),
               "You do not have a valid target.");
-    EXPECT_EQ(Said([&] { return PartyCmd::Attack(idyl, hostile); }, false),
-              "You do not have a weapon equiped.");
+    const auto attack = [&] { return PartyCmd::Attack(idyl, hostile); };
+    EXPECT_EQ(Said(attack, false), "You do not have a weapon equiped.");
     ItemEntity* held = nullptr;
     ASSERT_TRUE(Data(idyl).GetInventory().AddToCurrentHand(sword, held));
     m_actions.refused = {idyl};
-    EXPECT_EQ(Said([&] { return PartyCmd::Attack(idyl, hostile); }, false),
-              "You cannot attack that target.");
+    EXPECT_EQ(Said(attack, false), "You cannot attack that target.");
     EXPECT_EQ(g_mouseMgr->GetMode(), kCursorError);
     m_actions.refused.clear();
-    EXPECT_EQ(Said([&] { return PartyCmd::Attack(idyl, hostile); }, true), "");
+    EXPECT_EQ(Said(attack, true), "");
     EXPECT_EQ(m_actions.done.back(), "attack by Idyl");
 }
 
@@ -185,16 +184,15 @@ TEST_F(PartyOrders, AnOrderGivenWhilePausedTellsTheCharactersPlayerScript) {
 TEST_F(PartyOrders, ACastNeedsAReadyChargeAndAKnownDelivery) {
     StartOnDemoMap();
     SoldierEntity* idyl = Leader();
-    EXPECT_EQ(Said([&] { return PartyCmd::CastSpell(idyl, kSneak, nullptr, Vector()); }, false),
-              "You don't have that spell memorised.");
+    const auto cast = [&] { return PartyCmd::CastSpell(idyl, kSneak, nullptr, Vector()); };
+    EXPECT_EQ(Said(cast, false), "You don't have that spell memorised.");
     ASSERT_TRUE(Data(idyl).GetSpellMgr().Learn(kSneak, 1, 1, 1));
-    EXPECT_EQ(Said([&] { return PartyCmd::CastSpell(idyl, kSneak, nullptr, Vector()); }, true), "");
+    EXPECT_EQ(Said(cast, true), "");
     EXPECT_EQ(m_actions.done, std::vector<std::string>{"cast by Idyl"});
     SpellAbility* sneak = g_uniSpellMgr->GetAbility(kSneak, idyl);
     sneak->Define(0, SpellAbility::kNoDelivery, kTargetLiving, 0, 0, 0.0f, 0.0f, 0.0,
                   SpellAbility::kNoProjectile, 0.0f);
-    EXPECT_EQ(Said([&] { return PartyCmd::CastSpell(idyl, kSneak, nullptr, Vector()); }, false),
-              "");
+    EXPECT_EQ(Said(cast, false), "");
     EXPECT_EQ(m_actions.done.size(), 1u);
 }
 
