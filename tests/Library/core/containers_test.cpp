@@ -100,18 +100,16 @@ std::vector<Counted*> MakeRing(std::vector<int>& deaths, const std::vector<bool>
     return ring;
 }
 
-TEST(LinkObject, AnOwningRingIsDestroyedExactlyOnce) {
+TEST(LinkObject, AnOwningRingIsDestroyedOnceAndOwnershipSpreadsOnlyThroughOwners) {
     std::vector<int> deaths;
     std::vector<Counted*> ring = MakeRing(deaths, {true, true, true, true});
     EXPECT_EQ(ring[0]->GetNext(), ring[1]);
     EXPECT_EQ(ring[0]->GetPrev(), ring[3]);
     DELETE ring[2];
     EXPECT_EQ(std::multiset<int>(deaths.begin(), deaths.end()), (std::multiset<int>{0, 1, 2, 3}));
-}
 
-TEST(LinkObject, OwnershipSpreadsOnlyThroughOwners) {
-    std::vector<int> deaths;
-    std::vector<Counted*> ring = MakeRing(deaths, {true, false, false, false, false});
+    deaths.clear();
+    ring = MakeRing(deaths, {true, false, false, false, false});
     DELETE ring[0]; // takes its neighbours 1 and 4, which own nothing
     EXPECT_EQ(std::multiset<int>(deaths.begin(), deaths.end()), (std::multiset<int>{0, 1, 4}));
     EXPECT_EQ(ring[2]->GetNext(), ring[3]);
