@@ -16,41 +16,6 @@ constexpr uint16_t kReleasedAfterThrow = 3;
 
 } // namespace
 
-AbilityData& AbilityData::operator=(const AbilityData& other) {
-    if (&other == this)
-        return *this;
-    m_source = other.m_source;
-    m_target = other.m_target;
-    m_sourcePosition = other.m_sourcePosition;
-    m_targetPosition = other.m_targetPosition;
-    m_isItem = other.m_isItem;
-    m_rollFlag = other.m_rollFlag;
-    m_owningItem = other.m_owningItem;
-    m_owningSpell = other.m_owningSpell;
-    m_attackKind = other.m_attackKind;
-    m_itemKind = other.m_itemKind;
-    m_targetType = other.m_targetType;
-    m_loadedAmmunition = other.m_loadedAmmunition;
-    m_magazine = other.m_magazine;
-    m_range = other.m_range;
-    m_radius = other.m_radius;
-    m_spread = other.m_spread;
-    m_projectileKind = other.m_projectileKind;
-    m_throwMode = other.m_throwMode;
-    m_extraValue = other.m_extraValue;
-    m_damageBonus = other.m_damageBonus;
-    m_diceCount = other.m_diceCount;
-    m_diceSides = other.m_diceSides;
-    m_shots = other.m_shots;
-    m_damageType = other.m_damageType;
-    m_spellId = other.m_spellId;
-    m_spellLevel = other.m_spellLevel;
-    m_effects.Assign(other.m_effects);
-    m_roundDice = other.m_roundDice;
-    m_ammunitionDice = other.m_ammunitionDice;
-    return *this;
-}
-
 void AbilityData::Clear() {
     m_source = nullptr;
     m_target = nullptr;
@@ -126,7 +91,7 @@ void AbilityData::SetFromItemAbility(const ItemAbility& ability) {
     m_damageType = ability.GetDamageType();
     m_spellId = static_cast<uint16_t>(ability.GetSpellId());
     m_spellLevel = static_cast<uint8_t>(ability.GetSpellLevel());
-    m_effects.Assign(*ability.GetEffects());
+    m_effects = *ability.GetEffects();
     SetLoadedAmmunition(ability.GetLoadedAmmunition());
     const ItemAbility* round = m_magazine ? ItemAbility::Of(m_magazine->GetRound()) : nullptr;
     m_roundDice = DiceOf(round);

@@ -21,7 +21,7 @@ class AbilityData : public AbilityUse {
 public:
     AbilityData() { Clear(); }
     AbilityData(const AbilityData&) = delete;
-    AbilityData& operator=(const AbilityData& other); // every field and the effect list
+    AbilityData& operator=(const AbilityData&) = default;
     virtual ~AbilityData() = default;
 
     void Clear(); // pointers null, vectors zero, item kind 1, shots 1, damage type 1

@@ -33,34 +33,6 @@ void Effect::Reset() {
     m_lastStep = 0.0;
 }
 
-void Effect::CopyFrom(const Effect& other) {
-    if (&other == this)
-        return;
-    m_target = other.m_target;
-    m_source = other.m_source;
-    m_active = other.m_active;
-    m_kind = other.m_kind;
-    m_targetRule = other.m_targetRule;
-    m_rounds = other.m_rounds;
-    m_amount = other.m_amount;
-    m_parameterA = other.m_parameterA;
-    m_parameterB = other.m_parameterB;
-    m_durationRule = other.m_durationRule;
-    m_timeUnit = other.m_timeUnit;
-    m_duration = other.m_duration;
-    m_chance = other.m_chance;
-    m_text = other.m_text;
-    m_diceCount = other.m_diceCount;
-    m_diceSides = other.m_diceSides;
-    m_resistanceFlag = other.m_resistanceFlag;
-    m_resistMode = other.m_resistMode;
-    m_resistanceBonus = other.m_resistanceBonus;
-    m_halved = other.m_halved;
-    m_elapsed = other.m_elapsed;
-    m_accumulator = other.m_accumulator;
-    m_lastStep = other.m_lastStep;
-}
-
 void Effect::SetTarget(Entity* target, Entity* source) {
     m_target = target;
     m_source = source;
@@ -208,7 +180,7 @@ bool Effect::Read(Stream& stream) {
         !stream.ReadValue(read.m_resistanceBonus) || !stream.ReadValue(read.m_halved) ||
         !stream.ReadValue(read.m_elapsed) || !stream.ReadValue(read.m_accumulator))
         return false;
-    CopyFrom(read);
+    *this = read;
     return true;
 }
 

@@ -57,15 +57,11 @@ public:
     static constexpr int kMinStoredBytes = 54; // the fixed fields and an empty text
 
     Effect() { Reset(); }
-    Effect(const Effect& other) { CopyFrom(other); }
-    Effect& operator=(const Effect& other) {
-        CopyFrom(other);
-        return *this;
-    }
+    Effect(const Effect&) = default; // every field, target and source included
+    Effect& operator=(const Effect&) = default;
     virtual ~Effect() = default;
 
     void Reset();
-    void CopyFrom(const Effect& other); // every field, target and source included
     void SetTarget(Entity* target, Entity* source);
     Entity* GetTarget() const { return m_target; }
 

@@ -4,11 +4,12 @@
 
 #include <cstdio>
 
-void EffectList::Assign(const EffectList& other) {
-    if (&other == this)
-        return;
-    Clear();
-    AppendFrom(other);
+EffectList& EffectList::operator=(const EffectList& other) {
+    if (&other != this) {
+        Clear();
+        AppendFrom(other);
+    }
+    return *this;
 }
 
 void EffectList::AppendFrom(const EffectList& other) {
@@ -19,7 +20,7 @@ void EffectList::AppendFrom(const EffectList& other) {
 }
 
 void EffectList::Add(const Effect& effect) {
-    m_effects.Alloc()->CopyFrom(effect);
+    *m_effects.Alloc() = effect;
 }
 
 bool EffectList::Load(Stream& stream) {

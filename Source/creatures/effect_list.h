@@ -10,7 +10,7 @@ class EffectList : public ItemEffectsLink {
 public:
     EffectList() : m_effects(1) {}
     EffectList(const EffectList&) = delete;
-    EffectList& operator=(const EffectList&) = delete;
+    EffectList& operator=(const EffectList& other); // a copy of each of the other's effects
 
     // The list of an item's effects; null for none.
     static const EffectList* Of(const ItemEffectsLink* effects) {
@@ -19,7 +19,6 @@ public:
     static EffectList* Of(ItemEffectsLink* effects) { return dynamic_cast<EffectList*>(effects); }
 
     void Clear() override { m_effects.FreeAll(); }
-    void Assign(const EffectList& other); // a copy of each of the other's effects
     void AppendFrom(const EffectList& other);
     void Add(const Effect& effect); // a copy at the end
     int Count() const { return m_effects.CountUsed(); }

@@ -39,7 +39,7 @@ void EffectMgr::Update() {
 void EffectMgr::AddEffect(const Effect& effect) {
     if (effect.GetKind() == kEffectPoison && FindSlot(effect) >= 0)
         return;
-    m_effects.Alloc()->CopyFrom(effect);
+    *m_effects.Alloc() = effect;
 }
 
 int EffectMgr::FindSlot(const Effect& effect) const {

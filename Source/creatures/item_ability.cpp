@@ -150,7 +150,7 @@ void ItemAbility::CopyFrom(const ItemAbilityLink& other) {
         m_animationTexts[index] = source->m_animationTexts[index];
         m_animationValues[index] = source->m_animationValues[index];
     }
-    m_effects.Assign(source->m_effects);
+    m_effects = source->m_effects;
 }
 
 const Stringc& ItemAbility::GetName() const {

@@ -80,7 +80,7 @@ bool Spell::ReadFields(Stream& stream) {
             return false;
     }
     m_header = header;
-    m_effects.Assign(effects);
+    m_effects = effects;
     m_abilities.FreeAll();
     for (const std::unique_ptr<SpellAbility>& ability : read) {
         SpellAbility* kept = m_abilities.Alloc();

@@ -30,26 +30,6 @@ struct Fields {
 
 } // namespace
 
-SpellAbility& SpellAbility::operator=(const SpellAbility& other) {
-    if (&other == this)
-        return *this;
-    m_spell = other.m_spell;
-    m_attackKind = other.m_attackKind;
-    m_delivery = other.m_delivery;
-    m_targetType = other.m_targetType;
-    m_deliveryMode = other.m_deliveryMode;
-    m_wordA = other.m_wordA;
-    m_minimumLevel = other.m_minimumLevel;
-    m_range = other.m_range;
-    m_radius = other.m_radius;
-    m_areaAngle = other.m_areaAngle;
-    m_projectileKind = other.m_projectileKind;
-    m_actionTime = other.m_actionTime;
-    m_effects.Assign(other.m_effects);
-    m_use = other.m_use;
-    return *this;
-}
-
 void SpellAbility::Reset() {
     m_spell = nullptr;
     Define(0, kNoDelivery, 0, 0, 0, 0.0f, 0.0f, 0.0, kNoProjectile, 0.0f);
@@ -81,7 +61,7 @@ bool SpellAbility::LoadEffects(Stream& stream) {
     Define(read.attackKind, read.delivery, read.targetType, read.deliveryMode, read.minimumLevel,
            read.range, read.radius, read.areaAngle, read.projectileKind, read.actionTime);
     m_wordA = read.wordA;
-    m_effects.Assign(effects);
+    m_effects = effects;
     return true;
 }
 

@@ -37,7 +37,7 @@ public:
 
     SpellAbility() { Reset(); }
     SpellAbility(const SpellAbility&) = delete;
-    SpellAbility& operator=(const SpellAbility& other); // every field and the effect list
+    SpellAbility& operator=(const SpellAbility&) = default;
     virtual ~SpellAbility() = default;
 
     void Reset();
