@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <iterator>
 #include <vector>
 
@@ -254,17 +253,13 @@ bool CreatureArt::WriteSet(const SetArt& set) const {
         const Stringc bitmaps = m_bitmapDir + "/" + set.path + "/" + clip.file;
         for (int direction = 0; direction < set.directions; ++direction)
             for (int frame = 0; frame < clip.frames; ++frame) {
-                const SurfacePtr bitmap = MakePalettedSurface(set.width, set.height, palette,
-                                                              static_cast<int>(std::size(palette)));
-                if (!bitmap)
-                    return false;
-                SDL_FillRect(bitmap.get(), nullptr, kKey);
-                PalettedFrame figure(bitmap.get());
-                Paint(figure, set.painter, set.kind,
-                      PoseOf(clip.motion, direction, frame, clip.frames), frame);
-                char file[16];
-                std::snprintf(file, sizeof file, "/f%03d.bmp", direction * clip.frames + frame);
-                if (!SaveBitmap(bitmap.get(), bitmaps + file))
+                const auto paint = [&](PalettedFrame& figure) {
+                    Paint(figure, set.painter, set.kind,
+                          PoseOf(clip.motion, direction, frame, clip.frames), frame);
+                };
+                if (!SavePaintedBitmap(FramePath(bitmaps, direction * clip.frames + frame),
+                                       set.width, set.height, palette,
+                                       static_cast<int>(std::size(palette)), paint))
                     return false;
             }
         const auto tune = [&](Animation& animation) {

@@ -2,7 +2,6 @@
 
 #include "tools/demoworld/demo_output.h"
 
-#include <cstdio>
 #include <iterator>
 #include <vector>
 
@@ -114,12 +113,9 @@ bool CursorArt::Write() const {
 bool CursorArt::WriteAnimation(const char* name, const Frame* frames, int sequences, int frameCount,
                                uint32_t durationMs) const {
     const Stringc bitmaps = m_bitmapDir + "/" + name;
-    for (int i = 0; i < sequences * frameCount; ++i) {
-        char file[24];
-        std::snprintf(file, sizeof file, "/f%03d.bmp", i);
-        if (!WriteBitmap(bitmaps + file, frames[i]))
+    for (int i = 0; i < sequences * frameCount; ++i)
+        if (!WriteBitmap(FramePath(bitmaps, i), frames[i]))
             return false;
-    }
     return WriteAnimationFromBitmaps(bitmaps, sequences, frameCount, durationMs,
                                      m_setDir + "/" + name + ".ani");
 }

@@ -3,6 +3,7 @@
 #include "Library/files/directory_list.h"
 #include "Library/files/file_stream.h"
 #include "Library/graphics/animation.h"
+#include "tools/demoworld/paletted_frame.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,14 +14,8 @@ constexpr int kMagentaKey = 6;      // the key choice that makes magenta transpa
 constexpr float kUnitWidth = 16.0f; // pixels of one world unit
 constexpr float kUnitHeight = 12.0f;
 
-} // namespace
-
-bool ReportWritten(bool written, const Stringc& path) {
-    if (!written)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return written;
-}
-
+// An 8-bit surface whose first entries are the palette's, the rest black; null when SDL
+// cannot make one.
 SurfacePtr MakePalettedSurface(int width, int height, const SDL_Color* palette, int count) {
     SurfacePtr surface = MakeSurface8(width, height);
     if (!surface)
@@ -29,6 +24,14 @@ SurfacePtr MakePalettedSurface(int width, int height, const SDL_Color* palette, 
     std::copy(palette, palette + std::min(count, 256), colours);
     SDL_SetColors(surface.get(), colours, 0, 256);
     return surface;
+}
+
+} // namespace
+
+bool ReportWritten(bool written, const Stringc& path) {
+    if (!written)
+        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
+    return written;
 }
 
 bool SaveBitmap(SDL_Surface* surface, const Stringc& path) {
@@ -45,6 +48,23 @@ bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Colo
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             pixels[y * bitmap->pitch + x] = shade(x, y);
+    return SaveBitmap(bitmap.get(), path);
+}
+
+Stringc FramePath(const Stringc& folder, int index) {
+    char name[24];
+    std::snprintf(name, sizeof name, "/f%03d.bmp", index);
+    return folder + name;
+}
+
+bool SavePaintedBitmap(const Stringc& path, int width, int height, const SDL_Color* palette,
+                       int count, const std::function<void(PalettedFrame&)>& paint) {
+    const SurfacePtr bitmap = MakePalettedSurface(width, height, palette, count);
+    if (!bitmap)
+        return false;
+    SDL_FillRect(bitmap.get(), nullptr, 0);
+    PalettedFrame frame(bitmap.get());
+    paint(frame);
     return SaveBitmap(bitmap.get(), path);
 }
 

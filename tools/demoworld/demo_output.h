@@ -11,16 +11,22 @@
 // Says "cannot write" with the path when not written; returns written.
 bool ReportWritten(bool written, const Stringc& path);
 
-// An 8-bit surface whose first entries are the palette's, the rest black; null when SDL
-// cannot make one.
-SurfacePtr MakePalettedSurface(int width, int height, const SDL_Color* palette, int count);
-
 // The surface as a ".bmp", its directories made; false, with the message, on failure.
 bool SaveBitmap(SDL_Surface* surface, const Stringc& path);
 
 // A width x height 8-bit bitmap of the palette, each pixel the index shade gives it.
 bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Color* palette,
                       int count, const std::function<uint8_t(int x, int y)>& shade);
+
+// The numbered bitmap of a directory that frame index of an animation is built from.
+Stringc FramePath(const Stringc& folder, int index);
+
+class PalettedFrame;
+
+// A width x height 8-bit bitmap of the palette, filled with entry 0 (the transparent key)
+// and then painted.
+bool SavePaintedBitmap(const Stringc& path, int width, int height, const SDL_Color* palette,
+                       int count, const std::function<void(PalettedFrame&)>& paint);
 
 class Animation;
 

@@ -3,7 +3,6 @@
 #include "tools/demoworld/demo_output.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 
@@ -62,9 +61,7 @@ bool MapEntityArt::WriteAnimation(const char* set, int width, int height, int fr
                                   uint32_t durationMs, Draw draw) const {
     const Stringc bitmaps = m_bitmapDir + "/" + set + "/misc_1";
     for (int frame = 0; frame < frames; ++frame) {
-        char file[24];
-        std::snprintf(file, sizeof file, "/f%03d.bmp", frame);
-        if (!SaveShadedBitmap(bitmaps + file, width, height, kPalette,
+        if (!SaveShadedBitmap(FramePath(bitmaps, frame), width, height, kPalette,
                               static_cast<int>(std::size(kPalette)),
                               [&](int x, int y) { return draw(x, y, frame); }))
             return false;

@@ -5,7 +5,6 @@
 #include "tools/demoworld/paletted_frame.h"
 
 #include <cmath>
-#include <cstdio>
 #include <functional>
 #include <iterator>
 
@@ -102,14 +101,8 @@ void PaintBall(PalettedFrame& frame, int direction, int step, uint8_t core, uint
 }
 
 bool WriteFrame(const Stringc& path, int side, const std::function<void(PalettedFrame&)>& paint) {
-    const SurfacePtr bitmap =
-        MakePalettedSurface(side, side, kPalette, static_cast<int>(std::size(kPalette)));
-    if (!bitmap)
-        return false;
-    PalettedFrame frame(bitmap.get());
-    frame.Fill(0, 0, side - 1, side - 1, kKey);
-    paint(frame);
-    return SaveBitmap(bitmap.get(), path);
+    return SavePaintedBitmap(path, side, side, kPalette, static_cast<int>(std::size(kPalette)),
+                             paint);
 }
 
 // Every frame of a square side wide stands on the entity's position with its middle.
@@ -118,12 +111,6 @@ std::function<void(Animation&)> Centred(int side, int frames) {
         for (int frame = 0; frame < frames; ++frame)
             StandFrameOn(animation, frame, side / 2, side / 2);
     };
-}
-
-Stringc FramePath(const Stringc& folder, int index) {
-    char name[24];
-    std::snprintf(name, sizeof name, "/f%03d.bmp", index);
-    return folder + name;
 }
 
 } // namespace

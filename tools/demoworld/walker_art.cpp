@@ -4,7 +4,6 @@
 #include "tools/demoworld/paletted_frame.h"
 
 #include <cmath>
-#include <cstdio>
 #include <iterator>
 
 namespace {
@@ -29,9 +28,12 @@ bool WalkerArt::Write() const {
 bool WalkerArt::WriteAnimation(const char* name, int frames) const {
     for (int direction = 0; direction < kDirections; ++direction)
         for (int frame = 0; frame < frames; ++frame) {
-            char file[32];
-            std::snprintf(file, sizeof file, "/%s/f%03d.bmp", name, direction * frames + frame);
-            if (!WriteFrame(m_setDir + file, direction, frame, frames))
+            const auto paint = [&](PalettedFrame& figure) {
+                Paint(figure, direction, frame, frames);
+            };
+            if (!SavePaintedBitmap(FramePath(m_setDir + "/" + name, direction * frames + frame),
+                                   kWidth, kHeight, kPalette, static_cast<int>(std::size(kPalette)),
+                                   paint))
                 return false;
         }
     return true;
@@ -39,13 +41,7 @@ bool WalkerArt::WriteAnimation(const char* name, int frames) const {
 
 // Direction 0 faces up the screen, the others clockwise from it; the head turns that way
 // and the legs and arms swing through the walk.
-bool WalkerArt::WriteFrame(const Stringc& path, int direction, int frame, int frames) const {
-    const SurfacePtr bitmap =
-        MakePalettedSurface(kWidth, kHeight, kPalette, static_cast<int>(std::size(kPalette)));
-    if (!bitmap)
-        return false;
-    SDL_FillRect(bitmap.get(), nullptr, kKey);
-    PalettedFrame figure(bitmap.get());
+void WalkerArt::Paint(PalettedFrame& figure, int direction, int frame, int frames) {
     const double swing = frames > 1 ? std::sin(2 * kPi * frame / frames) : 0.0;
     const int stride = static_cast<int>(std::lround(4 * swing));
     const double angle = direction * kPi / 4;
@@ -63,5 +59,4 @@ bool WalkerArt::WriteFrame(const Stringc& path, int direction, int frame, int fr
     figure.Ellipse(20, 11, 7, 8, kSkin);
     figure.Ellipse(20 - faceX / 2, 7 - faceY / 2, 7, 4, kHair);
     figure.Fill(19 + faceX, 11 + faceY, 20 + faceX, 12 + faceY, kOutline);
-    return SaveBitmap(bitmap.get(), path);
 }

@@ -5,6 +5,8 @@
 
 #include "Library/core/stringc.h"
 
+class PalettedFrame;
+
 class WalkerArt {
 public:
     static constexpr const char* kSet = "Walker";
@@ -20,7 +22,7 @@ public:
 
 private:
     bool WriteAnimation(const char* name, int frames) const;
-    bool WriteFrame(const Stringc& path, int direction, int frame, int frames) const;
+    static void Paint(PalettedFrame& figure, int direction, int frame, int frames);
 
     Stringc m_setDir;
 };
