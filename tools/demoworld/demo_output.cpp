@@ -39,18 +39,6 @@ bool SaveBitmap(SDL_Surface* surface, const Stringc& path) {
         surface && MakeDirectories(path) && SDL_SaveBMP(surface, path.c_str()) == 0, path);
 }
 
-bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Color* palette,
-                      int count, const std::function<uint8_t(int x, int y)>& shade) {
-    const SurfacePtr bitmap = MakePalettedSurface(width, height, palette, count);
-    if (!bitmap)
-        return false;
-    auto* pixels = static_cast<uint8_t*>(bitmap->pixels);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels[y * bitmap->pitch + x] = shade(x, y);
-    return SaveBitmap(bitmap.get(), path);
-}
-
 Stringc FramePath(const Stringc& folder, int index) {
     char name[24];
     std::snprintf(name, sizeof name, "/f%03d.bmp", index);
@@ -66,6 +54,15 @@ bool SavePaintedBitmap(const Stringc& path, int width, int height, const SDL_Col
     PalettedFrame frame(bitmap.get());
     paint(frame);
     return SaveBitmap(bitmap.get(), path);
+}
+
+bool SaveShadedBitmap(const Stringc& path, int width, int height, const SDL_Color* palette,
+                      int count, const std::function<uint8_t(int x, int y)>& shade) {
+    return SavePaintedBitmap(path, width, height, palette, count, [&](PalettedFrame& frame) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                frame.Put(x, y, shade(x, y));
+    });
 }
 
 void StandFrameOn(Animation& animation, int frame, int x, int y) {
