@@ -167,30 +167,36 @@ void RegionMgr::DrawDebug(Screen& screen) {
 bool RegionMgr::Save(Stream& stream) {
     return stream.CheckOpen() == kStreamOk && m_services.map &&
            m_services.entities.Save(*g_entityMgr, stream) &&
-           m_services.map->WriteExplored(stream) && g_weatherMgr->Save(stream) &&
-           g_entryPtMgr->Save(stream) && g_ambientSndMgr->Write(stream);
+           m_services.map->WriteExplored(stream) && SaveSurroundings(stream);
 }
 
 bool RegionMgr::Load(Stream& stream) {
     Reset();
     return stream.CheckOpen() == kStreamOk && m_services.map &&
            m_services.entities.Load(*g_entityMgr, stream) && m_services.map->ReadExplored(stream) &&
-           g_weatherMgr->Load(stream) && g_entryPtMgr->Load(stream) &&
-           g_ambientSndMgr->Read(stream);
+           LoadSurroundings(stream);
 }
 
 bool RegionMgr::SaveDefinition(Stream& stream, const EntityPtrList* placed) {
     return stream.CheckOpen() == kStreamOk &&
            m_services.entities.SaveDefinition(*g_entityMgr, stream, placed) &&
-           g_weatherMgr->Save(stream) && g_entryPtMgr->Save(stream) &&
-           g_ambientSndMgr->Write(stream);
+           SaveSurroundings(stream);
 }
 
 bool RegionMgr::LoadDefinition(Stream& stream, PlacedEntityList* placed) {
     Reset();
     return stream.CheckOpen() == kStreamOk &&
            m_services.entities.LoadDefinition(*g_entityMgr, stream, placed) &&
-           g_weatherMgr->Load(stream) && g_entryPtMgr->Load(stream) &&
+           LoadSurroundings(stream);
+}
+
+bool RegionMgr::SaveSurroundings(Stream& stream) {
+    return g_weatherMgr->Save(stream) && g_entryPtMgr->Save(stream) &&
+           g_ambientSndMgr->Write(stream);
+}
+
+bool RegionMgr::LoadSurroundings(Stream& stream) {
+    return g_weatherMgr->Load(stream) && g_entryPtMgr->Load(stream) &&
            g_ambientSndMgr->Read(stream);
 }
 

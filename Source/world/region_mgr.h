@@ -90,6 +90,9 @@ public:
 private:
     void UpdateScrolling();
     void DrawEntityZones(Screen& screen); // the triggers, chests and doors
+    // What follows the entities in both stored forms: the weather, entry points and sounds.
+    static bool SaveSurroundings(Stream& stream);
+    static bool LoadSurroundings(Stream& stream);
 
     Services m_services;
     Explosions* m_explosions = nullptr;
