@@ -73,7 +73,7 @@ GameClock::GameClock(GlobalTimerTable& gameTime, GlobalTimerTable& realTime)
 void GameClock::ResetForNewGame() {
     m_date.Set(0, 0, 0, 0, kStartDay, kStartMonth, kStartYear);
     MarkMeasured();
-    m_elapsedHours = m_elapsedMinutes = m_elapsedSeconds = m_elapsedRounds = 0.0;
+    m_elapsedHours = 0.0;
     m_phaseHour = kMidnight;
     m_period = kNight;
     m_speedMode = 0;
@@ -89,12 +89,12 @@ void GameClock::Tick(uint32_t frameMs, int modeId) {
     UpdatePhase();
 
     const double total = m_date.TotalHours();
-    const double delta = total - m_lastTotalHours;
+    m_elapsedHours = total - m_lastTotalHours;
     m_lastTotalHours = total;
-    m_elapsedHours = delta;
-    m_elapsedMinutes = delta * 60.0;
-    m_elapsedSeconds = delta * 3600.0;
-    m_elapsedRounds = GameRules::TenthFactor() * delta * 3600.0;
+}
+
+double GameClock::GetElapsedRounds() const {
+    return GameRules::TenthFactor() * m_elapsedHours * 3600.0;
 }
 
 void GameClock::UpdatePhase() {

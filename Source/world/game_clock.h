@@ -57,9 +57,9 @@ public:
 
     // Game time the last tick passed.
     double GetElapsedHours() const { return m_elapsedHours; }
-    double GetElapsedMinutes() const { return m_elapsedMinutes; }
-    double GetElapsedSeconds() const { return m_elapsedSeconds; }
-    double GetElapsedRounds() const { return m_elapsedRounds; }
+    double GetElapsedMinutes() const { return m_elapsedHours * 60.0; }
+    double GetElapsedSeconds() const { return m_elapsedHours * 3600.0; }
+    double GetElapsedRounds() const;
 
     // Debug text in font 0, one font height per line: the date from y + 2 lines, the phase
     // and the period names below it where they have one.
@@ -80,9 +80,6 @@ private:
     DateTime m_date;
     double m_lastTotalHours = 0.0;
     double m_elapsedHours = 0.0;
-    double m_elapsedMinutes = 0.0;
-    double m_elapsedSeconds = 0.0;
-    double m_elapsedRounds = 0.0;
     int32_t m_phaseHour = kMidnight;
     int32_t m_period = kNight;
     int32_t m_speedMode = 0;
