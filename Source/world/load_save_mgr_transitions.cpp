@@ -27,15 +27,14 @@ void LoadSaveMgr::Rebuild() {
         m_services.rebuildSession();
 }
 
-void LoadSaveMgr::TakeTarget() {
-    m_mapName = m_targetMapName;
-    m_regionScript = m_mapName + "_map";
-    m_workingMapName = m_targetWorkingName;
-}
-
 void LoadSaveMgr::TakeTemporaryTarget() {
     m_mapName = m_targetMapName;
     m_workingMapName = m_targetWorkingName;
+}
+
+void LoadSaveMgr::TakeTarget() {
+    TakeTemporaryTarget();
+    m_regionScript = m_mapName + "_map";
 }
 
 void LoadSaveMgr::PostArrivalEvents() {
