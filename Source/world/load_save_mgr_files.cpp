@@ -10,18 +10,8 @@
 #include "Source/world/region_mgr.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
-
-// The file's name without its directory and extension, its case kept.
-Stringc BaseName(const Stringc& path) {
-    const char* text = path.c_str();
-    const char* slash = std::strrchr(text, '/');
-    const char* name = slash ? slash + 1 : text;
-    const char* dot = std::strrchr(name, '.');
-    return Stringc(name, dot ? static_cast<int>(dot - name) : static_cast<int>(std::strlen(name)));
-}
 
 Stringc WithoutSlash(const Stringc& directory) {
     return Stringc(directory, directory.Length() - 1);
@@ -201,7 +191,7 @@ bool LoadSaveMgr::IsReadableSlot(int slot) {
 
 bool LoadSaveMgr::CopySlotToWorking() {
     for (const Stringc& path : m_files->List(GetSlotDirectory(m_slot), "sav"))
-        if (!m_files->Copy(path, m_saveRoot + BaseName(path) + ".tmp"))
+        if (!m_files->Copy(path, m_saveRoot + Stringc(path).FileName() + ".tmp"))
             return false;
     return true;
 }
@@ -216,7 +206,7 @@ bool LoadSaveMgr::CopyWorkingToSlot() {
     m_files->RemoveDirectory(backup);
     bool copied = m_files->MakeDirectory(staging);
     for (const Stringc& path : m_files->List(m_saveRoot, "tmp"))
-        copied = copied && m_files->Copy(path, staging + "/" + BaseName(path) + ".sav");
+        copied = copied && m_files->Copy(path, staging + "/" + Stringc(path).FileName() + ".sav");
     const bool hadSlot = m_files->Exists(directory);
     if (copied && hadSlot && !m_files->Rename(directory, backup))
         copied = false;
