@@ -42,3 +42,13 @@ template <class T> bool WriteCountedRecords(Stream& stream, const std::vector<T>
             return false;
     return true;
 }
+
+// The used slots of a slot table (a MemMgr), in slot order, after their count.
+template <class Table> bool WriteUsedRecords(Stream& stream, const Table& records) {
+    if (!stream.WriteValue(static_cast<int32_t>(records.CountUsed())))
+        return false;
+    for (int slot = 0; slot < records.GetCount(); ++slot)
+        if (records.IsUsed(slot) && !records.Get(slot)->Write(stream))
+            return false;
+    return true;
+}

@@ -40,12 +40,7 @@ bool AmbientSndMgr::Read(Stream& stream) {
 }
 
 bool AmbientSndMgr::Write(Stream& stream) const {
-    if (stream.CheckOpen() != kStreamOk ||
-        !stream.WriteValue(static_cast<int32_t>(m_emitters.CountUsed())))
-        return false;
-    bool written = true;
-    ForEachUsed([&](const AmbientSnd& emitter) { written = written && emitter.Write(stream); });
-    return written;
+    return stream.CheckOpen() == kStreamOk && WriteUsedRecords(stream, m_emitters);
 }
 
 AmbientSnd& AmbientSndMgr::AddAt(const Vector& position) {

@@ -27,13 +27,8 @@ bool EntryPtMgr::Load(Stream& stream) {
 }
 
 bool EntryPtMgr::Save(Stream& stream) const {
-    if (stream.CheckOpen() != kStreamOk || !m_default.Write(stream) ||
-        !stream.WriteValue(static_cast<int32_t>(m_entries.CountUsed())))
-        return false;
-    for (int slot = 0; slot < m_entries.GetCount(); ++slot)
-        if (m_entries.IsUsed(slot) && !m_entries.Get(slot)->Write(stream))
-            return false;
-    return true;
+    return stream.CheckOpen() == kStreamOk && m_default.Write(stream) &&
+           WriteUsedRecords(stream, m_entries);
 }
 
 void EntryPtMgr::SetDefault(const Vector& position, uint8_t facing) {

@@ -104,18 +104,9 @@ bool LogMgr::FillList(InfoPanel& panel, const Stringc& key) const {
     return added;
 }
 
-bool LogMgr::WriteList(Stream& stream, const EntryList& list) {
-    if (!stream.WriteValue(static_cast<int32_t>(list.CountUsed())))
-        return false;
-    for (int slot = 0; slot < list.GetCount(); ++slot)
-        if (list.IsUsed(slot) && !list.Get(slot)->Write(stream))
-            return false;
-    return true;
-}
-
 bool LogMgr::Save(Stream& stream) const {
     return stream.CheckOpen() == kStreamOk && m_currentTopic.Write(stream) &&
-           WriteList(stream, m_topics) && WriteList(stream, m_notes);
+           WriteUsedRecords(stream, m_topics) && WriteUsedRecords(stream, m_notes);
 }
 
 bool LogMgr::Load(Stream& stream) {

@@ -55,7 +55,6 @@ private:
 
     static LogEntry* FindIn(const EntryList& list, const Stringc& first, const Stringc* second);
     static void Add(EntryList& list, const Stringc& first, const Stringc& second);
-    static bool WriteList(Stream& stream, const EntryList& list);
     // Closed entries show highlighted.
     static void AddLine(InfoPanel& panel, int id, const LogEntry& entry, const Stringc& text);
 
