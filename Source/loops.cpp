@@ -398,7 +398,11 @@ void Loops::UpdateFrame(Screen& screen) {
     }
     g_loadSaveMgr->Update();
     ApplyPendingMode();
-    if (g_loadSaveMgr->IsTutorialActive())
+    // The tutorial's scripts run in every mode, but the area map's world update already runs
+    // them when it is not paused: a second pass would run their waits and timers twice as fast.
+    const bool worldRunsScripts =
+        g_gameMode->GetModeId() == kModeAreaMap && !g_gameMode->IsPaused();
+    if (g_loadSaveMgr->IsTutorialActive() && !worldRunsScripts)
         g_entityMgr->UpdateScripts(g_gameMode->GetFrameMs());
     // The game mode keeps the old page for these ids; the fatal error box shown over mode 0
     // is a window of the interface, so the interface keeps its windows.

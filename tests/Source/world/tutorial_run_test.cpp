@@ -10,11 +10,15 @@
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
+#include "Source/entities/script_machine_factory.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/screens/game_play_panel.h"
+#include "Source/scripting/game_virtual_machine.h"
 #include "Source/world/demo_game.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -84,6 +88,63 @@ TEST_F(TutorialRun, ThePagesChoiceLeadsToTheGateAndThePartyWalksSouthAndBackToTh
     EXPECT_NE(Chest()->FindItemByName("sword"), nullptr);
     EXPECT_EQ(Leader()->GetCurrentItem(), nullptr);
     EXPECT_FALSE(g_loadSaveMgr->IsShowingErrorBox());
+}
+
+} // namespace
+
+namespace {
+
+// The game's machine, counting its updates.
+class CountingMachine : public GameVirtualMachine {
+public:
+    CountingMachine(Entity* owner, int& updates) : GameVirtualMachine(owner), m_updates(updates) {}
+    bool Update(uint32_t frameMs) override {
+        ++m_updates;
+        return GameVirtualMachine::Update(frameMs);
+    }
+
+private:
+    int& m_updates;
+};
+
+class CountingScripts : public ScriptMachineFactory {
+public:
+    CountingScripts() : m_previous(&GetScriptMachineFactory()) { SetScriptMachineFactory(this); }
+    ~CountingScripts() override { SetScriptMachineFactory(m_previous); }
+    std::unique_ptr<ScriptMachine> Create(Entity* owner) const override {
+        return std::make_unique<CountingMachine>(owner, updates);
+    }
+    mutable int updates = 0;
+
+private:
+    const ScriptMachineFactory* m_previous;
+};
+
+using TutorialScripts = DemoGame;
+
+// The tutorial runs the region's scripts in every mode, and once a frame on the area map
+// too, paused or not.
+TEST_F(TutorialScripts, RunOnceAFrameOnTheAreaMap) {
+    CountingScripts scripts;
+    StartOnDemoMap();
+    g_loadSaveMgr->SetTutorialActive(true);
+    const int perFrame = [&] {
+        const int before = scripts.updates;
+        Frame();
+        return scripts.updates - before;
+    }();
+    g_loadSaveMgr->SetTutorialActive(false);
+    const int before = scripts.updates;
+    Frame();
+    EXPECT_EQ(perFrame, scripts.updates - before) << "the tutorial adds no second pass";
+    g_gameMode->SetPaused(true);
+    const int paused = scripts.updates;
+    Frame();
+    EXPECT_EQ(scripts.updates, paused) << "paused, nothing runs them";
+    g_loadSaveMgr->SetTutorialActive(true);
+    Frame();
+    EXPECT_GT(scripts.updates, paused) << "paused, the tutorial's pass runs them";
+    g_gameMode->SetPaused(false);
 }
 
 } // namespace
