@@ -7,11 +7,16 @@
 #include "Library/world/tile_map.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/graphic_offset_calc.h"
+#include "Source/entities/entity_mgr.h"
 #include "Source/main.h"
 #include "Source/screens/edit_game_panel.h"
+#include "Source/screens/game_map_panel.h"
 #include "Source/screens/game_play_panel.h"
+#include "Source/screens/game_world_map_panel.h"
 #include "Source/screens/main_panel.h"
 #include "Source/screens/party_orders.h"
+#include "Source/screens/rest_panel.h"
+#include "Source/world/game_clock.h"
 #include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/info_panels.h"
@@ -40,6 +45,17 @@ void Loops::RegisterModePages() {
     };
     pages.SetFactory(kModeStoryPage, playScreen);
     pages.SetFactory(kModeAreaMap, playScreen);
+    pages.SetFactory(kModeRest, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<RestPanel>(
+            RestPanel::Services{*g_graphicMgr, *g_gameClock, g_entityMgr, g_partyOrders});
+    });
+    pages.SetFactory(kModeMapPicture, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<GameMapPanel>(
+            GameMapPanel::Services{*g_graphicMgr, *g_tileMap, g_entityMgr});
+    });
+    pages.SetFactory(kModeWorldMapPicture, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<GameWorldMapPanel>();
+    });
     pages.SetFactory(kModeEditorMenu, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<EditGamePanel>();
     });

@@ -37,8 +37,6 @@ constexpr int kQuickSlotStep = 61;
 constexpr int kQuickSlotWidth = 52;
 constexpr int kQuickSlotTop = 537;
 constexpr int kQuickSlotBottom = 582;
-constexpr const char* kSidePanels[] = {"side_panel_small.tga", "side_panel_medium.tga",
-                                       "side_panel_large.tga"};
 
 const WidgetEntry kBottomBarButtons[] = {
     {GamePlayPanel::kCharacter, kWidgetButton, 14, 14, 35, 15, "button_character.tga", "character"},
@@ -70,15 +68,6 @@ const WidgetEntry kBookButtons[] = {
 const WidgetEntry kLevelUpButton[] = {
     {GamePlayPanel::kLevelUp, kWidgetButton, 0, 0, 60, 14, "button_level_up_press.tga", "level up"},
 };
-
-// Hit points and their maximum as the bar shows them: truncated.
-void HitPointsOf(Entity* member, int& hitPoints, int& maximum) {
-    hitPoints = maximum = 0;
-    if (const Creature* creature = Creature::Of(member)) {
-        hitPoints = static_cast<int>(creature->GetData().GetHitPoints());
-        maximum = static_cast<int>(creature->GetData().GetMaxHitPoints());
-    }
-}
 
 CreatureInventory* InventoryOf(Entity* member) {
     Creature* creature = Creature::Of(member);
@@ -142,12 +131,8 @@ GamePlayPanel::GamePlayPanel(const Services& services)
         g_screen->Clear();
     }
     RefreshTopBar(true);
-    const int viewSize = g_tileMap ? g_tileMap->GetViewSize() : TileMap::kViewSizeCount - 1;
-    if (viewSize >= 0 && viewSize < TileMap::kViewSizeCount - 1) {
-        const Stringc path = g_gameMode->GetInterfaceDir() + "/" + kSidePanels[viewSize];
-        m_sidePanel = g_interface->GetGraphic(path.c_str());
-        m_redrawSidePanel = true;
-    }
+    m_sidePanel = LoadSidePanel();
+    m_redrawSidePanel = m_sidePanel != nullptr;
     if (g_gameMode->IsOnMap())
         g_gameMode->SetPaused(false);
     m_levelUp->SetVisible(false);

@@ -62,6 +62,12 @@ void GamePlayPanel::HandleEvent(const SDL_Event& event) {
             if (m_services.party)
                 m_services.party->ToggleRun(member);
             return;
+        case SDLK_g: // the world's picture, which nothing else opens
+            if (!OnStoryPage()) {
+                OpenScreen(kModeWorldMapPicture, "g");
+                ClearPendingOrder();
+            }
+            return;
         default:
             break;
         }

@@ -3,6 +3,8 @@
 
 #include "Source/screens/cached_graphic.h"
 
+class Entity;
+class Graphic;
 class GraphicMgr;
 
 // The splash picture of the name from the graphic directory's "splash" folder through the
@@ -12,6 +14,14 @@ CachedGraphic LoadSplash(GraphicMgr& cache, const char* name);
 // Gives the picture back to its cache, unless the cache was cleared since it was handed
 // out; the holder is emptied either way.
 void FreeGraphic(CachedGraphic& held);
+
+// The creature's hit points and their maximum as the screens show them: truncated; 0 and 0
+// for anything but a creature.
+void HitPointsOf(Entity* creature, int& hitPoints, int& maximum);
+
+// The picture beside the map view at the tile map's view size, from the interface's images;
+// null at the largest view, which leaves no room for one.
+Graphic* LoadSidePanel();
 
 // The one line a button whose screen or manager is not built yet leaves on standard error
 // instead of acting.

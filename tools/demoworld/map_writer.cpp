@@ -8,6 +8,7 @@
 #include "Library/world/tile_grid.h"
 #include "Library/world/tile_map.h"
 #include "Library/world/tile_record.h"
+#include "Source/screens/game_map_panel.h"
 
 #include <cstdio>
 
@@ -44,18 +45,24 @@ bool MapWriter::WriteTga(const Stringc& path, const Pixel& pixel) const {
     return WriteReplacing(path, [&image](Stream& stream) { return image.WriteTga(stream); });
 }
 
-// An 8-bit layer of one pixel per cell.
-bool MapWriter::WriteLayer(const Stringc& path, int paletteCount,
+// An 8-bit picture of width x height pixels, each the palette entry of the cell under it.
+bool MapWriter::WriteLayer(const Stringc& path, int width, int height, int paletteCount,
                            const std::function<Colour(int)>& entry, const Cell& index) const {
     IndexedBitmap layer;
-    if (!layer.Create(m_columns, m_rows, paletteCount))
+    if (!layer.Create(width, height, paletteCount))
         return false;
     for (int i = 0; i < paletteCount; ++i)
         layer.SetPaletteEntry(i, entry(i));
-    for (int row = 0; row < m_rows; ++row)
-        for (int column = 0; column < m_columns; ++column)
-            layer.SetIndex(column, row, static_cast<uint8_t>(index(column, row)));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            layer.SetIndex(x, y,
+                           static_cast<uint8_t>(index(x * m_columns / width, y * m_rows / height)));
     return WriteReplacing(path, [&layer](Stream& stream) { return layer.Write(stream); });
+}
+
+bool MapWriter::WriteLayer(const Stringc& path, int paletteCount,
+                           const std::function<Colour(int)>& entry, const Cell& index) const {
+    return WriteLayer(path, m_columns, m_rows, paletteCount, entry, index);
 }
 
 bool MapWriter::WriteImage(const Pixel& pixel) const {
@@ -78,7 +85,8 @@ bool MapWriter::WriteLayers(const Cell& type, const Cell& height, const std::vec
            WriteLayer(
                base + "_LM.bmp", static_cast<int>(lights.size()),
                [&lights](int i) { return lights[static_cast<size_t>(i)]; }, light) &&
-           WriteLayer(base + "_MM.bmp", TileRecord::kTypeCount, minimap, type);
+           WriteLayer(base + "_MM.bmp", OverviewWidth(m_columns), OverviewHeight(m_rows),
+                      TileRecord::kTypeCount, minimap, type);
 }
 
 bool MapWriter::BuildAndSave() const {
@@ -89,4 +97,14 @@ bool MapWriter::BuildAndSave() const {
     }
     return WriteReplacing(m_paths.GetTileMapDir() + "/" + m_name + ".map",
                           [&map](Stream& stream) { return map.SaveFromEditor(stream); });
+}
+
+int MapWriter::OverviewWidth(int columns) {
+    return static_cast<int>(static_cast<float>(columns * TileGrid::kTileWidth) *
+                            GameMapPanel::kPictureScale);
+}
+
+int MapWriter::OverviewHeight(int rows) {
+    return static_cast<int>(static_cast<float>(rows * TileGrid::kTileHeight) *
+                            GameMapPanel::kPictureScale);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Writes an area map's pictures and builds the map from them as the map editor does: the
-// map image "<name>.tga", its clip image, the type, height, light and minimap layers of one
-// pixel per cell, and "Data/TileMap/<name>.map" built by the tile map from them.
+// map image "<name>.tga", its clip image, the type, height and light layers of one pixel per
+// cell, the overview picture "<name>_MM.bmp" at the map picture screen's scale, and
+// "Data/TileMap/<name>.map" built by the tile map from them.
 
 #include "Library/core/stringc.h"
 #include "Library/graphics/colour.h"
@@ -26,8 +27,14 @@ public:
                      const Cell& light, const std::function<Colour(int type)>& minimap) const;
     bool BuildAndSave() const;
 
+    // The overview's size for a map of so many cells.
+    static int OverviewWidth(int columns);
+    static int OverviewHeight(int rows);
+
 private:
     bool WriteTga(const Stringc& path, const Pixel& pixel) const;
+    bool WriteLayer(const Stringc& path, int width, int height, int paletteCount,
+                    const std::function<Colour(int)>& entry, const Cell& index) const;
     bool WriteLayer(const Stringc& path, int paletteCount, const std::function<Colour(int)>& entry,
                     const Cell& index) const;
 
