@@ -63,6 +63,7 @@
 #include "Source/world/view_port_string_mgr.h"
 #include "Source/world/weather_mgr.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -138,6 +139,26 @@ bool IsMapMode(int id) {
 
 bool HasPages(int id) {
     return id >= kModeTitleMenu && id < kModeCount;
+}
+
+// Where the player goes back to from a screen that is not there: the play screen of the
+// game in progress, or the title menu outside a game.
+int ModeWithoutMissingPage() {
+    if (!g_gameMode->IsInGame())
+        return kModeTitleMenu;
+    return g_gameMode->IsOnMap() ? kModeAreaMap : kModeStoryPage;
+}
+
+// A mode whose page is not built, or whose page refused its arguments (an inventory beside
+// what holds none, a trade with no creature), would leave a screen that nothing leads out
+// of.
+void LeaveModeWithoutPage(const ModeRecord& mode) {
+    const int id = mode.GetId();
+    if (!HasPages(id) || id == kModeNoPage || g_modePages.GetPage())
+        return;
+    const int back = ModeWithoutMissingPage();
+    std::fprintf(stderr, "Game mode %d has no screen to show: back to game mode %d\n", id, back);
+    g_gameMode->SetMode(back);
 }
 
 Rect ScreenRect(const Screen& screen) {
@@ -377,6 +398,7 @@ void Loops::DeleteSessionObjects() {
 
 void Loops::CreateModePages(const ModeRecord& mode) {
     g_modePages.Create(mode);
+    LeaveModeWithoutPage(mode);
     if (g_screen)
         g_screen->StartFade(1);
 }

@@ -207,11 +207,6 @@ TEST_F(MainLoop, ModeRequestsApplyOnTheNextFrameAndTheLastWins) {
     EXPECT_EQ(g_gameMode->GetCurrentMode().GetArg(0), 7);
     EXPECT_EQ(m_logs[kModeEditorMenu].updates, 0);
     EXPECT_EQ(TestPage::s_alive, 1);
-
-    g_gameMode->SetMode(kModeCredits); // a mode without a page
-    Main::RunFrame();
-    EXPECT_EQ(Loops::GetModePages().GetPage(), nullptr);
-    EXPECT_EQ(TestPage::s_alive, 0);
 }
 
 TEST_F(MainLoop, ModeNoneAndUnknownIdsLeaveNoPageButKeepTheInterfaceWindows) {
