@@ -131,19 +131,17 @@ template <class Lookup> void PathSearch<Lookup>::Open(PathSearchNode* node) {
     m_lookup.Add(node);
 }
 
-// The cheaper node takes the old one's place in the heap and rises from there as a pushed
-// node does: the heap stays whole without being rebuilt.
+// The old node leaves the heap with the rest kept in their order, the heap is built afresh
+// over them and the cheaper node is pushed as a new one: a pass over the open list, but the
+// order in which equal nodes come off the heap, and so the path, stays the one this gives.
 template <class Lookup>
 void PathSearch<Lookup>::ReplaceOpen(PathSearchNode* old, PathSearchNode* node) {
-    const auto place =
-        std::find_if(m_open.begin(), m_open.end(),
-                     [old](const PathOpenEntry& entry) { return entry.node == old; });
-    *place = PathOpenEntry{node->f, node};
-    std::push_heap(m_open.begin(), place + 1, HeapOrder());
+    m_open.erase(std::find_if(m_open.begin(), m_open.end(),
+                              [old](const PathOpenEntry& entry) { return entry.node == old; }));
+    std::make_heap(m_open.begin(), m_open.end(), HeapOrder());
     m_lookup.Remove(old);
     m_pool.Free(old);
-    node->list = PathSearchNode::kOpenList;
-    m_lookup.Add(node);
+    Open(node);
 }
 
 // The closed list's order decides nothing, so the last node fills the gap.
