@@ -1,6 +1,6 @@
 #pragma once
-// One weather particle: where it is in the particle field, how it falls, how long it has
-// left, and the sway path it steps along.
+// One particle: where it is in the particle field, how it moves, how long it has left, and
+// the sway path it steps along; a spark of a burst also has its own colour.
 
 #include "Library/core/vector.h"
 
@@ -8,12 +8,14 @@
 #include <vector>
 
 struct Particle {
-    Vector position;  // world units inside the field
-    Vector velocity;  // world units a second
-    int32_t life = 0; // ms
+    Vector position;     // world units inside the field
+    Vector velocity;     // world units a second
+    Vector acceleration; // world units a second, each second
+    int32_t life = 0;    // ms
     bool swayForward = true;
     int pathIndex = 0;
     uint32_t pathTimer = 0;       // ms on the current step
+    uint16_t colour = 0;          // packed for the screen; sparks only
     std::vector<uint32_t> stepMs; // how long each step of the path lasts
     std::vector<Vector> offsets;  // added to the velocity on each step
 

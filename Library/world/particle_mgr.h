@@ -17,7 +17,7 @@ public:
     static constexpr float kFieldWidth = 52.0f; // world units
     static constexpr float kFieldHeight = 42.0f;
 
-    explicit ParticleMgr(int count); // none shown
+    explicit ParticleMgr(int count, const Vector& origin = Vector()); // none shown
     ParticleMgr(const ParticleMgr&) = delete;
     ParticleMgr& operator=(const ParticleMgr&) = delete;
     virtual ~ParticleMgr() = default;
@@ -26,23 +26,29 @@ public:
     // From now on the number shown grows to all (growing) or shrinks to none over
     // durationMs (at least 1).
     void SetActive(bool growing, uint32_t durationMs);
-    // A share (0 to 1) of all shown at once, as far along the ramp as that share is.
-    void SetStrength(float fraction, bool growing);
+    // A share (0 to 1) of all shown at once, as far along the current ramp as that share
+    // is, every particle spawned afresh.
+    void Start(float fraction, bool growing);
+    bool IsRamping() const; // still growing toward all, or shrinking toward none
     int GetActiveCount() const { return m_active; }
     int GetCount() const { return static_cast<int>(m_particles.size()); }
     const Particle& GetParticle(int index) const { return m_particles[static_cast<size_t>(index)]; }
+    const Vector& GetOrigin() const { return m_origin; }
 
     // The ramp, then every shown particle moves along its path, or, at the end of its life,
     // is spawned afresh in the same frame.
-    void Update(uint32_t frameMs);
+    virtual void Update(uint32_t frameMs);
     // The shown particles in the screen's drawing colour, each at its place in the four
     // copies of the field around the view's centre cell, within g_clipRect.
     virtual void Draw(Screen& screen, const MapView& view, const Vector& viewCentre) = 0;
 
 protected:
     virtual void Spawn(int index) = 0;
-    virtual void NextStep(Particle& particle) const = 0; // the step after the current one
+    // The step after the current one; a path of one step stays on it.
+    virtual void NextStep(Particle& /*particle*/) const {}
     void UpdateRamp(uint32_t frameMs);
+    void SetOrigin(const Vector& origin) { m_origin = origin; }
+    void SetActiveCount(int active) { m_active = active; }
     Particle& At(int index) { return m_particles[static_cast<size_t>(index)]; }
     static Vector RandomFieldPoint();
     // plot(x, y, particle) for each copy of a shown particle that falls on a pixel of the
@@ -57,6 +63,7 @@ private:
     bool m_growing = false;
     uint32_t m_rampMs = 0;
     uint32_t m_rampDuration = 1;
+    Vector m_origin;
 };
 
 template <class Plot>

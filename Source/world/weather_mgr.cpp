@@ -128,16 +128,24 @@ bool WeatherMgr::Load(Stream& stream) {
     }
     m_record = read;
     SetSea(m_record.state);
+    const Times& times = m_record.times;
     ParticleMgr* particles[] = {&m_rain, &m_snow};
     for (ParticleMgr* system : particles) {
-        if (m_record.state == kIncreaseWeather)
-            system->SetStrength(RisingFraction(), true);
-        else if (m_record.state == kUpdateWeather)
-            system->SetStrength(1.0f, true);
-        else if (m_record.state == kDecreaseWeather)
-            system->SetStrength(FallingFraction(), false);
+        if (m_record.state == kIncreaseWeather) {
+            system->SetActive(true, Span(times.start, times.update));
+            system->Start(RisingFraction(), true);
+        } else if (m_record.state == kUpdateWeather) {
+            system->Start(1.0f, true);
+        } else if (m_record.state == kDecreaseWeather) {
+            system->SetActive(false, Span(times.decrease, times.end));
+            system->Start(FallingFraction(), false);
+        }
     }
     return true;
+}
+
+uint32_t WeatherMgr::Span(uint32_t from, uint32_t to) {
+    return to > from ? to - from : 1;
 }
 
 float WeatherMgr::Fraction(uint32_t from, uint32_t at, uint32_t to) {

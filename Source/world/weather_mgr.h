@@ -55,7 +55,8 @@ public:
     void Reset();
 
     // A block that cannot be read whole changes nothing. A kind or state out of range
-    // loads as no weather.
+    // loads as no weather. Rain or snow loaded while it rises or falls carries on its ramp
+    // from where it was, over the ramp's own length.
     bool Load(Stream& stream);
     bool Save(Stream& stream) const;
 
@@ -124,6 +125,7 @@ private:
     // The share of the way from `from` to `to` that `at` lies, 0 to 1; a span that is empty
     // or runs backwards counts as 1 ms.
     static float Fraction(uint32_t from, uint32_t at, uint32_t to);
+    static uint32_t Span(uint32_t from, uint32_t to); // ms; one that is empty or runs back: 1
     float RisingFraction() const;
     float FallingFraction() const;
 

@@ -1,10 +1,12 @@
 // Rain and snow: the number shown ramps over the given time, a particle at its end is born
-// again at once, and each copy of the field is drawn only within the clip rectangle.
+// again at once, and each copy of the field is drawn only within the clip rectangle. Sparks:
+// a burst flies from its point, falls and goes out.
 #include "Library/world/particle_mgr.h"
 
 #include "Library/graphics/screen_fixture.h"
 #include "Library/world/rain_particle_mgr.h"
 #include "Library/world/snow_particle_mgr.h"
+#include "Library/world/spare_particle_mgr.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +28,11 @@ TEST_P(Weather, TheRampShowsAllAndFadesToNoneAndParticlesAreBornAgain) {
     for (int frame = 0; frame < 5; ++frame)
         weather->Update(40);
     EXPECT_EQ(weather->GetActiveCount(), 15);
+    EXPECT_TRUE(weather->IsRamping());
     for (int frame = 0; frame < 5; ++frame)
         weather->Update(40);
     EXPECT_EQ(weather->GetActiveCount(), 30);
+    EXPECT_FALSE(weather->IsRamping());
     weather->Update(16000); // longer than any particle lives
     for (int index = 0; index < 30; ++index) {
         const Particle& particle = weather->GetParticle(index);
@@ -41,6 +45,7 @@ TEST_P(Weather, TheRampShowsAllAndFadesToNoneAndParticlesAreBornAgain) {
     EXPECT_EQ(weather->GetActiveCount(), 15);
     weather->Update(200);
     EXPECT_EQ(weather->GetActiveCount(), 0);
+    EXPECT_FALSE(weather->IsRamping());
 }
 
 // A stored weather period may last as long as a uint32_t counts; the ramp's point in it must
@@ -48,9 +53,9 @@ TEST_P(Weather, TheRampShowsAllAndFadesToNoneAndParticlesAreBornAgain) {
 TEST_P(Weather, TheLongestRampTakesEitherEnd) {
     auto weather = GetParam()();
     weather->SetActive(true, UINT32_MAX);
-    weather->SetStrength(1.0f, true);
+    weather->Start(1.0f, true);
     EXPECT_EQ(weather->GetActiveCount(), 30);
-    weather->SetStrength(0.0f, false);
+    weather->Start(0.0f, false);
     EXPECT_EQ(weather->GetActiveCount(), 0);
 }
 
@@ -86,6 +91,37 @@ TEST_F(ScreenTest, EachCopyOfAFlakeOutsideTheClipIsSkippedAlone) {
         EXPECT_EQ(PixelAt(x, y), 0xFFFF) << x << ", " << y;
     }
     EXPECT_EQ(CountPixels(0xFFFF), 2);
+}
+
+// A burst starts every spark at its point; gravity bends them down the screen; after their
+// half second they go out and the burst is over. A spark is drawn in its own colour.
+TEST_F(ScreenTest, ABurstFliesFallsAndGoesOut) {
+    SpareParticleMgr sparks(12);
+    ASSERT_EQ(sparks.GetActiveCount(), 12);
+    const Vector at(20, 20, 0);
+    sparks.Burst(at);
+    EXPECT_TRUE(sparks.IsAlive());
+    for (int index = 0; index < 12; ++index) {
+        const Particle& spark = sparks.GetParticle(index);
+        EXPECT_EQ(spark.position, at);
+        EXPECT_TRUE(spark.life >= 400 && spark.life < 600) << spark.life;
+        const float speed = spark.velocity.Length();
+        EXPECT_TRUE(speed >= 1.0f && speed < 3.5f) << speed;
+    }
+    const Vector before = sparks.GetParticle(0).velocity;
+    sparks.Update(100);
+    EXPECT_NEAR(sparks.GetParticle(0).velocity.y - before.y, 0.98f, 1e-4f);
+    EXPECT_EQ(sparks.GetParticle(0).position, at + before * 0.1f);
+
+    ClearTo(0);
+    sparks.Draw(*m_screen, SmallView(), Vector());
+    int x = 0, y = 0;
+    WorldToPixel(SmallView(), sparks.GetParticle(11).position, x, y); // the last one drawn
+    EXPECT_EQ(PixelAt(x, y), sparks.GetParticle(11).colour);
+
+    for (int frame = 0; frame < 6; ++frame)
+        sparks.Update(100);
+    EXPECT_FALSE(sparks.IsAlive());
 }
 
 } // namespace

@@ -168,3 +168,26 @@ TEST_F(Weather, ALightningFlashLightsTheNightAsMidday) {
 }
 
 } // namespace
+
+// Rain loaded halfway up its rise, or a fifth of the way down its fall, goes on ramping over
+// the ramp's own length from there: one more frame changes the count by a particle or two,
+// not all the way to all or none. Every particle is in the field at once.
+TEST_F(Weather, ALoadedRampCarriesOnAtItsOwnPace) {
+    struct Case {
+        Bytes block;
+        int loaded;
+    };
+    for (const Case& c :
+         {Case{WithTimes(kRainBlock, WeatherMgr::kIncreaseWeather, 11000, 10000, 12000), 15},
+          Case{WithTimes(kRainBlock, WeatherMgr::kDecreaseWeather, 56000, 55000, 60000), 24}}) {
+        WeatherMgr fresh(m_sound.slot, m_map, *m_water, m_clockSlot);
+        ASSERT_TRUE(LoadFrom(fresh, c.block));
+        const ParticleMgr& rain = fresh.GetRain();
+        EXPECT_EQ(rain.GetActiveCount(), c.loaded);
+        EXPECT_TRUE(rain.IsRamping());
+        for (int index = 0; index < rain.GetCount(); ++index)
+            EXPECT_GT(rain.GetParticle(index).life, 0) << index;
+        fresh.Update(100);
+        EXPECT_NEAR(rain.GetActiveCount(), c.loaded, 2);
+    }
+}
