@@ -104,6 +104,7 @@ void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float le
     Zone(mapObject, left, top, right, bottom);
     MapObject::Settings& s = mapObject.EditSettings();
     if (kind == kMapObjectInfo) {
+        s.flags = 0; // as loading leaves it: no lock or trap rules on a sign
         s.text = "The pond is deep in the middle; the ford is by its northern shore.";
     } else {
         s.flags = MapObject::kFlagSymbol;
