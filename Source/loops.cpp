@@ -40,6 +40,7 @@
 #include "Source/main.h"
 #include "Source/screens/game_play_panel.h"
 #include "Source/screens/party_cmd_orders.h"
+#include "Source/screens/world_map_panel.h"
 #include "Source/scripting/game_machine_factory.h"
 #include "Source/scripting/load_save_transitions.h"
 #include "Source/scripting/party_mgr_queries.h"
@@ -221,6 +222,13 @@ void ApplyPendingMode() {
 bool PlayScreenTakesKeys() {
     const auto* play = dynamic_cast<const GamePlayPanel*>(g_modePages.GetPage());
     return play && play->GetHudState() != GamePlayPanel::kMessageShown;
+}
+
+// The tutorial's scripts wait for a world map frame whose screen did not run the world.
+bool WorldMapKeepsScriptsWaiting() {
+    const auto* world = dynamic_cast<const WorldMapPanel*>(g_modePages.GetPage());
+    return world && g_gameMode->GetModeId() == kModeWorldMap && g_loadSaveMgr->IsTutorialActive() &&
+           !world->HasRunWorld();
 }
 
 // Outside the story page and the area map, the region's script hears them in a tutorial.
@@ -422,8 +430,10 @@ void Loops::UpdateFrame(Screen& screen) {
     ApplyPendingMode();
     // The tutorial's scripts run in every mode, but the area map's world update already runs
     // them when it is not paused: a second pass would run their waits and timers twice as fast.
+    // The world map decides after its screen's update.
     const bool worldRunsScripts =
-        g_gameMode->GetModeId() == kModeAreaMap && !g_gameMode->IsPaused();
+        (g_gameMode->GetModeId() == kModeAreaMap && !g_gameMode->IsPaused()) ||
+        g_gameMode->GetModeId() == kModeWorldMap;
     if (g_loadSaveMgr->IsTutorialActive() && !worldRunsScripts)
         g_entityMgr->UpdateScripts(g_gameMode->GetFrameMs());
     // The game mode keeps the old page for these ids; the fatal error box shown over mode 0
@@ -432,6 +442,8 @@ void Loops::UpdateFrame(Screen& screen) {
         g_modePages.Delete();
     if (ModePage* page = g_modePages.GetPage())
         page->Update(screen);
+    if (WorldMapKeepsScriptsWaiting())
+        g_entityMgr->UpdateScripts(g_gameMode->GetFrameMs());
     if (g_gameMode->GetModeId() == kModeStoryPage)
         g_page->Update();
     if (g_gameMode->GetModeId() == kModeAreaMap) {

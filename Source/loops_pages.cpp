@@ -16,10 +16,11 @@
 #include "Source/screens/main_panel.h"
 #include "Source/screens/party_orders.h"
 #include "Source/screens/rest_panel.h"
+#include "Source/screens/world_map_panel.h"
 #include "Source/world/game_clock.h"
+#include "Source/world/info_panels.h"
 #include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
-#include "Source/world/info_panels.h"
 
 #include <memory>
 
@@ -55,6 +56,10 @@ void Loops::RegisterModePages() {
     });
     pages.SetFactory(kModeWorldMapPicture, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<GameWorldMapPanel>();
+    });
+    pages.SetFactory(kModeWorldMap, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<WorldMapPanel>(
+            WorldMapPanel::Services{*g_hudMessages, g_partyOrders});
     });
     pages.SetFactory(kModeEditorMenu, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<EditGamePanel>();

@@ -58,7 +58,8 @@ bool GameMapPanel::ComposeCanvas() {
     FreeGraphic(splash);
     const bool encoding = m_services.graphics.GetEncode();
     m_services.graphics.SetEncode(false);
-    const Graphic* overview = m_services.graphics.GetGraphic(m_services.map.GetGraphicPath().c_str());
+    const Graphic* overview =
+        m_services.graphics.GetGraphic(m_services.map.GetGraphicPath().c_str());
     m_services.graphics.SetEncode(encoding);
     if (overview == nullptr || overview->GetWidth() <= 0 || overview->GetHeight() <= 0)
         return false;
@@ -154,7 +155,8 @@ void GameMapPanel::DrawFrames(Screen& screen) const {
     int x = 0, y = 0;
     PictureAt(origin.x, origin.y, x, y);
     screen.SetDrawColour(Colour(0, 200, 0).Pack16());
-    screen.DrawRect(x, y, x + static_cast<int>(static_cast<float>(map.GetViewWidth()) * kPictureScale),
+    screen.DrawRect(x, y,
+                    x + static_cast<int>(static_cast<float>(map.GetViewWidth()) * kPictureScale),
                     y + static_cast<int>(static_cast<float>(map.GetViewHeight()) * kPictureScale));
     const int left = m_x - kBorder, top = m_y - kBorder;
     const int right = m_x + m_width + kBorder, bottom = m_y + m_height + kBorder;

@@ -87,8 +87,9 @@ public:
     // say.
     bool LoadRegFile(const char* name, PlacedEntityList* placed);
 
+    void UpdateScrolling(); // the view, by the pointer at the screen's edges
+
 private:
-    void UpdateScrolling();
     void DrawEntityZones(Screen& screen); // the triggers, chests and doors
     // What follows the entities in both stored forms: the weather, entry points and sounds.
     static bool SaveSurroundings(Stream& stream);

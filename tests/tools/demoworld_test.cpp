@@ -157,13 +157,13 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     Graphic::FreeScratch();
 
     // Its entities: a torch, a signpost and the town from their templates; the gate; the
-    // locked, trapped chest; the signpost's information and the way south.
+    // locked, trapped chest; the signpost's information, the way south and the way east.
     EXPECT_EQ(placed.GetSlotCount(), 3);
     std::multiset<int> types;
     for (int type = 0; type < Entity::kTypeCount; ++type)
         for (int slot = 0; slot < g_entityMgr->GetSlotCount(type); ++slot)
             types.insert(type);
-    EXPECT_EQ(types, (std::multiset<int>{0, 5, 7, 9, 10, 10, 11}));
+    EXPECT_EQ(types, (std::multiset<int>{0, 5, 7, 9, 10, 10, 10, 11}));
     MapObject* chest = nullptr;
     ASSERT_TRUE(Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeContainerMap, 0), &chest));
     EXPECT_TRUE(chest->GetSettings().locked && chest->GetSettings().trapArmed);
@@ -178,6 +178,7 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     EXPECT_EQ(g_entryPtMgr->GetDefault().position, Vector(49.5f, 60, 0));
     ASSERT_NE(g_entryPtMgr->FindByName("gate"), nullptr);
     ASSERT_NE(g_entryPtMgr->FindByName("road"), nullptr);
+    ASSERT_NE(g_entryPtMgr->FindByName("east road"), nullptr);
     EXPECT_GT(g_weatherMgr->GetKindChance(WeatherMgr::kRain), 0.0f);
     ASSERT_EQ(g_ambientSndMgr->Count(), 2);
     EXPECT_TRUE(g_ambientSndMgr->Get(0)->IsContinuous());

@@ -155,7 +155,7 @@ int DemoMap::TypeAt(int column, int row) {
     if (InCells(column, row, kHouseLeft - 2, kHouseBottom + 1, kHouseRight + 2, kHouseBottom + 4))
         return kYard;
     if ((column >= 49 && column <= 50 && row > kHouseBottom + 4) ||
-        (row == 52 && column > 36 && column < 50))
+        (row == 52 && column > 36 && column < 50) || (row == 60 && column > 50))
         return kPath;
     if (InCells(column, row, 6, 6, 22, 22) && Grain(column, row) > -3)
         return kTrees;

@@ -95,7 +95,7 @@ void PlaceChest(EntityMgr& entities) {
 // An information zone with its text, or a way to the target map's entry point.
 void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float left, float top,
                   float right, float bottom, const Vector& at, const char* target = "",
-                  const char* entry = "") {
+                  const char* entry = "", uint32_t travelFlags = MapObject::kFlagSymbol) {
     auto* trigger =
         static_cast<TriggerEntity*>(entities.CreateEntity(at.x, at.y, at.z, Entity::kTypeTrigger));
     MapObject& mapObject = trigger->GetMapObject();
@@ -107,7 +107,7 @@ void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float le
         s.flags = 0; // as loading leaves it: no lock or trap rules on a sign
         s.text = "The pond is deep in the middle; the ford is by its northern shore.";
     } else {
-        s.flags = MapObject::kFlagSymbol;
+        s.flags = travelFlags;
         s.targetMap = target;
         s.targetEntry = entry;
     }
@@ -137,10 +137,20 @@ bool DemoMapEntities::Place(EntityMgr& entities, PlacedEntityList& placed) const
                  Vector(37.5f, 64.5f, 0.0f));
     PlaceTrigger(entities, kMapObjectTravel, "road south", 44.0f, 96.0f, 56.0f, 99.5f,
                  Vector(50.0f, 98.0f, 0.0f), SecondMap::kName, kRoadEntry);
+    PlaceTrigger(entities, kMapObjectTravel, "road east", 96.0f, 58.0f, 100.0f, 63.0f,
+                 Vector(98.0f, 60.5f, 0.0f), kWorldName, kEastRoadEntry,
+                 MapObject::kFlagSymbol | MapObject::kFlagToWorldMap);
     return true;
 }
 
 void DemoMapEntities::PlaceOnSecondMap(EntityMgr& entities) const {
     PlaceTrigger(entities, kMapObjectTravel, "road north", SecondMap::kRoadLeft, 0.0f,
                  SecondMap::kRoadRight + 1, 3.5f, Vector(30.0f, 1.5f, 0.0f), "demo", kRoadEntry);
+}
+
+void DemoMapEntities::PlaceTravel(EntityMgr& entities, const char* name, float left, float top,
+                                  float right, float bottom, const Vector& at, const char* target,
+                                  const char* entry, uint32_t flags) {
+    PlaceTrigger(entities, kMapObjectTravel, name, left, top, right, bottom, at, target, entry,
+                 flags);
 }

@@ -3,14 +3,20 @@
 // and the entity part of the demo region placed from them: the gate across the gap in the
 // wall, a torch burning beside it, a locked and trapped chest in the house's yard, a
 // signpost whose information zone speaks of the pond, the road south to the second map at
-// the foot of the map, and the town; and the second map's road back north.
+// the foot of the map, the road east to the world map, and the town; and the second map's
+// road back north.
+
+#include <cstdint>
 
 class EntityMgr;
 class PlacedEntityList;
+class Vector;
 
 class DemoMapEntities {
 public:
     static constexpr const char* kRoadEntry = "road"; // where each map's road arrives
+    static constexpr const char* kEastRoadEntry = "east road"; // the meadow's and the world's
+    static constexpr const char* kWorldName = "world";
 
     // Into the entity directories of g_dataPaths; the pictures they show are MapEntityArt's.
     bool WriteTemplates() const;
@@ -18,4 +24,8 @@ public:
     // placed; the gate's template must be written first.
     bool Place(EntityMgr& entities, PlacedEntityList& placed) const;
     void PlaceOnSecondMap(EntityMgr& entities) const;
+    // A travel point whose zone is the rectangle, with the map object flags given.
+    static void PlaceTravel(EntityMgr& entities, const char* name, float left, float top,
+                            float right, float bottom, const Vector& at, const char* target,
+                            const char* entry, uint32_t flags);
 };

@@ -22,6 +22,7 @@ constexpr int32_t kRegionEnteredEvent = 2;
 constexpr int32_t kAddJournalTopic = 51;
 constexpr uint8_t kFacingUp = 0;
 constexpr uint8_t kFacingDown = 4;
+constexpr uint8_t kFacingWest = 6;
 
 // A region's script, "<map>_map", which opens a journal topic whenever the region is
 // entered.
@@ -37,7 +38,8 @@ bool WriteJournalScript(const DataPaths& paths, const Stringc& map, const char* 
     return script.WriteFile(paths.GetScriptDir() + "/" + name + ".scr");
 }
 
-// Written as the map editor saves a region.
+} // namespace
+
 bool WriteRegionFile(const DataPaths& paths, const char* map, RegionMgr& region,
                      const PlacedEntityList& placed) {
     const Stringc path = paths.GetRegionDir() + "/" + map + ".reg";
@@ -49,8 +51,6 @@ bool WriteRegionFile(const DataPaths& paths, const char* map, RegionMgr& region,
                                                         }),
                          path);
 }
-
-} // namespace
 
 bool DemoRegion::Write() const {
     return WriteSounds() && WriteScripts() && WriteRegion() && WriteSecondRegion();
@@ -89,6 +89,9 @@ bool DemoRegion::WriteRegion() const {
     EntryPt& road = g_entryPtMgr->Add(Vector(50, 92, 0));
     road.name = DemoMapEntities::kRoadEntry;
     road.facing = kFacingUp;
+    EntryPt& eastRoad = g_entryPtMgr->Add(Vector(93.5f, 60.5f, 0));
+    eastRoad.name = DemoMapEntities::kEastRoadEntry;
+    eastRoad.facing = kFacingWest;
 
     AmbientSnd& brook = g_ambientSndMgr->AddAt(Vector(28, 68, 0));
     brook.SetName("brook");

@@ -10,6 +10,12 @@
 // edge and the road back north.
 
 class DataPaths;
+class PlacedEntityList;
+class RegionMgr;
+
+// The region as the map editor saves it, "<region directory>/<map>.reg".
+bool WriteRegionFile(const DataPaths& paths, const char* map, RegionMgr& region,
+                     const PlacedEntityList& placed);
 
 class DemoRegion {
 public:

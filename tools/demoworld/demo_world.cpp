@@ -35,6 +35,7 @@
 #include "tools/demoworld/second_map.h"
 #include "tools/demoworld/start_scripts.h"
 #include "tools/demoworld/walker_art.h"
+#include "tools/demoworld/world_region.h"
 #include "tools/demoworld/world_screen_art.h"
 
 #include <cstdio>
@@ -107,8 +108,8 @@ bool DemoWorld::WriteScripts() {
 bool DemoWorld::WriteTitleAndEditors() {
     LabelFont font(m_root + "/fonts/Cour.ttf");
     return font.IsReady() && MenuArt(*g_dataPaths, font).Write() &&
-           PlayScreenArt(*g_dataPaths, font).Write() && WorldScreenArt(*g_dataPaths, font).Write() &&
-           EditorArt(*g_dataPaths, font).Write() &&
+           PlayScreenArt(*g_dataPaths, font).Write() &&
+           WorldScreenArt(*g_dataPaths, font).Write() && EditorArt(*g_dataPaths, font).Write() &&
            ConverterMedia(*g_dataPaths, font).Write() &&
            WalkerArt(g_dataPaths->GetAnimDir()).Write();
 }
@@ -151,7 +152,8 @@ bool DemoWorld::WriteRuleTables() {
 
 // The region's water loads the sea's pictures through the shared scratch image.
 bool DemoWorld::WriteRegions() {
-    const bool written = Graphic::InitScratch() && DemoRegion(*g_dataPaths).Write();
+    const bool written = Graphic::InitScratch() && DemoRegion(*g_dataPaths).Write() &&
+                         WorldRegion(*g_dataPaths).Write();
     Graphic::FreeScratch();
     return written;
 }

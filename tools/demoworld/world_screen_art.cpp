@@ -4,6 +4,7 @@
 #include "Source/screens/game_map_panel.h"
 #include "Source/screens/game_world_map_panel.h"
 #include "Source/screens/rest_panel.h"
+#include "Source/screens/world_map_panel.h"
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
@@ -25,7 +26,7 @@ WorldScreenArt::WorldScreenArt(const DataPaths& paths, LabelFont& font)
     : m_paths(paths), m_font(font) {}
 
 bool WorldScreenArt::Write() const {
-    return WriteRest() && WriteMapPictures();
+    return WriteRest() && WriteMapPictures() && WriteWorldMap();
 }
 
 // A plate in the middle of the splash: the readouts above, the list of durations below,
@@ -61,4 +62,43 @@ bool WorldScreenArt::WriteMapPictures() const {
     worldCanvas.Text(m_font, 14, 14, 12, "THE WORLD", kGold);
     return art.SaveBackground(area, areaCanvas) && art.WriteWidgets(area, kBronze) &&
            art.SaveBackground(world, worldCanvas) && art.WriteWidgets(world, kBronze);
+}
+
+// The world map's bars: the leader's hit points at the top right; below, the date's plate,
+// the message list, its scroll buttons and the button that looks round the party's spot.
+// The confirm box with OK and No, and the party's icon, lit when pressed.
+bool WorldScreenArt::WriteWorldMap() const {
+    WindowArt art(m_paths.GetInterfaceDir(), m_font);
+    Canvas top(800, 31, kPlate);
+    top.Frame(0, 0, 800, 31, kGold);
+    top.Text(m_font, 12, 12, 8, "THE WORLD", kGold);
+    top.Text(m_font, 10, 700, 9, "HP", kGold);
+    const WindowLayout bottom = WorldMapPanel::BottomBarLayout();
+    Canvas bar = art.DrawBackground(bottom, kPlate);
+    bar.Frame(0, 0, 800, 83, kGold);
+    bar.Frame(68, 15, 139, 55, kGold);
+    Well(bar, 229, 6, 607, 79);
+    bar.Text(m_font, 10, 644, 20, "Look round", kGold);
+    Canvas box(200, 140, kPlate);
+    box.Frame(0, 0, 200, 140, kGold);
+    box.Frame(3, 3, 194, 134, kBronze);
+    Canvas no(58, 16, kBronze);
+    no.Bevel(0, 0, 58, 16, kBronze);
+    no.TextCentred(m_font, 10, 29, 8, 54, "No", kGold);
+    Canvas icon(25, 13, Canvas::kTransparent);
+    icon.Disc(12, 6, 5, kGold);
+    Canvas pressed(25, 13, Canvas::kTransparent);
+    pressed.Disc(12, 6, 6, Colour(255, 255, 255));
+    const Stringc dir = m_paths.GetInterfaceDir() + "/";
+    for (const WidgetEntry& button : bottom) {
+        WidgetEntry captioned = button;
+        captioned.label = button.id == WorldMapPanel::kMessagesUp     ? "^"
+                          : button.id == WorldMapPanel::kMessagesDown ? "v"
+                                                                      : "Explore";
+        if (!art.WriteButton(captioned, kBronze))
+            return false;
+    }
+    return top.SaveTga(dir + "menu_world_map_top.tga") && art.SaveBackground(bottom, bar) &&
+           box.SaveTga(dir + "msg_box_2.tga") && no.SaveTga(dir + "button_no2.tga") &&
+           icon.SaveTga(dir + "hs2.tga") && pressed.SaveTga(dir + "hs1.tga");
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The art of the screens around the map: the rest screen's window with its list frame
-// and buttons, and the windows of the area map's and the world's pictures.
+// and buttons, the windows of the area map's and the world's pictures, and the world
+// map's bars, confirm box and party icon.
 
 #include "Library/core/stringc.h"
 
@@ -16,6 +17,7 @@ public:
 private:
     bool WriteRest() const;
     bool WriteMapPictures() const;
+    bool WriteWorldMap() const;
 
     const DataPaths& m_paths;
     LabelFont& m_font;

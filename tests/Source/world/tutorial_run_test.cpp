@@ -10,15 +10,12 @@
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
-#include "Source/entities/script_machine_factory.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/screens/game_play_panel.h"
-#include "Source/scripting/game_virtual_machine.h"
+#include "Source/world/counting_scripts.h"
 #include "Source/world/demo_game.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -93,32 +90,6 @@ TEST_F(TutorialRun, ThePagesChoiceLeadsToTheGateAndThePartyWalksSouthAndBackToTh
 } // namespace
 
 namespace {
-
-// The game's machine, counting its updates.
-class CountingMachine : public GameVirtualMachine {
-public:
-    CountingMachine(Entity* owner, int& updates) : GameVirtualMachine(owner), m_updates(updates) {}
-    bool Update(uint32_t frameMs) override {
-        ++m_updates;
-        return GameVirtualMachine::Update(frameMs);
-    }
-
-private:
-    int& m_updates;
-};
-
-class CountingScripts : public ScriptMachineFactory {
-public:
-    CountingScripts() : m_previous(&GetScriptMachineFactory()) { SetScriptMachineFactory(this); }
-    ~CountingScripts() override { SetScriptMachineFactory(m_previous); }
-    std::unique_ptr<ScriptMachine> Create(Entity* owner) const override {
-        return std::make_unique<CountingMachine>(owner, updates);
-    }
-    mutable int updates = 0;
-
-private:
-    const ScriptMachineFactory* m_previous;
-};
 
 using TutorialScripts = DemoGame;
 

@@ -1,0 +1,233 @@
+// The world map entered by the meadow's east road on the demo world, driven through the
+// main loop: time passing while the leader walks, the town found on the way, the camp's
+// encounter asked, forced or refused, the party's spot and the tutorial's scripts.
+#include "Source/screens/world_map_panel.h"
+
+#include "Library/interface/message_box.h"
+#include "Library/world/random_source.h"
+#include "Library/world/tile_map.h"
+#include "Source/creatures/game_rules.h"
+#include "Source/entities/creature_placement.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/world/counting_scripts.h"
+#include "Source/world/demo_game.h"
+#include "Source/world/game_clock.h"
+#include "tools/scriptbuilder/script_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace testsupport;
+
+constexpr Point kOverBottomBar{400, 560};
+constexpr Point kOverMap{400, 300};
+constexpr Point kExploreButton{689, 563};
+constexpr Point kOkButton{358, 356};
+constexpr Point kNoButton{436, 356};
+constexpr int kMaxFrames = 400;
+const Vector kArrival(8.5f, 20.5f, 0.0f);
+const Vector kTown(22.5f, 20.5f, 0.0f);
+constexpr const char* kQuestion = "Smoke rises from a camp by the road. Go closer?";
+
+// The rules' draws while it lives: every percent roll fails, every other draw gives its
+// lowest value.
+class FailedPercentRolls : public RandomSource {
+public:
+    FailedPercentRolls() { GameRules::SetRandomSource(this); }
+    ~FailedPercentRolls() override { GameRules::SetRandomSource(nullptr); }
+    FailedPercentRolls(const FailedPercentRolls&) = delete;
+    FailedPercentRolls& operator=(const FailedPercentRolls&) = delete;
+
+    int Int(int lo, int hi) override {
+        if (lo != 0 || hi != 100)
+            return lo;
+        ++percentRolls;
+        return 99;
+    }
+    float SignedFloat(float lo, float) override { return lo; }
+
+    int percentRolls = 0;
+};
+
+class WorldMap : public DemoGame {
+protected:
+    // From the meadow's east road the leader walks into the way to the world.
+    void EnterWorld() {
+        ASSERT_TRUE(g_partyMgr->AddCharacterByName(kCharacter));
+        g_loadSaveMgr->RequestPageToMap("demo", "east road");
+        Frame();
+        ASSERT_EQ(Mode(), kModeAreaMap);
+        g_partyMgr->MoveLeaderTo(Vector(98.5f, 60.5f, 0.0f));
+        RunUntil([] { return g_gameMode->GetModeId() == kModeWorldMap; });
+        ASSERT_NE(World(), nullptr);
+        EXPECT_EQ(g_loadSaveMgr->GetMapName(), "world");
+        EXPECT_EQ(Leader()->GetPosition(), kArrival);
+    }
+    template <class Done> void RunUntil(Done done) {
+        for (int frame = 0; frame < kMaxFrames && !done(); ++frame)
+            Frame();
+        ASSERT_TRUE(done());
+    }
+    WorldMapPanel* World() const { return PageAs<WorldMapPanel>(); }
+    static const DateTime& Now() { return g_gameClock->GetDateTime(); }
+    static int CountMessages(const char* text) {
+        int count = 0;
+        for (int block = 0; block < MessageCount(); ++block)
+            count += g_hudMessages->GetWindow().GetBlock(block).GetText() == text ? 1 : 0;
+        return count;
+    }
+    // The camp's encounter as the world's script sets it up, with its flag.
+    void SetUpCamp(const char* areaScript, bool forced) {
+        World()->SetEncounterMapName("camp");
+        World()->SetEncounterScriptName("camp_enc");
+        World()->SetAreaScript(areaScript, forced);
+    }
+};
+
+TEST_F(WorldMap, TimePassesOnlyWhileTheLeaderWalksAndTheTownIsFoundOnce) {
+    EnterWorld();
+    MoveTo(kOverMap.x, kOverMap.y);
+    const DateTime arrived = Now();
+    Frames(30);
+    EXPECT_EQ(Now(), arrived);
+
+    g_partyMgr->MoveLeaderTo(Vector(14.5f, kArrival.y, 0.0f)); // within ten of the town
+    Frames(10);
+    EXPECT_GT(Now(), arrived);
+    EXPECT_EQ(g_gameClock->GetSpeedMode(), 2);
+    RunUntil([] { return !Leader()->IsBusy(); });
+    Frames(40);
+    EXPECT_EQ(CountMessages(WorldMapPanel::kDiscoveryText), 1);
+}
+
+TEST_F(WorldMap, ExploringOffTheRoadAsksTheScriptsQuestionAndOkEntersTheCamp) {
+    EnterWorld();
+    Click(kExploreButton);
+    Frames(2);
+    ASSERT_EQ(World()->GetState(), WorldMapPanel::kConfirm);
+    EXPECT_STREQ(World()->GetConfirmBox().GetText().c_str(), kQuestion);
+    EXPECT_EQ(CountMessages("Wood smoke drifts across the road."), 1);
+    EXPECT_FALSE(g_gameMode->GetEncounterFlag());
+
+    Click(kOkButton);
+    Frame();
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "camp");
+    EXPECT_TRUE(g_loadSaveMgr->IsInTemporaryMap());
+
+    // The way back west leads to the spot the party left.
+    g_partyMgr->MoveLeaderTo(Vector(1.0f, 12.5f, 0.0f));
+    RunUntil([] { return g_gameMode->GetModeId() == kModeWorldMap; });
+    EXPECT_EQ(Leader()->GetPosition(), kArrival);
+}
+
+TEST_F(WorldMap, NoReturnsToTravel) {
+    EnterWorld();
+    Click(kExploreButton);
+    Frames(2);
+    ASSERT_EQ(World()->GetState(), WorldMapPanel::kConfirm);
+    Click(kNoButton);
+    EXPECT_EQ(World()->GetState(), WorldMapPanel::kOverBottomBar);
+    Frame();
+    EXPECT_EQ(Mode(), kModeWorldMap);
+    EXPECT_EQ(g_loadSaveMgr->GetPending(), LoadSaveMgr::kNone);
+}
+
+TEST_F(WorldMap, AForcedEncounterOnAFailedDrawTravelsWithoutAskingAndAMissingScriptAsksNothing) {
+    EnterWorld();
+    MoveTo(kOverMap.x, kOverMap.y);
+    {
+        FailedPercentRolls draws;
+        SetUpCamp("world_area", true);
+        Frame();
+        EXPECT_TRUE(g_gameMode->GetEncounterFlag());
+        EXPECT_EQ(World()->GetEncounterChance(), WorldMapPanel::kForcedChance);
+        EXPECT_NE(World()->GetState(), WorldMapPanel::kConfirm);
+        EXPECT_EQ(g_loadSaveMgr->GetPending(), LoadSaveMgr::kWorldToTempMap2);
+        EXPECT_EQ(draws.percentRolls, 1);
+    }
+    Frame();
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "camp");
+
+    g_partyMgr->MoveLeaderTo(Vector(1.0f, 12.5f, 0.0f));
+    RunUntil([] { return g_gameMode->GetModeId() == kModeWorldMap; });
+    const int messages = MessageCount();
+    for (const char* areaScript : {"missing", "../Script/world_area", ""}) {
+        SetUpCamp(areaScript, false);
+        Frames(2);
+        EXPECT_NE(World()->GetState(), WorldMapPanel::kConfirm) << areaScript;
+        EXPECT_EQ(g_loadSaveMgr->GetPending(), LoadSaveMgr::kNone) << areaScript;
+    }
+    EXPECT_EQ(MessageCount(), messages);
+}
+
+// Hot spots belong to an area view that is not built: the action is done and stores nothing.
+TEST_F(WorldMap, TheHotSpotActionIsDoneAndChangesNothing) {
+    EnterWorld();
+    GameVirtualMachine machine;
+    ScriptFuncHeader hotSpot = ScriptBuilder::Header(kNativeAction, 93, "Thornford",
+                                                     Vector(30, 40, 0), "demo", "east road");
+    EXPECT_EQ(machine.CallAction(hotSpot), 1);
+    Frame();
+    EXPECT_EQ(Mode(), kModeWorldMap);
+    EXPECT_EQ(g_loadSaveMgr->GetPending(), LoadSaveMgr::kNone);
+    EXPECT_NE(World()->GetState(), WorldMapPanel::kAreaView);
+}
+
+TEST_F(WorldMap, RTogglesRunningOverTheBarAndTheLargestViewHasNoSidePanel) {
+    EnterWorld();
+    MoveTo(kOverBottomBar.x, kOverBottomBar.y);
+    const bool running = Leader()->IsRunning();
+    Release(SDLK_r);
+    EXPECT_NE(Leader()->IsRunning(), running);
+
+    for (int viewSize : {TileMap::kLargestView, 0}) {
+        g_tileMap->SetViewSize(viewSize);
+        g_gameMode->InvalidateMode();
+        g_gameMode->SetMode(kModeWorldMap);
+        Frame();
+        ASSERT_NE(World(), nullptr);
+        EXPECT_EQ(World()->HasSidePanel(), viewSize != TileMap::kLargestView) << viewSize;
+    }
+}
+
+TEST_F(WorldMap, TheExploreButtonOnTheTownsGateEntersTheMeadow) {
+    EnterWorld();
+    ASSERT_TRUE(TeleportEntity(*Leader(), kTown));
+    Leader()->SetPlaced(); // as an arrival there would: the first touch takes nobody away
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeWorldMap) << "standing on the gate takes nobody anywhere";
+    Click(kExploreButton);
+    Frame();
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    EXPECT_EQ(Leader()->GetPosition(), Vector(93.5f, 60.5f, 0.0f));
+}
+
+// The screen's travel runs the region's scripts; the tutorial's pass runs them only on the
+// frames it does not, as while the confirm box is up.
+TEST_F(WorldMap, TheTutorialsScriptsRunOnceAFrame) {
+    CountingScripts scripts;
+    EnterWorld();
+    MoveTo(kOverMap.x, kOverMap.y);
+    const auto perFrame = [&](bool tutorial) {
+        g_loadSaveMgr->SetTutorialActive(tutorial);
+        const int before = scripts.updates;
+        Frame();
+        return scripts.updates - before;
+    };
+    const int travelling = perFrame(false);
+    EXPECT_GT(travelling, 0);
+    EXPECT_EQ(perFrame(true), travelling);
+
+    SetUpCamp("world_area", false);
+    Frame();
+    ASSERT_EQ(World()->GetState(), WorldMapPanel::kConfirm);
+    EXPECT_EQ(perFrame(false), 0);
+    EXPECT_GT(perFrame(true), 0);
+    g_loadSaveMgr->SetTutorialActive(false);
+}
+
+} // namespace
