@@ -2,6 +2,7 @@
 
 #include "Library/core/stream.h"
 #include "Library/files/data_paths.h"
+#include "Library/files/stored_name.h"
 #include "Library/graphics/animation.h"
 #include "Library/graphics/colour.h"
 #include "Library/graphics/colour_mod.h"
@@ -391,8 +392,8 @@ SDL_Surface* AnimationMgr::BuildPaletteLookup() {
 bool AnimationMgr::Read(Stream& stream) {
     Release();
     Stringc animationName;
-    return m_setName.Read(stream) && animationName.Read(stream) && stream.ReadValue(m_sequence) &&
-           stream.ReadValue(m_frame);
+    return m_setName.Read(stream) && StoredName::Check(m_setName) && animationName.Read(stream) &&
+           stream.ReadValue(m_sequence) && stream.ReadValue(m_frame);
 }
 
 bool AnimationMgr::Write(Stream& stream) const {

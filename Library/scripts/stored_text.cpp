@@ -2,6 +2,7 @@
 
 #include "Library/core/stream.h"
 #include "Library/core/stringc.h"
+#include "Library/files/stored_name.h"
 
 #include <cstdio>
 
@@ -17,4 +18,13 @@ bool ReadStoredText(Stream& stream, Stringc& text) {
         return false;
     }
     return true;
+}
+
+bool ReadStoredName(Stream& stream, Stringc& name) {
+    if (!ReadStoredText(stream, name))
+        return false;
+    if (StoredName::Check(name))
+        return true;
+    name.Clear();
+    return false;
 }

@@ -7,3 +7,7 @@ class Stringc;
 
 // As Stringc::Read, but false, with a message and the text empty, for such a record.
 bool ReadStoredText(Stream& stream, Stringc& text);
+
+// As ReadStoredText, for a text that names a file: false too, with a message, for a name that
+// leads out of its folder.
+bool ReadStoredName(Stream& stream, Stringc& name);

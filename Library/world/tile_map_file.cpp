@@ -6,6 +6,7 @@
 #include "Library/files/data_paths.h"
 #include "Library/files/file_stream.h"
 #include "Library/files/mem_stream.h"
+#include "Library/files/stored_name.h"
 
 #include <cmath>
 #include <cstdio>
@@ -53,6 +54,9 @@ bool TileMap::Read(Stream& stream, const char* source) {
     for (Stringc& name : staged.names)
         if (!name.Read(stream))
             return Fail(source, "the map's image names are cut short");
+    for (const Stringc& name : staged.names)
+        if (!StoredName::IsContained(name.c_str()))
+            return Fail(source, "an image name leads out of the map's folder");
     if (!staged.grid.Allocate(width, height) || !ReadTiles(stream, staged.grid))
         return Fail(source, "the map's cells are cut short");
     if (!staged.clipMap.Read(stream, source) ||

@@ -2,10 +2,13 @@
 #include "Source/creatures/creature_data.h"
 
 #include "Library/core/stream.h"
+#include "Library/files/stored_name.h"
 #include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/effect_mgr.h"
 #include "Source/creatures/spell_mgr.h"
 
+#include <algorithm>
+#include <iterator>
 #include <type_traits>
 #include <utility>
 
@@ -80,7 +83,9 @@ template <class Self, class Io> bool CreatureData::Transfer(Self& self, Io& io) 
 bool CreatureData::Load(Stream& stream) {
     CreatureData read(m_owner, m_self);
     FieldReader reader(stream);
-    if (!Transfer(read, reader)) {
+    const auto contained = [](const Stringc& name) { return StoredName::Check(name); };
+    if (!Transfer(read, reader) ||
+        !std::all_of(std::begin(read.m_scripts), std::end(read.m_scripts), contained)) {
         read.m_inventory->ReleaseItems();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "Library/core/maths.h"
 #include "Library/core/stream.h"
+#include "Library/files/stored_name.h"
 #include "Library/scripts/stored_text.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_inventory.h"
@@ -101,7 +102,8 @@ struct ItemAbilityFields {
 
 bool ItemAbility::Load(Stream& stream) {
     Reader reader(stream);
-    if (!ItemAbilityFields::Transfer(*this, reader))
+    if (!ItemAbilityFields::Transfer(*this, reader) || !StoredName::Check(m_sounds[0]) ||
+        !StoredName::Check(m_sounds[1]))
         return false;
     FindAmmunition();
     return true;

@@ -143,8 +143,8 @@ bool DoorMapObject::WriteCells(Stream& stream, const std::vector<Vector>& cells)
 
 bool DoorMapObject::ReadRecord(Stream& stream) {
     return BinaryMapObject::ReadRecord(stream) && stream.ReadValue(m_patchX) &&
-           stream.ReadValue(m_patchY) && ReadStoredText(stream, m_images[0]) &&
-           ReadStoredText(stream, m_images[1]) && ReadCells(stream, m_closedCells) &&
+           stream.ReadValue(m_patchY) && ReadStoredName(stream, m_images[0]) &&
+           ReadStoredName(stream, m_images[1]) && ReadCells(stream, m_closedCells) &&
            ReadCells(stream, m_openCells);
 }
 

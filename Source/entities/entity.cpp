@@ -56,11 +56,11 @@ bool Entity::Load(Stream& stream) {
         SetKind(m_type);
         return false;
     }
-    if (!placed || !ReadStoredText(stream, templateName))
+    if (!placed || !ReadStoredName(stream, templateName))
         return false;
     SetTemplateName(templateName);
     if (!stream.ReadValue(m_radius) || !stream.ReadValue(m_aux) ||
-        !ReadStoredText(stream, m_graphicName))
+        !ReadStoredName(stream, m_graphicName))
         return false;
     if (m_graphicName.Length() > 0) {
         const Stringc path =

@@ -62,9 +62,9 @@ bool EntityMgr::SaveHeader(Stream& stream) const {
 
 bool EntityMgr::LoadHeader(Stream& stream) {
     Header header;
-    if (!ReadStoredText(stream, header.regionScript) ||
-        !ReadStoredText(stream, header.gridTableA) || !ReadStoredText(stream, header.text) ||
-        !ReadStoredText(stream, header.gridTableB))
+    if (!ReadStoredName(stream, header.regionScript) ||
+        !ReadStoredName(stream, header.gridTableA) || !ReadStoredText(stream, header.text) ||
+        !ReadStoredName(stream, header.gridTableB))
         return false;
     m_headerFailures = 0;
     if (header.regionScript.Length() > 0 && !SetRegionScript(header.regionScript))
@@ -188,7 +188,7 @@ bool EntityMgr::LoadRegionDefinition(Stream& stream, PlacedEntityList* placed) {
     for (uint32_t i = 0; i < count; ++i) {
         Stringc templateName;
         WorldObject record;
-        if (!ReadStoredText(stream, templateName) || !record.Read(stream))
+        if (!ReadStoredName(stream, templateName) || !record.Read(stream))
             return false;
         Entity* entity = CreateEntity(0.0f, 0.0f, 0.0f, record.GetKind());
         const bool loaded = entity != nullptr && entity->LoadByName(templateName);

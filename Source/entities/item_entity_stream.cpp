@@ -40,6 +40,13 @@ template <class T, size_t N> bool ReadTexts(Stream& stream, T (&texts)[N], size_
     return true;
 }
 
+template <class T, size_t N> bool ReadNames(Stream& stream, T (&names)[N]) {
+    for (T& name : names)
+        if (!ReadStoredName(stream, name))
+            return false;
+    return true;
+}
+
 template <class T, size_t N> bool WriteTexts(Stream& stream, const T (&texts)[N], size_t count) {
     for (size_t index = 0; index < count; ++index)
         if (!texts[index].Write(stream))
@@ -67,14 +74,14 @@ bool ItemEntity::LoadNested(Stream& stream, int depth) {
     if (!ReadStoredText(stream, m_texts[kFifthText]) || !stream.ReadValue(m_itemFlags) ||
         !stream.ReadValue(m_value16) || !stream.ReadValue(m_value32) ||
         !stream.ReadValue(m_displayChars[0]) || !stream.ReadValue(m_displayChars[1]) ||
-        !ReadTexts(stream, m_iconNames, 3))
+        !ReadNames(stream, m_iconNames))
         return false;
     for (uint16_t& value : m_ruleValues)
         if (!stream.ReadValue(value))
             return false;
     if (!stream.ReadValue(m_unitWeight) || !stream.ReadValue(m_unitValue) ||
         !stream.ReadValue(m_quantity) || !stream.ReadValue(m_maxQuantity) ||
-        !stream.ReadValue(m_lastValue) || !ReadTexts(stream, m_sounds, 2))
+        !stream.ReadValue(m_lastValue) || !ReadNames(stream, m_sounds))
         return false;
     if (EnsureEffects()) {
         if (!m_effects->Load(stream))

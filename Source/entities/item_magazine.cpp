@@ -33,7 +33,7 @@ void ItemMagazine::Define(uint8_t id, uint16_t ammoType, int32_t capacity) {
 
 bool ItemMagazine::Load(Stream& stream, int depth) {
     if (!m_cartridge->LoadNested(stream, depth) || !stream.ReadValue(m_id) ||
-        !stream.ReadValue(m_ammoType) || !ReadStoredText(stream, m_ammoName) ||
+        !stream.ReadValue(m_ammoType) || !ReadStoredName(stream, m_ammoName) ||
         !ReadStoredText(stream, m_ammoDisplayName) || !stream.ReadValue(m_value) ||
         !stream.ReadValue(m_count) || !stream.ReadValue(m_capacity))
         return false;

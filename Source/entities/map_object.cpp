@@ -108,15 +108,15 @@ bool MapObject::ReadRecord(Stream& stream) {
     return ReadStoredText(stream, s.name) && s.position.Read(stream) &&
            stream.ReadValue(s.valueA) && m_zone.Read(stream) &&
            ReadStoredText(stream, s.entryName) && stream.ReadValue(s.valueB) &&
-           stream.ReadValue(s.flags) && ReadStoredText(stream, s.targetMap) &&
+           stream.ReadValue(s.flags) && ReadStoredName(stream, s.targetMap) &&
            ReadStoredText(stream, s.targetEntry) && stream.ReadValue(s.trapArmed) &&
            stream.ReadValue(s.trapFound) && stream.ReadValue(s.locked) &&
            stream.ReadValue(s.disarmDifficulty) && stream.ReadValue(s.searchDifficulty) &&
            stream.ReadValue(s.lockDifficulty) && ReadStoredText(stream, s.keyItem) &&
-           ReadStoredText(stream, s.scriptName) && ReadStoredText(stream, s.text) &&
-           ReadStoredText(stream, s.openSound) && ReadStoredText(stream, s.closeSound) &&
-           ReadStoredText(stream, s.unlockSound) && ReadStoredText(stream, s.failedPickSound) &&
-           ReadStoredText(stream, s.lockedSound);
+           ReadStoredName(stream, s.scriptName) && ReadStoredText(stream, s.text) &&
+           ReadStoredName(stream, s.openSound) && ReadStoredName(stream, s.closeSound) &&
+           ReadStoredName(stream, s.unlockSound) && ReadStoredName(stream, s.failedPickSound) &&
+           ReadStoredName(stream, s.lockedSound);
 }
 
 bool MapObject::WriteRecord(Stream& stream) const {

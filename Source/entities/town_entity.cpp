@@ -52,8 +52,8 @@ void TownEntity::SetDiscovery(bool found, bool discoverable, int32_t difficulty)
 }
 
 bool TownEntity::Load(Stream& stream) {
-    if (!CycleEntity::Load(stream) || !ReadStoredText(stream, m_animationName) ||
-        !ReadStoredText(stream, m_townText) || !ReadStoredText(stream, m_scriptName) ||
+    if (!CycleEntity::Load(stream) || !ReadStoredName(stream, m_animationName) ||
+        !ReadStoredText(stream, m_townText) || !ReadStoredName(stream, m_scriptName) ||
         !stream.ReadValue(m_found) || !stream.ReadValue(m_discoverable) ||
         !stream.ReadValue(m_difficulty))
         return false;

@@ -2,6 +2,7 @@
 
 #include "Library/core/random.h"
 #include "Library/core/stream.h"
+#include "Library/files/stored_name.h"
 #include "Library/geometry/map_view.h"
 #include "Library/graphics/colour.h"
 #include "Library/graphics/screen.h"
@@ -127,7 +128,7 @@ bool AmbientSnd::Read(Stream& stream) {
         return false;
     }
     for (int slot = 0; slot < count; ++slot)
-        if (!read.m_sounds[slot].Read(stream))
+        if (!read.m_sounds[slot].Read(stream) || !StoredName::Check(read.m_sounds[slot]))
             return false;
     read.SetVolume(read.m_volume);
     read.m_timer.SetPeriod(read.m_period);

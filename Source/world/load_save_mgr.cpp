@@ -2,6 +2,7 @@
 #include "Source/world/load_save_mgr.h"
 
 #include "Library/core/game_mode_id.h"
+#include "Library/files/stored_name.h"
 #include "Library/graphics/screen.h"
 #include "Library/interface/framed_info_panel.h"
 #include "Library/interface/info_panel.h"
@@ -60,11 +61,15 @@ void LoadSaveMgr::SetFiles(SaveFiles* files) {
 // ---- requests ----
 
 void LoadSaveMgr::RequestInitGame(const Stringc& startScript) {
+    if (!StoredName::Check(startScript))
+        return;
     m_pending = kInitGame;
     m_startScript = startScript;
 }
 
 void LoadSaveMgr::RequestInitTutorial(const Stringc& startScript) {
+    if (!StoredName::Check(startScript))
+        return;
     m_pending = kInitTutorial;
     m_startScript = startScript;
 }
@@ -87,11 +92,16 @@ void LoadSaveMgr::RequestSaveGame(int slot, const Stringc& description) {
     m_pageName = m_services.pages ? m_services.pages->GetCurrentPage() : Stringc();
 }
 
-void LoadSaveMgr::Request(TransitionKind kind, const Stringc& region, const Stringc& entry) {
+// The names a request gives become paths in the save and data folders: one that leads out
+// of them refuses the request, and what was pending stays.
+bool LoadSaveMgr::Request(TransitionKind kind, const Stringc& region, const Stringc& entry) {
+    if (!StoredName::Check(region))
+        return false;
     m_pending = kind;
     m_targetMapName = region;
     m_targetWorkingName = region;
     m_entryPoint = entry;
+    return true;
 }
 
 void LoadSaveMgr::RequestPageToMap(const Stringc& region, const Stringc& entry) {
@@ -100,8 +110,8 @@ void LoadSaveMgr::RequestPageToMap(const Stringc& region, const Stringc& entry) 
 
 void LoadSaveMgr::RequestPageToTempMap(const Stringc& region, const Stringc& script,
                                        const Stringc& entry) {
-    Request(kPageToTempMap, region, entry);
-    m_regionScript = script;
+    if (StoredName::Check(script) && Request(kPageToTempMap, region, entry))
+        m_regionScript = script;
 }
 
 void LoadSaveMgr::RequestPageToWorld(const Stringc& region, const Stringc& entry) {
@@ -109,6 +119,8 @@ void LoadSaveMgr::RequestPageToWorld(const Stringc& region, const Stringc& entry
 }
 
 void LoadSaveMgr::RequestMapToPage(const Stringc& page) {
+    if (!StoredName::Check(page))
+        return;
     m_pending = kMapToPage;
     m_pageName = page;
     if (m_services.game.GetModeId() == kModeWorldMap)
@@ -127,12 +139,15 @@ void LoadSaveMgr::RequestWorldToMap(const Stringc&, const Stringc&) {}
 
 void LoadSaveMgr::RequestWorldToTempMap(const Stringc& region, const Stringc& script,
                                         const Stringc& entry) {
-    Request(kWorldToTempMap, region, entry);
+    if (!StoredName::Check(script) || !Request(kWorldToTempMap, region, entry))
+        return;
     m_regionScript = script;
     SetDefaultEntryAtLeader();
 }
 
 void LoadSaveMgr::RequestWorldToTempMap2(const Stringc& region, const Stringc& script) {
+    if (!StoredName::Check(region) || !StoredName::Check(script))
+        return;
     m_pending = kWorldToTempMap2;
     m_targetMapName = region;
     m_targetWorkingName = region;

@@ -149,7 +149,7 @@ private:
     PlayerData::Keepers Keepers() const;
     Stringc PlayerDataPath() const { return m_saveRoot + "plrdata.tmp"; }
     Stringc MapStatePath() const { return m_saveRoot + m_workingMapName + ".tmp"; }
-    void Request(TransitionKind kind, const Stringc& region, const Stringc& entry);
+    bool Request(TransitionKind kind, const Stringc& region, const Stringc& entry);
     void SetDefaultEntryAtLeader();
     void StripNames();
     Outcome Run(TransitionKind kind);

@@ -1,6 +1,7 @@
 #include "Source/world/player_data.h"
 
 #include "Library/core/stream.h"
+#include "Library/files/stored_name.h"
 #include "Library/scripts/global_mgr.h"
 #include "Library/scripts/global_timer_table.h"
 #include "Source/world/game_clock.h"
@@ -37,11 +38,13 @@ bool PlayerData::Write(Stream& stream, const Place& place, const Keepers& keeper
 
 bool PlayerData::ReadNames(Stream& stream, Place& place) {
     return place.description.Read(stream) && place.mapName.Read(stream) &&
-           place.workingMapName.Read(stream);
+           StoredName::Check(place.mapName) && place.workingMapName.Read(stream) &&
+           StoredName::Check(place.workingMapName);
 }
 
 bool PlayerData::ReadRestOfPlace(Stream& stream, Place& place) {
-    return place.pageName.Read(stream) && place.view.Read(stream) &&
+    return place.pageName.Read(stream) && StoredName::Check(place.pageName) &&
+           place.view.Read(stream) &&
            ReadFlag(stream, place.inTemporaryMap) && ReadFlag(stream, place.tutorial) &&
            place.scriptState.Read(stream);
 }

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <limits>
@@ -123,6 +124,10 @@ TEST_F(MapFile, ForgedSizesAndCountsFailBeforeAnythingIsMade) {
         EXPECT_FALSE(Read(forgery.bytes)) << forgery.what;
         ExpectGoldenMap();
     }
+    Bytes climbing = kGolden; // the search image's name becomes "../mp"
+    std::copy_n("../", 3, climbing.begin() + kMapNameAt + 12);
+    EXPECT_FALSE(Read(climbing));
+    ExpectGoldenMap();
     TestStream closed(kGolden);
     closed.Close();
     EXPECT_FALSE(m_map.Read(closed));

@@ -297,4 +297,13 @@ TEST(CreatureData, SkillPointsGoToTaggedSkillsFirstAtTheirCost) {
     EXPECT_EQ(data.GetSkill(0), 0);   // never raised
 }
 
+TEST_F(CreatureRecord, AScriptNameLeadingOutOfTheScriptFolderChangesNothing) {
+    const Bytes bytes = TypedCreature().bytes.Get();
+    ASSERT_TRUE(Load(m_data, bytes));
+    EXPECT_FALSE(Load(m_data, WithText(bytes, "talk", "../../talk")));
+    EXPECT_FALSE(Load(m_data, WithText(bytes, "s3", "/s3")));
+    EXPECT_EQ(Saved(m_data), bytes);
+    EXPECT_EQ(LiveItems(), 2);
+}
+
 } // namespace

@@ -133,4 +133,15 @@ TEST(TownEntity, IsFoundByASearchFromCloserThanTenUnits) {
     }
 }
 
+TEST(TownRecord, AScriptOrAnimationLeadingOutOfItsFolderIsRefused) {
+    CallLog log;
+    RecordingScriptFactory scripts(log);
+    const Bytes record = TownRecord("mill", 0);
+    for (const Bytes& forged : {WithText(record, "mill", "../mill"), WithText(record, "town", "/town")}) {
+        TownEntity town;
+        town.Init();
+        EXPECT_FALSE(LoadFrom(town, forged));
+    }
+}
+
 } // namespace

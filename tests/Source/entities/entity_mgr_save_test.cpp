@@ -172,4 +172,16 @@ TEST_F(RegionStoreTest, AMissingTemplateOrAnImpossibleCountFailsTheDefinition) {
     }
 }
 
+// The region's script and tables name files: one leading out of its folder fails the
+// definition, where a name that is merely missing only marks the header.
+TEST_F(RegionStoreTest, AHeaderNameLeadingOutOfItsFolderFailsTheDefinition) {
+    for (const Bytes& header : {Concat({Text("../region.scr"), Text(""), Text(""), Text("")}),
+                                Concat({Text(""), Text("/table"), Text(""), Text("")}),
+                                Concat({Text(""), Text(""), Text(""), Text("..\\lost")})}) {
+        EntityMgr manager;
+        TestStream stream(Concat({header, U32(0), U32(0), U32(0), U32(0)}));
+        EXPECT_FALSE(manager.LoadRegionDefinition(stream, nullptr));
+    }
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "Library/core/test_stream_support.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -20,6 +21,19 @@ inline Bytes Concat(std::initializer_list<Bytes> parts) {
 // A text in its stored form: u16 length + 1, the characters and the NUL; "" as 0 alone.
 inline Bytes Text(const std::string& text) {
     return TypedBytes().Text(text).Get();
+}
+
+// The record with the first stored text "from" stored as "to" instead.
+inline Bytes WithText(const Bytes& record, const std::string& from, const std::string& to) {
+    const Bytes stored = Text(from);
+    Bytes changed = record;
+    const auto at = std::search(changed.begin(), changed.end(), stored.begin(), stored.end());
+    if (at == changed.end())
+        return changed;
+    const Bytes replacement = Text(to);
+    const auto erased = changed.erase(at, at + static_cast<long>(stored.size()));
+    changed.insert(erased, replacement.begin(), replacement.end());
+    return changed;
 }
 
 constexpr size_t kPlacementSize = 36;

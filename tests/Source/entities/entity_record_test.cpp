@@ -88,4 +88,14 @@ TEST(EntityRecord, CutAndForgedRecordsAreRefused) {
     }
 }
 
+// A template and an animation set name files: one that leads out of its folder is damage.
+TEST(EntityRecord, NamesLeadingOutOfTheirFoldersAreRefused) {
+    for (const char* name : {"../barrel", "/barrel", "C:barrel", "a/../../barrel"}) {
+        Entity entity;
+        EXPECT_FALSE(LoadFrom(entity, WithText(kBarrel, "barrel", name))) << name;
+    }
+    QueuedEntity queued;
+    EXPECT_FALSE(LoadFrom(queued, WithText(QueuedBarrel(2, 0x40), "misc", "..\\misc")));
+}
+
 } // namespace

@@ -159,4 +159,16 @@ TEST_F(ItemRecordTest, AContainerReleasesOnlyTheLiveItemsStillLinkedToIt) {
     EXPECT_EQ(chest.CountHeld(), 0);
 }
 
+// Its icons, its sounds, its ammunition's template and its abilities' sounds name files.
+TEST_F(ItemRecordTest, NamesLeadingOutOfTheirFoldersAreRefused) {
+    const Bytes magazine = MagazineRecord(Cartridge());
+    const Bytes bytes = ItemRecord(Pistol({kFire, kStrike}, 1, &magazine));
+    for (const char* name : {"barrel_map", "thud", "bullets", "swish"}) {
+        ItemEntity item;
+        item.Init();
+        ASSERT_TRUE(LoadFrom(item, bytes));
+        EXPECT_FALSE(LoadFrom(item, WithText(bytes, name, "../x"))) << name;
+    }
+}
+
 } // namespace

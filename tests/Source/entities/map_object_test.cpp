@@ -174,4 +174,24 @@ TEST_F(MapObjectTest, WalkingInAsksForTheJourneyOrFiresTheTrap) {
     }
 }
 
+// The travel target, the script, the sounds and a door's pictures name files.
+TEST_F(MapObjectTest, NamesLeadingOutOfTheirFoldersAreRefused) {
+    const struct {
+        int classKind;
+        Bytes bytes;
+        const char* name;
+    } cases[] = {
+        {kMapObjectTravel, MapObjectRecord(0, 0x09), "cellar"},
+        {kMapObjectTrap, WithText(MapObjectRecord(2, 0x09), "pit", "pitname"), "pit"},
+        {kMapObjectTrap, MapObjectRecord(2, 0x09), "click"},
+        {kMapObjectDoor, GateObjectRecord(0), "gate_open.tga"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(LoadFrom(*Make(c.classKind, m_owner), c.bytes));
+        EXPECT_FALSE(
+            LoadFrom(*Make(c.classKind, m_owner), WithText(c.bytes, c.name, "../../x")));
+    }
+}
+
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // "brook": continuous at (12.5, 8, 0), min distance 2, radius 6, volume 80, every 500 ms,
@@ -119,6 +121,16 @@ TEST_F(AmbientSounds, AContinuousSoundStartsOnceStopsWhenLeftAndStartsAgainOnRet
     EXPECT_EQ(m_sound.Count("FSOUND_Sample_Load") - loads, 1); // not tried every frame
     m_emitters.Remove(&brook); // its sound could not be stopped once it is gone
     EXPECT_EQ(m_sound.Count("FSOUND_StopSound(7)"), 2);
+}
+
+TEST_F(AmbientSounds, ASoundNameLeadingOutOfTheSoundFolderRefusesTheBlock) {
+    ASSERT_TRUE(Read(kEmitters));
+    Bytes forged = kEmitters;
+    const Bytes tweet = {'t', 'w', 'e', 'e', 't'};
+    const auto at = std::search(forged.begin(), forged.end(), tweet.begin(), tweet.end());
+    std::copy_n("../xy", 5, at);
+    EXPECT_FALSE(Read(forged));
+    EXPECT_EQ(Written(), kEmitters);
 }
 
 } // namespace

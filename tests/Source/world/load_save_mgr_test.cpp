@@ -234,4 +234,30 @@ TEST_F(Transitions, ALoadFromAnEmptyBrokenOrMissingSlotChangesNothing) {
     }
 }
 
+// The working map's name is where the next save writes the map: a slot naming one outside the
+// save folder is damaged, and a request naming a map or script outside its folder is refused.
+TEST_F(Transitions, NamesLeadingOutOfTheirFoldersAreRefusedAndNothingIsWrittenThere) {
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestSaveGame(3, "At the gate"); });
+    Run([] { g_loadSaveMgr->RequestMapToMap("demo2", "road"); });
+    std::string saved = World().ReadFile("SaveGame/slot03/plrdata.sav");
+    const size_t workingNameAt = 2 + 12 + 2 + 5; // after the description and the map's name
+    saved.replace(workingNameAt, 2 + 5, std::string{5, 0, '.', '.', '/', 'x', 0});
+    World().WriteFile("SaveGame/slot03/plrdata.sav", saved);
+    const Files before = FilesIn("");
+    Run([] { g_loadSaveMgr->RequestLoadGame(3); });
+    EXPECT_EQ(LastMessage(), "The game saved in slot 3 cannot be read.");
+    EXPECT_EQ(FilesIn(""), before);
+    EXPECT_EQ(g_loadSaveMgr->GetSlotDescription(3), "");
+
+    Run([] { g_loadSaveMgr->RequestMapToMap("../demo", "gate"); });
+    Run([] { g_loadSaveMgr->RequestPageToTempMap("demo", "/demo2_map", "road"); });
+    Run([] { g_loadSaveMgr->RequestMapToPage("C:page"); });
+    Run([] { g_loadSaveMgr->RequestSaveGame(4, "After"); });
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
+    EXPECT_FALSE(g_loadSaveMgr->IsInTemporaryMap());
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_FALSE(std::filesystem::exists(World().Path("x.tmp")));
+}
+
 } // namespace

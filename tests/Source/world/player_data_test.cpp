@@ -3,11 +3,16 @@
 #include "Library/core/test_stream_support.h"
 #include "Source/creatures/scripted_random.h"
 #include "Source/creatures/soldier_bytes.h"
+#include "Source/entities/entity_record_bytes.h"
 #include "Source/world/offscreen_game.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using testsupport::Concat;
+using testsupport::Text;
+using testsupport::WithText;
 
 constexpr size_t kPartyCountAt = 37;
 
@@ -70,6 +75,22 @@ TEST_F(PlayerDataRecord, ARecordCutShortOrHoldingTooBigAPartyIsRefused) {
     Bytes sevenMembers = bytes;
     sevenMembers[kPartyCountAt] = 7;
     EXPECT_FALSE(Check(sevenMembers));
+}
+
+// The names become paths of the save and data folders: the working map's is where the next
+// save writes.
+TEST_F(PlayerDataRecord, ANameLeadingOutOfItsFolderMakesTheRecordDamaged) {
+    const Bytes bytes = TypedPlayerData();
+    const Bytes climbingWorkingMap = Concat({Text("ab"), Text("demo"), Text("../../x"),
+                                             Bytes(bytes.begin() + 17, bytes.end())});
+    const Bytes rootedMap = WithText(bytes, "demo", "/tmp/demo");
+    const Bytes drivePage = Concat({Bytes(bytes.begin(), bytes.begin() + 16), Text("C:page"),
+                                    Bytes(bytes.begin() + 17, bytes.end())});
+    for (const Bytes& forged : {climbingWorkingMap, rootedMap, drivePage})
+        EXPECT_FALSE(Check(forged));
+    TestStream stream(climbingWorkingMap);
+    PlayerData::Place place;
+    EXPECT_FALSE(PlayerData::ReadNames(stream, place));
 }
 
 } // namespace
