@@ -3,23 +3,35 @@
 
 #include "Library/graphics/graphic_mgr.h"
 #include "Library/graphics/uni_animation_mgr.h"
+#include "Library/sound/sound_mgr.h"
 #include "Library/world/mode_pages.h"
+#include "Library/world/mode_record.h"
 #include "Library/world/tile_map.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/graphic_offset_calc.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/main.h"
 #include "Source/screens/edit_game_panel.h"
+#include "Source/screens/credits_panel.h"
 #include "Source/screens/game_map_panel.h"
+#include "Source/screens/game_over_panel.h"
 #include "Source/screens/game_play_panel.h"
 #include "Source/screens/game_world_map_panel.h"
+#include "Source/screens/load_save_panel.h"
 #include "Source/screens/main_panel.h"
+#include "Source/screens/menu_panel.h"
+#include "Source/screens/new_game_panel.h"
+#include "Source/screens/options_panel.h"
+#include "Source/screens/quest_panel.h"
+#include "Source/screens/select_player_script_panel.h"
 #include "Source/screens/party_orders.h"
 #include "Source/screens/rest_panel.h"
 #include "Source/screens/world_map_panel.h"
 #include "Source/world/game_clock.h"
+#include "Source/world/game_config.h"
 #include "Source/world/info_panels.h"
 #include "Source/world/load_save_mgr.h"
+#include "Source/world/log_mgr.h"
 #include "Source/world/party_mgr.h"
 
 #include <memory>
@@ -60,6 +72,42 @@ void Loops::RegisterModePages() {
     pages.SetFactory(kModeWorldMap, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<WorldMapPanel>(
             WorldMapPanel::Services{*g_hudMessages, g_partyOrders});
+    });
+    pages.SetFactory(kModeGameMenu, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<MenuPanel>(
+            MenuPanel::Services{*g_graphicMgr, *g_partyMgr, g_entityMgr, [] {
+                                    DeleteSessionObjects();
+                                    CreateSessionObjects();
+                                }});
+    });
+    for (const int mode : {kModeLoadGame, kModeSaveGame})
+        pages.SetFactory(mode, [](const ModeRecord& record) -> std::unique_ptr<ModePage> {
+            return std::make_unique<LoadSavePanel>(
+                LoadSavePanel::Services{*g_graphicMgr, *g_loadSaveMgr},
+                record.GetId() == kModeLoadGame ? LoadSavePanel::kChoosingToLoad
+                                                : LoadSavePanel::kChoosingToSave);
+        });
+    pages.SetFactory(kModeNewGame, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<NewGamePanel>(
+            NewGamePanel::Services{*g_graphicMgr, *g_tileMap, g_entityMgr, *g_partyMgr,
+                                   *g_loadSaveMgr, *g_infoPanel4, *g_infoPanel3});
+    });
+    pages.SetFactory(kModeOptions, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<OptionsPanel>(
+            OptionsPanel::Services{*g_graphicMgr, *g_config, g_soundMgr});
+    });
+    pages.SetFactory(kModeCredits, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<CreditsPanel>(CreditsPanel::Services{*g_graphicMgr, *g_infoPanel2});
+    });
+    pages.SetFactory(kModeGameOver, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<GameOverPanel>(
+            GameOverPanel::Services{*g_graphicMgr, *g_hudMessages});
+    });
+    pages.SetFactory(kModePlayerScript, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<SelectPlayerScriptPanel>(*g_graphicMgr, g_partyMgr->GetLeader());
+    });
+    pages.SetFactory(kModeQuestLog, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<QuestPanel>(*g_graphicMgr, *g_logMgr, g_partyMgr->GetLeader());
     });
     pages.SetFactory(kModeEditorMenu, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<EditGamePanel>();

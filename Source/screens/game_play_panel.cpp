@@ -21,6 +21,7 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/screens/dialog_boxes.h"
 #include "Source/screens/interface_routines.h"
 #include "Source/screens/party_orders.h"
 #include "Source/world/drifting_lantern_page.h"
@@ -120,9 +121,7 @@ GamePlayPanel::GamePlayPanel(const Services& services)
         m_book->FindChild(kPageUp)->SetImage2("button_up2_unpress.tga");
         m_book->FindChild(kPageDown)->SetImage2("button_dwn2_unpress.tga");
     }
-    m_messageBox = std::make_unique<MessageBox>("msg_box_3.tga", 300, 235);
-    m_messageBox->SetTextLayout(25, 20, 5, 155);
-    m_messageBox->AddButton("button_ok2.tga", 71, 113);
+    m_messageBox = MakeNoticeBox();
     SetHover(kOverView);
     if (g_screen) {
         RefreshQuickItems(*g_screen, true);

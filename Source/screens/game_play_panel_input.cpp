@@ -50,6 +50,10 @@ void GamePlayPanel::HandleEvent(const SDL_Event& event) {
             OpenScreen(kModeGameMenu, "Escape");
             ClearPendingOrder();
             return;
+        case SDLK_j: // the journal, from the map
+            if (!OnStoryPage())
+                OpenScreen(kModeQuestLog, "j");
+            return;
         case SDLK_COMMA:
             if (m_services.party)
                 m_services.party->TurnPrev(member);

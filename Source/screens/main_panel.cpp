@@ -99,10 +99,10 @@ void MainPanel::FinishConvertingIfDone() {
 void MainPanel::Act(uint32_t id) {
     switch (id) {
     case kNewGame:
-        ReportNotBuilt("New Game", "the new game screen");
+        g_gameMode->SetMode(kModeNewGame);
         break;
     case kLoadGame:
-        ReportNotBuilt("Load Game", "the load screen");
+        g_gameMode->SetMode(kModeLoadGame);
         break;
     case kTutorial: // an earlier game's party does not carry over
         m_services.party.Reset();
@@ -110,10 +110,10 @@ void MainPanel::Act(uint32_t id) {
         m_services.loadSave.RequestInitTutorial(kTutorialScript);
         break;
     case kOptions:
-        ReportNotBuilt("Options", "the options screen");
+        g_gameMode->SetMode(kModeOptions);
         break;
     case kCredits:
-        ReportNotBuilt("Credits", "the credits screen");
+        g_gameMode->SetMode(kModeCredits);
         break;
     case kExit:
         m_services.quit();

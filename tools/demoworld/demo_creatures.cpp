@@ -8,6 +8,7 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/screens/select_player_script_panel.h"
 #include "tools/demoworld/demo_creature_scripts.h"
 #include "tools/templatewriter/template_writer.h"
 
@@ -25,8 +26,9 @@ constexpr uint32_t kHeight = 4; // world units, where the status bars start
 
 struct Kind {
     const char* name;
-    bool scripted;      // the scientists' scripts in slots 0 to 3
-    const char* weapon; // held in the hand; null for none
+    bool scripted;          // the scientists' scripts in slots 0 to 3
+    const char* idleScript; // the player's, in slot 4; null for none
+    const char* weapon;     // held in the hand; null for none
     const char* displayName;
     uint32_t side;
     uint16_t body;
@@ -37,10 +39,14 @@ struct Kind {
 };
 
 const Kind kKinds[] = {
-    {DemoCreatures::kPlayer, false, "sword", "Idyl", kPlayerSide,
+    {DemoCreatures::kPlayer, false, nullptr, "sword", "Idyl", kPlayerSide,
      CreatureAnimationMgr::kCompositeBody, 40.0f, 6, 70, 0},
-    {DemoCreatures::kHostile, true, "sword", "Mad scientist", kHostileSide, 1, 12.0f, 4, 40, 50},
-    {DemoCreatures::kNeutral, true, nullptr, "Scientist", kNeutralSide, 1, 12.0f, 4, 20, 25},
+    {DemoCreatures::kNewGamePlayer, false, SelectPlayerScriptPanel::kScriptNames[0], "sword",
+     "Idyl", kPlayerSide, CreatureAnimationMgr::kCompositeBody, 40.0f, 6, 70, 0},
+    {DemoCreatures::kHostile, true, nullptr, "sword", "Mad scientist", kHostileSide, 1, 12.0f, 4,
+     40, 50},
+    {DemoCreatures::kNeutral, true, nullptr, nullptr, "Scientist", kNeutralSide, 1, 12.0f, 4, 20,
+     25},
 };
 
 // The weapon's template, made in the soldier's manager, into its current hand.
@@ -71,6 +77,8 @@ bool Fill(Entity& entity, const Kind& kind) {
     if (kind.scripted)
         for (int slot = 0; slot < static_cast<int>(std::size(DemoCreatureScripts::kNames)); ++slot)
             data.SetScript(slot, DemoCreatureScripts::kNames[slot]);
+    if (kind.idleScript)
+        data.SetScript(CreatureData::kIdleScript, kind.idleScript);
     return kind.weapon == nullptr || Arm(soldier, data.GetInventory(), kind.weapon);
 }
 

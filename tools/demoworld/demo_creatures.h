@@ -1,12 +1,14 @@
 #pragma once
 // The demo world's soldier templates: the tutorial's player ("if_idyl_player_tutorial",
-// the composite body), a hostile scientist with a sword ("scimale_hostile") and a neutral
-// one ("scimale_neutral"), each a soldier record with its creature's rules record; the
-// scientists carry the demo creature scripts.
+// the composite body), a new game's ("if_idyl_player", the same with its idle script), a
+// hostile scientist with a sword ("scimale_hostile") and a neutral one ("scimale_neutral"),
+// each a soldier record with its creature's rules record; the scientists carry the demo
+// creature scripts.
 
 class DemoCreatures {
 public:
     static constexpr const char* kPlayer = "if_idyl_player_tutorial";
+    static constexpr const char* kNewGamePlayer = "if_idyl_player";
     static constexpr const char* kHostile = "scimale_hostile";
     static constexpr const char* kNeutral = "scimale_neutral";
 

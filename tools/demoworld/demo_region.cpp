@@ -16,25 +16,31 @@
 #include "tools/demoworld/second_map.h"
 #include "tools/scriptbuilder/script_builder.h"
 
+#include <functional>
+
 namespace {
 
 constexpr int32_t kRegionEnteredEvent = 2;
 constexpr int32_t kAddJournalTopic = 51;
+constexpr int32_t kAddJournalNote = 52;
+constexpr int32_t kCloseJournalTopic = 53;
 constexpr uint8_t kFacingUp = 0;
 constexpr uint8_t kFacingDown = 4;
 constexpr uint8_t kFacingWest = 6;
 
 // A region's script, "<map>_map", which opens a journal topic whenever the region is
-// entered.
+// entered, and then files what more adds.
 bool WriteJournalScript(const DataPaths& paths, const Stringc& map, const char* topic,
-                        const char* text) {
+                        const char* text,
+                        const std::function<void(ScriptBuilder&)>& more = nullptr) {
     const Stringc name = map + "_map";
     ScriptBuilder script(name);
     script.Call(kCallEventTest, kRegionEnteredEvent)
         .JumpIfFalse("done")
-        .Call(kCallLatent, kAddJournalTopic, topic, text)
-        .Label("done")
-        .End();
+        .Call(kCallLatent, kAddJournalTopic, topic, text);
+    if (more)
+        more(script);
+    script.Label("done").End();
     return script.WriteFile(paths.GetScriptDir() + "/" + name + ".scr");
 }
 
@@ -67,11 +73,19 @@ bool DemoRegion::WriteSounds() const {
 }
 
 bool DemoRegion::WriteScripts() const {
-    return WriteJournalScript(m_paths, kMapName, "The meadow",
+    return WriteJournalScript(m_paths, kMapName, kMeadowTopic,
                               "A wall crosses the meadow. Its gate is the one way north, to the "
                               "house.") &&
-           WriteJournalScript(m_paths, SecondMap::kName, "The glade",
-                              "Trees ring the glade. The road north leads back to the meadow.");
+           WriteJournalScript(
+               m_paths, SecondMap::kName, "The glade",
+               "Trees ring the glade. The road north leads back to the meadow.",
+               [](ScriptBuilder& script) {
+                   script.Call(kCallLatent, kAddJournalNote, kMeadowTopic, kMeadowNotes[0])
+                       .Call(kCallLatent, kAddJournalNote, kMeadowTopic, kMeadowNotes[1])
+                       .Call(kCallLatent, kAddJournalTopic, kLostPathTopic,
+                             "A path from the meadow to the glade.")
+                       .Call(kCallLatent, kCloseJournalTopic, kLostPathTopic);
+               });
 }
 
 // Through a region manager of its own.

@@ -6,8 +6,9 @@
 // birds now and then in the wood; and rain, with thunder, at three chances in four; and
 // the demo map's entities (DemoMapEntities). Its sounds are written beside it, but for the
 // rain's stream, which the first run converts from the shipped media. The second map's
-// region, "demo2.reg", with its script "demo2_map", its entry "road" below its northern
-// edge and the road back north.
+// region, "demo2.reg", with its script "demo2_map", which also files two notes under the
+// meadow's topic and opens and closes a topic of its own, its entry "road" below its
+// northern edge and the road back north.
 
 class DataPaths;
 class PlacedEntityList;
@@ -20,6 +21,10 @@ bool WriteRegionFile(const DataPaths& paths, const char* map, RegionMgr& region,
 class DemoRegion {
 public:
     static constexpr const char* kMapName = "demo";
+    static constexpr const char* kMeadowTopic = "The meadow";
+    static constexpr const char* kMeadowNotes[] = {"The gate in the wall stands open.",
+                                                   "A road runs south from the meadow."};
+    static constexpr const char* kLostPathTopic = "The lost path";
 
     explicit DemoRegion(const DataPaths& paths) : m_paths(paths) {}
 

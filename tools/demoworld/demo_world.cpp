@@ -28,6 +28,8 @@
 #include "tools/demoworld/map_art.h"
 #include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/menu_art.h"
+#include "tools/demoworld/menu_screens_art.h"
+#include "tools/demoworld/menu_scripts.h"
 #include "tools/demoworld/page_scripts.h"
 #include "tools/demoworld/play_screen_art.h"
 #include "tools/demoworld/projectile_art.h"
@@ -100,7 +102,8 @@ bool DemoWorld::WriteScripts() {
            StoryPageScript().WriteFile(directory + "/" + kStoryPageName + ".scr") &&
            StatDescriptionScript().WriteFile(directory + "/game_stat_desc.scr") &&
            CharDescriptionScript().WriteFile(directory + "/game_char_desc.scr") &&
-           DemoCreatureScripts(directory).Write() && StartScripts(directory).Write();
+           DemoCreatureScripts(directory).Write() && StartScripts(directory).Write() &&
+           MenuScripts(directory).Write();
 }
 
 // The title menu and the first-run converter's media, the editors' windows and the
@@ -109,7 +112,8 @@ bool DemoWorld::WriteTitleAndEditors() {
     LabelFont font(m_root + "/fonts/Cour.ttf");
     return font.IsReady() && MenuArt(*g_dataPaths, font).Write() &&
            PlayScreenArt(*g_dataPaths, font).Write() &&
-           WorldScreenArt(*g_dataPaths, font).Write() && EditorArt(*g_dataPaths, font).Write() &&
+           WorldScreenArt(*g_dataPaths, font).Write() &&
+           MenuScreensArt(*g_dataPaths, font).Write() && EditorArt(*g_dataPaths, font).Write() &&
            ConverterMedia(*g_dataPaths, font).Write() &&
            WalkerArt(g_dataPaths->GetAnimDir()).Write();
 }

@@ -19,7 +19,6 @@
 
 #include <SDL/SDL_image.h>
 
-#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -216,23 +215,21 @@ TEST_F(TitleMenu, ExitEndsTheRun) {
     EXPECT_TRUE(g_quit);
 }
 
-TEST_F(TitleMenu, ButtonsWhoseScreensAreNotBuiltStayAndSayWhyInOneLine) {
+TEST_F(TitleMenu, TheMenuButtonsOpenTheirScreens) {
     RunTitleUntilMenu();
     struct Case {
         Point at;
-        const char* label;
+        int mode;
     };
-    for (const Case& c : {Case{kNewGame, "New Game"}, Case{kLoadGame, "Load Game"},
-                          Case{kOptions, "Options"}, Case{kCredits, "Credits"}}) {
-        SCOPED_TRACE(c.label);
-        testing::internal::CaptureStderr();
+    for (const Case& c : {Case{kNewGame, kModeNewGame}, Case{kLoadGame, kModeLoadGame},
+                          Case{kOptions, kModeOptions}, Case{kCredits, kModeCredits}}) {
+        SCOPED_TRACE(c.mode);
         Click(c.at);
+        Frame();
+        EXPECT_EQ(Mode(), c.mode);
+        EXPECT_NE(Page(), nullptr);
+        g_gameMode->SetMode(kModeTitleMenu);
         Frames(2);
-        const std::string said = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(Mode(), kModeTitleMenu);
-        EXPECT_NE(PageAs<MainPanel>(), nullptr);
-        EXPECT_NE(said.find(c.label), std::string::npos) << said;
-        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
     }
     EXPECT_FALSE(g_quit);
 }

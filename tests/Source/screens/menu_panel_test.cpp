@@ -1,0 +1,273 @@
+// The in-game menu and the load and save screens, driven through the main loop in a game
+// on the demo map: the refusals to save, saving into a slot with its description, loading
+// it back, and leaving the game for the title menu.
+#include "Source/screens/menu_panel.h"
+
+#include "Library/interface/edit_box.h"
+#include "Library/interface/message_box.h"
+#include "Library/interface/mouse_mgr.h"
+#include "Library/world/tile_map.h"
+#include "Source/creatures/creature.h"
+#include "Source/creatures/creature_data.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/screens/load_save_panel.h"
+#include "Source/screens/main_panel.h"
+#include "Source/world/demo_game.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace {
+
+using namespace testsupport;
+
+// The menu's buttons, 19 pixels apart, and the boxes' buttons in the middle of the screen.
+constexpr Point kSave{399, 250};
+constexpr Point kLoad{399, 269};
+constexpr Point kExitGame{399, 307};
+constexpr Point kBack{399, 326};
+constexpr Point kBoxOk{403, 356};
+constexpr Point kBoxYes{361, 356};
+constexpr Point kBoxNo{439, 356};
+constexpr Point kDescriptionOk{361, 356};
+constexpr Point kDescriptionCancel{439, 356};
+// The load and save screen's own.
+constexpr Point kSlotsOk{653, 544};
+constexpr Point kSlotsCancel{723, 544};
+constexpr Point kTitleLoad{400, 281};
+
+class GameMenu : public DemoGame {
+protected:
+    // On the map with the world held still, so nothing but the test changes it.
+    void StartPlaying() {
+        StartOnDemoMap();
+        g_gameMode->SetPaused(true);
+        Frame();
+    }
+    void OpenMenu() {
+        Release(SDLK_ESCAPE);
+        Frame();
+        ASSERT_EQ(Mode(), kModeGameMenu);
+        ASSERT_NE(Menu(), nullptr);
+    }
+    MenuPanel* Menu() const { return PageAs<MenuPanel>(); }
+    LoadSavePanel* Slots() const { return PageAs<LoadSavePanel>(); }
+    void ClickSlot(int index) {
+        const Rect line = Slots()->TitleRect(index);
+        Click((line.x1 + line.x2) / 2, (line.y1 + line.y2) / 2);
+    }
+    // From the map: the menu, the save screen, the slot, and the description typed over
+    // what the box offers.
+    void SaveToSlot(int index, const char* description) {
+        OpenMenu();
+        Click(kSave);
+        Frame();
+        ASSERT_EQ(Mode(), kModeSaveGame);
+        ClickSlot(index);
+        Click(kSlotsOk);
+        ASSERT_EQ(Slots()->GetState(), LoadSavePanel::kTyping);
+        Erase(static_cast<int>(Slots()->GetDescriptionBox().GetText().Length()));
+        Type(description);
+        Click(kDescriptionOk);
+        Frames(2); // the box reports its button a frame later
+        ASSERT_EQ(Mode(), kModeAreaMap);
+    }
+    std::map<std::string, std::string> SlotFiles(int slot) const {
+        std::map<std::string, std::string> files;
+        char name[16];
+        std::snprintf(name, sizeof name, "SaveGame/slot%02d", slot);
+        for (const auto& entry : std::filesystem::directory_iterator(World().Path(name)))
+            files[entry.path().filename().string()] =
+                World().ReadFile(std::string(name) + "/" + entry.path().filename().string());
+        return files;
+    }
+    static CreatureData& LeaderData() { return Creature::Of(Leader())->GetData(); }
+};
+
+TEST_F(GameMenu, SavingIsRefusedInCombatAndWhileFleeingWithTheCombatToldFirst) {
+    StartPlaying();
+    struct Case {
+        const char* name;
+        bool combat;
+        bool fleeing;
+        const char* said;
+    };
+    for (const Case& c : {Case{"combat", true, false, MenuPanel::kCombatText},
+                          Case{"fleeing", false, true, MenuPanel::kFleeingText},
+                          Case{"both", true, true, MenuPanel::kCombatText}}) {
+        SCOPED_TRACE(c.name);
+        OpenMenu();
+        if (c.fleeing)
+            g_partyMgr->StartFlee("demo", "gate"); // which starts the countdown too
+        if (c.combat)
+            g_entityMgr->StartCombatCountdown();
+        else
+            g_entityMgr->StopCombatCountdown();
+        Click(kSave);
+        Frame();
+        EXPECT_EQ(Mode(), kModeGameMenu);
+        ASSERT_EQ(Menu()->GetState(), MenuPanel::kNoticeShown);
+        EXPECT_EQ(Menu()->GetNoticeBox().GetText(), c.said);
+        Click(kBoxOk);
+        EXPECT_EQ(Menu()->GetState(), MenuPanel::kMenu);
+        Click(kBack);
+        Frame();
+        ASSERT_EQ(Mode(), kModeAreaMap);
+        // A new map ends the flight, and with it the refusal.
+        g_loadSaveMgr->RequestMapToMap("demo", "gate");
+        Frame();
+        g_entityMgr->StopCombatCountdown();
+        ASSERT_FALSE(g_partyMgr->IsFleeing());
+    }
+}
+
+TEST_F(GameMenu, ASaveNamesItsSlotAndKeepsItsDescriptionWhichTheNextSaveOffers) {
+    StartPlaying();
+    OpenMenu();
+    Click(kSave);
+    Frame();
+    ASSERT_EQ(Mode(), kModeSaveGame);
+    for (int index = 0; index < LoadSavePanel::kSlots; ++index) {
+        char title[24];
+        std::snprintf(title, sizeof title, "Save Slot %02d:", index + 1);
+        EXPECT_EQ(Slots()->GetTitle(index), title);
+        EXPECT_EQ(Slots()->GetDescription(index), LoadSavePanel::kEmptyText);
+    }
+    // Each slot's two lines, three lines of 14 pixels apart, from y 96.
+    EXPECT_EQ(Slots()->TitleRect(0).y1, 96);
+    EXPECT_EQ(Slots()->DescriptionRect(0).y1, 110);
+    EXPECT_EQ(Slots()->TitleRect(9).y1, 96 + 9 * 42);
+
+    Click(kSlotsOk); // nothing chosen: nothing happens
+    EXPECT_EQ(Slots()->GetState(), LoadSavePanel::kChoosingToSave);
+    Click(10, 300); // beside every slot: still nothing chosen
+    EXPECT_EQ(Slots()->GetSelected(), -1);
+    ClickSlot(0);
+    EXPECT_EQ(Slots()->GetSelected(), 0);
+    Click(kSlotsOk);
+    ASSERT_EQ(Slots()->GetState(), LoadSavePanel::kTyping);
+    EXPECT_EQ(Slots()->GetDescriptionBox().GetText(), "");
+    Type("at the gate");
+    Click(kDescriptionOk);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(LastMessage(), "Game Saved.");
+
+    OpenMenu();
+    Click(kSave);
+    Frame();
+    EXPECT_EQ(Slots()->GetDescription(0), "at the gate");
+    const auto saved = SlotFiles(1);
+    ClickSlot(0);
+    Click(kSlotsOk);
+    EXPECT_EQ(Slots()->GetDescriptionBox().GetText(), "at the gate");
+    Type(" again");
+    Click(kDescriptionCancel); // back to the slots, the box emptied and nothing saved
+    Frame();
+    EXPECT_EQ(Slots()->GetState(), LoadSavePanel::kChoosingToSave);
+    EXPECT_EQ(Slots()->GetDescriptionBox().GetText(), "");
+    Click(kSlotsCancel);
+    Frame();
+    EXPECT_EQ(Mode(), kModeGameMenu);
+    EXPECT_EQ(SlotFiles(1), saved);
+}
+
+TEST_F(GameMenu, LoadingASlotBringsThePartyBackAsSaved) {
+    StartPlaying();
+    const Vector savedAt = Leader()->GetPosition();
+    const float savedHitPoints = LeaderData().GetHitPoints();
+    SaveToSlot(0, "before the walk");
+    g_gameMode->SetPaused(true);
+    Leader()->SetPosition(Vector(savedAt.x + 6, savedAt.y + 9, 0));
+    LeaderData().AddHitPoints(-5);
+
+    OpenMenu();
+    Click(kLoad);
+    Frame();
+    ASSERT_EQ(Mode(), kModeLoadGame);
+    EXPECT_EQ(Slots()->GetTitle(0), "Load Slot 01:");
+    ClickSlot(1); // empty: OK stays
+    Click(kSlotsOk);
+    Frames(2);
+    EXPECT_EQ(Mode(), kModeLoadGame);
+    ClickSlot(0);
+    Click(kSlotsOk);
+    Frame();
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(LastMessage(), "Game Loaded.");
+    EXPECT_FLOAT_EQ(Leader()->GetPosition().x, savedAt.x);
+    EXPECT_FLOAT_EQ(Leader()->GetPosition().y, savedAt.y);
+    EXPECT_FLOAT_EQ(LeaderData().GetHitPoints(), savedHitPoints);
+}
+
+TEST_F(GameMenu, CancelLeadsBackToTheMenuInAGameAndToTheTitleOutsideOne) {
+    RunTitleUntilMenu();
+    Click(kTitleLoad);
+    Frame();
+    ASSERT_EQ(Mode(), kModeLoadGame);
+    Click(kSlotsCancel);
+    Frame();
+    EXPECT_EQ(Mode(), kModeTitleMenu);
+
+    StartPlaying();
+    OpenMenu();
+    Click(kLoad);
+    Frame();
+    Click(kSlotsCancel);
+    Frame();
+    EXPECT_EQ(Mode(), kModeGameMenu);
+}
+
+TEST_F(GameMenu, BackReturnsToTheMapOrToTheStoryPage) {
+    StartPlaying();
+    OpenMenu();
+    Click(kBack);
+    Frame();
+    EXPECT_EQ(Mode(), kModeAreaMap);
+
+    g_gameMode->SetMode(kModeStoryPage);
+    Frame();
+    g_gameMode->SetMode(kModeGameMenu);
+    Frame();
+    Click(kBack);
+    Frame();
+    EXPECT_EQ(Mode(), kModeStoryPage);
+}
+
+// Leaving frees the game's map, party and cursor while the menu is still on the screen.
+TEST_F(GameMenu, LeavingAsksFirstAndTwoEscapesLeaveAtOnce) {
+    StartPlaying();
+    OpenMenu();
+    Click(kExitGame);
+    ASSERT_EQ(Menu()->GetState(), MenuPanel::kQuitAsked);
+    EXPECT_EQ(Menu()->GetQuitBox().GetText(), MenuPanel::kQuitText);
+    Click(kBoxNo);
+    EXPECT_EQ(Menu()->GetState(), MenuPanel::kMenu);
+
+    g_entityMgr->StartCombatCountdown();
+    Click(kSave);
+    ASSERT_EQ(Menu()->GetState(), MenuPanel::kNoticeShown);
+    Release(SDLK_ESCAPE); // the question replaces the notice
+    ASSERT_EQ(Menu()->GetState(), MenuPanel::kQuitAsked);
+    const MouseMgr* cursor = g_mouseMgr;
+    Click(kBoxYes);
+    Frame();
+    EXPECT_EQ(Mode(), kModeTitleMenu);
+    EXPECT_NE(g_mouseMgr, cursor);
+    EXPECT_EQ(g_partyMgr->GetCount(), 0);
+    EXPECT_FALSE(g_gameMode->IsInGame());
+
+    StartPlaying();
+    OpenMenu();
+    Release(SDLK_ESCAPE);
+    Release(SDLK_ESCAPE);
+    Frame();
+    EXPECT_EQ(Mode(), kModeTitleMenu);
+    EXPECT_NE(PageAs<MainPanel>(), nullptr);
+}
+
+} // namespace

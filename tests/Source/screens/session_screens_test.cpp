@@ -1,0 +1,211 @@
+// The screens that start and end a game and the options, driven through the main loop from
+// the title menu: a new game's party, game over and the game after it, the options file,
+// and the credits their script writes.
+#include "Library/interface/info_panel.h"
+#include "Library/interface/text_block.h"
+#include "Library/world/tile_map.h"
+#include "Source/entities/script_machine.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/screens/credits_panel.h"
+#include "Source/screens/game_over_panel.h"
+#include "Source/screens/new_game_panel.h"
+#include "Source/screens/options_panel.h"
+#include "Source/world/demo_game.h"
+#include "Source/world/game_clock.h"
+#include "Source/world/game_config.h"
+#include "Source/world/log_mgr.h"
+#include "tools/demoworld/menu_scripts.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace testsupport;
+
+constexpr Point kTitleNewGame{400, 262};
+constexpr Point kTitleTutorial{400, 300};
+constexpr Point kTitleOptions{400, 319};
+constexpr Point kTitleCredits{400, 338};
+constexpr Point kNewGameDone{653, 544};
+constexpr Point kCancelOrDone{723, 544}; // new game's cancel; everyone else's "Done"
+constexpr Point kLarge{196, 352};        // the options' view sizes
+constexpr Point kEffectsKnobAtFull{647, 293};
+constexpr int kSliderY = 293;
+
+std::vector<std::string> Lines(const InfoPanel& panel) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < panel.GetWindow().GetBlockCount(); ++i)
+        lines.push_back(panel.GetWindow().GetBlock(i).GetText().c_str());
+    return lines;
+}
+
+class SessionScreens : public DemoGame {
+protected:
+    // The tutorial's start, then back to the title the way a player leaves.
+    void RunTutorialAndLeave() {
+        RunTitleUntilMenu();
+        Click(kTitleTutorial);
+        Frame();
+        ASSERT_EQ(Mode(), kModeStoryPage);
+        g_gameMode->SetMode(kModeTitleMenu);
+        Frames(2);
+    }
+    void OpenFromTitle(const Point& button, int mode) {
+        Click(button);
+        Frame();
+        ASSERT_EQ(Mode(), mode);
+    }
+    void Press(int x, int y) {
+        MoveTo(x, y);
+        Push(Event(SDL_MOUSEBUTTONDOWN));
+        Frame();
+    }
+    void Drag(int x, int y) {
+        Push(Motion(x, y));
+        Frame();
+    }
+    void Lift() {
+        Push(Event(SDL_MOUSEBUTTONUP));
+        Frame();
+    }
+    std::string ConfigBytes() const { return World().ReadFile("config.dat"); }
+};
+
+TEST_F(SessionScreens, ANewGameStartsWithTheStartingCharacterAloneAndCancelKeepsIt) {
+    RunTutorialAndLeave();
+    OpenFromTitle(kTitleNewGame, kModeNewGame);
+    ASSERT_EQ(g_partyMgr->GetCount(), 1);
+    EXPECT_EQ(Leader()->GetTemplateName(), NewGamePanel::kCharacter);
+    EXPECT_EQ(PageAs<NewGamePanel>()->GetCharacter(), g_partyMgr->GetLeader());
+    Click(kCancelOrDone);
+    Frame();
+    EXPECT_EQ(Mode(), kModeTitleMenu);
+    EXPECT_EQ(g_partyMgr->GetCount(), 1);
+
+    OpenFromTitle(kTitleNewGame, kModeNewGame);
+    EXPECT_EQ(g_partyMgr->GetCount(), 1) << "the title's next start empties the party again";
+    Click(kNewGameDone);
+    Frame();
+    EXPECT_FALSE(g_loadSaveMgr->IsShowingErrorBox());
+    EXPECT_EQ(Mode(), kModeStoryPage);
+    EXPECT_EQ(LastMessage(), "New Game.");
+    EXPECT_EQ(Leader()->GetTemplateName(), NewGamePanel::kCharacter);
+}
+
+// Game over keeps the game until the next start, which begins it afresh.
+TEST_F(SessionScreens, AfterGameOverANewGameHasOneMemberAnEmptyJournalAndANewClock) {
+    StartOnDemoMap();
+    ASSERT_TRUE(g_partyMgr->AddCharacterByName(kCharacter));
+    g_logMgr->AddEntry("A topic", "of the game that ended");
+    g_gameClock->SetDateTime(0, 0, 0, 12, 1, 6, 2003);
+    g_gameMode->SetMode(kModeGameOver);
+    Frame();
+    ASSERT_NE(PageAs<GameOverPanel>(), nullptr);
+    EXPECT_FALSE(PageAs<GameOverPanel>()->RunScript("")) << "the empty name loads nothing";
+    Click(kCancelOrDone);
+    Frame();
+    ASSERT_EQ(Mode(), kModeTitleMenu);
+
+    Frame();
+    OpenFromTitle(kTitleNewGame, kModeNewGame);
+    Click(kNewGameDone);
+    Frame();
+    ASSERT_EQ(Mode(), kModeStoryPage);
+    EXPECT_EQ(g_partyMgr->GetCount(), 1);
+    EXPECT_EQ(g_logMgr->CountTopics(), 0);
+    EXPECT_EQ(g_gameClock->GetDateTime().GetYear(), 2001);
+}
+
+TEST_F(SessionScreens, OptionsTakeEffectAtOnceAndReachTheFileOnlyThroughDone) {
+    std::filesystem::remove(World().Path("config.dat"));
+    RunTitleUntilMenu();
+    OpenFromTitle(kTitleOptions, kModeOptions);
+    Click(kLarge);
+    Frame();
+    EXPECT_EQ(g_config->GetViewSize(), 2);
+    EXPECT_FALSE(std::filesystem::exists(World().Path("config.dat")));
+
+    // Held past either end of its track, the effects slider stores its ends.
+    Press(kEffectsKnobAtFull.x, kEffectsKnobAtFull.y);
+    Drag(450, kSliderY);
+    EXPECT_EQ(g_config->GetSampleVolume(), 0);
+    Drag(684, kSliderY);
+    EXPECT_EQ(g_config->GetSampleVolume(), 255);
+    Drag(OptionsPanel::kTrackStart + 20, kSliderY); // 20 of the track's 172 pixels
+    const int32_t effects = g_config->GetSampleVolume();
+    EXPECT_EQ(effects, 30);
+    Lift();
+    EXPECT_FALSE(std::filesystem::exists(World().Path("config.dat")));
+
+    Click(kCancelOrDone);
+    Frame();
+    EXPECT_EQ(Mode(), kModeTitleMenu);
+    const std::string expected{2,
+                               0,
+                               0,
+                               0,
+                               static_cast<char>(effects),
+                               0,
+                               0,
+                               0,
+                               static_cast<char>(255),
+                               0,
+                               0,
+                               0,
+                               static_cast<char>(255),
+                               0,
+                               0,
+                               0,
+                               0,
+                               0,
+                               static_cast<char>(0x80),
+                               0x3f};
+    EXPECT_EQ(ConfigBytes(), expected);
+    const GameConfig reread(World().Root().c_str(), nullptr, nullptr);
+    EXPECT_EQ(reread.GetViewSize(), 2);
+    std::filesystem::remove(World().Path("config.dat"));
+}
+
+TEST_F(SessionScreens, OptionsFromAGameReturnToTheMenu) {
+    StartOnDemoMap();
+    g_gameMode->SetMode(kModeOptions);
+    Frame();
+    Click(kCancelOrDone);
+    Frame();
+    EXPECT_EQ(Mode(), kModeGameMenu);
+    std::filesystem::remove(World().Path("config.dat"));
+}
+
+TEST_F(SessionScreens, TheCreditsShowExactlyTheirScriptsLines) {
+    RunTutorialAndLeave();
+    ASSERT_GT(g_infoPanel2->GetWindow().GetBlockCount(), 0) << "the page left its text";
+    OpenFromTitle(kTitleCredits, kModeCredits);
+    EXPECT_EQ(Lines(*g_infoPanel2), std::vector<std::string>(std::begin(MenuScripts::kCreditTexts),
+                                                             std::end(MenuScripts::kCreditTexts)));
+    Click(kCancelOrDone);
+    Frame();
+    EXPECT_EQ(Mode(), kModeTitleMenu);
+}
+
+TEST_F(SessionScreens, WithoutTheirScriptTheCreditsKeepThePanelAndStillLeave) {
+    const std::filesystem::path aside = World().Path("game_credits.scr.aside");
+    const bool packed = g_gameMode->GetUseResourceFiles();
+    g_gameMode->SetUseResourceFiles(false); // the archive holds it too
+    std::filesystem::rename(CompiledScriptPath(CreditsPanel::kScript).c_str(), aside);
+    RunTitleUntilMenu();
+    g_infoPanel2->Clear();
+    g_infoPanel2->AddText("held before");
+    OpenFromTitle(kTitleCredits, kModeCredits);
+    EXPECT_EQ(Lines(*g_infoPanel2), std::vector<std::string>{"held before"});
+    Click(kCancelOrDone);
+    Frame();
+    EXPECT_EQ(Mode(), kModeTitleMenu);
+    std::filesystem::rename(aside, CompiledScriptPath(CreditsPanel::kScript).c_str());
+    g_gameMode->SetUseResourceFiles(packed);
+}
+
+} // namespace

@@ -1,0 +1,221 @@
+#include "tools/demoworld/menu_screens_art.h"
+
+#include "Library/files/data_paths.h"
+#include "Library/interface/interface_object.h"
+#include "Source/screens/credits_panel.h"
+#include "Source/screens/game_over_panel.h"
+#include "Source/screens/load_save_panel.h"
+#include "Source/screens/menu_panel.h"
+#include "Source/screens/new_game_panel.h"
+#include "Source/screens/options_panel.h"
+#include "Source/screens/quest_panel.h"
+#include "Source/screens/select_player_script_panel.h"
+#include "Source/screens/spell_book_panel.h"
+#include "tools/demoworld/canvas.h"
+#include "tools/demoworld/frame_palette.h"
+#include "tools/demoworld/label_font.h"
+#include "tools/demoworld/window_art.h"
+
+#include <filesystem>
+
+namespace {
+
+using namespace framepalette;
+
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+const Colour kParchment(226, 212, 176);
+const Colour kLight(250, 246, 230);
+
+// A gold-edged frame round the screen, open inside so the splash shows.
+Canvas OpenFrame() {
+    Canvas canvas(kScreenWidth, kScreenHeight, Canvas::kTransparent);
+    for (int edge = 0; edge < 10; ++edge)
+        canvas.Frame(edge, edge, kScreenWidth - 2 * edge, kScreenHeight - 2 * edge,
+                     edge < 3 || edge > 6 ? kGold : kBronze);
+    return canvas;
+}
+
+// The box's plate, 200 by 140, with the buttons' row below the text.
+Canvas BoxPlate() {
+    Canvas box(200, 140, kPlate);
+    box.Frame(0, 0, 200, 140, kGold);
+    box.Frame(3, 3, 194, 134, kBronze);
+    return box;
+}
+
+// A leaf for black text, from corner to corner.
+void Leaf(Canvas& canvas, int x1, int y1, int x2, int y2) {
+    canvas.Bevel(x1 - 8, y1 - 8, x2 - x1 + 16, y2 - y1 + 16, kParchment);
+}
+
+// A well for white text.
+void Well(Canvas& canvas, int x1, int y1, int x2, int y2) {
+    canvas.Fill(x1 - 4, y1 - 4, x2 - x1 + 8, y2 - y1 + 8, kPlate);
+    canvas.Frame(x1 - 4, y1 - 4, x2 - x1 + 8, y2 - y1 + 8, kGold);
+}
+
+Canvas SmallButton(LabelFont& font, const char* label) {
+    Canvas button(64, 16, kBronze);
+    button.Bevel(0, 0, 64, 16, kBronze);
+    button.TextCentred(font, 10, 32, 8, 60, label, kGold);
+    return button;
+}
+
+} // namespace
+
+MenuScreensArt::MenuScreensArt(const DataPaths& paths, LabelFont& font)
+    : m_paths(paths), m_font(font) {}
+
+bool MenuScreensArt::Write() const {
+    return WriteGameMenu() && WriteLoadSave() && WriteBoxes() && WriteOptions() && WriteNewGame() &&
+           WriteCredits() && WriteGameOver() && WritePlayerScript() && WriteQuestLog() &&
+           WriteSpellBook();
+}
+
+Stringc MenuScreensArt::Interface(const char* name) const {
+    return m_paths.GetInterfaceDir() + "/" + name;
+}
+
+bool MenuScreensArt::WriteNewWidgets(const WindowLayout& layout) const {
+    WindowArt art(m_paths.GetInterfaceDir(), m_font);
+    for (const WidgetEntry& widget : layout) {
+        if (!*widget.image || std::filesystem::exists(Interface(widget.image).c_str()))
+            continue;
+        const bool written = widget.type == kWidgetRadio ? art.WriteRadioRing(widget)
+                                                         : art.WriteButton(widget, kBronze);
+        if (!written)
+            return false;
+    }
+    return true;
+}
+
+bool MenuScreensArt::WriteGameMenu() const {
+    const WindowLayout layout = MenuPanel::MenuLayout();
+    Canvas menu = OpenFrame();
+    menu.Bevel(345, 200, 110, 150, kPlate);
+    menu.TextCentred(m_font, 14, 400, 220, 100, "MENU", kGold);
+    return menu.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+}
+
+// The slots' lines are drawn in black on a parchment leaf.
+bool MenuScreensArt::WriteLoadSave() const {
+    const WindowLayout layout = LoadSavePanel::PanelLayout();
+    Canvas screen = OpenFrame();
+    screen.Bevel(240, 60, 320, 470, kParchment);
+    screen.TextCentred(m_font, 16, 400, 78, 300, "SAVED GAMES", kBronze);
+    screen.Bevel(610, 528, 170, 40, kPlate);
+    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+}
+
+bool MenuScreensArt::WriteBoxes() const {
+    Canvas question = BoxPlate();
+    Canvas save = BoxPlate();
+    save.Fill(20, 16, 160, 90, Colour(16, 20, 32));
+    save.Frame(20, 16, 160, 90, kLight);
+    return question.SaveTga(Interface("msg_box_4.tga")) &&
+           save.SaveTga(Interface("msg_box_save.tga")) &&
+           SmallButton(m_font, "Yes").SaveTga(Interface("button_yes2.tga")) &&
+           SmallButton(m_font, "No").SaveTga(Interface("button_no2.tga")) &&
+           SmallButton(m_font, "Cancel").SaveTga(Interface("button_cancel2.tga"));
+}
+
+// The sliders run along grooves in the slider window; the view sizes sit in the other.
+bool MenuScreensArt::WriteOptions() const {
+    const WindowLayout sliders = OptionsPanel::SliderLayout();
+    const WindowLayout sizes = OptionsPanel::SizeLayout();
+    Canvas screen = OpenFrame();
+    screen.TextCentred(m_font, 20, 400, 60, 300, "OPTIONS", kGold);
+    for (const WindowLayout* window : {&sliders, &sizes})
+        screen.Bevel(window->window.x, window->window.y, window->window.width,
+                     window->window.height, kPlate);
+    screen.TextCentred(m_font, 14, 566, 262, 230, "Sound", kGold);
+    screen.TextCentred(m_font, 14, 231, 208, 230, "View size", kGold);
+    for (const WidgetEntry& slider : sliders) {
+        const int y = sliders.window.y + slider.y;
+        screen.Fill(OptionsPanel::kTrackStart, y + slider.height / 2 - 1,
+                    OptionsPanel::kTrackEnd - OptionsPanel::kTrackStart, 3, kBronze);
+        screen.Text(m_font, 11, OptionsPanel::kTrackStart, y + slider.height + 2, slider.label,
+                    kLight);
+    }
+    for (const WidgetEntry& size : sizes) {
+        const int x = sizes.window.x + size.x;
+        const int y = sizes.window.y + size.y;
+        screen.Fill(x, y, size.width, size.height, Colour(16, 20, 32));
+        screen.Text(m_font, 12, x + size.width + 10, y + 5, size.label, kLight);
+    }
+    Canvas knob(10, 20, kGold);
+    knob.Bevel(0, 0, 10, 20, kGold);
+    Canvas held(10, 20, kLight);
+    held.Bevel(0, 0, 10, 20, kLight);
+    return screen.SaveTga(Interface(OptionsPanel::MainLayout().window.image)) &&
+           WriteNewWidgets(OptionsPanel::MainLayout()) && WriteNewWidgets(sizes) &&
+           knob.SaveTga(Interface("slider_up.tga")) && held.SaveTga(Interface("slider_dwn.tga"));
+}
+
+// The sheet and the two description panels are drawn in black.
+bool MenuScreensArt::WriteNewGame() const {
+    const WindowLayout layout = NewGamePanel::PanelLayout();
+    Canvas screen = OpenFrame();
+    Leaf(screen, 60, 60, 740, 260);
+    Leaf(screen, 77, 298, 389, 527);
+    Leaf(screen, 422, 298, 734, 527);
+    screen.Bevel(610, 528, 170, 40, kPlate);
+    WindowArt art(m_paths.GetInterfaceDir(), m_font);
+    const WidgetEntry doneHeld{0, kWidgetButton, 0, 0, 64, 14, "button_done_up.tga", "Done"};
+    const WidgetEntry cancelHeld{0, kWidgetButton, 0, 0, 64, 14, "button_cancel_up.tga", "Cancel"};
+    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout) &&
+           art.WriteButton(doneHeld, kGold) && art.WriteButton(cancelHeld, kGold);
+}
+
+bool MenuScreensArt::WriteCredits() const {
+    const WindowLayout layout = CreditsPanel::PanelLayout();
+    Canvas screen = OpenFrame();
+    Leaf(screen, 213, 54, 586, 544);
+    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+}
+
+bool MenuScreensArt::WriteGameOver() const {
+    const WindowLayout layout = GameOverPanel::PanelLayout();
+    Canvas screen = OpenFrame();
+    screen.Bevel(200, 200, 400, 140, kPlate);
+    screen.TextCentred(m_font, 40, 400, 270, 380, "GAME OVER", Colour(200, 40, 30));
+    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+}
+
+bool MenuScreensArt::WritePlayerScript() const {
+    const WindowLayout layout = SelectPlayerScriptPanel::PanelLayout();
+    Canvas screen = OpenFrame();
+    screen.Bevel(230, 200, 340, 220, kPlate);
+    screen.TextCentred(m_font, 14, 400, 225, 320, "What the leader does when idle", kGold);
+    const char* const kinds[] = {"Stand and wait", "Keep watch", "Stay on guard"};
+    int kind = 0;
+    for (const WidgetEntry& radio : layout) {
+        if (radio.type != kWidgetRadio)
+            continue;
+        screen.Fill(radio.x, radio.y, radio.width, radio.height, Colour(16, 20, 32));
+        screen.Text(m_font, 12, radio.x + radio.width + 12, radio.y + 3, kinds[kind++], kLight);
+    }
+    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+}
+
+// The journal's texts are drawn in white.
+bool MenuScreensArt::WriteQuestLog() const {
+    const WindowLayout layout = QuestPanel::PanelLayout();
+    Canvas screen = OpenFrame();
+    Well(screen, 72, 106, 359, 313);
+    Well(screen, 72, 394, 359, 528);
+    Well(screen, 422, 106, 709, 525);
+    screen.Text(m_font, 14, 72, 80, "Quests", kGold);
+    screen.Text(m_font, 14, 72, 368, "Notes", kGold);
+    screen.Text(m_font, 14, 422, 80, "Journal", kGold);
+    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+}
+
+bool MenuScreensArt::WriteSpellBook() const {
+    const WindowLayout layout = SpellBookPanel::BookLayout();
+    Canvas book(layout.window.width, layout.window.height, kPlate);
+    book.Frame(0, 0, layout.window.width, layout.window.height, kGold);
+    book.Bevel(205, 197, 265, 210, kParchment);
+    return book.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The art of the screens around a game: the in-game menu, the load and save screen with
+// the description box, the question box, the options, the new game screen, the credits,
+// game over, the player script choice, the quest log and the spell book; each picture
+// leaves the splash showing where the screen shows nothing of its own.
+
+#include "Library/core/stringc.h"
+
+class DataPaths;
+class LabelFont;
+struct WindowLayout;
+
+class MenuScreensArt {
+public:
+    MenuScreensArt(const DataPaths& paths, LabelFont& font);
+
+    bool Write() const; // false, with a message, at the first picture that cannot be written
+
+private:
+    bool WriteGameMenu() const;
+    bool WriteLoadSave() const;
+    bool WriteBoxes() const;
+    bool WriteOptions() const;
+    bool WriteNewGame() const;
+    bool WriteCredits() const;
+    bool WriteGameOver() const;
+    bool WritePlayerScript() const;
+    bool WriteQuestLog() const;
+    bool WriteSpellBook() const;
+    // The widgets' images that no earlier screen has written.
+    bool WriteNewWidgets(const WindowLayout& layout) const;
+    Stringc Interface(const char* name) const;
+
+    const DataPaths& m_paths;
+    LabelFont& m_font;
+};
