@@ -119,8 +119,11 @@ void GameMapPanel::Update(Screen&) {
     if (const InterfaceObject* clicked = m_window->GetClickedChild())
         if (clicked->GetId() == kDone)
             g_gameMode->SetMode(kModeAreaMap);
-    if (!m_dragging)
-        return;
+    if (m_dragging)
+        CentreViewOnPointer();
+}
+
+void GameMapPanel::CentreViewOnPointer() {
     const Vector factors = m_services.map.GetPixelsPerUnit();
     const auto pixelsX = static_cast<float>(static_cast<int>((g_mouseX - m_x) * kScreenScale));
     const auto pixelsY = static_cast<float>(static_cast<int>((g_mouseY - m_y) * kScreenScale));
@@ -128,12 +131,15 @@ void GameMapPanel::Update(Screen&) {
     m_redraw = true;
 }
 
-// A drag that starts on the picture follows the pointer anywhere until the release.
+// A drag that starts on the picture follows the pointer anywhere until the release. The
+// press itself moves the view: a quick click may bring its release in the same frame.
 void GameMapPanel::HandleEvent(const SDL_Event& event) {
-    if (IsLeftButton(event, SDL_MOUSEBUTTONDOWN) && IsOverPicture(g_mouseX, g_mouseY))
+    if (IsLeftButton(event, SDL_MOUSEBUTTONDOWN) && IsOverPicture(g_mouseX, g_mouseY)) {
         m_dragging = true;
-    else if (IsLeftButton(event, SDL_MOUSEBUTTONUP))
+        CentreViewOnPointer();
+    } else if (IsLeftButton(event, SDL_MOUSEBUTTONUP)) {
         m_dragging = false;
+    }
 }
 
 void GameMapPanel::Draw(Screen& screen) {

@@ -48,6 +48,7 @@ private:
     void DotUnexplored();
     void DotCreatures();
     bool IsOverPicture(int x, int y) const;
+    void CentreViewOnPointer();
     void DrawFrames(Screen& screen) const;
 
     Services m_services;

@@ -152,6 +152,9 @@ void WorldMapPanel::Update(Screen&) {
     if (m_areaScriptPending)
         RunAreaScript();
     RefreshHitPoints();
+    // Lines come while travelling too, from discoveries and scripts: they show at once.
+    if (m_services.messages.TakeRedraw())
+        m_redrawBottomBar = true;
     switch (m_state) {
     case kOverBottomBar:
         UpdateBottomBar();
@@ -215,8 +218,6 @@ void WorldMapPanel::UpdateBottomBar() {
         m_services.messages.ScrollDown(frameMs);
     if (m_bottomBar->FindChild(kMessagesDown)->IsPressed())
         m_services.messages.ScrollUp(frameMs);
-    if (m_services.messages.TakeRedraw())
-        m_redrawBottomBar = true;
     const InterfaceObject* clicked = m_bottomBar->GetClickedChild();
     if (clicked == nullptr || clicked->GetId() != kArea)
         return;
@@ -333,6 +334,7 @@ void WorldMapPanel::DrawTopBar(Screen& screen) {
     if (!m_redrawTopBar && !m_topBar->IsDirty())
         return;
     m_redrawTopBar = false;
+    m_topBar->SetDirty(true);
     m_topBar->Draw(screen);
     screen.SetFont(kFont);
     screen.Printf(732, 8, "%d/%d", m_hitPoints, m_maxHitPoints);
@@ -342,6 +344,7 @@ void WorldMapPanel::DrawTopBar(Screen& screen) {
 void WorldMapPanel::DrawBottomBar(Screen& screen) {
     if (m_redrawBottomBar || m_bottomBar->IsDirty()) {
         m_redrawBottomBar = false;
+        m_bottomBar->SetDirty(true);
         m_bottomBar->Draw(screen);
         m_services.messages.Draw(screen);
         AddUpdate(m_bottomBar->GetRect());
@@ -372,6 +375,7 @@ void WorldMapPanel::DrawPartySign(Screen& screen) {
     if (leader == nullptr)
         return;
     if (!leader->IsBusy()) {
+        m_iconWindow->SetDirty(true);
         m_iconWindow->Draw(screen);
         return;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The demo world's world map, "world": fields of 48 x 36 cells crossed by a road from the
+// The demo world's world map, "world": fields of 64 x 48 cells crossed by a road from the
 // west, where the party arrives from the meadow's east road ("east road"), to the town of
 // Thornford, which starts unfound and is found by anyone who comes near; at its gate a
 // travel point leads back to the meadow. Its script "world_map" answers the party looking
@@ -22,8 +22,8 @@ public:
     static constexpr const char* kQuestion = "Smoke rises from a camp by the road. Go closer?";
     static constexpr const char* kAreaText = "Wood smoke drifts across the road.";
     static constexpr const char* kCampText = "The camp is deserted; its fire still smoulders.";
-    static constexpr int kColumns = 48;
-    static constexpr int kRows = 36;
+    static constexpr int kColumns = 64;
+    static constexpr int kRows = 48;
     static constexpr int kRoadRow = 20;
     static constexpr int kCampColumns = 30;
     static constexpr int kCampRows = 24;

@@ -57,7 +57,7 @@ bool WorldScreenArt::WriteMapPictures() const {
     worldCanvas.Gradient(0, 0, 800, 300, Colour(90, 130, 60), Colour(70, 110, 50));
     worldCanvas.Fill(0, 292, 800, 16, Colour(150, 120, 80));
     worldCanvas.Disc(560, 300, 18, Colour(200, 180, 140));
-    worldCanvas.Text(m_font, 14, 520, 326, "Millbrook", kPlate);
+    worldCanvas.Text(m_font, 14, 520, 326, "Thornford", kPlate);
     worldCanvas.Frame(0, 0, 800, 600, kGold);
     worldCanvas.Text(m_font, 14, 14, 12, "THE WORLD", kGold);
     return art.SaveBackground(area, areaCanvas) && art.WriteWidgets(area, kBronze) &&
@@ -100,5 +100,5 @@ bool WorldScreenArt::WriteWorldMap() const {
     }
     return top.SaveTga(dir + "menu_world_map_top.tga") && art.SaveBackground(bottom, bar) &&
            box.SaveTga(dir + "msg_box_2.tga") && no.SaveTga(dir + "button_no2.tga") &&
-           icon.SaveTga(dir + "hs2.tga") && pressed.SaveTga(dir + "hs1.tga");
+           icon.SaveTga(dir + "hs1.tga") && pressed.SaveTga(dir + "hs2.tga");
 }

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using namespace testsupport;
@@ -120,6 +122,23 @@ TEST_F(WorldMap, ExploringOffTheRoadAsksTheScriptsQuestionAndOkEntersTheCamp) {
     g_partyMgr->MoveLeaderTo(Vector(1.0f, 12.5f, 0.0f));
     RunUntil([] { return g_gameMode->GetModeId() == kModeWorldMap; });
     EXPECT_EQ(Leader()->GetPosition(), kArrival);
+}
+
+// A line that comes while the pointer is over the map shows at once.
+TEST_F(WorldMap, TheMessageListShowsNewLinesWhileTravelling) {
+    EnterWorld();
+    MoveTo(kOverMap.x, kOverMap.y);
+    const auto messageArea = [this] {
+        std::vector<uint16_t> pixels;
+        for (int y = 523; y < 596; ++y)
+            for (int x = 229; x < 607; ++x)
+                pixels.push_back(PixelAt(x, y));
+        return pixels;
+    };
+    const std::vector<uint16_t> before = messageArea();
+    g_hudMessages->AddText("The road climbs.");
+    Frames(2);
+    EXPECT_NE(messageArea(), before);
 }
 
 TEST_F(WorldMap, NoReturnsToTravel) {
