@@ -26,6 +26,7 @@ constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 const Colour kParchment(226, 212, 176);
 const Colour kLight(250, 246, 230);
+const char* const kSliderCaptions[] = {"Effects", "Music", "Master"}; // by slider id
 
 // A gold-edged frame round the screen, open inside so the splash shows.
 Canvas OpenFrame() {
@@ -53,6 +54,14 @@ void Leaf(Canvas& canvas, int x1, int y1, int x2, int y2) {
 void Well(Canvas& canvas, int x1, int y1, int x2, int y2) {
     canvas.Fill(x1 - 4, y1 - 4, x2 - x1 + 8, y2 - y1 + 8, kPlate);
     canvas.Frame(x1 - 4, y1 - 4, x2 - x1 + 8, y2 - y1 + 8, kGold);
+}
+
+// Text over the open frame sits on a plate: on the see-through colour its edges would
+// blend into it.
+void Heading(Canvas& canvas, LabelFont& font, int centreX, int centreY, int width,
+             const char* text) {
+    canvas.Bevel(centreX - width / 2, centreY - 13, width, 26, kPlate);
+    canvas.TextCentred(font, 14, centreX, centreY, width - 8, text, kGold);
 }
 
 Canvas SmallButton(LabelFont& font, const char* label) {
@@ -125,18 +134,18 @@ bool MenuScreensArt::WriteOptions() const {
     const WindowLayout sliders = OptionsPanel::SliderLayout();
     const WindowLayout sizes = OptionsPanel::SizeLayout();
     Canvas screen = OpenFrame();
-    screen.TextCentred(m_font, 20, 400, 60, 300, "OPTIONS", kGold);
+    Heading(screen, m_font, 400, 60, 160, "OPTIONS");
     for (const WindowLayout* window : {&sliders, &sizes})
         screen.Bevel(window->window.x, window->window.y, window->window.width,
                      window->window.height, kPlate);
-    screen.TextCentred(m_font, 14, 566, 262, 230, "Sound", kGold);
-    screen.TextCentred(m_font, 14, 231, 208, 230, "View size", kGold);
+    Heading(screen, m_font, 566, 258, 120, "Sound");
+    Heading(screen, m_font, 231, 204, 120, "View size");
     for (const WidgetEntry& slider : sliders) {
         const int y = sliders.window.y + slider.y;
         screen.Fill(OptionsPanel::kTrackStart, y + slider.height / 2 - 1,
                     OptionsPanel::kTrackEnd - OptionsPanel::kTrackStart, 3, kBronze);
-        screen.Text(m_font, 11, OptionsPanel::kTrackStart, y + slider.height + 2, slider.label,
-                    kLight);
+        screen.Text(m_font, 11, OptionsPanel::kTrackStart, y + slider.height + 2,
+                    kSliderCaptions[slider.id], kLight);
     }
     for (const WidgetEntry& size : sizes) {
         const int x = sizes.window.x + size.x;
@@ -165,7 +174,7 @@ bool MenuScreensArt::WriteNewGame() const {
     const WidgetEntry doneHeld{0, kWidgetButton, 0, 0, 64, 14, "button_done_up.tga", "Done"};
     const WidgetEntry cancelHeld{0, kWidgetButton, 0, 0, 64, 14, "button_cancel_up.tga", "Cancel"};
     return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout) &&
-           art.WriteButton(doneHeld, kGold) && art.WriteButton(cancelHeld, kGold);
+           art.WriteButton(doneHeld, kBronze) && art.WriteButton(cancelHeld, kBronze);
 }
 
 bool MenuScreensArt::WriteCredits() const {
@@ -193,8 +202,8 @@ bool MenuScreensArt::WritePlayerScript() const {
     for (const WidgetEntry& radio : layout) {
         if (radio.type != kWidgetRadio)
             continue;
-        screen.Fill(radio.x, radio.y, radio.width, radio.height, Colour(16, 20, 32));
-        screen.Text(m_font, 12, radio.x + radio.width + 12, radio.y + 3, kinds[kind++], kLight);
+        screen.Fill(radio.x, radio.y, 32, 25, Colour(16, 20, 32)); // the options' tick ring
+        screen.Text(m_font, 12, radio.x + 44, radio.y + 5, kinds[kind++], kLight);
     }
     return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
 }
@@ -206,9 +215,9 @@ bool MenuScreensArt::WriteQuestLog() const {
     Well(screen, 72, 106, 359, 313);
     Well(screen, 72, 394, 359, 528);
     Well(screen, 422, 106, 709, 525);
-    screen.Text(m_font, 14, 72, 80, "Quests", kGold);
-    screen.Text(m_font, 14, 72, 368, "Notes", kGold);
-    screen.Text(m_font, 14, 422, 80, "Journal", kGold);
+    Heading(screen, m_font, 132, 86, 120, "Quests");
+    Heading(screen, m_font, 132, 374, 120, "Notes");
+    Heading(screen, m_font, 482, 86, 120, "Journal");
     return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
 }
 

@@ -13,6 +13,12 @@ constexpr int32_t kSignalEvent = 12;
 constexpr int32_t kKeyEvent = 19;
 constexpr int32_t kClearPageText = 107;
 constexpr int32_t kAddPageText = 108;
+// The character screens' two description panels: the statistic's on the right, the
+// character's on the left.
+constexpr int32_t kClearStatText = 109;
+constexpr int32_t kAddStatText = 110;
+constexpr int32_t kClearCharText = 111;
+constexpr int32_t kAddCharText = 112;
 constexpr int32_t kPageToMap = 216;
 constexpr int32_t kKeyOne = '1';
 
@@ -47,15 +53,15 @@ ScriptBuilder StatDescriptionScript() {
                  {19, "Guns: your chance with pistols and rifles."}};
     script.Call(kCallEventTest, kStartEvent)
         .JumpIfFalse("area0")
-        .Call(kCallLatent, kClearPageText)
+        .Call(kCallLatent, kClearStatText)
         .Jump("done");
     for (size_t index = 0; index < std::size(areas); ++index) {
         const std::string next = "area" + std::to_string(index + 1);
         script.Label("area" + std::to_string(index))
             .Call(kCallEventTest, kSignalEvent, areas[index].area)
             .JumpIfFalse(next)
-            .Call(kCallLatent, kClearPageText)
-            .Call(kCallLatent, kAddPageText, areas[index].text)
+            .Call(kCallLatent, kClearStatText)
+            .Call(kCallLatent, kAddStatText, areas[index].text)
             .Jump("done");
     }
     script.Label("area" + std::to_string(std::size(areas))).Label("done").End();
@@ -66,8 +72,8 @@ ScriptBuilder CharDescriptionScript() {
     ScriptBuilder script("game_char_desc");
     script.Call(kCallEventTest, kStartEvent)
         .JumpIfFalse("done")
-        .Call(kCallLatent, kClearPageText)
-        .Call(kCallLatent, kAddPageText, "Point at a line of the sheet to read about it.")
+        .Call(kCallLatent, kClearCharText)
+        .Call(kCallLatent, kAddCharText, "Point at a line of the sheet to read about it.")
         .Label("done")
         .End();
     return script;

@@ -107,16 +107,18 @@ bool PlayScreenArt::WriteBars() const {
     levelUp.TextCentred(m_font, 10, 30, 7, 56, "LEVEL UP", kGold);
     Canvas levelUpPressed(60, 14, kGold);
     levelUpPressed.TextCentred(m_font, 10, 30, 7, 56, "LEVEL UP", kPlate);
-    // Beside the smaller views of the map.
+    // Round the smaller views of the map, drawn from the top bar's foot: open where the
+    // view is.
     const struct {
         const char* image;
-        int width;
-    } sides[] = {{"side_panel_small.tga", 400},
-                 {"side_panel_medium.tga", 315},
-                 {"side_panel_large.tga", 117}};
+        int x, y, width, height; // the view within the panel
+    } sides[] = {{"side_panel_small.tga", 200, 42, 400, 400},
+                 {"side_panel_medium.tga", 157, 0, 485, 485},
+                 {"side_panel_large.tga", 58, 0, 683, 485}};
     for (const auto& side : sides) {
-        Canvas panel(side.width, 485, kSlate);
-        panel.Frame(0, 0, side.width, 485, kBronze);
+        Canvas panel(800, 485, kSlate);
+        panel.Fill(side.x, side.y, side.width, side.height, Canvas::kTransparent);
+        panel.Frame(side.x - 1, side.y - 1, side.width + 2, side.height + 2, kBronze);
         if (!panel.SaveTga(Interface(side.image)))
             return false;
     }

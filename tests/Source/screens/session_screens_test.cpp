@@ -81,6 +81,12 @@ TEST_F(SessionScreens, ANewGameStartsWithTheStartingCharacterAloneAndCancelKeeps
     ASSERT_EQ(g_partyMgr->GetCount(), 1);
     EXPECT_EQ(Leader()->GetTemplateName(), NewGamePanel::kCharacter);
     EXPECT_EQ(PageAs<NewGamePanel>()->GetCharacter(), g_partyMgr->GetLeader());
+    // The description scripts write the two panels: the character's, and the statistic's
+    // under the pointer.
+    EXPECT_EQ(Lines(*g_infoPanel4).size(), 1u);
+    MoveTo(NewGamePanel::kSheetX + 10, NewGamePanel::kSheetY + 90); // "Hit Pts:"
+    EXPECT_EQ(Lines(*g_infoPanel3),
+              std::vector<std::string>{"Hit points: how much harm you can take."});
     Click(kCancelOrDone);
     Frame();
     EXPECT_EQ(Mode(), kModeTitleMenu);
