@@ -17,6 +17,7 @@
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
 #include "LibraryScriptCompiler/scripted_machine.h"
+#include "Source/creatures/creature_factory.h"
 #include "Source/creatures/creature_item_rules.h"
 #include "Source/creatures/effect_list.h"
 #include "Source/creatures/explosion.h"
@@ -33,6 +34,7 @@
 #include "Source/entities/projectile_mgr.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/main_panel.h"
+#include "Source/scripting/game_machine_factory.h"
 #include "Source/world/ambient_snd_mgr.h"
 #include "Source/world/entry_pt_mgr.h"
 #include "Source/world/image_decompressor.h"
@@ -143,6 +145,11 @@ TEST_F(DemoWorldTest, TheDemoScriptRunsFromTheGeneralArchive) {
 
 TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensATopic) {
     ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
+    const ScopedGameMachineFactory machines; // the gate's, the chest's and the scientists'
+    const ScopedCreatureFactory creatures;
+    const CreatureItemRules rules; // the hostile one's sword
+    UniAnimationMgr animations;
+    g_uniAnimationMgr = &animations;
     GameMode game;
     game.BuildPaths(m_world.Root().c_str());
     ::testing::internal::CaptureStderr(); // the sea's pictures need a scratch image
@@ -154,16 +161,18 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     PlacedEntityList placed;
     ASSERT_TRUE(region.Get().LoadRegFile("demo", &placed));
     g_graphicMgr = nullptr;
+    g_uniAnimationMgr = nullptr;
     Graphic::FreeScratch();
 
-    // Its entities: a torch, a signpost and the town from their templates; the gate; the
-    // locked, trapped chest; the signpost's information, the way south and the way east.
-    EXPECT_EQ(placed.GetSlotCount(), 3);
+    // Its entities: a torch, a signpost, the town and the two scientists from their
+    // templates, the hostile one's sword; the gate; the locked, trapped chest; the signpost's
+    // information, the way south and the way east.
+    EXPECT_EQ(placed.GetSlotCount(), 5);
     std::multiset<int> types;
     for (int type = 0; type < Entity::kTypeCount; ++type)
         for (int slot = 0; slot < g_entityMgr->GetSlotCount(type); ++slot)
             types.insert(type);
-    EXPECT_EQ(types, (std::multiset<int>{0, 5, 7, 9, 10, 10, 10, 11}));
+    EXPECT_EQ(types, (std::multiset<int>{0, 1, 3, 3, 5, 7, 9, 10, 10, 10, 11}));
     MapObject* chest = nullptr;
     ASSERT_TRUE(Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeContainerMap, 0), &chest));
     EXPECT_TRUE(chest->GetSettings().locked && chest->GetSettings().trapArmed);
@@ -207,6 +216,7 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
 
 TEST_F(DemoWorldTest, TheEntityTemplatesLoadWithTheirPicturesFromTheArchives) {
     ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
+    const ScopedGameMachineFactory machines; // the gate's script
     ResFileMgr animations;
     ASSERT_TRUE(animations.Open(m_paths.GetAnimationResPath().c_str(), ResFileMgr::kRead));
     g_animationRes = &animations;

@@ -7,9 +7,11 @@
 #include "Source/entities/placed_entity_list.h"
 #include "Source/entities/town_entity.h"
 #include "Source/entities/trigger_entity.h"
+#include "tools/demoworld/demo_creatures.h"
 #include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/second_map.h"
+#include "tools/scriptbuilder/script_builder.h"
 #include "tools/templatewriter/template_writer.h"
 
 #include <cstdio>
@@ -20,6 +22,24 @@ constexpr const char* kGate = "gate";
 constexpr const char* kTorch = "torch";
 constexpr const char* kTown = "millbrook";
 constexpr const char* kSignpost = "signpost"; // one of DemoEntities' plain ones
+constexpr const char* kChest = "chest";
+constexpr const char* kGateDescription = "A gate of planks in the wall, the one way north.";
+constexpr const char* kChestDescription = "An old chest, bound in iron.";
+
+constexpr int32_t kStartEvent = 1;
+constexpr int32_t kSetDescription = 318;
+
+// A placement keeps a door's or a chest's map object alone, so the description that Examine
+// shows comes from the map object's script when the map is first entered.
+bool WriteDescriptionScript(const Stringc& directory, const char* name, const char* text) {
+    ScriptBuilder script(name);
+    script.Call(kCallEventTest, kStartEvent)
+        .JumpIfFalse("end")
+        .Call(kCallLatent, kSetDescription, text)
+        .Label("end")
+        .End();
+    return script.WriteFile(directory + "/" + name + ".scr");
+}
 
 // The rectangle's corners as the map object's zone of its current state.
 void Zone(MapObject& mapObject, float left, float top, float right, float bottom) {
@@ -37,9 +57,10 @@ void FillGate(Entity& entity) {
     auto& gate = static_cast<DoorEntity&>(entity);
     gate.SetRadius(2.0f, 0);
     gate.SetDisplayName("Gate");
-    gate.SetDescription("A gate of planks in the wall, the one way north.");
+    gate.SetDescription(kGateDescription);
     DoorMapObject& mapObject = gate.GetMapObject();
     mapObject.SetName(kGate);
+    mapObject.EditSettings().scriptName = kGate;
     const DemoMap::Door& patch = DemoMap::kGate;
     mapObject.SetPatch(patch.closed, patch.open, static_cast<uint16_t>(patch.x),
                        static_cast<uint16_t>(patch.y));
@@ -81,14 +102,14 @@ void PlaceChest(EntityMgr& entities) {
     auto* chest = static_cast<ContainerMapEntity*>(
         entities.CreateEntity(x, y, 0.0f, Entity::kTypeContainerMap));
     ContainerMapObject& mapObject = chest->GetMapObject();
-    mapObject.SetName("chest");
+    mapObject.SetName(kChest);
     MapObject::Settings& s = mapObject.EditSettings();
     s.trapArmed = 1;
     s.locked = 1;
     s.disarmDifficulty = 30;
     s.searchDifficulty = 20;
     s.lockDifficulty = 40;
-    s.text = "An old chest, bound in iron.";
+    s.scriptName = kChest;
     Zone(mapObject, x - 0.5f, y - 0.5f, x + 0.5f, y + 0.5f);
 }
 
@@ -115,6 +136,11 @@ void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float le
 
 } // namespace
 
+bool DemoMapEntities::WriteScripts(const Stringc& directory) const {
+    return WriteDescriptionScript(directory, kGate, kGateDescription) &&
+           WriteDescriptionScript(directory, kChest, kChestDescription);
+}
+
 bool DemoMapEntities::WriteTemplates() const {
     return TemplateWriter::Write(Entity::kTypeDoor, kGate, FillGate) &&
            TemplateWriter::Write(Entity::kTypeCycle, kTorch, FillTorch) &&
@@ -125,6 +151,10 @@ bool DemoMapEntities::Place(EntityMgr& entities, PlacedEntityList& placed) const
     placed.Add(PlaceByName(entities, Entity::kTypeCycle, kTorch, 47.5f, 41.5f));
     placed.Add(PlaceByName(entities, Entity::kTypeBase, kSignpost, 37.5f, 64.5f));
     placed.Add(PlaceByName(entities, Entity::kTypeTown, kTown, 84.5f, 84.5f));
+    placed.Add(PlaceByName(entities, Entity::kTypeSoldier, DemoCreatures::kNeutral,
+                           kNeutralScientist.x, kNeutralScientist.y));
+    placed.Add(PlaceByName(entities, Entity::kTypeSoldier, DemoCreatures::kHostile,
+                           kHostileScientist.x, kHostileScientist.y));
     // The gate takes its map object from its template; the definition keeps only that.
     Entity* gate = entities.CreateEntity(0.0f, 0.0f, 0.0f, Entity::kTypeDoor);
     if (!gate->LoadByName(kGate)) {

@@ -3,20 +3,32 @@
 // and the entity part of the demo region placed from them: the gate across the gap in the
 // wall, a torch burning beside it, a locked and trapped chest in the house's yard, a
 // signpost whose information zone speaks of the pond, the road south to the second map at
-// the foot of the map, the road east to the world map, and the town; and the second map's
-// road back north.
+// the foot of the map, the road east to the world map, the town, a scientist at work in the
+// yard and a mad one among the trees far to the north-west; and the second map's road back
+// north.
 
 #include <cstdint>
 
 class EntityMgr;
 class PlacedEntityList;
+class Stringc;
 class Vector;
 
 class DemoMapEntities {
 public:
-    static constexpr const char* kRoadEntry = "road"; // where each map's road arrives
+    static constexpr const char* kRoadEntry = "road";          // where each map's road arrives
     static constexpr const char* kEastRoadEntry = "east road"; // the meadow's and the world's
     static constexpr const char* kWorldName = "world";
+    // The hostile one stands beyond the sight of anyone at the start or the gate, so that
+    // nothing fights there unless the player goes looking for it.
+    struct Spot {
+        float x, y;
+    };
+    static constexpr Spot kHostileScientist{25.5f, 8.5f};
+    static constexpr Spot kNeutralScientist{64.5f, 28.5f};
+
+    // The door's and the chest's map object scripts, which give them their descriptions.
+    bool WriteScripts(const Stringc& directory) const;
 
     // Into the entity directories of g_dataPaths; the pictures they show are MapEntityArt's.
     bool WriteTemplates() const;

@@ -103,7 +103,7 @@ bool DemoWorld::WriteScripts() {
            StatDescriptionScript().WriteFile(directory + "/game_stat_desc.scr") &&
            CharDescriptionScript().WriteFile(directory + "/game_char_desc.scr") &&
            DemoCreatureScripts(directory).Write() && StartScripts(directory).Write() &&
-           MenuScripts(directory).Write();
+           MenuScripts(directory).Write() && DemoMapEntities().WriteScripts(directory);
 }
 
 // The title menu and the first-run converter's media, the editors' windows and the

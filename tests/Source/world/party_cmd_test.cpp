@@ -93,7 +93,8 @@ TEST_F(PartyOrders, RestIsRefusedForEachObstacleInItsOrderAndThenOpensTheRestScr
     g_gameMode->SetMode(kModeStoryPage);
     g_entityMgr->StartCombatCountdown();
     idyl->GetRef().SetLifeState(EntityRef::kLifeDead);
-    SoldierEntity* hostile = Spawn("scimale_hostile", Vector(80, 60, 0));
+    Entity* hostile = g_entityMgr->FindByName(Entity::kTypeSoldier, "scimale_hostile"); // the map's
+    ASSERT_NE(hostile, nullptr);
     SoldierEntity* watcher = Spawn("scimale_neutral", Vector(49.5f, 50, 0));
     watcher->GetRef().SetLifeState(4); // away
 

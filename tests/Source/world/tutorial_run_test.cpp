@@ -8,10 +8,13 @@
 #include "Source/creatures/creature_inventory.h"
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/creature_placement.h"
+#include "Source/entities/door_entity.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/screens/command_boxes.h"
 #include "Source/screens/game_play_panel.h"
+#include "Source/screens/party_cmd_orders.h"
 #include "Source/world/counting_scripts.h"
 #include "Source/world/demo_game.h"
 
@@ -90,6 +93,46 @@ TEST_F(TutorialRun, ThePagesChoiceLeadsToTheGateAndThePartyWalksSouthAndBackToTh
 } // namespace
 
 namespace {
+
+using TutorialMap = DemoGame;
+
+// Someone to meet and someone to fight, the fight only for the player who goes looking for
+// it; what the gate and the chest are, told by Examine, and nothing to talk to in either.
+TEST_F(TutorialMap, HoldsBothScientistsAndFightsNowhereNearTheGateOrTheStart) {
+    StartOnDemoMap();
+    const auto at = [](const char* name) {
+        const Entity* scientist = g_entityMgr->FindByName(Entity::kTypeSoldier, name);
+        return scientist ? scientist->GetPosition() : Vector(-1, -1, -1);
+    };
+    EXPECT_EQ(at("scimale_hostile"), Vector(25.5f, 8.5f, 0));
+    EXPECT_EQ(at("scimale_neutral"), Vector(64.5f, 28.5f, 0));
+    auto* hostile = static_cast<SoldierEntity*>(
+        g_entityMgr->FindByName(Entity::kTypeSoldier, "scimale_hostile"));
+    ASSERT_NE(hostile, nullptr);
+    for (const Vector& spot : {Vector(49.5f, 43, 0), Vector(49.5f, 60, 0)}) {
+        ASSERT_TRUE(TeleportEntity(*Leader(), spot));
+        for (int frame = 0; frame < 60; ++frame) {
+            Frame();
+            ASSERT_FALSE(hostile->SeesEnemies()) << spot.y << ", frame " << frame;
+            ASSERT_EQ(g_entityMgr->GetCombatCountdown(), 0) << spot.y << ", frame " << frame;
+        }
+    }
+
+    Entity* chest = g_entityMgr->GetEntity(Entity::kTypeContainerMap, 0);
+    Entity* gate = g_entityMgr->GetEntity(Entity::kTypeDoor, 0);
+    ASSERT_NE(chest, nullptr);
+    ASSERT_NE(gate, nullptr);
+    for (Entity* thing : {chest, gate}) {
+        const CommandBoxLayout commands = ObjectCommands(*thing, Leader());
+        for (int button = 0; button < commands.count; ++button)
+            EXPECT_NE(commands.buttons[button].id, kCommandTalk);
+    }
+    PartyCmdOrders orders(*g_partyMgr);
+    ASSERT_TRUE(orders.Examine(chest));
+    EXPECT_EQ(LastMessage(), "An old chest, bound in iron.");
+    ASSERT_TRUE(orders.Examine(gate));
+    EXPECT_EQ(LastMessage(), "A gate of planks in the wall, the one way north.");
+}
 
 using TutorialScripts = DemoGame;
 
