@@ -6,6 +6,8 @@
 #include "Library/graphics/graphic.h"
 #include "Library/graphics/graphic_mgr.h"
 #include "Library/world/game_mode.h"
+#include "Source/creatures/creature_factory.h"
+#include "Source/creatures/creature_item_rules.h"
 #include "Source/editors/region_resaver.h"
 #include "Source/scripting/game_machine_factory.h"
 #include "Source/world/offscreen_region.h"
@@ -36,6 +38,8 @@ int main(int argc, char** argv) {
         GraphicMgr graphics;
         g_graphicMgr = &graphics;
         const ScopedGameMachineFactory machines;
+        const ScopedCreatureFactory creatures; // placed soldiers, and what they carry
+        const CreatureItemRules rules;
         OffscreenRegion region(game, nullptr);
         RegionResaver resaver(region.Get());
         resaved = resaver.ResaveAll();
