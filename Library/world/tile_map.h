@@ -164,6 +164,7 @@ public:
     // walkable by type (A) or has its walk flag set (B).
     bool WalkLineA(const Vector& from, const Vector& to) const;
     bool WalkLineB(const Vector& from, const Vector& to) const;
+    void EmptyHook(int /*a*/, int /*b*/) const {} // a hook for callers that want one: does nothing
 
     int GetWidth() const { return m_map.grid.GetWidth(); }   // tiles
     int GetHeight() const { return m_map.grid.GetHeight(); } // tiles
@@ -225,7 +226,7 @@ public:
     void DrawTileTypes(Screen& screen) const;       // every cell in view in its type's colour
     void DrawUnwalkableTypes(Screen& screen) const; // the same, cells without the walk flag only
     void FillCell(int x, int y, Screen& screen) const;
-    void CrossCell(int x, int y, Screen& screen) const; // half-shaded, with both diagonals
+    void CrossCell(int x, int y, Screen& screen) const;              // filled, with both diagonals
     void DrawTileOverlay(Screen& screen, const Vector& point) const; // the cell of a world point
     void DrawForEditor(Screen& screen) const;                        // the clip map's spans
 
@@ -319,6 +320,7 @@ private:
     ColourOffset m_tint;
     bool m_refreshAll = false;
     bool m_refreshVisible = false;
+    Fog m_composeFog = kFogOfWar; // of the last drawing: door overlays are composed with it
     MemMgr<Tile> m_tiles{kTilePoolSize};
     MemMgr<TileGraphic> m_overlays{1};
     std::vector<Tile*> m_cellTiles; // one per cell while the map has cells

@@ -144,7 +144,8 @@ bool TileMap::ReadTileFromMap(Tile& tile, const Rect& rect) {
 }
 
 // The cell is read afresh first, so that no earlier image shows through this one's
-// transparent pixels, which are never drawn.
+// transparent pixels, which are never drawn; the picture is recomposed at once, as a tile
+// in the border round the view would not be when a scroll brings it into view.
 bool TileMap::CompositeTileGraphic(Tile& tile, const Rect& cell, const TileGraphic& overlay) {
     const Graphic* image = overlay.GetCurrent();
     if (!image || !ReadTileFromMap(tile, cell))
@@ -161,15 +162,21 @@ bool TileMap::CompositeTileGraphic(Tile& tile, const Rect& cell, const TileGraph
     g_graphicClipRect = source.WholeArea();
     Graphic::SetBlitModeRgb(kAllButColourMode, Colour(255, 0, 255));
     image->DrawRegion(source.GetSurface(), x1, y1, x2 - x1, y2 - y1, dx, dy);
-    m_refreshVisible = true;
+    Recompose(tile, m_composeFog);
     return true;
 }
 
 // Only the tiles' own copies of the fog bits are touched: the cells' fog stays as it is.
+// Each is recomposed at once: a tile in the border round the view is not recomposed when a
+// scroll brings it into view.
 void TileMap::RemoveTileGraphic(const TileGraphic& overlay) {
-    ForEachOverlayCell(
-        overlay, [this](Tile& tile, const Rect& cell) { return ReadTileFromMap(tile, cell); });
-    m_refreshVisible = true;
+    const BlitStateScope saved;
+    ForEachOverlayCell(overlay, [this](Tile& tile, const Rect& cell) {
+        if (!ReadTileFromMap(tile, cell))
+            return false;
+        Recompose(tile, m_composeFog);
+        return true;
+    });
 }
 
 // The cells of the current image's rectangle and a margin of one cell round it that lie

@@ -26,7 +26,6 @@ constexpr int kTileWidth = TileGrid::kTileWidth;
 constexpr int kTileHeight = TileGrid::kTileHeight;
 constexpr int kNoMapTextX = 200, kNoMapTextY = 200;
 constexpr int kDebugTextX = 10, kDebugTextY = 100, kDebugLineSkip = 14;
-constexpr int kHalfShade = 1; // Screen::DrawBox: half the screen kept
 constexpr uint16_t kSoldierKind = 3;
 
 // floor(value / 4), so that a sum of -255 gives -64.
@@ -171,6 +170,7 @@ void TileMap::Draw(Screen& screen, Fog fog) {
 }
 
 bool TileMap::DrawTiles(const PixelSurface& surface, Fog fog) {
+    m_composeFog = fog;
     if (!BuildVisibleTiles())
         return false;
     UpdateTiles(fog);
@@ -281,7 +281,7 @@ void TileMap::CrossCell(int x, int y, Screen& screen) const {
     CellScreenCorner(x, y, x1, y1);
     const int x2 = x1 + kTileWidth - 1, y2 = y1 + kTileHeight - 1;
     WithinView(screen, [&] {
-        screen.DrawBox(kHalfShade, x1, y1, x2 + 1, y2 + 1);
+        screen.FillRect(x1, y1, x2 + 1, y2 + 1);
         screen.DrawLine(x1, y1, x2, y2);
         screen.DrawLine(x2, y1, x1, y2);
     });

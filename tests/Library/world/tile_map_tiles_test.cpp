@@ -228,6 +228,25 @@ TEST_P(TileDrawing, DoorOverlaysDrawIntoTheCellsTheyCover) {
     EXPECT_EQ(At(3, 3, 15, 11), closed);
 }
 
+// A door that closes while its cells sit in the border kept left of the view shows closed
+// as soon as a one-cell scroll brings it into view, though no new picture is made then.
+TEST_P(TileDrawing, ADoorChangedInTheBorderShowsItsNewPictureWhenScrolledIn) {
+    const uint16_t closed = Packed(200, 36, 36);
+    const std::string doors = m_dir.Path("art/graphic/map/TileGraphic/");
+    WriteImage(doors + "closed.tga", 32, 24, [closed](int, int) { return closed; });
+    WriteImage(doors + "open.tga", 32, 24, [closed](int, int) { return closed; });
+    Load(60, 50, kNone);
+    SeeEverything();
+    Draw(TileMap::kFogOfWar);
+    m_map->SetViewOrigin(Vector(1, 0, 0)); // column 0 kept as the border
+    Draw(TileMap::kFogOfWar);
+    m_map->DrawTile(m_map->LoadTileGraphics(nullptr, "closed.tga", "open.tga", 0, 0), false);
+    Draw(TileMap::kFogOfWar);
+    m_map->SetViewOrigin(Vector());
+    Draw(TileMap::kFogOfWar);
+    EXPECT_EQ(At(0, 0, 5, 5), closed);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLayouts, TileDrawing,
                          ::testing::Values(kPixelFormat555, kPixelFormat565));
 

@@ -189,3 +189,16 @@ TEST_F(TileMapScreen, ObjectsAreLitAndDrawnListByListWithinTheView) {
 }
 
 } // namespace
+
+// A crossed cell is filled whole in the drawing colour, not shaded over what lay there.
+TEST_F(TileMapScreen, ACrossedCellIsFilled) {
+    TestStream stream(testsupport::MapBytes(100, 100, kGround));
+    ASSERT_TRUE(m_map.Read(stream));
+    m_map.SetViewSize(3);
+    ClearTo(0);
+    m_screen->SetDrawColour(0xFFFF);
+    m_map.CrossCell(2, 3, *m_screen);
+    int x = 0, y = 0;
+    WorldToPixel(m_map, Vector(2, 3, 0), x, y);
+    EXPECT_EQ(PixelAt(x + 5, y), 0xFFFF); // on its top edge, off the diagonals
+}
