@@ -15,6 +15,7 @@
 #include <vector>
 
 class AnimationMgr;
+class Graphic;
 class MapView;
 class Stream;
 class Zone;
@@ -64,6 +65,10 @@ public:
     void DrawSprite(const PixelSurface& surface, const MapView& view, const ClipSprite& sprite,
                     int baseLine, int opacity) const;
     void DrawGlow(const PixelSurface& surface, const MapView& view, const ClipSprite& sprite) const;
+    // A 16-bit image at its own position as DrawClipped draws a frame; its colour key (or
+    // the gaps of its run-length rows) is never drawn.
+    void DrawGraphicClipped(const PixelSurface& surface, const MapView& view, const Graphic& image,
+                            int baseLine, int opacity) const;
 
     uint32_t GetColumns() const { return static_cast<uint32_t>(m_spans.size()); }
     uint32_t GetRows() const { return m_rows; }

@@ -5,6 +5,8 @@
 #include "Library/geometry/map_view.h"
 #include "Library/graphics/animation.h"
 #include "Library/graphics/animation_mgr.h"
+#include "Library/graphics/encoded_rows.h"
+#include "Library/graphics/graphic.h"
 #include "Library/graphics/pixel_blend.h"
 #include "Library/graphics/pixel_surface.h"
 #include "Library/graphics/screen.h"
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -69,21 +72,31 @@ struct Placement {
     long shiftX = 0, shiftY = 0;                   // map pixel = screen pixel + shift
 };
 
-bool Place(const PixelSurface& surface, const MapView& view, const ClipSprite& sprite,
+bool Place(const PixelSurface& surface, const MapView& view, int x, int y, int width, int height,
            Placement& out) {
-    if (!surface.pixels || !sprite.pixels || sprite.width <= 0 || sprite.height <= 0)
+    if (!surface.pixels || width <= 0 || height <= 0)
         return false;
     const PixelSurface::Area area = surface.Visible(g_clipRect);
-    out.left = std::max<long>(sprite.x, area.x1);
-    out.right = std::min<long>(static_cast<long>(sprite.x) + sprite.width, area.x2);
-    out.top = std::max<long>(sprite.y, area.y1);
-    out.bottom = std::min<long>(static_cast<long>(sprite.y) + sprite.height, area.y2);
+    out.left = std::max<long>(x, area.x1);
+    out.right = std::min<long>(static_cast<long>(x) + width, area.x2);
+    out.top = std::max<long>(y, area.y1);
+    out.bottom = std::min<long>(static_cast<long>(y) + height, area.y2);
     if (out.left >= out.right || out.top >= out.bottom)
         return false;
     const Vector offset = view.GetViewOffset();
     out.shiftX = ToIntWithin(static_cast<float>(out.left) + offset.x, INT_MIN, INT_MAX) - out.left;
     out.shiftY = ToIntWithin(static_cast<float>(out.top) + offset.y, INT_MIN, INT_MAX) - out.top;
     return true;
+}
+
+bool Place(const PixelSurface& surface, const MapView& view, const ClipSprite& sprite,
+           Placement& out) {
+    return sprite.pixels &&
+           Place(surface, view, sprite.x, sprite.y, sprite.width, sprite.height, out);
+}
+
+long MapBaseOf(const MapView& view, int baseLine) {
+    return ToIntWithin(static_cast<float>(baseLine) + view.GetViewOffset().y, INT_MIN, INT_MAX);
 }
 
 // Screen rows [from, to) of one column, the sprite's pixels through one level table.
@@ -109,15 +122,42 @@ template <int Format> struct ColumnPainter {
     }
 };
 
+// Screen rows [from, to) of one column of a 16-bit image at (x, y), rows width pixels apart:
+// every pixel but the key (when keyed) written, or blended at a level of 0-31.
+template <int Format> struct ImageColumnPainter {
+    const PixelSurface& surface;
+    const uint16_t* pixels;
+    int x, y, width;
+    bool keyed;
+    long column;
+
+    void Paint(long from, long to, int8_t level) const {
+        if (from >= to)
+            return;
+        const uint16_t* src = pixels + (from - y) * width + (column - x);
+        uint16_t* dst = surface.pixels + from * surface.width + column;
+        for (long row = from; row < to; ++row, src += width, dst += surface.width) {
+            if (keyed && *src == g_colourKey)
+                continue;
+            *dst = level == kWritten ? *src
+                                     : BlendPixel<Format>(*src, *dst, static_cast<uint32_t>(level));
+        }
+    }
+};
+
+int8_t ImageLevel(int opacity) {
+    return static_cast<int8_t>(opacity == ClipMap::kFullOpacity ? kWritten : opacity / 8);
+}
+
 // Each column runs down from the sprite's top: rows in the clear at the front levels, rows
 // behind a span whose base is at or below the base line at the behind levels. A span's own
 // last row is in the clear again.
-template <int Format>
-void PaintThrough(const ClipMap& map, const PixelSurface& surface, const ClipSprite& sprite,
-                  const Placement& at, long mapBase, const Levels& front, const Levels& behind) {
+template <class PainterAt, class Level>
+void PaintThrough(const ClipMap& map, const Placement& at, long mapBase, PainterAt painterAt,
+                  const Level& front, const Level& behind) {
     const long mapTop = at.top + at.shiftY, mapEnd = at.bottom + at.shiftY;
     for (long column = at.left; column < at.right; ++column) {
-        const ColumnPainter<Format> painter{surface, sprite, column};
+        const auto painter = painterAt(column);
         long row = mapTop;
         for (const ClipSpan& span : map.GetSpans(column + at.shiftX)) {
             const long top = span.top, bottom = span.bottom, base = span.base;
@@ -135,12 +175,36 @@ void PaintThrough(const ClipMap& map, const PixelSurface& surface, const ClipSpr
     }
 }
 
+template <int Format>
+void PaintSprite(const ClipMap& map, const PixelSurface& surface, const ClipSprite& sprite,
+                 const Placement& at, long mapBase, const Levels& front, const Levels& behind) {
+    PaintThrough(
+        map, at, mapBase,
+        [&](long column) {
+            return ColumnPainter<Format>{surface, sprite, column};
+        },
+        front, behind);
+}
+
 void PaintInLayout(const ClipMap& map, const PixelSurface& surface, const ClipSprite& sprite,
                    const Placement& at, long mapBase, const Levels& front, const Levels& behind) {
     if (g_pixelFormat == kPixelFormat555)
-        PaintThrough<kPixelFormat555>(map, surface, sprite, at, mapBase, front, behind);
+        PaintSprite<kPixelFormat555>(map, surface, sprite, at, mapBase, front, behind);
     else
-        PaintThrough<kPixelFormat565>(map, surface, sprite, at, mapBase, front, behind);
+        PaintSprite<kPixelFormat565>(map, surface, sprite, at, mapBase, front, behind);
+}
+
+template <int Format>
+void PaintImage(const ClipMap& map, const PixelSurface& surface, const Graphic& image,
+                const uint16_t* pixels, bool keyed, const Placement& at, long mapBase,
+                int opacity) {
+    PaintThrough(
+        map, at, mapBase,
+        [&](long column) {
+            return ImageColumnPainter<Format>{surface,          pixels, image.GetX(), image.GetY(),
+                                              image.GetWidth(), keyed,  column};
+        },
+        ImageLevel(opacity), ImageLevel(opacity / 2));
 }
 
 // The player's current frame, its colours made fresh; false when it has none to show.
@@ -186,10 +250,8 @@ void ClipMap::DrawSprite(const PixelSurface& surface, const MapView& view, const
     if (!Place(surface, view, sprite, at))
         return;
     opacity = std::clamp(opacity, 0, kFullOpacity);
-    const long mapBase =
-        ToIntWithin(static_cast<float>(baseLine) + view.GetViewOffset().y, INT_MIN, INT_MAX);
-    PaintInLayout(*this, surface, sprite, at, mapBase, SpriteLevels(sprite, opacity),
-                  SpriteLevels(sprite, opacity / 2));
+    PaintInLayout(*this, surface, sprite, at, MapBaseOf(view, baseLine),
+                  SpriteLevels(sprite, opacity), SpriteLevels(sprite, opacity / 2));
 }
 
 void ClipMap::DrawGlow(const PixelSurface& surface, const MapView& view,
@@ -214,4 +276,31 @@ void ClipMap::DrawClipped2(const PixelSurface& surface, const MapView& view,
     const FrameSprite sprite(frame);
     if (sprite.Get())
         DrawGlow(surface, view, *sprite.Get());
+}
+
+// Run-length rows are laid out whole first, the gaps between their runs the key.
+void ClipMap::DrawGraphicClipped(const PixelSurface& surface, const MapView& view,
+                                 const Graphic& image, int baseLine, int opacity) const {
+    Placement at;
+    if (!image.GetData() ||
+        !Place(surface, view, image.GetX(), image.GetY(), image.GetWidth(), image.GetHeight(), at))
+        return;
+    opacity = std::clamp(opacity, 0, kFullOpacity);
+    const uint16_t* pixels = image.GetData();
+    std::vector<uint16_t> decoded;
+    if (image.IsEncoded()) {
+        const int width = image.GetWidth();
+        decoded.assign(static_cast<size_t>(width) * image.GetHeight(), g_colourKey);
+        ForEachRun(image.GetData(), width, image.GetHeight(),
+                   [&](int row, int x, const uint16_t* run, int count) {
+                       std::copy(run, run + count, decoded.begin() + row * width + x);
+                   });
+        pixels = decoded.data();
+    }
+    const bool keyed = image.IsKeyed() || image.IsEncoded();
+    const long mapBase = MapBaseOf(view, baseLine);
+    if (g_pixelFormat == kPixelFormat555)
+        PaintImage<kPixelFormat555>(*this, surface, image, pixels, keyed, at, mapBase, opacity);
+    else
+        PaintImage<kPixelFormat565>(*this, surface, image, pixels, keyed, at, mapBase, opacity);
 }

@@ -4,6 +4,7 @@
 #include "Library/geometry/map_view.h"
 #include "Library/graphics/animation_mgr.h"
 #include "Library/graphics/animation_support.h"
+#include "Library/graphics/graphic.h"
 #include "Library/graphics/layout_guard.h"
 #include "Library/graphics/pixel_fields.h"
 #include "Library/graphics/pixel_surface.h"
@@ -237,6 +238,29 @@ TEST_P(ClipDrawing, AnAnimationFrameIsDrawnWhereThePlayerDrawsIt) {
     AnimationMgr none;
     empty.DrawClipped(m_surface, m_view, none, 0, 255); // nothing to show
     empty.DrawClipped2(m_surface, m_view, none);
+}
+
+// A 16-bit image at the sprite's place meets the same spans, whether its pixels are plain
+// or run-length rows; its key colour is never drawn.
+TEST_P(ClipDrawing, AnImageIsDrawnThroughTheSpansAtItsOwnPlace) {
+    Graphic image;
+    ASSERT_TRUE(image.Create(kSpriteWidth, kSpriteHeight));
+    image.ClearToKey();
+    for (int y = 0; y < kSpriteHeight; ++y)
+        for (int x = 0; x < kSpriteWidth; ++x)
+            if (x || y)
+                image.SetPixel(x, y, m_colours[kPlain]);
+    image.SetPosition(kSpriteX, kSpriteY);
+    std::vector<uint16_t> column(kSpriteHeight, m_colours[kPlain]);
+    column[0] = m_ground;
+    column[5] = column[6] = column[7] = Blend(kPlain, 15);
+    for (bool encoded : {false, true}) {
+        ASSERT_TRUE(!encoded || image.Encode());
+        std::fill(m_pixels.begin(), m_pixels.end(), m_ground);
+        m_map.DrawGraphicClipped(m_surface, m_view, image, 15, 255);
+        EXPECT_EQ(Column(10), column) << encoded;
+        EXPECT_EQ(Column(11), std::vector<uint16_t>(kSpriteHeight, m_colours[kPlain]));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, ClipDrawing,
