@@ -160,3 +160,8 @@ bool FollowPathBehaviour::Replan() {
     m_running = planned;
     return planned;
 }
+
+void FollowPathBehaviour::DebugDraw(Screen& screen) const {
+    if (m_path)
+        m_path->DebugDraw(screen, m_vehicle.GetMap());
+}

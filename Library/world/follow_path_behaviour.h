@@ -27,7 +27,8 @@ public:
                          uint32_t movementFlags, Waypoints& path);
 
     Vector Calculate() override;
-    bool Replan(); // false, and stopped, when no path is found
+    void DebugDraw(Screen& screen) const override; // the path's cells
+    bool Replan();                                 // false, and stopped, when no path is found
 
     bool IsRunning() const { return m_running; }
     bool HasArrived() const { return m_arrived; }

@@ -37,14 +37,18 @@ public:
         kKindCount,
     };
 
-    // A behaviour of a kind that gives no force of its own (AVOID_WALLS, FOLLOW_WALLS).
+    // A behaviour of a kind that gives no force of its own (FOLLOW_WALLS).
     SteeringBehaviour(int kind, Vehicle& vehicle) : m_vehicle(vehicle), m_kind(kind) {}
     SteeringBehaviour(const SteeringBehaviour&) = delete;
     SteeringBehaviour& operator=(const SteeringBehaviour&) = delete;
     virtual ~SteeringBehaviour() = default;
 
-    virtual Vector Calculate() { return Vector(); }
     virtual Vector CalculateGroup() { return Vector(); } // in the vehicle's local frame
+    // A force asked for with a value; no behaviour gives one this way.
+    virtual Vector CalculateAlt(const Vector& /*value*/) { return Vector(); }
+    virtual Vector Calculate() { return Vector(); }
+    // What the behaviour steers by, drawn over the map in its view; most draw nothing.
+    virtual void DebugDraw(Screen& /*screen*/) const {}
 
     int GetKind() const { return m_kind; }
     static const char* KindName(int kind);               // "" for a kind outside 0-19

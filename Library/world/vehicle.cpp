@@ -4,6 +4,7 @@
 #include "Library/geometry/directions.h"
 #include "Library/world/arrival_behaviour.h"
 #include "Library/world/avoid_obstacle_behaviour.h"
+#include "Library/world/avoid_walls_behaviour.h"
 #include "Library/world/evasion_behaviour.h"
 #include "Library/world/flee_behaviour.h"
 #include "Library/world/follow_path_behaviour.h"
@@ -44,6 +45,7 @@ std::unique_ptr<SteeringBehaviour> MakeBehaviour(int kind, Vehicle& vehicle) {
     case SteeringBehaviour::kFollowPath:
         return std::make_unique<FollowPathBehaviour>(vehicle);
     case SteeringBehaviour::kAvoidWalls:
+        return std::make_unique<AvoidWallsBehaviour>(vehicle);
     case SteeringBehaviour::kFollowWalls:
         return std::make_unique<SteeringBehaviour>(kind, vehicle);
     case SteeringBehaviour::kWander:
@@ -174,6 +176,11 @@ Vector Vehicle::VectorToLocal(const Vector& world) const {
     Vector local;
     PointToLocalSpace(m_side, m_up, m_heading, Vector(), world, local);
     return local;
+}
+
+void Vehicle::DrawPath(Screen& screen) const {
+    if (const SteeringBehaviour* follow = GetBehaviour(SteeringBehaviour::kFollowPath))
+        follow->DebugDraw(screen);
 }
 
 Vector Vehicle::FirstPresent(std::initializer_list<int> kinds) {

@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <memory>
 
+class Screen;
 class SteeringEntity;
 class SteeringWorld;
 class Stream;
@@ -74,7 +75,8 @@ public:
     Vector VectorToLocal(const Vector& world) const;
 
     Vector CalculateSteering();
-    void Update(uint32_t frameMs); // one frame of motion
+    void DrawPath(Screen& screen) const; // the path being followed, when there is one
+    void Update(uint32_t frameMs);       // one frame of motion
 
     SteeringEntity& GetOwner() const { return m_owner; }
     const TileMap& GetMap() const { return m_map; }

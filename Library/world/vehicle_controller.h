@@ -37,6 +37,8 @@ public:
     void GoToAlt(const Vector& point, Waypoints& path); // the goal within the vehicle's radius
     // To within the approach distance of the target, the target itself not avoided.
     void Pursue(SteeringEntity& target, float approach, uint8_t flagByte, Waypoints& path);
+    // An order kept for its place among the others: it changes nothing.
+    void Order3(SteeringEntity& /*target*/, SteeringEntity& /*soldier*/) {}
     // Away from the threat, evading it when it is a soldier; wanders on while it lasts.
     void Flee(const SteeringEntity& threat);
     // Keeps to the offset beside a leading soldier: x along its side, y along its heading.

@@ -1,5 +1,9 @@
 #include "Library/world/wander_behaviour.h"
 
+#include "Library/geometry/map_view.h"
+#include "Library/graphics/ellipse_shape.h"
+#include "Library/graphics/screen.h"
+#include "Library/world/tile_map.h"
 #include "Library/world/vehicle.h"
 
 namespace {
@@ -25,4 +29,20 @@ Vector WanderBehaviour::Calculate() {
     const Vector jitter = RandomInPlane(m_radius * 0.25f);
     m_target = m_centre + VectorNormalized(m_target + jitter - m_centre) * m_radius;
     return Seek(m_vehicle.ToWorld(m_target));
+}
+
+void WanderBehaviour::DebugDraw(Screen& screen) const {
+    const MapView& view = m_vehicle.GetMap();
+    const Vector scale = view.GetPixelsPerUnit();
+    EllipseShape circle;
+    WorldToPixel(view, m_vehicle.ToWorld(m_centre), circle.x, circle.y);
+    circle.valid = 1;
+    circle.radiusX = m_radius * scale.x;
+    circle.radiusY = m_radius * scale.y;
+    DrawEllipse(circle, &screen);
+    constexpr int kArm = 10;
+    int x = 0, y = 0;
+    WorldToPixel(view, m_vehicle.ToWorld(m_target), x, y);
+    screen.DrawLine(x - kArm, y, x + kArm, y);
+    screen.DrawLine(x, y - kArm, x, y + kArm);
 }

@@ -12,6 +12,9 @@ public:
     // The circle in local space (its y dropped) and a first target on it.
     void SetWander(const Vector& centre, float radius);
     Vector Calculate() override;
+    // The circle round its centre and a cross of 10 pixels each way on the target, in the
+    // screen's drawing colour.
+    void DebugDraw(Screen& screen) const override;
 
 private:
     Vector RandomInPlane(float maximum) const; // each component of random sign, y then 0

@@ -4,6 +4,7 @@
 
 #include "Library/core/vector.h"
 
+class Screen;
 class TileMap;
 
 class Waypoints {
@@ -15,6 +16,8 @@ public:
     // Cuts the path at its first point on a cell that is not walkable: that point becomes
     // the goal and the points before it stay. May leave no points at all.
     void TruncateAtFirstBlocked(const TileMap& map);
+    // Over the map's view: the start's cell in blue, each point's in green, the goal's in red.
+    void DebugDraw(Screen& screen, const TileMap& map) const;
 
     int GetCount() const { return m_count; }
     const Vector& GetPoint(int index) const { return m_points[index]; } // index < count
