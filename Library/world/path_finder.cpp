@@ -4,6 +4,7 @@
 #include "Library/world/cell_node_index.h"
 #include "Library/world/linear_node_lookup.h"
 #include "Library/world/open_cell_finder.h"
+#include "Library/world/tile_map.h"
 #include "Library/world/waypoints.h"
 
 #include <climits>
@@ -23,7 +24,7 @@ Vector CentreOf(const PathSearchNode& node) {
 
 template <class Lookup>
 BasicPathFinder<Lookup>::BasicPathFinder(const TileMap& map, const OpenCellFinder& openCells)
-    : m_map(map), m_openCells(openCells), m_search(map) {}
+    : m_map(map), m_openCells(openCells), m_search(map), m_searchBack(map) {}
 
 template <class Lookup>
 bool BasicPathFinder<Lookup>::FindPath(const Vector& start, const Vector& goal, Waypoints& path) {
@@ -37,6 +38,13 @@ bool BasicPathFinder<Lookup>::FindPath(const Vector& start, const Vector& goal, 
     for (const PathSearchNode* node = m_search.GetTarget()->parent; node; node = node->parent)
         m_points.AddPoint(CentreOf(*node));
     m_search.Release();
+    FillWaypoints(start, goal, path);
+    return true;
+}
+
+template <class Lookup>
+void BasicPathFinder<Lookup>::FillWaypoints(const Vector& start, const Vector& goal,
+                                            Waypoints& path) {
     m_points.AddPointRaw(goal);
     m_points.Simplify(Waypoints::kMaxPoints, m_map);
     path.Clear();
@@ -44,7 +52,72 @@ bool BasicPathFinder<Lookup>::FindPath(const Vector& start, const Vector& goal, 
         path.Add(m_points.GetSmoothed(i));
     path.SetStart(start);
     path.SetGoal(goal);
-    return true;
+}
+
+// The two halves join on a walkable cell and neither has left a cell that is not: each
+// search enters such a cell at no cost, so a meeting on one would cross a wall for nothing,
+// and a half that crossed one already has a wall-free way still to be found.
+template <class Lookup>
+bool BasicPathFinder<Lookup>::IsClearMeeting(const PathSearchNode& near,
+                                             const PathSearchNode& far) const {
+    constexpr float kBlocked = PathSearch<Lookup>::kBlockedCost;
+    return near.g < kBlocked && far.g < kBlocked &&
+           m_map.IsWalkable(static_cast<int>(near.x), static_cast<int>(near.y));
+}
+
+template <class Lookup>
+bool BasicPathFinder<Lookup>::RunBothWays(uint32_t startX, uint32_t startY, uint32_t goalX,
+                                          uint32_t goalY, Meeting& meeting) {
+    m_search.Begin(startX, startY, goalX, goalY);
+    m_searchBack.Begin(goalX, goalY, startX, startY);
+    for (;;) {
+        const SearchState there = m_search.Step();
+        const SearchState back = m_searchBack.Step();
+        if (there == SearchState::kSucceeded) {
+            meeting.near = m_search.GetTarget();
+            return true;
+        }
+        if (back == SearchState::kSucceeded) {
+            meeting.far = m_searchBack.GetTarget();
+            return true;
+        }
+        if (there != SearchState::kSearching || back != SearchState::kSearching)
+            return false;
+        for (const PathOpenEntry& entry : m_search.GetOpen())
+            if (PathSearchNode* far = m_searchBack.FindOpen(entry.node->x, entry.node->y);
+                far && IsClearMeeting(*entry.node, *far)) {
+                meeting.near = entry.node;
+                meeting.far = far;
+                return true;
+            }
+    }
+}
+
+// The cells after the start's down the first search's half, then on from the meeting cell
+// up the second's to the goal's.
+template <class Lookup>
+bool BasicPathFinder<Lookup>::FindPathAlt(const Vector& start, const Vector& goal,
+                                          Waypoints& path) {
+    Vector to;
+    if (!m_openCells.FindNearestOpenCell(goal, to))
+        return false;
+    Meeting meeting;
+    bool found = RunBothWays(CellOf(start.x), CellOf(start.y), CellOf(to.x), CellOf(to.y), meeting);
+    found = found && (!meeting.near || m_search.LinkChildren(meeting.near)) &&
+            (!meeting.far || m_searchBack.LinkChildren(meeting.far));
+    if (found) {
+        m_points.Clear();
+        if (meeting.near)
+            for (const PathSearchNode* node = m_search.GetStart()->child; node; node = node->child)
+                m_points.AddPoint(CentreOf(*node));
+        for (const PathSearchNode* node = meeting.far ? meeting.far->parent : nullptr; node;
+             node = node->parent)
+            m_points.AddPoint(CentreOf(*node));
+        FillWaypoints(start, goal, path);
+    }
+    m_search.Release();
+    m_searchBack.Release();
+    return found;
 }
 
 template class BasicPathFinder<CellNodeIndex>;

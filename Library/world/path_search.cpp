@@ -9,7 +9,6 @@
 namespace {
 
 constexpr float kWalkableCost = 1.0f;
-constexpr float kBlockedCost = 10000.0f;
 
 // The heap keeps the smallest f on top; a pushed node rises only past larger f.
 struct HeapOrder {
@@ -28,6 +27,14 @@ PathSearch<Lookup>::PathSearch(const TileMap& map, int capacity)
 
 template <class Lookup>
 SearchState PathSearch<Lookup>::Run(uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY) {
+    Begin(fromX, fromY, toX, toY);
+    while (Step() == SearchState::kSearching) {
+    }
+    return m_state;
+}
+
+template <class Lookup>
+void PathSearch<Lookup>::Begin(uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY) {
     Release();
     m_lookup.Fit(m_map.GetWidth(), m_map.GetHeight());
     m_start = m_pool.Allocate(fromX, fromY);
@@ -37,9 +44,6 @@ SearchState PathSearch<Lookup>::Run(uint32_t fromX, uint32_t fromY, uint32_t toX
     m_start->h = Estimate(*m_start);
     m_start->f = m_start->h;
     Open(m_start);
-    while (Step() == SearchState::kSearching) {
-    }
-    return m_state;
 }
 
 template <class Lookup> void PathSearch<Lookup>::Release() {
@@ -90,7 +94,7 @@ template <class Lookup> void PathSearch<Lookup>::Expand(PathSearchNode* node) {
             m_successors.push_back(successor); // a spent pool leaves the neighbour out
     }
     const bool walkable = m_map.IsWalkable(static_cast<int>(x), static_cast<int>(y));
-    const float cost = walkable ? kWalkableCost : kBlockedCost;
+    const float cost = walkable ? kWalkableCost : PathSearch::kBlockedCost;
     for (PathSearchNode* successor : m_successors)
         Consider(node, successor, node->g + cost);
     node->list = PathSearchNode::kClosedList;
@@ -150,6 +154,19 @@ template <class Lookup> void PathSearch<Lookup>::RemoveClosed(PathSearchNode* no
     m_closed[node->closedSlot] = last;
     last->closedSlot = node->closedSlot;
     m_closed.pop_back();
+}
+
+template <class Lookup> bool PathSearch<Lookup>::LinkChildren(PathSearchNode* node) {
+    if (!node)
+        return false;
+    if (node == m_target && !node->parent && m_state == SearchState::kSucceeded) {
+        m_start->child = nullptr; // the target's cell was the start's: no step between
+        return true;
+    }
+    node->child = nullptr;
+    for (; node->parent; node = node->parent)
+        node->parent->child = node;
+    return node == m_start;
 }
 
 // The squared distance to the target, in doubles: a wrapped cell lies very far away.

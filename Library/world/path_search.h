@@ -22,6 +22,7 @@ enum class SearchState { kNotInitialised, kSearching, kSucceeded, kFailed };
 template <class Lookup> class PathSearch {
 public:
     static constexpr int kPoolCapacity = 5000;
+    static constexpr float kBlockedCost = 10000.0f; // of leaving a cell that is not walkable
 
     explicit PathSearch(const TileMap& map, int capacity = kPoolCapacity);
     PathSearch(const PathSearch&) = delete;
@@ -31,7 +32,19 @@ public:
     // and its parent chain, which leads back to the start, stay until Release; a failure
     // (no open node left, the pool's nodes spent) has given every node back already.
     SearchState Run(uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY);
-    const PathSearchNode* GetTarget() const { return m_target; }
+    // The same set up to be run a step at a time: each Step takes one node off the open list.
+    void Begin(uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY);
+    SearchState Step();
+    // The open list's node for the cell, or null.
+    PathSearchNode* FindOpen(uint32_t x, uint32_t y) const {
+        return m_lookup.FindOpen(m_open, x, y);
+    }
+    const std::vector<PathOpenEntry>& GetOpen() const { return m_open; }
+    const PathSearchNode* GetStart() const { return m_start; }
+    // Child links from the search's start down to the node; false, when its parents do not
+    // lead back to the start.
+    bool LinkChildren(PathSearchNode* node);
+    PathSearchNode* GetTarget() const { return m_target; }
     void Release(); // every node back to the pool, the lists empty
 
     SearchState GetState() const { return m_state; }
@@ -39,7 +52,6 @@ public:
     const NodePool& GetPool() const { return m_pool; }
 
 private:
-    SearchState Step();
     void Expand(PathSearchNode* node);
     void Consider(PathSearchNode* from, PathSearchNode* successor, float cost);
     void Open(PathSearchNode* node);

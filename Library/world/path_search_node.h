@@ -8,6 +8,7 @@ struct PathSearchNode {
     enum List : uint8_t { kNoList, kOpenList, kClosedList };
 
     PathSearchNode* parent = nullptr; // toward the search's start
+    PathSearchNode* child = nullptr;  // away from it, along a joined path only
     float g = 0.0f;                   // cost from the search's start
     float h = 0.0f;                   // estimate to the search's target
     float f = 0.0f;                   // g + h
@@ -19,6 +20,7 @@ struct PathSearchNode {
     PathSearchNode* poolNext = nullptr;
 
     bool IsAt(uint32_t cellX, uint32_t cellY) const { return x == cellX && y == cellY; }
+    void PrintNodeInfo() const; // its cell, to the standard output
 };
 
 // An entry of a search's open heap: the node's f kept beside it, so ordering the heap

@@ -165,6 +165,35 @@ TEST_F(PathFinderTest, TheCellIndexSearchesExactlyAsScanningTheListsDoes) {
     }
 }
 
+// From both ends at once: the same kinds of path as from one end, walkable leg by leg to the
+// goal; start and goal in one cell give the goal alone; a goal walled in on every side and
+// beyond the map gives false and leaves the waypoints as they were; every node goes back.
+TEST_F(PathFinderTest, SearchingFromBothEndsMeetsOnAWalkablePath) {
+    struct Case {
+        const std::vector<std::string>& rows;
+        Vector start, goal;
+    };
+    for (const Case& c : {Case{kWallWithGap, {1.5f, 6.5f, 0}, {2.5f, 0.5f, 0}},
+                          Case{kBlock, {0.5f, 2.5f, 0}, {9.5f, 2.5f, 0}},
+                          Case{kCorridor, {0.5f, 1.5f, 0}, {8.7f, 1.2f, 0}}}) {
+        Draw(c.rows);
+        ASSERT_TRUE(m_finder.FindPathAlt(c.start, c.goal, m_path));
+        EXPECT_EQ(m_path.GetPoint(m_path.GetCount() - 1), c.goal);
+        EXPECT_EQ(m_path.GetStart(), c.start);
+        ExpectWalkableLegs(c.start);
+    }
+    ASSERT_TRUE(m_finder.FindPathAlt(Vector(3.2f, 1.5f, 0), Vector(3.7f, 1.1f, 0), m_path));
+    ASSERT_EQ(m_path.GetCount(), 1);
+    EXPECT_EQ(m_path.GetPoint(0), Vector(3.7f, 1.1f, 0));
+
+    Draw(kBlock);
+    const Waypoints before = m_path;
+    EXPECT_FALSE(m_finder.FindPathAlt(Vector(0.5f, 0.5f, 0), Vector(5.5f, 2.5f, 0), m_path));
+    EXPECT_EQ(m_path.GetGoal(), before.GetGoal());
+    EXPECT_EQ(m_finder.GetSearch().GetPool().GetFreeCount(),
+              PathSearch<CellNodeIndex>::kPoolCapacity);
+}
+
 TEST(PathPointList, StaircaseStepsBecomeDiagonalsAndStraightRunsKeepEveryCell) {
     PathPointList points;
     for (const Vector& p : {Vector(0.5f, 0.5f, 0), Vector(1.5f, 0.5f, 0), Vector(1.5f, 1.5f, 0),
