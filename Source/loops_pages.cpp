@@ -7,12 +7,16 @@
 #include "Library/world/mode_pages.h"
 #include "Library/world/mode_record.h"
 #include "Library/world/tile_map.h"
+#include "Source/creatures/creature.h"
+#include "Source/creatures/creature_data.h"
+#include "Source/creatures/creature_inventory.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/graphic_offset_calc.h"
+#include "Source/entities/container_entity.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/main.h"
-#include "Source/screens/edit_game_panel.h"
 #include "Source/screens/credits_panel.h"
+#include "Source/screens/edit_game_panel.h"
 #include "Source/screens/game_map_panel.h"
 #include "Source/screens/game_over_panel.h"
 #include "Source/screens/game_play_panel.h"
@@ -22,10 +26,11 @@
 #include "Source/screens/menu_panel.h"
 #include "Source/screens/new_game_panel.h"
 #include "Source/screens/options_panel.h"
-#include "Source/screens/quest_panel.h"
-#include "Source/screens/select_player_script_panel.h"
 #include "Source/screens/party_orders.h"
+#include "Source/screens/player_inv_panel.h"
+#include "Source/screens/quest_panel.h"
 #include "Source/screens/rest_panel.h"
+#include "Source/screens/select_player_script_panel.h"
 #include "Source/screens/world_map_panel.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/game_config.h"
@@ -40,6 +45,18 @@ namespace {
 
 // Set for each run; the title menu clears it once the first-run conversion has nothing left.
 bool g_converting = true;
+
+// What a chosen inventory opens beside the member: a creature's backpack or a chest on the
+// map; null for anything else, which is no entity the region holds.
+ContainerEntity* ChosenContainer(const ModeRecord& mode) {
+    Entity* entity = mode.GetArgObject<Entity>(1);
+    if (!g_entityMgr || !g_entityMgr->IsInUsedSlot(entity))
+        return nullptr;
+    if (entity->GetType() == Entity::kTypeContainerMap)
+        return static_cast<ContainerEntity*>(entity);
+    Creature* creature = entity->GetType() == Entity::kTypeSoldier ? Creature::Of(entity) : nullptr;
+    return creature ? &creature->GetData().GetInventory().GetBackpack() : nullptr;
+}
 
 } // namespace
 
@@ -108,6 +125,15 @@ void Loops::RegisterModePages() {
     });
     pages.SetFactory(kModeQuestLog, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<QuestPanel>(*g_graphicMgr, *g_logMgr, g_partyMgr->GetLeader());
+    });
+    pages.SetFactory(kModeInventory, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<PlayerInvPanel>(*g_graphicMgr, nullptr);
+    });
+    pages.SetFactory(kModeChosenInventory, [](const ModeRecord& mode) -> std::unique_ptr<ModePage> {
+        ContainerEntity* container = ChosenContainer(mode);
+        if (!container)
+            return nullptr; // the frame driver leads back to the game
+        return std::make_unique<PlayerInvPanel>(*g_graphicMgr, container);
     });
     pages.SetFactory(kModeEditorMenu, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<EditGamePanel>();

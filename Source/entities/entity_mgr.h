@@ -94,7 +94,8 @@ public:
     int GetSlotCount(int type) const;
     bool IsSlotUsed(int type, int index) const; // false outside the pool and without one
     Entity* GetEntity(int type, int index) const;
-    bool IsLive(const Entity* entity) const; // in a used slot of its pool (no pool: live)
+    bool IsLive(const Entity* entity) const;       // in a used slot of its pool (no pool: live)
+    bool IsInUsedSlot(const Entity* entity) const; // of any pool, by the pointer alone
     bool IsItemLive(const Entity* entity) const;
     bool IsSoldierLive(const Entity* entity) const;
 
@@ -179,7 +180,6 @@ private:
     static void PickFrontMost(const EntityPool& pool, Entity*& best);
     bool ResolveByKind(int kind, Entity* self, EntityRef& ref, Entity*& found);
     bool ResolveTarget(int kind, EntityRef& ref);
-    bool IsInUsedSlot(const Entity* entity) const; // of any pool, by the pointer alone
 
     bool SavePool(int type, Stream& stream) const;
     bool LoadPool(int type, Stream& stream);

@@ -13,6 +13,7 @@
 #include "tools/templatewriter/template_writer.h"
 
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -44,17 +45,86 @@ const Kind kKinds[] = {
     {DemoCreatures::kNewGamePlayer, false, SelectPlayerScriptPanel::kScriptNames[0], "sword",
      "Idyl", kPlayerSide, CreatureAnimationMgr::kCompositeBody, 40.0f, 6, 70, 0},
     {DemoCreatures::kHostile, true, nullptr, "sword", "Mad scientist", kHostileSide, 1, 12.0f, 4,
-     40, 50},
+     40, 1000},
     {DemoCreatures::kNeutral, true, nullptr, nullptr, "Scientist", kNeutralSide, 1, 12.0f, 4, 20,
      25},
+    {DemoCreatures::kTrader, false, nullptr, nullptr, "Mara the trader", kNeutralSide, 1, 20.0f, 4,
+     30, 25},
 };
 
-// The weapon's template, made in the soldier's manager, into its current hand.
-bool Arm(SoldierEntity& soldier, CreatureInventory& inventory, const char* weapon) {
+// Who answers a talk with a dialogue: its script and first label, he (1) or she (2) as the
+// screens say it, and whether it trades.
+const struct {
+    const char* kind;
+    const char* dialogue;
+    const char* label;
+    uint32_t gender;
+    bool willTrade;
+} kTalkers[] = {
+    {DemoCreatures::kNeutral, DemoCreatures::kScientistDialogue, "greeting", 1, false},
+    {DemoCreatures::kTrader, DemoCreatures::kTraderDialogue, "greeting", 2, true},
+};
+
+// What each carries in its backpack beside its weapon.
+const struct {
+    const char* kind;
+    const char* item;
+    uint16_t count;
+} kStock[] = {
+    {DemoCreatures::kPlayer, "pistol", 1},   {DemoCreatures::kPlayer, "bullets", 10},
+    {DemoCreatures::kPlayer, "shield", 1},   {DemoCreatures::kPlayer, "greataxe", 1},
+    {DemoCreatures::kPlayer, "potion", 5},   {DemoCreatures::kTrader, "potion", 3},
+    {DemoCreatures::kTrader, "bullets", 20}, {DemoCreatures::kTrader, "gold", 200},
+};
+constexpr int kTaggedSkill = 1; // the players' guns
+
+// The tutorial's and a new game's character carry the same kit.
+bool IsPlayer(const char* kind) {
+    return std::strcmp(kind, DemoCreatures::kPlayer) == 0 ||
+           std::strcmp(kind, DemoCreatures::kNewGamePlayer) == 0;
+}
+constexpr float kTraderCarryWeight = 30.0f;
+
+// The item's template, made in the soldier's manager; null when it cannot be.
+ItemEntity* MakeItem(SoldierEntity& soldier, const char* name) {
     ItemEntity* item = nullptr;
+    if (!Entity::AsItem(soldier.GetManager()->CreateEntity(0, 0, 0, Entity::kTypeItem), &item) ||
+        !item->LoadByName(name))
+        return nullptr;
+    return item;
+}
+
+// The weapon into the current hand.
+bool Arm(SoldierEntity& soldier, CreatureInventory& inventory, const char* weapon) {
+    ItemEntity* item = MakeItem(soldier, weapon);
     ItemEntity* held = nullptr;
-    return Entity::AsItem(soldier.GetManager()->CreateEntity(0, 0, 0, Entity::kTypeItem), &item) &&
-           item->LoadByName(weapon) && inventory.AddToCurrentHand(item, held);
+    return item && inventory.AddToCurrentHand(item, held);
+}
+
+bool Pack(SoldierEntity& soldier, CreatureInventory& inventory, const char* kind) {
+    for (const auto& stock : kStock) {
+        if (std::strcmp(stock.kind, kind) != 0)
+            continue;
+        ItemEntity* item = MakeItem(soldier, stock.item);
+        ItemEntity* held = nullptr;
+        if (!item)
+            return false;
+        item->SetStackSize(stock.count);
+        if (!inventory.AddItem(item, held))
+            return false;
+    }
+    return true;
+}
+
+void MakeTalker(SoldierEntity& soldier, CreatureData& data, const char* kind) {
+    for (const auto& talker : kTalkers) {
+        if (std::strcmp(talker.kind, kind) != 0)
+            continue;
+        data.SetScript(CreatureData::kDialogueScript, talker.dialogue);
+        data.SetDialogueStartLabel(talker.label);
+        data.SetWillTrade(talker.willTrade);
+        soldier.GetRef().Set(soldier.GetRef().GetSide(), kLiving, 0, 0, 0, talker.gender, 0);
+    }
 }
 
 bool Fill(Entity& entity, const Kind& kind) {
@@ -79,7 +149,14 @@ bool Fill(Entity& entity, const Kind& kind) {
             data.SetScript(slot, DemoCreatureScripts::kNames[slot]);
     if (kind.idleScript)
         data.SetScript(CreatureData::kIdleScript, kind.idleScript);
-    return kind.weapon == nullptr || Arm(soldier, data.GetInventory(), kind.weapon);
+    MakeTalker(soldier, data, kind.name);
+    if (std::strcmp(kind.name, DemoCreatures::kTrader) == 0)
+        data.SetCarryWeight(0, kTraderCarryWeight);
+    const char* stock = IsPlayer(kind.name) ? DemoCreatures::kPlayer : kind.name;
+    if (IsPlayer(kind.name))
+        data.SetSkillTagged(kTaggedSkill, true);
+    return (kind.weapon == nullptr || Arm(soldier, data.GetInventory(), kind.weapon)) &&
+           Pack(soldier, data.GetInventory(), stock);
 }
 
 } // namespace

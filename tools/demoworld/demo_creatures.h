@@ -1,9 +1,10 @@
 #pragma once
 // The demo world's soldier templates: the tutorial's player ("if_idyl_player_tutorial",
 // the composite body), a new game's ("if_idyl_player", the same with its idle script), a
-// hostile scientist with a sword ("scimale_hostile") and a neutral one ("scimale_neutral"),
-// each a soldier record with its creature's rules record; the scientists carry the demo
-// creature scripts.
+// hostile scientist with a sword ("scimale_hostile"), a neutral one ("scimale_neutral") who
+// talks but will not trade, and a trader ("trader") who sells potions and bullets; each a
+// soldier record with its creature's rules record. The scientists carry the demo creature
+// scripts; the players carry a kit to equip.
 
 class DemoCreatures {
 public:
@@ -11,6 +12,9 @@ public:
     static constexpr const char* kNewGamePlayer = "if_idyl_player";
     static constexpr const char* kHostile = "scimale_hostile";
     static constexpr const char* kNeutral = "scimale_neutral";
+    static constexpr const char* kTrader = "trader";
+    static constexpr const char* kTraderDialogue = "trader_talk"; // DemoDialogues writes them
+    static constexpr const char* kScientistDialogue = "scientist_dialogue";
 
     bool Write() const; // false, with a message, at the first template that cannot be written
 };

@@ -8,6 +8,7 @@
 #include "Source/entities/town_entity.h"
 #include "Source/entities/trigger_entity.h"
 #include "tools/demoworld/demo_creatures.h"
+#include "tools/demoworld/demo_dialogues.h"
 #include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/second_map.h"
@@ -113,7 +114,19 @@ void PlaceChest(EntityMgr& entities) {
     Zone(mapObject, x - 0.5f, y - 0.5f, x + 0.5f, y + 0.5f);
 }
 
-// An information zone with its text, or a way to the target map's entry point.
+// Open, and stocked by its script.
+void PlaceCrate(EntityMgr& entities, float x, float y) {
+    auto* crate = static_cast<ContainerMapEntity*>(
+        entities.CreateEntity(x, y, 0.0f, Entity::kTypeContainerMap));
+    ContainerMapObject& mapObject = crate->GetMapObject();
+    mapObject.SetName("crate");
+    MapObject::Settings& s = mapObject.EditSettings();
+    s.scriptName = DemoDialogues::kCrate;
+    s.valueB = 0; // counts the crate as stocked once its script ran
+    Zone(mapObject, x - 0.5f, y - 0.5f, x + 0.5f, y + 0.5f);
+}
+
+// An information zone with its talk text, or a way to the target map's entry point.
 void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float left, float top,
                   float right, float bottom, const Vector& at, const char* target = "",
                   const char* entry = "", uint32_t travelFlags = MapObject::kFlagSymbol) {
@@ -126,7 +139,7 @@ void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float le
     MapObject::Settings& s = mapObject.EditSettings();
     if (kind == kMapObjectInfo) {
         s.flags = 0; // as loading leaves it: no lock or trap rules on a sign
-        s.text = "The pond is deep in the middle; the ford is by its northern shore.";
+        s.text = DemoDialogues::kPondSign; // what it says is its dialogue's
     } else {
         s.flags = travelFlags;
         s.targetMap = target;
@@ -163,6 +176,9 @@ bool DemoMapEntities::Place(EntityMgr& entities, PlacedEntityList& placed) const
     }
     gate->SetPosition(Vector(50.0f, 40.0f, 0.0f));
     PlaceChest(entities);
+    // By the gate: the trader and a crate, whose script drops two items beside it.
+    placed.Add(PlaceByName(entities, Entity::kTypeSoldier, DemoCreatures::kTrader, 53.5f, 44.5f));
+    PlaceCrate(entities, 45.5f, 44.5f);
     PlaceTrigger(entities, kMapObjectInfo, "pond sign", 36.0f, 63.0f, 39.0f, 66.0f,
                  Vector(37.5f, 64.5f, 0.0f));
     PlaceTrigger(entities, kMapObjectTravel, "road south", 44.0f, 96.0f, 56.0f, 99.5f,

@@ -4,8 +4,8 @@
 // wall, a torch burning beside it, a locked and trapped chest in the house's yard, a
 // signpost whose information zone speaks of the pond, the road south to the second map at
 // the foot of the map, the road east to the world map, the town, a scientist at work in the
-// yard and a mad one among the trees far to the north-west; and the second map's road back
-// north.
+// yard and a mad one among the trees far to the north-west, and by the gate a trader and an
+// open crate that drops two items beside it; and the second map's road back north.
 
 #include <cstdint>
 

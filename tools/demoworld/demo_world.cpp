@@ -14,6 +14,7 @@
 #include "tools/demoworld/cursor_art.h"
 #include "tools/demoworld/demo_creature_scripts.h"
 #include "tools/demoworld/demo_creatures.h"
+#include "tools/demoworld/demo_dialogues.h"
 #include "tools/demoworld/demo_entities.h"
 #include "tools/demoworld/demo_items.h"
 #include "tools/demoworld/demo_magic.h"
@@ -24,6 +25,7 @@
 #include "tools/demoworld/demo_script.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/editor_art.h"
+#include "tools/demoworld/item_screens_art.h"
 #include "tools/demoworld/label_font.h"
 #include "tools/demoworld/map_art.h"
 #include "tools/demoworld/map_entity_art.h"
@@ -103,7 +105,8 @@ bool DemoWorld::WriteScripts() {
            StatDescriptionScript().WriteFile(directory + "/game_stat_desc.scr") &&
            CharDescriptionScript().WriteFile(directory + "/game_char_desc.scr") &&
            DemoCreatureScripts(directory).Write() && StartScripts(directory).Write() &&
-           MenuScripts(directory).Write() && DemoMapEntities().WriteScripts(directory);
+           MenuScripts(directory).Write() && DemoMapEntities().WriteScripts(directory) &&
+           DemoDialogues(directory).Write();
 }
 
 // The title menu and the first-run converter's media, the editors' windows and the
@@ -113,7 +116,8 @@ bool DemoWorld::WriteTitleAndEditors() {
     return font.IsReady() && MenuArt(*g_dataPaths, font).Write() &&
            PlayScreenArt(*g_dataPaths, font).Write() &&
            WorldScreenArt(*g_dataPaths, font).Write() &&
-           MenuScreensArt(*g_dataPaths, font).Write() && EditorArt(*g_dataPaths, font).Write() &&
+           MenuScreensArt(*g_dataPaths, font).Write() &&
+           ItemScreensArt(*g_dataPaths, font).Write() && EditorArt(*g_dataPaths, font).Write() &&
            ConverterMedia(*g_dataPaths, font).Write() &&
            WalkerArt(g_dataPaths->GetAnimDir()).Write();
 }

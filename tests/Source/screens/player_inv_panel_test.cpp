@@ -1,0 +1,262 @@
+// The inventory screen on the demo map through the main loop: the player's kit dragged
+// between backpack, slots and the ground, the quantity box, the refusals, and the ground
+// items going back to the map however the screen is left.
+#include "Source/screens/player_inv_panel.h"
+
+#include "Library/core/vector.h"
+#include "Library/interface/info_panel.h"
+#include "Library/interface/message_box.h"
+#include "Library/interface/text_block.h"
+#include "Library/world/game_mode.h"
+#include "Library/world/tile_map.h"
+#include "Source/creatures/creature.h"
+#include "Source/creatures/creature_data.h"
+#include "Source/creatures/creature_inventory.h"
+#include "Source/entities/container_entity.h"
+#include "Source/entities/container_map_entity.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/entity_ptr_list.h"
+#include "Source/entities/item_entity.h"
+#include "Source/entities/map_object.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/main.h"
+#include "Source/real_game.h"
+#include "Source/screens/gen_inter_routine.h"
+#include "Source/screens/interface_routines.h"
+#include "Source/world/party_mgr.h"
+#include "Source/world/region_mgr.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace testsupport;
+
+constexpr Point kInventoryButton{465, 559};
+constexpr Point kDone{720, 544};
+constexpr Point kBoxOk{358, 356};
+constexpr Point kBoxCancel{436, 356};
+constexpr Point kMessageOk{400, 356};
+constexpr Point kShieldSlot{456, 238};
+constexpr Point kSecondHand{397, 298};
+constexpr Point kGround{707, 450};
+constexpr Point kBackpack{88, 470};
+constexpr Point kNowhere{600, 120};
+const Vector kByTheGate(49.5f, 45.5f, 0); // on the two items lying there
+
+class InventoryScreen : public RealGame {
+protected:
+    // The player by the gate, on the area map.
+    void EnterMap() {
+        ASSERT_TRUE(g_tileMap->Load("demo"));
+        ASSERT_TRUE(g_regionMgr->LoadRegFile("demo", nullptr));
+        ASSERT_TRUE(g_partyMgr->AddCharacterByName("if_idyl_player_tutorial"));
+        m_player = g_partyMgr->GetLeaderSoldier();
+        m_player->SetPosition(kByTheGate);
+        g_tileMap->CentreViewOn(kByTheGate);
+        g_gameMode->SetMode(kModeAreaMap);
+        for (int frame = 0; frame < 60 && !Stocked(); ++frame)
+            Frame();
+        ASSERT_TRUE(Stocked());
+    }
+    // The crate's script has run: gold and bullets in it, a potion and a sword dropped.
+    static bool Stocked() {
+        MapObject* crate = nullptr;
+        return Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeContainerMap, 1), &crate) &&
+               crate->GetSettings().valueB == 1;
+    }
+    void OpenInventory() {
+        Click(kInventoryButton);
+        Frames(2);
+        ASSERT_EQ(Mode(), kModeInventory);
+        m_display = &PageAs<PlayerInvPanel>()->GetDisplay();
+    }
+    CreatureInventory& Inventory() { return Creature::Of(m_player)->GetData().GetInventory(); }
+    ContainerEntity& Ground() { return *m_display->GetList(GenInterRoutine::kOtherContainer); }
+    ItemEntity* Carried(const char* name) {
+        ItemEntity* item = nullptr;
+        return Inventory().FindByName(name, item) ? item : nullptr;
+    }
+    static Point At(const ItemEntity& item) {
+        const ScreenPos& icon = item.GetScreenRect();
+        return Point{icon.x + icon.w / 2, icon.y + icon.h / 2};
+    }
+    void Drag(const Point& from, const Point& to) {
+        MoveTo(from.x, from.y);
+        Push(Event(SDL_MOUSEBUTTONDOWN));
+        Frame();
+        MoveTo(to.x, to.y);
+        Push(Event(SDL_MOUSEBUTTONUP));
+        Frame();
+    }
+    // The five potions dragged to the ground and the number typed; OK.
+    void MovePotions(const char* typed) {
+        Drag(At(*Carried("potion")), kGround);
+        ASSERT_EQ(m_display->GetState(), GenInterRoutine::kQuantityBox);
+        Type(typed);
+        Click(kBoxOk);
+    }
+    // The command box opened on the item by a right press, its button chosen by the release.
+    void Command(const Point& item, int button) {
+        MoveTo(item.x, item.y);
+        Push(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+        Frame();
+        ASSERT_EQ(m_display->GetState(), GenInterRoutine::kCommandBox);
+        MoveTo(item.x + 10, item.y + 6 + button * 16);
+        Push(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
+        Frames(2);
+    }
+    int CountOf(const ContainerEntity& list, const char* name) {
+        const ItemEntity* item = list.FindItemByName(name);
+        return item ? item->GetStackSize() : 0;
+    }
+
+    SoldierEntity* m_player = nullptr;
+    GenInterRoutine* m_display = nullptr;
+};
+
+TEST_F(InventoryScreen, ItemsMoveBetweenBackpackSlotsAndGroundAsTheRulesAllow) {
+    EnterMap();
+    OpenInventory();
+    ContainerEntity& backpack = Inventory().GetBackpack();
+    EXPECT_EQ(CountOf(Ground(), "potion"), 1); // lifted from beside the gate
+    EXPECT_NE(Ground().FindItemByName("sword"), nullptr);
+
+    // A stack of one moves at once; its own slot is no target.
+    ItemEntity* shield = Carried("shield");
+    Drag(At(*shield), kShieldSlot);
+    EXPECT_EQ(m_display->GetState(), GenInterRoutine::kBrowsing);
+    EXPECT_TRUE(Inventory().IsItemInSlot(shield, CreatureInventory::kShieldSlot));
+    Drag(kShieldSlot, kShieldSlot);
+    EXPECT_TRUE(Inventory().IsItemInSlot(shield, CreatureInventory::kShieldSlot));
+    EXPECT_FALSE(m_display->IsDragging());
+
+    // Both hands for the greataxe while the shield is worn: refused, with the reason.
+    ItemEntity* axe = Carried("greataxe");
+    Drag(At(*axe), kSecondHand);
+    EXPECT_EQ(m_display->GetState(), GenInterRoutine::kMessageShown);
+    EXPECT_STREQ(m_display->GetMessageBox().GetText().c_str(), GenInterRoutine::kShieldRefusal);
+    EXPECT_TRUE(backpack.HasItem(axe));
+    Click(kMessageOk);
+    EXPECT_EQ(m_display->GetState(), GenInterRoutine::kBrowsing);
+
+    // The quantity box: a part, nothing, and more than the stack.
+    MovePotions("2");
+    EXPECT_EQ(CountOf(backpack, "potion"), 3);
+    EXPECT_EQ(CountOf(Ground(), "potion"), 3); // two onto the one lying there
+    MovePotions("0");
+    MovePotions("");
+    EXPECT_EQ(CountOf(backpack, "potion"), 3);
+    EXPECT_FALSE(m_display->IsHolding());
+    MovePotions("999");
+    EXPECT_EQ(CountOf(backpack, "potion"), 0);
+    EXPECT_EQ(CountOf(Ground(), "potion"), 6);
+    Drag(At(*Ground().FindItemByName("potion")), kBackpack);
+    Click(kBoxCancel);
+    EXPECT_EQ(CountOf(Ground(), "potion"), 6);
+    EXPECT_EQ(m_display->GetState(), GenInterRoutine::kBrowsing);
+
+    // Too heavy from the ground: the shared text, and the sword stays there.
+    Creature::Of(m_player)->GetData().SetCarryWeight(0, 1.0f);
+    ItemEntity* sword = Ground().FindItemByName("sword");
+    Drag(At(*sword), kBackpack);
+    EXPECT_STREQ(m_display->GetMessageBox().GetText().c_str(), g_tooHeavyText);
+    EXPECT_TRUE(Ground().HasItem(sword));
+    Click(kMessageOk);
+}
+
+// Whatever ends a drag forgets the held item: the next drawings place no drag image.
+TEST_F(InventoryScreen, ARightPressMidDragOrAPressOnNothingEndsTheDrag) {
+    EnterMap();
+    OpenInventory();
+    MoveTo(At(*Carried("greataxe")).x, At(*Carried("greataxe")).y);
+    Push(Event(SDL_MOUSEBUTTONDOWN));
+    Frame();
+    ASSERT_TRUE(m_display->IsDragging());
+    Push(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+    Frame();
+    MoveTo(kNowhere.x, kNowhere.y);
+    EXPECT_FALSE(m_display->IsDragging() && !m_display->IsHolding());
+    Push(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
+    Frames(2);
+    Drag(kNowhere, kNowhere);
+    EXPECT_FALSE(m_display->IsDragging());
+    EXPECT_FALSE(m_display->IsHolding());
+    Frames(2);
+}
+
+TEST_F(InventoryScreen, GroundItemsGoBackToTheMapWhenAScriptLeavesTheScreen) {
+    EnterMap();
+    OpenInventory();
+    ItemEntity* potion = Ground().FindItemByName("potion");
+    ASSERT_NE(potion, nullptr);
+    EXPECT_TRUE(potion->HasAnyFlag(Entity::kFlagHidden));
+    g_gameMode->SetMode(kModeAreaMap); // as a script's mode change would
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    EXPECT_TRUE(g_entityMgr->IsLive(potion));
+    EXPECT_FALSE(potion->HasAnyFlag(Entity::kFlagHidden));
+    EXPECT_EQ(potion->GetContainer(), nullptr);
+
+    // Done gives them back the same way, and only once.
+    OpenInventory();
+    Click(kDone);
+    Frames(2);
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_FALSE(potion->HasAnyFlag(Entity::kFlagHidden));
+}
+
+TEST_F(InventoryScreen, AChosenInventoryOpensACreatureOrAChestAndRefusesAnythingElse) {
+    EnterMap();
+    EntityPtrList* items = nullptr;
+    ASSERT_TRUE(g_entityMgr->GetPool(Entity::kTypeItem, items));
+    ItemEntity* lying = nullptr;
+    items->ForEachUsed([&](Entity& item) {
+        if (!lying && !item.HasAnyFlag(Entity::kFlagHidden))
+            lying = static_cast<ItemEntity*>(&item);
+    });
+    ASSERT_NE(lying, nullptr);
+    g_gameMode->SetMode(kModeChosenInventory, ModeRecord::ToArg(m_player),
+                        ModeRecord::ToArg(lying));
+    Frames(3);
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    g_gameMode->SetMode(kModeChosenInventory, ModeRecord::ToArg(m_player), 12345);
+    Frames(3);
+    EXPECT_EQ(Mode(), kModeAreaMap);
+
+    EntityPtrList* soldiers = nullptr;
+    ASSERT_TRUE(g_entityMgr->GetPool(Entity::kTypeSoldier, soldiers));
+    Entity* trader = nullptr;
+    soldiers->ForEachUsed([&](Entity& soldier) {
+        if (soldier.GetTemplateName() == "trader")
+            trader = &soldier;
+    });
+    ASSERT_NE(trader, nullptr);
+    g_gameMode->SetMode(kModeChosenInventory, ModeRecord::ToArg(m_player),
+                        ModeRecord::ToArg(trader));
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeChosenInventory);
+    m_display = &PageAs<PlayerInvPanel>()->GetDisplay();
+    EXPECT_EQ(m_display->GetList(GenInterRoutine::kOtherContainer),
+              &Creature::Of(trader)->GetData().GetInventory().GetBackpack());
+    EXPECT_GT(CountOf(Ground(), "gold"), 0);
+}
+
+// Drinking the last of the examined potions leaves nothing shown, and nothing read.
+TEST_F(InventoryScreen, UsingUpTheExaminedItemForgetsIt) {
+    EnterMap();
+    OpenInventory();
+    ItemEntity* potion = Carried("potion");
+    const Point at = At(*potion);
+    Command(at, 0); // examine
+    ASSERT_EQ(m_display->GetState(), GenInterRoutine::kBrowsing);
+    ASSERT_EQ(m_display->GetShownItem(), potion);
+    EXPECT_STREQ(m_display->GetShownName().c_str(), "Healing potion");
+
+    Command(at, 1); // use
+    EXPECT_EQ(Carried("potion"), nullptr);
+    EXPECT_EQ(m_display->GetShownItem(), nullptr);
+    EXPECT_EQ(m_display->GetShownName().Length(), 0);
+}
+
+} // namespace

@@ -1,0 +1,111 @@
+#include "tools/demoworld/item_screens_art.h"
+
+#include "Library/files/data_paths.h"
+#include "Library/interface/interface_object.h"
+#include "Source/screens/player_inv_panel.h"
+#include "tools/demoworld/canvas.h"
+#include "tools/demoworld/frame_palette.h"
+#include "tools/demoworld/label_font.h"
+#include "tools/demoworld/window_art.h"
+
+#include <cstring>
+
+namespace {
+
+using namespace framepalette;
+
+constexpr int kCaptionPoints = 10;
+const Colour kWell(14, 12, 18);
+const Colour kInk(226, 212, 176);
+
+// Equipment slots as the display lays them out, with what each is for.
+const struct {
+    int x;
+    int y;
+    const char* caption;
+} kSlots[] = {{254, 217, "head"},    {313, 217, "neck"},    {372, 217, "body"},
+              {431, 217, "shield"},  {490, 217, "cloak"},   {195, 277, "hands"},
+              {254, 277, "ring"},    {313, 277, "hand 1"},  {372, 277, "hand 2"},
+              {431, 277, "hand 3"},  {490, 277, "belt"},    {549, 277, "feet"},
+              {313, 337, "quick 1"}, {372, 337, "quick 2"}, {431, 337, "quick 3"}};
+
+// The list arrows show as arrows, whatever their labels.
+WidgetEntry Arrowed(const WidgetEntry& button) {
+    WidgetEntry drawn = button;
+    if (std::strcmp(button.label, "U") == 0)
+        drawn.label = "^";
+    else if (std::strcmp(button.label, "D") == 0)
+        drawn.label = "v";
+    return drawn;
+}
+
+} // namespace
+
+ItemScreensArt::ItemScreensArt(const DataPaths& paths, LabelFont& font)
+    : m_paths(paths), m_font(font) {}
+
+bool ItemScreensArt::Write() const {
+    return WriteBoxes() && WriteInventory();
+}
+
+Stringc ItemScreensArt::Interface(const char* name) const {
+    return m_paths.GetInterfaceDir() + "/" + name;
+}
+
+void ItemScreensArt::Well(Canvas& canvas, int x1, int y1, int x2, int y2,
+                          const char* caption) const {
+    canvas.Fill(x1, y1, x2 - x1, y2 - y1, kWell);
+    canvas.Frame(x1 - 1, y1 - 1, x2 - x1 + 2, y2 - y1 + 2, kBronze);
+    if (*caption)
+        canvas.Text(m_font, kCaptionPoints, x1, y1 - 14, caption, kInk);
+}
+
+bool ItemScreensArt::WriteWindow(const WindowLayout& layout, Canvas& canvas) const {
+    WindowArt art(m_paths.GetInterfaceDir(), m_font);
+    canvas.Frame(0, 0, canvas.Width(), canvas.Height(), kGold);
+    canvas.Frame(3, 3, canvas.Width() - 6, canvas.Height() - 6, kBronze);
+    if (!art.SaveBackground(layout, canvas))
+        return false;
+    for (const WidgetEntry& button : layout)
+        if (!art.WriteButton(Arrowed(button), kBronze))
+            return false;
+    return true;
+}
+
+bool ItemScreensArt::WriteInventory() const {
+    Canvas canvas(800, 600, kPlate);
+    canvas.Text(m_font, 14, 330, 30, "INVENTORY", kGold);
+    Well(canvas, 63, 106, 113, 492, "Pack");
+    Well(canvas, 682, 106, 732, 492, "Ground");
+    for (const auto& slot : kSlots)
+        Well(canvas, slot.x, slot.y, slot.x + 50, slot.y + 43, slot.caption);
+    Well(canvas, 270, 86, 560, 190, "");
+    Well(canvas, 210, 396, 588, 424, "");
+    Well(canvas, 214, 427, 584, 548, "");
+    return WriteWindow(PlayerInvPanel::Layout(), canvas);
+}
+
+// The quantity box, and the yes and no boxes of the character sheet's question.
+bool ItemScreensArt::WriteBoxes() const {
+    Canvas box(200, 140, kPlate);
+    box.Frame(0, 0, 200, 140, kGold);
+    box.Frame(3, 3, 194, 134, kBronze);
+    box.Text(m_font, kCaptionPoints, 25, 4, "How many?", kInk);
+    const struct {
+        const char* image;
+        const char* label;
+    } buttons[] = {
+        {"button_cancel2.tga", "Cancel"}, {"button_yes2.tga", "Yes"}, {"button_no2.tga", "No"}};
+    for (const auto& button : buttons) {
+        Canvas face(58, 16, kBronze);
+        face.Bevel(0, 0, 58, 16, kBronze);
+        face.TextCentred(m_font, 10, 29, 8, 54, button.label, kGold);
+        if (!face.SaveTga(Interface(button.image)))
+            return false;
+    }
+    Canvas question(200, 140, kPlate);
+    question.Frame(0, 0, 200, 140, kGold);
+    question.Frame(3, 3, 194, 134, kBronze);
+    return box.SaveTga(Interface("msg_box_enter_qty.tga")) &&
+           question.SaveTga(Interface("msg_box_4.tga"));
+}

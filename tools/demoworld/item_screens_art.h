@@ -1,0 +1,27 @@
+#pragma once
+// The art of the item and people screens: the inventory, trade, character and dialogue
+// windows with their buttons, and the boxes they open (quantity, confirmation).
+
+#include "Library/core/stringc.h"
+
+class Canvas;
+class DataPaths;
+class LabelFont;
+struct WindowLayout;
+
+class ItemScreensArt {
+public:
+    ItemScreensArt(const DataPaths& paths, LabelFont& font);
+
+    bool Write() const; // false, with a message, at the first picture that cannot be written
+
+private:
+    bool WriteInventory() const;
+    bool WriteBoxes() const;
+    bool WriteWindow(const WindowLayout& layout, Canvas& canvas) const;
+    void Well(Canvas& canvas, int x1, int y1, int x2, int y2, const char* caption) const;
+    Stringc Interface(const char* name) const;
+
+    const DataPaths& m_paths;
+    LabelFont& m_font;
+};
