@@ -81,13 +81,9 @@ void FillTorch(Entity& entity) {
     torch.SetDisplayName("Torch");
 }
 
-void FillTown(Entity& entity) {
-    auto& town = static_cast<TownEntity&>(entity);
-    town.SetAnimationName(MapEntityArt::kTownSet);
-    town.SetRadius(1.5f, 0);
-    town.SetDisplayName("Millbrook");
-    town.SetTown(MapEntityArt::kTownSet, "Millbrook, the mill town down by the river.", "");
-    town.SetDiscovery(true, true, 20);
+void FillMillbrook(Entity& entity) {
+    DemoMapEntities::FillTown(entity, "Millbrook", "Millbrook, the mill town down by the river.",
+                              true, 20);
 }
 
 // What the definition keeps of a placed entity: its template's name and its placed object.
@@ -157,7 +153,7 @@ bool DemoMapEntities::WriteScripts(const Stringc& directory) const {
 bool DemoMapEntities::WriteTemplates() const {
     return TemplateWriter::Write(Entity::kTypeDoor, kGate, FillGate) &&
            TemplateWriter::Write(Entity::kTypeCycle, kTorch, FillTorch) &&
-           TemplateWriter::Write(Entity::kTypeTown, kTown, FillTown);
+           TemplateWriter::Write(Entity::kTypeTown, kTown, FillMillbrook);
 }
 
 bool DemoMapEntities::Place(EntityMgr& entities, PlacedEntityList& placed) const {
@@ -199,4 +195,14 @@ void DemoMapEntities::PlaceTravel(EntityMgr& entities, const char* name, float l
                                   const char* entry, uint32_t flags) {
     PlaceTrigger(entities, kMapObjectTravel, name, left, top, right, bottom, at, target, entry,
                  flags);
+}
+
+void DemoMapEntities::FillTown(Entity& entity, const char* name, const char* text, bool found,
+                               int32_t difficulty) {
+    auto& town = static_cast<TownEntity&>(entity);
+    town.SetAnimationName(MapEntityArt::kTownSet);
+    town.SetRadius(1.5f, 0);
+    town.SetDisplayName(name);
+    town.SetTown(MapEntityArt::kTownSet, text, "");
+    town.SetDiscovery(found, true, difficulty);
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+class Entity;
 class EntityMgr;
 class PlacedEntityList;
 class Stringc;
@@ -40,4 +41,8 @@ public:
     static void PlaceTravel(EntityMgr& entities, const char* name, float left, float top,
                             float right, float bottom, const Vector& at, const char* target,
                             const char* entry, uint32_t flags);
+    // A discoverable town with the demo's town picture, found from the start or by a search
+    // against the difficulty.
+    static void FillTown(Entity& entity, const char* name, const char* text, bool found,
+                         int32_t difficulty);
 };

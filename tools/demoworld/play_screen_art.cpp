@@ -164,14 +164,26 @@ bool PlayScreenArt::WriteSmallSplashes() const {
     return true;
 }
 
+// The play screen's box with its OK, and the world map's with OK and No.
 bool PlayScreenArt::WriteMessageBox() const {
     Canvas box(200, 140, kPlate);
     box.Frame(0, 0, 200, 140, kGold);
     box.Frame(3, 3, 194, 134, kBronze);
-    Canvas ok(58, 16, kBronze);
-    ok.Bevel(0, 0, 58, 16, kBronze);
-    ok.TextCentred(m_font, 10, 29, 8, 54, "OK", kGold);
-    return box.SaveTga(Interface("msg_box_3.tga")) && ok.SaveTga(Interface("button_ok2.tga"));
+    for (const char* image : {"msg_box_3.tga", "msg_box_2.tga"})
+        if (!box.SaveTga(Interface(image)))
+            return false;
+    const struct {
+        const char* image;
+        const char* label;
+    } buttons[] = {{"button_ok2.tga", "OK"}, {"button_no2.tga", "No"}};
+    for (const auto& button : buttons) {
+        Canvas face(58, 16, kBronze);
+        face.Bevel(0, 0, 58, 16, kBronze);
+        face.TextCentred(m_font, 10, 29, 8, 54, button.label, kGold);
+        if (!face.SaveTga(Interface(button.image)))
+            return false;
+    }
+    return true;
 }
 
 bool PlayScreenArt::WriteCommandBoxes() const {

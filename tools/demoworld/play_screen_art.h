@@ -1,6 +1,6 @@
 #pragma once
 // The play screen's art: its bars, the book of the story page, the level-up button, the
-// side panels, the small splash pictures of the pages, the message box and the command
+// side panels, the small splash pictures of the pages, the message boxes and the command
 // boxes with their buttons.
 
 #include "Library/core/stringc.h"

@@ -6,13 +6,11 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/map_object.h"
 #include "Source/entities/placed_entity_list.h"
-#include "Source/entities/town_entity.h"
 #include "Source/world/entry_pt_mgr.h"
 #include "Source/world/offscreen_region.h"
 #include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/demo_map_entities.h"
 #include "tools/demoworld/demo_region.h"
-#include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/map_writer.h"
 #include "tools/scriptbuilder/script_builder.h"
 #include "tools/templatewriter/template_writer.h"
@@ -27,7 +25,7 @@ constexpr int32_t kSetEncounterMap = 253;
 constexpr int32_t kSetEncounterScript = 254;
 constexpr int32_t kAddMessage = 401;
 constexpr uint8_t kFacingEast = 2;
-constexpr int kCampX = 15, kCampY = 12, kCampRadius = 6;
+constexpr int kCampX = 25, kCampY = 20, kCampRadius = 7;
 
 bool InCells(int column, int row, int left, int top, int right, int bottom) {
     return column >= left && column <= right && row >= top && row <= bottom;
@@ -37,13 +35,9 @@ bool IsBorder(int column, int row, int columns, int rows) {
     return column < 2 || row < 2 || column >= columns - 2 || row >= rows - 2;
 }
 
-void FillTown(Entity& entity) {
-    auto& town = static_cast<TownEntity&>(entity);
-    town.SetAnimationName(MapEntityArt::kTownSet);
-    town.SetRadius(1.5f, 0);
-    town.SetDisplayName("Thornford");
-    town.SetTown(MapEntityArt::kTownSet, "Thornford, a walled town on the east road.", "");
-    town.SetDiscovery(false, true, WorldRegion::kTownDifficulty);
+void FillThornford(Entity& entity) {
+    DemoMapEntities::FillTown(entity, "Thornford", "Thornford, a walled town on the east road.",
+                              false, WorldRegion::kTownDifficulty);
 }
 
 bool WriteScript(const DataPaths& paths, ScriptBuilder& script, const char* name) {
@@ -94,7 +88,7 @@ int WorldRegion::CampTypeAt(int column, int row) {
 }
 
 bool WorldRegion::Write() const {
-    return WriteMaps() && TemplateWriter::Write(Entity::kTypeTown, kTownName, FillTown) &&
+    return WriteMaps() && TemplateWriter::Write(Entity::kTypeTown, kTownName, FillThornford) &&
            WriteScripts() && WriteWorld() && WriteCamp();
 }
 

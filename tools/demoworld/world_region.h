@@ -5,7 +5,7 @@
 // travel point leads back to the meadow. Its script "world_map" answers the party looking
 // round off the road with an encounter: the area script "world_area" notes the smoke, and
 // the player is asked whether to enter the temporary map "camp", whose script "camp_enc"
-// is the encounter's. The camp is a clearing of 30 x 24 cells with a way back west to the
+// is the encounter's. The camp is a clearing of 50 x 41 cells with a way back west to the
 // world map.
 
 #include "Library/core/stringc.h"
@@ -25,8 +25,8 @@ public:
     static constexpr int kColumns = 64;
     static constexpr int kRows = 48;
     static constexpr int kRoadRow = 20;
-    static constexpr int kCampColumns = 30;
-    static constexpr int kCampRows = 24;
+    static constexpr int kCampColumns = 50;
+    static constexpr int kCampRows = 41;
     // Far below any search skill: the first roll finds the town.
     static constexpr int kTownDifficulty = -100;
     static constexpr float kArrivalX = 8.5f;

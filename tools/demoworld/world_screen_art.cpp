@@ -66,7 +66,7 @@ bool WorldScreenArt::WriteMapPictures() const {
 
 // The world map's bars: the leader's hit points at the top right; below, the date's plate,
 // the message list, its scroll buttons and the button that looks round the party's spot.
-// The confirm box with OK and No, and the party's icon, lit when pressed.
+// The party's icon, lit when pressed. Its confirm box is the play screen art's.
 bool WorldScreenArt::WriteWorldMap() const {
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
     Canvas top(800, 31, kPlate);
@@ -79,12 +79,6 @@ bool WorldScreenArt::WriteWorldMap() const {
     bar.Frame(68, 15, 139, 55, kGold);
     Well(bar, 229, 6, 607, 79);
     bar.Text(m_font, 10, 644, 20, "Look round", kGold);
-    Canvas box(200, 140, kPlate);
-    box.Frame(0, 0, 200, 140, kGold);
-    box.Frame(3, 3, 194, 134, kBronze);
-    Canvas no(58, 16, kBronze);
-    no.Bevel(0, 0, 58, 16, kBronze);
-    no.TextCentred(m_font, 10, 29, 8, 54, "No", kGold);
     Canvas icon(25, 13, Canvas::kTransparent);
     icon.Disc(12, 6, 5, kGold);
     Canvas pressed(25, 13, Canvas::kTransparent);
@@ -99,6 +93,5 @@ bool WorldScreenArt::WriteWorldMap() const {
             return false;
     }
     return top.SaveTga(dir + "menu_world_map_top.tga") && art.SaveBackground(bottom, bar) &&
-           box.SaveTga(dir + "msg_box_2.tga") && no.SaveTga(dir + "button_no2.tga") &&
            icon.SaveTga(dir + "hs1.tga") && pressed.SaveTga(dir + "hs2.tga");
 }

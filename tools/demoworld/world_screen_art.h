@@ -1,7 +1,7 @@
 #pragma once
 // The art of the screens around the map: the rest screen's window with its list frame
 // and buttons, the windows of the area map's and the world's pictures, and the world
-// map's bars, confirm box and party icon.
+// map's bars and party icon.
 
 #include "Library/core/stringc.h"
 

@@ -119,7 +119,7 @@ TEST_F(WorldMap, ExploringOffTheRoadAsksTheScriptsQuestionAndOkEntersTheCamp) {
     EXPECT_TRUE(g_loadSaveMgr->IsInTemporaryMap());
 
     // The way back west leads to the spot the party left.
-    g_partyMgr->MoveLeaderTo(Vector(1.0f, 12.5f, 0.0f));
+    g_partyMgr->MoveLeaderTo(Vector(1.0f, 20.5f, 0.0f));
     RunUntil([] { return g_gameMode->GetModeId() == kModeWorldMap; });
     EXPECT_EQ(Leader()->GetPosition(), kArrival);
 }
@@ -170,7 +170,7 @@ TEST_F(WorldMap, AForcedEncounterOnAFailedDrawTravelsWithoutAskingAndAMissingScr
     ASSERT_EQ(Mode(), kModeAreaMap);
     EXPECT_EQ(g_loadSaveMgr->GetMapName(), "camp");
 
-    g_partyMgr->MoveLeaderTo(Vector(1.0f, 12.5f, 0.0f));
+    g_partyMgr->MoveLeaderTo(Vector(1.0f, 20.5f, 0.0f));
     RunUntil([] { return g_gameMode->GetModeId() == kModeWorldMap; });
     const int messages = MessageCount();
     for (const char* areaScript : {"missing", "../Script/world_area", ""}) {
