@@ -8,6 +8,7 @@
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
+#include "tools/demoworld/menu_screens_art.h"
 #include "tools/demoworld/window_art.h"
 
 namespace {
@@ -75,10 +76,7 @@ bool MenuArt::WriteTitleSymbols() const {
 // Open in the middle, so the splash behind the menu shows; a plate behind the buttons.
 bool MenuArt::WriteTitleMenu() const {
     const WindowLayout layout = MainPanel::MenuLayout();
-    Canvas menu(kScreenWidth, kScreenHeight, Canvas::kTransparent);
-    for (int edge = 0; edge < 10; ++edge)
-        menu.Frame(edge, edge, kScreenWidth - 2 * edge, kScreenHeight - 2 * edge,
-                   edge < 3 || edge > 6 ? kGold : kBronze);
+    Canvas menu = OpenScreenFrame();
     menu.Bevel(346, 238, 108, 140, kPlate);
     menu.Bevel(714, 560, 76, 30, kPlate);
     WindowArt art(m_paths.GetInterfaceDir(), m_font);

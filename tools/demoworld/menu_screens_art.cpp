@@ -28,15 +28,6 @@ const Colour kParchment(226, 212, 176);
 const Colour kLight(250, 246, 230);
 const char* const kSliderCaptions[] = {"Effects", "Music", "Master"}; // by slider id
 
-// A gold-edged frame round the screen, open inside so the splash shows.
-Canvas OpenFrame() {
-    Canvas canvas(kScreenWidth, kScreenHeight, Canvas::kTransparent);
-    for (int edge = 0; edge < 10; ++edge)
-        canvas.Frame(edge, edge, kScreenWidth - 2 * edge, kScreenHeight - 2 * edge,
-                     edge < 3 || edge > 6 ? kGold : kBronze);
-    return canvas;
-}
-
 // The box's plate, 200 by 140, with the buttons' row below the text.
 Canvas BoxPlate() {
     Canvas box(200, 140, kPlate);
@@ -73,6 +64,14 @@ Canvas SmallButton(LabelFont& font, const char* label) {
 
 } // namespace
 
+Canvas OpenScreenFrame() {
+    Canvas canvas(kScreenWidth, kScreenHeight, Canvas::kTransparent);
+    for (int edge = 0; edge < 10; ++edge)
+        canvas.Frame(edge, edge, kScreenWidth - 2 * edge, kScreenHeight - 2 * edge,
+                     edge < 3 || edge > 6 ? kGold : kBronze);
+    return canvas;
+}
+
 MenuScreensArt::MenuScreensArt(const DataPaths& paths, LabelFont& font)
     : m_paths(paths), m_font(font) {}
 
@@ -99,22 +98,26 @@ bool MenuScreensArt::WriteNewWidgets(const WindowLayout& layout) const {
     return true;
 }
 
+bool MenuScreensArt::Save(const WindowLayout& layout, const Canvas& screen) const {
+    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+}
+
 bool MenuScreensArt::WriteGameMenu() const {
     const WindowLayout layout = MenuPanel::MenuLayout();
-    Canvas menu = OpenFrame();
+    Canvas menu = OpenScreenFrame();
     menu.Bevel(345, 200, 110, 150, kPlate);
     menu.TextCentred(m_font, 14, 400, 220, 100, "MENU", kGold);
-    return menu.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+    return Save(layout, menu);
 }
 
 // The slots' lines are drawn in black on a parchment leaf.
 bool MenuScreensArt::WriteLoadSave() const {
     const WindowLayout layout = LoadSavePanel::PanelLayout();
-    Canvas screen = OpenFrame();
+    Canvas screen = OpenScreenFrame();
     screen.Bevel(240, 60, 320, 470, kParchment);
     screen.TextCentred(m_font, 16, 400, 78, 300, "SAVED GAMES", kBronze);
     screen.Bevel(610, 528, 170, 40, kPlate);
-    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+    return Save(layout, screen);
 }
 
 bool MenuScreensArt::WriteBoxes() const {
@@ -133,7 +136,7 @@ bool MenuScreensArt::WriteBoxes() const {
 bool MenuScreensArt::WriteOptions() const {
     const WindowLayout sliders = OptionsPanel::SliderLayout();
     const WindowLayout sizes = OptionsPanel::SizeLayout();
-    Canvas screen = OpenFrame();
+    Canvas screen = OpenScreenFrame();
     Heading(screen, m_font, 400, 60, 160, "OPTIONS");
     for (const WindowLayout* window : {&sliders, &sizes})
         screen.Bevel(window->window.x, window->window.y, window->window.width,
@@ -157,15 +160,14 @@ bool MenuScreensArt::WriteOptions() const {
     knob.Bevel(0, 0, 10, 20, kGold);
     Canvas held(10, 20, kLight);
     held.Bevel(0, 0, 10, 20, kLight);
-    return screen.SaveTga(Interface(OptionsPanel::MainLayout().window.image)) &&
-           WriteNewWidgets(OptionsPanel::MainLayout()) && WriteNewWidgets(sizes) &&
+    return Save(OptionsPanel::MainLayout(), screen) && WriteNewWidgets(sizes) &&
            knob.SaveTga(Interface("slider_up.tga")) && held.SaveTga(Interface("slider_dwn.tga"));
 }
 
 // The sheet and the two description panels are drawn in black.
 bool MenuScreensArt::WriteNewGame() const {
     const WindowLayout layout = NewGamePanel::PanelLayout();
-    Canvas screen = OpenFrame();
+    Canvas screen = OpenScreenFrame();
     Leaf(screen, 60, 60, 740, 260);
     Leaf(screen, 77, 298, 389, 527);
     Leaf(screen, 422, 298, 734, 527);
@@ -173,28 +175,28 @@ bool MenuScreensArt::WriteNewGame() const {
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
     const WidgetEntry doneHeld{0, kWidgetButton, 0, 0, 64, 14, "button_done_up.tga", "Done"};
     const WidgetEntry cancelHeld{0, kWidgetButton, 0, 0, 64, 14, "button_cancel_up.tga", "Cancel"};
-    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout) &&
-           art.WriteButton(doneHeld, kBronze) && art.WriteButton(cancelHeld, kBronze);
+    return Save(layout, screen) && art.WriteButton(doneHeld, kBronze) &&
+           art.WriteButton(cancelHeld, kBronze);
 }
 
 bool MenuScreensArt::WriteCredits() const {
     const WindowLayout layout = CreditsPanel::PanelLayout();
-    Canvas screen = OpenFrame();
+    Canvas screen = OpenScreenFrame();
     Leaf(screen, 213, 54, 586, 544);
-    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+    return Save(layout, screen);
 }
 
 bool MenuScreensArt::WriteGameOver() const {
     const WindowLayout layout = GameOverPanel::PanelLayout();
-    Canvas screen = OpenFrame();
+    Canvas screen = OpenScreenFrame();
     screen.Bevel(200, 200, 400, 140, kPlate);
     screen.TextCentred(m_font, 40, 400, 270, 380, "GAME OVER", Colour(200, 40, 30));
-    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+    return Save(layout, screen);
 }
 
 bool MenuScreensArt::WritePlayerScript() const {
     const WindowLayout layout = SelectPlayerScriptPanel::PanelLayout();
-    Canvas screen = OpenFrame();
+    Canvas screen = OpenScreenFrame();
     screen.Bevel(230, 200, 340, 220, kPlate);
     screen.TextCentred(m_font, 14, 400, 225, 320, "What the leader does when idle", kGold);
     const char* const kinds[] = {"Stand and wait", "Keep watch", "Stay on guard"};
@@ -205,20 +207,20 @@ bool MenuScreensArt::WritePlayerScript() const {
         screen.Fill(radio.x, radio.y, 32, 25, Colour(16, 20, 32)); // the options' tick ring
         screen.Text(m_font, 12, radio.x + 44, radio.y + 5, kinds[kind++], kLight);
     }
-    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+    return Save(layout, screen);
 }
 
 // The journal's texts are drawn in white.
 bool MenuScreensArt::WriteQuestLog() const {
     const WindowLayout layout = QuestPanel::PanelLayout();
-    Canvas screen = OpenFrame();
+    Canvas screen = OpenScreenFrame();
     Well(screen, 72, 106, 359, 313);
     Well(screen, 72, 394, 359, 528);
     Well(screen, 422, 106, 709, 525);
     Heading(screen, m_font, 132, 86, 120, "Quests");
     Heading(screen, m_font, 132, 374, 120, "Notes");
     Heading(screen, m_font, 482, 86, 120, "Journal");
-    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+    return Save(layout, screen);
 }
 
 bool MenuScreensArt::WriteSpellBook() const {
@@ -226,5 +228,5 @@ bool MenuScreensArt::WriteSpellBook() const {
     Canvas book(layout.window.width, layout.window.height, kPlate);
     book.Frame(0, 0, layout.window.width, layout.window.height, kGold);
     book.Bevel(205, 197, 265, 210, kParchment);
-    return book.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+    return Save(layout, book);
 }

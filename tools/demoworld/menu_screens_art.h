@@ -5,10 +5,14 @@
 // leaves the splash showing where the screen shows nothing of its own.
 
 #include "Library/core/stringc.h"
+#include "tools/demoworld/canvas.h"
 
 class DataPaths;
 class LabelFont;
 struct WindowLayout;
+
+// A gold-edged frame round the 800 x 600 screen, open inside so the splash shows.
+Canvas OpenScreenFrame();
 
 class MenuScreensArt {
 public:
@@ -29,6 +33,8 @@ private:
     bool WriteSpellBook() const;
     // The widgets' images that no earlier screen has written.
     bool WriteNewWidgets(const WindowLayout& layout) const;
+    // The screen's picture as its window's background, and its new widgets.
+    bool Save(const WindowLayout& layout, const Canvas& screen) const;
     Stringc Interface(const char* name) const;
 
     const DataPaths& m_paths;

@@ -137,6 +137,11 @@ TEST_F(LeaderScreens, ThePlayerScriptChoiceTicksTheLeadersScriptAndStoresAClickA
     EXPECT_EQ(LeaderData().GetScript(CreatureData::kIdleScript),
               SelectPlayerScriptPanel::kScriptNames[2]);
     EXPECT_EQ(PageAs<SelectPlayerScriptPanel>()->GetTicked(), 2);
+    // The ticked button takes no second press, so a second click stores nothing again.
+    LeaderData().SetScript(CreatureData::kIdleScript, SelectPlayerScriptPanel::kScriptNames[0]);
+    Click(kRadio[2]);
+    EXPECT_EQ(LeaderData().GetScript(CreatureData::kIdleScript),
+              SelectPlayerScriptPanel::kScriptNames[0]);
     Click(kDone);
     Frame();
     EXPECT_EQ(Mode(), kModeAreaMap);
