@@ -77,8 +77,7 @@ private:
     int PlayStreamOnChannel(int volume, const Vector* position, const Vector* velocity);
     int StartChannel(int channel, int level, int volume, const Vector* position,
                      const Vector* velocity);
-    bool ExportFile(FSoundSample sample, const Stringc& directory, const char* name);
-    bool WriteWav(FSoundSample sample, const Stringc& path);
+    bool ExportFile(const Stringc& directory, const char* name);
     void ReportFailure(const Stringc& path);
 
     std::unique_ptr<SoundLayer> m_layer;

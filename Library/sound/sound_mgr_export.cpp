@@ -8,6 +8,7 @@
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_mgr.h"
 #include "Library/files/wav_writer.h"
+#include "platform/sound_file.h"
 #include "platform/win_io.h"
 
 #include <cstdio>
@@ -43,47 +44,34 @@ bool SoundMgr::ExtractFile(const Stringc& path) {
 }
 
 bool SoundMgr::ExportSample(const char* name) {
-    if (!LoadSample(name, 1))
-        return false;
-    return ExportFile(m_currentSample, g_dataPaths->GetSfxDir(), name);
+    return g_dataPaths && ExportFile(g_dataPaths->GetSfxDir(), name);
 }
 
 bool SoundMgr::ExportMusic(const char* name) {
-    if (!m_initialised || !name || !*name || !g_dataPaths)
-        return false;
-    const Stringc directory = g_dataPaths->GetMusicDir();
-    const FSoundSample sample = LoadSampleFile(directory + "/" + name, ModeFlags(1));
-    return sample != FSoundSample::kNone && ExportFile(sample, directory, name);
+    return g_dataPaths && ExportFile(g_dataPaths->GetMusicDir(), name);
 }
 
-// Writes directory/name-without-extension.wav and frees the sample.
-bool SoundMgr::ExportFile(FSoundSample sample, const Stringc& directory, const char* name) {
-    Stringc target = directory + "/" + name;
+// Decoded here rather than through the layer, so that a machine without a sound device
+// converts its sounds too, and later runs find them done.
+bool SoundMgr::ExportFile(const Stringc& directory, const char* name) {
+    if (!name || !*name)
+        return false;
+    const Stringc source = directory + "/" + name;
+    if (!ExtractFile(source))
+        return false;
+    platform::SoundPcm pcm;
+    const FSoundError decoded = platform::DecodeSoundFile(source.c_str(), pcm);
+    if (decoded != kSoundErrNone) {
+        std::fprintf(stderr, "%s: %s\n", ErrorText(decoded), source.c_str());
+        return false;
+    }
+    if (pcm.bytes.size() > static_cast<size_t>(INT32_MAX - kWavHeaderBytes))
+        return false;
+    Stringc target = source;
     target.StripExtension();
-    const bool written = WriteWav(sample, target + ".wav");
-    m_layer->FSOUND_Sample_Free(sample);
-    if (m_currentSample == sample)
-        m_currentSample = FSoundSample::kNone;
-    return written;
-}
-
-bool SoundMgr::WriteWav(FSoundSample sample, const Stringc& path) {
-    const unsigned mode = m_layer->FSOUND_Sample_GetMode(sample);
-    const uint16_t channels = mode & FSOUND_STEREO ? 2 : 1;
-    const uint16_t bits = mode & FSOUND_16BITS ? 16 : 8;
-    int rate = 0;
-    if (!m_layer->FSOUND_Sample_GetDefaults(sample, &rate))
-        return false;
-    const uint64_t dataBytes =
-        static_cast<uint64_t>(m_layer->FSOUND_Sample_GetLength(sample)) * bits * channels / 8;
-    if (dataBytes > INT32_MAX - kWavHeaderBytes)
-        return false;
-    const uint32_t size = static_cast<uint32_t>(dataBytes);
     MemStream wav(kStreamWriteBinary);
-    const void* data = m_layer->FSOUND_Sample_Lock(sample, 0, size);
-    const WavFormat format{channels, bits, static_cast<uint32_t>(rate)};
-    const bool written = data && ::WriteWav(wav, format, data, size);
-    if (data)
-        m_layer->FSOUND_Sample_Unlock(sample);
-    return written && SaveReplacing(path, wav);
+    const WavFormat format{static_cast<uint16_t>(pcm.channels), static_cast<uint16_t>(pcm.bits),
+                           static_cast<uint32_t>(pcm.frequency)};
+    return ::WriteWav(wav, format, pcm.bytes.data(), static_cast<uint32_t>(pcm.bytes.size())) &&
+           SaveReplacing(target + ".wav", wav);
 }

@@ -4,8 +4,10 @@
 #include "Library/files/data_tree_support.h"
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_mgr.h"
+#include "platform/sound_file.h"
 #include "recording_sound_layer.h"
 #include "sound_fixtures.h"
+#include "tools/encoders/ogg_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -139,9 +141,16 @@ protected:
     ScopedDataRoot m_data;
 };
 
-TEST_F(SoundMgrOnSdl, WithoutAnAudioDeviceOnlyTheLevelsAreKept) {
+// Nothing plays, but the first run's conversions still decode and write their files.
+TEST_F(SoundMgrOnSdl, WithoutAnAudioDeviceOnlyTheLevelsAreKeptAndExportsStillWork) {
+    using namespace sound_fixtures;
     ::setenv("SDL_AUDIODRIVER", "nosuchdevice", 1);
     m_data.WriteFile("sound/sfx/shot.wav", "");
+    const std::vector<uint8_t> mono = Pcm16(Square(200, 1, 10, 77));
+    Put("sound/sfx/Tone.snd", WavBytes(22050, 1, 16, mono));
+    const std::vector<int16_t> rain(4410, 1200);
+    m_data.WriteFile("sound/music/rain1.ogg", ""); // its directory
+    ASSERT_TRUE(WriteOgg(m_data.Path("sound/music/rain1.ogg"), 22050, 1, rain));
     ::testing::internal::CaptureStderr();
     SoundMgr mgr(32);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Error initializing output device.\n");
@@ -149,7 +158,17 @@ TEST_F(SoundMgrOnSdl, WithoutAnAudioDeviceOnlyTheLevelsAreKept) {
     EXPECT_FALSE(mgr.LoadSample("shot.wav", 1));
     EXPECT_EQ(mgr.PlaySample("shot.wav", 1, 255, nullptr, nullptr), -1);
     EXPECT_EQ(mgr.PlayStream("rain1.ogg", 2, 255, nullptr, nullptr), -1);
+
+    EXPECT_TRUE(mgr.ExportSample("Tone.snd"));
+    EXPECT_EQ(ReadFile(m_data.Path("sound/sfx/Tone.wav")), WavBytes(22050, 1, 16, mono));
+    EXPECT_TRUE(mgr.ExportMusic("rain1.ogg"));
+    platform::SoundPcm pcm;
+    ASSERT_EQ(platform::DecodeSoundFile(m_data.Path("sound/music/rain1.wav").c_str(), pcm),
+              kSoundErrNone);
+    EXPECT_EQ(pcm.Frames(), rain.size());
+    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(mgr.ExportSample("shot.wav"));
+    ::testing::internal::GetCapturedStderr();
 }
 
 TEST_F(SoundMgrOnSdl, ExportsWriteTheExactWavAndItLoadsAgain) {
