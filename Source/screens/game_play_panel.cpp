@@ -294,7 +294,8 @@ void GamePlayPanel::UpdateView(Screen& screen) {
     if (!hovered || hovered == m_lastHovered)
         return;
     m_lastHovered = hovered;
-    m_services.messages.AddText(hovered->GetDisplayName().c_str());
+    if (hovered->GetDisplayName().Length() > 0) // a nameless thing would leave a blank line
+        m_services.messages.AddText(hovered->GetDisplayName().c_str());
     ItemEntity* weapon = CurrentItemOf(Member());
     auto* ability = weapon ? dynamic_cast<ItemAbility*>(weapon->GetAbility()) : nullptr;
     int chance = 0;

@@ -24,19 +24,24 @@ constexpr const char* kTorch = "torch";
 constexpr const char* kTown = "millbrook";
 constexpr const char* kSignpost = "signpost"; // one of DemoEntities' plain ones
 constexpr const char* kChest = "chest";
+constexpr const char* kGateName = "Gate";
 constexpr const char* kGateDescription = "A gate of planks in the wall, the one way north.";
 constexpr const char* kChestDescription = "An old chest, bound in iron.";
 
 constexpr int32_t kStartEvent = 1;
+constexpr int32_t kSetDisplayName = 317;
 constexpr int32_t kSetDescription = 318;
 
-// A placement keeps a door's or a chest's map object alone, so the description that Examine
-// shows comes from the map object's script when the map is first entered.
-bool WriteDescriptionScript(const Stringc& directory, const char* name, const char* text) {
+// A placement keeps a door's or a chest's map object alone, so the name shown under the
+// pointer and the description that Examine shows come from the map object's script when the
+// map is first entered.
+bool WriteNamingScript(const Stringc& directory, const char* name, const char* displayName,
+                       const char* description) {
     ScriptBuilder script(name);
     script.Call(kCallEventTest, kStartEvent)
         .JumpIfFalse("end")
-        .Call(kCallLatent, kSetDescription, text)
+        .Call(kCallLatent, kSetDisplayName, displayName)
+        .Call(kCallLatent, kSetDescription, description)
         .Label("end")
         .End();
     return script.WriteFile(directory + "/" + name + ".scr");
@@ -57,7 +62,7 @@ void Zone(MapObject& mapObject, float left, float top, float right, float bottom
 void FillGate(Entity& entity) {
     auto& gate = static_cast<DoorEntity&>(entity);
     gate.SetRadius(2.0f, 0);
-    gate.SetDisplayName("Gate");
+    gate.SetDisplayName(kGateName);
     gate.SetDescription(kGateDescription);
     DoorMapObject& mapObject = gate.GetMapObject();
     mapObject.SetName(kGate);
@@ -146,8 +151,8 @@ void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float le
 } // namespace
 
 bool DemoMapEntities::WriteScripts(const Stringc& directory) const {
-    return WriteDescriptionScript(directory, kGate, kGateDescription) &&
-           WriteDescriptionScript(directory, kChest, kChestDescription);
+    return WriteNamingScript(directory, kGate, kGateName, kGateDescription) &&
+           WriteNamingScript(directory, kChest, "Chest", kChestDescription);
 }
 
 bool DemoMapEntities::WriteTemplates() const {

@@ -127,6 +127,22 @@ TEST_F(TutorialMap, HoldsBothScientistsAndFightsNowhereNearTheGateOrTheStart) {
         for (int button = 0; button < commands.count; ++button)
             EXPECT_NE(commands.buttons[button].id, kCommandTalk);
     }
+    // Under the resting pointer the chest is named; a nameless gate leaves no blank line.
+    const auto hover = [&](const Vector& point) {
+        g_tileMap->CentreViewOn(point);
+        Frame();
+        int x = 0, y = 0;
+        WorldToPixel(*g_tileMap, point, x, y);
+        MoveTo(x, y);
+        Frames(20);
+    };
+    hover(chest->GetPosition());
+    EXPECT_EQ(LastMessage(), "Chest");
+    gate->SetDisplayName("");
+    const int lines = MessageCount();
+    hover(Vector(50, 40, 0));
+    EXPECT_EQ(MessageCount(), lines);
+
     PartyCmdOrders orders(*g_partyMgr);
     ASSERT_TRUE(orders.Examine(chest));
     EXPECT_EQ(LastMessage(), "An old chest, bound in iron.");
