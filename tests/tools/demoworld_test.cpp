@@ -145,9 +145,6 @@ TEST_F(DemoWorldTest, TheDemoScriptRunsFromTheGeneralArchive) {
 
 TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensATopic) {
     ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
-    const ScopedGameMachineFactory machines; // the gate's, the chest's and the scientists'
-    const ScopedCreatureFactory creatures;
-    const CreatureItemRules rules; // the hostile one's sword
     UniAnimationMgr animations;
     g_uniAnimationMgr = &animations;
     GameMode game;
@@ -160,9 +157,9 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     g_graphicMgr = &graphics;
     PlacedEntityList placed;
     {
-        const ScopedCreatureFactory creatures; // the trader and what she carries
+        const ScopedCreatureFactory creatures; // the scientists, the trader and what they carry
         const CreatureItemRules rules;
-        const ScopedGameMachineFactory machines; // the crate's script
+        const ScopedGameMachineFactory machines; // the scripts of the gate, chest and crate
         ASSERT_TRUE(region.Get().LoadRegFile("demo", &placed));
     }
     g_graphicMgr = nullptr;
