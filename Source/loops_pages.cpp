@@ -15,6 +15,7 @@
 #include "Source/entities/container_entity.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/main.h"
+#include "Source/screens/character_panel.h"
 #include "Source/screens/credits_panel.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/game_map_panel.h"
@@ -125,6 +126,10 @@ void Loops::RegisterModePages() {
     });
     pages.SetFactory(kModeQuestLog, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<QuestPanel>(*g_graphicMgr, *g_logMgr, g_partyMgr->GetLeader());
+    });
+    pages.SetFactory(kModeCharacterSheet, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<CharacterPanel>(
+            CharacterPanel::Services{*g_graphicMgr, *g_partyMgr, *g_infoPanel3, *g_infoPanel4});
     });
     pages.SetFactory(kModeInventory, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<PlayerInvPanel>(*g_graphicMgr, nullptr);

@@ -5,6 +5,7 @@
 #include "Source/creatures/creature_factory.h"
 #include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/creature_item_rules.h"
+#include "Source/creatures/two_dim_array_mgr.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
@@ -161,9 +162,20 @@ bool Fill(Entity& entity, const Kind& kind) {
 
 } // namespace
 
+// The level tables give each template the experience its next level needs.
 bool DemoCreatures::Write() const {
     const ScopedCreatureFactory creatures;
     const CreatureItemRules rules;
+    if (!TwoDimArrayMgr::LoadTables()) {
+        std::fprintf(stderr, "demoworld: the rule tables cannot be read\n");
+        return false;
+    }
+    const bool written = WriteTemplates();
+    TwoDimArrayMgr::FreeTables();
+    return written;
+}
+
+bool DemoCreatures::WriteTemplates() const {
     for (const Kind& kind : kKinds) {
         bool filled = false;
         if (!TemplateWriter::Write(Entity::kTypeSoldier, kind.name,

@@ -17,4 +17,7 @@ public:
     static constexpr const char* kScientistDialogue = "scientist_dialogue";
 
     bool Write() const; // false, with a message, at the first template that cannot be written
+
+private:
+    bool WriteTemplates() const;
 };

@@ -139,7 +139,7 @@ void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float le
     Zone(mapObject, left, top, right, bottom);
     MapObject::Settings& s = mapObject.EditSettings();
     if (kind == kMapObjectInfo) {
-        s.flags = 0; // as loading leaves it: no lock or trap rules on a sign
+        s.flags = 0;                       // as loading leaves it: no lock or trap rules on a sign
         s.text = DemoDialogues::kPondSign; // what it says is its dialogue's
     } else {
         s.flags = travelFlags;

@@ -61,7 +61,7 @@ bool DemoWorld::Build() {
     const ScopedGameMachineFactory machines; // what is loaded to be placed loads its scripts
     const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
                        WriteTitleAndEditors() && WriteMaps() && WriteEntities() &&
-                       WriteCreatures() && WriteMagic() && WriteRuleTables() && WriteRegions() &&
+                       WriteRuleTables() && WriteCreatures() && WriteMagic() && WriteRegions() &&
                        PackArchives();
     g_dataPaths = nullptr;
     return built;

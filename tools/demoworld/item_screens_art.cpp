@@ -2,6 +2,7 @@
 
 #include "Library/files/data_paths.h"
 #include "Library/interface/interface_object.h"
+#include "Source/screens/character_panel.h"
 #include "Source/screens/player_inv_panel.h"
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
@@ -45,7 +46,7 @@ ItemScreensArt::ItemScreensArt(const DataPaths& paths, LabelFont& font)
     : m_paths(paths), m_font(font) {}
 
 bool ItemScreensArt::Write() const {
-    return WriteBoxes() && WriteInventory();
+    return WriteBoxes() && WriteInventory() && WriteCharacterSheet();
 }
 
 Stringc ItemScreensArt::Interface(const char* name) const {
@@ -83,6 +84,34 @@ bool ItemScreensArt::WriteInventory() const {
     Well(canvas, 210, 396, 588, 424, "");
     Well(canvas, 214, 427, 584, 548, "");
     return WriteWindow(PlayerInvPanel::Layout(), canvas);
+}
+
+// The sheet's text goes on the left, the skills' buttons beside their values; the two
+// description panels below.
+bool ItemScreensArt::WriteCharacterSheet() const {
+    Canvas canvas(800, 600, kPlate);
+    canvas.Text(m_font, 14, 300, 30, "CHARACTER", kGold);
+    Well(canvas, 66, 68, 740, 290, "");
+    Well(canvas, 77, 298, 389, 527, "");
+    Well(canvas, 422, 298, 734, 527, "");
+    if (!WriteWindow(CharacterPanel::Layout(), canvas))
+        return false;
+    WindowArt art(m_paths.GetInterfaceDir(), m_font);
+    WidgetEntry done = CharacterPanel::Layout().begin()[4];
+    done.image = "button_done_up.tga";
+    if (!art.WriteButton(done, kGold))
+        return false;
+    for (const WidgetEntry& button : CharacterPanel::SkillButtons()) {
+        const bool up = button.id % 2 == 0;
+        WidgetEntry drawn = button;
+        drawn.label = up ? "^" : "v";
+        if (!art.WriteButton(drawn, kGold))
+            return false;
+        drawn.image = up ? "button_skill_up_unpress.tga" : "button_skill_dwn_unpress.tga";
+        if (!art.WriteButton(drawn, kBronze))
+            return false;
+    }
+    return true;
 }
 
 // The quantity box, and the yes and no boxes of the character sheet's question.
