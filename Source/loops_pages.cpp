@@ -17,6 +17,7 @@
 #include "Source/main.h"
 #include "Source/screens/character_panel.h"
 #include "Source/screens/credits_panel.h"
+#include "Source/screens/dialogue_panel.h"
 #include "Source/screens/edit_game_panel.h"
 #include "Source/screens/game_map_panel.h"
 #include "Source/screens/game_over_panel.h"
@@ -130,6 +131,10 @@ void Loops::RegisterModePages() {
     pages.SetFactory(kModeCharacterSheet, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<CharacterPanel>(
             CharacterPanel::Services{*g_graphicMgr, *g_partyMgr, *g_infoPanel3, *g_infoPanel4});
+    });
+    pages.SetFactory(kModeDialogue, [](const ModeRecord& mode) -> std::unique_ptr<ModePage> {
+        return std::make_unique<DialoguePanel>(*g_graphicMgr, mode.GetEntity<Entity>(),
+                                               mode.GetName());
     });
     pages.SetFactory(kModeInventory, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<PlayerInvPanel>(*g_graphicMgr, nullptr);

@@ -3,6 +3,7 @@
 #include "Library/files/data_paths.h"
 #include "Library/interface/interface_object.h"
 #include "Source/screens/character_panel.h"
+#include "Source/screens/dialogue_panel.h"
 #include "Source/screens/player_inv_panel.h"
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
@@ -33,9 +34,9 @@ const struct {
 // The list arrows show as arrows, whatever their labels.
 WidgetEntry Arrowed(const WidgetEntry& button) {
     WidgetEntry drawn = button;
-    if (std::strcmp(button.label, "U") == 0)
+    if (std::strcmp(button.image, "button_up.tga") == 0)
         drawn.label = "^";
-    else if (std::strcmp(button.label, "D") == 0)
+    else if (std::strcmp(button.image, "button_dwn.tga") == 0)
         drawn.label = "v";
     return drawn;
 }
@@ -46,7 +47,7 @@ ItemScreensArt::ItemScreensArt(const DataPaths& paths, LabelFont& font)
     : m_paths(paths), m_font(font) {}
 
 bool ItemScreensArt::Write() const {
-    return WriteBoxes() && WriteInventory() && WriteCharacterSheet();
+    return WriteBoxes() && WriteInventory() && WriteCharacterSheet() && WriteDialogue();
 }
 
 Stringc ItemScreensArt::Interface(const char* name) const {
@@ -112,6 +113,21 @@ bool ItemScreensArt::WriteCharacterSheet() const {
             return false;
     }
     return true;
+}
+
+// What the other side says above, the player's responses below, and trade at the foot.
+bool ItemScreensArt::WriteDialogue() const {
+    Canvas canvas(800, 600, kPlate);
+    canvas.Text(m_font, 14, 330, 30, "CONVERSATION", kGold);
+    Well(canvas, 175, 109, 627, 284, "");
+    Well(canvas, 175, 319, 627, 492, "");
+    WindowLayout layout = DialoguePanel::Layout();
+    WindowArt art(m_paths.GetInterfaceDir(), m_font);
+    if (!WriteWindow(layout, canvas))
+        return false;
+    WidgetEntry trade = layout.begin()[DialoguePanel::kTrade];
+    trade.label = "Trade";
+    return art.WriteButton(trade, kBronze);
 }
 
 // The quantity box, and the yes and no boxes of the character sheet's question.
