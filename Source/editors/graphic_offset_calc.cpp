@@ -31,9 +31,10 @@ constexpr int kListBottom = 24; // above the down button
 constexpr int kListGap = 15;
 
 const WidgetEntry kMainWidgets[] = {
-    {GraphicOffsetCalc::kOffsetX, kWidgetTextEdit, 80, 30, 40, 20, "", "0.000", "Offset"},
-    {GraphicOffsetCalc::kOffsetY, kWidgetTextEdit, 130, 30, 40, 20, "", "0.000"},
-    {GraphicOffsetCalc::kOffsetZ, kWidgetTextEdit, 180, 30, 40, 20, "", "0.000"},
+    // Wide enough for an offset such as "-12.345" in the 12-point face every font uses.
+    {GraphicOffsetCalc::kOffsetX, kWidgetTextEdit, 60, 30, 58, 20, "", "0.000", "Offset"},
+    {GraphicOffsetCalc::kOffsetY, kWidgetTextEdit, 120, 30, 58, 20, "", "0.000"},
+    {GraphicOffsetCalc::kOffsetZ, kWidgetTextEdit, 180, 30, 58, 20, "", "0.000"},
     {GraphicOffsetCalc::kSelectGraphic, kWidgetButton, 10, 65, 75, 22, "button_sel_graphic.tga",
      "Sel Graphic"},
     {GraphicOffsetCalc::kTransparent, kWidgetButton, 92, 65, 60, 22, "button_transp.tga", "transp"},

@@ -4,6 +4,7 @@
 
 #include "Library/geometry/map_view.h"
 #include "Library/graphics/graphic.h"
+#include "Library/graphics/screen.h"
 #include "Library/interface/directory_panel.h"
 #include "Library/interface/interface_object.h"
 #include "Library/world/game_mode.h"
@@ -82,6 +83,15 @@ TEST_F(OffsetEditing, EachArrowKeyMovesTheGraphicOnePixel) {
         EXPECT_FLOAT_EQ(Editor().GetOffset().y, k.y);
     }
     EXPECT_EQ(Field(GraphicOffsetCalc::kOffsetY), "0.000");
+
+    // Each field shows a two-digit negative offset whole, past its left margin and short of
+    // the clipped right edge.
+    g_screen->SetFont(Editor().GetMainWindow().FindChild(GraphicOffsetCalc::kOffsetX)->GetFont());
+    for (uint32_t id : {GraphicOffsetCalc::kOffsetX, GraphicOffsetCalc::kOffsetY,
+                        GraphicOffsetCalc::kOffsetZ}) {
+        const Rect& field = Editor().GetMainWindow().FindChild(id)->GetRect();
+        EXPECT_LE(g_screen->TextWidth("-12.345") + 8, field.x2 - field.x1) << id;
+    }
 }
 
 TEST_F(OffsetEditing, DraggingPutsTheGraphicUnderTheMouse) {
