@@ -156,6 +156,18 @@ void AnimationEditor::Update(Screen&) {
     }
 }
 
+// The frames' window goes from the screen and stops taking the pointer; the main window is
+// drawn afresh on the editor's magenta.
+void AnimationEditor::LeaveForMainWindow() {
+    m_state = kMainWindow;
+    m_redraw = true;
+    g_interface->SetActive(m_mainWindow);
+    if (g_screen) {
+        g_screen->SetDrawColour(Colour(255, 0, 255).Pack16());
+        g_screen->Clear();
+    }
+}
+
 void AnimationEditor::UpdateMainWindow() {
     if (m_mainWindow->Contains(g_mouseX, g_mouseY))
         g_interface->SetActive(m_mainWindow);
@@ -208,8 +220,10 @@ void AnimationEditor::UpdateDirectoryBox() {
             return;
         }
     }
-    if (cancelled) {
-        m_state = m_state == kChooseSet ? kMainWindow : kEditWindow;
+    if (cancelled && m_state == kChooseSet) {
+        LeaveForMainWindow();
+    } else if (cancelled) {
+        m_state = kEditWindow;
         m_redraw = true;
     }
 }
@@ -295,7 +309,7 @@ void AnimationEditor::ActOnEdit(uint32_t id) {
         break;
     case kEditExit:
         m_playing = false;
-        m_state = kMainWindow;
+        LeaveForMainWindow();
         break;
     case kSave:
         m_playing = false;
@@ -309,7 +323,7 @@ void AnimationEditor::ActOnEdit(uint32_t id) {
 // unnoticed; the others are saved all the same.
 void AnimationEditor::Save() {
     if (m_pool.SaveAll())
-        m_state = kMainWindow;
+        LeaveForMainWindow();
     else
         std::fprintf(stderr, "Not every animation could be saved: the editor stays open\n");
 }

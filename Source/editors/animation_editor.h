@@ -96,6 +96,7 @@ public:
 
 private:
     // animation_editor.cpp: windows, input and the frame's work
+    void LeaveForMainWindow();
     void UpdateMainWindow();
     void UpdateEditWindow();
     void UpdateDirectoryBox();

@@ -26,6 +26,12 @@ bool EditorArt::Write() const {
     return WriteAnimationEditor() && WriteOffsetEditor() && WriteDirectoryBox();
 }
 
+namespace {
+
+const Colour kTransparentKey(255, 0, 255);
+
+} // namespace
+
 // The colour-key radios sit on swatches of the colours they key.
 bool EditorArt::WriteAnimationEditor() const {
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
@@ -38,6 +44,8 @@ bool EditorArt::WriteAnimationEditor() const {
             continue;
         Colour swatch;
         swatch.ByIndex(key);
+        if (swatch == kTransparentKey) // drawn as it is, the window would show through it
+            swatch = Colour(240, 0, 240);
         background.Fill(widget.x + 4, widget.y + 4, widget.width - 8, widget.height - 8, swatch);
     }
     return art.SaveBackground(main, background) && art.WriteWidgets(main, kSlate) &&

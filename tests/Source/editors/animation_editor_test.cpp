@@ -39,6 +39,8 @@ constexpr Point kPlay{634, 376};
 constexpr Point kStop{694, 376};
 constexpr Point kSave{698, 409};
 constexpr Point kBlank{700, 304}; // no widget: clicking it ends typing
+constexpr Point kEditExit{758, 376};
+constexpr Point kFirstSwatch{35, 134}; // the magenta key's, beside its ring
 
 class AnimationEditing : public RealGame {
 protected:
@@ -105,6 +107,21 @@ TEST_F(AnimationEditing, SavedSetsReloadAndSaveAgainByteForByte) {
     EXPECT_EQ(Editor().GetState(), AnimationEditor::kMainWindow);
     EXPECT_EQ(Saved("walk.ani"), walk);
     EXPECT_EQ(Saved("stand.ani"), stand);
+}
+
+// The frames' window leaves the screen and takes no more clicks; the swatch of the
+// transparent colour stays magenta over the frames' green.
+TEST_F(AnimationEditing, ExitFromTheFramesLeavesOnlyTheMainWindowWithItsSwatches) {
+    BuildWalker();
+    Frame();
+    Click(kEditExit);
+    Frame();
+    ASSERT_EQ(Editor().GetState(), AnimationEditor::kMainWindow);
+    EXPECT_EQ(PixelAt(kBlank.x, kBlank.y), Packed(255, 0, 255));
+    EXPECT_EQ(PixelAt(kFirstSwatch.x, kFirstSwatch.y), Packed(240, 0, 240));
+    Click(kNextAnimation);
+    BuildWalker();
+    EXPECT_STREQ(Player().GetName().c_str(), "stand");
 }
 
 TEST_F(AnimationEditing, EditOnASetWithoutAnimationFilesKeepsTheBoxOpen) {

@@ -87,8 +87,8 @@ TEST_F(OffsetEditing, EachArrowKeyMovesTheGraphicOnePixel) {
     // Each field shows a two-digit negative offset whole, past its left margin and short of
     // the clipped right edge.
     g_screen->SetFont(Editor().GetMainWindow().FindChild(GraphicOffsetCalc::kOffsetX)->GetFont());
-    for (uint32_t id : {GraphicOffsetCalc::kOffsetX, GraphicOffsetCalc::kOffsetY,
-                        GraphicOffsetCalc::kOffsetZ}) {
+    for (uint32_t id :
+         {GraphicOffsetCalc::kOffsetX, GraphicOffsetCalc::kOffsetY, GraphicOffsetCalc::kOffsetZ}) {
         const Rect& field = Editor().GetMainWindow().FindChild(id)->GetRect();
         EXPECT_LE(g_screen->TextWidth("-12.345") + 8, field.x2 - field.x1) << id;
     }
