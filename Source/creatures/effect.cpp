@@ -74,6 +74,10 @@ bool Effect::IsModifier() const {
 }
 
 bool Effect::Equals(const Effect& other) const {
+    return IsStartedFrom(other) && m_halved == other.m_halved;
+}
+
+bool Effect::IsStartedFrom(const Effect& other) const {
     return m_kind == other.m_kind && m_targetRule == other.m_targetRule &&
            m_rounds == other.m_rounds && m_amount == other.m_amount &&
            m_parameterA == other.m_parameterA && m_parameterB == other.m_parameterB &&
@@ -81,7 +85,7 @@ bool Effect::Equals(const Effect& other) const {
            m_duration == other.m_duration && m_chance == other.m_chance && m_text == other.m_text &&
            m_diceCount == other.m_diceCount && m_diceSides == other.m_diceSides &&
            m_resistanceFlag == other.m_resistanceFlag && m_resistMode == other.m_resistMode &&
-           m_resistanceBonus == other.m_resistanceBonus && m_halved == other.m_halved;
+           m_resistanceBonus == other.m_resistanceBonus;
 }
 
 bool Effect::Start() {

@@ -90,6 +90,9 @@ public:
     // Everything but target, source, active flag, elapsed time and accumulator; the text
     // ignoring case.
     bool Equals(const Effect& other) const;
+    // Equal but for the halved byte, which starting sets by its resistance roll: whether this
+    // running effect was started from the definition, so that taking it off finds it.
+    bool IsStartedFrom(const Effect& definition) const;
 
     // Content authors fill a definition.
     void Define(uint16_t kind, uint8_t timeUnit, double duration, int32_t amount,

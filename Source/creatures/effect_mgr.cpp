@@ -54,8 +54,22 @@ const Effect* EffectMgr::FindEffect(const Effect& effect) const {
     return slot >= 0 ? m_effects.Get(slot) : nullptr;
 }
 
+int EffectMgr::FindStartedFrom(const Effect& definition) const {
+    int inactive = -1;
+    for (int slot = 0; slot < m_effects.GetCount(); ++slot) {
+        const Effect* running = m_effects.Get(slot);
+        if (!m_effects.IsUsed(slot) || !running->IsStartedFrom(definition))
+            continue;
+        if (running->IsActive())
+            return slot;
+        if (inactive < 0)
+            inactive = slot;
+    }
+    return inactive;
+}
+
 bool EffectMgr::RemoveEffect(const Effect& effect) {
-    const int slot = FindSlot(effect);
+    const int slot = FindStartedFrom(effect);
     if (slot < 0)
         return false;
     m_effects.Get(slot)->Stop();
@@ -118,13 +132,10 @@ void EffectMgr::RemoveUnequipEffects(const EffectList* list) {
     list->ForEach([&](const Effect& definition) {
         if (definition.GetTimeUnit() != kUnitWhileWorn)
             return;
-        for (int slot = 0; slot < m_effects.GetCount(); ++slot) {
-            Effect* running = m_effects.Get(slot);
-            if (m_effects.IsUsed(slot) && running->IsActive() && running->Equals(definition)) {
-                running->Stop();
-                m_effects.Free(slot);
-                return;
-            }
+        const int slot = FindStartedFrom(definition);
+        if (slot >= 0 && m_effects.Get(slot)->IsActive()) {
+            m_effects.Get(slot)->Stop();
+            m_effects.Free(slot);
         }
     });
 }

@@ -33,7 +33,7 @@ public:
     void RemoveKind(int kind); // stopped and dropped
     // Poison is not added when an equal one runs; anything else always is.
     void AddEffect(const Effect& effect);
-    bool RemoveEffect(const Effect& effect); // the first equal one stopped and dropped
+    bool RemoveEffect(const Effect& effect); // the one started from it stopped and dropped
     const Effect* FindEffect(const Effect& effect) const;
     int CountRunning() const { return m_effects.CountUsed(); }
 
@@ -51,6 +51,8 @@ private:
     void ApplyAttackList(const EffectList* list, bool apply, bool modifiersOnly);
     bool BonusApplies(const Effect& effect, const Entity* target) const;
     int FindSlot(const Effect& effect) const; // -1 when no running effect equals it
+    // The running effect started from the definition, an active one first; -1 for none.
+    int FindStartedFrom(const Effect& definition) const;
 
     Entity* m_owner;
     MemMgr<Effect> m_effects;

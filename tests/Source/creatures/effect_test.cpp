@@ -164,4 +164,28 @@ TEST_F(EffectTest, TakingOffOneOfTwoEqualItemsLeavesTheOthersEffect) {
     EXPECT_EQ(Effects().CountRunning(), 1);
 }
 
+// A resistance roll that halves an effect marks the running copy, not its definition: the
+// item taken off or the attack ended still takes it away.
+TEST_F(EffectTest, AnEffectHalvedByItsResistanceComesOffWithItsItemOrAttack) {
+    Data().SetOtherResistance(128, 0, 100); // every roll resists
+    for (const uint8_t unit : {kUnitWhileWorn, kUnitAttack}) {
+        SCOPED_TRACE(static_cast<int>(unit));
+        EffectList list;
+        Effect definition = Definition(kEffectArmourClass, unit, 0.0, 2);
+        definition.SetResistance(128, 2);
+        list.Add(definition);
+        if (unit == kUnitWhileWorn) {
+            Effects().ApplyItemEffects(nullptr, &list);
+            ASSERT_EQ(Effects().CountRunning(), 1);
+            Effects().RemoveUnequipEffects(&list);
+        } else {
+            Effects().ApplyEffectList(&list, true);
+            ASSERT_EQ(Effects().CountRunning(), 1);
+            Effects().ApplyEffectList(&list, false);
+        }
+        EXPECT_EQ(Data().GetArmourClass(), 0);
+        EXPECT_EQ(Effects().CountRunning(), 0);
+    }
+}
+
 } // namespace
