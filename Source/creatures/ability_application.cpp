@@ -1,15 +1,16 @@
 #include "Source/creatures/ability_application.h"
 
+#include "Library/geometry/circle_tests.h"
 #include "Source/creatures/ability_data.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/effect_mgr.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/entities/entity_filters.h"
 #include "Source/entities/entity_mgr.h"
-#include "Source/entities/entity_pickers.h"
 #include "Source/entities/map_object.h"
 #include "Source/entities/soldier_entity.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -84,13 +85,19 @@ void ApplyToSelected(AbilityData& use, const EntityPtrList& list) {
         ApplyToEntity(use, entity, false);
 }
 
-// Nearest the source first, until none is left selected; every hit spends a shot.
+// Nearest the source first, ties to the earlier slot; every hit spends a shot. The selection
+// is taken first, as a hit's script may select again from the same list.
 void ApplyBurstToNearest(AbilityData& use, const EntityPtrList& list) {
-    Entity* nearest = nullptr;
-    while (FindNearestCandidate(use.GetSourcePosition(), list, nearest)) {
-        DeselectEntity(nearest);
-        ApplyToEntity(use, nearest, true);
-        nearest = nullptr;
+    std::vector<Entity*> selected;
+    list.ForEachSelected([&](Entity& entity) { selected.push_back(&entity); });
+    const Vector& source = use.GetSourcePosition();
+    std::stable_sort(selected.begin(), selected.end(), [&source](Entity* a, Entity* b) {
+        return DistanceSquared2d(a->GetPosition(), source) <
+               DistanceSquared2d(b->GetPosition(), source);
+    });
+    for (Entity* entity : selected) {
+        DeselectEntity(entity);
+        ApplyToEntity(use, entity, true);
     }
 }
 

@@ -122,6 +122,48 @@ TEST_F(AbilityApplication, ABurstSpendsItsShotsOnTheNearestAndLeavesOnlyTheMisse
     EXPECT_FALSE(Marked(far));
 }
 
+// Scripts that, whenever they run, select every soldier about, as a hit script looking for
+// its nearest enemy does through the shared selection.
+class SelectingScripts : public ScriptMachineFactory {
+public:
+    explicit SelectingScripts(EntityMgr& manager) : m_manager(manager) {
+        SetScriptMachineFactory(this);
+    }
+    ~SelectingScripts() override { SetScriptMachineFactory(nullptr); }
+    std::unique_ptr<ScriptMachine> Create(Entity*) const override {
+        return std::make_unique<Selecting>(m_manager);
+    }
+
+private:
+    class Selecting : public RecordingScript {
+    public:
+        explicit Selecting(EntityMgr& manager) : RecordingScript(nullptr), m_manager(manager) {}
+        bool Update(uint32_t) override {
+            EntityPtrList* list = nullptr;
+            m_manager.SelectInRadius(Entity::kTypeSoldier, Vector(10, 10, 0), 100.0f, list);
+            return false;
+        }
+
+    private:
+        EntityMgr& m_manager;
+    };
+    EntityMgr& m_manager;
+};
+
+TEST_F(AbilityApplication, AHitScriptsOwnSelectionDoesNotRedirectTheRestOfTheBurst) {
+    const SelectingScripts scripts(m_manager);
+    SoldierEntity* far = Soldier(18.0f, 10.0f);
+    SoldierEntity* near = Soldier(13.0f, 10.0f);
+    AbilityData& burst = Use(2, true, 0.0f);
+    burst.SetShots(3);
+    ScriptedRandom rolls({0, 50, 50, 50, 50});
+    EXPECT_TRUE(ApplyAbilityToNearestInArea(m_manager, burst));
+    EXPECT_EQ(rolls.Ranges().size(), 5u) << "the shooter and the nearer are not shot again";
+    EXPECT_TRUE(Marked(near));
+    EXPECT_FALSE(Marked(far));
+    EXPECT_FALSE(Marked(m_shooter));
+}
+
 TEST_F(AbilityApplication, MapObjectsInTheRadiusAreSearchedWithTheUsersSkill) {
     CallLog log;
     RecordingScriptFactory scripts(log); // its script loads
