@@ -122,7 +122,7 @@ GamePlayPanel::GamePlayPanel(const Services& services)
         m_book->FindChild(kPageDown)->SetImage2("button_dwn2_unpress.tga");
     }
     m_messageBox = MakeNoticeBox();
-    SetHover(kOverView);
+    ActivateHoverWindow(); // the state starts over the view, where a page's book takes clicks
     if (g_screen) {
         RefreshQuickItems(*g_screen, true);
         RefreshWeapon(*g_screen, true);
@@ -188,7 +188,11 @@ void GamePlayPanel::SetHover(int state) {
         m_commandTarget = nullptr;
     }
     m_hudState = state;
-    switch (state) {
+    ActivateHoverWindow();
+}
+
+void GamePlayPanel::ActivateHoverWindow() {
+    switch (m_hudState) {
     case kOverBottomBar:
         g_interface->SetActive(m_bottomBar);
         break;

@@ -75,6 +75,7 @@ public:
     void LoadRandomSmallSplash() override;
 
     void SetHover(int state);
+    void ActivateHoverWindow(); // the window of the state the pointer is in takes the clicks
     void ClearPendingOrder();
 
     int GetHudState() const { return m_hudState; }

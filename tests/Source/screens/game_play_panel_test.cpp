@@ -181,6 +181,24 @@ TEST_F(PlayScreen, TheMapButtonAsksForTheMapPictureOnlyOnTheMap) {
     EXPECT_EQ(Mode(), kModeMapPicture);
 }
 
+// Built on a page, the book takes the pointer at once: its scroll buttons work before the
+// pointer has crossed a bar.
+TEST_F(PlayScreen, TheBooksScrollButtonsWorkFromTheFirstFrameOnAPage) {
+    MoveTo(770, 254); // the book's lower scroll button, once the page shows
+    g_gameMode->SetMode(kModeStoryPage);
+    Frames(2);
+    ASSERT_NE(Play(), nullptr);
+    for (int line = 0; line < 60; ++line)
+        g_infoPanel2->AddText("A line of the page, one of many.");
+    Frame();
+    const int top = g_infoPanel2->GetWindow().GetBlock(0).GetPosition().y;
+    Push(Event(SDL_MOUSEBUTTONDOWN));
+    Frames(10);
+    Push(Event(SDL_MOUSEBUTTONUP));
+    Frame();
+    EXPECT_NE(g_infoPanel2->GetWindow().GetBlock(0).GetPosition().y, top);
+}
+
 TEST_F(PlayScreen, KeysOrderUnlessShiftAndControlAreHeld) {
     EnterMap();
     MoveTo(400, 300);
