@@ -122,7 +122,35 @@ TEST_F(CreatureRecord, StoredFieldByFieldWithBasesBeforeBonusesAndWhatItCarries)
     ASSERT_TRUE(Load(data, bytes));
     EXPECT_EQ(Saved(data), bytes);
 
-    EXPECT_EQ(data.GetDisplayBits(), 1); // the first colour modification's fade state
+    // Every field where its table puts it, read back through its own getter.
+    EXPECT_TRUE(data.HasFlag(0x01000000) && data.HasFlag(0x04) && !data.HasFlag(0x08));
+    EXPECT_EQ(data.GetBodyType(), 0x0C0D); // the override, over the base
+    EXPECT_EQ(data.GetDisplayBits(), 1);   // the first colour modification's fade state
+    EXPECT_EQ(data.GetColour().red, 0x11);
+    EXPECT_EQ(data.GetColour().blue, 0x33);
+    EXPECT_STREQ(data.GetText(0).c_str(), "Text one");
+    EXPECT_STREQ(data.GetText(1).c_str(), "Text two");
+    for (int attribute = 0; attribute < 7; ++attribute)
+        EXPECT_EQ(data.GetAttribute(attribute), attribute + 1);
+    EXPECT_EQ(data.GetLevel(), 8);
+    EXPECT_FLOAT_EQ(data.GetHitPoints(), 30.5f);
+    EXPECT_FLOAT_EQ(data.GetMaxHitPoints(), 40.25f);
+    EXPECT_EQ(data.GetMeleeDamage(), 15 + 16);
+    EXPECT_EQ(data.GetHealingRate(), 17 + 18);
+    EXPECT_FLOAT_EQ(data.GetRangedReach(), 19.25f + 20.25f);
+    EXPECT_EQ(data.GetExperience(), 1000u);
+    EXPECT_EQ(data.GetNextLevelExperience(), 2000u);
+    EXPECT_EQ(data.GetKillExperience(), 300u);
+    EXPECT_EQ(data.GetSpareValue(), 77);
+    EXPECT_EQ(data.GetSecondPerception(), 51);
+    EXPECT_EQ(data.GetCriticalChance(), 55);
+    EXPECT_STREQ(data.GetScript(0).c_str(), "s0");
+    EXPECT_STREQ(data.GetScript(5).c_str(), "s5");
+    EXPECT_STREQ(data.GetDialogueStartLabel().c_str(), "greet");
+    EXPECT_EQ(data.GetDialogueValue(), 0xDEADBEEFu);
+    EXPECT_FALSE(data.WillTrade());
+    EXPECT_STREQ(data.GetDeathVariableScope().c_str(), "Town");
+    EXPECT_FLOAT_EQ(data.GetTimer().GetSeconds(), 1.5f);
     EXPECT_EQ(data.GetArmourClass(), 11 + 12);
     EXPECT_FLOAT_EQ(data.GetCarryWeight(), 13.5f + 14.5f);
     EXPECT_FLOAT_EQ(data.GetThrowReach(), 21.5f + 22.5f);
