@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the game (Release) into build/, builds the demo world into build/world when it is
-# missing or older than its builder, and starts the game there (the data root is the
-# working directory).
+# missing (otherwise rebuilds its missing archives from the loose files, so maps saved by
+# the map editor are kept), and starts the game there (the data root is the working
+# directory).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
@@ -9,9 +10,10 @@ vaultane_install_deps
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DVAULTANE_TESTS=OFF >/dev/null
 cmake --build build -j "$(vaultane_jobs)"
 world=build/world
-if [ ! -f "$world/general.rsc" ] || [ build/bin/demoworld -nt "$world/general.rsc" ]; then
-  rm -rf "$world"
+if [ ! -d "$world" ]; then
   build/bin/demoworld "$world"
+else
+  build/bin/rscbuild "$world"
 fi
 if [ -z "${DISPLAY:-}" ]; then
   echo "The game needs a display and DISPLAY is not set. Start it from a desktop session," >&2

@@ -12,6 +12,7 @@
 #include "Source/creatures/creature_inventory.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/graphic_offset_calc.h"
+#include "Source/editors/map_editor.h"
 #include "Source/entities/container_entity.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/main.h"
@@ -153,5 +154,11 @@ void Loops::RegisterModePages() {
     });
     pages.SetFactory(kModeGraphicOffsetEditor, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<GraphicOffsetCalc>(*g_tileMap);
+    });
+    pages.SetFactory(kModeMapEditor, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
+        return std::make_unique<MapEditor>(MapEditor::Services{[] {
+            DeleteSessionObjects();
+            CreateSessionObjects();
+        }});
     });
 }

@@ -74,14 +74,48 @@ bool FileStream::CutHere() {
     return position >= 0 && _chsize(m_fd, position) == 0;
 }
 
-bool FileStream::WriteReplacing(const char* path, const std::function<bool(Stream&)>& write) {
-    const std::string temporary = std::string(path) + ".new";
+namespace {
+
+// The temporary beside path, written whole; removed again when the write fails.
+bool WriteTemporary(const std::string& temporary,
+                    const std::function<bool(Stream&)>& write) {
     FileStream file(temporary.c_str(), kStreamWriteBinary);
     const bool written = file.IsOpen() && write(file);
     file.Close();
-    if (written && platform::RenameFile(temporary.c_str(), path))
+    if (!written)
+        platform::RemoveFile(temporary.c_str());
+    return written;
+}
+
+} // namespace
+
+bool FileStream::WriteReplacing(const char* path, const std::function<bool(Stream&)>& write) {
+    const std::string temporary = std::string(path) + ".new";
+    if (!WriteTemporary(temporary, write))
+        return false;
+    if (platform::RenameFile(temporary.c_str(), path))
         return true;
     platform::RemoveFile(temporary.c_str());
+    return false;
+}
+
+bool FileStream::WriteReplacingPair(const char* first,
+                                    const std::function<bool(Stream&)>& writeFirst,
+                                    const char* second,
+                                    const std::function<bool(Stream&)>& writeSecond) {
+    const std::string firstTemporary = std::string(first) + ".new";
+    const std::string secondTemporary = std::string(second) + ".new";
+    if (!WriteTemporary(firstTemporary, writeFirst))
+        return false;
+    if (!WriteTemporary(secondTemporary, writeSecond)) {
+        platform::RemoveFile(firstTemporary.c_str());
+        return false;
+    }
+    if (platform::RenameFile(firstTemporary.c_str(), first) &&
+        platform::RenameFile(secondTemporary.c_str(), second))
+        return true;
+    platform::RemoveFile(firstTemporary.c_str());
+    platform::RemoveFile(secondTemporary.c_str());
     return false;
 }
 

@@ -20,6 +20,12 @@ public:
     // write never leaves half a file where a finished one is looked for. False, with the
     // temporary gone, when the file cannot be made or write fails.
     static bool WriteReplacing(const char* path, const std::function<bool(Stream&)>& write);
+    // Two files that belong together: both temporaries are written before either is
+    // renamed, so a failure leaves the old pair whole. The second is not tried when the
+    // first fails.
+    static bool WriteReplacingPair(const char* first, const std::function<bool(Stream&)>& writeFirst,
+                                   const char* second,
+                                   const std::function<bool(Stream&)>& writeSecond);
 
     void Reset() override;                      // back to the start
     int Read(void* buffer, int count) override; // fewer bytes than asked fail

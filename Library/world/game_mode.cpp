@@ -47,6 +47,15 @@ void GameMode::Init() {
     m_blinkMs = 0;
 }
 
+void GameMode::SetUseResourceFiles(bool use) {
+    m_archiveWanted = use;
+    ApplyArchiveFlag();
+}
+
+void GameMode::ApplyArchiveFlag() {
+    m_paths.SetUseResourceFiles(m_archiveWanted && !IsEditorMode(m_current.GetId()));
+}
+
 void GameMode::SetMode(int id, ModeArg a1, ModeArg a2, ModeArg a3, ModeArg a4) {
     if (id == kModeStoryPage)
         m_onMap = false;
@@ -78,6 +87,7 @@ int GameMode::ApplyPendingMode() {
     if (g_mouseMgr)
         g_mouseMgr->ClearHoverText();
     m_current = m_pending;
+    ApplyArchiveFlag();
     const int id = m_current.GetId();
     if (id >= kModeTitleMenu && id <= kModeGameOver) {
         if (m_pages) {

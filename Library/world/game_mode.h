@@ -36,8 +36,10 @@ public:
     const DataPaths& Paths() const { return m_paths; }
     void BuildPaths(const char* root) { m_paths.Build(root); }
     Stringc MakePath(const char* path) const { return m_paths.MakePath(path); }
+    // Whether loaders read the archives: as set, except while an editor (modes 24-26) is
+    // current, which reads and writes the loose tree so that it loads what it saved.
     bool GetUseResourceFiles() const { return m_paths.GetUseResourceFiles(); }
-    void SetUseResourceFiles(bool use) { m_paths.SetUseResourceFiles(use); }
+    void SetUseResourceFiles(bool use);
 
     // Requests take effect at the next ApplyPendingMode; the last request wins.
     void SetMode(int id, ModeArg a1 = 0, ModeArg a2 = 0, ModeArg a3 = 0, ModeArg a4 = 0);
@@ -128,7 +130,10 @@ private:
         void Update(double frameSeconds, int step, int low, int high);
     };
 
+    void ApplyArchiveFlag();
+
     DataPaths m_paths;
+    bool m_archiveWanted = false;
 
     ModeRecord m_current;
     ModeRecord m_pending;

@@ -38,6 +38,9 @@ public:
 
     // The patch's images (in "TileGraphic" of the map graphic directory) and their corner.
     void SetPatch(const Stringc& closedImage, const Stringc& openImage, uint16_t x, uint16_t y);
+    uint16_t GetPatchX() const { return m_patchX; }
+    uint16_t GetPatchY() const { return m_patchY; }
+    const Stringc& GetPatchImage(uint32_t state) const { return m_images[state == kStateOpen]; }
     const std::vector<Vector>& GetCells(uint32_t state) const {
         return state == kStateOpen ? m_openCells : m_closedCells;
     }

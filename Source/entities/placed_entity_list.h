@@ -15,6 +15,8 @@ public:
 
     void Add(Entity* entity) { m_entities.push_back(entity); }
     void Clear() { m_entities.clear(); }
+    bool Contains(const Entity* entity) const;
+    void Remove(const Entity* entity); // its slot freed; nothing when no slot holds it
 
 private:
     std::vector<Entity*> m_entities;

@@ -42,7 +42,7 @@ void EditGamePanel::Update(Screen&) {
         return;
     switch (clicked->GetId()) {
     case kMapEditor:
-        ReportNotBuilt("Map Editor", "the map editor");
+        g_gameMode->SetMode(kModeMapEditor);
         break;
     case kAnimationEditor:
         g_gameMode->SetMode(kModeAnimationEditor);

@@ -35,6 +35,11 @@ public:
     void SetPosition(const Vector& position) { m_position = position; }
     const Vector& GetPosition() const { return m_position; }
     void SetMinDistance(float distance) { m_minDistance = distance; }
+    float GetMinDistance() const { return m_minDistance; }
+    float GetRadius() const { return m_radius; }
+    uint8_t GetVolume() const { return m_volume; }
+    uint8_t GetChance() const { return m_chance; }
+    uint16_t GetPeriod() const { return m_period; }
     void SetRadius(float radius) { m_radius = radius; }
     void SetVolume(uint8_t percent) { m_volume = percent > kMaxVolume ? kMaxVolume : percent; }
     void SetChance(uint8_t percent) { m_chance = percent; }

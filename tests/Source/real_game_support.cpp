@@ -13,6 +13,12 @@
 
 namespace testsupport {
 
+namespace {
+
+constexpr int kMaxScrollFrames = 600;
+
+} // namespace
+
 void RealGame::SetUp() {
     ASSERT_TRUE(World().Built());
     m_savedDirectory = std::filesystem::current_path();
@@ -120,20 +126,37 @@ void RealGame::RunTitleUntilMenu() {
     Frame(); // the menu drawn
 }
 
-bool RealGame::ClickListLine(const DirectoryPanel& chooser, const std::string& name) {
+bool RealGame::ClickListLine(const DirectoryPanel& chooser, const std::string& name,
+                             const Point& scroll) {
     const GtWindow& list = chooser.GetList().GetWindow();
     const std::string ending = "/" + name;
-    for (int block = 0; block < list.GetBlockCount(); ++block) {
-        const std::string text = list.GetBlock(block).GetText().c_str();
-        const bool endsWith = text.size() >= ending.size() &&
-                              text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-        if (text != name && !endsWith)
-            continue;
-        const ScreenPos& place = list.GetBlock(block).GetPosition();
-        Click(place.x + 2, place.y + 2);
-        return true;
+    const auto find = [&]() -> const ScreenPos* {
+        for (int block = 0; block < list.GetBlockCount(); ++block) {
+            const std::string text = list.GetBlock(block).GetText().c_str();
+            const bool endsWith = text.size() >= ending.size() &&
+                                  text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+            if (text == name || endsWith)
+                return &list.GetBlock(block).GetPosition();
+        }
+        return nullptr;
+    };
+    const auto shown = [&](const ScreenPos* place) {
+        return place != nullptr && chooser.GetList().Contains(place->x + 2, place->y + 1) &&
+               chooser.GetList().Contains(place->x + 2, place->y + place->h - 1);
+    };
+    if (find() != nullptr && !shown(find()) && scroll.x >= 0) {
+        MoveTo(scroll.x, scroll.y);
+        Push(Event(SDL_MOUSEBUTTONDOWN));
+        for (int frame = 0; frame < kMaxScrollFrames && !shown(find()); ++frame)
+            Frame();
+        Push(Event(SDL_MOUSEBUTTONUP));
+        Frame();
     }
-    return false;
+    const ScreenPos* place = find();
+    if (place == nullptr)
+        return false;
+    Click(place->x + 2, place->y + 2);
+    return true;
 }
 
 } // namespace testsupport

@@ -13,6 +13,7 @@
 #include "tools/demoworld/demo_map_entities.h"
 #include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/demo_sound.h"
+#include "tools/demoworld/field_images.h"
 #include "tools/demoworld/second_map.h"
 #include "tools/scriptbuilder/script_builder.h"
 
@@ -85,7 +86,9 @@ bool DemoRegion::WriteScripts() const {
                        .Call(kCallLatent, kAddJournalTopic, kLostPathTopic,
                              "A path from the meadow to the glade.")
                        .Call(kCallLatent, kCloseJournalTopic, kLostPathTopic);
-               });
+               }) &&
+           WriteJournalScript(m_paths, FieldImages::kName, "The field",
+                              "A walled field with a pond, made in the map editor.");
 }
 
 // Through a region manager of its own.

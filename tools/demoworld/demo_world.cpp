@@ -25,6 +25,7 @@
 #include "tools/demoworld/demo_script.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/editor_art.h"
+#include "tools/demoworld/field_images.h"
 #include "tools/demoworld/item_screens_art.h"
 #include "tools/demoworld/label_font.h"
 #include "tools/demoworld/map_art.h"
@@ -126,7 +127,8 @@ bool DemoWorld::WriteMaps() {
     // The clip image is read as a picture, which decodes through the shared scratch image.
     // The fog pictures come first: the tile map that builds the map loads them.
     const bool written = Graphic::InitScratch() && MapArt(*g_dataPaths).Write() &&
-                         DemoMap(*g_dataPaths).Write() && SecondMap(*g_dataPaths).Write();
+                         DemoMap(*g_dataPaths).Write() && SecondMap(*g_dataPaths).Write() &&
+                         FieldImages(*g_dataPaths).Write();
     Graphic::FreeScratch();
     return written;
 }

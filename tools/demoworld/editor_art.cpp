@@ -5,6 +5,7 @@
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/editor_directory_box.h"
 #include "Source/editors/graphic_offset_calc.h"
+#include "Source/editors/map_editor.h"
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
@@ -17,13 +18,27 @@ using namespace framepalette;
 const Colour kTeal(40, 92, 96);
 const Colour kInk(250, 246, 230);
 const Colour kList(12, 16, 26);
+const Colour kMoss(54, 84, 64);
+const Colour kTickBox(16, 20, 32);
+const Colour kTickMark(120, 230, 120);
+constexpr int kLabelPoints = 10;
+
+// The toolbar's fields are labelled on their left, where a panel's caption column would
+// run into the buttons.
+const struct {
+    uint32_t field;
+    const char* label;
+} kToolbarLabels[] = {{MapEditor::kChanceRain, "Rain"},
+                      {MapEditor::kChanceSnow, "Snow"},
+                      {MapEditor::kChanceStorm, "Storm"}};
 
 } // namespace
 
 EditorArt::EditorArt(const DataPaths& paths, LabelFont& font) : m_paths(paths), m_font(font) {}
 
 bool EditorArt::Write() const {
-    return WriteAnimationEditor() && WriteOffsetEditor() && WriteDirectoryBox();
+    return WriteAnimationEditor() && WriteOffsetEditor() && WriteDirectoryBox() &&
+           WriteMapEditor();
 }
 
 namespace {
@@ -65,4 +80,65 @@ bool EditorArt::WriteDirectoryBox() const {
     const Rect list = EditorDirectoryListRect();
     background.Fill(list.x1, list.y1, list.x2 - list.x1, list.y2 - list.y1, kList);
     return art.SaveBackground(box, background) && art.WriteWidgets(box, kSlate);
+}
+
+// Every window the map editor builds but the picker, whose picture the graphic offset
+// editor draws, then its two directory boxes and its save box. The ticks go last: toggles
+// and radios share their picture.
+bool EditorArt::WriteMapEditor() const {
+    WindowArt art(m_paths.GetInterfaceDir(), m_font);
+    for (int window = 0; window < MapEditor::kWindowCount; ++window)
+        if (window != MapEditor::kPickerWindow && !WriteMapEditorWindow(art, window))
+            return false;
+    for (const WindowLayout& box :
+         {MapEditor::EntityDirectoryLayout(), MapEditor::MapDirectoryLayout()}) {
+        Canvas background = art.DrawBackground(box, kSlate);
+        const Rect list = MapEditor::DirectoryListRect();
+        background.Fill(list.x1, list.y1, list.x2 - list.x1, list.y2 - list.y1, kList);
+        if (!art.SaveBackground(box, background) || !art.WriteWidgets(box, kSlate))
+            return false;
+    }
+    return art.Write(MapEditor::SaveBoxLayout(), kSlate) && WriteTicks();
+}
+
+// Ticks and radios stand on empty boxes with their captions on the right; the search
+// colours' radios on swatches of the tile types they paint.
+bool EditorArt::WriteMapEditorWindow(WindowArt& art, int window) const {
+    const WindowLayout layout = MapEditor::Layout(static_cast<MapEditor::Window>(window));
+    Canvas background = art.DrawBackground(layout, kMoss);
+    for (const WidgetEntry& widget : layout) {
+        const int colour = MapEditor::SearchColourOfRadio(widget.id);
+        if (colour >= 0 && window == MapEditor::kSearchColourWindow) {
+            Colour swatch;
+            swatch.ByIndex(colour);
+            background.Fill(widget.x + 4, widget.y + 4, widget.width - 8, widget.height - 8, swatch);
+        }
+        if (widget.type != kWidgetToggle && widget.type != kWidgetRadio)
+            continue;
+        if (window != MapEditor::kSearchColourWindow)
+            background.Fill(widget.x, widget.y, widget.width, widget.height, kTickBox);
+        if (*widget.caption)
+            background.Text(m_font, kLabelPoints, widget.x + widget.width + 6, widget.y + 2,
+                            widget.caption, kInk);
+    }
+    if (window == MapEditor::kToolbarWindow)
+        for (const auto& label : kToolbarLabels)
+            for (const WidgetEntry& widget : layout)
+                if (widget.id == label.field)
+                    background.Text(m_font, kLabelPoints,
+                                    widget.x - m_font.TextWidth(kLabelPoints, label.label) - 4,
+                                    widget.y + 2, label.label, kInk);
+    return art.SaveBackground(layout, background) && art.WriteWidgets(layout, kMoss);
+}
+
+// On: a green mark in the box; off: the empty box.
+bool EditorArt::WriteTicks() const {
+    const Stringc directory = m_paths.GetInterfaceDir() + "/";
+    Canvas on(18, 18, kTickBox);
+    on.Frame(0, 0, 18, 18, kInk);
+    on.Disc(9, 9, 5, kTickMark);
+    Canvas off(18, 18, kTickBox);
+    off.Frame(0, 0, 18, 18, kInk);
+    return on.SaveTga(directory + MapEditor::kTickImage) &&
+           off.SaveTga(directory + MapEditor::kTickOffImage);
 }

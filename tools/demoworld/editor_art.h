@@ -1,11 +1,12 @@
 #pragma once
 // The editors' art: the animation editor's two windows, the graphic offset editor's two
-// windows and the directory box both use, with their buttons.
+// windows and the directory box both use, and the map editor's windows, with their buttons.
 
 #include "Library/core/stringc.h"
 
 class DataPaths;
 class LabelFont;
+class WindowArt;
 
 class EditorArt {
 public:
@@ -17,6 +18,9 @@ private:
     bool WriteAnimationEditor() const;
     bool WriteOffsetEditor() const;
     bool WriteDirectoryBox() const;
+    bool WriteMapEditor() const;
+    bool WriteMapEditorWindow(WindowArt& art, int window) const;
+    bool WriteTicks() const;
 
     const DataPaths& m_paths;
     LabelFont& m_font;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -51,6 +52,35 @@ TEST_F(FileStreamTest, WriteModesReplaceTheFileAndCutEndsItWhereWritingStands) {
     EXPECT_FALSE(stream.CutHere());
     EXPECT_FALSE(FileStream(Path("old.bin").c_str(), kStreamReadBinary).CutHere());
     EXPECT_EQ(m_dir.ReadFile("old.bin"), "0123ab");
+}
+
+// A map and its region: the old pair stays whole unless both new files were written.
+TEST_F(FileStreamTest, APairIsReplacedOnlyWhenBothFilesAreWritten) {
+    m_dir.WriteFile("a.map", "old map");
+    m_dir.WriteFile("a.reg", "old region");
+    const auto text = [](const char* bytes) {
+        return [bytes](Stream& stream) {
+            return stream.Write(bytes, static_cast<int>(std::string(bytes).size())) == kStreamOk;
+        };
+    };
+    const auto fails = [](Stream&) { return false; };
+    bool secondTried = false;
+    EXPECT_FALSE(FileStream::WriteReplacingPair(Path("a.map").c_str(), fails, Path("a.reg").c_str(),
+                                                [&](Stream&) { return secondTried = true; }));
+    EXPECT_FALSE(secondTried);
+    EXPECT_FALSE(FileStream::WriteReplacingPair(Path("a.map").c_str(), text("new map"),
+                                                Path("a.reg").c_str(), fails));
+    EXPECT_FALSE(FileStream::WriteReplacingPair(Path("a.map").c_str(), text("new map"),
+                                                Path("no/such/dir/a.reg").c_str(), text("x")));
+    EXPECT_EQ(m_dir.ReadFile("a.map"), "old map");
+    EXPECT_EQ(m_dir.ReadFile("a.reg"), "old region");
+    EXPECT_FALSE(std::filesystem::exists(Path("a.map.new")));
+    EXPECT_FALSE(std::filesystem::exists(Path("a.reg.new")));
+
+    EXPECT_TRUE(FileStream::WriteReplacingPair(Path("a.map").c_str(), text("new map"),
+                                               Path("a.reg").c_str(), text("new region")));
+    EXPECT_EQ(m_dir.ReadFile("a.map"), "new map");
+    EXPECT_EQ(m_dir.ReadFile("a.reg"), "new region");
 }
 
 } // namespace

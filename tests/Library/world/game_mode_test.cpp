@@ -88,6 +88,26 @@ TEST(GameMode, EditorsRebuildTheSessionAndUnknownIdsMakeNoPage) {
     EXPECT_EQ(pages.calls, (Calls{"delete pages", "create 1"}));
 }
 
+// An editor saves loose files and must load them back; play reads only the archives.
+TEST(GameMode, EditorsReadTheLooseTreeWhilePlayKeepsTheArchives) {
+    GameMode gameMode;
+    RecordingPages pages;
+    gameMode.SetPageFactory(&pages);
+    gameMode.SetUseResourceFiles(true);
+    for (const int editor : {kModeAnimationEditor, kModeGraphicOffsetEditor, kModeMapEditor}) {
+        gameMode.SetMode(editor);
+        gameMode.ApplyPendingMode();
+        EXPECT_FALSE(gameMode.GetUseResourceFiles()) << editor;
+        gameMode.SetMode(kModeEditorMenu);
+        gameMode.ApplyPendingMode();
+        EXPECT_TRUE(gameMode.GetUseResourceFiles()) << editor;
+    }
+    gameMode.SetUseResourceFiles(false);
+    gameMode.SetMode(kModeAreaMap);
+    gameMode.ApplyPendingMode();
+    EXPECT_FALSE(gameMode.GetUseResourceFiles());
+}
+
 TEST(GameMode, ARecordCarriesPointersWhole) {
     // Above 4 GiB on 64-bit: a 32-bit field would drop the high half.
     int* const entity = reinterpret_cast<int*>(static_cast<uintptr_t>(0x7fedcba987654320ull));

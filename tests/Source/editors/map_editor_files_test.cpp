@@ -1,0 +1,248 @@
+// The map editor's new, load and save: what it writes, that it reads back what it wrote,
+// that a failed save keeps the old pair, and that a saved map is played once the archives
+// are rebuilt.
+#include "Source/editors/map_editor.h"
+
+#include "Library/files/mem_stream.h"
+#include "Library/files/res_file_mgr.h"
+#include "Library/geometry/map_view.h"
+#include "Library/world/game_mode.h"
+#include "Library/world/tile_map.h"
+#include "Source/editors/map_editor_support.h"
+#include "Source/entities/creature_placement.h"
+#include "Source/entities/door_entity.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/entities/trigger_entity.h"
+#include "Source/world/ambient_snd_mgr.h"
+#include "Source/world/entry_pt_mgr.h"
+#include "Source/world/load_save_mgr.h"
+#include "Source/world/party_mgr.h"
+#include "Source/world/region_mgr.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+namespace {
+
+using namespace testsupport;
+using W = MapEditor;
+
+constexpr const char* kFieldMap = "Data/TileMap/field.map";
+constexpr const char* kFieldRegion = "Data/Region/field.reg";
+
+class MapFiles : public MapEditing {
+protected:
+    void TearDown() override {
+        MapEditing::TearDown();
+        for (const char* path : {kFieldMap, kFieldRegion})
+            std::filesystem::remove(World().Path(path));
+        std::filesystem::remove_all(World().Path("Data/Region/field.reg.new"));
+    }
+    // The field with a barrel, an entry point, a travel trigger to the demo map's gate, a
+    // sound and a door with a cell.
+    void BuildField() {
+        NewField();
+        Tool(W::kEntityButton);
+        Release(SDLK_e);
+        Choose(Editor().GetEntityDirectory(), W::EntityDirectoryLayout(), "barrel.dat");
+        Frame();
+        const ScreenPos& shown = Editor().GetPicker().GetEntity(Entity::kTypeBase, 0)->GetScreenRect();
+        MoveTo(shown.x + 1, shown.y + 1);
+        Release(SDLK_s);
+        Release(SDLK_e);
+        KeyAt(Vector(25.5f, 5.5f, 0), SDLK_p);
+        Tool(W::kEntryPtButton);
+        KeyAt(Vector(20, 25, 0), SDLK_p);
+        KeyAt(Vector(20, 25, 0), SDLK_i);
+        Enter(W::kEntryPtWindow, W::kEntryName, "west");
+        Press(W::kEntryPtWindow, W::kOk);
+        Tool(W::kTriggerPtButton);
+        KeyAt(Vector(20, 28.5f, 0), SDLK_p);
+        KeyAt(Vector(20, 28.5f, 0), SDLK_i);
+        Press(W::kTriggerPtWindow, W::kTriggerZone);
+        DrawOutline({Vector(18, 28, 0), Vector(22, 28, 0), Vector(22, 29.9f, 0), Vector(18, 29.9f, 0)});
+        Enter(W::kTriggerPtWindow, W::kObjectName, "to demo");
+        Press(W::kTriggerPtWindow, W::kTriggerApply);
+        Enter(W::kTravelWindow, W::kTargetMap, "demo");
+        Enter(W::kTravelWindow, W::kTargetEntry, "gate");
+        Press(W::kTravelWindow, W::kDone);
+        Press(W::kTriggerPtWindow, W::kOk);
+        Tool(W::kAmbientSndButton);
+        KeyAt(Vector(12, 9, 0), SDLK_p);
+        Tool(W::kDoorButton);
+        KeyAt(Vector(19.5f, 20.5f, 0), SDLK_p);
+        KeyAt(Vector(19.5f, 20.5f, 0), SDLK_i);
+        Enter(W::kDoorWindow, W::kObjectName, "gap");
+        Press(W::kDoorWindow, W::kDoorCells);
+        KeyAt(Vector(19.5f, 20.5f, 0), SDLK_p);
+        Release(SDLK_a);
+        Press(W::kDoorWindow, W::kDone);
+        Tool(W::kDoorButton); // no tool on
+    }
+    std::set<std::string> Files(const char* directory) const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(World().Path(directory)))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+};
+
+TEST_F(MapFiles, TheFieldIsSavedUnderItsNameAndLoadsBackWhole) {
+    BuildField();
+    std::set<std::string> maps = Files("Data/TileMap");
+    std::set<std::string> regions = Files("Data/Region");
+    Save("field.map"); // the extension goes; the name stays "field"
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(Editor().GetMapName(), "field");
+    maps.insert("field.map");
+    regions.insert("field.reg");
+    EXPECT_EQ(Files("Data/TileMap"), maps);
+    EXPECT_EQ(Files("Data/Region"), regions);
+    for (const char* layer : {"field_SR.bmp", "field_HT.bmp", "field_LM.bmp"})
+        EXPECT_TRUE(std::filesystem::exists(World().Path(std::string("art/graphic/map/") + layer)));
+    const std::string map = World().ReadFile(kFieldMap);
+    const std::string region = World().ReadFile(kFieldRegion);
+
+    // A new travel trigger keeps the rules flag until its first load clears it by its kind:
+    // from then on a save gives the bytes it was loaded from.
+    Load("field.map");
+    Save("field");
+    const std::string loadedRegion = World().ReadFile(kFieldRegion);
+    EXPECT_EQ(World().ReadFile(kFieldMap), map);
+    Load("field.map");
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(Editor().GetMapName(), "field");
+    EXPECT_EQ(g_tileMap->GetWidth(), 40);
+    ASSERT_EQ(Editor().GetEditList().GetSlotCount(), 1);
+    EXPECT_EQ(Editor().GetEditList().GetAt(0)->GetPosition(), Vector(25, 5, 0));
+    EXPECT_NE(g_entryPtMgr->FindByName("west"), nullptr);
+    EXPECT_EQ(g_ambientSndMgr->Count(), 1);
+    const Entity* way = g_entityMgr->FindEntityAt(0, 0) ? nullptr : g_entityMgr->GetEntity(Entity::kTypeTrigger, 0);
+    MapObject* wayObject = nullptr;
+    ASSERT_TRUE(Entity::GetMapObject(const_cast<Entity*>(way), &wayObject));
+    EXPECT_EQ(wayObject->GetSettings().name, "to demo");
+    EXPECT_EQ(wayObject->GetSettings().targetMap, "demo");
+    EXPECT_TRUE(wayObject->ZoneContains(Vector(20, 29, 0)));
+    auto* door = static_cast<DoorEntity*>(g_entityMgr->GetEntity(Entity::kTypeDoor, 0));
+    ASSERT_NE(door, nullptr);
+    EXPECT_EQ(door->GetMapObject().GetCells(BinaryMapObject::kStateOpen),
+              std::vector<Vector>{Vector(19, 20, 0)});
+
+    Save("field");
+    EXPECT_EQ(World().ReadFile(kFieldMap), map);
+    EXPECT_EQ(World().ReadFile(kFieldRegion), loadedRegion);
+    EXPECT_EQ(loadedRegion.size(), region.size());
+}
+
+TEST_F(MapFiles, TheDemoMapLoadedAndSavedUnchangedKeepsItsBytes) {
+    const std::string map = World().ReadFile("Data/TileMap/demo.map");
+    const std::string region = World().ReadFile("Data/Region/demo.reg");
+    Load("demo.map");
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_GT(Editor().GetEditList().GetSlotCount(), 0); // its placed templates, saved again
+    Save("demo");
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(World().ReadFile("Data/TileMap/demo.map"), map);
+    EXPECT_EQ(World().ReadFile("Data/Region/demo.reg"), region);
+}
+
+// The region cannot be written: the map's new bytes are never put in place either.
+TEST_F(MapFiles, AFailedRegionWriteKeepsTheOldPair) {
+    NewField();
+    Save("field");
+    const std::string map = World().ReadFile(kFieldMap);
+    const std::string region = World().ReadFile(kFieldRegion);
+    std::filesystem::create_directories(World().Path("Data/Region/field.reg.new/blocked"));
+    Tool(W::kSearchMapButton);
+    KeyAt(Vector(1.5f, 1.5f, 0), SDLK_s); // a painted cell: the map would change
+    testing::internal::CaptureStderr();
+    Save("field");
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(State(), W::kSaveMap);
+    EXPECT_EQ(World().ReadFile(kFieldMap), map);
+    EXPECT_EQ(World().ReadFile(kFieldRegion), region);
+    EXPECT_FALSE(std::filesystem::exists(World().Path("Data/TileMap/field.map.new")));
+}
+
+// A map in a sub-directory of the map directory loads by its path, not its namesake.
+TEST_F(MapFiles, AMapInASubDirectoryLoadsByItsPath) {
+    NewField();
+    std::filesystem::create_directories(World().Path("Data/TileMap/sub"));
+    std::filesystem::create_directories(World().Path("Data/Region/sub"));
+    Save("sub/demo");
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(Editor().GetMapName(), "sub/demo");
+    Tool(W::kLoad);
+    Choose(Editor().GetMapDirectory(), W::MapDirectoryLayout(), World().Path("Data/TileMap/sub"));
+    Choose(Editor().GetMapDirectory(), W::MapDirectoryLayout(), "demo.map");
+    Frame();
+    EXPECT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(g_tileMap->GetWidth(), 40); // the field's cells, not the demo map's 100
+    EXPECT_EQ(Editor().GetMapName(), "sub/demo");
+    std::filesystem::remove_all(World().Path("Data/TileMap/sub"));
+    std::filesystem::remove_all(World().Path("Data/Region/sub"));
+}
+
+// Play reads the archives alone: a map saved loose is played once they are rebuilt. The
+// tutorial's character walks from the demo map's gate into a trigger to the field.
+TEST_F(MapFiles, ASavedMapIsPlayedAfterTheArchivesAreRebuilt) {
+    BuildField();
+    Save("field");
+    Load("demo.map");
+    g_tileMap->CentreViewOn(Vector(56, 46, 0));
+    Tool(W::kTriggerPtButton);
+    KeyAt(Vector(56, 46, 0), SDLK_p);
+    KeyAt(Vector(56, 46, 0), SDLK_i);
+    Press(W::kTriggerPtWindow, W::kTriggerZone);
+    DrawOutline({Vector(54, 44, 0), Vector(58, 44, 0), Vector(58, 48, 0), Vector(54, 48, 0)});
+    Press(W::kTriggerPtWindow, W::kTriggerApply);
+    Enter(W::kTravelWindow, W::kTargetMap, "field");
+    Enter(W::kTravelWindow, W::kTargetEntry, "west");
+    Press(W::kTravelWindow, W::kDone);
+    Press(W::kTriggerPtWindow, W::kOk);
+    Save("demo");
+    ASSERT_EQ(State(), W::kEditMap);
+    Tool(W::kExit);
+    Frame();
+    ASSERT_EQ(Mode(), kModeEditorMenu);
+    EXPECT_FALSE(g_regionMgr->LoadRegFile("field", nullptr)); // not in the archive yet
+    Stop();
+
+    std::filesystem::remove(World().Path("general.rsc"));
+    const std::string rebuild = std::string(TEST_BIN_DIR) + "/rscbuild " + World().Root();
+    ASSERT_EQ(std::system(rebuild.c_str()), 0);
+    ResFileMgr archive;
+    ASSERT_TRUE(archive.Open(World().Path("general.rsc").c_str(), ResFileMgr::kRead));
+    MemStream packed(kStreamReadBinary);
+    EXPECT_EQ(archive.Load("data/tilemap/field.map", packed), ResFileMgr::kResOk);
+    EXPECT_EQ(packed.Size(), static_cast<long>(World().ReadFile(kFieldMap).size()));
+    archive.Close();
+
+    Start();
+    Frame();
+    ASSERT_TRUE(g_partyMgr->AddCharacterByName("if_idyl_player_tutorial"));
+    g_loadSaveMgr->RequestPageToMap("demo", "gate");
+    Frame();
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    SoldierEntity* leader = g_partyMgr->GetLeaderSoldier();
+    ASSERT_TRUE(TeleportEntity(*leader, Vector(52, 46, 0)));
+    g_tileMap->CentreViewOn(Vector(52, 46, 0));
+    int x = 0, y = 0;
+    WorldToPixel(*g_tileMap, Vector(56, 46, 0), x, y);
+    Click(x, y);
+    for (int frame = 0; frame < 600 && g_loadSaveMgr->GetMapName() == "demo"; ++frame)
+        Frame();
+    Frame();
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "field");
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_tileMap->GetWidth(), 40);
+    const EntryPt* west = g_entryPtMgr->FindByName("west");
+    ASSERT_NE(west, nullptr);
+    EXPECT_EQ(g_partyMgr->GetLeaderSoldier()->GetPosition(), west->position);
+}
+
+} // namespace

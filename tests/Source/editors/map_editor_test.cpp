@@ -1,0 +1,409 @@
+// The map editor's states, tools, panels and drawing modes on the demo world's "field",
+// driven through the main loop.
+#include "Source/editors/map_editor.h"
+
+#include "Library/interface/directory_panel.h"
+#include "Library/world/game_mode.h"
+#include "Library/world/tile_map.h"
+#include "Source/editors/map_editor_support.h"
+#include "Source/entities/door_entity.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/trigger_entity.h"
+#include "Source/world/ambient_snd_mgr.h"
+#include "Source/world/entry_pt_mgr.h"
+#include "Source/world/weather_mgr.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <filesystem>
+
+namespace {
+
+using namespace testsupport;
+using W = MapEditor;
+
+constexpr Point kDirectoryCancel{300 + 45, 508 + 36 + 11};
+
+TEST_F(MapEditing, ToolButtonsKeepOneToolOnAndTheStatesReturnToEditMap) {
+    EXPECT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(g_tileMap->GetWidth(), 0); // the author begins with New or Load
+    EXPECT_FALSE(g_gameMode->GetUseResourceFiles());
+    EXPECT_EQ(Field(W::kToolbarWindow, W::kPickerLabel), "ENT");
+    EXPECT_TRUE(Ticked(W::kToolbarWindow, W::kShowTravel) &&
+                Ticked(W::kToolbarWindow, W::kShowTrap) && Ticked(W::kToolbarWindow, W::kShowInfo));
+    const struct {
+        uint32_t button;
+        W::Tool tool;
+    } tools[] = {{W::kEntityButton, W::kEntityTool},     {W::kAmbientSndButton, W::kAmbientSndTool},
+                 {W::kClipButton, W::kClipTool},         {W::kContainerButton, W::kContainerTool},
+                 {W::kDoorButton, W::kDoorTool},         {W::kSearchMapButton, W::kSearchMapTool},
+                 {W::kLightMapButton, W::kLightMapTool}, {W::kHeightMapButton, W::kHeightMapTool},
+                 {W::kEntryPtButton, W::kEntryPtTool},   {W::kTriggerPtButton, W::kTriggerPtTool}};
+    for (const auto& t : tools) {
+        Tool(t.button);
+        for (int tool = 0; tool < W::kToolCount; ++tool)
+            EXPECT_EQ(Editor().IsToolOn(static_cast<W::Tool>(tool)), tool == t.tool) << t.button;
+    }
+    Tool(W::kTriggerPtButton);
+    EXPECT_FALSE(Editor().IsToolOn(W::kTriggerPtTool));
+
+    const struct {
+        uint32_t button;
+        uint32_t state;
+        W::Window window;
+    } panels[] = {{W::kSearchColourButton, W::kSearchColour, W::kSearchColourWindow},
+                  {W::kLightColourButton, W::kLightColour, W::kLightColourWindow},
+                  {W::kHeightColourButton, W::kHeightColour, W::kHeightColourWindow}};
+    for (const auto& p : panels) {
+        Tool(p.button);
+        EXPECT_EQ(State(), p.state);
+        Press(p.window, W::kDone);
+        EXPECT_EQ(State(), W::kEditMap);
+    }
+    for (const uint32_t button : {W::kNew, W::kLoad}) {
+        Tool(button);
+        EXPECT_EQ(State(), button == W::kNew ? W::kNewMap : W::kLoadMap);
+        Click(kDirectoryCancel);
+        EXPECT_EQ(State(), W::kEditMap);
+    }
+    // The picker's arrows have nothing to do; the map data panel opens on 'm' and its cancel
+    // keeps what was typed out of the region.
+    Tool(W::kPickerRight);
+    EXPECT_EQ(Editor().GetPickerType(), 0u);
+    Release(SDLK_m);
+    EXPECT_EQ(State(), W::kMapDataPanel);
+    Enter(W::kMapDataWindow, W::kFirstHeaderField, "typed");
+    Press(W::kMapDataWindow, W::kCancel);
+    EXPECT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(g_entityMgr->GetHeader().regionScript, "");
+
+    Tool(W::kExit);
+    Frame();
+    EXPECT_EQ(Mode(), kModeEditorMenu);
+    EXPECT_TRUE(g_gameMode->GetUseResourceFiles());
+}
+
+// The picture is drawn at 0.09375 of the map's pixels, centred on the screen; a drag
+// centres the view on the map point under the pointer.
+TEST_F(MapEditing, ANewMapFromFieldAndItsMiniMap) {
+    NewField();
+    EXPECT_EQ(g_tileMap->GetHeight(), 30);
+    EXPECT_EQ(Editor().GetMapName(), "");
+    ASSERT_TRUE(Editor().HasMiniMapPicture());
+    EXPECT_EQ(Editor().GetMiniMapX(), (800 - 60) / 2);
+    EXPECT_EQ(Editor().GetMiniMapY(), (600 - 33) / 2);
+    Tool(W::kMiniMapButton);
+    ASSERT_EQ(State(), W::kMiniMap);
+    MoveTo(Editor().GetMiniMapX() + 45, Editor().GetMiniMapY() + 20);
+    Push(Event(SDL_MOUSEBUTTONDOWN));
+    Frame();
+    const Vector dragged = g_tileMap->GetViewOrigin();
+    g_tileMap->CentreViewOn(Vector(45 * 10.666666f / 16, 20 * 10.666666f / 12, 0));
+    EXPECT_EQ(dragged, g_tileMap->GetViewOrigin());
+    Push(Event(SDL_MOUSEBUTTONUP));
+    Frame();
+    EXPECT_EQ(State(), W::kEditMap);
+}
+
+// Only the file lines load ("..", the first line, is none); a template cut short ends the
+// loading and the templates before it stay. The type stays 0 throughout.
+TEST_F(MapEditing, ThePickerPagesItsTemplatesAndKeepsThoseBeforeOneCutShort) {
+    const std::filesystem::path base = World().Path("Data/Entity/Base");
+    std::filesystem::copy_file(base / "barrel.dat", base / "crate.dat",
+                               std::filesystem::copy_options::overwrite_existing);
+    NewField();
+    Tool(W::kEntityButton);
+    Release(SDLK_e);
+    ASSERT_TRUE(Editor().IsPickerShown());
+    const DirectoryPanel& box = Editor().GetEntityDirectory();
+    Choose(box, W::EntityDirectoryLayout(), "crate.dat");
+    EXPECT_EQ(Editor().GetPickerCount(), 3);
+    EXPECT_EQ(Editor().GetPickerFirst(), 0);
+    for (int click = 0; click < 5; ++click)
+        Press(W::kPickerWindow, W::kPickerDown);
+    EXPECT_EQ(Editor().GetPickerFirst(), 3); // the window left empty
+    for (int click = 0; click < 5; ++click)
+        Press(W::kPickerWindow, W::kPickerUp);
+    EXPECT_EQ(Editor().GetPickerFirst(), 0);
+
+    const std::string whole = World().ReadFile("Data/Entity/Base/barrel.dat");
+    World().WriteFile("Data/Entity/Base/cut.dat", whole.substr(0, whole.size() / 2));
+    Tool(W::kNew); // re-entering EDIT MAP lists the directory again
+    Click(kDirectoryCancel);
+    testing::internal::CaptureStderr();
+    Choose(box, W::EntityDirectoryLayout(), "barrel.dat");
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cut.dat"), std::string::npos);
+    EXPECT_EQ(Editor().GetPickerCount(), 2); // barrel and crate, before the cut one
+    EXPECT_EQ(Editor().GetPickerFirst(), 0);
+    EXPECT_EQ(Editor().GetPickerType(), 0u);
+    EXPECT_EQ(Editor().GetPicker().GetEntity(Entity::kTypeBase, 1)->GetType(), Entity::kTypeBase);
+}
+
+class EntityPlacing : public MapEditing {
+protected:
+    void SetUp() override {
+        MapEditing::SetUp();
+        NewField();
+        Tool(W::kEntityButton);
+        Release(SDLK_e);
+        Choose(Editor().GetEntityDirectory(), W::EntityDirectoryLayout(), "barrel.dat");
+        Frame(); // drawn in the picker
+        const ScreenPos& barrel =
+            Editor().GetPicker().GetEntity(Entity::kTypeBase, 0)->GetScreenRect();
+        MoveTo(barrel.x + 3, barrel.y + 4);
+        Release(SDLK_s);
+        ASSERT_NE(Editor().GetChosenTemplate(), nullptr);
+        Release(SDLK_e); // the picker hidden again
+    }
+    Entity* Place(const Vector& at) {
+        KeyAt(at, SDLK_p);
+        return Editor().GetSelectedEntity();
+    }
+    void Arrows(SDLKey key, int count) {
+        for (int press = 0; press < count; ++press)
+            Release(key);
+    }
+};
+
+TEST_F(EntityPlacing, ACopyLandsOnTheWholeCellWithTheGrabOffset) {
+    EXPECT_EQ(Editor().GetGrabOffset(), Vector(-3.0f / 16, -4.0f / 12, 0));
+    Entity* barrel = Place(Vector(10.7f, 12.3f, 0));
+    ASSERT_NE(barrel, nullptr);
+    EXPECT_EQ(barrel->GetPosition(), Vector(10, 12, 0));
+    EXPECT_EQ(barrel->GetVector2(), Vector(-3.0f / 16, -4.0f / 12, 0));
+    EXPECT_EQ(barrel->GetTemplateName(), "barrel");
+    EXPECT_TRUE(Editor().GetEditList().Contains(barrel));
+
+    // Off the map nothing is placed; over the barrel 'd' deletes it and frees its slot.
+    KeyAt(Vector(-0.5f, 5, 0), SDLK_p);
+    EXPECT_EQ(Editor().GetSelectedEntity(), barrel);
+    EXPECT_EQ(g_entityMgr->GetSlotCount(Entity::kTypeBase), 1);
+    const ScreenPos& shown = barrel->GetScreenRect();
+    MoveTo(shown.x + shown.w / 2, shown.y + shown.h / 2);
+    Release(SDLK_d);
+    EXPECT_EQ(Editor().GetSelectedEntity(), nullptr);
+    EXPECT_FALSE(Editor().GetEditList().Contains(barrel));
+    EXPECT_FALSE(g_entityMgr->IsSlotUsed(Entity::kTypeBase, 0));
+}
+
+TEST_F(EntityPlacing, ArrowsMoveTheSelectedEntityButNeverOffTheMap) {
+    Entity* west = Place(Vector(0.5f, 0.5f, 0));
+    ASSERT_NE(west, nullptr);
+    Arrows(SDLK_LEFT, 1);
+    Arrows(SDLK_UP, 1);
+    EXPECT_EQ(west->GetPosition(), Vector(0, 0, 0));
+    Arrows(SDLK_RIGHT, 1);
+    Arrows(SDLK_DOWN, 2);
+    EXPECT_FLOAT_EQ(west->GetPosition().x, 0.2f);
+    EXPECT_FLOAT_EQ(west->GetPosition().y, 0.4f);
+
+    Entity* east = Place(Vector(39.5f, 29.5f, 0));
+    Arrows(SDLK_RIGHT, 6);
+    Arrows(SDLK_DOWN, 6);
+    EXPECT_LT(east->GetPosition().x, 40.0f);
+    EXPECT_GT(east->GetPosition().x, 39.7f);
+    EXPECT_LT(east->GetPosition().y, 30.0f);
+    EXPECT_GT(east->GetPosition().y, 29.7f);
+}
+
+// The entry point panel's value is one byte: 300 keeps 44. Cancel keeps what was typed out.
+TEST_F(MapEditing, AnEntryPointIsPlacedNamedAndRemoved) {
+    NewField();
+    Tool(W::kEntryPtButton);
+    KeyAt(Vector(-0.5f, 5, 0), SDLK_p);
+    EXPECT_EQ(g_entryPtMgr->Count(), 0);
+    KeyAt(Vector(5.5f, 6.5f, 0), SDLK_p);
+    ASSERT_EQ(g_entryPtMgr->Count(), 1);
+    KeyAt(Vector(5.8f, 6.2f, 0), SDLK_i);
+    ASSERT_EQ(State(), W::kEntryPtPanel);
+    EXPECT_EQ(Field(W::kEntryPtWindow, W::kEntryX), "5.50");
+    EXPECT_EQ(Field(W::kEntryPtWindow, W::kEntryY), "6.50");
+    Enter(W::kEntryPtWindow, W::kEntryName, "west");
+    Enter(W::kEntryPtWindow, W::kEntryValue, "300");
+    Press(W::kEntryPtWindow, W::kOk);
+    EXPECT_EQ(State(), W::kEditMap);
+    const EntryPt* entry = g_entryPtMgr->FindByName("west");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->facing, 44u);
+
+    KeyAt(Vector(5.5f, 6.5f, 0), SDLK_i);
+    Enter(W::kEntryPtWindow, W::kEntryName, "east");
+    Press(W::kEntryPtWindow, W::kCancel);
+    EXPECT_NE(g_entryPtMgr->FindByName("west"), nullptr);
+    // The tool takes every key: the picker's 'e' never reaches the entity tool.
+    Release(SDLK_e);
+    EXPECT_FALSE(Editor().IsPickerShown());
+    KeyAt(Vector(5.5f, 6.5f, 0), SDLK_d);
+    EXPECT_EQ(g_entryPtMgr->Count(), 0);
+}
+
+// A new trigger's rules flag 0x08 stays beside tick 59's world-map bit.
+TEST_F(MapEditing, ATriggerTakesAZoneAndTravelStrings) {
+    NewField();
+    Tool(W::kTriggerPtButton);
+    KeyAt(Vector(20.5f, 10.5f, 0), SDLK_p);
+    TriggerEntity* trigger = Editor().GetSelectedTrigger();
+    ASSERT_NE(trigger, nullptr);
+    MapObject& way = trigger->GetMapObject();
+    EXPECT_EQ(way.GetSettings().flags, 0x08u);
+    KeyAt(Vector(20.6f, 10.4f, 0), SDLK_i);
+    ASSERT_EQ(State(), W::kTriggerPtPanel);
+    EXPECT_TRUE(Ticked(W::kTriggerPtWindow, W::kTravelRadio));
+    Press(W::kTriggerPtWindow, W::kTriggerZone);
+    DrawOutline({Vector(19, 9, 0), Vector(23, 9, 0), Vector(21, 12, 0)});
+    EXPECT_TRUE(way.ZoneContains(Vector(21, 10, 0)));
+    Enter(W::kTriggerPtWindow, W::kObjectName, "to demo");
+    Press(W::kTriggerPtWindow, W::kTriggerApply);
+    ASSERT_EQ(State(), W::kTravelPanel);
+    EXPECT_EQ(Field(W::kTravelWindow, W::kTargetMap), "");
+    Enter(W::kTravelWindow, W::kTargetMap, "demo");
+    Enter(W::kTravelWindow, W::kTargetEntry, "gate");
+    Press(W::kTravelWindow, 59);
+    Press(W::kTravelWindow, W::kDone);
+    EXPECT_EQ(State(), W::kTriggerPtPanel);
+    Press(W::kTriggerPtWindow, W::kOk);
+    EXPECT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(way.GetSettings().flags, 0x0Cu);
+    EXPECT_EQ(way.GetSettings().name, "to demo");
+    EXPECT_EQ(way.GetSettings().targetMap, "demo");
+    EXPECT_EQ(way.GetSettings().targetEntry, "gate");
+    EXPECT_EQ(way.GetKind(), kMapObjectTravel);
+}
+
+// 'p' adds and 'd' removes a cell of the state the door is not in; the tick switches it.
+TEST_F(MapEditing, ADoorTakesCellsInBothStatesAndAZone) {
+    NewField();
+    Tool(W::kDoorButton);
+    KeyAt(Vector(30.5f, 15.5f, 0), SDLK_p);
+    KeyAt(Vector(30.5f, 15.5f, 0), SDLK_i);
+    ASSERT_EQ(State(), W::kDoorPanel);
+    DoorEntity* door = Editor().GetSelectedDoor();
+    ASSERT_NE(door, nullptr);
+    DoorMapObject& gate = door->GetMapObject();
+    Press(W::kDoorWindow, W::kDoorOutline);
+    DrawOutline({Vector(29, 14, 0), Vector(32, 14, 0), Vector(32, 17, 0), Vector(29, 17, 0)});
+    EXPECT_TRUE(gate.ZoneContains(Vector(30.5f, 15.5f, 0)));
+    Press(W::kDoorWindow, W::kDoorCells);
+    ASSERT_TRUE(Editor().IsDrawingPoints());
+    KeyAt(Vector(31.2f, 16.7f, 0), SDLK_p);
+    KeyAt(Vector(32.5f, 16.5f, 0), SDLK_p);
+    KeyAt(Vector(32.1f, 16.9f, 0), SDLK_d);
+    Release(SDLK_a);
+    EXPECT_EQ(gate.GetCells(BinaryMapObject::kStateOpen), std::vector<Vector>{Vector(31, 16, 0)});
+    Press(W::kDoorWindow, W::kOpenTick); // applies at once
+    EXPECT_TRUE(gate.IsOpen());
+    Press(W::kDoorWindow, W::kDoorCells);
+    KeyAt(Vector(33.5f, 17.5f, 0), SDLK_p);
+    Release(SDLK_a);
+    Press(W::kDoorWindow, W::kDone);
+    EXPECT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(gate.GetCells(0), std::vector<Vector>{Vector(33, 17, 0)});
+}
+
+// Distances below one become one, percentages keep within 0-100, the period within a
+// u16, and text that is no finite number reads 0 or saturates.
+TEST_F(MapEditing, AnAmbientSoundPanelClampsWhatItStores) {
+    NewField();
+    Tool(W::kAmbientSndButton);
+    KeyAt(Vector(8.5f, 20.5f, 0), SDLK_p);
+    ASSERT_EQ(g_ambientSndMgr->Count(), 1);
+    KeyAt(Vector(8.5f, 20.5f, 0), SDLK_i);
+    ASSERT_EQ(State(), W::kAmbientSndPanel);
+    EXPECT_EQ(Field(W::kAmbientSndWindow, W::kSoundMinDistance), "1");
+    EXPECT_EQ(Field(W::kAmbientSndWindow, W::kSoundRadius), "5");
+    EXPECT_EQ(Field(W::kAmbientSndWindow, W::kSoundVolume), "100");
+    EXPECT_EQ(Field(W::kAmbientSndWindow, W::kSoundPeriod), "500");
+    EXPECT_EQ(Field(W::kAmbientSndWindow, W::kSoundChance), "50");
+    EXPECT_TRUE(Ticked(W::kAmbientSndWindow, W::kSoundContinuous));
+    Enter(W::kAmbientSndWindow, W::kSoundName, "wind");
+    Enter(W::kAmbientSndWindow, W::kSoundX, "1e39");
+    Enter(W::kAmbientSndWindow, W::kSoundY, "nan");
+    Enter(W::kAmbientSndWindow, W::kSoundMinDistance, "0.5");
+    Enter(W::kAmbientSndWindow, W::kSoundRadius, "7.5");
+    Enter(W::kAmbientSndWindow, W::kSoundVolume, "150");
+    Enter(W::kAmbientSndWindow, W::kSoundPeriod, "99999999999");
+    Enter(W::kAmbientSndWindow, W::kSoundChance, "-5");
+    Press(W::kAmbientSndWindow, W::kSoundContinuous);
+    Press(W::kAmbientSndWindow, W::kSoundList);
+    ASSERT_EQ(State(), W::kAmbientSndListPanel);
+    Enter(W::kAmbientSndListWindow, W::kFirstSoundName, "brook");
+    Press(W::kAmbientSndListWindow, W::kDone);
+    EXPECT_EQ(State(), W::kAmbientSndPanel);
+    Press(W::kAmbientSndWindow, W::kOk);
+    const AmbientSnd& wind = *g_ambientSndMgr->Get(0);
+    EXPECT_EQ(wind.GetName(), "wind");
+    EXPECT_EQ(wind.GetPosition().x, FLT_MAX); // kept exactly through the list panel's refill
+    EXPECT_EQ(wind.GetPosition().y, 0.0f);
+    EXPECT_EQ(wind.GetMinDistance(), 1.0f);
+    EXPECT_EQ(wind.GetRadius(), 7.5f);
+    EXPECT_EQ(wind.GetVolume(), 100);
+    EXPECT_EQ(wind.GetPeriod(), 65535);
+    EXPECT_EQ(wind.GetChance(), 0);
+    EXPECT_FALSE(wind.IsContinuous());
+    EXPECT_EQ(wind.GetSound(0), "brook");
+}
+
+// Shift+'s' paints every cell the pointer passes until a key is released.
+TEST_F(MapEditing, ShiftSPaintsTheSearchColourUntilAKeyIsReleased) {
+    NewField();
+    Tool(W::kSearchMapButton);
+    Tool(W::kSearchColourButton);
+    Press(W::kSearchColourWindow, 35);
+    Press(W::kSearchColourWindow, W::kDone);
+    EXPECT_EQ(Editor().GetSearchColour(), 3);
+    MoveOver(Vector(30.5f, 25.5f, 0));
+    ShiftPress(SDLK_s);
+    EXPECT_TRUE(Editor().IsPainting());
+    MoveOver(Vector(31.5f, 25.5f, 0));
+    MoveOver(Vector(32.5f, 25.5f, 0));
+    Release(SDLK_s);
+    EXPECT_FALSE(Editor().IsPainting());
+    MoveOver(Vector(33.5f, 25.5f, 0));
+    for (int column = 30; column <= 33; ++column) {
+        int type = -1;
+        ASSERT_TRUE(g_tileMap->GetTileType(column, 25, type));
+        EXPECT_EQ(type, column <= 32 ? 3 : 0) << column;
+    }
+    // Just left of the map is no cell of column 0.
+    ShiftPress(SDLK_s);
+    MoveOver(Vector(-0.5f, 25.5f, 0));
+    int type = -1;
+    ASSERT_TRUE(g_tileMap->GetTileType(0, 25, type));
+    EXPECT_EQ(type, 0);
+    // Leaving the editor mid-stroke: the next one starts without painting.
+    g_gameMode->SetMode(kModeEditorMenu);
+    Frame();
+    g_gameMode->SetMode(kModeMapEditor);
+    Frame();
+    EXPECT_FALSE(Editor().IsPainting());
+}
+
+// The base point's y in map pixels, rounded, is the zone's new base; then both are cleared.
+TEST_F(MapEditing, TheClipToolSetsItsBaseAndClearsItAfterTheUpdate) {
+    NewField();
+    Tool(W::kClipButton);
+    EXPECT_EQ(Editor().GetClipBase(), Vector(-500, -500, 0));
+    KeyAt(Vector(10.5f, 25.25f, 0), SDLK_p);
+    EXPECT_FLOAT_EQ(Editor().GetClipBase().y, 25.25f);
+    DrawOutline({Vector(9, 22, 0), Vector(13, 22, 0), Vector(13, 26, 0), Vector(9, 26, 0)});
+    EXPECT_TRUE(Editor().GetClipZone().IsValid());
+    KeyAt(Vector(11, 24, 0), SDLK_u);
+    EXPECT_EQ(Editor().GetClipBase(), Vector(-500, -500, 0));
+    EXPECT_FALSE(Editor().GetClipZone().IsValid());
+}
+
+// A save stores the toolbar's chances as those of rain, snow and storm, each within 0-100.
+TEST_F(MapEditing, TheWeatherChancesAreStoredWithTheSave) {
+    NewField();
+    Enter(W::kToolbarWindow, W::kChanceRain, "150");
+    Enter(W::kToolbarWindow, W::kChanceSnow, "-5");
+    Enter(W::kToolbarWindow, W::kChanceStorm, "40");
+    Save("weather");
+    EXPECT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(g_weatherMgr->GetKindChance(WeatherMgr::kRain), 100.0f);
+    EXPECT_EQ(g_weatherMgr->GetKindChance(WeatherMgr::kSnow), 0.0f);
+    EXPECT_EQ(g_weatherMgr->GetKindChance(WeatherMgr::kStorm), 40.0f);
+}
+
+} // namespace
