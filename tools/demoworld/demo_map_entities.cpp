@@ -74,9 +74,9 @@ void FillGate(Entity& entity) {
     for (int row = 39; row <= 40; ++row)
         for (int column = 48; column <= 51; ++column)
             mapObject.AddCell(column, row);
-    Zone(mapObject, 48.0f, 38.0f, 52.0f, 42.0f);
+    Zone(mapObject, 48.0f, 36.0f, 52.0f, 41.0f); // the picture, from the wall's top to its foot
     mapObject.SetState0();
-    Zone(mapObject, 48.0f, 38.0f, 52.0f, 42.0f);
+    Zone(mapObject, 48.0f, 36.0f, 52.0f, 41.0f);
 }
 
 void FillTorch(Entity& entity) {

@@ -127,7 +127,8 @@ TEST_F(TutorialMap, HoldsBothScientistsAndFightsNowhereNearTheGateOrTheStart) {
         for (int button = 0; button < commands.count; ++button)
             EXPECT_NE(commands.buttons[button].id, kCommandTalk);
     }
-    // Under the resting pointer the chest is named; a nameless gate leaves no blank line.
+    // Under the resting pointer the chest is named, and the gate from the top of its planks;
+    // a nameless gate leaves no blank line.
     const auto hover = [&](const Vector& point) {
         g_tileMap->CentreViewOn(point);
         Frame();
@@ -142,6 +143,10 @@ TEST_F(TutorialMap, HoldsBothScientistsAndFightsNowhereNearTheGateOrTheStart) {
     const int lines = MessageCount();
     hover(Vector(50, 40, 0));
     EXPECT_EQ(MessageCount(), lines);
+    gate->SetDisplayName("Gate");
+    hover(chest->GetPosition());
+    hover(Vector(50, 36.5f, 0)); // the top of the gate's planks
+    EXPECT_EQ(LastMessage(), "Gate");
 
     PartyCmdOrders orders(*g_partyMgr);
     ASSERT_TRUE(orders.Examine(chest));
