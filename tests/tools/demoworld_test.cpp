@@ -436,6 +436,18 @@ TEST_F(DemoWorldContent, TheConverterFindsTwoPicturesAndTwoSoundsAndTheRestConve
     EXPECT_EQ(missing, 4); // the two pictures and the two sounds to convert
 }
 
+// The animation player keeps a playing animation when asked for one of the same name.
+TEST_F(DemoWorldContent, EachItemIconAnimationIsNamedAfterItsFile) {
+    for (const char* item : {"sword", "pistol", "bullets", "shield", "greataxe", "gold", "potion",
+                             "bow", "arrows", "grenade"})
+        for (const Stringc& set : {Stringc(item), Stringc(item) + "_map"}) {
+            Animation icon;
+            ASSERT_TRUE(icon.Load((m_paths.GetAnimDir() + "/Icons/" + set + "/misc_1.ani").c_str()))
+                << set.c_str();
+            EXPECT_STREQ(icon.GetName().c_str(), "misc_1") << set.c_str();
+        }
+}
+
 TEST_F(DemoWorldContent, TheWalkingFigureIsEightDirectionsOf8BitFramesOnMagenta) {
     struct Folder {
         const char* name;

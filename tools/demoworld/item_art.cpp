@@ -161,7 +161,8 @@ bool ItemArt::Write(const char* name) const {
 
 bool ItemArt::WriteLook(const Stringc& set, const char* name, int width, int height) const {
     const Shape* shape = FindShape(name);
-    const Stringc bitmaps = m_bitmapDir + "/" + set;
+    // The build names the animation after its bitmap folder, which is named after its file.
+    const Stringc bitmaps = m_bitmapDir + "/" + set + "/misc_1";
     const auto at = [&](int x, int y) { return shape->at((x + 0.5) / width, (y + 0.5) / height); };
     return SaveShadedBitmap(bitmaps + "/f000.bmp", width, height, kPalette,
                             static_cast<int>(std::size(kPalette)), at) &&
