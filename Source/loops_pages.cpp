@@ -34,6 +34,7 @@
 #include "Source/screens/quest_panel.h"
 #include "Source/screens/rest_panel.h"
 #include "Source/screens/select_player_script_panel.h"
+#include "Source/screens/trade_panel.h"
 #include "Source/screens/world_map_panel.h"
 #include "Source/world/game_clock.h"
 #include "Source/world/game_config.h"
@@ -136,6 +137,13 @@ void Loops::RegisterModePages() {
     pages.SetFactory(kModeDialogue, [](const ModeRecord& mode) -> std::unique_ptr<ModePage> {
         return std::make_unique<DialoguePanel>(*g_graphicMgr, mode.GetEntity<Entity>(),
                                                mode.GetName());
+    });
+    pages.SetFactory(kModeTrade, [](const ModeRecord& mode) -> std::unique_ptr<ModePage> {
+        Entity* trader = mode.GetEntity<Entity>();
+        if (!g_entityMgr || !g_entityMgr->IsInUsedSlot(trader) || !Creature::Of(trader))
+            return nullptr; // the frame driver leads back to the game
+        return std::make_unique<TradePanel>(*g_graphicMgr, *g_partyMgr, trader, mode.GetName(),
+                                            static_cast<int32_t>(mode.GetArg(0)));
     });
     pages.SetFactory(kModeInventory, [](const ModeRecord&) -> std::unique_ptr<ModePage> {
         return std::make_unique<PlayerInvPanel>(*g_graphicMgr, nullptr);

@@ -67,6 +67,10 @@ Entity* GenInterRoutine::Member() const {
     return g_entityMgr ? m_member.Get(*g_entityMgr) : nullptr;
 }
 
+Entity* GenInterRoutine::Trader() const {
+    return g_entityMgr ? m_trader.Get(*g_entityMgr) : nullptr;
+}
+
 void GenInterRoutine::MakeBoxes() {
     m_description = std::make_unique<InfoPanel>(Rect{214, 427, 584, 548}, 1, 30, 1, 1);
     m_quantityBox = std::make_unique<EditBox>("msg_box_enter_qty.tga", 300, 235);
@@ -110,7 +114,7 @@ void GenInterRoutine::SetupForInventory(ContainerEntity* container) {
 void GenInterRoutine::SetupForTrade(Entity* member, Entity* trader) {
     m_memberEntity = member;
     m_member = EntityHandle(member);
-    m_trader = trader;
+    m_trader = EntityHandle(trader);
     if (member)
         m_memberName = member->GetDisplayName();
     m_inventory = InventoryOf(member);
@@ -152,8 +156,11 @@ bool GenInterRoutine::CloseInventory() {
     return true;
 }
 
+// Sides that have left the region keep nothing: their items went with them.
 void GenInterRoutine::ClearTrade() {
     ForgetHeld();
+    if (!Member() || !Trader())
+        return;
     const struct {
         ContainerEntity* offer;
         int backpack;

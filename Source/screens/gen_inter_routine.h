@@ -86,6 +86,7 @@ private:
     static constexpr Rect kUnplaced{-200, -200, -200, -200};
 
     Entity* Member() const; // while it is still the one the screen was made for
+    Entity* Trader() const;
     void MakeBoxes();
     void SetListRect(int list, int x1, int y1, int x2, int y2);
 
@@ -148,7 +149,7 @@ private:
     bool m_rightButton = false;
     EntityHandle m_member;
     Entity* m_memberEntity = nullptr;
-    Entity* m_trader = nullptr;
+    EntityHandle m_trader;
     bool m_redraw = true;
     Stringc m_memberName;
     int m_shownKind = 0;

@@ -5,6 +5,7 @@
 #include "Source/screens/character_panel.h"
 #include "Source/screens/dialogue_panel.h"
 #include "Source/screens/player_inv_panel.h"
+#include "Source/screens/trade_panel.h"
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
@@ -47,7 +48,8 @@ ItemScreensArt::ItemScreensArt(const DataPaths& paths, LabelFont& font)
     : m_paths(paths), m_font(font) {}
 
 bool ItemScreensArt::Write() const {
-    return WriteBoxes() && WriteInventory() && WriteCharacterSheet() && WriteDialogue();
+    return WriteBoxes() && WriteInventory() && WriteCharacterSheet() && WriteDialogue() &&
+           WriteTrade();
 }
 
 Stringc ItemScreensArt::Interface(const char* name) const {
@@ -128,6 +130,18 @@ bool ItemScreensArt::WriteDialogue() const {
     WidgetEntry trade = layout.begin()[DialoguePanel::kTrade];
     trade.label = "Trade";
     return art.WriteButton(trade, kBronze);
+}
+
+// The two backpacks at the sides, the offers between them with their prices below.
+bool ItemScreensArt::WriteTrade() const {
+    Canvas canvas(800, 600, kPlate);
+    canvas.Text(m_font, 14, 370, 30, "TRADE", kGold);
+    Well(canvas, 63, 60, 113, 536, "");
+    Well(canvas, 331, 60, 381, 372, "");
+    Well(canvas, 411, 60, 461, 372, "");
+    Well(canvas, 682, 60, 732, 526, "");
+    Well(canvas, 214, 427, 584, 548, "");
+    return WriteWindow(TradePanel::Layout(), canvas);
 }
 
 // The quantity box, and the yes and no boxes of the character sheet's question.

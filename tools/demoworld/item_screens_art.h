@@ -19,6 +19,7 @@ private:
     bool WriteInventory() const;
     bool WriteCharacterSheet() const;
     bool WriteDialogue() const;
+    bool WriteTrade() const;
     bool WriteBoxes() const;
     bool WriteWindow(const WindowLayout& layout, Canvas& canvas) const;
     void Well(Canvas& canvas, int x1, int y1, int x2, int y2, const char* caption) const;
