@@ -164,8 +164,8 @@ void GamePlayPanel::DrawWeapon(Screen& screen) {
         return;
     const Rect inner = InnerRect(m_weaponRect, m_bottomBar->FindChild(kWeaponMode)->IsPressed());
     DrawIcon(screen, *weapon, inner);
-    const int bottom = inner.y2 - screen.FontHeight();
     screen.SetFont(kLabelFont);
+    const int bottom = inner.y2 - screen.FontHeight(); // the rows written in the label font
     screen.DrawText(inner.x1, bottom, weapon->GetAbilityName());
     const auto* ability = dynamic_cast<const ItemAbility*>(weapon->GetAbility());
     if (ability && ability->GetRoundsPerUse() != 0) {

@@ -244,7 +244,9 @@ TEST_F(PlayScreen, TheMembersDeathEndsTheGameOnlyOnceItsLastHitIsDone) {
     Frames(2);
     EXPECT_EQ(Mode(), kModeAreaMap);
     Member().ClearEvents();
-    Frames(2);
+    ::testing::internal::CaptureStderr();
+    Frames(10);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "the game over screen is shown";
     EXPECT_EQ(Mode(), kModeGameOver);
 }
 
