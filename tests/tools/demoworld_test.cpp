@@ -207,11 +207,21 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     testsupport::ScriptedMachine machine;
     ASSERT_TRUE(machine.LoadScript(m_paths.GetScriptDir() + "/demo_map.scr", true));
     LogMgr journal;
+    int posted = 0;
     machine.onCall = [&](ScriptFuncHeader& call) {
+        if (call.GetType() == kCallEventTest) // holds for the event posted
+            return call.GetId() == posted ? 1 : 0;
         if (call.GetId() == 51)
             return journal.AddEntry(call.GetString(0), call.GetString(1)) ? 1 : 0;
-        return 1; // the region-entered event test holds
+        return 1;
     };
+    for (const int start : {1, 3}) { // the start and party-placed events file nothing
+        posted = start;
+        machine.PostEvent(testsupport::Event(start));
+        machine.Update(0);
+    }
+    EXPECT_EQ(journal.Find("The meadow"), nullptr);
+    posted = 2; // region entered
     machine.PostEvent(testsupport::Event(2));
     machine.Update(0);
     ASSERT_NE(journal.Find("The meadow"), nullptr);
