@@ -104,6 +104,7 @@ TEST(GlobalTimerTable, ATimerRunsUntilItsDeadlineHasPassed) {
     EXPECT_FALSE(timers.IsExpired("Door", "Bell"));
     timers.Start("Door", "Bell", 0);
     EXPECT_TRUE(timers.IsRunning("door", "bell"));
+    EXPECT_FALSE(timers.IsExpired("door", "bell")) << "at its deadline";
     timers.Advance(1);
     EXPECT_FALSE(timers.IsRunning("Door", "Bell"));
     EXPECT_TRUE(timers.IsExpired("Door", "Bell"));
@@ -112,6 +113,7 @@ TEST(GlobalTimerTable, ATimerRunsUntilItsDeadlineHasPassed) {
     timers.Start("Door", "Late", -5);
     timers.Advance(2000);
     EXPECT_TRUE(timers.IsRunning("Door", "Bell"));
+    EXPECT_FALSE(timers.IsExpired("Door", "Bell")) << "at its deadline";
     EXPECT_TRUE(timers.IsExpired("Door", "Late"));
     timers.Advance(1);
     EXPECT_TRUE(timers.IsExpired("Door", "Bell"));
