@@ -3,6 +3,7 @@
 // and the credits their script writes.
 #include "Library/interface/info_panel.h"
 #include "Library/interface/text_block.h"
+#include "Library/scripts/global_timer_table.h"
 #include "Library/world/tile_map.h"
 #include "Source/entities/script_machine.h"
 #include "Source/entities/soldier_entity.h"
@@ -103,11 +104,13 @@ TEST_F(SessionScreens, ANewGameStartsWithTheStartingCharacterAloneAndCancelKeeps
 }
 
 // Game over keeps the game until the next start, which begins it afresh.
-TEST_F(SessionScreens, AfterGameOverANewGameHasOneMemberAnEmptyJournalAndANewClock) {
+TEST_F(SessionScreens, AfterGameOverANewGameHasOneMemberAnEmptyJournalANewClockAndNoTimers) {
     StartOnDemoMap();
     ASSERT_TRUE(g_partyMgr->AddCharacterByName(kCharacter));
     g_logMgr->AddEntry("A topic", "of the game that ended");
     g_gameClock->SetDateTime(0, 0, 0, 12, 1, 6, 2003);
+    g_gameTimeTimers->Start("old game", "alarm", 3600);
+    g_realTimeTimers->Start("old game", "bell", 3600);
     g_gameMode->SetMode(kModeGameOver);
     Frame();
     ASSERT_NE(PageAs<GameOverPanel>(), nullptr);
@@ -124,6 +127,8 @@ TEST_F(SessionScreens, AfterGameOverANewGameHasOneMemberAnEmptyJournalAndANewClo
     EXPECT_EQ(g_partyMgr->GetCount(), 1);
     EXPECT_EQ(g_logMgr->CountTopics(), 0);
     EXPECT_EQ(g_gameClock->GetDateTime().GetYear(), 2001);
+    EXPECT_FALSE(g_gameTimeTimers->IsRunning("old game", "alarm"));
+    EXPECT_FALSE(g_realTimeTimers->IsRunning("old game", "bell"));
 }
 
 TEST_F(SessionScreens, OptionsTakeEffectAtOnceAndReachTheFileOnlyThroughDone) {
