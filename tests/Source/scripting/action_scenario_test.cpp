@@ -179,6 +179,18 @@ TEST_F(ActionGame, ThePartyAndTheLoadSaveManagerCarryOutWhatScriptsAsk) {
     EXPECT_EQ(g_loadSaveMgr->GetPending(), LoadSaveMgr::kMapToMap);
 }
 
+// Fleeing, the party leaves the map for the region the script names, at its entry point.
+TEST_F(ActionGame, AFlightLeadsToTheNamedRegion) {
+    StartOnDemoMap();
+    ScriptFuncHeader flee = ScriptBuilder::Header(kNativeAction, 506, "world", "east road");
+    EXPECT_EQ(GameVirtualMachine::Of(g_entityMgr->GetRegionScript())->CallAction(flee), 1);
+    ASSERT_TRUE(g_partyMgr->IsFleeing());
+    for (int frame = 0; frame < 600 && g_loadSaveMgr->GetMapName() == "demo"; ++frame)
+        Frame();
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "world");
+    EXPECT_FALSE(g_loadSaveMgr->IsShowingErrorBox());
+}
+
 // The region's services the game made serve the region's script and a creature's.
 TEST_F(ActionGame, TheRegionsServicesServeWhatScriptsAsk) {
     StartOnDemoMap();
