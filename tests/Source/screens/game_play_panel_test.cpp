@@ -225,6 +225,14 @@ TEST_F(PlayScreen, AQuickItemChosenWithTheLeftButtonIsUsedOnTheCreatureClickedNe
     EXPECT_EQ(m_party.orders, (std::vector<std::string>{"use item thing"}));
 }
 
+TEST_F(PlayScreen, TheWeaponsLeftClickStepsItsEntryAndItsRightClickReloads) {
+    EnterMap();
+    Frame();
+    Click(548, 560);
+    RightClick(548, 560);
+    EXPECT_EQ(m_party.orders, (std::vector<std::string>{"next entry", "reload"}));
+}
+
 TEST_F(PlayScreen, ARightPressOnACreatureOpensItsCommandBox) {
     EnterMap();
     const Point at = OnScreen(*m_creature);
