@@ -11,6 +11,7 @@
 #include "Source/entities/soldier_entity.h"
 #include "Source/screens/gen_inter_routine.h"
 #include "Source/screens/interface_routines.h"
+#include "Source/screens/item_screen_frame.h"
 
 namespace {
 
@@ -52,19 +53,8 @@ PlayerInvPanel::~PlayerInvPanel() {
 }
 
 void PlayerInvPanel::Update(Screen&) {
-    const bool free = !m_display->IsHolding() && !m_display->UsedRightButton();
-    for (const WidgetEntry& button : kButtons)
-        if (InterfaceObject* child = m_window->FindChild(button.id))
-            child->SetEnabled(free);
-    if (m_display->Update())
-        return;
-    g_interface->SetActive(m_window);
-    const uint32_t frameMs = g_gameMode->GetFrameMs();
-    if (m_window->FindChild(kDescriptionUp)->IsPressed())
-        m_display->ScrollDescriptionDown(frameMs);
-    if (m_window->FindChild(kDescriptionDown)->IsPressed())
-        m_display->ScrollDescriptionUp(frameMs);
-    if (const InterfaceObject* clicked = m_window->GetClickedChild())
+    if (const InterfaceObject* clicked =
+            UpdateItemScreen(*m_display, *m_window, Layout(), kDescriptionUp, kDescriptionDown))
         Act(clicked->GetId());
 }
 
@@ -96,17 +86,6 @@ void PlayerInvPanel::HandleEvent(const SDL_Event& event) {
 }
 
 void PlayerInvPanel::Draw(Screen& screen) {
-    g_gameMode->InvalidateScreen();
-    if (!m_display->NeedsRedraw() && !m_window->IsDirty()) {
-        m_display->DrawForInventory(true, screen);
-        return;
-    }
-    m_display->SetRedraw();
-    if (Graphic* picture = m_picture.Get()) {
-        Graphic::SetBlitMode(0);
-        picture->Draw(screen.GetSurface(), 0, 0);
-    }
-    m_window->SetDirty(true);
-    m_window->Draw(screen);
+    DrawItemScreenWindow(*m_display, *m_window, m_picture.Get(), screen);
     m_display->DrawForInventory(true, screen);
 }

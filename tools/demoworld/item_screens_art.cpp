@@ -18,8 +18,8 @@ namespace {
 using namespace framepalette;
 
 constexpr int kCaptionPoints = 10;
-const Colour kWell(14, 12, 18);
-const Colour kInk(226, 212, 176);
+const Colour kWell(226, 212, 176); // the screens write on it in black
+const Colour kInk(226, 212, 176); // captions, on the plate
 
 // Equipment slots as the display lays them out, with what each is for.
 const struct {

@@ -8,7 +8,7 @@
 #include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
 #include "Source/entities/soldier_entity.h"
-#include "Source/real_game.h"
+#include "Source/screens/demo_map_party.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
 
@@ -29,17 +29,8 @@ constexpr Point kRaiseMelee{614, 142};
 constexpr int kGuns = 1;  // tagged in the demo's kit
 constexpr int kMelee = 5; // not tagged
 
-class CharacterSheet : public RealGame {
+class CharacterSheet : public DemoMapParty {
 protected:
-    void SetUp() override {
-        RealGame::SetUp();
-        ASSERT_TRUE(g_tileMap->Load("demo"));
-        ASSERT_TRUE(g_regionMgr->LoadRegFile("demo", nullptr));
-        ASSERT_TRUE(g_partyMgr->AddCharacterByName("if_idyl_player_tutorial"));
-        g_tileMap->CentreViewOn(g_partyMgr->GetLeader()->GetPosition());
-        g_gameMode->SetMode(kModeAreaMap);
-        Frames(2);
-    }
     CreatureData& Data() const { return Creature::Of(g_partyMgr->GetLeader())->GetData(); }
     CharacterPanel& Sheet() const { return *PageAs<CharacterPanel>(); }
 };

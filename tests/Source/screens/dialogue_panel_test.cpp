@@ -16,7 +16,7 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_ptr_list.h"
 #include "Source/entities/soldier_entity.h"
-#include "Source/real_game.h"
+#include "Source/screens/demo_map_party.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
 #include "tools/scriptbuilder/script_builder.h"
@@ -42,17 +42,8 @@ std::vector<std::string> Lines(const InfoPanel& panel) {
     return lines;
 }
 
-class DialogueScreen : public RealGame {
+class DialogueScreen : public DemoMapParty {
 protected:
-    void SetUp() override {
-        RealGame::SetUp();
-        ASSERT_TRUE(g_tileMap->Load("demo"));
-        ASSERT_TRUE(g_regionMgr->LoadRegFile("demo", nullptr));
-        ASSERT_TRUE(g_partyMgr->AddCharacterByName("if_idyl_player_tutorial"));
-        g_tileMap->CentreViewOn(g_partyMgr->GetLeader()->GetPosition());
-        g_gameMode->SetMode(kModeAreaMap);
-        Frames(2);
-    }
     static Entity* Soldier(const char* templateName) {
         EntityPtrList* soldiers = nullptr;
         Entity* found = nullptr;

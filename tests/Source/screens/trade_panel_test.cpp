@@ -15,7 +15,7 @@
 #include "Source/entities/entity_ptr_list.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
-#include "Source/real_game.h"
+#include "Source/screens/demo_map_party.h"
 #include "Source/screens/gen_inter_routine.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
@@ -33,16 +33,10 @@ constexpr Point kMessageOk{400, 356};
 constexpr Point kMemberOffer{356, 340};
 constexpr Point kTraderOffer{436, 340};
 
-class TradeScreen : public RealGame {
+class TradeScreen : public DemoMapParty {
 protected:
     void SetUp() override {
-        RealGame::SetUp();
-        ASSERT_TRUE(g_tileMap->Load("demo"));
-        ASSERT_TRUE(g_regionMgr->LoadRegFile("demo", nullptr));
-        ASSERT_TRUE(g_partyMgr->AddCharacterByName("if_idyl_player_tutorial"));
-        g_tileMap->CentreViewOn(g_partyMgr->GetLeader()->GetPosition());
-        g_gameMode->SetMode(kModeAreaMap);
-        Frames(2);
+        DemoMapParty::SetUp();
         EntityPtrList* soldiers = nullptr;
         ASSERT_TRUE(g_entityMgr->GetPool(Entity::kTypeSoldier, soldiers));
         soldiers->ForEachUsed([&](Entity& soldier) {
