@@ -1,0 +1,221 @@
+// gametrace DEMO_WORLD [FRAMES] [CREATURES]: plays the demo map headless from a fixed seed on
+// a fixed 33 ms clock, with the player's member and CREATURES creatures placed at random,
+// and prints one hash a frame of
+// what the game did: every entity's place, flags and command, the draw lists' order, the
+// random draws made and the frame's pixels. Creatures with nothing to do are given work:
+// the scripted hostile ones attack a wandering neutral one each, the others wander. Two builds that print the same lines played
+// the same game; the first differing line says in which frame they parted.
+//
+// The start-up seeds the random generator from the time of day, and what is built during
+// it (the rain's drops) draws from it at once: this program's own time of day is fixed,
+// so those draws repeat too.
+
+#include "Library/core/tick_source.h"
+#include "Library/graphics/screen.h"
+#include "Library/world/game_mode.h"
+#include "Library/world/tile_map.h"
+#include "Library/world/world_object.h"
+#include "Source/creatures/creature.h"
+#include "Source/creatures/creature_behaviour.h"
+#include "Source/creatures/creature_command.h"
+#include "Source/creatures/creature_data.h"
+#include "Source/entities/creature_placement.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/loops.h"
+#include "Source/main.h"
+#include "Source/world/party_mgr.h"
+#include "Source/world/region_mgr.h"
+#include "platform/win_rand.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t kFrameMs = 33;
+constexpr unsigned kSeed = 20261207;
+constexpr int kWanderCommand = 2;
+constexpr int kAttackCommand = 3;
+
+class FixedClock : public TickSource {
+public:
+    uint32_t GetTicks() override { return now; }
+    uint32_t now = 100000;
+};
+
+class Hash {
+public:
+    void Add(const void* bytes, size_t size) {
+        const auto* at = static_cast<const unsigned char*>(bytes);
+        for (size_t i = 0; i < size; ++i)
+            m_value = (m_value ^ at[i]) * 0x100000001b3ull;
+    }
+    template <class T> void Add(const T& value) { Add(&value, sizeof value); }
+    uint64_t Value() const { return m_value; }
+
+private:
+    uint64_t m_value = 0xcbf29ce484222325ull;
+};
+
+void AddVector(Hash& hash, const Vector& vector) {
+    hash.Add(vector.x);
+    hash.Add(vector.y);
+    hash.Add(vector.z);
+}
+
+void AddEntities(Hash& hash) {
+    for (int pool = 0; pool < EntityMgr::kPoolCount; ++pool) {
+        const int type = EntityMgr::TypeOfPool(pool);
+        for (int slot = 0; slot < g_entityMgr->GetSlotCount(type); ++slot) {
+            if (!g_entityMgr->IsSlotUsed(type, slot))
+                continue;
+            Entity* entity = g_entityMgr->GetEntity(type, slot);
+            hash.Add(type);
+            hash.Add(slot);
+            AddVector(hash, entity->GetPosition());
+            hash.Add(entity->GetFlags());
+            auto* soldier = dynamic_cast<SoldierEntity*>(entity);
+            if (!soldier)
+                continue;
+            if (Creature* creature = Creature::Of(soldier))
+                hash.Add(creature->GetData().GetHitPoints());
+            const auto* behaviour = dynamic_cast<const CreatureBehaviour*>(soldier->GetBehaviour());
+            const CreatureCommand* command = behaviour ? behaviour->GetCommand() : nullptr;
+            hash.Add(command ? command->GetId() : 0xFFFFFFFFu);
+            if (command) {
+                hash.Add(command->GetState());
+                hash.Add(command->GetOutcome());
+            }
+            hash.Add(soldier->GetBehaviour() ? soldier->GetBehaviour()->GetStatus() : 0xFF);
+        }
+    }
+}
+
+void AddDrawLists(Hash& hash) {
+    for (int list = 0; list <= TileMap::kFifthList; ++list)
+        for (const WorldObject* object = g_tileMap->GetList(static_cast<TileMap::ObjectList>(list));
+             object; object = object->GetNext()) {
+            hash.Add(object->GetKind());
+            hash.Add(object->GetId());
+            hash.Add(object->GetSortKey());
+        }
+}
+
+void AddFrameBuffer(Hash& hash) {
+    const PixelSurface& surface = g_screen->GetSurface();
+    hash.Add(surface.pixels, static_cast<size_t>(surface.width) * surface.height *
+                                 sizeof surface.pixels[0]);
+}
+
+// Each hostile creature with the neutral one made after it, its prey.
+struct Pair {
+    SoldierEntity* hunter;
+    SoldierEntity* prey;
+};
+
+bool IsIdle(SoldierEntity& soldier) {
+    const auto* behaviour = dynamic_cast<const CreatureBehaviour*>(soldier.GetBehaviour());
+    return soldier.IsAlive() && behaviour && !behaviour->GetCommand();
+}
+
+void GiveWork(const std::vector<Pair>& pairs) {
+    for (const Pair& pair : pairs) {
+        if (pair.hunter && IsIdle(*pair.hunter)) {
+            if (pair.prey && pair.prey->IsAlive())
+                pair.hunter->IssueCommand(kAttackCommand, CommandArg(pair.prey));
+            else
+                pair.hunter->IssueCommand(kWanderCommand);
+        }
+        if (pair.prey && IsIdle(*pair.prey))
+            pair.prey->IssueCommand(kWanderCommand);
+    }
+}
+
+bool PlaceCreatures(int count, std::vector<Pair>& pairs) {
+    g_tileMap->CentreViewOn(Vector(49.5f, 60, 0));
+    SoldierEntity* member =
+        CreateCreature(*g_entityMgr, "if_idyl_player_tutorial", Vector(49.5f, 60, 0), 0);
+    if (!member)
+        return false;
+    CreatureData& data = Creature::Of(member)->GetData();
+    data.SetMaxHitPoints(1e6f); // the trace plays on after any fight
+    data.AddHitPoints(1e6f);
+    if (!g_partyMgr->AddMember(member))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const bool hostile = i % 2 == 0;
+        const Vector at(static_cast<float>(platform::Rand() % 90 + 5) + 0.5f,
+                        static_cast<float>(platform::Rand() % 90 + 5) + 0.5f, 0);
+        SoldierEntity* creature = CreateCreature(
+            *g_entityMgr, hostile ? "scimale_hostile" : "scimale_neutral", at, i % 8);
+        if (hostile)
+            pairs.push_back({creature, nullptr});
+        else if (!pairs.empty())
+            pairs.back().prey = creature;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" time_t time(time_t* out) {
+    constexpr time_t kFixedTime = 1796601600; // 2026-12-07
+    if (out)
+        *out = kFixedTime;
+    return kFixedTime;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: gametrace DEMO_WORLD [FRAMES] [CREATURES]\n");
+        return 2;
+    }
+    const int frames = argc > 2 ? std::atoi(argv[2]) : 2000;
+    const int creatures = argc > 3 ? std::atoi(argv[3]) : 200;
+    if (::chdir(argv[1]) != 0) {
+        std::fprintf(stderr, "gametrace: cannot enter %s\n", argv[1]);
+        return 1;
+    }
+    ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (!Main::Init(0, 16, 0.0)) {
+        std::fprintf(stderr, "gametrace: the game does not start\n");
+        return 1;
+    }
+    Loops::SetUp();
+    platform::SeedRand(kSeed); // after the start-up's own seeding from the time of day
+    FixedClock clock;
+    g_gameMode->SetTickSource(clock);
+    int status = 0;
+    std::vector<Pair> pairs;
+    if (!g_tileMap->Load("demo") || !g_regionMgr->LoadRegFile("demo", nullptr) ||
+        !PlaceCreatures(creatures, pairs)) {
+        std::fprintf(stderr, "gametrace: the demo map cannot be played\n");
+        status = 1;
+    } else {
+        g_gameMode->SetMode(kModeAreaMap);
+        for (int frame = 0; frame < frames; ++frame) {
+            GiveWork(pairs);
+            clock.now += kFrameMs;
+            Main::RunFrame();
+            Hash entities, lists, pixels;
+            AddEntities(entities);
+            AddDrawLists(lists);
+            AddFrameBuffer(pixels);
+            const int draw = platform::Rand(); // a draw more or fewer anywhere shows here
+            std::printf("frame %d mode %d entities %016llx lists %016llx pixels %016llx draw %d\n",
+                        frame, g_gameMode->GetModeId(),
+                        static_cast<unsigned long long>(entities.Value()),
+                        static_cast<unsigned long long>(lists.Value()),
+                        static_cast<unsigned long long>(pixels.Value()), draw);
+        }
+    }
+    Main::Shutdown();
+    SDL_Quit();
+    return status;
+}
