@@ -4,10 +4,14 @@
 #include "Source/entities/entity_ptr_list.h"
 #include "Source/entities/soldier_entity.h"
 
+CellStamps::CellStamps(TileMap& map, CellMarks& marks) : m_map(map), m_marks(marks) {
+    m_marks.StartRound(map.GetWidth(), map.GetHeight());
+}
+
+// A cell off the map has no flags to change or give back.
 void CellStamps::Remember(int x, int y) {
-    for (const Saved& saved : m_saved)
-        if (saved.x == x && saved.y == y)
-            return;
+    if (!m_marks.Mark(x, y))
+        return;
     m_saved.push_back({x, y, m_map.IsWalkable(x, y), m_map.HasAreaFlag(x, y)});
 }
 

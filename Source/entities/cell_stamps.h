@@ -3,10 +3,11 @@
 // circles touch lose the walk flag or gain the area flag, and each cell gets back exactly
 // the flags it had when the stamps go (the cells' other flags may have been changed by a
 // door or a script, so working them out again from the tile types would lose that).
-// Searches must not nest: one set of stamps at a time.
+// Searches must not nest: one set of stamps at a time, which alone uses the marks.
 
 #include "Library/core/vector.h"
 #include "Library/geometry/box3.h"
+#include "Source/entities/cell_marks.h"
 
 #include <cmath>
 #include <vector>
@@ -17,7 +18,7 @@ class TileMap;
 
 class CellStamps {
 public:
-    explicit CellStamps(TileMap& map) : m_map(map) {}
+    CellStamps(TileMap& map, CellMarks& marks);
     CellStamps(const CellStamps&) = delete;
     CellStamps& operator=(const CellStamps&) = delete;
     ~CellStamps() { Restore(); }
@@ -40,6 +41,7 @@ private:
     void Remember(int x, int y);
 
     TileMap& m_map;
+    CellMarks& m_marks; // the cells saved already
     std::vector<Saved> m_saved;
 };
 

@@ -38,7 +38,7 @@ const EntityPtrList& SoldierPlanner::OtherLivingSoldiers(Entity* a, Entity* b) {
 }
 
 bool SoldierPlanner::IsPlaceOccupied(Entity& self, const Vector& point) {
-    CellStamps stamps(m_map);
+    CellStamps stamps(m_map, m_marks);
     stamps.StampAreaFlag(OtherLivingSoldiers(&self, nullptr), nullptr);
     return CircleTouchesAreaFlag(m_map, point, self.GetRadius() * 0.5f);
 }
@@ -58,7 +58,7 @@ bool SoldierPlanner::FindPlacement(Entity& entity, const Vector& destination, Ve
         return SearchRings(destination, 0.0f, kNonSoldierStep, destination, out);
     if (!IsPlaceOccupied(entity, destination) && m_map.IsWalkableAt(destination))
         return true;
-    CellStamps stamps(m_map);
+    CellStamps stamps(m_map, m_marks);
     stamps.StampImpassable(OtherLivingSoldiers(&entity, nullptr), nullptr);
     if (SearchRings(destination, 0.0f, PlacementStep(entity, nullptr, 0.0f), destination, out))
         return true;
@@ -99,7 +99,7 @@ bool SoldierPlanner::PlanPathToPoint(SoldierEntity& creature, const Vector& goal
 bool SoldierPlanner::PlanPathToEntity(SoldierEntity& creature, Entity& target, float distance) {
     Vector spot;
     {
-        CellStamps stamps(m_map);
+        CellStamps stamps(m_map, m_marks);
         stamps.StampImpassable(OtherLivingSoldiers(&creature, &target), &target);
         if (!SearchRings(target.GetPosition(), PlacementStep(creature, &target, distance),
                          PlacementStep(creature, nullptr, 0.0f), creature.GetPosition(), spot))

@@ -11,6 +11,7 @@
 #include "Library/world/open_cell_finder.h"
 #include "Library/world/path_finder.h"
 #include "Library/world/steering_world.h"
+#include "Source/entities/cell_marks.h"
 #include "Source/entities/free_cells.h"
 
 class Entity;
@@ -72,5 +73,6 @@ private:
     EntityMgr& m_manager;
     TileMap& m_map;
     FreeCells m_cells;
+    CellMarks m_marks; // of the one set of stamps at a time
     PathFinder m_finder;
 };

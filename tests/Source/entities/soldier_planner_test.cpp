@@ -67,6 +67,27 @@ TEST_F(PlannerTest, ACreatureOnTheSpotPushesANewcomerRingsOutAndTheCellsComeBack
     EXPECT_FALSE(m_planner.IsPlaceOccupied(*newcomer, out));
 }
 
+// Creatures crowded so that their circles share cells: every question stamps the shared
+// cells more than once, and each one after the other must still give back every cell as
+// it was, the closed door's cell included.
+TEST_F(PlannerTest, QuestionsAmongCrowdedCreaturesGiveEveryCellBackAfterEachOther) {
+    SoldierEntity* asker = Soldier(Vector(2.5f, 2.5f, 0));
+    for (float x : {10.0f, 10.4f, 10.8f, 11.2f})
+        for (float y : {10.0f, 10.5f, 11.0f})
+            Soldier(Vector(x, y, 0));
+    m_map.SetWalkable(11, 11, false);
+    m_map.SetAreaFlag(12, 10, true);
+    const std::vector<bool> before = Flags();
+    Vector out;
+    for (int question = 0; question < 3; ++question) {
+        EXPECT_TRUE(m_planner.IsPlaceOccupied(*asker, Vector(10.5f, 10.5f, 0)));
+        EXPECT_FALSE(m_planner.IsPlaceOccupied(*asker, Vector(6.5f, 6.5f, 0)));
+        ASSERT_TRUE(m_planner.FindPlacement(*asker, Vector(10.5f, 10.5f, 0), out));
+        EXPECT_FALSE(m_planner.IsPlaceOccupied(*asker, out));
+        EXPECT_EQ(Flags(), before) << "after question " << question;
+    }
+}
+
 TEST_F(PlannerTest, ACreatureWithoutATemplateLeavesThePoolAsItWas) {
     testsupport::ScopedDataRoot root;
     Soldier(Vector(3.5f, 3.5f, 0));
