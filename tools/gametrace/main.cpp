@@ -3,7 +3,7 @@
 // and prints one hash a frame of
 // what the game did: every entity's place, flags and command, the draw lists' order, the
 // random draws made and the frame's pixels. Creatures with nothing to do are given work:
-// the scripted hostile ones attack a wandering neutral one each, the others wander. Two builds that print the same lines played
+// the hostile ones attack a neutral one each, the others wander. Two builds that print the same lines played
 // the same game; the first differing line says in which frame they parted.
 //
 // The start-up seeds the random generator from the time of day, and what is built during
@@ -18,29 +18,24 @@
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_behaviour.h"
 #include "Source/creatures/creature_command.h"
-#include "Source/creatures/creature_data.h"
-#include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/loops.h"
 #include "Source/main.h"
-#include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
 #include "platform/win_rand.h"
+#include "tools/democrowd/demo_crowd.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
 constexpr uint32_t kFrameMs = 33;
 constexpr unsigned kSeed = 20261207;
-constexpr int kWanderCommand = 2;
-constexpr int kAttackCommand = 3;
 
 class FixedClock : public TickSource {
 public:
@@ -112,55 +107,6 @@ void AddFrameBuffer(Hash& hash) {
                                  sizeof surface.pixels[0]);
 }
 
-// Each hostile creature with the neutral one made after it, its prey.
-struct Pair {
-    SoldierEntity* hunter;
-    SoldierEntity* prey;
-};
-
-bool IsIdle(SoldierEntity& soldier) {
-    const auto* behaviour = dynamic_cast<const CreatureBehaviour*>(soldier.GetBehaviour());
-    return soldier.IsAlive() && behaviour && !behaviour->GetCommand();
-}
-
-void GiveWork(const std::vector<Pair>& pairs) {
-    for (const Pair& pair : pairs) {
-        if (pair.hunter && IsIdle(*pair.hunter)) {
-            if (pair.prey && pair.prey->IsAlive())
-                pair.hunter->IssueCommand(kAttackCommand, CommandArg(pair.prey));
-            else
-                pair.hunter->IssueCommand(kWanderCommand);
-        }
-        if (pair.prey && IsIdle(*pair.prey))
-            pair.prey->IssueCommand(kWanderCommand);
-    }
-}
-
-bool PlaceCreatures(int count, std::vector<Pair>& pairs) {
-    g_tileMap->CentreViewOn(Vector(49.5f, 60, 0));
-    SoldierEntity* member =
-        CreateCreature(*g_entityMgr, "if_idyl_player_tutorial", Vector(49.5f, 60, 0), 0);
-    if (!member)
-        return false;
-    CreatureData& data = Creature::Of(member)->GetData();
-    data.SetMaxHitPoints(1e6f); // the trace plays on after any fight
-    data.AddHitPoints(1e6f);
-    if (!g_partyMgr->AddMember(member))
-        return false;
-    for (int i = 0; i < count; ++i) {
-        const bool hostile = i % 2 == 0;
-        const Vector at(static_cast<float>(platform::Rand() % 90 + 5) + 0.5f,
-                        static_cast<float>(platform::Rand() % 90 + 5) + 0.5f, 0);
-        SoldierEntity* creature = CreateCreature(
-            *g_entityMgr, hostile ? "scimale_hostile" : "scimale_neutral", at, i % 8);
-        if (hostile)
-            pairs.push_back({creature, nullptr});
-        else if (!pairs.empty())
-            pairs.back().prey = creature;
-    }
-    return true;
-}
-
 } // namespace
 
 extern "C" time_t time(time_t* out) {
@@ -192,15 +138,15 @@ int main(int argc, char** argv) {
     FixedClock clock;
     g_gameMode->SetTickSource(clock);
     int status = 0;
-    std::vector<Pair> pairs;
+    DemoCrowd crowd;
     if (!g_tileMap->Load("demo") || !g_regionMgr->LoadRegFile("demo", nullptr) ||
-        !PlaceCreatures(creatures, pairs)) {
+        !crowd.Place(creatures)) {
         std::fprintf(stderr, "gametrace: the demo map cannot be played\n");
         status = 1;
     } else {
         g_gameMode->SetMode(kModeAreaMap);
         for (int frame = 0; frame < frames; ++frame) {
-            GiveWork(pairs);
+            crowd.GiveWork(true);
             clock.now += kFrameMs;
             Main::RunFrame();
             Hash entities, lists, pixels;

@@ -1,0 +1,26 @@
+#pragma once
+// A crowd on the demo map, for the programs that measure and trace the game at scale: the
+// player's member at the pond, made to outlast any fight, and creatures placed on random
+// cells, hostile and neutral in turn. Each frame the idle ones are given work: a hostile
+// one attacks the neutral one made after it (while fights are wanted and it lives), the
+// others wander.
+
+#include <vector>
+
+class SoldierEntity;
+
+class DemoCrowd {
+public:
+    // On the loaded demo map, drawing the cells from the game's random generator; false
+    // when the member cannot be made or joined to the party.
+    bool Place(int count);
+    void GiveWork(bool fights) const;
+    int GetCount() const; // the creatures made, the member left out
+
+private:
+    struct Pair {
+        SoldierEntity* hunter;
+        SoldierEntity* prey;
+    };
+    std::vector<Pair> m_pairs;
+};
