@@ -1,5 +1,6 @@
 #include "platform/case_path.h"
 
+#include "platform/file_steps.h"
 #include "platform/win_string.h"
 
 #include <dirent.h>
@@ -72,9 +73,13 @@ std::FILE* OpenFile(const char* path, const char* mode) {
 }
 
 bool RenameFile(const char* from, const char* to) {
+    if (!FileStepAllowed(FileStep::kRename))
+        return false;
     return std::rename(ResolvePath(from).c_str(), ResolvePath(to).c_str()) == 0;
 }
 
-bool RemoveFile(const char* path) { return std::remove(ResolvePath(path).c_str()) == 0; }
+bool RemoveFile(const char* path) {
+    return FileStepAllowed(FileStep::kRemove) && std::remove(ResolvePath(path).c_str()) == 0;
+}
 
 } // namespace platform

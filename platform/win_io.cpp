@@ -1,7 +1,9 @@
 #include "platform/win_io.h"
 
 #include "platform/case_path.h"
+#include "platform/file_steps.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -93,6 +95,10 @@ int _read(int fd, void* buffer, unsigned count) {
 }
 
 int _write(int fd, const void* buffer, unsigned count) {
+    if (!platform::FileStepAllowed(platform::FileStep::kWrite)) {
+        errno = ENOSPC;
+        return -1;
+    }
     return static_cast<int>(::write(fd, buffer, count));
 }
 
@@ -120,6 +126,10 @@ int _stat(const char* path, struct stat* out) {
 }
 
 int _mkdir(const char* path) {
+    if (!platform::FileStepAllowed(platform::FileStep::kMakeDirectory)) {
+        errno = ENOSPC;
+        return -1;
+    }
     return ::mkdir(platform::ResolvePath(path).c_str(), 0777);
 }
 
