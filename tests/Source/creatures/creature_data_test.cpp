@@ -269,7 +269,8 @@ TEST(CreatureData, TheActionTimerRunsOnlyOnTheAreaMapAndAlwaysEnds) {
         data.SetSpeed(kBase, speed);
         data.AddTimer(1.0f, true);
         EXPECT_FLOAT_EQ(data.GetTimer().GetSeconds(), 5.0f) << speed;
-        data.Update(5000);
+        EXPECT_FLOAT_EQ(data.GetTimer().GetMaximum(), 5.0f) << "a wait ended at 0 is over";
+        data.Update(5000); // to exactly 0
     }
 }
 
