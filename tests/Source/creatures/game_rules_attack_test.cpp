@@ -105,6 +105,16 @@ TEST_F(AttackTest, EachWholeUnitBeyondTheRangeCostsThreePoints) {
     EXPECT_EQ(Chance(), 60 - 4);
 }
 
+TEST_F(AttackTest, OnlyMeleeBlowsAddTheMeleeDamage) {
+    for (int kind : {kAttackRanged1, kAttackThrown, kAttackMelee4, kAttackMelee5}) {
+        m_ability.kind = kind;
+        const bool melee = kind == kAttackMelee4 || kind == kAttackMelee5;
+        EXPECT_EQ(GameRules::WeaponDamage(m_attacker, m_ability, m_target, false),
+                  melee ? 5 + 2 : 5)
+            << kind;
+    }
+}
+
 TEST_F(AttackTest, ShotsNeedSightAndDamageGoesThroughThresholdAndResistance) {
     m_ability.shots = 3;
     ScriptedRandom random({5, 70, 97});
