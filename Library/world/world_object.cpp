@@ -1,6 +1,7 @@
 #include "Library/world/world_object.h"
 
 #include "Library/core/stream.h"
+#include "Library/geometry/stored_vectors.h"
 
 void WorldObject::ReleaseId() {
     if (m_dispatcher.GetObject(m_id) == this)
@@ -19,10 +20,14 @@ void WorldObject::Reset() {
     m_next = nullptr;
 }
 
+// A place beyond every map is damage: it would reach the cell conversions of every frame.
 bool WorldObject::Read(Stream& stream) {
-    if (!m_position.Read(stream) || !m_vector2.Read(stream) || !stream.ReadValue(m_kind) ||
+    Vector places[2];
+    if (!ReadStoredPlaces(stream, places, 2, "A placed object") || !stream.ReadValue(m_kind) ||
         !stream.ReadValue(m_extra16) || !stream.ReadValue(m_flags) || !stream.ReadValue(m_extra))
         return false;
+    m_position = places[0];
+    m_vector2 = places[1];
     m_flags &= kStoredFlagsMask;
     m_extra = 0;
     return true;

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -133,8 +134,11 @@ bool DoorMapObject::ReadCells(Stream& stream, std::vector<Vector>& cells) {
     uint32_t count = 0;
     if (!ReadStoredCount(stream, kStoredVectorBytes, "door cells", count))
         return false;
-    cells.assign(count, Vector());
-    return ReadVectors(stream, cells.data(), static_cast<int>(count));
+    std::vector<Vector> read(count);
+    if (!ReadStoredPlaces(stream, read.data(), static_cast<int>(count), "A door's cells"))
+        return false;
+    cells = std::move(read);
+    return true;
 }
 
 bool DoorMapObject::WriteCells(Stream& stream, const std::vector<Vector>& cells) {

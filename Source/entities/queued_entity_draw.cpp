@@ -1,6 +1,7 @@
 // Where a queued entity's current frame is on the screen, and its drawing.
 #include "Source/entities/queued_entity.h"
 
+#include "Library/core/maths.h"
 #include "Library/core/game_mode_id.h"
 #include "Library/graphics/colour_mod.h"
 #include "Library/graphics/screen.h"
@@ -8,6 +9,8 @@
 #include "Library/world/tile_map.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/view_transform.h"
+
+#include <climits>
 
 Vector QueuedEntity::GetFrameOffsets() const {
     Vector offsets;
@@ -21,7 +24,8 @@ bool QueuedEntity::IsOnExploredCell() const {
     const TileMap* map = GetManager() ? GetManager()->GetTileMap() : nullptr;
     const Vector& position = GetPosition();
     return map != nullptr &&
-           map->IsExplored(static_cast<int>(position.x), static_cast<int>(position.y));
+           map->IsExplored(ToIntWithin(position.x, INT_MIN, INT_MAX),
+                           ToIntWithin(position.y, INT_MIN, INT_MAX));
 }
 
 bool QueuedEntity::UpdateScreenPos(Screen& /*screen*/) {

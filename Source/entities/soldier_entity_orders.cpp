@@ -1,6 +1,7 @@
 // A soldier's events and orders, its frame and its death.
 #include "Source/entities/soldier_entity.h"
 
+#include "Library/core/maths.h"
 #include "Library/geometry/directions.h"
 #include "Library/scripts/global_mgr.h"
 #include "Library/world/tile_map.h"
@@ -15,6 +16,7 @@
 #include "Source/entities/sight_tests.h"
 #include "Source/entities/speech_bubble.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -305,8 +307,8 @@ bool SoldierEntity::Update(uint32_t frameMs) {
     const TileMap* map = GetManager() ? GetManager()->GetTileMap() : nullptr;
     if (m_creature && map != nullptr) {
         const Vector& at = GetPosition();
-        m_creature->FadeColours(
-            IsCellOrNeighbourSet(*map, static_cast<int>(at.x), static_cast<int>(at.y)));
+        m_creature->FadeColours(IsCellOrNeighbourSet(*map, ToIntWithin(at.x, INT_MIN, INT_MAX),
+                                                     ToIntWithin(at.y, INT_MIN, INT_MAX)));
     }
     ProcessEvents();
     if (IsIdle())

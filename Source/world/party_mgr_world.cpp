@@ -27,16 +27,35 @@ CreatureInventory* InventoryOf(Entity* entity) {
     return creature ? &creature->GetData().GetInventory() : nullptr;
 }
 
+bool IsWithin(const TileMap& map, const Vector& point) {
+    return point.x >= 0 && point.y >= 0 && point.x < map.GetWidth() && point.y < map.GetHeight();
+}
+
+// The middle of the nearest cell within 0 .. cells.
+float ClampWithin(float value, int cells) {
+    return static_cast<float>(ToIntWithin(value, 0, cells > 0 ? cells - 1 : 0)) + 0.5f;
+}
+
 } // namespace
 
 // ---- placing ----
 
+// A member whose stored place is off this map (a damaged save) goes to the free place nearest
+// the map's edge it was beyond, never outside the map.
 bool PartyMgr::PlaceOnMap() {
     m_onWorldMap = false;
     RebuildSlots();
     bool placed = true;
     ForEachMember([&](SoldierEntity& member) {
-        placed = placed && AddEntityToMap(member, member.GetPosition());
+        const Vector& at = member.GetPosition();
+        const TileMap* map = member.GetManager() ? member.GetManager()->GetTileMap() : nullptr;
+        if (map == nullptr || IsWithin(*map, at)) {
+            placed = placed && AddEntityToMap(member, at);
+            return;
+        }
+        const Vector inside(ClampWithin(at.x, map->GetWidth()), ClampWithin(at.y, map->GetHeight()),
+                            0.0f);
+        placed = placed && PlaceAt(member, inside);
     });
     return placed;
 }

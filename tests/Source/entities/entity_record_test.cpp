@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using namespace testsupport;
@@ -96,6 +98,20 @@ TEST(EntityRecord, NamesLeadingOutOfTheirFoldersAreRefused) {
     }
     QueuedEntity queued;
     EXPECT_FALSE(LoadFrom(queued, WithText(QueuedBarrel(2, 0x40), "misc", "..\\misc")));
+}
+
+// A place that is not a number, or lies beyond every map, is damage: it would reach the cell
+// conversions of every frame.
+TEST(EntityRecord, APlaceBeyondEveryMapIsRefused) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const float wrong : {nan, std::numeric_limits<float>::infinity(), 3.0e9f, -2.0e6f}) {
+        for (const long at : {0L, 4L, 16L}) { // the position's x and y, the second vector's y
+            Bytes bytes = kBarrel;
+            PutFieldAt(bytes.data(), at, wrong);
+            Entity entity;
+            EXPECT_FALSE(LoadFrom(entity, bytes)) << wrong << " at " << at;
+        }
+    }
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -191,6 +193,18 @@ TEST_F(MapObjectTest, NamesLeadingOutOfTheirFoldersAreRefused) {
         ASSERT_TRUE(LoadFrom(*Make(c.classKind, m_owner), c.bytes));
         EXPECT_FALSE(
             LoadFrom(*Make(c.classKind, m_owner), WithText(c.bytes, c.name, "../../x")));
+    }
+}
+
+TEST_F(MapObjectTest, ADoorCellBeyondEveryMapIsRefused) {
+    const Bytes gate = GateObjectRecord(0);
+    const Bytes cell = {0x00, 0x00, 0xA0, 0x40, 0x00, 0x00, 0xA0, 0x40}; // (5, 5)
+    const auto at = std::search(gate.begin(), gate.end(), cell.begin(), cell.end()) - gate.begin();
+    for (const float wrong : {std::numeric_limits<float>::quiet_NaN(), 5.0e9f}) {
+        Bytes forged = gate;
+        PutFieldAt(forged.data(), at + 4, wrong);
+        const std::unique_ptr<MapObject> door = Make(kMapObjectDoor, m_owner);
+        EXPECT_FALSE(LoadFrom(*door, forged)) << wrong;
     }
 }
 

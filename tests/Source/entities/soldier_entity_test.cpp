@@ -181,4 +181,13 @@ TEST_F(SoldierTest, ASavedStateComesBackByHitPointsAndTheAliveBit) {
     }
 }
 
+// A place far beyond the map reaches the frame's cell tests as a cell off the map, not as a
+// conversion out of an int's range.
+TEST_F(SoldierTest, ASoldierFarBeyondTheMapStillRunsItsFrame) {
+    SoldierEntity* lost = Soldier(5.5f, 5.5f);
+    lost->SetPosition(Vector(3.0e9f, -1.0e20f, 0.0f));
+    lost->Update(kFrameMs);
+    EXPECT_TRUE(lost->IsAlive());
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 #include "Source/creatures/item_world.h"
 #include "Source/creatures/soldier_bytes.h"
 #include "Source/entities/container_entity.h"
+#include "Source/entities/creature_placement.h"
 #include "Source/world/entry_pt_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "party_fakes.h"
@@ -175,6 +176,23 @@ TEST_F(Party, IsPlacedAtItsNamedEntryOrTheDefaultAndOnTheMapOnce) {
     EXPECT_TRUE(m_party.IsOnWorldMap());
     EXPECT_EQ(leader->GetPosition(), gate.position);
     EXPECT_EQ(OnMap(leader), 1);
+}
+
+// A loaded member keeps its stored place on the map; one stored off it goes onto the map.
+TEST_F(Party, AMemberStoredOffTheMapIsPlacedOnIt) {
+    SoldierEntity* leader = Members(2);
+    SoldierEntity* other = m_party.GetSlot(1);
+    for (SoldierEntity* member : {leader, other})
+        RemoveEntityFromMap(*member);
+    leader->SetPosition(Vector(500.0f, -20.0f, 0));
+    other->SetPosition(Vector(12.5f, 12.5f, 0));
+    ASSERT_TRUE(m_party.PlaceOnMap());
+    const Vector at = leader->GetPosition();
+    EXPECT_TRUE(at.x >= 0 && at.x < m_map.GetWidth() && at.y >= 0 && at.y < m_map.GetHeight())
+        << at.x << ", " << at.y;
+    EXPECT_EQ(other->GetPosition(), Vector(12.5f, 12.5f, 0));
+    EXPECT_EQ(OnMap(leader), 1);
+    EXPECT_EQ(OnMap(other), 1);
 }
 
 TEST_F(Party, MoneyMovesOnlyWhenTheWholeAmountIsThere) {

@@ -93,4 +93,10 @@ TEST_F(PlayerDataRecord, ANameLeadingOutOfItsFolderMakesTheRecordDamaged) {
     EXPECT_FALSE(PlayerData::ReadNames(stream, place));
 }
 
+TEST_F(PlayerDataRecord, AMemberPlacedBeyondEveryMapMakesTheRecordDamaged) {
+    Bytes bytes = TypedPlayerData();
+    PutFieldAt(bytes.data(), static_cast<long>(kPartyCountAt + 4), 1.0e30f); // its x
+    EXPECT_FALSE(Check(bytes));
+}
+
 } // namespace
