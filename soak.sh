@@ -51,6 +51,9 @@ export UBSAN_OPTIONS=print_stacktrace=1
 # Each screen by a few pixels of its own art: name, then x,y=colour as `convert` prints it.
 screens=(
   "title 620,120=srgb(248,236,200) 5,5=srgb(112,76,32)"
+  "first-run 620,120=srgb(248,236,200) 5,5=srgb(8,12,40)"
+  "character-sheet 100,250=srgb(224,212,176) 2,2=srgb(24,20,24)"
+  "map-picture 700,546=srgb(48,84,64) 400,240=srgb(152,152,152)"
   "new-game 625,540=srgb(232,196,88) 2,2=srgb(24,20,24)"
   "story-page 70,80=srgb(224,212,176) 30,537=srgb(120,92,48)"
   "play 30,537=srgb(120,92,48)"
@@ -74,14 +77,33 @@ screen_of() {
 RANDOM=$seed
 pick() { echo $((RANDOM % $1)); }
 keys=(Escape Return space Tab i c j m g r b e f a n o t w q comma period 1 2 3 F1 F2 F5 F9)
+# The play screen's buttons: the character sheet, rest, the in-game menu, the area map, the
+# inventory and the player script.
+play_buttons=("30 537" "30 558" "30 579" "465 538" "465 558" "465 578")
+# Into a game from the title (New Game, or now and then Edit Game), through the new game's
+# Done and the first page's first choice, then the play screen's own screens.
+lead_on() {
+  case $1 in
+    title) [ "$(pick 5)" = 0 ] && echo "750 575" || echo "398 261" ;;
+    new-game) echo "650 543" ;;
+    character-sheet) echo "720 543" ;;
+    map-picture) echo "722 546" ;;
+    play) echo "${play_buttons[$(pick ${#play_buttons[@]})]}" ;;
+  esac
+}
 send_event() {
-  local x=$(( $(pick 790) + 5 )) y=$(( $(pick 590) + 5 )) roll
+  local x=$(( $(pick 790) + 5 )) y=$(( $(pick 590) + 5 )) roll at
   roll=$(pick 100)
-  if [ "$roll" -lt 45 ]; then
+  at=$(lead_on "$here")
+  if [ -n "$at" ] && [ "$roll" -lt 30 ]; then
+    xdotool mousemove $at click 1
+  elif [ "$here" = story-page ] && [ "$roll" -lt 30 ]; then
+    xdotool key 1
+  elif [ "$roll" -lt 45 ]; then
     xdotool mousemove "$x" "$y" click 1
   elif [ "$roll" -lt 60 ]; then
-    xdotool mousemove "$x" "$y" mousedown 3 sleep 0.4 mousemove $((x + $(pick 60) - 30)) \
-      $((y + $(pick 60) - 30)) mouseup 3
+    xdotool mousemove "$x" "$y" mousedown 3 sleep 0.4 mousemove $((x + $(pick 30))) \
+      $((y + $(pick 30))) mouseup 3
   elif [ "$roll" -lt 70 ]; then
     xdotool mousemove "$x" "$y" mousedown 1 mousemove $(( $(pick 790) + 5 )) \
       $(( $(pick 590) + 5 )) mouseup 1
@@ -99,6 +121,7 @@ start=$(date +%s)
 end=$((start + minutes * 60))
 events=0 runs=0 crashes=0 dead=0 leaky=0 sanitizer=0
 declare -A reached
+here=title
 last_sum= last_change=$start next_minute=$((start + 60)) minute=0
 while [ "$(date +%s)" -lt "$end" ]; do
   if [ -z "$game" ] || ! kill -0 "$game" 2>/dev/null; then
@@ -133,11 +156,18 @@ while [ "$(date +%s)" -lt "$end" ]; do
   events=$((events + 1))
   sleep 0.$(( $(pick 5) + 1 ))
   now=$(date +%s)
-  if [ $((events % 10)) = 0 ]; then
+  if [ $((events % 3)) = 0 ]; then
     shot=$out/shots/now.png
     import -window root -display "$display" "$shot" 2>/dev/null
     sum=$(md5sum <"$shot" | cut -d' ' -f1)
-    reached[$(screen_of "$shot")]=1
+    here=$(screen_of "$shot")
+    reached[$here]=1
+    if [ "$here" = other ]; then
+      # A screen not named above, kept once per look of its corners and centre for a reader.
+      look=$(convert "$shot" -format '%[pixel:p{5,5}]%[pixel:p{400,300}]%[pixel:p{795,595}]' info: |
+        md5sum | cut -c1-8)
+      [ -e "$out/shots/other-$look.png" ] || cp "$shot" "$out/shots/other-$look.png"
+    fi
     [ "$sum" != "$last_sum" ] && { last_sum=$sum; last_change=$now; }
     if [ $((now - last_change)) -ge 60 ]; then
       dead=$((dead + 1))
@@ -162,6 +192,7 @@ game=
   echo "exits with a crash or error status: $crashes; sanitizer reports: $sanitizer"
   echo "dead screens: $dead; leak reports after a clean exit: $leaky"
   echo "screens reached: ${!reached[*]}"
+  echo "other looks kept: $(find "$out/shots" -name 'other-*.png' | wc -l) (shots/other-*.png)"
   cat "$log"
 } | tee "$out/report.txt"
 [ $crashes = 0 ] && [ $sanitizer = 0 ] && [ $dead = 0 ] && [ $leaky = 0 ]
