@@ -5,7 +5,6 @@
 // thread's. The wandering update of 1000 creatures against that of 100 is 10 when each
 // creature's share stays the same.
 
-#include "Library/core/tick_source.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
 #include "Source/entities/entity_mgr.h"
@@ -16,6 +15,7 @@
 #include "bench/ratio_reporter.h"
 #include "platform/win_rand.h"
 #include "tools/democrowd/demo_crowd.h"
+#include "tools/democrowd/stepped_clock.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,12 +28,6 @@ namespace fs = std::filesystem;
 
 constexpr uint32_t kFrameMs = 33;
 BenchWorld* s_world = nullptr;
-
-class BenchClock : public TickSource {
-public:
-    uint32_t GetTicks() override { return now; }
-    uint32_t now = 100000;
-};
 
 // The game started on the demo map with the crowd; everything undone when it goes.
 class CrowdedMap {
@@ -67,7 +61,7 @@ public:
     void Frame(bool wander) {
         if (wander)
             m_crowd.GiveWork(false);
-        m_clock.now += kFrameMs;
+        m_clock.Step(kFrameMs);
         Main::RunFrame();
     }
     void Update(bool wander) {
@@ -79,7 +73,7 @@ public:
 
 private:
     fs::path m_saved;
-    BenchClock m_clock;
+    SteppedClock m_clock;
     DemoCrowd m_crowd;
     bool m_started = false;
     bool m_ready = false;

@@ -10,7 +10,6 @@
 // it (the rain's drops) draws from it at once: this program's own time of day is fixed,
 // so those draws repeat too.
 
-#include "Library/core/tick_source.h"
 #include "Library/graphics/screen.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
@@ -25,6 +24,7 @@
 #include "Source/world/region_mgr.h"
 #include "platform/win_rand.h"
 #include "tools/democrowd/demo_crowd.h"
+#include "tools/democrowd/stepped_clock.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -36,12 +36,6 @@ namespace {
 
 constexpr uint32_t kFrameMs = 33;
 constexpr unsigned kSeed = 20261207;
-
-class FixedClock : public TickSource {
-public:
-    uint32_t GetTicks() override { return now; }
-    uint32_t now = 100000;
-};
 
 class Hash {
 public:
@@ -135,7 +129,7 @@ int main(int argc, char** argv) {
     }
     Loops::SetUp();
     platform::SeedRand(kSeed); // after the start-up's own seeding from the time of day
-    FixedClock clock;
+    SteppedClock clock;
     g_gameMode->SetTickSource(clock);
     int status = 0;
     DemoCrowd crowd;
@@ -147,7 +141,7 @@ int main(int argc, char** argv) {
         g_gameMode->SetMode(kModeAreaMap);
         for (int frame = 0; frame < frames; ++frame) {
             crowd.GiveWork(true);
-            clock.now += kFrameMs;
+            clock.Step(kFrameMs);
             Main::RunFrame();
             Hash entities, lists, pixels;
             AddEntities(entities);
