@@ -482,6 +482,32 @@ TEST_F(DemoWorldContent, TheWalkingFigureIsEightDirectionsOf8BitFramesOnMagenta)
     }
 }
 
+// The overview shows each cell in the colour its ground is drawn in on the map, give or
+// take the ground's grain; only scenery (the wall's face, the house, the chest) differs.
+TEST_F(DemoWorldContent, TheMinimapShowsEachCellInItsGroundsColour) {
+    SDL_Surface* minimap = SDL_LoadBMP((m_paths.GetMapGraphicDir() + "/demo_MM.bmp").c_str());
+    SDL_Surface* picture = IMG_Load((m_paths.GetMapGraphicDir() + "/demo.tga").c_str());
+    ASSERT_NE(minimap, nullptr);
+    ASSERT_NE(picture, nullptr);
+    ASSERT_EQ(minimap->format->BytesPerPixel, 1);
+    int matching = 0, sampled = 0;
+    for (int y = 0; y < minimap->h; ++y)
+        for (int x = 0; x < minimap->w; ++x) {
+            const int column = x * 100 / minimap->w, row = y * 100 / minimap->h;
+            const SDL_Color shown =
+                minimap->format->palette->colors[Screen::GetPixel(minimap, x, y)];
+            Uint8 r = 0, g = 0, b = 0;
+            SDL_GetRGB(Screen::GetPixel(picture, column * 16 + 8, row * 12 + 6), picture->format,
+                       &r, &g, &b);
+            ++sampled;
+            matching += std::abs(shown.r - r) <= 12 && std::abs(shown.g - g) <= 12 &&
+                        std::abs(shown.b - b) <= 12;
+        }
+    EXPECT_GT(matching, sampled * 3 / 4);
+    SDL_FreeSurface(minimap);
+    SDL_FreeSurface(picture);
+}
+
 // The first map comes from the general archive; its map image stays a loose file, from
 // which the tiles are read.
 TEST_F(DemoWorldTest, TheFirstMapLoadsFromTheGeneralArchive) {
