@@ -37,11 +37,11 @@ private:
 } // namespace
 
 bool SoldierEntity::UpdateScreenPos(Screen& /*screen*/) {
+    RemoveFlags(kFlagMouseOver);
+    PlaceOnScreen(GetFrameOffsets());
     const ScreenPos& rect = GetScreenRect();
     const bool visible = GetAnimation().IsOnScreen(rect.x, rect.y) && m_creature &&
                          (m_creature->GetDisplayBits() & kDisplayMask) != 0;
-    RemoveFlags(kFlagMouseOver);
-    PlaceOnScreen(GetFrameOffsets());
     if (m_creature)
         m_creature->UpdateArt();
     if (visible)

@@ -93,9 +93,11 @@ bool LoadSaveMgr::ReadPlayerData() {
             PostStartEvents();
         return party.PlaceLeaderAtEntryPoint(m_entryPoint);
     case kMapToPage:
-    case kWorldToTempMap2:
         party.RebuildSlots();
         return true;
+    case kWorldToTempMap2:
+        // Where they stood on the world map, until the map's own script places them.
+        return party.PlaceOnMap();
     default:
         return true;
     }
@@ -136,8 +138,10 @@ bool LoadSaveMgr::EnterMap() {
     }
     m_firstVisit = true;
     m_services.map.ClearFog();
-    return m_services.region.LoadRegFile(m_mapName.c_str(), nullptr) &&
-           m_services.entities->SetRegionScript(m_regionScript);
+    if (!m_services.region.LoadRegFile(m_mapName.c_str(), nullptr))
+        return false;
+    m_services.entities->RegisterWithTileMap();
+    return m_services.entities->SetRegionScript(m_regionScript);
 }
 
 void LoadSaveMgr::ClearWorkingFiles() {

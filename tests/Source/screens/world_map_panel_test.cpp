@@ -3,6 +3,7 @@
 // encounter asked, forced or refused, the party's spot and the tutorial's scripts.
 #include "Source/screens/world_map_panel.h"
 
+#include "Library/geometry/map_view.h"
 #include "Library/interface/message_box.h"
 #include "Library/world/random_source.h"
 #include "Library/world/tile_map.h"
@@ -117,6 +118,23 @@ TEST_F(WorldMap, ExploringOffTheRoadAsksTheScriptsQuestionAndOkEntersTheCamp) {
     ASSERT_EQ(Mode(), kModeAreaMap);
     EXPECT_EQ(g_loadSaveMgr->GetMapName(), "camp");
     EXPECT_TRUE(g_loadSaveMgr->IsInTemporaryMap());
+    // The leader stands where it arrived and is drawn there: the pixels over its body
+    // change when it leaves the map.
+    Frames(3);
+    int x = 0, y = 0;
+    WorldToPixel(*g_tileMap, Leader()->GetPosition(), x, y);
+    const auto body = [&] {
+        std::vector<uint16_t> pixels;
+        for (int row = y - 40; row < y; ++row)
+            for (int column = x - 8; column < x + 8; ++column)
+                pixels.push_back(PixelAt(column, row));
+        return pixels;
+    };
+    const std::vector<uint16_t> standing = body();
+    RemoveEntityFromMap(*Leader());
+    Frame();
+    EXPECT_NE(body(), standing) << "the leader stands drawn";
+    AddEntityToMap(*Leader(), Leader()->GetPosition());
 
     // The way back west leads to the spot the party left.
     g_partyMgr->MoveLeaderTo(Vector(1.0f, 20.5f, 0.0f));
