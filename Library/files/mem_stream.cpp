@@ -46,6 +46,12 @@ MemStream::MemStream(StreamMode mode) {
 
 MemStream::~MemStream() = default;
 
+void MemStream::ReadBack() {
+    if (m_mode == kStreamWriteBinary || m_mode == kStreamWriteText)
+        m_mode = m_mode == kStreamWriteBinary ? kStreamReadBinary : kStreamReadText;
+    m_position = 0;
+}
+
 bool MemStream::IsReading() const {
     return m_mode == kStreamReadBinary || m_mode == kStreamReadText;
 }

@@ -37,6 +37,9 @@ public:
     // The next line not beginning with '#', CR, LF or NUL; false at the end.
     bool ReadLine(char* out, int count);
 
+    // A write stream becomes a read stream over what was written, from its start.
+    void ReadBack();
+
     int GetSize() const { return m_size; }
     int GetCapacity() const { return m_capacity; }
     uint8_t* GetBuffer() { return m_buffer.get(); }

@@ -99,6 +99,7 @@ public:
     }
     uint32_t GetDialogueValue() const override { return m_data.GetDialogueValue(); }
     void SetDialogueValue(uint32_t value) override { m_data.SetDialogueValue(value); }
+    void SetWillTrade(bool willTrade) override { m_data.SetWillTrade(willTrade); }
 
 private:
     bool LoadScripts(int slot) override;

@@ -6,7 +6,7 @@
 #include "Library/core/random.h"
 #include "Library/geometry/circle_tests.h"
 #include "Library/world/tile_map.h"
-#include "Source/entities/entity_filters.h"
+#include "Source/entities/entity_queries.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/entities/soldier_planner.h"
@@ -125,15 +125,9 @@ bool CreatureCommand::PathToRandomPoint() {
 // A straight line clear of walls and of every other living creature, and a path.
 bool CreatureCommand::TryWanderTo(const Vector& candidate) {
     EntityMgr* manager = Manager();
-    EntityPtrList* soldiers = nullptr;
-    if (manager == nullptr || manager->GetTileMap() == nullptr ||
-        manager->GetPlanner() == nullptr || !manager->GetPool(Entity::kTypeSoldier, soldiers))
-        return false;
-    DeselectEntity(&m_owner);
-    DeselectDeadSoldiers(*soldiers);
-    return manager->GetTileMap()->WalkLineB(m_owner.GetPosition(), candidate) &&
-           CountEntitiesOnLine(m_owner.GetPosition(), candidate, m_owner.GetRadius(), *soldiers) ==
-               0 &&
+    return manager != nullptr && manager->GetPlanner() != nullptr &&
+           IsLineClearOfSoldiers(*manager, m_owner.GetPosition(), candidate, m_owner.GetRadius(),
+                                 &m_owner, nullptr) &&
            manager->GetPlanner()->PlanPathToPoint(m_owner, candidate);
 }
 

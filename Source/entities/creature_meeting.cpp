@@ -138,6 +138,14 @@ bool GetDialogueValue(Entity* entity, uint32_t& out) {
         [&](MapObject& mapObject) { out = mapObject.GetSettings().valueB; });
 }
 
+bool SetCreatureDialogueField(Entity* entity, uint32_t n) {
+    CreatureParts* creature = CreatureOf(entity);
+    if (creature == nullptr)
+        return false;
+    creature->SetWillTrade(n != 0);
+    return true;
+}
+
 bool IsWeaponReady(SoldierEntity& creature, const ItemEntity* item, int mode) {
     if (item == nullptr || item->GetItemClass() != ItemEntity::kClassWeapon)
         return false;

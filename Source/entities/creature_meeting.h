@@ -26,6 +26,8 @@ bool SetDialogueLabel(Entity* entity, const Stringc& label);
 bool GetDialogueLabel(Entity* entity, Stringc& out);
 bool SetDialogueValue(Entity* entity, uint32_t value);
 bool GetDialogueValue(Entity* entity, uint32_t& out);
+// Whether a creature trades in its dialogue (n not 0); false for any other entity.
+bool SetCreatureDialogueField(Entity* entity, uint32_t n);
 
 // A weapon of the fire mode (1 or 2; any for other modes) that, when it takes ammunition,
 // finds some in the creature's backpack.

@@ -86,4 +86,5 @@ public:
     virtual void SetDialogueLabel(const Stringc& label) = 0;
     virtual uint32_t GetDialogueValue() const = 0;
     virtual void SetDialogueValue(uint32_t value) = 0;
+    virtual void SetWillTrade(bool willTrade) = 0; // false: its dialogue refuses to trade
 };

@@ -16,6 +16,7 @@
 #include <memory>
 
 class BinaryEntity;
+class BinaryMapObject;
 class CycleEntity;
 class DoorEntity;
 class EntityMgr;
@@ -82,6 +83,7 @@ public:
     virtual void Release(); // back to the manager that handed it out
     virtual bool Update(uint32_t frameMs);
     bool UpdateScreenPos(Screen& screen) override;
+    virtual bool AlwaysTrue() const { return true; }
     // Mouse-over from the picture's rectangle, and the picture drawn (editor outline too).
     virtual void UpdateMouseOver(Screen& screen);
     bool Draw(Screen& screen) override;
@@ -116,7 +118,14 @@ public:
     static bool AsTown(Entity* entity, TownEntity** out = nullptr);
     // The map object of a trigger, door or chest on the map; false for other entities.
     static bool GetMapObject(Entity* entity, MapObject** out = nullptr);
+    // The two-state map object of a door or chest on the map; false for other entities.
+    static bool GetBinaryMapObject(Entity* entity, BinaryMapObject** out = nullptr);
     static bool SameName(const Entity* a, const Entity* b); // template names, case ignored
+    // The target, blanked, takes every stored field of a source of its own type (not a
+    // queued entity, trigger or town) through the class's own record, so nothing the source
+    // owns is shared. False for other pairs, changing nothing; a record that does not read
+    // back leaves the target blank.
+    static bool CopyFrom(Entity& target, const Entity& source);
 
     const Stringc& GetTemplateName() const { return GetFileName(); }
     void SetTemplateName(const Stringc& name); // the reference's name follows

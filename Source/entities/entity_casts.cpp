@@ -1,6 +1,7 @@
 // Entities as their classes, by the class's type code.
 #include "Source/entities/entity.h"
 
+#include "Library/files/mem_stream.h"
 #include "Source/entities/binary_entity.h"
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/cycle_entity.h"
@@ -59,6 +60,19 @@ bool Entity::AsTown(Entity* entity, TownEntity** out) {
     return CastTo(entity, kTypeTown, out);
 }
 
+bool Entity::GetBinaryMapObject(Entity* entity, BinaryMapObject** out) {
+    BinaryMapObject* mapObject = nullptr;
+    if (DoorEntity* door = nullptr; AsDoor(entity, &door))
+        mapObject = &door->GetMapObject();
+    else if (ContainerMapEntity* chest = nullptr; AsContainerMap(entity, &chest))
+        mapObject = &chest->GetMapObject();
+    else
+        return false;
+    if (out != nullptr)
+        *out = mapObject;
+    return true;
+}
+
 bool Entity::GetMapObject(Entity* entity, MapObject** out) {
     MapObject* mapObject = nullptr;
     switch (entity ? entity->GetType() : kTypeBase) {
@@ -81,4 +95,25 @@ bool Entity::GetMapObject(Entity* entity, MapObject** out) {
 
 bool Entity::SameName(const Entity* a, const Entity* b) {
     return a != nullptr && b != nullptr && a->GetTemplateName() == b->GetTemplateName();
+}
+
+bool Entity::CopyFrom(Entity& target, const Entity& source) {
+    const Type type = source.GetType();
+    if (&target == &source || target.GetType() != type || type == kTypeQueued ||
+        type >= kTypeTrigger)
+        return false;
+    MemStream record(kStreamWriteBinary);
+    if (!source.Save(record))
+        return false;
+    record.ReadBack();
+    target.Init();
+    if (!target.Load(record)) {
+        target.Init(); // blank rather than half read
+        return false;
+    }
+    target.SetTemplateName(source.GetTemplateName());
+    if (type != kTypeBase)
+        static_cast<QueuedEntity&>(target).SetOrderFlag(
+            static_cast<const QueuedEntity&>(source).IsOrderFlagSet());
+    return true;
 }

@@ -3,7 +3,9 @@
 #include "Library/core/maths.h"
 #include "Library/geometry/circle_tests.h"
 #include "Library/geometry/sector.h"
+#include "Library/scripts/entity_ref.h"
 #include "Library/world/tile_map.h"
+#include "Source/entities/gathered_entity_list.h"
 #include "Source/entities/sight_tests.h"
 
 namespace {
@@ -13,6 +15,13 @@ template <class Test> void DeselectWhere(const EntityPtrList& list, Test test) {
         if (test(entity))
             entity.RemoveFlags(Entity::kFlagCandidate);
     });
+}
+
+bool ListHolds(const EntityPtrList& list, const Entity* entity) {
+    for (int slot = 0; slot < list.GetSlotCount(); ++slot)
+        if (list.IsUsed(slot) && list.GetAt(slot) == entity)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -86,6 +95,40 @@ void DeselectNotMatchingRef(const EntityRef& ref, const EntityPtrList& list) {
     DeselectWhere(list, [&](const Entity& entity) { return !ref.Matches(entity.GetRef()); });
 }
 
+void DeselectNotMatchingFields(uint32_t side, uint32_t lifeState, uint32_t match1,
+                               uint32_t match2, uint32_t match3, uint32_t match4,
+                               uint32_t match5, const EntityPtrList& list) {
+    EntityRef pattern;
+    pattern.Set(side, lifeState, match1, match2, match3, match4, match5);
+    DeselectNotMatchingRef(pattern, list);
+}
+
+void DeselectNotMatchingName(const Stringc& name, const EntityPtrList& list) {
+    EntityRef pattern;
+    pattern.SetName(name);
+    DeselectNotMatchingRef(pattern, list);
+}
+
+void DeselectInList(const EntityPtrList& list, const EntityPtrList& other) {
+    DeselectWhere(list, [&](const Entity& entity) { return ListHolds(other, &entity); });
+}
+
+void DeselectInsideCircle(const Vector& point, float radius, const EntityPtrList& list) {
+    DeselectWhere(list, [&](const Entity& entity) {
+        return PointWithinCircleInner(entity, point, radius);
+    });
+}
+
+bool AppendSelected(const EntityPtrList& list, GatheredEntityList& target) {
+    bool any = false;
+    list.ForEachSelected([&](Entity& entity) {
+        any = true;
+        if (!target.Holds(&entity))
+            target.Add(&entity);
+    });
+    return any;
+}
+
 void DeselectEntity(Entity* entity) {
     if (entity != nullptr)
         entity->RemoveFlags(Entity::kFlagCandidate);
@@ -120,6 +163,18 @@ int DeselectOutsideShape(const Vector& origin, const Vector& heading, float size
         const bool inside = sector.Contains(entity.GetPosition());
         count += inside;
         return !inside;
+    });
+    return count;
+}
+
+int CountNearWithClearLine(const TileMap& map, const Vector& point, float margin,
+                           const EntityPtrList& list) {
+    int count = 0;
+    DeselectWhere(list, [&](const Entity& entity) {
+        const bool reached = PointNearCircle(point, margin, entity) &&
+                             map.WalkLineB(point, entity.GetPosition());
+        count += reached;
+        return !reached;
     });
     return count;
 }

@@ -5,7 +5,11 @@
 
 #include "Source/entities/entity_ptr_list.h"
 
+#include <cstdint>
+
 class EntityRef;
+class GatheredEntityList;
+class Stringc;
 class TileMap;
 class Vector;
 
@@ -28,7 +32,17 @@ void DeselectOpposedSide(const EntityRef& ref, const EntityPtrList& list);
 void DeselectNeutral(const EntityPtrList& list);
 void DeselectNotAwayOrNone(const EntityPtrList& list); // life states other than 4, 5, 255
 void DeselectNotMatchingRef(const EntityRef& ref, const EntityPtrList& list);
+// Entries that do not match a pattern of the seven codes (side, life state, match 1-5).
+void DeselectNotMatchingFields(uint32_t side, uint32_t lifeState, uint32_t match1,
+                               uint32_t match2, uint32_t match3, uint32_t match4,
+                               uint32_t match5, const EntityPtrList& list);
+void DeselectNotMatchingName(const Stringc& name, const EntityPtrList& list);
+void DeselectInList(const EntityPtrList& list, const EntityPtrList& other);
+// Entries whose centre lies within radius - their own radius of the point.
+void DeselectInsideCircle(const Vector& point, float radius, const EntityPtrList& list);
 void DeselectEntity(Entity* entity); // null does nothing
+// Adds every selected entry the target does not hold yet; true when any entry was selected.
+bool AppendSelected(const EntityPtrList& list, GatheredEntityList& target);
 
 // Keeps and counts the entries whose circle, widened by the margin, the segment from-to
 // touches between its two ends; deselects the others.
@@ -38,3 +52,7 @@ int CountEntitiesOnLine(const Vector& from, const Vector& to, float margin,
 // heading (a direction), size long and angle (radians) wide; deselects the others.
 int DeselectOutsideShape(const Vector& origin, const Vector& heading, float size, double angle,
                          const EntityPtrList& list);
+// Keeps and counts the entries whose circle, widened by the margin, holds the point and
+// that the map's line from the point reaches unblocked; deselects the others.
+int CountNearWithClearLine(const TileMap& map, const Vector& point, float margin,
+                           const EntityPtrList& list);

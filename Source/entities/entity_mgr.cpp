@@ -82,6 +82,7 @@ void EntityMgr::Clear() {
     for (const std::unique_ptr<EntityPool>& pool : m_pools)
         pool->FreeAll();
     m_releaseList.clear();
+    m_ringList = GatheredEntityList();
     m_inCombat = false;
     m_combatCountdown = 0;
 }
@@ -150,6 +151,13 @@ void EntityMgr::ScheduleRelease(Entity* entity) {
         if (scheduled == entity)
             return;
     m_releaseList.push_back(entity);
+}
+
+// Off the tile map as well: the map's lists must never hold a freed entity, which its pool
+// hands out again elsewhere.
+void EntityMgr::FreeSlot(int type, int index) {
+    if (IsSlotUsed(type, index))
+        FreeEntity(*PoolOfType(type), GetEntity(type, index));
 }
 
 void EntityMgr::ReleaseScheduled() {

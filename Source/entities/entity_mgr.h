@@ -8,6 +8,7 @@
 #include "Library/core/stringc.h"
 #include "Library/files/two_dim_array.h"
 #include "Source/entities/entity.h"
+#include "Source/entities/gathered_entity_list.h"
 
 #include <cstdint>
 #include <memory>
@@ -89,6 +90,7 @@ public:
     void ReleaseEntity(Entity* entity);                        // at once, off the tile map
     bool FreeEntity(EntityPool& pool, Entity* entity);         // false when not in the pool
     void ScheduleRelease(Entity* entity); // at the start of the next Update; once only
+    void FreeSlot(int type, int index);   // a used slot's entity released, off the tile map
 
     // Addressing by type code and slot.
     int GetSlotCount(int type) const;
@@ -110,6 +112,11 @@ public:
     bool SelectInRadius(int type, const Vector& centre, float radius, EntityPtrList*& out);
     static bool IsZoneType(int type); // doors, chests and triggers: they own map objects
     Entity* FindMapObjectAt(int type, uint32_t kind, const Vector& point);
+    // The type's pool, but exclude, with the entries within the segment's length of from
+    // that the segment touches (widened by nothing), and include selected again; length is
+    // the segment's. False for a zero-length segment or a code without a pool.
+    bool FindOnLine(int type, Entity* exclude, const Vector& from, const Vector& to,
+                    Entity* include, float& length, EntityPtrList*& out);
     // A script's reference resolved by its kind (see the resolver); true when it names a
     // live entity, whose own reference it then holds.
     bool ResolveRef(int kind, Entity* self, EntityRef& ref);
@@ -125,12 +132,17 @@ public:
     void UpdateRestHealing(int period);
     void UpdateScripts(uint32_t frameMs);
     void UpdatePool(int type, uint32_t frameMs);
+    bool UpdatePoolAll(int type, uint32_t frameMs); // UpdatePool; true
     void UpdateCombatFlag() { m_inCombat = m_combatCountdown > 0; }
     void StartCombatCountdown() { m_combatCountdown = kCombatTicks; }
     void StopCombatCountdown() { m_combatCountdown = 0; }
     int GetCombatCountdown() const { return m_combatCountdown; }
     bool IsInCombat() const { return m_inCombat; }
     int UpdateInView(int x1, int y1, int x2, int y2); // the entities the rectangle overlaps
+    const int* GetViewRect() const { return m_viewRect; } // the last one given: x1 y1 x2 y2
+    // The event, with no user, to every party member; to every soldier.
+    void SendEventToAll(int kind, EventArg p1, EventArg p2);
+    void SendEventToSoldiers(int kind, EventArg p1, EventArg p2);
 
     // Scripts and events.
     bool SetRegionScript(const Stringc& name);
@@ -149,6 +161,10 @@ public:
     void AddAllToTileMapPool(int type);
     void DrawType(int type, Screen& screen);
     void DrawTriggers(uint32_t kind, Screen& screen);
+    // A ring (radius by half the radius) around every entity of the ring list whose radius
+    // is above 0 and below 240, in the screen's drawing colour.
+    void DrawRings(Screen& screen);
+    GatheredEntityList& GetRingList() { return m_ringList; } // emptied with the manager
     bool GetTableValueA(const Vector& point, int& out) const;
     bool GetTableValueB(const Vector& point, Stringc& out) const;
     TwoDimArray& GetGridTableA() { return m_gridTableA; }
@@ -195,6 +211,8 @@ private:
     std::unique_ptr<SoldierPlanner> m_planner; // outlives the soldiers, whose vehicles ask it
     std::unique_ptr<EntityPool> m_pools[kPoolCount];
     std::vector<Entity*> m_releaseList;
+    GatheredEntityList m_ringList;
+    int m_viewRect[4] = {};
     TileMap* m_tileMap;
     PartyServices* m_party;
     int m_pickX = 0;

@@ -70,7 +70,16 @@ void EntityMgr::UpdatePool(int type, uint32_t frameMs) {
             pool->GetAt(slot)->Update(frameMs);
 }
 
+bool EntityMgr::UpdatePoolAll(int type, uint32_t frameMs) {
+    UpdatePool(type, frameMs);
+    return true;
+}
+
 int EntityMgr::UpdateInView(int x1, int y1, int x2, int y2) {
+    m_viewRect[0] = x1;
+    m_viewRect[1] = y1;
+    m_viewRect[2] = x2;
+    m_viewRect[3] = y2;
     int count = 0;
     for (const std::unique_ptr<EntityPool>& pool : m_pools)
         pool->ForEachUsed([&](const Entity& entity) {
@@ -78,4 +87,17 @@ int EntityMgr::UpdateInView(int x1, int y1, int x2, int y2) {
                                          static_cast<uint16_t>(x2), static_cast<uint16_t>(y2));
         });
     return count;
+}
+
+void EntityMgr::SendEventToAll(int kind, EventArg p1, EventArg p2) {
+    for (const std::unique_ptr<EntityPool>& pool : m_pools)
+        pool->ForEachUsed([&](Entity& entity) {
+            if (entity.HasAnyFlag(Entity::kFlagPartyMember))
+                entity.OnEvent(kind, p1, p2, EventArg());
+        });
+}
+
+void EntityMgr::SendEventToSoldiers(int kind, EventArg p1, EventArg p2) {
+    PoolOfType(Entity::kTypeSoldier)->ForEachUsed(
+        [&](Entity& entity) { entity.OnEvent(kind, p1, p2, EventArg()); });
 }

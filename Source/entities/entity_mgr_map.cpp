@@ -63,6 +63,14 @@ void EntityMgr::DrawTriggers(uint32_t kind, Screen& screen) {
     });
 }
 
+void EntityMgr::DrawRings(Screen& screen) {
+    m_ringList.ForEachUsed([&](Entity& entity) {
+        const float radius = entity.GetRadius();
+        if (radius > 0.0f && radius < Entity::kRingLimit)
+            entity.DrawRing(static_cast<int>(radius), static_cast<int>(radius / 2.0f), screen);
+    });
+}
+
 bool EntityMgr::GetTableValueA(const Vector& point, int& out) const {
     int row = 0;
     int column = 0;

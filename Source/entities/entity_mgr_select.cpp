@@ -66,6 +66,22 @@ bool EntityMgr::SelectInCone(int type, Entity* exclude, const Vector& origin, En
     return true;
 }
 
+bool EntityMgr::FindOnLine(int type, Entity* exclude, const Vector& from, const Vector& to,
+                           Entity* include, float& length, EntityPtrList*& out) {
+    const float distance = std::sqrt(DistanceSquared2d(from, to));
+    EntityPtrList* list = nullptr;
+    if (!(distance > 0.0f) || !GetPool(type, list))
+        return false;
+    DeselectEntity(exclude);
+    DeselectOutsideArea(from, distance, *list);
+    CountEntitiesOnLine(from, to, 0.0f, *list);
+    if (include != nullptr)
+        include->AddFlags(Entity::kFlagCandidate);
+    length = distance;
+    out = list;
+    return true;
+}
+
 bool EntityMgr::SelectInRadius(int type, const Vector& centre, float radius, EntityPtrList*& out) {
     EntityPtrList* list = nullptr;
     if (!(radius > 0.0f) || !GetPool(type, list))

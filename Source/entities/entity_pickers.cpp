@@ -1,11 +1,13 @@
 #include "Source/entities/entity_pickers.h"
 
+#include "Library/core/random.h"
 #include "Library/geometry/circle_tests.h"
 #include "Library/scripts/entity_ref.h"
 #include "Source/entities/creature_parts.h"
 #include "Source/entities/soldier_entity.h"
 
 #include <cfloat>
+#include <cmath>
 
 namespace {
 
@@ -65,6 +67,19 @@ bool GetFirstCandidate(const EntityPtrList& list, Entity*& out) {
     return false;
 }
 
+bool PickRandomCandidate(const EntityPtrList& list, Entity*& out) {
+    int remaining = RandomInt(0, CountSelected(list));
+    Entity* found = nullptr;
+    list.ForEachSelected([&](Entity& entity) {
+        if (found == nullptr && remaining-- == 0)
+            found = &entity;
+    });
+    if (found == nullptr)
+        return false;
+    out = found;
+    return true;
+}
+
 bool FindNearestCandidate(const Vector& point, const EntityPtrList& list, Entity*& out) {
     return PickBest(list, FLT_MAX, DistanceFrom(point), kSmaller, out);
 }
@@ -90,6 +105,14 @@ bool PickMostWounded(const EntityPtrList& list, Entity*& out) {
     return PickBest(list, kLowestStart, CreatureScore(kHealth), kSmaller, out);
 }
 
+bool PickLargest(const EntityPtrList& list, Entity*& out) {
+    const auto radius = [](const Entity& entity, double& value) {
+        value = entity.GetRadius();
+        return true;
+    };
+    return PickBest(list, -DBL_MAX, radius, kGreater, out);
+}
+
 bool FindMatchingEntity(const EntityRef& ref, const EntityPtrList& list, Entity*& out) {
     for (int slot = 0; slot < list.GetSlotCount(); ++slot) {
         Entity* entity = list.IsUsed(slot) ? list.GetAt(slot) : nullptr;
@@ -105,4 +128,31 @@ int CountSelected(const EntityPtrList& list) {
     int count = 0;
     list.ForEachSelected([&](const Entity&) { ++count; });
     return count;
+}
+
+bool AnyMatchingSelected(const EntityPtrList& list, const EntityRef& ref) {
+    Entity* found = nullptr;
+    return FindMatchingEntity(ref, list, found);
+}
+
+bool AverageSelectedPosition(const EntityPtrList& list, Vector& out) {
+    Vector sum;
+    int count = 0;
+    list.ForEachSelected([&](const Entity& entity) {
+        sum = sum + entity.GetPosition();
+        ++count;
+    });
+    if (count == 0)
+        return false;
+    out = sum * (1.0f / static_cast<float>(count));
+    return true;
+}
+
+bool SelectionRadius(const EntityPtrList& list, float& out) {
+    Vector centre;
+    Entity* farthest = nullptr;
+    if (!AverageSelectedPosition(list, centre) || !FindFarthestCandidate(centre, list, farthest))
+        return false;
+    out = std::sqrt(DistanceSquared2d(farthest->GetPosition(), centre)) + farthest->GetRadius();
+    return true;
 }

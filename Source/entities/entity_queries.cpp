@@ -1,6 +1,7 @@
 #include "Source/entities/entity_queries.h"
 
 #include "Library/scripts/entity_ref.h"
+#include "Library/world/tile_map.h"
 #include "Source/entities/entity_filters.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_pickers.h"
@@ -36,6 +37,20 @@ const EntityPtrList& LivingMatches(EntityMgr& manager, Entity* self, const Entit
     DeselectDeadSoldiers(list);
     DeselectNotMatchingRef(ref, list);
     return list;
+}
+
+// Living soldiers but the two ends, when the map's line between the points is clear; null
+// otherwise.
+const EntityPtrList* SoldiersBesideClearLine(EntityMgr& manager, const Vector& from,
+                                             const Vector& to, Entity* fromEntity,
+                                             Entity* toEntity) {
+    const TileMap* map = manager.GetTileMap();
+    if (map == nullptr || !map->WalkLineB(from, to))
+        return nullptr;
+    const EntityPtrList& list = Soldiers(manager, fromEntity);
+    DeselectEntity(toEntity);
+    DeselectDeadSoldiers(list);
+    return &list;
 }
 
 } // namespace
@@ -132,4 +147,16 @@ bool AreEnemiesInSightRange(EntityMgr& manager, Entity& self) {
     const EntityPtrList& list = LivingEnemies(manager, self);
     DeselectOutsideRadius(self, SightRangeOf(self), list);
     return CountSelected(list) > 0;
+}
+
+bool IsLineClearOfSoldiers(EntityMgr& manager, const Vector& from, const Vector& to, float margin,
+                           Entity* fromEntity, Entity* toEntity) {
+    const EntityPtrList* list = SoldiersBesideClearLine(manager, from, to, fromEntity, toEntity);
+    return list != nullptr && CountEntitiesOnLine(from, to, margin, *list) == 0;
+}
+
+bool IsShapeClearOfSoldiers(EntityMgr& manager, const Vector& from, const Vector& to, float size,
+                            double angle, Entity* fromEntity, Entity* toEntity) {
+    const EntityPtrList* list = SoldiersBesideClearLine(manager, from, to, fromEntity, toEntity);
+    return list != nullptr && DeselectOutsideShape(from, to - from, size, angle, *list) == 0;
 }

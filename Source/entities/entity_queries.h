@@ -30,3 +30,11 @@ bool CanSeeAnyByRef(EntityMgr& manager, Entity& self, const EntityRef& ref);
 bool AreThreatsNearby(EntityMgr& manager, Entity& self);
 bool AreEnemiesOnMap(EntityMgr& manager, Entity& self);
 bool AreEnemiesInSightRange(EntityMgr& manager, Entity& self);
+// No wall on the map's line from-to and no living soldier but the two end entities (either
+// may be null) whose circle, widened by the margin, the line touches.
+bool IsLineClearOfSoldiers(EntityMgr& manager, const Vector& from, const Vector& to, float margin,
+                           Entity* fromEntity, Entity* toEntity);
+// The same with the sector at from facing to, size long and angle (radians) wide, in place
+// of the widened line.
+bool IsShapeClearOfSoldiers(EntityMgr& manager, const Vector& from, const Vector& to, float size,
+                            double angle, Entity* fromEntity, Entity* toEntity);

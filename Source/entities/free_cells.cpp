@@ -40,12 +40,9 @@ bool FreeCells::Collect(const Vector& centre, float radius) {
     return !m_points.empty();
 }
 
-// Nearest the reference first, the earliest collected of equally near ones first.
-bool FreeCells::FindFreeSpot(const TileMap& map, const Vector& reference, float radius,
-                             Vector& out) {
-    std::stable_sort(m_points.begin(), m_points.end(), [&](const Vector& a, const Vector& b) {
-        return DistanceSquared2d(a, reference) < DistanceSquared2d(b, reference);
-    });
+template <class Earlier>
+bool FreeCells::TakeFirstFree(const TileMap& map, float radius, Earlier earlier, Vector& out) {
+    std::stable_sort(m_points.begin(), m_points.end(), earlier);
     for (const Vector& point : m_points)
         if (IsCircleOnPassableCells(map, point, radius)) {
             out = point;
@@ -54,4 +51,30 @@ bool FreeCells::FindFreeSpot(const TileMap& map, const Vector& reference, float 
         }
     m_points.clear();
     return false;
+}
+
+// Nearest the reference first, the earliest collected of equally near ones first.
+bool FreeCells::FindFreeSpot(const TileMap& map, const Vector& reference, float radius,
+                             Vector& out) {
+    return TakeFirstFree(
+        map, radius,
+        [&](const Vector& a, const Vector& b) {
+            return DistanceSquared2d(a, reference) < DistanceSquared2d(b, reference);
+        },
+        out);
+}
+
+bool FreeCells::FindFreeSpotFarthestFirst(const TileMap& map, const Vector& reference,
+                                          float radius, Vector& out) {
+    m_points.erase(std::remove_if(m_points.begin(), m_points.end(),
+                                  [&](const Vector& point) {
+                                      return !(DistanceSquared2d(point, reference) > 0.0f);
+                                  }),
+                   m_points.end());
+    return TakeFirstFree(
+        map, radius,
+        [&](const Vector& a, const Vector& b) {
+            return DistanceSquared2d(a, reference) > DistanceSquared2d(b, reference);
+        },
+        out);
 }

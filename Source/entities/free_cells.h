@@ -17,9 +17,17 @@ public:
     // Points nearest the reference first (the earliest collected of equally near ones)
     // until one whose circle lies on walkable cells; the ring is used up either way.
     bool FindFreeSpot(const TileMap& map, const Vector& reference, float radius, Vector& out);
+    // The same with the points farthest from the reference first; a point on the reference
+    // itself is never tried.
+    bool FindFreeSpotFarthestFirst(const TileMap& map, const Vector& reference, float radius,
+                                   Vector& out);
 
     int Count() const { return static_cast<int>(m_points.size()); }
 
 private:
+    // The points in the order given, until one leaves room enough; the ring is used up.
+    template <class Earlier>
+    bool TakeFirstFree(const TileMap& map, float radius, Earlier earlier, Vector& out);
+
     std::vector<Vector> m_points;
 };

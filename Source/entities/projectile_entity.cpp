@@ -35,6 +35,7 @@ void ProjectileEntity::Init() {
     m_targetPoint = Vector();
     m_ability.reset();
     m_target = EntityHandle();
+    m_exclusions = GatheredEntityList();
     m_parameters = VehicleParameters();
     if (m_vehicle)
         m_vehicle->Reset();

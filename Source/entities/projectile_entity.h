@@ -2,8 +2,9 @@
 // A missile in flight: an arrow, a thrown knife or grenade, a magic missile, a fireball, or a
 // fragment flying out of an explosion. It steers by its own vehicle toward the entity or the
 // point it was launched at, carries a copy of the use that launched it, and where it arrives
-// hands the use on: to its target, to an area or to an explosion. It stops at the first cell
-// nothing may walk through. Projectiles are never saved with a region.
+// hands the use on: to its target, to an area or to an explosion. Bound for a point, it stops
+// at the first cell nothing may walk through; pursuing an entity, only at the entity.
+// Projectiles are never saved with a region.
 //
 // Record: the queued entity's; u8 byte; f32 speed; f64 angle offset (degrees, added to the
 // launch heading); f64 launch angle (radians); f32 distance; u32 flight mode; u16 explosion
@@ -11,6 +12,7 @@
 
 #include "Library/world/vehicle_parameters.h"
 #include "Source/entities/entity_handle.h"
+#include "Source/entities/gathered_entity_list.h"
 #include "Source/entities/queued_entity.h"
 
 #include <cstdint>
@@ -73,6 +75,8 @@ public:
     float GetSpeed() const { return m_speed; }
     const Vector& GetTargetPoint() const { return m_targetPoint; }
     bool IsActive() const { return HasAnyFlag(kFlagActive); }
+    // The entities it was launched by, emptied by Init.
+    const GatheredEntityList& GetExclusions() const { return m_exclusions; }
 
 private:
     TileMap* GetMap() const; // the manager's, or null
@@ -96,6 +100,7 @@ private:
     Vector m_targetPoint;
     std::unique_ptr<LaunchedAbility> m_ability;
     EntityHandle m_target;
+    GatheredEntityList m_exclusions;
     VehicleParameters m_parameters;
     std::unique_ptr<Vehicle> m_vehicle; // made on the first map it flies over
 };

@@ -57,6 +57,8 @@ bool ProjectileEntity::Launch(const LaunchedAbility& ability) {
     m_ability = ability.Clone();
     if (!AddToManager(ability.GetOrigin(), ability.GetTargetPoint()))
         return false;
+    if (!m_exclusions.Holds(ability.GetUser()))
+        m_exclusions.Add(ability.GetUser());
     m_target = EntityHandle(ability.GetTarget());
     m_flightMode = m_target.Get(*GetManager()) != nullptr ? kPursue : kSeekPoint;
     FlightStep();
@@ -158,21 +160,20 @@ void ProjectileEntity::ShowHeading() {
     }
 }
 
-// A projectile arrives at its target's circle, at its point or past it, and at the first
-// cell on its way that nothing may walk through, whichever comes first.
+// A pursuing projectile arrives only at its target's circle; one bound for a point at the
+// point or past it, and at the first cell on its way that nothing may walk through,
+// whichever comes first.
 bool ProjectileEntity::CheckHit(float frameSeconds) {
     const Vector here = m_vehicle->GetPosition();
     const Vector ahead = m_vehicle->PointAhead(frameSeconds);
-    const bool clear = GetMap()->WalkLineB(GetPosition(), ahead);
     switch (m_flightMode) {
     case kPursue: {
         Entity* target = m_target.Get(*GetManager());
         const float reach = frameSeconds * m_vehicle->GetSpeed() + kHitMargin;
-        if (target != nullptr && PointNearCircle(ahead, reach, *target)) {
-            Hit(target);
-            return true;
-        }
-        break;
+        if (target == nullptr || !PointNearCircle(ahead, reach, *target))
+            return false;
+        Hit(target);
+        return true;
     }
     case kSeekPoint:
     case kFlyOut: {
@@ -180,18 +181,14 @@ bool ProjectileEntity::CheckHit(float frameSeconds) {
         const Vector fromAhead = ahead - m_targetPoint;
         const bool approaching = fromAhead.Length() <= fromHere.Length();
         const bool notPassed = fromHere.Dot(fromAhead) >= 0.0f;
-        if (approaching && notPassed)
-            break;
+        if (approaching && notPassed && GetMap()->WalkLineB(GetPosition(), ahead))
+            return false;
         Hit(nullptr);
         return true;
     }
     default:
         return false;
     }
-    if (clear)
-        return false;
-    Hit(nullptr);
-    return true;
 }
 
 // Fragments of an explosion carry nothing.

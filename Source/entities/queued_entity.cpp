@@ -58,6 +58,7 @@ void QueuedEntity::TakeNextOrder() {
 void QueuedEntity::ClearOrderFlags() {
     m_actionDone = false;
     m_animationFinished = false;
+    m_orderFlag = false;
 }
 
 void QueuedEntity::ProcessEvents() {

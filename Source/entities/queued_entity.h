@@ -76,10 +76,13 @@ public:
     void SetActionDone(bool done) { m_actionDone = done; }
     bool IsAnimationFinished() const { return m_animationFinished; }
     void SetAnimationFinished(bool finished) { m_animationFinished = finished; }
+    // A third per-order flag for a class's own use, cleared with the other two.
+    bool IsOrderFlagSet() const { return m_orderFlag; }
+    void SetOrderFlag(bool set) { m_orderFlag = set; }
 
 protected:
     void TakeNextOrder();   // the front order, without touching the per-order flags
-    void ClearOrderFlags(); // action done and animation finished
+    void ClearOrderFlags(); // action done, animation finished and the order flag
     Vector GetFrameOffsets() const;
     bool IsOnExploredCell() const; // always outside the area map
 
@@ -94,4 +97,5 @@ private:
     QueuedEntityState m_state;
     AnimationMgr m_animation;
     bool m_animationFinished = false;
+    bool m_orderFlag = false;
 };

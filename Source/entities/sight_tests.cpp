@@ -35,6 +35,14 @@ bool IsInSightRange(const Entity& creature, const Entity& entity) {
     return CirclesOverlapMargin(creature, SightRangeOf(creature), entity);
 }
 
+bool IsInSightRangeEx(const Entity& creature, const Entity& entity) {
+    return CircleNearPoint(creature, SightRangeOf(creature), entity.GetPosition());
+}
+
+bool IsPointPassable(const TileMap* map, const Vector& point) {
+    return map != nullptr && map->IsWalkable(static_cast<int>(point.x), static_cast<int>(point.y));
+}
+
 bool CanSeeEntity(const Entity& viewer, const Entity& target, const TileMap* map) {
     const CreatureParts* eyes = CreatureOf(viewer);
     if (eyes == nullptr)

@@ -12,6 +12,10 @@ constexpr float kSightRange = 20.0f; // every creature's, in world units
 float SightRangeOf(const Entity& creature); // kSightRange for an entity without a creature
 // The circles overlap, the creature's widened by its sight range.
 bool IsInSightRange(const Entity& creature, const Entity& entity);
+// The entity's centre lies within the creature's circle widened by its sight range.
+bool IsInSightRangeEx(const Entity& creature, const Entity& entity);
+// The cell under the point is passable; nothing is without a map or off it.
+bool IsPointPassable(const TileMap* map, const Vector& point);
 // Only a soldier with a creature sees: the target's point is visible, or, unless the
 // target stands on a cell of a blocking type, one of the eight points around it.
 bool CanSeeEntity(const Entity& viewer, const Entity& target, const TileMap* map);

@@ -5,6 +5,7 @@
 #include "Library/core/stream.h"
 #include "Library/graphics/colour.h"
 #include "Library/graphics/screen.h"
+#include "Library/world/game_mode.h"
 #include "Library/scripts/stored_text.h"
 #include "Source/entities/creature_parts.h"
 #include "Source/entities/script_machine.h"
@@ -73,6 +74,11 @@ bool TownEntity::Save(Stream& stream) const {
     return CycleEntity::Save(stream) && m_animationName.Write(stream) && m_townText.Write(stream) &&
            m_scriptName.Write(stream) && stream.WriteValue(m_found) &&
            stream.WriteValue(m_discoverable) && stream.WriteValue(m_difficulty);
+}
+
+void TownEntity::RunOrder() {
+    CycleEntity::RunOrder();
+    m_townScript->Update(g_gameMode != nullptr ? g_gameMode->GetFrameMs() : 0);
 }
 
 bool TownEntity::UpdateScreenPos(Screen& screen) {

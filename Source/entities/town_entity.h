@@ -29,6 +29,9 @@ public:
     // Rings red when found, black when not (the map editor shows both), then the frame and
     // the display name.
     bool Draw(Screen& screen) override;
+    // The town's order step runs its script, at the game's frame time. Its update is the
+    // cycle's alone, so only a caller of its own runs the step.
+    void RunOrder() override;
 
     // A chance of the creature's search skill less the difficulty, for a discoverable town
     // not yet found and closer than ten units. Whether the town is found.

@@ -3,7 +3,6 @@
 #include "Source/scripting/game_natives.h"
 
 #include "Library/world/game_mode.h"
-#include "Source/creatures/creature.h"
 #include "Source/entities/creature_meeting.h"
 #include "Source/scripting/action_results.h"
 #include "Source/scripting/dialogue_controls.h"
@@ -53,11 +52,7 @@ int32_t AddToValue(const NativeCall& call) {
 }
 
 int32_t SetWillTrade(const NativeCall& call) {
-    Creature* creature = Creature::Of(call.GetOwner());
-    if (creature == nullptr)
-        return kActionFailed;
-    creature->GetData().SetWillTrade(call.Number(0) != 0);
-    return kActionDone;
+    return DoneIf(SetCreatureDialogueField(call.GetOwner(), call.Number(0) != 0 ? 1 : 0));
 }
 
 int32_t Trade(const NativeCall&) {

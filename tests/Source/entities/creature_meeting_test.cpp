@@ -96,6 +96,10 @@ TEST_F(MeetingTest, TheDialogueLabelIsOneFieldOfCreaturesAndMapObjects) {
     uint32_t value = 9;
     EXPECT_FALSE(GetDialogueValue(barrel, value));
     EXPECT_EQ(value, 9u);
+    Entity* merchant = Soldier("merchant", false);
+    ASSERT_TRUE(SetCreatureDialogueField(merchant, 0));
+    EXPECT_FALSE(FakeCreature::Of(merchant).willTrade);
+    EXPECT_FALSE(SetCreatureDialogueField(trigger, 1)) << "a creature's field only";
 }
 
 } // namespace

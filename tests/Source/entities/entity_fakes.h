@@ -96,6 +96,7 @@ public:
     void SetDialogueLabel(const Stringc& label) override { dialogueLabel = label; }
     uint32_t GetDialogueValue() const override { return dialogueValue; }
     void SetDialogueValue(uint32_t value) override { dialogueValue = value; }
+    void SetWillTrade(bool trades) override { willTrade = trades; }
 
     int strength;
     int health;
@@ -107,6 +108,7 @@ public:
     Stringc dialogueName;
     Stringc dialogueLabel = "start";
     uint32_t dialogueValue = 0;
+    bool willTrade = true;
     std::set<std::pair<int, int>> visible; // the cells the creature's vision shows
     EntityRef targets[kTargetSlots];
     std::vector<EntityRef> seen;

@@ -359,3 +359,71 @@ TEST_F(ResolveRefTest, TargetKindsCopyTheSoldiersRecordOnlyWhileBothAreLive) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(EntityMgrTest, AFreedSlotTakesItsEntityOffTheMapAndALineFindsWhatItCrosses) {
+    Entity* near = Soldier(4, 4);
+    Entity* far = Soldier(8, 4);
+    Entity* aside = Soldier(6, 9);
+    for (Entity* soldier : {near, far, aside})
+        soldier->SetRadius(0.5f, 0);
+    m_manager.RegisterWithTileMap();
+    float length = 0.0f;
+    EntityPtrList* list = nullptr;
+    ASSERT_TRUE(m_manager.FindOnLine(3, near, Vector(2, 4, 0), Vector(12, 4, 0), aside, length,
+                                     list));
+    EXPECT_FLOAT_EQ(length, 10.0f);
+    EXPECT_FALSE(near->IsCandidate());
+    EXPECT_TRUE(far->IsCandidate());
+    EXPECT_TRUE(aside->IsCandidate()) << "included again";
+    EXPECT_FALSE(m_manager.FindOnLine(3, nullptr, Vector(2, 4, 0), Vector(2, 4, 0), nullptr,
+                                      length, list));
+
+    m_manager.FreeSlot(Entity::kTypeSoldier, 0);
+    m_manager.FreeSlot(Entity::kTypeSoldier, 7); // no such slot
+    EXPECT_FALSE(m_manager.IsLive(near));
+    for (const WorldObject* o = m_map.GetList(TileMap::kMobileList); o != nullptr; o = o->GetNext())
+        EXPECT_NE(o, near) << "its object goes on to another entity";
+}
+
+TEST_F(EntityMgrTest, ACopyTakesTheStoredFieldsOfItsOwnTypeOnly) {
+    auto* source = Create<ItemEntity>(Entity::kTypeItem, 3, 4);
+    source->SetTemplateName("dagger");
+    source->GetRef().Set(200, 1, 0, 0, 0, 0, 0);
+    source->SetRadius(0.75f, 9);
+    source->SetOrderFlag(true);
+    auto* target = Create<ItemEntity>(Entity::kTypeItem);
+    target->GetRef().Set(7, 1, 0, 0, 0, 0, 0);
+    ASSERT_TRUE(Entity::CopyFrom(*target, *source));
+    EXPECT_EQ(target->GetPosition(), Vector(3, 4, 0));
+    EXPECT_STREQ(target->GetTemplateName().c_str(), "dagger");
+    EXPECT_EQ(target->GetRef().GetSide(), 200u);
+    EXPECT_EQ(target->GetRef().GetEntity(), target);
+    EXPECT_EQ(target->GetRadius(), 0.75f);
+    EXPECT_TRUE(target->IsOrderFlagSet());
+
+    auto* trigger = Create<Entity>(Entity::kTypeTrigger);
+    auto* other = Create<Entity>(Entity::kTypeTrigger);
+    EXPECT_FALSE(Entity::CopyFrom(*other, *trigger));
+    EXPECT_FALSE(Entity::CopyFrom(*target, *Create<Entity>(Entity::kTypeCycle)));
+    EXPECT_EQ(target->GetRef().GetSide(), 200u);
+
+    BinaryMapObject* mapObject = nullptr;
+    EXPECT_TRUE(Entity::GetBinaryMapObject(Create<Entity>(Entity::kTypeDoor), &mapObject));
+    EXPECT_NE(mapObject, nullptr);
+    EXPECT_TRUE(Entity::GetBinaryMapObject(Create<Entity>(Entity::kTypeContainerMap)));
+    EXPECT_FALSE(Entity::GetBinaryMapObject(trigger));
+}
+
+TEST_F(EntityMgrTest, ATownsOrderStepRunsItsScriptButItsFrameDoesNot) {
+    TownEntity town;
+    town.Init();
+    m_log.clear();
+    town.Update(33);
+    EXPECT_EQ(Count("town update"), 0);
+    town.RunOrder();
+    EXPECT_EQ(Count("town update"), 1);
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 #include "Source/entities/entity_filters.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_pickers.h"
+#include "Source/entities/gathered_entity_list.h"
 #include "Source/entities/sight_tests.h"
 #include "Source/entities/soldier_entity.h"
 #include "entity_fakes.h"
@@ -239,6 +240,68 @@ TEST_F(QueryTest, ABlockingCellHidesWhatOnlyItsNeighboursShow) {
     EXPECT_FALSE(IsCellOrNeighbourSet(m_map, 3, 3));
     m_map.SetInView(3, 3, true);
     EXPECT_TRUE(IsCellOrNeighbourSet(m_map, 3, 3));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QueryTest, SelectionHelpersGatherMeasureAndPickOnlyWhatIsSelected) {
+    Entity* a = Soldier(10, 10, kHostile);
+    Entity* b = Soldier(14, 10, kHostile);
+    Entity* c = Soldier(12, 40, kPlayer);
+    c->SetRadius(2.0f, 0);
+    const EntityPtrList& soldiers = Pool(Entity::kTypeSoldier);
+    DeselectEntity(c);
+
+    float radius = 0.0f;
+    ASSERT_TRUE(SelectionRadius(soldiers, radius));
+    EXPECT_FLOAT_EQ(radius, 2.5f); // centre (12, 10), 2 to either edge's centre, plus 0.5
+    Entity* out = nullptr;
+    EXPECT_FALSE(AnyMatchingSelected(soldiers, c->GetRef()));
+    ASSERT_TRUE(PickLargest(Pool(Entity::kTypeSoldier), out));
+    EXPECT_EQ(out, c);
+
+    GatheredEntityList gathered;
+    gathered.Add(b);
+    DeselectEntity(c);
+    EXPECT_TRUE(AppendSelected(soldiers, gathered));
+    EXPECT_EQ(gathered.GetSlotCount(), 2) << "b is not added twice";
+    EXPECT_EQ(gathered.GetAt(1), a);
+    DeselectInList(Pool(Entity::kTypeSoldier), gathered);
+    EXPECT_EQ(CountSelected(soldiers), 1);
+    ASSERT_TRUE(PickRandomCandidate(soldiers, out));
+    EXPECT_EQ(out, c) << "the only one selected";
+
+    DeselectInsideCircle(Vector(12, 40, 0), 2.5f, Pool(Entity::kTypeSoldier));
+    EXPECT_EQ(CountSelected(soldiers), 2) << "c's centre lies within 2.5 - 2";
+    DeselectNotMatchingFields(kHostile, 0, 0, 0, 0, 0, 0, Pool(Entity::kTypeSoldier));
+    EXPECT_FALSE(c->IsCandidate()) << "c is on the player's side";
+    EXPECT_EQ(CountSelected(soldiers), 2);
+    DeselectNotMatchingName("nobody", soldiers);
+    EXPECT_FALSE(PickRandomCandidate(soldiers, out));
+    EXPECT_FALSE(SelectionRadius(soldiers, radius));
+    EXPECT_EQ(radius, 2.5f) << "unchanged";
+}
+
+TEST_F(QueryTest, ALineOrSectorIsClearWithoutWallsAndLivingSoldiersButItsEnds) {
+    Entity* shooter = Soldier(5.5f, 5.5f, kPlayer);
+    Entity* mark = Soldier(15.5f, 5.5f, kHostile);
+    Entity* dead = Soldier(10.5f, 5.5f, kHostile, EntityRef::kLifeDead);
+    const Vector from = shooter->GetPosition(), to = mark->GetPosition();
+    EXPECT_TRUE(IsLineClearOfSoldiers(m_manager, from, to, 0.5f, shooter, mark));
+    EXPECT_TRUE(IsShapeClearOfSoldiers(m_manager, from, to, 12.0f, 0.5, shooter, mark));
+    EXPECT_FALSE(IsLineClearOfSoldiers(m_manager, from, to, 0.5f, shooter, nullptr));
+    dead->GetRef().SetLifeState(1);
+    EXPECT_FALSE(IsLineClearOfSoldiers(m_manager, from, to, 0.5f, shooter, mark));
+    EXPECT_FALSE(IsShapeClearOfSoldiers(m_manager, from, to, 12.0f, 0.5, shooter, mark));
+    m_manager.ReleaseEntity(dead);
+    m_map.SetWalkable(12, 5, false);
+    EXPECT_FALSE(IsLineClearOfSoldiers(m_manager, from, to, 0.5f, shooter, mark));
+    EXPECT_EQ(CountNearWithClearLine(m_map, from, 20.0f, Pool(Entity::kTypeSoldier)), 1)
+        << "only the shooter itself; the wall hides the mark";
+    EXPECT_FALSE(IsPointPassable(&m_map, Vector(12.9f, 5.1f, 0)));
+    EXPECT_FALSE(IsPointPassable(nullptr, from));
 }
 
 } // namespace

@@ -107,6 +107,8 @@ protected:
     EntityMgr m_manager{&m_map};
 };
 
+// A pursuing projectile is stopped by nothing but its target, so it reaches a creature
+// behind a wall.
 TEST_F(ProjectileFlight, ArrivesAtItsMarkOrTheFirstWallOnTheWay) {
     struct Case {
         const char* what;
@@ -117,7 +119,7 @@ TEST_F(ProjectileFlight, ArrivesAtItsMarkOrTheFirstWallOnTheWay) {
     const Case cases[] = {
         {"a point in the open", {5.5f, 14.5f, 0}, false, "hit - at 5,14"},
         {"a point behind the wall", {12.5f, 4.5f, 0}, false, "hit - at 7,4"},
-        {"a creature behind the wall", {12.5f, 4.5f, 0}, true, "hit - at 7,4"},
+        {"a creature behind the wall", {12.5f, 4.5f, 0}, true, "hit mark at 12,4"},
         {"a creature in the open", {3.5f, 12.5f, 0}, true, "hit mark at 3,12"},
     };
     for (const Case& c : cases) {
@@ -127,8 +129,11 @@ TEST_F(ProjectileFlight, ArrivesAtItsMarkOrTheFirstWallOnTheWay) {
         m_use.origin = Vector(2.5f, 4.5f, 0);
         m_use.targetPoint = c.targetPoint;
         m_use.target = c.aimedAtTarget ? mark : nullptr;
+        Entity* thrower = Place("thrower", 1.5f, 4.5f);
+        m_use.user = thrower;
         ProjectileEntity* projectile = Projectile();
         ASSERT_TRUE(projectile->Launch(m_use));
+        EXPECT_TRUE(projectile->GetExclusions().Holds(thrower));
         EXPECT_EQ(projectile->GetFlightMode(),
                   c.aimedAtTarget ? ProjectileEntity::kPursue : ProjectileEntity::kSeekPoint);
         ASSERT_TRUE(FlyOut(*projectile));
@@ -136,6 +141,8 @@ TEST_F(ProjectileFlight, ArrivesAtItsMarkOrTheFirstWallOnTheWay) {
         m_manager.Update(33);
         EXPECT_FALSE(m_manager.IsLive(projectile)) << "released the frame after";
         m_manager.ReleaseEntity(mark);
+        m_manager.ReleaseEntity(thrower);
+        m_use.user = nullptr;
     }
 }
 

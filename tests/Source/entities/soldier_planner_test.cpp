@@ -5,6 +5,7 @@
 #include "Library/world/tile_map_support.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/free_cells.h"
 #include "Source/entities/soldier_entity.h"
 #include "entity_fakes.h"
 
@@ -111,6 +112,22 @@ TEST_F(PlannerTest, ATeleportThatFindsNoSpotLeavesTheEntityWhereItWas) {
     EXPECT_FALSE(TeleportEntity(*barrel, Vector(12.5f, 12.5f, 0)));
     EXPECT_EQ(barrel->GetPosition(), Vector(2.5f, 2.5f, 0));
     EXPECT_EQ(m_map.GetList(TileMap::kItemList), barrel);
+}
+
+TEST_F(PlannerTest, TheFarthestFirstSearchTriesThePointsFarthestFromItsReferenceFirst) {
+    FreeCells cells;
+    const Vector centre(8, 8, 0);
+    Vector out;
+    ASSERT_TRUE(cells.Collect(centre, 2.0f));
+    ASSERT_TRUE(cells.FindFreeSpotFarthestFirst(m_map, centre, 0.25f, out));
+    EXPECT_EQ(out, Vector(8, 6, 0)) << "the first of the points two away";
+    ASSERT_TRUE(cells.Collect(centre, 2.0f));
+    ASSERT_TRUE(cells.FindFreeSpot(m_map, centre, 0.25f, out));
+    EXPECT_EQ(out, Vector(7, 7, 0));
+    ASSERT_TRUE(cells.Collect(centre, 2.0f));
+    ASSERT_TRUE(cells.FindFreeSpotFarthestFirst(m_map, Vector(8, 6, 0), 0.25f, out));
+    EXPECT_EQ(out, Vector(8, 10, 0)) << "the farthest from the reference";
+    EXPECT_EQ(cells.Count(), 0) << "the ring is used up";
 }
 
 } // namespace
