@@ -10,6 +10,8 @@
 #include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/creatures/item_ability.h"
+#include "Source/creatures/spell.h"
+#include "Source/creatures/uni_spell_mgr.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/soldier_entity.h"
@@ -159,6 +161,10 @@ void CreatureAnimationMgr::Refresh(uint32_t frameMs) {
     LoadArtSet();
 }
 
+const Spell* CreatureAnimationMgr::CastSpell() const {
+    return g_uniSpellMgr ? g_uniSpellMgr->FindSpell(m_owner.GetCurrentSpell()) : nullptr;
+}
+
 Stringc CreatureAnimationMgr::BodyFile() const {
     switch (m_owner.GetState()) {
     case SoldierEntity::kStateWalking:
@@ -168,6 +174,11 @@ Stringc CreatureAnimationMgr::BodyFile() const {
     case SoldierEntity::kStateDying:
     case SoldierEntity::kStateDead:
         return "d0";
+    case SoldierEntity::kStateCasting:
+        if (const Spell* spell = CastSpell(); IsComposite() && spell != nullptr &&
+                                              spell->GetAnimationSet().Length() > 0)
+            return spell->GetAnimationSet();
+        return "s0";
     default:
         return "s0";
     }

@@ -22,6 +22,7 @@ class CreatureData;
 class ItemEntity;
 class Screen;
 class SoldierEntity;
+class Spell;
 
 class CreatureAnimationMgr {
 public:
@@ -67,6 +68,7 @@ private:
     bool HasDrawList() const { return IsSimple() || IsComposite(); }
     AnimationMgr& Body();
     Stringc BodyFile() const;
+    const Spell* CastSpell() const; // the definition of the spell the owner casts, or null
     bool TrackItems(bool withHand); // true when a tracked item changed
     void SetItemLayer(Layer layer, const ItemEntity* item);
     void FollowBody();

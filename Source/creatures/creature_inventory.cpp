@@ -5,6 +5,7 @@
 #include "Source/creatures/effect_mgr.h"
 #include "Source/creatures/item_ability.h"
 #include "Source/entities/container_entity.h"
+#include "Source/entities/creature_meeting.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 
@@ -224,16 +225,17 @@ int CreatureInventory::CountBackpackItems() const {
     return m_backpack->CountHeld();
 }
 
-bool CreatureInventory::FindAmmoInBackpack(uint16_t ammoType, ItemEntity*& out) const {
-    for (int index = 0; index < m_backpack->CountHeld(); ++index) {
-        ItemEntity* item = m_backpack->GetItemAt(index);
-        if (item->GetStackSize() > 0 && static_cast<uint16_t>(item->GetAmmoType()) == ammoType &&
-            item->GetItemClass() == ItemEntity::kClassAmmunition) {
-            out = item;
-            return true;
-        }
-    }
-    return false;
+bool CreatureInventory::FindAmmoInBackpack(const Stringc& name, uint16_t ammoType,
+                                           ItemEntity*& out) const {
+    std::vector<ItemEntity*> stacks;
+    for (int index = 0; index < m_backpack->CountHeld(); ++index)
+        if (ItemEntity* item = m_backpack->GetItemAt(index); item->GetStackSize() > 0)
+            stacks.push_back(item);
+    ItemEntity* found = nullptr;
+    if (!FindAmmoByName(name, ammoType, stacks, found))
+        return false;
+    out = found;
+    return true;
 }
 
 bool CreatureInventory::CollectItems(std::vector<ItemEntity*>& list) const {

@@ -59,8 +59,8 @@ public:
     // backpack; 0 between slots.
     float GetMoveCost(const ItemEntity* item, int slot) override;
     int CountBackpackItems() const;
-    // The backpack's first ammunition of the type (as 16 bits).
-    bool FindAmmoInBackpack(uint16_t ammoType, ItemEntity*& out) const override;
+    bool FindAmmoInBackpack(const Stringc& name, uint16_t ammoType,
+                            ItemEntity*& out) const override;
     bool CollectItems(std::vector<ItemEntity*>& list) const; // slots, then the backpack
     ContainerEntity& GetBackpack() override { return *m_backpack; }
 
@@ -75,6 +75,9 @@ public:
     bool PickUp(ItemEntity* item) override;
     bool DropItem(ItemEntity* item); // one of it, at the creature's feet
     bool PutInBackpack(ItemEntity* item) override;
+    // One of a stack in the backpack becomes an item of its own there, apart from the rest
+    // (a single item stays as it is); out is that one.
+    bool TakeFromBackpack(ItemEntity* item, ItemEntity*& out);
     void SetCurrentHand(int slot); // a weapon's effects go with the current hand
     void SelectNextHand() override { SetCurrentHand(m_currentHand + 1); }
     void SelectPrevHand() override { SetCurrentHand(m_currentHand - 1); }

@@ -169,6 +169,30 @@ bool CreatureInventory::PutInBackpack(ItemEntity* item) {
     return moved;
 }
 
+// While it is added its uses are out of any stack's reach, so it does not stack back.
+bool CreatureInventory::TakeFromBackpack(ItemEntity* item, ItemEntity*& out) {
+    constexpr int kUsesWhileAdded = -10000;
+    if (!BackpackContains(item))
+        return false;
+    ItemEntity* one = item;
+    if (item->GetStackSize() >= 2) {
+        if (!item->SplitCount(1, one))
+            return false;
+        const int uses = one->GetCount();
+        one->SetCount(kUsesWhileAdded);
+        ItemEntity* added = nullptr;
+        const bool kept = AddItem(one, added);
+        one->SetCount(uses);
+        if (!kept) {
+            item->SetStackSize(static_cast<uint16_t>(item->GetStackSize() + 1));
+            one->Release();
+            return false;
+        }
+    }
+    out = one;
+    return true;
+}
+
 void CreatureInventory::StowFlaggedItems() {
     for (ItemEntity* item : m_slots) {
         ItemEntity* out = nullptr;

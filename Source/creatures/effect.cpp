@@ -1,11 +1,17 @@
 #include "Source/creatures/effect.h"
 
 #include "Library/core/stream.h"
+#include "Library/files/data_file.h"
+#include "Library/files/data_paths.h"
+#include "Library/files/mem_stream.h"
+#include "Library/files/res_file_mgr.h"
 #include "Library/scripts/stored_text.h"
 #include "Library/world/random_source.h"
 #include "Source/creatures/creature_services.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/entities/entity.h"
+
+#include <cstdio>
 
 void Effect::Reset() {
     m_target = nullptr;
@@ -110,6 +116,26 @@ bool Effect::Start() {
         break;
     }
     Apply(kPhaseStart);
+    return true;
+}
+
+void Effect::EndRounds(int round) {
+    if (round >= m_rounds)
+        Stop();
+}
+
+bool Effect::LoadDefinition(const char* name) {
+    Stringc path;
+    MemStream stream(kStreamReadBinary);
+    Effect definition;
+    if (!MakeDataFilePath(&DataPaths::GetEffectDir, name, ".dat", path) ||
+        !LoadDataFile(path.c_str(), g_generalRes, stream))
+        return false;
+    if (!definition.Read(stream)) {
+        std::fprintf(stderr, "%s: the effect cannot be read\n", path.c_str());
+        return false;
+    }
+    *this = definition;
     return true;
 }
 

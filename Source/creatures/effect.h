@@ -73,6 +73,10 @@ public:
     // damage, healing and poison act again at each whole unit.
     void Update();
     void Stop(); // when active: inactive, then the end phase
+    void EndRounds(int round); // Stop once the round reaches the effect's rounds
+    // A definition from its file under the effect directory (extension dropped, ".dat"),
+    // from the archive or the loose file; a file that fails changes nothing.
+    bool LoadDefinition(const char* name);
 
     bool IsActive() const { return m_active != 0; }
     void SetActive(bool active) { m_active = active ? 1 : 0; }

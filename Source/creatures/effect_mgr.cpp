@@ -77,14 +77,39 @@ bool EffectMgr::RemoveEffect(const Effect& effect) {
     return true;
 }
 
-void EffectMgr::RemoveKind(int kind) {
+template <class End> void EffectMgr::DropEnded(End end) {
     for (int slot = 0; slot < m_effects.GetCount(); ++slot) {
         Effect* effect = m_effects.Get(slot);
-        if (m_effects.IsUsed(slot) && effect->IsActive() && effect->GetKind() == kind) {
-            effect->Stop();
+        if (!m_effects.IsUsed(slot) || !effect->IsActive())
+            continue;
+        end(*effect);
+        if (!effect->IsActive())
             m_effects.Free(slot);
-        }
     }
+}
+
+void EffectMgr::RemoveKind(int kind) {
+    DropEnded([&](Effect& effect) {
+        if (effect.GetKind() == kind)
+            effect.Stop();
+    });
+}
+
+void EffectMgr::EndUnit8() {
+    DropEnded([](Effect& effect) {
+        if (effect.GetTimeUnit() == kUnitUntilEnded)
+            effect.Stop();
+    });
+}
+
+void EffectMgr::EndRounds(const Entity* entity) {
+    constexpr int kCreatureRound = 7;
+    const int round =
+        entity != nullptr && entity->GetType() == Entity::kTypeSoldier ? kCreatureRound : 0;
+    DropEnded([&](Effect& effect) {
+        if (effect.IsRoundLimited())
+            effect.EndRounds(round);
+    });
 }
 
 void EffectMgr::ApplyAttackList(const EffectList* list, bool apply, bool modifiersOnly) {

@@ -31,6 +31,10 @@ public:
     // Each of the list's effects of unit 5 takes off one equal running effect.
     void RemoveUnequipEffects(const EffectList* list);
     void RemoveKind(int kind); // stopped and dropped
+    void EndUnit8();           // every effect that lasts until ended, stopped and dropped
+    // Every round-limited effect at round 7 for a creature (0 for anything else) ended and
+    // dropped once its rounds are reached.
+    void EndRounds(const Entity* entity);
     // Poison is not added when an equal one runs; anything else always is.
     void AddEffect(const Effect& effect);
     bool RemoveEffect(const Effect& effect); // the one started from it stopped and dropped
@@ -48,6 +52,7 @@ public:
 
 private:
     template <class Visit> void ForEachRunning(Visit visit) const;
+    template <class End> void DropEnded(End end); // end (effect) stops it or leaves it active
     void ApplyAttackList(const EffectList* list, bool apply, bool modifiersOnly);
     bool BonusApplies(const Effect& effect, const Entity* target) const;
     int FindSlot(const Effect& effect) const; // -1 when no running effect equals it

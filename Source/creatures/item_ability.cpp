@@ -171,6 +171,32 @@ int ItemAbility::GetMagazineId() const {
     return m_magazine ? m_magazine->GetId() : static_cast<int>(m_ammunitionId);
 }
 
+float ItemAbility::GetMagazineFactor() const {
+    return m_magazine ? m_magazine->GetFactor() : 0.0f;
+}
+
+const Stringc& ItemAbility::GetMagazineName() const {
+    return m_magazine ? m_magazine->GetAmmoDisplayName() : m_ammunitionName;
+}
+
+const Stringc& ItemAbility::GetMagazineText() const {
+    return m_magazine ? m_magazine->GetText() : m_ammunitionText;
+}
+
+int ItemAbility::GetUseClass() const {
+    switch (m_kind) {
+    case kAbilityDirect:
+        return 1;
+    case kAbilityThrown:
+    case kAbilityAmmunition:
+    case kAbilityMagazine:
+    case kAbilityUnlimited:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
 int ItemAbility::GetCount() const {
     return m_magazine ? m_magazine->GetCount() : GetUses();
 }
@@ -246,7 +272,7 @@ bool ItemAbility::FindAmmunition() {
     CreatureInventory* inventory = OwnerInventory();
     ItemEntity* found = nullptr;
     if (inventory == nullptr ||
-        !inventory->FindAmmoInBackpack(static_cast<uint16_t>(m_ammunitionId), found))
+        !inventory->FindAmmoInBackpack("", static_cast<uint16_t>(m_ammunitionId), found))
         return false;
     m_loadedAmmunition = found;
     m_ammunitionName = found->GetTemplateName();

@@ -61,6 +61,12 @@ public:
     int GetKind() const override { return m_kind; }
     float GetUseTime() const override { return m_useTime; }
     int GetMagazineId() const override; // the magazine's id, else the ammunition id
+    float GetMagazineFactor() const;    // the magazine's, else 0
+    // The magazine's ammunition display name and text, else the ammunition's name and text.
+    const Stringc& GetMagazineName() const;
+    const Stringc& GetMagazineText() const;
+    // 1 applied directly, 2 fired or thrown (kinds 2, 4, 5 and 6), -1 otherwise.
+    int GetUseClass() const;
     int GetCount() const override;      // the magazine's rounds, else the uses
     void SetCount(int count) override { m_uses = static_cast<uint32_t>(count); }
     int GetCharges() const override;

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kUsesWhileAdded = -10000; // keeps a split-off round from stacking back
 constexpr uint16_t kLastThrowModeLeaving = 3;
 
 } // namespace
@@ -96,22 +95,9 @@ bool ItemAbility::PrepareRound() {
     CreatureInventory* inventory = OwnerInventory();
     if (inventory == nullptr || !FindAmmunition())
         return false;
-    ItemEntity* stack = m_loadedAmmunition;
-    if (stack->GetStackSize() < 2)
-        return true;
     ItemEntity* round = nullptr;
-    if (!stack->SplitCount(1, round))
+    if (!inventory->TakeFromBackpack(m_loadedAmmunition, round))
         return false;
-    const int uses = round->GetCount();
-    round->SetCount(kUsesWhileAdded);
-    ItemEntity* added = nullptr;
-    const bool kept = inventory->AddItem(round, added);
-    round->SetCount(uses);
-    if (!kept) {
-        stack->SetStackSize(static_cast<uint16_t>(stack->GetStackSize() + 1));
-        round->Release();
-        return false;
-    }
     m_loadedAmmunition = round;
     return true;
 }

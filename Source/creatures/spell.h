@@ -65,6 +65,8 @@ public:
     void SetOffensive(bool offensive) { m_header.offensive = offensive ? 1 : 0; }
     const Stringc& GetSound() const { return m_header.sound; }
     void SetSound(const Stringc& sound) { m_header.sound = sound; }
+    // A caster with a composite body shows this animation while casting the spell.
+    const Stringc& GetAnimationSet() const { return m_header.animationSet; }
     void SetAnimationSet(const Stringc& set) { m_header.animationSet = set; }
     EffectList& GetEffects() { return m_effects; }
 

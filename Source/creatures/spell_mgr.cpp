@@ -73,19 +73,30 @@ uint32_t SpellMgr::GetLevel(uint32_t id) const {
 }
 
 bool SpellMgr::HasReadyCharge(uint32_t id) const {
-    return m_charges.FindUsed([&](const Charge& c) { return c.id == id && c.ready != 0; }) >= 0;
+    return FirstReadyCharge(id) >= 0;
 }
 
 bool SpellMgr::HasAnyReadyCharge() const {
     return m_charges.FindUsed([](const Charge& c) { return c.ready != 0; }) >= 0;
 }
 
+int SpellMgr::FirstReadyCharge(uint32_t id) const {
+    return m_charges.FindUsed([&](const Charge& c) { return c.id == id && c.ready != 0; });
+}
+
 bool SpellMgr::UseCharge(uint32_t id) {
-    const int slot =
-        m_charges.FindUsed([&](const Charge& c) { return c.id == id && c.ready != 0; });
+    const int slot = FirstReadyCharge(id);
     if (slot < 0)
         return false;
     m_charges.Get(slot)->ready = 0;
+    return true;
+}
+
+bool SpellMgr::RemoveCharge(uint32_t id) {
+    const int slot = FirstReadyCharge(id);
+    if (slot < 0)
+        return false;
+    m_charges.Free(slot);
     return true;
 }
 

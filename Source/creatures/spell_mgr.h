@@ -41,6 +41,7 @@ public:
     bool HasReadyCharge(uint32_t id) const;
     bool HasAnyReadyCharge() const;
     bool UseCharge(uint32_t id); // the first ready charge of the spell spent
+    bool RemoveCharge(uint32_t id); // the first ready charge of the spell gone for good
     void RestoreCharges();       // every charge ready
     int CountKnown() const { return m_known.CountUsed(); }
 
@@ -60,6 +61,7 @@ public:
     bool Save(Stream& stream) const;
 
 private:
+    int FirstReadyCharge(uint32_t id) const; // its slot, -1 when none
     template <class T, class Visit> static void ForEachUsed(const MemMgr<T>& list, Visit visit);
     bool CastAt(SpellAbility& ability, Entity* target, const Vector& point, bool useCharge,
                 float& actionTime);

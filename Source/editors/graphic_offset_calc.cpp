@@ -137,6 +137,16 @@ void GraphicOffsetCalc::LoadGraphics() {
     m_count = m_graphics->Count();
 }
 
+void GraphicOffsetCalc::Reset() {
+    m_offset = Vector();
+    ShowOffsets();
+    m_selected = nullptr;
+    m_drawn.clear();
+    m_graphics.reset();
+    m_firstShown = 0;
+    m_count = 0;
+}
+
 void GraphicOffsetCalc::HandleEvent(const SDL_Event& event) {
     if (m_state == kSelectGraphicFile)
         HandleChooserEvent(event);

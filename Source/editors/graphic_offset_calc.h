@@ -38,6 +38,8 @@ public:
     void Update(Screen& screen) override;
     void Draw(Screen& screen) override;
     void HandleEvent(const SDL_Event& event) override;
+    // Back to no offset, no selection and no graphics loaded.
+    void Reset();
 
     static WindowLayout MainLayout();
     static WindowLayout GraphicLayout();

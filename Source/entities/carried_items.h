@@ -19,7 +19,10 @@ public:
     virtual bool Contains(const ItemEntity* item) const = 0;
     virtual bool BackpackContains(const ItemEntity* item) const = 0;
     virtual bool FindByName(const Stringc& name, ItemEntity*& out) const = 0; // slots first
-    virtual bool FindAmmoInBackpack(uint16_t ammoType, ItemEntity*& out) const = 0;
+    // The backpack's first ammunition of the type and, unless the name is empty, of that
+    // template name; an emptied stack is passed over.
+    virtual bool FindAmmoInBackpack(const Stringc& name, uint16_t ammoType,
+                                    ItemEntity*& out) const = 0;
     virtual ContainerEntity& GetBackpack() = 0;
     // Seconds a move takes: 1 into or out of the backpack, 0 between slots or refused.
     virtual float GetMoveCost(const ItemEntity* item, int slot) = 0;

@@ -157,7 +157,7 @@ bool IsWeaponReady(SoldierEntity& creature, const ItemEntity* item, int mode) {
     CarriedItems* carried = parts ? parts->GetCarried() : nullptr;
     ItemEntity* ammunition = nullptr;
     return carried != nullptr &&
-           carried->FindAmmoInBackpack(static_cast<uint16_t>(item->GetAmmoType()), ammunition);
+           carried->FindAmmoInBackpack("", static_cast<uint16_t>(item->GetAmmoType()), ammunition);
 }
 
 bool ChooseBestWeapon(SoldierEntity& creature, const std::vector<ItemEntity*>& items, int mode,

@@ -54,6 +54,7 @@ public:
     const Stringc& GetText() const { return m_texts[0]; }
     int GetCount() const { return m_count; }
     int GetCapacity() const { return m_capacity; }
+    float GetFactor() const { return static_cast<float>(m_value); } // its stored value
     const ItemEntity& GetCartridge() const { return *m_cartridge; }
     // Content authors set what a magazine takes; the count starts at 0.
     void Define(uint8_t id, uint16_t ammoType, int32_t capacity);

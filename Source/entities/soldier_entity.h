@@ -171,6 +171,7 @@ public:
     const Vector& GetAnchorFor(const Entity* key) const;
     const Vector& GetGuardPoint(); // the position, or the anchor while busy
     int GetWalkDirection() const { return m_walkDirection; } // 0-15, -1 when unset
+    uint32_t GetCurrentSpell() const { return m_currentSpell; } // the id last cast
     Entity* GetLastTouchedMapObject() const { return m_lastTouched; }
 
     // Acts; each item act refuses what is no item, and charges the creature its time.

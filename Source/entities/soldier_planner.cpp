@@ -9,6 +9,8 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr float kDefaultExtra = 0.5f;
@@ -64,6 +66,25 @@ bool SoldierPlanner::FindPlacement(Entity& entity, const Vector& destination, Ve
         return true;
     out = destination;
     return false;
+}
+
+bool SoldierPlanner::FindSpotOnRadii(Entity& creature, const Vector& centre, float nearDistance,
+                                     float farDistance, Vector& out) {
+    constexpr float kTwoPi = 6.28318530718f;
+    const float heading = RandomFloat(0.0f, kTwoPi);
+    const float size = creature.GetRadius();
+    CellStamps stamps(m_map, m_marks);
+    stamps.StampImpassable(OtherLivingSoldiers(&creature, nullptr), nullptr);
+    bool found = false;
+    for (float r = size + farDistance; r >= size + nearDistance; r -= 1.0f) {
+        const Vector point = centre + Vector(r * std::cos(heading), r * std::sin(heading), 0.0f);
+        Vector spot;
+        if (m_cells.Collect(point, 1.0f) && m_cells.FindFreeSpot(m_map, point, size / 2, spot)) {
+            out = spot;
+            found = true;
+        }
+    }
+    return found;
 }
 
 bool SoldierPlanner::FindDropSpot(const Vector& point, float radius, Vector& out) {

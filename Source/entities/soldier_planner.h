@@ -37,6 +37,12 @@ public:
     // soldier elsewhere searches rings of 0.5 + its radius among the other living ones
     // stamped as walls; anything else searches rings of 1. False after 200 rings.
     bool FindPlacement(Entity& entity, const Vector& destination, Vector& out);
+    // Along one random heading from the centre, at radii from the creature's radius + far
+    // down to its radius + near in steps of 1, the grid points within one unit of each
+    // point are tried for room of half the creature's radius among the other living
+    // creatures; the nearest radius that gives a spot wins.
+    bool FindSpotOnRadii(Entity& creature, const Vector& centre, float nearDistance,
+                         float farDistance, Vector& out);
     // The centre of a random walkable cell among those the circle touches.
     bool FindDropSpot(const Vector& point, float radius, Vector& out);
 

@@ -18,6 +18,7 @@ constexpr int kButtonSpacing = 0;
 constexpr uint32_t kFirstItemKind = 100;
 constexpr uint32_t kWeaponKind = ItemEntity::kClassWeapon;
 constexpr uint32_t kLastItemKind = ItemEntity::kClassMoney;
+constexpr uint32_t kNoBoxKind = 114; // items of this kind offer no commands
 
 constexpr CommandBoxLayout::Button kExamine{kCommandExamine, "button_examine.tga"};
 constexpr CommandBoxLayout::Button kUse{kCommandUse, "button_use.tga"};
@@ -95,7 +96,7 @@ CommandBoxLayout ItemCommands(const ItemEntity& item) {
         return Layout("cmd_box_9.tga", {kExamine, kUnload});
     if (kind == 109 || kind == 111)
         return Layout("cmd_box_8.tga", {kExamine, kUse});
-    if (kind >= kFirstItemKind && kind <= kLastItemKind)
+    if (kind >= kFirstItemKind && kind <= kLastItemKind && kind != kNoBoxKind)
         return Layout("cmd_box_7.tga", {kExamine});
     return {};
 }

@@ -1,6 +1,7 @@
 // The play screen's drawing: the book, the bars with their readouts, the boxes over them.
 #include "Source/screens/game_play_panel.h"
 
+#include "Library/core/maths.h"
 #include "Library/graphics/animation_mgr.h"
 #include "Library/graphics/colour.h"
 #include "Library/graphics/graphic.h"
@@ -17,6 +18,7 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -157,7 +159,8 @@ void GamePlayPanel::DrawCombatCountdown(Screen& screen) {
     AddUpdate(kCountdownArea);
 }
 
-// The held item's icon and its use: the ability's name, and the charges left or the count.
+// The held item's icon and its use: the ability's name, and the charges left with the
+// magazine's factor, or the count.
 void GamePlayPanel::DrawWeapon(Screen& screen) {
     ItemEntity* weapon = m_shown.weapon;
     if (!weapon)
@@ -171,6 +174,9 @@ void GamePlayPanel::DrawWeapon(Screen& screen) {
     if (ability && ability->GetRoundsPerUse() != 0) {
         screen.SetFont(kCountFont);
         screen.DrawText(inner.x1, inner.y1, Number(weapon->GetQuantity()));
+        screen.SetFont(kLabelFont);
+        PrintRight(screen, inner.x2, inner.y1,
+                   Number(ToIntWithin(ability->GetMagazineFactor(), INT_MIN, INT_MAX)));
     } else if (weapon->GetTotalCount() >= 1) {
         screen.SetFont(kCountFont);
         screen.DrawText(inner.x1, inner.y1, Number(weapon->GetTotalCount()));

@@ -75,7 +75,7 @@ void GameClock::ResetForNewGame() {
     MarkMeasured();
     m_elapsedHours = 0.0;
     m_phaseHour = kMidnight;
-    m_period = kNight;
+    m_period = kDay; // until the first tick places the hour
     m_speedMode = 0;
 }
 

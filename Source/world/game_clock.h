@@ -81,7 +81,7 @@ private:
     double m_lastTotalHours = 0.0;
     double m_elapsedHours = 0.0;
     int32_t m_phaseHour = kMidnight;
-    int32_t m_period = kNight;
+    int32_t m_period = kDay;
     int32_t m_speedMode = 0;
 };
 

@@ -157,7 +157,7 @@ bool PartyCmd::ReloadWeapon(SoldierEntity* character) {
     if (held->IsFull())
         return Refuse("This item is full.");
     ItemEntity* ammunition = nullptr;
-    if (!inventory->FindAmmoInBackpack(static_cast<uint16_t>(held->GetAmmoType()), ammunition))
+    if (!inventory->FindAmmoInBackpack("", static_cast<uint16_t>(held->GetAmmoType()), ammunition))
         return Refuse("You don't have ammunition for this weapon.");
     ItemEntity* left = nullptr;
     if (!inventory->GetBackpack().MoveItemTo(held, ammunition, left))

@@ -17,6 +17,7 @@
 #include "Source/entities/player_messages.h"
 #include "Source/entities/script_machine.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/entities/soldier_planner.h"
 #include "Source/world/party_actions.h"
 
 #include <cstdio>
@@ -360,4 +361,16 @@ void PartyMgr::HitInBack(SoldierEntity& member) {
 void PartyMgr::AddMessage(const char* text) const {
     if (PlayerMessages* messages = m_services.messages)
         messages->Add(text);
+}
+
+bool PartyMgr::FindSpotNear(Entity& creature, const Vector& centre, Vector& out) {
+    EntityMgr* entities = m_services.entities;
+    SoldierPlanner* planner = entities ? entities->GetPlanner() : nullptr;
+    return planner != nullptr &&
+           planner->FindSpotOnRadii(creature, centre, m_nearDistance, m_farDistance, out);
+}
+
+const Stringc& PartyMgr::GetSlotName(int index) const {
+    static const Stringc kNone;
+    return index >= 0 && index < kMaxMembers ? m_names[static_cast<size_t>(index)] : kNone;
 }

@@ -107,6 +107,9 @@ public:
     void UpdateFlee(); // once a frame on the area map
     bool IsFleeing() const { return m_fleeing; }
     void HitInBack(SoldierEntity& member);
+    // A free spot for the creature four to six units from the centre, on a random heading.
+    bool FindSpotNear(Entity& creature, const Vector& centre, Vector& out);
+    const Stringc& GetSlotName(int index) const; // six names kept for the slots; "" outside
 
 private:
     using MemberList = std::array<SoldierEntity*, kMaxMembers>;
@@ -133,6 +136,9 @@ private:
     bool m_fleeing = false;
     Stringc m_fleeRegion;
     Stringc m_fleeEntry;
+    std::array<Stringc, kMaxMembers> m_names;
+    float m_nearDistance = 4.0f;
+    float m_farDistance = 6.0f;
 };
 
 // Made by the game's set-up.

@@ -169,3 +169,34 @@ TEST_F(InventoryTest, ResettingReleasesOnlyTheLiveItemsOfThisCreature) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(InventoryTest, AmmunitionIsFoundByTypeAndNameAndOneOfAStackTakenApart) {
+    for (const char* name : {"darts", "quills"})
+        Define(name, ItemEntity::kClassAmmunition,
+               [](ItemEntity& item) { AddAbility(item, kAbilityUnusable, 10, 7); });
+    ItemEntity* quills = Carry("quills");
+    ItemEntity* darts = Carry("darts", 3);
+    ItemEntity* out = nullptr;
+    ASSERT_TRUE(Inventory().FindAmmoInBackpack("", 7, out));
+    EXPECT_EQ(out, darts) << "any name: the first of the type";
+    ASSERT_TRUE(Inventory().FindAmmoInBackpack("QUILLS", 7, out));
+    EXPECT_EQ(out, quills);
+    EXPECT_FALSE(Inventory().FindAmmoInBackpack("quills", 8, out));
+
+    ItemEntity* one = nullptr;
+    ASSERT_TRUE(Inventory().TakeFromBackpack(darts, one));
+    EXPECT_NE(one, darts);
+    EXPECT_EQ(one->GetStackSize(), 1);
+    EXPECT_EQ(darts->GetStackSize(), 2);
+    EXPECT_EQ(Inventory().CountBackpackItems(), 3) << "apart, not stacked back";
+    EXPECT_EQ(one->GetCount(), darts->GetCount()) << "its uses restored";
+    ItemEntity* same = nullptr;
+    ASSERT_TRUE(Inventory().TakeFromBackpack(one, same));
+    EXPECT_EQ(same, one);
+    EXPECT_EQ(Inventory().CountBackpackItems(), 3);
+    EXPECT_FALSE(Inventory().TakeFromBackpack(Carry("sword", 1, kHand), same));
+}
+
+} // namespace

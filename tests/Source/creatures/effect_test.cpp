@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
 using namespace testsupport;
@@ -186,6 +189,45 @@ TEST_F(EffectTest, AnEffectHalvedByItsResistanceComesOffWithItsItemOrAttack) {
         EXPECT_EQ(Data().GetArmourClass(), 0);
         EXPECT_EQ(Effects().CountRunning(), 0);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EffectTest, ADefinitionComesFromItsFileAndEndsByItsRoundsOrItsUnit) {
+    TypedBytes b; // poison, four rounds, round-limited, by the minute
+    b.U8(0).U16(26).U8(3).U8(4).I32(-5).I32(6).U32(7).U8(1).U8(2).F64(2.5).U8(90);
+    b.Text("Ouch").U16(2).U16(6).U8(128).U8(2).U8(10).U8(1).F64(0.0).F64(0.0);
+    const std::string directory = g_dataPaths->GetEffectDir().c_str();
+    std::filesystem::create_directories(directory);
+    const auto write = [&](const Bytes& bytes) {
+        std::ofstream(directory + "/sting.dat", std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    };
+    write(b.Get());
+    Effect sting;
+    ASSERT_TRUE(sting.LoadDefinition("sting.eff"));
+    EXPECT_EQ(sting.GetKind(), kEffectPoison);
+    ASSERT_TRUE(sting.IsRoundLimited());
+    write(Bytes(b.Get().begin(), b.Get().end() - 3));
+    Effect cut = Definition(kEffectArmourClass, kUnitSeconds, 1.0, 3);
+    EXPECT_FALSE(cut.LoadDefinition("sting"));
+    EXPECT_EQ(cut.GetKind(), kEffectArmourClass) << "a cut file changes nothing";
+    EXPECT_FALSE(cut.LoadDefinition("missing"));
+
+    Put(sting);
+    Put(Definition(kEffectArmourClass, kUnitUntilEnded, 0.0, 3));
+    ASSERT_EQ(Effects().CountRunning(), 2);
+    Effects().EndRounds(nullptr); // round 0 of 4
+    EXPECT_EQ(Effects().CountRunning(), 2);
+    Effects().EndRounds(&m_soldier); // a creature's round 7
+    EXPECT_EQ(Effects().CountRunning(), 1);
+    EXPECT_EQ(Data().GetArmourClass(), 3);
+    Effects().EndUnit8();
+    EXPECT_EQ(Effects().CountRunning(), 0);
+    EXPECT_EQ(Data().GetArmourClass(), 0);
 }
 
 } // namespace

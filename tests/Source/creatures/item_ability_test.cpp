@@ -123,3 +123,28 @@ TEST_F(ItemAbilityTest, UsesRunOutUnlessTheItemIsUnlimitedAndUnusableItemsFail) 
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ItemAbilityTest, WithoutAMagazineTheLoadedAmmunitionNamesTheRoundsAndKindsGiveTheUseClass) {
+    ItemEntity* bow = Carry("bow", 1, CreatureInventory::kFirstHand);
+    Carry("arrows", 2, CreatureInventory::kBackpack);
+    ASSERT_TRUE(bow->RefreshAbility());
+    const auto* ability = dynamic_cast<const ItemAbility*>(bow->GetAbility());
+    ASSERT_NE(ability, nullptr);
+    EXPECT_STREQ(ability->GetMagazineName().c_str(), "arrows");
+    EXPECT_EQ(ability->GetMagazineFactor(), 0.0f);
+    EXPECT_EQ(ability->GetUseClass(), 2);
+    const struct {
+        uint8_t kind;
+        int useClass;
+    } cases[] = {{kAbilityDirect, 1},   {kAbilityThrown, 2},    {kAbilitySpell, -1},
+                 {kAbilityMagazine, 2}, {kAbilityUnlimited, 2}, {kAbilityUnusable, -1}};
+    for (const auto& c : cases) {
+        ItemAbility use;
+        use.DefineUse(c.kind, 4, 0, true, ItemAbility::kUseByMode);
+        EXPECT_EQ(use.GetUseClass(), c.useClass) << int{c.kind};
+    }
+}
+
+} // namespace

@@ -54,6 +54,12 @@ TEST(SpellMgr, ChargesAreLearnedReadyOrSpentSpentByCastsAndRestoredTogether) {
     EXPECT_EQ(spells.CountCharges(2, true) + spells.CountCharges(2, false), 0);
     EXPECT_EQ(spells.CountKnown(), 9);
     EXPECT_TRUE(spells.Learn(11, 1, 1, 1)); // room again
+
+    ASSERT_TRUE(spells.UseCharge(1));
+    ASSERT_TRUE(spells.RemoveCharge(1)); // a ready one, not the spent one
+    EXPECT_EQ(spells.CountCharges(1, true), 1);
+    EXPECT_EQ(spells.CountCharges(1, false), 1);
+    EXPECT_FALSE(spells.RemoveCharge(5)); // none to take
 }
 
 } // namespace

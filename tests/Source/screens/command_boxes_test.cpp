@@ -87,6 +87,7 @@ TEST_F(CommandBoxes, ItemsOfferExamineAndTheirUseOrUnload) {
     DefinePistol(kBulletType);
     Define("potion", 109);
     Define("relic", 116);
+    Define("keepsake", 114); // a kind that offers nothing
     ItemEntity* loaded = ItemWorld::Make("pistol");
     ASSERT_TRUE(loaded->LoadAmmo(*ItemWorld::Make("bullets")));
     const struct {
@@ -99,6 +100,7 @@ TEST_F(CommandBoxes, ItemsOfferExamineAndTheirUseOrUnload) {
         {ItemWorld::Make("bullets"), "cmd_box_7.tga", {0}},
         {ItemWorld::Make("potion"), "cmd_box_8.tga", {0, 1}},
         {ItemWorld::Make("relic"), nullptr, {}},
+        {ItemWorld::Make("keepsake"), nullptr, {}},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(each.item->GetTemplateName().c_str());

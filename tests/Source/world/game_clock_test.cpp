@@ -36,6 +36,14 @@ protected:
     GameClock m_clock{m_gameTime, m_realTime};
 };
 
+TEST_F(GameClockTest, ANewClockIsInTheDayUntilItsFirstTick) {
+    EXPECT_EQ(m_clock.GetPeriod(), GameClock::kDay);
+    PhaseAt(23, 0, 0, 0);
+    m_clock.ResetForNewGame();
+    EXPECT_EQ(m_clock.GetPeriod(), GameClock::kDay);
+    EXPECT_EQ(m_clock.GetPhaseHour(), GameClock::kMidnight);
+}
+
 TEST_F(GameClockTest, StoredAsTheDateThenTheHoursOfTheLastTick) {
     const Bytes stored =
         TypedBytes().U32(2003).U32(10).U32(9).U32(8).U32(7).U32(6).U32(5).F64(48000000.25).Get();
