@@ -266,7 +266,7 @@ WindowLayout MapEditor::MapDirectoryLayout() {
 }
 
 WindowLayout MapEditor::SaveBoxLayout() {
-    return MakeLayout(WindowEntry{"msg_box_save.tga", "Save map as", 300, 230, 200, 140},
+    return MakeLayout(WindowEntry{"msg_box_save.tga", "Save as", 300, 230, 200, 140},
                       kSaveBoxWidgets);
 }
 
