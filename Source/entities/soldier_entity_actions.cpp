@@ -122,6 +122,7 @@ bool SoldierEntity::AttackWithCurrentItem(Entity* target) {
 
 // A gift used on its receiver: a potion or a key, used on a creature (whose scripts hear
 // of it) or on a map object, and kept while it has uses left; or something used up at once.
+// Either way a use spends one item of a stack: the others stay carried, whole.
 bool SoldierEntity::GiveItemTo(Entity* entity, Entity* target) {
     ItemEntity* item = nullptr;
     CarriedItems* carried = Carried();
@@ -130,7 +131,7 @@ bool SoldierEntity::GiveItemTo(Entity* entity, Entity* target) {
     item->SetOwner(this);
     const uint32_t itemClass = item->GetItemClass();
     if (itemClass == kClassUsedUp) {
-        if (!carried->RemoveItem(item->GetStackSize(), item))
+        if (!carried->RemoveItem(1, item))
             return false;
         Charge(item->GetAbilityFloat());
         item->Use(this, GetPosition(), target, target->GetPosition());
@@ -139,8 +140,13 @@ bool SoldierEntity::GiveItemTo(Entity* entity, Entity* target) {
     }
     if (itemClass != kClassUsedOn)
         return true;
+    const int usesBefore = item->GetCount();
     item->Use(this, GetPosition(), target, target->GetPosition());
-    if (item->GetCount() < 1 && !carried->RemoveItem(item->GetStackSize(), item))
+    if (item->GetCount() < 1 && item->GetStackSize() > 1) {
+        item->SetStackSize(static_cast<uint16_t>(item->GetStackSize() - 1));
+        item->SetCount(usesBefore);
+    }
+    if (item->GetCount() < 1 && !carried->RemoveItem(1, item))
         return false;
     SoldierEntity* soldier = nullptr;
     if (AsSoldier(target, &soldier))

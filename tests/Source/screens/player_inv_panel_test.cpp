@@ -242,10 +242,17 @@ TEST_F(InventoryScreen, AChosenInventoryOpensACreatureOrAChestAndRefusesAnything
     EXPECT_GT(CountOf(Ground(), "gold"), 0);
 }
 
-// Drinking the last of the examined potions leaves nothing shown, and nothing read.
-TEST_F(InventoryScreen, UsingUpTheExaminedItemForgetsIt) {
+// Each drink spends one potion of the stack of five and the rest stay in the backpack; the
+// last one leaves nothing carried, nothing shown and nothing read.
+TEST_F(InventoryScreen, UsingAPotionSpendsOneOfTheStackAndTheLastForgetsIt) {
     EnterMap();
     OpenInventory();
+    ASSERT_EQ(CountOf(Inventory().GetBackpack(), "potion"), 5);
+    for (int left = 4; left >= 1; --left) {
+        Command(At(*Carried("potion")), 1); // use
+        ASSERT_EQ(CountOf(Inventory().GetBackpack(), "potion"), left);
+        EXPECT_EQ(Carried("potion")->GetCount(), 1);
+    }
     ItemEntity* potion = Carried("potion");
     const Point at = At(*potion);
     Command(at, 0); // examine
@@ -257,6 +264,23 @@ TEST_F(InventoryScreen, UsingUpTheExaminedItemForgetsIt) {
     EXPECT_EQ(Carried("potion"), nullptr);
     EXPECT_EQ(m_display->GetShownItem(), nullptr);
     EXPECT_EQ(m_display->GetShownName().Length(), 0);
+}
+
+// An item given as one kept while it has uses (as a creature's command or order gives it):
+// the use that spends one of a stack leaves the others carried with their use; spending a
+// lone one removes it.
+TEST_F(InventoryScreen, AKeptItemSpentFromAStackLeavesTheOthersTheirUse) {
+    EnterMap();
+    ItemEntity* potion = Carried("potion");
+    potion->GetRef().SetLifeState(100);
+    ASSERT_TRUE(m_player->GiveItemTo(potion, m_player));
+    ASSERT_EQ(Carried("potion"), potion);
+    EXPECT_EQ(potion->GetStackSize(), 4);
+    EXPECT_EQ(potion->GetCount(), 1);
+
+    potion->SetStackSize(1);
+    ASSERT_TRUE(m_player->GiveItemTo(potion, m_player));
+    EXPECT_EQ(Carried("potion"), nullptr);
 }
 
 } // namespace
