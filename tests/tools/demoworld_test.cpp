@@ -301,6 +301,7 @@ TEST_F(DemoWorldTest, TheItemsLoadFromTheArchivesAndThePistolTakesItsBullets) {
         ASSERT_TRUE(item->LoadIcon()); // the picture cropped to what is drawn
         EXPECT_GT(item->GetScreenRect().w, 8);
         EXPECT_LE(item->GetScreenRect().w, 24);
+        EXPECT_LT(item->GetScreenRect().h, 15); // within one line of a backpack list
         ASSERT_TRUE(item->LoadIcon2());
         EXPECT_GT(item->GetScreenRect().w, 4);
         EXPECT_LE(item->GetScreenRect().w, 16);

@@ -15,7 +15,9 @@ const SDL_Color kPalette[] = {{255, 0, 255, 0},   {25, 20, 20, 0},   {200, 205, 
                               {110, 115, 130, 0}, {130, 80, 35, 0},  {235, 190, 40, 0},
                               {200, 30, 40, 0},   {170, 210, 235, 0}};
 
-constexpr int kIconSide = 24;
+// Backpack lists set their icons one line apart, so an icon is no taller than a line.
+constexpr int kIconWidth = 24;
+constexpr int kIconHeight = 14;
 constexpr int kMapWidth = 16;
 constexpr int kMapHeight = 12;
 
@@ -155,7 +157,7 @@ bool ItemArt::Write(const char* name) const {
         std::fprintf(stderr, "demoworld: no item shape is called %s\n", name);
         return false;
     }
-    return WriteLook(Stringc(name), name, kIconSide, kIconSide) &&
+    return WriteLook(Stringc(name), name, kIconWidth, kIconHeight) &&
            WriteLook(Stringc(name) + "_map", name, kMapWidth, kMapHeight);
 }
 
