@@ -1,6 +1,5 @@
 #include "Source/screens/character_panel.h"
 
-#include "Library/graphics/graphic.h"
 #include "Library/graphics/screen.h"
 #include "Library/interface/info_panel.h"
 #include "Library/interface/interface.h"
@@ -51,14 +50,14 @@ WindowLayout CharacterPanel::SkillButtons() {
     return MakeLayout(WindowEntry{"", "", 0, 0, 0, 0}, kSkillButtons);
 }
 
-CharacterPanel::CharacterPanel(const Services& services) : m_services(services) {
+CharacterPanel::CharacterPanel(const Services& services)
+    : m_services(services), m_picture(services.graphics) {
     m_window = BuildWindow(Layout());
     m_window->FindChild(kDone)->SetImage2("button_done_up.tga");
     m_confirmation = std::make_unique<MessageBox>("msg_box_4.tga", 300, 235);
     m_confirmation->SetTextLayout(25, 20, 5, 155);
     m_confirmation->AddButton("button_yes2.tga", 29, 113);
     m_confirmation->AddSecondButton("button_no2.tga", 107, 113);
-    m_picture = LoadSplash(m_services.graphics, "");
     m_services.right.SetRect(Rect{422, 298, 734, 527});
     m_services.left.SetRect(Rect{77, 298, 389, 527});
     int slot = 0;
@@ -74,7 +73,6 @@ CharacterPanel::CharacterPanel(const Services& services) : m_services(services) 
 
 CharacterPanel::~CharacterPanel() {
     FreeStatDescScript();
-    FreeGraphic(m_picture);
 }
 
 // The level is taken now; the points it brings are spent on this sheet or lost.
@@ -185,15 +183,8 @@ void CharacterPanel::Draw(Screen& screen) {
         m_confirmation->Draw(screen);
         return;
     }
-    if (!m_redraw && !m_window->IsDirty())
+    if (!m_picture.DrawWith(screen, m_redraw, *m_window))
         return;
-    m_redraw = false;
-    if (Graphic* picture = m_picture.Get()) {
-        Graphic::SetBlitMode(0);
-        picture->Draw(screen.GetSurface(), 0, 0);
-    }
-    m_window->SetDirty(true);
-    m_window->Draw(screen);
     BuildCharacterSheet(m_character, screen, kSheetX, kSheetY, m_levelling, m_points);
     m_services.right.Draw(screen);
     m_services.left.Draw(screen);

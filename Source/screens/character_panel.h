@@ -7,7 +7,7 @@
 
 #include "Library/world/mode_page.h"
 #include "Source/creatures/creature_data.h"
-#include "Source/screens/cached_graphic.h"
+#include "Source/screens/screen_backdrop.h"
 #include "Source/screens/window_layout.h"
 
 #include <cstdint>
@@ -73,7 +73,7 @@ private:
     CreatureData* m_data = nullptr;
     InterfaceObject* m_window = nullptr; // the interface's
     std::unique_ptr<MessageBox> m_confirmation;
-    CachedGraphic m_picture;
+    ScreenBackdrop m_picture;
     bool m_redraw = true;
     bool m_levelling = false;
     int m_points = 0;

@@ -1,7 +1,6 @@
 #include "Source/screens/dialogue_panel.h"
 
 #include "Library/files/stored_name.h"
-#include "Library/graphics/graphic.h"
 #include "Library/graphics/screen.h"
 #include "Library/interface/info_panel.h"
 #include "Library/interface/interface.h"
@@ -51,10 +50,9 @@ WindowLayout DialoguePanel::Layout() {
 }
 
 DialoguePanel::DialoguePanel(GraphicMgr& graphics, Entity* partner, const Stringc& name)
-    : m_name(name) {
+    : m_name(name), m_picture(graphics) {
     m_player = g_entityMgr ? g_entityMgr->GetActivePartyMember() : nullptr;
     m_partner = g_entityMgr && g_entityMgr->IsInUsedSlot(partner) ? partner : nullptr;
-    m_picture = LoadSplash(graphics, "");
     m_window = BuildWindow(Layout());
     m_statements = std::make_unique<InfoPanel>(Rect{175, 109, 627, 284}, 1, 30, 1, 0);
     m_responses = std::make_unique<InfoPanel>(Rect{175, 319, 627, 492}, 1, 30, 1, 4);
@@ -82,7 +80,6 @@ DialoguePanel::~DialoguePanel() {
     if (g_dialogueControls == this)
         g_dialogueControls = nullptr;
     m_machine.reset();
-    FreeGraphic(m_picture);
 }
 
 // Ended as the script's own end would: back on the map, running.
@@ -158,15 +155,8 @@ void DialoguePanel::Draw(Screen& screen) {
     }
     if (m_statements->TakeRedraw() | m_responses->TakeRedraw())
         m_redraw = true;
-    if (!m_redraw && !m_window->IsDirty())
+    if (!m_picture.DrawWith(screen, m_redraw, *m_window))
         return;
-    m_redraw = false;
-    if (Graphic* picture = m_picture.Get()) {
-        Graphic::SetBlitMode(0);
-        picture->Draw(screen.GetSurface(), 0, 0);
-    }
-    m_window->SetDirty(true);
-    m_window->Draw(screen);
     m_statements->Draw(screen);
     m_responses->Draw(screen);
 }

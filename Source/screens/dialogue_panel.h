@@ -8,7 +8,7 @@
 
 #include "Library/core/stringc.h"
 #include "Library/world/mode_page.h"
-#include "Source/screens/cached_graphic.h"
+#include "Source/screens/screen_backdrop.h"
 #include "Source/screens/window_layout.h"
 #include "Source/scripting/dialogue_controls.h"
 #include "Source/scripting/dialogue_lines.h"
@@ -77,7 +77,7 @@ private:
     std::unique_ptr<MessageBox> m_messageBox;
     uint32_t m_responseCount = 0;
     std::vector<Stringc> m_responseTexts;
-    CachedGraphic m_picture;
+    ScreenBackdrop m_picture;
     bool m_redraw = true;
     Stringc m_chosen;
     bool m_runScript = true;
