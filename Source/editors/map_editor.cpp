@@ -17,6 +17,7 @@
 #include "Library/world/tile_map.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
+#include "Source/entities/soldier_entity.h"
 #include "Source/world/ambient_snd_mgr.h"
 #include "Source/world/region_mgr.h"
 #include "Source/world/weather_mgr.h"
@@ -367,12 +368,10 @@ void MapEditor::LoadTemplates() {
         if (entity == nullptr)
             break;
         FileStream file(path.c_str(), kStreamReadBinary);
-        ItemEntity* item = nullptr;
         bool ok = file.IsOpen() && entity->Load(file);
         if (ok) {
             entity->SetTemplateName(path);
-            if (Entity::AsItem(entity, &item))
-                ok = item->LoadIcon();
+            ok = ReadyToShow(*entity, false);
         }
         if (!ok) {
             std::fprintf(stderr, "%s: the template cannot be loaded\n", path.c_str());
@@ -383,6 +382,16 @@ void MapEditor::LoadTemplates() {
     }
     m_pickerFirst = 0;
     m_pickerCount = loaded;
+}
+
+bool MapEditor::ReadyToShow(Entity& entity, bool placed) {
+    ItemEntity* item = nullptr;
+    if (Entity::AsItem(&entity, &item))
+        return placed ? item->LoadIcon2() : item->LoadIcon();
+    SoldierEntity* soldier = nullptr;
+    if (Entity::AsSoldier(&entity, &soldier))
+        soldier->SetDirection(kShownFacing);
+    return true;
 }
 
 void MapEditor::PagePicker() {

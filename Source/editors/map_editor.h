@@ -161,6 +161,7 @@ public:
     static constexpr const char* kTickOffImage = "button_tick_off.tga"; // a toggle's, when off
     static constexpr float kMiniMapScale = 0.09375006f; // of the map's pixels
     static constexpr float kArrowStep = 0.2f;
+    static constexpr int kShownFacing = 4;
 
     struct Services {
         // Deletes and makes again the frame driver's per-map objects: a new entity manager,
@@ -185,6 +186,10 @@ public:
     static const char* StateName(uint32_t state);
     static Window WindowOfState(uint32_t state); // kWindowCount for a state without one
     static int SearchColourOfRadio(uint32_t id); // -1 for another widget
+    // A loaded template, or its copy placed on the map, as the editor shows it: an item
+    // with its icon (the picker's first, the map's second), a soldier facing direction 4.
+    // False when the icon cannot be loaded.
+    static bool ReadyToShow(Entity& entity, bool placed);
 
     uint32_t GetState() const { return m_state; }
     bool IsToolOn(Tool tool) const { return m_tools[tool]; }

@@ -15,6 +15,7 @@
 #include "Source/world/region_mgr.h"
 #include "Source/world/weather_mgr.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -181,8 +182,11 @@ void MapEditor::FillWeather() {
     }
 }
 
+// Chances are percentages kept as floats: a fraction typed is kept, the range is not passed.
 void MapEditor::StoreWeather() {
     for (const auto& chance : kChanceFields)
         g_weatherMgr->SetKindChance(
-            chance.kind, PanelNumber::Percent(Field(kToolbarWindow, chance.field).c_str()));
+            chance.kind,
+            std::clamp(PanelNumber::ReadFloat(Field(kToolbarWindow, chance.field).c_str()), 0.0f,
+                       100.0f));
 }

@@ -10,7 +10,6 @@
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/door_entity.h"
 #include "Source/entities/entity_mgr.h"
-#include "Source/entities/item_entity.h"
 #include "Source/entities/trigger_entity.h"
 #include "Source/world/ambient_snd_mgr.h"
 #include "Source/world/entry_pt_mgr.h"
@@ -192,9 +191,7 @@ void MapEditor::PlaceTemplate() {
     Entity* entity = g_entityMgr->CreateEntity(0, 0, 0, m_chosenTemplate->GetType());
     if (entity == nullptr)
         return;
-    ItemEntity* item = nullptr;
-    if (!entity->LoadByName(m_chosenTemplate->GetTemplateName()) ||
-        (Entity::AsItem(entity, &item) && !item->LoadIcon2())) {
+    if (!entity->LoadByName(m_chosenTemplate->GetTemplateName()) || !ReadyToShow(*entity, true)) {
         g_entityMgr->ReleaseEntity(entity);
         return;
     }

@@ -17,7 +17,6 @@
 #include "Source/entities/container_entity.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
-#include "Source/entities/item_magazine.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/screens/command_boxes.h"
 #include "Source/screens/interface_routines.h"
@@ -426,19 +425,15 @@ void GenInterRoutine::Examine(ItemEntity& item) {
     m_description->AddText(item.GetAbilityText().c_str());
     m_shownName = item.GetText(identified ? ItemEntity::kIdentifiedName : ItemEntity::kName);
     m_shownKind = static_cast<int>(item.GetItemClass());
-    m_ammoText = "";
-    for (int slot = 0; slot < item.GetMagazines().GetCount(); ++slot)
-        if (const ItemMagazine* magazine = item.GetMagazines().Get(slot)) {
-            m_ammoText = magazine->GetAmmoName();
-            break;
-        }
+    const ItemAbility* ability = ItemAbility::Of(item.GetAbility());
+    // The current ability's round: its magazine's, or the ammunition it fires from the pack.
+    m_ammoText = ability ? ability->GetMagazineName() : Stringc();
     m_chargesText = "";
-    const auto* ability = dynamic_cast<const ItemAbility*>(item.GetAbility());
     if (m_shownKind == static_cast<int>(ItemEntity::kClassWeapon) && ability &&
         ability->GetRoundsPerUse() != 0)
-        m_chargesText.Format("%d/%d", item.GetQuantity(), item.GetMaxQuantity());
-    else if (m_shownKind == static_cast<int>(kAmmunitionKind))
-        m_chargesText.Format("%d", item.GetCount());
+        m_chargesText.Format("%d/%d", ability->GetCharges(), ability->GetMaxCharges());
+    else if (m_shownKind == static_cast<int>(kAmmunitionKind) && ability)
+        m_chargesText.Format("%d", ability->GetCharges());
 }
 
 // A use may have used the item up, and an unload may have released it: only a pointer
@@ -512,7 +507,7 @@ void GenInterRoutine::DropItem(int count) {
         target->UpdateItems();
     m_sourceSlot = m_targetSlot = m_sourceList = m_targetList = -1;
     ForgetHeld();
-    ForgetShownUnlessCarried();
+    m_shown = nullptr; // its lines stay until the next examine
     m_redraw = true;
 }
 

@@ -77,6 +77,8 @@ public:
     ContainerEntity* GetList(int list) const;
     ItemEntity* GetShownItem() const { return m_shown; }
     const Stringc& GetShownName() const { return m_shownName; }
+    const Stringc& GetAmmoText() const { return m_ammoText; }
+    const Stringc& GetChargesText() const { return m_chargesText; }
     const InfoPanel& GetDescription() const { return *m_description; }
     const MessageBox& GetMessageBox() const { return *m_messageBox; }
     const Rect& GetSlotRect(int slot) const { return m_slotRects[slot]; }

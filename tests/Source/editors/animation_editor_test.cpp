@@ -167,6 +167,28 @@ TEST_F(AnimationEditing, TheDirectionTypeCyclesAndOneDirectionKeepsSequenceZero)
     EXPECT_EQ(Player().GetSequence(), 0);
 }
 
+// The arrow's set makes the type sixteen while the walker has eight directions: the steps wrap
+// within the walker's own eight, never onto a direction it does not have.
+TEST_F(AnimationEditing, DirectionsWrapWithinTheShownAnimationWhenTheTypeHasMore) {
+    BuildWalker();
+    ShowWalk();
+    ASSERT_EQ(Player().GetSequenceCount(), 8);
+    Click(kComparisonSet);
+    ASSERT_TRUE(ClickListLine(Editor().GetDirectoryBox(), "Projectile"));
+    Frame();
+    ASSERT_TRUE(ClickListLine(Editor().GetDirectoryBox(), "arrow"));
+    Frame();
+    Click(kOk);
+    ASSERT_EQ(Editor().GetState(), AnimationEditor::kEditWindow);
+    ASSERT_EQ(Editor().GetDirectionType(), 16);
+    for (int step = 1; step <= 8; ++step) {
+        Click(kNextDirection);
+        EXPECT_EQ(Player().GetSequence(), step % 8);
+    }
+    Click(kPreviousDirection);
+    EXPECT_EQ(Player().GetSequence(), 7);
+}
+
 TEST_F(AnimationEditing, TypedValuesGoIntoTheFrameAndANegativeDurationIsZero) {
     BuildWalker();
     ShowWalk();

@@ -138,6 +138,22 @@ TEST_F(OffsetEditing, TheListScrollsNoFurtherThanItsEnds) {
     EXPECT_EQ(Editor().GetFirstShown(), 0);
 }
 
+TEST_F(OffsetEditing, ResetForgetsTheListAndTheOffset) {
+    LoadInterfacePictures();
+    Click(kListDown);
+    Click(kCancel);
+    ASSERT_EQ(Editor().GetState(), GraphicOffsetCalc::kMainPanel);
+    Release(SDLK_RIGHT);
+    ASSERT_EQ(Field(2), "0.062");
+    Editor().Reset();
+    EXPECT_EQ(Editor().GetOffset(), Vector());
+    EXPECT_EQ(Field(2), "0.000");
+    EXPECT_EQ(Editor().GetCount(), 0);
+    EXPECT_EQ(Editor().GetFirstShown(), 0);
+    EXPECT_EQ(Editor().GetSelected(), nullptr);
+    Frame(); // nothing left to draw in the list
+}
+
 // The colour key's ring, shown first: opaque at its edge, see-through inside.
 TEST_F(OffsetEditing, ARightClickPicksTheShownPictureUnderThePointerUnlessItIsSeeThroughThere) {
     LoadInterfacePictures();

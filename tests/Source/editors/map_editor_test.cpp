@@ -2,12 +2,16 @@
 // driven through the main loop.
 #include "Source/editors/map_editor.h"
 
+#include "Library/graphics/screen.h"
 #include "Library/interface/directory_panel.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
 #include "Source/editors/map_editor_support.h"
+#include "Source/entities/container_map_entity.h"
+#include "Source/entities/container_map_object.h"
 #include "Source/entities/door_entity.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/soldier_entity.h"
 #include "Source/entities/trigger_entity.h"
 #include "Source/world/ambient_snd_mgr.h"
 #include "Source/world/entry_pt_mgr.h"
@@ -138,6 +142,22 @@ TEST_F(MapEditing, ThePickerPagesItsTemplatesAndKeepsThoseBeforeOneCutShort) {
     EXPECT_EQ(Editor().GetPickerFirst(), 0);
     EXPECT_EQ(Editor().GetPickerType(), 0u);
     EXPECT_EQ(Editor().GetPicker().GetEntity(Entity::kTypeBase, 1)->GetType(), Entity::kTypeBase);
+}
+
+// The picker's types stay 0, so no soldier reaches the picker or the map by the editor's keys
+// yet: the step both take is tried on its own.
+TEST_F(MapEditing, ASoldierTemplateAndItsPlacedCopyFaceDirectionFour) {
+    NewField();
+    for (bool placed : {false, true}) {
+        SoldierEntity* soldier = nullptr;
+        ASSERT_TRUE(Entity::AsSoldier(g_entityMgr->CreateEntity(0, 0, 0, Entity::kTypeSoldier),
+                                      &soldier) &&
+                    soldier->LoadByName("trader"));
+        ASSERT_GT(soldier->GetDirectionCount(), W::kShownFacing);
+        soldier->SetDirection(0);
+        EXPECT_TRUE(W::ReadyToShow(*soldier, placed));
+        EXPECT_EQ(soldier->GetDirection(), W::kShownFacing) << placed;
+    }
 }
 
 class EntityPlacing : public MapEditing {
@@ -301,6 +321,55 @@ TEST_F(MapEditing, ADoorTakesCellsInBothStatesAndAZone) {
     EXPECT_EQ(gate.GetCells(0), std::vector<Vector>{Vector(33, 17, 0)});
 }
 
+// The tick opens and shuts the chest at once, taking the typed name with it; DONE keeps the
+// last name and closes the panel.
+TEST_F(MapEditing, AContainerIsPlacedFoundNamedAndOpenedFromItsPanel) {
+    NewField();
+    Tool(W::kContainerButton);
+    KeyAt(Vector(12.5f, 8.5f, 0), SDLK_p);
+    ContainerMapEntity* chest = Editor().GetSelectedContainer();
+    ASSERT_NE(chest, nullptr);
+    EXPECT_EQ(chest->GetPosition(), Vector(12.5f, 8.5f, 0));
+    KeyAt(Vector(12.5f, 8.5f, 0), SDLK_i);
+    ASSERT_EQ(State(), W::kContainerPanel);
+    ASSERT_EQ(Editor().GetSelectedContainer(), chest);
+    ContainerMapObject& lid = chest->GetMapObject();
+    EXPECT_FALSE(Ticked(W::kContainerWindow, W::kOpenTick));
+    Enter(W::kContainerWindow, W::kObjectName, "chest");
+    Press(W::kContainerWindow, W::kOpenTick);
+    EXPECT_EQ(State(), W::kContainerPanel);
+    EXPECT_TRUE(lid.IsOpen());
+    EXPECT_EQ(lid.GetSettings().name, "chest");
+    Press(W::kContainerWindow, W::kOpenTick);
+    EXPECT_FALSE(lid.IsOpen());
+    Enter(W::kContainerWindow, W::kObjectName, "strongbox");
+    Press(W::kContainerWindow, W::kDone);
+    EXPECT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(lid.GetSettings().name, "strongbox");
+    EXPECT_FALSE(lid.IsOpen());
+}
+
+// The state's name is written below the map's in the black box at the top right.
+TEST_F(MapEditing, TheStatusBoxNamesTheStateAndAnUnknownOneIsAnError) {
+    const auto litIn = [this](int x1, int x2) {
+        int lit = 0;
+        for (int y = 20; y < 40; ++y)
+            for (int x = x1; x < x2; ++x)
+                lit += PixelAt(x, y) != 0 ? 1 : 0;
+        return lit;
+    };
+    for (const Point& button : {Point{-1, -1}, At(W::kToolbarWindow, W::kMiniMapButton)}) {
+        if (button.x >= 0)
+            Click(button);
+        Frame();
+        g_screen->SetFont(0);
+        const int width = g_screen->TextWidth(W::StateName(State()));
+        EXPECT_GT(litIn(650, 650 + width), 0) << State();
+        EXPECT_EQ(litIn(650 + width + 1, 800), 0) << State();
+    }
+    EXPECT_STREQ(W::StateName(W::kStateCount), "ERROR");
+}
+
 // Distances below one become one, percentages keep within 0-100, the period within a
 // u16, and text that is no finite number reads 0 or saturates.
 TEST_F(MapEditing, AnAmbientSoundPanelClampsWhatItStores) {
@@ -393,17 +462,18 @@ TEST_F(MapEditing, TheClipToolSetsItsBaseAndClearsItAfterTheUpdate) {
     EXPECT_FALSE(Editor().GetClipZone().IsValid());
 }
 
-// A save stores the toolbar's chances as those of rain, snow and storm, each within 0-100.
+// A save stores the toolbar's chances as those of rain, snow and storm, each within 0-100
+// and with any fraction typed.
 TEST_F(MapEditing, TheWeatherChancesAreStoredWithTheSave) {
     NewField();
     Enter(W::kToolbarWindow, W::kChanceRain, "150");
     Enter(W::kToolbarWindow, W::kChanceSnow, "-5");
-    Enter(W::kToolbarWindow, W::kChanceStorm, "40");
+    Enter(W::kToolbarWindow, W::kChanceStorm, "40.5");
     Save("weather");
     EXPECT_EQ(State(), W::kEditMap);
     EXPECT_EQ(g_weatherMgr->GetKindChance(WeatherMgr::kRain), 100.0f);
     EXPECT_EQ(g_weatherMgr->GetKindChance(WeatherMgr::kSnow), 0.0f);
-    EXPECT_EQ(g_weatherMgr->GetKindChance(WeatherMgr::kStorm), 40.0f);
+    EXPECT_EQ(g_weatherMgr->GetKindChance(WeatherMgr::kStorm), 40.5f);
 }
 
 } // namespace

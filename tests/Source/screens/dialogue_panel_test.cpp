@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,13 @@ std::vector<std::string> Lines(const InfoPanel& panel) {
     for (int i = 0; i < panel.GetWindow().GetBlockCount(); ++i)
         lines.push_back(panel.GetWindow().GetBlock(i).GetText().c_str());
     return lines;
+}
+
+std::vector<uint32_t> Ids(const InfoPanel& panel) {
+    std::vector<uint32_t> ids;
+    for (int i = 0; i < panel.GetWindow().GetBlockCount(); ++i)
+        ids.push_back(panel.GetWindow().GetBlock(i).GetId());
+    return ids;
 }
 
 class DialogueScreen : public DemoMapParty {
@@ -116,6 +124,19 @@ TEST_F(DialogueScreen, TheTradersGreetingLeadsToHerNewsAndBackAndFarewellEndsOnT
     Frames(2);
     EXPECT_EQ(Mode(), kModeAreaMap);
     EXPECT_FALSE(g_gameMode->IsPaused());
+}
+
+// The response a click names is found by its id: each run from a new label numbers its
+// responses from 0 again.
+TEST_F(DialogueScreen, ANewLabelNumbersItsResponsesFromZeroAgain) {
+    Talk(Soldier("trader"));
+    EXPECT_EQ(Ids(Dialogue().GetResponses()), (std::vector<uint32_t>{0, 1, 2}));
+    ClickResponse("Any news?");
+    Frame();
+    EXPECT_EQ(Ids(Dialogue().GetResponses()), std::vector<uint32_t>{0});
+    ClickResponse("Back to business.");
+    Frame();
+    EXPECT_EQ(Ids(Dialogue().GetResponses()), (std::vector<uint32_t>{0, 1, 2}));
 }
 
 // The refusal shows in the box, which alone hears the player: its OK, over the responses,

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -158,6 +159,11 @@ TEST_F(LeaderScreens, TheSpellBookTakesTheLeadersSpellsAndIsSafeWithoutALeader) 
     EXPECT_EQ(book.GetPage(), 0);
     for (int index = 0; index < SpellBookPanel::kBoxes; ++index)
         ASSERT_NE(book.GetBox(index), nullptr) << index;
+    std::map<uint32_t, std::string> pageLabels;
+    for (const WidgetEntry& widget : SpellBookPanel::BookLayout())
+        if (widget.id == SpellBookPanel::kLeft || widget.id == SpellBookPanel::kRight)
+            pageLabels[widget.id] = widget.label;
+    EXPECT_EQ(pageLabels, (std::map<uint32_t, std::string>{{1, "left"}, {0, "right"}}));
     book.Update();
     book.Draw(*g_screen);
 

@@ -204,6 +204,33 @@ TEST_F(GameMenu, LoadingASlotBringsThePartyBackAsSaved) {
     EXPECT_FLOAT_EQ(LeaderData().GetHitPoints(), savedHitPoints);
 }
 
+// Out of the game on the title menu, Load enters the saved game where it was saved.
+TEST_F(GameMenu, ASlotLoadedFromTheTitleEntersTheGameAtTheSavedPlace) {
+    StartPlaying();
+    const Vector savedAt = Leader()->GetPosition();
+    SaveToSlot(0, "at the start");
+    OpenMenu();
+    Click(kExitGame);
+    Click(kBoxYes);
+    Frame();
+    ASSERT_EQ(Mode(), kModeTitleMenu);
+    ASSERT_EQ(g_partyMgr->GetCount(), 0);
+
+    RunTitleUntilMenu();
+    Click(kTitleLoad);
+    Frame();
+    ASSERT_EQ(Mode(), kModeLoadGame);
+    ClickSlot(0);
+    Click(kSlotsOk);
+    Frame();
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    EXPECT_TRUE(g_gameMode->IsInGame());
+    ASSERT_EQ(g_partyMgr->GetCount(), 1);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    EXPECT_FLOAT_EQ(Leader()->GetPosition().x, savedAt.x);
+    EXPECT_FLOAT_EQ(Leader()->GetPosition().y, savedAt.y);
+}
+
 TEST_F(GameMenu, CancelLeadsBackToTheMenuInAGameAndToTheTitleOutsideOne) {
     RunTitleUntilMenu();
     Click(kTitleLoad);

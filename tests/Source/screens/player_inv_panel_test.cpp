@@ -12,6 +12,7 @@
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_data.h"
 #include "Source/creatures/creature_inventory.h"
+#include "Source/entities/binary_map_object.h"
 #include "Source/entities/container_entity.h"
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/entity_mgr.h"
@@ -242,6 +243,26 @@ TEST_F(InventoryScreen, AChosenInventoryOpensACreatureOrAChestAndRefusesAnything
     EXPECT_GT(CountOf(Ground(), "gold"), 0);
 }
 
+// The crate opened by its use shows beside the backpack; Done hands it the use that shuts it.
+TEST_F(InventoryScreen, TheCrateOpenedBesideTheBackpackIsShutByDone) {
+    EnterMap();
+    Entity* crate = g_entityMgr->GetEntity(Entity::kTypeContainerMap, 1);
+    MapObject* mapObject = nullptr;
+    ASSERT_TRUE(Entity::GetMapObject(crate, &mapObject));
+    const auto* lid = dynamic_cast<const BinaryMapObject*>(mapObject);
+    ASSERT_NE(lid, nullptr);
+    crate->OnEvent(BinaryEntity::kEventUse, 1, 0, m_player);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeChosenInventory);
+    ASSERT_TRUE(lid->IsOpen());
+    m_display = &PageAs<PlayerInvPanel>()->GetDisplay();
+    EXPECT_GT(CountOf(Ground(), "gold"), 0);
+    Click(kDone);
+    Frames(2);
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_FALSE(lid->IsOpen());
+}
+
 // Each drink spends one potion of the stack of five and the rest stay in the backpack; the
 // last one leaves nothing carried, nothing shown and nothing read.
 TEST_F(InventoryScreen, UsingAPotionSpendsOneOfTheStackAndTheLastForgetsIt) {
@@ -281,6 +302,43 @@ TEST_F(InventoryScreen, AKeptItemSpentFromAStackLeavesTheOthersTheirUse) {
     potion->SetStackSize(1);
     ASSERT_TRUE(m_player->GiveItemTo(potion, m_player));
     EXPECT_EQ(Carried("potion"), nullptr);
+}
+
+// The lines name the round the current ability fires, by its shown name: the pistol's
+// magazine holds "Bullets", the bow shoots what it finds in the pack; a clip's charges count
+// the whole stack. A move forgets the shown item but leaves its lines.
+TEST_F(InventoryScreen, ExamineNamesTheRoundFiredAndCountsTheStacksChargesAndAMoveForgetsIt) {
+    EnterMap();
+    ItemEntity* bow = nullptr;
+    ItemEntity* arrows = nullptr;
+    ItemEntity* merged = nullptr;
+    ASSERT_TRUE(Entity::AsItem(g_entityMgr->CreateEntity(0, 0, 0, Entity::kTypeItem), &bow) &&
+                bow->LoadByName("bow") && Inventory().AddItem(bow, merged));
+    ASSERT_TRUE(Entity::AsItem(g_entityMgr->CreateEntity(0, 0, 0, Entity::kTypeItem), &arrows) &&
+                arrows->LoadByName("arrows") && Inventory().AddItem(arrows, merged));
+    bow->GetAbility()->Refresh();
+    OpenInventory();
+
+    ItemEntity* bullets = Carried("bullets");
+    ASSERT_EQ(bullets->GetStackSize(), 10);
+    Command(At(*bullets), 0);
+    EXPECT_STREQ(m_display->GetChargesText().c_str(), "100");
+    ItemEntity* pistol = Carried("pistol");
+    Drag(At(*pistol), kSecondHand);
+    Drag(At(*bullets), kSecondHand); // one clip into its magazine
+    Command(kSecondHand, 0);
+    EXPECT_STREQ(m_display->GetAmmoText().c_str(), "Bullets");
+    EXPECT_STREQ(m_display->GetChargesText().c_str(), "10/10");
+    Command(At(*bow), 0);
+    EXPECT_STREQ(m_display->GetAmmoText().c_str(), "arrows");
+
+    ItemEntity* shield = Carried("shield");
+    Command(At(*shield), 0);
+    ASSERT_EQ(m_display->GetShownItem(), shield);
+    Drag(At(*shield), kShieldSlot);
+    ASSERT_TRUE(Inventory().IsItemInSlot(shield, CreatureInventory::kShieldSlot));
+    EXPECT_EQ(m_display->GetShownItem(), nullptr);
+    EXPECT_STREQ(m_display->GetShownName().c_str(), "Shield");
 }
 
 } // namespace

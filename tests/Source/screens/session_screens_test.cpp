@@ -3,7 +3,11 @@
 // and the credits their script writes.
 #include "Library/interface/info_panel.h"
 #include "Library/interface/text_block.h"
+#include "Library/core/struct.h"
+#include "Library/core/tracked_new.h"
 #include "Library/scripts/global_timer_table.h"
+#include "Library/sound/recording_sound_layer.h"
+#include "Library/sound/sound_mgr.h"
 #include "Library/world/tile_map.h"
 #include "Source/entities/script_machine.h"
 #include "Source/entities/soldier_entity.h"
@@ -19,7 +23,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -179,6 +185,71 @@ TEST_F(SessionScreens, OptionsTakeEffectAtOnceAndReachTheFileOnlyThroughDone) {
     const GameConfig reread(World().Root().c_str(), nullptr, nullptr);
     EXPECT_EQ(reread.GetViewSize(), 2);
     std::filesystem::remove(World().Path("config.dat"));
+}
+
+// The test sounds on a layer whose channels end when the test says.
+class OptionsSounds : public SessionScreens {
+protected:
+    class EndingLayer : public RecordingSoundLayer {
+    public:
+        using RecordingSoundLayer::RecordingSoundLayer;
+        bool FSOUND_IsPlaying(int which) override { return playing && which >= 0; }
+        bool playing = true;
+    };
+
+    void SetUp() override {
+        SessionScreens::SetUp();
+        std::filesystem::remove(World().Path("config.dat"));
+        RunTitleUntilMenu(); // the first run's converter is done with the sound manager
+        auto layer = std::make_unique<EndingLayer>(m_log);
+        m_layer = layer.get();
+        ReleaseObject(g_soundMgr);
+        testing::internal::CaptureStdout();
+        g_soundMgr = NEW SoundMgr(32, std::move(layer)); // the shutdown deletes it
+        testing::internal::GetCapturedStdout();
+        ReleaseObject(g_config); // it holds the sound manager it applies the levels to
+        g_config = NEW GameConfig(g_gameMode->GetRootDir(), g_tileMap, g_soundMgr);
+        OpenFromTitle(kTitleOptions, kModeOptions);
+    }
+    long Calls(const char* prefix) const { return CountCalls(m_log, prefix); }
+    // The last call before the frame's listener update.
+    std::string LastCall() const {
+        auto call = std::find_if(m_log.rbegin(), m_log.rend(), [](const std::string& c) {
+            return c.rfind("FSOUND_3D_", 0) != 0;
+        });
+        return call == m_log.rend() ? "" : *call;
+    }
+
+    std::vector<std::string> m_log; // outlives the manager, which the shutdown deletes
+    EndingLayer* m_layer = nullptr;
+};
+
+TEST_F(OptionsSounds, TheEffectsTestFollowsItsSliderAndStartsAgainWhenItHasEnded) {
+    Press(kEffectsKnobAtFull.x, kEffectsKnobAtFull.y); // the press clicks too
+    ASSERT_EQ(std::count_if(m_log.begin(), m_log.end(),
+                            [](const std::string& call) {
+                                return call.find(OptionsPanel::kEffectsTest) != std::string::npos;
+                            }),
+              1);
+    const long played = Calls("FSOUND_PlaySoundEx");
+    Drag(OptionsPanel::kTrackStart + 20, kSliderY);
+    EXPECT_EQ(Calls("FSOUND_PlaySoundEx"), played);
+    EXPECT_EQ(LastCall(), "FSOUND_SetVolume(7, 30)");
+    m_layer->playing = false;
+    Drag(OptionsPanel::kTrackStart + 40, kSliderY);
+    EXPECT_EQ(Calls("FSOUND_PlaySoundEx"), played + 1);
+    Lift();
+}
+
+TEST_F(OptionsSounds, ReleasingTheSliderStopsTheMusicTestAtOnce) {
+    const int musicY = kSliderY + 48;
+    Press(kEffectsKnobAtFull.x, musicY);
+    ASSERT_EQ(Calls("FSOUND_Stream_PlayEx"), 1);
+    const long stops = Calls("FSOUND_Stream_Stop");
+    Drag(OptionsPanel::kTrackStart + 20, musicY);
+    EXPECT_EQ(Calls("FSOUND_Stream_Stop"), stops);
+    Lift();
+    EXPECT_GT(Calls("FSOUND_Stream_Stop"), stops);
 }
 
 TEST_F(SessionScreens, OptionsFromAGameReturnToTheMenu) {

@@ -243,6 +243,22 @@ TEST_F(WorldMap, TheExploreButtonOnTheTownsGateEntersTheMeadow) {
     EXPECT_EQ(Leader()->GetPosition(), Vector(93.5f, 60.5f, 0.0f));
 }
 
+// Over the map, a click on the resting party's icon acts on its spot: the gate's trigger.
+TEST_F(WorldMap, TheIconClickedOverTheMapEntersTheTownUnderIt) {
+    EnterWorld();
+    ASSERT_TRUE(TeleportEntity(*Leader(), kTown));
+    Leader()->SetPlaced();
+    MoveTo(kOverMap.x, kOverMap.y);
+    Frames(2);
+    ASSERT_EQ(World()->GetState(), WorldMapPanel::kMapView);
+    int x = 0, y = 0;
+    WorldToPixel(*g_tileMap, Leader()->GetPosition(), x, y);
+    Click(x, y);
+    Frame();
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+}
+
 // The screen's travel runs the region's scripts; the tutorial's pass runs them only on the
 // frames it does not, as while the confirm box is up.
 TEST_F(WorldMap, TheTutorialsScriptsRunOnceAFrame) {
