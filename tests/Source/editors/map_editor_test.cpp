@@ -150,9 +150,9 @@ TEST_F(MapEditing, ASoldierTemplateAndItsPlacedCopyFaceDirectionFour) {
     NewField();
     for (bool placed : {false, true}) {
         SoldierEntity* soldier = nullptr;
-        ASSERT_TRUE(Entity::AsSoldier(g_entityMgr->CreateEntity(0, 0, 0, Entity::kTypeSoldier),
-                                      &soldier) &&
-                    soldier->LoadByName("trader"));
+        ASSERT_TRUE(
+            Entity::AsSoldier(g_entityMgr->CreateEntity(0, 0, 0, Entity::kTypeSoldier), &soldier) &&
+            soldier->LoadByName("trader"));
         ASSERT_GT(soldier->GetDirectionCount(), W::kShownFacing);
         soldier->SetDirection(0);
         EXPECT_TRUE(W::ReadyToShow(*soldier, placed));

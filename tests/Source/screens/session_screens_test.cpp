@@ -1,10 +1,10 @@
 // The screens that start and end a game and the options, driven through the main loop from
 // the title menu: a new game's party, game over and the game after it, the options file,
 // and the credits their script writes.
-#include "Library/interface/info_panel.h"
-#include "Library/interface/text_block.h"
 #include "Library/core/struct.h"
 #include "Library/core/tracked_new.h"
+#include "Library/interface/info_panel.h"
+#include "Library/interface/text_block.h"
 #include "Library/scripts/global_timer_table.h"
 #include "Library/sound/recording_sound_layer.h"
 #include "Library/sound/sound_mgr.h"
