@@ -36,6 +36,7 @@ SearchState PathSearch<Lookup>::Run(uint32_t fromX, uint32_t fromY, uint32_t toX
 template <class Lookup>
 void PathSearch<Lookup>::Begin(uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY) {
     Release();
+    m_cancelRequested = false;
     m_lookup.Fit(m_map.GetWidth(), m_map.GetHeight());
     m_start = m_pool.Allocate(fromX, fromY);
     m_target = m_pool.Allocate(toX, toY);
@@ -57,7 +58,7 @@ template <class Lookup> void PathSearch<Lookup>::Release() {
 template <class Lookup> SearchState PathSearch<Lookup>::Step() {
     if (m_state != SearchState::kSearching)
         return m_state;
-    if (m_open.empty()) {
+    if (m_open.empty() || m_cancelRequested) {
         Release();
         return m_state = SearchState::kFailed;
     }

@@ -17,7 +17,14 @@
 
 class TileMap;
 
-enum class SearchState { kNotInitialised, kSearching, kSucceeded, kFailed };
+// A spent pool leaves neighbours out instead, so kOutOfMemory is never entered.
+enum class SearchState {
+    kNotInitialised = 0,
+    kSearching = 1,
+    kSucceeded = 2,
+    kFailed = 3,
+    kOutOfMemory = 4,
+};
 
 template <class Lookup> class PathSearch {
 public:
@@ -35,6 +42,8 @@ public:
     // The same set up to be run a step at a time: each Step takes one node off the open list.
     void Begin(uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY);
     SearchState Step();
+    // The next Step gives every node back and fails; the next Begin clears the request.
+    void RequestCancel() { m_cancelRequested = true; }
     // The open list's node for the cell, or null.
     PathSearchNode* FindOpen(uint32_t x, uint32_t y) const {
         return m_lookup.FindOpen(m_open, x, y);
@@ -67,6 +76,7 @@ private:
     std::vector<PathSearchNode*> m_successors;
     SearchState m_state = SearchState::kNotInitialised;
     int m_steps = 0;
+    bool m_cancelRequested = false;
     PathSearchNode* m_start = nullptr;
     PathSearchNode* m_target = nullptr;
 };

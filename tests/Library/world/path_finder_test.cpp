@@ -124,6 +124,20 @@ TEST_F(PathFinderTest, EverySearchGivesBackEveryNode) {
     EXPECT_EQ(pool.GetAllocatedCount(), pool.GetFreedCount());
 }
 
+// A cancelled search fails at its next step with every node back in the pool; the next
+// search starts without the request.
+TEST_F(PathFinderTest, ACancelledSearchFailsAndTheNextOneRunsWhole) {
+    Draw(kWallWithGap);
+    PathSearch<CellNodeIndex> search(m_map);
+    search.Begin(11, 7, 0, 0);
+    for (int step = 0; step < 5; ++step)
+        ASSERT_EQ(search.Step(), SearchState::kSearching);
+    search.RequestCancel();
+    EXPECT_EQ(search.Step(), SearchState::kFailed);
+    EXPECT_EQ(search.GetPool().GetFreeCount(), PathSearch<CellNodeIndex>::kPoolCapacity);
+    EXPECT_EQ(search.Run(11, 7, 0, 0), SearchState::kSucceeded);
+}
+
 // The cell index stands in for scanning the lists and changes nothing: the same nodes are
 // expanded in the same order, to the same path or the same failure.
 TEST_F(PathFinderTest, TheCellIndexSearchesExactlyAsScanningTheListsDoes) {
