@@ -37,7 +37,6 @@ public:
         kKindCount,
     };
 
-    // A behaviour of a kind that gives no force of its own (FOLLOW_WALLS).
     SteeringBehaviour(int kind, Vehicle& vehicle) : m_vehicle(vehicle), m_kind(kind) {}
     SteeringBehaviour(const SteeringBehaviour&) = delete;
     SteeringBehaviour& operator=(const SteeringBehaviour&) = delete;

@@ -8,6 +8,7 @@
 #include "Library/world/evasion_behaviour.h"
 #include "Library/world/flee_behaviour.h"
 #include "Library/world/follow_path_behaviour.h"
+#include "Library/world/follow_walls_behaviour.h"
 #include "Library/world/formation_behaviour.h"
 #include "Library/world/group_behaviour.h"
 #include "Library/world/pursuit_behaviour.h"
@@ -47,7 +48,7 @@ std::unique_ptr<SteeringBehaviour> MakeBehaviour(int kind, Vehicle& vehicle) {
     case SteeringBehaviour::kAvoidWalls:
         return std::make_unique<AvoidWallsBehaviour>(vehicle);
     case SteeringBehaviour::kFollowWalls:
-        return std::make_unique<SteeringBehaviour>(kind, vehicle);
+        return std::make_unique<FollowWallsBehaviour>(vehicle);
     case SteeringBehaviour::kWander:
         return std::make_unique<WanderBehaviour>(vehicle);
     case SteeringBehaviour::kGroup:

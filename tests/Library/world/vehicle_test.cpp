@@ -8,6 +8,11 @@
 #include "Library/world/evasion_behaviour.h"
 #include "Library/world/flee_behaviour.h"
 #include "Library/world/follow_path_behaviour.h"
+#include "Library/world/follow_walls_behaviour.h"
+#include "Library/world/formation_behaviour.h"
+#include "Library/world/group_behaviour.h"
+#include "Library/world/pursuit_behaviour.h"
+#include "Library/world/repel_obstacle_behaviour.h"
 #include "Library/world/seek_behaviour.h"
 #include "Library/world/separation_behaviour.h"
 #include "movement_support.h"
@@ -33,6 +38,25 @@ protected:
         m_vehicle.SetVelocity(velocity);
         return behaviour.Calculate();
     }
+};
+
+// Another vehicle at the point, moving at the velocity; heading along it.
+class OtherVehicle {
+public:
+    OtherVehicle(const Vector& at, const Vector& velocity, TileMap& map, SteeringWorld& world)
+        : m_vehicle(m_body, map, world) {
+        m_body.SetVehicle(&m_vehicle);
+        m_vehicle.SetParameters(0.5f, 1.0f, 10.0f, 3.0f);
+        m_vehicle.SetPosition(at);
+        m_vehicle.SetVelocity(velocity);
+        m_vehicle.UpdateAxes();
+    }
+    testsupport::FakeCreature& Body() { return m_body; }
+    const Vehicle& Get() const { return m_vehicle; }
+
+private:
+    testsupport::FakeCreature m_body;
+    Vehicle m_vehicle;
 };
 
 TEST(SteeringBehaviour, KindsOutsideTheNameTableAreNamedEmpty) {
@@ -132,6 +156,79 @@ TEST_F(VehicleTest, ASeededRunDithersBetweenBehavioursInTheirShares) {
     EXPECT_NEAR(wins[1], 1300, 150);
     EXPECT_NEAR(wins[2], 700, 150);
     EXPECT_EQ(shares(11), wins);
+}
+
+// A pursuer heads for where its quarry is now, however the quarry moves; a member of a
+// formation arrives at its place beside the leader (x along the leader's side, y along its
+// heading), slowing within a quarter of its top speed's distance.
+TEST_F(VehicleTest, PursuitSeeksTheQuarryAndFormationArrivesBesideTheLeader) {
+    OtherVehicle quarry(Vector(8.5f, 5.5f, 0), Vector(0, 2.0f, 0), m_map, m_world);
+    auto& pursuit = Add<PursuitBehaviour>();
+    m_vehicle.SetVelocity(Vector(0, 1.0f, 0));
+    EXPECT_EQ(pursuit.Calculate(), Vector()) << "no quarry yet";
+    pursuit.SetTarget(&quarry.Get());
+    EXPECT_EQ(pursuit.Calculate(), Vector(3.0f, -1.0f, 0));
+
+    OtherVehicle leader(Vector(2.5f, 2.5f, 0), Vector(1.0f, 0, 0), m_map, m_world);
+    auto& formation = Add<FormationBehaviour>();
+    formation.SetFormation(&leader.Get(), 1.0f, 2.0f); // the place is (4.5, 3.5)
+    const Vector far = formation.Calculate();
+    EXPECT_NEAR(far.x, -3.0f / std::sqrt(5.0f), 1e-5f);
+    EXPECT_NEAR(far.y, -6.0f / std::sqrt(5.0f), 1e-5f);
+    m_vehicle.SetPosition(Vector(4.5f, 3.75f, 0));
+    m_vehicle.SetVelocity(Vector(0.5f, 0, 0));
+    const Vector near = formation.Calculate();
+    EXPECT_NEAR(near.x, -0.5f, 1e-5f);
+    EXPECT_NEAR(near.y, -1.0f, 1e-5f); // 0.25 away at four times that per second
+}
+
+// Each soldier closer than both radii and a cell pushes by its offset over the cube root of
+// the squared distance; one farther than twice the own radius, or on the very spot, not.
+TEST_F(VehicleTest, RepellingSumsThePushesOfSoldiersCloseBy) {
+    testsupport::FakeCreature east(Vector(6.3f, 5.5f, 0));
+    testsupport::FakeCreature north(Vector(5.5f, 4.9f, 0));
+    testsupport::FakeCreature same(Vector(5.5f, 5.5f, 0));
+    testsupport::FakeCreature beyond(Vector(5.5f, 6.6f, 0));
+    auto& repel = Add<RepelObstacleBehaviour>();
+    EXPECT_EQ(repel.Calculate(), Vector());
+    m_world.soldiers = {&m_creature, &east, &north, &same, &beyond};
+    const Vector push = repel.Calculate();
+    EXPECT_NEAR(push.x, -0.8f / std::cbrt(0.64f), 1e-5f);
+    EXPECT_NEAR(push.y, 0.6f / std::cbrt(0.36f), 1e-5f);
+    EXPECT_EQ(push.z, 0.0f);
+    m_map.SetWalkable(4, 6, false);
+    EXPECT_EQ(repel.Calculate(), Vector()) << "a push into a wall";
+}
+
+// UCA steers sideways from the soldier that will pass closest within five seconds: the
+// force is in the vehicle's own frame, away from the threat's side, over the distance of
+// closest approach. Soldiers moving away, or arriving later, are no threat.
+TEST_F(VehicleTest, CollisionAvoidanceTurnsAwayFromTheSoonestCloseApproach) {
+    auto& group = Add<GroupBehaviour>();
+    m_vehicle.SetVelocity(Vector(1.0f, 0, 0));
+    m_vehicle.UpdateAxes(); // heading +x, so the side axis is +y
+    OtherVehicle oncoming(Vector(8.5f, 6.5f, 0), Vector(-1.0f, 0, 0), m_map, m_world);
+    OtherVehicle leaving(Vector(8.5f, 5.0f, 0), Vector(3.0f, 0, 0), m_map, m_world);
+    OtherVehicle distant(Vector(60.5f, 5.0f, 0), Vector(-1.0f, 0, 0), m_map, m_world);
+    m_world.soldiers = {&m_creature, &leaving.Body(), &distant.Body()};
+    EXPECT_EQ(group.CalculateGroup(), Vector());
+    m_world.soldiers.push_back(&oncoming.Body());
+    // Closing at 2 a second from (3, 1) away: closest at 1.5 s, a distance of 1.
+    const Vector away = group.CalculateGroup();
+    EXPECT_NEAR(away.x, -1.0f, 1e-6f);
+    EXPECT_EQ(away.y, 0.0f);
+    EXPECT_EQ(group.Calculate(), Vector()) << "steering never asks for it";
+}
+
+// A vehicle makes a wall follower with its settings at 1 and 0; it gives no force.
+TEST_F(VehicleTest, AWallFollowerIsMadeButGivesNoForce) {
+    auto& follower = Add<FollowWallsBehaviour>();
+    EXPECT_EQ(m_vehicle.GetBehaviour(FollowWallsBehaviour::kKind), &follower);
+    EXPECT_EQ(follower.GetSettingA(), 1);
+    EXPECT_EQ(follower.GetSettingB(), 0);
+    m_vehicle.SetVelocity(Vector(1.0f, 0, 0));
+    EXPECT_EQ(follower.Calculate(), Vector());
+    EXPECT_EQ(follower.CalculateGroup(), Vector());
 }
 
 TEST_F(VehicleTest, TheParameterRecordIsFourFloatsAndABadOneChangesNothing) {
