@@ -2,6 +2,8 @@
 
 #include "Library/graphics/colour.h"
 #include "Library/graphics/screen.h"
+#include "Library/world/game_mode.h"
+#include "Library/world/tile_map.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_ptr_list.h"
 #include "Source/entities/soldier_entity.h"
@@ -24,7 +26,10 @@ void EntityHighlighter::DrawHighlighted(const EntityPtrList& list, Screen& scree
     });
 }
 
-void EntityHighlighter::DrawPartyBubbles(EntityMgr& manager, Screen& screen) const {
+void EntityHighlighter::DrawPartyBubbles(EntityMgr& manager, const GameMode& game,
+                                         Screen& screen) const {
+    if (const TileMap* map = manager.GetTileMap())
+        game.InvalidateRect(map->GetViewRect());
     for (int slot = 0; slot < manager.GetSlotCount(Entity::kTypeSoldier); ++slot) {
         SoldierEntity* soldier = nullptr;
         if (manager.IsSlotUsed(Entity::kTypeSoldier, slot) &&

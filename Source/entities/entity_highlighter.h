@@ -6,6 +6,7 @@
 
 class EntityMgr;
 class EntityPtrList;
+class GameMode;
 class Screen;
 
 class EntityHighlighter {
@@ -13,8 +14,8 @@ public:
     void Update(); // the level := the game mode's pulse
     // Every used, shown entry under the mouse, its highlight in grey at the level less one.
     void DrawHighlighted(const EntityPtrList& list, Screen& screen) const;
-    // Every soldier's speech bubble, in slot order.
-    void DrawPartyBubbles(EntityMgr& manager, Screen& screen) const;
+    // Every soldier's speech bubble, in slot order, drawing kept to the map's view.
+    void DrawPartyBubbles(EntityMgr& manager, const GameMode& game, Screen& screen) const;
 
     uint32_t GetLevel() const { return m_level; }
 

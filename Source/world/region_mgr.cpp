@@ -130,7 +130,7 @@ void RegionMgr::Draw(Screen& screen) {
     DrawEntityZones(screen);
     map->DrawObjects(screen);
     if (m_services.highlighter)
-        m_services.highlighter->DrawPartyBubbles(*g_entityMgr, screen);
+        m_services.highlighter->DrawPartyBubbles(*g_entityMgr, m_services.game, screen);
     // The rain falls on the map alone, never on the play screen's bars around it.
     m_services.game.InvalidateRect(map->GetViewRect());
     g_weatherMgr->Draw(screen);

@@ -1,6 +1,7 @@
 // The entity manager: pools, releases, the frame, scripts, picking and resolving.
 #include "Source/entities/entity_mgr.h"
 
+#include "Library/core/test_stream_support.h"
 #include "Library/world/tile_map_support.h"
 #include "Source/entities/binary_entity.h"
 #include "Source/entities/container_map_entity.h"
@@ -385,6 +386,53 @@ TEST_F(EntityMgrTest, AFreedSlotTakesItsEntityOffTheMapAndALineFindsWhatItCrosse
     EXPECT_FALSE(m_manager.IsLive(near));
     for (const WorldObject* o = m_map.GetList(TileMap::kMobileList); o != nullptr; o = o->GetNext())
         EXPECT_NE(o, near) << "its object goes on to another entity";
+}
+
+// The map is cut into as many strips as the table has columns, names included, and rows
+// alike: the last strip each way falls outside the table. The 16 x 16 map against a table
+// of two rows and two columns of values: strips 16 / 3 wide.
+TEST_F(EntityMgrTest, TheRegionTablesAreReadByTheStripThePointLiesIn) {
+    const auto table = [](const char* a, const char* b, const char* c, const char* d) {
+        return TypedBytes().U32(3).U32(3).Text("0").Text("west").Text("east").Text("north")
+            .Text(a).Text(b).Text("south").Text(c).Text(d).Get();
+    };
+    ASSERT_TRUE(ReadFrom(m_manager.GetGridTableA(), table("10", "20", "30", "40")));
+    ASSERT_TRUE(ReadFrom(m_manager.GetGridTableB(), table("bats", "rats", "wolves", "bears")));
+    struct Case {
+        Vector point;
+        int number;
+        const char* text;
+    };
+    for (const Case& c : {Case{{1, 1, 0}, 10, "bats"}, Case{{6, 1, 0}, 20, "rats"},
+                          Case{{1, 10, 0}, 30, "wolves"}, Case{{10.6f, 10.6f, 0}, 40, "bears"}}) {
+        int number = 0;
+        Stringc text;
+        EXPECT_TRUE(m_manager.GetTableValueA(c.point, number));
+        EXPECT_TRUE(m_manager.GetTableValueB(c.point, text));
+        EXPECT_EQ(number, c.number) << c.point.x << ", " << c.point.y;
+        EXPECT_STREQ(text.c_str(), c.text);
+    }
+    int number = -1;
+    Stringc text = "kept";
+    for (const Vector& outside : {Vector(11, 1, 0), Vector(1, 11, 0)}) {
+        EXPECT_FALSE(m_manager.GetTableValueA(outside, number)) << outside.x << ", " << outside.y;
+        EXPECT_FALSE(m_manager.GetTableValueB(outside, text));
+    }
+    EXPECT_EQ(number, -1);
+    EXPECT_STREQ(text.c_str(), "kept");
+}
+
+// Only party members hear an event sent to all; an event for the soldiers reaches each.
+TEST_F(EntityMgrTest, AnEventForAllReachesThePartyMembersAlone) {
+    SoldierEntity* member = Soldier(2, 2);
+    SoldierEntity* stranger = Soldier(4, 4);
+    member->AddFlags(Entity::kFlagPartyMember);
+    m_manager.SendEventToAll(SoldierEntity::kEventFollowPath, EventArg(), EventArg());
+    EXPECT_EQ(member->CountEvents(), 1);
+    EXPECT_EQ(stranger->CountEvents(), 0);
+    m_manager.SendEventToSoldiers(SoldierEntity::kEventFollowPath, EventArg(), EventArg());
+    EXPECT_EQ(member->CountEvents(), 2);
+    EXPECT_EQ(stranger->CountEvents(), 1);
 }
 
 TEST_F(EntityMgrTest, ACopyTakesTheStoredFieldsOfItsOwnTypeOnly) {
