@@ -340,11 +340,12 @@ void SoldierEntity::RunOrder() {
             TouchMapObjects();
         MoveStep(m_frameMs);
     }
-    if (m_creature) {
+    if (m_creature)
         m_creature->RecomputeVision(GetPosition());
-        m_creature->UpdateRecords(m_frameMs);
-    }
+    // Once a frame: a second ageing would halve the time a line of speech shows.
     m_bubble->Update(m_frameMs / 1000.0);
+    if (m_creature)
+        m_creature->UpdateRecords(m_frameMs);
     if (const EntityOrder* order = GetCurrentOrder())
         RunOrderAction(*order);
     if (m_behaviour)
@@ -383,8 +384,14 @@ void SoldierEntity::TurnToward(const Vector& point) {
 }
 
 void SoldierEntity::RunOrderAction(const EntityOrder& order) {
-    if (IsMovement(order.kind))
+    if (IsMovement(order.kind)) {
+        const AnimationMgr& body = GetAnimation();
+        const TileMap* map = GetManager() ? GetManager()->GetTileMap() : nullptr;
+        if (map != nullptr && (body.IsAtTriggerFrameA() || body.IsAtTriggerFrameB()))
+            map->EmptyHook(ToIntWithin(GetPosition().x, INT_MIN, INT_MAX),
+                           ToIntWithin(GetPosition().y, INT_MIN, INT_MAX));
         return;
+    }
     Entity* facing = order.kind == kOrderGive ? order.extra.AsEntity() : order.target;
     switch (order.kind) {
     case kOrderUseAtPoint:

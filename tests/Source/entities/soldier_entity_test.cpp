@@ -8,6 +8,7 @@
 #include "Library/world/tile_map_support.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/speech_bubble.h"
 #include "Source/entities/trigger_entity.h"
 #include "entity_fakes.h"
 
@@ -138,6 +139,54 @@ TEST_F(SoldierTest, UsingAnEntityWaitsForItsChangeAndOpensACreaturesInventory) {
     EXPECT_TRUE(user->UseEntity(other, 7));
     EXPECT_EQ(mode.GetPendingModeId(), kModeChosenInventory);
     g_gameMode = nullptr;
+}
+
+// On the idle script's half-second beat, enemies coming into sight tell the event slot,
+// unless a fight is already under way; while they stay in sight, nothing more is told.
+TEST_F(SoldierTest, EnemiesComingIntoSightAreToldOnTheIdleBeatOutsideAFight) {
+    SoldierEntity* hero = Soldier(5.5f, 5.5f, kPlayer, "hero");
+    SoldierEntity* orc = Soldier(40.5f, 5.5f);
+    auto& idle = dynamic_cast<testsupport::RecordingScript&>(hero->GetScriptSlot(4));
+    const auto told = [&](const Vector& orcAt) {
+        orc->SetPosition(orcAt);
+        m_log.clear();
+        hero->Update(kFrameMs);
+        return Count("slot event 18 1");
+    };
+    const Vector near(8.5f, 5.5f, 0);
+    EXPECT_EQ(told(near), 0) << "off the beat";
+    idle.fired = true;
+    EXPECT_EQ(told(Vector(40.5f, 5.5f, 0)), 0) << "out of sight";
+    EXPECT_EQ(told(near), 1);
+    EXPECT_EQ(told(near), 0) << "still in sight";
+    EXPECT_EQ(told(Vector(40.5f, 5.5f, 0)), 0);
+    m_manager.StartCombatCountdown();
+    m_manager.UpdateCombatFlag();
+    EXPECT_EQ(told(near), 0) << "a fight goes on";
+    EXPECT_EQ(told(Vector(40.5f, 5.5f, 0)), 0);
+    m_manager.StopCombatCountdown();
+    m_manager.UpdateCombatFlag();
+    EXPECT_EQ(told(near), 1);
+}
+
+// Whatever a frame runs, a line of speech ages by the frame's time once.
+TEST_F(SoldierTest, ASpeechBubbleAgesOnceAFrame) {
+    struct AgeingBubble : SpeechBubble {
+        void Update(double frameSeconds) override { seconds.push_back(frameSeconds); }
+        std::vector<double> seconds;
+    };
+    struct Factory : testsupport::FakeCreatureFactory {
+        std::unique_ptr<SpeechBubble> CreateBubble(SoldierEntity&) const override {
+            auto bubble = std::make_unique<AgeingBubble>();
+            made = bubble.get();
+            return bubble;
+        }
+        mutable AgeingBubble* made = nullptr;
+    } factory;
+    SoldierEntity* speaker = Soldier(5.5f, 5.5f);
+    ASSERT_NE(factory.made, nullptr);
+    speaker->Update(kFrameMs);
+    EXPECT_EQ(factory.made->seconds, std::vector<double>{0.033});
 }
 
 // A record loads its creature standing, or in its saved state chosen afresh; one without
