@@ -209,7 +209,9 @@ private:
     void TurnToward(const Vector& point);
     CarriedItems* Carried() const; // null without a creature or what it carries
     void Charge(float seconds);
-    bool MoveItem(ItemEntity* item, int slot);
+    // The move's time, then the whole stack or the item's move count (its stack limit).
+    enum class MoveCount { kStack, kLimit };
+    bool MoveItem(ItemEntity* item, int slot, MoveCount count);
     void Hit(int damage, int value, Entity* attacker);
     // Movement.
     void SyncVehicle(); // to the creature's position and radius

@@ -46,14 +46,17 @@ bool SoldierEntity::PrevHandSlot() {
     return true;
 }
 
-// The move's time first, then the whole stack to the slot.
-bool SoldierEntity::MoveItem(ItemEntity* item, int slot) {
+// A move into the backpack takes the whole stack; a move to a slot takes the item's move
+// count, which the slot's own stacking may cut further.
+bool SoldierEntity::MoveItem(ItemEntity* item, int slot, MoveCount count) {
     CarriedItems* carried = Carried();
     if (item == nullptr || carried == nullptr)
         return false;
     Charge(carried->GetMoveCost(item, slot));
     ItemEntity* placed = nullptr;
-    return carried->AddToSlot(item, item->GetStackSize(), slot, placed);
+    return carried->AddToSlot(
+        item, count == MoveCount::kStack ? item->GetStackSize() : item->GetStackLimit(), slot,
+        placed);
 }
 
 bool SoldierEntity::PickUpItem(Entity* entity) {
@@ -78,24 +81,25 @@ bool SoldierEntity::StowItem(Entity* entity) {
 
 bool SoldierEntity::PutItemInSlot(Entity* entity) {
     ItemEntity* item = nullptr;
-    return AsItem(entity, &item) && MoveItem(item, CarriedItems::kBackpackSlot);
+    return AsItem(entity, &item) && MoveItem(item, CarriedItems::kBackpackSlot, MoveCount::kStack);
 }
 
 bool SoldierEntity::ChargeItemMoveCost(Entity* entity, int slot) {
     ItemEntity* item = nullptr;
-    return AsItem(entity, &item) && MoveItem(item, slot);
+    return AsItem(entity, &item) && MoveItem(item, slot, MoveCount::kLimit);
 }
 
 bool SoldierEntity::TakeNamedItemFrom(const Stringc& name, int slot) {
     CarriedItems* carried = Carried();
-    return carried != nullptr && MoveItem(carried->GetBackpack().FindItemByName(name), slot);
+    return carried != nullptr &&
+           MoveItem(carried->GetBackpack().FindItemByName(name), slot, MoveCount::kLimit);
 }
 
 bool SoldierEntity::TakeNamedItemToBackpack(const Stringc& name) {
     CarriedItems* carried = Carried();
     ItemEntity* item = nullptr;
     return carried != nullptr && carried->FindByName(name, item) &&
-           MoveItem(item, CarriedItems::kBackpackSlot);
+           MoveItem(item, CarriedItems::kBackpackSlot, MoveCount::kStack);
 }
 
 bool SoldierEntity::ChargeItemUseTime(Entity* entity) {

@@ -2,6 +2,7 @@
 // weapon in hand, and the art of the carried items.
 #include "Source/creatures/creature_animation_mgr.h"
 #include "Source/creatures/creature_inventory.h"
+#include "Source/entities/container_entity.h"
 #include "Source/entities/creature_meeting.h"
 #include "item_world.h"
 
@@ -95,6 +96,35 @@ TEST_F(SoldierItems, AnAttackUsesTheWeaponInHandOnItsTarget) {
     ASSERT_TRUE(Creature::Of(target)->GetTargets().GetAttackedBy(attacker, value));
     EXPECT_EQ(attacker.GetEntity(), m_fighter);
     EXPECT_EQ(value, kAbilityDirect);
+}
+
+// A move to a slot takes the item's move count, its stack limit; a move to the backpack
+// takes the whole stack.
+TEST_F(SoldierItems, AMoveToASlotTakesTheMoveCountAndOneToTheBackpackTheStack) {
+    Define("flask", kClassPotion, [](ItemEntity& item) { item.SetStackLimit(2); });
+    const auto held = [this](int slot) {
+        const ItemEntity* item = Inventory().GetSlot(slot);
+        return item ? item->GetStackSize() : 0;
+    };
+    const auto packed = [this] {
+        int count = 0;
+        for (int index = 0; index < Inventory().GetBackpack().CountHeld(); ++index)
+            count += Inventory().GetBackpack().GetItemAt(index)->GetStackSize();
+        return count;
+    };
+    ItemEntity* flasks = nullptr;
+    ASSERT_TRUE(Inventory().AddItem(Make("flask", 5), flasks));
+    EXPECT_TRUE(m_fighter->ChargeItemMoveCost(flasks, 14));
+    EXPECT_TRUE(m_fighter->TakeNamedItemFrom("flask", 15));
+    EXPECT_EQ(held(14), 2);
+    EXPECT_EQ(held(15), 2);
+    EXPECT_EQ(packed(), 1);
+    EXPECT_TRUE(m_fighter->TakeNamedItemToBackpack("flask")); // the first slot's
+    EXPECT_EQ(held(14), 0);
+    EXPECT_EQ(packed(), 3);
+    EXPECT_TRUE(m_fighter->PutItemInSlot(Inventory().GetSlot(15)));
+    EXPECT_EQ(held(15), 0);
+    EXPECT_EQ(packed(), 5);
 }
 
 // The composite body shows what it carries; the hand's art waits for an attack to end.
