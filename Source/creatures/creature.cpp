@@ -84,7 +84,7 @@ bool Creature::CastSpell(uint32_t spellId, Entity* target, const Vector* point, 
     if (target != nullptr) {
         const Spell* spell = ability->GetSpell();
         EntityMgr* manager = m_soldier.GetManager();
-        if (spell != nullptr && spell->IsOffensive() && Entity::AsSoldier(target)) {
+        if (spell != nullptr && spell->IsOffensive()) {
             if (manager != nullptr)
                 manager->StartCombatCountdown();
             m_soldier.RecordAttackOn(target, ability->GetCursorKind());

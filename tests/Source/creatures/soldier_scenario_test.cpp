@@ -92,6 +92,22 @@ void Harden(SoldierEntity& creature) {
     data.AddHitPoints(100.0f);
 }
 
+// A hostile spell starts the fight whatever it is cast on; a friendly one does not.
+TEST_F(SoldierScenario, AHostileSpellOnAnyTargetStartsTheCombatCountdown) {
+    SoldierEntity* player =
+        CreateCreature(*m_manager, "if_idyl_player_tutorial", Vector(60.5f, 26.5f, 0), 2);
+    ASSERT_NE(player, nullptr);
+    SpellMgr& spells = Creature::Of(player)->GetData().GetSpellMgr();
+    spells.Learn(2112, 1, 1, 1); // magic missile, hostile
+    spells.Learn(4006, 1, 1, 1); // first aid
+    Entity* crate = m_manager->CreateEntity(63.5f, 26.5f, 0, Entity::kTypeItem);
+    ASSERT_NE(crate, nullptr);
+    Creature::Of(player)->CastSpell(4006, crate, nullptr, false);
+    EXPECT_EQ(m_manager->GetCombatCountdown(), 0);
+    Creature::Of(player)->CastSpell(2112, crate, nullptr, false);
+    EXPECT_EQ(m_manager->GetCombatCountdown(), EntityMgr::kCombatTicks);
+}
+
 TEST_F(SoldierScenario, ThePlayerShootsBurnsAndThrowsAtTheScientists) {
     const Vector stand(60.5f, 26.5f, 0), far(68.5f, 26.5f, 0), near(69.5f, 27.5f, 0);
     SoldierEntity* player = CreateCreature(*m_manager, "if_idyl_player_tutorial", stand, 2);
