@@ -4,6 +4,7 @@
 #include "Library/core/stream.h"
 #include "Library/files/stored_name.h"
 #include "Library/scripts/stored_text.h"
+#include "Library/world/game_mode.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/game_rules.h"
@@ -314,8 +315,9 @@ const AbilityUse& ItemAbility::PrepareUse(Entity& attacker, Entity& target) {
     return m_data;
 }
 
-void ItemAbility::PlaySound() const {
-    ItemEntity::PlayNamedSound(m_sounds[0]);
+void ItemAbility::PlaySound(const Vector& position) const {
+    if (g_gameMode != nullptr && m_sounds[0].Length() > 0)
+        g_gameMode->PlaySound(m_sounds[0].c_str(), 1, 255, &position, nullptr);
 }
 
 void ItemAbility::SetText(int index, const Stringc& text) {

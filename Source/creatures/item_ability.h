@@ -94,7 +94,7 @@ public:
     uint32_t GetDamageType() const; // with the bits of the magazine's round
     int RollDamage() const;
     const Stringc& GetAnimationName() const { return m_animationTexts[0]; }
-    void PlaySound() const;
+    void PlaySound(const Vector& position) const; // the use's sound, heard from there
 
     ItemEntity* GetOwningItem() const { return m_owningItem; }
     ItemEntity* GetLoadedAmmunition() const { return m_loadedAmmunition; }

@@ -14,7 +14,7 @@ constexpr uint16_t kLastThrowModeLeaving = 3;
 
 bool ItemAbility::Use(Entity* user, const Vector& userPosition, Entity* target,
                       const Vector& targetPosition) {
-    PlaySound();
+    PlaySound(userPosition);
     if (m_kind == kAbilityAmmunition && !PrepareRound())
         return false;
     m_data.Clear();

@@ -1,7 +1,10 @@
 // Item abilities: their record, their charges, and what a use does by its kind.
 #include "Source/creatures/item_ability.h"
 
+#include "Library/core/game_mode_id.h"
 #include "Library/core/test_stream_support.h"
+#include "Library/sound/recorded_sound.h"
+#include "Library/world/game_mode.h"
 #include "Source/creatures/creature_inventory.h"
 #include "Source/entities/item_bytes.h"
 #include "item_world.h"
@@ -108,6 +111,23 @@ TEST_F(ItemAbilityTest, AThrownItemThatCannotFlyComesBackToItsSlot) {
     ASSERT_TRUE(Use(held));
     EXPECT_EQ(Inventory().GetSlot(CreatureInventory::kFirstHand)->GetStackSize(), 2);
     EXPECT_EQ(held->GetOwner(), nullptr); // in flight
+}
+
+// A use's sound is heard from where the user stands.
+TEST_F(ItemAbilityTest, AUseSoundsFromItsUsersPlace) {
+    RecordedSound sound;
+    g_soundMgr = sound.slot;
+    GameMode game;
+    g_gameMode = &game;
+    game.SetMode(kModeAreaMap);
+    game.ApplyPendingMode();
+    ItemEntity* horn = Make("arrows");
+    AddAbility(*horn, kAbilityDirect, 1, 0, [](ItemAbility& a) { a.SetSound("toot"); });
+    sound.log.clear();
+    EXPECT_TRUE(horn->Use(m_archer, Vector(3, 4, 0), m_archer, m_archer->GetPosition()));
+    g_gameMode = nullptr;
+    g_soundMgr = nullptr;
+    EXPECT_EQ(sound.Count("FSOUND_3D_SetAttributes(7, (3 0 -4), null)"), 1) << sound.log.size();
 }
 
 TEST_F(ItemAbilityTest, UsesRunOutUnlessTheItemIsUnlimitedAndUnusableItemsFail) {
