@@ -57,6 +57,8 @@ public:
     int GetAlpha() const; // the fade amount as an SDL alpha
     bool KeepsColour() const { return (m_flags & kKeepColour) != 0; }
     const Colour& GetKeepColour() const { return m_keepColour; }
+    bool Tints() const { return (m_flags & kTint) != 0; }
+    const Colour& GetTintColour() const { return m_tintColour; }
 
     uint16_t GetFlags() const { return m_flags; }
     int GetLevel(int channel) const { return m_level[channel]; } // 0 red, 1 green, 2 blue

@@ -308,7 +308,7 @@ void CreatureAnimationMgr::PlaceLayer(AnimationMgr& layer) const {
     layer.SetScreenPosition(footX + offsetX, footY + offsetY);
 }
 
-void CreatureAnimationMgr::DrawLayer(Screen& screen, AnimationMgr& layer, int colourBlock,
+void CreatureAnimationMgr::DrawLayer(Screen& screen, AnimationMgr& layer, const ColourMod& colours,
                                      int opacity) {
     const EntityMgr* manager = m_owner.GetManager();
     const TileMap* map = manager ? manager->GetTileMap() : nullptr;
@@ -317,35 +317,41 @@ void CreatureAnimationMgr::DrawLayer(Screen& screen, AnimationMgr& layer, int co
     int footX = 0, baseLine = 0;
     PlaceLayer(layer);
     WorldToScreen(m_owner.GetPosition(), footX, baseLine);
-    layer.ApplyColourMod(m_data.GetColourMod(colourBlock));
+    layer.ApplyColourMod(colours);
     map->GetClipMap().DrawClipped(screen.GetSurface(), *map, layer, baseLine, opacity);
 }
 
 // The shadow brings the creature's highlight ring under everything; the colour blocks'
 // fade makes a creature leaving sight fade away.
 void CreatureAnimationMgr::Draw(Screen& screen) {
-    const int opacity = m_data.GetColourMod(kBodyBlock).GetAlpha();
+    const ColourMod& body = m_data.GetColourMod(kBodyBlock);
+    const int opacity = body.GetAlpha();
     if (HasDrawList()) {
         for (const SortedListNode<AnimationMgr>* node = m_drawList.GetHead(); node;
              node = node->next) {
             AnimationMgr& layer = *node->item;
             if (&layer == &m_layers[kShadow]) {
                 m_owner.DrawHighlight(screen);
-                DrawLayer(screen, layer, kBodyBlock, opacity / 2);
+                DrawLayer(screen, layer, body, opacity / 2);
             } else if (&layer == &Body()) {
-                DrawLayer(screen, layer, kBodyBlock, opacity);
+                DrawLayer(screen, layer, body, opacity);
             } else {
-                const int block = kBlockOf[&layer - m_layers];
-                DrawLayer(screen, layer, block, m_data.GetColourMod(block).GetAlpha());
+                const ColourMod& colours = m_data.GetColourMod(kBlockOf[&layer - m_layers]);
+                DrawLayer(screen, layer, colours, colours.GetAlpha());
             }
         }
     } else if (m_data.GetBodyType() == kMber1 || m_data.GetBodyType() == kMber2 ||
                m_data.GetBodyType() == kNfam || m_data.GetBodyType() == kNsim) {
         m_owner.DrawHighlight(screen);
-        DrawLayer(screen, Body(), kBodyBlock, opacity);
+        DrawLayer(screen, Body(), body, opacity);
     }
-    if (!HasFinished(m_layers[kBlood]))
-        DrawLayer(screen, m_layers[kBlood], kBlockOf[kBlood], kFullOpacity);
+    // Blood keeps its own colours: only the blood block's tint reaches it.
+    if (!HasFinished(m_layers[kBlood])) {
+        const ColourMod& block = m_data.GetColourMod(kBlockOf[kBlood]);
+        ColourMod blood;
+        blood.SetTint(block.Tints(), block.GetTintColour());
+        DrawLayer(screen, m_layers[kBlood], blood, kFullOpacity);
+    }
 }
 
 void CreatureAnimationMgr::SetColourLevel(int red, int green, int blue) {

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 
+class ColourMod;
 class CreatureData;
 class ItemEntity;
 class Screen;
@@ -74,7 +75,7 @@ private:
     void FollowBody();
     void RebuildDrawList();
     void PlaceLayer(AnimationMgr& layer) const;
-    void DrawLayer(Screen& screen, AnimationMgr& layer, int colourBlock, int opacity);
+    void DrawLayer(Screen& screen, AnimationMgr& layer, const ColourMod& colours, int opacity);
 
     SoldierEntity& m_owner;
     CreatureData& m_data;

@@ -2,12 +2,18 @@
 // and blood.
 #include "Source/creatures/creature_animation_mgr.h"
 
+#include "Library/core/test_stream_support.h"
+#include "Library/files/mem_stream.h"
 #include "Library/graphics/animation_support.h"
+#include "Library/graphics/colour_mod.h"
+#include "Library/graphics/screen.h"
 #include "Library/graphics/uni_animation_mgr.h"
 #include "Library/world/tile_map_support.h"
 #include "Library/world/vehicle.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_factory.h"
+#include "Source/creatures/spell.h"
+#include "Source/creatures/uni_spell_mgr.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
 #include "scripted_random.h"
@@ -15,6 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -131,6 +139,78 @@ TEST_F(CreatureArtTest, BloodIsIgnoredWhileASplashPlays) {
     art.ShowBlood();
     EXPECT_STREQ(blood.GetAnimationName().c_str(), "Misc/blood2");
     EXPECT_EQ(blood.GetFrame(), 0);
+}
+
+// A composite body casts with the animation file its spell names; any other body stands.
+TEST_F(CreatureArtTest, CastingShowsTheFileTheSpellNames) {
+    testsupport::WriteAni(m_root, "Char/chmf4", "c3", 8 * kFrames, 8, 50);
+    Spell spell;
+    spell.SetId(2112);
+    spell.SetAnimationSet("c3");
+    MemStream out(kStreamWriteBinary);
+    ASSERT_TRUE(spell.WriteFields(out));
+    m_root.WriteFile(std::string("Data/Spell/") + UniSpellMgr::kDefinitions[0] + ".dat",
+                     testsupport::BytesOf(out));
+    UniSpellMgr spells;
+    ::testing::internal::CaptureStderr();
+    spells.LoadAll();
+    ::testing::internal::GetCapturedStderr();
+    g_uniSpellMgr = &spells;
+    for (const auto& [body, file] : {std::make_pair(CreatureAnimationMgr::kCompositeBody, "c3"),
+                                     std::make_pair(1, "s0")}) {
+        SoldierEntity* caster = Soldier(body);
+        caster->OnEvent(SoldierEntity::kEventCast, 2112, 0, 0);
+        caster->Update(33);
+        EXPECT_EQ(caster->GetCurrentSpell(), 2112u);
+        EXPECT_TRUE(caster->IsInState(SoldierEntity::kStateCasting));
+        EXPECT_STREQ(caster->GetAnimation().GetName().c_str(), file) << body;
+    }
+    g_uniSpellMgr = nullptr;
+}
+
+// A real screen for the drawing.
+class CreatureArtDrawing : public CreatureArtTest {
+protected:
+    void SetUp() override {
+        CreatureArtTest::SetUp();
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        m_screen = std::make_unique<Screen>(800, 600, SDL_FULLSCREEN, 16, 0.0);
+        ASSERT_TRUE(m_screen->IsReady());
+    }
+    void TearDown() override {
+        m_screen.reset();
+        SDL_Quit();
+        CreatureArtTest::TearDown();
+    }
+    std::vector<uint16_t> Drawn(CreatureAnimationMgr& art) {
+        m_screen->SetDrawColour(0);
+        m_screen->Clear();
+        art.Draw(*m_screen);
+        const PixelSurface& s = m_screen->GetSurface();
+        return std::vector<uint16_t>(s.pixels, s.pixels + s.width * s.height);
+    }
+
+    std::unique_ptr<Screen> m_screen;
+};
+
+// A splash is drawn in its own colours, tinted only when the blood block tints; the
+// block's levels do not reach it.
+TEST_F(CreatureArtDrawing, BloodTakesOnlyItsBlocksTint) {
+    testsupport::ScriptedRandom random({0});
+    SoldierEntity* bleeder = Soldier(1);
+    CreatureAnimationMgr& art = Creature::Of(bleeder)->GetArt();
+    art.ShowBlood();
+    art.Update();
+    ColourMod& block = Creature::Of(bleeder)->GetData().GetColourMod(4);
+    const std::vector<uint16_t> plain = Drawn(art);
+    ASSERT_NE(plain, std::vector<uint16_t>(plain.size(), 0)) << "the splash shows";
+    block.SetLevel(120, 0, 0);
+    EXPECT_EQ(Drawn(art), plain);
+    block.SetTint(true, Colour(0, 0, 255));
+    const std::vector<uint16_t> tinted = Drawn(art);
+    EXPECT_NE(tinted, plain);
+    block.SetLevel(0, 0, 0);
+    EXPECT_EQ(Drawn(art), tinted);
 }
 
 } // namespace
