@@ -176,7 +176,6 @@ void Explosion::ScatterCloudPoints() {
     for (uint32_t index = 0; index < m_cloudCount; ++index) {
         Vector offset;
         offset.Randomise(m_radius - 1.0f);
-        offset.z = 0.0f; // clouds stand on the ground
         m_cloudPoints.push_back(m_position + offset);
     }
 }

@@ -52,6 +52,11 @@ public:
     // One frame in the region whose entities it makes; false once it has finished.
     bool Update(EntityMgr& entities, float frameSeconds);
     void SetState(uint32_t state); // waiting starts the pause
+    // The tints of the centre (1), the ring's fragments (2) and the clouds (3), for what is
+    // made from now on.
+    void SetColour1(bool enabled, const Colour& colour) { SetTint(0, enabled, colour); }
+    void SetColour2(bool enabled, const Colour& colour) { SetTint(1, enabled, colour); }
+    void SetColour3(bool enabled, const Colour& colour) { SetTint(2, enabled, colour); }
     void Draw(Screen& screen, const MapView& view) const { m_zone.Draw(screen, view); }
 
     uint32_t GetState() const { return m_state; }
@@ -84,6 +89,9 @@ private:
     Entity* MakeCycle(EntityMgr& entities, const Vector& point, const void* owner,
                       const Stringc& loop, const Stringc& end, int loops, float wait, int tint);
     void ApplyTint(Entity& entity, int tint) const;
+    void SetTint(int tint, bool enabled, const Colour& colour) {
+        m_definition.tints[tint] = {static_cast<uint8_t>(enabled ? 1 : 0), colour};
+    }
     bool AlreadyHit(const EntityMgr& entities, const Entity& creature) const;
 
     ExplosionDefinition m_definition;

@@ -4,6 +4,7 @@
 
 #include "Library/core/test_stream_support.h"
 #include "Library/files/file_stream.h"
+#include "Library/graphics/colour_mod.h"
 #include "Library/world/tile_map_support.h"
 #include "Library/world/tile_record.h"
 #include "Source/entities/entity_mgr.h"
@@ -132,6 +133,43 @@ TEST_F(ExplosionTest, TheRingFliesOutEvenlyAndItsAreaHitsEachCreatureOncePerPuls
     EXPECT_EQ(Count("finish"), 1);
     EXPECT_TRUE(m_manager.IsLive(inside));
     EXPECT_EQ(m_mostClouds, 6) << "a cloud on each point of the square of radius 2 it reached";
+}
+
+// Tints set on an explosion reach what it makes: its centre and its clouds. A cloud stands
+// where its point was scattered, at any height within the radius less one.
+TEST_F(ExplosionTest, ItsCentreAndCloudsTakeTheTintsSetAndCloudsKeepTheirHeights) {
+    WriteFireRing(Explosion::kRestart, 0, 4);
+    Explosion explosion;
+    ASSERT_TRUE(explosion.Load("fire_ring"));
+    m_use.targetPoint = Vector(8.0f, 8.0f, 0.0f);
+    m_use.radius = 3.0f;
+    explosion.SetAbility(m_use);
+    const Colour centreTint(200, 10, 10), cloudTint(10, 200, 30);
+    explosion.SetColour1(true, centreTint);
+    explosion.SetColour3(true, cloudTint);
+    for (int frame = 0; frame < 400 && explosion.GetCloudEntityCount() < 4; ++frame) {
+        m_manager.Update(33);
+        explosion.Update(m_manager, 0.033f);
+    }
+    ASSERT_GE(explosion.GetCloudEntityCount(), 4);
+    int clouds = 0, raised = 0;
+    for (int slot = 0; slot < m_manager.GetSlotCount(Entity::kTypeCycle); ++slot) {
+        if (!m_manager.IsSlotUsed(Entity::kTypeCycle, slot))
+            continue;
+        const Entity* cycle = m_manager.GetEntity(Entity::kTypeCycle, slot);
+        const ColourMod& colours = cycle->GetColourMod();
+        const bool centre = cycle->GetPosition() == Vector(8.0f, 8.0f, 0.0f);
+        const Colour& want = centre ? centreTint : cloudTint;
+        EXPECT_TRUE(colours.Tints()) << slot;
+        EXPECT_EQ(colours.GetTintColour().green, want.green) << slot;
+        if (centre)
+            continue;
+        ++clouds;
+        EXPECT_LE(std::fabs(cycle->GetPosition().z), 2.0f) << slot;
+        raised += cycle->GetPosition().z != 0.0f;
+    }
+    EXPECT_EQ(clouds, explosion.GetCloudEntityCount());
+    EXPECT_GT(raised, 0);
 }
 
 TEST_F(ExplosionTest, WithoutARingThereIsNoAreaAndARestartStartsAgainAfterItsPause) {
