@@ -31,10 +31,12 @@ bool AddEntityToMap(Entity& entity, const Vector& point) {
     return IsDeadSoldier(entity) ? map->AddObjectToExtraList(&entity) : map->AddObject(&entity);
 }
 
-void RemoveEntityFromMap(Entity& entity) {
-    if (TileMap* map = MapOf(entity))
-        IsDeadSoldier(entity) ? map->RemoveObjectFromExtraList(&entity)
-                              : map->RemoveObject(&entity);
+bool RemoveEntityFromMap(Entity& entity) {
+    TileMap* map = MapOf(entity);
+    if (map == nullptr)
+        return false;
+    return IsDeadSoldier(entity) ? map->RemoveObjectFromExtraList(&entity)
+                                 : map->RemoveObject(&entity);
 }
 
 // An entity that cannot go onto the map at the new spot goes back where it stood.

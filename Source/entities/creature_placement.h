@@ -13,7 +13,7 @@ class Stringc;
 // At the point, on its manager's map: a dead soldier among the dead, anything else among
 // the objects. False without a map.
 bool AddEntityToMap(Entity& entity, const Vector& point);
-void RemoveEntityFromMap(Entity& entity);
+bool RemoveEntityFromMap(Entity& entity); // false without a map
 // To a free spot at or near the point; false, the entity left where it was, when none is
 // found.
 bool TeleportEntity(Entity& entity, const Vector& point);

@@ -297,12 +297,10 @@ bool PartyMgr::IsOffMap(const SoldierEntity& member) const {
     return false;
 }
 
+// The draw's upper bound is exclusive: the last corner is never taken.
 void PartyMgr::SendOffMap(SoldierEntity& member) const {
-    TileMap* map = member.GetManager() ? member.GetManager()->GetTileMap() : nullptr;
-    if (map == nullptr)
-        return;
-    RemoveEntityFromMap(member);
-    member.SetPosition(kCorners[GameRules::Random().Int(0, 4)]);
+    if (RemoveEntityFromMap(member))
+        member.SetPosition(kCorners[GameRules::Random().Int(0, 3)]);
 }
 
 // A dead member is done: the death handling takes it out of the party.

@@ -195,15 +195,16 @@ bool PartyMgr::MoveMoney(SoldierEntity& from, Entity* to, int amount) {
     return false;
 }
 
+// The leader may be the other side too: its money leaves and comes back whole.
 bool PartyMgr::GiveMoneyTo(Entity* creature, int amount) {
     SoldierEntity* leader = GetLeaderSoldier();
-    return leader != nullptr && creature != leader && MoveMoney(*leader, creature, amount);
+    return leader != nullptr && MoveMoney(*leader, creature, amount);
 }
 
 bool PartyMgr::TakeMoneyFrom(Entity* creature, int amount) {
     SoldierEntity* giver = nullptr;
     Entity* leader = GetLeader();
-    return leader != nullptr && creature != leader && Entity::AsSoldier(creature, &giver) &&
+    return leader != nullptr && Entity::AsSoldier(creature, &giver) &&
            MoveMoney(*giver, leader, amount);
 }
 

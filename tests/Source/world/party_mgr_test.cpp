@@ -144,10 +144,12 @@ TEST_F(Party, AFlightEndsOnceEveryLivingMemberIsOffTheMap) {
     EXPECT_EQ(m_manager.GetCombatCountdown(), EntityMgr::kCombatTicks);
 
     runner->ClearCommand();
-    random.Give({3});
+    random.Give({2});
     m_party.UpdateFlee();
     EXPECT_FALSE(m_party.IsFleeing());
-    EXPECT_EQ(runner->GetPosition(), Vector(-1000000, 1000000, 0));
+    EXPECT_EQ(runner->GetPosition(), Vector(1000000, 1000000, 0));
+    // The corner is drawn from 0 to 3, its upper bound left out: the fourth is never taken.
+    EXPECT_EQ(random.Ranges().back(), std::make_pair(0, 3));
     EXPECT_EQ(m_journeys.asked, std::vector<std::string>{"temporary to world world camp"});
     for (SoldierEntity* member : {leader, runner, fallen})
         EXPECT_FALSE(member->HasAnyFlag(Entity::kFlagNeverSaved));
@@ -195,6 +197,28 @@ TEST_F(Party, AMemberStoredOffTheMapIsPlacedOnIt) {
     EXPECT_EQ(OnMap(other), 1);
 }
 
+// A spot near a centre is sought on rings from the far distance in to the near one, each
+// beyond the creature's size; the nearest ring with room wins. With no room anywhere on
+// them there is none.
+TEST_F(Party, ASpotNearAPointLiesOnTheNearestRingWithRoom) {
+    SoldierEntity* leader = Members(1);
+    leader->SetRadius(0.5f, 0);
+    const Vector centre(20.5f, 20.5f, 0);
+    Vector spot;
+    ASSERT_TRUE(m_party.FindSpotNear(*leader, centre, spot));
+    const float distance = (spot - centre).Length();
+    EXPECT_GT(distance, 4.5f - 1.0f) << spot.x << ", " << spot.y;
+    EXPECT_LT(distance, 4.5f + 1.0f) << spot.x << ", " << spot.y;
+    EXPECT_TRUE(m_map.IsWalkableAt(spot));
+
+    for (int y = 10; y < 31; ++y)
+        for (int x = 10; x < 31; ++x)
+            m_map.SetWalkable(x, y, false);
+    spot = centre;
+    EXPECT_FALSE(m_party.FindSpotNear(*leader, centre, spot));
+    EXPECT_EQ(spot, centre);
+}
+
 TEST_F(Party, MoneyMovesOnlyWhenTheWholeAmountIsThere) {
     Define(PartyMgr::kMoneyItem, ItemEntity::kClassMoney,
            [](ItemEntity& item) { item.SetStackLimit(1000); });
@@ -210,6 +234,11 @@ TEST_F(Party, MoneyMovesOnlyWhenTheWholeAmountIsThere) {
     EXPECT_FALSE(m_party.TakeMoneyFrom(trader, 31));
     EXPECT_TRUE(m_party.TakeMoneyFrom(trader, 30));
     EXPECT_EQ(Money(leader) * 1000 + Money(trader), 50000);
+    // The leader on both sides: the money leaves and comes back, none lost, none made.
+    EXPECT_TRUE(m_party.GiveMoneyTo(leader, 20));
+    EXPECT_TRUE(m_party.TakeMoneyFrom(leader, 50));
+    EXPECT_FALSE(m_party.GiveMoneyTo(leader, 51));
+    EXPECT_EQ(Money(leader), 50);
 
     // A newcomer's purse goes to the leader.
     SoldierEntity* newcomer = Member("newcomer", 25, 25);
