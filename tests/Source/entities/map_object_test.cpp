@@ -58,6 +58,7 @@ TEST_F(MapObjectTest, EachClassReadsAndWritesItsRecordAndRefusesCutAndForgedOnes
         {kMapObjectTrap, MapObjectRecord(2, 0x09), 0, {0x04}},
         {kMapObjectTrap, MapObjectRecord(2, 0x09), 26, {0xFF, 0xFF}}, // zone corners
         {kMapObjectContainer, ChestObjectRecord(0), 0, {0x02}},
+        {kMapObjectDoor, GateObjectRecord(0), 0, {0x04}},
         {kMapObjectDoor, GateObjectRecord(0), stateAt, {0x02}}, // neither open nor closed
         {kMapObjectDoor, GateObjectRecord(1), stateAt + 46, {0xFF, 0xFF, 0xFF}}, // cells
     };
