@@ -83,15 +83,23 @@ bool Effect::Equals(const Effect& other) const {
     return IsStartedFrom(other) && m_halved == other.m_halved;
 }
 
+bool Effect::EqualsWithoutDuration(const Effect& other) const {
+    return MatchesDefinition(other, false) && m_halved == other.m_halved;
+}
+
 bool Effect::IsStartedFrom(const Effect& other) const {
+    return MatchesDefinition(other, true);
+}
+
+bool Effect::MatchesDefinition(const Effect& other, bool withDuration) const {
     return m_kind == other.m_kind && m_targetRule == other.m_targetRule &&
            m_rounds == other.m_rounds && m_amount == other.m_amount &&
            m_parameterA == other.m_parameterA && m_parameterB == other.m_parameterB &&
            m_durationRule == other.m_durationRule && m_timeUnit == other.m_timeUnit &&
-           m_duration == other.m_duration && m_chance == other.m_chance && m_text == other.m_text &&
-           m_diceCount == other.m_diceCount && m_diceSides == other.m_diceSides &&
-           m_resistanceFlag == other.m_resistanceFlag && m_resistMode == other.m_resistMode &&
-           m_resistanceBonus == other.m_resistanceBonus;
+           (!withDuration || m_duration == other.m_duration) && m_chance == other.m_chance &&
+           m_text == other.m_text && m_diceCount == other.m_diceCount &&
+           m_diceSides == other.m_diceSides && m_resistanceFlag == other.m_resistanceFlag &&
+           m_resistMode == other.m_resistMode && m_resistanceBonus == other.m_resistanceBonus;
 }
 
 bool Effect::Start() {

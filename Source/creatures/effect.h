@@ -72,7 +72,7 @@ public:
     // colour is put on once when started and taken off when its time runs out; only
     // damage, healing and poison act again at each whole unit.
     void Update();
-    void Stop(); // when active: inactive, then the end phase
+    void Stop();               // when active: inactive, then the end phase
     void EndRounds(int round); // Stop once the round reaches the effect's rounds
     // A definition from its file under the effect directory (extension dropped, ".dat"),
     // from the archive or the loose file; a file that fails changes nothing.
@@ -94,6 +94,8 @@ public:
     // Everything but target, source, active flag, elapsed time and accumulator; the text
     // ignoring case.
     bool Equals(const Effect& other) const;
+    // Equals with the duration left out as well.
+    bool EqualsWithoutDuration(const Effect& other) const;
     // Equal but for the halved byte, which starting sets by its resistance roll: whether this
     // running effect was started from the definition, so that taking it off finds it.
     bool IsStartedFrom(const Effect& definition) const;
@@ -117,6 +119,7 @@ public:
     bool Write(Stream& stream) const;
 
 private:
+    bool MatchesDefinition(const Effect& other, bool withDuration) const;
     CreatureData* TargetData() const; // null for a target that is no creature
     bool ApplyToCreature(CreatureData& data, int phase);
     void ApplyModifier(CreatureData& data, int phase);

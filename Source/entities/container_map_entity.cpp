@@ -51,7 +51,7 @@ void ContainerMapEntity::OnEvent(int kind, EventArg /*p1*/, EventArg /*p2*/, Eve
 }
 
 void ContainerMapEntity::CheckMouseOver() {
-    if (HitTest(g_mouseX, g_mouseY))
+    if (m_mapObject->GetKind() == kMapObjectContainer && HitTest(g_mouseX, g_mouseY))
         AddFlags(kFlagMouseOver);
 }
 

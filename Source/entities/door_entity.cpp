@@ -56,7 +56,7 @@ void DoorEntity::OnEvent(int kind, EventArg /*p1*/, EventArg /*p2*/, EventArg p3
 }
 
 void DoorEntity::CheckMouseOver() {
-    if (HitTest(g_mouseX, g_mouseY))
+    if (m_mapObject->GetKind() == kMapObjectDoor && HitTest(g_mouseX, g_mouseY))
         AddFlags(kFlagMouseOver);
 }
 

@@ -167,6 +167,18 @@ TEST_F(EffectTest, TakingOffOneOfTwoEqualItemsLeavesTheOthersEffect) {
     EXPECT_EQ(Effects().CountRunning(), 1);
 }
 
+TEST(EffectComparison, TheSecondComparisonLeavesOutOnlyTheDuration) {
+    const Effect hour = Definition(kEffectArmourClass, kUnitWhileWorn, 60.0, 2);
+    const Effect day = Definition(kEffectArmourClass, kUnitWhileWorn, 1440.0, 2);
+    EXPECT_FALSE(hour.Equals(day));
+    EXPECT_TRUE(hour.EqualsWithoutDuration(day));
+    EXPECT_FALSE(
+        hour.EqualsWithoutDuration(Definition(kEffectArmourClass, kUnitWhileWorn, 60.0, 3)));
+    Effect named = day;
+    named.SetText("Blessed");
+    EXPECT_FALSE(hour.EqualsWithoutDuration(named));
+}
+
 // A resistance roll that halves an effect marks the running copy, not its definition: the
 // item taken off or the attack ended still takes it away.
 TEST_F(EffectTest, AnEffectHalvedByItsResistanceComesOffWithItsItemOrAttack) {
