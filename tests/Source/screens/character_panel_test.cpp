@@ -92,4 +92,23 @@ TEST_F(CharacterSheet, ALevelUpIsSpentStepByStepAndLeavingWithPointsLeftAsksFirs
     EXPECT_FALSE(g_partyMgr->GetFirstLevelUpPending(slot)); // the points went with the sheet
 }
 
+// Every point can be spent, the last as well, and a sheet with none left leaves at once.
+TEST_F(CharacterSheet, TheLastPointIsSpentAndNothingThenIsAsked) {
+    g_partyMgr->AddExperienceTo(g_partyMgr->GetLeader(), 1000);
+    Data().SetSkill(kMelee, 0, 10);
+    Frames(2);
+    Click(kLevelUpButton);
+    Frame();
+    ASSERT_TRUE(Sheet().IsLevelling());
+    const int points = Sheet().GetPoints();
+    ASSERT_GT(points, 0);
+    for (int click = 0; click <= points; ++click)
+        Click(kRaiseMelee);
+    EXPECT_EQ(Sheet().GetPoints(), 0);
+    EXPECT_EQ(Data().GetSkill(kMelee), 10 + points);
+    Click(kDone);
+    Frame();
+    EXPECT_EQ(Mode(), kModeAreaMap);
+}
+
 } // namespace
