@@ -81,6 +81,22 @@ TEST_F(MapEditing, ToolButtonsKeepOneToolOnAndTheStatesReturnToEditMap) {
     Press(W::kMapDataWindow, W::kCancel);
     EXPECT_EQ(State(), W::kEditMap);
     EXPECT_EQ(g_entityMgr->GetHeader().regionScript, "");
+    // OK stores each field in its own entry, and the panel reopens on them.
+    Release(SDLK_m);
+    const char* typed[] = {"script", "table_a", "words", "table_b"};
+    for (uint32_t field = 0; field < 4; ++field)
+        Enter(W::kMapDataWindow, W::kFirstHeaderField + field, typed[field]);
+    Press(W::kMapDataWindow, W::kOk);
+    EXPECT_EQ(State(), W::kEditMap);
+    const EntityMgr::Header& header = g_entityMgr->GetHeader();
+    EXPECT_EQ(header.regionScript, "script");
+    EXPECT_EQ(header.gridTableA, "table_a");
+    EXPECT_EQ(header.text, "words");
+    EXPECT_EQ(header.gridTableB, "table_b");
+    Release(SDLK_m);
+    for (uint32_t field = 0; field < 4; ++field)
+        EXPECT_EQ(Field(W::kMapDataWindow, W::kFirstHeaderField + field), typed[field]);
+    Press(W::kMapDataWindow, W::kCancel);
 
     Tool(W::kExit);
     Frame();
