@@ -305,6 +305,17 @@ TEST_F(MapEditing, ATriggerTakesAZoneAndTravelStrings) {
     EXPECT_EQ(way.GetSettings().targetMap, "demo");
     EXPECT_EQ(way.GetSettings().targetEntry, "gate");
     EXPECT_EQ(way.GetKind(), kMapObjectTravel);
+
+    // Opened again, the tick shows the flag, and unticking it clears it alone.
+    KeyAt(Vector(20.6f, 10.4f, 0), SDLK_i);
+    Press(W::kTriggerPtWindow, W::kTriggerApply);
+    ASSERT_EQ(State(), W::kTravelPanel);
+    EXPECT_TRUE(Ticked(W::kTravelWindow, 59));
+    Press(W::kTravelWindow, 59);
+    Press(W::kTravelWindow, W::kDone);
+    Press(W::kTriggerPtWindow, W::kOk);
+    EXPECT_EQ(way.GetSettings().flags, 0x08u);
+    EXPECT_EQ(way.GetSettings().targetMap, "demo");
 }
 
 // 'p' adds and 'd' removes a cell of the state the door is not in; the tick switches it.
