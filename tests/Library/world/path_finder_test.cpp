@@ -222,11 +222,10 @@ TEST_F(PathFinderTest, SearchingFromBothEndsGoesRoundAThinWallByItsFarGap) {
     struct Case {
         Vector start, goal;
     };
-    for (const Case& c : {Case{{1.5f, 7.5f, 0}, {1.5f, 1.5f, 0}},
-                          Case{{2.5f, 0.5f, 0}, {3.5f, 8.5f, 0}},
-                          Case{{9.5f, 5.5f, 0}, {8.5f, 3.5f, 0}},
-                          Case{{0.5f, 3.5f, 0}, {0.5f, 5.5f, 0}},
-                          Case{{15.5f, 8.5f, 0}, {4.5f, 0.5f, 0}}}) {
+    for (const Case& c :
+         {Case{{1.5f, 7.5f, 0}, {1.5f, 1.5f, 0}}, Case{{2.5f, 0.5f, 0}, {3.5f, 8.5f, 0}},
+          Case{{9.5f, 5.5f, 0}, {8.5f, 3.5f, 0}}, Case{{0.5f, 3.5f, 0}, {0.5f, 5.5f, 0}},
+          Case{{15.5f, 8.5f, 0}, {4.5f, 0.5f, 0}}}) {
         SCOPED_TRACE(c.start.x);
         ASSERT_TRUE(m_finder.FindPathAlt(c.start, c.goal, m_path));
         EXPECT_EQ(m_path.GetPoint(m_path.GetCount() - 1), c.goal);

@@ -88,9 +88,9 @@ TEST_F(PlayerDataRecord, ANameLeadingOutOfItsFolderMakesTheRecordDamaged) {
     };
     ASSERT_EQ(withNames("demo", "demo", ""), bytes);
     EXPECT_TRUE(Check(withNames("demo", "demo", "page")));
-    for (const Bytes& forged : {withNames("demo", "../../x", ""), withNames("/tmp/demo", "demo", ""),
-                                withNames("demo", "demo", "C:page"),
-                                withNames("demo", "demo", "../page")})
+    for (const Bytes& forged :
+         {withNames("demo", "../../x", ""), withNames("/tmp/demo", "demo", ""),
+          withNames("demo", "demo", "C:page"), withNames("demo", "demo", "../page")})
         EXPECT_FALSE(Check(forged));
     TestStream stream(withNames("demo", "../../x", ""));
     PlayerData::Place place;
