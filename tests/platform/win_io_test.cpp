@@ -1,4 +1,5 @@
 #include "platform/case_path.h"
+#include "platform/file_steps.h"
 #include "platform/win_find.h"
 #include "platform/win_io.h"
 #include "scratch_dir.h"
@@ -10,6 +11,18 @@
 #include <vector>
 
 namespace {
+
+platform::FileStep g_refused = platform::FileStep::kWrite;
+
+bool RefuseOneKind(platform::FileStep step) {
+    return step != g_refused;
+}
+
+// The hook is the process's: it goes however the test ends.
+struct RefusingSteps {
+    RefusingSteps() { platform::SetFileStepHook(RefuseOneKind); }
+    ~RefusingSteps() { platform::SetFileStepHook(nullptr); }
+};
 
 class WinIo : public ::testing::Test {
 protected:
@@ -116,6 +129,36 @@ TEST_F(WinIo, RenameReplacesAndRemoveReports) {
     EXPECT_EQ(ReadAll(m_root + "/B.SAV", _O_RDONLY), "new");
     EXPECT_TRUE(platform::RemoveFile((m_root + "/b.SAV").c_str()));
     EXPECT_FALSE(platform::RemoveFile((m_root + "/b.sav").c_str()));
+}
+
+// A refused step fails as a full disk would, and the disk stays as it was; the other kinds
+// still go ahead.
+TEST_F(WinIo, AHookRefusingAStepFailsThatCallAndLeavesTheDiskAlone) {
+    using platform::FileStep;
+    m_dir.WriteFile("a.sav", "kept");
+    const std::string kept = m_root + "/a.sav";
+    const RefusingSteps refusing;
+
+    g_refused = FileStep::kRemove;
+    EXPECT_FALSE(platform::RemoveFile(kept.c_str()));
+    EXPECT_EQ(ReadAll(kept, _O_RDONLY), "kept");
+    EXPECT_TRUE(platform::RenameFile(kept.c_str(), (m_root + "/b.sav").c_str()));
+
+    g_refused = FileStep::kRename;
+    EXPECT_FALSE(platform::RenameFile((m_root + "/b.sav").c_str(), kept.c_str()));
+    EXPECT_EQ(ReadAll(m_root + "/b.sav", _O_RDONLY), "kept");
+
+    g_refused = FileStep::kMakeDirectory;
+    EXPECT_EQ(_mkdir((m_root + "/Saves").c_str()), -1);
+    struct stat info;
+    EXPECT_NE(_stat((m_root + "/Saves").c_str(), &info), 0);
+
+    g_refused = FileStep::kWrite;
+    const int fd = _open((m_root + "/b.sav").c_str(), _O_WRONLY | _O_TRUNC);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(_write(fd, "new", 3), -1);
+    _close(fd);
+    EXPECT_TRUE(platform::RemoveFile((m_root + "/b.sav").c_str()));
 }
 
 } // namespace

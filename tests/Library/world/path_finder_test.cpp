@@ -21,6 +21,13 @@ const std::vector<std::string> kWallWithGap = {
     "............", "............", "............", "............",
 };
 
+// A one-cell wall across a wider map whose only gap is far from both halves' middles.
+const std::vector<std::string> kThinWallFarGap = {
+    "....................", "....................", "....................",
+    "....................", "##################.#", "....................",
+    "....................", "....................", "....................",
+};
+
 // Five turns from the bottom left to the top left.
 const std::vector<std::string> kZigZag = {
     ".............", "############.", ".............", ".############",
@@ -206,6 +213,24 @@ TEST_F(PathFinderTest, SearchingFromBothEndsMeetsOnAWalkablePath) {
     EXPECT_EQ(m_path.GetGoal(), before.GetGoal());
     EXPECT_EQ(m_finder.GetSearch().GetPool().GetFreeCount(),
               PathSearch<CellNodeIndex>::kPoolCapacity);
+}
+
+// Both searches can cross the wall at a price; where they meet must still be open ground, so
+// every waypoint goes round by the gap whichever side each end is on.
+TEST_F(PathFinderTest, SearchingFromBothEndsGoesRoundAThinWallByItsFarGap) {
+    Draw(kThinWallFarGap);
+    struct Case {
+        Vector start, goal;
+    };
+    for (const Case& c :
+         {Case{{1.5f, 7.5f, 0}, {1.5f, 1.5f, 0}}, Case{{2.5f, 0.5f, 0}, {3.5f, 8.5f, 0}},
+          Case{{9.5f, 5.5f, 0}, {8.5f, 3.5f, 0}}, Case{{0.5f, 3.5f, 0}, {0.5f, 5.5f, 0}},
+          Case{{15.5f, 8.5f, 0}, {4.5f, 0.5f, 0}}}) {
+        SCOPED_TRACE(c.start.x);
+        ASSERT_TRUE(m_finder.FindPathAlt(c.start, c.goal, m_path));
+        EXPECT_EQ(m_path.GetPoint(m_path.GetCount() - 1), c.goal);
+        ExpectWalkableLegs(c.start);
+    }
 }
 
 TEST(PathPointList, StaircaseStepsBecomeDiagonalsAndStraightRunsKeepEveryCell) {

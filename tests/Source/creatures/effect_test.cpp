@@ -242,4 +242,22 @@ TEST_F(EffectTest, ADefinitionComesFromItsFileAndEndsByItsRoundsOrItsUnit) {
     EXPECT_EQ(Data().GetArmourClass(), 0);
 }
 
+// A creature's round is the seventh: an effect of seven rounds ends on it, one of eight
+// outlasts it.
+TEST_F(EffectTest, ARoundLimitedEffectEndsOnceTheCreaturesRoundReachesItsRounds) {
+    for (const uint8_t rounds : {6, 7, 8}) {
+        TypedBytes b; // poison, round-limited, by the minute
+        b.U8(0).U16(26).U8(3).U8(rounds).I32(-5).I32(6).U32(7).U8(1).U8(2).F64(2.5).U8(90);
+        b.Text("Ouch").U16(2).U16(6).U8(128).U8(2).U8(10).U8(1).F64(0.0).F64(0.0);
+        Effect sting;
+        TestStream stream(b.Get());
+        ASSERT_TRUE(sting.Read(stream));
+        Put(sting);
+        ASSERT_EQ(Effects().CountRunning(), 1) << int{rounds};
+        Effects().EndRounds(&m_soldier);
+        EXPECT_EQ(Effects().CountRunning(), rounds <= 7 ? 0 : 1) << int{rounds};
+        Effects().RemoveKind(kEffectPoison);
+    }
+}
+
 } // namespace

@@ -144,6 +144,15 @@ TEST_F(MapFiles, TheDemoMapLoadedAndSavedUnchangedKeepsItsBytes) {
     Load("demo.map");
     ASSERT_EQ(State(), W::kEditMap);
     EXPECT_GT(Editor().GetEditList().GetSlotCount(), 0); // its placed templates, saved again
+    // Its placed entities stand on the map's lists, so the editor draws and picks them.
+    std::set<const WorldObject*> listed;
+    for (int list = 0; list < TileMap::kObjectListCount; ++list)
+        for (const WorldObject* object = g_tileMap->GetList(static_cast<TileMap::ObjectList>(list));
+             object; object = object->GetNext())
+            listed.insert(object);
+    Editor().GetEditList().ForEachUsed([&](Entity& placed) {
+        EXPECT_EQ(listed.count(&placed), 1u) << placed.GetTemplateName().c_str();
+    });
     Save("demo");
     ASSERT_EQ(State(), W::kEditMap);
     EXPECT_EQ(World().ReadFile("Data/TileMap/demo.map"), map);

@@ -81,6 +81,22 @@ TEST_F(MapEditing, ToolButtonsKeepOneToolOnAndTheStatesReturnToEditMap) {
     Press(W::kMapDataWindow, W::kCancel);
     EXPECT_EQ(State(), W::kEditMap);
     EXPECT_EQ(g_entityMgr->GetHeader().regionScript, "");
+    // OK stores each field in its own entry, and the panel reopens on them.
+    Release(SDLK_m);
+    const char* typed[] = {"script", "table_a", "words", "table_b"};
+    for (uint32_t field = 0; field < 4; ++field)
+        Enter(W::kMapDataWindow, W::kFirstHeaderField + field, typed[field]);
+    Press(W::kMapDataWindow, W::kOk);
+    EXPECT_EQ(State(), W::kEditMap);
+    const EntityMgr::Header& header = g_entityMgr->GetHeader();
+    EXPECT_EQ(header.regionScript, "script");
+    EXPECT_EQ(header.gridTableA, "table_a");
+    EXPECT_EQ(header.text, "words");
+    EXPECT_EQ(header.gridTableB, "table_b");
+    Release(SDLK_m);
+    for (uint32_t field = 0; field < 4; ++field)
+        EXPECT_EQ(Field(W::kMapDataWindow, W::kFirstHeaderField + field), typed[field]);
+    Press(W::kMapDataWindow, W::kCancel);
 
     Tool(W::kExit);
     Frame();
@@ -289,6 +305,17 @@ TEST_F(MapEditing, ATriggerTakesAZoneAndTravelStrings) {
     EXPECT_EQ(way.GetSettings().targetMap, "demo");
     EXPECT_EQ(way.GetSettings().targetEntry, "gate");
     EXPECT_EQ(way.GetKind(), kMapObjectTravel);
+
+    // Opened again, the tick shows the flag, and unticking it clears it alone.
+    KeyAt(Vector(20.6f, 10.4f, 0), SDLK_i);
+    Press(W::kTriggerPtWindow, W::kTriggerApply);
+    ASSERT_EQ(State(), W::kTravelPanel);
+    EXPECT_TRUE(Ticked(W::kTravelWindow, 59));
+    Press(W::kTravelWindow, 59);
+    Press(W::kTravelWindow, W::kDone);
+    Press(W::kTriggerPtWindow, W::kOk);
+    EXPECT_EQ(way.GetSettings().flags, 0x08u);
+    EXPECT_EQ(way.GetSettings().targetMap, "demo");
 }
 
 // 'p' adds and 'd' removes a cell of the state the door is not in; the tick switches it.

@@ -33,6 +33,16 @@ class CharacterSheet : public DemoMapParty {
 protected:
     CreatureData& Data() const { return Creature::Of(g_partyMgr->GetLeader())->GetData(); }
     CharacterPanel& Sheet() const { return *PageAs<CharacterPanel>(); }
+    // A level earned with the skill at the value, and the sheet opened on it.
+    void OpenLevelUp(int skill, int16_t value) {
+        g_partyMgr->AddExperienceTo(g_partyMgr->GetLeader(), 1000);
+        Data().SetSkill(skill, 0, value);
+        Frames(2);
+        Click(kLevelUpButton);
+        Frame();
+        ASSERT_EQ(Mode(), kModeCharacterSheet);
+        ASSERT_TRUE(Sheet().IsLevelling());
+    }
 };
 
 TEST_F(CharacterSheet, WithoutALevelUpItShowsTheLeaderAndDoneLeavesAtOnce) {
@@ -53,13 +63,7 @@ TEST_F(CharacterSheet, WithoutALevelUpItShowsTheLeaderAndDoneLeavesAtOnce) {
 // A tagged skill moves by two for the price of one step, and lowering it gives back what
 // raising it took: raise and lower at 99 leave skill and points as they were.
 TEST_F(CharacterSheet, ALevelUpIsSpentStepByStepAndLeavingWithPointsLeftAsksFirst) {
-    g_partyMgr->AddExperienceTo(g_partyMgr->GetLeader(), 1000);
-    Data().SetSkill(kGuns, 0, 99);
-    Frames(2);
-    Click(kLevelUpButton);
-    Frame();
-    ASSERT_EQ(Mode(), kModeCharacterSheet);
-    ASSERT_TRUE(Sheet().IsLevelling());
+    ASSERT_NO_FATAL_FAILURE(OpenLevelUp(kGuns, 99));
     EXPECT_EQ(Data().GetLevel(), 2);
     const int points = 2 * Data().GetAttribute(kIntelligence) + 5;
     EXPECT_EQ(Sheet().GetPoints(), points);
@@ -90,6 +94,20 @@ TEST_F(CharacterSheet, ALevelUpIsSpentStepByStepAndLeavingWithPointsLeftAsksFirs
     EXPECT_EQ(Mode(), kModeAreaMap);
     int slot = 0;
     EXPECT_FALSE(g_partyMgr->GetFirstLevelUpPending(slot)); // the points went with the sheet
+}
+
+// Every point can be spent, the last as well, and a sheet with none left leaves at once.
+TEST_F(CharacterSheet, TheLastPointIsSpentAndNothingThenIsAsked) {
+    ASSERT_NO_FATAL_FAILURE(OpenLevelUp(kMelee, 10));
+    const int points = Sheet().GetPoints();
+    ASSERT_GT(points, 0);
+    for (int click = 0; click <= points; ++click)
+        Click(kRaiseMelee);
+    EXPECT_EQ(Sheet().GetPoints(), 0);
+    EXPECT_EQ(Data().GetSkill(kMelee), 10 + points);
+    Click(kDone);
+    Frame();
+    EXPECT_EQ(Mode(), kModeAreaMap);
 }
 
 } // namespace

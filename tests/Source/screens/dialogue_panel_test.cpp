@@ -181,6 +181,8 @@ TEST_F(DialogueScreen, AResponseIsListedOnceAndAClickRunsTheScriptOnce) {
     Frames(3);
     EXPECT_EQ(Lines(Dialogue().GetStatements()),
               (std::vector<std::string>{"Hello.", "Hello."})); // one run more, no other
+    // That run had the choice; the next asks of the same answer find it unchosen.
+    EXPECT_FALSE(Dialogue().AddResponseAndTest("Again."));
 }
 
 TEST_F(DialogueScreen, ADialogueThatCannotStartEndsBackOnTheMap) {

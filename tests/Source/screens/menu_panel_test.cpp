@@ -190,10 +190,14 @@ TEST_F(GameMenu, LoadingASlotBringsThePartyBackAsSaved) {
     Frame();
     ASSERT_EQ(Mode(), kModeLoadGame);
     EXPECT_EQ(Slots()->GetTitle(0), "Load Slot 01:");
-    ClickSlot(1); // empty: OK stays
+    const std::string said = LastMessage();
+    const int messages = MessageCount();
+    ClickSlot(1); // empty: OK stays, asks for nothing and says nothing
     Click(kSlotsOk);
     Frames(2);
     EXPECT_EQ(Mode(), kModeLoadGame);
+    EXPECT_EQ(MessageCount(), messages);
+    EXPECT_EQ(LastMessage(), said);
     ClickSlot(0);
     Click(kSlotsOk);
     Frame();

@@ -207,6 +207,29 @@ TEST_F(InventoryScreen, GroundItemsGoBackToTheMapWhenAScriptLeavesTheScreen) {
     EXPECT_FALSE(potion->HasAnyFlag(Entity::kFlagHidden));
 }
 
+// Off the map nothing can be put down: the ground list only gives.
+TEST_F(InventoryScreen, OpenedFromAStoryPageTheGroundTakesNothing) {
+    EnterMap();
+    g_gameMode->SetMode(kModeStoryPage);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeStoryPage);
+    OpenInventory();
+    ContainerEntity& backpack = Inventory().GetBackpack();
+    ASSERT_EQ(CountOf(Ground(), "potion"), 1);
+    Drag(At(*Carried("potion")), kGround);
+    EXPECT_EQ(m_display->GetState(), GenInterRoutine::kBrowsing);
+    EXPECT_EQ(CountOf(backpack, "potion"), 5);
+    EXPECT_EQ(CountOf(Ground(), "potion"), 1);
+
+    ItemEntity* sword = Ground().FindItemByName("sword");
+    Drag(At(*sword), kBackpack);
+    Frame();
+    EXPECT_TRUE(backpack.HasItem(sword));
+    Click(kDone);
+    Frames(2);
+    EXPECT_EQ(Mode(), kModeStoryPage);
+}
+
 TEST_F(InventoryScreen, AChosenInventoryOpensACreatureOrAChestAndRefusesAnythingElse) {
     EnterMap();
     EntityPtrList* items = nullptr;

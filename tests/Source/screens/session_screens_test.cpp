@@ -41,6 +41,7 @@ constexpr Point kNewGameDone{653, 544};
 constexpr Point kCancelOrDone{723, 544}; // new game's cancel; everyone else's "Done"
 constexpr Point kLarge{196, 352};        // the options' view sizes
 constexpr Point kEffectsKnobAtFull{647, 293};
+constexpr Point kMusicKnobAtFull{647, 341};
 constexpr int kSliderY = 293;
 
 std::vector<std::string> Lines(const InfoPanel& panel) {
@@ -250,6 +251,25 @@ TEST_F(OptionsSounds, ReleasingTheSliderStopsTheMusicTestAtOnce) {
     EXPECT_EQ(Calls("FSOUND_Stream_Stop"), stops);
     Lift();
     EXPECT_GT(Calls("FSOUND_Stream_Stop"), stops);
+}
+
+TEST_F(SessionScreens, TheMusicSliderMovesTheMusicLevelAlone) {
+    std::filesystem::remove(World().Path("config.dat"));
+    RunTitleUntilMenu();
+    OpenFromTitle(kTitleOptions, kModeOptions);
+    const int32_t effects = g_config->GetSampleVolume();
+    const int32_t master = g_config->GetMasterVolume();
+    Press(kMusicKnobAtFull.x, kMusicKnobAtFull.y);
+    Drag(450, kMusicKnobAtFull.y);
+    EXPECT_EQ(g_config->GetSoundLevel2(), 0);
+    Drag(OptionsPanel::kTrackStart + 20, kMusicKnobAtFull.y);
+    EXPECT_EQ(g_config->GetSoundLevel2(), 30);
+    Lift();
+    EXPECT_EQ(g_config->GetSampleVolume(), effects);
+    EXPECT_EQ(g_config->GetMasterVolume(), master);
+    Click(kCancelOrDone);
+    Frame();
+    std::filesystem::remove(World().Path("config.dat"));
 }
 
 TEST_F(SessionScreens, OptionsFromAGameReturnToTheMenu) {

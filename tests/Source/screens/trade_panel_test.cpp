@@ -146,6 +146,26 @@ TEST_F(TradeScreen, EachSideCarriesItsOwnLoadAndTheOtherSidesOfferAtMost) {
     EXPECT_EQ(Count(m_trader, "bullets"), 20);
 }
 
+// Offers of different weights: each side's limit is measured against what it receives.
+TEST_F(TradeScreen, ALimitThatFitsOnlyTheOfferReceivedStillTrades) {
+    OpenTrade();
+    Data(Member()).SetCarryWeight(0, 1000.0f);
+    Offer(Member(), "potion", 1, kMemberOffer);  // 1 lb, 25
+    Offer(m_trader, "bullets", 2, kTraderOffer); // 2 lb, 20
+    Data(m_trader).SetCarryWeight(0, Inventory(m_trader).GetTotalWeight() + 1.5f);
+    Click(kTradeButton);
+    EXPECT_TRUE(PageAs<TradePanel>()->HasTraded()) << Said();
+    EXPECT_EQ(Count(m_trader, "potion"), 4);
+
+    Data(Member()).SetCarryWeight(0, 1000.0f);
+    Offer(Member(), "bullets", 2, kMemberOffer); // 2 lb, 20
+    Offer(m_trader, "gold", 1, kTraderOffer);    // lighter, 1
+    Data(Member()).SetCarryWeight(0, Inventory(Member()).GetTotalWeight() + 1.5f);
+    Data(m_trader).SetCarryWeight(0, 1000.0f);
+    Click(kTradeButton);
+    EXPECT_EQ(Count(Member(), "gold"), 1) << Said();
+}
+
 TEST_F(TradeScreen, ATraderInThePartyTakesAnyOffer) {
     ASSERT_TRUE(g_partyMgr->AddMember(m_trader));
     OpenTrade();

@@ -15,6 +15,7 @@ using testsupport::Text;
 using testsupport::WithText;
 
 constexpr size_t kPartyCountAt = 37;
+constexpr size_t kNamesSize = 21; // description, map, working map and the empty page
 
 // In the demo map, by the pond, in the tutorial, with one member; a variable the scripts
 // count visits in and a greeting timer on the game-time clock.
@@ -78,17 +79,20 @@ TEST_F(PlayerDataRecord, ARecordCutShortOrHoldingTooBigAPartyIsRefused) {
 }
 
 // The names become paths of the save and data folders: the working map's is where the next
-// save writes.
+// save writes. Each forged record differs from a sound one in its one name alone.
 TEST_F(PlayerDataRecord, ANameLeadingOutOfItsFolderMakesTheRecordDamaged) {
     const Bytes bytes = TypedPlayerData();
-    const Bytes climbingWorkingMap = Concat({Text("ab"), Text("demo"), Text("../../x"),
-                                             Bytes(bytes.begin() + 17, bytes.end())});
-    const Bytes rootedMap = WithText(bytes, "demo", "/tmp/demo");
-    const Bytes drivePage = Concat({Bytes(bytes.begin(), bytes.begin() + 16), Text("C:page"),
-                                    Bytes(bytes.begin() + 17, bytes.end())});
-    for (const Bytes& forged : {climbingWorkingMap, rootedMap, drivePage})
+    const Bytes afterNames(bytes.begin() + static_cast<long>(kNamesSize), bytes.end());
+    const auto withNames = [&](const char* map, const char* working, const char* page) {
+        return Concat({Text("ab"), Text(map), Text(working), Text(page), afterNames});
+    };
+    ASSERT_EQ(withNames("demo", "demo", ""), bytes);
+    EXPECT_TRUE(Check(withNames("demo", "demo", "page")));
+    for (const Bytes& forged :
+         {withNames("demo", "../../x", ""), withNames("/tmp/demo", "demo", ""),
+          withNames("demo", "demo", "C:page"), withNames("demo", "demo", "../page")})
         EXPECT_FALSE(Check(forged));
-    TestStream stream(climbingWorkingMap);
+    TestStream stream(withNames("demo", "../../x", ""));
     PlayerData::Place place;
     EXPECT_FALSE(PlayerData::ReadNames(stream, place));
 }
