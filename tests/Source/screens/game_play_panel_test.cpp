@@ -183,6 +183,22 @@ TEST_F(PlayScreen, TheMapButtonAsksForTheMapPictureOnlyOnTheMap) {
     EXPECT_EQ(Mode(), kModeMapPicture);
 }
 
+// A screen the game has no page for is not asked for: the play screen stays, silent.
+TEST_F(PlayScreen, AKeyForAScreenWithoutAPageLeavesThePlayScreenAsItIs) {
+    EnterMap();
+    const GamePlayPanel* play = Play();
+    ModePages& pages = Loops::GetModePages();
+    const ModePages::Factory questLog = pages.SetFactory(kModeQuestLog, nullptr);
+    testing::internal::CaptureStderr();
+    Release(SDLK_j);
+    Frame();
+    const std::string said = testing::internal::GetCapturedStderr();
+    pages.SetFactory(kModeQuestLog, questLog);
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(Play(), play);
+    EXPECT_EQ(said, "");
+}
+
 // Built on a page, the book takes the pointer at once: its scroll buttons work before the
 // pointer has crossed a bar.
 TEST_F(PlayScreen, TheBooksScrollButtonsWorkFromTheFirstFrameOnAPage) {
