@@ -107,6 +107,10 @@ public:
     int GetFrameHeight() const { return m_frameRect.h; }
     int GetCropX() const { return static_cast<int>(m_cropX); }
     int GetCropY() const { return static_cast<int>(m_cropY); }
+    // The screen rectangle DrawSurface (x, y) covers: the frame shifted by its crop.
+    ScreenPos CoveredRect(int x, int y) const {
+        return ScreenPos{x + GetCropX(), y + GetCropY(), m_frameRect.w, m_frameRect.h};
+    }
 
     // Saved state: set name and animation name (Stringc form), u32 sequence, u32 frame.
     // Reading releases the player and drops the animation name: the owner sets the

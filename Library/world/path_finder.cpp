@@ -34,6 +34,10 @@ bool BasicPathFinder<Lookup>::FindPath(const Vector& start, const Vector& goal, 
     if (m_search.Run(CellOf(goal.x), CellOf(goal.y), CellOf(from.x), CellOf(from.y)) !=
         SearchState::kSucceeded)
         return false;
+    if (!m_search.LeadsBack(m_search.GetTarget())) {
+        m_search.Release();
+        return false;
+    }
     m_points.Clear();
     for (const PathSearchNode* node = m_search.GetTarget()->parent; node; node = node->parent)
         m_points.AddPoint(CentreOf(*node));

@@ -5,6 +5,7 @@
 #include "Library/world/tile_map.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -157,17 +158,35 @@ template <class Lookup> void PathSearch<Lookup>::RemoveClosed(PathSearchNode* no
     m_closed.pop_back();
 }
 
-template <class Lookup> bool PathSearch<Lookup>::LinkChildren(PathSearchNode* node) {
+// A node replaced by a cheaper one goes back to the pool while nodes it expanded still name
+// it, and the pool may hand it out again for another cell: a chain can jump or close into a
+// loop. A sound one steps to a 4-neighbour of lower cost each time, so it has at most as many
+// steps as the pool has nodes. Cells wrap as the search's own arithmetic does.
+template <class Lookup> bool PathSearch<Lookup>::LeadsBack(const PathSearchNode* node) const {
     if (!node)
         return false;
-    if (node == m_target && !node->parent && m_state == SearchState::kSucceeded) {
+    for (int steps = 0; node->parent; node = node->parent) {
+        const PathSearchNode& parent = *node->parent;
+        const uint32_t dx = node->x - parent.x, dy = node->y - parent.y;
+        const bool neighbour = (dx == 0 && (dy == 1 || dy == UINT32_MAX)) ||
+                               (dy == 0 && (dx == 1 || dx == UINT32_MAX));
+        if (++steps > m_pool.GetCapacity() || !neighbour || !(parent.g < node->g))
+            return false;
+    }
+    return node == m_start || (node == m_target && m_state == SearchState::kSucceeded);
+}
+
+template <class Lookup> bool PathSearch<Lookup>::LinkChildren(PathSearchNode* node) {
+    if (!LeadsBack(node))
+        return false;
+    if (node == m_target && !node->parent) {
         m_start->child = nullptr; // the target's cell was the start's: no step between
         return true;
     }
     node->child = nullptr;
     for (; node->parent; node = node->parent)
         node->parent->child = node;
-    return node == m_start;
+    return true;
 }
 
 // The squared distance to the target, in doubles: a wrapped cell lies very far away.

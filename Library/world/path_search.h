@@ -50,6 +50,9 @@ public:
     }
     const std::vector<PathOpenEntry>& GetOpen() const { return m_open; }
     const PathSearchNode* GetStart() const { return m_start; }
+    // Whether the node's parents lead back to the start (or it is the target of a search
+    // that ended in the start's own cell), one 4-neighbour step of falling cost at a time.
+    bool LeadsBack(const PathSearchNode* node) const;
     // Child links from the search's start down to the node; false, when its parents do not
     // lead back to the start.
     bool LinkChildren(PathSearchNode* node);

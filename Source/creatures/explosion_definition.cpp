@@ -1,6 +1,7 @@
 #include "Source/creatures/explosion_definition.h"
 
 #include "Library/core/stream.h"
+#include "Library/files/stored_name.h"
 
 namespace {
 
@@ -23,9 +24,13 @@ bool ExplosionDefinition::Read(Stream& stream) {
         read, [&](auto& field) { return stream.ReadValue(field); },
         [&](Stringc& text) { return text.Read(stream); },
         [&](Tint& tint) { return stream.ReadValue(tint.enabled) && tint.colour.Read(stream); });
-    if (whole)
-        *this = read;
-    return whole;
+    // The art and the sound are files of their folders.
+    if (!whole || !StoredName::Check(read.centreAnimation) ||
+        !StoredName::Check(read.projectileAnimation) || !StoredName::Check(read.cloudAnimation) ||
+        !StoredName::Check(read.cloudEndAnimation) || !StoredName::Check(read.sound))
+        return false;
+    *this = read;
+    return true;
 }
 
 bool ExplosionDefinition::Write(Stream& stream) const {

@@ -5,6 +5,7 @@
 #include "Library/files/data_paths.h"
 #include "Library/files/mem_stream.h"
 #include "Library/files/res_file_mgr.h"
+#include "Library/files/stored_name.h"
 #include "Library/world/game_mode.h"
 
 #include <cstdio>
@@ -66,6 +67,7 @@ bool Spell::ReadFields(Stream& stream) {
     if (!VisitHeader(
             header, [&](auto& field) { return stream.ReadValue(field); },
             [&](Stringc& text) { return text.Read(stream); }) ||
+        !StoredName::Check(header.animationSet) || !StoredName::Check(header.sound) ||
         !effects.Load(stream) || !stream.ReadValue(count))
         return false;
     if (count > static_cast<uint32_t>(stream.Remaining() / SpellAbility::kMinStoredBytes)) {

@@ -138,6 +138,7 @@ public:
         kOk = 95,
         kDone = 96,
         kCancel = 97,
+        kPanelCaption = 98, // the colour panels' captions
     };
     // The windows, each a layout of its own.
     enum Window : int {

@@ -10,6 +10,7 @@
 #include "Library/interface/interface_object.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
+#include "Library/world/view_scale.h"
 #include "Source/editors/panel_number.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/world/region_mgr.h"
@@ -52,8 +53,11 @@ void MapEditor::PointMapDirectory(const char* label, const char* filter, const S
     m_mapDirectory->Enter(directory.c_str());
 }
 
+// A name with a '.' of its own is offered with ".map", so that the one extension the save
+// cuts is that and not part of the name.
 void MapEditor::EnterSaveMap() {
-    m_saveBox->SetText(m_mapName.c_str());
+    m_saveBox->SetText(std::strchr(m_mapName.c_str(), '.') ? (m_mapName + ".map").c_str()
+                                                           : m_mapName.c_str());
     PointMapDirectory("MAP", "map", g_dataPaths ? g_dataPaths->GetTileMapDir() : Stringc());
     ChangeState(kSaveMap);
 }
@@ -127,8 +131,12 @@ bool MapEditor::LoadMap(Stringc name) {
     name.StripExtension();
     if (!g_tileMap->Load(name.c_str()))
         return false;
+    // The load leaves the drawing transform without the view's offset, which the pointer
+    // already uses: without this the map is drawn off the pointer until the view moves.
+    g_viewScale.Set(ViewScale::kAreaMap, g_tileMap->GetViewOffset());
     TakeMiniMap();
-    if (!g_regionMgr->LoadRegFile(name.c_str(), &m_editList))
+    // The region's loader cuts one extension: given ".reg", it keeps the dots of the name.
+    if (!g_regionMgr->LoadRegFile((name + ".reg").c_str(), &m_editList))
         return false;
     g_entityMgr->RegisterWithTileMap();
     FillWeather();
@@ -136,11 +144,13 @@ bool MapEditor::LoadMap(Stringc name) {
     return true;
 }
 
-// "town.map" and "sub/town.txt" save as "town"; "sub/town" keeps its directory.
+// "town.map" and "sub/town.txt" save as "town", "town.v2.map" as "town.v2"; "sub/town"
+// keeps its directory.
 bool MapEditor::SaveMap(Stringc name) {
     if (std::strchr(name.c_str(), '.') != nullptr) {
         name.StripExtension();
-        name = name.FileName();
+        if (const char* slash = std::strrchr(name.c_str(), '/'))
+            name = Stringc(slash + 1);
     }
     m_mapName = name;
     if (g_dataPaths == nullptr)

@@ -78,8 +78,15 @@ const WidgetEntry kSearchColourWidgets[] = {
     {W::kDone, kWidgetButton, 95, 124, 64, 20, "button_done.tga", "Done"},
 };
 
-const WidgetEntry kDoneOnlyWidgets[] = {
+// The two colour panels share their picture, so each writes its own caption over it.
+const WidgetEntry kLightColourWidgets[] = {
     {W::kDone, kWidgetButton, 95, 124, 64, 20, "button_done.tga", "Done"},
+    {W::kPanelCaption, kWidgetLabel, 10, 6, 280, 16, "", "Light map colour"},
+};
+
+const WidgetEntry kHeightColourWidgets[] = {
+    {W::kDone, kWidgetButton, 95, 124, 64, 20, "button_done.tga", "Done"},
+    {W::kPanelCaption, kWidgetLabel, 10, 6, 280, 16, "", "Height map colour"},
 };
 
 const WidgetEntry kOkCancelWidgets[] = {
@@ -222,11 +229,11 @@ WindowLayout MapEditor::Layout(Window window) {
         return MakeLayout(CentredPanel("menu_search_map_color_select.tga", "Search map colour", 156),
                           kSearchColourWidgets);
     case kLightColourWindow:
-        return MakeLayout(CentredPanel("menu_light_map_color_select.tga", "Light map colour", 156),
-                          kDoneOnlyWidgets);
+        return MakeLayout(CentredPanel("menu_light_map_color_select.tga", "", 156),
+                          kLightColourWidgets);
     case kHeightColourWindow:
-        return MakeLayout(CentredPanel("menu_light_map_color_select.tga", "Height map colour", 156),
-                          kDoneOnlyWidgets);
+        return MakeLayout(CentredPanel("menu_light_map_color_select.tga", "", 156),
+                          kHeightColourWidgets);
     case kEntryPtWindow:
         return MakeLayout(CentredPanel("panel_entry_pt.tga", "Entry point", Row(6) + 4), kEntryPtWidgets);
     case kTriggerPtWindow:

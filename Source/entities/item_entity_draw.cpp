@@ -45,10 +45,10 @@ bool ItemEntity::PrepareDraw(Screen& screen) {
         return false;
     animation.ApplyColourMod(ColourMod());
     animation.Update();
-    ScreenRect().w = animation.GetFrameWidth();
-    ScreenRect().h = animation.GetFrameHeight();
-    if (g_mouseX >= x && g_mouseX < x + ScreenRect().w && g_mouseY >= y &&
-        g_mouseY < y + ScreenRect().h)
+    // The icon is cropped to its opaque box and drawn shifted by the crop: the rectangle it
+    // covers is the one a pick, the count beneath and the highlight go by.
+    ScreenRect() = animation.CoveredRect(x, y);
+    if (ContainsPoint(g_mouseX, g_mouseY))
         AddFlags(kFlagMouseOver);
     animation.ApplyColourMod(ColourMod());
     animation.DrawSurface(screen.GetVideoSurface(), x, y);

@@ -158,12 +158,10 @@ bool GamePlayPanel::OnStoryPage() const {
     return m_mode == kModeStoryPage;
 }
 
-// A screen not built yet is left unopened, with a line saying so.
-void GamePlayPanel::OpenScreen(int mode, const char* button) {
+// A mode without a screen is not asked for: the play screen stays as it is.
+void GamePlayPanel::OpenScreen(int mode) {
     if (m_services.openScreen && m_services.openScreen(mode))
         g_gameMode->SetMode(mode);
-    else
-        ReportNotBuilt(button, "its screen");
 }
 
 bool GamePlayPanel::ShowMessage(const char* text) {
@@ -235,7 +233,7 @@ void GamePlayPanel::Update(Screen& screen) {
             clicked && clicked->GetId() == kLevelUp) {
             m_levelUpShown = false;
             m_levelUp->SetVisible(false);
-            OpenScreen(kModeCharacterSheet, "level up");
+            OpenScreen(kModeCharacterSheet);
             ClearPendingOrder();
         }
         break;
@@ -263,7 +261,7 @@ bool GamePlayPanel::UpdateGameOver() {
         member->HasOrderOrEventOfKind(SoldierEntity::kEventUse, SoldierEntity::kOrderUse) ||
         member->HasOrderOrEventOfKind(SoldierEntity::kEventHit, SoldierEntity::kOrderHit))
         return false;
-    OpenScreen(kModeGameOver, "game over");
+    OpenScreen(kModeGameOver);
     return true;
 }
 
@@ -346,24 +344,24 @@ void GamePlayPanel::ActOnBottomBar(uint32_t id) {
     Entity* member = Member();
     switch (id) {
     case kCharacter:
-        OpenScreen(kModeCharacterSheet, "character");
+        OpenScreen(kModeCharacterSheet);
         break;
     case kRest:
         if (m_services.party)
             m_services.party->Rest(member);
         break;
     case kMenu:
-        OpenScreen(kModeGameMenu, "menu");
+        OpenScreen(kModeGameMenu);
         break;
     case kMap:
         if (!OnStoryPage())
-            OpenScreen(kModeMapPicture, "map");
+            OpenScreen(kModeMapPicture);
         break;
     case kInventory:
-        OpenScreen(kModeInventory, "inventory");
+        OpenScreen(kModeInventory);
         break;
     case kSelectScript:
-        OpenScreen(kModePlayerScript, "select script");
+        OpenScreen(kModePlayerScript);
         break;
     case kPrevHand:
     case kNextHand:

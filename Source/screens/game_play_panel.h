@@ -102,7 +102,7 @@ private:
 
     Entity* Member() const; // the party's active member now, or null
     bool OnStoryPage() const;
-    void OpenScreen(int mode, const char* button);
+    void OpenScreen(int mode);
 
     // The frame.
     void UpdateLevelUp();

@@ -182,7 +182,8 @@ void GamePlayPanel::DrawWeapon(Screen& screen) {
         screen.DrawText(inner.x1, inner.y1, Number(weapon->GetTotalCount()));
     }
     screen.SetFont(kLabelFont);
-    PrintRight(screen, inner.x2, bottom, Number(static_cast<int>(weapon->GetAbilityFloat())));
+    PrintRight(screen, inner.x2, bottom,
+               Number(ToIntWithin(weapon->GetAbilityFloat(), INT_MIN, INT_MAX)));
 }
 
 void GamePlayPanel::DrawQuickSlots(Screen& screen) {

@@ -47,12 +47,12 @@ void GamePlayPanel::HandleEvent(const SDL_Event& event) {
         Entity* member = Member();
         switch (event.key.keysym.sym) {
         case SDLK_ESCAPE:
-            OpenScreen(kModeGameMenu, "Escape");
+            OpenScreen(kModeGameMenu);
             ClearPendingOrder();
             return;
         case SDLK_j: // the journal, from the map
             if (!OnStoryPage())
-                OpenScreen(kModeQuestLog, "j");
+                OpenScreen(kModeQuestLog);
             return;
         case SDLK_COMMA:
             if (m_services.party)
@@ -68,7 +68,7 @@ void GamePlayPanel::HandleEvent(const SDL_Event& event) {
             return;
         case SDLK_g: // the world's picture, which nothing else opens
             if (!OnStoryPage()) {
-                OpenScreen(kModeWorldMapPicture, "g");
+                OpenScreen(kModeWorldMapPicture);
                 ClearPendingOrder();
             }
             return;

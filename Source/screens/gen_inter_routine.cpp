@@ -465,8 +465,7 @@ void GenInterRoutine::UpdateQuantity() {
     const int stack = m_held->GetStackSize();
     const bool single = m_held->GetStackLimit() == 1 || m_held->GetItemClass() == kAmmunitionKind;
     if (stack <= 1 || (m_targetSlot >= 0 && single)) {
-        DropItem(1);
-        m_state = kBrowsing;
+        DropAndBrowse(1);
         return;
     }
     m_quantityBox->Poll();
@@ -480,12 +479,18 @@ void GenInterRoutine::UpdateQuantity() {
             CancelDrag();
             return;
         }
-        DropItem(static_cast<int>(count > stack ? stack : count));
-        m_state = kBrowsing;
+        DropAndBrowse(static_cast<int>(count > stack ? stack : count));
     } else if (m_quantityBox->TakeCancelled()) {
         m_quantityBox->SetText("");
         CancelDrag();
     }
+}
+
+// A refusal the drop shows keeps its box up until its OK.
+void GenInterRoutine::DropAndBrowse(int count) {
+    DropItem(count);
+    if (m_state != kMessageShown)
+        m_state = kBrowsing;
 }
 
 bool GenInterRoutine::IsTooHeavyFromGround() const {

@@ -104,6 +104,7 @@ private:
     // Moving.
     void UpdateQuantity();
     void DropItem(int count);
+    void DropAndBrowse(int count); // and back to browsing, unless a refusal is shown
     void DropFromSlot(int count);
     void DropFromListToSlot(int count);
     void DropFromListToList(int count);

@@ -178,7 +178,8 @@ void GenInterRoutine::DrawDrag(Screen& screen) {
     AnimationMgr& icon = m_held->GetAnimation();
     const int x = g_mouseX - icon.GetFrameWidth() / 2;
     const int y = g_mouseY - icon.GetFrameHeight() / 2;
-    m_dragImage.SetPosition(x, y);
+    const ScreenPos covered = icon.CoveredRect(x, y);
+    m_dragImage.SetPosition(covered.x, covered.y);
     m_dragImage.SaveBackground(surface);
     m_dragImage.Draw(surface); // it has no image of its own: the icon is drawn below
     icon.Update();

@@ -9,8 +9,6 @@
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_data.h"
 
-#include <cstdio>
-
 namespace {
 
 constexpr int kDefaultSplash = 1;
@@ -56,7 +54,3 @@ Graphic* LoadSidePanel() {
 }
 
 const char* const g_tooHeavyText = "That item is too heavy for you to carry.";
-
-void ReportNotBuilt(const char* button, const char* missing) {
-    std::fprintf(stderr, "\"%s\" does nothing yet: %s is not built\n", button, missing);
-}

@@ -23,9 +23,5 @@ void HitPointsOf(Entity* creature, int& hitPoints, int& maximum);
 // null at the largest view, which leaves no room for one.
 Graphic* LoadSidePanel();
 
-// The one line a button whose screen or manager is not built yet leaves on standard error
-// instead of acting.
-void ReportNotBuilt(const char* button, const char* missing);
-
 // Said when an item would take a creature over its carry weight.
 extern const char* const g_tooHeavyText;

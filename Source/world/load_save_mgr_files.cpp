@@ -188,9 +188,20 @@ Stringc LoadSaveMgr::GetSlotDescription(int slot) {
     return place.description;
 }
 
+// Each map's saved state is read aside too: a slot that would fail once its map is entered
+// is refused now, while the game in play is still whole.
 bool LoadSaveMgr::IsReadableSlot(int slot) {
     FileStream file((GetSlotDirectory(slot) + "plrdata.sav").c_str(), kStreamReadBinary);
-    return file.IsOpen() && PlayerData::Check(file);
+    if (!file.IsOpen() || !PlayerData::Check(file))
+        return false;
+    for (const Stringc& path : m_files->List(GetSlotDirectory(slot), "sav")) {
+        if (Stringc(path).FileName() == "plrdata")
+            continue;
+        FileStream map(path.c_str(), kStreamReadBinary);
+        if (!map.IsOpen() || !m_services.region.CheckState(map))
+            return false;
+    }
+    return true;
 }
 
 bool LoadSaveMgr::CopySlotToWorking() {

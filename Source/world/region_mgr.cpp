@@ -1,6 +1,7 @@
 #include "Source/world/region_mgr.h"
 
 #include "Library/core/struct.h"
+#include "Library/core/taglist.h"
 #include "Library/core/tracked_new.h"
 #include "Library/core/vector.h"
 #include "Library/files/data_file.h"
@@ -175,6 +176,17 @@ bool RegionMgr::Load(Stream& stream) {
     return stream.CheckOpen() == kStreamOk && m_services.map &&
            m_services.entities.Load(*g_entityMgr, stream) && m_services.map->ReadExplored(stream) &&
            LoadSurroundings(stream);
+}
+
+bool RegionMgr::CheckState(Stream& stream) const {
+    EntityMgr entities;
+    TagList explored;
+    EntryPtMgr entries;
+    SoundMgr* const silent = nullptr;
+    AmbientSndMgr sounds(silent);
+    return stream.CheckOpen() == kStreamOk && m_services.entities.Load(entities, stream) &&
+           explored.Read(stream) && WeatherMgr::CheckStored(stream) && entries.Load(stream) &&
+           sounds.Read(stream);
 }
 
 bool RegionMgr::SaveDefinition(Stream& stream, const EntityPtrList* placed) {

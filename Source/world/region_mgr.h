@@ -80,6 +80,9 @@ public:
     // read before it stays.
     bool Save(Stream& stream);
     bool Load(Stream& stream);
+    // Whether a region state reads whole, read into managers of its own: nothing in play is
+    // touched.
+    bool CheckState(Stream& stream) const;
     // The region definition; LoadDefinition resets first.
     bool SaveDefinition(Stream& stream, const EntityPtrList* placed);
     bool LoadDefinition(Stream& stream, PlacedEntityList* placed);

@@ -118,6 +118,11 @@ bool WeatherMgr::Save(Stream& stream) const {
     return stream.CheckOpen() == kStreamOk && m_record.Write(stream);
 }
 
+bool WeatherMgr::CheckStored(Stream& stream) {
+    Record read;
+    return stream.CheckOpen() == kStreamOk && read.Read(stream);
+}
+
 bool WeatherMgr::Load(Stream& stream) {
     Record read;
     if (stream.CheckOpen() != kStreamOk || !read.Read(stream))

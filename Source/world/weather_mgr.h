@@ -59,6 +59,7 @@ public:
     // from where it was, over the ramp's own length.
     bool Load(Stream& stream);
     bool Save(Stream& stream) const;
+    static bool CheckStored(Stream& stream); // reads a block whole without taking it
 
     void Update(uint32_t frameMs);
     void Draw(Screen& screen);

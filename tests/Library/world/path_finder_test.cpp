@@ -233,6 +233,25 @@ TEST_F(PathFinderTest, SearchingFromBothEndsGoesRoundAThinWallByItsFarGap) {
     }
 }
 
+// A start beside the map's left edge: a closed node replaced by a cheaper one goes back to
+// the pool while nodes still name it as their parent, and the walk back along the parents
+// once went round for ever. Either way the call comes back, and a path it gives is sound.
+TEST_F(PathFinderTest, AParentChainThroughAReplacedNodeEndsTheSearch) {
+    Draw({".#....#.", "..####..", "#.......", "..#.#...", "#....#.."});
+    const Vector start(-1.0315f, 2.575f, 0), goal(4.2805f, -1.5164f, 0);
+    for (bool both : {true, false}) {
+        m_path = Waypoints();
+        const bool found = both ? m_finder.FindPathAlt(start, goal, m_path)
+                                : m_finder.FindPath(start, goal, m_path);
+        if (found) {
+            ASSERT_GT(m_path.GetCount(), 0) << both;
+            EXPECT_EQ(m_path.GetPoint(m_path.GetCount() - 1), goal) << both;
+        }
+        EXPECT_EQ(m_finder.GetSearch().GetPool().GetFreeCount(),
+                  PathSearch<CellNodeIndex>::kPoolCapacity);
+    }
+}
+
 TEST(PathPointList, StaircaseStepsBecomeDiagonalsAndStraightRunsKeepEveryCell) {
     PathPointList points;
     for (const Vector& p : {Vector(0.5f, 0.5f, 0), Vector(1.5f, 0.5f, 0), Vector(1.5f, 1.5f, 0),

@@ -10,6 +10,7 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/launched_ability_fake.h"
 #include "Source/entities/projectile_entity.h"
+#include "platform/win_rand.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +38,37 @@ TEST(ExplosionDefinition, IsTheFieldsInFileOrderAndACutOneChangesNothing) {
     EXPECT_EQ(definition.tints[2].colour.green, 200);
 }
 
+// Its four animations and its sound are files of their folders: a name leading out of one
+// refuses the definition, and the one read before stays.
+TEST(ExplosionDefinition, ANameLeadingOutOfItsFolderRefusesIt) {
+    ExplosionDefinition kept;
+    kept.cloudAnimation = "smoke";
+    for (Stringc ExplosionDefinition::*name :
+         {&ExplosionDefinition::centreAnimation, &ExplosionDefinition::projectileAnimation,
+          &ExplosionDefinition::cloudAnimation, &ExplosionDefinition::cloudEndAnimation,
+          &ExplosionDefinition::sound}) {
+        ExplosionDefinition forged;
+        forged.*name = "../fire";
+        MemStream out(kStreamWriteBinary);
+        ASSERT_TRUE(forged.Write(out));
+        const std::string bytes = BytesOf(out);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(ReadFrom(kept, Bytes(bytes.begin(), bytes.end())));
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(kept.cloudAnimation, "smoke");
+    }
+}
+
 // A 16 x 16 field; explosions read from its data root and fly in its entity manager.
 class ExplosionTest : public MapDataRoot {
 protected:
     ExplosionTest() { g_dataPaths = &m_paths; }
     ~ExplosionTest() override { g_dataPaths = nullptr; }
-    void SetUp() override { ASSERT_TRUE(ReadBytes(MapBytes(16, 16, kGround))); }
+    // The clouds stand at random points: each test draws them from the same start.
+    void SetUp() override {
+        platform::SeedRand(1);
+        ASSERT_TRUE(ReadBytes(MapBytes(16, 16, kGround)));
+    }
 
     // fire_ring: 8 fragments per unit of radius, no clouds, the repeats in the mode.
     void WriteFireRing(uint8_t mode, int32_t repeats, uint32_t cloudFactor = 0) {

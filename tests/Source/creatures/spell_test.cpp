@@ -34,12 +34,13 @@ TypedBytes AbilityRecord(uint16_t minimumLevel) {
 }
 
 // "wizard_fireball", id 4005, level 4, offensive, with abilities of the minimum levels.
-Bytes FireballFile(std::initializer_list<uint16_t> levels) {
+Bytes FireballFile(std::initializer_list<uint16_t> levels, const char* art = "Spells/fire",
+                   const char* sound = "whoosh.wav") {
     TypedBytes file;
     file.U32(1).U32(2).Text("Fireball").Text("fire").U16(4005).U8(3).U8(4).U8(1);
     for (uint16_t word = 1; word <= 8; ++word)
         file.U16(word);
-    file.Text("Spells/fire").Text("").Text("whoosh.wav");
+    file.Text(art).Text("").Text(sound);
     file.U32(0); // no effects
     file.U32(static_cast<uint32_t>(levels.size()));
     Bytes bytes = file.Get();
@@ -68,6 +69,17 @@ TEST(SpellFile, IsTheHeaderTheEffectsAndEachAbilityRecordAndACutOneChangesNothin
     EXPECT_FALSE(ReadFrom(file, forged));
     ASSERT_TRUE(ReadFrom(file, FireballFile({})));
     EXPECT_EQ(file.spell.GetSelectedAbility(), nullptr);
+}
+
+// The art set and the sound name files: one that leads out of its folder refuses the spell.
+TEST(SpellFile, ANameLeadingOutOfItsFolderRefusesTheSpell) {
+    SpellFile file;
+    ASSERT_TRUE(ReadFrom(file, FireballFile({1})));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(ReadFrom(file, FireballFile({}, "../fire")));
+    EXPECT_FALSE(ReadFrom(file, FireballFile({}, "Spells/fire", "/whoosh.wav")));
+    testing::internal::GetCapturedStderr();
+    EXPECT_NE(file.spell.GetSelectedAbility(), nullptr) << "the spell read before stays";
 }
 
 // Notes each delivery with what the use names: its source, its target and its radius.

@@ -177,6 +177,40 @@ TEST_F(MapFiles, AFailedRegionWriteKeepsTheOldPair) {
     EXPECT_FALSE(std::filesystem::exists(World().Path("Data/TileMap/field.map.new")));
 }
 
+// A save cuts one extension: "town.v2.map" is a map of its own beside the town pair, and
+// loaded again it is offered back under its whole name. "sub/town.txt" lands beside them.
+TEST_F(MapFiles, ANameKeepsEveryDotButItsExtensionsAndLoadsBackUnderItself) {
+    World().WriteFile("Data/TileMap/town.map", "the old town");
+    World().WriteFile("Data/Region/town.reg", "its region");
+    NewField();
+    Save("town.v2.map");
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(Editor().GetMapName(), "town.v2");
+    const std::string map = World().ReadFile("Data/TileMap/town.v2.map");
+    EXPECT_FALSE(World().ReadFile("Data/Region/town.v2.reg").empty());
+    Load("town.v2.map");
+    ASSERT_EQ(State(), W::kEditMap);
+    Tool(W::kSave);
+    const WindowLayout box = W::SaveBoxLayout();
+    Click(box.window.x + box.widgets[0].x + 10, box.window.y + box.widgets[0].y + 10);
+    EXPECT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(World().ReadFile("Data/TileMap/town.v2.map"), map);
+    EXPECT_EQ(World().ReadFile("Data/TileMap/town.map"), "the old town");
+    EXPECT_EQ(World().ReadFile("Data/Region/town.reg"), "its region");
+
+    Save("sub/town.txt");
+    EXPECT_EQ(World().ReadFile("Data/TileMap/town.map"), map);
+    EXPECT_NE(World().ReadFile("Data/Region/town.reg"), "its region");
+    EXPECT_FALSE(std::filesystem::exists(World().Path("Data/TileMap/sub")));
+    std::vector<std::filesystem::path> written;
+    for (const char* directory : {"Data/TileMap", "Data/Region", "art/graphic/map"})
+        for (const auto& entry : std::filesystem::directory_iterator(World().Path(directory)))
+            if (entry.path().filename().string().rfind("town", 0) == 0)
+                written.push_back(entry.path());
+    for (const auto& path : written)
+        std::filesystem::remove(path);
+}
+
 // A map in a sub-directory of the map directory loads by its path, not its namesake.
 TEST_F(MapFiles, AMapInASubDirectoryLoadsByItsPath) {
     NewField();

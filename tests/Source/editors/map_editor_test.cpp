@@ -4,6 +4,7 @@
 
 #include "Library/graphics/screen.h"
 #include "Library/interface/directory_panel.h"
+#include "Library/interface/interface_object.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
 #include "Source/editors/map_editor_support.h"
@@ -102,6 +103,52 @@ TEST_F(MapEditing, ToolButtonsKeepOneToolOnAndTheStatesReturnToEditMap) {
     Frame();
     EXPECT_EQ(Mode(), kModeEditorMenu);
     EXPECT_TRUE(g_gameMode->GetUseResourceFiles());
+}
+
+// The light and height colour panels share one picture: each writes its own caption over it.
+TEST_F(MapEditing, EachColourPanelShowsItsOwnCaption) {
+    const auto captionBand = [this] {
+        const WindowLayout panel = W::Layout(W::kLightColourWindow);
+        std::vector<uint16_t> pixels;
+        for (int y = panel.window.y + 4; y < panel.window.y + 24; ++y)
+            for (int x = panel.window.x; x < panel.window.x + panel.window.width; ++x)
+                pixels.push_back(PixelAt(x, y));
+        return pixels;
+    };
+    Click(155, 563); // the light map's "C"
+    ASSERT_EQ(State(), W::kLightColour);
+    Frame();
+    const InterfaceObject* caption =
+        Editor().GetWindow(W::kLightColourWindow).FindChild(W::kPanelCaption);
+    ASSERT_NE(caption, nullptr);
+    EXPECT_STREQ(caption->GetText().c_str(), "Light map colour");
+    const std::vector<uint16_t> light = captionBand();
+    Press(W::kLightColourWindow, W::kDone);
+    Tool(W::kHeightColourButton);
+    ASSERT_EQ(State(), W::kHeightColour);
+    Frame();
+    EXPECT_EQ(Field(W::kHeightColourWindow, W::kPanelCaption), "Height map colour");
+    EXPECT_NE(captionBand(), light);
+}
+
+// A loaded map is drawn where the pointer aims from its first frame, before the view has
+// moved, on the medium view and the large one alike.
+TEST_F(MapEditing, ALoadedMapIsDrawnUnderThePointerBeforeAnyScroll) {
+    for (int view : {1, TileMap::kLargestView}) {
+        SCOPED_TRACE(view);
+        g_tileMap->SetViewSize(view);
+        Load("demo.map");
+        ASSERT_EQ(State(), W::kEditMap);
+        Tool(W::kTriggerPtButton);
+        MoveTo(400, 250);
+        Release(SDLK_p);
+        const TriggerEntity* trigger = Editor().GetSelectedTrigger();
+        ASSERT_NE(trigger, nullptr);
+        Frame();
+        EXPECT_NEAR(trigger->GetScreenRect().x, 400, 1);
+        EXPECT_NEAR(trigger->GetScreenRect().y, 250, 1);
+        Tool(W::kTriggerPtButton);
+    }
 }
 
 // The picture is drawn at 0.09375 of the map's pixels, centred on the screen; a drag
@@ -221,6 +268,25 @@ TEST_F(EntityPlacing, ACopyLandsOnTheWholeCellWithTheGrabOffset) {
     EXPECT_EQ(Editor().GetSelectedEntity(), nullptr);
     EXPECT_FALSE(Editor().GetEditList().Contains(barrel));
     EXPECT_FALSE(g_entityMgr->IsSlotUsed(Entity::kTypeBase, 0));
+}
+
+// Leaving the mini map by a release renews the picker: an 's' in the same frame finds none of
+// the templates drawn before, and a later 'p' places nothing.
+TEST_F(EntityPlacing, LeavingTheMiniMapForgetsTheTemplatesLastDrawn) {
+    Release(SDLK_e);
+    ASSERT_TRUE(Editor().IsPickerShown());
+    Frame();
+    const ScreenPos barrel = Editor().GetPicker().GetEntity(Entity::kTypeBase, 0)->GetScreenRect();
+    Tool(W::kMiniMapButton);
+    ASSERT_EQ(State(), W::kMiniMap);
+    MoveTo(barrel.x + 3, barrel.y + 4);
+    Push(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    Push(KeyUp(SDLK_s));
+    Frame();
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(Editor().GetChosenTemplate(), nullptr);
+    EXPECT_EQ(Place(Vector(10.5f, 12.5f, 0)), nullptr);
+    EXPECT_EQ(g_entityMgr->GetSlotCount(Entity::kTypeBase), 0);
 }
 
 TEST_F(EntityPlacing, ArrowsMoveTheSelectedEntityButNeverOffTheMap) {

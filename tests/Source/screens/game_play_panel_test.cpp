@@ -15,6 +15,7 @@
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_data.h"
 #include "Source/creatures/creature_inventory.h"
+#include "Source/creatures/item_ability.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
@@ -31,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -181,6 +183,22 @@ TEST_F(PlayScreen, TheMapButtonAsksForTheMapPictureOnlyOnTheMap) {
     EXPECT_EQ(Mode(), kModeMapPicture);
 }
 
+// A screen the game has no page for is not asked for: the play screen stays, silent.
+TEST_F(PlayScreen, AKeyForAScreenWithoutAPageLeavesThePlayScreenAsItIs) {
+    EnterMap();
+    const GamePlayPanel* play = Play();
+    ModePages& pages = Loops::GetModePages();
+    const ModePages::Factory questLog = pages.SetFactory(kModeQuestLog, nullptr);
+    testing::internal::CaptureStderr();
+    Release(SDLK_j);
+    Frame();
+    const std::string said = testing::internal::GetCapturedStderr();
+    pages.SetFactory(kModeQuestLog, questLog);
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(Play(), play);
+    EXPECT_EQ(said, "");
+}
+
 // Built on a page, the book takes the pointer at once: its scroll buttons work before the
 // pointer has crossed a bar.
 TEST_F(PlayScreen, TheBooksScrollButtonsWorkFromTheFirstFrameOnAPage) {
@@ -231,6 +249,30 @@ TEST_F(PlayScreen, TheWeaponsLeftClickStepsItsEntryAndItsRightClickReloads) {
     Click(548, 560);
     RightClick(548, 560);
     EXPECT_EQ(m_party.orders, (std::vector<std::string>{"next entry", "reload"}));
+}
+
+// The read-out under the weapon is its ability's use time, a float a forged template sets
+// to anything: NaN reads as 0, and a value beyond an int is held to one.
+TEST_F(PlayScreen, TheWeaponsReadOutHoldsAForgedUseTimeWithinAnInt) {
+    EnterMap();
+    ItemEntity* weapon = Member().GetCurrentItem();
+    ASSERT_NE(weapon, nullptr);
+    auto* ability = dynamic_cast<ItemAbility*>(weapon->GetAbility());
+    ASSERT_NE(ability, nullptr);
+    const auto readOut = [&](float useTime) {
+        ability->SetUseTime(useTime);
+        g_hudMessages->AddText("A line that has the bottom bar drawn again.");
+        Frame();
+        std::vector<uint16_t> pixels;
+        for (int y = 531; y < 588; ++y)
+            for (int x = 511; x < 587; ++x)
+                pixels.push_back(PixelAt(x, y));
+        return pixels;
+    };
+    const std::vector<uint16_t> zero = readOut(0.0f);
+    EXPECT_EQ(readOut(std::nanf("")), zero);
+    EXPECT_NE(readOut(3e30f), zero);
+    EXPECT_NE(readOut(-3e30f), zero);
 }
 
 TEST_F(PlayScreen, ARightPressOnACreatureOpensItsCommandBox) {

@@ -4,6 +4,7 @@
 #include "Source/screens/player_inv_panel.h"
 
 #include "Library/core/vector.h"
+#include "Library/graphics/animation_mgr.h"
 #include "Library/interface/info_panel.h"
 #include "Library/interface/message_box.h"
 #include "Library/interface/text_block.h"
@@ -43,6 +44,7 @@ constexpr Point kSecondHand{397, 298};
 constexpr Point kGround{707, 450};
 constexpr Point kBackpack{88, 470};
 constexpr Point kNowhere{600, 120};
+constexpr Point kBackpackDown{124, 312};
 const Vector kByTheGate(49.5f, 45.5f, 0); // on the two items lying there
 
 class InventoryScreen : public RealGame {
@@ -107,6 +109,14 @@ protected:
         Push(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
         Frames(2);
     }
+    // Where the list draws its icon at the row: centred across, 15 a row below the list's top,
+    // shifted by the crop.
+    static ScreenPos Drawn(ItemEntity& item, const Rect& list, int row) {
+        const AnimationMgr& icon = item.GetAnimation();
+        const int width = icon.GetFrameWidth();
+        return ScreenPos{(list.x1 + list.x2 - width) / 2 + icon.GetCropX(),
+                         list.y1 + 15 * (row + 1) + icon.GetCropY(), width, icon.GetFrameHeight()};
+    }
     int CountOf(const ContainerEntity& list, const char* name) {
         const ItemEntity* item = list.FindItemByName(name);
         return item ? item->GetStackSize() : 0;
@@ -164,6 +174,96 @@ TEST_F(InventoryScreen, ItemsMoveBetweenBackpackSlotsAndGroundAsTheRulesAllow) {
     EXPECT_STREQ(m_display->GetMessageBox().GetText().c_str(), g_tooHeavyText);
     EXPECT_TRUE(Ground().HasItem(sword));
     Click(kMessageOk);
+}
+
+// Too heavy from the ground: the refusal stays up until its OK, for a single item and for
+// part of a stack taken through the quantity box, and nothing moves.
+TEST_F(InventoryScreen, TheTooHeavyRefusalStaysShownUntilItsOk) {
+    EnterMap();
+    OpenInventory();
+    MovePotions("5");
+    ASSERT_EQ(CountOf(Ground(), "potion"), 6);
+    Creature::Of(m_player)->GetData().SetCarryWeight(0, 1.0f);
+    ItemEntity* sword = Ground().FindItemByName("sword");
+    Drag(At(*sword), kBackpack);
+    Frames(3);
+    EXPECT_EQ(m_display->GetState(), GenInterRoutine::kMessageShown);
+    EXPECT_STREQ(m_display->GetMessageBox().GetText().c_str(), g_tooHeavyText);
+    EXPECT_TRUE(Ground().HasItem(sword));
+    Click(kMessageOk);
+    EXPECT_EQ(m_display->GetState(), GenInterRoutine::kBrowsing);
+
+    Drag(At(*Ground().FindItemByName("potion")), kBackpack);
+    ASSERT_EQ(m_display->GetState(), GenInterRoutine::kQuantityBox);
+    Type("2");
+    Click(kBoxOk);
+    Frames(3);
+    EXPECT_EQ(m_display->GetState(), GenInterRoutine::kMessageShown);
+    EXPECT_EQ(CountOf(Ground(), "potion"), 6);
+    Click(kMessageOk);
+    EXPECT_EQ(m_display->GetState(), GenInterRoutine::kBrowsing);
+}
+
+// Icons are cropped to their opaque box and drawn shifted by the crop (the demo's pistol by
+// 4 down): the drawn rectangle is what a press picks, the examined item's band outlines and
+// the count is written under.
+TEST_F(InventoryScreen, AnIconIsPickedHighlightedAndCountedWhereItIsDrawn) {
+    EnterMap();
+    OpenInventory();
+    ContainerEntity& backpack = Inventory().GetBackpack();
+    ItemEntity* pistol = Carried("pistol");
+    ASSERT_EQ(backpack.IndexOf(pistol), 4);
+    ASSERT_GE(pistol->GetAnimation().GetCropY(), 2);
+    const Rect list = m_display->GetListRect(GenInterRoutine::kMemberBackpack);
+    ScreenPos drawn = Drawn(*pistol, list, 4);
+    Command(Point{drawn.x + drawn.w / 2, drawn.y + drawn.h - 1}, 0); // examine
+    EXPECT_EQ(m_display->GetShownItem(), pistol);
+    Frame();
+    const uint16_t green = Packed(0, 255, 0);
+    EXPECT_EQ(PixelAt(list.x1 + 2, drawn.y), green);
+    EXPECT_EQ(PixelAt(list.x1 + 2, drawn.y + drawn.h), green);
+
+    // Scrolled to the bullets, the first count shown is theirs: its ink begins below their icon.
+    for (int click = 0; click < 3; ++click)
+        Click(kBackpackDown);
+    ItemEntity* bullets = Carried("bullets");
+    ASSERT_EQ(backpack.IndexOf(bullets), 3);
+    drawn = Drawn(*bullets, list, 0);
+    const uint16_t paper = PixelAt(list.x2 - 1, list.y1 + 1);
+    int firstInk = -1;
+    for (int y = drawn.y; y < list.y2 && firstInk < 0; ++y)
+        for (int x = drawn.x + drawn.w; x < list.x2; ++x)
+            if (PixelAt(x, y) != paper) {
+                firstInk = y;
+                break;
+            }
+    EXPECT_GE(firstInk, drawn.y + drawn.h);
+    EXPECT_LT(firstInk, drawn.y + drawn.h + 14);
+}
+
+// The dragged icon puts back all it was drawn over: no strip of it stays behind.
+TEST_F(InventoryScreen, ADraggedIconLeavesNothingBehind) {
+    EnterMap();
+    OpenInventory();
+    const Rect area = Rect::Make(560, 130, 640, 170);
+    const auto pixels = [&] {
+        std::vector<uint16_t> shown;
+        for (int y = area.y1; y < area.y2; ++y)
+            for (int x = area.x1; x < area.x2; ++x)
+                shown.push_back(PixelAt(x, y));
+        return shown;
+    };
+    const std::vector<uint16_t> before = pixels();
+    const ScreenPos& icon = Carried("pistol")->GetScreenRect();
+    MoveTo(icon.x + icon.w / 2, icon.y + 2);
+    Push(Event(SDL_MOUSEBUTTONDOWN));
+    Frame();
+    ASSERT_TRUE(m_display->IsDragging());
+    MoveTo(600, 150);
+    MoveTo(160, 450);
+    EXPECT_EQ(pixels(), before);
+    Push(Event(SDL_MOUSEBUTTONUP));
+    Frame();
 }
 
 // Whatever ends a drag forgets the held item: the next drawings place no drag image.

@@ -260,4 +260,35 @@ TEST_F(Transitions, NamesLeadingOutOfTheirFoldersAreRefusedAndNothingIsWrittenTh
     EXPECT_FALSE(std::filesystem::exists(World().Path("x.tmp")));
 }
 
+// A slot whose map file names a template outside its folder is refused when it is chosen,
+// as one whose player data does: the game goes on where it was and the slot keeps its files.
+TEST_F(Transitions, ASlotWhoseMapFileNamesAFileOutOfItsFolderIsRefusedWhenChosen) {
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestSaveGame(3, "At the gate"); });
+    Run([] { g_loadSaveMgr->RequestMapToMap("demo2", "road"); });
+    const std::string signpost("\t\0signpost\0", 11); // a stored template name
+    bool forged = false;
+    for (const auto& [name, bytes] : FilesIn("slot03")) {
+        const size_t at = bytes.find(signpost);
+        if (name == "plrdata.sav" || at == std::string::npos)
+            continue;
+        std::string changed = bytes;
+        changed.replace(at, signpost.size(), std::string("\t\0../signp\0", 11));
+        World().WriteFile("SaveGame/slot03/" + name, changed);
+        forged = true;
+    }
+    ASSERT_TRUE(forged);
+    const Files slot = FilesIn("slot03");
+    const Files before = FilesIn("");
+    testing::internal::CaptureStderr();
+    Run([] { g_loadSaveMgr->RequestLoadGame(3); });
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(LastMessage(), "The game saved in slot 3 cannot be read.");
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
+    EXPECT_TRUE(FilesIn("") == before); // compared whole: their bytes are not worth printing
+    EXPECT_TRUE(FilesIn("slot03") == slot);
+    EXPECT_EQ(g_loadSaveMgr->GetSlotDescription(3), "At the gate");
+}
+
 } // namespace
