@@ -36,7 +36,8 @@ public:
     void Update(bool blink);
     void Clear(); // every image and every window
 
-    Graphic* GetGraphic(const char* path); // loaded on first use; null when it cannot be
+    Graphic* GetGraphic(const char* path);        // loaded on first use; null when it cannot be
+    GraphicMgr& GetImages() { return *m_images; } // for holders that give a picture back
 
 private:
     NullItemMemMgr<InterfaceObject> m_windows;

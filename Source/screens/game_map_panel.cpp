@@ -38,7 +38,9 @@ WindowLayout GameMapPanel::Layout() {
     return MakeLayout(WindowEntry{"menu_game_map.tga", "", 0, 0, 800, 600}, kButtons);
 }
 
-GameMapPanel::GameMapPanel(const Services& services) : m_services(services) {
+GameMapPanel::GameMapPanel(const Services& services)
+    : m_services(services),
+      m_leader(services.entities ? services.entities->GetActivePartyMember() : nullptr) {
     m_window = BuildWindow(Layout());
     if (ComposeCanvas()) {
         DotUnexplored();
@@ -58,9 +60,9 @@ bool GameMapPanel::ComposeCanvas() {
     FreeGraphic(splash);
     const bool encoding = m_services.graphics.GetEncode();
     m_services.graphics.SetEncode(false);
-    const Graphic* overview =
-        m_services.graphics.GetGraphic(m_services.map.GetGraphicPath().c_str());
+    m_mapPicture = TakeGraphic(m_services.graphics, m_services.map.GetGraphicPath().c_str());
     m_services.graphics.SetEncode(encoding);
+    const Graphic* overview = m_mapPicture.Get();
     if (overview == nullptr || overview->GetWidth() <= 0 || overview->GetHeight() <= 0)
         return false;
     m_width = overview->GetWidth();

@@ -5,10 +5,12 @@
 
 #include "Library/graphics/graphic.h"
 #include "Library/world/mode_page.h"
+#include "Source/screens/cached_graphic.h"
 #include "Source/screens/window_layout.h"
 
 #include <cstdint>
 
+class Entity;
 class EntityMgr;
 class GraphicMgr;
 class InterfaceObject;
@@ -52,8 +54,10 @@ private:
     void DrawFrames(Screen& screen) const;
 
     Services m_services;
+    Entity* m_leader = nullptr;          // as the screen opened; never read, as it may go meanwhile
     InterfaceObject* m_window = nullptr; // the interface's
     Graphic m_canvas;                    // the screen's own: the shared splash stays as it is
+    CachedGraphic m_mapPicture;          // the overview, in the canvas from the start
     bool m_redraw = true;
     bool m_dragging = false;
     int m_x = 0;

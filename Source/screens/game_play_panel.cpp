@@ -131,7 +131,7 @@ GamePlayPanel::GamePlayPanel(const Services& services)
     }
     RefreshTopBar(true);
     m_sidePanel = LoadSidePanel();
-    m_redrawSidePanel = m_sidePanel != nullptr;
+    m_redrawSidePanel = m_sidePanel.Get() != nullptr;
     if (g_gameMode->IsOnMap())
         g_gameMode->SetPaused(false);
     m_levelUp->SetVisible(false);

@@ -147,7 +147,7 @@ private:
     InterfaceObject* m_book = nullptr; // only on the story page
     InterfaceObject* m_levelUp = nullptr;
     std::unique_ptr<MessageBox> m_messageBox;
-    Graphic* m_sidePanel = nullptr; // the interface's
+    CachedGraphic m_sidePanel; // the interface's
     bool m_redrawSidePanel = false;
     bool m_redrawPage = true;
     bool m_redrawBottomBar = true;

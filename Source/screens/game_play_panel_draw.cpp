@@ -88,10 +88,11 @@ void GamePlayPanel::Draw(Screen& screen) {
         m_commandBox->Draw(screen);
     if (g_mouseMgr)
         g_mouseMgr->SetKind(m_pendingItem ? kCursorUseItem : kCursorPointer);
-    if (g_gameMode->IsOnMap() && m_redrawSidePanel && m_sidePanel) {
+    const Graphic* sidePanel = m_sidePanel.Get();
+    if (g_gameMode->IsOnMap() && m_redrawSidePanel && sidePanel) {
         Graphic::SetBlitMode(0);
-        m_sidePanel->Draw(screen.GetSurface(), 0, 32);
-        AddUpdate(Rect::Make(0, 32, m_sidePanel->GetWidth(), 32 + m_sidePanel->GetHeight()));
+        sidePanel->Draw(screen.GetSurface(), 0, 32);
+        AddUpdate(Rect::Make(0, 32, sidePanel->GetWidth(), 32 + sidePanel->GetHeight()));
         m_redrawSidePanel = false;
     }
 }

@@ -3,6 +3,7 @@
 #include "Library/interface/interface.h"
 #include "Library/interface/interface_object.h"
 #include "Library/world/game_mode.h"
+#include "Source/entities/entity_mgr.h"
 
 namespace {
 
@@ -16,7 +17,9 @@ WindowLayout GameWorldMapPanel::Layout() {
     return MakeLayout(WindowEntry{"menu_game_world_map.tga", "", 0, 0, 800, 600}, kButtons);
 }
 
-GameWorldMapPanel::GameWorldMapPanel() : m_window(BuildWindow(Layout())) {}
+GameWorldMapPanel::GameWorldMapPanel()
+    : m_leader(g_entityMgr ? g_entityMgr->GetActivePartyMember() : nullptr),
+      m_window(BuildWindow(Layout())) {}
 
 void GameWorldMapPanel::Update(Screen&) {
     g_interface->SetActive(m_window);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+class Entity;
 class InterfaceObject;
 
 class GameWorldMapPanel : public ModePage {
@@ -21,5 +22,6 @@ public:
     static WindowLayout Layout();
 
 private:
+    Entity* m_leader = nullptr;          // as the screen opened; never read, as it may go meanwhile
     InterfaceObject* m_window = nullptr; // the interface's
 };

@@ -17,18 +17,22 @@ constexpr const char* kSidePanels[] = {"side_panel_small.tga", "side_panel_mediu
 
 } // namespace
 
-CachedGraphic LoadSplash(GraphicMgr& cache, const char* name) {
+CachedGraphic TakeGraphic(GraphicMgr& cache, const char* path) {
     CachedGraphic held;
+    held.cache = &cache;
+    held.generation = cache.GetGeneration();
+    held.graphic = cache.GetGraphic(path);
+    return held;
+}
+
+CachedGraphic LoadSplash(GraphicMgr& cache, const char* name) {
     if (!g_dataPaths)
-        return held;
+        return CachedGraphic();
     Stringc file(name);
     if (file.Length() == 0)
         file.Format("splash%d%s", kDefaultSplash, ".bmp");
     const Stringc path = g_dataPaths->GetGraphicDir() + "/splash/" + file;
-    held.cache = &cache;
-    held.generation = cache.GetGeneration();
-    held.graphic = cache.GetGraphic(path.c_str());
-    return held;
+    return TakeGraphic(cache, path.c_str());
 }
 
 void FreeGraphic(CachedGraphic& held) {
@@ -45,12 +49,12 @@ void HitPointsOf(Entity* creature, int& hitPoints, int& maximum) {
     }
 }
 
-Graphic* LoadSidePanel() {
+CachedGraphic LoadSidePanel() {
     const int viewSize = g_tileMap ? g_tileMap->GetViewSize() : TileMap::kLargestView;
     if (viewSize < 0 || viewSize >= TileMap::kLargestView || g_interface == nullptr)
-        return nullptr;
+        return CachedGraphic();
     const Stringc path = g_gameMode->GetInterfaceDir() + "/" + kSidePanels[viewSize];
-    return g_interface->GetGraphic(path.c_str());
+    return TakeGraphic(g_interface->GetImages(), path.c_str());
 }
 
 const char* const g_tooHeavyText = "That item is too heavy for you to carry.";

@@ -4,8 +4,10 @@
 #include "Source/screens/cached_graphic.h"
 
 class Entity;
-class Graphic;
 class GraphicMgr;
+
+// The picture of the path through the cache, held with the cache's generation.
+CachedGraphic TakeGraphic(GraphicMgr& cache, const char* path);
 
 // The splash picture of the name from the graphic directory's "splash" folder through the
 // cache; the empty name gives the default "splash1.bmp". No picture when it cannot be loaded.
@@ -20,8 +22,8 @@ void FreeGraphic(CachedGraphic& held);
 void HitPointsOf(Entity* creature, int& hitPoints, int& maximum);
 
 // The picture beside the map view at the tile map's view size, from the interface's images;
-// null at the largest view, which leaves no room for one.
-Graphic* LoadSidePanel();
+// none at the largest view, which leaves no room for one.
+CachedGraphic LoadSidePanel();
 
 // Said when an item would take a creature over its carry weight.
 extern const char* const g_tooHeavyText;

@@ -87,14 +87,16 @@ WorldMapPanel::WorldMapPanel(const Services& services)
     m_machine->Reset();
     SetState(kOverBottomBar);
     RefreshHitPoints();
-    m_sidePanel = LoadSidePanel();
-    m_redrawSidePanel = m_sidePanel != nullptr;
+    LoadSidePanelPicture();
     g_worldMapControls = this;
 }
 
+// The interface's images outlive the screen when the fatal error box replaces it: the
+// picture goes back here, not with the next mode's change.
 WorldMapPanel::~WorldMapPanel() {
     if (g_worldMapControls == this)
         g_worldMapControls = nullptr;
+    FreeGraphic(m_sidePanel);
 }
 
 SoldierEntity* WorldMapPanel::Leader() const {
@@ -210,6 +212,12 @@ void WorldMapPanel::RefreshHitPoints() {
     m_hitPoints = hitPoints;
     m_maxHitPoints = maximum;
     m_redrawTopBar = true;
+}
+
+void WorldMapPanel::LoadSidePanelPicture() {
+    FreeGraphic(m_sidePanel);
+    m_sidePanel = LoadSidePanel();
+    m_redrawSidePanel = HasSidePanel();
 }
 
 void WorldMapPanel::UpdateBottomBar() {
@@ -387,11 +395,12 @@ void WorldMapPanel::DrawPartySign(Screen& screen) {
 }
 
 void WorldMapPanel::DrawSidePanel(Screen& screen) {
-    if (!m_redrawSidePanel || m_sidePanel == nullptr)
+    const Graphic* picture = m_sidePanel.Get();
+    if (!m_redrawSidePanel || picture == nullptr)
         return;
     m_redrawSidePanel = false;
     g_gameMode->InvalidateScreen();
     Graphic::SetBlitMode(0);
-    m_sidePanel->Draw(screen.GetSurface(), 0, 32);
-    AddUpdate(Rect::Make(0, 32, m_sidePanel->GetWidth(), 32 + m_sidePanel->GetHeight()));
+    picture->Draw(screen.GetSurface(), 0, 32);
+    AddUpdate(Rect::Make(0, 32, picture->GetWidth(), 32 + picture->GetHeight()));
 }

@@ -9,6 +9,7 @@
 #include "Library/core/stringc.h"
 #include "Library/graphics/rect.h"
 #include "Library/world/mode_page.h"
+#include "Source/screens/cached_graphic.h"
 #include "Source/screens/window_layout.h"
 #include "Source/scripting/world_map_controls.h"
 
@@ -60,7 +61,8 @@ public:
     int GetState() const { return m_state; }
     // Whether this frame's update ran the region's entities, and with them their scripts.
     bool HasRunWorld() const { return m_ranWorld; }
-    bool HasSidePanel() const { return m_sidePanel != nullptr; }
+    const Graphic* GetSidePanel() const { return m_sidePanel.Get(); }
+    bool HasSidePanel() const { return GetSidePanel() != nullptr; }
     const MessageBox& GetConfirmBox() const { return *m_confirmBox; }
     const Stringc& GetEncounterMapName() const { return m_encounterMap; }
     const Stringc& GetEncounterScriptName() const { return m_encounterScript; }
@@ -77,6 +79,7 @@ private:
     void RunAreaScript();
     void RequestEncounter();
     void RefreshHitPoints();
+    void LoadSidePanelPicture();
     void UpdateBottomBar();
     void TravelStep();
     void TryDiscovery();
@@ -104,8 +107,10 @@ private:
     Stringc m_areaScript;
     Stringc m_encounterMap;
     Stringc m_encounterScript;
+    Stringc m_spareName1; // two names kept with the screen's data that nothing reads
+    Stringc m_spareName2;
     int m_encounterChance = -1;
-    Graphic* m_sidePanel = nullptr; // the interface's
+    CachedGraphic m_sidePanel; // the interface's, given back when the screen goes
     bool m_redrawSidePanel = false;
     int m_hitPoints = 0;
     int m_maxHitPoints = 0;

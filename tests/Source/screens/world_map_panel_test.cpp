@@ -4,6 +4,9 @@
 #include "Source/screens/world_map_panel.h"
 
 #include "Library/geometry/map_view.h"
+#include "Library/graphics/graphic.h"
+#include "Library/graphics/graphic_mgr.h"
+#include "Library/interface/interface.h"
 #include "Library/interface/message_box.h"
 #include "Library/world/random_source.h"
 #include "Library/world/tile_map.h"
@@ -228,6 +231,38 @@ TEST_F(WorldMap, RTogglesRunningOverTheBarAndTheLargestViewHasNoSidePanel) {
         ASSERT_NE(World(), nullptr);
         EXPECT_EQ(World()->HasSidePanel(), viewSize != TileMap::kLargestView) << viewSize;
     }
+}
+
+// The side panel picture goes back to the interface's images with the screen: after a
+// visit to the camp the screen comes back with a fresh one, and when a failed journey's
+// fatal box takes the screen's place, which keeps the images, it is gone too.
+TEST_F(WorldMap, TheSidePanelLeavesWithTheScreenAndComesBackWithIt) {
+    EnterWorld();
+    g_tileMap->SetViewSize(0);
+    g_gameMode->InvalidateMode();
+    g_gameMode->SetMode(kModeWorldMap);
+    Frame();
+    GraphicMgr& images = g_interface->GetImages();
+    ASSERT_TRUE(World()->HasSidePanel());
+    const Stringc name = World()->GetSidePanel()->GetFullPath();
+    EXPECT_TRUE(images.ContainsName(name.c_str()));
+
+    Click(kExploreButton);
+    Frames(2);
+    Click(kOkButton);
+    Frame();
+    ASSERT_EQ(g_loadSaveMgr->GetMapName(), "camp");
+    g_partyMgr->MoveLeaderTo(Vector(1.0f, 20.5f, 0.0f));
+    RunUntil([] { return g_gameMode->GetModeId() == kModeWorldMap; });
+    Frames(2);
+    ASSERT_TRUE(World()->HasSidePanel());
+    EXPECT_TRUE(images.ContainsName(name.c_str()));
+
+    g_loadSaveMgr->RequestWorldToTempMap2("nowhere", "");
+    Frame();
+    ASSERT_TRUE(g_loadSaveMgr->IsShowingErrorBox());
+    EXPECT_EQ(World(), nullptr);
+    EXPECT_FALSE(images.ContainsName(name.c_str()));
 }
 
 TEST_F(WorldMap, TheExploreButtonOnTheTownsGateEntersTheMeadow) {
