@@ -15,6 +15,7 @@
 #include "Source/entities/binary_map_object.h"
 #include "Source/entities/container_entity.h"
 #include "Source/entities/container_map_entity.h"
+#include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_ptr_list.h"
 #include "Source/entities/item_entity.h"
@@ -24,6 +25,7 @@
 #include "Source/real_game.h"
 #include "Source/screens/gen_inter_routine.h"
 #include "Source/screens/interface_routines.h"
+#include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
 
@@ -228,6 +230,46 @@ TEST_F(InventoryScreen, OpenedFromAStoryPageTheGroundTakesNothing) {
     Click(kDone);
     Frames(2);
     EXPECT_EQ(Mode(), kModeStoryPage);
+}
+
+// Items of the name lying on the map, seen and in no container.
+int LyingOnTheMap(const char* name) {
+    EntityPtrList* items = nullptr;
+    int count = 0;
+    if (g_entityMgr->GetPool(Entity::kTypeItem, items))
+        items->ForEachUsed([&](Entity& item) {
+            count += item.GetTemplateName() == name && !item.HasAnyFlag(Entity::kFlagHidden) &&
+                     static_cast<ItemEntity&>(item).GetContainer() == nullptr;
+        });
+    return count;
+}
+
+// A journey asked for while the screen lists the ground saves the map with those items back
+// where they lay: the party finds them there on its return.
+TEST_F(InventoryScreen, AJourneyFromTheOpenScreenSavesTheMapWithItsGroundItems) {
+    ASSERT_TRUE(g_partyMgr->AddCharacterByName("if_idyl_player_tutorial"));
+    g_loadSaveMgr->RequestPageToMap("demo", "gate");
+    Frame();
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    m_player = g_partyMgr->GetLeaderSoldier();
+    ASSERT_TRUE(TeleportEntity(*m_player, kByTheGate));
+    for (int frame = 0; frame < 60 && !Stocked(); ++frame)
+        Frame();
+    ASSERT_TRUE(Stocked());
+    OpenInventory();
+    ASSERT_NE(Ground().FindItemByName("potion"), nullptr);
+    ASSERT_NE(Ground().FindItemByName("sword"), nullptr);
+    EXPECT_EQ(LyingOnTheMap("potion"), 0);
+
+    g_loadSaveMgr->RequestMapToMap("demo2", "road");
+    Frames(2);
+    ASSERT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    g_loadSaveMgr->RequestMapToMap("demo", "road");
+    Frames(2);
+    ASSERT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    EXPECT_EQ(LyingOnTheMap("potion"), 1);
+    EXPECT_EQ(LyingOnTheMap("sword"), 1);
 }
 
 TEST_F(InventoryScreen, AChosenInventoryOpensACreatureOrAChestAndRefusesAnythingElse) {
