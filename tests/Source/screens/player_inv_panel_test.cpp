@@ -4,6 +4,7 @@
 #include "Source/screens/player_inv_panel.h"
 
 #include "Library/core/vector.h"
+#include "Library/graphics/screen.h"
 #include "Library/interface/info_panel.h"
 #include "Library/interface/message_box.h"
 #include "Library/interface/text_block.h"
@@ -30,6 +31,10 @@
 #include "Source/world/region_mgr.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -166,6 +171,39 @@ TEST_F(InventoryScreen, ItemsMoveBetweenBackpackSlotsAndGroundAsTheRulesAllow) {
     EXPECT_STREQ(m_display->GetMessageBox().GetText().c_str(), g_tooHeavyText);
     EXPECT_TRUE(Ground().HasItem(sword));
     Click(kMessageOk);
+}
+
+// A list writes each stack's size under its icon, not the charges of one of its items: the
+// white of the potions' count is the white of "5".
+TEST_F(InventoryScreen, AListWritesEachStacksSize) {
+    EnterMap();
+    OpenInventory();
+    Frame();
+    const auto whiteShape = [this](int x1, int y1, int x2, int y2) {
+        std::set<std::pair<int, int>> shape;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x)
+                if (PixelAt(x, y) == Packed(255, 255, 255))
+                    shape.insert({x, y});
+        std::set<std::pair<int, int>> moved; // from the leftmost and topmost white
+        const int left = shape.empty() ? 0 : std::min_element(shape.begin(), shape.end())->first;
+        int top = y2;
+        for (const auto& pixel : shape)
+            top = std::min(top, pixel.second);
+        for (const auto& pixel : shape)
+            moved.insert({pixel.first - left, pixel.second - top});
+        return moved;
+    };
+    const ScreenPos& icon = Carried("potion")->GetScreenRect();
+    ASSERT_EQ(Carried("potion")->GetStackSize(), 5);
+    const auto written = whiteShape(icon.x + icon.w, icon.y + icon.h, icon.x + icon.w + 40,
+                                    icon.y + icon.h + g_screen->FontHeight());
+    g_screen->SetDrawColour(0);
+    g_screen->FillRect(0, 0, 60, 30);
+    g_screen->SetFont(0);
+    g_screen->DrawText(10, 5, "5");
+    EXPECT_FALSE(written.empty());
+    EXPECT_EQ(written, whiteShape(0, 0, 60, 30));
 }
 
 // Whatever ends a drag forgets the held item: the next drawings place no drag image.
