@@ -18,6 +18,7 @@ constexpr int32_t kSetDescription = 318;
 constexpr int32_t kFartherThan = 3;
 constexpr int32_t kVariableEquals = 46;
 
+constexpr int kTemplateCount = -1;    // a given item keeps its template's count of uses
 constexpr uint32_t kActiveMember = 3; // the step that names the party's active member
 
 EntityRef ActiveMember() {
@@ -59,11 +60,12 @@ ScriptBuilder Gate() {
 }
 
 ScriptBuilder Chest() {
-    ScriptBuilder script = Naming(DemoMapScripts::kChest, "Chest", "An old chest, bound in iron.",
-                                  [](ScriptBuilder& s) {
-                                      s.Call(kCallLatent, kGiveNewItem, "gold", 100)
-                                          .Call(kCallLatent, kGiveNewItem, "potion", 2);
-                                  });
+    ScriptBuilder script = Naming(
+        DemoMapScripts::kChest, "Chest", "An old chest, bound in iron.", [](ScriptBuilder& s) {
+            s.Call(kCallLatent, kGiveNewItem, "gold", kTemplateCount)
+                .Call(kCallLatent, kGiveNewItem, "bow", kTemplateCount)
+                .Call(kCallLatent, kGiveNewItem, "arrows", kTemplateCount);
+        });
     return script.Call(kCallEventTest, kTrapEvent, EntityRef())
         .JumpIfFalse("end")
         .Call(kCallLatent, kAddMessage, DemoMapScripts::kTrapSprung)

@@ -173,8 +173,8 @@ TEST_F(InventoryScreen, ItemsMoveBetweenBackpackSlotsAndGroundAsTheRulesAllow) {
     Click(kMessageOk);
 }
 
-// A list writes each stack's size under its icon, not the charges of one of its items: the
-// white of the potions' count is the white of "5".
+// A list writes each stack's size under its icon, the number the quantity box moves, not the
+// charges of one of its items: the white of the five potions' count is the white of "5".
 TEST_F(InventoryScreen, AListWritesEachStacksSize) {
     EnterMap();
     OpenInventory();
