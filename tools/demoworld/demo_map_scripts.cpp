@@ -6,6 +6,7 @@ namespace {
 
 // The game's numbers for the events, actions and conditions the scripts call.
 constexpr int32_t kStartEvent = 1;
+constexpr int32_t kPartyPlacedEvent = 3;
 constexpr int32_t kTrapEvent = 16;
 constexpr int32_t kDialogueEvent = 20;
 constexpr int32_t kStartDialogue = 44;
@@ -84,6 +85,15 @@ ScriptBuilder PondSignTalk() {
 }
 
 } // namespace
+
+void DemoMapScripts::KeepPanelAway(ScriptBuilder& script) {
+    script.Call(kCallEventTest, kPartyPlacedEvent)
+        .JumpIfFalse("placed")
+        .Call(kCallQuery, kVariableEquals, kTutorialScope, kPanelVariable, kPanelPutAway)
+        .JumpIfFalse("placed")
+        .Call(kCallLatent, kToggleTutorialPanel)
+        .Label("placed");
+}
 
 bool DemoMapScripts::Write() const {
     return Gate().WriteFile(m_directory + "/" + kGate + ".scr") &&

@@ -186,7 +186,8 @@ TEST_F(NewcomerPath, FromTheTitleToATradeWithMaraAndAnOpenedChest) {
 }
 
 // Once put away the panel stays away: back at the gate and off again, the gate's script
-// leaves it; a game that is not the tutorial never shows it.
+// leaves it, and after a journey the region's script puts it away again; a game that is not
+// the tutorial never shows it.
 TEST_F(NewcomerPath, ThePanelGoesOnceAndOnlyInTheTutorial) {
     RunTitleUntilMenu();
     Click(kTutorialButton);
@@ -207,6 +208,16 @@ TEST_F(NewcomerPath, ThePanelGoesOnceAndOnlyInTheTutorial) {
         Frames(40);
         EXPECT_EQ(Mode(), mode);
         EXPECT_FALSE(g_tutorialPanel->IsVisible()) << mode;
+    }
+    // A journey reads the party back, which shows the panel; the region's script puts it
+    // away again, there and back.
+    g_gameMode->SetMode(kModeAreaMap);
+    Frames(2);
+    for (const char* map : {"demo2", "demo"}) {
+        g_loadSaveMgr->RequestMapToMap(map, "road");
+        Frames(5);
+        ASSERT_EQ(g_loadSaveMgr->GetMapName(), map);
+        EXPECT_FALSE(g_tutorialPanel->IsVisible()) << map;
     }
 }
 
