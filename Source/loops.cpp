@@ -426,6 +426,9 @@ void Loops::UpdateFrame(Screen& screen) {
         g_mouseMgr->SetPosition(g_mouseX, g_mouseY);
         g_mouseMgr->Update(g_gameMode->GetFrameMs(), g_gameMode->GetModeId());
     }
+    if (g_loadSaveMgr->GetPending() != LoadSaveMgr::kNone)
+        if (ModePage* page = g_modePages.GetPage())
+            page->LeaveWorld();
     g_loadSaveMgr->Update();
     ApplyPendingMode();
     // The tutorial's scripts run in every mode, but the area map's world update already runs

@@ -12,4 +12,7 @@ public:
     virtual void Update(Screen& screen) = 0;
     virtual void Draw(Screen& screen) = 0;
     virtual void HandleEvent(const SDL_Event&) {} // pages that take input only through widgets
+    // A change of place is about to save the map and the party: what the page holds of either
+    // goes back first, or the save would miss it.
+    virtual void LeaveWorld() {}
 };

@@ -24,7 +24,9 @@ void BinaryMapObject::Use(Entity* user) {
     Settings& s = EditSettings();
     if (!IsOpen()) {
         if (s.trapArmed) {
+            // The run alone tells the script nothing: the trap event says what sprang it.
             s.trapArmed = 0;
+            GetScript().PostEvent16(user->GetRef());
             GetScript().Update(0);
             return;
         }

@@ -230,8 +230,9 @@ void ContainerEntity::DrawContents(const Rect& rect, Screen& screen) {
         if (!item->PrepareDraw(screen))
             continue;
         const ScreenPos& icon = item->GetScreenRect();
+        // The stack's size: an item's charges would show a stack of five potions as "1".
         char quantity[16];
-        std::snprintf(quantity, sizeof quantity, "%d", item->GetQuantity());
+        std::snprintf(quantity, sizeof quantity, "%d", item->GetStackSize());
         screen.DrawText(rect.x2 - screen.TextWidth(quantity), icon.y + icon.h, quantity);
     }
 }

@@ -155,10 +155,13 @@ bool GenInterRoutine::CloseInventory() {
     return true;
 }
 
-// Sides that have left the region keep nothing: their items went with them.
+// Sides that have left the region keep nothing: their items went with them. Offers given
+// back already ask nothing of sides that may have gone with a region since.
 void GenInterRoutine::ClearTrade() {
     ForgetHeld();
-    if (!Member() || !Trader())
+    const bool offered = (m_memberOffer && !m_memberOffer->IsEmpty()) ||
+                         (m_traderOffer && !m_traderOffer->IsEmpty());
+    if (!offered || !Member() || !Trader())
         return;
     const struct {
         ContainerEntity* offer;

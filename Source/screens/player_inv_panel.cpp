@@ -81,6 +81,10 @@ void PlayerInvPanel::Act(uint32_t id) {
     }
 }
 
+void PlayerInvPanel::LeaveWorld() {
+    m_display->CloseInventory();
+}
+
 void PlayerInvPanel::HandleEvent(const SDL_Event& event) {
     m_display->HandleEvent(event);
 }

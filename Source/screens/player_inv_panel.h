@@ -35,6 +35,7 @@ public:
     void Update(Screen& screen) override;
     void Draw(Screen& screen) override;
     void HandleEvent(const SDL_Event& event) override;
+    void LeaveWorld() override; // the ground's items back on the map, a chest closed
 
     GenInterRoutine& GetDisplay() { return *m_display; }
 

@@ -161,6 +161,10 @@ bool TradePanel::CheckOffer() {
     return true;
 }
 
+void TradePanel::LeaveWorld() {
+    m_display->ClearTrade();
+}
+
 void TradePanel::HandleEvent(const SDL_Event& event) {
     m_display->HandleEvent(event);
 }

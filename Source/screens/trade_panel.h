@@ -46,6 +46,7 @@ public:
     void Update(Screen& screen) override;
     void Draw(Screen& screen) override;
     void HandleEvent(const SDL_Event& event) override;
+    void LeaveWorld() override; // the offers back to their owners
 
     bool CheckOffer(); // true when the trade was made
 

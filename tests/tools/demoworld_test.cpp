@@ -167,15 +167,16 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     Graphic::FreeScratch();
 
     // Its entities: a torch, a signpost, the town, the two scientists and the trader from
-    // their templates, the hostile one's sword and the trader's potions, bullets and gold; the
-    // gate; the locked, trapped chest and the open crate; the signpost's information, the way
-    // south and the way east.
+    // their templates, the hostile one's sword, gold and potion, and the trader's potions,
+    // bullets and gold; the gate; the locked, trapped chest and the open crate; the
+    // signpost's information, the way south and the way east.
     EXPECT_EQ(placed.GetSlotCount(), 6);
     std::multiset<int> types;
     for (int type = 0; type < Entity::kTypeCount; ++type)
         for (int slot = 0; slot < g_entityMgr->GetSlotCount(type); ++slot)
             types.insert(type);
-    EXPECT_EQ(types, (std::multiset<int>{0, 1, 1, 1, 1, 3, 3, 3, 5, 7, 9, 9, 10, 10, 10, 11}));
+    EXPECT_EQ(types,
+              (std::multiset<int>{0, 1, 1, 1, 1, 1, 1, 3, 3, 3, 5, 7, 9, 9, 10, 10, 10, 11}));
     MapObject* chest = nullptr;
     ASSERT_TRUE(Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeContainerMap, 0), &chest));
     EXPECT_TRUE(chest->GetSettings().locked && chest->GetSettings().trapArmed);
@@ -320,7 +321,8 @@ TEST_F(DemoWorldTest, TheItemsLoadFromTheArchivesAndThePistolTakesItsBullets) {
 }
 
 // The sets of the launcher's kinds the spells and weapons fire, the explosions, the nine
-// definitions with the play screen's ids, and the art: sixteen ways for what flies.
+// definitions with the play screen's ids, and the art: sixteen ways for what flies, each
+// animation named after its file.
 TEST_F(DemoWorldTest, EverythingTheSpellsAndWeaponsFireLoadsFromTheArchives) {
     ReadFromArchive(&DataPaths::GetGeneralResPath, g_generalRes, "Data");
     ResFileMgr animations;
@@ -346,6 +348,8 @@ TEST_F(DemoWorldTest, EverythingTheSpellsAndWeaponsFireLoadsFromTheArchives) {
         const Animation* animation = pool.GetAnimation(path.c_str());
         ASSERT_NE(animation, nullptr) << set;
         EXPECT_EQ(animation->GetSequenceCount(), set[0] == 'P' ? 16 : 1) << set;
+        // Named after its file, as the player that keeps one of the same name asks.
+        EXPECT_STREQ(animation->GetName().c_str(), "misc_1") << set;
     }
 }
 

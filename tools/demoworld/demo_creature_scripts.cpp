@@ -17,6 +17,7 @@ constexpr int32_t kSetSide = 35;
 constexpr int32_t kNotifyNearbyOfSelf = 30;
 constexpr int32_t kReadyWeaponFirst1 = 66;
 constexpr int32_t kFaceEntity = 214;
+constexpr int32_t kStartDialogue = 44;
 
 // The steps that name an entity from the caller's point of view.
 constexpr uint32_t kSelf = 1;
@@ -71,11 +72,17 @@ bool DemoCreatureScripts::Write() const {
         OnEvent(kTalk, ScriptBuilder::Header(kCallEventTest, kDialogueEvent),
                 [](ScriptBuilder& s) {
                     s.Call(kCallLatent, kFaceEntity, TargetRecord(kContact))
-                        .Call(kCallLatent, kSay, "Mind the experiments.");
+                        .Call(kCallLatent, kSay, "Mind the experiments.")
+                        .Call(kCallLatent, kStartDialogue, TargetRecord(kContact));
                 }),
     };
     for (size_t i = 0; i < std::size(scripts); ++i)
         if (!scripts[i].WriteFile(m_directory + "/" + kNames[i] + ".scr"))
             return false;
-    return true;
+    const ScriptBuilder traderTalk = OnEvent(
+        kTraderTalk, ScriptBuilder::Header(kCallEventTest, kDialogueEvent), [](ScriptBuilder& s) {
+            s.Call(kCallLatent, kFaceEntity, TargetRecord(kContact))
+                .Call(kCallLatent, kStartDialogue, TargetRecord(kContact));
+        });
+    return traderTalk.WriteFile(m_directory + "/" + kTraderTalk + ".scr");
 }

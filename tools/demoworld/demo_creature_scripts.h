@@ -2,7 +2,8 @@
 // The scientists' scripts, one per script slot, the first slot the first to act:
 // "scientist_death" tells those around of its death, "scientist_hit" makes it hostile and
 // turns it on whoever attacked it, "scientist_start" readies a weapon and speaks when the
-// creature is made and "scientist_talk" turns it to the one who came to talk.
+// creature is made and "scientist_talk" turns it to the one who came to talk and opens its
+// dialogue with them. The trader's one script, "trader_greet", does the same for her.
 
 #include "Library/core/stringc.h"
 
@@ -13,6 +14,7 @@ public:
     static constexpr const char* kDeath = "scientist_death";
     static constexpr const char* kTalk = "scientist_talk";
     static constexpr const char* kNames[] = {kDeath, kHit, kStart, kTalk}; // slots 0 to 3
+    static constexpr const char* kTraderTalk = "trader_greet";
 
     explicit DemoCreatureScripts(const Stringc& directory) : m_directory(directory) {}
 

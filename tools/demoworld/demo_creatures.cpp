@@ -5,6 +5,7 @@
 #include "Source/creatures/creature_factory.h"
 #include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/creature_item_rules.h"
+#include "Source/creatures/spell_mgr.h"
 #include "Source/creatures/two_dim_array_mgr.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
@@ -32,6 +33,7 @@ struct Kind {
     const char* idleScript; // the player's, in slot 4; null for none
     const char* weapon;     // held in the hand; null for none
     const char* displayName;
+    const char* description; // what Examine tells
     uint32_t side;
     uint16_t body;
     float hitPoints;
@@ -40,21 +42,28 @@ struct Kind {
     uint32_t killExperience;
 };
 
+constexpr const char* kPlayerDescription = "Idyl, a traveller with a quick hand for locks.";
+
+// Both players start with the new game's default slot-4 script, so the script choice ticks it.
 const Kind kKinds[] = {
-    {DemoCreatures::kPlayer, false, nullptr, "sword", "Idyl", kPlayerSide,
-     CreatureAnimationMgr::kCompositeBody, 40.0f, 6, 70, 0},
+    {DemoCreatures::kPlayer, false, SelectPlayerScriptPanel::kScriptNames[0], "sword", "Idyl",
+     kPlayerDescription, kPlayerSide, CreatureAnimationMgr::kCompositeBody, 40.0f, 6, 70, 0},
     {DemoCreatures::kNewGamePlayer, false, SelectPlayerScriptPanel::kScriptNames[0], "sword",
-     "Idyl", kPlayerSide, CreatureAnimationMgr::kCompositeBody, 40.0f, 6, 70, 0},
-    {DemoCreatures::kHostile, true, nullptr, "sword", "Mad scientist", kHostileSide, 1, 12.0f, 4,
+     "Idyl", kPlayerDescription, kPlayerSide, CreatureAnimationMgr::kCompositeBody, 40.0f, 6, 70,
+     0},
+    {DemoCreatures::kHostile, true, nullptr, "sword", "Mad scientist",
+     "A scientist in a scorched coat, muttering, a sword in his fist.", kHostileSide, 1, 12.0f, 4,
      40, 1000},
-    {DemoCreatures::kNeutral, true, nullptr, nullptr, "Scientist", kNeutralSide, 1, 12.0f, 4, 20,
+    {DemoCreatures::kNeutral, true, nullptr, nullptr, "Scientist",
+     "A scientist bent over his notes. He looks up now and then.", kNeutralSide, 1, 12.0f, 4, 20,
      25},
-    {DemoCreatures::kTrader, false, nullptr, nullptr, "Mara the trader", kNeutralSide, 1, 20.0f, 4,
-     30, 25},
+    {DemoCreatures::kTrader, false, nullptr, nullptr, "Mara the trader",
+     "Mara, a trader with a pack of potions and bullets.", kNeutralSide, 1, 20.0f, 4, 30, 25},
 };
 
 // Who answers a talk with a dialogue: its script and first label, he (1) or she (2) as the
-// screens say it, and whether it trades.
+// screens say it, and whether it trades. The trader's own talk script opens it; the
+// scientist's is among his scripts.
 const struct {
     const char* kind;
     const char* dialogue;
@@ -65,6 +74,7 @@ const struct {
     {DemoCreatures::kNeutral, DemoCreatures::kScientistDialogue, "greeting", 1, false},
     {DemoCreatures::kTrader, DemoCreatures::kTraderDialogue, "greeting", 2, true},
 };
+constexpr int kTalkSlot = 3; // where the scientists keep theirs
 
 // What each carries in its backpack beside its weapon.
 const struct {
@@ -76,8 +86,16 @@ const struct {
     {DemoCreatures::kPlayer, "shield", 1},   {DemoCreatures::kPlayer, "greataxe", 1},
     {DemoCreatures::kPlayer, "potion", 5},   {DemoCreatures::kTrader, "potion", 3},
     {DemoCreatures::kTrader, "bullets", 20}, {DemoCreatures::kTrader, "gold", 200},
+    {DemoCreatures::kHostile, "gold", 25},   {DemoCreatures::kHostile, "potion", 1},
 };
 constexpr int kTaggedSkill = 1; // the players' guns
+
+// The players' thieving: the skills the play screen's lock and trap commands cast, with
+// charges a day, and the hands for them, so the yard's chest can be opened by playing.
+constexpr uint32_t kThiefSkills[] = {4004, 4005, 4007}; // pick lock, find and disarm traps
+constexpr int kThiefCharges = 5;
+constexpr int kThiefSkillsUsed[] = {10, 12}; // lock picking, traps
+constexpr int16_t kThiefSkill = 90;
 
 // The tutorial's and a new game's character carry the same kit.
 bool IsPlayer(const char* kind) {
@@ -133,6 +151,7 @@ bool Fill(Entity& entity, const Kind& kind) {
     soldier.GetRef().Set(kind.side, kLiving, 0, 0, 0, 0, 0);
     soldier.SetRadius(kRadius, kHeight);
     soldier.SetDisplayName(kind.displayName);
+    soldier.SetDescription(kind.description);
     soldier.SetState(SoldierEntity::kStateStanding);
     CreatureData& data = Creature::Of(&entity)->GetData();
     data.SetBodyType(0, kind.body);
@@ -151,11 +170,19 @@ bool Fill(Entity& entity, const Kind& kind) {
     if (kind.idleScript)
         data.SetScript(CreatureData::kIdleScript, kind.idleScript);
     MakeTalker(soldier, data, kind.name);
-    if (std::strcmp(kind.name, DemoCreatures::kTrader) == 0)
+    if (std::strcmp(kind.name, DemoCreatures::kTrader) == 0) {
         data.SetCarryWeight(0, kTraderCarryWeight);
+        data.SetScript(kTalkSlot, DemoCreatureScripts::kTraderTalk);
+    }
     const char* stock = IsPlayer(kind.name) ? DemoCreatures::kPlayer : kind.name;
-    if (IsPlayer(kind.name))
+    if (IsPlayer(kind.name)) {
         data.SetSkillTagged(kTaggedSkill, true);
+        for (int skill : kThiefSkillsUsed)
+            data.SetSkill(skill, 0, kThiefSkill);
+        for (uint32_t skill : kThiefSkills)
+            if (!data.GetSpellMgr().Learn(skill, 1, kThiefCharges, kThiefCharges))
+                return false;
+    }
     return (kind.weapon == nullptr || Arm(soldier, data.GetInventory(), kind.weapon)) &&
            Pack(soldier, data.GetInventory(), stock);
 }

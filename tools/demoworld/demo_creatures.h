@@ -1,10 +1,11 @@
 #pragma once
 // The demo world's soldier templates: the tutorial's player ("if_idyl_player_tutorial",
-// the composite body), a new game's ("if_idyl_player", the same with its idle script), a
-// hostile scientist with a sword ("scimale_hostile"), a neutral one ("scimale_neutral") who
-// talks but will not trade, and a trader ("trader") who sells potions and bullets; each a
-// soldier record with its creature's rules record. The scientists carry the demo creature
-// scripts; the players carry a kit to equip.
+// the composite body), a new game's ("if_idyl_player", the same), a hostile scientist with
+// a sword and something to find on him ("scimale_hostile"), a neutral one ("scimale_neutral")
+// who talks but will not trade, and a trader ("trader") who sells potions and bullets; each
+// a soldier record with its creature's rules record and a description. The scientists carry
+// the demo creature scripts and the trader her talk script; the players carry a kit to
+// equip, an idle script and the lock and trap skills.
 
 class DemoCreatures {
 public:

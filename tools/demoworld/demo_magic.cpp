@@ -219,22 +219,26 @@ bool DemoMagic::WriteExplosions() const {
                      [&](Stream& stream) { return gasCloud.Write(stream); });
 }
 
+// A lock or a trap is worked on from wherever the chest can be opened (an Open reaches
+// 4.75 cells from the character).
+constexpr float kReach = 5.0f;
+
 bool DemoMagic::WriteSpells() const {
     const Stringc& dir = m_paths.GetSpellDir();
     using A = SpellAbility;
     const uint8_t object = kTargetMapObject;
     const uint8_t living = kTargetLiving;
     return WriteSpell(dir, "skill_detect_traps", "Find Traps", 4005, false, "",
-                      {{A::kOnTarget, object, 0, 0, 2.0f, 0.0f, A::kNoProjectile,
+                      {{A::kOnTarget, object, 0, 0, kReach, 0.0f, A::kNoProjectile,
                         Effected(kEffectSkillUse, 0, kTrapSkill, 1)}}) &&
            WriteSpell(dir, "skill_disarm_traps", "Disarm Traps", 4007, false, "",
-                      {{A::kOnTarget, object, 0, 0, 2.0f, 0.0f, A::kNoProjectile,
+                      {{A::kOnTarget, object, 0, 0, kReach, 0.0f, A::kNoProjectile,
                         Effected(kEffectSkillUse, 0, kTrapSkill, 0)}}) &&
            WriteSpell(dir, "skill_first_aid", "First Aid", 4006, false, "",
                       {{A::kOnTarget, living, 0, 0, 2.0f, 0.0f, A::kNoProjectile,
                         Effected(kEffectHealing, 4, 0, 0)}}) &&
            WriteSpell(dir, "skill_lock_pick", "Pick Lock", 4004, false, "",
-                      {{A::kOnTarget, object, 0, 0, 2.0f, 0.0f, A::kNoProjectile,
+                      {{A::kOnTarget, object, 0, 0, kReach, 0.0f, A::kNoProjectile,
                         Effected(kEffectSkillUse, 0, kLockPickSkill, 0)}}) &&
            WriteSpell(dir, "skill_sneak", "Sneak", 4001, false, "",
                       {{A::kOnCaster, living, 0, 0, 0.0f, 0.0f, A::kNoProjectile,

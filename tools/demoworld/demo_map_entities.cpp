@@ -10,42 +10,22 @@
 #include "tools/demoworld/demo_creatures.h"
 #include "tools/demoworld/demo_dialogues.h"
 #include "tools/demoworld/demo_map.h"
+#include "tools/demoworld/demo_map_scripts.h"
 #include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/second_map.h"
-#include "tools/scriptbuilder/script_builder.h"
 #include "tools/templatewriter/template_writer.h"
 
 #include <cstdio>
 
 namespace {
 
-constexpr const char* kGate = "gate";
+constexpr const char* kGate = DemoMapScripts::kGate;
 constexpr const char* kTorch = "torch";
 constexpr const char* kTown = "millbrook";
 constexpr const char* kSignpost = "signpost"; // one of DemoEntities' plain ones
-constexpr const char* kChest = "chest";
-constexpr const char* kGateName = "Gate";
-constexpr const char* kGateDescription = "A gate of planks in the wall, the one way north.";
-constexpr const char* kChestDescription = "An old chest, bound in iron.";
-
-constexpr int32_t kStartEvent = 1;
-constexpr int32_t kSetDisplayName = 317;
-constexpr int32_t kSetDescription = 318;
-
-// A placement keeps a door's or a chest's map object alone, so the name shown under the
-// pointer and the description that Examine shows come from the map object's script when the
-// map is first entered.
-bool WriteNamingScript(const Stringc& directory, const char* name, const char* displayName,
-                       const char* description) {
-    ScriptBuilder script(name);
-    script.Call(kCallEventTest, kStartEvent)
-        .JumpIfFalse("end")
-        .Call(kCallLatent, kSetDisplayName, displayName)
-        .Call(kCallLatent, kSetDescription, description)
-        .Label("end")
-        .End();
-    return script.WriteFile(directory + "/" + name + ".scr");
-}
+constexpr const char* kChest = DemoMapScripts::kChest;
+constexpr const char* kGateName = DemoMapScripts::kGateName;
+constexpr const char* kGateDescription = DemoMapScripts::kGateDescription;
 
 // The rectangle's corners as the map object's zone of its current state.
 void Zone(MapObject& mapObject, float left, float top, float right, float bottom) {
@@ -141,6 +121,7 @@ void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float le
     if (kind == kMapObjectInfo) {
         s.flags = 0;                       // as loading leaves it: no lock or trap rules on a sign
         s.text = DemoDialogues::kPondSign; // what it says is its dialogue's
+        s.scriptName = DemoMapScripts::kPondSignTalk;
     } else {
         s.flags = travelFlags;
         s.targetMap = target;
@@ -151,8 +132,7 @@ void PlaceTrigger(EntityMgr& entities, uint32_t kind, const char* name, float le
 } // namespace
 
 bool DemoMapEntities::WriteScripts(const Stringc& directory) const {
-    return WriteNamingScript(directory, kGate, kGateName, kGateDescription) &&
-           WriteNamingScript(directory, kChest, "Chest", kChestDescription);
+    return DemoMapScripts(directory).Write();
 }
 
 bool DemoMapEntities::WriteTemplates() const {

@@ -28,7 +28,7 @@ public:
     static constexpr Spot kHostileScientist{25.5f, 8.5f};
     static constexpr Spot kNeutralScientist{64.5f, 28.5f};
 
-    // The door's and the chest's map object scripts, which name and describe them.
+    // The map object scripts of the gate, the chest and the pond's sign.
     bool WriteScripts(const Stringc& directory) const;
 
     // Into the entity directories of g_dataPaths; the pictures they show are MapEntityArt's.

@@ -11,6 +11,7 @@
 #include "Source/world/offscreen_region.h"
 #include "Source/world/weather_mgr.h"
 #include "tools/demoworld/demo_map_entities.h"
+#include "tools/demoworld/demo_map_scripts.h"
 #include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/field_images.h"
@@ -29,13 +30,14 @@ constexpr uint8_t kFacingUp = 0;
 constexpr uint8_t kFacingDown = 4;
 constexpr uint8_t kFacingWest = 6;
 
-// A region's script, "<map>_map", which opens a journal topic whenever the region is
-// entered, and then files what more adds.
+// A region's script, "<map>_map", which keeps the tutorial panel away once it was put away,
+// opens a journal topic whenever the region is entered, and then files what more adds.
 bool WriteJournalScript(const DataPaths& paths, const Stringc& map, const char* topic,
                         const char* text,
                         const std::function<void(ScriptBuilder&)>& more = nullptr) {
     const Stringc name = map + "_map";
     ScriptBuilder script(name);
+    DemoMapScripts::KeepPanelAway(script);
     script.Call(kCallEventTest, kRegionEnteredEvent)
         .JumpIfFalse("done")
         .Call(kCallLatent, kAddJournalTopic, topic, text);

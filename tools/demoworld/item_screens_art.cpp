@@ -18,8 +18,9 @@ namespace {
 using namespace framepalette;
 
 constexpr int kCaptionPoints = 10;
-const Colour kWell(226, 212, 176); // the screens write on it in black
-const Colour kInk(226, 212, 176); // captions, on the plate
+const Colour kWell(226, 212, 176);  // the screens write on it in black
+const Colour kItemWell(74, 58, 40); // the counts on it are white
+const Colour kInk(226, 212, 176);   // captions, on the plate
 
 // Equipment slots as the display lays them out, with what each is for.
 const struct {
@@ -56,9 +57,9 @@ Stringc ItemScreensArt::Interface(const char* name) const {
     return m_paths.GetInterfaceDir() + "/" + name;
 }
 
-void ItemScreensArt::Well(Canvas& canvas, int x1, int y1, int x2, int y2,
-                          const char* caption) const {
-    canvas.Fill(x1, y1, x2 - x1, y2 - y1, kWell);
+void ItemScreensArt::Well(Canvas& canvas, int x1, int y1, int x2, int y2, const char* caption,
+                          bool items) const {
+    canvas.Fill(x1, y1, x2 - x1, y2 - y1, items ? kItemWell : kWell);
     canvas.Frame(x1 - 1, y1 - 1, x2 - x1 + 2, y2 - y1 + 2, kBronze);
     if (*caption)
         canvas.Text(m_font, kCaptionPoints, x1, y1 - 14, caption, kInk);
@@ -79,10 +80,10 @@ bool ItemScreensArt::WriteWindow(const WindowLayout& layout, Canvas& canvas) con
 bool ItemScreensArt::WriteInventory() const {
     Canvas canvas(800, 600, kPlate);
     canvas.Text(m_font, 14, 330, 30, "INVENTORY", kGold);
-    Well(canvas, 63, 106, 113, 492, "Pack");
-    Well(canvas, 682, 106, 732, 492, "Ground");
+    Well(canvas, 63, 106, 113, 492, "Pack", true);
+    Well(canvas, 682, 106, 732, 492, "Ground", true);
     for (const auto& slot : kSlots)
-        Well(canvas, slot.x, slot.y, slot.x + 50, slot.y + 43, slot.caption);
+        Well(canvas, slot.x, slot.y, slot.x + 50, slot.y + 43, slot.caption, true);
     Well(canvas, 270, 86, 560, 190, "");
     Well(canvas, 210, 396, 588, 424, "");
     Well(canvas, 214, 427, 584, 548, "");
@@ -136,10 +137,10 @@ bool ItemScreensArt::WriteDialogue() const {
 bool ItemScreensArt::WriteTrade() const {
     Canvas canvas(800, 600, kPlate);
     canvas.Text(m_font, 14, 370, 30, "TRADE", kGold);
-    Well(canvas, 63, 60, 113, 536, "");
-    Well(canvas, 331, 60, 381, 372, "");
-    Well(canvas, 411, 60, 461, 372, "");
-    Well(canvas, 682, 60, 732, 526, "");
+    Well(canvas, 63, 60, 113, 536, "", true);
+    Well(canvas, 331, 60, 381, 372, "", true);
+    Well(canvas, 411, 60, 461, 372, "", true);
+    Well(canvas, 682, 60, 732, 526, "", true);
     Well(canvas, 214, 427, 584, 548, "");
     return WriteWindow(TradePanel::Layout(), canvas);
 }

@@ -22,7 +22,9 @@ private:
     bool WriteTrade() const;
     bool WriteBoxes() const;
     bool WriteWindow(const WindowLayout& layout, Canvas& canvas) const;
-    void Well(Canvas& canvas, int x1, int y1, int x2, int y2, const char* caption) const;
+    // A sunken field; an item well holds icons with their counts, which are written in white.
+    void Well(Canvas& canvas, int x1, int y1, int x2, int y2, const char* caption,
+              bool items = false) const;
     Stringc Interface(const char* name) const;
 
     const DataPaths& m_paths;

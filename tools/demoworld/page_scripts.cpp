@@ -42,15 +42,28 @@ ScriptBuilder StoryPageScript() {
     return script;
 }
 
-// Areas 0, 7 and 19 of the sheet: hit points, level and guns.
+// Every line of the sheet the pointer can rest on, by its area number.
 ScriptBuilder StatDescriptionScript() {
     ScriptBuilder script("game_stat_desc");
     const struct {
         int32_t area;
         const char* text;
     } areas[] = {{0, "Hit points: how much harm you can take."},
+                 {1, "Armour class: how hard you are to hit."},
+                 {3, "Melee damage: what your blows add to a weapon's harm."},
+                 {5, "Carry weight: how much you can carry."},
+                 {6, "Healing rate: the hit points a rest gives back."},
                  {7, "Level: grows with experience."},
-                 {19, "Guns: your chance with pistols and rifles."}};
+                 {8, "Experience: earned by defeating foes."},
+                 {9, "Next level: the experience the next level needs."},
+                 {10, "DT/DR: the harm a blow loses, and the share of the rest kept out."},
+                 {11, "Normal: against blades, blows and bullets."},
+                 {12, "Laser: against laser weapons."},
+                 {13, "Poison: your resistance to poison."},
+                 {19, "Guns: your chance with pistols and rifles."},
+                 {20, "Laser weapons: your chance with laser weapons."},
+                 {21, "Melee weapons: your chance with swords and axes."},
+                 {22, "Thrown weapons: your chance with what you throw."}};
     script.Call(kCallEventTest, kStartEvent)
         .JumpIfFalse("area0")
         .Call(kCallLatent, kClearStatText)

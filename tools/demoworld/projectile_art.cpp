@@ -147,7 +147,8 @@ bool ProjectileArt::Write() const {
 
 bool ProjectileArt::WriteFlight(const Flight& flight) const {
     constexpr int kFrames = 2;
-    const Stringc folder = m_bitmapDir + "/Projectile/" + flight.name;
+    // An animation is named after the bitmap folder it is built from.
+    const Stringc folder = m_bitmapDir + "/Projectile/" + flight.name + "/misc_1";
     for (int direction = 0; direction < kDirections; ++direction)
         for (int step = 0; step < kFrames; ++step) {
             const auto paint = [&](PalettedFrame& frame) {
@@ -167,7 +168,7 @@ bool ProjectileArt::WriteFlight(const Flight& flight) const {
 
 // A disc growing or shrinking frame by frame, its core flickering from side to side.
 bool ProjectileArt::WriteBurst(const Burst& burst) const {
-    const Stringc folder = m_bitmapDir + "/Misc/" + burst.name;
+    const Stringc folder = m_bitmapDir + "/Misc/" + burst.name + "/misc_1";
     for (int index = 0; index < burst.frames; ++index) {
         const auto paint = [&](PalettedFrame& frame) {
             const int radius = burst.firstRadius + burst.growth * index;

@@ -1,5 +1,6 @@
 #include "tools/demoworld/start_scripts.h"
 
+#include "tools/demoworld/demo_map_scripts.h"
 #include "tools/demoworld/page_scripts.h"
 #include "tools/scriptbuilder/script_builder.h"
 
@@ -8,6 +9,8 @@ namespace {
 constexpr int32_t kStartEvent = 1;
 constexpr int32_t kGoToPage = 215;
 constexpr int32_t kReplaceTutorialText = 403;
+constexpr int32_t kDeclareVariable = 91;
+constexpr int32_t kSetVariable = 80;
 constexpr const char* kTutorialText =
     "Click the map to walk there. Right-click a thing for what you can do with it. Space "
     "pauses.";
@@ -21,8 +24,13 @@ bool StartScripts::Write() const {
 bool StartScripts::WriteScript(const char* name) const {
     ScriptBuilder script(name);
     script.Call(kCallEventTest, kStartEvent).JumpIfFalse("done");
-    if (Stringc(name) == kTutorial)
-        script.Call(kCallLatent, kReplaceTutorialText, kTutorialText);
+    if (Stringc(name) == kTutorial) {
+        using Panel = DemoMapScripts;
+        script.Call(kCallLatent, kReplaceTutorialText, kTutorialText)
+            .Call(kCallLatent, kDeclareVariable, Panel::kTutorialScope, Panel::kPanelVariable)
+            .Call(kCallLatent, kSetVariable, Panel::kTutorialScope, Panel::kPanelVariable,
+                  Panel::kPanelShown);
+    }
     script.Call(kCallLatent, kGoToPage, kStoryPageName).Label("done").End();
     return script.WriteFile(m_directory + "/" + name + ".scr");
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The scripts a new game and the tutorial start with, "game_init" and "game_init_tutorial":
 // on the start event each opens the demo's story page, whose choice leads to the demo map;
-// the tutorial's also writes how to play into the tutorial panel.
+// the tutorial's also writes how to play into the tutorial panel and notes that the panel
+// shows, for the gate's script that puts it away.
 
 #include "Library/core/stringc.h"
 

@@ -10,6 +10,7 @@
 #include "Source/world/offscreen_region.h"
 #include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/demo_map_entities.h"
+#include "tools/demoworld/demo_map_scripts.h"
 #include "tools/demoworld/demo_region.h"
 #include "tools/demoworld/map_writer.h"
 #include "tools/scriptbuilder/script_builder.h"
@@ -99,9 +100,11 @@ bool WorldRegion::WriteMaps() const {
 
 // The world's script asks about the camp whenever the party looks round: a question that
 // is always asked, the camp's map and script, and the area script that notes the smoke.
-// The camp's script greets the party in the camp; on the world map it does nothing.
+// The camp's script greets the party in the camp; on the world map it does nothing. Both
+// keep the tutorial panel away once it was put away.
 bool WorldRegion::WriteScripts() const {
     ScriptBuilder world(Stringc(kName) + "_map");
+    DemoMapScripts::KeepPanelAway(world);
     world.Call(kCallEventTest, kWorldMapEvent)
         .JumpIfFalse("done")
         .Call(kCallLatent, kSetConfirmText, kQuestion)
@@ -113,6 +116,7 @@ bool WorldRegion::WriteScripts() const {
     ScriptBuilder area(kAreaScript);
     area.Call(kCallLatent, kAddMessage, kAreaText).End();
     ScriptBuilder camp(kEncounterScript);
+    DemoMapScripts::KeepPanelAway(camp);
     camp.Call(kCallEventTest, kRegionEnteredEvent)
         .JumpIfFalse("done")
         .Call(kCallLatent, kAddMessage, kCampText)

@@ -5,6 +5,7 @@
 
 #include "Library/core/vector.h"
 #include "Library/graphics/animation_mgr.h"
+#include "Library/graphics/screen.h"
 #include "Library/interface/info_panel.h"
 #include "Library/interface/message_box.h"
 #include "Library/interface/text_block.h"
@@ -16,6 +17,7 @@
 #include "Source/entities/binary_map_object.h"
 #include "Source/entities/container_entity.h"
 #include "Source/entities/container_map_entity.h"
+#include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_ptr_list.h"
 #include "Source/entities/item_entity.h"
@@ -25,10 +27,15 @@
 #include "Source/real_game.h"
 #include "Source/screens/gen_inter_routine.h"
 #include "Source/screens/interface_routines.h"
+#include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -266,6 +273,39 @@ TEST_F(InventoryScreen, ADraggedIconLeavesNothingBehind) {
     Frame();
 }
 
+// A list writes each stack's size under its icon, the number the quantity box moves, not the
+// charges of one of its items: the white of the five potions' count is the white of "5".
+TEST_F(InventoryScreen, AListWritesEachStacksSize) {
+    EnterMap();
+    OpenInventory();
+    Frame();
+    const auto whiteShape = [this](int x1, int y1, int x2, int y2) {
+        std::set<std::pair<int, int>> shape;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x)
+                if (PixelAt(x, y) == Packed(255, 255, 255))
+                    shape.insert({x, y});
+        std::set<std::pair<int, int>> moved; // from the leftmost and topmost white
+        const int left = shape.empty() ? 0 : std::min_element(shape.begin(), shape.end())->first;
+        int top = y2;
+        for (const auto& pixel : shape)
+            top = std::min(top, pixel.second);
+        for (const auto& pixel : shape)
+            moved.insert({pixel.first - left, pixel.second - top});
+        return moved;
+    };
+    const ScreenPos& icon = Carried("potion")->GetScreenRect();
+    ASSERT_EQ(Carried("potion")->GetStackSize(), 5);
+    const auto written = whiteShape(icon.x + icon.w, icon.y + icon.h, icon.x + icon.w + 40,
+                                    icon.y + icon.h + g_screen->FontHeight());
+    g_screen->SetDrawColour(0);
+    g_screen->FillRect(0, 0, 60, 30);
+    g_screen->SetFont(0);
+    g_screen->DrawText(10, 5, "5");
+    EXPECT_FALSE(written.empty());
+    EXPECT_EQ(written, whiteShape(0, 0, 60, 30));
+}
+
 // Whatever ends a drag forgets the held item: the next drawings place no drag image.
 TEST_F(InventoryScreen, ARightPressMidDragOrAPressOnNothingEndsTheDrag) {
     EnterMap();
@@ -328,6 +368,46 @@ TEST_F(InventoryScreen, OpenedFromAStoryPageTheGroundTakesNothing) {
     Click(kDone);
     Frames(2);
     EXPECT_EQ(Mode(), kModeStoryPage);
+}
+
+// Items of the name lying on the map, seen and in no container.
+int LyingOnTheMap(const char* name) {
+    EntityPtrList* items = nullptr;
+    int count = 0;
+    if (g_entityMgr->GetPool(Entity::kTypeItem, items))
+        items->ForEachUsed([&](Entity& item) {
+            count += item.GetTemplateName() == name && !item.HasAnyFlag(Entity::kFlagHidden) &&
+                     static_cast<ItemEntity&>(item).GetContainer() == nullptr;
+        });
+    return count;
+}
+
+// A journey asked for while the screen lists the ground saves the map with those items back
+// where they lay: the party finds them there on its return.
+TEST_F(InventoryScreen, AJourneyFromTheOpenScreenSavesTheMapWithItsGroundItems) {
+    ASSERT_TRUE(g_partyMgr->AddCharacterByName("if_idyl_player_tutorial"));
+    g_loadSaveMgr->RequestPageToMap("demo", "gate");
+    Frame();
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    m_player = g_partyMgr->GetLeaderSoldier();
+    ASSERT_TRUE(TeleportEntity(*m_player, kByTheGate));
+    for (int frame = 0; frame < 60 && !Stocked(); ++frame)
+        Frame();
+    ASSERT_TRUE(Stocked());
+    OpenInventory();
+    ASSERT_NE(Ground().FindItemByName("potion"), nullptr);
+    ASSERT_NE(Ground().FindItemByName("sword"), nullptr);
+    EXPECT_EQ(LyingOnTheMap("potion"), 0);
+
+    g_loadSaveMgr->RequestMapToMap("demo2", "road");
+    Frames(2);
+    ASSERT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    g_loadSaveMgr->RequestMapToMap("demo", "road");
+    Frames(2);
+    ASSERT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    EXPECT_EQ(LyingOnTheMap("potion"), 1);
+    EXPECT_EQ(LyingOnTheMap("sword"), 1);
 }
 
 TEST_F(InventoryScreen, AChosenInventoryOpensACreatureOrAChestAndRefusesAnythingElse) {

@@ -17,6 +17,7 @@
 #include "Source/entities/soldier_entity.h"
 #include "Source/screens/demo_map_party.h"
 #include "Source/screens/gen_inter_routine.h"
+#include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
 
@@ -182,6 +183,21 @@ TEST_F(TradeScreen, ATradeWithNoCreatureLeadsBackToTheGame) {
     g_gameMode->SetModeFromRecord(record);
     Frames(3);
     EXPECT_EQ(Mode(), kModeAreaMap);
+}
+
+// A journey asked for with offers out: the member's offer is back in its backpack before
+// the party is written down, so the member arrives with it.
+TEST_F(TradeScreen, AJourneyWithOffersOutTakesTheMembersOfferAlong) {
+    OpenTrade();
+    Offer(Member(), "potion", 2, kMemberOffer);
+    Offer(m_trader, "gold", 50, kTraderOffer);
+    ASSERT_EQ(Count(Member(), "potion"), 3);
+    g_loadSaveMgr->RequestMapToMap("demo2", "road");
+    Frames(2);
+    ASSERT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(Count(Member(), "potion"), 5);
+    EXPECT_EQ(Count(Member(), "gold"), 0);
 }
 
 } // namespace

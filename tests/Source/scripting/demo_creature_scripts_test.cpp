@@ -53,7 +53,7 @@ TEST_F(DemoCreatureScripts, TheScientistsAnswerTheirStartAttackDeathAndDialogue)
     RunUntil(5, [] { return false; });
     EXPECT_TRUE(Has(Said(scientist), "say Back to work."));
     EXPECT_TRUE(Has(Said(bystander), "say Back to work."));
-    EXPECT_TRUE(Said(player).empty()) << "the player's character has no scripts";
+    EXPECT_TRUE(Said(player).empty()) << "the player's character says nothing";
 
     // Spoken to, the bystander turns from the right to the one it met and greets.
     ASSERT_EQ(bystander->GetDirection(), 2);
