@@ -1,6 +1,5 @@
 #include "Library/world/cell_node_index.h"
 
-#include <algorithm>
 #include <cstddef>
 
 CellNodeIndex::CellNodeIndex(int capacity) {
@@ -18,9 +17,7 @@ void CellNodeIndex::Fit(int width, int height) {
         return;
     m_columns = fits ? static_cast<int>(columns) : 0;
     m_rows = fits ? static_cast<int>(rows) : 0;
-    const auto slots = static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(m_rows);
-    m_nodes.assign(slots, nullptr);
-    m_lists.assign(slots, PathSearchNode::kNoList);
+    m_slots.assign(static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(m_rows), 0);
 }
 
 // Cell -1 (4294967295 unsigned) is the ring's first column or row.
@@ -31,48 +28,57 @@ long CellNodeIndex::SlotOf(uint32_t x, uint32_t y) const {
     return static_cast<long>(row) * m_columns + static_cast<long>(column);
 }
 
-PathSearchNode* CellNodeIndex::FindIn(PathSearchNode::List list, uint32_t x, uint32_t y) const {
-    const long slot = SlotOf(x, y);
-    if (slot >= 0)
-        return m_lists[slot] == list ? m_nodes[slot] : nullptr;
-    for (PathSearchNode* node : m_far)
-        if (node->IsAt(x, y))
-            return node->list == list ? node : nullptr;
+CellNodeIndex::FarCell* CellNodeIndex::FindFar(uint32_t x, uint32_t y) {
+    for (FarCell& far : m_far)
+        if (far.x == x && far.y == y)
+            return &far;
     return nullptr;
 }
 
-void CellNodeIndex::SetList(PathSearchNode* node, PathSearchNode::List list) {
-    const long slot = SlotOf(node->x, node->y);
-    if (slot < 0)
-        return; // a far node's list is read from the node
-    m_lists[slot] = list;
-    m_nodes[slot] = node;
+CellHold CellNodeIndex::Find(uint32_t x, uint32_t y) const {
+    const long slot = SlotOf(x, y);
+    if (slot >= 0) {
+        const uint32_t held = m_slots[slot];
+        return CellHold{static_cast<PathSearchNode::List>(held & ((1u << kListBits) - 1)),
+                        held >> kListBits};
+    }
+    for (const FarCell& far : m_far)
+        if (far.x == x && far.y == y)
+            return far.hold;
+    return CellHold{PathSearchNode::kNoList, 0};
 }
 
-void CellNodeIndex::Add(PathSearchNode* node) {
-    const long slot = SlotOf(node->x, node->y);
+void CellNodeIndex::Add(uint32_t x, uint32_t y, uint32_t node) {
+    const long slot = SlotOf(x, y);
     if (slot < 0) {
-        m_far.push_back(node);
+        m_far.push_back(FarCell{x, y, CellHold{PathSearchNode::kOpenList, node}});
         return;
     }
-    SetList(node, PathSearchNode::kOpenList);
+    m_slots[slot] = node << kListBits | PathSearchNode::kOpenList;
     m_used.push_back(slot);
 }
 
-void CellNodeIndex::Close(PathSearchNode* node) {
-    SetList(node, PathSearchNode::kClosedList);
+void CellNodeIndex::Close(uint32_t x, uint32_t y) {
+    const long slot = SlotOf(x, y);
+    if (slot >= 0)
+        m_slots[slot] = (m_slots[slot] & ~((1u << kListBits) - 1)) | PathSearchNode::kClosedList;
+    else if (FarCell* far = FindFar(x, y))
+        far->hold.list = PathSearchNode::kClosedList;
 }
 
-void CellNodeIndex::Remove(PathSearchNode* node) {
-    if (SlotOf(node->x, node->y) >= 0)
-        SetList(node, PathSearchNode::kNoList);
-    else
-        m_far.erase(std::find(m_far.begin(), m_far.end(), node));
+void CellNodeIndex::Remove(uint32_t x, uint32_t y) {
+    const long slot = SlotOf(x, y);
+    if (slot >= 0) {
+        m_slots[slot] = 0;
+    } else if (FarCell* far = FindFar(x, y)) {
+        *far = m_far.back();
+        m_far.pop_back();
+    }
 }
 
 void CellNodeIndex::Clear() {
     for (long slot : m_used)
-        m_lists[slot] = PathSearchNode::kNoList;
+        m_slots[slot] = 0;
     m_used.clear();
     m_far.clear();
 }

@@ -2,6 +2,7 @@
 
 #include "Library/core/maths.h"
 #include "Library/world/cell_node_index.h"
+#include "Library/world/in_place_open_heap.h"
 #include "Library/world/linear_node_lookup.h"
 #include "Library/world/open_cell_finder.h"
 #include "Library/world/tile_map.h"
@@ -22,12 +23,12 @@ Vector CentreOf(const PathSearchNode& node) {
 
 } // namespace
 
-template <class Lookup>
-BasicPathFinder<Lookup>::BasicPathFinder(const TileMap& map, const OpenCellFinder& openCells)
+template <class Lookup, class Heap>
+BasicPathFinder<Lookup, Heap>::BasicPathFinder(const TileMap& map, const OpenCellFinder& openCells)
     : m_map(map), m_openCells(openCells), m_search(map), m_searchBack(map) {}
 
-template <class Lookup>
-bool BasicPathFinder<Lookup>::FindPath(const Vector& start, const Vector& goal, Waypoints& path) {
+template <class Lookup, class Heap>
+bool BasicPathFinder<Lookup, Heap>::FindPath(const Vector& start, const Vector& goal, Waypoints& path) {
     Vector from;
     if (!m_openCells.FindNearestOpenCell(start, from))
         return false;
@@ -46,8 +47,8 @@ bool BasicPathFinder<Lookup>::FindPath(const Vector& start, const Vector& goal, 
     return true;
 }
 
-template <class Lookup>
-void BasicPathFinder<Lookup>::FillWaypoints(const Vector& start, const Vector& goal,
+template <class Lookup, class Heap>
+void BasicPathFinder<Lookup, Heap>::FillWaypoints(const Vector& start, const Vector& goal,
                                             Waypoints& path) {
     m_points.AddPointRaw(goal);
     m_points.Simplify(Waypoints::kMaxPoints, m_map);
@@ -61,16 +62,16 @@ void BasicPathFinder<Lookup>::FillWaypoints(const Vector& start, const Vector& g
 // The two halves join on a walkable cell and neither has left a cell that is not: each
 // search enters such a cell at no cost, so a meeting on one would cross a wall for nothing,
 // and a half that crossed one already has a wall-free way still to be found.
-template <class Lookup>
-bool BasicPathFinder<Lookup>::IsClearMeeting(const PathSearchNode& near,
+template <class Lookup, class Heap>
+bool BasicPathFinder<Lookup, Heap>::IsClearMeeting(const PathSearchNode& near,
                                              const PathSearchNode& far) const {
-    constexpr float kBlocked = PathSearch<Lookup>::kBlockedCost;
+    constexpr float kBlocked = PathSearch<Lookup, Heap>::kBlockedCost;
     return near.g < kBlocked && far.g < kBlocked &&
            m_map.IsWalkable(static_cast<int>(near.x), static_cast<int>(near.y));
 }
 
-template <class Lookup>
-bool BasicPathFinder<Lookup>::RunBothWays(uint32_t startX, uint32_t startY, uint32_t goalX,
+template <class Lookup, class Heap>
+bool BasicPathFinder<Lookup, Heap>::RunBothWays(uint32_t startX, uint32_t startY, uint32_t goalX,
                                           uint32_t goalY, Meeting& meeting) {
     m_search.Begin(startX, startY, goalX, goalY);
     m_searchBack.Begin(goalX, goalY, startX, startY);
@@ -87,20 +88,22 @@ bool BasicPathFinder<Lookup>::RunBothWays(uint32_t startX, uint32_t startY, uint
         }
         if (there != SearchState::kSearching || back != SearchState::kSearching)
             return false;
-        for (const PathOpenEntry& entry : m_search.GetOpen())
-            if (PathSearchNode* far = m_searchBack.FindOpen(entry.node->x, entry.node->y);
-                far && IsClearMeeting(*entry.node, *far)) {
-                meeting.near = entry.node;
+        for (const PathOpenEntry& entry : m_search.GetOpen()) {
+            PathSearchNode& near = m_search.GetNode(entry.node);
+            PathSearchNode* far = m_searchBack.FindOpen(near.x, near.y);
+            if (far && IsClearMeeting(near, *far)) {
+                meeting.near = &near;
                 meeting.far = far;
                 return true;
             }
+        }
     }
 }
 
 // The cells after the start's down the first search's half, then on from the meeting cell
 // up the second's to the goal's.
-template <class Lookup>
-bool BasicPathFinder<Lookup>::FindPathAlt(const Vector& start, const Vector& goal,
+template <class Lookup, class Heap>
+bool BasicPathFinder<Lookup, Heap>::FindPathAlt(const Vector& start, const Vector& goal,
                                           Waypoints& path) {
     Vector to;
     if (!m_openCells.FindNearestOpenCell(goal, to))
@@ -126,3 +129,4 @@ bool BasicPathFinder<Lookup>::FindPathAlt(const Vector& start, const Vector& goa
 
 template class BasicPathFinder<CellNodeIndex>;
 template class BasicPathFinder<LinearNodeLookup>;
+template class BasicPathFinder<CellNodeIndex, InPlaceOpenHeap>;

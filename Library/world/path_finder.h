@@ -16,7 +16,7 @@ class OpenCellFinder;
 class TileMap;
 class Waypoints;
 
-template <class Lookup> class BasicPathFinder {
+template <class Lookup, class Heap = PathOpenHeap> class BasicPathFinder {
 public:
     // Both must outlive the path finder.
     BasicPathFinder(const TileMap& map, const OpenCellFinder& openCells);
@@ -30,7 +30,7 @@ public:
     // other end first, or start and goal in one cell, gives its own path.
     bool FindPathAlt(const Vector& start, const Vector& goal, Waypoints& path);
 
-    const PathSearch<Lookup>& GetSearch() const { return m_search; }
+    const PathSearch<Lookup, Heap>& GetSearch() const { return m_search; }
 
 private:
     // Where the two searches of FindPathAlt join: the first's node (its chain leads back to
@@ -46,8 +46,8 @@ private:
 
     const TileMap& m_map;
     const OpenCellFinder& m_openCells;
-    PathSearch<Lookup> m_search;
-    PathSearch<Lookup> m_searchBack; // FindPathAlt's second
+    PathSearch<Lookup, Heap> m_search;
+    PathSearch<Lookup, Heap> m_searchBack; // FindPathAlt's second
     PathPointList m_points;
 };
 

@@ -7,9 +7,11 @@
 //
 // The open list is a binary heap on f; a node of equal f pushed after another stays below
 // it. Lookup finds the node a list holds for a cell: CellNodeIndex in constant time, or
-// LinearNodeLookup by scanning. Both give the same search, step for step.
+// LinearNodeLookup by scanning. Both give the same search, step for step. Heap is the open
+// list: PathOpenHeap, or a form kept to measure it against.
 
 #include "Library/world/node_pool.h"
+#include "Library/world/path_open_heap.h"
 #include "Library/world/path_search_node.h"
 
 #include <cstdint>
@@ -26,7 +28,7 @@ enum class SearchState {
     kOutOfMemory = 4,
 };
 
-template <class Lookup> class PathSearch {
+template <class Lookup, class Heap = PathOpenHeap> class PathSearch {
 public:
     static constexpr int kPoolCapacity = 5000;
     static constexpr float kBlockedCost = 10000.0f; // of leaving a cell that is not walkable
@@ -46,9 +48,11 @@ public:
     void RequestCancel() { m_cancelRequested = true; }
     // The open list's node for the cell, or null.
     PathSearchNode* FindOpen(uint32_t x, uint32_t y) const {
-        return m_lookup.FindOpen(m_open, x, y);
+        const CellHold held = m_lookup.Find(x, y);
+        return held.list == PathSearchNode::kOpenList ? &m_pool.At(held.node) : nullptr;
     }
-    const std::vector<PathOpenEntry>& GetOpen() const { return m_open; }
+    const std::vector<PathOpenEntry>& GetOpen() const { return m_open.Entries(); }
+    PathSearchNode& GetNode(uint32_t index) const { return m_pool.At(index); } // an entry's
     const PathSearchNode* GetStart() const { return m_start; }
     // Whether the node's parents lead back to the start (or it is the target of a search
     // that ended in the start's own cell), one 4-neighbour step of falling cost at a time.
@@ -65,18 +69,14 @@ public:
 
 private:
     void Expand(PathSearchNode* node);
-    void Consider(PathSearchNode* from, PathSearchNode* successor, float cost);
+    void Consider(PathSearchNode* from, uint32_t x, uint32_t y, float cost);
     void Open(PathSearchNode* node);
-    void ReplaceOpen(PathSearchNode* old, PathSearchNode* node);
-    void RemoveClosed(PathSearchNode* node);
-    float Estimate(const PathSearchNode& node) const;
+    float Estimate(uint32_t x, uint32_t y) const;
 
     const TileMap& m_map;
     NodePool m_pool;
     Lookup m_lookup;
-    std::vector<PathOpenEntry> m_open; // a binary heap, smallest f on top
-    std::vector<PathSearchNode*> m_closed;
-    std::vector<PathSearchNode*> m_successors;
+    Heap m_open;
     SearchState m_state = SearchState::kNotInitialised;
     int m_steps = 0;
     bool m_cancelRequested = false;

@@ -15,17 +15,14 @@ struct PathSearchNode {
     uint32_t x = 0;
     uint32_t y = 0;
     List list = kNoList;
-    int closedSlot = -1; // its place in the closed list while it is there
-    PathSearchNode* poolPrev = nullptr;
-    PathSearchNode* poolNext = nullptr;
 
     bool IsAt(uint32_t cellX, uint32_t cellY) const { return x == cellX && y == cellY; }
     void PrintNodeInfo() const; // its cell, to the standard output
 };
 
-// An entry of a search's open heap: the node's f kept beside it, so ordering the heap
-// reads no node.
-struct PathOpenEntry {
-    float f;
-    PathSearchNode* node;
+// What a search holds for a cell: the list its node lies in (none: no node) and the node's
+// index in the pool.
+struct CellHold {
+    PathSearchNode::List list;
+    uint32_t node;
 };
