@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
     {
         Scene scene;
         s_scene = &scene;
-        benchmark::Initialize(&argc, argv);
+        RatioReporter::Initialize(&argc, argv);
         RatioReporter reporter("100 frames per screen, as a share of the 16-bit keyed blit",
                                {{"BM_PlayersNextFrame", "BM_KeyedBlit16"},
                                 {"BM_PlayersRecoloured", "BM_KeyedBlit16"},

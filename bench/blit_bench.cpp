@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
     SDL_Init(0);
     Graphic::InitScratch();
     Setup();
-    benchmark::Initialize(&argc, argv);
+    RatioReporter::Initialize(&argc, argv);
     RatioReporter::Pairs pairs;
     for (const char* size : {"/64", "/800"})
         for (const char* ours : {"BM_OurKeyed", "BM_OurRunLength"})

@@ -111,7 +111,7 @@ BENCHMARK_TEMPLATE(BM_Crowd, true)->Name("Frame")->Apply(Crowds);
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
+    RatioReporter::Initialize(&argc, argv);
     BenchWorld world;
     s_world = &world;
     RatioReporter reporter("The wandering update, 1000 creatures against 100",

@@ -1,5 +1,5 @@
-// One frame of the main loop with nothing to show (events, clocks, update and drawing),
-// headless on the demo world: what every frame costs before any screen draws.
+// One frame of the main loop on the title menu, the first screen the game shows (events,
+// clocks, the menu's update and drawing), headless on the demo world.
 
 #include "Source/loops.h"
 #include "Source/main.h"
@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void BM_EmptyFrame(benchmark::State& state) {
+void BM_TitleMenuFrame(benchmark::State& state) {
     ::setenv("SDL_VIDEODRIVER", "dummy", 0);
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     BenchWorld world;
@@ -36,7 +36,7 @@ void BM_EmptyFrame(benchmark::State& state) {
     SDL_Quit();
     fs::current_path(saved);
 }
-BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TitleMenuFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -2,8 +2,8 @@
 // closed lists it stands in for, and with the cheaper node rising in place in the heap: an
 // open 128 x 128 map corner to corner, a 64 x 64 maze, a U-shaped trap around the goal, a
 // goal walled into a room on 200 x 200 in two ways that both spend the whole node pool,
-// and 20 plans across the demo map in one frame.
-// The "expanded" counter gives the nodes the search took off the open list.
+// and 20 plans across the demo map in one frame. The "expanded" counter gives the nodes
+// the search took off the open list. Then the pulling tight of paths of 128 and 512 cells.
 
 #include "Library/files/data_paths.h"
 #include "Library/world/cell_node_index.h"
@@ -11,6 +11,7 @@
 #include "Library/world/linear_node_lookup.h"
 #include "Library/world/open_cell_finder.h"
 #include "Library/world/path_finder.h"
+#include "Library/world/path_point_list.h"
 #include "Library/world/tile_map.h"
 #include "Library/world/waypoints.h"
 #include "bench/bench_world.h"
@@ -218,10 +219,28 @@ void RegisterForms(const std::string& name, const TileMap& map, const std::vecto
     pairs.emplace_back(name + "/indexed", name + "/in-place");
 }
 
+// The points of staircase paths across an open map, pulled tight: every line from the
+// start to each later point is walked. 512 cells a run in paths of the given length, so
+// equal times mean an equal cost per cell.
+void Smooth(benchmark::State& state, const TileMap& map, int cells) {
+    constexpr int kCellsARun = 512;
+    PathPointList points;
+    for (auto _ : state) {
+        for (int path = 0; path < kCellsARun / cells; ++path) {
+            points.Clear();
+            for (int cell = 0; cell < cells; ++cell)
+                points.AddPoint(Vector(1.5f + (cell + 1) / 2, 1.5f + cell / 2, 0));
+            points.AddPointRaw(Vector(1.2f + cells / 2, 1.7f + cells / 2, 0));
+            points.Simplify(Waypoints::kMaxPoints, map);
+        }
+        benchmark::DoNotOptimize(points.GetSmoothed(0));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
+    RatioReporter::Initialize(&argc, argv);
     BenchWorld world;
     std::vector<std::unique_ptr<DrawnMap>> maps;
     RatioReporter::Pairs pairs;
@@ -240,6 +259,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     RegisterForms("Replan20Demo", demo, DemoTrips(), pairs);
+    const DrawnMap open(world, "Open300", 300, 300, [](int, int) { return false; });
+    for (int cells : {128, 512})
+        benchmark::RegisterBenchmark(
+            ("Smooth/" + std::to_string(cells)).c_str(),
+            [&open, cells](benchmark::State& state) { Smooth(state, open.Get(), cells); })
+            ->Unit(benchmark::kMicrosecond);
+    pairs.emplace_back("Smooth/512", "Smooth/128");
     RatioReporter reporter("Searches as the game runs them as a share of the other forms", pairs);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     return 0;

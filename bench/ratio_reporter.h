@@ -1,10 +1,17 @@
 #pragma once
 // Prints the runs as usual, then each named benchmark's time as a share of its baseline's
 // (below 1 is faster). A benchmark may be set against several baselines. Given a frame's
-// length, it also prints every benchmark's CPU time as a share of one frame.
+// length, it also prints every benchmark's time as a share of one frame.
+//
+// Every time is the thread's CPU time, the median over the repetitions: a busy machine
+// stretches wall time but hardly the CPU time of the thread that was running. Run through
+// RatioReporter::Initialize, the benchmarks repeat five times in a random interleaving, so
+// both sides of a ratio meet the same moments of the machine; flags given on the command
+// line still win. With only aggregates shown, the reported medians are used.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -18,34 +25,75 @@ public:
     RatioReporter(std::string title, Pairs pairs, double frameMs = 0)
         : m_title(std::move(title)), m_pairs(std::move(pairs)), m_frameMs(frameMs) {}
 
+    // benchmark::Initialize with five interleaved repetitions unless the flags say otherwise.
+    static void Initialize(int* argc, char** argv) {
+        static std::vector<char*> args;
+        static char repetitions[] = "--benchmark_repetitions=5";
+        static char interleaving[] = "--benchmark_enable_random_interleaving=true";
+        args.assign(argv, argv + *argc);
+        args.insert(args.begin() + std::min(*argc, 1), {repetitions, interleaving});
+        args.push_back(nullptr);
+        int count = static_cast<int>(args.size()) - 1;
+        benchmark::Initialize(&count, args.data());
+        *argc = count;
+        std::copy(args.begin(), args.begin() + count + 1, argv);
+    }
+
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration) {
-                m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
-                m_cpuMs.emplace_back(run.benchmark_name(),
-                                     run.GetAdjustedCPUTime() * 1e3 /
-                                         benchmark::GetTimeUnitMultiplier(run.time_unit));
-            }
+        for (const Run& run : runs) {
+            const std::string name = run.run_name.str();
+            if (std::find(m_names.begin(), m_names.end(), name) == m_names.end())
+                m_names.push_back(name);
+            const double ms =
+                run.GetAdjustedCPUTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            if (run.error_occurred)
+                continue;
+            if (run.run_type == Run::RT_Iteration)
+                m_runs[name].push_back(ms);
+            else if (run.aggregate_name == "median")
+                m_medians[name] = ms;
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
-        std::printf("\n%s (below 1 is faster):\n", m_title.c_str());
+        std::printf("\n%s (thread CPU time, median; below 1 is faster):\n", m_title.c_str());
+        double time = 0, baseTime = 0;
         for (const auto& [name, baseline] : m_pairs)
-            if (m_times.count(name) && m_times.count(baseline))
+            if (Median(name, time) && Median(baseline, baseTime))
                 std::printf("  %-32s / %-32s %7.3f\n", name.c_str(), baseline.c_str(),
-                            m_times[name] / m_times[baseline]);
+                            time / baseTime);
         if (m_frameMs <= 0)
             return;
-        std::printf("\nCPU time as a share of a %.0f ms frame:\n", m_frameMs);
-        for (const auto& [name, ms] : m_cpuMs)
-            std::printf("  %-32s %8.3f ms %7.2f %%\n", name.c_str(), ms, 100.0 * ms / m_frameMs);
+        std::printf("\nThread CPU time as a share of a %.0f ms frame:\n", m_frameMs);
+        for (const std::string& name : m_names)
+            if (Median(name, time))
+                std::printf("  %-32s %8.3f ms %7.2f %%\n", name.c_str(), time,
+                            100.0 * time / m_frameMs);
     }
 
 private:
+    // In milliseconds; false when the benchmark did not run.
+    bool Median(const std::string& name, double& ms) const {
+        const auto runs = m_runs.find(name);
+        if (runs != m_runs.end() && !runs->second.empty()) {
+            std::vector<double> sorted = runs->second;
+            std::sort(sorted.begin(), sorted.end());
+            const size_t half = sorted.size() / 2;
+            ms = sorted.size() % 2 ? sorted[half] : (sorted[half - 1] + sorted[half]) / 2;
+            return true;
+        }
+        const auto median = m_medians.find(name);
+        if (median == m_medians.end())
+            return false;
+        ms = median->second;
+        return true;
+    }
+
     std::string m_title;
     Pairs m_pairs;
     double m_frameMs;
-    std::map<std::string, double> m_times;
-    std::vector<std::pair<std::string, double>> m_cpuMs; // in the order run
+    std::vector<std::string> m_names; // in the order first reported
+    std::map<std::string, std::vector<double>> m_runs;
+    std::map<std::string, double> m_medians;
 };

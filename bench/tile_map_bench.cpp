@@ -293,7 +293,7 @@ int main(int argc, char** argv) {
     BenchWorld world;
     s_world = &world;
     Graphic::InitScratch();
-    benchmark::Initialize(&argc, argv);
+    RatioReporter::Initialize(&argc, argv);
     RatioReporter::Pairs pairs;
     for (const char* layout : {"/0", "/1"})
         for (const char* name :

@@ -28,6 +28,10 @@ Stringc DataFileName(const char* path) {
     return name;
 }
 
+int DataFileNameStart(const char* path) {
+    return g_dataPaths != nullptr ? g_dataPaths->RootPrefixLength(path) : 0;
+}
+
 bool LoadDataFile(const char* path, ResFileMgr* archive, MemStream& target) {
     return LoadDataFile(g_dataPaths, path, archive, target);
 }

@@ -17,6 +17,8 @@ bool MakeDataFilePath(const Stringc& (DataPaths::*directory)() const, const char
 // The one name a data file is known by in archives and caches: g_dataPaths's MakePath form,
 // or, without data paths, the path in lower case with '/' separators.
 Stringc DataFileName(const char* path);
+// Where that name starts in path: its characters are DataPaths::NameChar of the rest.
+int DataFileNameStart(const char* path);
 
 // The file's bytes into target, position 0; false, with a message, when it cannot be had.
 bool LoadDataFile(const char* path, ResFileMgr* archive, MemStream& target);

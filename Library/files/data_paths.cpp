@@ -2,7 +2,8 @@
 
 #include "Library/core/tracked_new.h"
 #include "platform/win_io.h"
-#include "platform/win_string.h"
+
+#include <cctype>
 
 DataPaths* g_dataPaths = nullptr;
 
@@ -65,13 +66,25 @@ void DataPaths::Build(const char* root) {
     }
 }
 
-Stringc DataPaths::MakePath(const char* path) const {
-    Stringc name(path);
-    name.BackslashToSlash();
+DataPaths::NameChars::NameChars() {
+    for (int c = 0; c < 256; ++c)
+        of[c] = static_cast<char>(std::tolower(c == '\\' ? '/' : c));
+}
+
+int DataPaths::RootPrefixLength(const char* path) const {
     const int rootLength = m_root.Length();
-    if (rootLength > 0 && name.Length() > rootLength && name[rootLength] == '/' &&
-        _strnicmp(name.c_str(), m_root.c_str(), static_cast<unsigned>(rootLength)) == 0)
-        name = Stringc(name.c_str() + rootLength + 1);
+    if (path == nullptr || rootLength == 0)
+        return 0;
+    for (int i = 0; i < rootLength; ++i)
+        if (path[i] == '\0' || static_cast<unsigned char>(NameChar(path[i])) !=
+                                   std::tolower(static_cast<unsigned char>(m_root[i])))
+            return 0;
+    return NameChar(path[rootLength]) == '/' ? rootLength + 1 : 0;
+}
+
+Stringc DataPaths::MakePath(const char* path) const {
+    Stringc name(path == nullptr ? path : path + RootPrefixLength(path));
+    name.BackslashToSlash();
     name.ToLower();
     return name;
 }

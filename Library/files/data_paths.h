@@ -5,6 +5,7 @@
 
 #include "Library/core/stringc.h"
 
+#include <cctype>
 #include <memory>
 
 class DataPaths {
@@ -23,7 +24,13 @@ public:
     // The archive entry name of a file path: without the data root and the '/' after it
     // (when the path starts with them, ignoring case), lower case, '/' separators.
     Stringc MakePath(const char* path) const;
-
+    // How many leading characters of path MakePath drops: the root and its '/', or none.
+    int RootPrefixLength(const char* path) const;
+    // A character of a path as MakePath gives it.
+    static char NameChar(char c) {
+        static const NameChars table;
+        return table.of[static_cast<unsigned char>(c)];
+    }
     bool GetUseResourceFiles() const { return m_useResourceFiles; }
     void SetUseResourceFiles(bool use) { m_useResourceFiles = use; }
 
@@ -53,6 +60,12 @@ public:
     Stringc GetUncompiledEntityDir(int type) const;
 
 private:
+    // Built once from the C library, so the characters are those ToLower gives.
+    struct NameChars {
+        NameChars();
+        char of[256];
+    };
+
     Stringc m_root;
     Stringc m_generalResPath;
     Stringc m_animationResPath;

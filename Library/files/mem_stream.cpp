@@ -139,6 +139,20 @@ void MemStream::ReplaceBuffer(std::unique_ptr<uint8_t[]> buffer, int capacity, i
     m_position = 0;
 }
 
+// The three header words; the data size, or -1 (stream closed) when more than remaining.
+long MemStream::TakeBlockHeader(const uint32_t (&header)[3], long remaining) {
+    m_unpackedSize = header[0];
+    m_packedSize = header[1];
+    const uint32_t dataSize = header[2];
+    if (dataSize > static_cast<uint64_t>(remaining) || dataSize > INT_MAX - kGrowStep) {
+        std::fprintf(stderr, "MemStream: packed block of %u bytes, only %ld present\n", dataSize,
+                     remaining);
+        Fail();
+        return -1;
+    }
+    return static_cast<long>(dataSize);
+}
+
 bool MemStream::ReadFrom(Stream& source) {
     if (!IsOpen() || source.CheckOpen() != kStreamOk)
         return Fail();
@@ -149,14 +163,9 @@ bool MemStream::ReadFrom(Stream& source) {
         std::fprintf(stderr, "MemStream: packed block header cut short\n");
         return Fail();
     }
-    m_unpackedSize = header[0];
-    m_packedSize = header[1];
-    const uint32_t dataSize = header[2];
-    if (dataSize > static_cast<uint64_t>(source.Remaining()) || dataSize > INT_MAX - kGrowStep) {
-        std::fprintf(stderr, "MemStream: packed block of %u bytes, only %ld present\n", dataSize,
-                     source.Remaining());
-        return Fail();
-    }
+    const long dataSize = TakeBlockHeader(header, source.Remaining());
+    if (dataSize < 0)
+        return false;
     const int size = static_cast<int>(dataSize);
     m_size = 0;
     if (size > m_capacity)
@@ -165,6 +174,22 @@ bool MemStream::ReadFrom(Stream& source) {
         return Fail();
     m_size = size;
     return true;
+}
+
+bool MemStream::UnpackFrom(const uint8_t* block, std::size_t available) {
+    if (!IsOpen())
+        return Fail();
+    m_position = 0;
+    uint32_t header[3] = {};
+    if (available < sizeof header) {
+        std::fprintf(stderr, "MemStream: packed block header cut short\n");
+        return Fail();
+    }
+    std::memcpy(header, block, sizeof header);
+    const long remaining =
+        static_cast<long>(std::min<std::size_t>(available - sizeof header, LONG_MAX));
+    const long dataSize = TakeBlockHeader(header, remaining);
+    return dataSize >= 0 && Inflate(block + sizeof header, static_cast<int>(dataSize));
 }
 
 bool MemStream::WriteTo(Stream& target) const {
@@ -214,15 +239,22 @@ bool MemStream::Compress() {
 }
 
 bool MemStream::Uncompress() {
-    if (!IsOpen())
-        return false;
-    if (m_unpackedSize > static_cast<uint64_t>(m_size) * kMaxInflateRatio ||
+    return IsOpen() && Inflate(m_buffer.get(), m_size);
+}
+
+// Into this stream's own buffer when it is not the source and is large enough, else into a
+// new one of the recorded size.
+bool MemStream::Inflate(const uint8_t* packed, int packedSize) {
+    if (m_unpackedSize > static_cast<uint64_t>(packedSize) * kMaxInflateRatio ||
         m_unpackedSize > INT_MAX - kGrowStep) {
-        std::fprintf(stderr, "MemStream: %u bytes cannot unpack from %d\n", m_unpackedSize, m_size);
+        std::fprintf(stderr, "MemStream: %u bytes cannot unpack from %d\n", m_unpackedSize,
+                     packedSize);
         return Fail();
     }
     const int unpackedSize = static_cast<int>(m_unpackedSize);
-    std::unique_ptr<uint8_t[]> unpacked = AllocateBytes(unpackedSize);
+    const bool inPlace = packed != m_buffer.get() && unpackedSize <= m_capacity;
+    std::unique_ptr<uint8_t[]> unpacked = inPlace ? nullptr : AllocateBytes(unpackedSize);
+    uint8_t* out = inPlace ? m_buffer.get() : unpacked.get();
     libdeflate_decompressor* decompressor = Decompressor();
     // No produced-size pointer: anything but exactly the recorded size is refused. Bytes
     // after the packed stream are refused too: the block's size would then lie.
@@ -230,14 +262,19 @@ bool MemStream::Uncompress() {
     const libdeflate_result result =
         decompressor == nullptr
             ? LIBDEFLATE_BAD_DATA
-            : libdeflate_zlib_decompress_ex(decompressor, m_buffer.get(),
-                                            static_cast<size_t>(m_size), unpacked.get(),
-                                            static_cast<size_t>(unpackedSize), &consumed, nullptr);
-    if (result != LIBDEFLATE_SUCCESS || consumed != static_cast<size_t>(m_size)) {
+            : libdeflate_zlib_decompress_ex(decompressor, packed, static_cast<size_t>(packedSize),
+                                            out, static_cast<size_t>(unpackedSize), &consumed,
+                                            nullptr);
+    if (result != LIBDEFLATE_SUCCESS || consumed != static_cast<size_t>(packedSize)) {
         std::fprintf(stderr, "MemStream: packed data is damaged (libdeflate %d)\n", result);
         return Fail();
     }
-    ReplaceBuffer(std::move(unpacked), unpackedSize, unpackedSize);
+    if (inPlace) {
+        m_size = unpackedSize;
+        m_position = 0;
+    } else {
+        ReplaceBuffer(std::move(unpacked), unpackedSize, unpackedSize);
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Library/core/stream.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -25,6 +26,9 @@ public:
 
     // Packed block: u32 unpacked size, u32 packed size, u32 data size N, N bytes.
     virtual bool ReadFrom(Stream& source); // closes this stream on failure
+    // A packed block lying in memory, unpacked: what ReadFrom and Uncompress give, into this
+    // stream's buffer when it holds the unpacked size. available: the bytes from block on.
+    bool UnpackFrom(const uint8_t* block, std::size_t available);
     virtual bool WriteTo(Stream& target) const;
     virtual bool LoadAll(Stream& source); // the whole source, position 0
     virtual bool SaveAll(Stream& target); // closes this stream when the write fails
@@ -50,6 +54,8 @@ private:
     long SeekTo(long position);
     void Grow(int capacity); // keeps the data
     bool Fail();             // closes the stream; false
+    long TakeBlockHeader(const uint32_t (&header)[3], long remaining);
+    bool Inflate(const uint8_t* packed, int packedSize); // m_unpackedSize bytes
     void ReplaceBuffer(std::unique_ptr<uint8_t[]> buffer, int capacity, int size);
 
     int m_position = 0;

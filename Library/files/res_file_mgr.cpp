@@ -10,7 +10,6 @@
 #include "platform/case_path.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 ResFileMgr* g_generalRes = nullptr;
@@ -23,14 +22,6 @@ constexpr long kMinStoredEntry = 6;          // an empty name and the offset
 constexpr long kBlockHeader = 12;            // unpacked size, packed size, data size
 constexpr long kMaxArchiveSize = UINT32_MAX; // offsets are 32-bit
 constexpr int kCopyChunk = 1 << 16;
-
-// Names compare ignoring case, so the index keys them lower-cased.
-std::string IndexKey(const char* name) {
-    std::string key(name);
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return key;
-}
 
 bool CopyBytes(Stream& from, Stream& to, long count) {
     std::vector<uint8_t> chunk(static_cast<size_t>(std::min<long>(count, kCopyChunk)));
@@ -66,7 +57,7 @@ bool ResFileMgr::Open(const char* path, Mode mode) {
     m_entries.reset(NEW MemMgr<ResFileEntry>(kEntryPoolSize));
     m_stream.reset(NEW FileStream());
     const bool opened =
-        mode == kRead ? ReadDirectory() && m_stream->Open(path, kStreamReadBinary)
+        mode == kRead ? ReadDirectory() && m_archive.Open(path)
                       : (!FileObject(m_path).Exists() || ReadDirectory()) && StartWorkingCopy();
     if (!opened) {
         if (m_error.Length() == 0)
@@ -104,9 +95,10 @@ bool ResFileMgr::HaveWorkingCopy() {
 void ResFileMgr::Close() {
     const bool dropWorkingCopy = m_mode == kWrite && m_stream->IsOpen();
     m_stream.reset();
+    m_archive.Close();
     if (dropWorkingCopy)
         platform::RemoveFile(WorkingPath().c_str());
-    m_index.clear();
+    m_index.Clear();
     m_entries.reset();
     m_path.Clear();
     m_mode = kClosed;
@@ -115,7 +107,7 @@ void ResFileMgr::Close() {
 
 void ResFileMgr::ResetDirectory() {
     m_endOfData = 0;
-    m_index.clear();
+    m_index.Clear();
     m_entries->FreeAll();
 }
 
@@ -146,7 +138,7 @@ bool ResFileMgr::ReadDirectory() {
             ResetDirectory();
             return false;
         }
-        IndexEntry(entry);
+        m_index.Add(entry);
     }
     m_endOfData = directoryOffset;
     return true;
@@ -169,19 +161,10 @@ bool ResFileMgr::WriteDirectory() {
     return true;
 }
 
-const ResFileEntry* ResFileMgr::FindEntry(const Stringc& name) const {
-    const auto found = m_index.find(IndexKey(name.c_str()));
-    return found != m_index.end() ? found->second : nullptr;
-}
-
-void ResFileMgr::IndexEntry(const ResFileEntry* entry) {
-    m_index.emplace(IndexKey(entry->GetName().c_str()), entry);
-}
-
 void ResFileMgr::AddEntry(const Stringc& name, uint32_t offset) {
     ResFileEntry* entry = m_entries->Alloc();
     entry->Set(name, offset);
-    IndexEntry(entry);
+    m_index.Add(entry);
 }
 
 int ResFileMgr::Load(const char* name, MemStream& target) {
@@ -189,9 +172,10 @@ int ResFileMgr::Load(const char* name, MemStream& target) {
         return kResFailed;
     if (m_mode == kWrite)
         return kResOpenForWriting;
-    const ResFileEntry* entry = FindEntry(DataFileName(name));
-    if (entry == nullptr || m_stream->SeekSet(entry->GetOffset()) < 0 ||
-        !target.ReadFrom(*m_stream) || !target.Uncompress())
+    const ResFileEntry* entry = m_index.FindPath(name);
+    const std::size_t offset = entry != nullptr ? entry->GetOffset() : 0;
+    if (entry == nullptr || offset > m_archive.GetSize() ||
+        !target.UnpackFrom(m_archive.GetData() + offset, m_archive.GetSize() - offset))
         return kResFailed;
     return kResOk;
 }
@@ -202,7 +186,7 @@ int ResFileMgr::Store(const char* name, MemStream& source) {
     if (m_mode == kRead)
         return kResOpenForReading;
     const Stringc entryName = DataFileName(name);
-    if (FindEntry(entryName) != nullptr || !HaveWorkingCopy())
+    if (m_index.FindName(entryName.c_str()) != nullptr || !HaveWorkingCopy())
         return kResFailed;
     if (m_stream->SeekSet(m_endOfData) < 0 || !source.Compress() || !source.WriteTo(*m_stream))
         return kResFailed;

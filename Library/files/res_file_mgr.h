@@ -9,11 +9,11 @@
 // fails or is never finished loses nothing.
 
 #include "Library/core/stringc.h"
+#include "Library/files/res_file_index.h"
+#include "platform/mapped_file.h"
 
 #include <cstdint>
 #include <memory>
-#include <string>
-#include <unordered_map>
 
 class FileStream;
 class MemStream;
@@ -50,8 +50,6 @@ public:
 private:
     bool ReadDirectory();
     void ResetDirectory();
-    const ResFileEntry* FindEntry(const Stringc& name) const;
-    void IndexEntry(const ResFileEntry* entry); // an entry of a name indexed already is not
     void AddEntry(const Stringc& name, uint32_t offset);
     Stringc WorkingPath() const;
     bool StartWorkingCopy(); // the blocks so far, copied beside the archive
@@ -62,9 +60,10 @@ private:
     uint32_t m_endOfData = 0; // reading: the directory offset; writing: where the next block goes
     Mode m_mode = kClosed;
     std::unique_ptr<MemMgr<ResFileEntry>> m_entries;
-    // The entries by lower-cased name; of two entries of one name the first is found.
-    std::unordered_map<std::string, const ResFileEntry*> m_index;
-    // Reading: the archive. Writing: the working copy, closed once renamed into place.
+    ResFileIndex m_index;
+    // Reading: the archive mapped, so an entry is unpacked straight from it.
+    platform::MappedFile m_archive;
+    // Writing: the working copy, closed once renamed into place.
     std::unique_ptr<FileStream> m_stream;
 };
 

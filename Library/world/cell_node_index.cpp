@@ -39,31 +39,31 @@ CellHold CellNodeIndex::Find(uint32_t x, uint32_t y) const {
     const long slot = SlotOf(x, y);
     if (slot >= 0) {
         const uint32_t held = m_slots[slot];
-        return CellHold{static_cast<PathSearchNode::List>(held & ((1u << kListBits) - 1)),
+        return CellHold{static_cast<CellHold::List>(held & ((1u << kListBits) - 1)),
                         held >> kListBits};
     }
     for (const FarCell& far : m_far)
         if (far.x == x && far.y == y)
             return far.hold;
-    return CellHold{PathSearchNode::kNoList, 0};
+    return CellHold{CellHold::kNoList, 0};
 }
 
 void CellNodeIndex::Add(uint32_t x, uint32_t y, uint32_t node) {
     const long slot = SlotOf(x, y);
     if (slot < 0) {
-        m_far.push_back(FarCell{x, y, CellHold{PathSearchNode::kOpenList, node}});
+        m_far.push_back(FarCell{x, y, CellHold{CellHold::kOpenList, node}});
         return;
     }
-    m_slots[slot] = node << kListBits | PathSearchNode::kOpenList;
+    m_slots[slot] = node << kListBits | CellHold::kOpenList;
     m_used.push_back(slot);
 }
 
 void CellNodeIndex::Close(uint32_t x, uint32_t y) {
     const long slot = SlotOf(x, y);
     if (slot >= 0)
-        m_slots[slot] = (m_slots[slot] & ~((1u << kListBits) - 1)) | PathSearchNode::kClosedList;
+        m_slots[slot] = (m_slots[slot] & ~((1u << kListBits) - 1)) | CellHold::kClosedList;
     else if (FarCell* far = FindFar(x, y))
-        far->hold.list = PathSearchNode::kClosedList;
+        far->hold.list = CellHold::kClosedList;
 }
 
 void CellNodeIndex::Remove(uint32_t x, uint32_t y) {

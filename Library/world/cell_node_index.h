@@ -19,8 +19,8 @@ public:
     CellHold Find(uint32_t x, uint32_t y) const;
 
     void Add(uint32_t x, uint32_t y, uint32_t node); // into the open list; the cell holds none
-    void Close(uint32_t x, uint32_t y);               // from the open list into the closed one
-    void Remove(uint32_t x, uint32_t y);              // from either list
+    void Close(uint32_t x, uint32_t y);              // from the open list into the closed one
+    void Remove(uint32_t x, uint32_t y);             // from either list
     void Clear();
 
 private:

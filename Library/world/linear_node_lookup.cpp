@@ -24,11 +24,10 @@ LinearNodeLookup::HeldCell LinearNodeLookup::Take(std::vector<HeldCell>& list, l
 
 CellHold LinearNodeLookup::Find(uint32_t x, uint32_t y) const {
     if (const long open = Scan(m_open, x, y); open >= 0)
-        return CellHold{PathSearchNode::kOpenList, m_open[static_cast<std::size_t>(open)].node};
+        return CellHold{CellHold::kOpenList, m_open[static_cast<std::size_t>(open)].node};
     if (const long closed = Scan(m_closed, x, y); closed >= 0)
-        return CellHold{PathSearchNode::kClosedList,
-                        m_closed[static_cast<std::size_t>(closed)].node};
-    return CellHold{PathSearchNode::kNoList, 0};
+        return CellHold{CellHold::kClosedList, m_closed[static_cast<std::size_t>(closed)].node};
+    return CellHold{CellHold::kNoList, 0};
 }
 
 void LinearNodeLookup::Add(uint32_t x, uint32_t y, uint32_t node) {

@@ -2,34 +2,35 @@
 
 #include <cassert>
 
-NodePool::NodePool(int capacity)
-    : m_capacity(capacity), m_block(new PathSearchNode[capacity]),
-      m_givenBack(new uint32_t[capacity]) {}
-
-PathSearchNode* NodePool::Allocate(uint32_t x, uint32_t y) {
-    PathSearchNode* node;
-    if (m_givenBackCount > 0)
-        node = &m_block[m_givenBack[--m_givenBackCount]];
-    else if (m_fresh < m_capacity)
-        node = &m_block[m_fresh++];
-    else
-        return nullptr;
-    *node = PathSearchNode();
-    node->x = x;
-    node->y = y;
-    ++m_allocated;
-    return node;
+NodePool::NodePool(int capacity) : m_capacity(capacity) {
+    for (uint32_t size = 0; size < static_cast<uint32_t>(capacity); size += kBlockSize)
+        m_blocks.emplace_back(new PathSearchNode[kBlockSize]);
 }
 
-void NodePool::Free(PathSearchNode* node) {
-    assert(node >= m_block.get() && node < m_block.get() + m_fresh);
-    assert(m_givenBackCount < m_fresh);
-    m_givenBack[m_givenBackCount++] = IndexOf(node);
+uint32_t NodePool::Allocate(uint32_t x, uint32_t y) {
+    if (m_inUse == m_capacity)
+        return kNone;
+    if (m_next == m_blocks.size() * kBlockSize)
+        m_blocks.emplace_back(new PathSearchNode[kBlockSize]);
+    const uint32_t index = m_next++;
+    PathSearchNode& node = At(index);
+    node = PathSearchNode();
+    node.x = x;
+    node.y = y;
+    ++m_inUse;
+    ++m_allocated;
+    return index;
+}
+
+void NodePool::Free(uint32_t index) {
+    assert(index < m_next && m_inUse > 0);
+    (void)index;
+    --m_inUse;
     ++m_freed;
 }
 
 void NodePool::FreeAll() {
-    m_freed += m_fresh - m_givenBackCount;
-    m_fresh = 0;
-    m_givenBackCount = 0;
+    m_freed += m_inUse;
+    m_inUse = 0;
+    m_next = 0;
 }

@@ -28,7 +28,8 @@ BasicPathFinder<Lookup, Heap>::BasicPathFinder(const TileMap& map, const OpenCel
     : m_map(map), m_openCells(openCells), m_search(map), m_searchBack(map) {}
 
 template <class Lookup, class Heap>
-bool BasicPathFinder<Lookup, Heap>::FindPath(const Vector& start, const Vector& goal, Waypoints& path) {
+bool BasicPathFinder<Lookup, Heap>::FindPath(const Vector& start, const Vector& goal,
+                                             Waypoints& path) {
     Vector from;
     if (!m_openCells.FindNearestOpenCell(start, from))
         return false;
@@ -49,7 +50,7 @@ bool BasicPathFinder<Lookup, Heap>::FindPath(const Vector& start, const Vector& 
 
 template <class Lookup, class Heap>
 void BasicPathFinder<Lookup, Heap>::FillWaypoints(const Vector& start, const Vector& goal,
-                                            Waypoints& path) {
+                                                  Waypoints& path) {
     m_points.AddPointRaw(goal);
     m_points.Simplify(Waypoints::kMaxPoints, m_map);
     path.Clear();
@@ -64,7 +65,7 @@ void BasicPathFinder<Lookup, Heap>::FillWaypoints(const Vector& start, const Vec
 // and a half that crossed one already has a wall-free way still to be found.
 template <class Lookup, class Heap>
 bool BasicPathFinder<Lookup, Heap>::IsClearMeeting(const PathSearchNode& near,
-                                             const PathSearchNode& far) const {
+                                                   const PathSearchNode& far) const {
     constexpr float kBlocked = PathSearch<Lookup, Heap>::kBlockedCost;
     return near.g < kBlocked && far.g < kBlocked &&
            m_map.IsWalkable(static_cast<int>(near.x), static_cast<int>(near.y));
@@ -72,7 +73,7 @@ bool BasicPathFinder<Lookup, Heap>::IsClearMeeting(const PathSearchNode& near,
 
 template <class Lookup, class Heap>
 bool BasicPathFinder<Lookup, Heap>::RunBothWays(uint32_t startX, uint32_t startY, uint32_t goalX,
-                                          uint32_t goalY, Meeting& meeting) {
+                                                uint32_t goalY, Meeting& meeting) {
     m_search.Begin(startX, startY, goalX, goalY);
     m_searchBack.Begin(goalX, goalY, startX, startY);
     for (;;) {
@@ -104,7 +105,7 @@ bool BasicPathFinder<Lookup, Heap>::RunBothWays(uint32_t startX, uint32_t startY
 // up the second's to the goal's.
 template <class Lookup, class Heap>
 bool BasicPathFinder<Lookup, Heap>::FindPathAlt(const Vector& start, const Vector& goal,
-                                          Waypoints& path) {
+                                                Waypoints& path) {
     Vector to;
     if (!m_openCells.FindNearestOpenCell(goal, to))
         return false;

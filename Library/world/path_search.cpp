@@ -34,20 +34,21 @@ void PathSearch<Lookup, Heap>::Begin(uint32_t fromX, uint32_t fromY, uint32_t to
     Release();
     m_cancelRequested = false;
     m_lookup.Fit(m_map.GetWidth(), m_map.GetHeight());
-    m_start = m_pool.Allocate(fromX, fromY);
-    m_target = m_pool.Allocate(toX, toY);
+    const uint32_t start = m_pool.Allocate(fromX, fromY);
+    m_start = &m_pool.At(start);
+    m_target = &m_pool.At(m_pool.Allocate(toX, toY));
     m_state = SearchState::kSearching;
     m_steps = 0;
     m_start->h = Estimate(fromX, fromY);
     m_start->f = m_start->h;
-    Open(m_start);
+    Open(start);
 }
 
 template <class Lookup, class Heap> void PathSearch<Lookup, Heap>::Release() {
     m_pool.FreeAll();
     m_open.Clear();
     m_lookup.Clear();
-    m_start = m_target = nullptr;
+    m_start = m_target = m_taken = nullptr;
 }
 
 template <class Lookup, class Heap> SearchState PathSearch<Lookup, Heap>::Step() {
@@ -58,8 +59,7 @@ template <class Lookup, class Heap> SearchState PathSearch<Lookup, Heap>::Step()
         return m_state = SearchState::kFailed;
     }
     ++m_steps;
-    PathSearchNode* node = &m_pool.At(m_open.Pop().node);
-    node->list = PathSearchNode::kNoList;
+    PathSearchNode* node = m_taken = &m_pool.At(m_open.Pop().node);
     if (node->IsAt(m_target->x, m_target->y)) {
         m_target->parent = node->parent;
         m_target->g = node->g;
@@ -96,7 +96,6 @@ template <class Lookup, class Heap> void PathSearch<Lookup, Heap>::Expand(PathSe
     const float cost = node->g + (walkable ? kWalkableCost : PathSearch::kBlockedCost);
     for (int i = 0; i < count; ++i)
         Consider(node, cells[i][0], cells[i][1], cost);
-    node->list = PathSearchNode::kClosedList;
     m_lookup.Close(x, y);
 }
 
@@ -106,40 +105,39 @@ template <class Lookup, class Heap> void PathSearch<Lookup, Heap>::Expand(PathSe
 template <class Lookup, class Heap>
 void PathSearch<Lookup, Heap>::Consider(PathSearchNode* from, uint32_t x, uint32_t y, float cost) {
     const CellHold held = m_lookup.Find(x, y);
-    if (held.list != PathSearchNode::kNoList && m_pool.At(held.node).g <= cost)
+    if (held.list != CellHold::kNoList && m_pool.At(held.node).g <= cost)
         return;
-    PathSearchNode* successor = m_pool.Allocate(x, y);
-    successor->parent = from;
-    successor->g = cost;
-    successor->h = Estimate(x, y);
-    successor->f = successor->g + successor->h;
-    if (held.list == PathSearchNode::kNoList) {
-        Open(successor);
+    const uint32_t index = m_pool.Allocate(x, y);
+    PathSearchNode& successor = m_pool.At(index);
+    successor.parent = from;
+    successor.g = cost;
+    successor.h = Estimate(x, y);
+    successor.f = successor.g + successor.h;
+    if (held.list == CellHold::kNoList) {
+        Open(index);
         return;
     }
     m_lookup.Remove(x, y);
-    m_pool.Free(&m_pool.At(held.node));
-    if (held.list == PathSearchNode::kClosedList) {
-        Open(successor);
+    m_pool.Free(held.node);
+    if (held.list == CellHold::kClosedList) {
+        Open(index);
         return;
     }
-    successor->list = PathSearchNode::kOpenList;
-    const uint32_t index = m_pool.IndexOf(successor);
-    m_open.Replace(held.node, PathOpenEntry{successor->f, index});
+    m_open.Replace(held.node, PathOpenEntry{successor.f, index});
     m_lookup.Add(x, y, index);
 }
 
-template <class Lookup, class Heap> void PathSearch<Lookup, Heap>::Open(PathSearchNode* node) {
-    node->list = PathSearchNode::kOpenList;
-    const uint32_t index = m_pool.IndexOf(node);
-    m_open.Push(PathOpenEntry{node->f, index});
-    m_lookup.Add(node->x, node->y, index);
+template <class Lookup, class Heap> void PathSearch<Lookup, Heap>::Open(uint32_t index) {
+    const PathSearchNode& node = m_pool.At(index);
+    m_open.Push(PathOpenEntry{node.f, index});
+    m_lookup.Add(node.x, node.y, index);
 }
 
-// A node replaced by a cheaper one goes back to the pool while nodes it expanded still name
-// it, and the pool may hand it out again for another cell: a chain can jump or close into a
-// loop. A sound one steps to a 4-neighbour of lower cost each time, so it has at most as many
-// steps as the pool has nodes. Cells wrap as the search's own arithmetic does.
+// A node replaced by a cheaper one is not handed out again while the search runs, so the
+// nodes it expanded still lead back through it; the walk is checked all the same, so that
+// no chain can jump or close into a loop. A sound one steps to a 4-neighbour of lower cost
+// each time, so it has at most as many steps as the pool has nodes. Cells wrap as the
+// search's own arithmetic does.
 template <class Lookup, class Heap>
 bool PathSearch<Lookup, Heap>::LeadsBack(const PathSearchNode* node) const {
     if (!node)

@@ -49,11 +49,12 @@ public:
     // The open list's node for the cell, or null.
     PathSearchNode* FindOpen(uint32_t x, uint32_t y) const {
         const CellHold held = m_lookup.Find(x, y);
-        return held.list == PathSearchNode::kOpenList ? &m_pool.At(held.node) : nullptr;
+        return held.list == CellHold::kOpenList ? &m_pool.At(held.node) : nullptr;
     }
     const std::vector<PathOpenEntry>& GetOpen() const { return m_open.Entries(); }
     PathSearchNode& GetNode(uint32_t index) const { return m_pool.At(index); } // an entry's
     const PathSearchNode* GetStart() const { return m_start; }
+    const PathSearchNode* GetTaken() const { return m_taken; } // by the last step, or null
     // Whether the node's parents lead back to the start (or it is the target of a search
     // that ended in the start's own cell), one 4-neighbour step of falling cost at a time.
     bool LeadsBack(const PathSearchNode* node) const;
@@ -70,7 +71,7 @@ public:
 private:
     void Expand(PathSearchNode* node);
     void Consider(PathSearchNode* from, uint32_t x, uint32_t y, float cost);
-    void Open(PathSearchNode* node);
+    void Open(uint32_t node);
     float Estimate(uint32_t x, uint32_t y) const;
 
     const TileMap& m_map;
@@ -82,4 +83,5 @@ private:
     bool m_cancelRequested = false;
     PathSearchNode* m_start = nullptr;
     PathSearchNode* m_target = nullptr;
+    PathSearchNode* m_taken = nullptr;
 };

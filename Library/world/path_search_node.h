@@ -5,8 +5,6 @@
 #include <cstdint>
 
 struct PathSearchNode {
-    enum List : uint8_t { kNoList, kOpenList, kClosedList };
-
     PathSearchNode* parent = nullptr; // toward the search's start
     PathSearchNode* child = nullptr;  // away from it, along a joined path only
     float g = 0.0f;                   // cost from the search's start
@@ -14,7 +12,6 @@ struct PathSearchNode {
     float f = 0.0f;                   // g + h
     uint32_t x = 0;
     uint32_t y = 0;
-    List list = kNoList;
 
     bool IsAt(uint32_t cellX, uint32_t cellY) const { return x == cellX && y == cellY; }
     void PrintNodeInfo() const; // its cell, to the standard output
@@ -23,6 +20,8 @@ struct PathSearchNode {
 // What a search holds for a cell: the list its node lies in (none: no node) and the node's
 // index in the pool.
 struct CellHold {
-    PathSearchNode::List list;
+    enum List : uint8_t { kNoList, kOpenList, kClosedList };
+
+    List list;
     uint32_t node;
 };

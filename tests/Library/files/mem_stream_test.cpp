@@ -23,16 +23,23 @@ std::string Patterned(size_t size) {
     return bytes;
 }
 
-// The unpacked bytes, or false with the target left closed.
+// The unpacked bytes, or false with the target left closed. A block unpacked from memory
+// must give the same, bytes or failure, as one read from a stream and unpacked.
 bool Unpack(const std::string& block, std::string& out) {
     TestStream source(block);
     MemStream target(kStreamReadBinary);
-    if (target.ReadFrom(source) && target.Uncompress()) {
+    MemStream fromMemory(kStreamReadBinary);
+    const bool unpacked = target.ReadFrom(source) && target.Uncompress();
+    EXPECT_EQ(fromMemory.UnpackFrom(reinterpret_cast<const uint8_t*>(block.data()), block.size()),
+              unpacked);
+    if (unpacked) {
         out = BytesOf(target);
+        EXPECT_TRUE(BytesOf(fromMemory) == out);
         return true;
     }
     char byte;
     EXPECT_EQ(target.Read(&byte, 1), kStreamError);
+    EXPECT_EQ(fromMemory.Read(&byte, 1), kStreamError);
     return false;
 }
 
@@ -87,6 +94,17 @@ TEST(MemStream, UnpackedBlockGivesBackTheBytes) {
         std::string unpacked;
         ASSERT_TRUE(Unpack(PackedBlock(bytes), unpacked)) << size;
         EXPECT_TRUE(unpacked == bytes) << size;
+    }
+}
+
+// One stream takes block after block, larger and smaller than the last: each time its size
+// and bytes are the block's alone, read from the start.
+TEST(MemStream, OneStreamUnpacksBlockAfterBlock) {
+    MemStream target(kStreamReadBinary);
+    for (const size_t size : {size_t{5000}, size_t{10}, size_t{0}, size_t{4000}, size_t{6000}}) {
+        const std::string block = PackedBlock(Patterned(size) + std::to_string(size));
+        ASSERT_TRUE(target.UnpackFrom(reinterpret_cast<const uint8_t*>(block.data()), block.size()));
+        EXPECT_TRUE(BytesOf(target) == Patterned(size) + std::to_string(size)) << size;
     }
 }
 

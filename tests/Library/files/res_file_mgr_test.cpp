@@ -9,6 +9,8 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -122,6 +124,62 @@ TEST_F(ResFileMgrTest, NamesMatchIgnoringCaseSeparatorsAndTheDataRoot) {
     g_dataPaths = &paths;
     EXPECT_EQ(Load(m_archive, "\\GAMES\\vault\\Art\\Graphic\\Hero.tga"), m_text);
     g_dataPaths = nullptr;
+}
+
+// The name an archive lookup is made with, written out step by step: separators to '/',
+// the data root and its '/' dropped when the path starts with them in any case, lower case.
+std::string NormalisedName(const std::string& path, const std::string& root) {
+    std::string name = path;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    const auto lower = [](std::string text) {
+        for (char& c : text)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    if (!root.empty() && name.size() > root.size() && name[root.size()] == '/' &&
+        lower(name.substr(0, root.size())) == lower(root))
+        name = name.substr(root.size() + 1);
+    return lower(name);
+}
+
+// Paths built at random from pieces of the root and of the stored names, in mixed case and
+// with either separator, with and without data paths: each loads exactly the entry its
+// normalised name names, or nothing.
+TEST_F(ResFileMgrTest, LoadsFindTheEntryOfTheNormalisedName) {
+    const Entries entries = {{"art/graphic/hero.tga", "hero"},
+                             {"games/vault", "root itself"},
+                             {"text/\xc4ra.txt", "high bytes"},
+                             {"a", "short"}};
+    WriteArchive(entries);
+    ASSERT_TRUE(Open(ResFileMgr::kRead));
+    const std::vector<std::string> roots = {"", "/games/vault", "/Games/VAULT", "\\games\\vault",
+                                            "/games/vaul", "/games/vaultx", "games/vault"};
+    std::mt19937 random(7);
+    DataPaths paths("/Games/Vault");
+    int found = 0;
+    for (int i = 0; i < 4000; ++i) {
+        g_dataPaths = i % 2 == 0 ? &paths : nullptr;
+        std::string path = roots[random() % roots.size()];
+        path += random() % 4 == 0 ? "" : (random() % 2 ? "/" : "\\");
+        path += entries[random() % entries.size()].first;
+        if (random() % 5 == 0)
+            path.erase(random() % path.size(), 1);
+        for (char& c : path) {
+            if (random() % 3 == 0)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (c == '/' && random() % 3 == 0)
+                c = '\\';
+        }
+        const std::string name = NormalisedName(path, g_dataPaths ? "/Games/Vault" : "");
+        std::string expected = "<3>";
+        for (const auto& [stored, bytes] : entries)
+            if (name == stored)
+                expected = bytes;
+        found += expected != "<3>";
+        EXPECT_EQ(Load(m_archive, path.c_str()), expected) << path;
+    }
+    g_dataPaths = nullptr;
+    EXPECT_GT(found, 400);
 }
 
 TEST_F(ResFileMgrTest, ModesRefuseTheWrongDirection) {

@@ -1,9 +1,12 @@
 // The search against a plain one written step by step beside it: open list a heap on f over
 // an array, lookups by scanning, a cheaper node for an open cell taking the old one out
 // with the rest kept in order, the heap rebuilt, then the new node pushed. Over a few
-// hundred seeded random maps both must give the same waypoints, point for point.
+// hundred seeded random maps both must give the same waypoints, point for point, and over a
+// thousand more take the same nodes off the open list in the same order, with pools large
+// and small.
 #include "Library/world/path_finder.h"
 
+#include "Library/world/cell_node_index.h"
 #include "Library/world/path_point_list.h"
 #include "movement_support.h"
 
@@ -25,9 +28,19 @@ bool Later(const Node* a, const Node* b) {
     return a->f > b->f;
 }
 
+// A node taken off the open list: its cell and cost.
+struct Taken {
+    uint32_t x, y;
+    float g;
+    bool operator==(const Taken& other) const {
+        return x == other.x && y == other.y && g == other.g;
+    }
+};
+
 class ReferenceSearch {
 public:
-    explicit ReferenceSearch(const TileMap& map) : m_map(map) {}
+    explicit ReferenceSearch(const TileMap& map, int capacity = 5000)
+        : m_map(map), m_capacity(capacity) {}
 
     // The cells from the one after the start to the goal's, or false.
     bool Run(uint32_t fromX, uint32_t fromY, uint32_t toX, uint32_t toY,
@@ -43,6 +56,7 @@ public:
             std::pop_heap(m_open.begin(), m_open.end(), Later);
             Node* n = m_open.back();
             m_open.pop_back();
+            m_taken.push_back(Taken{n->x, n->y, n->g});
             if (n->x == m_target->x && n->y == m_target->y) {
                 for (const Node* p = n->parent; p; p = p->parent)
                     cells.emplace_back(p->x + 0.5f, p->y + 0.5f, 0.0f);
@@ -53,9 +67,11 @@ public:
         }
     }
 
+    const std::vector<Taken>& GetTaken() const { return m_taken; }
+
 private:
     Node* Take(uint32_t x, uint32_t y) {
-        if (m_inUse == 5000)
+        if (m_inUse == m_capacity)
             return nullptr;
         ++m_inUse;
         m_nodes.emplace_back();
@@ -124,6 +140,8 @@ private:
     }
 
     const TileMap& m_map;
+    int m_capacity;
+    std::vector<Taken> m_taken;
     std::deque<Node> m_nodes; // never moved; given back only by count
     int m_inUse = 0;
     std::vector<Node*> m_open;
@@ -153,12 +171,10 @@ bool ReferencePath(const TileMap& map, const Vector& start, const Vector& goal, 
     return true;
 }
 
-class PathSearchOrder : public testsupport::MovementMap {};
-
-TEST_F(PathSearchOrder, RandomMapsGiveTheWaypointsOfThePlainSearch) {
-    std::mt19937 random(20261207);
-    int searched = 0;
-    for (int map = 0; map < 300; ++map) {
+class PathSearchOrder : public testsupport::MovementMap {
+protected:
+    // A map of random size with walls scattered at random; its width and height.
+    std::pair<int, int> DrawRandom(std::mt19937& random) {
         const int width = 8 + static_cast<int>(random() % 17);
         const int height = 6 + static_cast<int>(random() % 13);
         const unsigned wallPercent = 15 + random() % 30;
@@ -167,6 +183,15 @@ TEST_F(PathSearchOrder, RandomMapsGiveTheWaypointsOfThePlainSearch) {
             for (char& cell : row)
                 cell = random() % 100 < wallPercent ? '#' : '.';
         Draw(rows);
+        return {width, height};
+    }
+};
+
+TEST_F(PathSearchOrder, RandomMapsGiveTheWaypointsOfThePlainSearch) {
+    std::mt19937 random(20261207);
+    int searched = 0;
+    for (int map = 0; map < 300; ++map) {
+        const auto [width, height] = DrawRandom(random);
         std::uniform_real_distribution<float> across(0.0f, static_cast<float>(width));
         std::uniform_real_distribution<float> down(0.0f, static_cast<float>(height));
         const Vector start(across(random), down(random), 0), goal(across(random), down(random), 0);
@@ -181,6 +206,47 @@ TEST_F(PathSearchOrder, RandomMapsGiveTheWaypointsOfThePlainSearch) {
             EXPECT_EQ(found.GetPoint(i), expected.GetPoint(i)) << "map " << map << " point " << i;
     }
     EXPECT_GT(searched, 200); // most maps needed a real search
+}
+
+// Cells off the map on either side too, and pools from a few dozen nodes, which run dry and
+// leave neighbours out, up to the game's. A found target's parents lead back along the
+// cells the plain search's do.
+TEST_F(PathSearchOrder, RandomMapsTakeTheNodesOfThePlainSearchInItsOrder) {
+    std::mt19937 random(44);
+    int dry = 0;
+    for (int map = 0; map < 1000; ++map) {
+        const auto [width, height] = DrawRandom(random);
+        const int capacity = map % 3 == 0 ? 5000 : 20 + static_cast<int>(random() % 200);
+        auto cell = [&random](int size) {
+            return static_cast<uint32_t>(random() % (size + 2)) - 1;
+        };
+        const uint32_t fromX = cell(width), fromY = cell(height), toX = cell(width),
+                       toY = cell(height);
+        ReferenceSearch reference(m_map, capacity);
+        std::vector<Vector> cells;
+        const bool found = reference.Run(fromX, fromY, toX, toY, cells);
+        PathSearch<CellNodeIndex> search(m_map, capacity);
+        search.Begin(fromX, fromY, toX, toY);
+        std::vector<Taken> taken;
+        SearchState state;
+        while ((state = search.Step()) != SearchState::kFailed) {
+            const PathSearchNode& node = *search.GetTaken();
+            taken.push_back(Taken{node.x, node.y, node.g});
+            if (state == SearchState::kSucceeded)
+                break;
+        }
+        ASSERT_EQ(state == SearchState::kSucceeded, found) << "map " << map;
+        ASSERT_EQ(taken.size(), reference.GetTaken().size()) << "map " << map;
+        EXPECT_TRUE(taken == reference.GetTaken()) << "map " << map;
+        // The parent chain of the target, through nodes long replaced by cheaper ones too.
+        std::vector<Vector> chain;
+        for (const PathSearchNode* node = found ? search.GetTarget()->parent : nullptr;
+             node && chain.size() <= cells.size(); node = node->parent)
+            chain.emplace_back(node->x + 0.5f, node->y + 0.5f, 0.0f);
+        EXPECT_TRUE(chain == cells) << "map " << map;
+        dry += !found;
+    }
+    EXPECT_GT(dry, 50); // many pools ran dry before the target
 }
 
 } // namespace
