@@ -10,9 +10,24 @@ void PathOpenHeap::Push(PathOpenEntry entry) {
 PathOpenEntry PathOpenHeap::Pop() {
     const PathOpenEntry top = m_entries.front();
     const PathOpenEntry last = m_entries.back();
-    m_entries.back() = top;
-    SiftDown(0, m_entries.size() - 1, last);
     m_entries.pop_back();
+    if (m_entries.empty())
+        return top;
+    // The last entry mostly belongs near the bottom: sink the hole all the way along the
+    // smaller children first, then let the entry rise, as the standard library does.
+    const std::size_t size = m_entries.size();
+    std::size_t hole = 0;
+    for (std::size_t child = 2; child < size; child = 2 * hole + 2) {
+        if (m_entries[child].f > m_entries[child - 1].f)
+            --child;
+        m_entries[hole] = m_entries[child];
+        hole = child;
+    }
+    if (2 * hole + 1 < size) {
+        m_entries[hole] = m_entries[2 * hole + 1];
+        hole = 2 * hole + 1;
+    }
+    SiftUp(hole, last);
     return top;
 }
 
