@@ -265,9 +265,13 @@ int CellOf(float value) {
 }
 } // namespace
 
+// The test reads the cell's record in place: a line walk asks about every cell it passes.
 template <class Test>
 bool TileMap::WalkLine(const Vector& from, const Vector& to, Test test) const {
-    LineTracer tracer([this, &test](int x, int y) { return (this->*test)(x, y); });
+    LineTracer tracer([this, &test](int x, int y) {
+        const TileRecord* cell = m_map.grid.Find(x, y);
+        return cell != nullptr && test(*cell);
+    });
     return tracer.Trace(CellOf(from.x), CellOf(from.y), CellOf(to.x), CellOf(to.y));
 }
 
@@ -295,9 +299,10 @@ bool TileMap::FindNearestWalkableCell(const Vector& point, Vector& out) const {
 }
 
 bool TileMap::WalkLineA(const Vector& from, const Vector& to) const {
-    return WalkLine(from, to, &TileMap::IsWalkableType);
+    return WalkLine(from, to, [](const TileRecord& cell) { return cell.IsWalkableType(); });
 }
 
 bool TileMap::WalkLineB(const Vector& from, const Vector& to) const {
-    return WalkLine(from, to, &TileMap::IsWalkable);
+    return WalkLine(from, to,
+                    [](const TileRecord& cell) { return cell.Has(TileRecord::kWalkable); });
 }

@@ -269,6 +269,7 @@ private:
     void FreeTilePictures(); // and the per-cell references made again for the grid
     bool OpenMapImage(Contents& contents, const char* imageName) const;
     Stringc MapGraphicPath(const Stringc& name) const;
+    // Test: (const TileRecord&) -> bool of each cell under the line; cells off the map fail.
     template <class Test> bool WalkLine(const Vector& from, const Vector& to, Test test) const;
 
     static bool ReadTiles(Stream& stream, TileGrid& grid);
