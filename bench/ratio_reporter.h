@@ -61,14 +61,14 @@ public:
         double time = 0, baseTime = 0;
         for (const auto& [name, baseline] : m_pairs)
             if (Median(name, time) && Median(baseline, baseTime))
-                std::printf("  %-32s / %-32s %7.3f\n", name.c_str(), baseline.c_str(),
+                std::printf("  %-34s / %-34s %7.3f\n", name.c_str(), baseline.c_str(),
                             time / baseTime);
         if (m_frameMs <= 0)
             return;
         std::printf("\nThread CPU time as a share of a %.0f ms frame:\n", m_frameMs);
         for (const std::string& name : m_names)
             if (Median(name, time))
-                std::printf("  %-32s %8.3f ms %7.2f %%\n", name.c_str(), time,
+                std::printf("  %-34s %8.3f ms %7.2f %%\n", name.c_str(), time,
                             100.0 * time / m_frameMs);
     }
 
