@@ -31,6 +31,7 @@ public:
         static const NameChars table;
         return table.of[static_cast<unsigned char>(c)];
     }
+
     bool GetUseResourceFiles() const { return m_useResourceFiles; }
     void SetUseResourceFiles(bool use) { m_useResourceFiles = use; }
 
