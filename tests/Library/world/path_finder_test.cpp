@@ -243,9 +243,12 @@ TEST_F(PathFinderTest, AParentChainThroughAReplacedNodeEndsTheSearch) {
         m_path = Waypoints();
         const bool found = both ? m_finder.FindPathAlt(start, goal, m_path)
                                 : m_finder.FindPath(start, goal, m_path);
+        EXPECT_TRUE(found) << both; // the chains through replaced nodes lead back
         if (found) {
             ASSERT_GT(m_path.GetCount(), 0) << both;
-            EXPECT_EQ(m_path.GetPoint(m_path.GetCount() - 1), goal) << both;
+            // Six points may stop short of the goal: the points after them are dropped.
+            if (m_path.GetCount() < Waypoints::kMaxPoints)
+                EXPECT_EQ(m_path.GetPoint(m_path.GetCount() - 1), goal) << both;
         }
         EXPECT_EQ(m_finder.GetSearch().GetPool().GetFreeCount(),
                   PathSearch<CellNodeIndex>::kPoolCapacity);
