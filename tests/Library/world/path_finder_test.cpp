@@ -247,8 +247,9 @@ TEST_F(PathFinderTest, AParentChainThroughAReplacedNodeEndsTheSearch) {
         if (found) {
             ASSERT_GT(m_path.GetCount(), 0) << both;
             // Six points may stop short of the goal: the points after them are dropped.
-            if (m_path.GetCount() < Waypoints::kMaxPoints)
+            if (m_path.GetCount() < Waypoints::kMaxPoints) {
                 EXPECT_EQ(m_path.GetPoint(m_path.GetCount() - 1), goal) << both;
+            }
         }
         EXPECT_EQ(m_finder.GetSearch().GetPool().GetFreeCount(),
                   PathSearch<CellNodeIndex>::kPoolCapacity);
