@@ -67,7 +67,8 @@ bool EntityMgr::LoadHeader(Stream& stream) {
         !ReadStoredName(stream, header.gridTableB))
         return false;
     m_headerFailures = 0;
-    if (header.regionScript.Length() > 0 && !SetRegionScript(header.regionScript))
+    // stored without its extension: the one cut must not take a dot of the name's own
+    if (header.regionScript.Length() > 0 && !SetRegionScript(header.regionScript + ".scr"))
         m_headerFailures |= kRegionScriptFailed;
     if (header.gridTableA.Length() > 0 && !m_gridTableA.Load(header.gridTableA.c_str()))
         m_headerFailures |= kGridTableAFailed;

@@ -139,6 +139,8 @@ GamePlayPanel::GamePlayPanel(const Services& services)
         g_page->SetView(this);
 }
 
+// The interface's images outlive the screen when the fatal error box replaces it: the side
+// panel goes back here, not with the next mode's change.
 GamePlayPanel::~GamePlayPanel() {
     if (g_page)
         g_page->SetView(nullptr);
@@ -147,6 +149,7 @@ GamePlayPanel::~GamePlayPanel() {
         g_screen->SetDrawColour(Colour(0, 0, 0).Pack16());
         g_screen->Clear();
     }
+    FreeGraphic(m_sidePanel);
     FreeGraphic(m_pagePicture);
 }
 

@@ -84,6 +84,7 @@ public:
     const PopupWindow* GetCommandBox() const { return m_commandBox.get(); }
     const MessageBox& GetMessageBox() const { return *m_messageBox; }
     Graphic* GetPagePicture() const { return m_pagePicture.Get(); }
+    const Graphic* GetSidePanel() const { return m_sidePanel.Get(); }
 
     static WindowLayout TopBarLayout();
     static WindowLayout BottomBarLayout();
@@ -147,7 +148,7 @@ private:
     InterfaceObject* m_book = nullptr; // only on the story page
     InterfaceObject* m_levelUp = nullptr;
     std::unique_ptr<MessageBox> m_messageBox;
-    CachedGraphic m_sidePanel; // the interface's
+    CachedGraphic m_sidePanel; // the interface's, given back when the screen goes
     bool m_redrawSidePanel = false;
     bool m_redrawPage = true;
     bool m_redrawBottomBar = true;

@@ -101,6 +101,7 @@ bool LoadSaveMgr::Request(TransitionKind kind, const Stringc& region, const Stri
     m_targetMapName = region;
     m_targetWorkingName = region;
     m_entryPoint = entry;
+    StripNames();
     return true;
 }
 
@@ -151,6 +152,7 @@ void LoadSaveMgr::RequestWorldToTempMap2(const Stringc& region, const Stringc& s
     m_pending = kWorldToTempMap2;
     m_targetMapName = region;
     m_targetWorkingName = region;
+    StripNames();
     m_regionScript = script;
     SetDefaultEntryAtLeader();
 }
@@ -169,9 +171,10 @@ void LoadSaveMgr::SetDefaultEntryAtLeader() {
 
 // ---- the frame ----
 
+// Once, as they are asked for: the current map's names came from these, and a second cut
+// would take a dot of a name's own ("town.v2"), writing its state under another map's name.
 void LoadSaveMgr::StripNames() {
-    for (Stringc* name :
-         {&m_targetMapName, &m_targetWorkingName, &m_mapName, &m_workingMapName, &m_entryPoint})
+    for (Stringc* name : {&m_targetMapName, &m_targetWorkingName, &m_entryPoint})
         StripExtension(*name);
 }
 
@@ -182,7 +185,6 @@ bool LoadSaveMgr::Update() {
     }
     m_current = m_pending;
     m_pending = kNone;
-    StripNames();
     if (m_current == kNone)
         return true;
     const Outcome outcome = Run(m_current);

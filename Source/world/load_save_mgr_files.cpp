@@ -138,7 +138,7 @@ bool LoadSaveMgr::EnterMap() {
     }
     m_firstVisit = true;
     m_services.map.ClearFog();
-    if (!m_services.region.LoadRegFile(m_mapName.c_str(), nullptr))
+    if (!m_services.region.LoadRegFile((m_mapName + ".reg").c_str(), nullptr)) // as the map's
         return false;
     m_services.entities->RegisterWithTileMap();
     return m_services.entities->SetRegionScript(m_regionScript);

@@ -34,7 +34,7 @@ void LoadSaveMgr::TakeTemporaryTarget() {
 
 void LoadSaveMgr::TakeTarget() {
     TakeTemporaryTarget();
-    m_regionScript = m_mapName + "_map";
+    m_regionScript = m_mapName + "_map.scr"; // a dotted map's name keeps its dot through the cut
 }
 
 void LoadSaveMgr::PostArrivalEvents() {

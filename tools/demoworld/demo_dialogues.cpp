@@ -15,10 +15,11 @@ constexpr int32_t kSays = 54;
 constexpr int32_t kResponse = 55;
 constexpr int32_t kGoToLabel = 45;
 constexpr int32_t kEndDialogue = 46;
-constexpr int32_t kSetValue = 47;
+constexpr int32_t kAddToValue = 48;
 constexpr int32_t kTrade = 50;
 constexpr int32_t kGiveNewItem = 61;
 constexpr int32_t kCreateItemAt = 97;
+constexpr int32_t kTemplateCount = -1; // a given item keeps its template's count of uses
 
 // A response and, when the player chose it, the action it leads to.
 struct Response {
@@ -75,20 +76,36 @@ ScriptBuilder PondSignDialogue() {
     return script.End();
 }
 
-// Run on the crate's timer while its counter is 0: gold and bullets go in, a potion and a
-// sword are dropped by the gate, and it counts 1. A region definition keeps neither what
-// a chest holds nor items on a map, which may not be there when it is read.
+// A script's run queues at most ten calls, and a new item's count is its uses, not how many
+// there are: the gold goes in a coin a call, joining the stack, over several runs, one a
+// step of the crate's counter; the first run also puts the bullets in and drops two items
+// by the gate. A region definition keeps neither what a chest holds nor items on a map,
+// which may not be there when it is read.
+constexpr int kCallsPerRun = 10;
+constexpr int kFirstRunGold = kCallsPerRun - 4; // bullets, two drops and the step
+constexpr int kLaterRunGold = kCallsPerRun - 1;
+static_assert(1 + (DemoDialogues::kCrateGold - kFirstRunGold + kLaterRunGold - 1) / kLaterRunGold ==
+                  DemoDialogues::kCrateStocked,
+              "the crate's last step is the count its users wait for");
+
 ScriptBuilder CrateStock() {
     ScriptBuilder script(DemoDialogues::kCrate);
-    return script.Call(kCallQuery, kValueEquals, 0)
-        .JumpIfFalse("end")
-        .Call(kCallLatent, kGiveNewItem, "gold", 50)
-        .Call(kCallLatent, kGiveNewItem, "bullets", 10)
-        .Call(kCallLatent, kCreateItemAt, "potion", DemoDialogues::kGroundPotion, 1)
-        .Call(kCallLatent, kCreateItemAt, "sword", DemoDialogues::kGroundSword, 1)
-        .Call(kCallLatent, kSetValue, 1)
-        .Label("end")
-        .End();
+    int given = 0;
+    for (int step = 0; given < DemoDialogues::kCrateGold; ++step) {
+        const std::string next = "step " + std::to_string(step + 1);
+        script.Call(kCallQuery, kValueEquals, step).JumpIfFalse(next);
+        int room = kLaterRunGold;
+        if (step == 0) {
+            script.Call(kCallLatent, kGiveNewItem, "bullets", 10)
+                .Call(kCallLatent, kCreateItemAt, "potion", DemoDialogues::kGroundPotion, 1)
+                .Call(kCallLatent, kCreateItemAt, "sword", DemoDialogues::kGroundSword, 1);
+            room = kFirstRunGold;
+        }
+        for (; room > 0 && given < DemoDialogues::kCrateGold; --room, ++given)
+            script.Call(kCallLatent, kGiveNewItem, "gold", kTemplateCount);
+        script.Call(kCallLatent, kAddToValue, 1).Label(next);
+    }
+    return script.End();
 }
 
 } // namespace

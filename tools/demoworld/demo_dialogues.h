@@ -11,6 +11,8 @@ class DemoDialogues {
 public:
     static constexpr const char* kPondSign = "pond_sign";
     static constexpr const char* kCrate = "crate_stock";
+    static constexpr int kCrateGold = 50;   // coins, one stack
+    static constexpr int kCrateStocked = 6; // the crate's counter once all is in
     static inline const Vector kGroundPotion{49.1f, 45.5f, 0.0f}; // by the gate
     static inline const Vector kGroundSword{49.9f, 45.5f, 0.0f};
 

@@ -103,7 +103,7 @@ void PlaceCrate(EntityMgr& entities, float x, float y) {
     mapObject.SetName("crate");
     MapObject::Settings& s = mapObject.EditSettings();
     s.scriptName = DemoDialogues::kCrate;
-    s.valueB = 0; // counts the crate as stocked once its script ran
+    s.valueB = 0; // counts the crate's stocking steps (DemoDialogues::kCrateStocked)
     Zone(mapObject, x - 0.5f, y - 0.5f, x + 0.5f, y + 0.5f);
 }
 

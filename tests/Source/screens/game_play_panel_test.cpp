@@ -5,8 +5,10 @@
 #include "Library/core/vector.h"
 #include "Library/files/data_paths.h"
 #include "Library/geometry/map_view.h"
+#include "Library/graphics/graphic.h"
 #include "Library/graphics/graphic_mgr.h"
 #include "Library/interface/info_panel.h"
+#include "Library/interface/interface.h"
 #include "Library/interface/popup_window.h"
 #include "Library/interface/text_block.h"
 #include "Library/world/game_mode.h"
@@ -26,6 +28,7 @@
 #include "Source/screens/party_orders.h"
 #include "Source/world/drifting_lantern_page.h"
 #include "Source/world/info_panels.h"
+#include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
 #include "tools/scriptbuilder/script_builder.h"
@@ -369,6 +372,25 @@ TEST_F(PlayScreen, LeavingForTheTitleMenuFreesThePagesPictureOnlyWhileTheCacheHo
     g_gameMode->SetMode(kModeTitleMenu);
     Frame();
     EXPECT_EQ(Mode(), kModeTitleMenu);
+}
+
+// The fatal box of a failed journey takes the screen's place but keeps the interface's
+// images: the side panel picture must go with the screen.
+TEST_F(PlayScreen, TheSidePanelLeavesWithTheScreenWhenTheFatalBoxTakesItsPlace) {
+    g_tileMap->SetViewSize(0);
+    EnterMap();
+    ASSERT_NE(Play()->GetSidePanel(), nullptr);
+    const Stringc name = Play()->GetSidePanel()->GetFullPath();
+    const GraphicMgr& images = g_interface->GetImages();
+    EXPECT_TRUE(images.ContainsName(name.c_str()));
+
+    testing::internal::CaptureStderr();
+    g_loadSaveMgr->RequestMapToMap("nowhere", "");
+    Frame();
+    testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(g_loadSaveMgr->IsShowingErrorBox());
+    EXPECT_EQ(Play(), nullptr);
+    EXPECT_FALSE(images.ContainsName(name.c_str()));
 }
 
 } // namespace

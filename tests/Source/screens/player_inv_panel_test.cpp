@@ -30,11 +30,13 @@
 #include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
+#include "tools/demoworld/demo_dialogues.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
+#include <string>
 #include <utility>
 
 namespace {
@@ -65,15 +67,20 @@ protected:
         m_player->SetPosition(kByTheGate);
         g_tileMap->CentreViewOn(kByTheGate);
         g_gameMode->SetMode(kModeAreaMap);
-        for (int frame = 0; frame < 60 && !Stocked(); ++frame)
-            Frame();
-        ASSERT_TRUE(Stocked());
+        WaitUntilStocked();
     }
-    // The crate's script has run: gold and bullets in it, a potion and a sword dropped.
-    static bool Stocked() {
-        MapObject* crate = nullptr;
-        return Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeContainerMap, 1), &crate) &&
-               crate->GetSettings().valueB == 1;
+    // The crate's script has run its steps: gold and bullets in it, a potion and a sword
+    // dropped.
+    void WaitUntilStocked() {
+        const auto stocked = [] {
+            MapObject* crate = nullptr;
+            return Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeContainerMap, 1),
+                                        &crate) &&
+                   crate->GetSettings().valueB == DemoDialogues::kCrateStocked;
+        };
+        for (int frame = 0; frame < 200 && !stocked(); ++frame)
+            Frame();
+        ASSERT_TRUE(stocked());
     }
     void OpenInventory() {
         Click(kInventoryButton);
@@ -391,9 +398,7 @@ TEST_F(InventoryScreen, AJourneyFromTheOpenScreenSavesTheMapWithItsGroundItems) 
     ASSERT_EQ(Mode(), kModeAreaMap);
     m_player = g_partyMgr->GetLeaderSoldier();
     ASSERT_TRUE(TeleportEntity(*m_player, kByTheGate));
-    for (int frame = 0; frame < 60 && !Stocked(); ++frame)
-        Frame();
-    ASSERT_TRUE(Stocked());
+    WaitUntilStocked();
     OpenInventory();
     ASSERT_NE(Ground().FindItemByName("potion"), nullptr);
     ASSERT_NE(Ground().FindItemByName("sword"), nullptr);
@@ -464,6 +469,25 @@ TEST_F(InventoryScreen, TheCrateOpenedBesideTheBackpackIsShutByDone) {
     Frames(2);
     EXPECT_EQ(Mode(), kModeAreaMap);
     EXPECT_FALSE(lid->IsOpen());
+}
+
+// The crate's fifty coins are one stack, and the gold taken is that much money carried.
+TEST_F(InventoryScreen, TheCratesStacksHoldWhatItSaysAndTheGoldTakenIsThatMoney) {
+    EnterMap();
+    g_entityMgr->GetEntity(Entity::kTypeContainerMap, 1)
+        ->OnEvent(BinaryEntity::kEventUse, 1, 0, m_player);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeChosenInventory);
+    m_display = &PageAs<PlayerInvPanel>()->GetDisplay();
+    ASSERT_EQ(CountOf(Ground(), "gold"), DemoDialogues::kCrateGold);
+    const int money = g_partyMgr->QueryLeaderStats();
+
+    Drag(At(*Ground().FindItemByName("gold")), kBackpack);
+    ASSERT_EQ(m_display->GetState(), GenInterRoutine::kQuantityBox);
+    Type(std::to_string(DemoDialogues::kCrateGold).c_str());
+    Click(kBoxOk);
+    EXPECT_EQ(CountOf(Ground(), "gold"), 0);
+    EXPECT_EQ(g_partyMgr->QueryLeaderStats(), money + DemoDialogues::kCrateGold);
 }
 
 // Each drink spends one potion of the stack of five and the rest stay in the backpack; the

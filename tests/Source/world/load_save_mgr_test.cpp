@@ -4,6 +4,7 @@
 #include "Library/interface/message_box.h"
 #include "Library/world/game_mode.h"
 #include "Source/entities/entity_fakes.h"
+#include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/loops.h"
 #include "Source/main.h"
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -138,6 +140,42 @@ TEST_F(Transitions, AMapVisitedAgainComesFromItsWorkingFileWithoutAStartEvent) {
     EXPECT_EQ(regionEvents("2"), 1);
     EXPECT_EQ(Names(FilesIn("")),
               (std::vector<std::string>{"demo.tmp", "demo2.tmp", "plrdata.tmp"}));
+}
+
+// "town.v2.map" is the second map under a name with a dot of its own, beside a "town" pair
+// that is the demo map: each visit, the first, the one from its working file and a load,
+// brings its own region, working file and region script.
+TEST_F(Transitions, ADottedMapKeepsItsOwnRegionWorkingFileAndScriptOnEveryVisit) {
+    const auto copy = [this](const std::string& from, const std::string& to) {
+        World().WriteFile(to, World().ReadFile(from));
+    };
+    copy("Data/TileMap/demo2.map", "Data/TileMap/town.v2.map");
+    copy("Data/Region/demo2.reg", "Data/Region/town.v2.reg");
+    copy("Script/demo2_map.scr", "Script/town.v2_map.scr");
+    copy("Data/TileMap/demo.map", "Data/TileMap/town.map");
+    copy("Data/Region/demo.reg", "Data/Region/town.reg");
+    copy("Script/demo_map.scr", "Script/town.scr");
+    g_gameMode->SetUseResourceFiles(false); // the copies lie beside the archive
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestMapToMap("demo2", "road"); });
+    const Vector road = LeaderAt();
+
+    const std::pair<const char*, const char*> visits[] = {
+        {"town.v2.map", "town.v2"}, {"demo.map", "demo"}, {"town.v2.map", "town.v2"}};
+    for (const auto& [asked, entered] : visits) {
+        Run([asked = asked] { g_loadSaveMgr->RequestMapToMap(asked, "road"); });
+        EXPECT_EQ(g_loadSaveMgr->GetMapName(), entered) << asked;
+    }
+    EXPECT_FALSE(g_loadSaveMgr->IsFirstVisit());
+    EXPECT_EQ(LeaderAt(), road);
+    EXPECT_EQ(FilesIn("").count("town.v2.tmp"), 1u);
+    EXPECT_EQ(FilesIn("").count("town.tmp"), 0u);
+
+    Run([] { g_loadSaveMgr->RequestSaveGame(2, "In town"); });
+    Run([] { g_loadSaveMgr->RequestLoadGame(2); });
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "town.v2");
+    EXPECT_EQ(g_entityMgr->GetRegionScriptName(), "town.v2_map");
+    EXPECT_EQ(g_entityMgr->GetHeaderFailures(), 0u);
 }
 
 TEST_F(Transitions, AGameSavedThenLoadedAfterANewGameHasTheSameWorkingFiles) {
