@@ -97,6 +97,20 @@ bool ChestColour(int x, int y, Colour& colour) {
     return true;
 }
 
+// A crate of pale boards with dark seams and a cross brace, so the player sees where it stands.
+bool CrateColour(int x, int y, Colour& colour) {
+    const int dx = x - DemoMap::kCrateColumn * 16, dy = y - DemoMap::kCrateRow * 12;
+    if (dx < 2 || dx > 13 || dy < 1 || dy > 11)
+        return false;
+    if (dx == 2 || dx == 13 || dy == 1 || dy == 11 || dy == 6)
+        colour = Colour(90, 60, 30);
+    else if (dx - 2 == (dy - 1) || 13 - dx == (dy - 1))
+        colour = Colour(120, 85, 45);
+    else
+        colour = Shade(190, 150, 95, Grain(x, y) / 3);
+    return true;
+}
+
 } // namespace
 
 // The door is drawn into the house front 16 pixels either side of its middle, 40 high.
@@ -189,7 +203,8 @@ Colour DemoMap::LightAt(int column, int row) {
 
 Colour DemoMap::PixelAt(int x, int y) {
     Colour colour;
-    if (HouseColour(x, y, colour) || WallFaceColour(x, y, colour) || ChestColour(x, y, colour))
+    if (HouseColour(x, y, colour) || WallFaceColour(x, y, colour) || ChestColour(x, y, colour) ||
+        CrateColour(x, y, colour))
         return colour;
     return GroundColour(TypeAt(x / 16, y / 12), x, y);
 }

@@ -42,6 +42,9 @@ public:
     // The cell of the chest drawn in the house's yard.
     static constexpr int kChestColumn = 72;
     static constexpr int kChestRow = 26;
+    // The cell of the open crate by the gate.
+    static constexpr int kCrateColumn = 45;
+    static constexpr int kCrateRow = 44;
 
     explicit DemoMap(const DataPaths& paths) : m_paths(paths) {}
 

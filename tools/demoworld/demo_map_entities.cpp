@@ -159,7 +159,7 @@ bool DemoMapEntities::Place(EntityMgr& entities, PlacedEntityList& placed) const
     PlaceChest(entities);
     // By the gate: the trader and a crate, whose script drops two items beside it.
     placed.Add(PlaceByName(entities, Entity::kTypeSoldier, DemoCreatures::kTrader, 53.5f, 44.5f));
-    PlaceCrate(entities, 45.5f, 44.5f);
+    PlaceCrate(entities, DemoMap::kCrateColumn + 0.5f, DemoMap::kCrateRow + 0.5f);
     PlaceTrigger(entities, kMapObjectInfo, "pond sign", 36.0f, 63.0f, 39.0f, 66.0f,
                  Vector(37.5f, 64.5f, 0.0f));
     PlaceTrigger(entities, kMapObjectTravel, "road south", 44.0f, 96.0f, 56.0f, 99.5f,
