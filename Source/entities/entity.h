@@ -169,8 +169,13 @@ protected:
     bool HitTestZone(const MapObject& mapObject, int x, int y) const;
     // Grey at the pulse less one, as the screen's drawing colour.
     static void SetHighlightColour(Screen& screen);
+    // A soldier tells its manager's cells.
+    void PositionChanged() override;
+    void FlagsChanged(uint32_t before) override;
 
 private:
+    void RefRenamed(); // a soldier tells its manager's names
+
     Type m_type = kTypeBase;
     ScreenPos m_screenRect;
     Stringc m_graphicName;
