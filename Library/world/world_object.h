@@ -81,8 +81,10 @@ protected:
     // After every change of the position, by whatever route: owners that index objects by
     // place keep up through it.
     virtual void PositionChanged() {}
-    // After every change of the flags, by whatever route, with the flags before it.
+    // After every change of the flags, by whatever route, with the flags before it, but
+    // the changes an owner makes unreported for itself.
     virtual void FlagsChanged(uint32_t /*before*/) {}
+    void SetFlagsUnreported(uint32_t flags) { m_flags = flags; }
 
 private:
     void ReleaseId(); // only while the dispatcher still holds this object under it

@@ -150,6 +150,11 @@ public:
     Type GetType() const { return m_type; }
     bool IsHidden() const { return HasAnyFlag(kFlagHidden); }
     bool IsCandidate() const { return HasAnyFlag(kFlagCandidate); }
+    // The candidate flag set or cleared without telling the manager: only for the soldier
+    // cells' own selections, which they keep track of themselves.
+    void SetCandidateUnreported(bool on) {
+        SetFlagsUnreported(on ? GetFlags() | kFlagCandidate : GetFlags() & ~kFlagCandidate);
+    }
     bool IsDeadSoldier() const; // a soldier whose reference says dead
     uint32_t GetIncarnation() const { return m_incarnation; }
 

@@ -71,16 +71,10 @@ bool EntityMgr::SelectSoldiersInArea(const Vector& point, float size,
 }
 
 const EntityPtrList& EntityMgr::SelectOtherLivingSoldiers(Entity* a, Entity* b) {
-    const EntityPtrList& pool = *GetPoolToSelect(Entity::kTypeSoldier);
-    pool.ForEachUsed([](Entity& soldier) {
-        if (soldier.IsDeadSoldier())
-            soldier.RemoveFlags(Entity::kFlagCandidate);
-        else
-            soldier.AddFlags(Entity::kFlagCandidate);
-    });
+    m_soldierCells->SelectWhere([](const Entity& soldier) { return !soldier.IsDeadSoldier(); });
     DeselectEntity(a);
     DeselectEntity(b);
-    return pool;
+    return *PoolOfType(Entity::kTypeSoldier);
 }
 
 bool EntityMgr::SelectInCone(int type, Entity* exclude, const Vector& origin, Entity* include,

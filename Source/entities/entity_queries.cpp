@@ -62,12 +62,16 @@ const EntityPtrList* SelectWhere(EntityMgr& manager, int type, Entity* self, Tes
     const EntityPtrList* list = manager.GetPoolToSelect(type);
     if (list == nullptr)
         return nullptr;
-    list->ForEachUsed([&](Entity& entity) {
-        if (test(entity))
-            entity.AddFlags(Entity::kFlagCandidate);
-        else
-            entity.RemoveFlags(Entity::kFlagCandidate);
-    });
+    if (type == Entity::kTypeSoldier) {
+        manager.GetSoldierCells().SelectWhere(test);
+    } else {
+        list->ForEachUsed([&](Entity& entity) {
+            if (test(entity))
+                entity.AddFlags(Entity::kFlagCandidate);
+            else
+                entity.RemoveFlags(Entity::kFlagCandidate);
+        });
+    }
     DeselectEntity(self);
     return list;
 }

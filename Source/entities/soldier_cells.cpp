@@ -1,7 +1,6 @@
 #include "Source/entities/soldier_cells.h"
 
 #include "Library/world/tile_map.h"
-#include "Source/entities/entity_ptr_list.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,25 +46,22 @@ void SoldierCells::NoteRadius(float radius) {
     m_widest = std::isnan(radius) ? INFINITY : std::max(m_widest, std::fabs(radius));
 }
 
+// A pool that has grown only adds its new slots; a map of another size sorts all anew.
 void SoldierCells::SortIfStale() {
     const int width = m_map ? m_map->GetWidth() : 0;
     const int height = m_map ? m_map->GetHeight() : 0;
     if (width != m_mapWidth || height != m_mapHeight ||
-        static_cast<size_t>(m_pool.GetSlotCount()) != m_slots.size()) {
+        static_cast<size_t>(m_pool.GetSlotCount()) < m_slots.size()) {
         m_mapWidth = width;
         m_mapHeight = height;
-        Sort();
+        m_columns = std::max(1, static_cast<int>(std::ceil(m_mapWidth / kCellSize)));
+        m_rows = std::max(1, static_cast<int>(std::ceil(m_mapHeight / kCellSize)));
+        m_cells.assign(static_cast<size_t>(m_columns) * static_cast<size_t>(m_rows) + 1, {});
+        m_slots.clear();
+        m_slotOf.clear();
+        m_widest = 0.0f;
     }
-}
-
-void SoldierCells::Sort() {
-    m_columns = std::max(1, static_cast<int>(std::ceil(m_mapWidth / kCellSize)));
-    m_rows = std::max(1, static_cast<int>(std::ceil(m_mapHeight / kCellSize)));
-    m_cells.assign(static_cast<size_t>(m_columns) * static_cast<size_t>(m_rows) + 1, {});
-    m_slots.clear();
-    m_slotOf.clear();
-    m_widest = 0.0f;
-    for (int slot = 0; slot < m_pool.GetSlotCount(); ++slot) {
+    for (int slot = static_cast<int>(m_slots.size()); slot < m_pool.GetSlotCount(); ++slot) {
         Entity* soldier = m_pool.GetAt(slot);
         const int cell = CellOf(soldier->GetPosition());
         m_slots.push_back({soldier, cell});
@@ -131,24 +127,22 @@ void SoldierCells::Gather(const Vector& a, const Vector& b, float margin) {
 
 void SoldierCells::DeselectAll() {
     SortIfStale();
-    m_writing = true;
     if (m_selectionKnown) {
         for (const int slot : m_selected)
             if (m_pool.IsUsed(slot))
-                m_slots[static_cast<size_t>(slot)].soldier->RemoveFlags(Entity::kFlagCandidate);
+                m_slots[static_cast<size_t>(slot)].soldier->SetCandidateUnreported(false);
     } else {
-        m_pool.ForEachUsed([](Entity& soldier) { soldier.RemoveFlags(Entity::kFlagCandidate); });
+        for (size_t slot = 0; slot < m_slots.size(); ++slot)
+            if (m_pool.IsUsed(static_cast<int>(slot)))
+                m_slots[slot].soldier->SetCandidateUnreported(false);
     }
-    m_writing = false;
     m_selected.clear();
     m_selectionKnown = true;
     m_searchableFirst = nullptr;
 }
 
 void SoldierCells::Select(Entity& soldier) {
-    m_writing = true;
-    soldier.AddFlags(Entity::kFlagCandidate);
-    m_writing = false;
+    soldier.SetCandidateUnreported(true);
     const auto found = m_slotOf.find(&soldier);
     if (found != m_slotOf.end())
         m_selected.push_back(found->second);
@@ -164,8 +158,6 @@ void SoldierCells::Forget() {
 }
 
 void SoldierCells::FlagsChanged(const Entity& soldier, uint32_t before) {
-    if (m_writing)
-        return;
     m_searchableFirst = nullptr;
     if (((before ^ soldier.GetFlags()) & Entity::kFlagCandidate) != 0)
         Forget();

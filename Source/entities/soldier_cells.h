@@ -12,14 +12,13 @@
 // RememberSearchable) while nothing that selection reads changes.
 
 #include "Library/core/vector.h"
+#include "Source/entities/entity_ptr_list.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
 
-class Entity;
-class EntityPtrList;
 class TileMap;
 
 class SoldierCells {
@@ -49,7 +48,18 @@ public:
     // when no other code has selected soldiers since.
     void DeselectAll();
     void Select(Entity& soldier); // a used soldier
-    void Forget();                // soldiers were selected by other code, or freed
+    // Every used soldier selected exactly when the test passes, in one pass.
+    template <class Test> void SelectWhere(Test test) {
+        SortIfStale();
+        for (size_t slot = 0; slot < m_slots.size(); ++slot) {
+            if (m_pool.IsUsed(static_cast<int>(slot))) {
+                Entity& soldier = *m_slots[slot].soldier;
+                soldier.SetCandidateUnreported(test(soldier));
+            }
+        }
+        Forget();
+    }
+    void Forget(); // soldiers were selected by other code, or freed
     void FlagsChanged(const Entity& soldier, uint32_t before);
 
     // The soldier pool with exactly the used soldiers on passable cells of the map and
@@ -65,7 +75,6 @@ private:
         int cell; // the overflow cell for a position that is not finite
     };
     void SortIfStale();
-    void Sort();
     int CellOf(const Vector& position) const;
     int Column(float x) const;
     int Row(float y) const;
@@ -87,7 +96,6 @@ private:
     int m_mapHeight = -1;
     float m_widest = 0.0f; // never shrinks until the next sorting; infinite for a NaN
     bool m_selectionKnown = false;
-    bool m_writing = false;              // the flags changing are this one's own selection's
     Entity* m_searchableFirst = nullptr; // null: not known
     const TileMap* m_searchableMap = nullptr;
     uint32_t m_searchableWalkChanges = 0;
