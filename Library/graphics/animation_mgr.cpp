@@ -32,8 +32,12 @@ void AnimationMgr::Release() {
     m_cropX = m_cropY = 0;
 }
 
+// A creature's look is set anew at each change of its state, mostly to the same set: the
+// same bytes keep their buffer.
 void AnimationMgr::SetAnimationName(const Stringc& setName) {
-    m_setName = setName;
+    if (setName.GetNext() != nullptr || m_setName.GetNext() != nullptr ||
+        std::strcmp(setName.c_str(), m_setName.c_str()) != 0)
+        m_setName = setName;
     m_animation = nullptr;
 }
 
