@@ -102,10 +102,11 @@ protected:
         for (int slot = 0; slot < m_scanned.GetSlotCount(Entity::kTypeSoldier); ++slot) {
             ASSERT_EQ(m_scanned.IsSlotUsed(Entity::kTypeSoldier, slot),
                       m_indexed.IsSlotUsed(Entity::kTypeSoldier, slot));
-            if (m_scanned.IsSlotUsed(Entity::kTypeSoldier, slot))
+            if (m_scanned.IsSlotUsed(Entity::kTypeSoldier, slot)) {
                 ASSERT_EQ(Soldier(m_scanned, slot).IsCandidate(),
                           Soldier(m_indexed, slot).IsCandidate())
                     << what << ", slot " << slot;
+            }
         }
     }
     int SlotOf(EntityMgr& manager, const Entity* soldier) {
@@ -229,8 +230,9 @@ TEST_F(SoldierCellsTest, LineAreaAndOccupancyQuestionsAnswerAndSelectAsTheScans)
                                          livingOnly, ref, indexedOut),
                           scanned)
                     << "by reference at step " << step;
-                if (scanned)
+                if (scanned) {
                     ASSERT_EQ(SlotOf(m_indexed, indexedOut), SlotOf(m_scanned, scannedOut));
+                }
                 found += scanned;
                 ExpectSameFlags("by reference at step " + std::to_string(step));
             }
