@@ -23,8 +23,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <string>
 #include <filesystem>
+#include <string>
 
 namespace {
 
@@ -101,8 +101,8 @@ template <bool kWhole> void BM_Crowd(benchmark::State& state) {
         given += kWhole ? map.Frame(wander) : map.Update(wander);
     state.counters["creatures"] = map.GetCount();
     if (given > 0)
-        state.counters["wander"] = benchmark::Counter(
-            given, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+        state.counters["wander"] =
+            benchmark::Counter(given, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.SetLabel(std::string(wander ? "wandering" : "standing") + (neutral ? ", neutral" : ""));
 }
 
@@ -136,8 +136,8 @@ int main(int argc, char** argv) {
     BenchWorld world;
     s_world = &world;
     RatioReporter reporter("The wandering update, 1000 creatures against 100",
-                           {{"Update/1000/1/0", "Update/100/1/0"},
-                            {"Update/1000/1/1", "Update/100/1/1"}},
+                           {{"Update/1000/1/0/iterations:12", "Update/100/1/0/iterations:12"},
+                            {"Update/1000/1/1/iterations:12", "Update/100/1/1/iterations:12"}},
                            kFrameMs);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
