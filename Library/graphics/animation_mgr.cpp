@@ -32,8 +32,12 @@ void AnimationMgr::Release() {
     m_cropX = m_cropY = 0;
 }
 
+// A creature's look is set anew at each change of its state, mostly to the same set: the
+// same bytes keep their buffer.
 void AnimationMgr::SetAnimationName(const Stringc& setName) {
-    m_setName = setName;
+    if (setName.GetNext() != nullptr || m_setName.GetNext() != nullptr ||
+        std::strcmp(setName.c_str(), m_setName.c_str()) != 0)
+        m_setName = setName;
     m_animation = nullptr;
 }
 
@@ -54,12 +58,18 @@ bool AnimationMgr::SetAnimation(const char* fileName, UniAnimationMgr& pool) {
         std::fprintf(stderr, "No data paths give the animation directory of %s\n", fileName);
         return false;
     }
-    const Stringc path = g_dataPaths->GetAnimDir() + "/" + m_setName + "/" + fileName + ".ani";
-    Animation* animation = pool.GetAnimation(path.c_str());
+    // Built in a kept buffer: a creature's look is set anew at each change of its state.
+    m_path.assign(g_dataPaths->GetAnimDir().c_str())
+        .append("/")
+        .append(m_setName.c_str())
+        .append("/")
+        .append(fileName)
+        .append(".ani");
+    Animation* animation = pool.GetAnimation(m_path.c_str());
     if (!animation || !PrepareSurface(*animation))
         return false;
     if (!animation->GetFrameImage(static_cast<int>(m_sequence), 0)) {
-        std::fprintf(stderr, "%s has no sequence %u\n", path.c_str(), m_sequence);
+        std::fprintf(stderr, "%s has no sequence %u\n", m_path.c_str(), m_sequence);
         return false;
     }
     m_animation = animation;

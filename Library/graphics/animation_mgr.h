@@ -9,6 +9,7 @@
 #include "Library/graphics/surface_ptr.h"
 
 #include <cstdint>
+#include <string>
 
 class Animation;
 class ColourMod;
@@ -131,6 +132,7 @@ private:
     SDL_Color m_paletteCopy[kPaletteEntries] = {};
     uint16_t m_colourTable[kPaletteEntries] = {};
     Stringc m_setName;
+    std::string m_path; // of the last animation asked for
     Animation* m_animation = nullptr; // valid only while its pool keeps m_poolGeneration
     const UniAnimationMgr* m_pool = nullptr;
     uint32_t m_poolGeneration = 0;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 EntityRef::EntityRef(Entity* owner) : m_entity(owner) {
     ClearList();
@@ -60,6 +61,12 @@ bool EntityRef::Matches(const EntityRef& candidate) const {
         if (!fits(m_match[i], candidate.m_match[i]))
             return false;
     return true;
+}
+
+bool EntityRef::MatchesEveryone() const {
+    return m_name.Length() == 0 && m_side == 0 && m_lifeState == 0 &&
+           std::all_of(std::begin(m_match), std::end(m_match),
+                       [](uint32_t code) { return code == 0; });
 }
 
 bool EntityRef::IsSameSide(const EntityRef& other) const {

@@ -34,6 +34,7 @@ public:
     // This as a pattern: a name matches exactly the candidates of that name, whatever the
     // codes; without one, every non-zero code must equal the candidate's.
     bool Matches(const EntityRef& candidate) const;
+    bool MatchesEveryone() const; // as a pattern: no name and every code 0
 
     // Sides: 2-30 the player's, 31-199 neutral, 200 and above hostile; 0 and 1 none.
     // Neutral entities are on the same or the opposed side of no one.

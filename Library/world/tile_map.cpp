@@ -10,9 +10,12 @@
 #include "Library/world/view_scale.h"
 #include "Library/world/world_object.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <climits>
+#include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 TileMap* g_tileMap = nullptr;
@@ -50,6 +53,7 @@ TileMap::~TileMap() {
 
 void TileMap::Take(Contents&& contents) {
     m_map = std::move(contents);
+    ++m_walkChanges;
     EmptyLists();
     FreeTilePictures();
     m_tint = ColourOffset();
@@ -70,10 +74,13 @@ void TileMap::EmptyLists() {
             head = next;
         }
     }
+    std::fill(std::begin(m_beside), std::end(m_beside), nullptr);
+    std::fill(std::begin(m_keysNotNumbers), std::end(m_keysNotNumbers), 0);
 }
 
 void TileMap::Clear() {
     m_map.grid = TileGrid();
+    ++m_walkChanges;
     FreeTilePictures();
     m_map.viewOrigin = Vector();
     g_viewScale.Set(ViewScale::kAreaMap, GetViewOffset());
@@ -95,34 +102,54 @@ Vector TileMap::GetViewOffset() const {
     return m_map.viewOrigin - m_viewScreenPos;
 }
 
+// A creature's step is a removal and an insertion of the same object a little way off:
+// the insertion searches from where the object was.
+void TileMap::Insert(int list, WorldObject& object) {
+    WorldObject*& head = m_lists[list];
+    const bool listed = object.IsInList(head);
+    if (!listed && object.IsListed()) // it leaves another list, and may not come back to it
+        std::fill(std::begin(m_beside), std::end(m_beside), nullptr);
+    object.InsertInList(head, GetWidth() * TileGrid::kTileWidth,
+                        m_keysNotNumbers[list] == 0 ? m_beside[list] : nullptr);
+    if (!listed && std::isnan(object.GetSortKey()))
+        ++m_keysNotNumbers[list];
+    m_beside[list] = nullptr;
+}
+
+void TileMap::Remove(int list, WorldObject& object) {
+    WorldObject*& head = m_lists[list];
+    if (!object.IsInList(head))
+        return;
+    m_beside[list] = object.RemoveFromList(head);
+    if (std::isnan(object.GetSortKey()))
+        --m_keysNotNumbers[list];
+}
+
 bool TileMap::AddObject(WorldObject* object) {
     if (!object)
         return false;
-    WorldObject*& head = m_lists[ListOfKind(object->GetKind())];
-    head = object->InsertInList(head, GetWidth() * TileGrid::kTileWidth);
+    Insert(ListOfKind(object->GetKind()), *object);
     return true;
 }
 
 bool TileMap::RemoveObject(WorldObject* object) {
     if (!object)
         return false;
-    WorldObject*& head = m_lists[ListOfKind(object->GetKind())];
-    head = object->RemoveFromList(head);
+    Remove(ListOfKind(object->GetKind()), *object);
     return true;
 }
 
 bool TileMap::AddObjectToExtraList(WorldObject* object) {
     if (!object)
         return false;
-    m_lists[kExtraList] =
-        object->InsertInList(m_lists[kExtraList], GetWidth() * TileGrid::kTileWidth);
+    Insert(kExtraList, *object);
     return true;
 }
 
 bool TileMap::RemoveObjectFromExtraList(WorldObject* object) {
     if (!object)
         return false;
-    m_lists[kExtraList] = object->RemoveFromList(m_lists[kExtraList]);
+    Remove(kExtraList, *object);
     return true;
 }
 
@@ -191,8 +218,11 @@ template <class Change> void ChangeCell(TileGrid& grid, int x, int y, Change cha
 } // namespace
 
 void TileMap::SetCellFlags(int x, int y, uint32_t flags, bool on) {
-    if (TileRecord* cell = m_map.grid.Find(x, y))
+    if (TileRecord* cell = m_map.grid.Find(x, y)) {
+        const bool walkable = cell->Has(TileRecord::kWalkable);
         cell->Set(flags, on);
+        m_walkChanges += walkable != cell->Has(TileRecord::kWalkable);
+    }
 }
 
 void TileMap::SetEdgeDir(int x, int y, int dir) {
@@ -204,6 +234,7 @@ void TileMap::SetTileType(int x, int y, int type) {
 }
 
 void TileMap::SetDoorCell(int x, int y, bool open) {
+    ++m_walkChanges;
     ChangeCell(m_map.grid, x, y, [open](TileRecord& cell) {
         cell.Set(TileRecord::kDoor, true);
         cell.Set(TileRecord::kDoorOpen | TileRecord::kWalkable, open);
@@ -211,6 +242,7 @@ void TileMap::SetDoorCell(int x, int y, bool open) {
 }
 
 void TileMap::RestoreWalkable(int x, int y) {
+    ++m_walkChanges;
     ChangeCell(m_map.grid, x, y, [](TileRecord& cell) {
         const bool walkable =
             cell.Has(TileRecord::kDoor) ? cell.Has(TileRecord::kDoorOpen) : cell.IsWalkableType();
@@ -220,6 +252,7 @@ void TileMap::RestoreWalkable(int x, int y) {
 }
 
 void TileMap::ResetCellStates() {
+    ++m_walkChanges;
     for (TileRecord& cell : m_map.grid) {
         cell.Set(TileRecord::kWalkable, cell.IsWalkableType());
         cell.Set(TileRecord::kDoor | TileRecord::kDoorOpen | TileRecord::kExplored |

@@ -136,6 +136,9 @@ public:
 
     // Cell changes: nothing outside the map.
     void SetCellFlags(int x, int y, uint32_t flags, bool on);
+    // Counts the changes that may have turned a cell's walk flag: a value seen again means
+    // no cell's has changed in between.
+    uint32_t GetWalkChanges() const { return m_walkChanges; }
     void SetWalkable(int x, int y, bool on) { SetCellFlags(x, y, TileRecord::kWalkable, on); }
     void SetAreaFlag(int x, int y, bool on) { SetCellFlags(x, y, TileRecord::kArea, on); }
     void SetExplored(int x, int y, bool on) { SetCellFlags(x, y, TileRecord::kExplored, on); }
@@ -266,6 +269,8 @@ private:
 
     void Take(Contents&& contents);
     void EmptyLists();
+    void Insert(int list, WorldObject& object);
+    void Remove(int list, WorldObject& object);
     void FreeTilePictures(); // and the per-cell references made again for the grid
     bool OpenMapImage(Contents& contents, const char* imageName) const;
     Stringc MapGraphicPath(const Stringc& name) const;
@@ -328,6 +333,11 @@ private:
     FogImages m_fog;
     TileWater* m_water = nullptr;
     WorldObject* m_lists[kObjectListCount] = {};
+    // A node beside the last object taken out of each list, where putting an object back
+    // after a short move starts its search; forgotten at any other change of the list.
+    WorldObject* m_beside[kObjectListCount] = {};
+    int m_keysNotNumbers[kObjectListCount] = {}; // no search from beside while above 0
+    uint32_t m_walkChanges = 0;
 };
 
 // Made by the game's set-up and reloaded for every region.

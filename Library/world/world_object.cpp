@@ -3,6 +3,8 @@
 #include "Library/core/stream.h"
 #include "Library/geometry/stored_vectors.h"
 
+#include <cmath>
+
 void WorldObject::ReleaseId() {
     if (m_dispatcher.GetObject(m_id) == this)
         m_dispatcher.Unregister(m_id);
@@ -12,16 +14,25 @@ void WorldObject::ReleaseId() {
 void WorldObject::Reset() {
     m_position.Zero();
     m_vector2.Zero();
-    m_flags = 0;
+    ChangeFlags(0);
     m_extra = 0;
     m_extra16 = 0;
     ReleaseId();
     m_id = static_cast<uint16_t>(m_dispatcher.Register(this)); // a full dispatcher: kNoId
-    m_next = nullptr;
+    ClearLink();
+    PositionChanged();
+}
+
+bool WorldObject::Read(Stream& stream) {
+    const uint32_t before = m_flags;
+    const bool read = ReadFields(stream);
+    if (m_flags != before)
+        FlagsChanged(before);
+    return read;
 }
 
 // A place beyond every map is damage: it would reach the cell conversions of every frame.
-bool WorldObject::Read(Stream& stream) {
+bool WorldObject::ReadFields(Stream& stream) {
     Vector places[2];
     if (!ReadStoredPlaces(stream, places, 2, "A placed object") || !stream.ReadValue(m_kind) ||
         !stream.ReadValue(m_extra16) || !stream.ReadValue(m_flags) || !stream.ReadValue(m_extra))
@@ -30,6 +41,7 @@ bool WorldObject::Read(Stream& stream) {
     m_vector2 = places[1];
     m_flags &= kStoredFlagsMask;
     m_extra = 0;
+    PositionChanged();
     return true;
 }
 
@@ -44,47 +56,52 @@ void WorldObject::Copy(const WorldObject& other) {
     m_position = other.m_position;
     m_vector2 = other.m_vector2;
     m_extra16 = other.m_extra16;
-    m_flags = other.m_flags;
     m_extra = other.m_extra;
     m_kind = other.m_kind;
-    m_next = nullptr;
+    PositionChanged();
+    ChangeFlags(other.m_flags);
 }
 
-WorldObject* WorldObject::InsertInList(WorldObject* head, int mapPixelWidth) {
-    for (const WorldObject* node = head; node != nullptr; node = node->m_next) {
-        if (node == this)
-            return head;
-    }
+void WorldObject::ClearLink() {
+    m_next = nullptr;
+    m_prev = nullptr;
+    m_list = nullptr;
+}
+
+// The place is after the last node whose key is not above this one's, found from near
+// backwards or forwards as from the head, since the list stays sorted.
+void WorldObject::InsertInList(WorldObject*& head, int mapPixelWidth, WorldObject* near) {
+    if (m_list == &head)
+        return;
+    if (m_list != nullptr)
+        RemoveFromList(*m_list);
     m_sortKey = static_cast<double>(mapPixelWidth) * m_position.y + m_position.x;
     WorldObject* before = nullptr;
-    for (WorldObject* node = head; node != nullptr && m_sortKey >= node->m_sortKey;
-         node = node->m_next)
-        before = node;
-    if (before == nullptr) {
-        m_next = head;
-        return this;
+    if (near != nullptr && near->m_list == &head && !std::isnan(m_sortKey)) {
+        before = near;
+        while (before != nullptr && before->m_sortKey > m_sortKey)
+            before = before->m_prev;
     }
-    m_next = before->m_next;
-    before->m_next = this;
-    return head;
+    WorldObject* after = before != nullptr ? before->m_next : head;
+    while (after != nullptr && m_sortKey >= after->m_sortKey) {
+        before = after;
+        after = after->m_next;
+    }
+    m_prev = before;
+    m_next = after;
+    m_list = &head;
+    (before != nullptr ? before->m_next : head) = this;
+    if (after != nullptr)
+        after->m_prev = this;
 }
 
-WorldObject* WorldObject::RemoveFromList(WorldObject* head) {
-    if (head == nullptr) {
-        m_next = nullptr;
+WorldObject* WorldObject::RemoveFromList(WorldObject*& head) {
+    if (m_list != &head)
         return nullptr;
-    }
-    if (head == this) {
-        WorldObject* next = m_next;
-        m_next = nullptr;
-        return next;
-    }
-    for (WorldObject* node = head; node->m_next != nullptr; node = node->m_next) {
-        if (node->m_next == this) {
-            node->m_next = m_next;
-            m_next = nullptr;
-            return head;
-        }
-    }
-    return head;
+    (m_prev != nullptr ? m_prev->m_next : head) = m_next;
+    if (m_next != nullptr)
+        m_next->m_prev = m_prev;
+    WorldObject* beside = m_prev != nullptr ? m_prev : m_next;
+    ClearLink();
+    return beside;
 }

@@ -45,36 +45,63 @@ public:
     void SetKind(uint16_t kind) { m_kind = kind; }
     uint16_t GetId() const { return m_id; }
     const Vector& GetPosition() const { return m_position; }
-    void SetPosition(const Vector& position) { m_position = position; }
+    void SetPosition(const Vector& position) {
+        m_position = position;
+        PositionChanged();
+    }
     const Vector& GetVector2() const { return m_vector2; }
     void SetVector2(const Vector& vector2) { m_vector2 = vector2; }
     uint32_t GetFlags() const { return m_flags; }
-    void SetFlags(uint32_t flags) { m_flags = flags; }
+    void SetFlags(uint32_t flags) { ChangeFlags(flags); }
     bool HasAnyFlag(uint32_t flags) const { return (m_flags & flags) != 0; }
-    void AddFlags(uint32_t flags) { m_flags |= flags; }
-    void RemoveFlags(uint32_t flags) { m_flags &= ~flags; }
+    void AddFlags(uint32_t flags) { ChangeFlags(m_flags | flags); }
+    void RemoveFlags(uint32_t flags) { ChangeFlags(m_flags & ~flags); }
     uint32_t GetExtra() const { return m_extra; }
     void SetExtra(uint32_t extra) { m_extra = extra; }
     uint16_t GetExtra16() const { return m_extra16; }
     void SetExtra16(uint16_t extra16) { m_extra16 = extra16; }
 
-    // The tile map's object lists: singly linked, ascending by draw-order key
-    // (mapPixelWidth x y + x), equal keys in insertion order. Each returns the new head.
-    // An object already in the list stays where it is with its old key; removing an
-    // object that is not in the list changes nothing.
-    WorldObject* InsertInList(WorldObject* head, int mapPixelWidth);
-    WorldObject* RemoveFromList(WorldObject* head);
+    // The tile map's object lists, named by their head: linked both ways, ascending by
+    // draw-order key (mapPixelWidth x y + x), equal keys in insertion order; a key that is
+    // not a number goes first. An object is in one list at a time: one already in the list
+    // stays where it is with its old key, one in another list leaves that first. The search
+    // for the place may start at near, a node of the list (else it starts at the head),
+    // which finds the same place while no key in the list is not a number. Removing an
+    // object that is not in the list changes nothing; it returns a node of the list that
+    // stood beside the object (null: none).
+    void InsertInList(WorldObject*& head, int mapPixelWidth, WorldObject* near = nullptr);
+    WorldObject* RemoveFromList(WorldObject*& head);
+    bool IsInList(WorldObject* const& head) const { return m_list == &head; }
+    bool IsListed() const { return m_list != nullptr; }
     WorldObject* GetNext() const { return m_next; }
     double GetSortKey() const { return m_sortKey; }
-    void ClearLink() { m_next = nullptr; }
+    void ClearLink(); // out of any list, which is left as it is
+
+protected:
+    // After every change of the position, by whatever route: owners that index objects by
+    // place keep up through it.
+    virtual void PositionChanged() {}
+    // After every change of the flags, by whatever route, with the flags before it, but
+    // the changes an owner makes unreported for itself.
+    virtual void FlagsChanged(uint32_t /*before*/) {}
+    void SetFlagsUnreported(uint32_t flags) { m_flags = flags; }
 
 private:
     void ReleaseId(); // only while the dispatcher still holds this object under it
+    void ChangeFlags(uint32_t flags) {
+        const uint32_t before = m_flags;
+        m_flags = flags;
+        if (flags != before)
+            FlagsChanged(before);
+    }
+    bool ReadFields(Stream& stream);
 
     ObjectDispatcher& m_dispatcher;
     uint16_t m_kind = kNewKind;
     uint16_t m_id = kNoId;
     WorldObject* m_next = nullptr;
+    WorldObject* m_prev = nullptr;
+    WorldObject** m_list = nullptr; // the head of the list it is in
     double m_sortKey = 0.0;
     Vector m_position;
     Vector m_vector2;

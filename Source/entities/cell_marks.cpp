@@ -16,12 +16,23 @@ void CellMarks::StartRound(int width, int height) {
 }
 
 bool CellMarks::Mark(int x, int y) {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+    if (!IsOnGrid(x, y))
         return false;
-    uint32_t& round = m_rounds[static_cast<size_t>(y) * static_cast<size_t>(m_width) +
-                               static_cast<size_t>(x)];
+    uint32_t& round = m_rounds[Index(x, y)];
     if (round == m_round)
         return false;
     round = m_round;
     return true;
+}
+
+bool CellMarks::IsMarked(int x, int y) const {
+    return IsOnGrid(x, y) && m_rounds[Index(x, y)] == m_round;
+}
+
+bool CellMarks::IsOnGrid(int x, int y) const {
+    return x >= 0 && y >= 0 && x < m_width && y < m_height;
+}
+
+size_t CellMarks::Index(int x, int y) const {
+    return static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x);
 }

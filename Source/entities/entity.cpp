@@ -39,6 +39,7 @@ void Entity::Init() {
     m_aux = 0;
     AddFlags(kFlagShown);
     m_ref.Reset();
+    RefRenamed();
     m_colourMod.Clear();
     m_displayName.Clear();
     m_description.Clear();
@@ -59,8 +60,9 @@ bool Entity::Load(Stream& stream) {
     if (!placed || !ReadStoredName(stream, templateName))
         return false;
     SetTemplateName(templateName);
-    if (!stream.ReadValue(m_radius) || !stream.ReadValue(m_aux) ||
-        !ReadStoredName(stream, m_graphicName))
+    const bool sized = stream.ReadValue(m_radius);
+    PositionChanged();
+    if (!sized || !stream.ReadValue(m_aux) || !ReadStoredName(stream, m_graphicName))
         return false;
     if (m_graphicName.Length() > 0) {
         const Stringc path =
@@ -73,9 +75,10 @@ bool Entity::Load(Stream& stream) {
         }
         SetGraphic(picture);
     }
-    if (!m_ref.Read(stream))
+    if (!m_ref.Read(stream)) // which changes nothing when it fails
         return false;
     m_ref.SetName(GetFileName());
+    RefRenamed();
     if (!m_colourMod.Read(stream) || !ReadStoredText(stream, m_displayName) ||
         !ReadStoredText(stream, m_description))
         return false;
@@ -119,6 +122,7 @@ bool Entity::LoadByName(const Stringc& name) {
     }
     SetFileName(g_dataPaths->MakePath(path.c_str()));
     m_ref.SetName(GetFileName());
+    RefRenamed();
     return true;
 }
 
@@ -134,6 +138,22 @@ void Entity::SetGraphic(const Graphic* graphic) {
 void Entity::SetRadius(float radius, uint32_t aux) {
     m_radius = radius;
     m_aux = aux;
+    PositionChanged();
+}
+
+void Entity::RefRenamed() {
+    if (m_type == kTypeSoldier && m_manager != nullptr)
+        m_manager->SoldierRenamed();
+}
+
+void Entity::PositionChanged() {
+    if (m_type == kTypeSoldier && m_manager != nullptr)
+        m_manager->SoldierMoved(*this);
+}
+
+void Entity::FlagsChanged(uint32_t before) {
+    if (m_type == kTypeSoldier && m_manager != nullptr)
+        m_manager->SoldierFlagsChanged(*this, before);
 }
 
 // As the name of a template file, so that a name with a '.' of its own keeps it whole.
@@ -143,6 +163,7 @@ void Entity::SetTemplateName(const Stringc& name) {
     else
         FileObject::Clear(); // none, rather than one named by the extension alone
     m_ref.SetName(GetFileName());
+    RefRenamed();
 }
 
 void Entity::SetScreenPosition(int x, int y) {

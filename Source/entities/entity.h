@@ -150,6 +150,11 @@ public:
     Type GetType() const { return m_type; }
     bool IsHidden() const { return HasAnyFlag(kFlagHidden); }
     bool IsCandidate() const { return HasAnyFlag(kFlagCandidate); }
+    // The candidate flag set or cleared without telling the manager: only for the soldier
+    // cells' own selections, which they keep track of themselves.
+    void SetCandidateUnreported(bool on) {
+        SetFlagsUnreported(on ? GetFlags() | kFlagCandidate : GetFlags() & ~kFlagCandidate);
+    }
     bool IsDeadSoldier() const; // a soldier whose reference says dead
     uint32_t GetIncarnation() const { return m_incarnation; }
 
@@ -169,8 +174,13 @@ protected:
     bool HitTestZone(const MapObject& mapObject, int x, int y) const;
     // Grey at the pulse less one, as the screen's drawing colour.
     static void SetHighlightColour(Screen& screen);
+    // A soldier tells its manager's cells.
+    void PositionChanged() override;
+    void FlagsChanged(uint32_t before) override;
 
 private:
+    void RefRenamed(); // a soldier tells its manager's names
+
     Type m_type = kTypeBase;
     ScreenPos m_screenRect;
     Stringc m_graphicName;

@@ -8,6 +8,8 @@
 #include "Source/entities/gathered_entity_list.h"
 #include "Source/entities/sight_tests.h"
 
+#include <cmath>
+
 namespace {
 
 template <class Test> void DeselectWhere(const EntityPtrList& list, Test test) {
@@ -49,12 +51,17 @@ void DeselectFlag200(const EntityPtrList& list) {
         list, [](const Entity& entity) { return entity.HasAnyFlag(Entity::kFlagUnsearchable); });
 }
 
+// A position too far for an int, or not a number, lies on no cell of any map.
+bool IsOnPassableCell(const TileMap* map, const Entity& entity) {
+    constexpr float kIntRange = 2147483520.0f; // the largest float below 2^31
+    const Vector& position = entity.GetPosition();
+    return map != nullptr && std::fabs(position.x) <= kIntRange &&
+           std::fabs(position.y) <= kIntRange &&
+           map->IsWalkable(static_cast<int>(position.x), static_cast<int>(position.y));
+}
+
 void DeselectOnHiddenCells(const TileMap* map, const EntityPtrList& list) {
-    DeselectWhere(list, [&](const Entity& entity) {
-        const Vector& position = entity.GetPosition();
-        return map == nullptr ||
-               !map->IsWalkable(static_cast<int>(position.x), static_cast<int>(position.y));
-    });
+    DeselectWhere(list, [&](const Entity& entity) { return !IsOnPassableCell(map, entity); });
 }
 
 void DeselectOutOfSightRange(const Entity& viewer, const EntityPtrList& list) {
@@ -95,9 +102,9 @@ void DeselectNotMatchingRef(const EntityRef& ref, const EntityPtrList& list) {
     DeselectWhere(list, [&](const Entity& entity) { return !ref.Matches(entity.GetRef()); });
 }
 
-void DeselectNotMatchingFields(uint32_t side, uint32_t lifeState, uint32_t match1,
-                               uint32_t match2, uint32_t match3, uint32_t match4,
-                               uint32_t match5, const EntityPtrList& list) {
+void DeselectNotMatchingFields(uint32_t side, uint32_t lifeState, uint32_t match1, uint32_t match2,
+                               uint32_t match3, uint32_t match4, uint32_t match5,
+                               const EntityPtrList& list) {
     EntityRef pattern;
     pattern.Set(side, lifeState, match1, match2, match3, match4, match5);
     DeselectNotMatchingRef(pattern, list);
@@ -114,9 +121,8 @@ void DeselectInList(const EntityPtrList& list, const EntityPtrList& other) {
 }
 
 void DeselectInsideCircle(const Vector& point, float radius, const EntityPtrList& list) {
-    DeselectWhere(list, [&](const Entity& entity) {
-        return PointWithinCircleInner(entity, point, radius);
-    });
+    DeselectWhere(
+        list, [&](const Entity& entity) { return PointWithinCircleInner(entity, point, radius); });
 }
 
 bool AppendSelected(const EntityPtrList& list, GatheredEntityList& target) {
@@ -136,18 +142,21 @@ void DeselectEntity(Entity* entity) {
 
 // A segment that starts inside an entry's circle touches it, though the ray leaves the
 // circle beyond the segment's end.
+bool SegmentTouches(const Vector& from, const Vector& direction, float margin,
+                    const Entity& entity) {
+    const float reach = entity.GetRadius() + margin;
+    float t = -1.0f;
+    return (from - entity.GetPosition()).LengthSquared() <= reach * reach ||
+           (RaySphereIntersection(from, direction, entity.GetPosition(), reach, t) && t >= 0.0f &&
+            t <= 1.0f);
+}
+
 int CountEntitiesOnLine(const Vector& from, const Vector& to, float margin,
                         const EntityPtrList& list) {
     const Vector direction = to - from;
     int count = 0;
     DeselectWhere(list, [&](const Entity& entity) {
-        const float reach = entity.GetRadius() + margin;
-        float t = -1.0f;
-        const bool startsInside = (from - entity.GetPosition()).LengthSquared() <= reach * reach;
-        const bool touched =
-            startsInside ||
-            (RaySphereIntersection(from, direction, entity.GetPosition(), reach, t) && t >= 0.0f &&
-             t <= 1.0f);
+        const bool touched = SegmentTouches(from, direction, margin, entity);
         count += touched;
         return !touched;
     });
@@ -171,8 +180,8 @@ int CountNearWithClearLine(const TileMap& map, const Vector& point, float margin
                            const EntityPtrList& list) {
     int count = 0;
     DeselectWhere(list, [&](const Entity& entity) {
-        const bool reached = PointNearCircle(point, margin, entity) &&
-                             map.WalkLineB(point, entity.GetPosition());
+        const bool reached =
+            PointNearCircle(point, margin, entity) && map.WalkLineB(point, entity.GetPosition());
         count += reached;
         return !reached;
     });

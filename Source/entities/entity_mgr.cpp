@@ -11,7 +11,9 @@
 #include "Source/entities/projectile_entity.h"
 #include "Source/entities/script_machine.h"
 #include "Source/entities/script_machine_factory.h"
+#include "Source/entities/soldier_cells.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/entities/soldier_names.h"
 #include "Source/entities/soldier_planner.h"
 #include "Source/entities/town_entity.h"
 #include "Source/entities/trigger_entity.h"
@@ -37,12 +39,32 @@ EntityMgr::EntityMgr(TileMap* tileMap, PartyServices* party, PoolMaker makePool)
     SetTileMap(tileMap);
     for (int index = 0; index < kPoolCount; ++index)
         m_pools[index] = makePool(TypeOfPool(index), this);
+    m_soldierCells = std::make_unique<SoldierCells>(*PoolOfType(Entity::kTypeSoldier));
+    m_soldierNames = std::make_unique<SoldierNames>(*PoolOfType(Entity::kTypeSoldier));
+    m_soldierCells->SetMap(tileMap);
     Clear();
 }
 
 void EntityMgr::SetTileMap(TileMap* tileMap) {
     m_tileMap = tileMap;
     m_planner = tileMap ? std::make_unique<SoldierPlanner>(*this, *tileMap) : nullptr;
+    if (m_soldierCells)
+        m_soldierCells->SetMap(tileMap);
+}
+
+void EntityMgr::SoldierMoved(const Entity& soldier) {
+    if (m_soldierCells)
+        m_soldierCells->Moved(soldier);
+}
+
+void EntityMgr::SoldierRenamed() {
+    if (m_soldierNames)
+        m_soldierNames->Renamed();
+}
+
+void EntityMgr::SoldierFlagsChanged(const Entity& soldier, uint32_t before) {
+    if (m_soldierCells)
+        m_soldierCells->FlagsChanged(soldier, before);
 }
 
 std::unique_ptr<EntityPool> EntityMgr::MakeClassPool(int type, EntityMgr* manager) {
@@ -81,6 +103,8 @@ void EntityMgr::Clear() {
     TakeAllOffTileMap();
     for (const std::unique_ptr<EntityPool>& pool : m_pools)
         pool->FreeAll();
+    if (m_soldierCells)
+        m_soldierCells->Forget(); // of soldiers no longer used
     m_releaseList.clear();
     m_ringList = GatheredEntityList();
     m_inCombat = false;
@@ -141,6 +165,8 @@ bool EntityMgr::FreeEntity(EntityPool& pool, Entity* entity) {
             m_tileMap->RemoveObject(entity);
         }
     }
+    if (entity->GetType() == Entity::kTypeSoldier)
+        m_soldierCells->Forget(); // of a soldier no longer used
     return pool.Free(entity);
 }
 

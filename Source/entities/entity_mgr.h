@@ -21,6 +21,8 @@ class MapObject;
 class PartyServices;
 class PlacedEntityList;
 class ScriptMachine;
+class SoldierCells;
+class SoldierNames;
 class SoldierPlanner;
 class TileMap;
 
@@ -106,7 +108,14 @@ public:
     Entity* FindSoldierByName(const Stringc& name) const;
     // Every used slot of the type's pool selected; false for a code without a pool.
     bool GetPool(int type, EntityPtrList*& out);
+    // The type's pool as it is, for a selection of its own (null without a pool).
+    EntityPtrList* GetPoolToSelect(int type);
     bool GetPoolInArea(const Vector& point, float size, EntityPtrList*& out);
+    // GetPoolInArea's selection, the selected soldiers also listed in slot order.
+    bool SelectSoldiersInArea(const Vector& point, float size, std::vector<Entity*>& selected);
+    // The soldier pool with the living soldiers but the two given (either may be null)
+    // selected: what selecting the pool and deselecting those leaves, in one pass.
+    const EntityPtrList& SelectOtherLivingSoldiers(Entity* a, Entity* b);
     bool SelectInCone(int type, Entity* exclude, const Vector& origin, Entity* include,
                       const Vector& heading, float size, double angle, EntityPtrList*& out);
     bool SelectInRadius(int type, const Vector& centre, float radius, EntityPtrList*& out);
@@ -138,7 +147,7 @@ public:
     void StopCombatCountdown() { m_combatCountdown = 0; }
     int GetCombatCountdown() const { return m_combatCountdown; }
     bool IsInCombat() const { return m_inCombat; }
-    int UpdateInView(int x1, int y1, int x2, int y2); // the entities the rectangle overlaps
+    int UpdateInView(int x1, int y1, int x2, int y2);     // the entities the rectangle overlaps
     const int* GetViewRect() const { return m_viewRect; } // the last one given: x1 y1 x2 y2
     // The event, with no user, to every party member; to every soldier.
     void SendEventToAll(int kind, EventArg p1, EventArg p2);
@@ -171,6 +180,14 @@ public:
     TwoDimArray& GetGridTableB() { return m_gridTableB; }
     Entity* GetActivePartyMember() const;
     PartyServices* GetParty() const { return m_party; }
+
+    // The soldiers by cells and by name. Soldiers report their moves and changes of
+    // radius, their names and their flags.
+    SoldierCells& GetSoldierCells() { return *m_soldierCells; }
+    SoldierNames& GetSoldierNames() { return *m_soldierNames; }
+    void SoldierMoved(const Entity& soldier);
+    void SoldierRenamed();
+    void SoldierFlagsChanged(const Entity& soldier, uint32_t before);
 
     int GetPickX() const { return m_pickX; }
     int GetPickY() const { return m_pickY; }
@@ -210,6 +227,9 @@ private:
     TwoDimArray m_gridTableB;
     std::unique_ptr<SoldierPlanner> m_planner; // outlives the soldiers, whose vehicles ask it
     std::unique_ptr<EntityPool> m_pools[kPoolCount];
+    std::unique_ptr<SoldierCells> m_soldierCells; // of the soldier pool
+    std::unique_ptr<SoldierNames> m_soldierNames;
+    std::vector<Entity*> m_inArea; // GetPoolInArea's, kept for its capacity
     std::vector<Entity*> m_releaseList;
     GatheredEntityList m_ringList;
     int m_viewRect[4] = {};

@@ -6,6 +6,7 @@
 #include "Source/entities/entity_pickers.h"
 #include "Source/entities/entity_pool.h"
 #include "Source/entities/map_object.h"
+#include "Source/entities/soldier_cells.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ MapObject* MapObjectOf(Entity& entity) {
 } // namespace
 
 bool EntityMgr::GetPool(int type, EntityPtrList*& out) {
-    EntityPool* pool = PoolOfType(type);
+    EntityPtrList* pool = GetPoolToSelect(type);
     if (pool == nullptr)
         return false;
     SelectAll(*pool);
@@ -43,13 +44,37 @@ bool EntityMgr::GetPool(int type, EntityPtrList*& out) {
     return true;
 }
 
+// The soldier cells no longer know which soldiers are selected.
+EntityPtrList* EntityMgr::GetPoolToSelect(int type) {
+    if (type == Entity::kTypeSoldier)
+        m_soldierCells->Forget();
+    return PoolOfType(type);
+}
+
 bool EntityMgr::GetPoolInArea(const Vector& point, float size, EntityPtrList*& out) {
-    EntityPtrList* list = nullptr;
-    GetPool(Entity::kTypeSoldier, list);
-    DeselectDeadSoldiers(*list);
-    DeselectOutsideArea(point, size, *list);
-    out = list;
-    return CountSelected(*list) > 0;
+    out = PoolOfType(Entity::kTypeSoldier);
+    return SelectSoldiersInArea(point, size, m_inArea);
+}
+
+bool EntityMgr::SelectSoldiersInArea(const Vector& point, float size,
+                                     std::vector<Entity*>& selected) {
+    selected.clear();
+    SoldierCells& cells = *m_soldierCells;
+    cells.DeselectAll();
+    cells.ForEachNear(point, point, size, [&](Entity& soldier) {
+        if (!soldier.IsDeadSoldier() && PointNearCircle(point, size, soldier)) {
+            cells.Select(soldier);
+            selected.push_back(&soldier);
+        }
+    });
+    return !selected.empty();
+}
+
+const EntityPtrList& EntityMgr::SelectOtherLivingSoldiers(Entity* a, Entity* b) {
+    m_soldierCells->SelectWhere([](const Entity& soldier) { return !soldier.IsDeadSoldier(); });
+    DeselectEntity(a);
+    DeselectEntity(b);
+    return *PoolOfType(Entity::kTypeSoldier);
 }
 
 bool EntityMgr::SelectInCone(int type, Entity* exclude, const Vector& origin, Entity* include,

@@ -7,6 +7,7 @@
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_filters.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/soldier_cells.h"
 #include "Source/entities/soldier_entity.h"
 
 #include <cmath>
@@ -31,18 +32,30 @@ float SoldierPlanner::PlacementStep(const Entity& a, const Entity* b, float extr
 }
 
 const EntityPtrList& SoldierPlanner::OtherLivingSoldiers(Entity* a, Entity* b) {
-    EntityPtrList* list = nullptr;
-    m_manager.GetPool(Entity::kTypeSoldier, list);
-    DeselectEntity(a);
-    DeselectEntity(b);
-    DeselectDeadSoldiers(*list);
-    return *list;
+    return m_manager.SelectOtherLivingSoldiers(a, b);
 }
 
+// The others stamped onto the map's area flags would show the same: only those near the
+// point can reach a cell of its circle, and only cells on the map hold a flag.
 bool SoldierPlanner::IsPlaceOccupied(Entity& self, const Vector& point) {
-    CellStamps stamps(m_map, m_marks);
-    stamps.StampAreaFlag(OtherLivingSoldiers(&self, nullptr), nullptr);
-    return CircleTouchesAreaFlag(m_map, point, self.GetRadius() * 0.5f);
+    OtherLivingSoldiers(&self, nullptr);
+    const float radius = self.GetRadius() * 0.5f;
+    if (CircleTouchesAreaFlag(m_map, point, radius))
+        return true;
+    m_pointCells.StartRound(m_map.GetWidth(), m_map.GetHeight());
+    bool any = false;
+    ForEachCellTouched(point, radius, [&](int x, int y) { any = m_pointCells.Mark(x, y) || any; });
+    if (!any)
+        return false;
+    bool occupied = false;
+    m_manager.GetSoldierCells().ForEachNear(point, point, radius + 1.0f, [&](Entity& other) {
+        if (occupied || !other.IsCandidate())
+            return;
+        ForEachCellTouched(other.GetPosition(), other.GetRadius() * 0.5f, [&](int x, int y) {
+            occupied = occupied || m_pointCells.IsMarked(x, y);
+        });
+    });
+    return occupied;
 }
 
 bool SoldierPlanner::SearchRings(const Vector& centre, float first, float step,
@@ -141,10 +154,8 @@ bool SoldierPlanner::FindNearestOpenCell(const Vector& point, Vector& out) const
 
 bool SoldierPlanner::GetPoolInArea(const Vector& centre, float distance,
                                    std::vector<SteeringEntity*>& selected) {
-    selected.clear();
-    EntityPtrList* list = nullptr;
-    m_manager.GetPoolInArea(centre, distance, list);
-    list->ForEachSelected([&](Entity& entity) { selected.push_back(&entity); });
+    m_manager.SelectSoldiersInArea(centre, distance, m_inArea);
+    selected.assign(m_inArea.begin(), m_inArea.end());
     return !selected.empty();
 }
 

@@ -14,6 +14,8 @@
 #include "Source/entities/cell_marks.h"
 #include "Source/entities/free_cells.h"
 
+#include <vector>
+
 class Entity;
 class EntityMgr;
 class EntityPtrList;
@@ -79,6 +81,8 @@ private:
     EntityMgr& m_manager;
     TileMap& m_map;
     FreeCells m_cells;
-    CellMarks m_marks; // of the one set of stamps at a time
+    CellMarks m_marks;             // of the one set of stamps at a time
+    CellMarks m_pointCells;        // the cells of the point an occupancy question asks about
+    std::vector<Entity*> m_inArea; // kept for its capacity
     PathFinder m_finder;
 };

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         if (object->GetFlags() & ~WorldObject::kStoredFlagsMask)
             std::abort();
-        head = object->InsertInList(head, kMapPixelWidth);
+        object->InsertInList(head, kMapPixelWidth);
         objects.push_back(std::move(object));
     }
     size_t listed = 0;
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (listed != objects.size())
         std::abort();
     for (const auto& object : objects)
-        head = object->RemoveFromList(head);
+        object->RemoveFromList(head);
     if (head != nullptr)
         std::abort();
     return 0;

@@ -24,7 +24,7 @@ bool IsIdle(const SoldierEntity* soldier) {
 
 } // namespace
 
-bool DemoCrowd::Place(int count) {
+bool DemoCrowd::Place(int count, Mix mix) {
     const Vector pond(49.5f, 60, 0);
     g_tileMap->CentreViewOn(pond);
     SoldierEntity* member = CreateCreature(*g_entityMgr, "if_idyl_player_tutorial", pond, 0);
@@ -36,12 +36,14 @@ bool DemoCrowd::Place(int count) {
     if (!g_partyMgr->AddMember(member))
         return false;
     m_pairs.clear();
+    m_mix = mix;
     for (int i = 0; i < count; ++i) {
         const bool hostile = i % 2 == 0;
         const Vector at(static_cast<float>(platform::Rand() % 90 + 5) + 0.5f,
                         static_cast<float>(platform::Rand() % 90 + 5) + 0.5f, 0);
+        const bool armed = hostile && mix == Mix::kHostileAndNeutral;
         SoldierEntity* creature = CreateCreature(
-            *g_entityMgr, hostile ? "scimale_hostile" : "scimale_neutral", at, i % 8);
+            *g_entityMgr, armed ? "scimale_hostile" : "scimale_neutral", at, i % 8);
         if (hostile)
             m_pairs.push_back({creature, nullptr});
         else
@@ -50,17 +52,23 @@ bool DemoCrowd::Place(int count) {
     return true;
 }
 
-void DemoCrowd::GiveWork(bool fights) const {
+int DemoCrowd::GiveWork(bool fights) const {
+    const bool attacks = fights && m_mix == Mix::kHostileAndNeutral;
+    int given = 0;
     for (const Pair& pair : m_pairs) {
         if (IsIdle(pair.hunter)) {
-            if (fights && pair.prey && pair.prey->IsAlive())
+            if (attacks && pair.prey && pair.prey->IsAlive())
                 pair.hunter->IssueCommand(kAttackCommand, CommandArg(pair.prey));
             else
                 pair.hunter->IssueCommand(kWanderCommand);
+            ++given;
         }
-        if (IsIdle(pair.prey))
+        if (IsIdle(pair.prey)) {
             pair.prey->IssueCommand(kWanderCommand);
+            ++given;
+        }
     }
+    return given;
 }
 
 int DemoCrowd::GetCount() const {

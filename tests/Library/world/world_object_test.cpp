@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -118,7 +119,7 @@ TEST(WorldObject, DrawListMatchesAReferenceMultimap) {
         const bool listed = std::any_of(reference.begin(), reference.end(),
                                         [&](const auto& entry) { return entry.second == &object; });
         if (RandomInt(0, 3) == 0) {
-            head = object.RemoveFromList(head);
+            object.RemoveFromList(head);
             for (auto it = reference.begin(); it != reference.end(); ++it) {
                 if (it->second == &object) {
                     reference.erase(it);
@@ -128,7 +129,7 @@ TEST(WorldObject, DrawListMatchesAReferenceMultimap) {
         } else {
             const double oldKey = object.GetSortKey();
             object.SetPosition(Vector(RandomInt(0, 3), RandomInt(0, 3), 0.0f));
-            head = object.InsertInList(head, kWidth);
+            object.InsertInList(head, kWidth);
             if (listed)
                 EXPECT_EQ(object.GetSortKey(), oldKey);
             else
@@ -142,6 +143,85 @@ TEST(WorldObject, DrawListMatchesAReferenceMultimap) {
             expected.push_back(entry.second);
         ASSERT_EQ(walked, expected) << "step " << step;
     }
+}
+
+std::vector<const WorldObject*> Walk(const WorldObject* head) {
+    std::vector<const WorldObject*> walked;
+    for (const WorldObject* node = head; node != nullptr; node = node->GetNext())
+        walked.push_back(node);
+    return walked;
+}
+
+// The objects of the list by their index in the set.
+std::vector<int> Indices(const WorldObject* head, const std::deque<WorldObject>& set) {
+    std::vector<int> indices;
+    for (const WorldObject* node : Walk(head))
+        for (size_t i = 0; i < set.size(); ++i)
+            if (&set[i] == node)
+                indices.push_back(static_cast<int>(i));
+    return indices;
+}
+
+// Steps of creatures: each object taken out and put back a little way off, searching from
+// the node beside where it was, from another node of the list or from a node of another
+// list, lands where a search from the head puts the same object in a copy of the list.
+TEST(WorldObject, ASearchFromANearNodeFindsThePlaceTheHeadGives) {
+    constexpr int kWidth = 8;
+    constexpr int kCount = 30;
+    std::deque<WorldObject> objects(kCount);
+    std::deque<WorldObject> copies(kCount);
+    WorldObject other;
+    WorldObject* head = nullptr;
+    WorldObject* copyHead = nullptr;
+    WorldObject* otherHead = nullptr;
+    other.InsertInList(otherHead, kWidth);
+    for (int i = 0; i < kCount; ++i) {
+        const Vector at(RandomInt(0, 8), RandomInt(0, 8), 0.0f);
+        objects[i].SetPosition(at);
+        copies[i].SetPosition(at);
+        objects[i].InsertInList(head, kWidth);
+        copies[i].InsertInList(copyHead, kWidth);
+    }
+    for (int step = 0; step < 3000; ++step) {
+        const int moved = RandomInt(0, kCount);
+        WorldObject* near = objects[moved].RemoveFromList(head);
+        copies[moved].RemoveFromList(copyHead);
+        if (step % 5 == 1)
+            near = &objects[RandomInt(0, kCount)]; // any node of the list, or the moved one
+        else if (step % 5 == 2)
+            near = &other;
+        const Vector to = objects[moved].GetPosition() +
+                          Vector(RandomInt(-1, 2) * 0.5f, RandomInt(-1, 2) * 0.5f, 0.0f);
+        objects[moved].SetPosition(to);
+        copies[moved].SetPosition(to);
+        objects[moved].InsertInList(head, kWidth, near);
+        copies[moved].InsertInList(copyHead, kWidth);
+        ASSERT_EQ(Indices(head, objects), Indices(copyHead, copies)) << "step " << step;
+    }
+    EXPECT_EQ(Walk(otherHead), std::vector<const WorldObject*>{&other});
+}
+
+// A key that is not a number goes first, and an object put into a second list leaves the
+// first, which stays whole.
+TEST(WorldObject, AnObjectIsInOneListAtATime) {
+    WorldObject a, b, c;
+    WorldObject* first = nullptr;
+    WorldObject* second = nullptr;
+    a.SetPosition(Vector(1, 1, 0));
+    b.SetPosition(Vector(2, 2, 0));
+    c.SetPosition(Vector(NAN, 0, 0));
+    a.InsertInList(first, 10);
+    b.InsertInList(first, 10);
+    c.InsertInList(first, 10, &b);
+    EXPECT_EQ(Walk(first), (std::vector<const WorldObject*>{&c, &a, &b}));
+    a.InsertInList(second, 10);
+    EXPECT_EQ(Walk(first), (std::vector<const WorldObject*>{&c, &b}));
+    EXPECT_EQ(Walk(second), std::vector<const WorldObject*>{&a});
+    EXPECT_EQ(a.RemoveFromList(first), nullptr); // not there: nothing changes
+    EXPECT_EQ(Walk(second), std::vector<const WorldObject*>{&a});
+    EXPECT_EQ(b.RemoveFromList(first), &c);
+    EXPECT_EQ(c.RemoveFromList(first), nullptr);
+    EXPECT_EQ(first, nullptr);
 }
 
 } // namespace

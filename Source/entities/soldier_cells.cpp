@@ -1,0 +1,176 @@
+#include "Source/entities/soldier_cells.h"
+
+#include "Library/world/tile_map.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Past this a rectangle covers every cell anyway, and its cell numbers would not fit an int.
+constexpr float kFarthest = 1e6f;
+
+bool IsUsable(float value) {
+    return std::isfinite(value) && std::fabs(value) <= kFarthest;
+}
+
+} // namespace
+
+SoldierCells::SoldierCells(const EntityPtrList& pool) : m_pool(pool) {}
+
+void SoldierCells::SetMap(const TileMap* map) {
+    m_map = map;
+    m_mapWidth = -1; // sorted anew at the next question
+    m_searchableFirst = nullptr;
+}
+
+int SoldierCells::Column(float x) const {
+    const int column = static_cast<int>(std::floor(std::clamp(x, 0.0f, kFarthest) / kCellSize));
+    return std::min(column, m_columns - 1);
+}
+
+int SoldierCells::Row(float y) const {
+    const int row = static_cast<int>(std::floor(std::clamp(y, 0.0f, kFarthest) / kCellSize));
+    return std::min(row, m_rows - 1);
+}
+
+// Cells clamp to the grid: a point beyond an edge goes to the edge's cell, which a
+// rectangle reaching beyond that edge also clamps to.
+int SoldierCells::CellOf(const Vector& position) const {
+    if (!IsUsable(position.x) || !IsUsable(position.y))
+        return m_columns * m_rows;
+    return Row(position.y) * m_columns + Column(position.x);
+}
+
+void SoldierCells::NoteRadius(float radius) {
+    m_widest = std::isnan(radius) ? INFINITY : std::max(m_widest, std::fabs(radius));
+}
+
+// A pool that has grown only adds its new slots; a map of another size sorts all anew.
+void SoldierCells::SortIfStale() {
+    const int width = m_map ? m_map->GetWidth() : 0;
+    const int height = m_map ? m_map->GetHeight() : 0;
+    if (width != m_mapWidth || height != m_mapHeight ||
+        static_cast<size_t>(m_pool.GetSlotCount()) < m_slots.size()) {
+        m_mapWidth = width;
+        m_mapHeight = height;
+        m_columns = std::max(1, static_cast<int>(std::ceil(m_mapWidth / kCellSize)));
+        m_rows = std::max(1, static_cast<int>(std::ceil(m_mapHeight / kCellSize)));
+        m_cells.assign(static_cast<size_t>(m_columns) * static_cast<size_t>(m_rows) + 1, {});
+        m_slots.clear();
+        m_slotOf.clear();
+        m_widest = 0.0f;
+    }
+    for (int slot = static_cast<int>(m_slots.size()); slot < m_pool.GetSlotCount(); ++slot) {
+        Entity* soldier = m_pool.GetAt(slot);
+        const int cell = CellOf(soldier->GetPosition());
+        m_slots.push_back({soldier, cell});
+        m_slotOf[soldier] = slot;
+        m_cells[static_cast<size_t>(cell)].push_back(slot);
+        NoteRadius(soldier->GetRadius());
+    }
+}
+
+void SoldierCells::RemoveFromCell(int slot, int cell) {
+    std::vector<int>& slots = m_cells[static_cast<size_t>(cell)];
+    const auto found = std::find(slots.begin(), slots.end(), slot);
+    *found = slots.back();
+    slots.pop_back();
+}
+
+// A soldier not sorted yet is one of a pool that has grown since: all are sorted anew.
+void SoldierCells::Moved(const Entity& soldier) {
+    m_searchableFirst = nullptr;
+    const auto found = m_slotOf.find(&soldier);
+    if (found == m_slotOf.end())
+        return;
+    const int slot = found->second;
+    Slot& entry = m_slots[static_cast<size_t>(slot)];
+    const int cell = CellOf(soldier.GetPosition());
+    if (cell != entry.cell) {
+        RemoveFromCell(slot, entry.cell);
+        m_cells[static_cast<size_t>(cell)].push_back(slot);
+        entry.cell = cell;
+    }
+    NoteRadius(soldier.GetRadius());
+}
+
+void SoldierCells::GatherAll() {
+    for (int slot = 0; slot < m_pool.GetSlotCount(); ++slot)
+        if (m_pool.IsUsed(slot))
+            m_gathered.push_back(slot);
+}
+
+void SoldierCells::Gather(const Vector& a, const Vector& b, float margin) {
+    SortIfStale();
+    m_gathered.clear();
+    // One more unit than the reach covers any rounding in the callers' tests.
+    const float reach = m_widest + std::fabs(margin) + 1.0f;
+    const float x1 = std::min(a.x, b.x) - reach;
+    const float x2 = std::max(a.x, b.x) + reach;
+    const float y1 = std::min(a.y, b.y) - reach;
+    const float y2 = std::max(a.y, b.y) + reach;
+    if (!IsUsable(x1) || !IsUsable(x2) || !IsUsable(y1) || !IsUsable(y2)) {
+        GatherAll();
+        return;
+    }
+    for (int row = Row(y1); row <= Row(y2); ++row)
+        for (int column = Column(x1); column <= Column(x2); ++column)
+            for (const int slot : m_cells[static_cast<size_t>(row * m_columns + column)])
+                if (m_pool.IsUsed(slot))
+                    m_gathered.push_back(slot);
+    for (const int slot : m_cells.back())
+        if (m_pool.IsUsed(slot))
+            m_gathered.push_back(slot);
+    std::sort(m_gathered.begin(), m_gathered.end());
+}
+
+void SoldierCells::DeselectAll() {
+    SortIfStale();
+    if (m_selectionKnown) {
+        for (const int slot : m_selected)
+            if (m_pool.IsUsed(slot))
+                m_slots[static_cast<size_t>(slot)].soldier->SetCandidateUnreported(false);
+    } else {
+        for (size_t slot = 0; slot < m_slots.size(); ++slot)
+            if (m_pool.IsUsed(static_cast<int>(slot)))
+                m_slots[slot].soldier->SetCandidateUnreported(false);
+    }
+    m_selected.clear();
+    m_selectionKnown = true;
+    m_searchableFirst = nullptr;
+}
+
+void SoldierCells::Select(Entity& soldier) {
+    soldier.SetCandidateUnreported(true);
+    const auto found = m_slotOf.find(&soldier);
+    if (found != m_slotOf.end())
+        m_selected.push_back(found->second);
+    else
+        m_selectionKnown = false;
+    m_searchableFirst = nullptr;
+}
+
+void SoldierCells::Forget() {
+    m_selectionKnown = false;
+    m_selected.clear();
+    m_searchableFirst = nullptr;
+}
+
+void SoldierCells::FlagsChanged(const Entity& soldier, uint32_t before) {
+    m_searchableFirst = nullptr;
+    if (((before ^ soldier.GetFlags()) & Entity::kFlagCandidate) != 0)
+        Forget();
+}
+
+void SoldierCells::RememberSearchable(const TileMap& map, Entity& first) {
+    m_searchableFirst = &first;
+    m_searchableMap = &map;
+    m_searchableWalkChanges = map.GetWalkChanges();
+}
+
+Entity* SoldierCells::RecallSearchable(const TileMap& map) const {
+    return m_searchableMap == &map && m_searchableWalkChanges == map.GetWalkChanges()
+               ? m_searchableFirst
+               : nullptr;
+}

@@ -1,0 +1,102 @@
+#pragma once
+// The soldier pool sorted into square cells of the map by position, so that a question about
+// a point or a segment visits only the soldiers of the cells its rectangle touches, widened
+// by the widest soldier, in slot order, instead of the whole pool. Soldiers report each move
+// and each change of radius; a pool that has grown, or a map of another size, is sorted
+// anew at the next question.
+//
+// It also remembers which soldiers its own selections left selected, so that the next one
+// clears only those: a soldier's candidate flag changed by other code (told through the
+// soldier's flags, or Forget) makes the next selection clear the whole pool once. And it
+// remembers the first of the selection of every searchable soldier (see
+// RememberSearchable) while nothing that selection reads changes.
+
+#include "Library/core/vector.h"
+#include "Source/entities/entity_ptr_list.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+class TileMap;
+
+class SoldierCells {
+public:
+    static constexpr float kCellSize = 4.0f;
+
+    explicit SoldierCells(const EntityPtrList& pool); // the manager's soldier pool
+
+    SoldierCells(const SoldierCells&) = delete;
+    SoldierCells& operator=(const SoldierCells&) = delete;
+
+    void SetMap(const TileMap* map);   // may be null: one cell then
+    void Moved(const Entity& soldier); // its position or radius changed
+
+    // The used soldiers that may lie within reach of the rectangle spanned by the two
+    // points, reach being the widest soldier's radius plus the margin, in slot order.
+    // Visits more than that, never fewer; the whole pool for a rectangle or reach that is
+    // not finite.
+    template <class Visit>
+    void ForEachNear(const Vector& a, const Vector& b, float margin, Visit visit) {
+        Gather(a, b, margin);
+        for (const int slot : m_gathered)
+            visit(*m_slots[static_cast<size_t>(slot)].soldier);
+    }
+
+    // Every used soldier deselected, touching only those the last selection left selected
+    // when no other code has selected soldiers since.
+    void DeselectAll();
+    void Select(Entity& soldier); // a used soldier
+    // Every used soldier selected exactly when the test passes, in one pass.
+    template <class Test> void SelectWhere(Test test) {
+        SortIfStale();
+        for (size_t slot = 0; slot < m_slots.size(); ++slot) {
+            if (m_pool.IsUsed(static_cast<int>(slot))) {
+                Entity& soldier = *m_slots[slot].soldier;
+                soldier.SetCandidateUnreported(test(soldier));
+            }
+        }
+        Forget();
+    }
+    void Forget(); // soldiers were selected by other code, or freed
+    void FlagsChanged(const Entity& soldier, uint32_t before);
+
+    // The soldier pool with exactly the used soldiers on passable cells of the map and
+    // without the unsearchable flag selected, first the first of them: recalled while no
+    // soldier's flags, position or slot and no walkable cell of the map have changed since
+    // it was remembered.
+    void RememberSearchable(const TileMap& map, Entity& first);
+    Entity* RecallSearchable(const TileMap& map) const; // null when not known
+
+private:
+    struct Slot {
+        Entity* soldier;
+        int cell; // the overflow cell for a position that is not finite
+    };
+    void SortIfStale();
+    int CellOf(const Vector& position) const;
+    int Column(float x) const;
+    int Row(float y) const;
+    void Gather(const Vector& a, const Vector& b, float margin);
+    void GatherAll();
+    void NoteRadius(float radius);
+    void RemoveFromCell(int slot, int cell);
+
+    const EntityPtrList& m_pool;
+    const TileMap* m_map = nullptr;
+    std::vector<Slot> m_slots; // by pool slot
+    std::unordered_map<const Entity*, int> m_slotOf;
+    std::vector<std::vector<int>> m_cells; // columns x rows, then the overflow cell
+    std::vector<int> m_gathered;
+    std::vector<int> m_selected; // slots the last selections selected
+    int m_columns = 0;
+    int m_rows = 0;
+    int m_mapWidth = -1;
+    int m_mapHeight = -1;
+    float m_widest = 0.0f; // never shrinks until the next sorting; infinite for a NaN
+    bool m_selectionKnown = false;
+    Entity* m_searchableFirst = nullptr; // null: not known
+    const TileMap* m_searchableMap = nullptr;
+    uint32_t m_searchableWalkChanges = 0;
+};
