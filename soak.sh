@@ -6,7 +6,8 @@
 # pixels of its own art), frozen or black screens (no change for 60 s while input flows),
 # sanitizer reports, the leak report after each clean exit and the debug allocator's live
 # bytes once a minute. Its files stay in build-soak/ (SOAK_DISPLAY picks the display, :77).
-# Exits non-zero when a run shows a crash, a sanitizer report, a dead screen or a leak.
+# Exits non-zero when a run shows a crash, a sanitizer report, a dead screen or a leak, when a
+# screen was never reached, or when the live bytes grew by more than 10% from minute 5.
 set -uo pipefail
 cd "$(dirname "$0")"
 minutes=${1:-}
@@ -49,65 +50,135 @@ export LSAN_OPTIONS=suppressions=$out/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1
 
 # Each screen by a few pixels of its own art: name, then x,y=colour as `convert` prints it.
+# The first that matches names the screen, so a look that others share comes after them.
+# The inventory beside a chest or a body (mode 10) is drawn with the inventory's own art.
 screens=(
-  "title 620,120=srgb(248,236,200) 5,5=srgb(112,76,32)"
-  "first-run 620,120=srgb(248,236,200) 5,5=srgb(8,12,40)"
-  "character-sheet 100,250=srgb(224,212,176) 2,2=srgb(24,20,24)"
-  "map-picture 700,546=srgb(48,84,64) 400,240=srgb(152,152,152)"
-  "new-game 625,540=srgb(232,196,88) 2,2=srgb(24,20,24)"
+  "animation-editor 15,100=srgb(64,76,96) 40,100=srgb(64,76,96) 75,135=srgb(0,252,248)"
+  "offset-editor 15,100=srgb(40,92,96) 70,80=srgb(40,92,96)"
+  "map-editor 3,512=srgb(48,84,64) 120,575=srgb(48,84,64)"
+  "editor-menu 5,5=srgb(0,0,0) 320,230=srgb(64,76,96) 450,350=srgb(64,76,96)"
+  "world-map-picture 5,5=srgb(88,132,56) 2,2=srgb(88,132,56)"
+  "world-map 5,5=srgb(24,20,24) 3,512=srgb(16,20,24) 120,575=srgb(16,64,48)"
   "story-page 70,80=srgb(224,212,176) 30,537=srgb(120,92,48)"
   "play 30,537=srgb(120,92,48)"
+  "map-picture 700,546=srgb(48,84,64) 400,240=srgb(152,152,152)"
+  "rest 620,120=srgb(248,236,200) 335,470=srgb(8,12,8) 400,300=srgb(8,12,8)"
+  "first-run 620,120=srgb(248,236,200) 5,5=srgb(8,12,40)"
+  "in-game-menu 5,5=srgb(112,76,32) 350,205=srgb(24,20,24) 240,300=srgb(96,48,48)"
+  "script-choice 5,5=srgb(112,76,32) 620,120=srgb(248,236,200) 240,300=srgb(24,20,24) 330,60=srgb(24,20,40)"
+  "options 5,5=srgb(112,76,32) 620,120=srgb(248,236,200) 330,60=srgb(24,20,24) 115,225=srgb(24,20,24)"
+  "quest-log 5,5=srgb(112,76,32) 620,120=srgb(24,20,24) 100,250=srgb(24,20,24) 200,140=srgb(24,20,24)"
+  "credits 5,5=srgb(112,76,32) 400,450=srgb(224,212,176) 640,546=srgb(16,12,16)"
+  "save-load 5,5=srgb(112,76,32) 250,520=srgb(224,212,176) 640,546=srgb(64,76,96)"
+  "title 5,5=srgb(112,76,32) 620,120=srgb(248,236,200) 335,470=srgb(24,20,24) 350,205=srgb(72,36,48)"
+  "trade 2,2=srgb(24,20,24) 100,250=srgb(224,212,176) 240,300=srgb(24,20,24) 250,520=srgb(224,212,176)"
+  "inventory 2,2=srgb(24,20,24) 65,480=srgb(224,212,176) 700,400=srgb(224,212,176) 200,140=srgb(24,20,24)"
+  "new-game 2,2=srgb(24,20,24) 70,80=srgb(224,212,176) 720,543=srgb(112,76,32)"
+  "character-sheet 2,2=srgb(24,20,24) 70,80=srgb(224,212,176) 650,543=srgb(24,20,24)"
+  "dialogue 2,2=srgb(24,20,24) 70,80=srgb(24,20,24) 200,140=srgb(224,212,176) 620,120=srgb(224,212,176)"
+  "game-over 5,5=srgb(24,20,24) 691,544=srgb(120,92,48)"
 )
+# Every probe's pixel read in one call, then each screen's probes matched against them.
+probes=$(for entry in "${screens[@]}"; do for probe in ${entry#* }; do echo "${probe%%=*}"; done; done |
+  sort -u)
+probe_format=$(for at in $probes; do printf '%%[pixel:p{%s}] ' "$at"; done)
 screen_of() {
-  local shot=$1 entry name probe at want got matched
+  local -A seen
+  local entry probe matched at
+  local -a got
+  read -ra got <<<"$(convert "$1" -format "$probe_format" info: 2>/dev/null)"
+  local i=0
+  for at in $probes; do
+    seen[$at]=${got[$i]:-}
+    i=$((i + 1))
+  done
   for entry in "${screens[@]}"; do
-    name=${entry%% *}
     matched=1
     for probe in ${entry#* }; do
-      at=${probe%%=*}
-      want=${probe#*=}
-      got=$(convert "$shot" -format "%[pixel:p{$at}]" info: 2>/dev/null)
-      [ "$got" = "$want" ] || { matched=0; break; }
+      [ "${seen[${probe%%=*}]}" = "${probe#*=}" ] || { matched=0; break; }
     done
-    [ $matched = 1 ] && { echo "$name"; return; }
+    [ $matched = 1 ] && { echo "${entry%% *}"; return; }
   done
   echo "other"
 }
 
 RANDOM=$seed
 pick() { echo $((RANDOM % $1)); }
+one_of() { shift $(($(pick $#))); echo "$1"; }
 keys=(Escape Return space Tab i c j m g r b e f a n o t w q comma period 1 2 3 F1 F2 F5 F9)
-# The play screen's buttons: the character sheet, rest, the in-game menu, the area map, the
-# inventory and the player script.
-play_buttons=("30 537" "30 558" "30 579" "465 538" "465 558" "465 578")
-# Into a game from the title (New Game, or now and then Edit Game), through the new game's
-# Done and the first page's first choice, then the play screen's own screens.
+# Where each screen leads: its ways out and on, one picked at random. The title leads mostly
+# into a new game, the play screen to its own screens (the character sheet, rest, the
+# in-game menu, the area map, the inventory, the player script, the quest log, the world's
+# picture) and the in-game menu back to the map, so the rest of the time is spent playing.
 lead_on() {
   case $1 in
-    title) [ "$(pick 5)" = 0 ] && echo "750 575" || echo "398 261" ;;
-    new-game) echo "650 543" ;;
+    title) one_of "398 261" "398 261" "398 261" "398 299" "398 280" "398 318" "398 337" "750 575" \
+      "398 356" ;;
+    options | credits | inventory | map-picture) echo "721 546" ;;
+    save-load) one_of "735 546" "735 546" "398 105" "660 546" ;;
+    editor-menu) one_of "400 237" "400 297" "400 327" "400 357" ;;
+    map-editor) one_of "341 519" "32 519" "92 519" "43 541" ;;
+    animation-editor) one_of "221 50" "56 50" "138 50" ;;
+    offset-editor) one_of "205 85" "56 85" ;;
+    new-game) one_of "650 543" "650 543" "720 543" ;;
     character-sheet) echo "720 543" ;;
-    map-picture) echo "722 546" ;;
-    play) echo "${play_buttons[$(pick ${#play_buttons[@]})]}" ;;
+    play) one_of "30 537" "30 558" "30 579" "465 538" "465 558" "465 578" key:j key:g key:Escape ;;
+    quest-log) echo "398 578" ;;
+    world-map-picture) echo "762 584" ;;
+    script-choice) one_of "720 544" "130 275" "130 335" ;;
+    in-game-menu) one_of "398 325" "398 325" "398 249" "398 268" "398 287" "398 306" "357 355" \
+      "435 355" ;;
+    rest) one_of "720 544" "400 260" "580 544" ;;
+    dialogue) one_of "400 330" "400 345" "400 360" "400 530" ;;
+    trade) one_of "720 544" "650 544" ;;
+    world-map) one_of "680 562" "700 540" ;;
+    game-over) echo "723 544" ;;
   esac
+}
+# A right press on whatever lies under the pointer, then one of the command box's lines
+# (the second is Talk for a creature, Open for a chest or a door).
+command_box() {
+  local x=$1 y=$2
+  xdotool mousemove "$x" "$y" sleep 0.3 mousedown 3 sleep 0.3 mouseup 3 sleep 0.3 \
+    mousemove $((x + 42)) $((y + 7 + 16 * $(pick 4))) sleep 0.3 click 1
+}
+# The leader walks a stretch towards one side of the map, the view edge-scrolling after it:
+# how the roads south and east and the creatures by the gate are reached.
+walk() {
+  local to=$(one_of "405 480" "760 330" "780 420" "470 270" "330 270") step
+  for step in 1 2 3; do
+    xdotool mousemove $to sleep 0.3 click 1 sleep 1.5
+  done
 }
 send_event() {
   local x=$(( $(pick 790) + 5 )) y=$(( $(pick 590) + 5 )) roll at
   roll=$(pick 100)
   at=$(lead_on "$here")
   if [ -n "$at" ] && [ "$roll" -lt 30 ]; then
-    xdotool mousemove $at click 1
-  elif [ "$here" = story-page ] && [ "$roll" -lt 30 ]; then
+    case $at in
+      key:*) xdotool key "${at#key:}" ;;
+      *) xdotool mousemove $at sleep 0.3 click 1 ;;
+    esac
+  elif [ "$here" = story-page ] && [ "$roll" -lt 40 ]; then
     xdotool key 1
-  elif [ "$roll" -lt 45 ]; then
+  elif [ "$here" = play ] && [ "$roll" -lt 40 ]; then
+    walk
+  elif [ "$here" = play ] && [ "$roll" -lt 50 ]; then
+    y=$(( $(pick 470) + 40 ))
+    if [ "$(pick 3)" = 0 ]; then
+      xdotool mousemove "$x" "$y" sleep 0.3 key t
+    else
+      command_box "$x" "$y"
+    fi
+  elif [ "$roll" -lt 55 ]; then
     xdotool mousemove "$x" "$y" click 1
-  elif [ "$roll" -lt 60 ]; then
+  elif [ "$roll" -lt 65 ]; then
     xdotool mousemove "$x" "$y" mousedown 3 sleep 0.4 mousemove $((x + $(pick 30))) \
       $((y + $(pick 30))) mouseup 3
-  elif [ "$roll" -lt 70 ]; then
+  elif [ "$roll" -lt 72 ]; then
     xdotool mousemove "$x" "$y" mousedown 1 mousemove $(( $(pick 790) + 5 )) \
       $(( $(pick 590) + 5 )) mouseup 1
-  elif [ "$roll" -lt 75 ]; then
+  elif [ "$roll" -lt 77 ]; then
     local edges=("1 $y" "798 $y" "$x 1" "$x 598")
     xdotool mousemove ${edges[$(pick 4)]} sleep 1
   else
@@ -121,6 +192,7 @@ start=$(date +%s)
 end=$((start + minutes * 60))
 events=0 runs=0 crashes=0 dead=0 leaky=0 sanitizer=0
 declare -A reached
+declare -a live_at
 here=title
 last_sum= last_change=$start next_minute=$((start + 60)) minute=0
 while [ "$(date +%s)" -lt "$end" ]; do
@@ -150,13 +222,14 @@ while [ "$(date +%s)" -lt "$end" ]; do
     (cd "$world" && exec ../../build-test/bin/vaultane) >"$out/run$runs.out" 2>"$out/run$runs.err" &
     game=$!
     sleep 3
+    here=title
     last_change=$(date +%s)
   fi
   send_event
   events=$((events + 1))
   sleep 0.$(( $(pick 5) + 1 ))
   now=$(date +%s)
-  if [ $((events % 3)) = 0 ]; then
+  {
     shot=$out/shots/now.png
     import -window root -display "$display" "$shot" 2>/dev/null
     sum=$(md5sum <"$shot" | cut -d' ' -f1)
@@ -175,11 +248,12 @@ while [ "$(date +%s)" -lt "$end" ]; do
       echo "minute $(((now - start) / 60)): no change for 60 s (shots/dead$dead.png)" >>"$log"
       last_change=$now
     fi
-  fi
+  }
   if [ "$now" -ge "$next_minute" ]; then
     minute=$((minute + 1))
     next_minute=$((next_minute + 60))
     live=$(grep -h 'live bytes' "$out"/run*.err 2>/dev/null | tail -n 1 | awk '{print $3}')
+    live_at[$minute]=${live:-0}
     echo "minute $minute: live bytes ${live:-none} (run $runs)" >>"$log"
   fi
 done
@@ -187,12 +261,25 @@ kill "$game" 2>/dev/null
 wait "$game" 2>/dev/null
 game=
 
+missing=
+for entry in "${screens[@]}"; do
+  name=${entry%% *}
+  [ "$name" = first-run ] || [ -n "${reached[$name]:-}" ] || missing="$missing $name"
+done
+# Live bytes at the last minute at most 10% above minute 5 (or the first, in a shorter run).
+first_live=${live_at[5]:-${live_at[1]:-0}}
+last_live=${live_at[$minute]:-0}
+growing=0
+[ "$first_live" -gt 0 ] && [ $((last_live * 10)) -gt $((first_live * 11)) ] && growing=1
 {
   echo "soak: $minutes minutes, seed $seed, $events events, $runs runs"
   echo "exits with a crash or error status: $crashes; sanitizer reports: $sanitizer"
   echo "dead screens: $dead; leak reports after a clean exit: $leaky"
   echo "screens reached: ${!reached[*]}"
+  echo "screens not reached:${missing:- none}"
+  echo "live bytes: $first_live at minute 5, $last_live at minute $minute"
   echo "other looks kept: $(find "$out/shots" -name 'other-*.png' | wc -l) (shots/other-*.png)"
   cat "$log"
 } | tee "$out/report.txt"
-[ $crashes = 0 ] && [ $sanitizer = 0 ] && [ $dead = 0 ] && [ $leaky = 0 ]
+[ $crashes = 0 ] && [ $sanitizer = 0 ] && [ $dead = 0 ] && [ $leaky = 0 ] && [ -z "$missing" ] &&
+  [ $growing = 0 ]
