@@ -144,9 +144,16 @@ bool LoadSaveMgr::EnterMap() {
     return m_services.entities->SetRegionScript(m_regionScript);
 }
 
+// With the temporaries ("*.tmp.new") a write of one cut short left behind.
 void LoadSaveMgr::ClearWorkingFiles() {
     for (const Stringc& path : m_files->List(m_saveRoot, "tmp"))
         m_files->Remove(path);
+    for (const Stringc& path : m_files->List(m_saveRoot, "new")) {
+        Stringc written = path;
+        written.StripExtension();
+        if (written.Extension() == "tmp")
+            m_files->Remove(path);
+    }
 }
 
 // ---- the slots ----

@@ -90,8 +90,10 @@ protected:
     std::map<int, Files> SlotsAfterRestart(std::initializer_list<int> slots) {
         Start();
         Frame();
-        for (const auto& file : FilesIn(""))
+        for (const auto& file : FilesIn("")) {
             EXPECT_NE(fs::path(file.first).extension(), ".tmp") << file.first;
+            EXPECT_NE(fs::path(file.first).stem().extension(), ".tmp") << file.first;
+        }
         std::map<int, Files> found;
         for (const int slot : slots) {
             char directory[8];
@@ -179,6 +181,26 @@ TEST_F(SaveFaults, AKillAtAnyStepOfATransitionLeavesNoWorkingFileAndEverySlotLoa
         if (HasFailure())
             return;
     }
+}
+
+// A write cut short leaves its temporary beside the working file it was to replace; the
+// next start clears those with the working files and leaves every other name alone.
+TEST_F(SaveFaults, TheTemporariesOfWorkingFilesAreClearedAtTheNextStart) {
+    StartOnDemoMap();
+    g_loadSaveMgr->RequestSaveGame(3, "kept");
+    Frame();
+    Stop();
+    World().WriteFile("SaveGame/plrdata.tmp.new", "cut");
+    World().WriteFile("SaveGame/demo.tmp.new", "cut");
+    World().WriteFile("SaveGame/notes.new", "not ours");
+    const Files slot = FilesIn("slot03");
+    Start();
+    Frame();
+    EXPECT_FALSE(fs::exists(World().Path("SaveGame/plrdata.tmp.new")));
+    EXPECT_FALSE(fs::exists(World().Path("SaveGame/demo.tmp.new")));
+    EXPECT_EQ(World().ReadFile("SaveGame/notes.new"), "not ours");
+    EXPECT_EQ(FilesIn("slot03"), slot);
+    Stop();
 }
 
 } // namespace
