@@ -51,32 +51,33 @@ export UBSAN_OPTIONS=print_stacktrace=1
 
 # Each screen by a few pixels of its own art: name, then x,y=colour as `convert` prints it.
 # The first that matches names the screen, so a look that others share comes after them.
-# The inventory beside a chest or a body (mode 10) is drawn with the inventory's own art.
+# The inventory beside a chest or a body (mode 10) is drawn with the inventory's own art. In a
+# tutorial its panel lies over the top left corner, so the game's screens are known elsewhere.
 screens=(
   "animation-editor 15,100=srgb(64,76,96) 40,100=srgb(64,76,96) 75,135=srgb(0,252,248)"
   "offset-editor 15,100=srgb(40,92,96) 70,80=srgb(40,92,96)"
   "map-editor 3,512=srgb(48,84,64) 120,575=srgb(48,84,64)"
   "editor-menu 5,5=srgb(0,0,0) 320,230=srgb(64,76,96) 450,350=srgb(64,76,96)"
-  "world-map-picture 5,5=srgb(88,132,56) 2,2=srgb(88,132,56)"
-  "world-map 5,5=srgb(24,20,24) 3,512=srgb(16,20,24) 120,575=srgb(16,64,48)"
-  "story-page 70,80=srgb(224,212,176) 30,537=srgb(120,92,48)"
+  "world-map-picture 760,50=srgb(80,124,56) 450,60=srgb(80,124,56) 400,597=srgb(64,108,48)"
+  "world-map 3,512=srgb(16,20,24) 120,575=srgb(16,64,48)"
+  "story-page 30,537=srgb(120,92,48) 700,450=srgb(224,212,176)"
   "play 30,537=srgb(120,92,48)"
   "map-picture 700,546=srgb(48,84,64) 400,240=srgb(152,152,152)"
   "rest 620,120=srgb(248,236,200) 335,470=srgb(8,12,8) 400,300=srgb(8,12,8)"
   "first-run 620,120=srgb(248,236,200) 5,5=srgb(8,12,40)"
-  "in-game-menu 5,5=srgb(112,76,32) 350,205=srgb(24,20,24) 240,300=srgb(96,48,48)"
-  "script-choice 5,5=srgb(112,76,32) 620,120=srgb(248,236,200) 240,300=srgb(24,20,24) 330,60=srgb(24,20,40)"
-  "options 5,5=srgb(112,76,32) 620,120=srgb(248,236,200) 330,60=srgb(24,20,24) 115,225=srgb(24,20,24)"
-  "quest-log 5,5=srgb(112,76,32) 620,120=srgb(24,20,24) 100,250=srgb(24,20,24) 200,140=srgb(24,20,24)"
-  "credits 5,5=srgb(112,76,32) 400,450=srgb(224,212,176) 640,546=srgb(16,12,16)"
-  "save-load 5,5=srgb(112,76,32) 250,520=srgb(224,212,176) 640,546=srgb(64,76,96)"
-  "title 5,5=srgb(112,76,32) 620,120=srgb(248,236,200) 335,470=srgb(24,20,24) 350,205=srgb(72,36,48)"
-  "trade 2,2=srgb(24,20,24) 100,250=srgb(224,212,176) 240,300=srgb(24,20,24) 250,520=srgb(224,212,176)"
-  "inventory 2,2=srgb(24,20,24) 65,480=srgb(224,212,176) 700,400=srgb(224,212,176) 200,140=srgb(24,20,24)"
-  "new-game 2,2=srgb(24,20,24) 70,80=srgb(224,212,176) 720,543=srgb(112,76,32)"
-  "character-sheet 2,2=srgb(24,20,24) 70,80=srgb(224,212,176) 650,543=srgb(24,20,24)"
-  "dialogue 2,2=srgb(24,20,24) 70,80=srgb(24,20,24) 200,140=srgb(224,212,176) 620,120=srgb(224,212,176)"
-  "game-over 5,5=srgb(24,20,24) 691,544=srgb(120,92,48)"
+  "game-over 797,300=srgb(232,196,88) 590,210=srgb(24,20,24) 210,330=srgb(24,20,24)"
+  "in-game-menu 797,300=srgb(232,196,88) 350,205=srgb(24,20,24) 240,300=srgb(96,48,48)"
+  "script-choice 797,300=srgb(232,196,88) 620,120=srgb(248,236,200) 250,300=srgb(24,20,24) 620,300=srgb(96,48,48)"
+  "options 797,300=srgb(232,196,88) 620,120=srgb(248,236,200) 450,60=srgb(24,20,24) 620,300=srgb(24,20,24)"
+  "quest-log 797,300=srgb(232,196,88) 620,120=srgb(24,20,24) 500,140=srgb(24,20,24) 250,300=srgb(24,20,24)"
+  "credits 797,300=srgb(232,196,88) 400,450=srgb(224,212,176) 640,546=srgb(16,12,16)"
+  "save-load 797,300=srgb(232,196,88) 250,520=srgb(224,212,176) 640,546=srgb(64,76,96)"
+  "title 797,300=srgb(232,196,88) 620,120=srgb(248,236,200) 335,470=srgb(24,20,24) 350,205=srgb(72,36,48)"
+  "trade 797,300=srgb(24,20,24) 700,450=srgb(224,212,176) 250,300=srgb(24,20,24) 450,60=srgb(224,212,176)"
+  "inventory 797,300=srgb(24,20,24) 700,450=srgb(224,212,176) 330,200=srgb(24,20,24) 500,140=srgb(224,212,176)"
+  "new-game 797,300=srgb(24,20,24) 330,200=srgb(224,212,176) 720,543=srgb(112,76,32)"
+  "character-sheet 797,300=srgb(24,20,24) 330,200=srgb(224,212,176) 650,543=srgb(24,20,24) 700,450=srgb(224,212,176)"
+  "dialogue 797,300=srgb(24,20,24) 330,200=srgb(224,212,176) 700,450=srgb(24,20,24) 620,120=srgb(224,212,176)"
 )
 # Every probe's pixel read in one call, then each screen's probes matched against them.
 probes=$(for entry in "${screens[@]}"; do for probe in ${entry#* }; do echo "${probe%%=*}"; done; done |
@@ -135,35 +136,46 @@ lead_on() {
     game-over) echo "723 544" ;;
   esac
 }
+# A press held over a frame or two, as a hand clicks: the map takes a walk only from a
+# release that comes in a later frame than its press.
+press() {
+  xdotool mousemove "$1" "$2" sleep 0.3 mousedown "${3:-1}" sleep 0.15 mouseup "${3:-1}"
+}
 # A right press on whatever lies under the pointer, then one of the command box's lines
 # (the second is Talk for a creature, Open for a chest or a door).
 command_box() {
   local x=$1 y=$2
-  xdotool mousemove "$x" "$y" sleep 0.3 mousedown 3 sleep 0.3 mouseup 3 sleep 0.3 \
-    mousemove $((x + 42)) $((y + 7 + 16 * $(pick 4))) sleep 0.3 click 1
+  press "$x" "$y" 3
+  sleep 0.3
+  press $((x + 42)) $((y + 7 + 16 * $(pick 4)))
 }
-# The leader walks a stretch towards one side of the map, the view edge-scrolling after it:
-# how the roads south and east and the creatures by the gate are reached.
+# The leader walks a stretch towards one side of the map while the view edge-scrolls after
+# it: how the roads south (to the second map) and east (to the world map) are reached.
 walk() {
-  local to=$(one_of "405 480" "760 330" "780 420" "470 270" "330 270") step
-  for step in 1 2 3; do
-    xdotool mousemove $to sleep 0.3 click 1 sleep 1.5
+  local way=$(one_of "405 470 405 598" "405 470 405 598" "700 300 798 300" "700 420 798 420" \
+    "100 300 1 300" "405 100 405 1") step
+  read -r x y edge_x edge_y <<<"$way"
+  for step in 1 2 3 4; do
+    press "$x" "$y"
+    xdotool sleep 0.5 mousemove "$edge_x" "$edge_y" sleep 0.8 mousemove "$x" "$y" sleep 1
   done
 }
 send_event() {
   local x=$(( $(pick 790) + 5 )) y=$(( $(pick 590) + 5 )) roll at
   roll=$(pick 100)
   at=$(lead_on "$here")
+  # On the map most of the time goes to walking, talking and command boxes.
+  [ "$here" = play ] && [ "$roll" -lt 50 ] && roll=$((roll * 3))
   if [ -n "$at" ] && [ "$roll" -lt 30 ]; then
     case $at in
       key:*) xdotool key "${at#key:}" ;;
-      *) xdotool mousemove $at sleep 0.3 click 1 ;;
+      *) press $at ;;
     esac
   elif [ "$here" = story-page ] && [ "$roll" -lt 40 ]; then
     xdotool key 1
-  elif [ "$here" = play ] && [ "$roll" -lt 40 ]; then
+  elif [ "$here" = play ] && [ "$roll" -lt 105 ]; then
     walk
-  elif [ "$here" = play ] && [ "$roll" -lt 50 ]; then
+  elif [ "$here" = play ] && [ "$roll" -lt 150 ]; then
     y=$(( $(pick 470) + 40 ))
     if [ "$(pick 3)" = 0 ]; then
       xdotool mousemove "$x" "$y" sleep 0.3 key t
@@ -171,7 +183,7 @@ send_event() {
       command_box "$x" "$y"
     fi
   elif [ "$roll" -lt 55 ]; then
-    xdotool mousemove "$x" "$y" click 1
+    press "$x" "$y"
   elif [ "$roll" -lt 65 ]; then
     xdotool mousemove "$x" "$y" mousedown 3 sleep 0.4 mousemove $((x + $(pick 30))) \
       $((y + $(pick 30))) mouseup 3
