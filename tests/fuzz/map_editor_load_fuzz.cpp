@@ -1,0 +1,236 @@
+// A map as the map editor loads it: "f.map" read by the tile map, then "f.reg" by the region
+// with its placed entities gathered into the editor's list and stood on the map. The input
+// is the ".map"'s byte count (4 bytes), its bytes, then the ".reg". A refused ".map" leaves
+// the map as it was and a refused ".reg" leaves it as the ".map" made it; a pair taken draws
+// its view, finds a path between its first and last walkable cells, and written again (the
+// region with the editor's list) reads back to the same bytes.
+#include "Library/files/data_paths.h"
+#include "Library/files/file_stream.h"
+#include "Library/graphics/blit_state.h"
+#include "Library/graphics/colour.h"
+#include "Library/graphics/graphic.h"
+#include "Library/graphics/pixel_surface.h"
+#include "Library/world/game_mode.h"
+#include "Library/world/open_cell_finder.h"
+#include "Library/world/path_finder.h"
+#include "Library/world/tile_map.h"
+#include "Library/world/waypoints.h"
+#include "Source/creatures/creature_factory.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/placed_entity_list.h"
+#include "Source/world/entity_mgr_store.h"
+#include "Source/world/entry_pt_mgr.h"
+#include "Source/world/region_mgr.h"
+#include "fuzz/fuzz_input.h"
+#include "fuzz/fuzz_seeds.h"
+#include "fuzz/fuzz_stream.h"
+#include "tools/templatewriter/template_writer.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kImageWidth = 64; // 4 x 3 cells
+constexpr int kImageHeight = 36;
+
+// The point's cell when it is walkable, else the first walkable one of its eight neighbours.
+class OpenCells : public OpenCellFinder {
+public:
+    explicit OpenCells(const TileMap& map) : m_map(map) {}
+    bool FindNearestOpenCell(const Vector& point, Vector& out) const override {
+        const int cellX = static_cast<int>(point.x), cellY = static_cast<int>(point.y);
+        for (const int dy : {0, -1, 1})
+            for (const int dx : {0, -1, 1})
+                if (m_map.IsWalkable(cellX + dx, cellY + dy)) {
+                    out = Vector(cellX + dx + 0.5f, cellY + dy + 0.5f, 0);
+                    return true;
+                }
+        return false;
+    }
+
+private:
+    const TileMap& m_map;
+};
+
+// The editor's map and region on the scratch data root, with the map image "m.tga" and the
+// templates "thing" the placed entities name, made once.
+struct Editing {
+    Editing() : scratch(Prepare()) {
+        mapPointer = &map;
+        for (int type : {Entity::kTypeBase, Entity::kTypeItem, Entity::kTypeSoldier})
+            if (!TemplateWriter::Write(type, "thing", [](Entity&) {}))
+                std::abort();
+    }
+
+    static bool Prepare() {
+        UseScratchDataPaths();
+        if (!Graphic::InitScratch())
+            std::abort();
+        FuzzDirectory("art/graphic/map");
+        FuzzDirectory("Data/TileMap");
+        FuzzDirectory("Data/Region");
+        if (!WriteImage("m.tga", false) || !WriteImage("m_clip.tga", true))
+            std::abort();
+        return true;
+    }
+
+    // A gradient of ground, or a clip image of the colour key alone.
+    static bool WriteImage(const char* name, bool clip) {
+        Graphic image;
+        if (!image.Create(kImageWidth, kImageHeight))
+            return false;
+        for (int y = 0; y < kImageHeight; ++y)
+            for (int x = 0; x < kImageWidth; ++x)
+                image.SetPixel(x, y,
+                               (clip ? Colour(255, 0, 255) : Colour(60 + x, 120, 40 + y)).Pack16());
+        const Stringc path = g_dataPaths->GetMapGraphicDir() + "/" + name;
+        return FileStream::WriteReplacing(path.c_str(),
+                                          [&image](Stream& out) { return image.WriteTga(out); });
+    }
+
+    bool scratch;
+    ScopedCreatureFactory creatures;
+    GameMode game;
+    TileMap map{*g_dataPaths, nullptr};
+    TileMap* mapPointer = nullptr;
+    SoundMgr* sound = nullptr;
+    MouseMgr* mouse = nullptr;
+    MapActions* actions = nullptr;
+    EntityHighlighter* highlighter = nullptr;
+    GameClock* clock = nullptr;
+    EntityMgrStore entities;
+    RegionMgr region{
+        {game, nullptr, mapPointer, sound, mouse, actions, highlighter, clock, entities}};
+    PlacedEntityList placed;
+    std::vector<uint16_t> pixels = std::vector<uint16_t>(800 * 600);
+};
+
+Editing& Editor() {
+    static Editing editing;
+    return editing;
+}
+
+std::string MapBytes() { // "" for a map with no cells
+    return WrittenBytes([](Stream& stream) { return Editor().map.Write(stream); });
+}
+
+std::string RegionBytes() {
+    return WrittenBytes(
+        [](Stream& stream) { return Editor().region.SaveDefinition(stream, &Editor().placed); });
+}
+
+enum class Outcome { kMapRefused, kRegionRefused, kLoaded };
+
+// The editor's load of "f", the map first (taken: the map as it read): the region is not read
+// when the map is refused.
+Outcome Load(const std::string& mapBytes, const std::string& regionBytes, std::string& taken) {
+    Editing& editor = Editor();
+    FuzzFile("Data/TileMap/f.map", mapBytes);
+    FuzzFile("Data/Region/f.reg", regionBytes);
+    editor.placed.Clear();
+    if (!editor.map.Load("f"))
+        return Outcome::kMapRefused;
+    taken = MapBytes();
+    if (!editor.region.LoadRegFile("f", &editor.placed))
+        return Outcome::kRegionRefused;
+    g_entityMgr->RegisterWithTileMap();
+    return Outcome::kLoaded;
+}
+
+// The view drawn whole, and a path from the first walkable cell to the last that begins and
+// ends where it was asked to.
+void DrawAndWalk() {
+    Editing& editor = Editor();
+    TileMap& map = editor.map;
+    map.SetViewOrigin(Vector());
+    g_graphicClipRect = Rect{0, 0, 800, 600};
+    if (!map.DrawTiles(PixelSurface{editor.pixels.data(), 800, 600, 800}, TileMap::kNoFog))
+        std::abort();
+    int walkable = 0;
+    Vector start, goal; // the centres of the first walkable cell and the last
+    for (int y = 0; y < map.GetHeight(); ++y)
+        for (int x = 0; x < map.GetWidth(); ++x)
+            if (map.IsWalkable(x, y)) {
+                goal = Vector(x + 0.5f, y + 0.5f, 0);
+                if (walkable++ == 0)
+                    start = goal;
+            }
+    if (walkable < 2)
+        return;
+    OpenCells cells(map);
+    PathFinder finder(map, cells);
+    Waypoints path;
+    if (!finder.FindPath(start, goal, path) || path.GetCount() < 1)
+        std::abort();
+    const Vector& from = path.GetStart();
+    const Vector& last = path.GetPoint(path.GetCount() - 1);
+    if (from.x != start.x || from.y != start.y || last.x != goal.x || last.y != goal.y)
+        std::abort();
+}
+
+} // namespace
+
+std::vector<std::string> FuzzSeeds() {
+    Editing& editor = Editor();
+    if (!editor.map.CreateLayers("m.tga"))
+        std::abort();
+    // A wall down the third column but for its last cell, for paths to walk round.
+    for (int y = 0; y < editor.map.GetHeight(); ++y)
+        for (int x = 0; x < editor.map.GetWidth(); ++x)
+            editor.map.SetWalkable(x, y, x != 2 || y == editor.map.GetHeight() - 1);
+    editor.region.Reset();
+    g_entityMgr->SetTileMap(&editor.map);
+    editor.placed.Clear();
+    for (int type : {Entity::kTypeBase, Entity::kTypeItem, Entity::kTypeSoldier}) {
+        Entity* entity = g_entityMgr->CreateEntity(1.5f + type, 1.5f, 0.0f, type);
+        entity->SetTemplateName("thing");
+        if (type == Entity::kTypeItem)
+            entity->AddFlags(Entity::kFlagHidden); // no icon to show on the map
+        editor.placed.Add(entity);
+    }
+    g_entryPtMgr->Add(Vector(2, 2, 0)).name = "gate";
+    const std::string map = MapBytes();
+    const std::string region = RegionBytes();
+    std::vector<std::string> seeds;
+    for (const std::string& regionBytes : {region, std::string()}) {
+        uint32_t count = static_cast<uint32_t>(map.size());
+        std::string seed(reinterpret_cast<const char*>(&count), sizeof count);
+        seeds.push_back(seed + map + regionBytes);
+    }
+    return seeds;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    uint32_t count = 0;
+    if (size < sizeof count)
+        return 0;
+    std::memcpy(&count, data, sizeof count);
+    const char* bytes = reinterpret_cast<const char*>(data) + sizeof count;
+    const size_t mapSize = std::min<size_t>(count, size - sizeof count);
+    const std::string mapBytes(bytes, mapSize);
+    const std::string regionBytes(bytes + mapSize, size - sizeof count - mapSize);
+    const std::string before = MapBytes();
+    std::string taken;
+    switch (Load(mapBytes, regionBytes, taken)) {
+    case Outcome::kMapRefused:
+        if (MapBytes() != before)
+            std::abort();
+        return 0;
+    case Outcome::kRegionRefused:
+        if (MapBytes() != taken)
+            std::abort();
+        return 0;
+    case Outcome::kLoaded:
+        break;
+    }
+    DrawAndWalk();
+    const std::string map = MapBytes();
+    const std::string region = RegionBytes();
+    if (Load(map, region, taken) != Outcome::kLoaded || MapBytes() != map ||
+        RegionBytes() != region)
+        std::abort();
+    return 0;
+}
