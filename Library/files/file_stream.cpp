@@ -1,5 +1,6 @@
 #include "Library/files/file_stream.h"
 
+#include "Library/files/mem_stream.h"
 #include "platform/case_path.h"
 #include "platform/win_io.h"
 
@@ -76,11 +77,15 @@ bool FileStream::CutHere() {
 
 namespace {
 
-// The temporary beside path, written whole; removed again when the write fails.
-bool WriteTemporary(const std::string& temporary,
-                    const std::function<bool(Stream&)>& write) {
+// The temporary beside path, made whole in memory and written in one call, so that a file
+// costs the disk one write however many fields it holds; removed again when the write fails.
+bool WriteTemporary(const std::string& temporary, const std::function<bool(Stream&)>& write) {
+    MemStream bytes(kStreamWriteBinary);
+    if (!write(bytes))
+        return false;
     FileStream file(temporary.c_str(), kStreamWriteBinary);
-    const bool written = file.IsOpen() && write(file);
+    const bool written =
+        file.IsOpen() && file.Write(bytes.GetBuffer(), bytes.GetSize()) == kStreamOk;
     file.Close();
     if (!written)
         platform::RemoveFile(temporary.c_str());
