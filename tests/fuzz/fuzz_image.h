@@ -6,9 +6,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class Animation;
+class Colour;
 class Graphic;
 
 // The pixel layout of the screen, chosen by the input (its length's parity), so both
@@ -38,3 +40,7 @@ std::string StoredAnimation(int sequences, int frames);
 
 // Whether a player could show the animation without a frame surface past pixels in area.
 bool FitsPlayer(const Animation& animation, long pixels);
+
+// A 16-bit ".tga" of the size written at path, each pixel in the colour given for it.
+bool WriteTgaImage(const std::string& path, int width, int height,
+                   const std::function<Colour(int x, int y)>& colour);

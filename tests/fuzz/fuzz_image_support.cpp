@@ -1,7 +1,9 @@
 #include "fuzz/fuzz_image.h"
 
+#include "Library/files/file_stream.h"
 #include "Library/graphics/animation.h"
 #include "Library/graphics/blit_state.h"
+#include "Library/graphics/colour.h"
 #include "Library/graphics/encoded_frame.h"
 #include "Library/graphics/graphic.h"
 #include "Library/graphics/pixel_format.h"
@@ -124,4 +126,16 @@ bool FitsPlayer(const Animation& animation, long pixels) {
                 height = std::max<long>(height, image->GetHeight());
             }
     return width * height <= pixels;
+}
+
+bool WriteTgaImage(const std::string& path, int width, int height,
+                   const std::function<Colour(int x, int y)>& colour) {
+    Graphic image;
+    if (!image.Create(width, height))
+        return false;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.SetPixel(x, y, colour(x, y).Pack16());
+    return FileStream::WriteReplacing(path.c_str(),
+                                      [&image](Stream& out) { return image.WriteTga(out); });
 }

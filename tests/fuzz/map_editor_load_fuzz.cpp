@@ -18,9 +18,9 @@
 #include "Source/creatures/creature_factory.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/placed_entity_list.h"
-#include "Source/world/entity_mgr_store.h"
 #include "Source/world/entry_pt_mgr.h"
-#include "Source/world/region_mgr.h"
+#include "Source/world/offscreen_region.h"
+#include "fuzz/fuzz_image.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_seeds.h"
 #include "fuzz/fuzz_stream.h"
@@ -59,7 +59,6 @@ private:
 // templates "thing" the placed entities name, made once.
 struct Editing {
     Editing() : scratch(Prepare()) {
-        mapPointer = &map;
         for (int type : {Entity::kTypeBase, Entity::kTypeItem, Entity::kTypeSoldier})
             if (!TemplateWriter::Write(type, "thing", [](Entity&) {}))
                 std::abort();
@@ -79,31 +78,18 @@ struct Editing {
 
     // A gradient of ground, or a clip image of the colour key alone.
     static bool WriteImage(const char* name, bool clip) {
-        Graphic image;
-        if (!image.Create(kImageWidth, kImageHeight))
-            return false;
-        for (int y = 0; y < kImageHeight; ++y)
-            for (int x = 0; x < kImageWidth; ++x)
-                image.SetPixel(x, y,
-                               (clip ? Colour(255, 0, 255) : Colour(60 + x, 120, 40 + y)).Pack16());
-        const Stringc path = g_dataPaths->GetMapGraphicDir() + "/" + name;
-        return FileStream::WriteReplacing(path.c_str(),
-                                          [&image](Stream& out) { return image.WriteTga(out); });
+        return WriteTgaImage((g_dataPaths->GetMapGraphicDir() + "/" + name).c_str(), kImageWidth,
+                             kImageHeight, [clip](int x, int y) {
+                                 return clip ? Colour(255, 0, 255) : Colour(60 + x, 120, 40 + y);
+                             });
     }
 
     bool scratch;
     ScopedCreatureFactory creatures;
     GameMode game;
     TileMap map{*g_dataPaths, nullptr};
-    TileMap* mapPointer = nullptr;
-    SoundMgr* sound = nullptr;
-    MouseMgr* mouse = nullptr;
-    MapActions* actions = nullptr;
-    EntityHighlighter* highlighter = nullptr;
-    GameClock* clock = nullptr;
-    EntityMgrStore entities;
-    RegionMgr region{
-        {game, nullptr, mapPointer, sound, mouse, actions, highlighter, clock, entities}};
+    OffscreenRegion offscreen{game, nullptr, &map};
+    RegionMgr& region = offscreen.Get();
     PlacedEntityList placed;
     std::vector<uint16_t> pixels = std::vector<uint16_t>(800 * 600);
 };

@@ -6,6 +6,7 @@
 #include "Library/graphics/colour.h"
 #include "Library/graphics/graphic.h"
 #include "Library/world/tile_map.h"
+#include "tests/fuzz/fuzz_image.h"
 #include "tests/fuzz/fuzz_seeds.h"
 #include "tests/fuzz/fuzz_stream.h"
 
@@ -46,19 +47,12 @@ private:
     // A 16-bit image: a pond of pure green on the checkerboard in its first cell, a column of
     // scenery in the clip image.
     bool WriteImage(const char* name, const Colour& ground) const {
-        Graphic image;
-        if (!image.Create(kImageWidth, kImageHeight))
-            return false;
-        for (int y = 0; y < kImageHeight; ++y)
-            for (int x = 0; x < kImageWidth; ++x)
-                image.SetPixel(x, y,
-                               (x < 16 && y < 12 && (x + y) % 2 == 0 ? Colour(0, 255, 0)
-                                : x == 20                            ? Colour(40, 40, 40)
-                                                                     : ground)
-                                   .Pack16());
-        const Stringc path = m_paths.GetMapGraphicDir() + "/" + name;
-        return FileStream::WriteReplacing(path.c_str(),
-                                          [&image](Stream& out) { return image.WriteTga(out); });
+        return WriteTgaImage((m_paths.GetMapGraphicDir() + "/" + name).c_str(), kImageWidth,
+                             kImageHeight, [&ground](int x, int y) {
+                                 return x < 16 && y < 12 && (x + y) % 2 == 0 ? Colour(0, 255, 0)
+                                        : x == 20                            ? Colour(40, 40, 40)
+                                                                             : ground;
+                             });
     }
 
     std::string m_root;
