@@ -10,7 +10,7 @@
 #include <string>
 
 class Animation;
-class Colour;
+struct Colour;
 class Graphic;
 
 // The pixel layout of the screen, chosen by the input (its length's parity), so both
