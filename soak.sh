@@ -114,7 +114,7 @@ keys=(Escape Return space Tab i c j m g r b e f a n o t w q comma period 1 2 3 F
 lead_on() {
   case $1 in
     title) one_of "398 261" "398 261" "398 261" "398 299" "398 280" "398 318" "398 337" "750 575" \
-      "398 356" ;;
+      "750 575" "398 356" ;;
     options | credits | inventory | map-picture) echo "721 546" ;;
     save-load) one_of "735 546" "735 546" "398 105" "660 546" ;;
     editor-menu) one_of "400 237" "400 297" "400 327" "400 357" ;;
@@ -127,8 +127,8 @@ lead_on() {
     quest-log) echo "398 578" ;;
     world-map-picture) echo "762 584" ;;
     script-choice) one_of "720 544" "130 275" "130 335" ;;
-    in-game-menu) one_of "398 325" "398 325" "398 249" "398 268" "398 287" "398 306" "357 355" \
-      "435 355" ;;
+    in-game-menu) one_of "398 325" "398 249" "398 268" "398 287" "398 306" "398 306" "357 355" \
+      "357 355" "435 355" ;;
     rest) one_of "720 544" "400 260" "580 544" ;;
     dialogue) one_of "400 330" "400 345" "400 360" "400 530" ;;
     trade) one_of "720 544" "650 544" ;;
@@ -160,7 +160,20 @@ walk() {
     xdotool sleep 0.5 mousemove "$edge_x" "$edge_y" sleep 0.8 mousemove "$x" "$y" sleep 1
   done
 }
+# Back to the title through the in-game menu's Exit and its question, so that a long game
+# still leaves time for the title's own screens and the editors.
+to_title() {
+  xdotool key Escape sleep 1
+  press 398 306
+  sleep 1
+  press 357 355
+}
 send_event() {
+  if [ "$here" = play ] && [ $((events - titled)) -gt 150 ]; then
+    titled=$events
+    to_title
+    return
+  fi
   local x=$(( $(pick 790) + 5 )) y=$(( $(pick 590) + 5 )) roll at
   roll=$(pick 100)
   at=$(lead_on "$here")
@@ -202,7 +215,7 @@ log=$out/soak.log
 : >"$log"
 start=$(date +%s)
 end=$((start + minutes * 60))
-events=0 runs=0 crashes=0 dead=0 leaky=0 sanitizer=0
+events=0 titled=0 runs=0 crashes=0 dead=0 leaky=0 sanitizer=0
 declare -A reached
 declare -a live_at
 here=title
@@ -246,6 +259,7 @@ while [ "$(date +%s)" -lt "$end" ]; do
     import -window root -display "$display" "$shot" 2>/dev/null
     sum=$(md5sum <"$shot" | cut -d' ' -f1)
     here=$(screen_of "$shot")
+    [ "$here" = title ] && titled=$events
     reached[$here]=1
     if [ "$here" = other ]; then
       # A screen not named above, kept once per look of its corners and centre for a reader.
@@ -266,7 +280,7 @@ while [ "$(date +%s)" -lt "$end" ]; do
     next_minute=$((next_minute + 60))
     live=$(grep -h 'live bytes' "$out"/run*.err 2>/dev/null | tail -n 1 | awk '{print $3}')
     live_at[$minute]=${live:-0}
-    echo "minute $minute: live bytes ${live:-none} (run $runs)" >>"$log"
+    echo "minute $minute: live bytes ${live:-none} (run $runs), ${#reached[@]} looks reached" >>"$log"
   fi
 done
 kill "$game" 2>/dev/null
