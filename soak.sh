@@ -123,7 +123,8 @@ lead_on() {
     offset-editor) one_of "205 85" "56 85" ;;
     new-game) one_of "650 543" "650 543" "720 543" ;;
     character-sheet) echo "720 543" ;;
-    play) one_of "30 537" "30 558" "30 579" "465 538" "465 558" "465 578" key:j key:g key:Escape ;;
+    play) one_of "30 537" "30 558" "30 558" "30 579" "465 538" "465 558" "465 578" "465 578" key:j \
+      key:g key:Escape ;;
     quest-log) echo "398 578" ;;
     world-map-picture) echo "762 584" ;;
     script-choice) one_of "720 544" "130 275" "130 335" ;;
@@ -155,9 +156,9 @@ walk() {
   local way=$(one_of "405 470 405 598" "405 470 405 598" "700 300 798 300" "700 420 798 420" \
     "100 300 1 300" "405 100 405 1") step
   read -r x y edge_x edge_y <<<"$way"
-  for step in 1 2 3 4; do
+  for step in 1 2 3; do
     press "$x" "$y"
-    xdotool sleep 0.5 mousemove "$edge_x" "$edge_y" sleep 0.8 mousemove "$x" "$y" sleep 1
+    xdotool sleep 0.4 mousemove "$edge_x" "$edge_y" sleep 0.8 mousemove "$x" "$y" sleep 0.6
   done
 }
 # Back to the title through the in-game menu's Exit and its question, so that a long game
@@ -177,9 +178,10 @@ send_event() {
   local x=$(( $(pick 790) + 5 )) y=$(( $(pick 590) + 5 )) roll at
   roll=$(pick 100)
   at=$(lead_on "$here")
-  # On the map most of the time goes to walking, talking and command boxes.
+  # On the map most of the time goes to walking, talking and command boxes; elsewhere most of
+  # it to the screen's own ways on.
   [ "$here" = play ] && [ "$roll" -lt 50 ] && roll=$((roll * 3))
-  if [ -n "$at" ] && [ "$roll" -lt 30 ]; then
+  if [ -n "$at" ] && { [ "$roll" -lt 30 ] || { [ "$here" != play ] && [ "$roll" -lt 60 ]; }; }; then
     case $at in
       key:*) xdotool key "${at#key:}" ;;
       *) press $at ;;
