@@ -116,7 +116,7 @@ lead_on() {
     title) one_of "398 261" "398 261" "398 261" "398 299" "398 280" "398 318" "398 337" "750 575" \
       "750 575" "398 356" ;;
     options | credits | inventory | map-picture) echo "721 546" ;;
-    save-load) one_of "735 546" "735 546" "398 105" "660 546" ;;
+    save-load) one_of "735 546" "735 546" "398 105" "660 546" "357 355" "435 355" ;; # and its box
     editor-menu) one_of "400 237" "400 297" "400 327" "400 357" ;;
     map-editor) one_of "341 519" "32 519" "92 519" "43 541" ;;
     animation-editor) one_of "221 50" "56 50" "138 50" ;;
