@@ -1,23 +1,22 @@
 #include "tools/demoworld/demo_creature_scripts.h"
 
+#include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 
 #include <iterator>
 
 namespace {
 
+using namespace ScriptNumbers;
+
 // The game's numbers for the events and actions the scripts call.
-constexpr int32_t kStartEvent = 1;
 constexpr int32_t kDeathEvent = 4;
 constexpr int32_t kAttackedEvent = 6;
-constexpr int32_t kDialogueEvent = 20;
-constexpr int32_t kSay = 3;
 constexpr int32_t kAttack = 16;
 constexpr int32_t kSetSide = 35;
 constexpr int32_t kNotifyNearbyOfSelf = 30;
 constexpr int32_t kReadyWeaponFirst1 = 66;
 constexpr int32_t kFaceEntity = 214;
-constexpr int32_t kStartDialogue = 44;
 
 // The steps that name an entity from the caller's point of view.
 constexpr uint32_t kSelf = 1;

@@ -1,12 +1,15 @@
 #include "tools/demoworld/demo_dialogues.h"
 
 #include "tools/demoworld/demo_creatures.h"
+#include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 
 #include <initializer_list>
 #include <string>
 
 namespace {
+
+using namespace ScriptNumbers;
 
 // The game's numbers for the dialogue's conditions and actions.
 constexpr int32_t kStartsAtLabel = 42;
@@ -17,7 +20,6 @@ constexpr int32_t kGoToLabel = 45;
 constexpr int32_t kEndDialogue = 46;
 constexpr int32_t kAddToValue = 48;
 constexpr int32_t kTrade = 50;
-constexpr int32_t kGiveNewItem = 61;
 constexpr int32_t kCreateItemAt = 97;
 constexpr int32_t kTemplateCount = -1; // a given item keeps its template's count of uses
 

@@ -1,23 +1,19 @@
 #include "tools/demoworld/demo_map_scripts.h"
 
+#include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 
 namespace {
 
+using namespace ScriptNumbers;
+
 // The game's numbers for the events, actions and conditions the scripts call.
-constexpr int32_t kStartEvent = 1;
 constexpr int32_t kPartyPlacedEvent = 3;
 constexpr int32_t kTrapEvent = 16;
-constexpr int32_t kDialogueEvent = 20;
-constexpr int32_t kStartDialogue = 44;
-constexpr int32_t kGiveNewItem = 61;
-constexpr int32_t kSetVariable = 80;
-constexpr int32_t kAddMessage = 401;
 constexpr int32_t kToggleTutorialPanel = 402;
 constexpr int32_t kSetDisplayName = 317;
 constexpr int32_t kSetDescription = 318;
 constexpr int32_t kFartherThan = 3;
-constexpr int32_t kVariableEquals = 46;
 
 constexpr int kTemplateCount = -1;    // a given item keeps its template's count of uses
 constexpr uint32_t kActiveMember = 3; // the step that names the party's active member

@@ -15,6 +15,7 @@
 #include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/demo_sound.h"
 #include "tools/demoworld/field_images.h"
+#include "tools/demoworld/script_numbers.h"
 #include "tools/demoworld/second_map.h"
 #include "tools/scriptbuilder/script_builder.h"
 
@@ -22,7 +23,8 @@
 
 namespace {
 
-constexpr int32_t kRegionEnteredEvent = 2;
+using namespace ScriptNumbers;
+
 constexpr int32_t kAddJournalTopic = 51;
 constexpr int32_t kAddJournalNote = 52;
 constexpr int32_t kCloseJournalTopic = 53;

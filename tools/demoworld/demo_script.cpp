@@ -1,17 +1,17 @@
 #include "tools/demoworld/demo_script.h"
 
+#include "tools/demoworld/script_numbers.h"
+
 namespace {
 
+using namespace ScriptNumbers;
+
 // The game's numbers for the events, actions and conditions the script calls.
-constexpr int32_t kStartEvent = 1;
 constexpr int32_t kClearActions = 0;
-constexpr int32_t kSay = 3;
 constexpr int32_t kSayAside = 4;
 constexpr int32_t kAddToVariable = 81;
-constexpr int32_t kDeclareVariable = 91;
 constexpr int32_t kStartGameTimer = 103;
 constexpr int32_t kIsLive = 5;
-constexpr int32_t kVariableEquals = 46;
 constexpr int32_t kGameTimerExpired = 62;
 constexpr int32_t kNothing = 0;
 

@@ -37,8 +37,7 @@ const struct {
 EditorArt::EditorArt(const DataPaths& paths, LabelFont& font) : m_paths(paths), m_font(font) {}
 
 bool EditorArt::Write() const {
-    return WriteAnimationEditor() && WriteOffsetEditor() && WriteDirectoryBox() &&
-           WriteMapEditor();
+    return WriteAnimationEditor() && WriteOffsetEditor() && WriteDirectoryBox() && WriteMapEditor();
 }
 
 namespace {
@@ -111,7 +110,8 @@ bool EditorArt::WriteMapEditorWindow(WindowArt& art, int window) const {
         if (colour >= 0 && window == MapEditor::kSearchColourWindow) {
             Colour swatch;
             swatch.ByIndex(colour);
-            background.Fill(widget.x + 4, widget.y + 4, widget.width - 8, widget.height - 8, swatch);
+            background.Fill(widget.x + 4, widget.y + 4, widget.width - 8, widget.height - 8,
+                            swatch);
         }
         if (widget.type != kWidgetToggle && widget.type != kWidgetRadio)
             continue;

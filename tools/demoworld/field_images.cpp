@@ -29,7 +29,7 @@ bool IsWallFace(int x, int y) {
 Colour PixelAt(int x, int y) {
     if (IsWallFace(x, y))
         return (y % 6 == 0 || (x + (y / 6) * 5) % 12 == 0) ? Colour(90, 90, 90)
-                                                            : Colour(150, 150, 146);
+                                                           : Colour(150, 150, 146);
     return DemoMap::GroundColour(
         FieldImages::TypeAt(x / TileGrid::kTileWidth, y / TileGrid::kTileHeight), x, y);
 }
@@ -62,6 +62,7 @@ bool FieldImages::Write() const {
     const auto light = [](int column, int row) { return row > kWallRow && column < 8 ? 1 : 0; };
     return writer.WriteImage(PixelAt) && writer.WriteClip([](int x, int y) {
         return IsWallFace(x, y) ? PixelAt(x, y) : Colour(255, 0, 255);
-    }) && writer.WriteLayers(TypeAt, height, lights, light,
-                             [](int type) { return DemoMap::GroundColour(type, 1, 2); });
+    }) && writer.WriteLayers(TypeAt, height, lights, light, [](int type) {
+        return DemoMap::GroundColour(type, 1, 2);
+    });
 }

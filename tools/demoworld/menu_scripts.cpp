@@ -1,11 +1,13 @@
 #include "tools/demoworld/menu_scripts.h"
 
 #include "Source/screens/select_player_script_panel.h"
+#include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 
 namespace {
 
-constexpr int32_t kStartEvent = 1;
+using namespace ScriptNumbers;
+
 constexpr int32_t kClearCredits = 107;
 constexpr int32_t kAddCreditLine = 108;
 

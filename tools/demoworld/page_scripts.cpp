@@ -1,14 +1,16 @@
 #include "tools/demoworld/page_scripts.h"
 
 #include "tools/demoworld/demo_region.h"
+#include "tools/demoworld/script_numbers.h"
 
 #include <iterator>
 #include <string>
 
 namespace {
 
+using namespace ScriptNumbers;
+
 // The game's numbers for the events and actions the scripts call.
-constexpr int32_t kStartEvent = 1;
 constexpr int32_t kSignalEvent = 12;
 constexpr int32_t kKeyEvent = 19;
 constexpr int32_t kClearPageText = 107;

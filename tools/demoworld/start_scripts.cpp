@@ -2,15 +2,15 @@
 
 #include "tools/demoworld/demo_map_scripts.h"
 #include "tools/demoworld/page_scripts.h"
+#include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 
 namespace {
 
-constexpr int32_t kStartEvent = 1;
+using namespace ScriptNumbers;
+
 constexpr int32_t kGoToPage = 215;
 constexpr int32_t kReplaceTutorialText = 403;
-constexpr int32_t kDeclareVariable = 91;
-constexpr int32_t kSetVariable = 80;
 constexpr const char* kTutorialText =
     "Click the map to walk there. Right-click a thing for what you can do with it. Space "
     "pauses.";

@@ -13,18 +13,19 @@
 #include "tools/demoworld/demo_map_scripts.h"
 #include "tools/demoworld/demo_region.h"
 #include "tools/demoworld/map_writer.h"
+#include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 #include "tools/templatewriter/template_writer.h"
 
 namespace {
 
-constexpr int32_t kRegionEnteredEvent = 2;
+using namespace ScriptNumbers;
+
 constexpr int32_t kWorldMapEvent = 22;
 constexpr int32_t kSetAreaScript = 250;
 constexpr int32_t kSetConfirmText = 252;
 constexpr int32_t kSetEncounterMap = 253;
 constexpr int32_t kSetEncounterScript = 254;
-constexpr int32_t kAddMessage = 401;
 constexpr uint8_t kFacingEast = 2;
 constexpr int kCampX = 25, kCampY = 20, kCampRadius = 7;
 
