@@ -4,7 +4,7 @@
 #   ./soak.sh MINUTES [SEED]
 # Between stretches of random input it takes, in turn from the title, seeded tours: known
 # routes into the screens random input seldom finds (the editors, a talk and a trade with the
-# trader, rest on the second map, the world map, and the title's own screens).
+# trader, rest on the second map, the world map, a death and the title's own screens).
 # Reports minutes, input events, exits and why, the screens reached (each known by a few
 # pixels of its own art), frozen or black screens (no change for 60 s while input flows),
 # sanitizer reports, the leak report after each clean exit and the debug allocator's live
@@ -171,7 +171,7 @@ lead_on() {
 # A press held over a frame or two, as a hand clicks: the map takes a walk only from a
 # release that comes in a later frame than its press.
 press() {
-  xdotool mousemove "$1" "$2" sleep 0.15 mousedown "${3:-1}" sleep 0.1 mouseup "${3:-1}"
+  xdotool mousemove "$1" "$2" sleep 0.3 mousedown "${3:-1}" sleep 0.15 mouseup "${3:-1}"
 }
 # A right press on whatever lies under the pointer, held while the command box opens, and
 # its release over one of the box's lines (the second is Talk for a creature, Open for a
@@ -211,7 +211,8 @@ to_title() {
 # waiting for the screen it leads to and the tour given up where one does not come. The
 # places are the demo world's: the tutorial puts the leader at the gate, Mara the trader a
 # few steps east of it (her pick circle at her feet), the road south to the second map runs
-# straight down from the gate, and the road east to the world map leaves it further south.
+# straight down from the gate, the road east to the world map leaves it further south, and
+# the brute waits west of the pond.
 tour_editors() {
   press 750 575 && await editor-menu || return 1
   press 400 237 && await map-editor 6 || return 1
@@ -236,7 +237,7 @@ tour_title_screens() {
 tutorial() {
   press 398 299 && await story-page 6 || return 1
   xdotool key 1 && await play 6 || return 1
-  local way
+  local way x y name back_x back_y
   for way in "30 537 character-sheet 720 543" "465 538 map-picture 721 546" \
     "465 558 inventory 721 546" "465 578 script-choice 720 544" "key:j quest-log 398 578" \
     "key:g world-map-picture 762 584" "key:Escape in-game-menu 398 325"; do
@@ -296,7 +297,28 @@ tour_world() {
   press 357 355 && await play 6 || return 1
   to_title
 }
-tours=(tour_editors tour_title_screens tour_trade tour_rest tour_world)
+# The brute in the meadow's south-west, the one who can end a game: down the road a stretch,
+# then west past the pond until he comes, and through the game over screen to the title.
+tour_death() {
+  tutorial || return 1
+  press 408 490
+  sleep 4
+  scroll 408 599
+  press 408 470
+  sleep 4
+  local step
+  for step in 1 2 3 4 5 6; do
+    press 90 470
+    if await game-over 8; then
+      press 723 544
+      await title 6
+      return
+    fi
+    scroll 0 450
+  done
+  return 1
+}
+tours=(tour_editors tour_title_screens tour_trade tour_rest tour_world tour_death)
 # The tours in an order of the seed's, each taken in turn from the title.
 for ((i = ${#tours[@]} - 1; i > 0; i--)); do
   pick $((i + 1))

@@ -166,17 +166,17 @@ TEST_F(DemoWorldTest, TheDemoRegionLoadsFromTheGeneralArchiveAndItsScriptOpensAT
     g_uniAnimationMgr = nullptr;
     Graphic::FreeScratch();
 
-    // Its entities: a torch, a signpost, the town, the two scientists and the trader from
-    // their templates, the hostile one's sword, gold and potion, and the trader's potions,
-    // bullets and gold; the gate; the locked, trapped chest and the open crate; the
-    // signpost's information, the way south and the way east.
-    EXPECT_EQ(placed.GetSlotCount(), 6);
+    // Its entities: a torch, a signpost, the town, the two scientists, the brute and the
+    // trader from their templates, the hostile one's sword, gold and potion, the brute's
+    // greataxe, and the trader's potions, bullets and gold; the gate; the locked, trapped
+    // chest and the open crate; the signpost's information, the way south and the way east.
+    EXPECT_EQ(placed.GetSlotCount(), 7);
     std::multiset<int> types;
     for (int type = 0; type < Entity::kTypeCount; ++type)
         for (int slot = 0; slot < g_entityMgr->GetSlotCount(type); ++slot)
             types.insert(type);
     EXPECT_EQ(types,
-              (std::multiset<int>{0, 1, 1, 1, 1, 1, 1, 3, 3, 3, 5, 7, 9, 9, 10, 10, 10, 11}));
+              (std::multiset<int>{0, 1, 1, 1, 1, 1, 1, 1, 3, 3, 3, 3, 5, 7, 9, 9, 10, 10, 10, 11}));
     MapObject* chest = nullptr;
     ASSERT_TRUE(Entity::GetMapObject(g_entityMgr->GetEntity(Entity::kTypeContainerMap, 0), &chest));
     EXPECT_TRUE(chest->GetSettings().locked && chest->GetSettings().trapArmed);

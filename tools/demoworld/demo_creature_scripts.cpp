@@ -17,11 +17,13 @@ constexpr int32_t kSetSide = 35;
 constexpr int32_t kNotifyNearbyOfSelf = 30;
 constexpr int32_t kReadyWeaponFirst1 = 66;
 constexpr int32_t kFaceEntity = 214;
+constexpr int32_t kSeesFirst = 4; // a condition
 
 // The steps that name an entity from the caller's point of view.
 constexpr uint32_t kSelf = 1;
 constexpr uint32_t kAttackedBy = 17; // the first of the caller's target records
 constexpr uint32_t kContact = 24;
+constexpr uint32_t kNearestEnemy = 12;
 constexpr int kHostileSide = 200;
 
 EntityRef Self() {
@@ -35,6 +37,12 @@ EntityRef TargetRecord(uint32_t record) {
     EntityRef ref;
     ref.AddToList(record);
     ref.AddToList(kSelf); // resolved first
+    return ref;
+}
+
+EntityRef NearestEnemy() {
+    EntityRef ref;
+    ref.AddToList(kNearestEnemy);
     return ref;
 }
 
@@ -83,5 +91,12 @@ bool DemoCreatureScripts::Write() const {
             s.Call(kCallLatent, kFaceEntity, TargetRecord(kContact))
                 .Call(kCallLatent, kStartDialogue, TargetRecord(kContact));
         });
-    return traderTalk.WriteFile(m_directory + "/" + kTraderTalk + ".scr");
+    ScriptBuilder watch(kWatch);
+    watch.Call(kCallQuery, kSeesFirst, NearestEnemy())
+        .JumpIfFalse("end")
+        .Call(kCallLatent, kAttack, NearestEnemy())
+        .Label("end")
+        .End();
+    return traderTalk.WriteFile(m_directory + "/" + kTraderTalk + ".scr") &&
+           watch.WriteFile(m_directory + "/" + kWatch + ".scr");
 }

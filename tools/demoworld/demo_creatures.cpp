@@ -57,6 +57,10 @@ const Kind kKinds[] = {
     {DemoCreatures::kNeutral, true, nullptr, nullptr, "Scientist",
      "A scientist bent over his notes. He looks up now and then.", kNeutralSide, 1, 12.0f, 4, 20,
      25},
+    // Strong enough to kill a party that comes to him, so the game can be lost.
+    {DemoCreatures::kBrute, false, DemoCreatureScripts::kWatch, "greataxe", "Scorched brute",
+     "A hulking scientist in a burnt coat, a greataxe in his fists. He watches for prey.",
+     kHostileSide, 1, 400.0f, 10, 95, 5000},
     {DemoCreatures::kTrader, false, nullptr, nullptr, "Mara the trader",
      "Mara, a trader with a pack of potions and bullets.", kNeutralSide, 1, 20.0f, 4, 30, 25},
 };

@@ -149,6 +149,8 @@ bool DemoMapEntities::Place(EntityMgr& entities, PlacedEntityList& placed) const
                            kNeutralScientist.x, kNeutralScientist.y));
     placed.Add(PlaceByName(entities, Entity::kTypeSoldier, DemoCreatures::kHostile,
                            kHostileScientist.x, kHostileScientist.y));
+    placed.Add(
+        PlaceByName(entities, Entity::kTypeSoldier, DemoCreatures::kBrute, kBrute.x, kBrute.y));
     // The gate takes its map object from its template; the definition keeps only that.
     Entity* gate = entities.CreateEntity(0.0f, 0.0f, 0.0f, Entity::kTypeDoor);
     if (!gate->LoadByName(kGate)) {

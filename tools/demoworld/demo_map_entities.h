@@ -27,6 +27,8 @@ public:
     };
     static constexpr Spot kHostileScientist{25.5f, 8.5f};
     static constexpr Spot kNeutralScientist{64.5f, 28.5f};
+    // The brute waits in the meadow's south-west, out of sight of both roads and the sign.
+    static constexpr Spot kBrute{15.5f, 80.5f};
 
     // The map object scripts of the gate, the chest and the pond's sign.
     bool WriteScripts(const Stringc& directory) const;

@@ -93,8 +93,11 @@ TEST_F(PartyOrders, RestIsRefusedForEachObstacleInItsOrderAndThenOpensTheRestScr
     g_gameMode->SetMode(kModeStoryPage);
     g_entityMgr->StartCombatCountdown();
     idyl->GetRef().SetLifeState(EntityRef::kLifeDead);
-    Entity* hostile = g_entityMgr->FindByName(Entity::kTypeSoldier, "scimale_hostile"); // the map's
+    // The map's enemies.
+    Entity* hostile = g_entityMgr->FindByName(Entity::kTypeSoldier, "scimale_hostile");
+    Entity* brute = g_entityMgr->FindByName(Entity::kTypeSoldier, "scimale_brute");
     ASSERT_NE(hostile, nullptr);
+    ASSERT_NE(brute, nullptr);
     SoldierEntity* watcher = Spawn("scimale_neutral", Vector(49.5f, 50, 0));
     watcher->GetRef().SetLifeState(4); // away
 
@@ -104,7 +107,10 @@ TEST_F(PartyOrders, RestIsRefusedForEachObstacleInItsOrderAndThenOpensTheRestScr
          [&] { g_gameMode->SetMode(kModeAreaMap); }},
         {"You cannot rest during combat.", [&] { g_entityMgr->StopCombatCountdown(); }},
         {"You cannot rest. There enemies in your area.",
-         [&] { g_entityMgr->ReleaseEntity(hostile); }},
+         [&] {
+             g_entityMgr->ReleaseEntity(hostile);
+             g_entityMgr->ReleaseEntity(brute);
+         }},
         {"You cannot rest. There are monsters in your area.",
          [&] { g_entityMgr->ReleaseEntity(watcher); }},
         {"You cannot rest. For you are dead.", [&] { idyl->GetRef().SetLifeState(1); }}, // living
