@@ -199,12 +199,10 @@ walk() {
 # Back to the title through the in-game menu's Exit and its question, so that a long game
 # still leaves time for the title's own screens and the editors.
 to_title() {
-  xdotool key Escape
-  await in-game-menu || return 1
+  go key:Escape - in-game-menu || return 1
   press 398 306
   sleep 0.5
-  press 357 355
-  await title 6
+  go 357 355 title 5
 }
 
 # Tours: known routes from the title into the screens random input seldom finds, each step
@@ -213,50 +211,48 @@ to_title() {
 # few steps east of it (her pick circle at her feet), the road south to the second map runs
 # straight down from the gate, the road east to the world map leaves it further south, and
 # the brute waits west of the pond.
+# A press at X Y, or the key key:NAME, until SCREEN shows, three times at most: a screen
+# just opened may let the first press go by.
+go() {
+  local try
+  for try in 1 2 3; do
+    case $1 in
+      key:*) xdotool key "${1#key:}" ;;
+      *) press "$1" "$2" ;;
+    esac
+    await "$3" "${4:-2}" && return 0
+  done
+  return 1
+}
 tour_editors() {
-  press 750 575 && await editor-menu || return 1
-  press 400 237 && await map-editor 6 || return 1
-  press 341 519 && await editor-menu || return 1
-  press 400 297 && await animation-editor || return 1
-  press 221 50 && await editor-menu || return 1
-  press 400 327 && await offset-editor || return 1
-  press 205 85 && await editor-menu || return 1
-  press 400 357 && await title
+  go 750 575 editor-menu && go 400 237 map-editor 5 && go 341 519 editor-menu &&
+    go 400 297 animation-editor && go 221 50 editor-menu && go 400 327 offset-editor &&
+    go 205 85 editor-menu && go 400 357 title
 }
 tour_title_screens() {
-  press 398 318 && await options || return 1
-  press 721 546 && await title || return 1
-  press 398 337 && await credits || return 1
-  press 721 546 && await title || return 1
-  press 398 280 && await save-load || return 1
-  press 735 546 && await title || return 1
-  press 398 261 && await new-game || return 1
-  press 720 543 && await title
+  go 398 318 options && go 721 546 title && go 398 337 credits && go 721 546 title &&
+    go 398 280 save-load && go 735 546 title && go 398 261 new-game && go 720 543 title
 }
-# Into the tutorial at the gate, then each of the play screen's own screens and back.
+# Into the tutorial, the leader at the gate.
 tutorial() {
-  press 398 299 && await story-page 6 || return 1
-  xdotool key 1 && await play 6 || return 1
+  go 398 299 story-page 5 && go key:1 - play 5
+}
+# Each of the play screen's own screens and back, the pointer then off the bottom edge,
+# which would scroll the view.
+play_screens() {
   local way x y name back_x back_y
   for way in "30 537 character-sheet 720 543" "465 538 map-picture 721 546" \
-    "465 558 inventory 721 546" "465 578 script-choice 720 544" "key:j quest-log 398 578" \
-    "key:g world-map-picture 762 584" "key:Escape in-game-menu 398 325"; do
+    "465 558 inventory 721 546" "465 578 script-choice 720 544" "key:j - quest-log 398 578" \
+    "key:g - world-map-picture 762 584" "key:Escape - in-game-menu 398 325"; do
     read -r x y name back_x back_y <<<"$way"
-    case $x in
-      key:*) xdotool key "${x#key:}" ;;
-      *) press "$x" "$y" ;;
-    esac
-    await "$name" || return 1
-    press "$back_x" "$back_y" && await play || return 1
+    go "$x" "$y" "$name" && go "$back_x" "$back_y" play || return 1
+    xdotool mousemove 400 300
   done
 }
 tour_trade() {
   tutorial || return 1
   command_box 463 289 1 && await dialogue 6 || return 1
-  press 200 326 && await trade || return 1
-  press 720 545 && await dialogue || return 1
-  press 200 354 && await play || return 1
-  to_title
+  go 200 326 trade && go 720 545 dialogue && go 200 354 play && play_screens && to_title
 }
 # Rest is refused where enemies are, so on the second map, whose arrival the rest screen
 # itself tells: down the road until it opens. At the foot of the map the click lands on
@@ -273,8 +269,7 @@ tour_rest() {
       press 330 253 # a minute's rest, then done
       press 580 544
       sleep 1
-      press 720 544 && await play 5 || return 1
-      to_title
+      go 720 544 play 5 && to_title
       return
     fi
   done
@@ -294,8 +289,7 @@ tour_world() {
   [ "$here" = world-map ] || return 1
   press 680 562
   sleep 0.5
-  press 357 355 && await play 6 || return 1
-  to_title
+  go 357 355 play 5 && to_title
 }
 # The brute in the meadow's south-west, the one who can end a game: down the road a stretch,
 # then west past the pond until he comes, and through the game over screen to the title.
@@ -309,11 +303,10 @@ tour_death() {
   local step
   for step in 1 2 3 4 5 6; do
     press 90 470
-    if await game-over 8; then
-      press 723 544
-      await title 6
+    await game-over 8 && {
+      go 723 544 title 5
       return
-    fi
+    }
     scroll 0 450
   done
   return 1
