@@ -166,6 +166,8 @@ lead_on() {
     trade) one_of "720 544" "650 544" ;;
     world-map) one_of "680 562" "700 540" "357 355" "435 355" ;;
     game-over) chosen="723 544" ;;
+    # A screen not named, such as the map editor's file lists: the ways out screens share.
+    other) one_of "345 554" "345 554" key:Escape "721 546" "720 544" ;;
   esac
 }
 # A press held over a frame or two, as a hand clicks: the map takes a walk only from a
@@ -317,14 +319,21 @@ for ((i = ${#tours[@]} - 1; i > 0; i--)); do
   pick $((i + 1))
   t=${tours[$i]} tours[$i]=${tours[$picked]} tours[$picked]=$t
 done
-toured=0
+toured=0 failed=0
+# A tour given up on is taken again next time, once: a random press still under way when it
+# began can lead it astray.
 tour() {
   local name=${tours[$((toured % ${#tours[@]}))]}
-  toured=$((toured + 1))
+  sleep 0.5
+  look
+  [ "$here" = title ] || return
   if $name; then
     echo "tour $name: done" >>"$log"
+    toured=$((toured + 1)) failed=0
   else
     echo "tour $name: gave up on $here" >>"$log"
+    failed=$((failed + 1))
+    [ $failed -ge 2 ] && toured=$((toured + 1)) failed=0
   fi
 }
 
@@ -437,7 +446,12 @@ while [ "$(date +%s)" -lt "$end" ]; do
   if [ "$now" -ge "$next_minute" ]; then
     minute=$((minute + 1))
     next_minute=$((next_minute + 60))
-    live=$(grep -h 'live bytes' "$out"/run*.err 2>/dev/null | tail -n 1 | awk '{print $3}')
+    # The latest figure, from the latest run that has one.
+    live=
+    for ((r = runs; r > 0; r--)); do
+      live=$(grep -h 'live bytes' "$out/run$r.err" 2>/dev/null | tail -n 1 | awk '{print $3}')
+      [ -n "$live" ] && break
+    done
     live_at[$minute]=${live:-0}
     echo "minute $minute: live bytes ${live:-none} (run $runs), $events events, ${#reached[@]} looks reached" >>"$log"
   fi
@@ -457,7 +471,7 @@ last_live=${live_at[$minute]:-0}
 growing=0
 [ "$first_live" -gt 0 ] && [ $((last_live * 10)) -gt $((first_live * 11)) ] && growing=1
 {
-  echo "soak: $minutes minutes, seed $seed, $events events, $toured tours, $runs runs"
+  echo "soak: $minutes minutes, seed $seed, $events events, $toured tours done, $runs runs"
   echo "exits with a crash or error status: $crashes; sanitizer reports: $sanitizer"
   echo "dead screens: $dead; leak reports after a clean exit: $leaky"
   echo "screens reached: ${!reached[*]}"
