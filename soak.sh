@@ -150,7 +150,7 @@ lead_on() {
     save-load) one_of "735 546" "735 546" "398 105" "660 546" "357 355" "435 355" ;; # and its box
     editor-menu) one_of "400 237" "400 297" "400 327" "400 357" ;;
     map-editor) one_of "341 519" "32 519" "92 519" "43 541" ;;
-    animation-editor) one_of "221 50" "56 50" "138 50" ;;
+    animation-editor) one_of "221 50" "56 50" "138 50" "465 440" "465 440" ;; # and its box
     offset-editor) one_of "205 85" "56 85" ;;
     new-game) one_of "650 543" "650 543" "720 543" ;;
     character-sheet) chosen="720 543" ;;
@@ -166,8 +166,9 @@ lead_on() {
     trade) one_of "720 544" "650 544" ;;
     world-map) one_of "680 562" "700 540" "357 355" "435 355" ;;
     game-over) chosen="723 544" ;;
-    # A screen not named, such as the map editor's file lists: the ways out screens share.
-    other) one_of "345 554" "345 554" key:Escape "721 546" "720 544" ;;
+    # A screen not named, such as the editors' file lists and folder boxes: the ways out
+    # screens share.
+    other) one_of "345 554" "345 554" "465 440" "465 440" key:Escape "721 546" "720 544" ;;
   esac
 }
 # A press held over a frame or two, as a hand clicks: the map takes a walk only from a
@@ -176,9 +177,9 @@ press() {
   xdotool mousemove "$1" "$2" sleep 0.3 mousedown "${3:-1}" sleep 0.15 mouseup "${3:-1}"
 }
 # A right press on whatever lies under the pointer, held while the command box opens, and
-# its release over one of the box's lines (the second is Talk for a creature, Open for a
-# chest or a door).
-command_box() {
+# its release over the box's line LINE or one at random (line 1, the second, is Talk for a
+# creature, Open for a chest or a door).
+command_box() { # X Y [LINE]
   pick 4
   xdotool mousemove "$1" "$2" sleep 0.15 mousedown 3 sleep 0.3 mousemove $(($1 + 42)) \
     $(($2 + 7 + 16 * ${3:-$picked})) sleep 0.15 mouseup 3
