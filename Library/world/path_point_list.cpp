@@ -36,7 +36,7 @@ void PathPointList::Simplify(int limit, const TileMap& map) {
     Vector anchor = m_raw[0];
     m_smoothed[m_smoothedCount++] = anchor;
     for (int i = 1; i < m_rawCount && m_smoothedCount < limit; ++i) {
-        if (map.WalkLineB(anchor, m_raw[i])) {
+        if (map.WalkLineBCounted(anchor, m_raw[i])) {
             m_smoothed[m_smoothedCount - 1] = m_raw[i];
         } else {
             anchor = m_smoothed[m_smoothedCount - 1];

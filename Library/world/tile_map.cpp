@@ -5,6 +5,7 @@
 #include "Library/core/taglist.h"
 #include "Library/files/data_paths.h"
 #include "Library/files/file_stream.h"
+#include "Library/geometry/bresenham_line.h"
 #include "Library/geometry/circle_tests.h"
 #include "Library/geometry/line_tracer.h"
 #include "Library/world/view_scale.h"
@@ -53,7 +54,7 @@ TileMap::~TileMap() {
 
 void TileMap::Take(Contents&& contents) {
     m_map = std::move(contents);
-    ++m_walkChanges;
+    NoteWalkReset();
     EmptyLists();
     FreeTilePictures();
     m_tint = ColourOffset();
@@ -80,7 +81,7 @@ void TileMap::EmptyLists() {
 
 void TileMap::Clear() {
     m_map.grid = TileGrid();
-    ++m_walkChanges;
+    NoteWalkReset();
     FreeTilePictures();
     m_map.viewOrigin = Vector();
     g_viewScale.Set(ViewScale::kAreaMap, GetViewOffset());
@@ -221,8 +222,19 @@ void TileMap::SetCellFlags(int x, int y, uint32_t flags, bool on) {
     if (TileRecord* cell = m_map.grid.Find(x, y)) {
         const bool walkable = cell->Has(TileRecord::kWalkable);
         cell->Set(flags, on);
-        m_walkChanges += walkable != cell->Has(TileRecord::kWalkable);
+        if (walkable != cell->Has(TileRecord::kWalkable))
+            NoteWalkChange(x, y);
     }
+}
+
+void TileMap::NoteWalkChange(int x, int y) {
+    ++m_walkChanges;
+    m_blockedCells.NoteChange(x, y);
+}
+
+void TileMap::NoteWalkReset() {
+    ++m_walkChanges;
+    m_blockedCells.Invalidate();
 }
 
 void TileMap::SetEdgeDir(int x, int y, int dir) {
@@ -234,7 +246,7 @@ void TileMap::SetTileType(int x, int y, int type) {
 }
 
 void TileMap::SetDoorCell(int x, int y, bool open) {
-    ++m_walkChanges;
+    NoteWalkChange(x, y);
     ChangeCell(m_map.grid, x, y, [open](TileRecord& cell) {
         cell.Set(TileRecord::kDoor, true);
         cell.Set(TileRecord::kDoorOpen | TileRecord::kWalkable, open);
@@ -242,7 +254,7 @@ void TileMap::SetDoorCell(int x, int y, bool open) {
 }
 
 void TileMap::RestoreWalkable(int x, int y) {
-    ++m_walkChanges;
+    NoteWalkChange(x, y);
     ChangeCell(m_map.grid, x, y, [](TileRecord& cell) {
         const bool walkable =
             cell.Has(TileRecord::kDoor) ? cell.Has(TileRecord::kDoorOpen) : cell.IsWalkableType();
@@ -252,7 +264,7 @@ void TileMap::RestoreWalkable(int x, int y) {
 }
 
 void TileMap::ResetCellStates() {
-    ++m_walkChanges;
+    NoteWalkReset();
     for (TileRecord& cell : m_map.grid) {
         cell.Set(TileRecord::kWalkable, cell.IsWalkableType());
         cell.Set(TileRecord::kDoor | TileRecord::kDoorOpen | TileRecord::kExplored |
@@ -338,4 +350,12 @@ bool TileMap::WalkLineA(const Vector& from, const Vector& to) const {
 bool TileMap::WalkLineB(const Vector& from, const Vector& to) const {
     return WalkLine(from, to,
                     [](const TileRecord& cell) { return cell.Has(TileRecord::kWalkable); });
+}
+
+// Every cell of a line lies between its two end cells on both axes, and both are walked.
+bool TileMap::WalkLineBCounted(const Vector& from, const Vector& to) const {
+    const int x1 = CellOf(from.x), y1 = CellOf(from.y), x2 = CellOf(to.x), y2 = CellOf(to.y);
+    if (!m_map.grid.Contains(x1, y1) || !m_map.grid.Contains(x2, y2))
+        return false;
+    return m_blockedCells.IsLineClear(m_map.grid, BresenhamLine(x1, y1, x2, y2));
 }

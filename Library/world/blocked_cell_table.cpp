@@ -1,0 +1,126 @@
+#include "Library/world/blocked_cell_table.h"
+
+#include "Library/geometry/bresenham_line.h"
+#include "Library/world/tile_grid.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+// Beyond this many cells that differ from the grid as read, reading it again costs less
+// than asking each of them at every rectangle.
+constexpr size_t kMaxChanges = 16;
+// A piece of line this short is walked rather than halved again.
+constexpr int64_t kWalkedPiece = 16;
+
+uint32_t Blocked(const TileRecord& cell) {
+    return cell.Has(TileRecord::kWalkable) ? 0 : 1;
+}
+
+} // namespace
+
+void BlockedCellTable::Invalidate() {
+    m_built = false;
+    m_noted.clear();
+    m_changes.clear();
+}
+
+// A placement search marks and restores many cells at once; past an eighth of the grid,
+// reading it again is cheaper than sorting out what changed.
+void BlockedCellTable::NoteChange(int x, int y) {
+    if (!m_built || x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return;
+    if (m_noted.size() > static_cast<size_t>(m_width) * m_height / 8 + 64)
+        Invalidate();
+    else
+        m_noted.push_back({x, y});
+}
+
+void BlockedCellTable::Build(const TileGrid& grid) {
+    m_width = grid.GetWidth();
+    m_height = grid.GetHeight();
+    const size_t stride = static_cast<size_t>(m_width) + 1;
+    m_sums.assign(stride * (static_cast<size_t>(m_height) + 1), 0);
+    const TileRecord* cell = grid.Data();
+    for (int y = 0; y < m_height; ++y) {
+        uint32_t row = 0;
+        const uint32_t* above = &m_sums[stride * y];
+        uint32_t* sums = &m_sums[stride * (y + 1)];
+        for (int x = 0; x < m_width; ++x) {
+            row += Blocked(*cell++);
+            sums[x + 1] = above[x + 1] + row;
+        }
+    }
+    m_noted.clear();
+    m_changes.clear();
+    m_built = true;
+}
+
+// Cells marked and restored since leave no change behind; what is left is sorted so that
+// each cell counts once.
+void BlockedCellTable::CatchUp(const TileGrid& grid) {
+    if (!m_built) {
+        Build(grid);
+        return;
+    }
+    if (m_noted.empty())
+        return;
+    for (const Change& change : m_changes)
+        m_noted.push_back({change.x, change.y});
+    m_changes.clear();
+    for (const Cell& cell : m_noted) {
+        const int blocked = static_cast<int>(Blocked(grid.At(cell.x, cell.y))) -
+                            static_cast<int>(CountRead(cell.x, cell.y, cell.x, cell.y));
+        if (blocked != 0)
+            m_changes.push_back({cell.x, cell.y, blocked});
+    }
+    m_noted.clear();
+    auto order = [](const Change& a, const Change& b) {
+        return std::tie(a.y, a.x) < std::tie(b.y, b.x);
+    };
+    std::sort(m_changes.begin(), m_changes.end(), order);
+    m_changes.erase(std::unique(m_changes.begin(), m_changes.end(),
+                                [](const Change& a, const Change& b) {
+                                    return a.x == b.x && a.y == b.y;
+                                }),
+                    m_changes.end());
+    if (m_changes.size() > kMaxChanges)
+        Build(grid);
+}
+
+uint32_t BlockedCellTable::CountRead(int x1, int y1, int x2, int y2) const {
+    const size_t stride = static_cast<size_t>(m_width) + 1;
+    const size_t top = stride * y1, bottom = stride * (static_cast<size_t>(y2) + 1);
+    return m_sums[bottom + x2 + 1] - m_sums[top + x2 + 1] - m_sums[bottom + x1] + m_sums[top + x1];
+}
+
+bool BlockedCellTable::HasBlocked(int x1, int y1, int x2, int y2) const {
+    int64_t count = CountRead(x1, y1, x2, y2);
+    for (const Change& change : m_changes)
+        if (change.x >= x1 && change.x <= x2 && change.y >= y1 && change.y <= y2)
+            count += change.blocked;
+    return count > 0;
+}
+
+bool BlockedCellTable::IsLineClear(const TileGrid& grid, const BresenhamLine& line) {
+    CatchUp(grid);
+    return IsPieceClear(grid, line, 0, line.GetSteps());
+}
+
+// The cells of a run of steps lie within the box of its two end cells: both coordinates
+// move one way only along the line.
+bool BlockedCellTable::IsPieceClear(const TileGrid& grid, const BresenhamLine& line,
+                                    int64_t first, int64_t last) const {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    line.CellAt(first, x1, y1);
+    line.CellAt(last, x2, y2);
+    if (!HasBlocked(std::min(x1, x2), y1, std::max(x1, x2), y2))
+        return true;
+    if (last - first < kWalkedPiece)
+        return line.Walk(first, last, [&grid](int x, int y) {
+            return grid.At(x, y).Has(TileRecord::kWalkable);
+        });
+    const int64_t middle = first + (last - first) / 2;
+    return IsPieceClear(grid, line, first, middle) && IsPieceClear(grid, line, middle + 1, last);
+}

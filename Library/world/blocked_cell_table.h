@@ -1,0 +1,48 @@
+#pragma once
+// The cells of a tile grid without the walk flag, counted over any rectangle in constant
+// time, for line walks that would otherwise ask every cell: counts over the rectangles
+// from the grid's corner, read from the grid as a whole, and the few cells whose flag
+// differs from what was read, told to it cell by cell as flags change. A line is clear
+// when its bounding box holds no such cell; else each half of it is asked the same, and a
+// short piece is walked.
+
+#include <cstdint>
+#include <vector>
+
+class BresenhamLine;
+class TileGrid;
+
+class BlockedCellTable {
+public:
+    // The grid is read again as a whole before the next answer (its cells were replaced or
+    // reset, or it is another grid).
+    void Invalidate();
+    // The walk flag of the cell may have changed. Cells off the grid are ignored.
+    void NoteChange(int x, int y);
+    // Whether every cell of the line has the walk flag, as a walk of it would say; both
+    // ends of the line lie on the grid.
+    bool IsLineClear(const TileGrid& grid, const BresenhamLine& line);
+
+private:
+    struct Cell {
+        int x, y;
+    };
+    struct Change {
+        int x, y;
+        int blocked; // +1 blocked since the grid was read, -1 walkable since
+    };
+
+    void CatchUp(const TileGrid& grid);
+    void Build(const TileGrid& grid);
+    uint32_t CountRead(int x1, int y1, int x2, int y2) const; // inclusive, as read
+    bool HasBlocked(int x1, int y1, int x2, int y2) const;    // inclusive, now
+    bool IsPieceClear(const TileGrid& grid, const BresenhamLine& line, int64_t first,
+                      int64_t last) const;
+
+    bool m_built = false;
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<uint32_t> m_sums; // (width + 1) x (height + 1): blocked cells above-left
+    std::vector<Cell> m_noted;    // flags changed since the last catch-up, repeats and all
+    std::vector<Change> m_changes;
+};
