@@ -11,6 +11,9 @@ namespace {
 // Beyond this many cells that differ from the grid as read, reading it again costs less
 // than asking each of them at every rectangle.
 constexpr size_t kMaxChanges = 16;
+// Sorting out one noted change costs about as much as a walk asking this many cells (reading
+// the grid again costs about one a cell).
+constexpr long kNotedCost = 4;
 // A piece of line this short is walked rather than halved again.
 constexpr int64_t kWalkedPiece = 16;
 
@@ -87,6 +90,10 @@ void BlockedCellTable::CatchUp(const TileGrid& grid) {
                     m_changes.end());
     if (m_changes.size() > kMaxChanges)
         Build(grid);
+}
+
+long BlockedCellTable::SetUpCost(const TileGrid& grid) const {
+    return m_built ? static_cast<long>(m_noted.size()) * kNotedCost : grid.CellCount();
 }
 
 uint32_t BlockedCellTable::CountRead(int x1, int y1, int x2, int y2) const {

@@ -19,6 +19,9 @@ public:
     void Invalidate();
     // The walk flag of the cell may have changed. Cells off the grid are ignored.
     void NoteChange(int x, int y);
+    // What bringing the table up to date with the grid costs, in cells a line walk could
+    // ask in the same time: 0 when it is up to date.
+    long SetUpCost(const TileGrid& grid) const;
     // Whether every cell of the line has the walk flag, as a walk of it would say; both
     // ends of the line lie on the grid.
     bool IsLineClear(const TileGrid& grid, const BresenhamLine& line);

@@ -35,8 +35,9 @@ void PathPointList::Simplify(int limit, const TileMap& map) {
         return;
     Vector anchor = m_raw[0];
     m_smoothed[m_smoothedCount++] = anchor;
+    long walked = 0;
     for (int i = 1; i < m_rawCount && m_smoothedCount < limit; ++i) {
-        if (map.WalkLineBCounted(anchor, m_raw[i])) {
+        if (map.WalkLineBCounted(anchor, m_raw[i], walked)) {
             m_smoothed[m_smoothedCount - 1] = m_raw[i];
         } else {
             anchor = m_smoothed[m_smoothedCount - 1];
