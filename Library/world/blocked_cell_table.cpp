@@ -58,6 +58,7 @@ void BlockedCellTable::Build(const TileGrid& grid) {
     m_noted.clear();
     m_changes.clear();
     m_built = true;
+    m_walked = 0;
 }
 
 // Cells marked and restored since leave no change behind; what is left is sorted so that
@@ -79,6 +80,7 @@ void BlockedCellTable::CatchUp(const TileGrid& grid) {
             m_changes.push_back({cell.x, cell.y, blocked});
     }
     m_noted.clear();
+    m_walked = 0;
     auto order = [](const Change& a, const Change& b) {
         return std::tie(a.y, a.x) < std::tie(b.y, b.x);
     };
@@ -111,6 +113,11 @@ bool BlockedCellTable::HasBlocked(int x1, int y1, int x2, int y2) const {
 }
 
 bool BlockedCellTable::IsLineClear(const TileGrid& grid, const BresenhamLine& line) {
+    if (m_walked < SetUpCost(grid))
+        return line.Walk(0, line.GetSteps(), [this, &grid](int x, int y) {
+            ++m_walked;
+            return grid.At(x, y).Has(TileRecord::kWalkable);
+        });
     CatchUp(grid);
     return IsPieceClear(grid, line, 0, line.GetSteps());
 }

@@ -19,11 +19,10 @@ public:
     void Invalidate();
     // The walk flag of the cell may have changed. Cells off the grid are ignored.
     void NoteChange(int x, int y);
-    // What bringing the table up to date with the grid costs, in cells a line walk could
-    // ask in the same time: 0 when it is up to date.
-    long SetUpCost(const TileGrid& grid) const;
     // Whether every cell of the line has the walk flag, as a walk of it would say; both
-    // ends of the line lie on the grid.
+    // ends of the line lie on the grid. Bringing the table up to date after changes costs
+    // time, so lines are walked instead until the cells walked since it was last up to
+    // date outweigh that cost, so catching up costs about what the walks did.
     bool IsLineClear(const TileGrid& grid, const BresenhamLine& line);
 
 private:
@@ -35,6 +34,8 @@ private:
         int blocked; // +1 blocked since the grid was read, -1 walkable since
     };
 
+    // In cells a line walk could ask in the same time: 0 when the table is up to date.
+    long SetUpCost(const TileGrid& grid) const;
     void CatchUp(const TileGrid& grid);
     void Build(const TileGrid& grid);
     uint32_t CountRead(int x1, int y1, int x2, int y2) const; // inclusive, as read
@@ -48,4 +49,5 @@ private:
     std::vector<uint32_t> m_sums; // (width + 1) x (height + 1): blocked cells above-left
     std::vector<Cell> m_noted;    // flags changed since the last catch-up, repeats and all
     std::vector<Change> m_changes;
+    long m_walked = 0; // cells walked since the table was last up to date
 };

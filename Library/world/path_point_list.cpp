@@ -35,9 +35,8 @@ void PathPointList::Simplify(int limit, const TileMap& map) {
         return;
     Vector anchor = m_raw[0];
     m_smoothed[m_smoothedCount++] = anchor;
-    long walked = 0;
     for (int i = 1; i < m_rawCount && m_smoothedCount < limit; ++i) {
-        if (map.WalkLineBCounted(anchor, m_raw[i], walked)) {
+        if (map.WalkLineBCounted(anchor, m_raw[i])) {
             m_smoothed[m_smoothedCount - 1] = m_raw[i];
         } else {
             anchor = m_smoothed[m_smoothedCount - 1];

@@ -353,15 +353,9 @@ bool TileMap::WalkLineB(const Vector& from, const Vector& to) const {
 }
 
 // Every cell of a line lies between its two end cells on both axes, and both are walked.
-bool TileMap::WalkLineBCounted(const Vector& from, const Vector& to, long& walked) const {
+bool TileMap::WalkLineBCounted(const Vector& from, const Vector& to) const {
     const int x1 = CellOf(from.x), y1 = CellOf(from.y), x2 = CellOf(to.x), y2 = CellOf(to.y);
-    const TileGrid& grid = m_map.grid;
-    if (!grid.Contains(x1, y1) || !grid.Contains(x2, y2))
+    if (!m_map.grid.Contains(x1, y1) || !m_map.grid.Contains(x2, y2))
         return false;
-    const BresenhamLine line(x1, y1, x2, y2);
-    if (walked >= m_blockedCells.SetUpCost(grid))
-        return m_blockedCells.IsLineClear(grid, line);
-    walked += static_cast<long>(line.GetSteps()) + 1;
-    return line.Walk(0, line.GetSteps(),
-                     [&grid](int x, int y) { return grid.At(x, y).Has(TileRecord::kWalkable); });
+    return m_blockedCells.IsLineClear(m_map.grid, BresenhamLine(x1, y1, x2, y2));
 }

@@ -168,13 +168,12 @@ public:
     // walkable by type (A) or has its walk flag set (B).
     bool WalkLineA(const Vector& from, const Vector& to) const;
     bool WalkLineB(const Vector& from, const Vector& to) const;
-    // WalkLineB's answer, for callers that ask about many lines: from a table of the cells
-    // without the walk flag, kept beside the map in step with every change of the flag
-    // (four bytes a cell), which answers a line whose box holds none of them at once,
-    // whatever its length. Bringing the table up to date after changes costs time, so the
-    // line is walked instead while the cells walked so far (walked, to which a walked line
-    // adds its cells) are fewer than that would cost.
-    bool WalkLineBCounted(const Vector& from, const Vector& to, long& walked) const;
+    // WalkLineB's answer, for callers that ask about many long lines: from a table of the
+    // cells without the walk flag, kept beside the map in step with every change of the
+    // flag (four bytes a cell), which answers a line whose box holds none of them at once,
+    // whatever its length. While bringing the table up to date after changes would cost
+    // more than the lines walked since, lines are walked.
+    bool WalkLineBCounted(const Vector& from, const Vector& to) const;
     void EmptyHook(int /*a*/, int /*b*/) const {} // a hook for callers that want one: does nothing
 
     int GetWidth() const { return m_map.grid.GetWidth(); }   // tiles
