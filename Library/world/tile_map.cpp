@@ -218,18 +218,19 @@ template <class Change> void ChangeCell(TileGrid& grid, int x, int y, Change cha
 
 } // namespace
 
-void TileMap::SetCellFlags(int x, int y, uint32_t flags, bool on) {
+template <class Change> void TileMap::ChangeWalkCell(int x, int y, Change change) {
     if (TileRecord* cell = m_map.grid.Find(x, y)) {
         const bool walkable = cell->Has(TileRecord::kWalkable);
-        cell->Set(flags, on);
-        if (walkable != cell->Has(TileRecord::kWalkable))
-            NoteWalkChange(x, y);
+        change(*cell);
+        if (walkable != cell->Has(TileRecord::kWalkable)) {
+            ++m_walkChanges;
+            m_blockedCells.NoteTurn(x, y, !walkable);
+        }
     }
 }
 
-void TileMap::NoteWalkChange(int x, int y) {
-    ++m_walkChanges;
-    m_blockedCells.NoteChange(x, y);
+void TileMap::SetCellFlags(int x, int y, uint32_t flags, bool on) {
+    ChangeWalkCell(x, y, [flags, on](TileRecord& cell) { cell.Set(flags, on); });
 }
 
 void TileMap::NoteWalkReset() {
@@ -246,16 +247,14 @@ void TileMap::SetTileType(int x, int y, int type) {
 }
 
 void TileMap::SetDoorCell(int x, int y, bool open) {
-    NoteWalkChange(x, y);
-    ChangeCell(m_map.grid, x, y, [open](TileRecord& cell) {
+    ChangeWalkCell(x, y, [open](TileRecord& cell) {
         cell.Set(TileRecord::kDoor, true);
         cell.Set(TileRecord::kDoorOpen | TileRecord::kWalkable, open);
     });
 }
 
 void TileMap::RestoreWalkable(int x, int y) {
-    NoteWalkChange(x, y);
-    ChangeCell(m_map.grid, x, y, [](TileRecord& cell) {
+    ChangeWalkCell(x, y, [](TileRecord& cell) {
         const bool walkable =
             cell.Has(TileRecord::kDoor) ? cell.Has(TileRecord::kDoorOpen) : cell.IsWalkableType();
         cell.Set(TileRecord::kWalkable, walkable);

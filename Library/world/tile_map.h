@@ -275,9 +275,9 @@ private:
     };
 
     void Take(Contents&& contents);
-    // Every writer of a walk flag calls one of these: a cell that may have changed, or
+    // Every writer of a walk flag goes through one of these: a change of one cell, or
     // cells changed all over.
-    void NoteWalkChange(int x, int y);
+    template <class Change> void ChangeWalkCell(int x, int y, Change change);
     void NoteWalkReset();
     void EmptyLists();
     void Insert(int list, WorldObject& object);
