@@ -38,28 +38,7 @@ public:
     // refuses; true when none was refused. For a first step above 0 the deltas must be
     // below 2^31.
     template <class Visit> bool Walk(int64_t first, int64_t last, Visit visit) const {
-        int64_t minor = MinorAt(first);
-        int64_t error = 2 * m_minorDelta * (first + 1) - m_majorDelta - 2 * m_majorDelta * minor;
-        int x = 0, y = 0;
-        Place(first, minor, x, y);
-        int& major = m_xMajor ? x : y;
-        int& minorCell = m_xMajor ? y : x;
-        const int majorStep = m_xMajor ? m_xStep : 1;
-        const int minorStep = m_xMajor ? 1 : m_xStep;
-        if (!visit(x, y))
-            return false;
-        for (int64_t step = first; step < last; ++step) {
-            if (error >= 0) {
-                minorCell += minorStep;
-                error += 2 * (m_minorDelta - m_majorDelta);
-            } else {
-                error += 2 * m_minorDelta;
-            }
-            major += majorStep;
-            if (!visit(x, y))
-                return false;
-        }
-        return true;
+        return m_xMajor ? WalkAlong<true>(first, last, visit) : WalkAlong<false>(first, last, visit);
     }
 
 private:
@@ -70,6 +49,28 @@ private:
             return 0;
         assert(m_majorDelta < (int64_t{1} << 31) && step <= m_majorDelta);
         return (2 * m_minorDelta * step + m_majorDelta) / (2 * m_majorDelta);
+    }
+    // One form for each major axis, so that the coordinates stay in registers.
+    template <bool kXMajor, class Visit>
+    bool WalkAlong(int64_t first, int64_t last, Visit& visit) const {
+        int64_t minor = MinorAt(first);
+        int64_t error = 2 * m_minorDelta * (first + 1) - m_majorDelta - 2 * m_majorDelta * minor;
+        int x = 0, y = 0;
+        Place(first, minor, x, y);
+        if (!visit(x, y))
+            return false;
+        for (int64_t step = first; step < last; ++step) {
+            if (error >= 0) {
+                (kXMajor ? y : x) += kXMajor ? 1 : m_xStep;
+                error += 2 * (m_minorDelta - m_majorDelta);
+            } else {
+                error += 2 * m_minorDelta;
+            }
+            (kXMajor ? x : y) += kXMajor ? m_xStep : 1;
+            if (!visit(x, y))
+                return false;
+        }
+        return true;
     }
     void Place(int64_t step, int64_t minor, int& x, int& y) const {
         const int64_t major = step;

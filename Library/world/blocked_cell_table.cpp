@@ -15,7 +15,10 @@ constexpr size_t kMaxChanges = 16;
 // Sorting out one noted change costs about as much as a walk asking this many cells (reading
 // the grid again costs about one a cell).
 constexpr long kNotedCost = 4;
-// A piece of line this short is walked rather than halved again.
+// A line this short is walked: near walls, where its box holds blocked cells, asking the
+// table costs more than the walk, and on open ground it saves little.
+constexpr int64_t kWalkedLine = 64;
+// A piece of a longer line this short is walked rather than halved again.
 constexpr int64_t kWalkedPiece = 16;
 
 uint32_t Blocked(const TileRecord& cell) {
@@ -144,10 +147,9 @@ bool BlockedCellTable::HasBlocked(int x1, int y1, int x2, int y2) const {
     return count > 0;
 }
 
-// A short line is walked: asking the table would cost as much. Walking the long ones counts
-// toward catching up.
+// Walking the long lines counts toward catching up.
 bool BlockedCellTable::IsLineClear(const TileGrid& grid, const BresenhamLine& line) {
-    if (line.GetSteps() < kWalkedPiece)
+    if (line.GetSteps() < kWalkedLine)
         return IsRunWalkable(grid, line, 0, line.GetSteps());
     if (m_walked < SetUpCost(grid))
         return line.Walk(0, line.GetSteps(), [this, &grid](int x, int y) {
