@@ -1,9 +1,9 @@
 #include "Library/geometry/bresenham_line.h"
 
-#include "Library/geometry/line_tracer.h"
-
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <utility>
 #include <vector>
@@ -12,18 +12,18 @@ namespace {
 
 using Cells = std::vector<std::pair<int, int>>;
 
-Cells Traced(int x1, int y1, int x2, int y2) {
+// The line tracer's walk (whose cells its own tests pin down) is the run from step 0.
+Cells Run(const BresenhamLine& line, int64_t first, int64_t last) {
     Cells cells;
-    LineTracer tracer([&cells](int x, int y) {
+    EXPECT_TRUE(line.Walk(first, last, [&cells](int x, int y) {
         cells.emplace_back(x, y);
         return true;
-    });
-    tracer.Trace(x1, y1, x2, y2);
+    }));
     return cells;
 }
 
-// Every cell by its number, and every run of steps walked on its own, against the tracer's
-// walk from the start: shallow, steep, diagonal, reversed and single-cell lines.
+// Every cell by its number, and every run of steps walked on its own, against the walk from
+// the start: shallow, steep, diagonal, reversed and single-cell lines.
 TEST(BresenhamLine, AnyCellAndAnyRunAreTheTracersOwn) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> coordinate(-300, 300);
@@ -34,9 +34,9 @@ TEST(BresenhamLine, AnyCellAndAnyRunAreTheTracersOwn) {
             y2 = y1 + (x2 - x1) * (trial % 2 ? 1 : -1);
         if (trial % 11 == 0)
             x2 = x1;
-        const Cells cells = Traced(x1, y1, x2, y2);
         const BresenhamLine line(x1, y1, x2, y2);
-        ASSERT_EQ(line.GetSteps() + 1, static_cast<int64_t>(cells.size()));
+        const Cells cells = Run(line, 0, line.GetSteps());
+        ASSERT_EQ(cells.size(), static_cast<size_t>(std::max(std::abs(x2 - x1), std::abs(y2 - y1))) + 1);
         for (int64_t step = 0; step <= line.GetSteps(); ++step) {
             int x = 0, y = 0;
             line.CellAt(step, x, y);
@@ -46,12 +46,8 @@ TEST(BresenhamLine, AnyCellAndAnyRunAreTheTracersOwn) {
         int64_t first = step(random), last = step(random);
         if (first > last)
             std::swap(first, last);
-        Cells run;
-        EXPECT_TRUE(line.Walk(first, last, [&run](int x, int y) {
-            run.emplace_back(x, y);
-            return true;
-        }));
-        EXPECT_EQ(run, Cells(cells.begin() + first, cells.begin() + last + 1)) << trial;
+        EXPECT_EQ(Run(line, first, last), Cells(cells.begin() + first, cells.begin() + last + 1))
+            << trial;
     }
 }
 
