@@ -13,7 +13,7 @@ namespace {
 using Cells = std::vector<std::pair<int, int>>;
 
 // The line tracer's walk (whose cells its own tests pin down) is the run from step 0.
-Cells Run(const BresenhamLine& line, int64_t first, int64_t last) {
+Cells WalkedRun(const BresenhamLine& line, int64_t first, int64_t last) {
     Cells cells;
     EXPECT_TRUE(line.Walk(first, last, [&cells](int x, int y) {
         cells.emplace_back(x, y);
@@ -35,7 +35,7 @@ TEST(BresenhamLine, AnyCellAndAnyRunAreTheTracersOwn) {
         if (trial % 11 == 0)
             x2 = x1;
         const BresenhamLine line(x1, y1, x2, y2);
-        const Cells cells = Run(line, 0, line.GetSteps());
+        const Cells cells = WalkedRun(line, 0, line.GetSteps());
         ASSERT_EQ(cells.size(), static_cast<size_t>(std::max(std::abs(x2 - x1), std::abs(y2 - y1))) + 1);
         for (int64_t step = 0; step <= line.GetSteps(); ++step) {
             int x = 0, y = 0;
@@ -46,7 +46,7 @@ TEST(BresenhamLine, AnyCellAndAnyRunAreTheTracersOwn) {
         int64_t first = step(random), last = step(random);
         if (first > last)
             std::swap(first, last);
-        EXPECT_EQ(Run(line, first, last), Cells(cells.begin() + first, cells.begin() + last + 1))
+        EXPECT_EQ(WalkedRun(line, first, last), Cells(cells.begin() + first, cells.begin() + last + 1))
             << trial;
     }
 }
