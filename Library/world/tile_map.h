@@ -170,9 +170,9 @@ public:
     bool WalkLineB(const Vector& from, const Vector& to) const;
     // WalkLineB's answer, for callers that ask about many long lines: from a table of the
     // cells without the walk flag, kept beside the map in step with every change of the
-    // flag (four bytes a cell), which answers a line whose box holds none of them at once,
-    // whatever its length. While bringing the table up to date after changes would cost
-    // more than the lines walked since, lines are walked.
+    // flag (five bytes a cell), which answers a line whose box holds none of them at once,
+    // whatever its length. Lines under 64 steps are walked, and so are longer ones while
+    // bringing the table up to date after changes would cost more than the walks since.
     bool WalkLineBCounted(const Vector& from, const Vector& to) const;
     void EmptyHook(int /*a*/, int /*b*/) const {} // a hook for callers that want one: does nothing
 
