@@ -24,7 +24,7 @@ void WorldObject::Reset() {
 }
 
 bool WorldObject::Read(Stream& stream) {
-    const uint32_t before = m_flags;
+    const uint32_t before = GetFlags();
     const bool read = ReadFields(stream);
     if (m_flags != before)
         FlagsChanged(before);
@@ -46,6 +46,7 @@ bool WorldObject::ReadFields(Stream& stream) {
 }
 
 bool WorldObject::Write(Stream& stream) const {
+    SettleHeldFlags();
     return m_position.Write(stream) && m_vector2.Write(stream) && stream.WriteValue(m_kind) &&
            stream.WriteValue(m_extra16) && stream.WriteValue(m_flags) && stream.WriteValue(m_extra);
 }
@@ -57,9 +58,9 @@ void WorldObject::Copy(const WorldObject& other) {
     m_vector2 = other.m_vector2;
     m_extra16 = other.m_extra16;
     m_extra = other.m_extra;
-    m_kind = other.m_kind;
+    SetKind(other.m_kind);
     PositionChanged();
-    ChangeFlags(other.m_flags);
+    ChangeFlags(other.GetFlags());
 }
 
 void WorldObject::ClearLink() {

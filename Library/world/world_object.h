@@ -42,7 +42,10 @@ public:
     void Copy(const WorldObject& other);
 
     uint16_t GetKind() const { return m_kind; }
-    void SetKind(uint16_t kind) { m_kind = kind; }
+    void SetKind(uint16_t kind) {
+        SettleHeldFlags(); // what the held flags are worked out from may include the kind
+        m_kind = kind;
+    }
     uint16_t GetId() const { return m_id; }
     const Vector& GetPosition() const { return m_position; }
     void SetPosition(const Vector& position) {
@@ -51,11 +54,31 @@ public:
     }
     const Vector& GetVector2() const { return m_vector2; }
     void SetVector2(const Vector& vector2) { m_vector2 = vector2; }
-    uint32_t GetFlags() const { return m_flags; }
+    uint32_t GetFlags() const {
+        SettleHeldFlags();
+        return m_flags;
+    }
     void SetFlags(uint32_t flags) { ChangeFlags(flags); }
-    bool HasAnyFlag(uint32_t flags) const { return (m_flags & flags) != 0; }
-    void AddFlags(uint32_t flags) { ChangeFlags(m_flags | flags); }
-    void RemoveFlags(uint32_t flags) { ChangeFlags(m_flags & ~flags); }
+    bool HasAnyFlag(uint32_t flags) const { return (GetFlags() & flags) != 0; }
+    void AddFlags(uint32_t flags) { ChangeFlags(GetFlags() | flags); }
+    void RemoveFlags(uint32_t flags) { ChangeFlags(GetFlags() & ~flags); }
+
+    // An owner may hold back a change of the flags that it can work out on demand, to spare
+    // writing it into many objects: while the word named here is neither 0 nor the round
+    // this object last settled, the flags are settled (HeldFlags) before anything reads or
+    // changes them. The word must outlive the hold; null ends it. The current round counts
+    // as settled for an object that joins it.
+    void HoldFlagsBy(const uint64_t* round) {
+        SettleHeldFlags();
+        m_heldRound = round;
+        m_settledRound = round != nullptr ? *round : 0;
+    }
+    void SettleHeldFlags() const {
+        if (m_heldRound != nullptr && *m_heldRound != 0 && *m_heldRound != m_settledRound) {
+            m_settledRound = *m_heldRound;
+            m_flags = HeldFlags(m_flags);
+        }
+    }
     uint32_t GetExtra() const { return m_extra; }
     void SetExtra(uint32_t extra) { m_extra = extra; }
     uint16_t GetExtra16() const { return m_extra16; }
@@ -84,12 +107,17 @@ protected:
     // After every change of the flags, by whatever route, with the flags before it, but
     // the changes an owner makes unreported for itself.
     virtual void FlagsChanged(uint32_t /*before*/) {}
-    void SetFlagsUnreported(uint32_t flags) { m_flags = flags; }
+    void SetFlagsUnreported(uint32_t flags) {
+        SettleHeldFlags();
+        m_flags = flags;
+    }
+    // The flags as they are once the held change is made, from the flags as they were.
+    virtual uint32_t HeldFlags(uint32_t flags) const { return flags; }
 
 private:
     void ReleaseId(); // only while the dispatcher still holds this object under it
     void ChangeFlags(uint32_t flags) {
-        const uint32_t before = m_flags;
+        const uint32_t before = GetFlags();
         m_flags = flags;
         if (flags != before)
             FlagsChanged(before);
@@ -105,7 +133,9 @@ private:
     double m_sortKey = 0.0;
     Vector m_position;
     Vector m_vector2;
-    uint32_t m_flags = 0;
+    mutable uint32_t m_flags = 0; // settled on reading while an owner holds a change back
     uint32_t m_extra = 0;
     uint16_t m_extra16 = 0;
+    const uint64_t* m_heldRound = nullptr;
+    mutable uint64_t m_settledRound = 0;
 };

@@ -151,6 +151,16 @@ void Entity::PositionChanged() {
         m_manager->SoldierMoved(*this);
 }
 
+void Entity::SetManager(EntityMgr* manager) {
+    m_manager = manager;
+    if (m_type == kTypeSoldier)
+        HoldFlagsBy(manager != nullptr ? manager->GetHeldSoldierRound() : nullptr);
+}
+
+uint32_t Entity::HeldFlags(uint32_t flags) const {
+    return m_manager != nullptr ? m_manager->SoldierHeldFlags(*this, flags) : flags;
+}
+
 void Entity::FlagsChanged(uint32_t before) {
     if (m_type == kTypeSoldier && m_manager != nullptr)
         m_manager->SoldierFlagsChanged(*this, before);

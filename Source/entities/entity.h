@@ -129,7 +129,12 @@ public:
 
     const Stringc& GetTemplateName() const { return GetFileName(); }
     void SetTemplateName(const Stringc& name); // the reference's name follows
-    EntityRef& GetRef() { return m_ref; }
+    // Settles the flags first: a change of the life state must not reach a soldier's held
+    // selection.
+    EntityRef& GetRef() {
+        SettleHeldFlags();
+        return m_ref;
+    }
     const EntityRef& GetRef() const { return m_ref; }
     const Vector& GetPosition() const override { return WorldObject::GetPosition(); }
     float GetRadius() const override { return m_radius; }
@@ -158,8 +163,9 @@ public:
     bool IsDeadSoldier() const; // a soldier whose reference says dead
     uint32_t GetIncarnation() const { return m_incarnation; }
 
-    // The pool that handed the entity out sets its manager.
-    void SetManager(EntityMgr* manager) { m_manager = manager; }
+    // The pool that handed the entity out sets its manager; a soldier holds the flags by its
+    // cells.
+    void SetManager(EntityMgr* manager);
     EntityMgr* GetManager() const { return m_manager; }
 
 protected:
@@ -177,6 +183,7 @@ protected:
     // A soldier tells its manager's cells.
     void PositionChanged() override;
     void FlagsChanged(uint32_t before) override;
+    uint32_t HeldFlags(uint32_t flags) const override;
 
 private:
     void RefRenamed(); // a soldier tells its manager's names

@@ -67,6 +67,14 @@ void EntityMgr::SoldierFlagsChanged(const Entity& soldier, uint32_t before) {
         m_soldierCells->FlagsChanged(soldier, before);
 }
 
+const uint64_t* EntityMgr::GetHeldSoldierRound() const {
+    return m_soldierCells ? &m_soldierCells->GetHeldRound() : nullptr;
+}
+
+uint32_t EntityMgr::SoldierHeldFlags(const Entity& soldier, uint32_t flags) {
+    return m_soldierCells ? m_soldierCells->HeldFlags(soldier, flags) : flags;
+}
+
 std::unique_ptr<EntityPool> EntityMgr::MakeClassPool(int type, EntityMgr* manager) {
     switch (type) {
     case Entity::kTypeItem:
@@ -101,6 +109,8 @@ void EntityMgr::Clear() {
     m_headerFailures = 0;
     m_regionScript->Reset();
     TakeAllOffTileMap();
+    if (m_soldierCells)
+        m_soldierCells->ReleaseAll();
     for (const std::unique_ptr<EntityPool>& pool : m_pools)
         pool->FreeAll();
     if (m_soldierCells)
@@ -165,8 +175,10 @@ bool EntityMgr::FreeEntity(EntityPool& pool, Entity* entity) {
             m_tileMap->RemoveObject(entity);
         }
     }
-    if (entity->GetType() == Entity::kTypeSoldier)
-        m_soldierCells->Forget(); // of a soldier no longer used
+    if (entity->GetType() == Entity::kTypeSoldier) {
+        entity->HoldFlagsBy(nullptr); // it keeps what it held
+        m_soldierCells->Forget();  // of a soldier no longer used
+    }
     return pool.Free(entity);
 }
 

@@ -114,7 +114,8 @@ public:
     // GetPoolInArea's selection, the selected soldiers also listed in slot order.
     bool SelectSoldiersInArea(const Vector& point, float size, std::vector<Entity*>& selected);
     // The soldier pool with the living soldiers but the two given (either may be null)
-    // selected: what selecting the pool and deselecting those leaves, in one pass.
+    // selected: what selecting the pool and deselecting those leaves, held back by the
+    // soldiers until their flags are read.
     const EntityPtrList& SelectOtherLivingSoldiers(Entity* a, Entity* b);
     bool SelectInCone(int type, Entity* exclude, const Vector& origin, Entity* include,
                       const Vector& heading, float size, double angle, EntityPtrList*& out);
@@ -188,6 +189,8 @@ public:
     void SoldierMoved(const Entity& soldier);
     void SoldierRenamed();
     void SoldierFlagsChanged(const Entity& soldier, uint32_t before);
+    const uint64_t* GetHeldSoldierRound() const; // null before the cells are made
+    uint32_t SoldierHeldFlags(const Entity& soldier, uint32_t flags);
 
     int GetPickX() const { return m_pickX; }
     int GetPickY() const { return m_pickY; }

@@ -71,7 +71,7 @@ bool EntityMgr::SelectSoldiersInArea(const Vector& point, float size,
 }
 
 const EntityPtrList& EntityMgr::SelectOtherLivingSoldiers(Entity* a, Entity* b) {
-    m_soldierCells->SelectWhere([](const Entity& soldier) { return !soldier.IsDeadSoldier(); });
+    m_soldierCells->SelectLivingBut(a, b);
     DeselectEntity(a);
     DeselectEntity(b);
     return *PoolOfType(Entity::kTypeSoldier);

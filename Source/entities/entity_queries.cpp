@@ -221,7 +221,7 @@ bool IsLineClearOfSoldiers(EntityMgr& manager, const Vector& from, const Vector&
     DeselectEntity(toEntity);
     const Vector direction = to - from;
     bool clear = true;
-    cells.ForEachNear(from, to, margin, [&](Entity& soldier) {
+    cells.ForEachNearInAnyOrder(from, to, margin, [&](Entity& soldier) {
         if (&soldier != fromEntity && &soldier != toEntity && !soldier.IsDeadSoldier() &&
             SegmentTouches(from, direction, margin, soldier)) {
             cells.Select(soldier);

@@ -18,6 +18,12 @@ bool IsUsable(float value) {
 
 SoldierCells::SoldierCells(const EntityPtrList& pool) : m_pool(pool) {}
 
+// The pool's soldiers go with it: what they hold no longer matters.
+SoldierCells::~SoldierCells() {
+    m_heldRound = 0;
+    ReleaseAll();
+}
+
 void SoldierCells::SetMap(const TileMap* map) {
     m_map = map;
     m_mapWidth = -1; // sorted anew at the next question
@@ -63,8 +69,9 @@ void SoldierCells::SortIfStale() {
     }
     for (int slot = static_cast<int>(m_slots.size()); slot < m_pool.GetSlotCount(); ++slot) {
         Entity* soldier = m_pool.GetAt(slot);
-        const int cell = CellOf(soldier->GetPosition());
-        m_slots.push_back({soldier, cell});
+        const Vector& position = soldier->GetPosition();
+        const int cell = CellOf(position);
+        m_slots.push_back({soldier, cell, position.x, position.y});
         m_slotOf[soldier] = slot;
         m_cells[static_cast<size_t>(cell)].push_back(slot);
         NoteRadius(soldier->GetRadius());
@@ -86,7 +93,10 @@ void SoldierCells::Moved(const Entity& soldier) {
         return;
     const int slot = found->second;
     Slot& entry = m_slots[static_cast<size_t>(slot)];
-    const int cell = CellOf(soldier.GetPosition());
+    const Vector& position = soldier.GetPosition();
+    entry.x = position.x;
+    entry.y = position.y;
+    const int cell = CellOf(position);
     if (cell != entry.cell) {
         RemoveFromCell(slot, entry.cell);
         m_cells[static_cast<size_t>(cell)].push_back(slot);
@@ -101,7 +111,9 @@ void SoldierCells::GatherAll() {
             m_gathered.push_back(slot);
 }
 
-void SoldierCells::Gather(const Vector& a, const Vector& b, float margin) {
+// Within the cells, only the soldiers whose position lies in the widened rectangle; those
+// of the overflow cell all.
+void SoldierCells::Gather(const Vector& a, const Vector& b, float margin, bool ordered) {
     SortIfStale();
     m_gathered.clear();
     // One more unit than the reach covers any rounding in the callers' tests.
@@ -116,21 +128,26 @@ void SoldierCells::Gather(const Vector& a, const Vector& b, float margin) {
     }
     for (int row = Row(y1); row <= Row(y2); ++row)
         for (int column = Column(x1); column <= Column(x2); ++column)
-            for (const int slot : m_cells[static_cast<size_t>(row * m_columns + column)])
-                if (m_pool.IsUsed(slot))
+            for (const int slot : m_cells[static_cast<size_t>(row * m_columns + column)]) {
+                const Slot& entry = m_slots[static_cast<size_t>(slot)];
+                if (entry.x >= x1 && entry.x <= x2 && entry.y >= y1 && entry.y <= y2 &&
+                    m_pool.IsUsed(slot))
                     m_gathered.push_back(slot);
+            }
     for (const int slot : m_cells.back())
         if (m_pool.IsUsed(slot))
             m_gathered.push_back(slot);
-    std::sort(m_gathered.begin(), m_gathered.end());
+    if (ordered)
+        std::sort(m_gathered.begin(), m_gathered.end());
 }
 
+// The ledger holds only used soldiers: freeing a soldier forgets it.
 void SoldierCells::DeselectAll() {
     SortIfStale();
+    m_heldRound = 0; // the soldiers still holding it keep the flags the ledger knows of
     if (m_selectionKnown) {
-        for (const int slot : m_selected)
-            if (m_pool.IsUsed(slot))
-                m_slots[static_cast<size_t>(slot)].soldier->SetCandidateUnreported(false);
+        for (Entity* soldier : m_selected)
+            soldier->SetCandidateUnreported(false);
     } else {
         for (size_t slot = 0; slot < m_slots.size(); ++slot)
             if (m_pool.IsUsed(static_cast<int>(slot)))
@@ -143,12 +160,29 @@ void SoldierCells::DeselectAll() {
 
 void SoldierCells::Select(Entity& soldier) {
     soldier.SetCandidateUnreported(true);
-    const auto found = m_slotOf.find(&soldier);
-    if (found != m_slotOf.end())
-        m_selected.push_back(found->second);
-    else
-        m_selectionKnown = false;
+    m_selected.push_back(&soldier);
     m_searchableFirst = nullptr;
+}
+
+// The ledger stays as it is: each soldier that settles selected joins it.
+void SoldierCells::SelectLivingBut(const Entity* a, const Entity* b) {
+    SortIfStale();
+    m_heldRound = ++m_lastRound;
+    m_heldOut[0] = a;
+    m_heldOut[1] = b;
+    m_searchableFirst = nullptr;
+}
+
+uint32_t SoldierCells::HeldFlags(const Entity& soldier, uint32_t flags) {
+    if (soldier.IsDeadSoldier() || &soldier == m_heldOut[0] || &soldier == m_heldOut[1])
+        return flags & ~Entity::kFlagCandidate;
+    m_selected.push_back(const_cast<Entity*>(&soldier)); // settling only reads it
+    return flags | Entity::kFlagCandidate;
+}
+
+void SoldierCells::ReleaseAll() {
+    for (int slot = 0; slot < m_pool.GetSlotCount(); ++slot)
+        m_pool.GetAt(slot)->HoldFlagsBy(nullptr);
 }
 
 void SoldierCells::Forget() {

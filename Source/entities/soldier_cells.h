@@ -10,6 +10,12 @@
 // soldier's flags, or Forget) makes the next selection clear the whole pool once. And it
 // remembers the first of the selection of every searchable soldier (see
 // RememberSearchable) while nothing that selection reads changes.
+//
+// The selection of every living soldier but one or two is not written out: the soldiers
+// hold it back (WorldObject::HoldFlagsBy) and each takes it when its flags are first read
+// or changed, until the next selection of the cells replaces it. What it is worked out
+// from must not change unseen: a soldier's kind or life state changes only after its
+// flags were settled, and a soldier is settled and lets go before its slot is freed.
 
 #include "Library/core/vector.h"
 #include "Source/entities/entity_ptr_list.h"
@@ -26,6 +32,7 @@ public:
     static constexpr float kCellSize = 4.0f;
 
     explicit SoldierCells(const EntityPtrList& pool); // the manager's soldier pool
+    ~SoldierCells(); // the pool's soldiers no longer held
 
     SoldierCells(const SoldierCells&) = delete;
     SoldierCells& operator=(const SoldierCells&) = delete;
@@ -39,7 +46,15 @@ public:
     // not finite.
     template <class Visit>
     void ForEachNear(const Vector& a, const Vector& b, float margin, Visit visit) {
-        Gather(a, b, margin);
+        Gather(a, b, margin, true);
+        for (const int slot : m_gathered)
+            visit(*m_slots[static_cast<size_t>(slot)].soldier);
+    }
+    // The same soldiers in any order, for a question whose answer and flags do not depend
+    // on it.
+    template <class Visit>
+    void ForEachNearInAnyOrder(const Vector& a, const Vector& b, float margin, Visit visit) {
+        Gather(a, b, margin, false);
         for (const int slot : m_gathered)
             visit(*m_slots[static_cast<size_t>(slot)].soldier);
     }
@@ -48,9 +63,11 @@ public:
     // when no other code has selected soldiers since.
     void DeselectAll();
     void Select(Entity& soldier); // a used soldier
-    // Every used soldier selected exactly when the test passes, in one pass.
+    // Every used soldier selected exactly when the test passes, in one pass. The test must
+    // not read the candidate flag.
     template <class Test> void SelectWhere(Test test) {
         SortIfStale();
+        m_heldRound = 0; // every soldier that could still hold it is written
         for (size_t slot = 0; slot < m_slots.size(); ++slot) {
             if (m_pool.IsUsed(static_cast<int>(slot))) {
                 Entity& soldier = *m_slots[slot].soldier;
@@ -61,6 +78,15 @@ public:
     }
     void Forget(); // soldiers were selected by other code, or freed
     void FlagsChanged(const Entity& soldier, uint32_t before);
+
+    // Every used soldier selected exactly when it is not dead and neither of the two, held
+    // back (see above); the two's own flags are left to the caller.
+    void SelectLivingBut(const Entity* a, const Entity* b);
+    const uint64_t& GetHeldRound() const { return m_heldRound; } // what the soldiers hold by
+    uint32_t HeldFlags(const Entity& soldier, uint32_t flags); // a soldier settling
+    // Every soldier of the pool settled and holding nothing more, as the pool is freed: a
+    // soldier holds from the allocation of its slot to its freeing.
+    void ReleaseAll();
 
     // The soldier pool with exactly the used soldiers on passable cells of the map and
     // without the unsearchable flag selected, first the first of them: recalled while no
@@ -73,12 +99,14 @@ private:
     struct Slot {
         Entity* soldier;
         int cell; // the overflow cell for a position that is not finite
+        float x;  // the position, kept here to spare reading the soldier
+        float y;
     };
     void SortIfStale();
     int CellOf(const Vector& position) const;
     int Column(float x) const;
     int Row(float y) const;
-    void Gather(const Vector& a, const Vector& b, float margin);
+    void Gather(const Vector& a, const Vector& b, float margin, bool ordered);
     void GatherAll();
     void NoteRadius(float radius);
     void RemoveFromCell(int slot, int cell);
@@ -89,7 +117,7 @@ private:
     std::unordered_map<const Entity*, int> m_slotOf;
     std::vector<std::vector<int>> m_cells; // columns x rows, then the overflow cell
     std::vector<int> m_gathered;
-    std::vector<int> m_selected; // slots the last selections selected
+    std::vector<Entity*> m_selected; // the soldiers the last selections selected
     int m_columns = 0;
     int m_rows = 0;
     int m_mapWidth = -1;
@@ -99,4 +127,7 @@ private:
     Entity* m_searchableFirst = nullptr; // null: not known
     const TileMap* m_searchableMap = nullptr;
     uint32_t m_searchableWalkChanges = 0;
+    uint64_t m_heldRound = 0; // 0: nothing held
+    uint64_t m_lastRound = 0;
+    const Entity* m_heldOut[2] = {};
 };

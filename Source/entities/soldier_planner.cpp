@@ -48,7 +48,7 @@ bool SoldierPlanner::IsPlaceOccupied(Entity& self, const Vector& point) {
     if (!any)
         return false;
     bool occupied = false;
-    m_manager.GetSoldierCells().ForEachNear(point, point, radius + 1.0f, [&](Entity& other) {
+    m_manager.GetSoldierCells().ForEachNearInAnyOrder(point, point, radius + 1.0f, [&](Entity& other) {
         if (occupied || !other.IsCandidate())
             return;
         ForEachCellTouched(other.GetPosition(), other.GetRadius() * 0.5f, [&](int x, int y) {
