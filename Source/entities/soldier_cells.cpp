@@ -71,18 +71,17 @@ void SoldierCells::SortIfStale() {
         Entity* soldier = m_pool.GetAt(slot);
         const Vector& position = soldier->GetPosition();
         const int cell = CellOf(position);
-        m_slots.push_back({soldier, cell, position.x, position.y});
+        m_slots.push_back({soldier, cell});
         m_slotOf[soldier] = slot;
-        m_cells[static_cast<size_t>(cell)].push_back(slot);
+        m_cells[static_cast<size_t>(cell)].push_back({slot, position.x, position.y});
         NoteRadius(soldier->GetRadius());
     }
 }
 
-void SoldierCells::RemoveFromCell(int slot, int cell) {
-    std::vector<int>& slots = m_cells[static_cast<size_t>(cell)];
-    const auto found = std::find(slots.begin(), slots.end(), slot);
-    *found = slots.back();
-    slots.pop_back();
+SoldierCells::Occupant& SoldierCells::FindInCell(int slot, int cell) {
+    std::vector<Occupant>& occupants = m_cells[static_cast<size_t>(cell)];
+    return *std::find_if(occupants.begin(), occupants.end(),
+                         [slot](const Occupant& occupant) { return occupant.slot == slot; });
 }
 
 // A soldier not sorted yet is one of a pool that has grown since: all are sorted anew.
@@ -94,12 +93,16 @@ void SoldierCells::Moved(const Entity& soldier) {
     const int slot = found->second;
     Slot& entry = m_slots[static_cast<size_t>(slot)];
     const Vector& position = soldier.GetPosition();
-    entry.x = position.x;
-    entry.y = position.y;
     const int cell = CellOf(position);
-    if (cell != entry.cell) {
-        RemoveFromCell(slot, entry.cell);
-        m_cells[static_cast<size_t>(cell)].push_back(slot);
+    Occupant& occupant = FindInCell(slot, entry.cell);
+    if (cell == entry.cell) {
+        occupant.x = position.x;
+        occupant.y = position.y;
+    } else {
+        std::vector<Occupant>& old = m_cells[static_cast<size_t>(entry.cell)];
+        occupant = old.back();
+        old.pop_back();
+        m_cells[static_cast<size_t>(cell)].push_back({slot, position.x, position.y});
         entry.cell = cell;
     }
     NoteRadius(soldier.GetRadius());
@@ -128,15 +131,13 @@ void SoldierCells::Gather(const Vector& a, const Vector& b, float margin, bool o
     }
     for (int row = Row(y1); row <= Row(y2); ++row)
         for (int column = Column(x1); column <= Column(x2); ++column)
-            for (const int slot : m_cells[static_cast<size_t>(row * m_columns + column)]) {
-                const Slot& entry = m_slots[static_cast<size_t>(slot)];
-                if (entry.x >= x1 && entry.x <= x2 && entry.y >= y1 && entry.y <= y2 &&
-                    m_pool.IsUsed(slot))
-                    m_gathered.push_back(slot);
-            }
-    for (const int slot : m_cells.back())
-        if (m_pool.IsUsed(slot))
-            m_gathered.push_back(slot);
+            for (const Occupant& occupant : m_cells[static_cast<size_t>(row * m_columns + column)])
+                if (occupant.x >= x1 && occupant.x <= x2 && occupant.y >= y1 && occupant.y <= y2 &&
+                    m_pool.IsUsed(occupant.slot))
+                    m_gathered.push_back(occupant.slot);
+    for (const Occupant& occupant : m_cells.back())
+        if (m_pool.IsUsed(occupant.slot))
+            m_gathered.push_back(occupant.slot);
     if (ordered)
         std::sort(m_gathered.begin(), m_gathered.end());
 }

@@ -99,7 +99,10 @@ private:
     struct Slot {
         Entity* soldier;
         int cell; // the overflow cell for a position that is not finite
-        float x;  // the position, kept here to spare reading the soldier
+    };
+    struct Occupant { // of a cell; the position kept here to spare reading the soldier
+        int slot;
+        float x;
         float y;
     };
     void SortIfStale();
@@ -109,13 +112,13 @@ private:
     void Gather(const Vector& a, const Vector& b, float margin, bool ordered);
     void GatherAll();
     void NoteRadius(float radius);
-    void RemoveFromCell(int slot, int cell);
+    Occupant& FindInCell(int slot, int cell);
 
     const EntityPtrList& m_pool;
     const TileMap* m_map = nullptr;
     std::vector<Slot> m_slots; // by pool slot
     std::unordered_map<const Entity*, int> m_slotOf;
-    std::vector<std::vector<int>> m_cells; // columns x rows, then the overflow cell
+    std::vector<std::vector<Occupant>> m_cells; // columns x rows, then the overflow cell
     std::vector<int> m_gathered;
     std::vector<Entity*> m_selected; // the soldiers the last selections selected
     int m_columns = 0;

@@ -107,6 +107,66 @@ TEST(WorldObject, StoredAs36BytesWithMaskedFlags) {
     EXPECT_EQ(partial.GetExtra(), 9u);
 }
 
+// Takes the held change as the candidate bit turned on, noting the kind it was worked out
+// from; reports every change of its flags.
+class HoldingObject : public WorldObject {
+public:
+    int m_settled = 0;
+    uint16_t m_kindSeen = 0;
+    std::vector<uint32_t> m_before;
+
+protected:
+    uint32_t HeldFlags(uint32_t flags) const override {
+        auto* self = const_cast<HoldingObject*>(this);
+        ++self->m_settled;
+        self->m_kindSeen = GetKind();
+        return flags | 0x2000;
+    }
+    void FlagsChanged(uint32_t before) override { m_before.push_back(before); }
+};
+
+TEST(WorldObject, HeldFlagsAreSettledOnceBeforeAnyReadOrChange) {
+    uint64_t round = 0;
+    HoldingObject object;
+    object.HoldFlagsBy(&round);
+    object.SetFlags(0x1);
+    EXPECT_EQ(object.GetFlags(), 0x1u); // round 0 holds nothing
+    EXPECT_EQ(object.m_settled, 0);
+
+    round = 7;
+    object.SetKind(42); // settled by the old kind first
+    EXPECT_EQ(object.m_kindSeen, WorldObject::kNewKind);
+    EXPECT_TRUE(object.HasAnyFlag(0x2000));
+    object.AddFlags(0x4);
+    EXPECT_EQ(object.m_settled, 1);
+    EXPECT_EQ(object.m_before.back(), 0x2001u); // the change starts from the settled flags
+
+    round = 8;
+    const Bytes bytes = StoredForm(object);
+    EXPECT_EQ(Bytes(bytes.begin() + 28, bytes.begin() + 32), (Bytes{0x05, 0x20, 0x00, 0x00}));
+    round = 9;
+    WorldObject copy;
+    copy.Copy(object);
+    EXPECT_EQ(copy.GetFlags(), 0x2005u);
+    EXPECT_EQ(object.m_settled, 3);
+
+    // Joining during a round counts as settled in it; letting go settles first.
+    HoldingObject late;
+    late.HoldFlagsBy(&round);
+    EXPECT_EQ(late.GetFlags(), 0u);
+    round = 10;
+    late.HoldFlagsBy(nullptr);
+    EXPECT_EQ(late.m_settled, 1);
+    round = 11;
+    EXPECT_EQ(late.GetFlags(), 0x2000u);
+    EXPECT_EQ(late.m_settled, 1);
+
+    round = 12;
+    ASSERT_TRUE(ReadFrom(object, bytes)); // read over: settled, then as stored
+    EXPECT_EQ(object.m_settled, 4);
+    EXPECT_EQ(object.GetFlags(), 0x2005u);
+}
+
 // Random insertions and removals keep the list in the order of a multimap on the key,
 // which keeps equal keys in insertion order.
 TEST(WorldObject, DrawListMatchesAReferenceMultimap) {
