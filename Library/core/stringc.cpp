@@ -19,6 +19,16 @@ int TextLength(const char* text, int limit = INT_MAX) {
     return text == nullptr || limit <= 0 ? 0 : static_cast<int>(strnlen(text, limit));
 }
 
+// A text of the buffer's present length goes into it (false, changing nothing, for any
+// other): copying the same names over and over allocates nothing.
+bool CopyInPlace(char* buffer, const char* text, int length) {
+    if (buffer == nullptr || length != static_cast<int>(std::strlen(buffer)))
+        return false;
+    if (length > 0)
+        std::memmove(buffer, text, static_cast<size_t>(length));
+    return true;
+}
+
 char* NewText(const char* text, int length) {
     char* buffer = NEW char[length + 1];
     if (length > 0)
@@ -91,11 +101,13 @@ void Stringc::DestroyChain() {
 }
 
 void Stringc::SetText(const char* text) {
-    TakeBuffer(NewText(text, TextLength(text)));
+    SetTextN(text, INT_MAX);
 }
 
 void Stringc::SetTextN(const char* text, int count) {
-    TakeBuffer(NewText(text, TextLength(text, count)));
+    const int length = TextLength(text, count);
+    if (!CopyInPlace(m_text, text, length))
+        TakeBuffer(NewText(text, length));
 }
 
 void Stringc::AppendText(const char* text) {
@@ -115,6 +127,9 @@ void Stringc::Clear() {
 }
 
 Stringc& Stringc::operator=(const Stringc& other) {
+    if (m_next == nullptr && other.m_next == nullptr &&
+        CopyInPlace(m_text, other.m_text, other.Length()))
+        return *this;
     // Copy before destroying: the source may be this string or part of its chain.
     char* text = NewText(other.m_text, other.Length());
     Stringc* next = other.m_next != nullptr ? NEW Stringc(*other.m_next) : nullptr;

@@ -177,7 +177,7 @@ bool EntityMgr::FreeEntity(EntityPool& pool, Entity* entity) {
     }
     if (entity->GetType() == Entity::kTypeSoldier) {
         entity->HoldFlagsBy(nullptr); // it keeps what it held
-        m_soldierCells->Forget();  // of a soldier no longer used
+        m_soldierCells->Forget();     // of a soldier no longer used
     }
     return pool.Free(entity);
 }

@@ -30,13 +30,14 @@ void SoldierCells::SetMap(const TileMap* map) {
     m_searchableFirst = nullptr;
 }
 
+// Clamped to 0 and above, so the cast rounds down.
 int SoldierCells::Column(float x) const {
-    const int column = static_cast<int>(std::floor(std::clamp(x, 0.0f, kFarthest) / kCellSize));
+    const int column = static_cast<int>(std::clamp(x, 0.0f, kFarthest) / kCellSize);
     return std::min(column, m_columns - 1);
 }
 
 int SoldierCells::Row(float y) const {
-    const int row = static_cast<int>(std::floor(std::clamp(y, 0.0f, kFarthest) / kCellSize));
+    const int row = static_cast<int>(std::clamp(y, 0.0f, kFarthest) / kCellSize);
     return std::min(row, m_rows - 1);
 }
 

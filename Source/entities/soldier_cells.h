@@ -32,7 +32,7 @@ public:
     static constexpr float kCellSize = 4.0f;
 
     explicit SoldierCells(const EntityPtrList& pool); // the manager's soldier pool
-    ~SoldierCells(); // the pool's soldiers no longer held
+    ~SoldierCells();                                  // the pool's soldiers no longer held
 
     SoldierCells(const SoldierCells&) = delete;
     SoldierCells& operator=(const SoldierCells&) = delete;
@@ -83,7 +83,7 @@ public:
     // back (see above); the two's own flags are left to the caller.
     void SelectLivingBut(const Entity* a, const Entity* b);
     const uint64_t& GetHeldRound() const { return m_heldRound; } // what the soldiers hold by
-    uint32_t HeldFlags(const Entity& soldier, uint32_t flags); // a soldier settling
+    uint32_t HeldFlags(const Entity& soldier, uint32_t flags);   // a soldier settling
     // Every soldier of the pool settled and holding nothing more, as the pool is freed: a
     // soldier holds from the allocation of its slot to its freeing.
     void ReleaseAll();

@@ -48,13 +48,14 @@ bool SoldierPlanner::IsPlaceOccupied(Entity& self, const Vector& point) {
     if (!any)
         return false;
     bool occupied = false;
-    m_manager.GetSoldierCells().ForEachNearInAnyOrder(point, point, radius + 1.0f, [&](Entity& other) {
-        if (occupied || !other.IsCandidate())
-            return;
-        ForEachCellTouched(other.GetPosition(), other.GetRadius() * 0.5f, [&](int x, int y) {
-            occupied = occupied || m_pointCells.IsMarked(x, y);
+    m_manager.GetSoldierCells().ForEachNearInAnyOrder(
+        point, point, radius + 1.0f, [&](Entity& other) {
+            if (occupied || !other.IsCandidate())
+                return;
+            ForEachCellTouched(other.GetPosition(), other.GetRadius() * 0.5f, [&](int x, int y) {
+                occupied = occupied || m_pointCells.IsMarked(x, y);
+            });
         });
-    });
     return occupied;
 }
 
