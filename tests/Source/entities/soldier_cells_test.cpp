@@ -60,9 +60,9 @@ protected:
         }
     }
     // One random change made to both crowds: a step, a death, a wider soldier, a soldier
-    // gone and another made, the pool selected by a plain query, a soldier renamed or made
-    // unsearchable, or a cell of the map that turns walkable or not; or one soldier's flags
-    // read. Often none.
+    // gone (and another made, or not yet), the pool selected by a plain query, a soldier
+    // renamed or made unsearchable, or a cell of the map that turns walkable or not; or one
+    // soldier's flags read. Often none.
     void Change() {
         const int slot = RandomInt(0, m_scanned.GetSlotCount(Entity::kTypeSoldier));
         const bool used = m_scanned.IsSlotUsed(Entity::kTypeSoldier, slot);
@@ -91,8 +91,8 @@ protected:
         }
         if (kind == 11)
             ASSERT_EQ(Soldier(m_scanned, slot).GetFlags(), Soldier(m_indexed, slot).GetFlags());
-        if (kind == 6)
-            Create();
+        if (kind == 6 && RandomInt(0, 2) == 0)
+            Create(); // else the slot stays free a while
         const Vector& at = Soldier(m_scanned, slot).GetPosition();
         if (kind == 10 && std::isfinite(at.x))
             m_map.SetWalkable(static_cast<int>(at.x), static_cast<int>(at.y),
