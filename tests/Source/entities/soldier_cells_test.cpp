@@ -183,6 +183,7 @@ TEST_F(SoldierCellsTest, LineAreaAndOccupancyQuestionsAnswerAndSelectAsTheScans)
     int clear = 0, inArea = 0, occupied = 0, found = 0;
     for (int step = 0; step < 5000; ++step) {
         Change();
+        MaybeExpectSameFlags("change at step " + std::to_string(step));
         const int slotA = RandomInt(-1, m_scanned.GetSlotCount(Entity::kTypeSoldier));
         const int slotB = RandomInt(-1, m_scanned.GetSlotCount(Entity::kTypeSoldier));
         const Vector from = RandomPoint();
