@@ -86,6 +86,28 @@ TEST(Stringc, AssignmentIsSafeFromItselfAndFromItsOwnChain) {
     EXPECT_STREQ(source.c_str(), "wowo");
 }
 
+// The state names a creature's look is set from are copied over and over.
+TEST(Stringc, ATextOfThePresentLengthGoesIntoThePresentBuffer) {
+    Stringc name("w0");
+    const char* buffer = name.c_str();
+    name = Stringc("s0");
+    name.SetText(name.c_str());
+    EXPECT_STREQ(name.c_str(), "s0");
+    name.SetTextN("d0 and more", 2);
+    EXPECT_EQ(name.c_str(), buffer);
+    EXPECT_STREQ(name.c_str(), "d0");
+    name = "dead";
+    EXPECT_STREQ(name.c_str(), "dead");
+
+    Stringc chained("ab");
+    chained.AppendToChain("cd");
+    Stringc target("xy");
+    target = chained; // the chain comes too
+    EXPECT_STREQ(target.c_str(), "ab");
+    ASSERT_EQ(target.ChainCount(), 2);
+    EXPECT_STREQ(target.ChainAt(1)->c_str(), "cd");
+}
+
 TEST(Stringc, CountsOutOfRangeClampAndFormsStayBounded) {
     const Stringc text("abcdef");
     EXPECT_STREQ(text.Left(-2).c_str(), "");
