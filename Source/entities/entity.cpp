@@ -161,9 +161,9 @@ uint32_t Entity::HeldFlags(uint32_t flags) const {
     return m_manager != nullptr ? m_manager->SoldierHeldFlags(*this, flags) : flags;
 }
 
-void Entity::FlagsChanged(uint32_t before) {
+void Entity::FlagsChanged(uint32_t /*before*/) {
     if (m_type == kTypeSoldier && m_manager != nullptr)
-        m_manager->SoldierFlagsChanged(*this, before);
+        m_manager->SoldierFlagsChanged();
 }
 
 // As the name of a template file, so that a name with a '.' of its own keeps it whole.

@@ -62,9 +62,9 @@ void EntityMgr::SoldierRenamed() {
         m_soldierNames->Renamed();
 }
 
-void EntityMgr::SoldierFlagsChanged(const Entity& soldier, uint32_t before) {
+void EntityMgr::SoldierFlagsChanged() {
     if (m_soldierCells)
-        m_soldierCells->FlagsChanged(soldier, before);
+        m_soldierCells->Forget();
 }
 
 const uint64_t* EntityMgr::GetHeldSoldierRound() const {

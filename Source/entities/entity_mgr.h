@@ -188,7 +188,7 @@ public:
     SoldierNames& GetSoldierNames() { return *m_soldierNames; }
     void SoldierMoved(const Entity& soldier);
     void SoldierRenamed();
-    void SoldierFlagsChanged(const Entity& soldier, uint32_t before);
+    void SoldierFlagsChanged();
     const uint64_t* GetHeldSoldierRound() const; // null before the cells are made
     uint32_t SoldierHeldFlags(const Entity& soldier, uint32_t flags);
 

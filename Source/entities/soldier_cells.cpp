@@ -143,43 +143,34 @@ void SoldierCells::Gather(const Vector& a, const Vector& b, float margin, bool o
         std::sort(m_gathered.begin(), m_gathered.end());
 }
 
-// The ledger holds only used soldiers: freeing a soldier forgets it.
+// Nobody selected: a round of its own, so nothing is written.
 void SoldierCells::DeselectAll() {
     SortIfStale();
-    m_heldRound = 0; // the soldiers still holding it keep the flags the ledger knows of
-    if (m_selectionKnown) {
-        for (Entity* soldier : m_selected)
-            soldier->SetCandidateUnreported(false);
-    } else {
-        for (size_t slot = 0; slot < m_slots.size(); ++slot)
-            if (m_pool.IsUsed(static_cast<int>(slot)))
-                m_slots[slot].soldier->SetCandidateUnreported(false);
-    }
-    m_selected.clear();
-    m_selectionKnown = true;
-    m_searchableFirst = nullptr;
+    StartRound(nullptr, nullptr, false);
 }
 
 void SoldierCells::Select(Entity& soldier) {
     soldier.SetCandidateUnreported(true);
-    m_selected.push_back(&soldier);
     m_searchableFirst = nullptr;
 }
 
-// The ledger stays as it is: each soldier that settles selected joins it.
 void SoldierCells::SelectLivingBut(const Entity* a, const Entity* b) {
     SortIfStale();
+    StartRound(a, b, true);
+}
+
+void SoldierCells::StartRound(const Entity* a, const Entity* b, bool living) {
     m_heldRound = ++m_lastRound;
     m_heldOut[0] = a;
     m_heldOut[1] = b;
+    m_heldLiving = living;
     m_searchableFirst = nullptr;
 }
 
-uint32_t SoldierCells::HeldFlags(const Entity& soldier, uint32_t flags) {
-    if (soldier.IsDeadSoldier() || &soldier == m_heldOut[0] || &soldier == m_heldOut[1])
-        return flags & ~Entity::kFlagCandidate;
-    m_selected.push_back(const_cast<Entity*>(&soldier)); // settling only reads it
-    return flags | Entity::kFlagCandidate;
+uint32_t SoldierCells::HeldFlags(const Entity& soldier, uint32_t flags) const {
+    const bool selected = m_heldLiving && !soldier.IsDeadSoldier() && &soldier != m_heldOut[0] &&
+                          &soldier != m_heldOut[1];
+    return selected ? flags | Entity::kFlagCandidate : flags & ~Entity::kFlagCandidate;
 }
 
 void SoldierCells::ReleaseAll() {
@@ -188,15 +179,7 @@ void SoldierCells::ReleaseAll() {
 }
 
 void SoldierCells::Forget() {
-    m_selectionKnown = false;
-    m_selected.clear();
     m_searchableFirst = nullptr;
-}
-
-void SoldierCells::FlagsChanged(const Entity& soldier, uint32_t before) {
-    m_searchableFirst = nullptr;
-    if (((before ^ soldier.GetFlags()) & Entity::kFlagCandidate) != 0)
-        Forget();
 }
 
 void SoldierCells::RememberSearchable(const TileMap& map, Entity& first) {

@@ -5,17 +5,13 @@
 // and each change of radius; a pool that has grown, or a map of another size, is sorted
 // anew at the next question.
 //
-// It also remembers which soldiers its own selections left selected, so that the next one
-// clears only those: a soldier's candidate flag changed by other code (told through the
-// soldier's flags, or Forget) makes the next selection clear the whole pool once. And it
-// remembers the first of the selection of every searchable soldier (see
-// RememberSearchable) while nothing that selection reads changes.
-//
-// The selection of every living soldier but one or two is not written out: the soldiers
-// hold it back (WorldObject::HoldFlagsBy) and each takes it when its flags are first read
-// or changed, until the next selection of the cells replaces it. What it is worked out
-// from must not change unseen: a soldier's kind or life state changes only after its
-// flags were settled, and a soldier is settled and lets go before its slot is freed.
+// Its selections of nobody and of every living soldier but one or two are not written out:
+// the soldiers hold them back (WorldObject::HoldFlagsBy) and each takes the last one when
+// its flags are first read or changed, until the next selection of the cells replaces it.
+// What a held selection is worked out from must not change unseen: a soldier's kind or life
+// state changes only after its flags were settled, and a soldier is settled and lets go
+// before its slot is freed. The cells also remember the first of the selection of every
+// searchable soldier (see RememberSearchable) while nothing that selection reads changes.
 
 #include "Library/core/vector.h"
 #include "Source/entities/entity_ptr_list.h"
@@ -59,9 +55,7 @@ public:
             visit(*m_slots[static_cast<size_t>(slot)].soldier);
     }
 
-    // Every used soldier deselected, touching only those the last selection left selected
-    // when no other code has selected soldiers since.
-    void DeselectAll();
+    void DeselectAll();           // every used soldier, held back
     void Select(Entity& soldier); // a used soldier
     // Every used soldier selected exactly when the test passes, in one pass. The test must
     // not read the candidate flag.
@@ -76,14 +70,13 @@ public:
         }
         Forget();
     }
-    void Forget(); // soldiers were selected by other code, or freed
-    void FlagsChanged(const Entity& soldier, uint32_t before);
+    void Forget(); // a soldier's flags changed, or one was freed: the search is not recalled
 
     // Every used soldier selected exactly when it is not dead and neither of the two, held
     // back (see above); the two's own flags are left to the caller.
     void SelectLivingBut(const Entity* a, const Entity* b);
-    const uint64_t& GetHeldRound() const { return m_heldRound; } // what the soldiers hold by
-    uint32_t HeldFlags(const Entity& soldier, uint32_t flags);   // a soldier settling
+    const uint64_t& GetHeldRound() const { return m_heldRound; }     // what the soldiers hold by
+    uint32_t HeldFlags(const Entity& soldier, uint32_t flags) const; // a soldier settling
     // Every soldier of the pool settled and holding nothing more, as the pool is freed: a
     // soldier holds from the allocation of its slot to its freeing.
     void ReleaseAll();
@@ -113,6 +106,7 @@ private:
     void GatherAll();
     void NoteRadius(float radius);
     Occupant& FindInCell(int slot, int cell);
+    void StartRound(const Entity* a, const Entity* b, bool living);
 
     const EntityPtrList& m_pool;
     const TileMap* m_map = nullptr;
@@ -120,17 +114,16 @@ private:
     std::unordered_map<const Entity*, int> m_slotOf;
     std::vector<std::vector<Occupant>> m_cells; // columns x rows, then the overflow cell
     std::vector<int> m_gathered;
-    std::vector<Entity*> m_selected; // the soldiers the last selections selected
     int m_columns = 0;
     int m_rows = 0;
     int m_mapWidth = -1;
     int m_mapHeight = -1;
-    float m_widest = 0.0f; // never shrinks until the next sorting; infinite for a NaN
-    bool m_selectionKnown = false;
+    float m_widest = 0.0f;               // never shrinks until the next sorting; infinite for a NaN
     Entity* m_searchableFirst = nullptr; // null: not known
     const TileMap* m_searchableMap = nullptr;
     uint32_t m_searchableWalkChanges = 0;
     uint64_t m_heldRound = 0; // 0: nothing held
     uint64_t m_lastRound = 0;
     const Entity* m_heldOut[2] = {};
+    bool m_heldLiving = false; // else nobody
 };

@@ -89,8 +89,9 @@ protected:
             else if (kind == 9)
                 soldier.AddFlags(Entity::kFlagUnsearchable);
         }
-        if (kind == 11)
+        if (kind == 11) {
             ASSERT_EQ(Soldier(m_scanned, slot).GetFlags(), Soldier(m_indexed, slot).GetFlags());
+        }
         if (kind == 6 && RandomInt(0, 2) == 0)
             Create(); // else the slot stays free a while
         const Vector& at = Soldier(m_scanned, slot).GetPosition();
