@@ -181,9 +181,14 @@ void ColourMod::UpdateLevel(float seconds) {
 }
 
 void ColourMod::UpdateWorkingColours() {
+    int slot = 0;
+    while (slot < kSlotCount - 1 && m_slotModes[slot] != kSlotFaded)
+        ++slot;
+    if (slot == kSlotCount - 1)
+        return; // most records fade no slot
     // Beyond a whole channel either way every result is the same; a stored value may be any.
     const int fade = ToIntWithin(m_slotFadeValue, -255, 255);
-    for (int slot = 0; slot < kSlotCount - 1; ++slot)
+    for (; slot < kSlotCount - 1; ++slot)
         if (m_slotModes[slot] == kSlotFaded) {
             const Colour& colour = m_slotColours[slot];
             m_working.colours[slot] =

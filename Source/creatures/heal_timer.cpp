@@ -6,7 +6,22 @@
 #include "Source/creatures/spell_mgr.h"
 #include "Source/entities/entity.h"
 
-HealTimer::HealTimer(Entity* owner) : m_owner(owner) {}
+namespace {
+
+// Every creature asks for the clock's hours each frame: worked out once per date.
+double HoursOfNow(const DateTime& now) {
+    static DateTime s_date;
+    static double s_hours = s_date.TotalHours();
+    if (!(now == s_date)) {
+        s_date = now;
+        s_hours = now.TotalHours();
+    }
+    return s_hours;
+}
+
+} // namespace
+
+HealTimer::HealTimer(Entity* owner) : m_owner(owner), m_lastHealHours(m_lastHeal.TotalHours()) {}
 
 DateTime HealTimer::Now() {
     const CreatureServices* services = GetCreatureServices();
@@ -15,7 +30,7 @@ DateTime HealTimer::Now() {
 
 void HealTimer::Start() {
     m_period = kNormalPeriod;
-    m_lastHeal = Now();
+    SetLastHeal(Now());
     m_lastRestore = m_lastHeal;
 }
 
@@ -27,7 +42,7 @@ void HealTimer::SetPeriod(int hours) {
 void HealTimer::Update() {
     if (m_owner == nullptr || m_owner->GetRef().IsDead())
         return;
-    const double elapsed = Now().TotalHours() - m_lastHeal.TotalHours();
+    const double elapsed = HoursOfNow(Now()) - m_lastHealHours;
     if (elapsed >= m_period)
         Heal(elapsed);
 }
@@ -45,11 +60,19 @@ void HealTimer::Heal(double elapsedHours) {
         m_lastRestore = now;
         data.GetSpellMgr().RestoreCharges();
     }
-    m_lastHeal = now;
+    SetLastHeal(now);
+}
+
+void HealTimer::SetLastHeal(const DateTime& date) {
+    m_lastHeal = date;
+    m_lastHealHours = date.TotalHours();
 }
 
 bool HealTimer::Load(Stream& stream) {
-    return stream.ReadValue(m_period) && m_lastHeal.Read(stream) && m_lastRestore.Read(stream);
+    const bool read =
+        stream.ReadValue(m_period) && m_lastHeal.Read(stream) && m_lastRestore.Read(stream);
+    m_lastHealHours = m_lastHeal.TotalHours();
+    return read;
 }
 
 bool HealTimer::Save(Stream& stream) const {

@@ -34,9 +34,11 @@ public:
 
 private:
     static DateTime Now();
+    void SetLastHeal(const DateTime& date);
 
     Entity* m_owner;
     int32_t m_period = kNormalPeriod;
     DateTime m_lastHeal;
+    double m_lastHealHours; // m_lastHeal's, kept: the frame's test needs it
     DateTime m_lastRestore;
 };

@@ -5,6 +5,8 @@
 #include "Library/graphics/rect.h"
 #include "Library/graphics/screen.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr int kBubbleFont = 1;
@@ -29,7 +31,12 @@ void TextBubbleMgr::Show(const Stringc& text, Style style) {
     m_style = style;
     m_remaining = static_cast<float>(s_displayTime);
     m_text.SetFont(kBubbleFont);
+    // A line said again keeps its wrapping: the width and the font are always the same, so
+    // only another text or another screen's fonts could wrap it differently.
+    if (m_wrappedOn == g_screen && std::strcmp(m_text.GetText().c_str(), text.c_str()) == 0)
+        return;
     m_text.SetText(0, text.c_str(), kWrapWidth);
+    m_wrappedOn = g_screen;
 }
 
 void TextBubbleMgr::Update(double frameSeconds) {

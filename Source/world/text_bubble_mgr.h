@@ -55,6 +55,7 @@ private:
 
     const Speaker& m_owner;
     TextBlock m_text;
+    const Screen* m_wrappedOn = nullptr; // whose fonts wrapped m_text; none before a line
     float m_remaining = 0.0f;
     uint8_t m_style = kBubble;
 };
