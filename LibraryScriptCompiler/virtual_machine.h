@@ -105,22 +105,24 @@ private:
     bool Settle(int32_t result, const char* failure);
     void DropCurrentAction();
 
-    Stringc m_name;
-    InstructionList m_instructions;
-    FuncHeaderTable m_headers;
-    ValueTable m_values;
+    // What a frame without a run or an action reads comes first, side by side: a crowd's
+    // machines are updated every frame, most of them with nothing to do.
     RandomTimer m_runTimer;
     bool m_fired = false;
+    bool m_hasCurrentAction = false;
+    bool m_eventPending = false;
+    bool m_running = false;
+    bool m_drivingActions = false;
+    InstructionList m_instructions;
+    Queue<ScriptFuncHeader> m_actionQueue;
+    Stringc m_name;
+    FuncHeaderTable m_headers;
+    ValueTable m_values;
     // An owned copy: an action may queue others, which would reuse the queue's entry.
     ScriptFuncHeader m_currentAction;
-    bool m_hasCurrentAction = false;
     uint32_t m_actionSerial = 0;  // changes whenever the current action is taken or dropped
     uint32_t m_programSerial = 0; // changes whenever the program goes
-    Queue<ScriptFuncHeader> m_actionQueue;
-    bool m_eventPending = false;
     Stack<ScriptFuncHeader> m_events;
     // Each machine's own: a run that makes another machine run keeps its values.
     Stack<int32_t> m_valueStack;
-    bool m_running = false;
-    bool m_drivingActions = false;
 };

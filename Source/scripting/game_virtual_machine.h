@@ -25,7 +25,9 @@ enum ControlNative : int32_t {
     kControlClearSoldierSlotActions = 1,
 };
 
-class GameVirtualMachine : public VirtualMachine, public ScriptMachine {
+// The entity's interface first: a soldier updates its machines through it every frame, and
+// so reads them from their start.
+class GameVirtualMachine : public ScriptMachine, public VirtualMachine {
 public:
     explicit GameVirtualMachine(Entity* owner = nullptr);
     ~GameVirtualMachine() override;
