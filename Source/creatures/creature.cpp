@@ -15,8 +15,8 @@
 #include <cstdint>
 
 Creature::Creature(SoldierEntity& soldier)
-    : m_soldier(soldier), m_data(this, &soldier), m_targets(soldier), m_art(soldier, m_data),
-      m_healTimer(&soldier) {
+    : m_soldier(soldier), m_healTimer(&soldier), m_data(this, &soldier), m_targets(soldier),
+      m_art(soldier, m_data) {
     TileMap* map = soldier.GetManager() ? soldier.GetManager()->GetTileMap() : nullptr;
     if (map != nullptr)
         m_vision = std::make_unique<VisionGrid>(*map);

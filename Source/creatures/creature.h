@@ -106,9 +106,9 @@ private:
     void ResetColourLevels() override { m_art.ResetColourLevels(); }
 
     SoldierEntity& m_soldier;
+    HealTimer m_healTimer; // beside the record's start: both are read every frame
     CreatureData m_data;
     CreatureTargets m_targets;
     std::unique_ptr<VisionGrid> m_vision;
     CreatureAnimationMgr m_art;
-    HealTimer m_healTimer;
 };

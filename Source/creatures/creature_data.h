@@ -248,6 +248,11 @@ private:
     uint32_t m_flags = 0;
     uint16_t m_bodyType = 0;
     uint16_t m_bodyTypeOverride = 0;
+    // Read every frame with the colour records that follow.
+    std::unique_ptr<SpellMgr> m_spellMgr;
+    std::unique_ptr<CreatureInventory> m_inventory;
+    std::unique_ptr<EffectMgr> m_effectMgr;
+    ActionTimer m_timer;
     ColourMod m_colourMods[kColourModCount];
     Colour m_colour;
     Stringc m_texts[kTextCount];
@@ -272,8 +277,4 @@ private:
     uint32_t m_dialogueValue = 0;
     uint8_t m_willTrade = 1;
     Stringc m_deathVariableScope;
-    std::unique_ptr<SpellMgr> m_spellMgr;
-    std::unique_ptr<CreatureInventory> m_inventory;
-    std::unique_ptr<EffectMgr> m_effectMgr;
-    ActionTimer m_timer;
 };
