@@ -38,6 +38,7 @@ void ColourMod::Clear() {
     std::fill(m_level, m_level + 3, 0);
     std::fill(m_targetLevel, m_targetLevel + 3, 0);
     std::fill(m_slotModes, m_slotModes + kSlotCount, 0);
+    m_fadesSlot = false;
     std::fill(m_slotColours, m_slotColours + kSlotCount, Colour());
     std::fill(m_working.colours, m_working.colours + kSlotCount, Colour());
     m_keepColour = m_tintColour = Colour();
@@ -85,8 +86,8 @@ void ColourMod::SetSlot(uint32_t mode, int slot, const Colour& colour, uint8_t s
     m_slotColours[slot] = colour;
     if (mode == kSlotFaded)
         m_slotFadeSpeed = slotFadeSpeed;
-    const bool faded =
-        std::find(m_slotModes, m_slotModes + kSlotCount, kSlotFaded) != m_slotModes + kSlotCount;
+    NoteFadedSlots();
+    const bool faded = m_fadesSlot;
     const bool any = std::any_of(m_slotModes, m_slotModes + kSlotCount,
                                  [](uint32_t slotMode) { return slotMode != kSlotOff; });
     m_flags = static_cast<uint16_t>((m_flags & ~(kSlotFade | kSlotModes)) |
@@ -130,7 +131,20 @@ void ColourMod::StartFadeOut() {
         SetFadeState(2);
 }
 
+void ColourMod::NoteFadedSlots() {
+    m_fadesSlot =
+        std::find(m_slotModes, m_slotModes + kSlotCount, kSlotFaded) != m_slotModes + kSlotCount;
+}
+
+bool ColourMod::IsAtRest() const {
+    const int fade = m_flags & kFadeStateMask;
+    const int level = (m_flags & kLevelStateMask) >> 2;
+    return fade < 2 && level < 2 && (m_flags & (kPulse | kSlotFade)) == 0 && !m_fadesSlot;
+}
+
 void ColourMod::Update(uint32_t frameMs) {
+    if (IsAtRest())
+        return;
     const float seconds = frameMs * 0.001f;
     switch (m_flags & kFadeStateMask) {
     case 3:
@@ -181,14 +195,11 @@ void ColourMod::UpdateLevel(float seconds) {
 }
 
 void ColourMod::UpdateWorkingColours() {
-    int slot = 0;
-    while (slot < kSlotCount - 1 && m_slotModes[slot] != kSlotFaded)
-        ++slot;
-    if (slot == kSlotCount - 1)
-        return; // most records fade no slot
+    if (!m_fadesSlot)
+        return;
     // Beyond a whole channel either way every result is the same; a stored value may be any.
     const int fade = ToIntWithin(m_slotFadeValue, -255, 255);
-    for (; slot < kSlotCount - 1; ++slot)
+    for (int slot = 0; slot < kSlotCount - 1; ++slot)
         if (m_slotModes[slot] == kSlotFaded) {
             const Colour& colour = m_slotColours[slot];
             m_working.colours[slot] =
@@ -236,6 +247,7 @@ bool ColourMod::Read(Stream& stream) {
               stream.ReadValue(read.m_targetLevel);
     for (int slot = 0; ok && slot < kSlotCount; ++slot)
         ok = stream.ReadValue(read.m_slotModes) && read.m_slotColours[slot].Read(stream);
+    read.NoteFadedSlots();
     ok = ok && read.m_keepColour.Read(stream) && read.m_tintColour.Read(stream) &&
          stream.ReadValue(read.m_fadeAmount) && stream.ReadValue(read.m_pulseSpeed) &&
          stream.ReadValue(read.m_pulseValue) && stream.ReadValue(read.m_pulseRising) &&

@@ -49,6 +49,9 @@ public:
 
     // Once per frame, with the frame's length in milliseconds.
     void Update(uint32_t frameMs);
+    // Whether Update changes nothing: no fade, glide or wave under way and no slot whose
+    // working colour follows the slot fade.
+    bool IsAtRest() const;
 
     // The colour a palette entry becomes (each channel kept within 0..255).
     Colour Recolour(const Colour& entry) const;
@@ -85,8 +88,11 @@ private:
     }
     void UpdateLevel(float seconds);
     void UpdateWorkingColours();
+    void NoteFadedSlots(); // after any change of a slot mode
 
     uint16_t m_flags;
+    // Some slot has mode 2. Beside the flags: a crowd's rest tests read one line each.
+    bool m_fadesSlot;
     int16_t m_level[3];
     int16_t m_targetLevel[3];
     uint32_t m_slotModes[kSlotCount];
