@@ -25,14 +25,6 @@ int16_t ToInt16(float value) {
     return value >= INT16_MAX ? INT16_MAX : static_cast<int16_t>(value);
 }
 
-int ToIntWithin(float value, int low, int high) {
-    if (std::isnan(value))
-        return std::clamp(0, low, high);
-    if (value <= static_cast<float>(low))
-        return low;
-    return value >= static_cast<float>(high) ? high : static_cast<int>(value);
-}
-
 int RoundToInt(double value) {
     if (std::isnan(value))
         return 0;

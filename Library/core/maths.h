@@ -1,6 +1,8 @@
 #pragma once
 // Angles, distances and intersection tests of the engine; angles in radians.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 class Vector;
@@ -8,7 +10,14 @@ class Vector;
 // Truncated toward zero and held within 16 bits; NaN gives 0.
 int16_t ToInt16(float value);
 // Truncated toward zero and held within low..high; NaN gives 0 (held within the bounds).
-int ToIntWithin(float value, int low, int high);
+// Inline: every creature's frame asks for its cell.
+inline int ToIntWithin(float value, int low, int high) {
+    if (std::isnan(value))
+        return std::clamp(0, low, high);
+    if (value <= static_cast<float>(low))
+        return low;
+    return value >= static_cast<float>(high) ? high : static_cast<int>(value);
+}
 // The nearest integer as the rules count: 0.5001 added to a value above 0 or taken from any
 // other, then truncated toward zero; held within an int, NaN gives 0.
 int RoundToInt(double value);

@@ -13,6 +13,28 @@ constexpr int kUpdateOrder[] = {Entity::kTypeProjectile,   Entity::kTypeBinary, 
                                 Entity::kTypeContainerMap, Entity::kTypeSoldier, Entity::kTypeCycle,
                                 Entity::kTypeTown};
 
+// The next used slot after the given one; the slot count when there is none.
+int NextUsed(const EntityPool& pool, int slot) {
+    do
+        ++slot;
+    while (slot < pool.GetSlotCount() && !pool.IsUsed(slot));
+    return slot;
+}
+
+// A crowd's frame mostly waits for memory. Before the soldier in a slot is visited, the
+// soldier two used slots on is asked for, and, through the fields that came for it a
+// visit earlier, the parts of the next one: a pass over the pool waits for each only once.
+template <class Ask> void PrefetchAhead(const EntityPool& pool, int slot, Ask ask) {
+    const int next = NextUsed(pool, slot);
+    if (next >= pool.GetSlotCount())
+        return;
+    const auto* soldier = static_cast<const SoldierEntity*>(pool.GetAt(next));
+    ask(*soldier);
+    const int after = NextUsed(pool, next);
+    if (after < pool.GetSlotCount())
+        static_cast<const SoldierEntity*>(pool.GetAt(after))->PrefetchSelf();
+}
+
 } // namespace
 
 template <class Visit> void EntityMgr::ForEachLiveSoldier(Visit visit) {
@@ -46,10 +68,15 @@ void EntityMgr::TickCombatCountdown(uint32_t frameMs) {
 }
 
 void EntityMgr::UpdateCreatures(uint32_t frameMs) {
-    ForEachLiveSoldier([frameMs](SoldierEntity& soldier) {
-        if (CreatureParts* creature = soldier.GetCreature())
+    const EntityPool& pool = *PoolOfType(Entity::kTypeSoldier);
+    for (int slot = 0; slot < pool.GetSlotCount(); ++slot) {
+        if (!pool.IsUsed(slot))
+            continue;
+        PrefetchAhead(pool, slot, [](const SoldierEntity& next) { next.PrefetchCreature(); });
+        auto& soldier = static_cast<SoldierEntity&>(*pool.GetAt(slot));
+        if (CreatureParts* creature = soldier.IsDead() ? nullptr : soldier.GetCreature())
             creature->UpdateFrame(frameMs);
-    });
+    }
 }
 
 void EntityMgr::UpdateRestHealing(int period) {
@@ -65,9 +92,15 @@ void EntityMgr::UpdatePool(int type, uint32_t frameMs) {
     const EntityPool* pool = PoolOfType(type);
     if (pool == nullptr)
         return;
-    for (int slot = 0; slot < pool->GetSlotCount(); ++slot)
-        if (pool->IsUsed(slot) && !pool->GetAt(slot)->IsHidden())
+    const bool soldiers = type == Entity::kTypeSoldier;
+    for (int slot = 0; slot < pool->GetSlotCount(); ++slot) {
+        if (!pool->IsUsed(slot))
+            continue;
+        if (soldiers)
+            PrefetchAhead(*pool, slot, [](const SoldierEntity& next) { next.PrefetchFrame(); });
+        if (!pool->GetAt(slot)->IsHidden())
             pool->GetAt(slot)->Update(frameMs);
+    }
 }
 
 bool EntityMgr::UpdatePoolAll(int type, uint32_t frameMs) {

@@ -1,6 +1,7 @@
 #include "Source/entities/sight_tests.h"
 
 #include "Library/geometry/circle_tests.h"
+#include "Library/world/tile_grid.h"
 #include "Library/world/tile_map.h"
 #include "Source/entities/creature_parts.h"
 #include "Source/entities/entity_mgr.h"
@@ -57,12 +58,19 @@ bool CanSeeEntity(const Entity& viewer, const Entity& target, const TileMap* map
         [&](int dx, int dy) { return eyes->CanSee(Vector(point.x + dx, point.y + dy, point.z)); });
 }
 
+// Asked for every creature every frame: the cells are read straight from the grid.
 bool IsCellOrNeighbourSet(const TileMap& map, int x, int y) {
-    if (map.IsInView(x, y))
+    const TileGrid& grid = map.GetGrid();
+    const auto inView = [&grid](int cellX, int cellY) {
+        const TileRecord* cell = grid.Find(cellX, cellY);
+        return cell != nullptr && cell->Has(TileRecord::kInView);
+    };
+    if (inView(x, y))
         return true;
-    if (!map.IsWalkableType(x, y))
+    const TileRecord* cell = grid.Find(x, y);
+    if (cell == nullptr || !cell->IsWalkableType())
         return false;
-    return AnyNeighbour([&](int dx, int dy) { return map.IsInView(x + dx, y + dy); });
+    return AnyNeighbour([&](int dx, int dy) { return inView(x + dx, y + dy); });
 }
 
 bool SeeAndRememberTarget(Entity& viewer, const Entity* target, const TileMap* map) {

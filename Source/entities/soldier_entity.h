@@ -117,6 +117,11 @@ public:
     bool Load(Stream& stream) override;
     bool Save(Stream& stream) const override;
     bool Update(uint32_t frameMs) override;
+    // Ask for memory ahead of the frame and change nothing: the soldier's own fields that
+    // lead to its parts, then the creature's for its frame, then everything Update reads.
+    void PrefetchSelf() const;
+    void PrefetchCreature() const;
+    void PrefetchFrame() const;
     void OnEvent(int kind, EventArg p1, EventArg p2, EventArg p3) override;
     bool IsIdle() override;
     void LoadAnimations() override;

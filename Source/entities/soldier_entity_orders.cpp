@@ -318,6 +318,33 @@ bool SoldierEntity::Update(uint32_t frameMs) {
     return true;
 }
 
+void SoldierEntity::PrefetchSelf() const {
+    __builtin_prefetch(&GetRef());
+    __builtin_prefetch(&m_creature); // with the scripts' and the bubble's pointers
+    __builtin_prefetch(&m_frameMs);  // with the vehicle's
+}
+
+void SoldierEntity::PrefetchCreature() const {
+    if (m_creature)
+        m_creature->Prefetch();
+}
+
+// Each part lives apart and most have nothing to do in a frame: asked for together, they
+// arrive together instead of one after another.
+void SoldierEntity::PrefetchFrame() const {
+    __builtin_prefetch(&GetPosition());
+    PrefetchCreature();
+    for (int slot = 0; slot < kEventSlots; ++slot) {
+        const char* machine = reinterpret_cast<const char*>(m_scripts[slot].get());
+        __builtin_prefetch(machine);
+        __builtin_prefetch(machine + 64);
+    }
+    __builtin_prefetch(m_bubble.get());
+    __builtin_prefetch(m_behaviour.get());
+    __builtin_prefetch(m_vehicle.get());
+    __builtin_prefetch(m_controller.get());
+}
+
 void SoldierEntity::AdvanceAnimation(uint32_t frameMs) {
     AnimationMgr& body = GetAnimation();
     const EntityOrder* order = GetCurrentOrder();

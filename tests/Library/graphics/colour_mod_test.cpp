@@ -158,4 +158,52 @@ TEST(ColourMod, SlotsRecolourByHueAndIgnoreUnknownSlots) {
     EXPECT_EQ(mod.Recolour(Colour(255, 255, 255)), Colour(0, 30, 255)); // level still added
 }
 
+// A record with nothing under way is passed over by Update; any way a slot comes to follow
+// the slot fade (set, read from a record without the fade flag, assigned) ends the rest.
+TEST(ColourMod, ARecordAtRestStaysSoUntilASlotFollowsTheFade) {
+    ColourMod mod;
+    mod.SetSlot(ColourMod::kSlotColour, 2, Colour(9, 9, 9), 0);
+    mod.SetLevel(5, 5, 5);
+    const std::string before = Stored(mod);
+    EXPECT_TRUE(mod.IsAtRest());
+    mod.Update(33);
+    EXPECT_EQ(Stored(mod), before);
+
+    mod.SetSlot(ColourMod::kSlotFaded, 3, Colour(200, 100, 50), 0);
+    EXPECT_FALSE(mod.IsAtRest());
+    mod.Update(33);
+    EXPECT_EQ(mod.GetWorkingColour(3), Colour(200, 100, 50));
+    mod.SetSlot(ColourMod::kSlotOff, 3, Colour(200, 100, 50), 0);
+    EXPECT_TRUE(mod.IsAtRest());
+
+    // Modes of mode 2 without the flag: the working colour still follows the stored fade.
+    std::string bytes(ColourMod::kStoredSize, '\0');
+    Put(bytes, kModeCopiesAt + kModeCopySize * 7, uint32_t{ColourMod::kSlotFaded});
+    bytes.replace(kModeCopiesAt + 32, 3, "\xC8\x64\x32");
+    Put(bytes, kSlotFadeValueAt, 50.0f);
+    ColourMod read = ReadRecord(bytes);
+    EXPECT_FALSE(read.IsAtRest());
+    read.Update(33);
+    EXPECT_EQ(read.GetWorkingColour(0), Colour(150, 50, 0));
+
+    ColourMod assigned;
+    assigned = read;
+    assigned.Update(33);
+    EXPECT_EQ(assigned.GetWorkingColour(0), Colour(150, 50, 0));
+    assigned.Clear();
+    EXPECT_TRUE(assigned.IsAtRest());
+
+    // Fades, glides and waves under way are not at rest; once ended, they are.
+    mod.SetFade(true, 250);
+    mod.StartFadeIn();
+    EXPECT_FALSE(mod.IsAtRest());
+    mod.Update(100);
+    EXPECT_TRUE(mod.IsAtRest());
+    mod.SetTargetLevel(6, 5, 5);
+    EXPECT_FALSE(mod.IsAtRest());
+    mod.SetFadeTarget(true, 0, 3);
+    mod.Update(1000);
+    EXPECT_FALSE(mod.IsAtRest());
+}
+
 } // namespace

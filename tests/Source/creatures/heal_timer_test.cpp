@@ -73,4 +73,17 @@ TEST_F(HealTimerTest, SpellsAreRestoredAtMostOnceADayEvenWhileResting) {
     EXPECT_EQ(ready, (std::vector<bool>{false, false, false, true, false, false}));
 }
 
+// The hours are counted from the last heal as loaded, not as the timer had it before.
+TEST_F(HealTimerTest, ALoadedLastHealIsWhereTheHoursAreCountedFrom) {
+    TypedBytes b;
+    b.I32(24).U32(2001).U32(4).U32(30).U32(2).U32(0).U32(0).U32(0); // 30 hours ago
+    b.U32(2001).U32(5).U32(1).U32(8).U32(0).U32(0).U32(0);
+    TestStream stream(b.Get());
+    ASSERT_TRUE(Timer().Load(stream));
+    Jump(0.0);
+    EXPECT_FLOAT_EQ(Data().GetHitPoints(), 12.5f);
+    Jump(23.5); // the heal just now starts the next period
+    EXPECT_FLOAT_EQ(Data().GetHitPoints(), 12.5f);
+}
+
 } // namespace

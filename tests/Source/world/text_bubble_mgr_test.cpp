@@ -55,4 +55,28 @@ TEST_F(Bubbles, ALineShowsAboveTheHeadForItsTimeAndOnlyTheFlagIsStored) {
     EXPECT_FALSE(ReadFrom(m_bubble, Bytes{}));
 }
 
+// A line said again keeps its wrapping, in the bubble's font whatever the last drawing
+// used; another line is wrapped anew.
+TEST_F(Bubbles, ALineSaidAgainKeepsItsWrappingAndAnotherIsWrappedAnew) {
+    const Stringc line("The pumps run dry when the vault sleeps and the lights go out.");
+    m_bubble.SayAlt(line);
+    const int lines = m_bubble.GetText().GetLineCount();
+    const ScreenPos size = m_bubble.GetText().GetPosition();
+    ASSERT_GT(lines, 1);
+    m_bubble.Draw(*m_screen, m_speaker, Rect::Make(0, 0, 800, 600)); // in the box's font
+    EXPECT_EQ(m_bubble.GetText().GetFont(), 0);
+
+    m_bubble.Say(line);
+    EXPECT_EQ(m_bubble.GetText().GetFont(), 1);
+    EXPECT_EQ(m_bubble.GetText().GetLineCount(), lines);
+    EXPECT_EQ(m_bubble.GetText().GetPosition().w, size.w);
+    EXPECT_EQ(m_bubble.GetText().GetPosition().h, size.h);
+
+    m_bubble.Say("Go.");
+    EXPECT_EQ(m_bubble.GetText().GetLineCount(), 1);
+    EXPECT_STREQ(m_bubble.GetText().GetLine(0).c_str(), "Go.");
+    m_bubble.Say("go.");
+    EXPECT_STREQ(m_bubble.GetText().GetLine(0).c_str(), "go.");
+}
+
 } // namespace
