@@ -98,6 +98,9 @@ Vector VectorNormalized(const Vector& v) {
 }
 
 Vector VectorTruncate(const Vector& v, float maximum) {
+    // A standing creature's forces and velocity are zero: no root is needed to keep them.
+    if (v.x == 0.0f && v.y == 0.0f && v.z == 0.0f && !(maximum < 0.0f))
+        return v;
     return v.Length() > maximum ? VectorNormalized(v) * maximum : v;
 }
 

@@ -13,27 +13,41 @@ constexpr int kUpdateOrder[] = {Entity::kTypeProjectile,   Entity::kTypeBinary, 
                                 Entity::kTypeContainerMap, Entity::kTypeSoldier, Entity::kTypeCycle,
                                 Entity::kTypeTown};
 
-// The next used slot after the given one; the slot count when there is none.
-int NextUsed(const EntityPool& pool, int slot) {
-    do
-        ++slot;
-    while (slot < pool.GetSlotCount() && !pool.IsUsed(slot));
-    return slot;
-}
+// A crowd's frame mostly waits for memory, along chains of pointers: soldier, its parts,
+// what they point to. Before the soldier in a slot is visited, the soldier two slots on is
+// asked for, and, through the fields that came for it a visit earlier, the parts of the
+// next one: a pass over the pool waits for each link only once instead of one soldier
+// after another. The pool keeps its objects for its lifetime, so a soldier found a slot
+// earlier may still be asked for even if its slot was freed meanwhile.
+class Lookahead {
+public:
+    Lookahead(const EntityPool& pool, bool forUpdate) : m_pool(pool), m_forUpdate(forUpdate) {}
 
-// A crowd's frame mostly waits for memory. Before the soldier in a slot is visited, the
-// soldier two used slots on is asked for, and, through the fields that came for it a
-// visit earlier, the parts of the next one: a pass over the pool waits for each only once.
-template <class Ask> void PrefetchAhead(const EntityPool& pool, int slot, Ask ask) {
-    const int next = NextUsed(pool, slot);
-    if (next >= pool.GetSlotCount())
-        return;
-    const auto* soldier = static_cast<const SoldierEntity*>(pool.GetAt(next));
-    ask(*soldier);
-    const int after = NextUsed(pool, next);
-    if (after < pool.GetSlotCount())
-        static_cast<const SoldierEntity*>(pool.GetAt(after))->PrefetchSelf();
-}
+    void Before(int slot) {
+        if (m_nextSlot != slot + 1)
+            m_next = SoldierAt(slot + 1);
+        if (m_next != nullptr) {
+            m_next->PrefetchParts(m_forUpdate);
+            m_next->PrefetchCreature();
+        }
+        m_next = SoldierAt(slot + 2);
+        m_nextSlot = slot + 2;
+        if (m_next != nullptr)
+            m_next->PrefetchSelf();
+    }
+
+private:
+    const SoldierEntity* SoldierAt(int slot) const {
+        return slot < m_pool.GetSlotCount() && m_pool.IsUsed(slot)
+                   ? static_cast<const SoldierEntity*>(m_pool.GetAt(slot))
+                   : nullptr;
+    }
+
+    const EntityPool& m_pool;
+    const bool m_forUpdate;
+    const SoldierEntity* m_next = nullptr; // the soldier of m_nextSlot, asked for a visit ago
+    int m_nextSlot = -1;
+};
 
 } // namespace
 
@@ -69,10 +83,11 @@ void EntityMgr::TickCombatCountdown(uint32_t frameMs) {
 
 void EntityMgr::UpdateCreatures(uint32_t frameMs) {
     const EntityPool& pool = *PoolOfType(Entity::kTypeSoldier);
+    Lookahead ahead(pool, false);
     for (int slot = 0; slot < pool.GetSlotCount(); ++slot) {
         if (!pool.IsUsed(slot))
             continue;
-        PrefetchAhead(pool, slot, [](const SoldierEntity& next) { next.PrefetchCreature(); });
+        ahead.Before(slot);
         auto& soldier = static_cast<SoldierEntity&>(*pool.GetAt(slot));
         if (CreatureParts* creature = soldier.IsDead() ? nullptr : soldier.GetCreature())
             creature->UpdateFrame(frameMs);
@@ -93,11 +108,12 @@ void EntityMgr::UpdatePool(int type, uint32_t frameMs) {
     if (pool == nullptr)
         return;
     const bool soldiers = type == Entity::kTypeSoldier;
+    Lookahead ahead(*pool, true);
     for (int slot = 0; slot < pool->GetSlotCount(); ++slot) {
         if (!pool->IsUsed(slot))
             continue;
         if (soldiers)
-            PrefetchAhead(*pool, slot, [](const SoldierEntity& next) { next.PrefetchFrame(); });
+            ahead.Before(slot);
         if (!pool->GetAt(slot)->IsHidden())
             pool->GetAt(slot)->Update(frameMs);
     }

@@ -70,6 +70,16 @@ bool IsCellOrNeighbourSet(const TileMap& map, int x, int y) {
     const TileRecord* cell = grid.Find(x, y);
     if (cell == nullptr || !cell->IsWalkableType())
         return false;
+    if (x > 0 && y > 0 && x + 1 < grid.GetWidth() && y + 1 < grid.GetHeight()) {
+        // Inside the edge, the three rows need no bounds test.
+        for (int row = y - 1; row <= y + 1; ++row) {
+            const TileRecord* left = &grid.At(x - 1, row);
+            if (left[0].Has(TileRecord::kInView) || left[1].Has(TileRecord::kInView) ||
+                left[2].Has(TileRecord::kInView))
+                return true;
+        }
+        return false;
+    }
     return AnyNeighbour([&](int dx, int dy) { return inView(x + dx, y + dy); });
 }
 

@@ -320,20 +320,17 @@ bool SoldierEntity::Update(uint32_t frameMs) {
 
 void SoldierEntity::PrefetchSelf() const {
     __builtin_prefetch(&GetRef());
+    __builtin_prefetch(&GetPosition());
     __builtin_prefetch(&m_creature); // with the scripts' and the bubble's pointers
     __builtin_prefetch(&m_frameMs);  // with the vehicle's
 }
 
-void SoldierEntity::PrefetchCreature() const {
-    if (m_creature)
-        m_creature->Prefetch();
-}
-
 // Each part lives apart and most have nothing to do in a frame: asked for together, they
 // arrive together instead of one after another.
-void SoldierEntity::PrefetchFrame() const {
-    __builtin_prefetch(&GetPosition());
-    PrefetchCreature();
+void SoldierEntity::PrefetchParts(bool forUpdate) const {
+    __builtin_prefetch(m_creature.get());
+    if (!forUpdate)
+        return;
     for (int slot = 0; slot < kEventSlots; ++slot) {
         const char* machine = reinterpret_cast<const char*>(m_scripts[slot].get());
         __builtin_prefetch(machine);
@@ -343,6 +340,11 @@ void SoldierEntity::PrefetchFrame() const {
     __builtin_prefetch(m_behaviour.get());
     __builtin_prefetch(m_vehicle.get());
     __builtin_prefetch(m_controller.get());
+}
+
+void SoldierEntity::PrefetchCreature() const {
+    if (m_creature)
+        m_creature->Prefetch();
 }
 
 void SoldierEntity::AdvanceAnimation(uint32_t frameMs) {
