@@ -62,13 +62,6 @@ bool Creature::SaveHealTimer(Stream& stream) const {
     return m_healTimer.Save(stream);
 }
 
-void Creature::Prefetch() const {
-    __builtin_prefetch(this); // with the heal timer
-    m_data.Prefetch();
-    __builtin_prefetch(&m_targets);
-    __builtin_prefetch(m_vision.get());
-}
-
 void Creature::UpdateFrame(uint32_t frameMs) {
     m_healTimer.Update();
     m_data.Update(frameMs);

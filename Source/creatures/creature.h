@@ -75,7 +75,6 @@ public:
     void RecordAttacking(const EntityRef& target) override { m_targets.SetAttackTarget(target); }
     void RecordContact(const EntityRef& other) override { m_targets.SetContact(other); }
 
-    void Prefetch() const override;
     void UpdateFrame(uint32_t frameMs) override;
     void SetHealPeriod(int period) override { m_healTimer.SetPeriod(period); }
     void UpdateRecords(uint32_t frameMs) override;

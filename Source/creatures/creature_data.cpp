@@ -89,13 +89,6 @@ void CreatureData::Reset() {
     m_timer.Clear();
 }
 
-void CreatureData::Prefetch() const {
-    __builtin_prefetch(&m_timer); // with the effects' pointer
-    __builtin_prefetch(m_effectMgr.get());
-    for (const ColourMod& mod : m_colourMods)
-        __builtin_prefetch(&mod);
-}
-
 bool CreatureData::Update(uint32_t frameMs) {
     m_timer.Update(frameMs * 0.001);
     m_effectMgr->Update();

@@ -86,7 +86,6 @@ public:
     // Once per frame: the action timer counts down, then the effects and the five colour
     // modifications advance. True.
     bool Update(uint32_t frameMs);
-    void Prefetch() const; // asks for the memory Update reads; changes nothing
 
     // Action timer. Actions add their time only on the area map.
     void AddTimer(float amount, bool onAreaMap) { m_timer.Add(amount, GetSpeed(), onAreaMap); }

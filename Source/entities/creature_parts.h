@@ -65,8 +65,6 @@ public:
     }
 
     // The entity manager's pass over the living: the heal timer, then the rules record.
-    // Asks for the memory the two updates below read; changes nothing.
-    virtual void Prefetch() const {}
     virtual void UpdateFrame(uint32_t frameMs) = 0;
     virtual void SetHealPeriod(int period) = 0;
     // The soldier's own frame: the rules record, then the targets' notices to its scripts.

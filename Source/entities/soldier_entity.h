@@ -117,13 +117,11 @@ public:
     bool Load(Stream& stream) override;
     bool Save(Stream& stream) const override;
     bool Update(uint32_t frameMs) override;
-    // Ask for memory ahead of a pass over the crowd and change nothing, each reading only
-    // what the one before asked for: the soldier's own fields that lead to its parts, then
-    // the parts' first bytes (the creature's alone, or with everything Update reads), then
-    // what the creature's frame reads.
+    // Ask for memory ahead of a pass over the crowd and change nothing: the soldier's own
+    // fields that lead to its parts, then (reading those) the parts' first bytes, the
+    // creature's alone or with everything Update reads.
     void PrefetchSelf() const;
     void PrefetchParts(bool forUpdate) const;
-    void PrefetchCreature() const;
     void OnEvent(int kind, EventArg p1, EventArg p2, EventArg p3) override;
     bool IsIdle() override;
     void LoadAnimations() override;

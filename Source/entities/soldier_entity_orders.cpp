@@ -342,11 +342,6 @@ void SoldierEntity::PrefetchParts(bool forUpdate) const {
     __builtin_prefetch(m_controller.get());
 }
 
-void SoldierEntity::PrefetchCreature() const {
-    if (m_creature)
-        m_creature->Prefetch();
-}
-
 void SoldierEntity::AdvanceAnimation(uint32_t frameMs) {
     AnimationMgr& body = GetAnimation();
     const EntityOrder* order = GetCurrentOrder();
