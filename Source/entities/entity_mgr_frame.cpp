@@ -17,8 +17,9 @@ constexpr int kUpdateOrder[] = {Entity::kTypeProjectile,   Entity::kTypeBinary, 
 // parts. Before the soldier in a slot is visited, the soldier two slots on is asked for,
 // and, through the fields that came for it a visit earlier, the parts of the next one: a
 // pass over the pool waits for them once instead of one soldier after another. (Going
-// further along the chains, into the creature's records, measured slower.) The pool keeps its objects for its lifetime, so a soldier found a slot
-// earlier may still be asked for even if its slot was freed meanwhile.
+// further along the chains, into the creature's records, measured slower.) The pool keeps
+// its objects for its lifetime, so a soldier found a slot earlier may still be asked for
+// even if its slot was freed meanwhile.
 class Lookahead {
 public:
     Lookahead(const EntityPool& pool, bool forUpdate) : m_pool(pool), m_forUpdate(forUpdate) {}
