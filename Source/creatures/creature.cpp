@@ -109,12 +109,7 @@ void Creature::ChargeTime(float seconds) {
 }
 
 void Creature::FadeColours(bool in) {
-    for (int block = 0; block < CreatureData::kColourModCount; ++block) {
-        if (in)
-            m_data.GetColourMod(block).StartFadeIn();
-        else
-            m_data.GetColourMod(block).StartFadeOut();
-    }
+    m_data.FadeColours(in);
 }
 
 float Creature::GetSightRange() const {

@@ -18,6 +18,7 @@
 #include "Source/entities/view_transform.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -175,8 +176,8 @@ Stringc CreatureAnimationMgr::BodyFile() const {
     case SoldierEntity::kStateDead:
         return "d0";
     case SoldierEntity::kStateCasting:
-        if (const Spell* spell = CastSpell(); IsComposite() && spell != nullptr &&
-                                              spell->GetAnimationSet().Length() > 0)
+        if (const Spell* spell = CastSpell();
+            IsComposite() && spell != nullptr && spell->GetAnimationSet().Length() > 0)
             return spell->GetAnimationSet();
         return "s0";
     default:
@@ -324,7 +325,7 @@ void CreatureAnimationMgr::DrawLayer(Screen& screen, AnimationMgr& layer, const 
 // The shadow brings the creature's highlight ring under everything; the colour blocks'
 // fade makes a creature leaving sight fade away.
 void CreatureAnimationMgr::Draw(Screen& screen) {
-    const ColourMod& body = m_data.GetColourMod(kBodyBlock);
+    const ColourMod& body = std::as_const(m_data).GetColourMod(kBodyBlock);
     const int opacity = body.GetAlpha();
     if (HasDrawList()) {
         for (const SortedListNode<AnimationMgr>* node = m_drawList.GetHead(); node;
@@ -336,7 +337,8 @@ void CreatureAnimationMgr::Draw(Screen& screen) {
             } else if (&layer == &Body()) {
                 DrawLayer(screen, layer, body, opacity);
             } else {
-                const ColourMod& colours = m_data.GetColourMod(kBlockOf[&layer - m_layers]);
+                const ColourMod& colours =
+                    std::as_const(m_data).GetColourMod(kBlockOf[&layer - m_layers]);
                 DrawLayer(screen, layer, colours, colours.GetAlpha());
             }
         }
@@ -347,7 +349,7 @@ void CreatureAnimationMgr::Draw(Screen& screen) {
     }
     // Blood keeps its own colours: only the blood block's tint reaches it.
     if (!HasFinished(m_layers[kBlood])) {
-        const ColourMod& block = m_data.GetColourMod(kBlockOf[kBlood]);
+        const ColourMod& block = std::as_const(m_data).GetColourMod(kBlockOf[kBlood]);
         ColourMod blood;
         blood.SetTint(block.Tints(), block.GetTintColour());
         DrawLayer(screen, m_layers[kBlood], blood, kFullOpacity);
@@ -361,6 +363,6 @@ void CreatureAnimationMgr::SetColourLevel(int red, int green, int blue) {
 }
 
 void CreatureAnimationMgr::ResetColourLevels() {
-    const ColourMod& body = m_data.GetColourMod(kBodyBlock);
+    const ColourMod& body = std::as_const(m_data).GetColourMod(kBodyBlock);
     SetColourLevel(body.GetLevel(0), body.GetLevel(1), body.GetLevel(2));
 }

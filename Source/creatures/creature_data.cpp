@@ -57,6 +57,7 @@ void CreatureData::Reset() {
     m_bodyTypeOverride = 0;
     for (ColourMod& mod : m_colourMods)
         mod.Clear();
+    m_restingColours = 0;
     m_colour = Colour();
     for (Stringc& text : m_texts)
         text = "";
@@ -92,9 +93,35 @@ void CreatureData::Reset() {
 bool CreatureData::Update(uint32_t frameMs) {
     m_timer.Update(frameMs * 0.001);
     m_effectMgr->Update();
-    for (ColourMod& mod : m_colourMods)
+    for (int block = 0; block < kColourModCount; ++block) {
+        const uint8_t bit = static_cast<uint8_t>(1u << block);
+        if (m_restingColours & bit)
+            continue;
+        ColourMod& mod = m_colourMods[block];
         mod.Update(frameMs);
+        if (!mod.IsAtRest())
+            continue;
+        m_restingColours |= bit;
+        const bool fadedIn = (mod.GetFlags() & ColourMod::kFadeStateMask) == 1;
+        m_fadedInColours =
+            static_cast<uint8_t>(fadedIn ? m_fadedInColours | bit : m_fadedInColours & ~bit);
+    }
     return true;
+}
+
+// At rest the fade state is 0 or 1: a start toward the state a record already has
+// changes nothing, any other start ends its rest.
+void CreatureData::FadeColours(bool in) {
+    for (int block = 0; block < kColourModCount; ++block) {
+        const uint8_t bit = static_cast<uint8_t>(1u << block);
+        if ((m_restingColours & bit) && ((m_fadedInColours & bit) != 0) == in)
+            continue;
+        m_restingColours &= static_cast<uint8_t>(~bit);
+        if (in)
+            m_colourMods[block].StartFadeIn();
+        else
+            m_colourMods[block].StartFadeOut();
+    }
 }
 
 void CreatureData::ReloadArtSet() {

@@ -127,7 +127,15 @@ public:
     const Colour& GetColour() const { return m_colour; }
     // The first colour modification's fade state: 0 the creature is not drawn.
     int GetDisplayBits() const { return m_colourMods[0].GetFlags() & ColourMod::kFadeStateMask; }
-    ColourMod& GetColourMod(int index) { return m_colourMods[index]; } // 0 to 4
+    // 0 to 4. Whoever may change a record ends what Update knew of its rest.
+    ColourMod& GetColourMod(int index) {
+        m_restingColours &= static_cast<uint8_t>(~(1u << index));
+        return m_colourMods[index];
+    }
+    const ColourMod& GetColourMod(int index) const { return m_colourMods[index]; }
+    // Every colour record starts fading in (or out); those at rest that are already faded
+    // in (out) are not even read.
+    void FadeColours(bool in);
     const Stringc& GetDialogueStartLabel() const { return m_dialogueStartLabel; }
     uint32_t GetDialogueValue() const { return m_dialogueValue; }
     bool WillTrade() const { return m_willTrade != 0; }
@@ -248,6 +256,11 @@ private:
     uint32_t m_flags = 0;
     uint16_t m_bodyType = 0;
     uint16_t m_bodyTypeOverride = 0;
+    // Bit i: colour record i was at rest when Update last saw it and nobody may have changed
+    // it since, so Update passes it over unread; m_fadedInColours then holds its fade
+    // state's low bit (1 faded in, 0 none).
+    uint8_t m_restingColours = 0;
+    uint8_t m_fadedInColours = 0;
     // Read every frame with the colour records that follow.
     std::unique_ptr<SpellMgr> m_spellMgr;
     std::unique_ptr<CreatureInventory> m_inventory;
