@@ -335,4 +335,35 @@ TEST_F(CreatureRecord, AScriptNameLeadingOutOfTheScriptFolderChangesNothing) {
     EXPECT_EQ(LiveItems(), 2);
 }
 
+// Colour records found at rest are passed over until a change may reach them: through
+// GetColourMod, or a fade started toward the other state.
+TEST(CreatureData, ColourRecordsAtRestWaitForAChangeOrAFadeTheOtherWay) {
+    CreatureData data(nullptr);
+    const CreatureData& seen = data;
+    data.Update(33);
+    data.FadeColours(false); // nothing to fade out
+    EXPECT_EQ(data.GetDisplayBits(), 0);
+    data.FadeColours(true);
+    EXPECT_EQ(data.GetDisplayBits(), 3);
+    for (int frame = 0; frame < 61; ++frame)
+        data.Update(33);
+    EXPECT_EQ(data.GetDisplayBits(), 1);
+    EXPECT_EQ(seen.GetColourMod(4).GetFadeAmount(), 255.0f);
+    data.FadeColours(true); // already in
+    EXPECT_EQ(data.GetDisplayBits(), 1);
+
+    data.GetColourMod(2).SetTargetLevel(10, 0, 0);
+    data.Update(33);
+    EXPECT_EQ(seen.GetColourMod(2).GetLevel(0), 4);
+    EXPECT_EQ(seen.GetColourMod(1).GetLevel(0), 0);
+    data.FadeColours(false);
+    EXPECT_EQ(data.GetDisplayBits(), 2);
+    data.Update(33);
+    EXPECT_LT(seen.GetColourMod(3).GetFadeAmount(), 255.0f);
+
+    data.Reset();
+    data.FadeColours(true); // the cleared records start from state 0
+    EXPECT_EQ(data.GetDisplayBits(), 3);
+}
+
 } // namespace
