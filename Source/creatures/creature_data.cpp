@@ -92,7 +92,10 @@ void CreatureData::Reset() {
 
 bool CreatureData::Update(uint32_t frameMs) {
     m_timer.Update(frameMs * 0.001);
-    m_effectMgr->Update();
+    if (!m_noEffects) {
+        m_effectMgr->Update();
+        m_noEffects = m_effectMgr->CountRunning() == 0;
+    }
     for (int block = 0; block < kColourModCount; ++block) {
         const uint8_t bit = static_cast<uint8_t>(1u << block);
         if (m_restingColours & bit)

@@ -150,7 +150,11 @@ public:
     const SpellMgr& GetSpellMgr() const { return *m_spellMgr; }
     const CreatureInventory& GetInventory() const { return *m_inventory; }
     CreatureInventory& GetInventory() { return *m_inventory; }
-    EffectMgr& GetEffectMgr() { return *m_effectMgr; }
+    // The way in for anyone who may add an effect: Update looks at the effects again.
+    EffectMgr& GetEffectMgr() {
+        m_noEffects = false;
+        return *m_effectMgr;
+    }
 
     // Setters store and adders add; "which" is 0 for the base, 1 for the bonus; 16-bit
     // values wrap. An index, type or flag outside the listed ones changes nothing.
@@ -261,6 +265,9 @@ private:
     // state's low bit (1 faded in, 0 none).
     uint8_t m_restingColours = 0;
     uint8_t m_fadedInColours = 0;
+    // The effects were found empty by Update and nobody has asked for them since, so
+    // Update leaves them unread.
+    bool m_noEffects = false;
     // Read every frame with the colour records that follow.
     std::unique_ptr<SpellMgr> m_spellMgr;
     std::unique_ptr<CreatureInventory> m_inventory;

@@ -260,4 +260,27 @@ TEST_F(EffectTest, ARoundLimitedEffectEndsOnceTheCreaturesRoundReachesItsRounds)
     }
 }
 
+// A creature's update leaves effects it found empty unread until someone may have added one:
+// through GetEffectMgr, or by loading a record that carries one. What is saved shows
+// whether the one-time effect was looked at (and so ended).
+TEST_F(EffectTest, EffectsFoundEmptyAreLookedAtAgainOnceOneMayHaveBeenAdded) {
+    const auto saved = [this] {
+        return WrittenBy([this](Stream& stream) { return Data().Save(stream); });
+    };
+    Data().Update(0);
+    const Bytes empty = saved();
+    Put(Definition(kEffectDamage, kUnitSeconds, 0.0, 0, 0, kDamageNormal));
+    const Bytes carrying = saved();
+    ASSERT_NE(carrying, empty);
+    Data().Update(0);
+    EXPECT_EQ(saved(), empty);
+
+    Data().Update(0); // found empty again
+    TestStream stream(carrying);
+    ASSERT_TRUE(Data().Load(stream));
+    ASSERT_EQ(saved(), carrying);
+    Data().Update(0);
+    EXPECT_EQ(saved(), empty);
+}
+
 } // namespace
