@@ -167,9 +167,10 @@ lead_on() {
     trade) one_of "720 544" "650 544" ;;
     world-map) one_of "680 562" "700 540" "357 355" "435 355" ;;
     game-over) chosen="723 544" ;;
-    # A screen not named, such as the editors' file lists and folder boxes: the ways out
-    # screens share.
-    other) one_of "345 554" "345 554" "465 440" "465 440" key:Escape "721 546" "720 544" ;;
+    # A screen not named, such as the editors' file lists and folder boxes and the map
+    # editor's data panel: the ways out screens share.
+    other) one_of "345 554" "345 554" "465 440" "465 440" "469 366" "469 366" key:Escape \
+      "721 546" "720 544" ;;
   esac
 }
 # A press held over a frame or two, as a hand clicks: the map takes a walk only from a
