@@ -1,5 +1,7 @@
 #include "Library/core/mem_tracker.h"
 
+#include "Library/core/heap_pages.h"
+
 #include "platform/win_rand.h"
 
 #include <algorithm>
@@ -685,6 +687,7 @@ void* MemAllocate(const char* file, unsigned line, const char* function, MemAllo
     if (!actual) {
         throw kAllocationFailed;
     }
+    HeapPages::AdviseGrowth();
     MemAllocUnit* unit = g_freeList;
     g_freeList = unit->m_next;
     *unit = MemAllocUnit{};
@@ -724,6 +727,7 @@ void* MemReallocate(const char* file, unsigned line, const char* function, MemAl
     if (!actual) {
         throw kReallocationFailed;
     }
+    HeapPages::AdviseGrowth();
     const size_t oldSize = unit->m_reportedSize;
     UnlinkUnit(unit);
     CountRelease(*unit);

@@ -125,14 +125,8 @@ private:
     void HandPaletteToSurface();
     bool Step(int direction, bool loop, uint32_t frameMs); // +1 forwards, -1 backwards
 
-    ScreenPos m_frameRect;
-    SurfacePtr m_surface;
-    uint32_t m_transparentIndex = 0;
-    uint32_t m_keptIndex = 0;
-    SDL_Color m_paletteCopy[kPaletteEntries] = {};
-    uint16_t m_colourTable[kPaletteEntries] = {};
-    Stringc m_setName;
-    std::string m_path; // of the last animation asked for
+    // What a frame's step reads and writes comes first, together: every creature and
+    // effect steps its players each frame, and the palette below is over a kilobyte.
     Animation* m_animation = nullptr; // valid only while its pool keeps m_poolGeneration
     const UniAnimationMgr* m_pool = nullptr;
     uint32_t m_poolGeneration = 0;
@@ -144,4 +138,12 @@ private:
     bool m_paletteUsed = false;
     uint32_t m_cropX = 0;
     uint32_t m_cropY = 0;
+    ScreenPos m_frameRect;
+    SurfacePtr m_surface;
+    uint32_t m_transparentIndex = 0;
+    uint32_t m_keptIndex = 0;
+    SDL_Color m_paletteCopy[kPaletteEntries] = {};
+    uint16_t m_colourTable[kPaletteEntries] = {};
+    Stringc m_setName;
+    std::string m_path; // of the last animation asked for
 };

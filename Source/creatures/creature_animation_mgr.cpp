@@ -114,7 +114,11 @@ bool CreatureAnimationMgr::IsInUse(Layer layer) const {
 }
 
 bool CreatureAnimationMgr::IsBloodPlaying() const {
-    return !HasFinished(m_layers[kBlood]);
+    return BloodMayPlay();
+}
+
+bool CreatureAnimationMgr::BloodMayPlay() const {
+    return m_bloodStarted && !HasFinished(m_layers[kBlood]);
 }
 
 void CreatureAnimationMgr::Release() {
@@ -126,6 +130,7 @@ void CreatureAnimationMgr::Release() {
         item = nullptr;
     m_bodyFile.Clear();
     m_dirty = true;
+    m_bloodStarted = false;
 }
 
 bool CreatureAnimationMgr::TrackItems(bool withHand) {
@@ -143,9 +148,10 @@ bool CreatureAnimationMgr::TrackItems(bool withHand) {
 }
 
 void CreatureAnimationMgr::Refresh(uint32_t frameMs) {
-    AnimationMgr& blood = m_layers[kBlood];
-    if (!HasFinished(blood))
-        blood.Advance(false, frameMs);
+    if (BloodMayPlay())
+        m_layers[kBlood].Advance(false, frameMs);
+    else
+        m_bloodStarted = false;
     if (m_owner.IsInState(SoldierEntity::kStateStanding)) {
         const EntityMgr* manager = m_owner.GetManager();
         const bool look = (manager && manager->IsInCombat()) || m_owner.SeesEnemies();
@@ -239,8 +245,9 @@ void CreatureAnimationMgr::LoadArtSet() {
 
 void CreatureAnimationMgr::ShowBlood() {
     AnimationMgr& blood = m_layers[kBlood];
-    if (!HasFinished(blood) || g_uniAnimationMgr == nullptr)
+    if (BloodMayPlay() || g_uniAnimationMgr == nullptr)
         return;
+    m_bloodStarted = true;
     const int kind = GameRules::Random().Int(0, kBloodKinds);
     blood.SetAnimationName(Stringc(kMiscPrefix) + kBloodSet + Stringc(kind));
     blood.SetAnimation(kBloodFile, *g_uniAnimationMgr);
@@ -280,9 +287,8 @@ void CreatureAnimationMgr::RebuildDrawList() {
 }
 
 void CreatureAnimationMgr::Update() {
-    AnimationMgr& blood = m_layers[kBlood];
-    if (!HasFinished(blood))
-        blood.Update();
+    if (BloodMayPlay())
+        m_layers[kBlood].Update();
     const bool rebuilt = Body().Update();
     if (!HasDrawList())
         return;
@@ -348,7 +354,7 @@ void CreatureAnimationMgr::Draw(Screen& screen) {
         DrawLayer(screen, Body(), body, opacity);
     }
     // Blood keeps its own colours: only the blood block's tint reaches it.
-    if (!HasFinished(m_layers[kBlood])) {
+    if (BloodMayPlay()) {
         const ColourMod& block = std::as_const(m_data).GetColourMod(kBlockOf[kBlood]);
         ColourMod blood;
         blood.SetTint(block.Tints(), block.GetTintColour());

@@ -77,13 +77,19 @@ private:
     void PlaceLayer(AnimationMgr& layer) const;
     void DrawLayer(Screen& screen, AnimationMgr& layer, const ColourMod& colours, int opacity);
 
+    bool BloodMayPlay() const;
+
+    // What every frame's refresh reads comes first: each layer is over a kilobyte.
     SoldierEntity& m_owner;
     CreatureData& m_data;
     const ItemEntity* m_tracked[kTrackedCount] = {};
+    bool m_dirty = true;
+    bool m_combatLook = false;
+    // False once the blood layer was seen finished (or released) and until a splash
+    // starts: a finished splash cannot start again by itself, so its layer is not read.
+    bool m_bloodStarted = false;
     AnimationMgr m_layers[kLayerCount];
     bool m_inUse[kLayerCount] = {};
     Stringc m_bodyFile;
-    bool m_dirty = true;
-    bool m_combatLook = false;
     SortedList<AnimationMgr> m_drawList;
 };

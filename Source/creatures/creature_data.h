@@ -268,6 +268,9 @@ private:
     // The effects were found empty by Update and nobody has asked for them since, so
     // Update leaves them unread.
     bool m_noEffects = false;
+    // Looked at every frame (is the creature dead?) beside the fields above.
+    float m_hitPoints = 0.0f;
+    float m_maxHitPoints = 0.0f;
     // Read every frame with the colour records that follow.
     std::unique_ptr<SpellMgr> m_spellMgr;
     std::unique_ptr<CreatureInventory> m_inventory;
@@ -278,8 +281,6 @@ private:
     Stringc m_texts[kTextCount];
     int16_t m_attributes[kAttributeCount] = {};
     int16_t m_level = 0;
-    float m_hitPoints = 0.0f;
-    float m_maxHitPoints = 0.0f;
     ShortPair m_armourClass;
     FloatPair m_carryWeight;
     ShortPair m_meleeDamage;

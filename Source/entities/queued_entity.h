@@ -95,7 +95,7 @@ private:
     bool m_hasCurrentOrder = false;
     bool m_actionDone = false;
     QueuedEntityState m_state;
-    AnimationMgr m_animation;
     bool m_animationFinished = false;
     bool m_orderFlag = false;
+    AnimationMgr m_animation; // its frame's fields first, beside the order's
 };
