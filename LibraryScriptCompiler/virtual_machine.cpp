@@ -45,6 +45,16 @@ bool VirtualMachine::Update(uint32_t frameMs) {
     return busy;
 }
 
+int VirtualMachine::QuietMs() const {
+    if (m_eventPending || IsBusy() || m_events.Count() > 0 || m_running || m_drivingActions)
+        return -1;
+    return m_runTimer.MsLeft() > 0 ? m_runTimer.MsLeft() - 1 : -1;
+}
+
+void VirtualMachine::CountQuietMs(int ms) {
+    m_fired = m_runTimer.Tick(ms);
+}
+
 void VirtualMachine::PostEvent(const ScriptFuncHeader& header) {
     if (!HasProgram())
         return;

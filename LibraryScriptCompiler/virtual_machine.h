@@ -70,6 +70,13 @@ public:
     void SetPeriod(int periodMs) { m_runTimer.SetPeriod(periodMs); }
     bool HasFired() const { return m_fired; } // the timer came round in the last Update
     bool IsBusy() const { return m_hasCurrentAction || m_actionQueue.Count() > 0; }
+    // The milliseconds of frames this machine can be given from now on before an Update
+    // would do more than count them on its timer: with no event, no action and no run under
+    // way, the time before the timer comes round, less one; -1 when the next may do more.
+    int QuietMs() const;
+    // Counts frames of that many milliseconds in all, within what QuietMs allowed, as their
+    // Updates would have: the timer moves on and has not fired in the last of them.
+    void CountQuietMs(int ms);
     // Copies of another program replace this one; refused, with a message, as Load refuses.
     bool SetProgram(const FuncHeaderTable& headers, const InstructionList& instructions);
     void ResetRun(); // the value stack empty, every value slot free

@@ -10,6 +10,7 @@ public:
     void RandomisePhase();
     // Adds the frame's milliseconds; true, and back to 0, when the period is reached.
     bool Tick(int frameMs);
+    int MsLeft() const { return m_period - m_current; } // below 1: the next tick fires
 
 private:
     int m_current = 0;

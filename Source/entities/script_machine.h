@@ -55,6 +55,11 @@ public:
     // A copy of the event record joins the events of the next run; a machine without a
     // program drops it.
     virtual void PostEvent(const ScriptFuncHeader& event) = 0;
+    // The milliseconds of frames the machine can be given from now on before an Update
+    // would do more than count them: until then its owner may count them for it and give
+    // them at once (CountQuietMs) before anything else reaches it. -1, here, when unknown.
+    virtual int QuietMs() const { return -1; }
+    virtual void CountQuietMs(int) {}
 
     // The events, one poster per code; numbers travel as f64.
     void PostStartEvent();

@@ -133,9 +133,9 @@ bool SoldierEntity::LoadScripts(int index) {
     if (name.Length() == 0)
         return true;
     const Stringc path = CompiledScriptPath(name);
-    if (m_scripts[index]->LoadScript(path)) {
+    if (Machine(index).LoadScript(path)) {
         // The slot that runs at once on the creature's own notices leaves its command be.
-        m_scripts[index]->SetKeepOwnerCommand(index == kEventSlot);
+        Machine(index).SetKeepOwnerCommand(index == kEventSlot);
         return true;
     }
     std::fprintf(stderr, "Soldier %s: its script %s cannot be loaded\n", GetTemplateName().c_str(),
@@ -181,7 +181,7 @@ void SoldierEntity::StopMoving() {
 }
 
 void SoldierEntity::PostScriptEvent(int number) {
-    ScriptMachine& slot = *m_scripts[kEventSlot];
+    ScriptMachine& slot = Machine(kEventSlot);
     slot.PostNumberEvent(number);
     slot.Update(0);
 }

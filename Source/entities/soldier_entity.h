@@ -11,6 +11,7 @@
 #include "Library/interface/bar_meter.h"
 #include "Library/world/waypoints.h"
 #include "Source/entities/command_arg.h"
+#include "Source/entities/held_script_frames.h"
 #include "Source/entities/queued_entity.h"
 #include "Source/entities/way_point_mgr.h"
 
@@ -138,7 +139,7 @@ public:
     // Parts.
     CreatureParts* GetCreature() const { return m_creature.get(); } // null: none was made
     CreatureCommands* GetBehaviour() const { return m_behaviour.get(); }
-    ScriptMachine& GetScriptSlot(int slot) { return *m_scripts[slot]; } // 0-5
+    ScriptMachine& GetScriptSlot(int slot) { return Machine(slot); } // 0-5
     SpeechBubble& GetSpeechBubble() { return *m_bubble; }
     Waypoints& GetPath() { return m_path; }
     WayPointMgr& GetWayPointMgr() { return m_wayPoints; }
@@ -209,6 +210,8 @@ private:
     bool HasOrderEnded(const EntityOrder& order);
     void AdvanceAnimation(uint32_t frameMs);
     void RunScripts(uint32_t frameMs);
+    bool UpdateScriptSlot(int slot, uint32_t frameMs); // true while its action was under way
+    ScriptMachine& Machine(int slot); // the slot's machine, up to date
     void WatchCombat();
     void RunOrderAction(const EntityOrder& order);
     void TurnToward(const Vector& point);
@@ -233,6 +236,7 @@ private:
     std::unique_ptr<CreatureCommands> m_behaviour;
     std::unique_ptr<SpeechBubble> m_bubble;
     std::unique_ptr<ScriptMachine> m_scripts[kScriptSlots];
+    HeldScriptFrames m_heldFrames; // every way to a machine but the frame's goes by Machine
     Waypoints m_path;
     WayPointMgr m_wayPoints;
     uint8_t m_justPlaced = 1;

@@ -322,6 +322,7 @@ void SoldierEntity::PrefetchSelf() const {
     __builtin_prefetch(&GetRef());
     __builtin_prefetch(&GetPosition());
     __builtin_prefetch(&m_creature); // with the scripts' and the bubble's pointers
+    __builtin_prefetch(&m_heldFrames);
     __builtin_prefetch(&m_frameMs);  // with the vehicle's
 }
 
@@ -332,6 +333,8 @@ void SoldierEntity::PrefetchParts(bool forUpdate) const {
     if (!forUpdate)
         return;
     for (int slot = 0; slot < kEventSlots; ++slot) {
+        if (!m_heldFrames.MayBeDue(slot, m_frameMs))
+            continue;
         const char* machine = reinterpret_cast<const char*>(m_scripts[slot].get());
         __builtin_prefetch(machine);
         __builtin_prefetch(machine + 64);
@@ -381,19 +384,39 @@ void SoldierEntity::RunOrder() {
 // Slot 0 first: the first busy slot keeps the later ones from acting this frame.
 void SoldierEntity::RunScripts(uint32_t frameMs) {
     int slot = 0;
-    while (slot < kEventSlots && !m_scripts[slot]->Update(frameMs))
+    while (slot < kEventSlots && !UpdateScriptSlot(slot, frameMs))
         ++slot;
     for (++slot; slot < kEventSlots; ++slot) {
+        if (m_heldFrames.IsQuiet(slot))
+            continue; // nothing to clear
         m_scripts[slot]->ClearActions();
         m_scripts[slot]->ClearEvents();
     }
+}
+
+bool SoldierEntity::UpdateScriptSlot(int slot, uint32_t frameMs) {
+    if (m_heldFrames.Hold(slot, frameMs))
+        return false;
+    ScriptMachine& machine = Machine(slot);
+    const bool busy = machine.Update(frameMs);
+    m_heldFrames.Learn(slot, machine);
+    return busy;
+}
+
+ScriptMachine& SoldierEntity::Machine(int slot) {
+    ScriptMachine& machine = *m_scripts[slot];
+    return slot < HeldScriptFrames::kSlots ? m_heldFrames.Release(slot, machine) : machine;
 }
 
 // Twice a second, on the idle script's timer: enemies coming into sight outside a fight
 // already under way tell the scripts.
 void SoldierEntity::WatchCombat() {
     EntityMgr* manager = GetManager();
-    if (manager == nullptr || !m_scripts[kIdleScriptSlot]->HasFired() || !IsAlive())
+    // A quiet machine's fact is held with its frames; any other's is its own.
+    const bool fired = m_heldFrames.IsQuiet(kIdleScriptSlot)
+                           ? m_heldFrames.HasFired(kIdleScriptSlot)
+                           : m_scripts[kIdleScriptSlot]->HasFired();
+    if (manager == nullptr || !fired || !IsAlive())
         return;
     const bool sees = AreEnemiesInSightRange(*manager, *this);
     if (sees && m_inCombat == 0 && !manager->IsInCombat())
@@ -477,7 +500,7 @@ void SoldierEntity::OnDeath(bool immediate) {
         return;
     ClearCommand();
     for (int slot = 0; slot < kEventSlots; ++slot)
-        m_scripts[slot]->ClearActions();
+        Machine(slot).ClearActions();
     StopMoving();
     GetRef().SetLifeState(EntityRef::kLifeDead);
     m_inCombat = 0;
@@ -510,5 +533,5 @@ void SoldierEntity::FinishDeath() {
     if (manager != nullptr)
         manager->RunSoldierSlotScriptsEvent(*this);
     for (int slot = 0; slot < kEventSlots; ++slot)
-        m_scripts[slot]->PostDeathEvent();
+        Machine(slot).PostDeathEvent();
 }

@@ -57,6 +57,8 @@ public:
     void ClearEvents() override { VirtualMachine::ClearEvents(); }
     void SetKeepOwnerCommand(bool keep) override { m_keepOwnerCommand = keep; }
     void PostEvent(const ScriptFuncHeader& event) override { VirtualMachine::PostEvent(event); }
+    int QuietMs() const override { return VirtualMachine::QuietMs(); }
+    void CountQuietMs(int ms) override { VirtualMachine::CountQuietMs(ms); }
 
     // The entity one reference names, seen from the owner: a reference without steps is a
     // pattern, the first entity it matches; one with steps is resolved step by step from

@@ -1,6 +1,8 @@
 // When a machine runs its program and how it drives the actions a run queued.
 #include "scripted_machine.h"
 
+#include "platform/win_rand.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -185,6 +187,65 @@ TEST(VirtualMachine, ANativeThatReplacesTheProgramEndsTheRun) {
     EXPECT_EQ(machine.calls, (std::vector<int32_t>{1, 2}));
     machine.Execute();
     EXPECT_EQ(machine.calls, (std::vector<int32_t>{1, 2, 7}));
+}
+
+} // namespace
+
+namespace {
+
+// Frames of 33 ms given one by one, or counted while QuietMs allows and given at once: the
+// runs come in the same frames and HasFired says the same after each.
+TEST(VirtualMachine, QuietFramesCountedAtOnceRunTheProgramWhenFrameByFrameWould) {
+    constexpr uint32_t kFrameMs = 33;
+    for (unsigned seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        platform::SeedRand(seed);
+        ScriptedMachine stepped;
+        platform::SeedRand(seed);
+        ScriptedMachine counted;
+        for (ScriptedMachine* machine : {&stepped, &counted})
+            machine->Install(ScriptBuilder("idle").Call(kCallDropped, 1));
+        int held = 0;
+        for (int frame = 0; frame < 100; ++frame) {
+            stepped.Update(kFrameMs);
+            if (counted.QuietMs() >= held + static_cast<int>(kFrameMs)) {
+                held += kFrameMs;
+            } else {
+                if (held > 0)
+                    counted.CountQuietMs(held);
+                held = 0;
+                counted.Update(kFrameMs);
+            }
+            ASSERT_EQ(counted.runs, stepped.runs) << "frame " << frame;
+            if (held == 0) {
+                ASSERT_EQ(counted.HasFired(), stepped.HasFired()) << "frame " << frame;
+            }
+        }
+        EXPECT_GE(stepped.runs, 6);
+    }
+}
+
+// Anything for the next Update to do ends the quiet.
+TEST(VirtualMachine, AnEventAnActionOrADueTimerIsNotQuiet) {
+    ScriptedMachine machine;
+    machine.onCall = [](ScriptFuncHeader&) { return kActionRunning; };
+    machine.onUpdate = [] { return kActionRunning; };
+    machine.Install(ScriptBuilder("walk").Call(kCallLatent, 10));
+    machine.SetPeriod(100);
+    EXPECT_GE(machine.QuietMs(), 0);
+    EXPECT_LT(machine.QuietMs(), 100);
+    machine.PostEvent(Event(2));
+    EXPECT_EQ(machine.QuietMs(), -1);
+    machine.Update(kNoTime); // runs, and the walk goes on
+    EXPECT_TRUE(machine.IsBusy());
+    EXPECT_EQ(machine.QuietMs(), -1);
+    machine.ClearActions();
+    ASSERT_GE(machine.QuietMs(), 0);
+    machine.CountQuietMs(machine.QuietMs());
+    EXPECT_EQ(machine.QuietMs(), 0) << "one millisecond short of the timer";
+    EXPECT_FALSE(machine.HasFired());
+    machine.Update(1);
+    EXPECT_TRUE(machine.HasFired());
 }
 
 } // namespace

@@ -162,6 +162,8 @@ public:
     void ClearActions() override { Note("clear actions"); }
     void ClearEvents() override { Note("clear events"); }
     void SetKeepOwnerCommand(bool) override {}
+    int QuietMs() const override { return quietMs; }
+    void CountQuietMs(int ms) override { Note("counted " + std::to_string(ms)); }
     // "event <code>", then the names of its entities, its numbers and its texts.
     void PostEvent(const ScriptFuncHeader& event) override {
         std::string note = "event " + std::to_string(event.GetId());
@@ -178,6 +180,7 @@ public:
     bool busy = false;
     bool fired = false;
     bool loads = true;
+    int quietMs = -1; // never quiet
 
 private:
     void Note(const std::string& what) {

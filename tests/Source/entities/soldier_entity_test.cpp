@@ -75,6 +75,41 @@ TEST_F(SoldierTest, TwoLethalHitsInOneFrameShareOnceAndKillOnce) {
     EXPECT_EQ(m_party.shared.size(), 1u);
 }
 
+// A slot's machine with nothing to do but count its timer is left alone until the timer may
+// be due or anything else asks for it, and then first given the frames it missed, at once.
+TEST_F(SoldierTest, AQuietMachineGetsTheFramesItMissedBeforeAnythingElseReachesIt) {
+    SoldierEntity* orc = Soldier(5.5f, 5.5f);
+    auto& quiet = static_cast<testsupport::RecordingScript&>(orc->GetScriptSlot(2));
+    quiet.name = "quiet";
+    quiet.quietMs = 100;
+    const auto frames = [&](int count) {
+        m_log.clear();
+        for (int frame = 0; frame < count; ++frame)
+            m_manager.Update(kFrameMs);
+        CallLog seen;
+        std::copy_if(m_log.begin(), m_log.end(), std::back_inserter(seen),
+                     [](const std::string& entry) { return entry.rfind("quiet ", 0) == 0; });
+        return seen;
+    };
+    // Updated, then three frames held (99 of the 100 ms), then due.
+    EXPECT_EQ(frames(5), (CallLog{"quiet update", "quiet counted 99", "quiet update"}));
+    EXPECT_EQ(frames(1), CallLog{});
+    m_log.clear();
+    orc->GetScriptSlot(2).PostNumberEvent(7);
+    EXPECT_EQ(m_log, (CallLog{"quiet counted 33", "quiet event 18 7"}));
+    EXPECT_EQ(frames(1), CallLog{"quiet update"}) << "asked for, it is updated again";
+
+    // Behind a busy slot, a quiet machine has nothing to clear; the others are cleared.
+    static_cast<testsupport::RecordingScript&>(orc->GetScriptSlot(0)).busy = true;
+    m_log.clear();
+    m_manager.Update(kFrameMs);
+    EXPECT_EQ(Count("quiet clear actions"), 0);
+    EXPECT_EQ(Count("slot clear actions"), 3);
+    EXPECT_EQ(frames(1), CallLog{}) << "nor is it counted while the first slot is busy";
+    static_cast<testsupport::RecordingScript&>(orc->GetScriptSlot(0)).busy = false;
+    EXPECT_EQ(frames(4), (CallLog{"quiet counted 99", "quiet update"}));
+}
+
 TEST_F(SoldierTest, AnIdleWalkerShowsItsWalkForTwoMoreFrames) {
     SoldierEntity* walker = Soldier(5.5f, 5.5f);
     walker->SetState(SoldierEntity::kStateWalking);

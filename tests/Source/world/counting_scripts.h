@@ -17,6 +17,8 @@ public:
         ++m_updates;
         return GameVirtualMachine::Update(frameMs);
     }
+    // Never quiet: a soldier would count a quiet machine's frames for it, uncounted here.
+    int QuietMs() const override { return -1; }
 
 private:
     int& m_updates;
