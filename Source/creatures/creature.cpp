@@ -121,8 +121,12 @@ bool Creature::CanSee(const Vector& point) const {
 }
 
 void Creature::RecomputeVision(const Vector& position) {
-    if (m_vision)
-        m_vision->Recompute(position, CreatureData::GetSightRange());
+    if (m_visionStill && position.x == m_stillAt.x && position.y == m_stillAt.y)
+        return;
+    if (!m_vision)
+        return;
+    m_visionStill = !m_vision->Recompute(position, CreatureData::GetSightRange());
+    m_stillAt = position;
 }
 
 void Creature::UpdateRecords(uint32_t frameMs) {

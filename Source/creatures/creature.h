@@ -3,6 +3,7 @@
 // vision, its heal timer and its animation layers, as the entity layer and the rules reach
 // them. The soldier owns it (CreatureFactory makes it for every soldier handed out).
 
+#include "Library/core/vector.h"
 #include "Source/creatures/creature_animation_mgr.h"
 #include "Source/creatures/creature_data.h"
 #include "Source/creatures/creature_owner.h"
@@ -33,7 +34,11 @@ public:
     CreatureData& GetData() { return m_data; }
     const CreatureData& GetData() const { return m_data; }
     CreatureTargets& GetTargets() { return m_targets; }
-    VisionGrid* GetVision() { return m_vision.get(); } // null off a map
+    // Null off a map. Whoever may recompute it ends what RecomputeVision knew of it.
+    VisionGrid* GetVision() {
+        m_visionStill = false;
+        return m_vision.get();
+    }
     HealTimer& GetHealTimer() { return m_healTimer; }
     CreatureAnimationMgr& GetArt() { return m_art; }
     virtual CreatureEffects& GetEffects(); // those of its rules record
@@ -106,6 +111,10 @@ private:
     void ResetColourLevels() override { m_art.ResetColourLevels(); }
 
     SoldierEntity& m_soldier;
+    // The grid was last recomputed from here and found unchanged: from the same place it
+    // would be again, so it is not read (a crowd stands still nearly every frame).
+    Vector m_stillAt;
+    bool m_visionStill = false;
     HealTimer m_healTimer; // beside the record's start: both are read every frame
     CreatureData m_data;
     CreatureTargets m_targets;

@@ -53,9 +53,9 @@ private:
 
     static inline int s_displayTime = 5;
 
+    float m_remaining = 0.0f; // first: every creature's bubble ages each frame
+    uint8_t m_style = kBubble;
     const Speaker& m_owner;
     TextBlock m_text;
     const Screen* m_wrappedOn = nullptr; // whose fonts wrapped m_text; none before a line
-    float m_remaining = 0.0f;
-    uint8_t m_style = kBubble;
 };
