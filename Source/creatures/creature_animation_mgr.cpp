@@ -114,10 +114,6 @@ bool CreatureAnimationMgr::IsInUse(Layer layer) const {
 }
 
 bool CreatureAnimationMgr::IsBloodPlaying() const {
-    return BloodMayPlay();
-}
-
-bool CreatureAnimationMgr::BloodMayPlay() const {
     return m_bloodStarted && !HasFinished(m_layers[kBlood]);
 }
 
@@ -148,7 +144,7 @@ bool CreatureAnimationMgr::TrackItems(bool withHand) {
 }
 
 void CreatureAnimationMgr::Refresh(uint32_t frameMs) {
-    if (BloodMayPlay())
+    if (IsBloodPlaying())
         m_layers[kBlood].Advance(false, frameMs);
     else
         m_bloodStarted = false;
@@ -245,7 +241,7 @@ void CreatureAnimationMgr::LoadArtSet() {
 
 void CreatureAnimationMgr::ShowBlood() {
     AnimationMgr& blood = m_layers[kBlood];
-    if (BloodMayPlay() || g_uniAnimationMgr == nullptr)
+    if (IsBloodPlaying() || g_uniAnimationMgr == nullptr)
         return;
     m_bloodStarted = true;
     const int kind = GameRules::Random().Int(0, kBloodKinds);
@@ -287,7 +283,7 @@ void CreatureAnimationMgr::RebuildDrawList() {
 }
 
 void CreatureAnimationMgr::Update() {
-    if (BloodMayPlay())
+    if (IsBloodPlaying())
         m_layers[kBlood].Update();
     const bool rebuilt = Body().Update();
     if (!HasDrawList())
@@ -354,7 +350,7 @@ void CreatureAnimationMgr::Draw(Screen& screen) {
         DrawLayer(screen, Body(), body, opacity);
     }
     // Blood keeps its own colours: only the blood block's tint reaches it.
-    if (BloodMayPlay()) {
+    if (IsBloodPlaying()) {
         const ColourMod& block = std::as_const(m_data).GetColourMod(kBlockOf[kBlood]);
         ColourMod blood;
         blood.SetTint(block.Tints(), block.GetTintColour());

@@ -77,8 +77,6 @@ private:
     void PlaceLayer(AnimationMgr& layer) const;
     void DrawLayer(Screen& screen, AnimationMgr& layer, const ColourMod& colours, int opacity);
 
-    bool BloodMayPlay() const;
-
     // What every frame's refresh reads comes first: each layer is over a kilobyte.
     SoldierEntity& m_owner;
     CreatureData& m_data;
