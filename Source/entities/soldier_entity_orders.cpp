@@ -22,6 +22,8 @@
 namespace {
 
 constexpr int kIdleScriptSlot = 4;
+static_assert(HeldScriptFrames::kSlots == SoldierEntity::kEventSlots,
+              "every slot that takes the creature's events has its frames held");
 
 bool IsMovement(int kind) {
     return kind >= SoldierEntity::kOrderWalkTo && kind <= SoldierEntity::kOrderApproach;
