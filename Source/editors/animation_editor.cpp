@@ -133,7 +133,9 @@ bool AnimationEditor::HoldsReference() const {
     return m_reference.GetAnimation() != nullptr;
 }
 
+// A set whose last file has no sequences gives 0: it is taken as one direction.
 void AnimationEditor::SetDirectionType(int type) {
+    type = std::max(type, 1);
     m_directionType = type;
     if (InterfaceObject* field = m_mainWindow->FindChild(kDirectionTypeField)) {
         const char* word = DirectionTypeWord(type);

@@ -304,6 +304,34 @@ TEST_F(AnimationEditing, AnimationsStepWithinTheSetWhileAComparisonSetIsLoaded) 
     }
 }
 
+// A file of no sequences, loaded last of a set or of a comparison set, gives its direction
+// type: counted as one, a direction step keeps sequence 0 rather than wrapping within none.
+TEST_F(AnimationEditing, AFileWithoutSequencesCountsAsOneDirection) {
+    const std::string none = std::string(2 + 5 * 4 + 256 * 4, '\0'); // no name, counts, frames
+    BuildWalker();
+    Click(kSave);
+    World().WriteFile("art/anim/Walker/zz.ani", none);
+    Open(kEdit, "Walker");
+    ASSERT_EQ(Editor().GetState(), AnimationEditor::kEditWindow);
+    EXPECT_EQ(Editor().GetDirectionType(), 1);
+    Click(kPreviousDirection);
+    EXPECT_EQ(Player().GetSequence(), 0);
+
+    Click(kEditExit);
+    Click(kNextDirectionType); // EIGHT again
+    BuildWalker();
+    World().WriteFile("art/anim/Hollow/none.ani", none);
+    Click(kComparisonSet);
+    ASSERT_TRUE(ClickListLine(Editor().GetDirectoryBox(), "Hollow"));
+    Click(kOk);
+    ASSERT_EQ(Editor().GetState(), AnimationEditor::kEditWindow);
+    EXPECT_EQ(Editor().GetDirectionType(), 1);
+    Click(kNextDirection);
+    EXPECT_EQ(Player().GetSequence(), 0);
+    std::filesystem::remove_all(World().Path("art/anim/Hollow"));
+    std::filesystem::remove(World().Path("art/anim/Walker/zz.ani"));
+}
+
 // A file that cannot be written keeps the editor on its frames and costs no other file.
 TEST_F(AnimationEditing, AFailedSaveStaysOnTheFramesSaysWhichAndSavesTheRest) {
     BuildWalker();
