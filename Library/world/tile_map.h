@@ -251,6 +251,8 @@ public:
     TileGraphic* LoadTileGraphics(TileGraphic* old, const char* name0, const char* name1, int x,
                                   int y);
     void DrawTile(TileGraphic* overlay, bool open);
+    // The overlay given back, and the cells it drew read from the map image again.
+    void ReleaseTileGraphics(TileGraphic* overlay);
 
     const Tile* GetTile(int x, int y) const; // null without a picture
     int CountTiles() const { return m_tiles.CountUsed(); }

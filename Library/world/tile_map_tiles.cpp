@@ -225,3 +225,10 @@ void TileMap::DrawTile(TileGraphic* overlay, bool open) {
         return true;
     });
 }
+
+void TileMap::ReleaseTileGraphics(TileGraphic* overlay) {
+    if (!overlay || !m_overlays.IsUsed(overlay))
+        return;
+    RemoveTileGraphic(*overlay);
+    m_overlays.Free(m_overlays.SlotOf(overlay));
+}

@@ -41,6 +41,12 @@ void DoorMapObject::SetPatch(const Stringc& closedImage, const Stringc& openImag
     m_patchY = y;
 }
 
+void DoorMapObject::TakePatchOff() {
+    if (TileMap* map = GetTileMap())
+        map->ReleaseTileGraphics(m_patch);
+    m_patch = nullptr;
+}
+
 TileMap* DoorMapObject::GetTileMap() const {
     const EntityMgr* manager = GetOwner().GetManager();
     return manager ? manager->GetTileMap() : nullptr;

@@ -36,6 +36,8 @@ public:
     // green while open and blue while closed. The label follows.
     void DrawEditor(int mode, Screen& screen) const;
 
+    // What the patch drew into the tiles put back, for a door that leaves the map.
+    void TakePatchOff();
     // The patch's images (in "TileGraphic" of the map graphic directory) and their corner.
     void SetPatch(const Stringc& closedImage, const Stringc& openImage, uint16_t x, uint16_t y);
     uint16_t GetPatchX() const { return m_patchX; }

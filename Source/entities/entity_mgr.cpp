@@ -167,6 +167,8 @@ bool EntityMgr::FreeEntity(EntityPool& pool, Entity* entity) {
     // in its place.
     m_releaseList.erase(std::remove(m_releaseList.begin(), m_releaseList.end(), entity),
                         m_releaseList.end());
+    if (entity->GetType() == Entity::kTypeDoor) // its picture goes from the tiles with it
+        static_cast<DoorEntity*>(entity)->GetMapObject().TakePatchOff();
     if (m_tileMap != nullptr) {
         if (entity->GetType() == Entity::kTypeSoldier) {
             m_tileMap->RemoveObject(entity);

@@ -226,6 +226,12 @@ TEST_P(TileDrawing, DoorOverlaysDrawIntoTheCellsTheyCover) {
     EXPECT_EQ(At(2, 2, 7, 5), Ground(2, 2));
     EXPECT_EQ(At(2, 2, 8, 6), closed);
     EXPECT_EQ(At(3, 3, 15, 11), closed);
+
+    // Given back, an overlay leaves the map's own cells where it was drawn.
+    m_map->ReleaseTileGraphics(inset);
+    Draw(TileMap::kNoFog);
+    EXPECT_EQ(At(2, 2, 8, 6), Ground(2, 2));
+    EXPECT_EQ(At(3, 3, 15, 11), Ground(3, 3));
 }
 
 // A door that closes while its cells sit in the border kept left of the view shows closed

@@ -2,11 +2,13 @@
 // driven through the main loop.
 #include "Source/editors/map_editor.h"
 
+#include "Library/geometry/map_view.h"
 #include "Library/graphics/screen.h"
 #include "Library/interface/directory_panel.h"
 #include "Library/interface/interface_object.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
+#include "Library/world/tile_map_support.h"
 #include "Source/editors/map_editor_support.h"
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/container_map_object.h"
@@ -412,6 +414,35 @@ TEST_F(MapEditing, ADoorTakesCellsInBothStatesAndAZone) {
     Press(W::kDoorWindow, W::kDone);
     EXPECT_EQ(State(), W::kEditMap);
     EXPECT_EQ(gate.GetCells(0), std::vector<Vector>{Vector(33, 17, 0)});
+}
+
+// A deleted door takes the picture it drew into the tiles with it.
+TEST_F(MapEditing, ADeletedDoorPutsBackTheTilesItsPictureCovered) {
+    for (const char* name : {"shut.tga", "ajar.tga"})
+        WriteImage(World().Path(std::string("art/graphic/map/TileGraphic/") + name), 32, 24,
+                   [](int, int) { return Packed(200, 36, 36); });
+    NewField();
+    const auto shown = [this] { // the middle of the picture's first cell, map pixels (160, 120)
+        Frame();
+        int x = 0, y = 0;
+        WorldToPixel(*g_tileMap, Vector(10.5f, 10.5f, 0), x, y);
+        return PixelAt(x, y);
+    };
+    const uint16_t ground = shown();
+    Tool(W::kDoorButton);
+    KeyAt(Vector(30.5f, 15.5f, 0), SDLK_p);
+    KeyAt(Vector(30.5f, 15.5f, 0), SDLK_i);
+    Enter(W::kDoorWindow, W::kPatchClosed, "shut.tga");
+    Enter(W::kDoorWindow, W::kPatchOpen, "ajar.tga");
+    Enter(W::kDoorWindow, W::kPatchX, "160");
+    Enter(W::kDoorWindow, W::kPatchY, "120");
+    Press(W::kDoorWindow, W::kDone);
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_NE(shown(), ground);
+    KeyAt(Vector(30.5f, 15.5f, 0), SDLK_d);
+    EXPECT_FALSE(g_entityMgr->IsSlotUsed(Entity::kTypeDoor, 0));
+    EXPECT_EQ(shown(), ground);
+    std::filesystem::remove_all(World().Path("art/graphic/map/TileGraphic"));
 }
 
 // The tick opens and shuts the chest at once, taking the typed name with it; DONE keeps the
