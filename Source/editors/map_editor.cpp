@@ -352,7 +352,6 @@ void MapEditor::EmptyPicker() {
     m_chosenTemplate = nullptr;
     m_selectedEntity = nullptr;
     m_picker.reset(NEW EntityMgr);
-    m_drawnTemplates.clear(); // they named the templates just freed
     m_pickerFirst = 0;
     m_pickerCount = 0;
     m_points.FreeAll();

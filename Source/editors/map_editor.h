@@ -16,7 +16,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <vector>
 
 class AmbientSnd;
 struct Rect;
@@ -308,15 +307,6 @@ private:
     bool PointerInEntityDirectory() const;
     bool PointerOnMap(Vector& point) const; // the map point under the pointer, on a cell
     void PaintAtPointer();
-    // Where the picker drew each template, for picking one at the pointer.
-    struct DrawnTemplate {
-        Entity* entity;
-        int x;
-        int y;
-        int width;
-        int height;
-    };
-    const DrawnTemplate* FindDrawn(const Entity* entity) const;
     // Drawing.
     void DrawMap(Screen& screen);
     void DrawLine(Screen& screen);
@@ -361,7 +351,6 @@ private:
     bool m_exiting = false;
     bool m_painting = false; // the search map tool's continuous painting
     MemMgr<Vector> m_points;
-    std::vector<DrawnTemplate> m_drawnTemplates; // as last drawn
     EntryPt* m_selectedEntryPt = nullptr;
     AmbientSnd* m_selectedSound = nullptr;
     TriggerEntity* m_selectedTrigger = nullptr;

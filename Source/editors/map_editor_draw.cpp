@@ -153,7 +153,6 @@ void MapEditor::DrawLine(Screen& screen) {
 
 // The templates down the window from the first index, each centred on half its width.
 void MapEditor::DrawPicker(Screen& screen) {
-    m_drawnTemplates.clear();
     if (!m_pickerShown)
         return;
     InterfaceObject& window = Panel(kPickerWindow);
@@ -178,7 +177,6 @@ void MapEditor::DrawPicker(Screen& screen) {
                 entity->Draw(screen);
                 screen.DrawTextCentered(m_pickerWidth / 2, y + rect.h - kNameGap,
                                         entity->GetTemplateName());
-                m_drawnTemplates.push_back({entity, x, y, rect.w, rect.h});
                 if (entity == m_chosenTemplate) {
                     screen.SetDrawColour(Packed(255, 255, 255));
                     screen.DrawRect(x, y, x + rect.w, y + rect.h);

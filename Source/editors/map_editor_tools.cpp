@@ -158,28 +158,19 @@ bool MapEditor::SelectEntityAtPointer() {
     return m_selectedEntity != nullptr;
 }
 
+// The picker manager's own pick: a template's opaque pixels where the picker last drew it.
 bool MapEditor::ChooseTemplateAtPointer() {
     if (!PointerInPicker())
         return false;
-    m_chosenTemplate = nullptr;
-    for (const DrawnTemplate& drawn : m_drawnTemplates)
-        if (g_mouseX >= drawn.x && g_mouseY >= drawn.y && g_mouseX < drawn.x + drawn.width &&
-            g_mouseY < drawn.y + drawn.height)
-            m_chosenTemplate = drawn.entity;
+    m_chosenTemplate =
+        m_picker->FindEntityOfTypeAt(static_cast<int>(m_pickerType), g_mouseX, g_mouseY);
     if (m_chosenTemplate == nullptr)
         return false;
-    const DrawnTemplate* drawn = FindDrawn(m_chosenTemplate);
-    m_grabOffset = Vector(static_cast<float>(drawn->x - g_mouseX) / TileGrid::kTileWidth,
-                          static_cast<float>(drawn->y - g_mouseY) / TileGrid::kTileHeight, 0);
+    const ScreenPos& shown = m_chosenTemplate->GetScreenRect();
+    m_grabOffset = Vector(static_cast<float>(shown.x - g_mouseX) / TileGrid::kTileWidth,
+                          static_cast<float>(shown.y - g_mouseY) / TileGrid::kTileHeight, 0);
     m_selectedEntity = nullptr;
     return true;
-}
-
-const MapEditor::DrawnTemplate* MapEditor::FindDrawn(const Entity* entity) const {
-    for (const DrawnTemplate& drawn : m_drawnTemplates)
-        if (drawn.entity == entity)
-            return &drawn;
-    return nullptr;
 }
 
 // A copy of the chosen template on the cell under the pointer; nothing off the map.

@@ -51,7 +51,7 @@ protected:
         Choose(Editor().GetEntityDirectory(), W::EntityDirectoryLayout(), "barrel.dat");
         Frame();
         const ScreenPos& shown = Editor().GetPicker().GetEntity(Entity::kTypeBase, 0)->GetScreenRect();
-        MoveTo(shown.x + 1, shown.y + 1);
+        MoveTo(shown.x + 3, shown.y + 4); // on the barrel, not the see-through corner
         Release(SDLK_s);
         Release(SDLK_e);
         KeyAt(Vector(25.5f, 5.5f, 0), SDLK_p);

@@ -291,6 +291,21 @@ TEST_F(EntityPlacing, LeavingTheMiniMapForgetsTheTemplatesLastDrawn) {
     EXPECT_EQ(g_entityMgr->GetSlotCount(Entity::kTypeBase), 0);
 }
 
+// The barrel is round at its sides: over its see-through corner 's' finds no template, and
+// the one chosen before is let go.
+TEST_F(EntityPlacing, TheTemplateIsChosenOnItsOwnPixelsOnly) {
+    Release(SDLK_e);
+    Frame();
+    const ScreenPos barrel = Editor().GetPicker().GetEntity(Entity::kTypeBase, 0)->GetScreenRect();
+    MoveTo(barrel.x + 1, barrel.y + 1);
+    Release(SDLK_s);
+    EXPECT_EQ(Editor().GetChosenTemplate(), nullptr);
+    MoveTo(barrel.x + 8, barrel.y + 10);
+    Release(SDLK_s);
+    EXPECT_EQ(Editor().GetChosenTemplate(), Editor().GetPicker().GetEntity(Entity::kTypeBase, 0));
+    EXPECT_EQ(Editor().GetGrabOffset(), Vector(-8.0f / 16, -10.0f / 12, 0));
+}
+
 TEST_F(EntityPlacing, ArrowsMoveTheSelectedEntityButNeverOffTheMap) {
     Entity* west = Place(Vector(0.5f, 0.5f, 0));
     ASSERT_NE(west, nullptr);
