@@ -84,6 +84,24 @@ public:
     // the map image must open; a failure, with a message naming source, leaves the map as
     // it was. No cell is in view after a read; explored cells stay explored.
     bool Read(Stream& stream, const char* source = "tile map data");
+    // What a read or a build from images replaces as a whole: made aside and taken only
+    // when complete.
+    struct Contents {
+        TileGrid grid;
+        Rect scrollBounds;
+        Vector viewOrigin;
+        Stringc names[kImageNameCount];
+        Stringc graphicPath;
+        ClipMap clipMap;
+        std::unique_ptr<FileStream> mapImage;
+    };
+    // Load's reading without the taking, for the map editor, which takes a map only once
+    // its region has read too, and only a map it can save again: a type, height or light
+    // layer name that is empty or not a file name of its own, or more lights than an 8-bit
+    // light image holds, is refused, with a message naming the file. The map in use is
+    // untouched.
+    bool LoadForEditor(const char* name, Contents& staged) const;
+    void Adopt(Contents&& staged);    // what a successful read makes of the map
     bool Write(Stream& stream) const; // every cell as it is; false for an empty map
     // The map editor's save: every cell's state reset from its type (ResetCellStates),
     // the map written, then its search, height and light images saved beside the map
@@ -259,17 +277,6 @@ public:
     int GetTileCapacity() const { return m_tiles.GetCapacity(); }
 
 private:
-    // What a read or a build from images replaces as a whole: made aside and taken only
-    // when complete.
-    struct Contents {
-        TileGrid grid;
-        Rect scrollBounds;
-        Vector viewOrigin;
-        Stringc names[kImageNameCount];
-        Stringc graphicPath;
-        ClipMap clipMap;
-        std::unique_ptr<FileStream> mapImage;
-    };
     enum class Layer { kMissing, kLoaded, kBroken };
     // Columns and rows, first inclusive, last exclusive, within the map.
     struct CellRange {
@@ -277,6 +284,11 @@ private:
     };
 
     void Take(Contents&& contents);
+    Stringc TileMapPath(const char* name) const; // of the ".map"
+    bool LoadAside(const char* name, Contents& staged) const;
+    bool ReadAside(Stream& stream, const char* source, Contents& staged) const;
+    // Whether the cells' distinct lights fit the palette of one 8-bit image.
+    static bool LightsFitLayerImage(const TileGrid& grid);
     // Every writer of a walk flag goes through one of these: a change of one cell, or
     // cells changed all over.
     template <class Change> void ChangeWalkCell(int x, int y, Change change);

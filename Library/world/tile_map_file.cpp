@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -23,15 +24,66 @@ float FiniteOr0(float value) {
     return std::isfinite(value) ? value : 0.0f;
 }
 
+// No folder, neither "." nor "..".
+bool IsPlainFileName(const Stringc& name) {
+    const char* text = name.c_str();
+    return std::strpbrk(text, "/\\") == nullptr && std::strcmp(text, ".") != 0 &&
+           std::strcmp(text, "..") != 0;
+}
+
 } // namespace
 
 bool TileMap::Load(const char* name) {
-    const Stringc path = m_paths.GetTileMapDir() + "/" + name + ".map";
+    Contents staged;
+    if (!LoadAside(name, staged))
+        return false;
+    Adopt(std::move(staged));
+    return true;
+}
+
+Stringc TileMap::TileMapPath(const char* name) const {
+    return m_paths.GetTileMapDir() + "/" + name + ".map";
+}
+
+bool TileMap::LoadAside(const char* name, Contents& staged) const {
+    const Stringc path = TileMapPath(name);
     MemStream data(kStreamReadBinary);
-    return LoadDataFile(&m_paths, path.c_str(), m_archive, data) && Read(data, path.c_str());
+    return LoadDataFile(&m_paths, path.c_str(), m_archive, data) &&
+           ReadAside(data, path.c_str(), staged);
+}
+
+// The editor's save writes these layers beside the map image under their stored names,
+// the lights as one 8-bit image.
+bool TileMap::LoadForEditor(const char* name, Contents& staged) const {
+    if (!LoadAside(name, staged))
+        return false;
+    const Stringc path = TileMapPath(name);
+    for (const ImageName layer : {kSearchImage, kHeightImage, kLightImage}) {
+        if (staged.names[layer].Length() == 0)
+            return Fail(path.c_str(), "a layer image name is empty");
+        if (!IsPlainFileName(staged.names[layer]))
+            return Fail(path.c_str(), "a layer image name is not a file name of its own");
+    }
+    if (!LightsFitLayerImage(staged.grid))
+        return Fail(path.c_str(), "the map has more lights than its light image can hold");
+    return true;
 }
 
 bool TileMap::Read(Stream& stream, const char* source) {
+    Contents staged;
+    if (!ReadAside(stream, source, staged))
+        return false;
+    Adopt(std::move(staged));
+    return true;
+}
+
+void TileMap::Adopt(Contents&& staged) {
+    Take(std::move(staged));
+    m_refreshAll = true;
+    m_refreshVisible = false;
+}
+
+bool TileMap::ReadAside(Stream& stream, const char* source, Contents& staged) const {
     if (stream.CheckOpen() != kStreamOk)
         return Fail(source, "the map cannot be read from a closed stream");
     uint32_t width = 0, height = 0;
@@ -43,7 +95,6 @@ bool TileMap::Read(Stream& stream, const char* source) {
         stream.Remaining())
         return Fail(source, "the map holds fewer cells than its size says");
 
-    Contents staged;
     Rect& bounds = staged.scrollBounds;
     float originX = 0, originY = 0;
     if (!stream.ReadValue(bounds.x1) || !stream.ReadValue(bounds.y1) ||
@@ -59,13 +110,8 @@ bool TileMap::Read(Stream& stream, const char* source) {
             return Fail(source, "an image name leads out of the map's folder");
     if (!staged.grid.Allocate(width, height) || !ReadTiles(stream, staged.grid))
         return Fail(source, "the map's cells are cut short");
-    if (!staged.clipMap.Read(stream, source) ||
-        !OpenMapImage(staged, staged.names[kMapImage].c_str()))
-        return false;
-    Take(std::move(staged));
-    m_refreshAll = true;
-    m_refreshVisible = false;
-    return true;
+    return staged.clipMap.Read(stream, source) &&
+           OpenMapImage(staged, staged.names[kMapImage].c_str());
 }
 
 // Nothing is in view when a map is loaded; explored cells stay as saved.

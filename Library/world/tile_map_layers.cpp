@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -224,6 +225,15 @@ bool TileMap::SaveHeightMap() const {
     };
     return SaveLayer(kHeightImage, IndexedBitmap::kPaletteSize, grey,
                      [](const TileRecord& cell) { return cell.GetHeight(); });
+}
+
+bool TileMap::LightsFitLayerImage(const TileGrid& grid) {
+    std::set<uint32_t> lights;
+    for (const TileRecord& cell : grid)
+        if (lights.insert(LightKey(cell)).second &&
+            lights.size() > static_cast<size_t>(IndexedBitmap::kPaletteSize))
+            return false;
+    return true;
 }
 
 // One pixel per cell, its three light channels as red, green and blue: a palette of the

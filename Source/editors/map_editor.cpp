@@ -125,6 +125,7 @@ int MapEditor::SearchColourOfRadio(uint32_t id) {
 
 void MapEditor::ChangeState(uint32_t state) {
     m_state = state;
+    m_failure.Clear();
     if (g_screen) {
         g_screen->SetDrawColour(0);
         g_screen->Clear();

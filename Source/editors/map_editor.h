@@ -199,6 +199,8 @@ public:
     bool IsPainting() const { return m_painting; }
     bool IsExiting() const { return m_exiting; }
     const Stringc& GetMapName() const { return m_mapName; }
+    // Why the last load or save failed, shown until the state changes; empty when none.
+    const Stringc& GetFailure() const { return m_failure; }
     const PlacedEntityList& GetEditList() const { return m_editList; }
     Entity* GetChosenTemplate() const { return m_chosenTemplate; }
     Entity* GetSelectedEntity() const { return m_selectedEntity; }
@@ -259,6 +261,7 @@ private:
     void ReleaseMiniMap();
     void FillWeather();
     void StoreWeather();
+    void ShowFailure(const Stringc& text);
     // Panels.
     void UpdatePanel();
     void FillPanel(uint32_t state);
@@ -320,6 +323,7 @@ private:
     PlacedEntityList m_editList;
     uint32_t m_pickerType = 0;
     Stringc m_mapName;
+    Stringc m_failure;
     Entity* m_chosenTemplate = nullptr;
     Entity* m_selectedEntity = nullptr;
     std::unique_ptr<EntityMgr> m_picker;

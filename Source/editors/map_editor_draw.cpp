@@ -24,6 +24,7 @@ namespace {
 constexpr int kStatusFont = 0;
 constexpr int kStatusX = 650;
 constexpr int kCrossArm = 20;
+constexpr int kFailureY = 490; // above the map directory box
 constexpr int kTemplatesTop = 30;
 constexpr int kNameGap = 15;
 const int kHidden = -1000;
@@ -211,6 +212,8 @@ void MapEditor::DrawStatus(Screen& screen) {
     } else if (m_drawingPoints) {
         screen.DrawText(0, 300, "DRAWING PTS: p == add pt, d = del pt, a = add and exit");
     }
+    if (m_failure.Length() > 0)
+        screen.DrawText(0, kFailureY, m_failure);
     g_tileMap->DrawDebugInfo(screen);
     screen.SetDrawColour(0);
     screen.FillRect(kStatusX, 0, 800, 60);

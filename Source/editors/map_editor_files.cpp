@@ -3,6 +3,7 @@
 
 #include "Library/files/data_paths.h"
 #include "Library/files/file_stream.h"
+#include "Library/files/mem_stream.h"
 #include "Library/graphics/graphic.h"
 #include "Library/graphics/graphic_mgr.h"
 #include "Library/interface/directory_panel.h"
@@ -126,18 +127,30 @@ bool MapEditor::NewMap(const Stringc& imageName) {
     return true;
 }
 
+// Both files are read aside first: a damaged or missing one costs the map being edited
+// nothing, and the author is told which.
 bool MapEditor::LoadMap(Stringc name) {
-    EmptyForMap();
     name.StripExtension();
-    if (!g_tileMap->Load(name.c_str()))
+    const auto refuse = [this](const Stringc& file) {
+        ShowFailure(file + " cannot be loaded");
         return false;
+    };
+    TileMap::Contents map;
+    MemStream region(kStreamReadBinary);
+    // The region's loader cuts one extension: given ".reg", it keeps the dots of the name.
+    const Stringc regionName = name + ".reg";
+    if (!g_tileMap->LoadForEditor(name.c_str(), map))
+        return refuse(name + ".map");
+    if (!g_regionMgr->ReadRegFileAside(regionName.c_str(), region))
+        return refuse(regionName);
+    EmptyForMap();
+    g_tileMap->Adopt(std::move(map));
     // The load leaves the drawing transform without the view's offset, which the pointer
     // already uses: without this the map is drawn off the pointer until the view moves.
     g_viewScale.Set(ViewScale::kAreaMap, g_tileMap->GetViewOffset());
     TakeMiniMap();
-    // The region's loader cuts one extension: given ".reg", it keeps the dots of the name.
-    if (!g_regionMgr->LoadRegFile((name + ".reg").c_str(), &m_editList))
-        return false;
+    if (!g_regionMgr->LoadDefinition(region, &m_editList)) // read whole above
+        return refuse(regionName);
     g_entityMgr->RegisterWithTileMap();
     FillWeather();
     m_mapName = name;
@@ -162,8 +175,13 @@ bool MapEditor::SaveMap(Stringc name) {
         regionPath.c_str(),
         [this](Stream& stream) { return g_regionMgr->SaveDefinition(stream, &m_editList); });
     if (!saved)
-        std::fprintf(stderr, "%s and %s cannot be written\n", mapPath.c_str(), regionPath.c_str());
+        ShowFailure(mapPath + " and " + regionPath + " cannot be written");
     return saved;
+}
+
+void MapEditor::ShowFailure(const Stringc& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    m_failure = text;
 }
 
 void MapEditor::TakeMiniMap() {

@@ -15,6 +15,7 @@
 #include "Source/entities/entity.h"
 #include "Source/entities/entity_highlighter.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/placed_entity_list.h"
 #include "Source/world/ambient_snd_mgr.h"
 #include "Source/world/entry_pt_mgr.h"
 #include "Source/world/game_clock.h"
@@ -181,12 +182,8 @@ bool RegionMgr::Load(Stream& stream) {
 bool RegionMgr::CheckState(Stream& stream) const {
     EntityMgr entities;
     TagList explored;
-    EntryPtMgr entries;
-    SoundMgr* const silent = nullptr;
-    AmbientSndMgr sounds(silent);
     return stream.CheckOpen() == kStreamOk && m_services.entities.Load(entities, stream) &&
-           explored.Read(stream) && WeatherMgr::CheckStored(stream) && entries.Load(stream) &&
-           sounds.Read(stream);
+           explored.Read(stream) && CheckSurroundings(stream);
 }
 
 bool RegionMgr::SaveDefinition(Stream& stream, const EntityPtrList* placed) {
@@ -212,14 +209,40 @@ bool RegionMgr::LoadSurroundings(Stream& stream) {
            g_ambientSndMgr->Read(stream);
 }
 
+bool RegionMgr::CheckSurroundings(Stream& stream) {
+    EntryPtMgr entries;
+    SoundMgr* const silent = nullptr;
+    AmbientSndMgr sounds(silent);
+    return WeatherMgr::CheckStored(stream) && entries.Load(stream) && sounds.Read(stream);
+}
+
+bool RegionMgr::ReadRegData(const char* name, MemStream& data, Stringc& path) const {
+    return MakeDataFilePath(&DataPaths::GetRegionDir, name, ".reg", path) &&
+           LoadDataFile(path.c_str(), m_services.archive, data);
+}
+
 bool RegionMgr::LoadRegFile(const char* name, PlacedEntityList* placed) {
     Stringc path;
     MemStream data(kStreamReadBinary);
-    if (!MakeDataFilePath(&DataPaths::GetRegionDir, name, ".reg", path) ||
-        !LoadDataFile(path.c_str(), m_services.archive, data))
+    if (!ReadRegData(name, data, path))
         return false;
     if (LoadDefinition(data, placed))
         return true;
     std::fprintf(stderr, "%s: the region is damaged or cut short\n", path.c_str());
     return false;
+}
+
+bool RegionMgr::ReadRegFileAside(const char* name, MemStream& data) const {
+    Stringc path;
+    if (!ReadRegData(name, data, path))
+        return false;
+    EntityMgr entities;
+    PlacedEntityList placed;
+    const bool read = data.CheckOpen() == kStreamOk &&
+                      m_services.entities.LoadDefinition(entities, data, &placed) &&
+                      CheckSurroundings(data);
+    data.SeekSet(0);
+    if (!read)
+        std::fprintf(stderr, "%s: the region is damaged or cut short\n", path.c_str());
+    return read;
 }

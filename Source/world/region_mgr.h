@@ -17,6 +17,7 @@ class EntityPtrList;
 class GameClock;
 class GameMode;
 class MapActions;
+class MemStream;
 class MouseMgr;
 class PartyServices;
 class PlacedEntityList;
@@ -25,6 +26,7 @@ class ResFileMgr;
 class Screen;
 class SoundMgr;
 class Stream;
+class Stringc;
 class TileMap;
 
 class RegionMgr {
@@ -89,6 +91,9 @@ public:
     // "<region directory>/<name>.reg" from the archive or the loose file, as the data paths
     // say.
     bool LoadRegFile(const char* name, PlacedEntityList* placed);
+    // The same file's bytes, read whole and checked as a region definition read into
+    // managers of its own: nothing in play is touched, and LoadDefinition takes them after.
+    bool ReadRegFileAside(const char* name, MemStream& data) const;
 
     void UpdateScrolling(); // the view, by the pointer at the screen's edges
 
@@ -97,6 +102,8 @@ private:
     // What follows the entities in both stored forms: the weather, entry points and sounds.
     static bool SaveSurroundings(Stream& stream);
     static bool LoadSurroundings(Stream& stream);
+    static bool CheckSurroundings(Stream& stream);
+    bool ReadRegData(const char* name, MemStream& data, Stringc& path) const;
 
     Services m_services;
     Explosions* m_explosions = nullptr;

@@ -1,11 +1,13 @@
-// A map as the map editor loads it: "f.map" read by the tile map, then "f.reg" by the region
-// with its placed entities gathered into the editor's list and stood on the map. The input
-// is the ".map"'s byte count (4 bytes), its bytes, then the ".reg". A refused ".map" leaves
-// the map as it was and a refused ".reg" leaves it as the ".map" made it; a pair taken draws
-// its view, finds a path between its first and last walkable cells, and written again (the
-// region with the editor's list) reads back to the same bytes.
+// A map as the map editor loads it: "f.map" read aside by the tile map and "f.reg" checked
+// by the region, then, both read, the map taken and the region's placed entities gathered
+// into the editor's list and stood on the map. The input is the ".map"'s byte count
+// (4 bytes), its bytes, then the ".reg". A refused ".map" or ".reg" leaves the map as it
+// was; a pair taken draws its view, finds a path between its first and last walkable
+// cells, written again (the region with the editor's list) reads back to the same bytes,
+// and is saved by the editor with its layer images.
 #include "Library/files/data_paths.h"
 #include "Library/files/file_stream.h"
+#include "Library/files/mem_stream.h"
 #include "Library/graphics/blit_state.h"
 #include "Library/graphics/colour.h"
 #include "Library/graphics/graphic.h"
@@ -20,6 +22,7 @@
 #include "Source/entities/placed_entity_list.h"
 #include "Source/world/entry_pt_mgr.h"
 #include "Source/world/offscreen_region.h"
+#include "Source/world/region_mgr.h"
 #include "fuzz/fuzz_image.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/fuzz_seeds.h"
@@ -108,22 +111,29 @@ std::string RegionBytes() {
         [](Stream& stream) { return Editor().region.SaveDefinition(stream, &Editor().placed); });
 }
 
-enum class Outcome { kMapRefused, kRegionRefused, kLoaded };
-
-// The editor's load of "f", the map first (taken: the map as it read): the region is not read
-// when the map is refused.
-Outcome Load(const std::string& mapBytes, const std::string& regionBytes, std::string& taken) {
+// The editor's load of "f": false, the map as it was, when either file is refused.
+bool Load(const std::string& mapBytes, const std::string& regionBytes) {
     Editing& editor = Editor();
     FuzzFile("Data/TileMap/f.map", mapBytes);
     FuzzFile("Data/Region/f.reg", regionBytes);
+    TileMap::Contents staged;
+    MemStream region(kStreamReadBinary);
+    if (!editor.map.LoadForEditor("f", staged) || !editor.region.ReadRegFileAside("f.reg", region))
+        return false;
     editor.placed.Clear();
-    if (!editor.map.Load("f"))
-        return Outcome::kMapRefused;
-    taken = MapBytes();
-    if (!editor.region.LoadRegFile("f", &editor.placed))
-        return Outcome::kRegionRefused;
+    editor.map.Adopt(std::move(staged));
+    if (!editor.region.LoadDefinition(region, &editor.placed))
+        std::abort(); // the check read it whole
     g_entityMgr->RegisterWithTileMap();
-    return Outcome::kLoaded;
+    return true;
+}
+
+// The editor's save of the map with its type, height and light images, which may be named
+// over the map's own images: those are made again after it.
+void SaveAsTheEditorDoes() {
+    if (WrittenBytes([](Stream& stream) { return Editor().map.SaveFromEditor(stream); }).empty() ||
+        !Editing::WriteImage("m.tga", false) || !Editing::WriteImage("m_clip.tga", true))
+        std::abort();
 }
 
 // The view drawn whole, and a path from the first walkable cell to the last that begins and
@@ -199,24 +209,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string mapBytes(bytes, mapSize);
     const std::string regionBytes(bytes + mapSize, size - sizeof count - mapSize);
     const std::string before = MapBytes();
-    std::string taken;
-    switch (Load(mapBytes, regionBytes, taken)) {
-    case Outcome::kMapRefused:
+    if (!Load(mapBytes, regionBytes)) {
         if (MapBytes() != before)
             std::abort();
         return 0;
-    case Outcome::kRegionRefused:
-        if (MapBytes() != taken)
-            std::abort();
-        return 0;
-    case Outcome::kLoaded:
-        break;
     }
     DrawAndWalk();
     const std::string map = MapBytes();
     const std::string region = RegionBytes();
-    if (Load(map, region, taken) != Outcome::kLoaded || MapBytes() != map ||
-        RegionBytes() != region)
+    if (!Load(map, region) || MapBytes() != map || RegionBytes() != region)
         std::abort();
+    SaveAsTheEditorDoes();
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "Library/geometry/map_view.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
+#include "Library/world/tile_map_support.h"
 #include "Source/editors/map_editor_support.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/door_entity.h"
@@ -23,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <set>
 
@@ -42,9 +44,8 @@ protected:
             std::filesystem::remove(World().Path(path));
         std::filesystem::remove_all(World().Path("Data/Region/field.reg.new"));
     }
-    // The field with a barrel, an entry point, a travel trigger to the demo map's gate, a
-    // sound and a door with a cell.
-    void BuildField() {
+    // The field with a barrel at (25, 5).
+    void BuildFieldWithBarrel() {
         NewField();
         Tool(W::kEntityButton);
         Release(SDLK_e);
@@ -55,6 +56,11 @@ protected:
         Release(SDLK_s);
         Release(SDLK_e);
         KeyAt(Vector(25.5f, 5.5f, 0), SDLK_p);
+    }
+    // The field with a barrel, an entry point, a travel trigger to the demo map's gate, a
+    // sound and a door with a cell.
+    void BuildField() {
+        BuildFieldWithBarrel();
         Tool(W::kEntryPtButton);
         KeyAt(Vector(20, 25, 0), SDLK_p);
         KeyAt(Vector(20, 25, 0), SDLK_i);
@@ -157,6 +163,89 @@ TEST_F(MapFiles, TheDemoMapLoadedAndSavedUnchangedKeepsItsBytes) {
     ASSERT_EQ(State(), W::kEditMap);
     EXPECT_EQ(World().ReadFile("Data/TileMap/demo.map"), map);
     EXPECT_EQ(World().ReadFile("Data/Region/demo.reg"), region);
+}
+
+// Where a ".map"'s image name lies in its bytes, past its size, scroll bounds and view
+// origin; past the last name the cells begin.
+size_t NameAt(const std::string& map, int which) {
+    size_t at = 24;
+    for (int before = 0; before < which; ++before) {
+        uint16_t count = 0;
+        std::memcpy(&count, map.data() + at, sizeof count);
+        at += sizeof count + count;
+    }
+    return at;
+}
+
+std::string WithImageName(const std::string& map, int which, const std::string& name) {
+    std::string replaced;
+    AppendName(replaced, name);
+    return map.substr(0, NameAt(map, which)) + replaced + map.substr(NameAt(map, which + 1));
+}
+
+// The first cells each lit in a light of their own.
+std::string WithLights(std::string map, int cells) {
+    size_t at = NameAt(map, TileMap::kImageNameCount);
+    for (int cell = 0; cell < cells; ++cell, at += sizeof(TileRecord)) {
+        uint32_t word = 0;
+        std::memcpy(&word, map.data() + at, sizeof word);
+        word = (word & 0xF0000FFFu) | static_cast<uint32_t>(cell) << 12; // channels 1 and 2
+        std::memcpy(&map[at], &word, sizeof word);
+    }
+    return map;
+}
+
+// Each map below is refused naming its file, on the screen as well, and the one being edited
+// is kept whole: a save afterwards writes it with its barrel.
+TEST_F(MapFiles, AFailedLoadKeepsTheMapBeingEditedAndSaysWhichFile) {
+    BuildFieldWithBarrel();
+    Save("field");
+    const std::string map = World().ReadFile(kFieldMap);
+    const std::string region = World().ReadFile(kFieldRegion);
+    const struct {
+        const char* name;
+        std::string map;
+        std::string region;
+        const char* said;
+    } refused[] = {
+        {"junk", "junk", region, "junk.map"},
+        {"twin", map, "junk", "twin.reg"}, // a map read whole, its region not
+        {"blank", WithImageName(map, TileMap::kSearchImage, ""), region, "blank.map"},
+        {"nested", WithImageName(map, TileMap::kLightImage, "sub/f_LM.bmp"), region, "nested.map"},
+        {"bright", WithLights(map, 257), region, "bright.map"},
+    };
+    const auto shownInWhite = [this] {
+        int white = 0;
+        for (int y = 490; y < 506; ++y)
+            for (int x = 0; x < 400; ++x)
+                white += PixelAt(x, y) == Packed(255, 255, 255);
+        return white;
+    };
+    for (const auto& load : refused) {
+        const std::string name = load.name;
+        World().WriteFile("Data/TileMap/" + name + ".map", load.map);
+        World().WriteFile("Data/Region/" + name + ".reg", load.region);
+        testing::internal::CaptureStderr();
+        Load((name + ".map").c_str());
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(State(), W::kLoadMap) << name;
+        EXPECT_NE(said.find(load.said), std::string::npos) << said;
+        EXPECT_NE(std::string(Editor().GetFailure().c_str()).find(load.said), std::string::npos)
+            << Editor().GetFailure().c_str();
+        EXPECT_GT(shownInWhite(), 0) << name;
+        EXPECT_EQ(g_tileMap->GetWidth(), 40) << name;
+        EXPECT_EQ(Editor().GetEditList().GetSlotCount(), 1) << name;
+        EXPECT_TRUE(g_entityMgr->IsSlotUsed(Entity::kTypeBase, 0)) << name;
+        Click(kDirectoryCancel);
+        EXPECT_EQ(Editor().GetFailure(), "");
+        std::filesystem::remove(World().Path("Data/TileMap/" + name + ".map"));
+        std::filesystem::remove(World().Path("Data/Region/" + name + ".reg"));
+    }
+    EXPECT_EQ(shownInWhite(), 0);
+    Save("field");
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(World().ReadFile(kFieldMap), map);
+    EXPECT_EQ(World().ReadFile(kFieldRegion), region);
 }
 
 // The region cannot be written: the map's new bytes are never put in place either.

@@ -12,6 +12,8 @@ namespace testsupport {
 
 class MapEditing : public RealGame {
 protected:
+    static constexpr Point kDirectoryCancel{300 + 45, 508 + 36 + 11}; // the map directory box's
+
     void SetUp() override;
 
     MapEditor& Editor() const { return *PageAs<MapEditor>(); }

@@ -30,8 +30,6 @@ namespace {
 using namespace testsupport;
 using W = MapEditor;
 
-constexpr Point kDirectoryCancel{300 + 45, 508 + 36 + 11};
-
 TEST_F(MapEditing, ToolButtonsKeepOneToolOnAndTheStatesReturnToEditMap) {
     EXPECT_EQ(State(), W::kEditMap);
     EXPECT_EQ(g_tileMap->GetWidth(), 0); // the author begins with New or Load
