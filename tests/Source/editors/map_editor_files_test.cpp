@@ -261,6 +261,8 @@ TEST_F(MapFiles, AFailedRegionWriteKeepsTheOldPair) {
     Save("field");
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(State(), W::kSaveMap);
+    EXPECT_NE(std::string(Editor().GetFailure().c_str()).find("field.reg cannot be written"),
+              std::string::npos); // shown on the screen as well
     EXPECT_EQ(World().ReadFile(kFieldMap), map);
     EXPECT_EQ(World().ReadFile(kFieldRegion), region);
     EXPECT_FALSE(std::filesystem::exists(World().Path("Data/TileMap/field.map.new")));
