@@ -16,6 +16,7 @@ public:
     void SetDirectoriesOnly(bool directoriesOnly); // entries without a '.' instead of with one
     void SetFilter(const Stringc& text);     // the extension part, or all of a text without '.'
     void SetPattern(const Stringc& pattern); // prefix and extension filter from "name.ext"
+    void NoOp(const Stringc&) const {}       // takes a name and leaves the list as it is
 
     // The matching entries as a chain of directory + name strings sorted ignoring case;
     // null when there are none or the directory cannot be read.

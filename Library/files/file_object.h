@@ -29,6 +29,13 @@ public:
     virtual ~FileObject();
 
     virtual void Clear();
+    // Extension points that no resource takes up: each answers true.
+    virtual bool Hook2(int, int) { return true; }
+    virtual bool Hook3(int) { return true; }
+    virtual bool Hook4() { return true; }
+    virtual bool Hook5(int) { return true; }
+    virtual bool Hook6(int) { return true; }
+    virtual bool Hook7() { return true; }
     void SetFileName(const Stringc& path);
 
     const char* GetExtension() const; // ".bmp" and so on; "" for no known type

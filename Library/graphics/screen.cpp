@@ -17,6 +17,7 @@
 
 Screen* g_screen = nullptr;
 Rect g_clipRect;
+uint8_t g_rgbTable[50][3];
 
 namespace {
 

@@ -124,6 +124,8 @@ private:
 
 extern Screen* g_screen;
 extern Rect g_clipRect; // inside when x1 <= x < x2 and y1 <= y < y2
+// Fifty red, green, blue triplets, zero from before start-up; nothing reads or fills them.
+extern uint8_t g_rgbTable[50][3];
 
 // Palette entry with the least sum of squared differences (first on ties); 0 when empty.
 int NearestPaletteEntry(const SDL_Color* palette, int count, int r, int g, int b);
