@@ -86,6 +86,21 @@ void RoundedBarMeter::Draw(Screen& screen) {
     screen.SetDrawColour(savedColour);
 }
 
+void RoundedBarMeter::DrawBack(Screen& screen, int amount) const {
+    const int x = m_pos.x, y = m_pos.y, x1 = m_arcX1;
+    const uint16_t savedColour = screen.GetDrawColour();
+    screen.SetDrawColour(m_backColour);
+    if (m_style == kStyleBackFill && m_orientation == 0)
+        screen.FillRect(x, y, x + m_pos.w, y + m_length - amount);
+    else if (m_style == kStyleBackFill)
+        screen.FillRect(x1 + m_filled, m_bottom - kStrip, x1 + m_length, m_bottom);
+    else if (m_orientation == 0)
+        screen.DrawRect(x - 2, y - 2, x + m_pos.w + 1, y + m_length + 1);
+    else
+        screen.DrawRect(x1 - 2, m_bottom - 6, x1 + m_filled + 1, m_bottom + 1);
+    screen.SetDrawColour(savedColour);
+}
+
 void RoundedBarMeter::DrawOutline(Screen& screen) const {
     const int x = m_pos.x, y = m_pos.y, bottom = m_bottom;
     const int x1 = m_arcX1, x2 = m_arcX2, y1 = m_arcY1, y2 = m_arcY2;

@@ -23,6 +23,10 @@ public:
     void SetOrientation(int orientation) override; // moves the rounded end to fit
     void SetEndStyle(int style);
     void Draw(Screen& screen) override;
+    // In the back colour: with the back-fill style the empty part (upright, from the top to
+    // the length less amount; across, the strip from the fill to the length), with any other
+    // style a frame 2 pixels outside the bar (across, only around the fill).
+    void DrawBack(Screen& screen, int amount) const;
 
 private:
     void DrawOutline(Screen& screen) const;

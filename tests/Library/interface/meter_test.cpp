@@ -143,4 +143,30 @@ TEST_F(MeterTest, RoundedBarFillsAlongItsOpenSideEvenPastTheMaximum) {
     EXPECT_EQ(Runs(103, kBar), (std::vector<std::pair<int, int>>{{350, 150}}));
 }
 
+// Upright, x 400 is where the back starts and the length is 100 - 3 steps; across, the bar
+// runs 100 from x 350, filled 40, along the bottom edge at 140.
+TEST_F(MeterTest, RoundedBarBackFillsTheEmptyPartOrFramesTheBar) {
+    struct Case {
+        int orientation, style;
+        int x, y;         // a corner of what is drawn
+        int nextX, nextY; // its neighbour outside
+    };
+    for (const Case& c : {Case{0, Meter::kStyleBackFill, 439, 149, 439, 150},
+                          Case{1, Meter::kStyleBackFill, 390, 136, 389, 136},
+                          Case{0, 2, 441, 177, 441, 178}, Case{1, 0, 391, 141, 392, 141}}) {
+        SCOPED_TRACE(testing::Message() << "orientation " << c.orientation << " style " << c.style);
+        ClearTo(0);
+        RoundedBarMeter meter(400, 100, c.orientation ? 116 : 40, c.orientation ? 40 : 100, 10,
+                              c.orientation);
+        meter.SetColours(kBar, kBack);
+        meter.SetStyle(c.style);
+        meter.SetValue(4);
+        m_screen->SetDrawColour(kBar);
+        meter.DrawBack(*m_screen, 26);
+        EXPECT_EQ(PixelAt(c.x, c.y), kBack);
+        EXPECT_EQ(PixelAt(c.nextX, c.nextY), 0);
+        EXPECT_EQ(m_screen->GetDrawColour(), kBar);
+    }
+}
+
 } // namespace
