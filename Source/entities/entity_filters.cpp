@@ -5,7 +5,9 @@
 #include "Library/geometry/sector.h"
 #include "Library/scripts/entity_ref.h"
 #include "Library/world/tile_map.h"
+#include "Source/entities/container_entity.h"
 #include "Source/entities/gathered_entity_list.h"
+#include "Source/entities/item_entity.h"
 #include "Source/entities/sight_tests.h"
 
 #include <cmath>
@@ -30,6 +32,11 @@ bool ListHolds(const EntityPtrList& list, const Entity* entity) {
 
 void SelectAll(const EntityPtrList& list) {
     list.ForEachUsed([](Entity& entity) { entity.AddFlags(Entity::kFlagCandidate); });
+}
+
+void SelectAllItems(const ContainerEntity& inventory) {
+    for (int index = 0; index < inventory.CountHeld(); ++index)
+        inventory.GetItemAt(index)->AddFlags(Entity::kFlagCandidate);
 }
 
 void DeselectLivingSoldiers(const EntityPtrList& list) {

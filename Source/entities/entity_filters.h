@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+class ContainerEntity;
 class EntityRef;
 class GatheredEntityList;
 class Stringc;
@@ -14,6 +15,7 @@ class TileMap;
 class Vector;
 
 void SelectAll(const EntityPtrList& list);
+void SelectAllItems(const ContainerEntity& inventory); // every item it holds
 
 void DeselectLivingSoldiers(const EntityPtrList& list);
 void DeselectDeadSoldiers(const EntityPtrList& list);

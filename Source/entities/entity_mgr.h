@@ -235,6 +235,8 @@ private:
     std::vector<Entity*> m_inArea; // GetPoolInArea's, kept for its capacity
     std::vector<Entity*> m_releaseList;
     GatheredEntityList m_ringList;
+    // A blank entity of the manager's own, in no pool; nothing reads it.
+    std::unique_ptr<Entity> m_defaultEntity = std::make_unique<Entity>();
     int m_viewRect[4] = {};
     TileMap* m_tileMap;
     PartyServices* m_party;

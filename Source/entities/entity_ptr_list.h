@@ -10,7 +10,9 @@ public:
 
     virtual int GetSlotCount() const = 0; // slots 0 .. count - 1 have held an entity
     virtual bool IsUsed(int slot) const = 0;
-    virtual Entity* GetAt(int slot) const = 0; // null outside the slots that have held one
+    // Null outside the slots that have held one. A free slot of a pool gives the entity
+    // left in it, to be reused; one of a gathered or placed list gives null.
+    virtual Entity* GetAt(int slot) const = 0;
 
     template <class Visit> void ForEachUsed(Visit visit) const {
         for (int slot = 0; slot < GetSlotCount(); ++slot)

@@ -2,6 +2,7 @@
 // and containers taking, stacking and unloading them.
 #include "../creatures/item_world.h"
 #include "Source/entities/container_entity.h"
+#include "Source/entities/entity_filters.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/item_magazine.h"
 
@@ -100,6 +101,17 @@ TEST_F(ItemTest, AContainerStacksWhatItCanAndHandsOutTheCountTaken) {
     EXPECT_EQ(Held(), (Stacks{{1, 10}, {5, 10}}));
     EXPECT_FALSE(m_chest.TakeItem(0, m_chest.GetItemAt(1)));
     EXPECT_FALSE(m_chest.AddOrStack(m_chest.GetItemAt(0), out)); // held already
+}
+
+TEST_F(ItemTest, SelectingAnInventorySelectsEveryItemItHoldsAndNoOther) {
+    ItemEntity* out = nullptr;
+    ASSERT_TRUE(m_chest.AddItem(Make("bullets", 5), out));
+    ASSERT_TRUE(m_chest.AddItem(Make("slugs", 1), out));
+    const ItemEntity* loose = Make("bullets", 2);
+    SelectAllItems(m_chest);
+    EXPECT_TRUE(m_chest.GetItemAt(0)->IsCandidate());
+    EXPECT_TRUE(m_chest.GetItemAt(1)->IsCandidate());
+    EXPECT_FALSE(loose->IsCandidate());
 }
 
 TEST_F(ItemTest, UnloadingAWeaponMakesWholeItemsAndOneForTheRest) {
