@@ -38,6 +38,12 @@ void Spell::Reset() {
     m_effects.Clear();
     m_selected = nullptr;
     m_abilities.FreeAll();
+    m_player.Release();
+}
+
+bool Spell::LoadAnimation(UniAnimationMgr& pool) {
+    m_player.SetAnimationName(m_header.animationSet);
+    return m_player.SetAnimation("misc_1", pool);
 }
 
 template <class Visit> void Spell::ForEachAbility(Visit visit) const {

@@ -11,6 +11,7 @@
 #include "Library/core/mem_mgr.h"
 #include "Library/core/stringc.h"
 #include "Library/files/file_object.h"
+#include "Library/graphics/animation_mgr.h"
 #include "Source/creatures/effect_list.h"
 #include "Source/creatures/spell_ability.h"
 
@@ -18,6 +19,7 @@
 
 class Entity;
 class Stream;
+class UniAnimationMgr;
 class Vector;
 
 class Spell : public FileObject {
@@ -29,7 +31,8 @@ public:
     Spell& operator=(const Spell&) = delete;
     ~Spell() override;
 
-    void Reset(); // blank: no abilities (their slots kept for reuse), none selected
+    // Blank: no abilities (their slots kept for reuse), none selected, the player released.
+    void Reset();
     // The spell directory + "/" + name (extension dropped) + ".dat", from the archive or
     // the loose file; the file name is then the path.
     bool Load(const char* name);
@@ -69,6 +72,10 @@ public:
     const Stringc& GetAnimationSet() const { return m_header.animationSet; }
     void SetAnimationSet(const Stringc& set) { m_header.animationSet = set; }
     EffectList& GetEffects() { return m_effects; }
+    // The player shows "misc_1" of the animation set, from the pool; false, and no
+    // animation, when it cannot be had. Nothing shows the player.
+    bool LoadAnimation(UniAnimationMgr& pool);
+    const AnimationMgr& GetAnimationPlayer() const { return m_player; }
 
 private:
     // The fields before the effect list, in file order.
@@ -92,4 +99,5 @@ private:
     EffectList m_effects;
     SpellAbility* m_selected = nullptr;
     MemMgr<SpellAbility> m_abilities;
+    AnimationMgr m_player;
 };

@@ -4,6 +4,9 @@
 
 #include "Library/core/test_stream_support.h"
 #include "Library/files/data_tree_support.h"
+#include "Library/graphics/animation.h"
+#include "Library/graphics/animation_support.h"
+#include "Library/graphics/uni_animation_mgr.h"
 #include "Source/creatures/ability_delivery.h"
 #include "Source/creatures/spell_mgr.h"
 #include "Source/creatures/uni_spell_mgr.h"
@@ -203,6 +206,32 @@ TEST(SpellRegistry, KeepsEveryDefinitionThatLoadsAndAnswersNonCreaturesAtLevelOn
     ASSERT_NE(ability, nullptr);
     EXPECT_EQ(ability->GetMinimumLevel(), 1);
     EXPECT_EQ(registry.GetAbility(4004, &door), nullptr);
+}
+
+// The player takes "misc_1" of the spell's set from the shared pool and lets it go on a
+// reset; a set without one leaves it with nothing.
+TEST(SpellAnimation, IsMisc1OfTheSetFromThePoolUntilAReset) {
+    ScopedDataRoot root;
+    WriteAni(root, "Spells/fire", "misc_1", 4, 1, 50);
+    WriteAni(root, "Spells/ice", "s0", 4, 1, 50);
+    UniAnimationMgr pool;
+    SpellFile file;
+    ASSERT_TRUE(ReadFrom(file, FireballFile({1})));
+    Spell& spell = file.spell;
+    ASSERT_TRUE(spell.LoadAnimation(pool));
+    const AnimationMgr& player = spell.GetAnimationPlayer();
+    EXPECT_STREQ(player.GetAnimationName().c_str(), "Spells/fire");
+    EXPECT_STREQ(player.GetName().c_str(), "misc_1");
+    EXPECT_EQ(pool.CountUsed(), 1);
+    spell.Reset();
+    EXPECT_EQ(player.GetAnimation(), nullptr);
+    EXPECT_STREQ(player.GetAnimationName().c_str(), "");
+
+    spell.SetAnimationSet("Spells/ice");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(spell.LoadAnimation(pool));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(player.GetAnimation(), nullptr);
 }
 
 } // namespace
