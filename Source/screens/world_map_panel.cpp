@@ -36,6 +36,7 @@ constexpr int kIconWidth = 25;
 constexpr int kIconHeight = 13;
 constexpr int kDateX = 71;
 constexpr int kDateY = 540;
+constexpr int kHotSpotSlots = 50;
 constexpr Rect kDateBlock{69, 533, 206, 586};
 
 const WidgetEntry kBottomBarButtons[] = {
@@ -86,6 +87,7 @@ WorldMapPanel::WorldMapPanel(const Services& services)
     m_iconWindow->FindChild(kIcon)->SetImage2("hs1.tga");
     m_machine->Reset();
     SetState(kOverBottomBar);
+    m_hotSpots = std::make_unique<MemMgr<WorldMapHotSpot>>(kHotSpotSlots);
     RefreshHitPoints();
     LoadSidePanelPicture();
     g_worldMapControls = this;
@@ -119,8 +121,15 @@ void WorldMapPanel::SetState(int state) {
 
 // ---- the scripts' controls ----
 
-// Hot spots belong to the area view, which is not built: there is nowhere to put them.
-void WorldMapPanel::AddHotSpot(const Stringc&, const Vector&, const Stringc&, const Stringc&) {}
+void WorldMapPanel::AddHotSpot(const Stringc& name, const Vector& position, const Stringc& map,
+                               const Stringc& entryPoint) {
+    WorldMapHotSpot& hotSpot = *m_hotSpots->Alloc();
+    hotSpot.name = name;
+    hotSpot.position = position;
+    hotSpot.mapName = map;
+    hotSpot.entryName = entryPoint;
+    ++m_lastHotSpot;
+}
 
 void WorldMapPanel::SetAreaScript(const Stringc& name, bool encounters) {
     m_areaScript = name;

@@ -6,11 +6,13 @@
 // is asked, or made, to enter the encounter's temporary map. The scripts set the screen up
 // through the world map controls while it exists.
 
+#include "Library/core/mem_mgr.h"
 #include "Library/core/stringc.h"
 #include "Library/graphics/rect.h"
 #include "Library/world/mode_page.h"
 #include "Source/screens/cached_graphic.h"
 #include "Source/screens/window_layout.h"
+#include "Source/screens/world_map_hot_spot.h"
 #include "Source/scripting/world_map_controls.h"
 
 #include <cstdint>
@@ -50,7 +52,8 @@ public:
     void Draw(Screen& screen) override;
     void HandleEvent(const SDL_Event& event) override;
 
-    // The scripts' controls.
+    // The scripts' controls. A hot spot is kept in the first free slot and numbered; its
+    // button belongs to the area window, which is never built, so nothing shows it.
     void AddHotSpot(const Stringc& name, const Vector& position, const Stringc& map,
                     const Stringc& entryPoint) override;
     void SetAreaScript(const Stringc& name, bool encounters) override;
@@ -67,6 +70,8 @@ public:
     const Stringc& GetEncounterMapName() const { return m_encounterMap; }
     const Stringc& GetEncounterScriptName() const { return m_encounterScript; }
     int GetEncounterChance() const { return m_encounterChance; }
+    const MemMgr<WorldMapHotSpot>& GetHotSpots() const { return *m_hotSpots; }
+    int GetLastHotSpot() const { return m_lastHotSpot; } // -1 while the list is clear
 
     static WindowLayout TopBarLayout();
     static WindowLayout BottomBarLayout();
@@ -96,6 +101,8 @@ private:
     int m_state = -1;
     bool m_areaScriptPending = false;
     std::unique_ptr<GameVirtualMachine> m_machine;
+    std::unique_ptr<MemMgr<WorldMapHotSpot>> m_hotSpots;
+    int m_lastHotSpot = -1;
     InterfaceObject* m_topBar = nullptr; // these windows are the interface's
     InterfaceObject* m_bottomBar = nullptr;
     InterfaceObject* m_iconWindow = nullptr;

@@ -203,17 +203,37 @@ TEST_F(WorldMap, AForcedEncounterOnAFailedDrawTravelsWithoutAskingAndAMissingScr
     EXPECT_EQ(MessageCount(), messages);
 }
 
-// Hot spots belong to an area view that is not built: the action is done and stores nothing.
-TEST_F(WorldMap, TheHotSpotActionIsDoneAndChangesNothing) {
+// Hot spots belong to an area view that is not built: the action is done and keeps the
+// record, numbered in order, but nothing shows it or leads anywhere; a new screen starts
+// with none.
+TEST_F(WorldMap, TheHotSpotActionKeepsTheRecordAndChangesNothingElse) {
     EnterWorld();
+    EXPECT_EQ(World()->GetLastHotSpot(), -1);
     GameVirtualMachine machine;
-    ScriptFuncHeader hotSpot = ScriptBuilder::Header(kNativeAction, 93, "Thornford",
-                                                     Vector(30, 40, 0), "demo", "east road");
-    EXPECT_EQ(machine.CallAction(hotSpot), 1);
+    for (const char* name : {"Thornford", "Mill"}) {
+        ScriptFuncHeader hotSpot =
+            ScriptBuilder::Header(kNativeAction, 93, name, Vector(30, 40, 0), "demo", "east road");
+        EXPECT_EQ(machine.CallAction(hotSpot), 1);
+    }
+    const MemMgr<WorldMapHotSpot>& hotSpots = World()->GetHotSpots();
+    ASSERT_EQ(hotSpots.CountUsed(), 2);
+    const WorldMapHotSpot& first = *hotSpots.Get(0);
+    EXPECT_STREQ(first.name.c_str(), "Thornford");
+    EXPECT_EQ(first.position, Vector(30, 40, 0));
+    EXPECT_STREQ(first.mapName.c_str(), "demo");
+    EXPECT_STREQ(first.entryName.c_str(), "east road");
+    EXPECT_STREQ(hotSpots.Get(1)->name.c_str(), "Mill");
+    EXPECT_EQ(World()->GetLastHotSpot(), 1);
     Frame();
     EXPECT_EQ(Mode(), kModeWorldMap);
     EXPECT_EQ(g_loadSaveMgr->GetPending(), LoadSaveMgr::kNone);
     EXPECT_NE(World()->GetState(), WorldMapPanel::kAreaView);
+
+    g_gameMode->InvalidateMode();
+    g_gameMode->SetMode(kModeWorldMap);
+    Frame();
+    EXPECT_EQ(World()->GetHotSpots().CountUsed(), 0);
+    EXPECT_EQ(World()->GetLastHotSpot(), -1);
 }
 
 TEST_F(WorldMap, RTogglesRunningOverTheBarAndTheLargestViewHasNoSidePanel) {
