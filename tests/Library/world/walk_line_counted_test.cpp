@@ -14,16 +14,25 @@
 namespace {
 
 constexpr uint32_t kGround[3] = {2, TileRecord::kWalkable, 0};
+constexpr int kBlockingType = 6;
+constexpr int kLongLine = 65; // cells: lines shorter than about this are always walked
 
 class WalkLineCounted : public testsupport::MapDataRoot {
 protected:
-    int RandomInt(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+    int RandomInt(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(m_random);
+    }
     bool Chance(double p) { return std::bernoulli_distribution(p)(m_random); }
 
-    // A map of random size with blocking types, cleared flags and doors, at random.
+    // A map of random size with blocking types, cleared flags and doors, at random. Most
+    // are longer than a short line on one side, so that lines across them are long enough
+    // for the blocked-cell table to answer.
     void MakeMap() {
-        m_width = RandomInt(1, 48);
-        m_height = RandomInt(1, 48);
+        const int shape = RandomInt(0, 3);
+        m_width = shape == 1 ? RandomInt(kLongLine, 200) : RandomInt(1, 48);
+        m_height = shape == 2 ? RandomInt(kLongLine, 200) : RandomInt(1, 48);
+        if (shape == 3)
+            m_width = m_height = RandomInt(kLongLine, 100);
         ASSERT_TRUE(ReadBytes(testsupport::MapBytes(m_width, m_height, kGround)));
         const double density = std::vector<double>{0.0, 0.01, 0.05, 0.2, 0.5}[RandomInt(0, 4)];
         for (int y = 0; y < m_height; ++y)
@@ -91,7 +100,8 @@ protected:
             m_map.SetWalkable(x, y, false);
         }
         for (size_t i = stamped.size(); restore && i-- > 0;)
-            m_map.SetWalkable(stamped[i].first, stamped[i].second, m_saved[m_saved.size() - stamped.size() + i]);
+            m_map.SetWalkable(stamped[i].first, stamped[i].second,
+                              m_saved[m_saved.size() - stamped.size() + i]);
         m_saved.clear();
     }
 
@@ -113,8 +123,8 @@ TEST_F(WalkLineCounted, AnswersAsTheWalkOnRandomMapsWhoseFlagsChange) {
             const Vector from = Point(), to = Point();
             const bool walk = m_map.WalkLineB(from, to);
             ASSERT_EQ(m_map.WalkLineBCounted(from, to), walk)
-                << "map " << map << " question " << question << " from " << from.x << ","
-                << from.y << " to " << to.x << "," << to.y;
+                << "map " << map << " question " << question << " from " << from.x << "," << from.y
+                << " to " << to.x << "," << to.y;
             (walk ? clear : blocked) += 1;
         }
     }
@@ -122,7 +132,55 @@ TEST_F(WalkLineCounted, AnswersAsTheWalkOnRandomMapsWhoseFlagsChange) {
     EXPECT_GT(blocked, 10000);
 }
 
-// The Part's smoothing, written out with the plain walk.
+// Each road to a cell's walk flag, turning it off and on.
+const struct {
+    const char* name;
+    void (*turn)(TileMap& map, int x, int y, bool walkable);
+} kWriters[] = {
+    {"walk flag", [](TileMap& map, int x, int y, bool on) { map.SetWalkable(x, y, on); }},
+    {"several flags",
+     [](TileMap& map, int x, int y, bool on) {
+         map.SetCellFlags(x, y, TileRecord::kWalkable | TileRecord::kArea, on);
+     }},
+    {"door", [](TileMap& map, int x, int y, bool open) { map.SetDoorCell(x, y, open); }},
+    {"tile type",
+     [](TileMap& map, int x, int y, bool on) {
+         map.SetTileType(x, y, on ? kGround[0] : kBlockingType);
+         map.RestoreWalkable(x, y);
+     }},
+};
+
+// A long line along each lane of a map three cells across, lying one way and the other: a
+// cell in its middle turned by each writer before the table is built, so that the table
+// reads it, then turned back and again, so that the table is told. Each map is read afresh
+// (a door stays a door). The first questions are walked until the table is worth building,
+// and the first after a turn while it catches up, so each is asked a dozen times.
+TEST_F(WalkLineCounted, ALongLineSeesEachTurnOfACellOnItInEveryLane) {
+    constexpr int kLength = 200;
+    for (const bool across : {true, false}) {
+        m_width = across ? kLength : 3;
+        m_height = across ? 3 : kLength;
+        for (const auto& writer : kWriters) {
+            for (int lane = 0; lane < 3; ++lane) {
+                ASSERT_TRUE(ReadBytes(testsupport::MapBytes(m_width, m_height, kGround)));
+                const float middle = lane + 0.5f, end = kLength - 0.5f;
+                const Vector from = across ? Vector(0.5f, middle, 0) : Vector(middle, 0.5f, 0);
+                const Vector to = across ? Vector(end, middle, 0) : Vector(middle, end, 0);
+                const int x = across ? kLength / 2 : lane, y = across ? lane : kLength / 2;
+                for (const bool walkable : {false, true, false}) {
+                    writer.turn(m_map, x, y, walkable);
+                    ASSERT_EQ(m_map.WalkLineB(from, to), walkable);
+                    for (int ask = 0; ask < 12; ++ask)
+                        EXPECT_EQ(m_map.WalkLineBCounted(from, to), walkable)
+                            << writer.name << (across ? ", across" : ", down") << ", lane " << lane
+                            << ", question " << ask;
+                }
+            }
+        }
+    }
+}
+
+// The smoothing, written out with the plain walk.
 std::vector<Vector> SmoothedByWalk(const PathPointList& points, int limit, const TileMap& map) {
     std::vector<Vector> smoothed{points.GetRaw(0)};
     Vector anchor = points.GetRaw(0);
