@@ -256,6 +256,28 @@ TEST_F(PathFinderTest, AParentChainThroughAReplacedNodeEndsTheSearch) {
     }
 }
 
+// Only a search that has ended on its target gives a path: before that the target's node has
+// no parent, and leads nowhere even when it lies in the start's own cell.
+TEST_F(PathFinderTest, TheTargetOfASearchStillUnderWayLeadsNowhere) {
+    Draw(kCorridor);
+    for (const uint32_t toX : {9u, 0u}) { // down the corridor, and the start's cell
+        PathSearch<CellNodeIndex> search(m_map);
+        search.Begin(0, 1, toX, 1);
+        SearchState state = search.GetState();
+        for (; state == SearchState::kSearching; state = search.Step()) {
+            EXPECT_TRUE(search.LeadsBack(search.GetStart()));
+            EXPECT_FALSE(search.LeadsBack(search.GetTarget())) << toX;
+            EXPECT_FALSE(search.LinkChildren(search.GetTarget())) << toX;
+        }
+        ASSERT_EQ(state, SearchState::kSucceeded) << toX;
+        EXPECT_TRUE(search.LinkChildren(search.GetTarget())) << toX;
+        int steps = 0;
+        for (const PathSearchNode* node = search.GetStart()->child; node; node = node->child)
+            ++steps;
+        EXPECT_EQ(steps, static_cast<int>(toX)) << "one a cell";
+    }
+}
+
 TEST(PathPointList, StaircaseStepsBecomeDiagonalsAndStraightRunsKeepEveryCell) {
     PathPointList points;
     for (const Vector& p : {Vector(0.5f, 0.5f, 0), Vector(1.5f, 0.5f, 0), Vector(1.5f, 1.5f, 0),

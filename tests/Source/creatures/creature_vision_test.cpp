@@ -33,4 +33,20 @@ TEST_F(CreatureVision, AStillCreatureKeepsItsGridUntilItMovesOrAnotherRecomputes
     EXPECT_FALSE(creature.CanSee(here)) << "it moved";
 }
 
+// A move along one axis alone is a move: the grid is worked out again from the new place.
+TEST_F(CreatureVision, AStepAlongEitherAxisAloneIsAMove) {
+    SoldierEntity* soldier = Soldier(10.5f, 10.5f);
+    Creature& creature = *Creature::Of(soldier);
+    const Vector here(10.5f, 10.5f, 0.0f);
+    for (const Vector& there : {Vector(10.5f, 45.5f, 0.0f), Vector(45.5f, 10.5f, 0.0f)}) {
+        creature.RecomputeVision(here);
+        creature.RecomputeVision(here);
+        ASSERT_TRUE(creature.CanSee(here));
+        creature.RecomputeVision(there);
+        EXPECT_TRUE(creature.GetVision()->HasChanged()) << there.x << ", " << there.y;
+        EXPECT_FALSE(creature.CanSee(here)) << there.x << ", " << there.y;
+        EXPECT_TRUE(creature.CanSee(there)) << there.x << ", " << there.y;
+    }
+}
+
 } // namespace

@@ -161,18 +161,30 @@ TEST_F(ExplosionTest, TheRingFliesOutEvenlyAndItsAreaHitsEachCreatureOncePerPuls
     EXPECT_EQ(m_mostClouds, 6) << "a cloud on each point of the square of radius 2 it reached";
 }
 
-// Tints set on an explosion reach what it makes: its centre and its clouds. A cloud stands
-// where its point was scattered, at any height within the radius less one.
-TEST_F(ExplosionTest, ItsCentreAndCloudsTakeTheTintsSetAndCloudsKeepTheirHeights) {
+// Tints set on an explosion reach what it makes: its centre, its ring's fragments and its
+// clouds, each its own. A cloud stands where its point was scattered, at any height within
+// the radius less one.
+TEST_F(ExplosionTest, ItsCentreRingAndCloudsTakeTheTintsSetAndCloudsKeepTheirHeights) {
     WriteFireRing(Explosion::kRestart, 0, 4);
     Explosion explosion;
     ASSERT_TRUE(explosion.Load("fire_ring"));
     m_use.targetPoint = Vector(8.0f, 8.0f, 0.0f);
     m_use.radius = 3.0f;
     explosion.SetAbility(m_use);
-    const Colour centreTint(200, 10, 10), cloudTint(10, 200, 30);
+    const Colour centreTint(200, 10, 10), ringTint(10, 10, 200), cloudTint(10, 200, 30);
     explosion.SetColour1(true, centreTint);
     explosion.SetColour3(true, cloudTint);
+    explosion.SetColour2(true, ringTint);
+    explosion.Update(m_manager, 0.033f);
+    ASSERT_GT(explosion.GetFlyingCount(), 0);
+    for (int slot = 0; slot < m_manager.GetSlotCount(Entity::kTypeProjectile); ++slot) {
+        if (!m_manager.IsSlotUsed(Entity::kTypeProjectile, slot))
+            continue;
+        const ColourMod& colours =
+            m_manager.GetEntity(Entity::kTypeProjectile, slot)->GetColourMod();
+        EXPECT_TRUE(colours.Tints()) << slot;
+        EXPECT_EQ(colours.GetTintColour().blue, ringTint.blue) << slot;
+    }
     for (int frame = 0; frame < 400 && explosion.GetCloudEntityCount() < 4; ++frame) {
         m_manager.Update(33);
         explosion.Update(m_manager, 0.033f);

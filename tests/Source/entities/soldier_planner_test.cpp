@@ -98,11 +98,12 @@ TEST_F(PlannerTest, ACreatureWithoutATemplateLeavesThePoolAsItWas) {
 }
 
 // Nowhere walkable: every ring fails, and the entity stays on the map where it stood; an
-// entity that cannot be put on a map is not moved either.
+// entity that cannot be put on a map is not moved either, nor can it be taken off one.
 TEST_F(PlannerTest, ATeleportThatFindsNoSpotLeavesTheEntityWhereItWas) {
     EntityMgr mapless;
     Entity* stray = mapless.CreateEntity(1, 1, 0, Entity::kTypeItem);
     EXPECT_FALSE(AddEntityToMap(*stray, Vector(5, 5, 0)));
+    EXPECT_FALSE(RemoveEntityFromMap(*stray));
     EXPECT_EQ(stray->GetPosition(), Vector(1, 1, 0));
     Entity* barrel = m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem);
     ASSERT_TRUE(AddEntityToMap(*barrel, Vector(2.5f, 2.5f, 0)));

@@ -14,6 +14,7 @@
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_data.h"
 #include "Source/creatures/creature_inventory.h"
+#include "Source/creatures/item_ability.h"
 #include "Source/entities/binary_map_object.h"
 #include "Source/entities/container_entity.h"
 #include "Source/entities/container_map_entity.h"
@@ -21,6 +22,7 @@
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/entity_ptr_list.h"
 #include "Source/entities/item_entity.h"
+#include "Source/entities/item_magazine.h"
 #include "Source/entities/map_object.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/main.h"
@@ -533,7 +535,8 @@ TEST_F(InventoryScreen, AKeptItemSpentFromAStackLeavesTheOthersTheirUse) {
 
 // The lines name the round the current ability fires, by its shown name: the pistol's
 // magazine holds "Bullets", the bow shoots what it finds in the pack; a clip's charges count
-// the whole stack. A move forgets the shown item but leaves its lines.
+// the whole stack, a weapon's the rounds left over what its magazine holds. A move forgets the
+// shown item but leaves its lines.
 TEST_F(InventoryScreen, ExamineNamesTheRoundFiredAndCountsTheStacksChargesAndAMoveForgetsIt) {
     EnterMap();
     ItemEntity* bow = nullptr;
@@ -556,6 +559,10 @@ TEST_F(InventoryScreen, ExamineNamesTheRoundFiredAndCountsTheStacksChargesAndAMo
     Command(kSecondHand, 0);
     EXPECT_STREQ(m_display->GetAmmoText().c_str(), "Bullets");
     EXPECT_STREQ(m_display->GetChargesText().c_str(), "10/10");
+    int fired = 0;
+    ASSERT_TRUE(ItemAbility::Of(pistol->GetAbility())->GetMagazine()->TakeRounds(1, fired));
+    Command(kSecondHand, 0);
+    EXPECT_STREQ(m_display->GetChargesText().c_str(), "9/10") << "left of what it holds";
     Command(At(*bow), 0);
     EXPECT_STREQ(m_display->GetAmmoText().c_str(), "arrows");
 

@@ -4,10 +4,13 @@
 #include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_data.h"
+#include "Source/entities/creature_commands.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/screens/party_cmd_orders.h"
 #include "Source/world/demo_game.h"
+#include "platform/win_rand.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +23,10 @@ constexpr int kEnoughFrames = 1000;
 
 class DemoDanger : public DemoGame {
 protected:
+    static bool IsIdle(const SoldierEntity& member) {
+        const CreatureCommands* behaviour = member.GetBehaviour();
+        return behaviour == nullptr || behaviour->GetStatus() != CreatureCommands::kStatusRunning;
+    }
     static SoldierEntity* Brute() {
         return static_cast<SoldierEntity*>(
             g_entityMgr->FindByName(Entity::kTypeSoldier, "scimale_brute"));
@@ -34,8 +41,8 @@ TEST_F(DemoDanger, TheBruteLeavesTheRoadsAloneAndKillsAnIdlePartyThatComesToHim)
     ASSERT_TRUE(g_tileMap->IsWalkableAt(lair));
     const float full = Creature::Of(Leader())->GetData().GetHitPoints();
     // The gate, the south road near its end, the pond's sign and the east road's end.
-    for (const Vector& spot : {Vector(49.5f, 43, 0), Vector(50, 90, 0), Vector(37.5f, 61.5f, 0),
-                               Vector(95, 60.5f, 0)}) {
+    for (const Vector& spot :
+         {Vector(49.5f, 43, 0), Vector(50, 90, 0), Vector(37.5f, 61.5f, 0), Vector(95, 60.5f, 0)}) {
         ASSERT_TRUE(TeleportEntity(*Leader(), spot));
         Frames(kWatchFrames);
         EXPECT_FALSE(brute->SeesEnemies()) << spot.x << ", " << spot.y;
@@ -49,6 +56,36 @@ TEST_F(DemoDanger, TheBruteLeavesTheRoadsAloneAndKillsAnIdlePartyThatComesToHim)
     EXPECT_EQ(Mode(), kModeGameOver);
     EXPECT_FALSE(Leader()->IsAlive());
     EXPECT_TRUE(brute->IsAlive());
+}
+
+// He is far stronger than the character: a party of three that attacks him and attacks
+// again whenever a member stands idle, seeded, still dies and leaves him standing, hurt.
+TEST_F(DemoDanger, APartyThatFightsTheBruteStillLoses) {
+    constexpr int kMembers = 3;
+    StartOnDemoMap();
+    SoldierEntity* brute = Brute();
+    ASSERT_NE(brute, nullptr);
+    const CreatureData& his = Creature::Of(brute)->GetData();
+    EXPECT_GT(his.GetMaxHitPoints(), 4 * Creature::Of(Leader())->GetData().GetMaxHitPoints());
+    for (int slot = 0; slot < kMembers; ++slot) {
+        const Vector spot = brute->GetPosition() + Vector(3, slot - 1.0f, 0);
+        if (slot == 0)
+            ASSERT_TRUE(TeleportEntity(*Leader(), spot));
+        else
+            ASSERT_TRUE(g_partyMgr->AddMember(CreateCreature(*g_entityMgr, kCharacter, spot, 0)));
+    }
+    platform::SeedRand(3);
+    PartyCmdOrders orders(*g_partyMgr);
+    for (int frame = 0; frame < kEnoughFrames && Mode() == kModeAreaMap; ++frame) {
+        for (int slot = 0; slot < kMembers; ++slot)
+            if (SoldierEntity* member = g_partyMgr->GetSlot(slot);
+                member != nullptr && member->IsAlive() && IsIdle(*member))
+                orders.Attack(member, brute);
+        Frame();
+    }
+    EXPECT_EQ(Mode(), kModeGameOver);
+    EXPECT_TRUE(brute->IsAlive());
+    EXPECT_LT(his.GetHitPoints(), his.GetMaxHitPoints()) << "the party fought back";
 }
 
 } // namespace

@@ -155,6 +155,21 @@ TEST_F(Party, AFlightEndsOnceEveryLivingMemberIsOffTheMap) {
         EXPECT_FALSE(member->HasAnyFlag(Entity::kFlagNeverSaved));
 }
 
+// A fleeing member that cannot be taken off the map, its manager having none to take it
+// from, is not sent off: it stays on the map where it stood.
+TEST_F(Party, AFleeingMemberThatCannotBeTakenOffTheMapStaysWhereItStood) {
+    SoldierEntity* leader = Members(1);
+    const Vector stood = leader->GetPosition();
+    ASSERT_TRUE(AddEntityToMap(*leader, stood));
+    m_party.StartFlee("world", "camp");
+    m_manager.SetTileMap(nullptr);
+    testsupport::ScriptedRandom random; // no corner drawn
+    m_party.UpdateFlee();
+    m_manager.SetTileMap(&m_map);
+    EXPECT_EQ(leader->GetPosition(), stood);
+    EXPECT_EQ(OnMap(leader), 1);
+}
+
 TEST_F(Party, IsPlacedAtItsNamedEntryOrTheDefaultAndOnTheMapOnce) {
     m_entryPoints.SetDefault(Vector(30.5f, 30.5f, 0), 6);
     EntryPt& gate = m_entryPoints.Add(Vector(10.5f, 12.5f, 0));
