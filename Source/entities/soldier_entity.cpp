@@ -81,8 +81,10 @@ void SoldierEntity::Init() {
     }
     m_lastTouched = nullptr;
     AddFlags(kFlagAlive);
-    for (std::unique_ptr<ScriptMachine>& script : m_scripts)
-        script->Reset();
+    // Through Machine: the frames held for the soldier that had this slot go to its own
+    // machines before they are reset, and nothing of them reaches this one's.
+    for (int slot = 0; slot < kScriptSlots; ++slot)
+        Machine(slot).Reset();
     if (m_behaviour)
         m_behaviour->ClearCommand();
 }
