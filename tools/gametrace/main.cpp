@@ -1,10 +1,11 @@
-// gametrace DEMO_WORLD [FRAMES] [CREATURES]: plays the demo map headless from a fixed seed on
-// a fixed 33 ms clock, with the player's member and CREATURES creatures placed at random,
-// and prints one hash a frame of
-// what the game did: every entity's place, flags and command, the draw lists' order, the
-// random draws made and the frame's pixels. Creatures with nothing to do are given work:
-// the hostile ones attack a neutral one each, the others wander. Two builds that print the same lines played
-// the same game; the first differing line says in which frame they parted.
+// gametrace DEMO_WORLD [FRAMES] [CREATURES] [turnover]: plays the demo map headless from a
+// fixed seed on a fixed 33 ms clock, with the player's member and CREATURES creatures placed
+// at random, and prints one hash a frame of what the game did: every entity's place, flags
+// and command, the draw lists' order, the random draws made and the frame's pixels.
+// Creatures with nothing to do are given work: the hostile ones attack a neutral one each,
+// the others wander. With "turnover", creatures of the crowd are also freed and made again
+// in their slots while it plays. Two builds that print the same lines played the same game;
+// the first differing line says in which frame they parted.
 //
 // The start-up seeds the random generator from the time of day, and what is built during
 // it (the rain's drops) draws from it at once: this program's own time of day is fixed,
@@ -25,10 +26,12 @@
 #include "platform/win_rand.h"
 #include "tools/democrowd/demo_crowd.h"
 #include "tools/democrowd/stepped_clock.h"
+#include "tools/gametrace/crowd_turnover.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <unistd.h>
 
@@ -111,8 +114,9 @@ extern "C" time_t time(time_t* out) {
 }
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 4) {
-        std::fprintf(stderr, "usage: gametrace DEMO_WORLD [FRAMES] [CREATURES]\n");
+    const bool turnover = argc == 5 && std::strcmp(argv[4], "turnover") == 0;
+    if (argc < 2 || argc > 5 || (argc == 5 && !turnover)) {
+        std::fprintf(stderr, "usage: gametrace DEMO_WORLD [FRAMES] [CREATURES] [turnover]\n");
         return 2;
     }
     const int frames = argc > 2 ? std::atoi(argv[2]) : 2000;
@@ -133,6 +137,7 @@ int main(int argc, char** argv) {
     g_gameMode->SetTickSource(clock);
     int status = 0;
     DemoCrowd crowd;
+    CrowdTurnover freeAndMake;
     if (!g_tileMap->Load("demo") || !g_regionMgr->LoadRegFile("demo", nullptr) ||
         !crowd.Place(creatures)) {
         std::fprintf(stderr, "gametrace: the demo map cannot be played\n");
@@ -140,6 +145,12 @@ int main(int argc, char** argv) {
     } else {
         g_gameMode->SetMode(kModeAreaMap);
         for (int frame = 0; frame < frames; ++frame) {
+            if (turnover && !freeAndMake.Step(frame)) {
+                std::fprintf(stderr, "gametrace: frame %d: a freed creature not made again\n",
+                             frame);
+                status = 1;
+                break;
+            }
             crowd.GiveWork(true);
             clock.Step(kFrameMs);
             Main::RunFrame();
