@@ -115,6 +115,10 @@ public:
     // gives ground, height 132 or unlit cells; anything else missing or broken fails with
     // a message and leaves the map as it was.
     bool CreateLayers(const char* imageName);
+    // The same build without the taking, for the map editor, which empties the map being
+    // edited only once the new one is made; Take takes it. The map in use is untouched.
+    bool CreateLayersAside(const char* imageName, Contents& staged) const;
+    void Take(Contents&& contents);
 
     Stringc GetGraphicPath() const; // the minimap image's path
     // No cells and no tile pictures, and the view back at the map's corner; names, lists and
@@ -283,7 +287,6 @@ private:
         int firstColumn, firstRow, lastColumn, lastRow;
     };
 
-    void Take(Contents&& contents);
     Stringc TileMapPath(const char* name) const; // of the ".map"
     bool LoadAside(const char* name, Contents& staged) const;
     bool ReadAside(Stream& stream, const char* source, Contents& staged) const;

@@ -59,6 +59,13 @@ uint32_t LightKey(const TileRecord& cell) {
 
 bool TileMap::CreateLayers(const char* imageName) {
     Contents staged;
+    if (!CreateLayersAside(imageName, staged))
+        return false;
+    Take(std::move(staged));
+    return true;
+}
+
+bool TileMap::CreateLayersAside(const char* imageName, Contents& staged) const {
     staged.names[kMapImage] = imageName;
     const Stringc imagePath = MapGraphicPath(imageName);
     Stringc baseName(imageName);
@@ -87,10 +94,7 @@ bool TileMap::CreateLayers(const char* imageName) {
         return Fail("Failed to create Clip Map\n");
     if (!BuildWaterTiles(MapGraphicPath(baseName + ".tga"), staged.grid))
         return Fail("Failed to create Water Tiles\n");
-    if (!OpenMapImage(staged, imageName))
-        return false;
-    Take(std::move(staged));
-    return true;
+    return OpenMapImage(staged, imageName);
 }
 
 TileMap::Layer TileMap::LoadLayer(const Stringc& path, const TileGrid& grid,

@@ -199,7 +199,7 @@ public:
     bool IsPainting() const { return m_painting; }
     bool IsExiting() const { return m_exiting; }
     const Stringc& GetMapName() const { return m_mapName; }
-    // Why the last load or save failed, shown until the state changes; empty when none.
+    // Why the last new, load or save failed, shown until the state changes; empty when none.
     const Stringc& GetFailure() const { return m_failure; }
     const PlacedEntityList& GetEditList() const { return m_editList; }
     Entity* GetChosenTemplate() const { return m_chosenTemplate; }

@@ -117,10 +117,15 @@ void MapEditor::EmptyForMap() {
     m_services.renewSession();
 }
 
+// The map is made aside first: a picture that makes none costs the map being edited nothing.
 bool MapEditor::NewMap(const Stringc& imageName) {
-    EmptyForMap();
-    if (!g_tileMap->CreateLayers(imageName.c_str()))
+    TileMap::Contents map;
+    if (!g_tileMap->CreateLayersAside(imageName.c_str(), map)) {
+        ShowFailure(imageName + " makes no map");
         return false;
+    }
+    EmptyForMap();
+    g_tileMap->Take(std::move(map));
     g_tileMap->SetViewOrigin(Vector(0, 0, 0));
     TakeMiniMap();
     FillWeather();

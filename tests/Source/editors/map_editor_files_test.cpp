@@ -197,7 +197,7 @@ std::string WithLights(std::string map, int cells) {
 
 // Each map below is refused naming its file, on the screen as well, and the one being edited
 // is kept whole: a save afterwards writes it with its barrel.
-TEST_F(MapFiles, AFailedLoadKeepsTheMapBeingEditedAndSaysWhichFile) {
+TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
     BuildFieldWithBarrel();
     Save("field");
     const std::string map = World().ReadFile(kFieldMap);
@@ -241,6 +241,17 @@ TEST_F(MapFiles, AFailedLoadKeepsTheMapBeingEditedAndSaysWhichFile) {
         std::filesystem::remove(World().Path("Data/TileMap/" + name + ".map"));
         std::filesystem::remove(World().Path("Data/Region/" + name + ".reg"));
     }
+    // Nor does a picture that makes no map.
+    World().WriteFile("art/graphic/map/broken.tga", "junk");
+    Tool(W::kNew);
+    Choose(Editor().GetMapDirectory(), W::MapDirectoryLayout(), "broken.tga");
+    Frame();
+    EXPECT_EQ(State(), W::kNewMap);
+    EXPECT_NE(std::string(Editor().GetFailure().c_str()).find("broken.tga"), std::string::npos);
+    EXPECT_EQ(g_tileMap->GetWidth(), 40);
+    EXPECT_EQ(Editor().GetEditList().GetSlotCount(), 1);
+    Click(kDirectoryCancel);
+    std::filesystem::remove(World().Path("art/graphic/map/broken.tga"));
     EXPECT_EQ(shownInWhite(), 0);
     Save("field");
     ASSERT_EQ(State(), W::kEditMap);
