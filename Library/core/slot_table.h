@@ -38,23 +38,33 @@ protected:
           m_items(CreateBuffer<T*>(m_capacity, __FILE__, __LINE__)), m_used(m_capacity) {}
     ~SlotTable() { ReleaseBuffer(m_items); }
 
-    // Marks the lowest free slot used and returns it; new slots hold `empty`.
+    // Marks the lowest free slot used and returns it; new slots hold `empty`. The search
+    // starts where no slot below is free, so filling a table takes linear time.
     int TakeSlot(T* empty) {
-        int slot = m_used.FindFirstClear();
+        int slot = m_used.FindClearFrom(m_lowestFree);
         if (slot < 0) {
             Grow(empty);
-            slot = m_used.FindFirstClear();
+            slot = m_used.FindClearFrom(m_lowestFree);
         }
         m_used.Set(slot);
         m_count = std::max(m_count, slot + 1);
+        m_lowestFree = slot + 1;
         return slot;
     }
 
     T*& ItemAt(int slot) { return m_items[slot]; }
     T* ItemAt(int slot) const { return m_items[slot]; }
     bool InTable(int slot) const { return slot >= 0 && slot < m_count; }
-    void Release(int slot) { m_used.Unset(slot); }
-    void ReleaseAll() { m_used.ClearAll(); }
+    void Release(int slot) {
+        if (slot < 0 || slot >= m_capacity)
+            return;
+        m_used.Unset(slot);
+        m_lowestFree = std::min(m_lowestFree, slot);
+    }
+    void ReleaseAll() {
+        m_used.ClearAll();
+        m_lowestFree = 0;
+    }
 
 private:
     void Grow(T* empty) {
@@ -72,6 +82,7 @@ private:
 
     int m_capacity;
     int m_count = 0;
+    int m_lowestFree = 0; // every slot below it is used
     T** m_items;
     TagList m_used;
 };

@@ -129,6 +129,16 @@ template <class D, class W, int B> int TagBits<D, W, B>::FindFirstClear() {
     return -1;
 }
 
+template <class D, class W, int B> int TagBits<D, W, B>::FindClearFrom(int index) const {
+    for (int64_t i = std::max(index, 0); i < m_bitCount; ++i) {
+        if (i % kWordBits == 0 && m_words[i / kWordBits] == kFullWord)
+            i += kWordBits - 1;
+        else if (!TestUnchecked(static_cast<int>(i)))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 template <class D, class W, int B> int TagBits<D, W, B>::FindSetFrom(int64_t index) const {
     for (int64_t i = std::max<int64_t>(index, 0); i < m_bitCount; ++i) {
         if (i % kWordBits == 0 && m_words[i / kWordBits] == 0)

@@ -32,6 +32,7 @@ public:
     void Toggle(int index);
 
     int FindFirstClear(); // the lowest clear bit, or -1 when every bit is set
+    int FindClearFrom(int index) const; // the lowest clear bit at or above index, or -1
     int FirstSet();       // -1 when none; with NextSet walks the set bits upward
     int NextSet();
 

@@ -42,7 +42,8 @@ bool SpellMgr::Learn(uint32_t id, uint32_t level, int charges, int ready) {
     if (static_cast<uint32_t>(m_known.CountUsed()) >= m_knownLimit || Find(id, known))
         return false;
     *m_known.Alloc() = Known{id, level};
-    ready = std::clamp(ready, 0, std::max(charges, 0));
+    charges = std::clamp(charges, 0, kMaxCharges);
+    ready = std::clamp(ready, 0, charges);
     for (int charge = 0; charge < charges; ++charge)
         *m_charges.Alloc() = Charge{id, static_cast<uint8_t>(charge < ready ? 1 : 0)};
     return true;

@@ -15,6 +15,10 @@ class Vector;
 class SpellMgr {
 public:
     static constexpr uint32_t kDefaultLimit = 10;
+    // Charges one learning gives at most: the demo's casters prepare five a day, and a
+    // hundred castings of one spell between two rests lie beyond any play, while a script's
+    // number stays one frame's work.
+    static constexpr int kMaxCharges = 100;
 
     struct Known {
         uint32_t id = 0;
@@ -32,8 +36,9 @@ public:
 
     void Clear(); // both limits 10, nothing known
 
-    // A new spell at the level with that many charges, the first `ready` of them ready
-    // (held within 0 and charges). False when the known list is full or the spell known.
+    // A new spell at the level with that many charges (held within 0 and kMaxCharges), the
+    // first `ready` of them ready (held within 0 and charges). False when the known list is
+    // full or the spell known.
     bool Learn(uint32_t id, uint32_t level, int charges, int ready);
     void Forget(uint32_t id); // the spell and all its charges
     bool Find(uint32_t id, Known& out) const;

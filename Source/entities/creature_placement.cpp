@@ -1,5 +1,6 @@
 #include "Source/entities/creature_placement.h"
 
+#include "Library/core/maths.h"
 #include "Library/core/stringc.h"
 #include "Library/geometry/directions.h"
 #include "Library/world/tile_map.h"
@@ -10,8 +11,14 @@
 #include "Source/entities/soldier_planner.h"
 
 #include <cstdio>
+#include <limits>
 
 namespace {
+
+// A coordinate of the diagnostic, held within an int: a script's point may be NaN or far.
+int AsInt(float value) {
+    return ToIntWithin(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+}
 
 TileMap* MapOf(const Entity& entity) {
     return entity.GetManager() ? entity.GetManager()->GetTileMap() : nullptr;
@@ -64,8 +71,8 @@ SoldierEntity* CreateCreature(EntityMgr& manager, const Stringc& name, const Vec
     bool placed = soldier->LoadByName(base);
     if (placed && (manager.GetPlanner() == nullptr ||
                    !manager.GetPlanner()->FindPlacement(*soldier, destination, spot))) {
-        std::fprintf(stderr, "CreateCreature: invalid dest (%d, %d)\n",
-                     static_cast<int>(destination.x), static_cast<int>(destination.y));
+        std::fprintf(stderr, "CreateCreature: invalid dest (%d, %d)\n", AsInt(destination.x),
+                     AsInt(destination.y));
         placed = false;
     }
     if (placed) {

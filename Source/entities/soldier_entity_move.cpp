@@ -15,6 +15,13 @@ namespace {
 
 constexpr float kWalkingSpeed = 0.7f; // faster than this a creature shows its walk
 
+// Whether the point lies on a cell of the map, its coordinates taken toward zero as the
+// cells count them; a NaN or a far point lies on none.
+bool IsOnMapCells(const TileMap& map, const Vector& point) {
+    return point.x > -1.0f && point.y > -1.0f && point.x < static_cast<float>(map.GetWidth()) &&
+           point.y < static_cast<float>(map.GetHeight());
+}
+
 struct Pace {
     float speed;
     float force;
@@ -45,8 +52,7 @@ void SoldierEntity::MoveStep(uint32_t frameMs) {
         return;
     TileMap* map = GetManager()->GetTileMap();
     const Vector next = m_vehicle->GetPosition();
-    const auto x = static_cast<long>(next.x), y = static_cast<long>(next.y);
-    if (x < 0 || y < 0 || x >= map->GetWidth() || y >= map->GetHeight()) {
+    if (!IsOnMapCells(*map, next)) {
         m_vehicle->SetPosition(GetPosition());
         m_vehicle->ClearForce();
         return;

@@ -70,5 +70,5 @@ const EntityRef& NativeCall::Ref(int index) const {
 
 Vector NativeCall::Point(int index) const {
     const Vector& vector = m_record.GetVector(index);
-    return Vector(vector.x, vector.y, 0.0f);
+    return Vector(ToFloat(vector.x), ToFloat(vector.y), 0.0f);
 }

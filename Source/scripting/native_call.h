@@ -38,7 +38,7 @@ public:
     const Stringc& String(int index) const;
     Entity* Object(int index) const;       // the entity the reference was resolved to
     const EntityRef& Ref(int index) const; // the reference as written: a pattern
-    Vector Point(int index) const;         // the vector's x and y, z 0
+    Vector Point(int index) const;         // the vector's x and y held as ToFloat holds, z 0
 
 private:
     GameVirtualMachine& m_machine;

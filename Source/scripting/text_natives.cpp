@@ -4,6 +4,7 @@
 #include "Source/scripting/game_natives.h"
 
 #include "Library/interface/framed_info_panel.h"
+#include "Library/world/tile_map.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/entities/speech_bubble.h"
 #include "Source/scripting/native_call.h"
@@ -12,6 +13,8 @@
 #include "Source/world/info_panels.h"
 #include "Source/world/story_page_view.h"
 #include "Source/world/view_port_string_mgr.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -58,10 +61,17 @@ int32_t ReplaceTutorialText(const NativeCall& call) {
     return kActionDone;
 }
 
+// Pixels across and lines down from the view's corner, each held within the map's extent in
+// pixels either way: further out nothing shows, and the view's arithmetic stays in range.
 int32_t FloatText(const NativeCall& call) {
+    if (g_viewPortStringMgr == nullptr || g_tileMap == nullptr)
+        return kActionDone;
+    const Vector perUnit = g_tileMap->GetPixelsPerUnit();
+    const float wide = static_cast<float>(g_tileMap->GetWidth()) * perUnit.x;
+    const float high = static_cast<float>(g_tileMap->GetHeight()) * perUnit.y;
     const Vector at = call.Point(0);
-    if (g_viewPortStringMgr != nullptr)
-        g_viewPortStringMgr->Add(NativeCall::ToInt(at.x), NativeCall::ToInt(at.y), call.String(0));
+    g_viewPortStringMgr->Add(NativeCall::ToInt(std::clamp(at.x, -wide, wide)),
+                             NativeCall::ToInt(std::clamp(at.y, -high, high)), call.String(0));
     return kActionDone;
 }
 

@@ -87,9 +87,15 @@ bool PartyMgr::PlaceAtEntryPoint(const Vector& point, int facing) {
     for (int slot = 1; slot < kMaxMembers && m_slots[slot] != nullptr; ++slot)
         if (!PlaceAt(*m_slots[slot], point))
             return false;
-    for (int slot = 1; slot < kMaxMembers && m_slots[slot] != nullptr; ++slot) {
+    // The members as placed: a script run here may take its member out of the party, which
+    // rebuilds the slots, yet each placed member hears of it in all its slots unless released.
+    const MemberList placed = m_slots;
+    const EntityMgr* entities = m_services.entities;
+    for (int slot = 1; slot < kMaxMembers && placed[slot] != nullptr; ++slot) {
         for (int script = 0; script < SoldierEntity::kEventSlots; ++script) {
-            ScriptMachine& machine = m_slots[slot]->GetScriptSlot(script);
+            if (entities != nullptr && !entities->IsSoldierLive(placed[slot]))
+                break;
+            ScriptMachine& machine = placed[slot]->GetScriptSlot(script);
             machine.PostPartyPlacedEvent();
             machine.Update(0);
         }

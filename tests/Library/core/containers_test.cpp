@@ -15,6 +15,40 @@ struct Record {
     int value = 0;
 };
 
+// Frees in any order, a clearing and growth between: each allocation still takes the
+// lowest free slot, as a set of the free slots says.
+TEST(MemMgr, AlwaysTakesTheLowestFreeSlot) {
+    MemMgr<Record> pool(3);
+    std::set<int> free;
+    int next = 0; // the slots from here on were never taken
+    const auto lowest = [&] { return free.empty() ? next : *free.begin(); };
+    const auto alloc = [&] {
+        const int expected = lowest();
+        ASSERT_EQ(pool.SlotOf(pool.Alloc()), expected);
+        if (!free.erase(expected))
+            ++next;
+    };
+    for (int i = 0; i < 120; ++i)
+        alloc();
+    for (int slot : {90, 7, 64, 8, 119, 0}) {
+        pool.Free(slot);
+        free.insert(slot);
+    }
+    pool.Free(-1);
+    pool.Free(5000);
+    for (int i = 0; i < 10; ++i)
+        alloc();
+    pool.FreeAll();
+    free.clear();
+    next = 0;
+    alloc();
+    pool.Free(0);
+    free.insert(0);
+    alloc();
+    alloc();
+    EXPECT_EQ(pool.CountUsed(), 2);
+}
+
 TEST(MemMgr, GrowsByFiftyAndHandsFreedObjectsBackInSlotOrder) {
     MemMgr<Record> pool(1);
     std::vector<Record*> items;

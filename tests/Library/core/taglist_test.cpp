@@ -64,6 +64,10 @@ TEST(TagList, CountsStayExactThroughEveryOperation) {
     full.Unset(50);
     full.Unset(37);
     EXPECT_EQ(full.FindFirstClear(), 37);
+    EXPECT_EQ(full.FindClearFrom(-5), 37);
+    EXPECT_EQ(full.FindClearFrom(38), 50) << "over the full byte between";
+    EXPECT_EQ(full.FindClearFrom(51), -1) << "the spare bits are no slots";
+    EXPECT_EQ(full.FindClearFrom(1000), -1);
 }
 
 TEST(TagList, WalksSetBitsAndCopiesIntoOtherListsRecounting) {

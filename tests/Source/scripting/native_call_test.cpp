@@ -1,5 +1,8 @@
 #include "Source/scripting/native_call.h"
 
+#include "LibraryScriptCompiler/script_func_header.h"
+#include "Source/scripting/game_virtual_machine.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -28,5 +31,24 @@ TEST(NativeCall, ScriptNumbersConvertHeldWithinTheirType) {
         EXPECT_EQ(NativeCall::ToInt(c.number), c.asInt);
         EXPECT_EQ(NativeCall::ToFloat(c.number), c.asFloat);
         EXPECT_EQ(NativeCall::ToBits(c.number), c.asBits);
+    }
+}
+
+// A point's x and y are held as numbers are, so no NaN or infinity reaches the map's
+// arithmetic; z is dropped.
+TEST(NativeCall, PointsAreHeldAsNumbersAre) {
+    const float nan = std::nanf(""), inf = INFINITY;
+    ScriptFuncHeader record;
+    for (const Vector& vector :
+         {Vector(nan, inf, 5), Vector(-inf, nan, nan), Vector(12.5f, -3, inf)})
+        record.AddVector(vector);
+    GameVirtualMachine machine;
+    const NativeCall call(machine, record);
+    const Vector held[] = {Vector(0, FLT_MAX, 0), Vector(-FLT_MAX, 0, 0), Vector(12.5f, -3, 0)};
+    for (int index = 0; index < 3; ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(call.Point(index).x, held[index].x);
+        EXPECT_EQ(call.Point(index).y, held[index].y);
+        EXPECT_EQ(call.Point(index).z, 0.0f);
     }
 }

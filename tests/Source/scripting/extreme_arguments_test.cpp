@@ -1,0 +1,126 @@
+// Scripts in the running game that hand natives numbers and points no author meant: NaN,
+// infinities, far points and huge counts leave the game whole, its creatures on the map and
+// each frame's work bounded.
+#include "Library/graphics/screen.h"
+#include "Library/world/tile_map.h"
+#include "Source/creatures/creature.h"
+#include "Source/creatures/spell_mgr.h"
+#include "Source/entities/creature_placement.h"
+#include "Source/entities/entity_mgr.h"
+#include "Source/entities/soldier_entity.h"
+#include "Source/scripting/game_virtual_machine.h"
+#include "Source/world/demo_game.h"
+#include "Source/world/text_bubble_mgr.h"
+#include "Source/world/view_port_string_mgr.h"
+#include "tools/scriptbuilder/script_builder.h"
+
+#include <cfloat>
+#include <cmath>
+
+using namespace testsupport;
+
+namespace {
+
+const char* const kScientist = "scimale_hostile"; // armed: it guards as it is told
+
+class ExtremeArguments : public DemoGame {
+protected:
+    void SetUp() override {
+        DemoGame::SetUp();
+        StartOnDemoMap();
+    }
+    static SoldierEntity* Scientist() {
+        return CreateCreature(*g_entityMgr, kScientist, Leader()->GetPosition(), 0);
+    }
+    template <class... Arguments>
+    static int32_t Act(ScriptMachine& slot, int number, const Arguments&... arguments) {
+        ScriptFuncHeader call = ScriptBuilder::Header(kNativeAction, number, arguments...);
+        return GameVirtualMachine::Of(slot)->CallAction(call);
+    }
+    // The calls, made by the machine whenever event code is posted to it.
+    static void OnEvent(ScriptMachine& slot, int code, const ScriptFuncHeader& call) {
+        ScriptBuilder script("on event");
+        script.Call(kCallEventTest, code).JumpIfFalse("end").Call(call).Label("end").End();
+        ASSERT_TRUE(GameVirtualMachine::Of(slot)->SetProgram(script.GetHeaders(),
+                                                             script.GetInstructions()));
+    }
+    static bool OnMap(const Vector& point) {
+        return std::isfinite(point.x) && std::isfinite(point.y) && point.x >= 0 && point.y >= 0 &&
+               point.x < g_tileMap->GetWidth() && point.y < g_tileMap->GetHeight();
+    }
+};
+
+// Walking, guarding and following toward points that are no places: the creature stays on
+// the map, at a place it can stand.
+TEST_F(ExtremeArguments, CreaturesSentTowardNoPlaceStayOnTheMap) {
+    const float nan = std::nanf("");
+    const float inf = INFINITY;
+    const Vector points[] = {Vector(nan, nan, 0), Vector(inf, -inf, nan),
+                             Vector(FLT_MAX, FLT_MAX, 0), Vector(-FLT_MAX, 43, 0)};
+    for (const Vector& point : points) {
+        SoldierEntity* scientist = Scientist();
+        ASSERT_NE(scientist, nullptr);
+        ScriptMachine& slot = scientist->GetScriptSlot(0);
+        Act(slot, 5, point);
+        Frames(10);
+        Act(slot, 23, point, 3.0);
+        Frames(10);
+        Act(slot, 501, Leader()->GetRef(), point);
+        Frames(10);
+        EXPECT_TRUE(OnMap(scientist->GetPosition()))
+            << point.x << ", " << point.y << " left it at " << scientist->GetPosition().x << ", "
+            << scientist->GetPosition().y;
+        g_entityMgr->ReleaseEntity(scientist);
+    }
+}
+
+// A text floated however far off lands within reach of the map's view.
+TEST_F(ExtremeArguments, AFarFloatingTextIsHeldWithinTheMap) {
+    ScriptMachine& region = g_entityMgr->GetRegionScript();
+    const float wide = static_cast<float>(g_tileMap->GetWidth()) * g_tileMap->GetPixelsPerUnit().x;
+    const float high = static_cast<float>(g_tileMap->GetHeight()) * g_tileMap->GetPixelsPerUnit().y;
+    ASSERT_EQ(Act(region, 113, "far", Vector(3e9f, -3e9f, 0)), 1);
+    ASSERT_EQ(Act(region, 113, "near", Vector(20, 3, 0)), 1);
+    ASSERT_EQ(g_viewPortStringMgr->Count(), 2);
+    const ViewPortString& far = *g_viewPortStringMgr->Get(0);
+    const ViewPortString& near = *g_viewPortStringMgr->Get(1);
+    EXPECT_EQ(far.position.x - near.position.x, static_cast<int>(wide) - 20);
+    EXPECT_EQ(near.position.y - far.position.y,
+              (static_cast<int>(high) + 3) * g_screen->FontHeight());
+    Frames(2); // and drawn
+}
+
+// A member whose first script leaves the party when it is placed: it is out, and its last
+// slot still heard of the placing.
+TEST_F(ExtremeArguments, AMemberLeavingAsThePartyIsPlacedHearsItInEverySlot) {
+    SoldierEntity* scientist = Scientist();
+    ASSERT_NE(scientist, nullptr);
+    ASSERT_EQ(Act(scientist->GetScriptSlot(0), 11), 1);
+    ASSERT_TRUE(g_partyMgr->IsMember(scientist));
+    OnEvent(scientist->GetScriptSlot(0), 3, ScriptBuilder::Header(kNativeAction, 12));
+    OnEvent(scientist->GetScriptSlot(4), 3, ScriptBuilder::Header(kNativeAction, 3, "Placed."));
+
+    EXPECT_EQ(Act(g_entityMgr->GetRegionScript(), 95, Vector(49.5f, 43, 0)), 1);
+    EXPECT_FALSE(g_partyMgr->IsMember(scientist));
+    EXPECT_EQ(g_partyMgr->GetCount(), 1);
+    Frames(2);
+    const auto& bubble = static_cast<const TextBubbleMgr&>(scientist->GetSpeechBubble());
+    EXPECT_STREQ(bubble.GetText().GetText().c_str(), "Placed.");
+}
+
+// A script learning a spell with tens of thousands of charges gets the most a spell holds,
+// all ready as asked; another learnt after it takes its own.
+TEST_F(ExtremeArguments, ASpellLearntWithCountlessChargesHoldsTheMost) {
+    SoldierEntity* scientist = Scientist();
+    ASSERT_NE(scientist, nullptr);
+    ScriptMachine& slot = scientist->GetScriptSlot(0);
+    EXPECT_EQ(Act(slot, 71, 40, 1, 65536, 65536), 1);
+    EXPECT_EQ(Act(slot, 71, 41, 1, 3, -5), 1);
+    const SpellMgr& spells = Creature::Of(scientist)->GetData().GetSpellMgr();
+    EXPECT_EQ(spells.CountCharges(40, true), SpellMgr::kMaxCharges);
+    EXPECT_EQ(spells.CountCharges(40, false), 0);
+    EXPECT_EQ(spells.CountCharges(41, false), 3);
+    Frames(2);
+}
+
+} // namespace
