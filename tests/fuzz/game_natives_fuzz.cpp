@@ -40,7 +40,7 @@ namespace {
 constexpr uint32_t kFrameMs = 33;
 constexpr unsigned kSeed = 20261207;
 constexpr size_t kStepBytes = 7;
-constexpr size_t kMostSteps = 12;
+constexpr size_t kMostSteps = 8;
 constexpr int kFramesAfter = 2;
 constexpr double kMostStepSeconds = 3.0; // one call and its frame; a normal one takes ms
 constexpr const char* kCharacter = "if_idyl_player_tutorial";
@@ -50,18 +50,39 @@ const double kInf = INFINITY;
 const double kNumbers[16] = {NAN,  kInf, -kInf, DBL_MAX, -DBL_MAX, 3e9,  -3e9, 65536,
                              -1.0, 0.0,  1.0,   2.0,     7.0,      2213, 4006, 0.5};
 const float kFlInf = INFINITY;
-const Vector kPoints[16] = {
-    Vector(NAN, NAN, NAN),           Vector(kFlInf, -kFlInf, 0),   Vector(-kFlInf, kFlInf, kFlInf),
-    Vector(FLT_MAX, FLT_MAX, 0),     Vector(-FLT_MAX, -FLT_MAX, 0), Vector(3e9f, -3e9f, 0),
-    Vector(-1, -1, -1),              Vector(0, 0, 0),              Vector(100, 100, 0),
-    Vector(99.99f, 99.99f, 0),       Vector(49.5f, 43, 0),         Vector(50, 60, 0),
-    Vector(51, 44, FLT_MAX),         Vector(NAN, 43, 0),           Vector(49.5f, kFlInf, 0),
-    Vector(1e-45f, -0.0f, 0)};
+const Vector kPoints[16] = {Vector(NAN, NAN, NAN),
+                            Vector(kFlInf, -kFlInf, 0),
+                            Vector(-kFlInf, kFlInf, kFlInf),
+                            Vector(FLT_MAX, FLT_MAX, 0),
+                            Vector(-FLT_MAX, -FLT_MAX, 0),
+                            Vector(3e9f, -3e9f, 0),
+                            Vector(-1, -1, -1),
+                            Vector(0, 0, 0),
+                            Vector(100, 100, 0),
+                            Vector(99.99f, 99.99f, 0),
+                            Vector(49.5f, 43, 0),
+                            Vector(50, 60, 0),
+                            Vector(51, 44, FLT_MAX),
+                            Vector(NAN, 43, 0),
+                            Vector(49.5f, kFlInf, 0),
+                            Vector(1e-45f, -0.0f, 0)};
 const std::string kLong(300, 'x');
-const char* const kTexts[16] = {"",         kScientist,        "scimale_neutral", kCharacter,
-                                "demo",     "demo2",           "gate",            "world",
-                                "pistol",   "greataxe",        "bullets",         "wizard_fireball",
-                                kLong.c_str(), "../../escape", "item_money",      "a.b.c"};
+const char* const kTexts[16] = {"",
+                                kScientist,
+                                "scimale_neutral",
+                                kCharacter,
+                                "demo",
+                                "demo2",
+                                "gate",
+                                "world",
+                                "pistol",
+                                "greataxe",
+                                "bullets",
+                                "wizard_fireball",
+                                kLong.c_str(),
+                                "../../escape",
+                                "item_money",
+                                "a.b.c"};
 const char* const kNames[4] = {kCharacter, kScientist, "scimale_neutral", ""};
 
 // The numbers of the actions, the script interface's.
@@ -102,9 +123,9 @@ EntityRef Named(const char* name) {
 
 ScriptFuncHeader Record(const Step& step) {
     static const std::vector<int> actions = ActionNumbers();
-    static const int32_t categories[8] = {kCallLatent, kCallLatent,    kCallLatent, kCallQuery,
-                                          kCallQuery,  kCallEventTest, kCallImmediate,
-                                          kCallDropped};
+    static const int32_t categories[8] = {kCallLatent,    kCallLatent, kCallLatent,
+                                          kCallQuery,     kCallQuery,  kCallEventTest,
+                                          kCallImmediate, kCallDropped};
     const int32_t category = categories[step.category % 8];
     const int value = step.high << 8 | step.low;
     int32_t number = value;
@@ -172,7 +193,8 @@ public:
                 script.JumpIfFalse("end");
             script.Label("end").End();
             GameVirtualMachine* game = GameVirtualMachine::Of(*machine);
-            if (game != nullptr && game->SetProgram(script.GetHeaders(), script.GetInstructions())) {
+            if (game != nullptr &&
+                game->SetProgram(script.GetHeaders(), script.GetInstructions())) {
                 game->PostStartEvent();
                 game->Update(0);
             }
@@ -300,8 +322,9 @@ std::vector<std::string> FuzzSeeds() {
         int index = 0;
         while (actions[static_cast<size_t>(index)] != number)
             ++index;
-        return Step{owner,           kAction, static_cast<uint8_t>(index >> 8),
-                    static_cast<uint8_t>(index), numbers, points, names}
+        return Step{
+            owner,  kAction, static_cast<uint8_t>(index >> 8), static_cast<uint8_t>(index), numbers,
+            points, names}
             .Bytes();
     };
     const uint8_t leaderRef = 0x00, gatePoint = 10;
