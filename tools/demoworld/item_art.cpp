@@ -157,16 +157,21 @@ bool ItemArt::Write(const char* name) const {
         std::fprintf(stderr, "demoworld: no item shape is called %s\n", name);
         return false;
     }
+    // On the map the picture's middle lies on the item's point, so a click anywhere on it
+    // sends the party within reach of the item.
     return WriteLook(Stringc(name), name, kIconWidth, kIconHeight) &&
-           WriteLook(Stringc(name) + "_map", name, kMapWidth, kMapHeight);
+           WriteLook(Stringc(name) + "_map", name, kMapWidth, kMapHeight,
+                     [](Animation& look) { StandFrameOn(look, 0, kMapWidth / 2, kMapHeight / 2); });
 }
 
-bool ItemArt::WriteLook(const Stringc& set, const char* name, int width, int height) const {
+bool ItemArt::WriteLook(const Stringc& set, const char* name, int width, int height,
+                        const std::function<void(Animation&)>& place) const {
     const Shape* shape = FindShape(name);
     // The build names the animation after its bitmap folder, which is named after its file.
     const Stringc bitmaps = m_bitmapDir + "/" + set + "/misc_1";
     const auto at = [&](int x, int y) { return shape->at((x + 0.5) / width, (y + 0.5) / height); };
     return SaveShadedBitmap(bitmaps + "/f000.bmp", width, height, kPalette,
                             static_cast<int>(std::size(kPalette)), at) &&
-           WriteAnimationFromBitmaps(bitmaps, 1, 1, 0, m_animDir + "/Icons/" + set + "/misc_1.ani");
+           WriteAnimationFromBitmaps(bitmaps, 1, 1, 0, m_animDir + "/Icons/" + set + "/misc_1.ani",
+                                     place);
 }

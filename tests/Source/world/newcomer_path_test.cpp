@@ -4,6 +4,7 @@
 // skills. Every order is given as a player gives it: a right press on the thing, the release
 // over a command.
 #include "Library/geometry/map_view.h"
+#include "Library/graphics/colour.h"
 #include "Library/interface/framed_info_panel.h"
 #include "Library/interface/info_panel.h"
 #include "Library/interface/interface_object.h"
@@ -17,6 +18,7 @@
 #include "Source/entities/container_entity.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
+#include "Source/entities/entity_ptr_list.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/map_object.h"
 #include "Source/entities/soldier_entity.h"
@@ -31,6 +33,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -38,6 +42,7 @@ namespace {
 using namespace testsupport;
 
 constexpr Point kTutorialButton{400, 300};
+constexpr Point kInventoryButton{465, 559};
 constexpr Point kTradeButton{650, 545};
 constexpr Point kDone{720, 544};
 constexpr Point kBoxOk{358, 356};
@@ -110,6 +115,41 @@ protected:
         Type(std::to_string(count).c_str());
         Click(kBoxOk);
         Frame();
+    }
+    static ItemEntity* LyingOnTheMap(const char* name) {
+        EntityPtrList* items = nullptr;
+        ItemEntity* found = nullptr;
+        if (g_entityMgr->GetPool(Entity::kTypeItem, items))
+            items->ForEachUsed([&](Entity& item) {
+                if (item.GetTemplateName() == name && !item.HasAnyFlag(Entity::kFlagHidden) &&
+                    static_cast<ItemEntity&>(item).GetContainer() == nullptr)
+                    found = static_cast<ItemEntity*>(&item);
+            });
+        return found;
+    }
+    // From the title menu, Tutorial and the page's choice, to the gate.
+    void StartTheTutorial() {
+        RunTitleUntilMenu();
+        Click(kTutorialButton);
+        Frames(3);
+        Release(SDLK_1);
+        Frames(2);
+        ASSERT_EQ(Mode(), kModeAreaMap);
+    }
+    // The potion's red draught or its pale blue glass, as the screen shows them.
+    static bool IsPotionColour(const Colour& colour) {
+        const bool draught = colour.red > 150 && colour.green < 60 && colour.blue < 80;
+        const bool glass = colour.blue > 200 && colour.red < 170 && colour.green > 170;
+        return draught || glass;
+    }
+    // Frames until the leader has not moved for a few of them.
+    void FramesUntilThePartyStops() {
+        Vector last = Leader()->GetPosition();
+        for (int still = 0, frame = 0; still < 5 && frame < kEnoughFrames; ++frame) {
+            Frame();
+            still = Leader()->GetPosition() == last ? still + 1 : 0;
+            last = Leader()->GetPosition();
+        }
     }
     static int Carried(Entity* owner, const char* name) {
         const ItemEntity* item =
@@ -185,16 +225,49 @@ TEST_F(NewcomerPath, FromTheTitleToATradeWithMaraAndAnOpenedChest) {
     EXPECT_FALSE(g_tutorialPanel->IsVisible());
 }
 
+// The potion and the sword the crate drops by the gate lie where their pictures are drawn: a
+// click on the potion's picture stops the party where the inventory lists both on the ground.
+TEST_F(NewcomerPath, AClickOnThePotionByTheGateReachesBothItems) {
+    ASSERT_NO_FATAL_FAILURE(StartTheTutorial());
+    for (int frame = 0; frame < kEnoughFrames && !LyingOnTheMap("sword"); ++frame)
+        Frame();
+    const ItemEntity* potion = LyingOnTheMap("potion");
+    ASSERT_NE(potion, nullptr);
+    ASSERT_NE(LyingOnTheMap("sword"), nullptr);
+    // The potion's drawn centre: the middle of its glass and draught on the screen.
+    const Point point = OnScreen(potion->GetPosition());
+    int left = point.x + 16, top = point.y + 16, right = point.x - 16, bottom = point.y - 16;
+    for (int y = point.y - 16; y <= point.y + 16; ++y)
+        for (int x = point.x - 16; x <= point.x + 16; ++x) {
+            if (!IsPotionColour(Colour::Unpack16(PixelAt(x, y))))
+                continue;
+            left = std::min(left, x);
+            top = std::min(top, y);
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
+        }
+    ASSERT_LT(left, right);
+    const Point centre{(left + right) / 2, (top + bottom) / 2};
+    EXPECT_LE(std::abs(centre.x - point.x), 2);
+    EXPECT_LE(std::abs(centre.y - point.y), 2);
+
+    Click(centre);
+    FramesUntilThePartyStops();
+    Click(kInventoryButton);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeInventory);
+    const ContainerEntity* ground =
+        PageAs<PlayerInvPanel>()->GetDisplay().GetList(GenInterRoutine::kOtherContainer);
+    ASSERT_NE(ground, nullptr);
+    EXPECT_NE(ground->FindItemByName("potion"), nullptr);
+    EXPECT_NE(ground->FindItemByName("sword"), nullptr);
+}
+
 // Once put away the panel stays away: back at the gate and off again, the gate's script
 // leaves it, and after a journey the region's script puts it away again; a game that is not
 // the tutorial never shows it.
 TEST_F(NewcomerPath, ThePanelGoesOnceAndOnlyInTheTutorial) {
-    RunTitleUntilMenu();
-    Click(kTutorialButton);
-    Frames(3);
-    Release(SDLK_1);
-    Frames(2);
-    ASSERT_EQ(Mode(), kModeAreaMap);
+    ASSERT_NO_FATAL_FAILURE(StartTheTutorial());
     ASSERT_TRUE(g_tutorialPanel->IsVisible());
     Frames(40);
     EXPECT_TRUE(g_tutorialPanel->IsVisible()) << "the start area keeps it";
