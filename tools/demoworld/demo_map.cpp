@@ -11,11 +11,13 @@ namespace {
 
 constexpr const char* kName = "demo";
 
-// The wall runs along rows 39-40 from column 10 to 89, with a gate in columns 48-51; its
-// face stands 3 cells above its foot. The house stands on columns 60-74, rows 15-24, its
-// roof and walls rising 5 cells above its back. The pond lies around cell (28, 68).
-constexpr int kWallTop = 39, kWallBottom = 40, kWallLeft = 10, kWallRight = 89;
+// The wall runs along rows 39-40 from edge to edge, so its gate in columns 48-51 is the one
+// way north; its face stands 3 cells above its foot, a row of bushes before it. The house
+// stands on columns 60-74, rows 15-24, its roof and walls rising 5 cells above its back. The
+// pond lies around cell (28, 68).
+constexpr int kWallTop = 39, kWallBottom = 40, kWallLeft = 0, kWallRight = DemoMap::kColumns - 1;
 constexpr int kGateLeft = 48, kGateRight = 51;
+constexpr int kBushesLeft = 10, kBushesRight = 89;
 constexpr int kWallFaceRows = 3;
 constexpr int kHouseLeft = 60, kHouseRight = 74, kHouseTop = 15, kHouseBottom = 24;
 constexpr int kHouseRise = 5;
@@ -177,7 +179,7 @@ int DemoMap::TypeAt(int column, int row) {
         return kMarsh;
     if (InCells(column, row, 80, 50, 84, 53))
         return kRock;
-    if (row == 44 && column % 7 == 3 && column > kWallLeft && column < kWallRight)
+    if (row == 44 && column % 7 == 3 && column > kBushesLeft && column < kBushesRight)
         return kBushes;
     return kGrass;
 }

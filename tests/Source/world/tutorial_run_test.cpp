@@ -155,6 +155,30 @@ TEST_F(TutorialMap, HoldsBothScientistsAndFightsNowhereNearTheGateOrTheStart) {
     EXPECT_EQ(LastMessage(), "A gate of planks in the wall, the one way north.");
 }
 
+// The wall runs from edge to edge: a walk ordered from south of it to a point north of it
+// crosses it only through the gate's columns, 48 to 51.
+TEST_F(TutorialMap, AWalkNorthCrossesTheWallOnlyThroughTheGate) {
+    StartOnDemoMap();
+    for (const float x : {4.5f, 95.5f}) {
+        const Vector start(x, 45, 0), goal(x, 34, 0);
+        ASSERT_TRUE(TeleportEntity(*Leader(), start));
+        g_tileMap->CentreViewOn(start);
+        Frame();
+        int pixelX = 0, pixelY = 0;
+        WorldToPixel(*g_tileMap, goal, pixelX, pixelY);
+        Click(pixelX, pixelY);
+        bool north = false;
+        for (int frame = 0; frame < 900 && !north; ++frame) {
+            Frame();
+            const Vector& at = Leader()->GetPosition();
+            if (at.y > 38.5f && at.y < 41.5f) {
+                ASSERT_TRUE(at.x > 47.5f && at.x < 52.5f) << at.x << ", " << at.y;
+            }
+            north = at.y < 38.5f;
+        }
+    }
+}
+
 using TutorialScripts = DemoGame;
 
 // The tutorial runs the region's scripts in every mode, and once a frame on the area map
