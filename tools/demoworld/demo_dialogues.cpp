@@ -23,10 +23,12 @@ constexpr int32_t kTrade = 50;
 constexpr int32_t kCreateItemAt = 97;
 constexpr int32_t kTemplateCount = -1; // a given item keeps its template's count of uses
 
-// A response and, when the player chose it, the action it leads to.
+// A response and, when the player chose it, the action it leads to; then, when given, the
+// label the dialogue starts again from, so what was said there is not written twice.
 struct Response {
     const char* text;
     ScriptFuncHeader action;
+    const char* then = nullptr;
 };
 
 ScriptFuncHeader Action(int32_t number) {
@@ -44,10 +46,10 @@ void Speak(ScriptBuilder& script, const std::string& label, const char* statemen
     int index = 0;
     for (const Response& response : responses) {
         const std::string next = label + std::to_string(index++);
-        script.Call(kCallQuery, kResponse, response.text)
-            .JumpIfFalse(next)
-            .Call(response.action)
-            .Label(next);
+        script.Call(kCallQuery, kResponse, response.text).JumpIfFalse(next).Call(response.action);
+        if (response.then != nullptr)
+            script.Call(GoTo(response.then));
+        script.Label(next);
     }
 }
 
@@ -67,14 +69,14 @@ ScriptBuilder TraderDialogue() {
 ScriptBuilder ScientistDialogue() {
     ScriptBuilder script(DemoCreatures::kScientistDialogue);
     Speak(script, "greeting", "Hm? I am busy with my experiments.",
-          {{"Will you trade?", Action(kTrade)}, {"Goodbye.", Action(kEndDialogue)}});
+          {{"Will you trade?", Action(kTrade), "greeting"}, {"Goodbye.", Action(kEndDialogue)}});
     return script.End();
 }
 
 ScriptBuilder PondSignDialogue() {
     ScriptBuilder script(DemoDialogues::kPondSign);
     Speak(script, "sign", "The pond is deep in the middle; the ford is by its northern shore.",
-          {{"Trade with the sign.", Action(kTrade)}, {"Leave.", Action(kEndDialogue)}});
+          {{"Trade with the sign.", Action(kTrade), "sign"}, {"Leave.", Action(kEndDialogue)}});
     return script.End();
 }
 

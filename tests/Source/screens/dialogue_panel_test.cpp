@@ -166,6 +166,31 @@ TEST_F(DialogueScreen, ThoseWhoWillNotTradeSaySoAndTheBoxHidesTheResponses) {
     EXPECT_STREQ(Dialogue().GetMessageBox().GetText().c_str(), "You cannot trade with it.");
 }
 
+// A trade response refused goes back to where the talk began: once the box is closed, the
+// opening line stands there once, its responses offered again.
+TEST_F(DialogueScreen, ARefusedTradeLeavesTheOpeningLineWrittenOnce) {
+    const struct {
+        Entity* partner;
+        const char* trade;
+        const char* opening;
+    } talks[] = {
+        {Soldier("scimale_neutral"), "Will you trade?", "Hm? I am busy with my experiments."},
+        {g_entityMgr->GetEntity(Entity::kTypeTrigger, 0), "Trade with the sign.",
+         "The pond is deep in the middle; the ford is by its northern shore."}};
+    for (const auto& talk : talks) {
+        Talk(talk.partner);
+        const std::vector<std::string> responses = Lines(Dialogue().GetResponses());
+        ClickResponse(talk.trade);
+        Frame();
+        ASSERT_EQ(Dialogue().GetSubState(), DialoguePanel::kMessageShown) << talk.trade;
+        Click(kMessageOk);
+        Frames(2);
+        EXPECT_EQ(Lines(Dialogue().GetStatements()), std::vector<std::string>{talk.opening});
+        EXPECT_EQ(Lines(Dialogue().GetResponses()), responses);
+        EXPECT_EQ(Mode(), kModeDialogue);
+    }
+}
+
 TEST_F(DialogueScreen, AResponseIsListedOnceAndAClickRunsTheScriptOnce) {
     ScriptBuilder script("twice");
     script.Call(kCallQuery, kSays, "Hello.")
