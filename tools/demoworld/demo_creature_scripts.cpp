@@ -4,6 +4,7 @@
 #include "tools/scriptbuilder/script_builder.h"
 
 #include <iterator>
+#include <string>
 
 namespace {
 
@@ -17,7 +18,8 @@ constexpr int32_t kSetSide = 35;
 constexpr int32_t kNotifyNearbyOfSelf = 30;
 constexpr int32_t kReadyWeaponFirst1 = 66;
 constexpr int32_t kFaceEntity = 214;
-constexpr int32_t kSeesFirst = 4; // a condition
+constexpr int32_t kSeesFirst = 4; // conditions
+constexpr int32_t kLifeStateIs = 11;
 
 // The steps that name an entity from the caller's point of view.
 constexpr uint32_t kSelf = 1;
@@ -56,6 +58,14 @@ ScriptBuilder OnEvent(const char* name, const ScriptFuncHeader& test, Calls call
     return script;
 }
 
+// Jumps to the label when the script's own creature has died: the events of the frame it
+// died in still reach it, and a dead creature takes no command.
+void UnlessDead(ScriptBuilder& script, const std::string& label) {
+    script.Call(kCallQuery, kLifeStateIs, Self(), static_cast<int>(EntityRef::kLifeDead))
+        .Not()
+        .JumpIfFalse(label);
+}
+
 } // namespace
 
 bool DemoCreatureScripts::Write() const {
@@ -67,6 +77,7 @@ bool DemoCreatureScripts::Write() const {
                 }),
         OnEvent(kHit, ScriptBuilder::Header(kCallEventTest, kAttackedEvent, anyone, 0),
                 [](ScriptBuilder& s) {
+                    UnlessDead(s, "end");
                     s.Call(kCallLatent, kSay, "You will pay for that!")
                         .Call(kCallLatent, kSetSide, Self(), kHostileSide)
                         .Call(kCallLatent, kAttack, TargetRecord(kAttackedBy));
@@ -92,6 +103,7 @@ bool DemoCreatureScripts::Write() const {
                 .Call(kCallLatent, kStartDialogue, TargetRecord(kContact));
         });
     ScriptBuilder watch(kWatch);
+    UnlessDead(watch, "end");
     watch.Call(kCallQuery, kSeesFirst, NearestEnemy())
         .JumpIfFalse("end")
         .Call(kCallLatent, kAttack, NearestEnemy())
