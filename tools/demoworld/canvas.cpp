@@ -78,6 +78,12 @@ void Canvas::Disc(int centreX, int centreY, int radius, const Colour& colour) {
                 Fill(centreX + dx, centreY + dy, 1, 1, colour);
 }
 
+void Canvas::Sign(int centreX, int centreY, int arm, char sign, const Colour& colour) {
+    Fill(centreX - arm, centreY, 2 * arm + 1, 1, colour);
+    if (sign == '+')
+        Fill(centreX, centreY - arm, 1, 2 * arm + 1, colour);
+}
+
 void Canvas::Arrow(int centreX, int centreY, int size, char direction, const Colour& colour) {
     const int half = size / 2;
     for (int step = 0; step <= half; ++step) {

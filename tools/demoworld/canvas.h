@@ -28,6 +28,8 @@ public:
     void Disc(int centreX, int centreY, int radius, const Colour& colour);
     // A filled triangle pointing '^', 'v', '<' or '>', centred, half as high as it is wide.
     void Arrow(int centreX, int centreY, int size, char direction, const Colour& colour);
+    // A '+' or a '-' with arms of that many pixels either side of the centre.
+    void Sign(int centreX, int centreY, int arm, char sign, const Colour& colour);
     // The text in the largest point size up to pointSize that fits maxWidth, centred on
     // (centreX, centreY); false when no size fits.
     bool TextCentred(LabelFont& font, int pointSize, int centreX, int centreY, int maxWidth,

@@ -11,4 +11,9 @@ inline const Colour kBronze(112, 78, 38);
 inline const Colour kPlate(28, 22, 30);
 inline const Colour kSlate(64, 74, 96);
 
+// How light a colour looks, 0 to 255, by the eye's weights of its channels.
+inline int Luminance(const Colour& colour) {
+    return (299 * colour.red + 587 * colour.green + 114 * colour.blue) / 1000;
+}
+
 } // namespace framepalette

@@ -90,8 +90,8 @@ bool ItemScreensArt::WriteInventory() const {
     return WriteWindow(PlayerInvPanel::Layout(), canvas);
 }
 
-// The sheet's text goes on the left, the skills' buttons beside their values; the two
-// description panels below.
+// The sheet's text goes on the left, the skills' buttons beside their values ("+" over "-");
+// the two description panels below.
 bool ItemScreensArt::WriteCharacterSheet() const {
     Canvas canvas(800, 600, kPlate);
     canvas.Text(m_font, 14, 300, 30, "CHARACTER", kGold);
@@ -108,7 +108,7 @@ bool ItemScreensArt::WriteCharacterSheet() const {
     for (const WidgetEntry& button : CharacterPanel::SkillButtons()) {
         const bool up = button.id % 2 == 0;
         WidgetEntry drawn = button;
-        drawn.label = up ? "^" : "v";
+        drawn.label = up ? "+" : "-";
         if (!art.WriteButton(drawn, kGold))
             return false;
         drawn.image = up ? "button_skill_up_unpress.tga" : "button_skill_dwn_unpress.tga";

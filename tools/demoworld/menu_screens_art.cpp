@@ -55,6 +55,13 @@ void Heading(Canvas& canvas, LabelFont& font, int centreX, int centreY, int widt
     canvas.TextCentred(font, 14, centreX, centreY, width - 8, text, kGold);
 }
 
+// Where a radio button stands, seen while it is not chosen: a dark box in a light edge, the
+// size of the ring that shows once it is.
+void TickBox(Canvas& canvas, int x, int y) {
+    canvas.Fill(x, y, 32, 25, Colour(16, 20, 32));
+    canvas.Frame(x, y, 32, 25, kParchment);
+}
+
 Canvas SmallButton(LabelFont& font, const char* label) {
     Canvas button(64, 16, kBronze);
     button.Bevel(0, 0, 64, 16, kBronze);
@@ -153,7 +160,7 @@ bool MenuScreensArt::WriteOptions() const {
     for (const WidgetEntry& size : sizes) {
         const int x = sizes.window.x + size.x;
         const int y = sizes.window.y + size.y;
-        screen.Fill(x, y, size.width, size.height, Colour(16, 20, 32));
+        TickBox(screen, x, y);
         screen.Text(m_font, 12, x + size.width + 10, y + 5, size.label, kLight);
     }
     Canvas knob(10, 20, kGold);
@@ -204,7 +211,7 @@ bool MenuScreensArt::WritePlayerScript() const {
     for (const WidgetEntry& radio : layout) {
         if (radio.type != kWidgetRadio)
             continue;
-        screen.Fill(radio.x, radio.y, 32, 25, Colour(16, 20, 32)); // the options' tick ring
+        TickBox(screen, radio.x, radio.y); // the options' tick ring shows there
         screen.Text(m_font, 12, radio.x + 44, radio.y + 5, kinds[kind++], kLight);
     }
     return Save(layout, screen);

@@ -1,6 +1,7 @@
 #include "tools/demoworld/window_art.h"
 
 #include "Library/interface/interface_object.h"
+#include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
 
 #include <cstring>
@@ -16,8 +17,13 @@ const Colour kFieldBox(16, 20, 32);
 const Colour kFieldEdge(140, 150, 170);
 const Colour kRing(255, 220, 40);
 
-bool IsArrow(const char* label) {
-    return std::strlen(label) == 1 && std::strchr("^v<>", label[0]) != nullptr;
+bool IsOneOf(const char* label, const char* marks) {
+    return std::strlen(label) == 1 && std::strchr(marks, label[0]) != nullptr;
+}
+
+// Light on a dark face, dark on a light one.
+const Colour& InkOn(const Colour& face) {
+    return framepalette::Luminance(face) > 128 ? framepalette::kPlate : kInk;
 }
 
 } // namespace
@@ -68,10 +74,13 @@ bool WindowArt::WriteButton(const WidgetEntry& button, const Colour& face) {
     canvas.Bevel(0, 0, button.width, button.height, face);
     const int centreX = button.width / 2;
     const int centreY = button.height / 2;
-    if (IsArrow(button.label))
-        canvas.Arrow(centreX, centreY, button.height - 6, button.label[0], kInk);
+    const Colour& ink = InkOn(face);
+    if (IsOneOf(button.label, "^v<>"))
+        canvas.Arrow(centreX, centreY, button.height - 6, button.label[0], ink);
+    else if (IsOneOf(button.label, "+-"))
+        canvas.Sign(centreX, centreY, (button.height - 3) / 2, button.label[0], ink);
     else if (!canvas.TextCentred(m_font, kLabelPoints, centreX, centreY, button.width - 4,
-                                 button.label, kInk))
+                                 button.label, ink))
         return false;
     return canvas.SaveTga(PathOf(button.image));
 }

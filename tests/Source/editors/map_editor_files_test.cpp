@@ -122,7 +122,7 @@ TEST_F(MapFiles, TheFieldIsSavedUnderItsNameAndLoadsBackWhole) {
     Load("field.map");
     ASSERT_EQ(State(), W::kEditMap);
     EXPECT_EQ(Editor().GetMapName(), "field");
-    EXPECT_EQ(g_tileMap->GetWidth(), 40);
+    EXPECT_EQ(g_tileMap->GetWidth(), FieldImages::kColumns);
     ASSERT_EQ(Editor().GetEditList().GetSlotCount(), 1);
     EXPECT_EQ(Editor().GetEditList().GetAt(0)->GetPosition(), Vector(25, 5, 0));
     EXPECT_NE(g_entryPtMgr->FindByName("west"), nullptr);
@@ -233,7 +233,7 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
         EXPECT_NE(std::string(Editor().GetFailure().c_str()).find(load.said), std::string::npos)
             << Editor().GetFailure().c_str();
         EXPECT_GT(shownInWhite(), 0) << name;
-        EXPECT_EQ(g_tileMap->GetWidth(), 40) << name;
+        EXPECT_EQ(g_tileMap->GetWidth(), FieldImages::kColumns) << name;
         EXPECT_EQ(Editor().GetEditList().GetSlotCount(), 1) << name;
         EXPECT_TRUE(g_entityMgr->IsSlotUsed(Entity::kTypeBase, 0)) << name;
         Click(kDirectoryCancel);
@@ -248,7 +248,7 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
     Frame();
     EXPECT_EQ(State(), W::kNewMap);
     EXPECT_NE(std::string(Editor().GetFailure().c_str()).find("broken.tga"), std::string::npos);
-    EXPECT_EQ(g_tileMap->GetWidth(), 40);
+    EXPECT_EQ(g_tileMap->GetWidth(), FieldImages::kColumns);
     EXPECT_EQ(Editor().GetEditList().GetSlotCount(), 1);
     Click(kDirectoryCancel);
     std::filesystem::remove(World().Path("art/graphic/map/broken.tga"));
@@ -326,7 +326,8 @@ TEST_F(MapFiles, AMapInASubDirectoryLoadsByItsPath) {
     Choose(Editor().GetMapDirectory(), W::MapDirectoryLayout(), "demo.map");
     Frame();
     EXPECT_EQ(State(), W::kEditMap);
-    EXPECT_EQ(g_tileMap->GetWidth(), 40); // the field's cells, not the demo map's 100
+    // The field's cells, not the demo map's 100.
+    EXPECT_EQ(g_tileMap->GetWidth(), FieldImages::kColumns);
     EXPECT_EQ(Editor().GetMapName(), "sub/demo");
     std::filesystem::remove_all(World().Path("Data/TileMap/sub"));
     std::filesystem::remove_all(World().Path("Data/Region/sub"));
@@ -384,7 +385,7 @@ TEST_F(MapFiles, ASavedMapIsPlayedAfterTheArchivesAreRebuilt) {
     Frame();
     EXPECT_EQ(g_loadSaveMgr->GetMapName(), "field");
     EXPECT_EQ(Mode(), kModeAreaMap);
-    EXPECT_EQ(g_tileMap->GetWidth(), 40);
+    EXPECT_EQ(g_tileMap->GetWidth(), FieldImages::kColumns);
     const EntryPt* west = g_entryPtMgr->FindByName("west");
     ASSERT_NE(west, nullptr);
     EXPECT_EQ(g_partyMgr->GetLeaderSoldier()->GetPosition(), west->position);

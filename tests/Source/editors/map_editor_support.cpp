@@ -67,7 +67,7 @@ void MapEditing::NewField() {
     Choose(Editor().GetMapDirectory(), MapEditor::MapDirectoryLayout(), "field.tga");
     Frame();
     ASSERT_EQ(State(), MapEditor::kEditMap);
-    ASSERT_EQ(g_tileMap->GetWidth(), 40);
+    ASSERT_EQ(g_tileMap->GetWidth(), FieldImages::kColumns);
 }
 
 void MapEditing::Load(const char* name) {

@@ -5,6 +5,7 @@
 #include "Library/core/vector.h"
 #include "Source/editors/map_editor.h"
 #include "Source/real_game.h"
+#include "tools/demoworld/field_images.h"
 
 #include <string>
 
@@ -27,7 +28,7 @@ protected:
     bool Ticked(MapEditor::Window window, uint32_t id) const;
     // Scrolls the directory box (of the layout) until the line shows, and clicks it.
     void Choose(const DirectoryPanel& box, const WindowLayout& layout, const std::string& name);
-    // A new map from "field.tga": 40 x 30 cells, drawn left of and above the view's corner.
+    // A new map from "field.tga", its FieldImages::kColumns x kRows cells.
     void NewField();
     void Load(const char* name);
     void Save(const char* name);

@@ -155,11 +155,11 @@ TEST_F(MapEditing, ALoadedMapIsDrawnUnderThePointerBeforeAnyScroll) {
 // centres the view on the map point under the pointer.
 TEST_F(MapEditing, ANewMapFromFieldAndItsMiniMap) {
     NewField();
-    EXPECT_EQ(g_tileMap->GetHeight(), 30);
+    EXPECT_EQ(g_tileMap->GetHeight(), FieldImages::kRows);
     EXPECT_EQ(Editor().GetMapName(), "");
     ASSERT_TRUE(Editor().HasMiniMapPicture());
-    EXPECT_EQ(Editor().GetMiniMapX(), (800 - 60) / 2);
-    EXPECT_EQ(Editor().GetMiniMapY(), (600 - 33) / 2);
+    EXPECT_EQ(Editor().GetMiniMapX(), (800 - 75) / 2); // the field's 800 x 492 pixels
+    EXPECT_EQ(Editor().GetMiniMapY(), (600 - 46) / 2);
     Tool(W::kMiniMapButton);
     ASSERT_EQ(State(), W::kMiniMap);
     MoveTo(Editor().GetMiniMapX() + 45, Editor().GetMiniMapY() + 20);
@@ -259,7 +259,7 @@ TEST_F(EntityPlacing, ACopyLandsOnTheWholeCellWithTheGrabOffset) {
     EXPECT_TRUE(Editor().GetEditList().Contains(barrel));
 
     // Off the map nothing is placed; over the barrel 'd' deletes it and frees its slot.
-    KeyAt(Vector(-0.5f, 5, 0), SDLK_p);
+    KeyAt(Vector(5, FieldImages::kRows + 0.5f, 0), SDLK_p); // below the map
     EXPECT_EQ(Editor().GetSelectedEntity(), barrel);
     EXPECT_EQ(g_entityMgr->GetSlotCount(Entity::kTypeBase), 1);
     const ScreenPos& shown = barrel->GetScreenRect();
@@ -315,20 +315,21 @@ TEST_F(EntityPlacing, ArrowsMoveTheSelectedEntityButNeverOffTheMap) {
     EXPECT_FLOAT_EQ(west->GetPosition().x, 0.2f);
     EXPECT_FLOAT_EQ(west->GetPosition().y, 0.4f);
 
-    Entity* east = Place(Vector(39.5f, 29.5f, 0));
+    constexpr float kRight = FieldImages::kColumns, kBottom = FieldImages::kRows;
+    Entity* east = Place(Vector(kRight - 0.5f, kBottom - 0.5f, 0));
     Arrows(SDLK_RIGHT, 6);
     Arrows(SDLK_DOWN, 6);
-    EXPECT_LT(east->GetPosition().x, 40.0f);
-    EXPECT_GT(east->GetPosition().x, 39.7f);
-    EXPECT_LT(east->GetPosition().y, 30.0f);
-    EXPECT_GT(east->GetPosition().y, 29.7f);
+    EXPECT_LT(east->GetPosition().x, kRight);
+    EXPECT_GT(east->GetPosition().x, kRight - 0.3f);
+    EXPECT_LT(east->GetPosition().y, kBottom);
+    EXPECT_GT(east->GetPosition().y, kBottom - 0.3f);
 }
 
 // The entry point panel's value is one byte: 300 keeps 44. Cancel keeps what was typed out.
 TEST_F(MapEditing, AnEntryPointIsPlacedNamedAndRemoved) {
     NewField();
     Tool(W::kEntryPtButton);
-    KeyAt(Vector(-0.5f, 5, 0), SDLK_p);
+    KeyAt(Vector(5, FieldImages::kRows + 0.5f, 0), SDLK_p); // below the map
     EXPECT_EQ(g_entryPtMgr->Count(), 0);
     KeyAt(Vector(5.5f, 6.5f, 0), SDLK_p);
     ASSERT_EQ(g_entryPtMgr->Count(), 1);
