@@ -231,8 +231,10 @@ void ContainerEntity::DrawContents(const Rect& rect, Screen& screen) {
             continue;
         const ScreenPos& icon = item->GetScreenRect();
         // The stack's size: an item's charges would show a stack of five potions as "1".
+        // Its bottom sits on the icon's lower edge: below it, it would read as the next item's.
         char quantity[16];
         std::snprintf(quantity, sizeof quantity, "%d", item->GetStackSize());
-        screen.DrawText(rect.x2 - screen.TextWidth(quantity), icon.y + icon.h, quantity);
+        screen.DrawText(rect.x2 - screen.TextWidth(quantity), icon.y + icon.h - screen.FontHeight(),
+                        quantity);
     }
 }

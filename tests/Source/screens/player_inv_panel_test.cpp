@@ -40,6 +40,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -133,6 +134,21 @@ protected:
         return ScreenPos{(list.x1 + list.x2 - width) / 2 + icon.GetCropX(),
                          list.y1 + 15 * (row + 1) + icon.GetCropY(), width, icon.GetFrameHeight()};
     }
+    // The runs of rows with white between the column and the list's right edge, from the
+    // top: first row and the row after the last.
+    std::vector<std::pair<int, int>> WhiteRuns(const Rect& list, int fromX) const {
+        std::vector<std::pair<int, int>> runs;
+        for (int y = list.y1; y < list.y2; ++y) {
+            bool white = false;
+            for (int x = fromX; x < list.x2 && !white; ++x)
+                white = PixelAt(x, y) == Packed(255, 255, 255);
+            if (white && !runs.empty() && runs.back().second == y)
+                runs.back().second = y + 1;
+            else if (white)
+                runs.push_back({y, y + 1});
+        }
+        return runs;
+    }
     int CountOf(const ContainerEntity& list, const char* name) {
         const ItemEntity* item = list.FindItemByName(name);
         return item ? item->GetStackSize() : 0;
@@ -220,41 +236,65 @@ TEST_F(InventoryScreen, TheTooHeavyRefusalStaysShownUntilItsOk) {
     EXPECT_EQ(m_display->GetState(), GenInterRoutine::kBrowsing);
 }
 
-// Icons are cropped to their opaque box and drawn shifted by the crop (the demo's pistol by
-// 4 down): the drawn rectangle is what a press picks, the examined item's band outlines and
-// the count is written under.
-TEST_F(InventoryScreen, AnIconIsPickedHighlightedAndCountedWhereItIsDrawn) {
+// Icons are cropped to their opaque box and drawn shifted by the crop, across and down by
+// amounts of their own (the pistol's are equal, the potion's and the greataxe's are not): the
+// drawn rectangle is what a press picks on its first and last rows and what the examined
+// item's band outlines.
+TEST_F(InventoryScreen, AnIconIsPickedAndHighlightedWhereItIsDrawn) {
     EnterMap();
     OpenInventory();
-    ContainerEntity& backpack = Inventory().GetBackpack();
-    ItemEntity* pistol = Carried("pistol");
-    ASSERT_EQ(backpack.IndexOf(pistol), 4);
-    ASSERT_GE(pistol->GetAnimation().GetCropY(), 2);
     const Rect list = m_display->GetListRect(GenInterRoutine::kMemberBackpack);
-    ScreenPos drawn = Drawn(*pistol, list, 4);
-    Command(Point{drawn.x + drawn.w / 2, drawn.y + drawn.h - 1}, 0); // examine
-    EXPECT_EQ(m_display->GetShownItem(), pistol);
-    Frame();
-    const uint16_t green = Packed(0, 255, 0);
-    EXPECT_EQ(PixelAt(list.x1 + 2, drawn.y), green);
-    EXPECT_EQ(PixelAt(list.x1 + 2, drawn.y + drawn.h), green);
+    const std::pair<const char*, bool> icons[] = {
+        {"pistol", false}, {"potion", true}, {"greataxe", true}}; // crops that differ
+    for (const auto& [name, cropsDiffer] : icons) {
+        ItemEntity* item = Carried(name);
+        const AnimationMgr& icon = item->GetAnimation();
+        ASSERT_EQ(icon.GetCropX() != icon.GetCropY(), cropsDiffer) << name;
+        const int row = Inventory().GetBackpack().IndexOf(item);
+        const ScreenPos drawn = Drawn(*item, list, row);
+        ASSERT_LT(drawn.y + drawn.h, list.y2) << name;
+        for (const int y : {drawn.y, drawn.y + drawn.h - 1}) {
+            Command(Point{drawn.x + drawn.w / 2, y}, 0); // examine
+            EXPECT_EQ(m_display->GetShownItem(), item) << name << " at " << y;
+        }
+        Frame();
+        const uint16_t green = Packed(0, 255, 0);
+        EXPECT_EQ(PixelAt(list.x1 + 2, drawn.y), green) << name;
+        EXPECT_EQ(PixelAt(list.x1 + 2, drawn.y + drawn.h), green) << name;
+    }
+}
 
-    // Scrolled to the bullets, the first count shown is theirs: its ink begins below their icon.
-    for (int click = 0; click < 3; ++click)
-        Click(kBackpackDown);
-    ItemEntity* bullets = Carried("bullets");
-    ASSERT_EQ(backpack.IndexOf(bullets), 3);
-    drawn = Drawn(*bullets, list, 0);
-    const uint16_t paper = PixelAt(list.x2 - 1, list.y1 + 1);
-    int firstInk = -1;
-    for (int y = drawn.y; y < list.y2 && firstInk < 0; ++y)
-        for (int x = drawn.x + drawn.w; x < list.x2; ++x)
-            if (PixelAt(x, y) != paper) {
-                firstInk = y;
+// Each stack's count is written at the list's right edge with its bottom on the icon's lower
+// edge: its rows are among its own icon's and none of the next one's, before and after a
+// scroll.
+TEST_F(InventoryScreen, EachCountIsWrittenBesideItsOwnIcon) {
+    EnterMap();
+    OpenInventory();
+    const Rect list = m_display->GetListRect(GenInterRoutine::kMemberBackpack);
+    ContainerEntity& backpack = Inventory().GetBackpack();
+    for (int scrolled = 0; scrolled < 2; ++scrolled) {
+        std::vector<ScreenPos> icons; // of the rows drawn whole, from the top
+        int countsFrom = list.x1;
+        for (int row = 0; backpack.GetItemAt(backpack.GetSelection() + row); ++row) {
+            const ScreenPos drawn =
+                Drawn(*backpack.GetItemAt(backpack.GetSelection() + row), list, row);
+            if (drawn.y + drawn.h + 15 > list.y2)
                 break;
-            }
-    EXPECT_GE(firstInk, drawn.y + drawn.h);
-    EXPECT_LT(firstInk, drawn.y + drawn.h + 14);
+            icons.push_back(drawn);
+            countsFrom = std::max(countsFrom, drawn.x + drawn.w);
+        }
+        const std::vector<std::pair<int, int>> counts = WhiteRuns(list, countsFrom);
+        ASSERT_GE(icons.size(), 3u);
+        ASSERT_GE(counts.size(), icons.size() - 1);
+        for (size_t row = 0; row + 1 < icons.size(); ++row) {
+            const ScreenPos &own = icons[row], &next = icons[row + 1];
+            const auto [first, end] = counts[row];
+            EXPECT_TRUE(first < own.y + own.h && end > own.y) << "row " << row;
+            EXPECT_TRUE(end <= next.y || first >= next.y + next.h) << "row " << row;
+        }
+        Click(kBackpackDown);
+        Frame();
+    }
 }
 
 // The dragged icon puts back all it was drawn over: no strip of it stays behind.
@@ -282,7 +322,7 @@ TEST_F(InventoryScreen, ADraggedIconLeavesNothingBehind) {
     Frame();
 }
 
-// A list writes each stack's size under its icon, the number the quantity box moves, not the
+// A list writes each stack's size beside its icon, the number the quantity box moves, not the
 // charges of one of its items: the white of the five potions' count is the white of "5".
 TEST_F(InventoryScreen, AListWritesEachStacksSize) {
     EnterMap();
@@ -305,8 +345,8 @@ TEST_F(InventoryScreen, AListWritesEachStacksSize) {
     };
     const ScreenPos& icon = Carried("potion")->GetScreenRect();
     ASSERT_EQ(Carried("potion")->GetStackSize(), 5);
-    const auto written = whiteShape(icon.x + icon.w, icon.y + icon.h, icon.x + icon.w + 40,
-                                    icon.y + icon.h + g_screen->FontHeight());
+    const auto written = whiteShape(icon.x + icon.w, icon.y + icon.h - g_screen->FontHeight(),
+                                    icon.x + icon.w + 40, icon.y + icon.h);
     g_screen->SetDrawColour(0);
     g_screen->FillRect(0, 0, 60, 30);
     g_screen->SetFont(0);
