@@ -155,6 +155,7 @@ public:
     void SendEventToSoldiers(int kind, EventArg p1, EventArg p2);
 
     // Scripts and events.
+    // The name's extension is cut once: a name with a dot of its own comes with its ".scr".
     bool SetRegionScript(const Stringc& name);
     const Stringc& GetRegionScriptName() const { return m_header.regionScript; }
     ScriptMachine& GetRegionScript() { return *m_regionScript; }

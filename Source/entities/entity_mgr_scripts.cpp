@@ -26,7 +26,7 @@ bool EntityMgr::SetRegionScript(const Stringc& name) {
         return false;
     m_header.regionScript = name;
     m_header.regionScript.StripExtension();
-    return m_regionScript->LoadScript(CompiledScriptPath(m_header.regionScript));
+    return m_regionScript->LoadScript(CompiledScriptPath(name));
 }
 
 void EntityMgr::UpdateScripts(uint32_t frameMs) {

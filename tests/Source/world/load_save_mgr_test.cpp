@@ -9,12 +9,14 @@
 #include "Source/loops.h"
 #include "Source/main.h"
 #include "Source/world/demo_game.h"
+#include "Source/world/log_mgr.h"
 #include "Source/world/story_pages.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -143,8 +145,9 @@ TEST_F(Transitions, AMapVisitedAgainComesFromItsWorkingFileWithoutAStartEvent) {
 }
 
 // "town.v2.map" is the second map under a name with a dot of its own, beside a "town" pair
-// that is the demo map: each visit, the first, the one from its working file and a load,
-// brings its own region, working file and region script.
+// that is the demo map, with no "town" script: each visit, the first, the one from its
+// working file and a load, brings its own region, working file and region script, and the
+// script that runs is its own, which files the glade's topic when the region is entered.
 TEST_F(Transitions, ADottedMapKeepsItsOwnRegionWorkingFileAndScriptOnEveryVisit) {
     const auto copy = [this](const std::string& from, const std::string& to) {
         World().WriteFile(to, World().ReadFile(from));
@@ -154,17 +157,28 @@ TEST_F(Transitions, ADottedMapKeepsItsOwnRegionWorkingFileAndScriptOnEveryVisit)
     copy("Script/demo2_map.scr", "Script/town.v2_map.scr");
     copy("Data/TileMap/demo.map", "Data/TileMap/town.map");
     copy("Data/Region/demo.reg", "Data/Region/town.reg");
-    copy("Script/demo_map.scr", "Script/town.scr");
+    ASSERT_FALSE(std::filesystem::exists(World().Path("Script/town.scr")));
     g_gameMode->SetUseResourceFiles(false); // the copies lie beside the archive
     StartOnDemoMap();
     Run([] { g_loadSaveMgr->RequestMapToMap("demo2", "road"); });
     const Vector road = LeaderAt();
+    const char* const glade = "The glade";
+    const auto gladeFiledOnArrival = [this, glade](const std::function<void()>& arrive) {
+        g_logMgr->Clear();
+        arrive();
+        Frames(3);
+        return g_logMgr->Find(glade) != nullptr;
+    };
 
     const std::pair<const char*, const char*> visits[] = {
         {"town.v2.map", "town.v2"}, {"demo.map", "demo"}, {"town.v2.map", "town.v2"}};
     for (const auto& [asked, entered] : visits) {
-        Run([asked = asked] { g_loadSaveMgr->RequestMapToMap(asked, "road"); });
+        const bool filed = gladeFiledOnArrival([this, asked = asked] {
+            Run([asked] { g_loadSaveMgr->RequestMapToMap(asked, "road"); });
+        });
+        ASSERT_FALSE(g_loadSaveMgr->IsShowingErrorBox()) << asked;
         EXPECT_EQ(g_loadSaveMgr->GetMapName(), entered) << asked;
+        EXPECT_EQ(filed, std::string(entered) == "town.v2") << asked;
     }
     EXPECT_FALSE(g_loadSaveMgr->IsFirstVisit());
     EXPECT_EQ(LeaderAt(), road);
@@ -176,6 +190,7 @@ TEST_F(Transitions, ADottedMapKeepsItsOwnRegionWorkingFileAndScriptOnEveryVisit)
     EXPECT_EQ(g_loadSaveMgr->GetMapName(), "town.v2");
     EXPECT_EQ(g_entityMgr->GetRegionScriptName(), "town.v2_map");
     EXPECT_EQ(g_entityMgr->GetHeaderFailures(), 0u);
+    EXPECT_TRUE(gladeFiledOnArrival([] { g_entityMgr->PostTransitionEventA(); }));
 }
 
 TEST_F(Transitions, AGameSavedThenLoadedAfterANewGameHasTheSameWorkingFiles) {
