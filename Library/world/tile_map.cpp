@@ -277,16 +277,22 @@ void TileMap::ClearFog() {
         cell.Set(TileRecord::kFogBits, false);
 }
 
-bool TileMap::ReadExplored(Stream& stream) {
-    TagList explored;
+bool TileMap::ReadExploredList(Stream& stream, long cells, TagList& explored) {
     if (!explored.Read(stream))
         return false;
-    const long cells = m_map.grid.CellCount();
     if (cells > 0 && explored.GetBitCount() != cells) {
         std::fprintf(stderr, "The explored cells are saved for a map of %d cells, not %ld\n",
                      explored.GetBitCount(), cells);
         return false;
     }
+    return true;
+}
+
+bool TileMap::ReadExplored(Stream& stream) {
+    TagList explored;
+    const long cells = m_map.grid.CellCount();
+    if (!ReadExploredList(stream, cells, explored))
+        return false;
     for (long index = 0; index < cells; ++index)
         m_map.grid.AtIndex(index).Set(TileRecord::kExplored,
                                       explored.IsSet(static_cast<int>(index)));

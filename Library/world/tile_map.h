@@ -37,6 +37,7 @@ class IndexedBitmap;
 class ResFileMgr;
 class Screen;
 class Stream;
+class TagList;
 class TileWater;
 class WorldObject;
 
@@ -102,6 +103,8 @@ public:
     // untouched.
     bool LoadForEditor(const char* name, Contents& staged) const;
     void Adopt(Contents&& staged);    // what a successful read makes of the map
+    // The named map read aside as Load reads it, taking nothing: false where Load would fail.
+    bool CheckFile(const char* name, long& cells) const;
     bool Write(Stream& stream) const; // every cell as it is; false for an empty map
     // The map editor's save: every cell's state reset from its type (ResetCellStates),
     // the map written, then its search, height and light images saved beside the map
@@ -185,6 +188,8 @@ public:
     // another size is refused, changing nothing.
     bool ReadExplored(Stream& stream);
     bool WriteExplored(Stream& stream) const;
+    // The list ReadExplored takes, for a map of that many cells (0: a list of any size).
+    static bool ReadExploredList(Stream& stream, long cells, TagList& explored);
 
     // Whether every cell on the line between two world points (truncated to cells) is
     // walkable by type (A) or has its walk flag set (B).

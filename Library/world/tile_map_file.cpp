@@ -69,6 +69,14 @@ bool TileMap::LoadForEditor(const char* name, Contents& staged) const {
     return true;
 }
 
+bool TileMap::CheckFile(const char* name, long& cells) const {
+    Contents staged;
+    if (!LoadAside(name, staged))
+        return false;
+    cells = staged.grid.CellCount();
+    return true;
+}
+
 bool TileMap::Read(Stream& stream, const char* source) {
     Contents staged;
     if (!ReadAside(stream, source, staged))

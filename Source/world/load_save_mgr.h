@@ -174,6 +174,8 @@ private:
 
     // The slots and their files.
     bool IsReadableSlot(int slot);
+    static Stringc MapOfState(const Stringc& state, const PlayerData::Place& place); // "": unknown
+    bool IsReadableMapState(const Stringc& path, const Stringc& map);
     void RecoverSlot(int slot); // a slot left in its backup by an interrupted save
     bool CopySlotToWorking();
     bool CopyWorkingToSlot();

@@ -195,20 +195,43 @@ Stringc LoadSaveMgr::GetSlotDescription(int slot) {
     return place.description;
 }
 
-// Each map's saved state is read aside too: a slot that would fail once its map is entered
-// is refused now, while the game in play is still whole.
+// The map the slot is on and each map's saved state are read aside too, the state against
+// its own map: a slot that would fail once a map is entered is refused now, while the game
+// in play is still whole. A slot on a map holds that map's state: without it the map would
+// be entered afresh, its state lost.
 bool LoadSaveMgr::IsReadableSlot(int slot) {
-    FileStream file((GetSlotDirectory(slot) + "plrdata.sav").c_str(), kStreamReadBinary);
-    if (!file.IsOpen() || !PlayerData::Check(file))
+    const Stringc directory = GetSlotDirectory(slot);
+    FileStream file((directory + "plrdata.sav").c_str(), kStreamReadBinary);
+    PlayerData::Place place;
+    if (!file.IsOpen() || !PlayerData::Check(file, place))
         return false;
-    for (const Stringc& path : m_files->List(GetSlotDirectory(slot), "sav")) {
-        if (Stringc(path).FileName() == "plrdata")
-            continue;
-        FileStream map(path.c_str(), kStreamReadBinary);
-        if (!map.IsOpen() || !m_services.region.CheckState(map))
+    long cells = 0;
+    if (place.mapName.Length() > 0 && (!m_services.map.CheckFile(place.mapName.c_str(), cells) ||
+                                       !m_files->Exists(directory + place.workingMapName + ".sav")))
+        return false;
+    for (const Stringc& path : m_files->List(directory, "sav")) {
+        const Stringc name = Stringc(path).FileName();
+        if (name != "plrdata" && !IsReadableMapState(path, MapOfState(name, place)))
             return false;
     }
     return true;
+}
+
+// A state is its own map's, but the working one on a map is that map's (the temporary map's
+// is); a temporary map's state left behind is read again only as the working one, so its map
+// is not known.
+Stringc LoadSaveMgr::MapOfState(const Stringc& state, const PlayerData::Place& place) {
+    if (state == place.workingMapName && place.mapName.Length() > 0)
+        return place.mapName;
+    return state == kTemporaryMap ? Stringc() : state;
+}
+
+bool LoadSaveMgr::IsReadableMapState(const Stringc& path, const Stringc& map) {
+    long cells = 0;
+    if (map.Length() > 0 && !m_services.map.CheckFile(map.c_str(), cells))
+        return false;
+    FileStream state(path.c_str(), kStreamReadBinary);
+    return state.IsOpen() && m_services.region.CheckState(state, cells);
 }
 
 bool LoadSaveMgr::CopySlotToWorking() {

@@ -56,9 +56,8 @@ bool PlayerData::ReadGame(Stream& stream, const Keepers& keepers) {
 }
 
 // The party is made in an entity manager of its own, released with it.
-bool PlayerData::Check(Stream& stream) {
+bool PlayerData::Check(Stream& stream, Place& place) {
     OffscreenGame scratch;
-    Place place;
     return ReadNames(stream, place) && ReadRestOfPlace(stream, place) &&
            scratch.Party().Load(stream) && ReadGame(stream, scratch.Keepers());
 }

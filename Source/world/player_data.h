@@ -54,5 +54,6 @@ public:
     // The script variables, the timer tables, the journal and the clock, after the party.
     static bool ReadGame(Stream& stream, const Keepers& keepers);
     // The whole record read into keepers of its own: whether a game can be loaded from it.
-    static bool Check(Stream& stream);
+    // The place read is given back.
+    static bool Check(Stream& stream, Place& place);
 };

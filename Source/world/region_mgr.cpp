@@ -179,11 +179,11 @@ bool RegionMgr::Load(Stream& stream) {
            LoadSurroundings(stream);
 }
 
-bool RegionMgr::CheckState(Stream& stream) const {
+bool RegionMgr::CheckState(Stream& stream, long cells) const {
     EntityMgr entities;
     TagList explored;
     return stream.CheckOpen() == kStreamOk && m_services.entities.Load(entities, stream) &&
-           explored.Read(stream) && CheckSurroundings(stream);
+           TileMap::ReadExploredList(stream, cells, explored) && CheckSurroundings(stream);
 }
 
 bool RegionMgr::SaveDefinition(Stream& stream, const EntityPtrList* placed) {

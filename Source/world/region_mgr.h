@@ -82,9 +82,9 @@ public:
     // read before it stays.
     bool Save(Stream& stream);
     bool Load(Stream& stream);
-    // Whether a region state reads whole, read into managers of its own: nothing in play is
-    // touched.
-    bool CheckState(Stream& stream) const;
+    // Whether a region state reads whole, read into managers of its own, and fits a map of
+    // that many cells (0: a map not known): nothing in play is touched.
+    bool CheckState(Stream& stream, long cells) const;
     // The region definition; LoadDefinition resets first.
     bool SaveDefinition(Stream& stream, const EntityPtrList* placed);
     bool LoadDefinition(Stream& stream, PlacedEntityList* placed);

@@ -54,7 +54,8 @@ std::string Rewritten(const uint8_t* data, size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const ScopedCreatureFactory creatures;
     FuzzInput input(data, size);
-    const bool loadable = PlayerData::Check(input);
+    PlayerData::Place place;
+    const bool loadable = PlayerData::Check(input, place);
     const std::string written = Rewritten(data, size);
     if (loadable != !written.empty())
         std::abort();

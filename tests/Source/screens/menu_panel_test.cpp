@@ -14,6 +14,7 @@
 #include "Source/screens/load_save_panel.h"
 #include "Source/screens/main_panel.h"
 #include "Source/world/demo_game.h"
+#include "Source/world/map_state_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +207,35 @@ TEST_F(GameMenu, LoadingASlotBringsThePartyBackAsSaved) {
     EXPECT_FLOAT_EQ(Leader()->GetPosition().x, savedAt.x);
     EXPECT_FLOAT_EQ(Leader()->GetPosition().y, savedAt.y);
     EXPECT_FLOAT_EQ(LeaderData().GetHitPoints(), savedHitPoints);
+}
+
+// A slot whose map state counts one explored cell more than its map has would fail once the
+// map is entered: it is refused when chosen, and the game in play goes on as it was.
+TEST_F(GameMenu, ASlotWhoseMapStateDoesNotFitItsMapIsRefusedWithTheGameAsItWas) {
+    StartPlaying();
+    SaveToSlot(0, "misfit");
+    const auto cells = static_cast<uint32_t>(g_tileMap->GetWidth() * g_tileMap->GetHeight());
+    const std::string saved = World().ReadFile("SaveGame/slot01/demo.sav");
+    const std::string forged = WithOneExploredCellMore(saved, cells);
+    ASSERT_FALSE(forged.empty());
+    World().WriteFile("SaveGame/slot01/demo.sav", forged);
+    g_gameMode->SetPaused(true);
+    const Vector walkedTo = Leader()->GetPosition() + Vector(3, 2, 0);
+    Leader()->SetPosition(walkedTo);
+
+    OpenMenu();
+    Click(kLoad);
+    Frame();
+    ASSERT_EQ(Mode(), kModeLoadGame);
+    ClickSlot(0);
+    Click(kSlotsOk);
+    Frames(2);
+    EXPECT_FALSE(g_loadSaveMgr->IsShowingErrorBox());
+    EXPECT_EQ(LastMessage(), "The game saved in slot 1 cannot be read.");
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    ASSERT_EQ(g_partyMgr->GetCount(), 1);
+    EXPECT_EQ(Leader()->GetPosition(), walkedTo);
+    World().WriteFile("SaveGame/slot01/demo.sav", saved);
 }
 
 // Out of the game on the title menu, Load enters the saved game where it was saved.

@@ -3,6 +3,7 @@
 // save cannot be done.
 #include "Library/interface/message_box.h"
 #include "Library/world/game_mode.h"
+#include "Library/world/tile_map.h"
 #include "Source/entities/entity_fakes.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
@@ -10,6 +11,7 @@
 #include "Source/main.h"
 #include "Source/world/demo_game.h"
 #include "Source/world/log_mgr.h"
+#include "Source/world/map_state_bytes.h"
 #include "Source/world/story_pages.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -311,6 +314,48 @@ TEST_F(Transitions, NamesLeadingOutOfTheirFoldersAreRefusedAndNothingIsWrittenTh
     EXPECT_FALSE(g_loadSaveMgr->IsInTemporaryMap());
     EXPECT_EQ(Mode(), kModeAreaMap);
     EXPECT_FALSE(std::filesystem::exists(World().Path("x.tmp")));
+}
+
+// The slot is read against the maps it goes with before anything in play is touched: the
+// map it is on must load and have its state in the slot, and each map's state must count that
+// map's cells, the one entered now and one entered on a later journey alike.
+TEST_F(Transitions, ASlotThatDoesNotFitItsMapsIsRefusedBeforeAnythingIsTouched) {
+    StartOnDemoMap();
+    const uint32_t demoCells =
+        static_cast<uint32_t>(g_tileMap->GetWidth() * g_tileMap->GetHeight());
+    Run([] { g_loadSaveMgr->RequestMapToMap("demo2", "road"); });
+    const uint32_t cells = static_cast<uint32_t>(g_tileMap->GetWidth() * g_tileMap->GetHeight());
+    Run([] { g_loadSaveMgr->RequestSaveGame(3, "In the glade"); });
+    const Files slot = FilesIn("slot03");
+    std::string player = slot.at("plrdata.sav");
+    const std::string mapName("\6\0demo2\0", 8); // the first of the two names is the map's
+    ASSERT_NE(player.find(mapName), std::string::npos);
+    player.replace(player.find(mapName), mapName.size(), std::string("\6\0demo3\0", 8));
+    const std::pair<const char*, std::optional<std::string>> forgeries[] = {
+        {"demo.sav", WithOneExploredCellMore(slot.at("demo.sav"), demoCells)},
+        {"demo2.sav", WithOneExploredCellMore(slot.at("demo2.sav"), cells)},
+        {"demo2.sav", std::nullopt}, // gone
+        {"plrdata.sav", player}};
+    const Files before = FilesIn("");
+    for (const auto& [name, bytes] : forgeries) {
+        const std::string path = std::string("SaveGame/slot03/") + name;
+        if (bytes)
+            World().WriteFile(path, *bytes);
+        else
+            std::filesystem::remove(World().Path(path));
+        ASSERT_FALSE(bytes && bytes->empty()) << name;
+        testing::internal::CaptureStderr();
+        g_loadSaveMgr->RequestLoadGame(3);
+        Frame();
+        testing::internal::GetCapturedStderr();
+        ASSERT_FALSE(g_loadSaveMgr->IsShowingErrorBox()) << name;
+        EXPECT_EQ(LastMessage(), "The game saved in slot 3 cannot be read.") << name;
+        EXPECT_TRUE(FilesIn("") == before) << name;
+        EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo2") << name;
+        World().WriteFile(path, slot.at(name));
+    }
+    Run([] { g_loadSaveMgr->RequestLoadGame(3); });
+    EXPECT_EQ(LastMessage(), "Game Loaded.");
 }
 
 // A slot whose map file names a template outside its folder is refused when it is chosen,

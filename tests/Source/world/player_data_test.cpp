@@ -42,7 +42,8 @@ class PlayerDataRecord : public testsupport::SoldierRecords {
 protected:
     bool Check(const Bytes& bytes) {
         TestStream stream(bytes);
-        return PlayerData::Check(stream);
+        PlayerData::Place place;
+        return PlayerData::Check(stream, place);
     }
 
     OffscreenGame m_game;
