@@ -203,6 +203,30 @@ TEST_F(WorldMap, AForcedEncounterOnAFailedDrawTravelsWithoutAskingAndAMissingScr
     EXPECT_EQ(MessageCount(), messages);
 }
 
+// An encounter's map named with its extension is entered under its name, and so is one whose
+// name has a dot of its own ("camp.v2.map").
+TEST_F(WorldMap, AnEncounterMapNamedWithItsExtensionIsEnteredUnderItsName) {
+    DemoWorldDir& files = DemoWorldSuite::World();
+    files.WriteFile("Data/TileMap/camp.v2.map", files.ReadFile("Data/TileMap/camp.map"));
+    files.WriteFile("Data/Region/camp.v2.reg", files.ReadFile("Data/Region/camp.reg"));
+    g_gameMode->SetUseResourceFiles(false); // the copies lie beside the archive
+    EnterWorld();
+    for (const char* entered : {"camp", "camp.v2"}) {
+        {
+            FailedPercentRolls draws;
+            SetUpCamp("world_area", true);
+            World()->SetEncounterMapName((std::string(entered) + ".map").c_str());
+            Frame();
+        }
+        Frame();
+        ASSERT_FALSE(g_loadSaveMgr->IsShowingErrorBox()) << entered;
+        EXPECT_EQ(Mode(), kModeAreaMap) << entered;
+        EXPECT_EQ(g_loadSaveMgr->GetMapName(), entered);
+        g_partyMgr->MoveLeaderTo(Vector(1.0f, 20.5f, 0.0f));
+        RunUntil([] { return g_gameMode->GetModeId() == kModeWorldMap; });
+    }
+}
+
 // Hot spots belong to an area view that is not built: the action is done and keeps the
 // record, numbered in order, but nothing shows it or leads anywhere; a new screen starts
 // with none.
