@@ -93,9 +93,11 @@ void LoadSaveMgr::RequestSaveGame(int slot, const Stringc& description) {
 }
 
 // The names a request gives become paths in the save and data folders: one that leads out
-// of them refuses the request, and what was pending stays.
+// of them refuses the request, and what was pending stays. So does an empty name of an area
+// map, which would leave the party in the area map's mode on no map at all.
 bool LoadSaveMgr::Request(TransitionKind kind, const Stringc& region, const Stringc& entry) {
-    if (!StoredName::Check(region))
+    const bool toWorld = kind == kPageToWorld || kind == kMapToWorld || kind == kTempMapToWorld;
+    if (!StoredName::Check(region) || (!toWorld && region.Length() == 0))
         return false;
     m_pending = kind;
     m_targetMapName = region;
@@ -147,7 +149,7 @@ void LoadSaveMgr::RequestWorldToTempMap(const Stringc& region, const Stringc& sc
 }
 
 void LoadSaveMgr::RequestWorldToTempMap2(const Stringc& region, const Stringc& script) {
-    if (!StoredName::Check(region) || !StoredName::Check(script))
+    if (region.Length() == 0 || !StoredName::Check(region) || !StoredName::Check(script))
         return;
     m_pending = kWorldToTempMap2;
     m_targetMapName = region;

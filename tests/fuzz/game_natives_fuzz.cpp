@@ -269,9 +269,10 @@ private:
     }
 
     static void CheckCreaturesOnMap() {
-        if (g_entityMgr == nullptr || g_gameMode->GetModeId() != kModeAreaMap ||
-            g_tileMap->GetWidth() == 0)
+        if (g_entityMgr == nullptr || g_gameMode->GetModeId() != kModeAreaMap)
             return;
+        if (g_tileMap->GetWidth() == 0)
+            Fail("the area map's mode runs on no map");
         const float width = static_cast<float>(g_tileMap->GetWidth());
         const float height = static_cast<float>(g_tileMap->GetHeight());
         for (int slot = 0; slot < g_entityMgr->GetSlotCount(Entity::kTypeSoldier); ++slot) {

@@ -316,6 +316,19 @@ TEST_F(Transitions, NamesLeadingOutOfTheirFoldersAreRefusedAndNothingIsWrittenTh
     EXPECT_FALSE(std::filesystem::exists(World().Path("x.tmp")));
 }
 
+// An area map must be named: an empty name would leave the party in the map's mode on none.
+TEST_F(Transitions, AnEmptyAreaMapNameIsRefusedAndThePartyStaysOnItsMap) {
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestMapToMap("", "gate"); });
+    Run([] { g_loadSaveMgr->RequestPageToTempMap("", "demo2_map", "road"); });
+    Run([] { g_loadSaveMgr->RequestWorldToTempMap2("", "demo2_map"); });
+    EXPECT_FALSE(g_loadSaveMgr->IsShowingErrorBox());
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    EXPECT_FALSE(g_loadSaveMgr->IsInTemporaryMap());
+    EXPECT_GT(g_tileMap->GetWidth(), 0);
+}
+
 // The slot is read against the maps it goes with before anything in play is touched: the
 // map it is on must load and have its state in the slot, and each map's state must count that
 // map's cells, the one entered now and one entered on a later journey alike.
