@@ -149,6 +149,10 @@ bool Spell::ApplyToPoint(Entity* caster, const Vector& casterPosition, Entity* t
     return m_selected && m_selected->ApplyToPoint(caster, casterPosition, target, targetPosition);
 }
 
+int Spell::GetCursorKind() const {
+    return m_selected ? m_selected->GetCursorKind() : 0;
+}
+
 void Spell::PlaySound(const Vector& position) const {
     if (g_gameMode != nullptr && m_header.sound.Length() > 0)
         g_gameMode->PlaySound(m_header.sound.c_str(), 1, 255, &position, nullptr);

@@ -55,6 +55,7 @@ public:
     bool ApplyToPoint(Entity* caster, const Vector& casterPosition, Entity* target,
                       const Vector& targetPosition);
     void PlaySound(const Vector& position) const;
+    int GetCursorKind() const; // the selected ability's; 0 without one
 
     const Stringc& GetName() const { return m_header.name; }
     void SetName(const Stringc& name) { m_header.name = name; }

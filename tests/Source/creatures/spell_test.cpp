@@ -166,6 +166,35 @@ TEST_F(SpellTest, EachDeliveryHandsTheUseOnItsWay) {
     }
 }
 
+// The cursor follows the level in force: an offensive spell's delivery picks it, a harmless
+// spell or one cast on its caster has none, and a spell without abilities answers 0.
+TEST_F(SpellTest, TheCursorKindIsTheSelectedAbilitysAndNoneWithoutOne) {
+    EXPECT_EQ(m_spell.GetCursorKind(), 0);
+    const std::pair<uint8_t, int> offensive[] = {{SpellAbility::kOnCaster, -1},
+                                                 {SpellAbility::kOnTarget, 1},
+                                                 {SpellAbility::kByMode, 2},
+                                                 {SpellAbility::kInRadius, 2},
+                                                 {9, 0}};
+    for (const auto& [delivery, kind] : offensive) {
+        m_spell.Reset();
+        m_spell.SetOffensive(true);
+        Define(delivery, 0);
+        EXPECT_EQ(m_spell.GetCursorKind(), kind) << int{delivery};
+    }
+    m_spell.SetOffensive(false);
+    EXPECT_EQ(m_spell.GetCursorKind(), -1);
+    m_spell.Reset();
+    m_spell.SetOffensive(true);
+    SpellAbility onCaster;
+    onCaster.Define(1, SpellAbility::kOnCaster, 2, 0, 0, 10.0f, 3.0f, 0.0, 7, 2.5f);
+    m_spell.AddAbility(onCaster);
+    Define(SpellAbility::kOnTarget, 0);
+    m_spell.SelectAbility(0);
+    EXPECT_EQ(m_spell.GetCursorKind(), -1) << "the level in force, not the last added";
+    m_spell.SelectAbility(1);
+    EXPECT_EQ(m_spell.GetCursorKind(), 1);
+}
+
 TEST_F(SpellTest, ACastSpendsAReadyChargeFirstAndWithoutOneNothingHappens) {
     Define(SpellAbility::kOnTarget, 0, 2112);
     SpellAbility& ability = *m_spell.GetSelectedAbility();
