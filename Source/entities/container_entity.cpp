@@ -206,12 +206,14 @@ bool ContainerEntity::RefreshNamedItem(const Stringc& name) {
 bool ContainerEntity::StackByKind(const ItemEntity* item) const {
     if (item == nullptr)
         return false;
-    if (item->GetKind() < 1)
-        return true;
-    for (const ItemEntity* held : m_items)
-        if (item->AcceptsAmmunition(*held))
-            return true;
-    return false;
+    return item->GetKind() < 1 || FindAmmunitionFor(*item) != nullptr;
+}
+
+ItemEntity* ContainerEntity::FindAmmunitionFor(const ItemEntity& weapon) const {
+    const auto found = std::find_if(m_items.begin(), m_items.end(), [&](const ItemEntity* held) {
+        return weapon.AcceptsAmmunition(*held);
+    });
+    return found != m_items.end() ? *found : nullptr;
 }
 
 void ContainerEntity::SelectPrevious() {

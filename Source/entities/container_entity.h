@@ -54,6 +54,8 @@ public:
     void ForNamedItems(const Stringc& name, int n);        // they select their n-th ability
     bool RefreshNamedItem(const Stringc& name);            // they become identified
     bool StackByKind(const ItemEntity* item) const;
+    // The first held item, in list order, that the weapon takes as ammunition; null for none.
+    ItemEntity* FindAmmunitionFor(const ItemEntity& weapon) const;
     int GetSelection() const { return m_selection; }
     void SelectPrevious();
     void SelectNext();

@@ -92,12 +92,9 @@ bool ContainerEntity::MoveItemTo(ItemEntity* weapon, ItemEntity* ammunition, Ite
 bool ContainerEntity::MoveItemToB(ItemEntity* weapon) {
     bool any = false;
     for (;;) {
-        const auto ammunition =
-            std::find_if(m_items.begin(), m_items.end(), [&](const ItemEntity* held) {
-                return weapon != nullptr && weapon->AcceptsAmmunition(*held);
-            });
+        ItemEntity* ammunition = weapon != nullptr ? FindAmmunitionFor(*weapon) : nullptr;
         ItemEntity* out = nullptr;
-        if (ammunition == m_items.end() || !MoveItemTo(weapon, *ammunition, out))
+        if (ammunition == nullptr || !MoveItemTo(weapon, ammunition, out))
             return any;
         any = true;
     }

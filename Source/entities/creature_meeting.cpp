@@ -5,6 +5,7 @@
 #include "Library/world/game_mode.h"
 #include "Library/world/mode_record.h"
 #include "Source/entities/carried_items.h"
+#include "Source/entities/container_entity.h"
 #include "Source/entities/creature_parts.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/map_object.h"
@@ -153,11 +154,11 @@ bool IsWeaponReady(SoldierEntity& creature, const ItemEntity* item, int mode) {
         return false;
     if (item->GetAmmoType() <= 0 || item->GetCapacity() <= 0)
         return true;
+    if (!item->IsEmpty())
+        return true;
     CreatureParts* parts = creature.GetCreature();
     CarriedItems* carried = parts ? parts->GetCarried() : nullptr;
-    ItemEntity* ammunition = nullptr;
-    return carried != nullptr &&
-           carried->FindAmmoInBackpack("", static_cast<uint16_t>(item->GetAmmoType()), ammunition);
+    return carried != nullptr && carried->GetBackpack().FindAmmunitionFor(*item) != nullptr;
 }
 
 bool ChooseBestWeapon(SoldierEntity& creature, const std::vector<ItemEntity*>& items, int mode,

@@ -29,8 +29,8 @@ bool GetDialogueValue(Entity* entity, uint32_t& out);
 // Whether a creature trades in its dialogue (n not 0); false for any other entity.
 bool SetCreatureDialogueField(Entity* entity, uint32_t n);
 
-// A weapon of the fire mode (1 or 2; any for other modes) that, when it takes ammunition,
-// finds some in the creature's backpack.
+// A weapon of the fire mode (1 or 2; any for other modes) that takes no ammunition, holds
+// some, or takes an item of the creature's backpack.
 bool IsWeaponReady(SoldierEntity& creature, const ItemEntity* item, int mode);
 // The first ready weapon of the list, in its order: every weapon scores the same.
 bool ChooseBestWeapon(SoldierEntity& creature, const std::vector<ItemEntity*>& items, int mode,

@@ -190,7 +190,7 @@ public:
     bool ChargeItemMoveCost(Entity* item, int slot);
     bool TakeNamedItemFrom(const Stringc& name, int slot); // out of the backpack
     bool TakeNamedItemToBackpack(const Stringc& name);
-    bool ChargeItemUseTime(Entity* item); // offered to the backpack's stacks
+    bool ChargeItemUseTime(Entity* item); // reloaded from the backpack
     bool AttackWithCurrentItem(Entity* target);
     bool GiveItemTo(Entity* item, Entity* target);
     bool UseEntity(Entity* target, int argument); // false while the target is changing state

@@ -105,8 +105,12 @@ bool SoldierEntity::TakeNamedItemToBackpack(const Stringc& name) {
 bool SoldierEntity::ChargeItemUseTime(Entity* entity) {
     ItemEntity* item = nullptr;
     CarriedItems* carried = Carried();
-    if (!AsItem(entity, &item) || carried == nullptr || !carried->BackpackContains(item) ||
-        !carried->PutInBackpack(item))
+    if (!AsItem(entity, &item) || carried == nullptr || !carried->Contains(item))
+        return false;
+    ContainerEntity& backpack = carried->GetBackpack();
+    ItemEntity* ammunition = backpack.FindAmmunitionFor(*item);
+    ItemEntity* left = nullptr;
+    if (ammunition == nullptr || !backpack.MoveItemTo(item, ammunition, left))
         return false;
     Charge(item->GetUseTime());
     return true;

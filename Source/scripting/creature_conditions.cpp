@@ -7,6 +7,7 @@
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_inventory.h"
 #include "Source/creatures/spell_mgr.h"
+#include "Source/entities/container_entity.h"
 #include "Source/entities/creature_commands.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/item_entity.h"
@@ -101,10 +102,12 @@ int32_t HandsEmptyOrItemEmpty(const NativeCall& call) {
     return Answer(creature != nullptr && (item == nullptr || item->IsEmpty()));
 }
 
-int32_t HandItemInBackpack(const NativeCall& call) {
-    const Creature* creature = OwnerCreature(call);
+int32_t HasAmmunitionForHandItem(const NativeCall& call) {
+    Creature* creature = OwnerCreature(call);
     const ItemEntity* item = CurrentItemOf(creature);
-    return Answer(item != nullptr && creature->GetData().GetInventory().BackpackContains(item));
+    return Answer(item != nullptr &&
+                  creature->GetData().GetInventory().GetBackpack().FindAmmunitionFor(*item) !=
+                      nullptr);
 }
 
 int32_t FirstHoldsItem(const NativeCall& call) {
@@ -165,7 +168,7 @@ void RegisterCreatureConditions(NativeTable& table) {
     table.AddCondition(52, "R", &FirstHoldsItem);
     table.AddCondition(53, "RNS", &HoldsNamedItemInSlot);
     table.AddCondition(56, "", &HandsEmptyOrItemEmpty);
-    table.AddCondition(57, "", &HandItemInBackpack);
+    table.AddCondition(57, "", &HasAmmunitionForHandItem);
     table.AddCondition(58, "R", &InCombat);
     table.AddCondition(67, "R", &Busy);
 }

@@ -156,8 +156,8 @@ bool PartyCmd::ReloadWeapon(SoldierEntity* character) {
         return false;
     if (held->IsFull())
         return Refuse("This item is full.");
-    ItemEntity* ammunition = nullptr;
-    if (!inventory->FindAmmoInBackpack("", static_cast<uint16_t>(held->GetAmmoType()), ammunition))
+    ItemEntity* ammunition = inventory->GetBackpack().FindAmmunitionFor(*held);
+    if (ammunition == nullptr)
         return Refuse("You don't have ammunition for this weapon.");
     ItemEntity* left = nullptr;
     if (!inventory->GetBackpack().MoveItemTo(held, ammunition, left))

@@ -30,6 +30,11 @@ namespace {
 using namespace testsupport;
 
 constexpr uint32_t kSneak = 4001; // on the caster
+constexpr Point kInventoryButton{465, 559};
+constexpr Point kSecondHand{397, 298}; // on the inventory screen
+constexpr Point kDone{720, 544};
+constexpr Point kNextHand{594, 560};
+constexpr Point kWeapon{548, 560}; // the held item's box
 
 class PartyOrders : public DemoGame {
 protected:
@@ -83,6 +88,46 @@ TEST_F(PartyOrders, AMemberThatCannotActRefusesEveryOrderWithoutAWord) {
             EXPECT_EQ(Said(orders[order], false), "") << order;
     }
     EXPECT_TRUE(m_actions.done.empty());
+}
+
+// The tutorial's pistol, dragged into a hand on the inventory screen and chosen with the
+// arrow beside the weapon's box: a right click on the box loads one clip of the pack's
+// bullets into it, a second finds it full.
+TEST_F(PartyOrders, ARightClickOnTheHeldPistolLoadsAClipFromThePackAndASecondFindsItFull) {
+    StartOnDemoMap();
+    CreatureInventory& inventory = Data(Leader()).GetInventory();
+    const auto clips = [&inventory] {
+        ItemEntity* bullets = nullptr;
+        return inventory.FindByName("bullets", bullets) ? bullets->GetStackSize() : 0;
+    };
+    ItemEntity* pistol = nullptr;
+    ASSERT_TRUE(inventory.FindByName("pistol", pistol));
+    ASSERT_EQ(clips(), 10);
+    Click(kInventoryButton);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeInventory);
+    const ScreenPos& icon = pistol->GetScreenRect();
+    MoveTo(icon.x + icon.w / 2, icon.y + icon.h / 2);
+    Push(Event(SDL_MOUSEBUTTONDOWN));
+    Frame();
+    MoveTo(kSecondHand.x, kSecondHand.y);
+    Push(Event(SDL_MOUSEBUTTONUP));
+    Frames(2);
+    Click(kDone);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    Click(kNextHand);
+    ASSERT_EQ(Leader()->GetCurrentItem(), pistol);
+    ASSERT_TRUE(pistol->IsEmpty());
+
+    const int before = MessageCount();
+    RightClick(kWeapon.x, kWeapon.y);
+    EXPECT_EQ(MessageCount(), before) << LastMessage();
+    EXPECT_TRUE(pistol->IsFull());
+    EXPECT_EQ(clips(), 9);
+    RightClick(kWeapon.x, kWeapon.y);
+    EXPECT_EQ(LastMessage(), "This item is full.");
+    EXPECT_EQ(clips(), 9);
 }
 
 // Each obstacle taken away in turn uncovers the next refusal.
