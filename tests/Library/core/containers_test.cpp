@@ -49,6 +49,22 @@ TEST(MemMgr, AlwaysTakesTheLowestFreeSlot) {
     EXPECT_EQ(pool.CountUsed(), 2);
 }
 
+// A slot freed just past a full byte is taken once the slot before that byte is: the search
+// starting at the full byte passes over it to the next byte's first slot, 16 or 72.
+TEST(MemMgr, TakesTheFreeSlotJustPastAFullByte) {
+    MemMgr<Record> pool(3);
+    for (int i = 0; i < 80; ++i)
+        pool.Alloc();
+    for (const int past : {16, 72}) {
+        SCOPED_TRACE(past);
+        pool.Free(past - 9);
+        pool.Free(past);
+        EXPECT_EQ(pool.SlotOf(pool.Alloc()), past - 9);
+        EXPECT_EQ(pool.SlotOf(pool.Alloc()), past);
+    }
+    EXPECT_EQ(pool.SlotOf(pool.Alloc()), 80);
+}
+
 TEST(MemMgr, GrowsByFiftyAndHandsFreedObjectsBackInSlotOrder) {
     MemMgr<Record> pool(1);
     std::vector<Record*> items;

@@ -68,6 +68,9 @@ TEST(TagList, CountsStayExactThroughEveryOperation) {
     EXPECT_EQ(full.FindClearFrom(38), 50) << "over the full byte between";
     EXPECT_EQ(full.FindClearFrom(51), -1) << "the spare bits are no slots";
     EXPECT_EQ(full.FindClearFrom(1000), -1);
+    full.Set(50);
+    full.Unset(56);
+    EXPECT_EQ(full.FindClearFrom(48), 56) << "the first bit past a full byte";
 }
 
 TEST(TagList, WalksSetBitsAndCopiesIntoOtherListsRecounting) {
