@@ -6,6 +6,7 @@
 #include "Library/core/test_stream_support.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map_support.h"
+#include "Library/world/vehicle.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/speech_bubble.h"
@@ -272,6 +273,28 @@ TEST_F(SoldierTest, ASoldierFarBeyondTheMapStillRunsItsFrame) {
     lost->SetPosition(Vector(3.0e9f, -1.0e20f, 0.0f));
     lost->Update(kFrameMs);
     EXPECT_TRUE(lost->IsAlive());
+}
+
+// A step of exactly four and a half cells along a row or down a column, from the middle of
+// a cell to the last one's middle, is taken; from half a cell further on it lands on the
+// map's far edge, one past its cells, and is refused. The steps are set here (the speed as
+// it is after a frame's coasting), as no walk's frames and forces land on the edge exactly.
+TEST_F(SoldierTest, AStepLandingExactlyOnTheMapsFarEdgeIsRefused) {
+    const auto step = [&](const Vector& from, const Vector& direction) {
+        SoldierEntity* walker = Soldier(from.x, from.y);
+        EXPECT_NE(walker->GetVehicle(), nullptr);
+        if (walker->GetVehicle() == nullptr)
+            return from;
+        walker->GetVehicle()->SetVelocity(direction * 10.0f);
+        walker->Update(500); // nine cells a second for half of one
+        const Vector at = walker->GetPosition();
+        m_manager.ReleaseEntity(walker);
+        return at;
+    };
+    EXPECT_EQ(step(Vector(27.0f, 5.5f, 0), Vector(1, 0, 0)), Vector(31.5f, 5.5f, 0));
+    EXPECT_EQ(step(Vector(27.5f, 5.5f, 0), Vector(1, 0, 0)), Vector(27.5f, 5.5f, 0));
+    EXPECT_EQ(step(Vector(5.5f, 27.0f, 0), Vector(0, 1, 0)), Vector(5.5f, 31.5f, 0));
+    EXPECT_EQ(step(Vector(5.5f, 27.5f, 0), Vector(0, 1, 0)), Vector(5.5f, 27.5f, 0));
 }
 
 } // namespace
