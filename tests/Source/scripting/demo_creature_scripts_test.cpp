@@ -1,5 +1,6 @@
 // The demo world's scientists on its map answer what happens to them through their
-// scripts: a start line, turning on an attacker, a last word told around, a greeting.
+// scripts: a start line, turning on an attacker, a last word told around, a greeting; and
+// one made where another was freed, through its own scripts only.
 #include "Library/geometry/directions.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_behaviour.h"
@@ -8,7 +9,9 @@
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/script_machine.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/scripting/game_virtual_machine.h"
 #include "Source/scripting/script_fakes.h"
+#include "tools/scriptbuilder/script_builder.h"
 
 #include <algorithm>
 
@@ -84,6 +87,35 @@ TEST_F(DemoCreatureScripts, TheScientistsAnswerTheirStartAttackDeathAndDialogue)
         }));
     const EntityRef& toldOf = Creature::Of(bystander)->GetTargets().GetSlot(5); // shouts
     EXPECT_STREQ(toldOf.GetName().c_str(), scientist->GetRef().GetName().c_str());
+}
+
+// A scientist whose script in the slot that hears its hits and attack orders cries out is
+// freed; another, made in its pool slot, has no script there: ordered to attack and struck,
+// it says nothing of the first one's.
+TEST_F(DemoCreatureScripts, OneMadeInAFreedSlotHearsItsHitsAndOrdersOnlyThroughItsOwnScripts) {
+    const Vector stand(60.5f, 26.5f, 0), close(61.5f, 26.5f, 0);
+    SoldierEntity* player = CreateCreature(*m_manager, "if_idyl_player_tutorial", stand, 2);
+    SoldierEntity* first = CreateCreature(*m_manager, "scimale_hostile", close, 6);
+    ASSERT_TRUE(player && first);
+    ScriptBuilder cry("cry");
+    cry.Call(kNativeAction, 3, "Not me!").End();
+    ASSERT_TRUE(GameVirtualMachine::Of(first->GetScriptSlot(SoldierEntity::kEventSlot))
+                    ->SetProgram(cry.GetHeaders(), cry.GetInstructions()));
+    first->OnEvent(SoldierEntity::kEventAttack, player, 0, 0);
+    ASSERT_TRUE(Has(Said(first), "say Not me!"));
+    m_manager->ReleaseEntity(first);
+
+    SoldierEntity* second = CreateCreature(*m_manager, "scimale_neutral", close, 6);
+    ASSERT_EQ(second, first) << "made in the freed slot";
+    second->OnEvent(SoldierEntity::kEventAttack, player, 0, 0);
+    EXPECT_FALSE(Has(Said(second), "say Not me!")) << "ordered to attack";
+    EXPECT_TRUE(RunUntil(
+        3000, [&] { return AttackedBy(second) == player->GetRef().GetName(); },
+        [&] {
+            if (!player->HasPending())
+                player->OnEvent(SoldierEntity::kEventAttack, second, 0, 0);
+        }));
+    EXPECT_FALSE(Has(Said(second), "say Not me!")) << "struck";
 }
 
 } // namespace
