@@ -108,6 +108,22 @@ TEST_F(ExtremeArguments, AMemberLeavingAsThePartyIsPlacedHearsItInEverySlot) {
     EXPECT_STREQ(bubble.GetText().GetText().c_str(), "Placed.");
 }
 
+// A member whose first script frees it when the party is placed, without its leaving the
+// party: the freed creature's other scripts run no more, so its last slot tells nothing.
+TEST_F(ExtremeArguments, AMemberFreedAsThePartyIsPlacedRunsNoMoreOfItsScripts) {
+    SoldierEntity* scientist = Scientist();
+    ASSERT_NE(scientist, nullptr);
+    ASSERT_EQ(Act(scientist->GetScriptSlot(0), 11), 1);
+    OnEvent(scientist->GetScriptSlot(0), 3, ScriptBuilder::Header(kNativeAction, 85));
+    OnEvent(scientist->GetScriptSlot(4), 3, ScriptBuilder::Header(kNativeAction, 401, "Placed."));
+    const int messages = MessageCount();
+
+    EXPECT_EQ(Act(g_entityMgr->GetRegionScript(), 95, Vector(49.5f, 43, 0)), 1);
+    EXPECT_FALSE(g_entityMgr->IsSoldierLive(scientist));
+    EXPECT_EQ(MessageCount(), messages) << LastMessage();
+    Frames(2);
+}
+
 // A script learning a spell with tens of thousands of charges gets the most a spell holds,
 // all ready as asked; another learnt after it takes its own.
 TEST_F(ExtremeArguments, ASpellLearntWithCountlessChargesHoldsTheMost) {
