@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using testsupport::CallLog;
@@ -277,9 +279,10 @@ TEST_F(SoldierTest, ASoldierFarBeyondTheMapStillRunsItsFrame) {
 
 // A step of exactly four and a half cells along a row or down a column, from the middle of
 // a cell to the last one's middle, is taken; from half a cell further on it lands on the
-// map's far edge, one past its cells, and is refused. The steps are set here (the speed as
-// it is after a frame's coasting), as no walk's frames and forces land on the edge exactly.
-TEST_F(SoldierTest, AStepLandingExactlyOnTheMapsFarEdgeIsRefused) {
+// map's far edge, one past its cells, and is refused, as is a step toward no place. The
+// steps are set here (the speed as it is after a frame's coasting), as no walk's frames and
+// forces land on the edge exactly.
+TEST_F(SoldierTest, AStepLandingExactlyOnTheMapsFarEdgeOrNowhereIsRefused) {
     const auto step = [&](const Vector& from, const Vector& direction) {
         SoldierEntity* walker = Soldier(from.x, from.y);
         EXPECT_NE(walker->GetVehicle(), nullptr);
@@ -295,6 +298,7 @@ TEST_F(SoldierTest, AStepLandingExactlyOnTheMapsFarEdgeIsRefused) {
     EXPECT_EQ(step(Vector(27.5f, 5.5f, 0), Vector(1, 0, 0)), Vector(27.5f, 5.5f, 0));
     EXPECT_EQ(step(Vector(5.5f, 27.0f, 0), Vector(0, 1, 0)), Vector(5.5f, 31.5f, 0));
     EXPECT_EQ(step(Vector(5.5f, 27.5f, 0), Vector(0, 1, 0)), Vector(5.5f, 27.5f, 0));
+    EXPECT_EQ(step(Vector(5.5f, 5.5f, 0), Vector(std::nanf(""), 0, 0)), Vector(5.5f, 5.5f, 0));
 }
 
 } // namespace

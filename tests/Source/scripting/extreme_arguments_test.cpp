@@ -37,6 +37,16 @@ protected:
         ScriptFuncHeader call = ScriptBuilder::Header(kNativeAction, number, arguments...);
         return GameVirtualMachine::Of(slot)->CallAction(call);
     }
+    // The call as the machine's program, run from its start event as a script runs.
+    template <class... Arguments>
+    static void Run(ScriptMachine& slot, int number, const Arguments&... arguments) {
+        ScriptBuilder script("run");
+        script.Call(kNativeAction, number, arguments...).End();
+        ASSERT_TRUE(GameVirtualMachine::Of(slot)->SetProgram(script.GetHeaders(),
+                                                             script.GetInstructions()));
+        slot.PostStartEvent();
+        slot.Update(0);
+    }
     // The calls, made by the machine whenever event code is posted to it.
     static void OnEvent(ScriptMachine& slot, int code, const ScriptFuncHeader& call) {
         ScriptBuilder script("on event");
@@ -50,22 +60,23 @@ protected:
     }
 };
 
-// Walking, guarding and following toward points that are no places: the creature stays on
-// the map, at a place it can stand.
+// A script walking, guarding and following toward points that are no places, one coordinate
+// or both: the creature stays on the map, at a place it can stand.
 TEST_F(ExtremeArguments, CreaturesSentTowardNoPlaceStayOnTheMap) {
     const float nan = std::nanf("");
     const float inf = INFINITY;
-    const Vector points[] = {Vector(nan, nan, 0), Vector(inf, -inf, nan),
-                             Vector(FLT_MAX, FLT_MAX, 0), Vector(-FLT_MAX, 43, 0)};
+    const Vector points[] = {Vector(nan, nan, 0),         Vector(inf, -inf, nan),
+                             Vector(FLT_MAX, FLT_MAX, 0), Vector(-FLT_MAX, 43, 0),
+                             Vector(nan, 43, 0),          Vector(49.5f, inf, 0)};
     for (const Vector& point : points) {
         SoldierEntity* scientist = Scientist();
         ASSERT_NE(scientist, nullptr);
         ScriptMachine& slot = scientist->GetScriptSlot(0);
-        Act(slot, 5, point);
+        Run(slot, 5, point);
         Frames(10);
-        Act(slot, 23, point, 3.0);
+        Run(slot, 23, point, 3.0);
         Frames(10);
-        Act(slot, 501, Leader()->GetRef(), point);
+        Run(slot, 501, Leader()->GetRef(), point);
         Frames(10);
         EXPECT_TRUE(OnMap(scientist->GetPosition()))
             << point.x << ", " << point.y << " left it at " << scientist->GetPosition().x << ", "
