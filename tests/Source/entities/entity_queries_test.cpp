@@ -210,6 +210,27 @@ TEST_F(QueryTest, TheFirstByReferenceIsASoldierThenAnItemThenATriggerOrDoor) {
     EXPECT_EQ(out, door);
 }
 
+// A reference to everyone, as a script's arguments are resolved, finds the same soldier again
+// while nothing changed; once that soldier is freed it finds the next, and once the manager
+// is cleared, none.
+TEST_F(QueryTest, AReferenceToEveryoneFindsNoFreedSoldier) {
+    SoldierEntity* first = Soldier(1.5f, 1.5f, kPlayer);
+    SoldierEntity* second = Soldier(2.5f, 2.5f, kHostile);
+    const EntityRef everyone;
+    Entity* out = nullptr;
+    for (int ask = 0; ask < 2; ++ask) {
+        ASSERT_TRUE(FindFirstByRef(m_manager, nullptr, false, everyone, out));
+        EXPECT_EQ(out, first);
+    }
+    m_manager.ReleaseEntity(first);
+    ASSERT_TRUE(FindFirstByRef(m_manager, nullptr, false, everyone, out));
+    EXPECT_EQ(out, second);
+    m_manager.Clear();
+    out = nullptr;
+    EXPECT_FALSE(FindFirstByRef(m_manager, nullptr, false, everyone, out));
+    EXPECT_EQ(out, nullptr);
+}
+
 TEST_F(QueryTest, NearestByReferenceSkipsHiddenAndUnsearchableEntries) {
     EntityRef hostile;
     hostile.Set(kHostile, 0, 0, 0, 0, 0, 0);

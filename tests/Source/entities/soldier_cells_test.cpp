@@ -282,4 +282,20 @@ TEST_F(SoldierCellsTest, LineAreaAndOccupancyQuestionsAnswerAndSelectAsTheScans)
     EXPECT_GT(found, 200);
 }
 
+// A search remembered is not recalled once the soldier pool is handed out for a selection of
+// its own, or the cells make one: either may leave other soldiers selected than the search
+// did. (The one selection of the cells comes right after the pool is handed out, so in play
+// either forgetting covers the other.)
+TEST_F(SoldierCellsTest, ARememberedSearchIsForgottenOnceThePoolIsSelectedAnew) {
+    SoldierCells& cells = m_indexed.GetSoldierCells();
+    Entity& first = Soldier(m_indexed, 1);
+    cells.RememberSearchable(m_map, first);
+    ASSERT_EQ(cells.RecallSearchable(m_map), &first);
+    m_indexed.GetPoolToSelect(Entity::kTypeSoldier);
+    EXPECT_EQ(cells.RecallSearchable(m_map), nullptr) << "the pool handed out";
+    cells.RememberSearchable(m_map, first);
+    cells.SelectWhere([](const Entity&) { return false; });
+    EXPECT_EQ(cells.RecallSearchable(m_map), nullptr) << "the cells' own selection";
+}
+
 } // namespace
