@@ -177,7 +177,7 @@ TEST_F(TutorialMap, AWalkNorthCrossesTheWallOnlyThroughTheGate) {
         for (int frame = 0; frame < 900 && !north; ++frame) {
             Frame();
             const Vector& at = Leader()->GetPosition();
-            if (at.y >= 39.0f && at.y < 41.0f) { // on the wall's rows, a corner cut
+            if (at.y >= 39.0f && at.y < 41.0f) { // on the wall, within half a cell of the gate
                 ASSERT_TRUE(at.x > 47.5f && at.x < 52.5f) << at.x << ", " << at.y;
             }
             north = at.y < 38.5f;
