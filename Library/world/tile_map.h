@@ -278,7 +278,7 @@ public:
     TileGraphic* LoadTileGraphics(TileGraphic* old, const char* name0, const char* name1, int x,
                                   int y);
     void DrawTile(TileGraphic* overlay, bool open);
-    // The overlay given back, and the cells it drew read from the map image again.
+    // The overlay given back, and the cells it drew filled again without it.
     void ReleaseTileGraphics(TileGraphic* overlay);
 
     const Tile* GetTile(int x, int y) const; // null without a picture
@@ -336,9 +336,10 @@ private:
     void UpdateTiles(Fog fog);
     template <class Test> void RecomposeVisible(Fog fog, Test test);
     void Recompose(Tile& tile, Fog fog);
-    bool FillTile(Tile& tile);
+    bool FillTile(Tile& tile, const TileGraphic* leftOut = nullptr);
     bool ReadTileFromMap(Tile& tile, const Rect& rect);
-    bool CompositeTileGraphic(Tile& tile, const Rect& cell, const TileGraphic& overlay);
+    void CompositeTileGraphic(Tile& tile, const Rect& cell, const TileGraphic& overlay);
+    void RefillOverlayCells(const TileGraphic& overlay, const TileGraphic* leftOut);
     void RemoveTileGraphic(const TileGraphic& overlay);
     template <class Visit> void ForEachOverlayCell(const TileGraphic& overlay, Visit visit);
     Tile*& TileAt(int x, int y);

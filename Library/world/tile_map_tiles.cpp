@@ -124,15 +124,19 @@ void TileMap::Recompose(Tile& tile, Fog fog) {
         tile.Render(cell, m_tint, m_water);
 }
 
-// The first overlay (in slot order) over the cell is drawn in; else the map image alone.
-bool TileMap::FillTile(Tile& tile) {
+// Read afresh, so no earlier picture shows through a transparent pixel; then every door's
+// picture over the cell but the one left out, so none is lost to another's change beside it.
+bool TileMap::FillTile(Tile& tile, const TileGraphic* leftOut) {
     const Rect cell = CellPixels(tile.GetColumn(), tile.GetRow());
-    const int slot = m_overlays.FindUsed([&cell](const TileGraphic& overlay) {
-        return overlay.GetCurrent() && Rect::Intersects(cell, overlay.GetRect());
-    });
-    if (slot >= 0)
-        return CompositeTileGraphic(tile, cell, *m_overlays.Get(slot));
-    return ReadTileFromMap(tile, cell);
+    if (!ReadTileFromMap(tile, cell))
+        return false;
+    for (int slot = 0; slot < m_overlays.GetCount(); ++slot) {
+        const TileGraphic* overlay = m_overlays.IsUsed(slot) ? m_overlays.Get(slot) : nullptr;
+        if (overlay && overlay != leftOut && overlay->GetCurrent() &&
+            Rect::Intersects(cell, overlay->GetRect()))
+            CompositeTileGraphic(tile, cell, *overlay);
+    }
+    return true;
 }
 
 bool TileMap::ReadTileFromMap(Tile& tile, const Rect& rect) {
@@ -143,13 +147,9 @@ bool TileMap::ReadTileFromMap(Tile& tile, const Rect& rect) {
     return image && source.LoadTgaRegionFromStream(*image, rect);
 }
 
-// The cell is read afresh first, so that no earlier image shows through this one's
-// transparent pixels, which are never drawn; the picture is recomposed at once, as a tile
-// in the border round the view would not be when a scroll brings it into view.
-bool TileMap::CompositeTileGraphic(Tile& tile, const Rect& cell, const TileGraphic& overlay) {
+// Transparent pixels are never drawn: the tile's own pixels show through them.
+void TileMap::CompositeTileGraphic(Tile& tile, const Rect& cell, const TileGraphic& overlay) {
     const Graphic* image = overlay.GetCurrent();
-    if (!image || !ReadTileFromMap(tile, cell))
-        return false;
     const Rect& area = overlay.GetRect();
     const int dx = cell.x1 < area.x1 ? area.x1 - cell.x1 : 0;
     const int dy = cell.y1 < area.y1 ? area.y1 - cell.y1 : 0;
@@ -162,21 +162,23 @@ bool TileMap::CompositeTileGraphic(Tile& tile, const Rect& cell, const TileGraph
     g_graphicClipRect = source.WholeArea();
     Graphic::SetBlitModeRgb(kAllButColourMode, Colour(255, 0, 255));
     image->DrawRegion(source.GetSurface(), x1, y1, x2 - x1, y2 - y1, dx, dy);
-    Recompose(tile, m_composeFog);
-    return true;
 }
 
-// Only the tiles' own copies of the fog bits are touched: the cells' fog stays as it is.
-// Each is recomposed at once: a tile in the border round the view is not recomposed when a
-// scroll brings it into view.
-void TileMap::RemoveTileGraphic(const TileGraphic& overlay) {
+// Each cell the overlay reaches is filled afresh, leaving out the overlay or not, and
+// recomposed at once: a tile in the border round the view is not recomposed when a scroll
+// brings it into view. Only the tiles' own copies of the fog bits are touched.
+void TileMap::RefillOverlayCells(const TileGraphic& overlay, const TileGraphic* leftOut) {
     const BlitStateScope saved;
-    ForEachOverlayCell(overlay, [this](Tile& tile, const Rect& cell) {
-        if (!ReadTileFromMap(tile, cell))
+    ForEachOverlayCell(overlay, [this, leftOut](Tile& tile) {
+        if (!FillTile(tile, leftOut))
             return false;
         Recompose(tile, m_composeFog);
         return true;
     });
+}
+
+void TileMap::RemoveTileGraphic(const TileGraphic& overlay) {
+    RefillOverlayCells(overlay, &overlay);
 }
 
 // The cells of the current image's rectangle and a margin of one cell round it that lie
@@ -192,7 +194,7 @@ template <class Visit> void TileMap::ForEachOverlayCell(const TileGraphic& overl
             const int y = FloorDiv(area.y1 + dy, kTileHeight);
             if (!m_map.grid.Contains(x, y) || !TileAt(x, y))
                 continue;
-            if (!visit(*TileAt(x, y), CellPixels(x, y)))
+            if (!visit(*TileAt(x, y)))
                 return;
         }
 }
@@ -220,10 +222,7 @@ void TileMap::DrawTile(TileGraphic* overlay, bool open) {
     if (!overlay || !m_overlays.IsUsed(overlay))
         return;
     overlay->SetCurrent(open);
-    ForEachOverlayCell(*overlay, [this, overlay](Tile& tile, const Rect& cell) {
-        CompositeTileGraphic(tile, cell, *overlay);
-        return true;
-    });
+    RefillOverlayCells(*overlay, nullptr);
 }
 
 void TileMap::ReleaseTileGraphics(TileGraphic* overlay) {

@@ -253,6 +253,34 @@ TEST_P(TileDrawing, ADoorChangedInTheBorderShowsItsNewPictureWhenScrolledIn) {
     EXPECT_EQ(At(0, 0, 5, 5), closed);
 }
 
+// Two doors half a cell apart share the cell (1, 0): it shows both, the one drawn into it
+// last or not, and read again when a scroll brings it back into view.
+TEST_P(TileDrawing, ACellSharedByTwoDoorsShowsBoth) {
+    const uint16_t red = Packed(200, 36, 36), blue = Packed(36, 36, 200);
+    const std::string doors = m_dir.Path("art/graphic/map/TileGraphic/");
+    WriteImage(doors + "red.tga", 24, 12, [red](int, int) { return red; });
+    WriteImage(doors + "blue.tga", 24, 12, [blue](int, int) { return blue; });
+    Load(60, 50, kNone);
+    Draw(TileMap::kNoFog);
+    TileGraphic* right = m_map->LoadTileGraphics(nullptr, "blue.tga", "blue.tga", 24, 0);
+    TileGraphic* left = m_map->LoadTileGraphics(nullptr, "red.tga", "red.tga", 0, 0);
+    m_map->DrawTile(right, false);
+    m_map->DrawTile(left, true);
+    const auto shared = [this] {
+        Draw(TileMap::kNoFog);
+        return std::vector<uint16_t>{At(0, 0), At(1, 0, 7, 11), At(1, 0, 8, 0), At(3, 0)};
+    };
+    const std::vector<uint16_t> both = {red, red, blue, Ground(3, 0)};
+    EXPECT_EQ(shared(), both);
+    m_map->SetViewOrigin(Vector(3, 0, 0)); // column 1 released
+    Draw(TileMap::kNoFog);
+    ASSERT_EQ(m_map->GetTile(1, 0), nullptr);
+    m_map->SetViewOrigin(Vector());
+    EXPECT_EQ(shared(), both);
+    m_map->ReleaseTileGraphics(right);
+    EXPECT_EQ(shared(), (std::vector<uint16_t>{red, red, Ground(1, 0), Ground(3, 0)}));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLayouts, TileDrawing,
                          ::testing::Values(kPixelFormat555, kPixelFormat565));
 

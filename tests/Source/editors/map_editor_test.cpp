@@ -24,6 +24,8 @@
 
 #include <cfloat>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -456,6 +458,80 @@ TEST_F(MapEditing, ADeletedDoorPutsBackTheTilesItsPictureCovered) {
     KeyAt(Vector(30.5f, 15.5f, 0), SDLK_d);
     EXPECT_FALSE(g_entityMgr->IsSlotUsed(Entity::kTypeDoor, 0));
     EXPECT_EQ(shown(), ground);
+    std::filesystem::remove_all(World().Path("art/graphic/map/TileGraphic"));
+}
+
+// Two doors whose pictures share a cell: placing the second and deleting it again leaves the
+// first drawn pixel for pixel as it was, and the second's own pixels back on the map's.
+TEST_F(MapEditing, DeletingADoorKeepsTheNeighboursPictureInTheCellsTheyShare) {
+    const struct {
+        const char* closed;
+        const char* open;
+        uint16_t colour;
+        Vector label;
+        int x;
+    } doors[] = {{"left.tga", "left_open.tga", Packed(200, 36, 36), Vector(30.5f, 15.5f, 0), 480},
+                 {"right.tga", "right_open.tga", Packed(36, 36, 200), Vector(34.5f, 15.5f, 0),
+                  504}}; // half a cell over the first's right column
+    for (const auto& door : doors)
+        for (const char* name : {door.closed, door.open})
+            WriteImage(World().Path(std::string("art/graphic/map/TileGraphic/") + name), 32, 24,
+                       [&door](int, int) { return door.colour; });
+    NewField();
+    // Map pixels 464-559 across and 348-395 down, on grass: both pictures and a cell round.
+    constexpr int kLeft = 464, kTop = 348, kWidth = 96, kHeight = 48;
+    const auto band = [this] {
+        MoveOver(Vector(30.5f, 5.5f, 0)); // the pointer off them
+        int left = 0, top = 0;
+        WorldToPixel(*g_tileMap, Vector(kLeft / 16, kTop / 12, 0), left, top);
+        std::vector<uint16_t> pixels;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                pixels.push_back(PixelAt(left + x, top + y));
+        return pixels;
+    };
+    const auto pixelOf = [](const std::vector<uint16_t>& pixels, int x, int y) {
+        return pixels[static_cast<size_t>((y - kTop) * kWidth + x - kLeft)];
+    };
+    // Of the map pixels from x1 up to x2 across the pictures' rows, those unlike the other's.
+    const auto unlike = [&](const std::vector<uint16_t>& a, const std::vector<uint16_t>& b, int x1,
+                            int x2) {
+        int count = 0;
+        for (int y = 360; y < 384; ++y)
+            for (int x = x1; x < x2; ++x)
+                count += pixelOf(a, x, y) != pixelOf(b, x, y) ? 1 : 0;
+        return count;
+    };
+    const std::vector<uint16_t> ground = band();
+    Tool(W::kDoorButton);
+    const auto place = [this](const auto& door) {
+        KeyAt(door.label, SDLK_p);
+        KeyAt(door.label, SDLK_i);
+        Enter(W::kDoorWindow, W::kPatchClosed, door.closed);
+        Enter(W::kDoorWindow, W::kPatchOpen, door.open);
+        Enter(W::kDoorWindow, W::kPatchX, std::to_string(door.x).c_str());
+        Enter(W::kDoorWindow, W::kPatchY, "360");
+        Press(W::kDoorWindow, W::kDone);
+        ASSERT_EQ(State(), W::kEditMap);
+    };
+    place(doors[0]);
+    const std::vector<uint16_t> first = band();
+    EXPECT_EQ(pixelOf(first, 480, 360), doors[0].colour);
+    EXPECT_EQ(pixelOf(first, 511, 383), doors[0].colour);
+    place(doors[1]);
+    const std::vector<uint16_t> both = band();
+    EXPECT_EQ(pixelOf(both, 480, 360), doors[0].colour);
+    EXPECT_EQ(pixelOf(both, 503, 383), doors[0].colour);
+    EXPECT_EQ(pixelOf(both, 504, 360), doors[1].colour); // the later drawn over the earlier
+    EXPECT_EQ(pixelOf(both, 535, 383), doors[1].colour);
+
+    KeyAt(doors[1].label, SDLK_d);
+    ASSERT_TRUE(g_entityMgr->IsSlotUsed(Entity::kTypeDoor, 0));
+    EXPECT_FALSE(g_entityMgr->IsSlotUsed(Entity::kTypeDoor, 1));
+    const std::vector<uint16_t> after = band();
+    EXPECT_TRUE(after == first);
+    EXPECT_EQ(unlike(after, first, 464, 512), 0) << "the first door and the cell left of it";
+    EXPECT_EQ(unlike(after, ground, 512, 560), 0) << "the second's own pixels and beyond";
     std::filesystem::remove_all(World().Path("art/graphic/map/TileGraphic"));
 }
 
