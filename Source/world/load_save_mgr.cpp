@@ -93,11 +93,10 @@ void LoadSaveMgr::RequestSaveGame(int slot, const Stringc& description) {
 }
 
 // The names a request gives become paths in the save and data folders: one that leads out
-// of them refuses the request, and what was pending stays. So does an empty name of an area
-// map, which would leave the party in the area map's mode on no map at all.
+// of them refuses the request, and what was pending stays. So does an empty map name, area
+// or world map alike, which would leave the party in the map's mode on no map at all.
 bool LoadSaveMgr::Request(TransitionKind kind, const Stringc& region, const Stringc& entry) {
-    const bool toWorld = kind == kPageToWorld || kind == kMapToWorld || kind == kTempMapToWorld;
-    if (!StoredName::Check(region) || (!toWorld && region.Length() == 0))
+    if (region.Length() == 0 || !StoredName::Check(region))
         return false;
     m_pending = kind;
     m_targetMapName = region;

@@ -268,11 +268,15 @@ private:
         }
     }
 
+    // Only the leader is placed on the world map: the others' places are the last map's.
     static void CheckCreaturesOnMap() {
-        if (g_entityMgr == nullptr || g_gameMode->GetModeId() != kModeAreaMap)
+        const int mode = g_gameMode->GetModeId();
+        if (g_entityMgr == nullptr || (mode != kModeAreaMap && mode != kModeWorldMap))
             return;
         if (g_tileMap->GetWidth() == 0)
-            Fail("the area map's mode runs on no map");
+            Fail("a map's mode runs on no map");
+        if (mode != kModeAreaMap)
+            return;
         const float width = static_cast<float>(g_tileMap->GetWidth());
         const float height = static_cast<float>(g_tileMap->GetHeight());
         for (int slot = 0; slot < g_entityMgr->GetSlotCount(Entity::kTypeSoldier); ++slot) {

@@ -329,6 +329,30 @@ TEST_F(Transitions, AnEmptyAreaMapNameIsRefusedAndThePartyStaysOnItsMap) {
     EXPECT_GT(g_tileMap->GetWidth(), 0);
 }
 
+// Nor may the world map go unnamed, from a map, a temporary map or a page: the party stays
+// where it is, in that place's mode.
+TEST_F(Transitions, AnEmptyWorldMapNameIsRefusedAndThePartyStaysWhereItIs) {
+    RecordingPages pages;
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestMapToWorld("", "east road"); });
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    EXPECT_GT(g_tileMap->GetWidth(), 0);
+
+    Run([] { g_loadSaveMgr->RequestPageToTempMap("demo2", "demo2_map", "road"); });
+    Run([] { g_loadSaveMgr->RequestTempMapToWorld("", ""); });
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
+    EXPECT_TRUE(g_loadSaveMgr->IsInTemporaryMap());
+    EXPECT_GT(g_tileMap->GetWidth(), 0);
+
+    Run([] { g_loadSaveMgr->RequestMapToPage("the_road"); });
+    Run([] { g_loadSaveMgr->RequestPageToWorld("", "east road"); });
+    EXPECT_EQ(Mode(), kModeStoryPage);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo2");
+    EXPECT_EQ(pages.shown, std::vector<std::string>{"the_road"});
+}
+
 // The slot is read against the maps it goes with before anything in play is touched: the
 // map it is on must load and have its state in the slot, and each map's state must count that
 // map's cells, the one entered now and one entered on a later journey alike.
