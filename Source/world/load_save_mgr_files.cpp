@@ -62,7 +62,8 @@ bool LoadSaveMgr::ReadPlayerData() {
         return false;
     }
     m_pageName = place.pageName;
-    m_inTemporaryMap = place.inTemporaryMap;
+    if (m_current == kLoadGame) // a journey knows where it ends; the record, where it began
+        m_inTemporaryMap = place.inTemporaryMap;
     SetTutorialActive(place.tutorial);
     m_services.game.SetScriptTag(place.scriptState);
     if (!party.Load(file))

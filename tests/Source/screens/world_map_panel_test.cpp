@@ -12,7 +12,9 @@
 #include "Library/world/tile_map.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/entities/creature_placement.h"
+#include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/entities/town_entity.h"
 #include "Source/world/counting_scripts.h"
 #include "Source/world/demo_game.h"
 #include "Source/world/game_clock.h"
@@ -20,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -82,6 +85,20 @@ protected:
         for (int block = 0; block < MessageCount(); ++block)
             count += g_hudMessages->GetWindow().GetBlock(block).GetText() == text ? 1 : 0;
         return count;
+    }
+    // Off the road into the camp, as the player is asked, and back west to the world map.
+    void VisitCamp() {
+        Click(kExploreButton);
+        Frames(2);
+        ASSERT_EQ(World()->GetState(), WorldMapPanel::kConfirm);
+        Click(kOkButton);
+        Frame();
+        ASSERT_EQ(g_loadSaveMgr->GetMapName(), "camp");
+        g_partyMgr->MoveLeaderTo(Vector(1.0f, 20.5f, 0.0f));
+        RunUntil([] { return g_gameMode->GetModeId() == kModeWorldMap; });
+    }
+    static TownEntity* Town() {
+        return static_cast<TownEntity*>(g_entityMgr->GetEntity(Entity::kTypeTown, 0));
     }
     // The camp's encounter as the world's script sets it up, with its flag.
     void SetUpCamp(const char* areaScript, bool forced) {
@@ -336,6 +353,65 @@ TEST_F(WorldMap, TheIconClickedOverTheMapEntersTheTownUnderIt) {
     Frame();
     EXPECT_EQ(Mode(), kModeAreaMap);
     EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+}
+
+// Back from the camp the party is on the world map, no longer in a temporary map: a game
+// saved there keeps the world under its own name and loads where it was saved, the world as
+// it was then on every later visit.
+TEST_F(WorldMap, AGameSavedBackFromTheCampLoadsOntoTheWorldAsItWas) {
+    EnterWorld();
+    VisitCamp();
+    EXPECT_FALSE(g_loadSaveMgr->IsInTemporaryMap());
+    g_partyMgr->MoveLeaderTo(Vector(14.5f, kArrival.y, 0.0f)); // the town is found on the way
+    Frames(10);
+    RunUntil([] { return !Leader()->IsBusy(); });
+    Frames(40);
+    ASSERT_TRUE(Town()->IsFound());
+    const Vector savedAt = Leader()->GetPosition();
+    g_loadSaveMgr->RequestSaveGame(6, "Back on the road");
+    Frame();
+    ASSERT_EQ(LastMessage(), "Game Saved.");
+
+    g_loadSaveMgr->RequestLoadGame(6);
+    Frame();
+    ASSERT_EQ(LastMessage(), "Game Loaded.");
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "world");
+    EXPECT_EQ(g_loadSaveMgr->GetWorkingMapName(), "world");
+    EXPECT_FALSE(g_loadSaveMgr->IsInTemporaryMap());
+    EXPECT_EQ(Leader()->GetPosition(), savedAt);
+    // To the meadow, as the town's gate leads, and back by its east road.
+    g_loadSaveMgr->RequestMapToMap("demo", "east road");
+    Frame();
+    ASSERT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    g_loadSaveMgr->RequestMapToWorld("world", "east road");
+    Frame();
+    ASSERT_EQ(Mode(), kModeWorldMap);
+    EXPECT_TRUE(Town()->IsFound());
+}
+
+// A game saved on the meadow after a visit to the camp holds the camp's state left behind
+// beside the meadow's and the world's; it loads, onto the meadow where it was saved.
+TEST_F(WorldMap, AGameSavedOnTheMeadowAfterTheCampLoadsWhereItWasSaved) {
+    EnterWorld();
+    VisitCamp();
+    ASSERT_TRUE(TeleportEntity(*Leader(), kTown));
+    Leader()->SetPlaced();
+    Click(kExploreButton);
+    Frame();
+    ASSERT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    const Vector savedAt = Leader()->GetPosition();
+    g_loadSaveMgr->RequestSaveGame(5, "In the meadow");
+    Frame();
+    ASSERT_EQ(LastMessage(), "Game Saved.");
+    ASSERT_TRUE(std::filesystem::exists(
+        DemoWorldSuite::World().Path("SaveGame/slot05/temporary_map.sav")));
+
+    g_loadSaveMgr->RequestLoadGame(5);
+    Frame();
+    EXPECT_EQ(LastMessage(), "Game Loaded.");
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
+    EXPECT_EQ(Leader()->GetPosition(), savedAt);
 }
 
 // The screen's travel runs the region's scripts; the tutorial's pass runs them only on the
