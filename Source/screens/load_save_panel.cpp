@@ -4,6 +4,7 @@
 #include "Library/interface/edit_box.h"
 #include "Library/interface/interface.h"
 #include "Library/interface/interface_object.h"
+#include "Library/interface/message_box.h"
 #include "Library/interface/mouse_position.h"
 #include "Library/world/game_mode.h"
 #include "Source/screens/dialog_boxes.h"
@@ -27,7 +28,8 @@ WindowLayout LoadSavePanel::PanelLayout() {
 
 LoadSavePanel::LoadSavePanel(const Services& services, int mode)
     : m_services(services), m_state(mode), m_window(nullptr),
-      m_descriptionBox(MakeDescriptionBox()), m_background(services.graphics) {
+      m_descriptionBox(MakeDescriptionBox()), m_refusalBox(MakeNoticeBox()),
+      m_background(services.graphics) {
     FillSlots();
     m_window = BuildWindow(PanelLayout());
 }
@@ -48,11 +50,23 @@ void LoadSavePanel::FillSlots() {
 void LoadSavePanel::Update(Screen&) {
     if (m_state == kTyping)
         UpdateTyping();
+    else if (m_state == kRefusalShown)
+        UpdateRefusal();
     else
         UpdateChoosing();
 }
 
+// The load asked for ran before this update: its refusal is told here, where the player is,
+// the title's load screen included.
 void LoadSavePanel::UpdateChoosing() {
+    if (m_state == kChoosingToLoad) {
+        const Stringc refusal = m_services.loadSave.TakeLoadRefusal();
+        if (refusal.Length() > 0) {
+            m_refusalBox->SetText(refusal.c_str());
+            m_state = kRefusalShown;
+            return;
+        }
+    }
     g_interface->SetActive(m_window);
     const InterfaceObject* clicked = m_window->GetClickedChild();
     if (!clicked)
@@ -88,6 +102,14 @@ void LoadSavePanel::UpdateTyping() {
     m_descriptionBox->Poll();
 }
 
+void LoadSavePanel::UpdateRefusal() {
+    m_refusalBox->Poll();
+    if (!m_refusalBox->TakeFirstButton())
+        return;
+    m_state = kChoosingToLoad;
+    m_redraw = true;
+}
+
 void LoadSavePanel::GoBack() {
     g_gameMode->SetMode(g_gameMode->IsInGame() ? kModeGameMenu : kModeTitleMenu);
 }
@@ -97,7 +119,7 @@ void LoadSavePanel::HandleEvent(const SDL_Event& event) {
         m_descriptionBox->HandleKey(event);
         return;
     }
-    if (event.type != SDL_MOUSEBUTTONDOWN)
+    if (event.type != SDL_MOUSEBUTTONDOWN || m_state == kRefusalShown)
         return;
     const int slot = SlotAt(g_mouseX, g_mouseY);
     if (slot >= 0)
@@ -156,4 +178,6 @@ void LoadSavePanel::Draw(Screen& screen) {
     }
     if (m_state == kTyping)
         m_descriptionBox->Draw(screen);
+    if (m_state == kRefusalShown)
+        m_refusalBox->Draw(screen);
 }

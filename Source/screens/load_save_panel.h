@@ -2,7 +2,8 @@
 // The load screen (game mode 5) and the save screen (game mode 6): the ten slots, each
 // with its title and the description saved in it, picked with the mouse and handed to the
 // load-and-save manager; saving first asks for the description, the slot's old one to
-// edit when it holds a game. The slots are read once, when the screen opens.
+// edit when it holds a game. A load refused says why in a box over the slots. The slots are
+// read once, when the screen opens.
 
 #include "Library/core/stringc.h"
 #include "Library/graphics/rect.h"
@@ -17,10 +18,11 @@ class EditBox;
 class GraphicMgr;
 class InterfaceObject;
 class LoadSaveMgr;
+class MessageBox;
 
 class LoadSavePanel : public ModePage {
 public:
-    enum State : int { kChoosingToLoad = 0, kChoosingToSave = 1, kTyping = 2 };
+    enum State : int { kChoosingToLoad = 0, kChoosingToSave = 1, kTyping = 2, kRefusalShown = 3 };
     enum ButtonId : uint32_t { kOk = 0, kCancel = 1 };
     static constexpr int kSlots = 10;
     static constexpr int kFirstLineY = 96;
@@ -46,6 +48,7 @@ public:
     const Stringc& GetTitle(int index) const { return m_titles[index]; }
     const Stringc& GetDescription(int index) const { return m_descriptions[index]; }
     const EditBox& GetDescriptionBox() const { return *m_descriptionBox; }
+    const MessageBox& GetRefusalBox() const { return *m_refusalBox; }
     // Where slot index's title and description lines lie on the screen.
     Rect TitleRect(int index) const;
     Rect DescriptionRect(int index) const;
@@ -65,12 +68,14 @@ private:
     void FillSlots();
     void UpdateChoosing();
     void UpdateTyping();
+    void UpdateRefusal();
     void GoBack();
 
     Services m_services;
     int m_state;
     InterfaceObject* m_window = nullptr; // the interface's
     std::unique_ptr<EditBox> m_descriptionBox;
+    std::unique_ptr<MessageBox> m_refusalBox;
     ScreenBackdrop m_background;
     Stringc m_titles[kSlots];
     Stringc m_descriptions[kSlots];

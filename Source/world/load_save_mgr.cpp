@@ -75,6 +75,7 @@ void LoadSaveMgr::RequestInitTutorial(const Stringc& startScript) {
 }
 
 void LoadSaveMgr::RequestLoadGame(int slot) {
+    m_loadRefusal = "";
     m_pending = kLoadGame;
     m_slot = slot;
 }
@@ -261,6 +262,12 @@ void LoadSaveMgr::DrawErrorBox(Screen& screen) {
     screen.Clear();
     screen.SetDrawColour(colour);
     m_errorBox->Draw(screen);
+}
+
+Stringc LoadSaveMgr::TakeLoadRefusal() {
+    Stringc refusal = m_loadRefusal;
+    m_loadRefusal = "";
+    return refusal;
 }
 
 void LoadSaveMgr::SetTutorialActive(bool active) {

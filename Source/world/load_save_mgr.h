@@ -117,6 +117,9 @@ public:
     bool IsShowingErrorBox() const { return m_current == kErrorBox; }
     const MessageBox* GetErrorBox() const { return m_errorBox.get(); }
     int GetPending() const { return m_pending; }
+    // Why the load asked for last was refused, once, for the screen it was asked from; ""
+    // when it was not.
+    Stringc TakeLoadRefusal();
 
     void SetTutorialActive(bool active); // shows or hides the tutorial panel
     bool IsTutorialActive() const { return m_tutorial; }
@@ -201,6 +204,7 @@ private:
     Stringc m_startScript;
     Stringc m_pageName;
     Stringc m_regionScript;
+    Stringc m_loadRefusal;
 };
 
 // Made by the game's set-up.

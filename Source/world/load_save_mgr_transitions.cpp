@@ -87,6 +87,7 @@ LoadSaveMgr::Outcome LoadSaveMgr::LoadGame() {
         refusal.Format("The game saved in slot %d cannot be read.", m_slot);
     if (refusal.Length() > 0) {
         AddMessage(refusal.c_str());
+        m_loadRefusal = refusal;
         return kRefused;
     }
     ClearMessages();

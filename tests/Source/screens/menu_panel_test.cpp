@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -87,6 +88,13 @@ protected:
         return files;
     }
     static CreatureData& LeaderData() { return Creature::Of(Leader())->GetData(); }
+    std::vector<uint16_t> PixelsIn(const Rect& rect) const {
+        std::vector<uint16_t> pixels;
+        for (int y = rect.y1; y < rect.y2; ++y)
+            for (int x = rect.x1; x < rect.x2; ++x)
+                pixels.push_back(PixelAt(x, y));
+        return pixels;
+    }
 };
 
 TEST_F(GameMenu, SavingIsRefusedInCombatAndWhileFleeingWithTheCombatToldFirst) {
@@ -263,6 +271,34 @@ TEST_F(GameMenu, ASlotLoadedFromTheTitleEntersTheGameAtTheSavedPlace) {
     EXPECT_EQ(g_loadSaveMgr->GetMapName(), "demo");
     EXPECT_FLOAT_EQ(Leader()->GetPosition().x, savedAt.x);
     EXPECT_FLOAT_EQ(Leader()->GetPosition().y, savedAt.y);
+}
+
+// Out of the game, a slot that cannot be read is refused on the title's load screen itself,
+// in a box over the slots whose OK leaves the player choosing again.
+TEST_F(GameMenu, ASlotRefusedFromTheTitleIsToldOnTheLoadScreen) {
+    World().WriteFile("SaveGame/slot06/plrdata.sav", std::string{3, 0, 'a', 'b'});
+    RunTitleUntilMenu();
+    Click(kTitleLoad);
+    Frame();
+    ASSERT_EQ(Mode(), kModeLoadGame);
+    ClickSlot(5);
+    const Rect box = Slots()->GetRefusalBox().GetRect();
+    const std::vector<uint16_t> slots = PixelsIn(box);
+    Click(kSlotsOk);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeLoadGame);
+    ASSERT_EQ(Slots()->GetState(), LoadSavePanel::kRefusalShown);
+    EXPECT_EQ(Slots()->GetRefusalBox().GetText(), "The game saved in slot 6 cannot be read.");
+    EXPECT_NE(PixelsIn(box), slots) << "the box stands over the slots";
+
+    Click(kBoxOk);
+    Frames(2);
+    EXPECT_EQ(Slots()->GetState(), LoadSavePanel::kChoosingToLoad);
+    EXPECT_EQ(PixelsIn(box), slots);
+    Click(kSlotsCancel);
+    Frame();
+    EXPECT_EQ(Mode(), kModeTitleMenu);
+    std::filesystem::remove_all(World().Path("SaveGame/slot06"));
 }
 
 TEST_F(GameMenu, CancelLeadsBackToTheMenuInAGameAndToTheTitleOutsideOne) {
