@@ -42,8 +42,12 @@ void FramedInfoPanel::Move(int x, int y) {
     FitSaver();
 }
 
+bool FramedInfoPanel::IsShown() const {
+    return m_visible && GetWindow().GetBlockCount() > 0;
+}
+
 void FramedInfoPanel::SaveBackground(const Screen& screen) {
-    if (!m_visible)
+    if (!IsShown())
         return;
     BlitStateScope blitState;
     Graphic::SetBlitMode(0);
@@ -51,7 +55,7 @@ void FramedInfoPanel::SaveBackground(const Screen& screen) {
 }
 
 void FramedInfoPanel::RestoreBackground(const Screen& screen) {
-    if (!m_visible)
+    if (!IsShown())
         return;
     BlitStateScope blitState;
     Graphic::SetBlitMode(0);
@@ -66,7 +70,7 @@ void FramedInfoPanel::AddSavedAreaToUpdates() const {
 }
 
 void FramedInfoPanel::Draw(Screen& screen) {
-    if (!m_visible)
+    if (!IsShown())
         return;
     if (m_firstDraw) {
         m_firstDraw = false;

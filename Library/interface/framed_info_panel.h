@@ -1,6 +1,7 @@
 #pragma once
 // An info panel in a yellow frame over a darkened box, which puts back the screen under it
-// (the tutorial box). Hidden, it neither moves nor draws.
+// (the tutorial box). Hidden, it neither moves nor draws; holding no text, it draws nothing
+// and saves and puts back nothing, visible or not.
 
 #include "Library/interface/info_panel.h"
 
@@ -21,6 +22,7 @@ public:
     void Draw(Screen& screen) override;      // the first call after construction draws nothing
     void SetVisible(bool on) { m_visible = on; }
     bool IsVisible() const { return m_visible; }
+    bool IsShown() const; // visible with text to show
     const Rect& GetFrame() const { return m_frame; }
 
     void SaveBackground(const Screen& screen);

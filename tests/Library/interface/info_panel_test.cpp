@@ -148,4 +148,28 @@ TEST_F(InfoPanels, AFramedPanelDrawsFromItsSecondFrameAndPutsTheScreenBack) {
     g_updateRects = nullptr;
 }
 
+// Shown or not, a panel holding no text is no panel: no frame, nothing saved or put back.
+TEST_F(InfoPanels, AFramedPanelWithoutTextDrawsAndSavesNothing) {
+    UpdateRectangles updates;
+    g_updateRects = &updates;
+    FramedInfoPanel box(Rect{100, 100, 300, 200}, 1, 10, 0, 0);
+    const uint16_t backdrop = 0x07E0;
+    ClearTo(backdrop);
+    for (int frame = 0; frame < 3; ++frame) {
+        box.SaveBackground(*m_screen);
+        box.Draw(*m_screen);
+        box.RestoreBackground(*m_screen);
+    }
+    EXPECT_TRUE(box.IsVisible());
+    EXPECT_FALSE(box.IsShown());
+    EXPECT_EQ(CountPixels(backdrop), 800 * 600);
+    EXPECT_EQ(updates.GetCount(), 0);
+
+    box.AddText("hint");
+    box.Draw(*m_screen); // the first drawn, as ever, only readies the panel
+    box.Draw(*m_screen);
+    EXPECT_EQ(PixelAt(100, 150), 0xFFE0);
+    g_updateRects = nullptr;
+}
+
 } // namespace

@@ -4,11 +4,13 @@
 #include "Source/screens/menu_panel.h"
 
 #include "Library/interface/edit_box.h"
+#include "Library/interface/framed_info_panel.h"
 #include "Library/interface/message_box.h"
 #include "Library/interface/mouse_mgr.h"
 #include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_data.h"
+#include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/screens/load_save_panel.h"
@@ -41,6 +43,8 @@ constexpr Point kDescriptionCancel{439, 356};
 constexpr Point kSlotsOk{653, 544};
 constexpr Point kSlotsCancel{723, 544};
 constexpr Point kTitleLoad{400, 281};
+constexpr Point kTitleTutorial{400, 300};
+const Vector kFarFromTheGate(68.5f, 27.5f, 0.0f);
 
 class GameMenu : public DemoGame {
 protected:
@@ -88,6 +92,14 @@ protected:
         return files;
     }
     static CreatureData& LeaderData() { return Creature::Of(Leader())->GetData(); }
+    // The tutorial panel's yellow frame on the screen: its whole left edge.
+    bool TutorialFrameDrawn() const {
+        const Rect& frame = g_tutorialPanel->GetFrame();
+        for (int y = frame.y1 + 1; y < frame.y2; ++y)
+            if (PixelAt(frame.x1, y) != Packed(255, 255, 0))
+                return false;
+        return true;
+    }
     std::vector<uint16_t> PixelsIn(const Rect& rect) const {
         std::vector<uint16_t> pixels;
         for (int y = rect.y1; y < rect.y2; ++y)
@@ -299,6 +311,35 @@ TEST_F(GameMenu, ASlotRefusedFromTheTitleIsToldOnTheLoadScreen) {
     Frame();
     EXPECT_EQ(Mode(), kModeTitleMenu);
     std::filesystem::remove_all(World().Path("SaveGame/slot06"));
+}
+
+// The tutorial panel's text comes from the tutorial's start alone: in a tutorial game saved
+// once the panel was put away and loaded after the program starts again, the empty panel
+// shows nothing, while the game stays the tutorial.
+TEST_F(GameMenu, ATutorialLoadedAfterARestartBringsNoEmptyPanelBack) {
+    RunTitleUntilMenu();
+    Click(kTitleTutorial);
+    Frames(3);
+    Release(SDLK_1); // the page's way to the gate
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    ASSERT_TRUE(TutorialFrameDrawn());
+    ASSERT_TRUE(TeleportEntity(*Leader(), kFarFromTheGate));
+    Frames(40);
+    ASSERT_FALSE(TutorialFrameDrawn());
+    SaveToSlot(0, "in the yard");
+
+    Stop();
+    Start();
+    RunTitleUntilMenu();
+    Click(kTitleLoad);
+    Frame();
+    ClickSlot(0);
+    Click(kSlotsOk);
+    Frames(3);
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    EXPECT_TRUE(g_loadSaveMgr->IsTutorialActive());
+    EXPECT_FALSE(TutorialFrameDrawn());
 }
 
 TEST_F(GameMenu, CancelLeadsBackToTheMenuInAGameAndToTheTitleOutsideOne) {
