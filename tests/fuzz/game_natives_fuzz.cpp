@@ -345,6 +345,8 @@ std::vector<std::string> FuzzSeeds() {
             action(kRegion, 95, 0, gatePoint, 0),
         // A spell learnt with 65536 charges, all ready.
         action(kScientistSlot0, 71, 0x77, 0, 0),
+        // A journey to the world map of no name.
+        action(kRegion, 221, 0, 0, 0),
     };
 }
 
