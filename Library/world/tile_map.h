@@ -26,7 +26,6 @@
 #include "Library/world/tile_grid.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -97,10 +96,13 @@ public:
         std::unique_ptr<FileStream> mapImage;
     };
     // Load's reading without the taking, for the map editor, which takes a map only once
-    // its region has read too, and only a map it can save again: a type, height or light
-    // layer name that is empty or not a file name of its own, or more lights than an 8-bit
-    // light image holds, is refused, with a message naming the file. The map in use is
-    // untouched.
+    // its region has read too, and only a map it can save again writing no file but its
+    // own: a type, height or light layer name that is empty, not a file name of its own, a
+    // folder, the name of another image of the map or of a file other than the layer's own
+    // (ignoring case, as the archives do), or more lights than an 8-bit light image holds,
+    // is refused, with a message naming the file. A layer's own file is B + "_SR.bmp",
+    // "_HT.bmp" or "_LM.bmp" of the map picture B, or one that holds what the save writes
+    // there. The map in use is untouched.
     bool LoadForEditor(const char* name, Contents& staged) const;
     void Adopt(Contents&& staged);    // what a successful read makes of the map
     // The named map read aside as Load reads it, taking nothing: false where Load would fail.
@@ -316,12 +318,17 @@ private:
     static bool ReadHeightMap(const Stringc& path, TileGrid& grid);
     static bool ReadLightMap(const Stringc& path, TileGrid& grid);
     static bool BuildWaterTiles(const Stringc& path, TileGrid& grid);
+    // The type, height or light layer of the cells as the editor's save writes it, one pixel
+    // per cell; false for another image or more lights than one 8-bit palette holds.
+    static bool MakeLayerImage(ImageName layer, const TileGrid& grid, IndexedBitmap& bitmap);
     bool SaveTileTypeMap() const;
     bool SaveHeightMap() const;
     bool SaveLightMap() const;
-    // One pixel per cell, index(cell), in a palette of paletteCount entries.
-    bool SaveLayer(ImageName name, int paletteCount, const std::function<Colour(int)>& entry,
-                   const std::function<int(const TileRecord&)>& index) const;
+    bool SaveLayer(ImageName layer) const; // beside the map image, under its stored name
+    // tile_map_layer_files.cpp: the files the editor's save of staged would write over.
+    bool LayerFilesAreOwn(const Contents& staged, const char* source) const;
+    bool IsOwnLayerFile(const Contents& staged, ImageName layer, const Stringc& path) const;
+    Stringc FileLayerName(const Stringc& imageName) const; // as the archives name its file
 
     void ApplyViewOption(int option);
     void MoveOrigin(const Vector& pixels); // clamped, and the view transform set

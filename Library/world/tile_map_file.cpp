@@ -66,7 +66,7 @@ bool TileMap::LoadForEditor(const char* name, Contents& staged) const {
     }
     if (!LightsFitLayerImage(staged.grid))
         return Fail(path.c_str(), "the map has more lights than its light image can hold");
-    return true;
+    return LayerFilesAreOwn(staged, path.c_str());
 }
 
 bool TileMap::CheckFile(const char* name, long& cells) const {

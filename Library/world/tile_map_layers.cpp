@@ -197,38 +197,79 @@ bool TileMap::BuildWaterTiles(const Stringc& path, TileGrid& grid) {
     return true;
 }
 
-bool TileMap::SaveLayer(ImageName name, int paletteCount, const std::function<Colour(int)>& entry,
-                        const std::function<int(const TileRecord&)>& index) const {
-    const TileGrid& grid = m_map.grid;
-    const Stringc path = MapGraphicPath(m_map.names[name]);
-    IndexedBitmap bitmap;
+namespace {
+
+// One pixel per cell, index(cell), in a palette of paletteCount entries.
+bool PaintLayer(IndexedBitmap& bitmap, const TileGrid& grid, int paletteCount,
+                const std::function<Colour(int)>& entry,
+                const std::function<int(const TileRecord&)>& index) {
     if (!bitmap.Create(grid.GetWidth(), grid.GetHeight(), paletteCount))
-        return FailWith(path.c_str(), "no layer image can be made for this map");
+        return false;
     for (int i = 0; i < paletteCount; ++i)
         bitmap.SetPaletteEntry(i, entry(i));
     for (int y = 0; y < grid.GetHeight(); ++y)
         for (int x = 0; x < grid.GetWidth(); ++x)
             bitmap.SetIndex(x, y, static_cast<uint8_t>(index(grid.At(x, y))));
+    return true;
+}
+
+} // namespace
+
+// Types in the palette of the twelve type colours; heights in 256 greys; lights as red, green
+// and blue in a palette of the map's distinct lights, at most 256 of them.
+bool TileMap::MakeLayerImage(ImageName layer, const TileGrid& grid, IndexedBitmap& bitmap) {
+    switch (layer) {
+    case kSearchImage:
+        return PaintLayer(bitmap, grid, TileRecord::kTypeCount, TypeColour,
+                          [](const TileRecord& cell) { return cell.GetType(); });
+    case kHeightImage:
+        return PaintLayer(
+            bitmap, grid, IndexedBitmap::kPaletteSize,
+            [](int level) {
+                const uint8_t value = static_cast<uint8_t>(level);
+                return Colour(value, value, value);
+            },
+            [](const TileRecord& cell) { return cell.GetHeight(); });
+    case kLightImage:
+        break;
+    default:
+        return false;
+    }
+    std::map<uint32_t, int> indexOfLight;
+    for (const TileRecord& cell : grid)
+        indexOfLight.emplace(LightKey(cell), static_cast<int>(indexOfLight.size()));
+    const int count = static_cast<int>(indexOfLight.size());
+    if (count > IndexedBitmap::kPaletteSize)
+        return false;
+    std::vector<Colour> palette(static_cast<size_t>(count));
+    for (const auto& [light, index] : indexOfLight)
+        palette[static_cast<size_t>(index)] =
+            Colour(static_cast<uint8_t>(light >> 16), static_cast<uint8_t>(light >> 8),
+                   static_cast<uint8_t>(light));
+    return PaintLayer(
+        bitmap, grid, count, [&palette](int index) { return palette[static_cast<size_t>(index)]; },
+        [&indexOfLight](const TileRecord& cell) { return indexOfLight.at(LightKey(cell)); });
+}
+
+bool TileMap::SaveLayer(ImageName layer) const {
+    const Stringc path = MapGraphicPath(m_map.names[layer]);
+    IndexedBitmap bitmap;
+    if (!MakeLayerImage(layer, m_map.grid, bitmap))
+        return FailWith(path.c_str(), layer == kLightImage && !LightsFitLayerImage(m_map.grid)
+                                          ? "the map has more than 256 lights for one 8-bit image"
+                                          : "no layer image can be made for this map");
     if (FileStream::WriteReplacing(path.c_str(),
                                    [&bitmap](Stream& stream) { return bitmap.Write(stream); }))
         return true;
     return FailWith(path.c_str(), "the layer image cannot be written");
 }
 
-// One pixel per cell, its type, in a palette of the twelve type colours.
 bool TileMap::SaveTileTypeMap() const {
-    return SaveLayer(kSearchImage, TileRecord::kTypeCount, TypeColour,
-                     [](const TileRecord& cell) { return cell.GetType(); });
+    return SaveLayer(kSearchImage);
 }
 
-// One pixel per cell, its height, in a palette of 256 greys.
 bool TileMap::SaveHeightMap() const {
-    const auto grey = [](int level) {
-        const uint8_t value = static_cast<uint8_t>(level);
-        return Colour(value, value, value);
-    };
-    return SaveLayer(kHeightImage, IndexedBitmap::kPaletteSize, grey,
-                     [](const TileRecord& cell) { return cell.GetHeight(); });
+    return SaveLayer(kHeightImage);
 }
 
 bool TileMap::LightsFitLayerImage(const TileGrid& grid) {
@@ -240,23 +281,6 @@ bool TileMap::LightsFitLayerImage(const TileGrid& grid) {
     return true;
 }
 
-// One pixel per cell, its three light channels as red, green and blue: a palette of the
-// map's distinct lights, at most 256 of them.
 bool TileMap::SaveLightMap() const {
-    const TileGrid& grid = m_map.grid;
-    std::map<uint32_t, int> indexOfLight;
-    for (const TileRecord& cell : grid)
-        indexOfLight.emplace(LightKey(cell), static_cast<int>(indexOfLight.size()));
-    const int count = static_cast<int>(indexOfLight.size());
-    if (count > IndexedBitmap::kPaletteSize)
-        return FailWith(MapGraphicPath(m_map.names[kLightImage]).c_str(),
-                        "the map has more than 256 lights for one 8-bit image");
-    std::vector<Colour> palette(static_cast<size_t>(count));
-    for (const auto& [light, index] : indexOfLight)
-        palette[static_cast<size_t>(index)] =
-            Colour(static_cast<uint8_t>(light >> 16), static_cast<uint8_t>(light >> 8),
-                   static_cast<uint8_t>(light));
-    return SaveLayer(
-        kLightImage, count, [&palette](int index) { return palette[static_cast<size_t>(index)]; },
-        [&indexOfLight](const TileRecord& cell) { return indexOfLight.at(LightKey(cell)); });
+    return SaveLayer(kLightImage);
 }

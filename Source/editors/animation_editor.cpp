@@ -14,7 +14,6 @@
 #include "Source/editors/editor_directory_box.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -158,11 +157,17 @@ void AnimationEditor::Update(Screen&) {
     }
 }
 
+// A failure is shown until the state changes.
+void AnimationEditor::Enter(State state) {
+    m_state = state;
+    m_redraw = true;
+    m_failure.Clear();
+}
+
 // The frames' window goes from the screen and stops taking the pointer; the main window is
 // drawn afresh on the editor's magenta.
 void AnimationEditor::LeaveForMainWindow() {
-    m_state = kMainWindow;
-    m_redraw = true;
+    Enter(kMainWindow);
     g_interface->SetActive(m_mainWindow);
     if (g_screen) {
         g_screen->SetDrawColour(Colour(255, 0, 255).Pack16());
@@ -183,7 +188,7 @@ void AnimationEditor::ActOnMain(uint32_t id) {
     case kNew:
     case kEdit:
         m_new = id == kNew;
-        m_state = kChooseSet;
+        Enter(kChooseSet);
         PointDirectoryBox();
         return;
     case kExit:
@@ -216,18 +221,16 @@ void AnimationEditor::UpdateDirectoryBox() {
         const bool opened =
             m_state == kChooseSet ? OpenSet(directory) : OpenComparisonSet(directory);
         if (opened) {
-            m_state = kEditWindow;
+            Enter(kEditWindow);
             FillFields();
-            m_redraw = true;
             return;
         }
+        m_failure.Show(directory + " cannot be opened as an animation set");
     }
-    if (cancelled && m_state == kChooseSet) {
+    if (cancelled && m_state == kChooseSet)
         LeaveForMainWindow();
-    } else if (cancelled) {
-        m_state = kEditWindow;
-        m_redraw = true;
-    }
+    else if (cancelled)
+        Enter(kEditWindow);
 }
 
 void AnimationEditor::UpdateEditWindow() {
@@ -300,7 +303,7 @@ void AnimationEditor::ActOnEdit(uint32_t id) {
         ToggleTransparency();
         break;
     case kComparisonSet:
-        m_state = kChooseComparison;
+        Enter(kChooseComparison);
         PointDirectoryBox();
         break;
     case kPlay:
@@ -327,7 +330,7 @@ void AnimationEditor::Save() {
     if (m_pool.SaveAll())
         LeaveForMainWindow();
     else
-        std::fprintf(stderr, "Not every animation could be saved: the editor stays open\n");
+        m_failure.Show("Not every animation could be saved: the editor stays open");
 }
 
 void AnimationEditor::ToggleReference() {

@@ -11,6 +11,7 @@
 #include "Library/core/vector.h"
 #include "Library/graphics/animation_mgr.h"
 #include "Library/world/mode_page.h"
+#include "Source/editors/editor_failure.h"
 #include "Source/screens/window_layout.h"
 
 #include <cstdint>
@@ -93,9 +94,12 @@ public:
     int GetExportHeight() const { return m_exportHeight; }
     int CountComparisons() const { return m_comparisons.CountUsed(); }
     const DirectoryPanel& GetDirectoryBox() const { return *m_directoryBox; }
+    // Why the last open or save of a set failed, shown until the state changes; empty when none.
+    const Stringc& GetFailure() const { return m_failure.GetText(); }
 
 private:
     // animation_editor.cpp: windows, input and the frame's work
+    void Enter(State state);
     void LeaveForMainWindow();
     void UpdateMainWindow();
     void UpdateEditWindow();
@@ -155,6 +159,7 @@ private:
     SortedList<AnimationMgr> m_drawOrder;
     int m_colourKey = 6;
     State m_state = kMainWindow;
+    EditorFailure m_failure;
     Vector m_anchor;
     Vector m_offset;
     int m_drawnX = 0; // where the player was last drawn

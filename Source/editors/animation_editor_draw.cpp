@@ -15,6 +15,7 @@ constexpr int kAnchorRadiusX = 24;
 constexpr int kAnchorRadiusY = 18;
 constexpr int kAnchorReach = 200;
 constexpr float kTransparentFade = 128;
+constexpr int kFailureY = 570; // below the directory box and the anchor's lines
 
 } // namespace
 
@@ -34,6 +35,7 @@ void AnimationEditor::Draw(Screen& screen) {
             m_directoryBox->SetDirty();
         }
         m_directoryBox->Draw(screen);
+        m_failure.Draw(screen, 0, kFailureY);
         break;
     case kEditWindow:
         DrawEditWindow(screen);
@@ -50,6 +52,7 @@ void AnimationEditor::DrawEditWindow(Screen& screen) {
     DrawAnchor(screen);
     DrawPlayers(screen);
     DrawReference(screen);
+    m_failure.Draw(screen, 0, kFailureY);
 }
 
 void AnimationEditor::DrawAnchor(Screen& screen) const {

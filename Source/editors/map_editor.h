@@ -10,6 +10,7 @@
 #include "Library/core/vector.h"
 #include "Library/geometry/zone.h"
 #include "Library/world/mode_page.h"
+#include "Source/editors/editor_failure.h"
 #include "Source/entities/placed_entity_list.h"
 #include "Source/screens/window_layout.h"
 
@@ -200,7 +201,7 @@ public:
     bool IsExiting() const { return m_exiting; }
     const Stringc& GetMapName() const { return m_mapName; }
     // Why the last new, load or save failed, shown until the state changes; empty when none.
-    const Stringc& GetFailure() const { return m_failure; }
+    const Stringc& GetFailure() const { return m_failure.GetText(); }
     const PlacedEntityList& GetEditList() const { return m_editList; }
     Entity* GetChosenTemplate() const { return m_chosenTemplate; }
     Entity* GetSelectedEntity() const { return m_selectedEntity; }
@@ -261,7 +262,6 @@ private:
     void ReleaseMiniMap();
     void FillWeather();
     void StoreWeather();
-    void ShowFailure(const Stringc& text);
     // Panels.
     void UpdatePanel();
     void FillPanel(uint32_t state);
@@ -323,7 +323,7 @@ private:
     PlacedEntityList m_editList;
     uint32_t m_pickerType = 0;
     Stringc m_mapName;
-    Stringc m_failure;
+    EditorFailure m_failure;
     Entity* m_chosenTemplate = nullptr;
     Entity* m_selectedEntity = nullptr;
     std::unique_ptr<EntityMgr> m_picker;

@@ -212,8 +212,8 @@ void MapEditor::DrawStatus(Screen& screen) {
     } else if (m_drawingPoints) {
         screen.DrawText(0, 300, "DRAWING PTS: p == add pt, d = del pt, a = add and exit");
     }
-    if (m_failure.Length() > 0)
-        screen.DrawText(0, kFailureY, m_failure);
+    m_failure.Draw(screen, 0, kFailureY);
+    screen.SetDrawColour(Packed(255, 255, 255));
     g_tileMap->DrawDebugInfo(screen);
     screen.SetDrawColour(0);
     screen.FillRect(kStatusX, 0, 800, 60);

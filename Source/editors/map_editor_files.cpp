@@ -89,8 +89,10 @@ void MapEditor::UpdateLoadMap() {
     Stringc path;
     if (g_dataPaths == nullptr || !TakeChosenFile(g_dataPaths->GetTileMapDir(), path))
         return;
-    if (LoadMap(path))
-        ChangeState(kEditMap);
+    // A refused load keeps the chances typed for the map being edited.
+    if (!LoadMap(path))
+        return;
+    ChangeState(kEditMap);
     FillWeather();
 }
 
@@ -121,7 +123,7 @@ void MapEditor::EmptyForMap() {
 bool MapEditor::NewMap(const Stringc& imageName) {
     TileMap::Contents map;
     if (!g_tileMap->CreateLayersAside(imageName.c_str(), map)) {
-        ShowFailure(imageName + " makes no map");
+        m_failure.Show(imageName + " makes no map");
         return false;
     }
     EmptyForMap();
@@ -137,7 +139,7 @@ bool MapEditor::NewMap(const Stringc& imageName) {
 bool MapEditor::LoadMap(Stringc name) {
     name.StripExtension();
     const auto refuse = [this](const Stringc& file) {
-        ShowFailure(file + " cannot be loaded");
+        m_failure.Show(file + " cannot be loaded");
         return false;
     };
     TileMap::Contents map;
@@ -180,13 +182,8 @@ bool MapEditor::SaveMap(Stringc name) {
         regionPath.c_str(),
         [this](Stream& stream) { return g_regionMgr->SaveDefinition(stream, &m_editList); });
     if (!saved)
-        ShowFailure(mapPath + " and " + regionPath + " cannot be written");
+        m_failure.Show(mapPath + " and " + regionPath + " cannot be written");
     return saved;
-}
-
-void MapEditor::ShowFailure(const Stringc& text) {
-    std::fprintf(stderr, "%s\n", text.c_str());
-    m_failure = text;
 }
 
 void MapEditor::TakeMiniMap() {
