@@ -71,6 +71,15 @@ protected:
             Click(kNextAnimation);
         ASSERT_STREQ(Player().GetName().c_str(), "walk");
     }
+    // The white pixels of the line where a failure is shown.
+    int FailureShown() {
+        Frame();
+        int white = 0;
+        for (int y = 570; y < 584; ++y)
+            for (int x = 0; x < 400; ++x)
+                white += PixelAt(x, y) == Packed(255, 255, 255);
+        return white;
+    }
     std::string Saved(const char* name) const {
         return World().ReadFile(std::string("art/anim/Walker/") + name);
     }
@@ -124,11 +133,19 @@ TEST_F(AnimationEditing, ExitFromTheFramesLeavesOnlyTheMainWindowWithItsSwatches
     EXPECT_STREQ(Player().GetName().c_str(), "stand");
 }
 
+// The box stays open and says, on the screen, which set it could not open, until cancelled.
 TEST_F(AnimationEditing, EditOnASetWithoutAnimationFilesKeepsTheBoxOpen) {
+    testing::internal::CaptureStderr();
     Open(kEdit, "Walker");
+    testing::internal::GetCapturedStderr();
     EXPECT_EQ(Editor().GetState(), AnimationEditor::kChooseSet);
+    EXPECT_NE(std::string(Editor().GetFailure().c_str()).find("Walker cannot be opened"),
+              std::string::npos)
+        << Editor().GetFailure().c_str();
+    EXPECT_GT(FailureShown(), 0);
     Click(kCancel);
     EXPECT_EQ(Editor().GetState(), AnimationEditor::kMainWindow);
+    EXPECT_EQ(Editor().GetFailure(), "");
 }
 
 TEST_F(AnimationEditing, FramesAndDirectionsWrapAtBothEnds) {
@@ -332,15 +349,20 @@ TEST_F(AnimationEditing, AFileWithoutSequencesCountsAsOneDirection) {
     std::filesystem::remove(World().Path("art/anim/Walker/zz.ani"));
 }
 
-// A file that cannot be written keeps the editor on its frames and costs no other file.
+// A file that cannot be written keeps the editor on its frames, says so on its screen as
+// well, and costs no other file.
 TEST_F(AnimationEditing, AFailedSaveStaysOnTheFramesSaysWhichAndSavesTheRest) {
     BuildWalker();
+    EXPECT_EQ(FailureShown(), 0);
     std::filesystem::create_directories(World().Path("art/anim/Walker/walk.ani"));
     testing::internal::CaptureStderr();
     Click(kSave);
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Editor().GetState(), AnimationEditor::kEditWindow);
     EXPECT_NE(said.find("art/anim/walker/walk.ani"), std::string::npos) << said;
+    EXPECT_NE(std::string(Editor().GetFailure().c_str()).find("could be saved"),
+              std::string::npos);
+    EXPECT_GT(FailureShown(), 0);
     EXPECT_FALSE(Saved("stand.ani").empty());
 }
 

@@ -26,6 +26,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <set>
 
 namespace {
@@ -183,14 +186,16 @@ std::string WithImageName(const std::string& map, int which, const std::string& 
     return map.substr(0, NameAt(map, which)) + replaced + map.substr(NameAt(map, which + 1));
 }
 
-// The first cells each lit in a light of their own.
-std::string WithLights(std::string map, int cells) {
+// Every cell lit in one of that many lights, the first cells each in a light of their own.
+std::string WithLights(std::string map, int lights) {
     size_t at = NameAt(map, TileMap::kImageNameCount);
+    const int cells = FieldImages::kColumns * FieldImages::kRows;
     for (int cell = 0; cell < cells; ++cell, at += sizeof(TileRecord)) {
         uint32_t word = 0;
         std::memcpy(&word, map.data() + at, sizeof word);
-        word = (word & 0xF0000FFFu) | static_cast<uint32_t>(cell) << 12; // channels 1 and 2
+        word = (word & 0xF0000FFFu) | static_cast<uint32_t>(cell % lights) << 12; // channels 1, 2
         std::memcpy(&map[at], &word, sizeof word);
+        map[at + sizeof word] = 0; // channel 3
     }
     return map;
 }
@@ -213,6 +218,17 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
         {"blank", WithImageName(map, TileMap::kSearchImage, ""), region, "blank.map"},
         {"nested", WithImageName(map, TileMap::kLightImage, "sub/f_LM.bmp"), region, "nested.map"},
         {"bright", WithLights(map, 257), region, "bright.map"},
+        // Layers a save would write over: the map's own picture and minimap, another map's
+        // picture, minimap (named in another case) and layer, another of its layers, a folder.
+        {"picture", WithImageName(map, TileMap::kSearchImage, "field.tga"), region, "picture.map"},
+        {"minimap", WithImageName(map, TileMap::kHeightImage, "field_MM.bmp"), region,
+         "minimap.map"},
+        {"demo", WithImageName(map, TileMap::kLightImage, "demo.tga"), region, "demo.map"},
+        {"overview", WithImageName(map, TileMap::kSearchImage, "DEMO_mm.bmp"), region,
+         "overview.map"},
+        {"camped", WithImageName(map, TileMap::kHeightImage, "camp_HT.bmp"), region, "camped.map"},
+        {"shared", WithImageName(map, TileMap::kLightImage, "field_HT.bmp"), region, "shared.map"},
+        {"folder", WithImageName(map, TileMap::kSearchImage, "misc"), region, "folder.map"},
     };
     const auto shownInWhite = [this] {
         int white = 0;
@@ -257,6 +273,79 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
     ASSERT_EQ(State(), W::kEditMap);
     EXPECT_EQ(World().ReadFile(kFieldMap), map);
     EXPECT_EQ(World().ReadFile(kFieldRegion), region);
+}
+
+// Every file of the folder, by name, with its bytes.
+std::map<std::string, std::string> FolderBytes(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.is_regular_file()) {
+            std::ifstream file(entry.path(), std::ios::binary);
+            files[entry.path().filename().string()].assign(std::istreambuf_iterator<char>(file), {});
+        }
+    return files;
+}
+
+// A map is taken when its save writes no file but its own: layers of names of their own are
+// written beside the pictures and take it back; with 256 lights, all one light image holds.
+// The demo world's maps are taken, and so is a map whose layers, named after its picture,
+// another map saved from it has written since.
+TEST_F(MapFiles, AMapIsTakenWhenItsSaveWritesOnlyItsOwnFiles) {
+    NewField();
+    Save("field");
+    std::string many = WithLights(World().ReadFile(kFieldMap), 256);
+    for (const auto& [layer, name] : {std::pair{TileMap::kSearchImage, "many_SR.bmp"},
+                                      {TileMap::kHeightImage, "many_HT.bmp"},
+                                      {TileMap::kLightImage, "many_LM.bmp"}})
+        many = WithImageName(many, layer, name);
+    World().WriteFile("Data/TileMap/many.map", many);
+    World().WriteFile("Data/Region/many.reg", World().ReadFile(kFieldRegion));
+    Load("many.map");
+    ASSERT_EQ(State(), W::kEditMap) << Editor().GetFailure().c_str();
+    const std::filesystem::path pictures = World().Path("art/graphic/map");
+    const auto before = FolderBytes(pictures);
+    Save("many");
+    ASSERT_EQ(State(), W::kEditMap);
+    auto after = FolderBytes(pictures);
+    for (const char* layer : {"many_SR.bmp", "many_HT.bmp", "many_LM.bmp"})
+        EXPECT_EQ(after.erase(layer), 1u) << layer;
+    EXPECT_EQ(after, before);
+    Load("many.map");
+    EXPECT_EQ(State(), W::kEditMap) << Editor().GetFailure().c_str();
+
+    for (const char* name : {"camp.map", "demo.map", "demo2.map", "world.map"}) {
+        Load(name);
+        EXPECT_EQ(State(), W::kEditMap) << name << ": " << Editor().GetFailure().c_str();
+    }
+
+    Load("field.map");
+    const std::string types = World().ReadFile("art/graphic/map/field_SR.bmp");
+    Tool(W::kSearchColourButton);
+    Press(W::kSearchColourWindow, 35);
+    Press(W::kSearchColourWindow, W::kDone);
+    Tool(W::kSearchMapButton);
+    KeyAt(Vector(1.5f, 1.5f, 0), SDLK_s);
+    Save("copy"); // over field_SR.bmp, the copy's as much as the field's
+    ASSERT_NE(World().ReadFile("art/graphic/map/field_SR.bmp"), types);
+    Load("field.map");
+    EXPECT_EQ(State(), W::kEditMap) << Editor().GetFailure().c_str();
+}
+
+// A refused load keeps the chances typed for the map being edited, and its save writes them.
+TEST_F(MapFiles, AFailedLoadKeepsTheWeatherChancesTyped) {
+    NewField();
+    Enter(W::kToolbarWindow, W::kChanceRain, "37");
+    World().WriteFile("Data/TileMap/junk.map", "junk");
+    testing::internal::CaptureStderr();
+    Load("junk.map");
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(State(), W::kLoadMap);
+    Click(kDirectoryCancel);
+    Save("field");
+    ASSERT_EQ(State(), W::kEditMap);
+    Load("field.map");
+    ASSERT_EQ(State(), W::kEditMap);
+    EXPECT_EQ(Field(W::kToolbarWindow, W::kChanceRain), "37");
 }
 
 // The region cannot be written: the map's new bytes are never put in place either.
