@@ -99,7 +99,7 @@ public:
     // its region has read too, and only a map it can save again writing no file but its
     // own: a type, height or light layer name that is empty, not a file name of its own, a
     // folder, the name of another image of the map or of a file other than the layer's own
-    // (ignoring case, as the archives do), or more lights than an 8-bit light image holds,
+    // (ignoring case, as the file layer does), or more lights than an 8-bit light image holds,
     // is refused, with a message naming the file. A layer's own file is B + "_SR.bmp",
     // "_HT.bmp" or "_LM.bmp" of the map picture B, or one that holds what the save writes
     // there. The map in use is untouched.
@@ -328,7 +328,6 @@ private:
     // tile_map_layer_files.cpp: the files the editor's save of staged would write over.
     bool LayerFilesAreOwn(const Contents& staged, const char* source) const;
     bool IsOwnLayerFile(const Contents& staged, ImageName layer, const Stringc& path) const;
-    Stringc FileLayerName(const Stringc& imageName) const; // as the archives name its file
 
     void ApplyViewOption(int option);
     void MoveOrigin(const Vector& pixels); // clamped, and the view transform set

@@ -36,24 +36,17 @@ bool SameBytes(const MemStream& one, const MemStream& other) {
 
 } // namespace
 
-Stringc TileMap::FileLayerName(const Stringc& imageName) const {
-    return m_paths.MakePath(MapGraphicPath(imageName).c_str());
-}
-
-// Names are compared as the archives fold them, so that no two images of one map, nor a layer
-// and a file beside it, become one file once packed.
+// Names compare ignoring case, as the file layer finds a file under a name in another case.
 bool TileMap::LayerFilesAreOwn(const Contents& staged, const char* source) const {
     for (const ImageName layer : kLayers)
         for (int other = 0; other < kImageNameCount; ++other)
-            if (other != layer &&
-                FileLayerName(staged.names[layer]) == FileLayerName(staged.names[other]))
+            if (other != layer && staged.names[layer] == staged.names[other])
                 return Fail(source, "a layer image is named as another image of the map");
     const char* problem = nullptr;
     const Stringc directory = WithSlash(m_paths.GetMapGraphicDir());
     ForEachFound(directory + "*", [&](const _finddata_t& found) {
         for (const ImageName layer : kLayers) {
-            if (problem != nullptr ||
-                FileLayerName(found.name) != FileLayerName(staged.names[layer]))
+            if (problem != nullptr || staged.names[layer] != found.name)
                 continue;
             if ((found.attrib & _A_SUBDIR) != 0)
                 problem = "a layer image name is a folder";
@@ -68,8 +61,7 @@ bool TileMap::LayerFilesAreOwn(const Contents& staged, const char* source) const
 // the save writes there.
 bool TileMap::IsOwnLayerFile(const Contents& staged, ImageName layer, const Stringc& path) const {
     Stringc picture(staged.names[kMapImage]);
-    if (path == MapGraphicPath(staged.names[layer]) &&
-        FileLayerName(picture.FileName() + OwnSuffix(layer)) == FileLayerName(staged.names[layer]))
+    if (picture.FileName() + OwnSuffix(layer) == staged.names[layer])
         return true;
     IndexedBitmap bitmap;
     MemStream saved(kStreamWriteBinary);

@@ -4,7 +4,7 @@
 // (4 bytes), its bytes, then the ".reg". A refused ".map" or ".reg" leaves the map as it
 // was; a pair taken draws its view, finds a path between its first and last walkable
 // cells, written again (the region with the editor's list) reads back to the same bytes,
-// and is saved by the editor with its layer images.
+// and is saved by the editor with its layer images, writing no other file.
 #include "Library/files/data_paths.h"
 #include "Library/files/file_stream.h"
 #include "Library/files/mem_stream.h"
@@ -32,6 +32,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <vector>
 
 namespace {
@@ -128,11 +132,46 @@ bool Load(const std::string& mapBytes, const std::string& regionBytes) {
     return true;
 }
 
-// The editor's save of the map with its type, height and light images, which may be named
-// over the map's own images: those are made again after it.
+std::string Normal(const std::filesystem::path& path) {
+    return path.lexically_normal().string();
+}
+
+// Every file under the data root, by path, with its bytes.
+std::map<std::string, std::string> DataFiles() {
+    std::map<std::string, std::string> files;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(g_dataPaths->GetRootDir().c_str()))
+        if (entry.is_regular_file()) {
+            std::ifstream file(entry.path(), std::ios::binary);
+            files[Normal(entry.path())].assign(std::istreambuf_iterator<char>(file), {});
+        }
+    return files;
+}
+
+// The editor's save of the map with its type, height and light images writes no other file:
+// every other file keeps its bytes and none appears. The images are then put back as they
+// were, so that no input leaves files for the next.
 void SaveAsTheEditorDoes() {
-    if (WrittenBytes([](Stream& stream) { return Editor().map.SaveFromEditor(stream); }).empty() ||
-        !Editing::WriteImage("m.tga", false) || !Editing::WriteImage("m_clip.tga", true))
+    std::vector<std::string> layers;
+    for (const TileMap::ImageName layer :
+         {TileMap::kSearchImage, TileMap::kHeightImage, TileMap::kLightImage})
+        layers.push_back(Normal(
+            (g_dataPaths->GetMapGraphicDir() + "/" + Editor().map.GetImageName(layer)).c_str()));
+    std::map<std::string, std::string> before = DataFiles();
+    if (WrittenBytes([](Stream& stream) { return Editor().map.SaveFromEditor(stream); }).empty())
+        std::abort();
+    std::map<std::string, std::string> after = DataFiles();
+    for (const std::string& layer : layers) {
+        after.erase(layer);
+        const auto held = before.find(layer);
+        if (held == before.end()) {
+            std::filesystem::remove(layer);
+            continue;
+        }
+        std::ofstream(layer, std::ios::binary | std::ios::trunc) << held->second;
+        before.erase(held);
+    }
+    if (after != before)
         std::abort();
 }
 

@@ -212,6 +212,7 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
         std::string map;
         std::string region;
         const char* said;
+        const char* why = ""; // said on standard error beside it
     } refused[] = {
         {"junk", "junk", region, "junk.map"},
         {"twin", map, "junk", "twin.reg"}, // a map read whole, its region not
@@ -219,7 +220,7 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
         {"nested", WithImageName(map, TileMap::kLightImage, "sub/f_LM.bmp"), region, "nested.map"},
         {"bright", WithLights(map, 257), region, "bright.map"},
         // Layers a save would write over: the map's own picture and minimap, another map's
-        // picture, minimap (named in another case) and layer, another of its layers, a folder.
+        // picture, minimap (named in another case) and layer, a folder; two layers of one name.
         {"picture", WithImageName(map, TileMap::kSearchImage, "field.tga"), region, "picture.map"},
         {"minimap", WithImageName(map, TileMap::kHeightImage, "field_MM.bmp"), region,
          "minimap.map"},
@@ -227,8 +228,12 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
         {"overview", WithImageName(map, TileMap::kSearchImage, "DEMO_mm.bmp"), region,
          "overview.map"},
         {"camped", WithImageName(map, TileMap::kHeightImage, "camp_HT.bmp"), region, "camped.map"},
-        {"shared", WithImageName(map, TileMap::kLightImage, "field_HT.bmp"), region, "shared.map"},
-        {"folder", WithImageName(map, TileMap::kSearchImage, "misc"), region, "folder.map"},
+        {"folder", WithImageName(map, TileMap::kSearchImage, "misc"), region, "folder.map",
+         "is a folder"},
+        {"shared",
+         WithImageName(WithImageName(map, TileMap::kLightImage, "both.bmp"),
+                       TileMap::kHeightImage, "Both.bmp"),
+         region, "shared.map", "named as another image"},
     };
     const auto shownInWhite = [this] {
         int white = 0;
@@ -246,6 +251,7 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(State(), W::kLoadMap) << name;
         EXPECT_NE(said.find(load.said), std::string::npos) << said;
+        EXPECT_NE(said.find(load.why), std::string::npos) << said;
         EXPECT_NE(std::string(Editor().GetFailure().c_str()).find(load.said), std::string::npos)
             << Editor().GetFailure().c_str();
         EXPECT_GT(shownInWhite(), 0) << name;
