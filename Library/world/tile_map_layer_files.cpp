@@ -23,15 +23,14 @@ bool Fail(const char* source, const char* problem) {
 
 // What a new map made from the picture B names its layer: B + this.
 const char* OwnSuffix(TileMap::ImageName layer) {
-    return layer == TileMap::kSearchImage ? "_SR.bmp"
+    return layer == TileMap::kSearchImage   ? "_SR.bmp"
            : layer == TileMap::kHeightImage ? "_HT.bmp"
                                             : "_LM.bmp";
 }
 
 bool SameBytes(const MemStream& one, const MemStream& other) {
     return one.GetSize() == other.GetSize() &&
-           std::memcmp(one.GetBuffer(), other.GetBuffer(), static_cast<size_t>(one.GetSize())) ==
-               0;
+           std::memcmp(one.GetBuffer(), other.GetBuffer(), static_cast<size_t>(one.GetSize())) == 0;
 }
 
 } // namespace

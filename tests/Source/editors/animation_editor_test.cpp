@@ -360,8 +360,7 @@ TEST_F(AnimationEditing, AFailedSaveStaysOnTheFramesSaysWhichAndSavesTheRest) {
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Editor().GetState(), AnimationEditor::kEditWindow);
     EXPECT_NE(said.find("art/anim/walker/walk.ani"), std::string::npos) << said;
-    EXPECT_NE(std::string(Editor().GetFailure().c_str()).find("could be saved"),
-              std::string::npos);
+    EXPECT_NE(std::string(Editor().GetFailure().c_str()).find("could be saved"), std::string::npos);
     EXPECT_GT(FailureShown(), 0);
     EXPECT_FALSE(Saved("stand.ani").empty());
 }

@@ -231,8 +231,8 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
         {"folder", WithImageName(map, TileMap::kSearchImage, "misc"), region, "folder.map",
          "is a folder"},
         {"shared",
-         WithImageName(WithImageName(map, TileMap::kLightImage, "both.bmp"),
-                       TileMap::kHeightImage, "Both.bmp"),
+         WithImageName(WithImageName(map, TileMap::kLightImage, "both.bmp"), TileMap::kHeightImage,
+                       "Both.bmp"),
          region, "shared.map", "named as another image"},
     };
     const auto shownInWhite = [this] {
