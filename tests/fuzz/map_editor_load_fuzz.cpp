@@ -206,6 +206,24 @@ void DrawAndWalk() {
         std::abort();
 }
 
+uint16_t StoredLength(const std::string& bytes, size_t at) {
+    uint16_t count = 0;
+    std::memcpy(&count, bytes.data() + at, sizeof count);
+    return count;
+}
+
+// The map with one image renamed: the names follow the 24 bytes of size, scroll bounds and
+// view origin, each its stored length and characters.
+std::string Renamed(const std::string& map, TileMap::ImageName image, const char* name) {
+    size_t at = 24;
+    for (int before = 0; before < image; ++before)
+        at += sizeof(uint16_t) + StoredLength(map, at);
+    const size_t end = at + sizeof(uint16_t) + StoredLength(map, at);
+    return map.substr(0, at) +
+           WrittenBytes([name](Stream& stream) { return Stringc(name).Write(stream); }) +
+           map.substr(end);
+}
+
 } // namespace
 
 std::vector<std::string> FuzzSeeds() {
@@ -230,11 +248,16 @@ std::vector<std::string> FuzzSeeds() {
     const std::string map = MapBytes();
     const std::string region = RegionBytes();
     std::vector<std::string> seeds;
-    for (const std::string& regionBytes : {region, std::string()}) {
-        uint32_t count = static_cast<uint32_t>(map.size());
-        std::string seed(reinterpret_cast<const char*>(&count), sizeof count);
-        seeds.push_back(seed + map + regionBytes);
-    }
+    const auto add = [&seeds](const std::string& mapBytes, const std::string& regionBytes) {
+        const uint32_t count = static_cast<uint32_t>(mapBytes.size());
+        seeds.push_back(std::string(reinterpret_cast<const char*>(&count), sizeof count) +
+                        mapBytes + regionBytes);
+    };
+    add(map, region);
+    add(map, std::string());
+    // Layers the save would write over the map's picture and its clip image.
+    add(Renamed(map, TileMap::kSearchImage, "m.tga"), region);
+    add(Renamed(map, TileMap::kLightImage, "M_clip.tga"), region);
     return seeds;
 }
 
