@@ -322,7 +322,9 @@ void GamePlayPanel::UpdateMessageBox() {
 }
 
 void GamePlayPanel::UpdateBottomBar(Screen& screen) {
-    if (RefreshQuickItems(screen, false) | RefreshWeapon(screen, false))
+    const bool quickItemsChanged = RefreshQuickItems(screen, false);
+    const bool weaponChanged = RefreshWeapon(screen, false); // both refresh every frame
+    if (quickItemsChanged || weaponChanged)
         m_redrawBottomBar = true;
     const uint32_t frameMs = g_gameMode->GetFrameMs();
     if (m_bottomBar->FindChild(kMessagesUp)->IsPressed()) {
