@@ -13,6 +13,7 @@
 #include <string>
 
 class DirectoryPanel;
+struct ScreenPos;
 
 namespace testsupport {
 
@@ -36,6 +37,8 @@ protected:
     void Click(int x, int y);  // moved there first; pressed and released in the next frame
     void Click(const Point& at) { Click(at.x, at.y); }
     void RightClick(int x, int y);
+    // Pressed on the icon's centre, moved to the point in the next frame and released there.
+    void DragIcon(const ScreenPos& icon, const Point& to);
     void Release(SDLKey key);
     void Type(const char* text); // key presses that type the text
     void Erase(int count);       // backspace presses

@@ -2,6 +2,7 @@
 
 #include "Library/graphics/colour.h"
 #include "Library/graphics/screen.h"
+#include "Library/graphics/screen_pos.h"
 #include "Library/interface/directory_panel.h"
 #include "Library/interface/info_panel.h"
 #include "Library/interface/text_block.h"
@@ -73,6 +74,14 @@ void RealGame::RightClick(int x, int y) {
     Push(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
     Push(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
     Frame();
+}
+
+void RealGame::DragIcon(const ScreenPos& icon, const Point& to) {
+    MoveTo(icon.x + icon.w / 2, icon.y + icon.h / 2);
+    Push(Event(SDL_MOUSEBUTTONDOWN));
+    Frame();
+    MoveTo(to.x, to.y);
+    Push(Event(SDL_MOUSEBUTTONUP));
 }
 
 void RealGame::Release(SDLKey key) {

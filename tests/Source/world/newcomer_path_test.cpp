@@ -105,12 +105,7 @@ protected:
         ItemEntity* item =
             Creature::Of(owner)->GetData().GetInventory().GetBackpack().FindItemByName(name);
         ASSERT_NE(item, nullptr) << name;
-        const ScreenPos& icon = item->GetScreenRect();
-        MoveTo(icon.x + icon.w / 2, icon.y + icon.h / 2);
-        Push(Event(SDL_MOUSEBUTTONDOWN));
-        Frame();
-        MoveTo(offer.x, offer.y);
-        Push(Event(SDL_MOUSEBUTTONUP));
+        DragIcon(item->GetScreenRect(), offer);
         Frame();
         Type(std::to_string(count).c_str());
         Click(kBoxOk);

@@ -106,12 +106,7 @@ TEST_F(PartyOrders, ARightClickOnTheHeldPistolLoadsAClipFromThePackAndASecondFin
     Click(kInventoryButton);
     Frames(2);
     ASSERT_EQ(Mode(), kModeInventory);
-    const ScreenPos& icon = pistol->GetScreenRect();
-    MoveTo(icon.x + icon.w / 2, icon.y + icon.h / 2);
-    Push(Event(SDL_MOUSEBUTTONDOWN));
-    Frame();
-    MoveTo(kSecondHand.x, kSecondHand.y);
-    Push(Event(SDL_MOUSEBUTTONUP));
+    DragIcon(pistol->GetScreenRect(), kSecondHand);
     Frames(2);
     Click(kDone);
     Frames(2);
