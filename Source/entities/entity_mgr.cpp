@@ -111,6 +111,10 @@ void EntityMgr::Clear() {
     TakeAllOffTileMap();
     if (m_soldierCells)
         m_soldierCells->ReleaseAll();
+    if (m_party != nullptr)
+        PoolOfType(Entity::kTypeSoldier)->ForEachUsed([this](Entity& soldier) {
+            m_party->ForgetMember(&soldier);
+        });
     for (const std::unique_ptr<EntityPool>& pool : m_pools)
         pool->FreeAll();
     if (m_soldierCells)
@@ -180,6 +184,8 @@ bool EntityMgr::FreeEntity(EntityPool& pool, Entity* entity) {
     if (entity->GetType() == Entity::kTypeSoldier) {
         entity->HoldFlagsBy(nullptr); // it keeps what it held
         m_soldierCells->Forget();     // of a soldier no longer used
+        if (m_party != nullptr)       // its slot may soon hold a creature the party never took
+            m_party->ForgetMember(entity);
     }
     return pool.Free(entity);
 }

@@ -257,12 +257,16 @@ void GamePlayPanel::UpdateLevelUp() {
     m_levelUp->SetVisible(m_levelUpShown);
 }
 
-// The member's death ends the game once its last hit and item use are done.
+// The member's death ends the game once its last hit and item use are done; so does a
+// party left on the map with no member, its last one released.
 bool GamePlayPanel::UpdateGameOver() {
+    if (m_services.party == nullptr || (Member() == nullptr && OnStoryPage()))
+        return false;
     SoldierEntity* member = nullptr;
-    if (!Entity::AsSoldier(Member(), &member) || member->IsAlive() ||
-        member->HasOrderOrEventOfKind(SoldierEntity::kEventUse, SoldierEntity::kOrderUse) ||
-        member->HasOrderOrEventOfKind(SoldierEntity::kEventHit, SoldierEntity::kOrderHit))
+    if (Member() != nullptr &&
+        (!Entity::AsSoldier(Member(), &member) || member->IsAlive() ||
+         member->HasOrderOrEventOfKind(SoldierEntity::kEventUse, SoldierEntity::kOrderUse) ||
+         member->HasOrderOrEventOfKind(SoldierEntity::kEventHit, SoldierEntity::kOrderHit)))
         return false;
     OpenScreen(kModeGameOver);
     return true;

@@ -20,6 +20,7 @@
 #include "Source/entities/soldier_planner.h"
 #include "Source/world/party_actions.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -126,15 +127,28 @@ bool PartyMgr::AddMember(Entity* entity) {
 }
 
 void PartyMgr::RemoveMember(Entity* entity) {
-    if (entity == nullptr || entity == GetLeader())
+    if (entity != GetLeader())
+        DropFromList(entity);
+}
+
+void PartyMgr::ForgetMember(const Entity* entity) {
+    if (entity != nullptr && entity == GetLeader())
+        m_levelUpPending[0] = false; // the leader's, to be spent on its sheet
+    DropFromList(entity);
+}
+
+// A newcomer takes the first free entry, so none is left ahead of the leader's: the new
+// leader is the oldest member left.
+void PartyMgr::DropFromList(const Entity* entity) {
+    const auto entry = std::find(m_members.begin(), m_members.end(), entity);
+    if (entity == nullptr || entry == m_members.end())
         return;
-    for (SoldierEntity*& entry : m_members) {
-        if (entry == entity) {
-            entry = nullptr;
-            RebuildSlots();
-            return;
-        }
-    }
+    *entry = nullptr;
+    std::rotate(m_members.begin(),
+                std::find_if(m_members.begin(), m_members.end(),
+                             [](const SoldierEntity* member) { return member != nullptr; }),
+                m_members.end());
+    RebuildSlots();
 }
 
 bool PartyMgr::ReleaseAll() {

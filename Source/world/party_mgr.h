@@ -52,6 +52,9 @@ public:
     bool AddCharacterByName(const Stringc& name);
     bool AddMember(Entity* entity);             // a creature, while there is room, once
     void RemoveMember(Entity* entity) override; // never the leader
+    // A member released by its manager, the leader too: the next member in joining order
+    // leads.
+    void ForgetMember(const Entity* entity) override;
     bool ReleaseAll();                          // every member out of the party and its manager
     void RebuildSlots();
     void ClearSlots();
@@ -116,6 +119,7 @@ private:
 
     SoldierEntity* MakeSoldier() const; // at (0, 0, 0); null without a manager
     bool AddToList(SoldierEntity* soldier);
+    void DropFromList(const Entity* entity);
     void ReleaseSoldier(SoldierEntity* soldier) const;
     bool PlaceAt(SoldierEntity& member, const Vector& point) const;
     bool MoveMoney(SoldierEntity& from, Entity* to, int amount);

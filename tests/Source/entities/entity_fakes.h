@@ -285,6 +285,11 @@ public:
     bool IsMember(const Entity* entity) const override { return members.count(entity) > 0; }
     void ShareAmong(uint32_t amount) override { shared.push_back(amount); }
     void RemoveMember(Entity* entity) override { members.erase(entity); }
+    void ForgetMember(const Entity* entity) override {
+        members.erase(entity);
+        if (leader == entity)
+            leader = nullptr;
+    }
     void UpdateVision() override {
         if (m_log)
             m_log->push_back("vision");
