@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace {
 
@@ -433,6 +434,24 @@ TEST_F(EntityMgrTest, AnEventForAllReachesThePartyMembersAlone) {
     m_manager.SendEventToSoldiers(SoldierEntity::kEventFollowPath, EventArg(), EventArg());
     EXPECT_EQ(member->CountEvents(), 2);
     EXPECT_EQ(stranger->CountEvents(), 1);
+}
+
+// However a soldier is freed, the party forgets it: its slot may be handed out again.
+TEST_F(EntityMgrTest, EveryWayOfFreeingASoldierTakesItOutOfTheParty) {
+    SoldierEntity* released = Soldier(2, 2);
+    SoldierEntity* slotFreed = Soldier(3, 3);
+    SoldierEntity* scheduled = Soldier(4, 4);
+    SoldierEntity* cleared = Soldier(5, 5);
+    m_party.members = {released, slotFreed, scheduled, cleared};
+    m_party.leader = released;
+    m_manager.ReleaseEntity(released);
+    EXPECT_EQ(m_party.leader, nullptr);
+    m_manager.FreeSlot(Entity::kTypeSoldier, 1);
+    m_manager.ScheduleRelease(scheduled);
+    m_manager.Update(10);
+    EXPECT_EQ(m_party.members, std::set<const Entity*>{cleared});
+    m_manager.Clear();
+    EXPECT_TRUE(m_party.members.empty());
 }
 
 TEST_F(EntityMgrTest, ACopyTakesTheStoredFieldsOfItsOwnTypeOnly) {

@@ -8,11 +8,9 @@
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
-#include "Source/scripting/game_virtual_machine.h"
-#include "Source/world/demo_game.h"
 #include "Source/world/text_bubble_mgr.h"
 #include "Source/world/view_port_string_mgr.h"
-#include "tools/scriptbuilder/script_builder.h"
+#include "demo_script_game.h"
 
 #include <cfloat>
 #include <cmath>
@@ -23,36 +21,10 @@ namespace {
 
 const char* const kScientist = "scimale_hostile"; // armed: it guards as it is told
 
-class ExtremeArguments : public DemoGame {
+class ExtremeArguments : public DemoScriptGame {
 protected:
-    void SetUp() override {
-        DemoGame::SetUp();
-        StartOnDemoMap();
-    }
     static SoldierEntity* Scientist() {
         return CreateCreature(*g_entityMgr, kScientist, Leader()->GetPosition(), 0);
-    }
-    template <class... Arguments>
-    static int32_t Act(ScriptMachine& slot, int number, const Arguments&... arguments) {
-        ScriptFuncHeader call = ScriptBuilder::Header(kNativeAction, number, arguments...);
-        return GameVirtualMachine::Of(slot)->CallAction(call);
-    }
-    // The call as the machine's program, run from its start event as a script runs.
-    template <class... Arguments>
-    static void Run(ScriptMachine& slot, int number, const Arguments&... arguments) {
-        ScriptBuilder script("run");
-        script.Call(kNativeAction, number, arguments...).End();
-        ASSERT_TRUE(GameVirtualMachine::Of(slot)->SetProgram(script.GetHeaders(),
-                                                             script.GetInstructions()));
-        slot.PostStartEvent();
-        slot.Update(0);
-    }
-    // The calls, made by the machine whenever event code is posted to it.
-    static void OnEvent(ScriptMachine& slot, int code, const ScriptFuncHeader& call) {
-        ScriptBuilder script("on event");
-        script.Call(kCallEventTest, code).JumpIfFalse("end").Call(call).Label("end").End();
-        ASSERT_TRUE(GameVirtualMachine::Of(slot)->SetProgram(script.GetHeaders(),
-                                                             script.GetInstructions()));
     }
     static bool OnMap(const Vector& point) {
         return std::isfinite(point.x) && std::isfinite(point.y) && point.x >= 0 && point.y >= 0 &&
