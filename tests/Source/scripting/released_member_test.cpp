@@ -5,6 +5,7 @@
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/screens/game_play_panel.h"
 #include "demo_script_game.h"
 
 using namespace testsupport;
@@ -77,6 +78,24 @@ TEST_F(ReleasedMember, ALeaderFreedHandsTheLeadToTheOldestMemberLeftNotToANewcom
     EXPECT_EQ(g_partyMgr->GetSlot(2), newcomer);
     FramesOnTheMap();
     EXPECT_EQ(Mode(), kModeAreaMap);
+}
+
+// The level-up waiting to be spent on the freed leader's sheet goes with it.
+TEST_F(ReleasedMember, ALeaderFreedTakesItsLevelUpWithIt) {
+    Run(g_entityMgr->GetRegionScript(), 500, 100000);
+    Frame();
+    ASSERT_TRUE(PageAs<GamePlayPanel>()->IsLevelUpShown());
+    SoldierEntity* const next = Joined();
+    ASSERT_EQ(g_partyMgr->GetSlot(1), next);
+    EntityRef active;
+    active.AddToList(3);
+
+    Run(g_entityMgr->GetRegionScript(), 505, active);
+    ASSERT_EQ(g_partyMgr->GetLeader(), next);
+    Frames(2);
+    int slot = 0;
+    EXPECT_FALSE(g_partyMgr->GetFirstLevelUpPending(slot)) << slot;
+    EXPECT_FALSE(PageAs<GamePlayPanel>()->IsLevelUpShown());
 }
 
 TEST_F(ReleasedMember, TheLastOneFreedEndsTheGame) {
