@@ -4,10 +4,11 @@
 // arguments, drawn from the extremes (NaN, infinities, the largest, negative, zero) and
 // from names the demo world holds. Each call is the program of its machine, run as a
 // script runs, and a frame follows. After every frame the game must be whole: each
-// creature on the map at a finite place, the party within its six live members, and the
-// call with its frame done within bounded time.
+// creature on the map at a finite place, the party within its six live members, the map
+// never left without a party, and the call with its frame done within bounded time.
 
 #include "Library/world/game_mode.h"
+#include "Library/world/mode_pages.h"
 #include "Library/world/tile_map.h"
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
@@ -15,6 +16,7 @@
 #include "Source/entities/soldier_entity.h"
 #include "Source/loops.h"
 #include "Source/main.h"
+#include "Source/screens/game_play_panel.h"
 #include "Source/scripting/game_virtual_machine.h"
 #include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
@@ -42,6 +44,7 @@ constexpr unsigned kSeed = 20261207;
 constexpr size_t kStepBytes = 7;
 constexpr size_t kMostSteps = 8;
 constexpr int kFramesAfter = 2;
+constexpr int kMostFramesWithoutParty = 2;
 constexpr double kMostStepSeconds = 3.0; // one call and its frame; a normal one takes ms
 constexpr const char* kCharacter = "if_idyl_player_tutorial";
 constexpr const char* kScientist = "scimale_hostile";
@@ -293,20 +296,35 @@ private:
         }
     }
 
-    static void CheckParty() {
+    // A freed member's slot may hold a creature made since in the same frame, which never
+    // joined: it is live but not flagged as a member.
+    void CheckParty() {
         const int count = g_partyMgr->GetCount();
         if (count < 0 || count > PartyMgr::kMaxMembers)
             Fail("the party counts members it cannot hold", count);
-        if (g_entityMgr == nullptr || g_gameMode->GetModeId() != kModeAreaMap)
+        if (g_entityMgr == nullptr || g_gameMode->GetModeId() != kModeAreaMap) {
+            m_framesWithoutParty = 0;
             return;
-        for (int slot = 0; slot < count; ++slot)
-            if (!g_entityMgr->IsSoldierLive(g_partyMgr->GetSlot(slot)))
+        }
+        for (int slot = 0; slot < count; ++slot) {
+            const SoldierEntity* member = g_partyMgr->GetSlot(slot);
+            if (!g_entityMgr->IsSoldierLive(member) ||
+                !member->HasAnyFlag(Entity::kFlagPartyMember))
                 Fail("a party member is no live creature of the map", slot);
+        }
+        // The play screen ends the game on its next frame unless a message waits for the
+        // player; the mode changes on the frame after.
+        const auto* play = dynamic_cast<const GamePlayPanel*>(Loops::GetModePages().GetPage());
+        const bool waiting = play != nullptr && play->GetHudState() == GamePlayPanel::kMessageShown;
+        m_framesWithoutParty = count == 0 && !waiting ? m_framesWithoutParty + 1 : 0;
+        if (m_framesWithoutParty > kMostFramesWithoutParty)
+            Fail("the map is left without a party", m_framesWithoutParty);
     }
 
     std::string m_world;
     std::string m_home;
     SteppedClock m_clock;
+    int m_framesWithoutParty = 0;
 };
 
 FuzzGame& Game() {
@@ -318,7 +336,7 @@ FuzzGame& Game() {
 
 std::vector<std::string> FuzzSeeds() {
     Game(); // its world written and the game started before any input's time is counted
-    const uint8_t kRegion = 0, kScientistSlot0 = 2, kScientistSlot1 = 2 | 1 << 2;
+    const uint8_t kRegion = 0, kLeaderSlot0 = 1, kScientistSlot0 = 2, kScientistSlot1 = 2 | 1 << 2;
     const uint8_t kAction = 0;
     // Points 0 to 5 are NaN, infinite and far; numbers 7 and 1 are 65536 and infinity.
     const auto action = [](uint8_t owner, int number, uint8_t numbers, uint8_t points,
@@ -332,7 +350,7 @@ std::vector<std::string> FuzzSeeds() {
             points, names}
             .Bytes();
     };
-    const uint8_t leaderRef = 0x00, gatePoint = 10;
+    const uint8_t leaderRef = 0x00, gatePoint = 10, scientistName = 1;
     return {
         // Walking, guarding and following toward NaN and the far corners.
         action(kScientistSlot0, 5, 0x00, 0x01, 0) + action(kScientistSlot0, 23, 0x11, 0x00, 0) +
@@ -345,6 +363,11 @@ std::vector<std::string> FuzzSeeds() {
             action(kRegion, 95, 0, gatePoint, 0),
         // A spell learnt with 65536 charges, all ready.
         action(kScientistSlot0, 71, 0x77, 0, 0),
+        // A scientist that joins frees itself; another is made at the gate.
+        action(kScientistSlot1, 11, 0, 0, 0) + action(kScientistSlot0, 85, 0, 0, 0) +
+            action(kRegion, 82, 0, gatePoint, scientistName),
+        // The party's only member frees itself.
+        action(kLeaderSlot0, 85, 0, 0, 0),
         // A journey to the world map of no name.
         action(kRegion, 221, 0, 0, 0),
     };
