@@ -52,10 +52,10 @@ public:
     bool AddCharacterByName(const Stringc& name);
     bool AddMember(Entity* entity);             // a creature, while there is room, once
     void RemoveMember(Entity* entity) override; // never the leader
+    bool ReleaseAll();                          // every member out of the party and its manager
     // A member released by its manager, the leader too: the next member in joining order
     // leads.
     void ForgetMember(const Entity* entity) override;
-    bool ReleaseAll();                          // every member out of the party and its manager
     void RebuildSlots();
     void ClearSlots();
     SoldierEntity* GetSlot(int index) const;
