@@ -70,6 +70,9 @@ bool SoldierPlanner::SearchRings(const Vector& centre, float first, float step,
 
 bool SoldierPlanner::FindPlacement(Entity& entity, const Vector& destination, Vector& out) {
     out = destination;
+    // A NaN would read as cell 0 and an infinity as the map's edge: no spot lies near either.
+    if (!std::isfinite(destination.x) || !std::isfinite(destination.y))
+        return false;
     if (entity.GetType() != Entity::kTypeSoldier)
         return SearchRings(destination, 0.0f, kNonSoldierStep, destination, out);
     if (!IsPlaceOccupied(entity, destination) && m_map.IsWalkableAt(destination))

@@ -57,6 +57,25 @@ TEST_F(ExtremeArguments, CreaturesSentTowardNoPlaceStayOnTheMap) {
     }
 }
 
+// Teleports to no place and creatures made there: nothing is put anywhere, and whatever
+// stood on the map stays on it.
+TEST_F(ExtremeArguments, NothingIsTeleportedOrMadeAtNoPlace) {
+    const float nan = std::nanf("");
+    const float inf = INFINITY;
+    const Vector points[] = {Vector(nan, nan, 0), Vector(nan, 43, 0), Vector(49.5f, inf, 0),
+                             Vector(-inf, 43, 0)};
+    ScriptMachine& region = g_entityMgr->GetRegionScript();
+    for (const Vector& point : points) {
+        SoldierEntity* leader = Leader();
+        Run(leader->GetScriptSlot(0), 83, leader->GetRef(), point);
+        Run(region, 503, leader->GetRef(), leader->GetRef(), Vector(point.x, point.y, 0));
+        Run(region, 504, leader->GetRef(), leader->GetRef(), double{point.x}, double{point.y});
+        Frames(2);
+        EXPECT_TRUE(OnMap(leader->GetPosition())) << point.x << ", " << point.y;
+        EXPECT_EQ(Act(region, 82, kScientist, point, 0), kActionFailed) << point.x << ", " << point.y;
+    }
+}
+
 // A text floated however far off lands within reach of the map's view.
 TEST_F(ExtremeArguments, AFarFloatingTextIsHeldWithinTheMap) {
     ScriptMachine& region = g_entityMgr->GetRegionScript();
