@@ -370,6 +370,10 @@ std::vector<std::string> FuzzSeeds() {
         action(kLeaderSlot0, 85, 0, 0, 0),
         // A journey to the world map of no name.
         action(kRegion, 221, 0, 0, 0),
+        // The leader teleported to no place, twice, and a scientist made there.
+        action(kLeaderSlot0, 83, 0, 0x00, leaderRef) +
+            action(kLeaderSlot0, 83, 0, 0x01, leaderRef) +
+            action(kRegion, 82, 0, 0x00, scientistName),
     };
 }
 
