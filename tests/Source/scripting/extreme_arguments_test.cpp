@@ -67,12 +67,16 @@ TEST_F(ExtremeArguments, NothingIsTeleportedOrMadeAtNoPlace) {
     ScriptMachine& region = g_entityMgr->GetRegionScript();
     for (const Vector& point : points) {
         SoldierEntity* leader = Leader();
+        const float far = point.x + point.y; // NaN or infinite: a distance to nowhere
         Run(leader->GetScriptSlot(0), 83, leader->GetRef(), point);
-        Run(region, 503, leader->GetRef(), leader->GetRef(), Vector(point.x, point.y, 0));
-        Run(region, 504, leader->GetRef(), leader->GetRef(), double{point.x}, double{point.y});
+        Run(region, 503, leader->GetRef(), leader->GetRef(), Vector(far, 0, 0));
+        Run(region, 504, leader->GetRef(), leader->GetRef(), double{far}, 90.0);
         Frames(2);
-        EXPECT_TRUE(OnMap(leader->GetPosition())) << point.x << ", " << point.y;
-        EXPECT_EQ(Act(region, 82, kScientist, point, 0), kActionFailed) << point.x << ", " << point.y;
+        EXPECT_TRUE(OnMap(leader->GetPosition()))
+            << point.x << ", " << point.y << " left it at " << leader->GetPosition().x << ", "
+            << leader->GetPosition().y;
+        EXPECT_EQ(Act(region, 82, kScientist, point, 0), kActionFailed)
+            << point.x << ", " << point.y;
     }
 }
 
