@@ -163,6 +163,7 @@ private:
 
     // The handlers, and the steps they share.
     bool InitGame(bool tutorial);
+    bool IsBoundForPageOrMap() const; // a page or a journey asked for since the frame began
     Outcome LoadGame();
     Outcome SaveGame();
     bool Travel(Leaving leaving, int mode);

@@ -69,11 +69,18 @@ bool LoadSaveMgr::InitGame(bool tutorial) {
     if (!m_services.party.LoadPlayer())
         return false;
     m_inTemporaryMap = false;
-    if (!RunScriptOnce(m_startScript))
+    if (!RunScriptOnce(m_startScript) || !IsBoundForPageOrMap())
         return false;
     if (tutorial)
         SetTutorialActive(true);
     return true;
+}
+
+// What a start script must ask for: the session it starts in holds no map, so the mode it
+// was asked from, an area map's too, has nothing left to show.
+bool LoadSaveMgr::IsBoundForPageOrMap() const {
+    const bool travelling = m_pending >= kPageToMap && m_pending <= kTempMapToWorld;
+    return travelling || m_services.game.GetPendingModeId() == kModeStoryPage;
 }
 
 // The slot is checked whole before the game in progress is touched.

@@ -109,9 +109,12 @@ bool PartyMgr::AddCharacterByName(const Stringc& name) {
     return true;
 }
 
+// A creature freed by its manager has no place in the party: its slot may soon hold another.
 bool PartyMgr::AddMember(Entity* entity) {
+    const EntityMgr* entities = m_services.entities;
     SoldierEntity* soldier = nullptr;
-    if (!Entity::AsSoldier(entity, &soldier) || IsFull() || IsMember(soldier))
+    if (entities == nullptr || !entities->IsSoldierLive(entity) ||
+        !Entity::AsSoldier(entity, &soldier) || IsFull() || IsMember(soldier))
         return false;
     AddToList(soldier);
     soldier->AddFlags(Entity::kFlagPartyMember);

@@ -50,7 +50,7 @@ public:
     void Reset(); // no members, no flight, no level-ups
     // The party reset, then a new soldier of the template as its only member.
     bool AddCharacterByName(const Stringc& name);
-    bool AddMember(Entity* entity);             // a creature, while there is room, once
+    bool AddMember(Entity* entity);             // a live creature, while there is room, once
     void RemoveMember(Entity* entity) override; // never the leader
     bool ReleaseAll();                          // every member out of the party and its manager
     // A member released by its manager, the leader too: the next member in joining order

@@ -62,8 +62,8 @@ TEST_F(ExtremeArguments, CreaturesSentTowardNoPlaceStayOnTheMap) {
 TEST_F(ExtremeArguments, NothingIsTeleportedOrMadeAtNoPlace) {
     const float nan = std::nanf("");
     const float inf = INFINITY;
-    const Vector points[] = {Vector(nan, nan, 0), Vector(nan, 43, 0), Vector(49.5f, inf, 0),
-                             Vector(-inf, 43, 0)};
+    const Vector points[] = {Vector(nan, nan, 0), Vector(nan, 43, 0), Vector(49.5f, nan, 0),
+                             Vector(49.5f, inf, 0), Vector(-inf, 43, 0)};
     ScriptMachine& region = g_entityMgr->GetRegionScript();
     for (const Vector& point : points) {
         SoldierEntity* leader = Leader();

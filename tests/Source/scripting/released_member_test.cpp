@@ -98,6 +98,32 @@ TEST_F(ReleasedMember, ALeaderFreedTakesItsLevelUpWithIt) {
     EXPECT_FALSE(PageAs<GamePlayPanel>()->IsLevelUpShown());
 }
 
+// One script frees its creature and then has it join: the party does not take it, so the
+// stranger made next in its slot is no member either.
+TEST_F(ReleasedMember, ACreatureThatFreesItselfCannotJoinAfterwards) {
+    SoldierEntity* const leader = Leader();
+    SoldierEntity* const freed = CreateCreature(*g_entityMgr, kNeutral, leader->GetPosition(), 0);
+    ASSERT_NE(freed, nullptr);
+    ScriptMachine& slot = freed->GetScriptSlot(0);
+    ScriptBuilder script("free then join");
+    script.Call(kNativeAction, 85).Call(kNativeAction, 11).End();
+    ASSERT_TRUE(GameVirtualMachine::Of(slot)->SetProgram(script.GetHeaders(),
+                                                         script.GetInstructions()));
+    slot.PostStartEvent();
+    slot.Update(0);
+    ASSERT_FALSE(g_entityMgr->IsSoldierLive(freed));
+    EXPECT_FALSE(g_partyMgr->IsMember(freed));
+    EXPECT_EQ(g_partyMgr->GetCount(), 1);
+
+    SoldierEntity* const enemy = CreateCreature(*g_entityMgr, kHostile, leader->GetPosition(), 0);
+    ASSERT_EQ(enemy, freed) << "made in the freed slot";
+    EXPECT_FALSE(g_partyMgr->IsMember(enemy));
+    EXPECT_EQ(g_partyMgr->GetSlot(1), nullptr);
+    FramesOnTheMap();
+    EXPECT_EQ(Mode(), kModeAreaMap);
+    EXPECT_EQ(g_partyMgr->GetCount(), 1);
+}
+
 TEST_F(ReleasedMember, TheLastOneFreedEndsTheGame) {
     Run(Leader()->GetScriptSlot(0), 85);
     EXPECT_EQ(g_partyMgr->GetCount(), 0);
