@@ -68,7 +68,7 @@ const Vector kPoints[16] = {Vector(NAN, NAN, NAN),
                             Vector(51, 44, FLT_MAX),
                             Vector(NAN, 43, 0),
                             Vector(49.5f, kFlInf, 0),
-                            Vector(1e-45f, -0.0f, 0)};
+                            Vector(49.5f, NAN, 0)};
 const std::string kLong(300, 'x');
 const char* const kTexts[16] = {"",
                                 kScientist,
@@ -350,7 +350,8 @@ std::vector<std::string> FuzzSeeds() {
             points, names}
             .Bytes();
     };
-    const uint8_t leaderRef = 0x00, gatePoint = 10, scientistName = 1;
+    const uint8_t leaderRef = 0x00, gatePoint = 10, nowhereDown = 15, scientistName = 1;
+    const uint8_t gateScriptName = 6;
     return {
         // Walking, guarding and following toward NaN and the far corners.
         action(kScientistSlot0, 5, 0x00, 0x01, 0) + action(kScientistSlot0, 23, 0x11, 0x00, 0) +
@@ -374,6 +375,11 @@ std::vector<std::string> FuzzSeeds() {
         action(kLeaderSlot0, 83, 0, 0x00, leaderRef) +
             action(kLeaderSlot0, 83, 0, 0x01, leaderRef) +
             action(kRegion, 82, 0, 0x00, scientistName),
+        // The same at a place whose x alone is a number.
+        action(kLeaderSlot0, 83, 0, nowhereDown, leaderRef) +
+            action(kRegion, 82, 0, nowhereDown, scientistName),
+        // A new game from the map whose start script, the gate's, asks for no page or map.
+        action(kRegion, 88, 0, 0, gateScriptName),
     };
 }
 
