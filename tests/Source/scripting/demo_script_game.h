@@ -26,6 +26,9 @@ protected:
     static void Run(ScriptMachine& slot, int number, const Arguments&... arguments) {
         ScriptBuilder script("run");
         script.Call(kNativeAction, number, arguments...).End();
+        RunProgram(slot, script);
+    }
+    static void RunProgram(ScriptMachine& slot, const ScriptBuilder& script) {
         ASSERT_TRUE(GameVirtualMachine::Of(slot)->SetProgram(script.GetHeaders(),
                                                              script.GetInstructions()));
         slot.PostStartEvent();

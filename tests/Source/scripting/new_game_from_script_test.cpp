@@ -57,8 +57,8 @@ TEST_F(NewGameFromScript, WhoseStartScriptTurnsToAPageOrSetsOutForAMapStarts) {
     ASSERT_FALSE(g_loadSaveMgr->IsShowingErrorBox());
     EXPECT_EQ(Mode(), kModeStoryPage);
 
-    WriteStartScript("map_start", {ScriptBuilder::Header(kNativeAction, kPageToMap, "demo2",
-                                                         "road")});
+    WriteStartScript("map_start",
+                     {ScriptBuilder::Header(kNativeAction, kPageToMap, "demo2", "road")});
     g_loadSaveMgr->RequestPageToMap("demo", "gate");
     Frame();
     ASSERT_EQ(Mode(), kModeAreaMap);

@@ -104,13 +104,9 @@ TEST_F(ReleasedMember, ACreatureThatFreesItselfCannotJoinAfterwards) {
     SoldierEntity* const leader = Leader();
     SoldierEntity* const freed = CreateCreature(*g_entityMgr, kNeutral, leader->GetPosition(), 0);
     ASSERT_NE(freed, nullptr);
-    ScriptMachine& slot = freed->GetScriptSlot(0);
     ScriptBuilder script("free then join");
     script.Call(kNativeAction, 85).Call(kNativeAction, 11).End();
-    ASSERT_TRUE(GameVirtualMachine::Of(slot)->SetProgram(script.GetHeaders(),
-                                                         script.GetInstructions()));
-    slot.PostStartEvent();
-    slot.Update(0);
+    RunProgram(freed->GetScriptSlot(0), script);
     ASSERT_FALSE(g_entityMgr->IsSoldierLive(freed));
     EXPECT_FALSE(g_partyMgr->IsMember(freed));
     EXPECT_EQ(g_partyMgr->GetCount(), 1);
