@@ -144,6 +144,17 @@ Rect LoadSavePanel::CentredLine(const Stringc& text, int top, int height, int fo
     return Rect::Make(x, top, x + width, top + height);
 }
 
+// The slot keeps the whole description: the save box offers it to edit.
+Stringc LoadSavePanel::ShownDescription(int index) const {
+    const Stringc& whole = m_descriptions[index];
+    g_screen->SetFont(FontOf(index));
+    if (g_screen->TextWidth(whole.c_str()) <= kLineWidth)
+        return whole;
+    Stringc lines;
+    g_screen->WrapTextByChar(whole, kLineWidth, lines);
+    return Stringc(lines.c_str());
+}
+
 Rect LoadSavePanel::TitleRect(int index) const {
     const SlotLines lines = LinesOf(index);
     return CentredLine(m_titles[index], lines.top, lines.height, FontOf(index));
@@ -151,7 +162,7 @@ Rect LoadSavePanel::TitleRect(int index) const {
 
 Rect LoadSavePanel::DescriptionRect(int index) const {
     const SlotLines lines = LinesOf(index);
-    return CentredLine(m_descriptions[index], lines.top + lines.height, lines.height,
+    return CentredLine(ShownDescription(index), lines.top + lines.height, lines.height,
                        FontOf(index));
 }
 
@@ -173,7 +184,7 @@ void LoadSavePanel::Draw(Screen& screen) {
             const Rect description = DescriptionRect(index);
             screen.SetFont(FontOf(index));
             screen.DrawText(title.x1, title.y1, m_titles[index]);
-            screen.DrawText(description.x1, description.y1, m_descriptions[index]);
+            screen.DrawText(description.x1, description.y1, ShownDescription(index));
         }
     }
     if (m_state == kTyping)

@@ -28,6 +28,7 @@ public:
     static constexpr int kFirstLineY = 96;
     static constexpr int kFont = 1;
     static constexpr int kSelectedFont = 4;
+    static constexpr int kLineWidth = 300; // a longer description is cut to it on the list
     static constexpr const char* kEmptyText = "~ Empty ~";
 
     struct Services {
@@ -63,6 +64,7 @@ private:
 
     SlotLines LinesOf(int index) const;
     Rect CentredLine(const Stringc& text, int top, int height, int font) const;
+    Stringc ShownDescription(int index) const; // in the slot's font
     int FontOf(int index) const { return index == m_selected ? kSelectedFont : kFont; }
     int SlotAt(int x, int y) const; // -1 for none
     void FillSlots();

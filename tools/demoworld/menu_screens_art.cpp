@@ -121,7 +121,9 @@ bool MenuScreensArt::WriteGameMenu() const {
 bool MenuScreensArt::WriteLoadSave() const {
     const WindowLayout layout = LoadSavePanel::PanelLayout();
     Canvas screen = OpenScreenFrame();
-    screen.Bevel(240, 60, 320, 470, kParchment);
+    constexpr int kMargin = 10;
+    screen.Bevel(kScreenWidth / 2 - LoadSavePanel::kLineWidth / 2 - kMargin, 60,
+                 LoadSavePanel::kLineWidth + 2 * kMargin, 470, kParchment);
     screen.TextCentred(m_font, 16, 400, 78, 300, "SAVED GAMES", kBronze);
     screen.Bevel(610, 528, 170, 40, kPlate);
     return Save(layout, screen);

@@ -229,6 +229,53 @@ TEST_F(GameMenu, LoadingASlotBringsThePartyBackAsSaved) {
     EXPECT_FLOAT_EQ(LeaderData().GetHitPoints(), savedHitPoints);
 }
 
+// A description too long for the list is cut to the parchment there, the background beside
+// it left as it was; the slot and the save box keep it whole.
+TEST_F(GameMenu, ALongDescriptionIsCutOnTheListAndKeptWholeInTheSlot) {
+    StartPlaying();
+    const char* const kLong = "by the gate, the potion and the sword left lying, the crate "
+                              "opened and the scientist still waiting in his house";
+    const auto besideTheLeaf = [this] {
+        const Rect line = Slots()->DescriptionRect(0);
+        constexpr int kHalf = LoadSavePanel::kLineWidth / 2;
+        std::vector<uint16_t> pixels = PixelsIn(Rect::Make(10, line.y1, 400 - kHalf, line.y2));
+        const std::vector<uint16_t> right =
+            PixelsIn(Rect::Make(400 + kHalf, line.y1, 790, line.y2));
+        pixels.insert(pixels.end(), right.begin(), right.end());
+        return pixels;
+    };
+    OpenMenu();
+    Click(kLoad);
+    Frame();
+    ASSERT_EQ(Mode(), kModeLoadGame);
+    const std::vector<uint16_t> empty = besideTheLeaf();
+    Click(kSlotsCancel);
+    Frame();
+    Click(kBack);
+    Frame();
+    SaveToSlot(0, kLong);
+
+    OpenMenu();
+    Click(kLoad);
+    Frame();
+    ASSERT_EQ(Mode(), kModeLoadGame);
+    EXPECT_EQ(Slots()->GetDescription(0), kLong);
+    const Rect line = Slots()->DescriptionRect(0);
+    EXPECT_GE(line.x1, 400 - LoadSavePanel::kLineWidth / 2);
+    EXPECT_LE(line.x2, 400 + LoadSavePanel::kLineWidth / 2);
+    EXPECT_GT(line.x2 - line.x1, LoadSavePanel::kLineWidth * 9 / 10) << "cut, not dropped";
+    EXPECT_TRUE(besideTheLeaf() == empty) << "drawn over the background beside the list";
+
+    Click(kSlotsCancel);
+    Frame();
+    Click(kSave);
+    Frame();
+    ClickSlot(0);
+    Click(kSlotsOk);
+    ASSERT_EQ(Slots()->GetState(), LoadSavePanel::kTyping);
+    EXPECT_EQ(Slots()->GetDescriptionBox().GetText(), kLong);
+}
+
 // A slot whose map state counts one explored cell more than its map has would fail once the
 // map is entered: it is refused when chosen, and the game in play goes on as it was.
 TEST_F(GameMenu, ASlotWhoseMapStateDoesNotFitItsMapIsRefusedWithTheGameAsItWas) {
