@@ -11,8 +11,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class DirectoryPanel;
+struct Rect;
 struct ScreenPos;
 
 namespace testsupport {
@@ -47,6 +49,7 @@ protected:
     ModePage* Page() const;
     template <class T> T* PageAs() const { return dynamic_cast<T*>(Page()); }
     uint16_t PixelAt(int x, int y) const;
+    std::vector<uint16_t> PixelsIn(const Rect& rect) const; // row by row, x2 and y2 excluded
     static uint16_t Packed(int r, int g, int b);
 
     // The first-run converter's targets in the demo world, gone or there.

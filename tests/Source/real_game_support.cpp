@@ -1,6 +1,7 @@
 #include "real_game.h"
 
 #include "Library/graphics/colour.h"
+#include "Library/graphics/rect.h"
 #include "Library/graphics/screen.h"
 #include "Library/graphics/screen_pos.h"
 #include "Library/interface/directory_panel.h"
@@ -112,6 +113,14 @@ ModePage* RealGame::Page() const {
 uint16_t RealGame::PixelAt(int x, int y) const {
     const PixelSurface& surface = g_screen->GetSurface();
     return surface.pixels[y * surface.width + x];
+}
+
+std::vector<uint16_t> RealGame::PixelsIn(const Rect& rect) const {
+    std::vector<uint16_t> pixels;
+    for (int y = rect.y1; y < rect.y2; ++y)
+        for (int x = rect.x1; x < rect.x2; ++x)
+            pixels.push_back(PixelAt(x, y));
+    return pixels;
 }
 
 uint16_t RealGame::Packed(int r, int g, int b) {

@@ -81,7 +81,8 @@ bool ItemScreensArt::WriteInventory() const {
     Canvas canvas(800, 600, kPlate);
     canvas.Text(m_font, 14, 330, 30, "INVENTORY", kGold);
     Well(canvas, 63, 106, 113, 492, "Pack", true);
-    Well(canvas, 682, 106, 732, 492, "Ground", true);
+    // One window serves the ground within reach, an opened chest and a searched body alike.
+    Well(canvas, 682, 106, 732, 492, "Nearby", true);
     for (const auto& slot : kSlots)
         Well(canvas, slot.x, slot.y, slot.x + 50, slot.y + 43, slot.caption, true);
     Well(canvas, 270, 86, 560, 190, "");

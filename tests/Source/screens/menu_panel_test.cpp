@@ -100,13 +100,6 @@ protected:
                 return false;
         return true;
     }
-    std::vector<uint16_t> PixelsIn(const Rect& rect) const {
-        std::vector<uint16_t> pixels;
-        for (int y = rect.y1; y < rect.y2; ++y)
-            for (int x = rect.x1; x < rect.x2; ++x)
-                pixels.push_back(PixelAt(x, y));
-        return pixels;
-    }
 };
 
 TEST_F(GameMenu, SavingIsRefusedInCombatAndWhileFleeingWithTheCombatToldFirst) {

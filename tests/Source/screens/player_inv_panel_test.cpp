@@ -33,8 +33,11 @@
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
 #include "tools/demoworld/demo_dialogues.h"
+#include "tools/demoworld/frame_palette.h"
 
 #include <gtest/gtest.h>
+
+#include <SDL/SDL_ttf.h>
 
 #include <algorithm>
 #include <set>
@@ -58,6 +61,8 @@ constexpr Point kBackpack{88, 470};
 constexpr Point kNowhere{600, 120};
 constexpr Point kBackpackDown{124, 312};
 const Vector kByTheGate(49.5f, 45.5f, 0); // on the two items lying there
+// Above the second list, up to its frame and short of the screen's.
+const Rect kSecondListTitle = Rect::Make(682, 92, 790, 105);
 
 class InventoryScreen : public RealGame {
 protected:
@@ -148,6 +153,45 @@ protected:
                 runs.push_back({y, y + 1});
         }
         return runs;
+    }
+    // The pixels that differ by more than a step of a channel: the picture's way to the screen
+    // may round differently.
+    static int Unlike(const std::vector<uint16_t>& a, const std::vector<uint16_t>& b) {
+        if (a.size() != b.size())
+            return -1;
+        const auto far = [](int x, int y, int shift, int mask) {
+            return std::abs(((x >> shift) & mask) - ((y >> shift) & mask)) > 1;
+        };
+        int unlike = 0;
+        for (size_t i = 0; i < a.size(); ++i)
+            unlike += far(a[i], b[i], 11, 31) || far(a[i], b[i], 5, 63) || far(a[i], b[i], 0, 31);
+        return unlike;
+    }
+    // The title as the demo's art writes a list's caption, shown on the screen: the game's
+    // font at 10 points in parchment on the plate.
+    std::vector<uint16_t> TitleDrawn(const char* title) const {
+        std::vector<uint16_t> pixels;
+        const int width = kSecondListTitle.x2 - kSecondListTitle.x1;
+        const int height = kSecondListTitle.y2 - kSecondListTitle.y1;
+        TTF_Font* font = TTF_OpenFont(World().Path("fonts/Cour.ttf").c_str(), 10);
+        if (!font)
+            return pixels;
+        SDL_Surface* text = TTF_RenderText_Blended(font, title, SDL_Color{226, 212, 176, 0});
+        SDL_Surface* plate =
+            SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+        const Colour& fill = framepalette::kPlate;
+        SDL_FillRect(plate, nullptr, SDL_MapRGB(plate->format, fill.red, fill.green, fill.blue));
+        SDL_BlitSurface(text, nullptr, plate, nullptr);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                Uint8 r = 0, g = 0, b = 0;
+                SDL_GetRGB(Screen::GetPixel(plate, x, y), plate->format, &r, &g, &b);
+                pixels.push_back(Packed(r, g, b));
+            }
+        SDL_FreeSurface(plate);
+        SDL_FreeSurface(text);
+        TTF_CloseFont(font);
+        return pixels;
     }
     int CountOf(const ContainerEntity& list, const char* name) {
         const ItemEntity* item = list.FindItemByName(name);
@@ -511,6 +555,24 @@ TEST_F(InventoryScreen, TheCrateOpenedBesideTheBackpackIsShutByDone) {
     Frames(2);
     EXPECT_EQ(Mode(), kModeAreaMap);
     EXPECT_FALSE(lid->IsOpen());
+}
+
+// The second list's title fits the ground within reach and an opened crate alike.
+TEST_F(InventoryScreen, TheSecondListsTitleFitsTheGroundAndAnOpenedCrate) {
+    const std::vector<uint16_t> nearby = TitleDrawn("Nearby");
+    ASSERT_FALSE(nearby.empty());
+    ASSERT_GT(Unlike(TitleDrawn("Ground"), nearby), 20);
+    EnterMap();
+    OpenInventory();
+    EXPECT_EQ(Unlike(PixelsIn(kSecondListTitle), nearby), 0);
+    Click(kDone);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    g_entityMgr->GetEntity(Entity::kTypeContainerMap, 1)
+        ->OnEvent(BinaryEntity::kEventUse, 1, 0, m_player);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeChosenInventory);
+    EXPECT_EQ(Unlike(PixelsIn(kSecondListTitle), nearby), 0);
 }
 
 // The crate's fifty coins are one stack, and the gold taken is that much money carried.
