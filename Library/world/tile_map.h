@@ -97,12 +97,12 @@ public:
     };
     // Load's reading without the taking, for the map editor, which takes a map only once
     // its region has read too, and only a map it can save again writing no file but its
-    // own: a type, height or light layer name that is empty, not a file name of its own, a
-    // folder, the name of another image of the map or of a file other than the layer's own
-    // (ignoring case, as the file layer does), or more lights than an 8-bit light image holds,
-    // is refused, with a message naming the file. A layer's own file is B + "_SR.bmp",
-    // "_HT.bmp" or "_LM.bmp" of the map picture B, or one that holds what the save writes
-    // there. The map in use is untouched.
+    // own: a type, height or light layer name that is empty, not a file name of its own, not
+    // ending in ".bmp", a folder, the name of another image of the map or of a file other
+    // than the layer's own (ignoring case, as the file layer does), or more lights than an
+    // 8-bit light image holds, is refused, with a message naming the file. A layer's own
+    // file is B + "_SR.bmp", "_HT.bmp" or "_LM.bmp" of the map picture B, or one that holds
+    // what the save writes there. The map in use is untouched.
     bool LoadForEditor(const char* name, Contents& staged) const;
     void Adopt(Contents&& staged);    // what a successful read makes of the map
     // The named map read aside as Load reads it, taking nothing: false where Load would fail.

@@ -31,6 +31,12 @@ bool IsPlainFileName(const Stringc& name) {
            std::strcmp(text, "..") != 0;
 }
 
+// The save writes every layer as a bitmap: under another extension it would pass for a
+// picture of that kind.
+bool IsBitmapName(Stringc name) {
+    return name.Extension() == "bmp";
+}
+
 } // namespace
 
 bool TileMap::Load(const char* name) {
@@ -63,6 +69,8 @@ bool TileMap::LoadForEditor(const char* name, Contents& staged) const {
             return Fail(path.c_str(), "a layer image name is empty");
         if (!IsPlainFileName(staged.names[layer]))
             return Fail(path.c_str(), "a layer image name is not a file name of its own");
+        if (!IsBitmapName(staged.names[layer]))
+            return Fail(path.c_str(), "a layer image name does not end in \".bmp\"");
     }
     if (!LightsFitLayerImage(staged.grid))
         return Fail(path.c_str(), "the map has more lights than its light image can hold");

@@ -5,7 +5,7 @@
 // was; a pair taken draws its view, finds a path between its first and last walkable
 // cells (cut where its six waypoints run out), written again (the region with the editor's
 // list) reads back to the same bytes, and is saved by the editor with its layer images,
-// writing no other file.
+// bitmaps by name, writing no other file.
 #include "Library/files/data_paths.h"
 #include "Library/files/file_stream.h"
 #include "Library/files/mem_stream.h"
@@ -149,15 +149,18 @@ std::map<std::string, std::string> DataFiles() {
     return files;
 }
 
-// The editor's save of the map with its type, height and light images writes no other file:
-// every other file keeps its bytes and none appears. The images are then put back as they
-// were, so that no input leaves files for the next.
+// The editor's save of the map with its type, height and light images, bitmaps by name,
+// writes no other file: every other file keeps its bytes and none appears. The images are
+// then put back as they were, so that no input leaves files for the next.
 void SaveAsTheEditorDoes() {
     std::vector<std::string> layers;
     for (const TileMap::ImageName layer :
-         {TileMap::kSearchImage, TileMap::kHeightImage, TileMap::kLightImage})
-        layers.push_back(Normal(
-            (g_dataPaths->GetMapGraphicDir() + "/" + Editor().map.GetImageName(layer)).c_str()));
+         {TileMap::kSearchImage, TileMap::kHeightImage, TileMap::kLightImage}) {
+        Stringc name = Editor().map.GetImageName(layer);
+        layers.push_back(Normal((g_dataPaths->GetMapGraphicDir() + "/" + name).c_str()));
+        if (name.Extension() != "bmp") // a picture to the new map's chooser otherwise
+            std::abort();
+    }
     std::map<std::string, std::string> before = DataFiles();
     if (WrittenBytes([](Stream& stream) { return Editor().map.SaveFromEditor(stream); }).empty())
         std::abort();
@@ -261,9 +264,11 @@ std::vector<std::string> FuzzSeeds() {
     };
     add(map, region);
     add(map, std::string());
-    // Layers the save would write over the map's picture and its clip image.
+    // Layers the save would write over the map's picture and its clip image, or as a bitmap
+    // under a picture's extension.
     add(Renamed(map, TileMap::kSearchImage, "m.tga"), region);
     add(Renamed(map, TileMap::kLightImage, "M_clip.tga"), region);
+    add(Renamed(map, TileMap::kHeightImage, "brandnew.tga"), region);
     return seeds;
 }
 

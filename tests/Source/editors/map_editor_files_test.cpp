@@ -219,17 +219,29 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
         {"blank", WithImageName(map, TileMap::kSearchImage, ""), region, "blank.map"},
         {"nested", WithImageName(map, TileMap::kLightImage, "sub/f_LM.bmp"), region, "nested.map"},
         {"bright", WithLights(map, 257), region, "bright.map"},
-        // Layers a save would write over: the map's own picture and minimap, another map's
-        // picture, minimap (named in another case) and layer, a folder; two layers of one name.
+        // A layer the save would write as a bitmap under another picture's extension.
+        {"brandnew", WithImageName(map, TileMap::kHeightImage, "brandnew.tga"), region,
+         "brandnew.map", "does not end in \".bmp\""},
+        // Layers a save would write over: the map's own picture and minimap (on disk or not),
+        // another map's picture, minimap (named in another case) and layer, the map's other
+        // layer, a folder; two layers of one name.
         {"picture", WithImageName(map, TileMap::kSearchImage, "field.tga"), region, "picture.map"},
         {"minimap", WithImageName(map, TileMap::kHeightImage, "field_MM.bmp"), region,
          "minimap.map"},
+        {"unseen",
+         WithImageName(WithImageName(map, TileMap::kMinimapImage, "unseen_MM.bmp"),
+                       TileMap::kLightImage, "Unseen_MM.bmp"),
+         region, "unseen.map", "named as another image"},
         {"elsewhere", WithImageName(map, TileMap::kLightImage, "demo.tga"), region,
          "elsewhere.map"},
         {"overview", WithImageName(map, TileMap::kSearchImage, "DEMO_mm.bmp"), region,
          "overview.map"},
         {"camped", WithImageName(map, TileMap::kHeightImage, "camp_HT.bmp"), region, "camped.map"},
-        {"folder", WithImageName(map, TileMap::kSearchImage, "misc"), region, "folder.map",
+        {"swapped",
+         WithImageName(WithImageName(map, TileMap::kHeightImage, "field_LM.bmp"),
+                       TileMap::kLightImage, "field_HT.bmp"),
+         region, "swapped.map", "other than the map's own layer"},
+        {"folder", WithImageName(map, TileMap::kSearchImage, "stack.bmp"), region, "folder.map",
          "is a folder"},
         {"shared",
          WithImageName(WithImageName(map, TileMap::kLightImage, "both.bmp"), TileMap::kHeightImage,
@@ -243,6 +255,7 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
                 white += PixelAt(x, y) == Packed(255, 255, 255);
         return white;
     };
+    std::filesystem::create_directory(World().Path("art/graphic/map/stack.bmp"));
     for (const auto& load : refused) {
         const std::string name = load.name;
         World().WriteFile("Data/TileMap/" + name + ".map", load.map);
@@ -264,6 +277,7 @@ TEST_F(MapFiles, AFailedLoadOrNewKeepsTheMapBeingEditedAndSaysWhichFile) {
         std::filesystem::remove(World().Path("Data/TileMap/" + name + ".map"));
         std::filesystem::remove(World().Path("Data/Region/" + name + ".reg"));
     }
+    std::filesystem::remove(World().Path("art/graphic/map/stack.bmp"));
     // Nor does a picture that makes no map.
     World().WriteFile("art/graphic/map/broken.tga", "junk");
     Tool(W::kNew);
@@ -317,6 +331,7 @@ TEST_F(MapFiles, AMapIsTakenWhenItsSaveWritesOnlyItsOwnFiles) {
     for (const char* layer : {"many_SR.bmp", "many_HT.bmp", "many_LM.bmp"})
         EXPECT_EQ(after.erase(layer), 1u) << layer;
     EXPECT_EQ(after, before);
+    Load("demo.map"); // the layers on disk are checked against the map loaded, not this one
     Load("many.map");
     EXPECT_EQ(State(), W::kEditMap) << Editor().GetFailure().c_str();
 
