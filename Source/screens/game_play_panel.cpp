@@ -32,7 +32,6 @@ PartyOrders* g_partyOrders = nullptr;
 
 namespace {
 
-constexpr int kSmallSplashCount = 5;
 constexpr int kQuickSlotX = 615;
 constexpr int kQuickSlotStep = 61;
 constexpr int kQuickSlotWidth = 52;
@@ -135,8 +134,11 @@ GamePlayPanel::GamePlayPanel(const Services& services)
     if (g_gameMode->IsOnMap())
         g_gameMode->SetPaused(false);
     m_levelUp->SetVisible(false);
-    if (g_page)
+    if (g_page) {
         g_page->SetView(this);
+        if (OnStoryPage() && g_page->GetPicture() > 0) // the page's, over a screen left
+            LoadSmallSplash(g_page->GetPicture());
+    }
 }
 
 // The interface's images outlive the screen when the fatal error box replaces it: the side
@@ -173,10 +175,16 @@ bool GamePlayPanel::ShowMessage(const char* text) {
     return true;
 }
 
-void GamePlayPanel::LoadRandomSmallSplash() {
+int GamePlayPanel::LoadRandomSmallSplash() {
+    const int number = RandomInt(1, kSmallSplashes + 1);
+    LoadSmallSplash(number);
+    return number;
+}
+
+void GamePlayPanel::LoadSmallSplash(int number) {
     FreeGraphic(m_pagePicture);
     Stringc name;
-    name.Format("small_splash%d%s", RandomInt(1, kSmallSplashCount + 1), ".bmp");
+    name.Format("small_splash%d%s", number, ".bmp");
     m_pagePicture = LoadSplash(m_services.graphics, name.c_str());
     m_redrawPage = true;
 }

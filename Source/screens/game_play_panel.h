@@ -72,7 +72,8 @@ public:
     void HandleEvent(const SDL_Event& event) override;
 
     bool ShowMessage(const char* text) override;
-    void LoadRandomSmallSplash() override;
+    int LoadRandomSmallSplash() override;
+    void LoadSmallSplash(int number) override;
 
     void SetHover(int state);
     void ActivateHoverWindow(); // the window of the state the pointer is in takes the clicks

@@ -19,7 +19,13 @@ bool DriftingLanternPage::GoToPage(const Stringc& name) {
     if (g_gameMode && g_gameMode->GetModeId() != kModeStoryPage)
         g_gameMode->SetMode(kModeStoryPage);
     m_pendingPage = name;
+    m_keptPicture = 0;
+    m_picture = 0; // a screen made before the page starts shows no older page's picture
     return true;
+}
+
+void DriftingLanternPage::KeepPicture(int number) {
+    m_keptPicture = number;
 }
 
 void DriftingLanternPage::Update() {
@@ -39,8 +45,18 @@ void DriftingLanternPage::Update() {
     m_failed = false;
     m_machine->PostStartEvent();
     m_machine->Update(0);
-    if (m_view)
-        m_view->LoadRandomSmallSplash();
+    ShowPicture();
+}
+
+void DriftingLanternPage::ShowPicture() {
+    m_picture = m_keptPicture;
+    m_keptPicture = 0;
+    if (!m_view)
+        return;
+    if (m_picture > 0)
+        m_view->LoadSmallSplash(m_picture);
+    else
+        m_picture = m_view->LoadRandomSmallSplash();
 }
 
 bool DriftingLanternPage::LoadScript(const Stringc& name) {

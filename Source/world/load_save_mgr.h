@@ -204,6 +204,7 @@ private:
     Stringc m_entryPoint;
     Stringc m_startScript;
     Stringc m_pageName;
+    int m_pagePicture = 0; // the loaded page's
     Stringc m_regionScript;
     Stringc m_loadRefusal;
 };

@@ -3,11 +3,13 @@
 #include "Source/world/load_save_mgr.h"
 
 #include "Library/files/file_stream.h"
+#include "Library/interface/framed_info_panel.h"
 #include "Library/world/game_mode.h"
 #include "Library/world/tile_map.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
+#include "Source/world/story_pages.h"
 
 #include <cstdio>
 
@@ -32,7 +34,10 @@ bool LoadSaveMgr::WritePlayerData() {
     place.view = m_services.map.GetViewPos();
     place.inTemporaryMap = m_inTemporaryMap;
     place.tutorial = m_tutorial;
+    place.tutorialPanelPutAway = !m_services.tutorialPanel.IsVisible();
     place.scriptState = m_services.game.GetScriptTag();
+    StoryPages* pages = m_services.pages;
+    place.pagePicture = m_mapName.Length() == 0 && pages ? pages->GetPicture() : 0;
     const PlayerData::Keepers keepers = Keepers();
     return FileStream::WriteReplacing(PlayerDataPath().c_str(), [&](Stream& stream) {
         return PlayerData::Write(stream, place, keepers);
@@ -65,6 +70,10 @@ bool LoadSaveMgr::ReadPlayerData() {
     if (m_current == kLoadGame) // a journey knows where it ends; the record, where it began
         m_inTemporaryMap = place.inTemporaryMap;
     SetTutorialActive(place.tutorial);
+    // A load shows the panel as it was saved; after a journey the region's script, told of
+    // the arrival, puts it away again.
+    if (m_current == kLoadGame && place.tutorialPanelPutAway)
+        m_services.tutorialPanel.SetVisible(false);
     m_services.game.SetScriptTag(place.scriptState);
     if (!party.Load(file))
         return false;
@@ -72,6 +81,8 @@ bool LoadSaveMgr::ReadPlayerData() {
     case kLoadGame:
         if (!PlayerData::ReadGame(file, Keepers()))
             return false;
+        PlayerData::ReadPagePicture(file, place);
+        m_pagePicture = place.pagePicture;
         party.RebuildSlots();
         if (!m_onMap)
             return true;

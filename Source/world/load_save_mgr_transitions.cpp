@@ -110,6 +110,7 @@ LoadSaveMgr::Outcome LoadSaveMgr::LoadGame() {
     StoryPages* pages = m_services.pages;
     if (pages == nullptr || !pages->GoToPage(m_pageName))
         return kFailed;
+    pages->KeepPicture(m_pagePicture);
     SetMode(kModeStoryPage);
     return kDone;
 }

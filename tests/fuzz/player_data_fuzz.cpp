@@ -45,6 +45,7 @@ std::string Rewritten(const uint8_t* data, size_t size) {
     if (!PlayerData::ReadNames(input, place) || !PlayerData::ReadRestOfPlace(input, place) ||
         !game.Party().Load(input) || !PlayerData::ReadGame(input, game.Keepers()))
         return "";
+    PlayerData::ReadPagePicture(input, place);
     return WrittenBytes(
         [&](Stream& stream) { return PlayerData::Write(stream, place, game.Keepers()); });
 }

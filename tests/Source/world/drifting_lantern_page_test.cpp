@@ -44,7 +44,13 @@ public:
         m_log.push_back(std::string("message ") + text);
         return true;
     }
-    void LoadRandomSmallSplash() override { m_log.push_back("splash"); }
+    int LoadRandomSmallSplash() override {
+        m_log.push_back("splash");
+        return 1;
+    }
+    void LoadSmallSplash(int number) override {
+        m_log.push_back("splash " + std::to_string(number));
+    }
 
 private:
     CallLog& m_log;

@@ -44,11 +44,13 @@ public:
     RecordingPages() { g_storyPages = this; }
     ~RecordingPages() override { g_storyPages = nullptr; }
     const Stringc& GetCurrentPage() const override { return current; }
+    int GetPicture() const override { return 0; }
     bool GoToPage(const Stringc& name) override {
         current = name;
         shown.push_back(name.c_str());
         return true;
     }
+    void KeepPicture(int) override {}
     Stringc current;
     std::vector<std::string> shown;
 };

@@ -14,11 +14,13 @@ using testsupport::Concat;
 using testsupport::Text;
 using testsupport::WithText;
 
+constexpr size_t kTutorialAt = 34;
 constexpr size_t kPartyCountAt = 37;
 constexpr size_t kNamesSize = 21; // description, map, working map and the empty page
 
 // In the demo map, by the pond, in the tutorial, with one member; a variable the scripts
-// count visits in and a greeting timer on the game-time clock.
+// count visits in and a greeting timer on the game-time clock. It ends with the clock, as
+// records did before they kept the page's picture.
 Bytes TypedPlayerData() {
     TypedBytes b;
     b.Text("ab").Text("demo").Text("demo").Text(""); // description, map, working map, page
@@ -38,6 +40,11 @@ Bytes TypedPlayerData() {
     return bytes;
 }
 
+Bytes WithPagePicture(Bytes bytes, uint8_t picture) {
+    bytes.push_back(picture);
+    return bytes;
+}
+
 class PlayerDataRecord : public testsupport::SoldierRecords {
 protected:
     bool Check(const Bytes& bytes) {
@@ -52,7 +59,7 @@ protected:
 
 TEST_F(PlayerDataRecord, StoredAsThePlaceThePartyTheScriptsGlobalsTheJournalAndTheClock) {
     const Bytes bytes = TypedPlayerData();
-    testsupport::ScriptedRandom random({0, 0});
+    testsupport::ScriptedRandom random({0, 0, 0});
     TestStream stream(bytes);
     PlayerData::Place place;
     ASSERT_TRUE(PlayerData::ReadNames(stream, place) &&
@@ -63,9 +70,48 @@ TEST_F(PlayerDataRecord, StoredAsThePlaceThePartyTheScriptsGlobalsTheJournalAndT
     EXPECT_EQ(m_keepers.party.GetCount(), 1);
     EXPECT_TRUE(m_keepers.globals.Equals("demo", "visits", 2));
     EXPECT_EQ(m_keepers.gameTimers.GetClock(), 1500u);
+    PlayerData::ReadPagePicture(stream, place);
+    EXPECT_EQ(place.pagePicture, 0) << "a record from before the pictures keeps none";
     EXPECT_EQ(WrittenBy([&](Stream& out) { return PlayerData::Write(out, place, m_keepers); }),
-              bytes);
+              WithPagePicture(bytes, 0));
     EXPECT_TRUE(Check(bytes));
+    EXPECT_TRUE(Check(WithPagePicture(bytes, 0)));
+}
+
+// The tutorial's byte also tells whether its panel had been put away, and the page's
+// picture ends the record: each read back and written again as it was; an unknown picture
+// keeps none, while the game still loads.
+TEST_F(PlayerDataRecord, TheTutorialByteKeepsThePanelPutAwayAndThePagesPictureEndsTheRecord) {
+    struct Case {
+        uint8_t tutorial;
+        uint8_t picture;
+        bool inTutorial;
+        bool putAway;
+        int keptPicture;
+    };
+    for (const Case& c : {Case{0, 0, false, false, 0}, Case{1, 5, true, false, 5},
+                          Case{2, 1, true, true, 1}, Case{2, 6, true, true, 0}}) {
+        SCOPED_TRACE(testing::Message() << int{c.tutorial} << ", picture " << int{c.picture});
+        Bytes bytes = WithPagePicture(TypedPlayerData(), c.picture);
+        bytes[kTutorialAt] = c.tutorial;
+        testsupport::ScriptedRandom random({0, 0, 0});
+        PlayerData::Place place;
+        ASSERT_TRUE(Check(bytes));
+        TestStream stream(bytes);
+        ASSERT_TRUE(PlayerData::Check(stream, place));
+        EXPECT_EQ(place.tutorial, c.inTutorial);
+        EXPECT_EQ(place.tutorialPanelPutAway, c.putAway);
+        EXPECT_EQ(place.pagePicture, c.keptPicture);
+        TestStream again(bytes);
+        ASSERT_TRUE(PlayerData::ReadNames(again, place) &&
+                    PlayerData::ReadRestOfPlace(again, place) && m_keepers.party.Load(again) &&
+                    PlayerData::ReadGame(again, m_keepers));
+        PlayerData::ReadPagePicture(again, place);
+        Bytes expected = bytes;
+        expected.back() = static_cast<uint8_t>(c.keptPicture);
+        EXPECT_EQ(WrittenBy([&](Stream& out) { return PlayerData::Write(out, place, m_keepers); }),
+                  expected);
+    }
 }
 
 TEST_F(PlayerDataRecord, ARecordCutShortOrHoldingTooBigAPartyIsRefused) {
