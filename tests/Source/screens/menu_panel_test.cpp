@@ -6,6 +6,7 @@
 #include "Library/interface/edit_box.h"
 #include "Library/interface/framed_info_panel.h"
 #include "Library/interface/message_box.h"
+#include "Library/graphics/graphic.h"
 #include "Library/interface/mouse_mgr.h"
 #include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
@@ -13,10 +14,12 @@
 #include "Source/entities/creature_placement.h"
 #include "Source/entities/entity_mgr.h"
 #include "Source/entities/soldier_entity.h"
+#include "Source/screens/game_play_panel.h"
 #include "Source/screens/load_save_panel.h"
 #include "Source/screens/main_panel.h"
 #include "Source/world/demo_game.h"
 #include "Source/world/map_state_bytes.h"
+#include "platform/win_rand.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +47,10 @@ constexpr Point kSlotsOk{653, 544};
 constexpr Point kSlotsCancel{723, 544};
 constexpr Point kTitleLoad{400, 281};
 constexpr Point kTitleTutorial{400, 300};
+constexpr Point kTitleNewGame{400, 262};
+constexpr Point kNewGameDone{653, 544};
+constexpr Point kCharacterButton{31, 538};
+constexpr Point kSheetDone{720, 544};
 const Vector kFarFromTheGate(68.5f, 27.5f, 0.0f);
 
 class GameMenu : public DemoGame {
@@ -66,9 +73,9 @@ protected:
         const Rect line = Slots()->TitleRect(index);
         Click((line.x1 + line.x2) / 2, (line.y1 + line.y2) / 2);
     }
-    // From the map: the menu, the save screen, the slot, and the description typed over
-    // what the box offers.
-    void SaveToSlot(int index, const char* description) {
+    // From the map or the page: the menu, the save screen, the slot, and the description
+    // typed over what the box offers.
+    void SaveToSlot(int index, const char* description, int backTo = kModeAreaMap) {
         OpenMenu();
         Click(kSave);
         Frame();
@@ -80,7 +87,19 @@ protected:
         Type(description);
         Click(kDescriptionOk);
         Frames(2); // the box reports its button a frame later
-        ASSERT_EQ(Mode(), kModeAreaMap);
+        ASSERT_EQ(Mode(), backTo);
+    }
+    // From the title menu or in a game, through the load screen.
+    void LoadSlot(int index, int backTo) {
+        if (Mode() != kModeTitleMenu)
+            OpenMenu();
+        Click(Mode() == kModeTitleMenu ? kTitleLoad : kLoad);
+        Frame();
+        ASSERT_EQ(Mode(), kModeLoadGame);
+        ClickSlot(index);
+        Click(kSlotsOk);
+        Frames(3);
+        ASSERT_EQ(Mode(), backTo);
     }
     std::map<std::string, std::string> SlotFiles(int slot) const {
         std::map<std::string, std::string> files;
@@ -380,6 +399,87 @@ TEST_F(GameMenu, ATutorialLoadedAfterARestartBringsNoEmptyPanelBack) {
     ASSERT_EQ(Mode(), kModeAreaMap);
     EXPECT_TRUE(g_loadSaveMgr->IsTutorialActive());
     EXPECT_FALSE(TutorialFrameDrawn());
+}
+
+// In one session the tutorial's panel comes back with a load only where it showed when the
+// game was saved; put away by the gate's script once loaded, it goes as it went before.
+TEST_F(GameMenu, ALoadedTutorialShowsItsPanelOnlyWhereItShowedWhenSaved) {
+    const Vector gate(49.5f, 43, 0);
+    RunTitleUntilMenu();
+    Click(kTitleTutorial);
+    Frames(3);
+    Release(SDLK_1);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    ASSERT_TRUE(TutorialFrameDrawn());
+    SaveToSlot(0, "by the gate");
+    ASSERT_TRUE(TeleportEntity(*Leader(), gate + Vector(0, 9, 0)));
+    Frames(40);
+    ASSERT_FALSE(TutorialFrameDrawn());
+    SaveToSlot(1, "past the gate");
+
+    LoadSlot(1, kModeAreaMap);
+    EXPECT_TRUE(g_loadSaveMgr->IsTutorialActive());
+    EXPECT_FALSE(TutorialFrameDrawn());
+    ASSERT_TRUE(TeleportEntity(*Leader(), gate + Vector(0, 14, 0)));
+    Frames(40);
+    EXPECT_FALSE(TutorialFrameDrawn()) << "far from the gate";
+
+    LoadSlot(0, kModeAreaMap);
+    EXPECT_TRUE(TutorialFrameDrawn());
+    EXPECT_GT(g_tutorialPanel->GetWindow().GetBlockCount(), 0);
+    ASSERT_TRUE(TeleportEntity(*Leader(), gate + Vector(0, 9, 0)));
+    Frames(40);
+    EXPECT_FALSE(TutorialFrameDrawn()) << "the gate's script puts it away again";
+}
+
+// The page's picture is drawn once, when the page starts: every screen over the page, a save
+// and a load, in the same run or the next, bring the page back with that picture.
+TEST_F(GameMenu, TheStoryPageKeepsItsPictureOverEveryScreenAndThroughASaveAndALoad) {
+    const Rect picture{97, 105, 290, 465}; // its left part, clear of the message box
+    const auto shown = [&] {
+        const Graphic* page = PageAs<GamePlayPanel>()->GetPagePicture();
+        return page ? std::string(page->GetFullPath().c_str()) : std::string();
+    };
+    platform::SeedRand(7);
+    RunTitleUntilMenu();
+    Click(kTitleNewGame);
+    Frame();
+    Click(kNewGameDone);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeStoryPage);
+    const std::string started = shown();
+    ASSERT_NE(started, "");
+    const std::vector<uint16_t> pixels = PixelsIn(picture);
+
+    OpenMenu();
+    Click(kBack);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeStoryPage);
+    EXPECT_EQ(shown(), started) << "back from the menu";
+    EXPECT_EQ(PixelsIn(picture), pixels);
+    Click(kCharacterButton);
+    Frame();
+    ASSERT_EQ(Mode(), kModeCharacterSheet);
+    Click(kSheetDone);
+    Frames(2);
+    ASSERT_EQ(Mode(), kModeStoryPage);
+    EXPECT_EQ(shown(), started) << "back from the character sheet";
+    SaveToSlot(2, "on the page", kModeStoryPage);
+    EXPECT_EQ(shown(), started) << "saved";
+    EXPECT_EQ(PixelsIn(picture), pixels);
+
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        platform::SeedRand(seed);
+        LoadSlot(2, kModeStoryPage);
+        EXPECT_EQ(shown(), started) << "loaded, seed " << seed;
+    }
+    EXPECT_EQ(PixelsIn(picture), pixels);
+    Stop();
+    Start();
+    RunTitleUntilMenu();
+    LoadSlot(2, kModeStoryPage);
+    EXPECT_EQ(shown(), started) << "loaded in the next run";
 }
 
 TEST_F(GameMenu, CancelLeadsBackToTheMenuInAGameAndToTheTitleOutsideOne) {
