@@ -31,7 +31,12 @@ std::vector<std::string> FuzzSeeds() {
     member->SetTemplateName("if_idyl_player_tutorial");
     Creature::Of(member)->GetData().SetMaxHitPoints(40);
     game.Party().AddMember(member);
-    return {empty, written()};
+    const std::string atTheGate = written();
+    place.mapName = place.workingMapName = "";
+    place.pageName = "demo_page";
+    place.tutorial = place.tutorialPanelPutAway = true;
+    place.pagePicture = 3;
+    return {empty, atTheGate, written()};
 }
 
 namespace {
