@@ -65,9 +65,8 @@ bool PlayerData::ReadNames(Stream& stream, Place& place) {
 
 bool PlayerData::ReadRestOfPlace(Stream& stream, Place& place) {
     return place.pageName.Read(stream) && StoredName::Check(place.pageName) &&
-           place.view.Read(stream) &&
-           ReadFlag(stream, place.inTemporaryMap) && ReadTutorial(stream, place) &&
-           place.scriptState.Read(stream);
+           place.view.Read(stream) && ReadFlag(stream, place.inTemporaryMap) &&
+           ReadTutorial(stream, place) && place.scriptState.Read(stream);
 }
 
 bool PlayerData::ReadGame(Stream& stream, const Keepers& keepers) {

@@ -3,10 +3,10 @@
 // it back, and leaving the game for the title menu.
 #include "Source/screens/menu_panel.h"
 
+#include "Library/graphics/graphic.h"
 #include "Library/interface/edit_box.h"
 #include "Library/interface/framed_info_panel.h"
 #include "Library/interface/message_box.h"
-#include "Library/graphics/graphic.h"
 #include "Library/interface/mouse_mgr.h"
 #include "Library/world/tile_map.h"
 #include "Source/creatures/creature.h"
