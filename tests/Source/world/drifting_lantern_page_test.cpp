@@ -88,6 +88,28 @@ TEST_F(StoryPage, TheLaterOfTwoRequestsStartsOnceWithAPictureAndHearsKeysAndTheB
     EXPECT_EQ(m_quits, 0);
 }
 
+// A loaded game's page starts with the picture it was saved with; the next page asked for
+// draws its own, and until it starts no screen is given the one before.
+TEST_F(StoryPage, AKeptPictureIsShownInsteadOfADrawnOneForThePageAskedForAlone) {
+    m_page.SetView(&m_view);
+    m_page.GoToPage("prologue");
+    m_page.KeepPicture(4);
+    m_page.Update();
+    EXPECT_EQ(m_log.back(), "splash 4");
+    EXPECT_EQ(m_page.GetPicture(), 4);
+
+    m_page.GoToPage("chapter");
+    EXPECT_EQ(m_page.GetPicture(), 0);
+    m_page.Update();
+    EXPECT_EQ(m_log.back(), "splash");
+    EXPECT_EQ(m_page.GetPicture(), 1); // the view's draw
+
+    m_page.KeepPicture(2);
+    m_page.GoToPage("prologue"); // asked for after the picture was kept: it draws anew
+    m_page.Update();
+    EXPECT_EQ(m_log.back(), "splash");
+}
+
 TEST_F(StoryPage, APageThatFailsToLoadSaysSoAndClosingTheBoxQuits) {
     EXPECT_FALSE(m_page.LoadScript(""));
     m_page.GoToPage("missing");
