@@ -54,6 +54,8 @@ bool AnimationMgr::SetAnimation(const char* fileName, UniAnimationMgr& pool) {
     if (const Animation* current = GetAnimation(); current && current->GetName() == fileName)
         return true;
     m_animation = nullptr;
+    if (fileName == nullptr || fileName[0] == '\0')
+        return false; // a set's folder is no animation
     if (g_dataPaths == nullptr) {
         std::fprintf(stderr, "No data paths give the animation directory of %s\n", fileName);
         return false;

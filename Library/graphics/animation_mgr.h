@@ -32,8 +32,9 @@ public:
     Stringc GetAnimationName() const { return m_setName; }
     // Shows the animation in the data paths' animation directory + "/" + set + "/" + fileName +
     // ".ani" from the pool at frame 0 of the current sequence; asking for the animation
-    // already shown changes nothing. False, and no animation, on failure. The pool must
-    // outlive the player; clearing it leaves the player with no animation.
+    // already shown changes nothing. False, and no animation, on failure or an empty
+    // fileName (no path is made of it). The pool must outlive the player; clearing it
+    // leaves the player with no animation.
     bool SetAnimation(const char* fileName, UniAnimationMgr& pool);
     Stringc GetName() const;         // the animation's own name, or ""
     Animation* GetAnimation() const; // null when none, or when its pool was cleared

@@ -27,9 +27,14 @@ Animation* UniAnimationMgr::GetAnimationFromFile(const char* path) {
 Animation* UniAnimationMgr::Fetch(const char* path, bool (Animation::*load)(const char*)) {
     if (Animation* pooled = FindAnimation(path))
         return pooled;
-    std::unique_ptr<Animation> animation(NEW Animation);
-    if (!((*animation).*load)(path))
+    const Stringc name = DataFileName(path);
+    if (m_unloadable.count(name) != 0)
         return nullptr;
+    std::unique_ptr<Animation> animation(NEW Animation);
+    if (!((*animation).*load)(path)) {
+        m_unloadable.insert(name);
+        return nullptr;
+    }
     return Pool(animation.release(), path);
 }
 
@@ -98,6 +103,7 @@ bool UniAnimationMgr::SaveAll() const {
 
 void UniAnimationMgr::Clear() {
     m_pool.DeleteAll();
+    m_unloadable.clear();
     ++m_generation;
 }
 

@@ -3,8 +3,10 @@
 // asks for it by path. Paths are compared in their data-file form (DataFileName).
 
 #include "Library/core/mem_mgr.h"
+#include "Library/core/stringc.h"
 
 #include <cstdint>
+#include <set>
 
 class Animation;
 
@@ -16,7 +18,8 @@ public:
     UniAnimationMgr& operator=(const UniAnimationMgr&) = delete;
 
     // The pooled animation of the path, else loaded into the pool (from the animation
-    // archive when the game uses it); null when it cannot be loaded.
+    // archive when the game uses it); null when it cannot be loaded. A path that could not
+    // be loaded is not tried again, nor reported again, until Clear.
     Animation* GetAnimation(const char* path);
     Animation* GetAnimationFromFile(const char* path); // the same, from disk only
 
@@ -32,8 +35,9 @@ public:
     bool LoadAll(const char* directory, int& sequenceCount);
     bool SaveAll() const; // every one, whatever fails before it; false when any failed
 
-    // Deletes every pooled animation. Players that still point to one see no animation
-    // from then on (they compare GetGeneration with the one they took it at).
+    // Deletes every pooled animation and forgets the paths that could not be loaded.
+    // Players that still point to one see no animation from then on (they compare
+    // GetGeneration with the one they took it at).
     void Clear();
     uint32_t GetGeneration() const { return m_generation; }
 
@@ -47,6 +51,7 @@ private:
     Animation* Pool(Animation* animation, const char* path); // takes ownership
 
     NullItemMemMgr<Animation> m_pool;
+    std::set<Stringc> m_unloadable; // data-file names: a player asks again every frame
     uint32_t m_generation = 0;
 };
 

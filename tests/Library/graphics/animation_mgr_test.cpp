@@ -131,6 +131,15 @@ TEST_F(AnimationPlayer, AClearedPoolCountsAsNoAnimation) {
     EXPECT_TRUE(m_player.Update());
 }
 
+// An ability without an animation names none: no path is made of the set's folder alone.
+TEST_F(AnimationPlayer, AnEmptyFileNameShowsNothingAndLooksForNoFile) {
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(m_player.SetAnimation("", m_pool));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(m_player.GetAnimation(), nullptr);
+    EXPECT_EQ(m_pool.CountUsed(), 1);
+}
+
 TEST_F(AnimationPlayer, ExportsTheFrameCentredOnAPicture) {
     m_player.SetFrame(1); // bitmap 1: a 7 x 7 block at (1, 1), its hole at (2, 2)
     m_player.Update();

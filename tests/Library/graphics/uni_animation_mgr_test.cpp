@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 class AnimationPool : public ::testing::Test {
@@ -44,6 +46,23 @@ TEST_F(AnimationPool, BuildsSavesAndLoadsWholeDirectories) {
     EXPECT_FALSE(m_pool.BuildFromDirectories(m_root.Path("bitmaps/Hero").c_str(), 4,
                                              testsupport::kMagentaKey));
     EXPECT_EQ(m_pool.CountUsed(), 2);
+}
+
+// A player asks every frame for what it shows: a missing file is looked for and reported
+// once, under any spelling of its path, until the pool is emptied.
+TEST_F(AnimationPool, AMissingFileIsReportedOnceUntilThePoolIsCleared) {
+    const std::string run = m_root.Root() + "/art/anim/Hero/run.ani";
+    testing::internal::CaptureStderr();
+    for (const std::string& path : {run, m_root.Root() + "/ART/anim/hero/RUN.ani", run})
+        EXPECT_EQ(m_pool.GetAnimation(path.c_str()), nullptr);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.find("run.ani"), said.rfind("run.ani")) << said;
+    EXPECT_NE(said.find("run.ani"), std::string::npos) << said;
+
+    testsupport::WriteAni(m_root, "Hero", "run", 6, 2, 50);
+    EXPECT_EQ(m_pool.GetAnimation(run.c_str()), nullptr);
+    m_pool.Clear();
+    EXPECT_NE(m_pool.GetAnimation(run.c_str()), nullptr);
 }
 
 // One file that cannot be written leaves the others saved.
