@@ -21,6 +21,8 @@
 #include "Source/creatures/creature_item_rules.h"
 #include "Source/creatures/effect_list.h"
 #include "Source/creatures/explosion.h"
+#include "Source/creatures/item_ability.h"
+#include "Source/creatures/spell.h"
 #include "Source/creatures/uni_spell_mgr.h"
 #include "Source/editors/animation_editor.h"
 #include "Source/editors/editor_directory_box.h"
@@ -50,6 +52,7 @@
 #include <SDL/SDL_image.h>
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -461,6 +464,50 @@ TEST_F(DemoWorldContent, EachItemIconAnimationIsNamedAfterItsFile) {
                 << set.c_str();
             EXPECT_STREQ(icon.GetName().c_str(), "misc_1") << set.c_str();
         }
+}
+
+// A weapon's attack and a spell's cast play the file their ability names in the body's set,
+// and every carried item's set follows the body's file: each such file is drawn in the
+// bodies' sets and in every carried item's, and no weapon leaves its attack without one.
+TEST_F(DemoWorldContent, EveryAttackAndCastIsDrawnForEachBodyAndEachCarriedItem) {
+    const CreatureItemRules rules;
+    EntityMgr entities;
+    std::set<std::string> carried;
+    std::set<std::string> files = {"s0", "w0", "w1", "d0"};
+    const std::filesystem::path templates(m_paths.GetEntityDir(Entity::kTypeItem).c_str());
+    for (const auto& entry : std::filesystem::directory_iterator(templates)) {
+        const std::string name = entry.path().stem().string();
+        auto* item = static_cast<ItemEntity*>(entities.CreateEntity(0, 0, 0, Entity::kTypeItem));
+        ASSERT_TRUE(item->LoadByName(name.c_str())) << name;
+        const OwnedSlots<ItemAbilityLink>& abilities = item->GetAbilities();
+        for (int slot = 0; slot < abilities.GetCount(); ++slot) {
+            const ItemAbility* ability = ItemAbility::Of(abilities.Get(slot));
+            const std::string art = ability ? ability->GetAnimationName().c_str() : "";
+            EXPECT_TRUE(item->GetItemClass() != ItemEntity::kClassWeapon || !art.empty()) << name;
+            if (!art.empty()) {
+                carried.insert(art);
+                files.insert(art);
+            }
+        }
+    }
+    ASSERT_GE(carried.size(), 2u);
+    UniSpellMgr spells;
+    ASSERT_TRUE(spells.LoadAll());
+    for (uint32_t id : {4001u, 4002u, 4004u, 4005u, 4006u, 4007u, 2112u, 2213u, 2304u}) {
+        const Spell* spell = spells.FindSpell(id);
+        ASSERT_NE(spell, nullptr) << id;
+        if (spell->GetAnimationSet().Length() > 0)
+            files.insert(spell->GetAnimationSet().c_str());
+    }
+    std::vector<std::string> sets = {"Char/chmf4", "Char/cshd", "Creat/scimale"};
+    for (const std::string& art : carried)
+        sets.push_back("Item/" + art);
+    for (const std::string& set : sets)
+        for (const std::string& file : files)
+            EXPECT_TRUE(
+                FileObject(m_paths.GetAnimDir() + "/" + set.c_str() + "/" + file.c_str() + ".ani")
+                    .Exists())
+                << set << "/" << file;
 }
 
 TEST_F(DemoWorldContent, TheWalkingFigureIsEightDirectionsOf8BitFramesOnMagenta) {

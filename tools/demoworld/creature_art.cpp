@@ -43,8 +43,8 @@ struct Look {
 const Look kScientist = {{226, 226, 220, 0}, {60, 60, 68, 0}, {140, 140, 140, 0}};
 const Look kPlayer = {{40, 90, 170, 0}, {96, 70, 40, 0}, {80, 52, 24, 0}};
 
-enum class Painter { kBody, kCarried, kFootShadow, kFlatShadow, kSplash };
-enum class Motion { kStand, kWalk, kWalkOpposite, kDie, kAttack, kStill };
+enum class Painter { kBody, kSword, kPistol, kFootShadow, kFlatShadow, kSplash };
+enum class Motion { kStand, kWalk, kWalkOpposite, kDie, kAttack, kAim, kStill };
 
 struct Clip {
     const char* file;
@@ -59,6 +59,7 @@ const std::vector<Clip> kBodyClips = {
     {"w1", Motion::kWalkOpposite, 6, 100},
     {"d0", Motion::kDie, 6, 110},
     {CreatureArt::kSwordArt, Motion::kAttack, 6, 90},
+    {CreatureArt::kPistolArt, Motion::kAim, 6, 90},
 };
 
 // Where a figure's parts are in one frame.
@@ -68,6 +69,8 @@ struct Pose {
     double fall = 0.0;   // 0 standing to 1 lying
     double strike = -1;  // the sword arm's swing 0 to 1; below 0 at rest
 };
+
+constexpr double kArmStraightOut = 0.73; // the strike at which the arm points ahead
 
 Pose PoseOf(Motion motion, int direction, int frame, int frames) {
     Pose pose;
@@ -86,6 +89,9 @@ Pose PoseOf(Motion motion, int direction, int frame, int frames) {
         break;
     case Motion::kAttack:
         pose.strike = phase;
+        break;
+    case Motion::kAim:
+        pose.strike = kArmStraightOut;
         break;
     default:
         break;
@@ -144,16 +150,17 @@ void PaintBody(PalettedFrame& figure, const Pose& pose) {
     figure.Fill(19 + faceX, 11 + sink + faceY, 20 + faceX, 12 + sink + faceY, kOutline);
 }
 
-// The sword alone, in the hand of the same pose, or on the ground once its bearer fell.
-void PaintCarried(PalettedFrame& figure, const Pose& pose) {
+// The weapon alone, its barrel or blade this many pixels long, in the hand of the same
+// pose, or on the ground once its bearer fell.
+void PaintCarried(PalettedFrame& figure, const Pose& pose, int length) {
     if (pose.fall >= 0.5) {
-        figure.Line(6, 53, 30, 53, kSteel);
+        figure.Line(30 - length - 8, 53, 30, 53, kSteel);
         figure.Fill(28, 52, 31, 54, kHilt);
         return;
     }
     const Grip grip = GripOf(pose);
-    const int tipX = grip.x + static_cast<int>(std::lround(16 * grip.bladeX));
-    const int tipY = grip.y + static_cast<int>(std::lround(16 * grip.bladeY));
+    const int tipX = grip.x + static_cast<int>(std::lround(length * grip.bladeX));
+    const int tipY = grip.y + static_cast<int>(std::lround(length * grip.bladeY));
     figure.Line(grip.x, grip.y, tipX, tipY, kSteel);
     figure.Line(grip.x + 1, grip.y, tipX + 1, tipY, kSteel);
     figure.Fill(grip.x - 2, grip.y - 1, grip.x + 2, grip.y + 1, kHilt);
@@ -176,8 +183,11 @@ void Paint(PalettedFrame& figure, Painter painter, int kind, const Pose& pose, i
     case Painter::kBody:
         PaintBody(figure, pose);
         break;
-    case Painter::kCarried:
-        PaintCarried(figure, pose);
+    case Painter::kSword:
+        PaintCarried(figure, pose, 16);
+        break;
+    case Painter::kPistol:
+        PaintCarried(figure, pose, 5);
         break;
     case Painter::kFootShadow:
         figure.Ellipse(kFootX, kFootY, 12, 3, kShadow);
@@ -220,7 +230,9 @@ bool CreatureArt::Write() const {
          kFootY, 0},
         {"Char/cshd", Painter::kFootShadow, kPlayer, kBodyClips, kDirections, kWidth, kHeight,
          kFootX, kFootY, 0},
-        {Stringc("Item/") + kSwordArt, Painter::kCarried, kPlayer, kBodyClips, kDirections, kWidth,
+        {Stringc("Item/") + kSwordArt, Painter::kSword, kPlayer, kBodyClips, kDirections, kWidth,
+         kHeight, kFootX, kFootY, 0},
+        {Stringc("Item/") + kPistolArt, Painter::kPistol, kPlayer, kBodyClips, kDirections, kWidth,
          kHeight, kFootX, kFootY, 0},
         {"Misc/shadow", Painter::kFlatShadow, kPlayer, flat, 1, 24, 8, 12, 4, 0},
     };
@@ -266,10 +278,10 @@ bool CreatureArt::WriteSet(const SetArt& set) const {
             for (int frame = 0; frame < clip.frames; ++frame) {
                 StandFrameOn(animation, frame, set.footX, set.footY);
                 for (int direction : {0, 1, 7})
-                    if (set.painter == Painter::kCarried)
+                    if (set.painter == Painter::kSword || set.painter == Painter::kPistol)
                         animation.SetFrameFlag(direction, frame, 1);
             }
-            if (clip.motion == Motion::kAttack)
+            if (clip.motion == Motion::kAttack || clip.motion == Motion::kAim)
                 animation.SetTriggerFrameA(kAttackTrigger);
         };
         if (!WriteAnimationFromBitmaps(bitmaps, set.directions, clip.frames, clip.durationMs,

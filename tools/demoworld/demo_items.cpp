@@ -10,6 +10,7 @@
 #include "Source/entities/entity.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/item_magazine.h"
+#include "tools/demoworld/creature_art.h"
 #include "tools/demoworld/item_art.h"
 #include "tools/templatewriter/template_writer.h"
 
@@ -59,6 +60,7 @@ void EquipPistol(ItemEntity& pistol) {
     shoot.SetDamage(1, 6, 0, kDamageNormal);
     shoot.SetReach(8.0f, 0.0f, 0.0);
     shoot.SetUseTime(1.5f);
+    shoot.SetAnimationText(0, CreatureArt::kPistolArt, 0);
     pistol.AddAbility(shoot);
 }
 
