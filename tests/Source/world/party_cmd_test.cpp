@@ -1,5 +1,6 @@
 // The player's orders to the tutorial's character on the demo map: refusals in their order
 // and with their texts, and the commands given through recorded creature functions.
+#include "Library/geometry/map_view.h"
 #include "Library/interface/mouse_mgr.h"
 #include "Library/interface/mouse_position.h"
 #include "Library/world/tile_map.h"
@@ -23,6 +24,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -40,6 +42,7 @@ class PartyOrders : public DemoGame {
 protected:
     void SetUp() override {
         DemoGame::SetUp();
+        m_gameActions = g_partyActions;
         g_partyActions = &m_actions;
     }
     void TearDown() override {
@@ -59,7 +62,34 @@ protected:
         return MessageCount() > before ? LastMessage() : "";
     }
 
+    // The tutorial's pistol, dragged into a hand on the inventory screen and chosen with the
+    // arrow beside the weapon's box.
+    ItemEntity* TakePistolInHand() {
+        ItemEntity* pistol = nullptr;
+        EXPECT_TRUE(Data(Leader()).GetInventory().FindByName("pistol", pistol));
+        Click(kInventoryButton);
+        Frames(2);
+        EXPECT_EQ(Mode(), kModeInventory);
+        DragIcon(pistol->GetScreenRect(), kSecondHand);
+        Frames(2);
+        Click(kDone);
+        Frames(2);
+        EXPECT_EQ(Mode(), kModeAreaMap);
+        Click(kNextHand);
+        EXPECT_EQ(Leader()->GetCurrentItem(), pistol);
+        return pistol;
+    }
+    // The weapon's box as drawn.
+    std::vector<uint16_t> WeaponBox() const {
+        std::vector<uint16_t> pixels;
+        for (int y = 531; y < 588; ++y)
+            for (int x = 511; x < 587; ++x)
+                pixels.push_back(PixelAt(x, y));
+        return pixels;
+    }
+
     RecordingActions m_actions;
+    PartyActions* m_gameActions = nullptr; // the running game's own
 };
 
 TEST_F(PartyOrders, AMemberThatCannotActRefusesEveryOrderWithoutAWord) {
@@ -90,9 +120,8 @@ TEST_F(PartyOrders, AMemberThatCannotActRefusesEveryOrderWithoutAWord) {
     EXPECT_TRUE(m_actions.done.empty());
 }
 
-// The tutorial's pistol, dragged into a hand on the inventory screen and chosen with the
-// arrow beside the weapon's box: a right click on the box loads one clip of the pack's
-// bullets into it, a second finds it full.
+// A right click on the held pistol's box loads one clip of the pack's bullets into it, a
+// second finds it full.
 TEST_F(PartyOrders, ARightClickOnTheHeldPistolLoadsAClipFromThePackAndASecondFindsItFull) {
     StartOnDemoMap();
     CreatureInventory& inventory = Data(Leader()).GetInventory();
@@ -100,19 +129,9 @@ TEST_F(PartyOrders, ARightClickOnTheHeldPistolLoadsAClipFromThePackAndASecondFin
         ItemEntity* bullets = nullptr;
         return inventory.FindByName("bullets", bullets) ? bullets->GetStackSize() : 0;
     };
-    ItemEntity* pistol = nullptr;
-    ASSERT_TRUE(inventory.FindByName("pistol", pistol));
     ASSERT_EQ(clips(), 10);
-    Click(kInventoryButton);
-    Frames(2);
-    ASSERT_EQ(Mode(), kModeInventory);
-    DragIcon(pistol->GetScreenRect(), kSecondHand);
-    Frames(2);
-    Click(kDone);
-    Frames(2);
-    ASSERT_EQ(Mode(), kModeAreaMap);
-    Click(kNextHand);
-    ASSERT_EQ(Leader()->GetCurrentItem(), pistol);
+    ItemEntity* pistol = TakePistolInHand();
+    ASSERT_FALSE(HasFatalFailure());
     ASSERT_TRUE(pistol->IsEmpty());
 
     const int before = MessageCount();
@@ -123,6 +142,41 @@ TEST_F(PartyOrders, ARightClickOnTheHeldPistolLoadsAClipFromThePackAndASecondFin
     RightClick(kWeapon.x, kWeapon.y);
     EXPECT_EQ(LastMessage(), "This item is full.");
     EXPECT_EQ(clips(), 9);
+}
+
+// Loaded and shot at a creature with the attack key, the pistol plays its attack and at its
+// trigger uses a round and launches its bullet; the weapon's box alone changed, and it shows
+// the round gone. Nothing asks for an animation without a name.
+TEST_F(PartyOrders, TheLoadedPistolShotAtACreatureUsesARoundAndLaunchesItsBullet) {
+    StartOnDemoMap();
+    g_partyActions = m_gameActions;
+    ItemEntity* pistol = TakePistolInHand();
+    ASSERT_FALSE(HasFatalFailure());
+    RightClick(kWeapon.x, kWeapon.y);
+    ASSERT_EQ(pistol->GetQuantity(), 10);
+    SoldierEntity* hostile = Spawn("scimale_hostile", Leader()->GetPosition() + Vector(4, 0, 0));
+    Frames(2);
+    const std::vector<uint16_t> loaded = WeaponBox();
+
+    testing::internal::CaptureStderr();
+    Point at{};
+    WorldToPixel(*g_tileMap, hostile->GetPosition(), at.x, at.y);
+    MoveTo(at.x, at.y);
+    Push(KeyUp(SDLK_a));
+    const auto flying = [] {
+        for (int slot = 0; slot < g_entityMgr->GetSlotCount(Entity::kTypeProjectile); ++slot)
+            if (g_entityMgr->IsSlotUsed(Entity::kTypeProjectile, slot))
+                return true;
+        return false;
+    };
+    for (int frame = 0; frame < 100 && pistol->GetQuantity() == 10; ++frame)
+        Frame();
+    Frame();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(pistol->GetQuantity(), 9);
+    EXPECT_TRUE(flying());
+    EXPECT_TRUE(WeaponBox() != loaded) << "the box shows the round gone";
+    EXPECT_EQ(said.find("/.ani"), std::string::npos) << said;
 }
 
 // Each obstacle taken away in turn uncovers the next refusal.
