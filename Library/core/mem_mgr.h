@@ -13,11 +13,13 @@ public:
             ReleaseObject(this->ItemAt(slot));
     }
 
-    T* Alloc() {
-        T*& item = this->ItemAt(this->TakeSlot(nullptr));
+    T* Alloc() { return this->ItemAt(AllocSlot()); }
+    int AllocSlot() { // the slot taken; its object made on the slot's first use
+        const int slot = this->TakeSlot(nullptr);
+        T*& item = this->ItemAt(slot);
         if (item == nullptr)
             item = CreateObject<T>(__FILE__, __LINE__);
-        return item;
+        return slot;
     }
     void Free(int slot) { this->Release(slot); } // the object stays for reuse
     void FreeAll() { this->ReleaseAll(); }

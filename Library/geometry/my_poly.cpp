@@ -69,16 +69,18 @@ void MyPoly::Draw(Screen& screen, const MapView& view) const {
         DrawWorldLine(screen, view, *m_edges[edge].start, *m_edges[edge].end);
 }
 
+bool CrossesRightOf(const Vector& a, const Vector& b, const Vector& point) {
+    return (a.y > point.y) != (b.y > point.y) &&
+           point.x < (b.x - a.x) * (point.y - a.y) / (b.y - a.y) + a.x;
+}
+
 bool PointInPolygon(const MyPoly& polygon, const Vector& point) {
     if (polygon.GetCount() < 3)
         return false;
     bool inside = false;
-    for (int vertex = 0; vertex < polygon.GetCount(); ++vertex) {
-        const Vector& a = polygon.GetVertex(vertex);
-        const Vector& b = polygon.GetVertex(polygon.Next(vertex));
-        if ((a.y > point.y) != (b.y > point.y) &&
-            point.x < (b.x - a.x) * (point.y - a.y) / (b.y - a.y) + a.x)
+    for (int vertex = 0; vertex < polygon.GetCount(); ++vertex)
+        if (CrossesRightOf(polygon.GetVertex(vertex), polygon.GetVertex(polygon.Next(vertex)),
+                           point))
             inside = !inside;
-    }
     return inside;
 }

@@ -55,3 +55,6 @@ private:
 
 // Crossing-number test in x and y over the polygon's vertex ring; false below 3 vertices.
 bool PointInPolygon(const MyPoly& polygon, const Vector& point);
+// Whether the edge from a to b is one that test counts: it spans the point's height, from
+// its lower end up to, not including, its upper one, and passes to the point's right.
+bool CrossesRightOf(const Vector& a, const Vector& b, const Vector& point);

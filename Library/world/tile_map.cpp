@@ -104,7 +104,8 @@ Vector TileMap::GetViewOffset() const {
 }
 
 // A creature's step is a removal and an insertion of the same object a little way off:
-// the insertion searches from where the object was.
+// the insertion searches from where the object was. Objects made one after another at one
+// point (an explosion's ring) each go in just after the one before.
 void TileMap::Insert(int list, WorldObject& object) {
     WorldObject*& head = m_lists[list];
     const bool listed = object.IsInList(head);
@@ -114,7 +115,7 @@ void TileMap::Insert(int list, WorldObject& object) {
                         m_keysNotNumbers[list] == 0 ? m_beside[list] : nullptr);
     if (!listed && std::isnan(object.GetSortKey()))
         ++m_keysNotNumbers[list];
-    m_beside[list] = nullptr;
+    m_beside[list] = &object;
 }
 
 void TileMap::Remove(int list, WorldObject& object) {

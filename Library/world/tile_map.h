@@ -104,7 +104,7 @@ public:
     // file is B + "_SR.bmp", "_HT.bmp" or "_LM.bmp" of the map picture B, or one that holds
     // what the save writes there. The map in use is untouched.
     bool LoadForEditor(const char* name, Contents& staged) const;
-    void Adopt(Contents&& staged);    // what a successful read makes of the map
+    void Adopt(Contents&& staged); // what a successful read makes of the map
     // The named map read aside as Load reads it, taking nothing: false where Load would fail.
     bool CheckFile(const char* name, long& cells) const;
     bool Write(Stream& stream) const; // every cell as it is; false for an empty map
@@ -373,8 +373,9 @@ private:
     FogImages m_fog;
     TileWater* m_water = nullptr;
     WorldObject* m_lists[kObjectListCount] = {};
-    // A node beside the last object taken out of each list, where putting an object back
-    // after a short move starts its search; forgotten at any other change of the list.
+    // A node of each list beside the last object taken out of it, or that object put in,
+    // where the next insertion starts its search; forgotten when an object leaves for
+    // another list and when the lists are emptied.
     WorldObject* m_beside[kObjectListCount] = {};
     int m_keysNotNumbers[kObjectListCount] = {}; // no search from beside while above 0
     uint32_t m_walkChanges = 0;

@@ -16,6 +16,7 @@
 #include "Source/entities/projectile_entity.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -38,6 +39,11 @@ Stringc ArtName(const Stringc& animation) {
 uint32_t CountFor(uint32_t factor, float radius, uint64_t limit) {
     const uint64_t whole = radius >= 1.0f ? static_cast<uint64_t>(std::min(radius, 1e6f)) : 0;
     return static_cast<uint32_t>(std::min(factor * whole, limit));
+}
+
+// An order for sorting that holds with a NaN, which goes after every number.
+bool Before(float a, float b) {
+    return std::isnan(b) ? !std::isnan(a) : a < b;
 }
 
 } // namespace
@@ -178,6 +184,11 @@ void Explosion::ScatterCloudPoints() {
         offset.Randomise(m_radius - 1.0f);
         m_cloudPoints.push_back(m_position + offset);
     }
+    // In the map's drawing order, so that each cloud goes onto the map beside the one
+    // made before it rather than after a walk from the start of its list.
+    std::sort(m_cloudPoints.begin(), m_cloudPoints.end(), [](const Vector& a, const Vector& b) {
+        return Before(a.y, b.y) || (!Before(b.y, a.y) && Before(a.x, b.x));
+    });
 }
 
 // A fragment that arrived, or whose entity is gone, leaves the ring; its last point stays
@@ -204,8 +215,11 @@ void Explosion::Run(EntityMgr& entities) {
 
 void Explosion::GrowClouds(EntityMgr& entities) {
     std::vector<Vector> waiting;
+    // Every waiting point is tested each frame: against the whole ring, the test would
+    // grow with the clouds times the fragments.
+    m_areaRows.File(m_zone.GetPolygon());
     for (const Vector& point : m_cloudPoints) {
-        if (!m_zone.Contains(point)) {
+        if (!m_areaRows.Contains(point)) {
             waiting.push_back(point);
             continue;
         }

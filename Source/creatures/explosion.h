@@ -6,6 +6,7 @@
 // fragments and clouds are entities of the region; the explosion only refers to them.
 
 #include "Library/core/mem_mgr.h"
+#include "Library/geometry/polygon_rows.h"
 #include "Library/geometry/zone.h"
 #include "Source/creatures/explosion_definition.h"
 #include "Source/entities/entity_handle.h"
@@ -104,6 +105,7 @@ private:
     int32_t m_repeats = 0;
     float m_timer = 0.0f;
     Zone m_zone;
+    PolygonRows m_areaRows;              // the zone's, filed anew each time the clouds grow
     std::vector<EntityHandle> m_hitList; // hit in this pulse
     std::vector<Fragment> m_ring;        // still flying
     MemMgr<Vector> m_points;             // where each fragment was last, flying or not

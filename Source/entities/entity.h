@@ -167,6 +167,9 @@ public:
     // cells.
     void SetManager(EntityMgr* manager);
     EntityMgr* GetManager() const { return m_manager; }
+    // The pool's slot whose object this is, set by the pool; -1 for one never pooled.
+    void SetPoolSlot(int slot) { m_poolSlot = slot; }
+    int GetPoolSlot() const { return m_poolSlot; }
 
 protected:
     void SetType(Type type); // each class's constructor, after its base's
@@ -200,5 +203,6 @@ private:
     float m_radius = 0.0f;
     uint32_t m_aux = 0;
     EntityMgr* m_manager = nullptr;
+    int m_poolSlot = -1;
     uint32_t m_incarnation = 0;
 };

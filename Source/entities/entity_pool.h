@@ -14,8 +14,10 @@ public:
     virtual void FreeSlot(int slot) = 0;
     virtual void FreeAll() = 0;
 
-    int SlotOf(const Entity* entity) const; // among the used slots; -1 when not there
-    bool Free(const Entity* entity);        // false when no used slot holds it
+    // Among the used slots, -1 when not there: the slot the entity was handed out from, held
+    // by the entity, so the live check costs the same in a pool of any size.
+    int SlotOf(const Entity* entity) const;
+    bool Free(const Entity* entity); // false when no used slot holds it
 };
 
 template <class T> class TypedEntityPool : public EntityPool {
@@ -26,8 +28,10 @@ public:
     bool IsUsed(int slot) const override { return m_slots.IsUsed(slot); }
     Entity* GetAt(int slot) const override { return m_slots.Get(slot); }
     Entity* Alloc() override {
-        T* entity = m_slots.Alloc();
+        const int slot = m_slots.AllocSlot();
+        T* entity = m_slots.Get(slot);
         entity->SetManager(m_manager);
+        entity->SetPoolSlot(slot);
         return entity;
     }
     void FreeSlot(int slot) override {

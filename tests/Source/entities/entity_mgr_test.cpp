@@ -7,6 +7,7 @@
 #include "Source/entities/container_map_entity.h"
 #include "Source/entities/cycle_entity.h"
 #include "Source/entities/door_entity.h"
+#include "Source/entities/entity_handle.h"
 #include "Source/entities/entity_pool.h"
 #include "Source/entities/item_entity.h"
 #include "Source/entities/projectile_entity.h"
@@ -167,6 +168,51 @@ TEST_F(EntityMgrTest, AScheduledEntityReleasedAtOnceLeavesItsSlotsNextOccupantAl
     ASSERT_EQ(next, shot); // the same object, reused
     m_manager.Update(10);
     EXPECT_TRUE(m_manager.IsLive(next));
+}
+
+// The live check and the release, which know an entity's slot without a walk, against a
+// walk of the used slots: through releases, reuse, pools grown well past their first slots,
+// Clear, and entities of another manager's pools or of none.
+TEST_F(EntityMgrTest, TheLiveCheckAgreesWithAWalkOfTheUsedSlots) {
+    RecordingMgr other(&m_map, &m_party);
+    std::vector<Entity*> seen{other.CreateEntity(0, 0, 0, Entity::kTypeProjectile),
+                              other.CreateEntity(0, 0, 0, Entity::kTypeItem)};
+    ItemEntity unpooled;
+    seen.push_back(&unpooled);
+    const auto walked = [this](const Entity* entity) {
+        const int type = entity->GetType();
+        for (int slot = 0; slot < m_manager.GetSlotCount(type); ++slot)
+            if (m_manager.IsSlotUsed(type, slot) && m_manager.GetEntity(type, slot) == entity)
+                return true;
+        return false;
+    };
+    const auto expectAgreement = [&](const char* when) {
+        SCOPED_TRACE(when);
+        for (const Entity* entity : seen)
+            ASSERT_EQ(m_manager.IsLive(entity), walked(entity));
+    };
+    const auto create = [&](int count) {
+        for (int made = 0; made < count; ++made)
+            for (int type : {int{Entity::kTypeProjectile}, int{Entity::kTypeItem}})
+                seen.push_back(m_manager.CreateEntity(0, 0, 0, type));
+    };
+
+    create(130);
+    expectAgreement("made");
+    const EntityHandle released(seen[39]); // a projectile of this manager
+    for (size_t index = 3; index < seen.size(); index += 3)
+        m_manager.ReleaseEntity(seen[index]);
+    m_manager.ReleaseEntity(&unpooled); // no slot of this manager holds it
+    expectAgreement("every third released");
+    EXPECT_EQ(released.Get(m_manager), nullptr);
+    create(60); // the freed slots again, then new ones
+    expectAgreement("reused");
+    EXPECT_TRUE(m_manager.IsLive(seen[39]));
+    EXPECT_EQ(released.Get(m_manager), nullptr); // the same object is another entity now
+    m_manager.Clear();
+    expectAgreement("cleared");
+    create(10);
+    expectAgreement("made after the clear");
 }
 
 TEST_F(EntityMgrTest, TheCombatCountdownTicksOncePerMoreThanThirtyMilliseconds) {
@@ -373,14 +419,14 @@ TEST_F(EntityMgrTest, AFreedSlotTakesItsEntityOffTheMapAndALineFindsWhatItCrosse
     m_manager.RegisterWithTileMap();
     float length = 0.0f;
     EntityPtrList* list = nullptr;
-    ASSERT_TRUE(m_manager.FindOnLine(3, near, Vector(2, 4, 0), Vector(12, 4, 0), aside, length,
-                                     list));
+    ASSERT_TRUE(
+        m_manager.FindOnLine(3, near, Vector(2, 4, 0), Vector(12, 4, 0), aside, length, list));
     EXPECT_FLOAT_EQ(length, 10.0f);
     EXPECT_FALSE(near->IsCandidate());
     EXPECT_TRUE(far->IsCandidate());
     EXPECT_TRUE(aside->IsCandidate()) << "included again";
-    EXPECT_FALSE(m_manager.FindOnLine(3, nullptr, Vector(2, 4, 0), Vector(2, 4, 0), nullptr,
-                                      length, list));
+    EXPECT_FALSE(
+        m_manager.FindOnLine(3, nullptr, Vector(2, 4, 0), Vector(2, 4, 0), nullptr, length, list));
 
     m_manager.FreeSlot(Entity::kTypeSoldier, 0);
     m_manager.FreeSlot(Entity::kTypeSoldier, 7); // no such slot
@@ -394,8 +440,19 @@ TEST_F(EntityMgrTest, AFreedSlotTakesItsEntityOffTheMapAndALineFindsWhatItCrosse
 // of two rows and two columns of values: strips 16 / 3 wide.
 TEST_F(EntityMgrTest, TheRegionTablesAreReadByTheStripThePointLiesIn) {
     const auto table = [](const char* a, const char* b, const char* c, const char* d) {
-        return TypedBytes().U32(3).U32(3).Text("0").Text("west").Text("east").Text("north")
-            .Text(a).Text(b).Text("south").Text(c).Text(d).Get();
+        return TypedBytes()
+            .U32(3)
+            .U32(3)
+            .Text("0")
+            .Text("west")
+            .Text("east")
+            .Text("north")
+            .Text(a)
+            .Text(b)
+            .Text("south")
+            .Text(c)
+            .Text(d)
+            .Get();
     };
     ASSERT_TRUE(ReadFrom(m_manager.GetGridTableA(), table("10", "20", "30", "40")));
     ASSERT_TRUE(ReadFrom(m_manager.GetGridTableB(), table("bats", "rats", "wolves", "bears")));
