@@ -104,7 +104,7 @@ public:
     // file is B + "_SR.bmp", "_HT.bmp" or "_LM.bmp" of the map picture B, or one that holds
     // what the save writes there. The map in use is untouched.
     bool LoadForEditor(const char* name, Contents& staged) const;
-    void Adopt(Contents&& staged); // what a successful read makes of the map
+    void Adopt(Contents&& staged);    // what a successful read makes of the map
     // The named map read aside as Load reads it, taking nothing: false where Load would fail.
     bool CheckFile(const char* name, long& cells) const;
     bool Write(Stream& stream) const; // every cell as it is; false for an empty map

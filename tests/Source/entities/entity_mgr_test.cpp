@@ -419,14 +419,14 @@ TEST_F(EntityMgrTest, AFreedSlotTakesItsEntityOffTheMapAndALineFindsWhatItCrosse
     m_manager.RegisterWithTileMap();
     float length = 0.0f;
     EntityPtrList* list = nullptr;
-    ASSERT_TRUE(
-        m_manager.FindOnLine(3, near, Vector(2, 4, 0), Vector(12, 4, 0), aside, length, list));
+    ASSERT_TRUE(m_manager.FindOnLine(3, near, Vector(2, 4, 0), Vector(12, 4, 0), aside, length,
+                                     list));
     EXPECT_FLOAT_EQ(length, 10.0f);
     EXPECT_FALSE(near->IsCandidate());
     EXPECT_TRUE(far->IsCandidate());
     EXPECT_TRUE(aside->IsCandidate()) << "included again";
-    EXPECT_FALSE(
-        m_manager.FindOnLine(3, nullptr, Vector(2, 4, 0), Vector(2, 4, 0), nullptr, length, list));
+    EXPECT_FALSE(m_manager.FindOnLine(3, nullptr, Vector(2, 4, 0), Vector(2, 4, 0), nullptr,
+                                      length, list));
 
     m_manager.FreeSlot(Entity::kTypeSoldier, 0);
     m_manager.FreeSlot(Entity::kTypeSoldier, 7); // no such slot
@@ -440,19 +440,8 @@ TEST_F(EntityMgrTest, AFreedSlotTakesItsEntityOffTheMapAndALineFindsWhatItCrosse
 // of two rows and two columns of values: strips 16 / 3 wide.
 TEST_F(EntityMgrTest, TheRegionTablesAreReadByTheStripThePointLiesIn) {
     const auto table = [](const char* a, const char* b, const char* c, const char* d) {
-        return TypedBytes()
-            .U32(3)
-            .U32(3)
-            .Text("0")
-            .Text("west")
-            .Text("east")
-            .Text("north")
-            .Text(a)
-            .Text(b)
-            .Text("south")
-            .Text(c)
-            .Text(d)
-            .Get();
+        return TypedBytes().U32(3).U32(3).Text("0").Text("west").Text("east").Text("north")
+            .Text(a).Text(b).Text("south").Text(c).Text(d).Get();
     };
     ASSERT_TRUE(ReadFrom(m_manager.GetGridTableA(), table("10", "20", "30", "40")));
     ASSERT_TRUE(ReadFrom(m_manager.GetGridTableB(), table("bats", "rats", "wolves", "bears")));
