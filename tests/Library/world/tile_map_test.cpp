@@ -1,13 +1,16 @@
 // The tile map's cells, draw lists and explored state, on small maps made in memory.
 #include "Library/world/tile_map.h"
 
+#include "Library/core/random.h"
 #include "Library/core/test_stream_support.h"
 #include "Library/world/view_scale.h"
 #include "Library/world/world_object.h"
+#include "platform/win_rand.h"
 #include "tile_map_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -136,6 +139,71 @@ TEST_F(TileMapCells, ExploredCellsTravelAsOneBitEach) {
     EXPECT_TRUE(m_map.IsExplored(2, 2));
     TestStream cut(Bytes(saved.GetBytes().begin(), saved.GetBytes().end() - 1));
     EXPECT_FALSE(m_map.ReadExplored(cut));
+}
+
+// Objects made one after another at one point, moved, taken out and put into the extra
+// list in any order: each list stays in key order, equal keys in the order they went in,
+// whatever node the last change left its search to start from.
+TEST_F(TileMapCells, EveryListStaysInKeyThenArrivalOrder) {
+    platform::SeedRand(3);
+    constexpr int kCount = 40;
+    constexpr int kNowhere = -1;
+    std::vector<WorldObject> objects(kCount);
+    std::vector<int> lists(kCount, kNowhere);
+    std::vector<int> arrivals(kCount, 0);
+    int arrival = 0;
+    const auto kindList = [](int index) {
+        return index % 2 ? TileMap::kItemList : TileMap::kMobileList;
+    };
+    const auto arrive = [&](int index, int list) {
+        lists[index] = list;
+        arrivals[index] = arrival++;
+    };
+    const auto expectOrder = [&](int list, int step) {
+        std::vector<const WorldObject*> walked, expected;
+        for (const WorldObject* node = m_map.GetList(static_cast<TileMap::ObjectList>(list));
+             node != nullptr; node = node->GetNext())
+            walked.push_back(node);
+        std::vector<int> members;
+        for (int index = 0; index < kCount; ++index)
+            if (lists[index] == list)
+                members.push_back(index);
+        std::sort(members.begin(), members.end(), [&](int a, int b) {
+            const double keyA = objects[a].GetSortKey(), keyB = objects[b].GetSortKey();
+            return keyA < keyB || (keyA == keyB && arrivals[a] < arrivals[b]);
+        });
+        for (int index : members)
+            expected.push_back(&objects[index]);
+        ASSERT_EQ(walked, expected) << "list " << list << ", step " << step;
+    };
+    for (int index = 0; index < kCount; ++index)
+        objects[index].SetKind(index % 2 ? 1 : 4); // items and projectiles
+    for (int step = 0; step < 3000; ++step) {
+        const int index = RandomInt(0, kCount);
+        const int change = RandomInt(0, 5);
+        if (change == 0) {
+            m_map.RemoveObject(&objects[index]);
+            if (lists[index] == kindList(index))
+                lists[index] = kNowhere;
+        } else if (change == 1) {
+            if (lists[index] != TileMap::kExtraList)
+                arrive(index, TileMap::kExtraList);
+            m_map.AddObjectToExtraList(&objects[index]);
+        } else { // moved, or made: a third of them at the one point of a run
+            m_map.RemoveObject(&objects[index]);
+            objects[index].SetPosition(change == 2
+                                           ? Vector(2.0f, 1.0f, 0.0f)
+                                           : Vector(RandomFloat(0, 4), RandomFloat(0, 4), 0));
+            m_map.AddObject(&objects[index]);
+            arrive(index, kindList(index));
+        }
+        for (int list : {TileMap::kExtraList, TileMap::kItemList, TileMap::kMobileList})
+            expectOrder(list, step);
+    }
+    for (WorldObject& object : objects) { // before they go, the map's lists let them go
+        m_map.RemoveObject(&object);
+        m_map.RemoveObjectFromExtraList(&object);
+    }
 }
 
 // Objects of each kind go to their list in draw order; a new map empties every list.
