@@ -28,6 +28,10 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}print_stacktrace=1:halt_o
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 
 runs=build-fuzz/runs
+# Seconds one input may take before it counts as a hang: a shared machine, every core
+# fuzzing, runs an input several times slower than an idle core, where none of a target's
+# inputs is to take more than a tenth of this.
+input_timeout=30
 # One target in its own directory (the tracker's logs land there), its corpus kept between
 # runs; the log and any reproducer stay beside it.
 fuzz_one() {
@@ -37,8 +41,9 @@ fuzz_one() {
   dir="$runs/$name"
   rm -rf "$dir/artifacts"
   mkdir -p "$dir/corpus" "$dir/artifacts"
-  if (cd "$dir" && "../../bin/fuzz/$name" corpus -max_total_time="$seconds" -timeout=5 \
-        -rss_limit_mb=2048 -close_fd_mask=3 -artifact_prefix=artifacts/ >fuzz.log 2>&1); then
+  if (cd "$dir" && "../../bin/fuzz/$name" corpus -max_total_time="$seconds" \
+        -timeout="$input_timeout" -rss_limit_mb=2048 -close_fd_mask=3 \
+        -artifact_prefix=artifacts/ >fuzz.log 2>&1); then
     echo "$name: $(grep -o 'Done [0-9]* runs' "$dir/fuzz.log" || echo done)"
     return 0
   fi
