@@ -240,17 +240,17 @@ bool EntityMgr::IsLive(const Entity* entity) const {
 
 bool EntityMgr::IsInUsedSlot(const Entity* entity) const {
     for (const std::unique_ptr<EntityPool>& pool : m_pools)
-        if (pool->SlotOf(entity) >= 0)
+        if (pool->SlotHolding(entity) >= 0)
             return true;
     return false;
 }
 
 bool EntityMgr::IsItemLive(const Entity* entity) const {
-    return entity != nullptr && PoolOfType(Entity::kTypeItem)->SlotOf(entity) >= 0;
+    return entity != nullptr && PoolOfType(Entity::kTypeItem)->SlotHolding(entity) >= 0;
 }
 
 bool EntityMgr::IsSoldierLive(const Entity* entity) const {
-    return entity != nullptr && PoolOfType(Entity::kTypeSoldier)->SlotOf(entity) >= 0;
+    return entity != nullptr && PoolOfType(Entity::kTypeSoldier)->SlotHolding(entity) >= 0;
 }
 
 Entity* EntityMgr::FindByName(int type, const Stringc& name) const {

@@ -7,6 +7,13 @@ int EntityPool::SlotOf(const Entity* entity) const {
     return slot >= 0 && slot < GetSlotCount() && IsUsed(slot) && GetAt(slot) == entity ? slot : -1;
 }
 
+int EntityPool::SlotHolding(const Entity* pointer) const {
+    for (int slot = 0; slot < GetSlotCount(); ++slot)
+        if (IsUsed(slot) && GetAt(slot) == pointer)
+            return slot;
+    return -1;
+}
+
 bool EntityPool::Free(const Entity* entity) {
     const int slot = entity != nullptr ? SlotOf(entity) : -1;
     if (slot < 0)

@@ -15,9 +15,11 @@ public:
     virtual void FreeAll() = 0;
 
     // Among the used slots, -1 when not there: the slot the entity was handed out from, held
-    // by the entity, so the live check costs the same in a pool of any size.
+    // by the entity, so the live check costs the same in a pool of any size. The entity must
+    // be one still in memory; for a pointer that may be anything, SlotHolding.
     int SlotOf(const Entity* entity) const;
-    bool Free(const Entity* entity); // false when no used slot holds it
+    int SlotHolding(const Entity* pointer) const; // by the pointer alone, walking the slots
+    bool Free(const Entity* entity);              // false when no used slot holds it
 };
 
 template <class T> class TypedEntityPool : public EntityPool {

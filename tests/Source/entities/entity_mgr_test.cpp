@@ -188,8 +188,10 @@ TEST_F(EntityMgrTest, TheLiveCheckAgreesWithAWalkOfTheUsedSlots) {
     };
     const auto expectAgreement = [&](const char* when) {
         SCOPED_TRACE(when);
-        for (const Entity* entity : seen)
+        for (const Entity* entity : seen) {
             ASSERT_EQ(m_manager.IsLive(entity), walked(entity));
+            ASSERT_EQ(m_manager.IsInUsedSlot(entity), walked(entity));
+        }
     };
     const auto create = [&](int count) {
         for (int made = 0; made < count; ++made)
@@ -213,6 +215,17 @@ TEST_F(EntityMgrTest, TheLiveCheckAgreesWithAWalkOfTheUsedSlots) {
     expectAgreement("cleared");
     create(10);
     expectAgreement("made after the clear");
+}
+
+// A chosen inventory or a script may name no entity at all: the checks by the pointer
+// alone never look behind it.
+TEST_F(EntityMgrTest, ThePointerOnlyChecksTakeAnyValue) {
+    m_manager.CreateEntity(0, 0, 0, Entity::kTypeItem);
+    m_manager.CreateEntity(0, 0, 0, Entity::kTypeSoldier);
+    const auto* madeUp = reinterpret_cast<const Entity*>(uintptr_t{0x3039});
+    EXPECT_FALSE(m_manager.IsInUsedSlot(madeUp));
+    EXPECT_FALSE(m_manager.IsItemLive(madeUp));
+    EXPECT_FALSE(m_manager.IsSoldierLive(madeUp));
 }
 
 TEST_F(EntityMgrTest, TheCombatCountdownTicksOncePerMoreThanThirtyMilliseconds) {
