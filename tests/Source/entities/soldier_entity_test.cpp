@@ -268,6 +268,31 @@ TEST_F(SoldierTest, ASavedStateComesBackByHitPointsAndTheAliveBit) {
     }
 }
 
+// A soldier saved in the frame its hit points ran out, its death queued but not yet shown,
+// loads dead without dying again, and that record then comes back the same.
+TEST_F(SoldierTest, ASoldierSavedInTheFrameItDiedLoadsDeadAndThenHolds) {
+    SoldierEntity* orc = Soldier(5.5f, 5.5f);
+    m_manager.Update(kFrameMs);
+    FakeCreature::Of(orc).hitPoints = 0.0f;
+    m_manager.Update(kFrameMs);
+    ASSERT_FALSE(orc->IsAlive());
+    ASSERT_TRUE(orc->IsInState(SoldierEntity::kStateStanding));
+
+    const Bytes dying = SavedForm(*orc);
+    SoldierEntity* loaded = Soldier(8.5f, 8.5f);
+    FakeCreature::Of(loaded).hitPoints = 0.0f;
+    m_log.clear();
+    ASSERT_TRUE(LoadFrom(*loaded, dying));
+    EXPECT_TRUE(loaded->IsInState(SoldierEntity::kStateDead));
+    EXPECT_EQ(Count("slot event 4"), 0); // its death was seen to before the save
+
+    const Bytes dead = SavedForm(*loaded);
+    SoldierEntity* reloaded = Soldier(11.5f, 8.5f);
+    FakeCreature::Of(reloaded).hitPoints = 0.0f;
+    ASSERT_TRUE(LoadFrom(*reloaded, dead));
+    EXPECT_EQ(SavedForm(*reloaded), dead);
+}
+
 // A place far beyond the map reaches the frame's cell tests as a cell off the map, not as a
 // conversion out of an int's range.
 TEST_F(SoldierTest, ASoldierFarBeyondTheMapStillRunsItsFrame) {
