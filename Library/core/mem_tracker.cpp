@@ -36,7 +36,7 @@ constexpr uint32_t kReleasedPattern = 0xDEADBEEF;
 constexpr size_t kGuardBytes = 16;
 constexpr size_t kMaxRequest = SIZE_MAX - 2 * kGuardBytes;
 constexpr size_t kUnitsPerBlock = 256;
-constexpr size_t kHashSize = 4096;
+constexpr size_t kInitialHashSize = 4096; // doubled whenever the live blocks outnumber it
 constexpr size_t kNameSize = 40;
 constexpr int kReportWidth = 130;
 constexpr const char* kLogFile = "memory.log";
@@ -69,7 +69,11 @@ struct MemAllocUnit {
     MemAllocUnit* m_prev;
 };
 
-MemAllocUnit* g_memHashTable[kHashSize];
+MemAllocUnit* g_initialHashTable[kInitialHashSize];
+// Kept at no more live blocks than buckets, so that finding a block costs the same however
+// many a game holds; the first table is static, the tracker's own records must not need it.
+MemAllocUnit** g_memHashTable = g_initialHashTable;
+size_t g_hashSize = kInitialHashSize;
 MemAllocUnit* g_freeList;
 MemAllocUnit** g_unitBlocks; // every block of units, so they can be freed
 size_t g_unitBlockCount;
@@ -128,7 +132,7 @@ uintptr_t AddressValue(const void* address) {
 }
 
 size_t BucketOf(const void* reported) {
-    return (AddressValue(reported) >> 4) & (kHashSize - 1);
+    return (AddressValue(reported) >> 4) & (g_hashSize - 1);
 }
 
 void CopyName(char (&target)[kNameSize], const char* text) {
@@ -311,8 +315,8 @@ bool MemValidateUnit(const MemAllocUnit& unit) {
 
 // Every live unit, bucket by bucket.
 template <class Visit> void ForEachUnit(Visit visit) {
-    for (const MemAllocUnit* head : g_memHashTable) {
-        for (const MemAllocUnit* unit = head; unit; unit = unit->m_next) {
+    for (size_t bucket = 0; bucket < g_hashSize; ++bucket) {
+        for (const MemAllocUnit* unit = g_memHashTable[bucket]; unit; unit = unit->m_next) {
             visit(*unit);
         }
     }
@@ -396,7 +400,7 @@ MemAllocUnit* FindUnit(const void* reported) {
     return nullptr;
 }
 
-void LinkUnit(MemAllocUnit* unit) {
+void LinkFirst(MemAllocUnit* unit) {
     MemAllocUnit*& head = g_memHashTable[BucketOf(ReportedAddress(*unit))];
     unit->m_prev = nullptr;
     unit->m_next = head;
@@ -404,6 +408,35 @@ void LinkUnit(MemAllocUnit* unit) {
         head->m_prev = unit;
     }
     head = unit;
+}
+
+// Without memory for a bigger table the chains just grow longer.
+void GrowHashTable() {
+    const size_t oldSize = g_hashSize;
+    auto* table = static_cast<MemAllocUnit**>(calloc(oldSize * 2, sizeof(MemAllocUnit*)));
+    if (!table) {
+        return;
+    }
+    MemAllocUnit** const old = g_memHashTable;
+    g_memHashTable = table;
+    g_hashSize = oldSize * 2;
+    for (size_t bucket = 0; bucket < oldSize; ++bucket) {
+        for (MemAllocUnit* unit = old[bucket]; unit;) {
+            MemAllocUnit* const next = unit->m_next;
+            LinkFirst(unit);
+            unit = next;
+        }
+    }
+    if (old != g_initialHashTable) {
+        free(old);
+    }
+}
+
+void LinkUnit(MemAllocUnit* unit) {
+    if (g_stats.m_totalAllocUnitCount >= g_hashSize) {
+        GrowHashTable();
+    }
+    LinkFirst(unit);
 }
 
 void UnlinkUnit(MemAllocUnit* unit) {

@@ -75,8 +75,8 @@ void TileMap::EmptyLists() {
             head = next;
         }
     }
-    std::fill(std::begin(m_beside), std::end(m_beside), nullptr);
-    std::fill(std::begin(m_keysNotNumbers), std::end(m_keysNotNumbers), 0);
+    for (DrawOrder& order : m_orders)
+        order.Clear();
 }
 
 void TileMap::Clear() {
@@ -103,28 +103,25 @@ Vector TileMap::GetViewOffset() const {
     return m_map.viewOrigin - m_viewScreenPos;
 }
 
-// A creature's step is a removal and an insertion of the same object a little way off:
-// the insertion searches from where the object was. Objects made one after another at one
-// point (an explosion's ring) each go in just after the one before.
+// A creature's step is a removal and an insertion of the same object a little way off,
+// and an explosion packs hundreds at one point: the index finds each place directly.
 void TileMap::Insert(int list, WorldObject& object) {
     WorldObject*& head = m_lists[list];
-    const bool listed = object.IsInList(head);
-    if (!listed && object.IsListed()) // it leaves another list, and may not come back to it
-        std::fill(std::begin(m_beside), std::end(m_beside), nullptr);
-    object.InsertInList(head, GetWidth() * TileGrid::kTileWidth,
-                        m_keysNotNumbers[list] == 0 ? m_beside[list] : nullptr);
-    if (!listed && std::isnan(object.GetSortKey()))
-        ++m_keysNotNumbers[list];
-    m_beside[list] = &object;
+    if (object.IsInList(head))
+        return;
+    for (int other = 0; other < kObjectListCount; ++other)
+        Remove(other, object); // it leaves another list first
+    const int mapPixelWidth = GetWidth() * TileGrid::kTileWidth;
+    const double key = WorldObject::SortKeyAt(object.GetPosition(), mapPixelWidth);
+    object.InsertInList(head, mapPixelWidth, m_orders[list].Add(object, key));
 }
 
 void TileMap::Remove(int list, WorldObject& object) {
     WorldObject*& head = m_lists[list];
     if (!object.IsInList(head))
         return;
-    m_beside[list] = object.RemoveFromList(head);
-    if (std::isnan(object.GetSortKey()))
-        --m_keysNotNumbers[list];
+    object.RemoveFromList(head);
+    m_orders[list].Remove(object, head);
 }
 
 bool TileMap::AddObject(WorldObject* object) {

@@ -20,6 +20,7 @@
 #include "Library/graphics/rect.h"
 #include "Library/world/blocked_cell_table.h"
 #include "Library/world/clip_map.h"
+#include "Library/world/draw_order.h"
 #include "Library/world/fog_images.h"
 #include "Library/world/tile.h"
 #include "Library/world/tile_graphic.h"
@@ -373,11 +374,7 @@ private:
     FogImages m_fog;
     TileWater* m_water = nullptr;
     WorldObject* m_lists[kObjectListCount] = {};
-    // A node of each list beside the last object taken out of it, or that object put in,
-    // where the next insertion starts its search; forgotten when an object leaves for
-    // another list and when the lists are emptied.
-    WorldObject* m_beside[kObjectListCount] = {};
-    int m_keysNotNumbers[kObjectListCount] = {}; // no search from beside while above 0
+    DrawOrder m_orders[kObjectListCount];
     uint32_t m_walkChanges = 0;
     mutable BlockedCellTable m_blockedCells; // a cache of the walk flags, for WalkLineBCounted
 };

@@ -76,7 +76,7 @@ void WorldObject::InsertInList(WorldObject*& head, int mapPixelWidth, WorldObjec
         return;
     if (m_list != nullptr)
         RemoveFromList(*m_list);
-    m_sortKey = static_cast<double>(mapPixelWidth) * m_position.y + m_position.x;
+    m_sortKey = SortKeyAt(m_position, mapPixelWidth);
     WorldObject* before = nullptr;
     if (near != nullptr && near->m_list == &head && !std::isnan(m_sortKey)) {
         before = near;

@@ -93,6 +93,9 @@ public:
     // object that is not in the list changes nothing; it returns a node of the list that
     // stood beside the object (null: none).
     void InsertInList(WorldObject*& head, int mapPixelWidth, WorldObject* near = nullptr);
+    static double SortKeyAt(const Vector& position, int mapPixelWidth) {
+        return static_cast<double>(mapPixelWidth) * position.y + position.x;
+    }
     WorldObject* RemoveFromList(WorldObject*& head);
     bool IsInList(WorldObject* const& head) const { return m_list == &head; }
     bool IsListed() const { return m_list != nullptr; }
