@@ -21,7 +21,7 @@ public:
 
 private:
     using Objects = std::multimap<double, WorldObject*>;
-    Objects m_objects; // insertion keeps arrival order
+    Objects m_objects;                       // insertion keeps arrival order
     std::vector<Objects::node_type> m_spare; // an object's step costs no allocation
     bool m_indexed = true;
 };

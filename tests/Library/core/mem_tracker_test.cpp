@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -148,6 +150,22 @@ TEST(MemTracker, ReallocationKeepsContentsAndZeroByteBlocksAreDistinct) {
     EXPECT_NE(first, second);
     ::operator delete(first);
     ::operator delete[](second);
+    EXPECT_TRUE(MemValidateAll());
+}
+
+// Every block stays findable while its table grows under it, old and new alike.
+TEST(MemTracker, ManyLiveBlocksAreEachKnownAndReleased) {
+    std::vector<void*> blocks(60000); // the table doubles several times
+    const size_t before = MemGetStats().m_totalAllocUnitCount;
+    for (size_t index = 0; index < blocks.size(); ++index)
+        blocks[index] = MemAllocate(__FILE__, __LINE__, "??", kAllocMalloc, index % 48);
+    EXPECT_EQ(MemGetStats().m_totalAllocUnitCount, before + blocks.size());
+    EXPECT_TRUE(std::all_of(blocks.begin(), blocks.end(), MemIsKnown));
+    EXPECT_TRUE(MemValidateAll());
+    for (void* block : blocks)
+        MemDeallocate(__FILE__, __LINE__, "??", kAllocFree, block);
+    EXPECT_EQ(MemGetStats().m_totalAllocUnitCount, before);
+    EXPECT_TRUE(std::none_of(blocks.begin(), blocks.end(), MemIsKnown));
     EXPECT_TRUE(MemValidateAll());
 }
 

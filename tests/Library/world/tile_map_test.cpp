@@ -206,6 +206,71 @@ TEST_F(TileMapCells, EveryListStaysInKeyThenArrivalOrder) {
     }
 }
 
+// A key that is not a number leaves the list out of order; the map then finds places as
+// a list searched from its head does, until the list is empty again and back in order.
+TEST_F(TileMapCells, ListsWithKeysNotNumbersMatchTheSearchFromTheHead) {
+    platform::SeedRand(5);
+    constexpr int kCount = 30;
+    constexpr int kMapPixelWidth = 4 * 16;
+    std::vector<WorldObject> objects(kCount), plain(kCount);
+    WorldObject* plainHead = nullptr;
+    const auto order = [&](const WorldObject* node, const std::vector<WorldObject>& of) {
+        std::vector<long> indexes;
+        for (; node != nullptr; node = node->GetNext())
+            indexes.push_back(node - of.data());
+        return indexes;
+    };
+    const auto removeAll = [&]() {
+        for (int index = 0; index < kCount; ++index) {
+            m_map.RemoveObject(&objects[index]);
+            plain[index].RemoveFromList(plainHead);
+        }
+    };
+    for (WorldObject& object : objects)
+        object.SetKind(4);
+    for (int step = 0; step < 2000; ++step) {
+        const int index = RandomInt(0, kCount);
+        const int change = RandomInt(0, 40);
+        if (change == 0) {
+            removeAll();
+        } else {
+            m_map.RemoveObject(&objects[index]);
+            plain[index].RemoveFromList(plainHead);
+        }
+        if (change > 4) {
+            const Vector place = change < 8   ? Vector(NAN, 1.0f, 0.0f)
+                                 : change < 16 ? Vector(2.0f, 1.0f, 0.0f)
+                                               : Vector(RandomFloat(0, 4), RandomFloat(0, 4), 0);
+            objects[index].SetPosition(place);
+            plain[index].SetPosition(place);
+            m_map.AddObject(&objects[index]);
+            plain[index].InsertInList(plainHead, kMapPixelWidth);
+        }
+        ASSERT_EQ(order(m_map.GetList(TileMap::kMobileList), objects), order(plainHead, plain))
+            << "step " << step;
+    }
+    removeAll();
+}
+
+// A new map empties the lists and what finds places in them: objects gone with the old
+// map are never searched from.
+TEST_F(TileMapCells, ObjectsOfAnEmptiedListAreNotSearchedFrom) {
+    for (int round = 0; round < 2; ++round) {
+        std::vector<std::unique_ptr<WorldObject>> objects;
+        for (int index = 0; index < 8; ++index) {
+            objects.push_back(std::make_unique<WorldObject>());
+            objects.back()->SetKind(4);
+            objects.back()->SetPosition(Vector(index % 4 + 0.5f, round + 1.0f, 0.0f));
+            ASSERT_TRUE(m_map.AddObject(objects.back().get()));
+        }
+        const WorldObject* head = m_map.GetList(TileMap::kMobileList);
+        ASSERT_NE(head, nullptr);
+        EXPECT_EQ(head->GetSortKey(), 64.0 * (round + 1) + 0.5);
+        ASSERT_TRUE(ReadBytes(testsupport::MapBytes(4, 4, kGround)));
+        EXPECT_EQ(m_map.GetList(TileMap::kMobileList), nullptr);
+    }
+}
+
 // Objects of each kind go to their list in draw order; a new map empties every list.
 TEST_F(TileMapCells, ObjectsGoToTheListOfTheirKind) {
     std::vector<std::unique_ptr<WorldObject>> objects;
