@@ -8,6 +8,9 @@
 // RatioReporter::Initialize, the benchmarks repeat five times in a random interleaving, so
 // both sides of a ratio meet the same moments of the machine; flags given on the command
 // line still win. With only aggregates shown, the reported medians are used.
+// With CountRatios, the runs are held back to the end and each one of a benchmark set
+// against a baseline carries its time as a share of the baseline's median as the counter
+// "ratio" (to the first baseline), for the machine-readable formats too.
 
 #include <benchmark/benchmark.h>
 
@@ -39,6 +42,8 @@ public:
         std::copy(args.begin(), args.begin() + count + 1, argv);
     }
 
+    void CountRatios() { m_countRatios = true; }
+
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             const std::string name = run.run_name.str();
@@ -53,9 +58,17 @@ public:
             else if (run.aggregate_name == "median")
                 m_medians[name] = ms;
         }
-        ConsoleReporter::ReportRuns(runs);
+        if (m_countRatios)
+            m_held.push_back(runs);
+        else
+            ConsoleReporter::ReportRuns(runs);
     }
     void Finalize() override {
+        for (std::vector<Run>& runs : m_held) {
+            for (Run& run : runs)
+                AddRatio(run);
+            ConsoleReporter::ReportRuns(runs);
+        }
         ConsoleReporter::Finalize();
         std::printf("\n%s (thread CPU time, median; below 1 is faster):\n", m_title.c_str());
         double time = 0, baseTime = 0;
@@ -73,6 +86,20 @@ public:
     }
 
 private:
+    // Not to a spread: a share of the baseline's median means nothing there.
+    void AddRatio(Run& run) const {
+        const auto pair = std::find_if(m_pairs.begin(), m_pairs.end(), [&](const auto& named) {
+            return named.first == run.run_name.str();
+        });
+        double baseTime = 0;
+        if (run.error_occurred || pair == m_pairs.end() || !Median(pair->second, baseTime) ||
+            baseTime <= 0 || run.aggregate_name == "stddev" || run.aggregate_name == "cv")
+            return;
+        const double ms =
+            run.GetAdjustedCPUTime() * 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        run.counters["ratio"] = benchmark::Counter(ms / baseTime);
+    }
+
     // In milliseconds; false when the benchmark did not run.
     bool Median(const std::string& name, double& ms) const {
         const auto runs = m_runs.find(name);
@@ -96,4 +123,6 @@ private:
     std::vector<std::string> m_names; // in the order first reported
     std::map<std::string, std::vector<double>> m_runs;
     std::map<std::string, double> m_medians;
+    bool m_countRatios = false;
+    std::vector<std::vector<Run>> m_held; // while counting ratios
 };
