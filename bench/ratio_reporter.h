@@ -10,7 +10,7 @@
 // line still win. With only aggregates shown, the reported medians are used.
 // With CountRatios, the runs are held back to the end and each one of a benchmark set
 // against a baseline carries its time as a share of the baseline's median as the counter
-// "ratio" (to the first baseline), for the machine-readable formats too.
+// "ratio" (to the first baseline).
 
 #include <benchmark/benchmark.h>
 
