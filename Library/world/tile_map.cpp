@@ -11,12 +11,9 @@
 #include "Library/world/view_scale.h"
 #include "Library/world/world_object.h"
 
-#include <algorithm>
 #include <cfloat>
 #include <climits>
-#include <cmath>
 #include <cstdio>
-#include <iterator>
 #include <utility>
 
 TileMap* g_tileMap = nullptr;

@@ -374,7 +374,7 @@ private:
     FogImages m_fog;
     TileWater* m_water = nullptr;
     WorldObject* m_lists[kObjectListCount] = {};
-    DrawOrder m_orders[kObjectListCount];
+    DrawOrder m_orders[kObjectListCount]; // where an object goes in each list, emptied with it
     uint32_t m_walkChanges = 0;
     mutable BlockedCellTable m_blockedCells; // a cache of the walk flags, for WalkLineBCounted
 };
