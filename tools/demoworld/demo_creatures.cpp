@@ -94,11 +94,18 @@ const struct {
 };
 constexpr int kTaggedSkill = 1; // the players' guns
 
-// The players' thieving: the skills the play screen's lock and trap commands cast, with
-// charges a day, and the hands for them, so the yard's chest can be opened by playing.
-constexpr uint32_t kThiefSkills[] = {4004, 4005, 4007}; // pick lock, find and disarm traps
-constexpr int kThiefCharges = 5;
-constexpr int kThiefSkillsUsed[] = {10, 12}; // lock picking, traps
+// What the players cast, with charges a day: the skills of the lock and trap commands, so
+// the yard's chest can be opened by playing, first aid, and the spells of the play
+// screen's keys, each ready for a fight or two before a rest.
+const struct {
+    uint32_t id;
+    int charges;
+} kPlayerSpells[] = {
+    {4004, 5}, {4005, 5}, {4007, 5}, // pick lock, find and disarm traps
+    {4006, 3},                       // first aid
+    {2213, 2}, {2112, 3}, {2304, 2}, // fireball, magic missile, stinking cloud
+};
+constexpr int kThiefSkillsUsed[] = {10, 12}; // the hands for locks and traps
 constexpr int16_t kThiefSkill = 90;
 
 // The tutorial's and a new game's character carry the same kit.
@@ -183,8 +190,8 @@ bool Fill(Entity& entity, const Kind& kind) {
         data.SetSkillTagged(kTaggedSkill, true);
         for (int skill : kThiefSkillsUsed)
             data.SetSkill(skill, 0, kThiefSkill);
-        for (uint32_t skill : kThiefSkills)
-            if (!data.GetSpellMgr().Learn(skill, 1, kThiefCharges, kThiefCharges))
+        for (const auto& spell : kPlayerSpells)
+            if (!data.GetSpellMgr().Learn(spell.id, 1, spell.charges, spell.charges))
                 return false;
     }
     return (kind.weapon == nullptr || Arm(soldier, data.GetInventory(), kind.weapon)) &&

@@ -97,9 +97,9 @@ TEST_F(SoldierScenario, AHostileSpellOnAnyTargetStartsTheCombatCountdown) {
     SoldierEntity* player =
         CreateCreature(*m_manager, "if_idyl_player_tutorial", Vector(60.5f, 26.5f, 0), 2);
     ASSERT_NE(player, nullptr);
-    SpellMgr& spells = Creature::Of(player)->GetData().GetSpellMgr();
-    spells.Learn(2112, 1, 1, 1); // magic missile, hostile
-    spells.Learn(4006, 1, 1, 1); // first aid
+    const SpellMgr& spells = Creature::Of(player)->GetData().GetSpellMgr();
+    ASSERT_TRUE(spells.HasReadyCharge(2112)); // magic missile, hostile
+    ASSERT_TRUE(spells.HasReadyCharge(4006)); // first aid
     Entity* crate = m_manager->CreateEntity(63.5f, 26.5f, 0, Entity::kTypeItem);
     ASSERT_NE(crate, nullptr);
     Creature::Of(player)->CastSpell(4006, crate, nullptr, false);
@@ -146,7 +146,9 @@ TEST_F(SoldierScenario, ThePlayerShootsBurnsAndThrowsAtTheScientists) {
 
     // The fireball, cast between the two: each is burnt as the ring flies and once more in
     // its one pulse, and the caster is left alone.
-    Creature::Of(player)->GetData().GetSpellMgr().Learn(2213, 1, 1, 1);
+    const SpellMgr& spells = Creature::Of(player)->GetData().GetSpellMgr();
+    const int ready = spells.CountCharges(2213, true);
+    ASSERT_GT(ready, 0) << "the player knows it";
     const Vector between = (scientist->GetPosition() + bystander->GetPosition()) / 2.0f;
     RunUntil(60, [&] { return !player->HasPending(); });
     player->OnEvent(SoldierEntity::kEventCastAtPoint, 2213, &between, 1);
@@ -163,7 +165,7 @@ TEST_F(SoldierScenario, ThePlayerShootsBurnsAndThrowsAtTheScientists) {
         }));
     EXPECT_EQ(burns[scientist].size(), 3u) << "its hit points before and after each burn";
     EXPECT_EQ(burns[bystander].size(), 3u);
-    EXPECT_FALSE(Creature::Of(player)->GetData().GetSpellMgr().HasReadyCharge(2213));
+    EXPECT_EQ(spells.CountCharges(2213, true), ready - 1);
 
     // A grenade thrown at the scientist bursts into a fire ring, which ends it: released
     // once, and never another item that took a slot while the fire burnt.
