@@ -6,6 +6,7 @@
 #include "Library/interface/text_block.h"
 #include "Source/creatures/creature.h"
 #include "Source/creatures/creature_data.h"
+#include "Source/creatures/spell_mgr.h"
 #include "Source/entities/soldier_entity.h"
 #include "Source/world/demo_game.h"
 #include "Source/world/game_clock.h"
@@ -134,6 +135,22 @@ TEST_F(RestScreen, TheListIgnoresClicksWhileRestingAndStopEndsTheRest) {
     const DateTime stopped = Now();
     Frames(3);
     EXPECT_EQ(Now(), stopped);
+}
+
+// The character's spells, spent, are ready again at the first healing a day or more after
+// they last were: within the third 12-hour rest, and not in the first.
+TEST_F(RestScreen, SpentSpellsAreReadyAgainWithinADaysRestAndAHealingPeriod) {
+    constexpr uint32_t kFireball = 2213;
+    SpellMgr& spells = Data().GetSpellMgr();
+    const int charges = spells.CountCharges(kFireball, true);
+    ASSERT_GT(charges, 0) << "the character knows it";
+    while (spells.UseCharge(kFireball)) {
+    }
+    ASSERT_TRUE(RestFor(RestPanel::kTwelveHours, 2000));
+    EXPECT_FALSE(spells.HasReadyCharge(kFireball));
+    ASSERT_TRUE(RestFor(RestPanel::kTwelveHours, 2000));
+    ASSERT_TRUE(RestFor(RestPanel::kTwelveHours, 2000));
+    EXPECT_EQ(spells.CountCharges(kFireball, true), charges);
 }
 
 } // namespace
