@@ -51,6 +51,9 @@ protected:
     uint16_t PixelAt(int x, int y) const;
     std::vector<uint16_t> PixelsIn(const Rect& rect) const; // row by row, x2 and y2 excluded
     static uint16_t Packed(int r, int g, int b);
+    // The lower-right pixel of the frame drawn from the top-left corner given, followed along
+    // its top and left edges in that corner's colour.
+    Point FrameCorner(const Point& topLeft) const;
 
     // The first-run converter's targets in the demo world, gone or there.
     void RemoveConvertedMedia() const;

@@ -128,6 +128,18 @@ uint16_t RealGame::Packed(int r, int g, int b) {
         .Pack16();
 }
 
+Point RealGame::FrameCorner(const Point& topLeft) const {
+    const uint16_t colour = PixelAt(topLeft.x, topLeft.y);
+    Point corner = topLeft;
+    while (corner.x + 1 < g_screen->GetSurface().width &&
+           PixelAt(corner.x + 1, topLeft.y) == colour)
+        ++corner.x;
+    while (corner.y + 1 < g_screen->GetSurface().height &&
+           PixelAt(topLeft.x, corner.y + 1) == colour)
+        ++corner.y;
+    return corner;
+}
+
 void RealGame::RemoveConvertedMedia() const {
     for (const char* target : {"art/graphic/map/Area_001.tga", "art/graphic/map/Area_002.tga",
                                "sound/sfx/dog_bark1.wav", "sound/music/rain1.wav"})

@@ -1,5 +1,6 @@
 #include "tools/demoworld/demo_creature_scripts.h"
 
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 
@@ -95,7 +96,7 @@ bool DemoCreatureScripts::Write() const {
                 }),
     };
     for (size_t i = 0; i < std::size(scripts); ++i)
-        if (!scripts[i].WriteFile(m_directory + "/" + kNames[i] + ".scr"))
+        if (!WriteScript(scripts[i], m_directory + "/" + kNames[i] + ".scr"))
             return false;
     const ScriptBuilder traderTalk = OnEvent(
         kTraderTalk, ScriptBuilder::Header(kCallEventTest, kDialogueEvent), [](ScriptBuilder& s) {
@@ -109,6 +110,6 @@ bool DemoCreatureScripts::Write() const {
         .Call(kCallLatent, kAttack, NearestEnemy())
         .Label("end")
         .End();
-    return traderTalk.WriteFile(m_directory + "/" + kTraderTalk + ".scr") &&
-           watch.WriteFile(m_directory + "/" + kWatch + ".scr");
+    return WriteScript(traderTalk, m_directory + "/" + kTraderTalk + ".scr") &&
+           WriteScript(watch, m_directory + "/" + kWatch + ".scr");
 }

@@ -12,7 +12,7 @@
 #include "Source/entities/soldier_entity.h"
 #include "Source/screens/select_player_script_panel.h"
 #include "tools/demoworld/demo_creature_scripts.h"
-#include "tools/templatewriter/template_writer.h"
+#include "tools/demoworld/demo_output.h"
 
 #include <cstdio>
 #include <cstring>
@@ -216,8 +216,8 @@ bool DemoCreatures::Write() const {
 bool DemoCreatures::WriteTemplates() const {
     for (const Kind& kind : kKinds) {
         bool filled = false;
-        if (!TemplateWriter::Write(Entity::kTypeSoldier, kind.name,
-                                   [&](Entity& entity) { filled = Fill(entity, kind); }) ||
+        if (!WriteTemplate(Entity::kTypeSoldier, kind.name,
+                           [&](Entity& entity) { filled = Fill(entity, kind); }) ||
             !filled) {
             std::fprintf(stderr, "demoworld: the soldier %s cannot be armed\n", kind.name);
             return false;

@@ -1,6 +1,7 @@
 #include "tools/demoworld/demo_dialogues.h"
 
 #include "tools/demoworld/demo_creatures.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 
@@ -123,7 +124,7 @@ bool DemoDialogues::Write() const {
                    {kPondSign, PondSignDialogue()},
                    {kCrate, CrateStock()}};
     for (const auto& written : scripts)
-        if (!written.script.WriteFile(m_directory + "/" + written.name + ".scr"))
+        if (!WriteScript(written.script, m_directory + "/" + written.name + ".scr"))
             return false;
     return true;
 }

@@ -3,7 +3,6 @@
 #include "Library/files/data_paths.h"
 #include "Source/entities/entity.h"
 #include "tools/demoworld/demo_output.h"
-#include "tools/templatewriter/template_writer.h"
 
 #include <cmath>
 #include <functional>
@@ -76,7 +75,7 @@ bool DemoEntities::Write() const {
             entity.SetDescription(piece.description);
         };
         if (!WritePicture(g_dataPaths->GetGraphicDir() + "/Item/" + picture, piece) ||
-            !TemplateWriter::Write(Entity::kTypeBase, piece.name, fill))
+            !WriteTemplate(Entity::kTypeBase, piece.name, fill))
             return false;
     }
     return true;

@@ -11,8 +11,8 @@
 #include "Source/entities/item_entity.h"
 #include "Source/entities/item_magazine.h"
 #include "tools/demoworld/creature_art.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/item_art.h"
-#include "tools/templatewriter/template_writer.h"
 
 #include <iterator>
 
@@ -137,7 +137,7 @@ bool DemoItems::Write(const Item* first, const Item* last) const {
     const ItemArt art(g_dataPaths->GetAnimDir(), m_bitmapDir);
     for (const Item* demo = first; demo != last; ++demo) {
         const auto fill = [&](Entity& entity) { Fill(*demo, static_cast<ItemEntity&>(entity)); };
-        if (!art.Write(demo->name) || !TemplateWriter::Write(Entity::kTypeItem, demo->name, fill))
+        if (!art.Write(demo->name) || !WriteTemplate(Entity::kTypeItem, demo->name, fill))
             return false;
     }
     return true;

@@ -37,11 +37,6 @@ constexpr float kTurnShare = 0.25f;
 constexpr int kLockPickSkill = 10;
 constexpr int kTrapSkill = 12; // mode 0 disarms, mode 1 searches
 
-bool WriteFile(const Stringc& path, const std::function<bool(Stream&)>& write) {
-    return ReportWritten(MakeDirectories(path) && FileStream::WriteReplacing(path.c_str(), write),
-                         path);
-}
-
 // One flight: how fast, how far off the aim, what it bursts into and how it steers.
 struct Flight {
     float speed;
@@ -63,8 +58,8 @@ bool WriteSet(const Stringc& directory, const char* name, const char* art, float
         record.SetVehicleParameters({radius, 1.0f, kTurnShare * flight.speed, flight.speed});
         set.AddRecord(record);
     }
-    return WriteFile(directory + "/" + name + ".dat",
-                     [&set](Stream& stream) { return set.Write(stream); });
+    return WriteDemoFile(directory + "/" + name + ".dat",
+                         [&set](Stream& stream) { return set.Write(stream); });
 }
 
 Effect Damage(uint16_t dice, uint16_t sides, int32_t bonus, uint32_t damageType) {
@@ -108,8 +103,8 @@ bool WriteSpell(const Stringc& directory, const char* file, const char* name, ui
         ability.GetEffects().Add(level.effect);
         spell.AddAbility(ability);
     }
-    return WriteFile(directory + "/" + file + ".dat",
-                     [&spell](Stream& stream) { return spell.WriteFields(stream); });
+    return WriteDemoFile(directory + "/" + file + ".dat",
+                         [&spell](Stream& stream) { return spell.WriteFields(stream); });
 }
 
 ExplosionDefinition Burst(uint8_t mode, int32_t repeats, const char* prefix, uint32_t clouds,
@@ -213,10 +208,10 @@ bool DemoMagic::WriteExplosions() const {
     const ExplosionDefinition gasCloud =
         Burst(Explosion::kRestart, 1, "gas", 3, Colour(160, 255, 120));
     const Stringc& directory = m_paths.GetExplMgrDir();
-    return WriteFile(directory + "/fire_ring.dat",
-                     [&](Stream& stream) { return fireRing.Write(stream); }) &&
-           WriteFile(directory + "/green_gas_cloud.dat",
-                     [&](Stream& stream) { return gasCloud.Write(stream); });
+    return WriteDemoFile(directory + "/fire_ring.dat",
+                         [&](Stream& stream) { return fireRing.Write(stream); }) &&
+           WriteDemoFile(directory + "/green_gas_cloud.dat",
+                         [&](Stream& stream) { return gasCloud.Write(stream); });
 }
 
 // A lock or a trap is worked on from wherever the chest can be opened (an Open reaches

@@ -11,9 +11,9 @@
 #include "tools/demoworld/demo_dialogues.h"
 #include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/demo_map_scripts.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/map_entity_art.h"
 #include "tools/demoworld/second_map.h"
-#include "tools/templatewriter/template_writer.h"
 
 #include <cstdio>
 
@@ -136,9 +136,9 @@ bool DemoMapEntities::WriteScripts(const Stringc& directory) const {
 }
 
 bool DemoMapEntities::WriteTemplates() const {
-    return TemplateWriter::Write(Entity::kTypeDoor, kGate, FillGate) &&
-           TemplateWriter::Write(Entity::kTypeCycle, kTorch, FillTorch) &&
-           TemplateWriter::Write(Entity::kTypeTown, kTown, FillMillbrook);
+    return WriteTemplate(Entity::kTypeDoor, kGate, FillGate) &&
+           WriteTemplate(Entity::kTypeCycle, kTorch, FillTorch) &&
+           WriteTemplate(Entity::kTypeTown, kTown, FillMillbrook);
 }
 
 bool DemoMapEntities::Place(EntityMgr& entities, PlacedEntityList& placed) const {

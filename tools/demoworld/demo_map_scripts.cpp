@@ -1,5 +1,6 @@
 #include "tools/demoworld/demo_map_scripts.h"
 
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 
@@ -92,7 +93,7 @@ void DemoMapScripts::KeepPanelAway(ScriptBuilder& script) {
 }
 
 bool DemoMapScripts::Write() const {
-    return Gate().WriteFile(m_directory + "/" + kGate + ".scr") &&
-           Chest().WriteFile(m_directory + "/" + kChest + ".scr") &&
-           PondSignTalk().WriteFile(m_directory + "/" + kPondSignTalk + ".scr");
+    return WriteScript(Gate(), m_directory + "/" + kGate + ".scr") &&
+           WriteScript(Chest(), m_directory + "/" + kChest + ".scr") &&
+           WriteScript(PondSignTalk(), m_directory + "/" + kPondSignTalk + ".scr");
 }

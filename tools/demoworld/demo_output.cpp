@@ -4,6 +4,9 @@
 #include "Library/files/file_stream.h"
 #include "Library/graphics/animation.h"
 #include "tools/demoworld/paletted_frame.h"
+#include "tools/scriptbuilder/script_builder.h"
+#include "tools/templatewriter/template_writer.h"
+#include "tools/writtenfiles/written_files.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -31,7 +34,21 @@ SurfacePtr MakePalettedSurface(int width, int height, const SDL_Color* palette, 
 bool ReportWritten(bool written, const Stringc& path) {
     if (!written)
         std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return written;
+    return written && WrittenFiles::Demo().Record(path);
+}
+
+bool WriteDemoFile(const Stringc& path, const std::function<bool(Stream&)>& write) {
+    return ReportWritten(MakeDirectories(path) && FileStream::WriteReplacing(path.c_str(), write),
+                         path);
+}
+
+bool WriteScript(const ScriptBuilder& script, const Stringc& path) {
+    return ReportWritten(script.WriteFile(path), path);
+}
+
+bool WriteTemplate(int type, const Stringc& name, const std::function<void(Entity&)>& fill) {
+    return TemplateWriter::Write(type, name, fill) &&
+           WrittenFiles::Demo().Record(TemplateWriter::PathOf(type, name));
 }
 
 bool SaveBitmap(SDL_Surface* surface, const Stringc& path) {

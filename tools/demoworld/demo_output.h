@@ -8,8 +8,23 @@
 #include <cstdint>
 #include <functional>
 
-// Says "cannot write" with the path when not written; returns written.
+class Entity;
+class ScriptBuilder;
+class Stream;
+
+// Says "cannot write" with the path when not written; a file written is recorded in the
+// demo world's written files, which refuse it when it was written before with other bytes.
 bool ReportWritten(bool written, const Stringc& path);
+
+// The file written whole by write through a temporary renamed into place, its directories
+// made, and recorded; false, with the message, on failure.
+bool WriteDemoFile(const Stringc& path, const std::function<bool(Stream&)>& write);
+
+// The script's program at path, as WriteDemoFile does.
+bool WriteScript(const ScriptBuilder& script, const Stringc& path);
+
+// The entity template of the type and name, filled by fill, as WriteDemoFile does.
+bool WriteTemplate(int type, const Stringc& name, const std::function<void(Entity&)>& fill);
 
 // The surface as a ".bmp", its directories made; false, with the message, on failure.
 bool SaveBitmap(SDL_Surface* surface, const Stringc& path);

@@ -46,7 +46,7 @@ bool WriteJournalScript(const DataPaths& paths, const Stringc& map, const char* 
     if (more)
         more(script);
     script.Label("done").End();
-    return script.WriteFile(paths.GetScriptDir() + "/" + name + ".scr");
+    return WriteScript(script, paths.GetScriptDir() + "/" + name + ".scr");
 }
 
 } // namespace
@@ -54,17 +54,13 @@ bool WriteJournalScript(const DataPaths& paths, const Stringc& map, const char* 
 bool WriteRegionFile(const DataPaths& paths, const char* map, RegionMgr& region,
                      const PlacedEntityList& placed) {
     const Stringc path = paths.GetRegionDir() + "/" + map + ".reg";
-    return ReportWritten(MakeDirectories(path) &&
-                             FileStream::WriteReplacing(path.c_str(),
-                                                        [&region, &placed](Stream& stream) {
-                                                            return region.SaveDefinition(stream,
-                                                                                         &placed);
-                                                        }),
-                         path);
+    return WriteDemoFile(path, [&region, &placed](Stream& stream) {
+        return region.SaveDefinition(stream, &placed);
+    });
 }
 
 bool DemoRegion::Write() const {
-    return WriteSounds() && WriteScripts() && WriteRegion() && WriteSecondRegion();
+    return WriteScripts() && WriteRegion() && WriteSecondRegion();
 }
 
 // The rain's stream, "rain1", is the first-run converter's to make.

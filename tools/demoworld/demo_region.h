@@ -4,8 +4,9 @@
 // of the gate, the entry point "gate" just below it and "road" at the foot of the map,
 // where the road from the second map arrives; a brook heard all the while by the pond and
 // birds now and then in the wood; and rain, with thunder, at three chances in four; and
-// the demo map's entities (DemoMapEntities). Its sounds are written beside it, but for the
-// rain's stream, which the first run converts from the shipped media. The second map's
+// the demo map's entities (DemoMapEntities). Its sounds are written on their own, before the
+// first-run converter's stand-ins, which keep them; the rain's stream is the converter's to
+// make from the shipped media. The second map's
 // region, "demo2.reg", with its script "demo2_map", which also files two notes under the
 // meadow's topic and opens and closes a topic of its own, its entry "road" below its
 // northern edge and the road back north.
@@ -29,9 +30,9 @@ public:
     explicit DemoRegion(const DataPaths& paths) : m_paths(paths) {}
 
     bool Write() const; // false, with a message, at the first file that cannot be written
+    bool WriteSounds() const;
 
 private:
-    bool WriteSounds() const;
     bool WriteScripts() const;
     bool WriteRegion() const;
     bool WriteSecondRegion() const;

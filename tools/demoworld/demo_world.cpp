@@ -38,10 +38,12 @@
 #include "tools/demoworld/projectile_art.h"
 #include "tools/demoworld/rule_tables.h"
 #include "tools/demoworld/second_map.h"
+#include "tools/demoworld/shared_interface_art.h"
 #include "tools/demoworld/start_scripts.h"
 #include "tools/demoworld/walker_art.h"
 #include "tools/demoworld/world_region.h"
 #include "tools/demoworld/world_screen_art.h"
+#include "tools/writtenfiles/written_files.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,24 +62,35 @@ bool DemoWorld::Build() {
     DataPaths paths(m_root.c_str());
     g_dataPaths = &paths;
     const ScopedGameMachineFactory machines; // what is loaded to be placed loads its scripts
-    const bool built = WriteFonts() && WriteButtonSounds() && WriteCursor() && WriteScripts() &&
+    WrittenFiles::Demo().Clear();
+    const bool built = WriteFonts() && WriteSounds() && WriteCursor() && WriteScripts() &&
                        WriteTitleAndEditors() && WriteMaps() && WriteEntities() &&
                        WriteRuleTables() && WriteCreatures() && WriteMagic() && WriteRegions() &&
-                       PackArchives();
+                       PackArchives() && EveryFileRecorded();
     g_dataPaths = nullptr;
     return built;
 }
 
-bool DemoWorld::WriteFonts() {
-    const Stringc target = m_root + "/fonts/Cour.ttf";
-    return MakeDirectories(target) && FileObject(kSystemFont).CopyTo(target);
+// A writer that does not record what it writes escapes the check on twice-written files.
+bool DemoWorld::EveryFileRecorded() const {
+    const std::vector<std::string> unrecorded = WrittenFiles::Demo().Unrecorded(m_root);
+    for (const std::string& path : unrecorded)
+        std::fprintf(stderr, "demoworld: %s was written unrecorded\n", path.c_str());
+    return unrecorded.empty();
 }
 
-// The toolkit's default press sounds.
-bool DemoWorld::WriteButtonSounds() {
+bool DemoWorld::WriteFonts() {
+    const Stringc target = m_root + "/fonts/Cour.ttf";
+    return ReportWritten(MakeDirectories(target) && FileObject(kSystemFont).CopyTo(target), target);
+}
+
+// The toolkit's default press sounds and the demo region's, before the first-run
+// converter's stand-ins, which keep the sounds that are there.
+bool DemoWorld::WriteSounds() {
     const Stringc directory = g_dataPaths->GetSfxDir();
     return WriteSound(directory + "/Button_press_in.wav", Click(1400, 0.04)) &&
-           WriteSound(directory + "/Button_press_out.wav", Click(900, 0.06));
+           WriteSound(directory + "/Button_press_out.wav", Click(900, 0.06)) &&
+           DemoRegion(*g_dataPaths).WriteSounds();
 }
 
 // Frames are drawn into a scratch directory, which goes once the animations are built.
@@ -101,10 +114,10 @@ bool DemoWorld::WriteCursor() {
 
 bool DemoWorld::WriteScripts() {
     const Stringc directory = g_dataPaths->GetScriptDir();
-    return DemoScript().WriteFile(directory + "/demo.scr") &&
-           StoryPageScript().WriteFile(directory + "/" + kStoryPageName + ".scr") &&
-           StatDescriptionScript().WriteFile(directory + "/game_stat_desc.scr") &&
-           CharDescriptionScript().WriteFile(directory + "/game_char_desc.scr") &&
+    return WriteScript(DemoScript(), directory + "/demo.scr") &&
+           WriteScript(StoryPageScript(), directory + "/" + kStoryPageName + ".scr") &&
+           WriteScript(StatDescriptionScript(), directory + "/game_stat_desc.scr") &&
+           WriteScript(CharDescriptionScript(), directory + "/game_char_desc.scr") &&
            DemoCreatureScripts(directory).Write() && StartScripts(directory).Write() &&
            MenuScripts(directory).Write() && DemoMapEntities().WriteScripts(directory) &&
            DemoDialogues(directory).Write();
@@ -114,8 +127,8 @@ bool DemoWorld::WriteScripts() {
 // bitmaps the animation editor builds from.
 bool DemoWorld::WriteTitleAndEditors() {
     LabelFont font(m_root + "/fonts/Cour.ttf");
-    return font.IsReady() && MenuArt(*g_dataPaths, font).Write() &&
-           PlayScreenArt(*g_dataPaths, font).Write() &&
+    return font.IsReady() && SharedInterfaceArt(*g_dataPaths, font).Write() &&
+           MenuArt(*g_dataPaths, font).Write() && PlayScreenArt(*g_dataPaths, font).Write() &&
            WorldScreenArt(*g_dataPaths, font).Write() &&
            MenuScreensArt(*g_dataPaths, font).Write() &&
            ItemScreensArt(*g_dataPaths, font).Write() && EditorArt(*g_dataPaths, font).Write() &&
@@ -173,5 +186,6 @@ bool DemoWorld::PackArchives() {
     platform::RemoveFile(g_dataPaths->GetGeneralResPath().c_str());
     platform::RemoveFile(g_dataPaths->GetAnimationResPath().c_str());
     ResFileBuilder builder;
-    return builder.Build() && builder.BuildAnimations();
+    return ReportWritten(builder.Build(), g_dataPaths->GetGeneralResPath()) &&
+           ReportWritten(builder.BuildAnimations(), g_dataPaths->GetAnimationResPath());
 }

@@ -17,7 +17,7 @@ private:
     // Runs write with a scratch directory made for it and removed after.
     static bool WithScratchDirectory(const std::function<bool(const Stringc&)>& write);
     bool WriteFonts();
-    bool WriteButtonSounds();
+    bool WriteSounds();
     bool WriteCursor();
     bool WriteScripts();
     bool WriteTitleAndEditors();
@@ -28,6 +28,7 @@ private:
     bool WriteRuleTables();
     bool WriteRegions();
     bool PackArchives();
+    bool EveryFileRecorded() const;
 
     Stringc m_root;
 };

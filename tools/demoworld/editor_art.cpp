@@ -9,6 +9,7 @@
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
+#include "tools/demoworld/shared_interface_art.h"
 #include "tools/demoworld/window_art.h"
 
 namespace {
@@ -19,8 +20,6 @@ const Colour kTeal(40, 92, 96);
 const Colour kInk(250, 246, 230);
 const Colour kList(12, 16, 26);
 const Colour kMoss(54, 84, 64);
-const Colour kTickBox(16, 20, 32);
-const Colour kTickMark(120, 230, 120);
 constexpr int kLabelPoints = 10;
 
 // The toolbar's fields are labelled on their left, where a panel's caption column would
@@ -82,8 +81,8 @@ bool EditorArt::WriteDirectoryBox() const {
 }
 
 // Every window the map editor builds but the picker, whose picture the graphic offset
-// editor draws, then its two directory boxes and its save box. The ticks go last: toggles
-// and radios share their picture.
+// editor draws, then its two directory boxes and its save box, whose picture the game's
+// description box shows too.
 bool EditorArt::WriteMapEditor() const {
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
     for (int window = 0; window < MapEditor::kWindowCount; ++window)
@@ -97,7 +96,7 @@ bool EditorArt::WriteMapEditor() const {
         if (!art.SaveBackground(box, background) || !art.WriteWidgets(box, kSlate))
             return false;
     }
-    return art.Write(MapEditor::SaveBoxLayout(), kSlate) && WriteTicks();
+    return art.Write(MapEditor::SaveBoxLayout(), kSlate);
 }
 
 // Ticks and radios stand on empty boxes with their captions on the right; the search
@@ -116,7 +115,7 @@ bool EditorArt::WriteMapEditorWindow(WindowArt& art, int window) const {
         if (widget.type != kWidgetToggle && widget.type != kWidgetRadio)
             continue;
         if (window != MapEditor::kSearchColourWindow)
-            background.Fill(widget.x, widget.y, widget.width, widget.height, kTickBox);
+            SharedInterfaceArt::DrawTickBox(background, widget.x, widget.y);
         if (*widget.caption)
             background.Text(m_font, kLabelPoints, widget.x + widget.width + 6, widget.y + 2,
                             widget.caption, kInk);
@@ -129,16 +128,4 @@ bool EditorArt::WriteMapEditorWindow(WindowArt& art, int window) const {
                                     widget.x - m_font.TextWidth(kLabelPoints, label.label) - 4,
                                     widget.y + 2, label.label, kInk);
     return art.SaveBackground(layout, background) && art.WriteWidgets(layout, kMoss);
-}
-
-// On: a green mark in the box; off: the empty box.
-bool EditorArt::WriteTicks() const {
-    const Stringc directory = m_paths.GetInterfaceDir() + "/";
-    Canvas on(18, 18, kTickBox);
-    on.Frame(0, 0, 18, 18, kInk);
-    on.Disc(9, 9, 5, kTickMark);
-    Canvas off(18, 18, kTickBox);
-    off.Frame(0, 0, 18, 18, kInk);
-    return on.SaveTga(directory + MapEditor::kTickImage) &&
-           off.SaveTga(directory + MapEditor::kTickOffImage);
 }

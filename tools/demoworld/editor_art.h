@@ -1,6 +1,7 @@
 #pragma once
 // The editors' art: the animation editor's two windows, the graphic offset editor's two
-// windows and the directory box both use, and the map editor's windows, with their buttons.
+// windows and the directory box both use, and the map editor's windows, with their buttons
+// but those the shared interface art draws.
 
 #include "Library/core/stringc.h"
 
@@ -20,7 +21,6 @@ private:
     bool WriteDirectoryBox() const;
     bool WriteMapEditor() const;
     bool WriteMapEditorWindow(WindowArt& art, int window) const;
-    bool WriteTicks() const;
 
     const DataPaths& m_paths;
     LabelFont& m_font;

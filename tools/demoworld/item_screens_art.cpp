@@ -33,16 +33,6 @@ const struct {
               {431, 277, "hand 3"},  {490, 277, "belt"},    {549, 277, "feet"},
               {313, 337, "quick 1"}, {372, 337, "quick 2"}, {431, 337, "quick 3"}};
 
-// The list arrows show as arrows, whatever their labels.
-WidgetEntry Arrowed(const WidgetEntry& button) {
-    WidgetEntry drawn = button;
-    if (std::strcmp(button.image, "button_up.tga") == 0)
-        drawn.label = "^";
-    else if (std::strcmp(button.image, "button_dwn.tga") == 0)
-        drawn.label = "v";
-    return drawn;
-}
-
 } // namespace
 
 ItemScreensArt::ItemScreensArt(const DataPaths& paths, LabelFont& font)
@@ -69,12 +59,7 @@ bool ItemScreensArt::WriteWindow(const WindowLayout& layout, Canvas& canvas) con
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
     canvas.Frame(0, 0, canvas.Width(), canvas.Height(), kGold);
     canvas.Frame(3, 3, canvas.Width() - 6, canvas.Height() - 6, kBronze);
-    if (!art.SaveBackground(layout, canvas))
-        return false;
-    for (const WidgetEntry& button : layout)
-        if (!art.WriteButton(Arrowed(button), kBronze))
-            return false;
-    return true;
+    return art.SaveBackground(layout, canvas) && art.WriteWidgets(layout, kBronze);
 }
 
 bool ItemScreensArt::WriteInventory() const {
@@ -102,10 +87,6 @@ bool ItemScreensArt::WriteCharacterSheet() const {
     if (!WriteWindow(CharacterPanel::Layout(), canvas))
         return false;
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
-    WidgetEntry done = CharacterPanel::Layout().begin()[4];
-    done.image = "button_done_up.tga";
-    if (!art.WriteButton(done, kGold))
-        return false;
     for (const WidgetEntry& button : CharacterPanel::SkillButtons()) {
         const bool up = button.id % 2 == 0;
         WidgetEntry drawn = button;
@@ -125,13 +106,7 @@ bool ItemScreensArt::WriteDialogue() const {
     canvas.Text(m_font, 14, 330, 30, "CONVERSATION", kGold);
     Well(canvas, 175, 109, 627, 284, "");
     Well(canvas, 175, 319, 627, 492, "");
-    WindowLayout layout = DialoguePanel::Layout();
-    WindowArt art(m_paths.GetInterfaceDir(), m_font);
-    if (!WriteWindow(layout, canvas))
-        return false;
-    WidgetEntry trade = layout.begin()[DialoguePanel::kTrade];
-    trade.label = "Trade";
-    return art.WriteButton(trade, kBronze);
+    return WriteWindow(DialoguePanel::Layout(), canvas);
 }
 
 // The two backpacks at the sides, the offers between them with their prices below.
@@ -146,27 +121,11 @@ bool ItemScreensArt::WriteTrade() const {
     return WriteWindow(TradePanel::Layout(), canvas);
 }
 
-// The quantity box, and the yes and no boxes of the character sheet's question.
+// The quantity box: a box's plate that asks.
 bool ItemScreensArt::WriteBoxes() const {
     Canvas box(200, 140, kPlate);
     box.Frame(0, 0, 200, 140, kGold);
     box.Frame(3, 3, 194, 134, kBronze);
     box.Text(m_font, kCaptionPoints, 25, 4, "How many?", kInk);
-    const struct {
-        const char* image;
-        const char* label;
-    } buttons[] = {
-        {"button_cancel2.tga", "Cancel"}, {"button_yes2.tga", "Yes"}, {"button_no2.tga", "No"}};
-    for (const auto& button : buttons) {
-        Canvas face(58, 16, kBronze);
-        face.Bevel(0, 0, 58, 16, kBronze);
-        face.TextCentred(m_font, 10, 29, 8, 54, button.label, kGold);
-        if (!face.SaveTga(Interface(button.image)))
-            return false;
-    }
-    Canvas question(200, 140, kPlate);
-    question.Frame(0, 0, 200, 140, kGold);
-    question.Frame(3, 3, 194, 134, kBronze);
-    return box.SaveTga(Interface("msg_box_enter_qty.tga")) &&
-           question.SaveTga(Interface("msg_box_4.tga"));
+    return box.SaveTga(Interface("msg_box_enter_qty.tga"));
 }

@@ -9,17 +9,11 @@
 #include "Library/world/tile_map.h"
 #include "Library/world/tile_record.h"
 #include "Source/screens/game_map_panel.h"
+#include "tools/demoworld/demo_output.h"
 
 #include <cstdio>
 
 namespace {
-
-bool WriteReplacing(const Stringc& path, const std::function<bool(Stream&)>& write) {
-    if (MakeDirectories(path) && FileStream::WriteReplacing(path.c_str(), write))
-        return true;
-    std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return false;
-}
 
 Colour TypeColour(int type) {
     Colour colour;
@@ -42,7 +36,7 @@ bool MapWriter::WriteTga(const Stringc& path, const Pixel& pixel) const {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             image.SetPixel(x, y, pixel(x, y).Pack16());
-    return WriteReplacing(path, [&image](Stream& stream) { return image.WriteTga(stream); });
+    return WriteDemoFile(path, [&image](Stream& stream) { return image.WriteTga(stream); });
 }
 
 // An 8-bit picture of width x height pixels, each the palette entry of the cell under it.
@@ -57,7 +51,7 @@ bool MapWriter::WriteLayer(const Stringc& path, int width, int height, int palet
         for (int x = 0; x < width; ++x)
             layer.SetIndex(x, y,
                            static_cast<uint8_t>(index(x * m_columns / width, y * m_rows / height)));
-    return WriteReplacing(path, [&layer](Stream& stream) { return layer.Write(stream); });
+    return WriteDemoFile(path, [&layer](Stream& stream) { return layer.Write(stream); });
 }
 
 bool MapWriter::WriteLayer(const Stringc& path, int paletteCount,
@@ -95,8 +89,8 @@ bool MapWriter::BuildAndSave() const {
         std::fprintf(stderr, "demoworld: the map \"%s\" cannot be built\n", m_name.c_str());
         return false;
     }
-    return WriteReplacing(m_paths.GetTileMapDir() + "/" + m_name + ".map",
-                          [&map](Stream& stream) { return map.SaveFromEditor(stream); });
+    return WriteDemoFile(m_paths.GetTileMapDir() + "/" + m_name + ".map",
+                         [&map](Stream& stream) { return map.SaveFromEditor(stream); });
 }
 
 int MapWriter::OverviewWidth(int columns) {

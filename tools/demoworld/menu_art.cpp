@@ -39,8 +39,7 @@ Canvas TitlePlate(LabelFont& font, int width, int height, int points, const char
 MenuArt::MenuArt(const DataPaths& paths, LabelFont& font) : m_paths(paths), m_font(font) {}
 
 bool MenuArt::Write() const {
-    return WriteSplash() && WriteTitleSymbols() && WriteTitleMenu() && WriteEditorMenu() &&
-           WriteErrorBox();
+    return WriteSplash() && WriteTitleSymbols() && WriteTitleMenu() && WriteEditorMenu();
 }
 
 // Dusk over a ruined skyline.
@@ -90,17 +89,4 @@ bool MenuArt::WriteEditorMenu() const {
     menu.TextCentred(m_font, 14, EditGamePanel::kWidth / 2, 48, EditGamePanel::kWidth - 10,
                      "EDITORS", kGold);
     return art.SaveBackground(layout, menu) && art.WriteWidgets(layout, kSlate);
-}
-
-// The box a failed transition shows before the game ends, with its one button.
-bool MenuArt::WriteErrorBox() const {
-    static const WidgetEntry kOk[] = {{0, kWidgetButton, LoadSaveMgr::kErrorButtonX,
-                                       LoadSaveMgr::kErrorButtonY, 158, 24,
-                                       LoadSaveMgr::kErrorButtonImage, "OK"}};
-    const WindowLayout layout =
-        MakeLayout(WindowEntry{LoadSaveMgr::kErrorBoxImage, "", 0, 0, LoadSaveMgr::kErrorBoxWidth,
-                               LoadSaveMgr::kErrorBoxHeight},
-                   kOk);
-    WindowArt art(m_paths.GetInterfaceDir(), m_font);
-    return art.Write(layout, kPlate);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The title menu's art: the splash picture, the title symbol in two sizes, the menu picture
-// and its buttons; the editor menu with its buttons; and the box of a failed transition.
+// and its buttons; the editor menu with its buttons. A failed transition's box is a
+// message box of the shared interface art.
 
 #include "Library/core/stringc.h"
 
@@ -18,7 +19,6 @@ private:
     bool WriteTitleSymbols() const;
     bool WriteTitleMenu() const;
     bool WriteEditorMenu() const;
-    bool WriteErrorBox() const;
 
     const DataPaths& m_paths;
     LabelFont& m_font;

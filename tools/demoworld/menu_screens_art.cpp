@@ -14,9 +14,8 @@
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
+#include "tools/demoworld/shared_interface_art.h"
 #include "tools/demoworld/window_art.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -27,14 +26,6 @@ constexpr int kScreenHeight = 600;
 const Colour kParchment(226, 212, 176);
 const Colour kLight(250, 246, 230);
 const char* const kSliderCaptions[] = {"Effects", "Music", "Master"}; // by slider id
-
-// The box's plate, 200 by 140, with the buttons' row below the text.
-Canvas BoxPlate() {
-    Canvas box(200, 140, kPlate);
-    box.Frame(0, 0, 200, 140, kGold);
-    box.Frame(3, 3, 194, 134, kBronze);
-    return box;
-}
 
 // A leaf for black text, from corner to corner.
 void Leaf(Canvas& canvas, int x1, int y1, int x2, int y2) {
@@ -55,20 +46,6 @@ void Heading(Canvas& canvas, LabelFont& font, int centreX, int centreY, int widt
     canvas.TextCentred(font, 14, centreX, centreY, width - 8, text, kGold);
 }
 
-// Where a radio button stands, seen while it is not chosen: a dark box in a light edge, the
-// size of the ring that shows once it is.
-void TickBox(Canvas& canvas, int x, int y) {
-    canvas.Fill(x, y, 32, 25, Colour(16, 20, 32));
-    canvas.Frame(x, y, 32, 25, kParchment);
-}
-
-Canvas SmallButton(LabelFont& font, const char* label) {
-    Canvas button(64, 16, kBronze);
-    button.Bevel(0, 0, 64, 16, kBronze);
-    button.TextCentred(font, 10, 32, 8, 60, label, kGold);
-    return button;
-}
-
 } // namespace
 
 Canvas OpenScreenFrame() {
@@ -83,7 +60,7 @@ MenuScreensArt::MenuScreensArt(const DataPaths& paths, LabelFont& font)
     : m_paths(paths), m_font(font) {}
 
 bool MenuScreensArt::Write() const {
-    return WriteGameMenu() && WriteLoadSave() && WriteBoxes() && WriteOptions() && WriteNewGame() &&
+    return WriteGameMenu() && WriteLoadSave() && WriteOptions() && WriteNewGame() &&
            WriteCredits() && WriteGameOver() && WritePlayerScript() && WriteQuestLog() &&
            WriteSpellBook();
 }
@@ -92,21 +69,9 @@ Stringc MenuScreensArt::Interface(const char* name) const {
     return m_paths.GetInterfaceDir() + "/" + name;
 }
 
-bool MenuScreensArt::WriteNewWidgets(const WindowLayout& layout) const {
-    WindowArt art(m_paths.GetInterfaceDir(), m_font);
-    for (const WidgetEntry& widget : layout) {
-        if (!*widget.image || std::filesystem::exists(Interface(widget.image).c_str()))
-            continue;
-        const bool written = widget.type == kWidgetRadio ? art.WriteRadioRing(widget)
-                                                         : art.WriteButton(widget, kBronze);
-        if (!written)
-            return false;
-    }
-    return true;
-}
-
 bool MenuScreensArt::Save(const WindowLayout& layout, const Canvas& screen) const {
-    return screen.SaveTga(Interface(layout.window.image)) && WriteNewWidgets(layout);
+    return screen.SaveTga(Interface(layout.window.image)) &&
+           WindowArt(m_paths.GetInterfaceDir(), m_font).WriteWidgets(layout, kBronze);
 }
 
 bool MenuScreensArt::WriteGameMenu() const {
@@ -127,18 +92,6 @@ bool MenuScreensArt::WriteLoadSave() const {
     screen.TextCentred(m_font, 16, 400, 78, 300, "SAVED GAMES", kBronze);
     screen.Bevel(610, 528, 170, 40, kPlate);
     return Save(layout, screen);
-}
-
-bool MenuScreensArt::WriteBoxes() const {
-    Canvas question = BoxPlate();
-    Canvas save = BoxPlate();
-    save.Fill(20, 16, 160, 90, Colour(16, 20, 32));
-    save.Frame(20, 16, 160, 90, kLight);
-    return question.SaveTga(Interface("msg_box_4.tga")) &&
-           save.SaveTga(Interface("msg_box_save.tga")) &&
-           SmallButton(m_font, "Yes").SaveTga(Interface("button_yes2.tga")) &&
-           SmallButton(m_font, "No").SaveTga(Interface("button_no2.tga")) &&
-           SmallButton(m_font, "Cancel").SaveTga(Interface("button_cancel2.tga"));
 }
 
 // The sliders run along grooves in the slider window; the view sizes sit in the other.
@@ -162,30 +115,23 @@ bool MenuScreensArt::WriteOptions() const {
     for (const WidgetEntry& size : sizes) {
         const int x = sizes.window.x + size.x;
         const int y = sizes.window.y + size.y;
-        TickBox(screen, x, y);
-        screen.Text(m_font, 12, x + size.width + 10, y + 5, size.label, kLight);
+        SharedInterfaceArt::DrawTickBox(screen, x, y);
+        screen.Text(m_font, 12, x + SharedInterfaceArt::kTickSize + 10, y + 3, size.label, kLight);
     }
     Canvas knob(10, 20, kGold);
     knob.Bevel(0, 0, 10, 20, kGold);
     Canvas held(10, 20, kLight);
     held.Bevel(0, 0, 10, 20, kLight);
-    return Save(OptionsPanel::MainLayout(), screen) && WriteNewWidgets(sizes) &&
-           knob.SaveTga(Interface("slider_up.tga")) && held.SaveTga(Interface("slider_dwn.tga"));
+    return Save(OptionsPanel::MainLayout(), screen) && knob.SaveTga(Interface("slider_up.tga")) &&
+           held.SaveTga(Interface("slider_dwn.tga"));
 }
 
-// The sheet and the two description panels are drawn in black.
+// The new game's sheet is the character screen's picture, which the item screens' art
+// draws; its Cancel held down is its own.
 bool MenuScreensArt::WriteNewGame() const {
-    const WindowLayout layout = NewGamePanel::PanelLayout();
-    Canvas screen = OpenScreenFrame();
-    Leaf(screen, 60, 60, 740, 260);
-    Leaf(screen, 77, 298, 389, 527);
-    Leaf(screen, 422, 298, 734, 527);
-    screen.Bevel(610, 528, 170, 40, kPlate);
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
-    const WidgetEntry doneHeld{0, kWidgetButton, 0, 0, 64, 14, "button_done_up.tga", "Done"};
     const WidgetEntry cancelHeld{0, kWidgetButton, 0, 0, 64, 14, "button_cancel_up.tga", "Cancel"};
-    return Save(layout, screen) && art.WriteButton(doneHeld, kBronze) &&
-           art.WriteButton(cancelHeld, kBronze);
+    return art.WriteButton(cancelHeld, kBronze);
 }
 
 bool MenuScreensArt::WriteCredits() const {
@@ -213,8 +159,9 @@ bool MenuScreensArt::WritePlayerScript() const {
     for (const WidgetEntry& radio : layout) {
         if (radio.type != kWidgetRadio)
             continue;
-        TickBox(screen, radio.x, radio.y); // the options' tick ring shows there
-        screen.Text(m_font, 12, radio.x + 44, radio.y + 5, kinds[kind++], kLight);
+        SharedInterfaceArt::DrawTickBox(screen, radio.x, radio.y);
+        screen.Text(m_font, 12, radio.x + SharedInterfaceArt::kTickSize + 10, radio.y + 3,
+                    kinds[kind++], kLight);
     }
     return Save(layout, screen);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The art of the screens around a game: the in-game menu, the load and save screen with
-// the description box, the question box, the options, the new game screen, the credits,
+// The art of the screens around a game: the in-game menu, the load and save screen, the
+// options, the new game screen's held Cancel, the credits,
 // game over, the player script choice, the quest log and the spell book; each picture
 // leaves the splash showing where the screen shows nothing of its own.
 
@@ -23,7 +23,6 @@ public:
 private:
     bool WriteGameMenu() const;
     bool WriteLoadSave() const;
-    bool WriteBoxes() const;
     bool WriteOptions() const;
     bool WriteNewGame() const;
     bool WriteCredits() const;
@@ -31,9 +30,7 @@ private:
     bool WritePlayerScript() const;
     bool WriteQuestLog() const;
     bool WriteSpellBook() const;
-    // The widgets' images that no earlier screen has written.
-    bool WriteNewWidgets(const WindowLayout& layout) const;
-    // The screen's picture as its window's background, and its new widgets.
+    // The screen's picture as its window's background, and its widgets' own pictures.
     bool Save(const WindowLayout& layout, const Canvas& screen) const;
     Stringc Interface(const char* name) const;
 

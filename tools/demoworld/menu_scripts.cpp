@@ -1,6 +1,7 @@
 #include "tools/demoworld/menu_scripts.h"
 
 #include "Source/screens/select_player_script_panel.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
 
@@ -29,12 +30,12 @@ bool MenuScripts::WriteCredits() const {
     for (const char* line : kCreditTexts)
         script.Call(kCallLatent, kAddCreditLine, line);
     script.Label("done").End();
-    return script.WriteFile(m_directory + "/" + kCredits + ".scr");
+    return WriteScript(script, m_directory + "/" + kCredits + ".scr");
 }
 
 // The leader waits where it stands; the three differ only in name for now.
 bool MenuScripts::WriteIdleScript(const char* name) const {
     ScriptBuilder script(name);
     script.End();
-    return script.WriteFile(m_directory + "/" + name + ".scr");
+    return WriteScript(script, m_directory + "/" + name + ".scr");
 }

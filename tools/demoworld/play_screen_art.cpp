@@ -84,8 +84,7 @@ PlayScreenArt::PlayScreenArt(const DataPaths& paths, LabelFont& font)
     : m_paths(paths), m_font(font) {}
 
 bool PlayScreenArt::Write() const {
-    return WriteBars() && WriteBook() && WriteSmallSplashes() && WriteMessageBox() &&
-           WriteCommandBoxes();
+    return WriteBars() && WriteBook() && WriteSmallSplashes() && WriteCommandBoxes();
 }
 
 Stringc PlayScreenArt::Interface(const char* name) const {
@@ -159,28 +158,6 @@ bool PlayScreenArt::WriteSmallSplashes() const {
         Stringc name;
         name.Format("%s/splash/small_splash%d.bmp", m_paths.GetGraphicDir().c_str(), index + 1);
         if (!picture.SaveBmp(name))
-            return false;
-    }
-    return true;
-}
-
-// The play screen's box with its OK, and the world map's with OK and No.
-bool PlayScreenArt::WriteMessageBox() const {
-    Canvas box(200, 140, kPlate);
-    box.Frame(0, 0, 200, 140, kGold);
-    box.Frame(3, 3, 194, 134, kBronze);
-    for (const char* image : {"msg_box_3.tga", "msg_box_2.tga"})
-        if (!box.SaveTga(Interface(image)))
-            return false;
-    const struct {
-        const char* image;
-        const char* label;
-    } buttons[] = {{"button_ok2.tga", "OK"}, {"button_no2.tga", "No"}};
-    for (const auto& button : buttons) {
-        Canvas face(58, 16, kBronze);
-        face.Bevel(0, 0, 58, 16, kBronze);
-        face.TextCentred(m_font, 10, 29, 8, 54, button.label, kGold);
-        if (!face.SaveTga(Interface(button.image)))
             return false;
     }
     return true;

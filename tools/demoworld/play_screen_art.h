@@ -1,7 +1,7 @@
 #pragma once
 // The play screen's art: its bars, the book of the story page, the level-up button, the
-// side panels, the small splash pictures of the pages, the message boxes and the command
-// boxes with their buttons.
+// side panels, the small splash pictures of the pages and the command boxes with their
+// buttons.
 
 #include "Library/core/stringc.h"
 
@@ -18,7 +18,6 @@ private:
     bool WriteBars() const;
     bool WriteBook() const;
     bool WriteSmallSplashes() const;
-    bool WriteMessageBox() const;
     bool WriteCommandBoxes() const;
     Stringc Interface(const char* name) const;
 

@@ -6,6 +6,8 @@
 #include "Library/files/file_stream.h"
 #include "Source/creatures/game_rules.h"
 #include "Source/creatures/two_dim_array_mgr.h"
+#include "tools/demoworld/demo_output.h"
+#include "tools/writtenfiles/written_files.h"
 
 #include <cstdio>
 #include <cstring>
@@ -31,24 +33,23 @@ constexpr const char* kLightToHitModText = "Light to_hit v1\n"
 
 } // namespace
 
+// Each table's text, then all of them compiled where the game reads them.
 bool RuleTables::Write() const {
-    if (!WriteText("LevelProgression.2da", LevelProgressionText().c_str()) ||
-        !WriteText("LightToHitMod.2da", kLightToHitModText))
+    if (!WriteText("LevelProgression", LevelProgressionText().c_str()) ||
+        !WriteText("LightToHitMod", kLightToHitModText))
         return false;
     Stringc failed;
-    if (MakeDirectories(m_paths.Get2DArrayDir() + "/") && TwoDimArrayMgr::CheckAll(failed))
-        return true;
-    std::fprintf(stderr, "demoworld: the rule table %s does not compile\n", failed.c_str());
-    return false;
+    if (!MakeDirectories(m_paths.Get2DArrayDir() + "/") || !TwoDimArrayMgr::CheckAll(failed)) {
+        std::fprintf(stderr, "demoworld: the rule table %s does not compile\n", failed.c_str());
+        return false;
+    }
+    return WrittenFiles::Demo().Record(m_paths.Get2DArrayDir() + "/LevelProgression.dat") &&
+           WrittenFiles::Demo().Record(m_paths.Get2DArrayDir() + "/LightToHitMod.dat");
 }
 
 bool RuleTables::WriteText(const char* name, const char* text) const {
-    const Stringc path = m_paths.GetUncompiledDataDir() + "/2DArray/" + name;
-    const bool written =
-        MakeDirectories(path) && FileStream::WriteReplacing(path.c_str(), [text](Stream& file) {
-            return file.Write(text, static_cast<int>(std::strlen(text))) == kStreamOk;
-        });
-    if (!written)
-        std::fprintf(stderr, "demoworld: cannot write %s\n", path.c_str());
-    return written;
+    const Stringc path = m_paths.GetUncompiledDataDir() + "/2DArray/" + name + ".2da";
+    return WriteDemoFile(path, [text](Stream& file) {
+        return file.Write(text, static_cast<int>(std::strlen(text))) == kStreamOk;
+    });
 }

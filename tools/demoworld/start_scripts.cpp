@@ -1,6 +1,7 @@
 #include "tools/demoworld/start_scripts.h"
 
 #include "tools/demoworld/demo_map_scripts.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/page_scripts.h"
 #include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
@@ -32,5 +33,5 @@ bool StartScripts::WriteScript(const char* name) const {
                   Panel::kPanelShown);
     }
     script.Call(kCallLatent, kGoToPage, kStoryPageName).Label("done").End();
-    return script.WriteFile(m_directory + "/" + name + ".scr");
+    return ::WriteScript(script, m_directory + "/" + name + ".scr");
 }

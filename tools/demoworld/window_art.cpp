@@ -3,6 +3,7 @@
 #include "Library/interface/interface_object.h"
 #include "tools/demoworld/frame_palette.h"
 #include "tools/demoworld/label_font.h"
+#include "tools/demoworld/shared_interface_art.h"
 
 #include <cstring>
 
@@ -55,7 +56,7 @@ bool WindowArt::SaveBackground(const WindowLayout& layout, const Canvas& canvas)
 
 bool WindowArt::WriteWidgets(const WindowLayout& layout, const Colour& face) {
     for (const WidgetEntry& widget : layout) {
-        if (!*widget.image)
+        if (!*widget.image || SharedInterfaceArt::Owns(widget.image))
             continue;
         const bool written =
             widget.type == kWidgetRadio ? WriteRadioRing(widget) : WriteButton(widget, face);

@@ -2,7 +2,7 @@
 // The art of a window described by its layout, drawn in the interface image directory:
 // its background (a panel with its title, and a sunken box with its caption under each
 // text field) and the image of every widget that names one (a button face with its label,
-// or a radio button's selection ring).
+// or a radio button's selection ring) but those the shared interface art draws.
 
 #include "Library/core/stringc.h"
 #include "Library/graphics/colour.h"

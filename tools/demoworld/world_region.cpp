@@ -11,11 +11,11 @@
 #include "tools/demoworld/demo_map.h"
 #include "tools/demoworld/demo_map_entities.h"
 #include "tools/demoworld/demo_map_scripts.h"
+#include "tools/demoworld/demo_output.h"
 #include "tools/demoworld/demo_region.h"
 #include "tools/demoworld/map_writer.h"
 #include "tools/demoworld/script_numbers.h"
 #include "tools/scriptbuilder/script_builder.h"
-#include "tools/templatewriter/template_writer.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void FillThornford(Entity& entity) {
 }
 
 bool WriteScript(const DataPaths& paths, ScriptBuilder& script, const char* name) {
-    return script.WriteFile(paths.GetScriptDir() + "/" + name + ".scr");
+    return ::WriteScript(script, paths.GetScriptDir() + "/" + name + ".scr");
 }
 
 // A map of field and road art written as the map editor writes it.
@@ -90,7 +90,7 @@ int WorldRegion::CampTypeAt(int column, int row) {
 }
 
 bool WorldRegion::Write() const {
-    return WriteMaps() && TemplateWriter::Write(Entity::kTypeTown, kTownName, FillThornford) &&
+    return WriteMaps() && WriteTemplate(Entity::kTypeTown, kTownName, FillThornford) &&
            WriteScripts() && WriteWorld() && WriteCamp();
 }
 

@@ -1,6 +1,7 @@
 // The screens of the party's leader in a game on the demo map: the quest log the "j" key
 // opens, the choice of the leader's idle script, and the spell book's frame.
 #include "Library/graphics/graphic_mgr.h"
+#include "Library/graphics/rect.h"
 #include "Library/graphics/screen.h"
 #include "Library/interface/info_panel.h"
 #include "Library/interface/message_box.h"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,6 +31,7 @@ using namespace testsupport;
 constexpr Point kDone{723, 544};
 constexpr Point kQuestDone{401, 582}; // as low as the cursor goes
 constexpr Point kRadio[] = {{268, 276}, {268, 334}, {268, 392}};
+constexpr Point kRadioCorner[] = {{252, 264}, {252, 322}, {252, 380}}; // top-left
 
 std::vector<std::string> Lines(const InfoPanel& panel) {
     std::vector<std::string> lines;
@@ -146,6 +149,25 @@ TEST_F(LeaderScreens, ThePlayerScriptChoiceTicksTheLeadersScriptAndStoresAClickA
     Click(kDone);
     Frame();
     EXPECT_EQ(Mode(), kModeAreaMap);
+}
+
+// A script's radio answers over the whole box drawn for it, and its tick fills that box.
+TEST_F(LeaderScreens, AScriptIsChosenByAClickInTheLowerRightCornerOfItsBox) {
+    StartOnDemoMap();
+    g_gameMode->SetMode(kModePlayerScript);
+    Frame();
+    ASSERT_NE(PageAs<SelectPlayerScriptPanel>(), nullptr);
+    ASSERT_NE(PageAs<SelectPlayerScriptPanel>()->GetTicked(), 2);
+    const Point corner = FrameCorner(kRadioCorner[2]);
+    ASSERT_GT(corner.x - kRadioCorner[2].x, 10) << "the box is drawn where its radio stands";
+    Click(corner.x - 1, corner.y - 1);
+    EXPECT_EQ(PageAs<SelectPlayerScriptPanel>()->GetTicked(), 2);
+    EXPECT_EQ(LeaderData().GetScript(CreatureData::kIdleScript),
+              SelectPlayerScriptPanel::kScriptNames[2]);
+    const std::vector<uint16_t> ticked =
+        PixelsIn(Rect::Make(kRadioCorner[2].x + 1, kRadioCorner[2].y + 1, corner.x, corner.y));
+    EXPECT_TRUE(std::find(ticked.begin(), ticked.end(), Packed(120, 230, 120)) != ticked.end())
+        << "the tick shows inside the box";
 }
 
 TEST_F(LeaderScreens, TheSpellBookTakesTheLeadersSpellsAndIsSafeWithoutALeader) {

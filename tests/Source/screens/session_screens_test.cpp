@@ -4,6 +4,7 @@
 #include "Library/core/struct.h"
 #include "Library/core/tracked_new.h"
 #include "Library/interface/info_panel.h"
+#include "Library/interface/interface_object.h"
 #include "Library/interface/text_block.h"
 #include "Library/scripts/global_timer_table.h"
 #include "Library/sound/recording_sound_layer.h"
@@ -136,6 +137,23 @@ TEST_F(SessionScreens, AfterGameOverANewGameHasOneMemberAnEmptyJournalANewClockA
     EXPECT_EQ(g_gameClock->GetDateTime().GetYear(), 2001);
     EXPECT_FALSE(g_gameTimeTimers->IsRunning("old game", "alarm"));
     EXPECT_FALSE(g_realTimeTimers->IsRunning("old game", "bell"));
+}
+
+// A view size's radio answers over the whole box drawn for it, and its tick fills that box.
+TEST_F(SessionScreens, AViewSizeIsChosenByAClickInTheLowerRightCornerOfItsBox) {
+    RunTitleUntilMenu();
+    OpenFromTitle(kTitleOptions, kModeOptions);
+    const InterfaceObject& sizes = PageAs<OptionsPanel>()->GetSizeWindow();
+    for (const uint32_t id : {OptionsPanel::kLarge, OptionsPanel::kSmall}) {
+        const Rect radio = sizes.FindChild(id)->GetRect();
+        const Point corner = FrameCorner({radio.x1, radio.y1});
+        ASSERT_GT(corner.x - radio.x1, 10) << "the box is drawn where its radio stands";
+        Click(corner.x - 1, corner.y - 1);
+        Frame();
+        EXPECT_EQ(g_config->GetViewSize(), static_cast<int>(id - OptionsPanel::kSmall));
+        EXPECT_EQ(radio.x2, corner.x + 1) << "its tick is drawn over the box, no wider";
+        EXPECT_EQ(radio.y2, corner.y + 1);
+    }
 }
 
 TEST_F(SessionScreens, OptionsTakeEffectAtOnceAndReachTheFileOnlyThroughDone) {
