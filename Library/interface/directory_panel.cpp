@@ -90,7 +90,8 @@ void DirectoryPanel::GoUp() {
     List();
 }
 
-// Lines by id: 0 "..", then the directories, then the files.
+// Lines by id: 0 "..", then the directories, then the files, each by its name alone: a
+// deep current directory would push every name past the list's edge.
 void DirectoryPanel::List() {
     std::vector<Stringc> directories;
     std::vector<Stringc> files;
@@ -99,7 +100,7 @@ void DirectoryPanel::List() {
     int id = 0;
     m_list->AddTextWithId(id++, "..");
     for (const Stringc& name : directories)
-        m_list->AddTextWithId(id++, (WithSlash(m_directory) + name).c_str());
+        m_list->AddTextWithId(id++, name.c_str());
     m_directoryLines = static_cast<uint32_t>(id);
     m_fileLines = 0;
     for (const Stringc& name : files) {
@@ -135,7 +136,7 @@ void DirectoryPanel::ChooseLine(int id, const Stringc& text) {
     if (id == 0)
         GoUp();
     else if (id < static_cast<int>(m_directoryLines))
-        Enter(text.c_str());
+        Enter((WithSlash(m_directory) + text).c_str());
     else
         m_chosenName = text;
 }

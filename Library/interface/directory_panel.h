@@ -1,8 +1,9 @@
 #pragma once
 // The editors' file chooser: a window with scroll, OK and cancel buttons over a list of the
 // current directory: "..", then its subdirectories, then the files whose extension passes
-// the filter, each group sorted by name ignoring case. A clicked directory is entered; a
-// clicked file becomes the chosen name, which the caller confirms with OK.
+// the filter, each group sorted by name ignoring case and each line showing the name alone.
+// A clicked directory is entered; a clicked file becomes the chosen name, which the caller
+// confirms with OK.
 
 #include "Library/core/stringc.h"
 

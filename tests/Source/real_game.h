@@ -58,9 +58,9 @@ protected:
     // The first-run converter's targets in the demo world, gone or there.
     void RemoveConvertedMedia() const;
     void RunTitleUntilMenu(); // frames until the title menu shows its buttons
-    // Clicks the chooser's line of the name (a file) or ending in "/" + name (a directory);
-    // false when there is none. A line out of the list's view is first scrolled into it by
-    // holding the button at scroll, when one is given.
+    // Clicks the chooser's line of the name, a file's or a directory's; false when there is
+    // none. A line out of the list's view is first scrolled into it by holding the button at
+    // scroll, when one is given.
     bool ClickListLine(const DirectoryPanel& chooser, const std::string& name,
                        const Point& scroll = Point{-1, -1});
 

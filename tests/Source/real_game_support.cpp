@@ -159,15 +159,10 @@ void RealGame::RunTitleUntilMenu() {
 bool RealGame::ClickListLine(const DirectoryPanel& chooser, const std::string& name,
                              const Point& scroll) {
     const GtWindow& list = chooser.GetList().GetWindow();
-    const std::string ending = "/" + name;
     const auto find = [&]() -> const ScreenPos* {
-        for (int block = 0; block < list.GetBlockCount(); ++block) {
-            const std::string text = list.GetBlock(block).GetText().c_str();
-            const bool endsWith = text.size() >= ending.size() &&
-                                  text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-            if (text == name || endsWith)
+        for (int block = 0; block < list.GetBlockCount(); ++block)
+            if (name == list.GetBlock(block).GetText().c_str())
                 return &list.GetBlock(block).GetPosition();
-        }
         return nullptr;
     };
     const auto shown = [&](const ScreenPos* place) {

@@ -2,11 +2,17 @@
 #include "Source/editors/animation_editor.h"
 
 #include "Library/graphics/animation.h"
+#include "Library/graphics/screen.h"
+#include "Library/interface/directory_panel.h"
+#include "Library/interface/info_panel.h"
+#include "Library/interface/text_block.h"
 #include "Library/world/game_mode.h"
 #include "Source/real_game.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
 #include <string>
 
 namespace {
@@ -41,6 +47,8 @@ constexpr Point kSave{698, 409};
 constexpr Point kBlank{700, 304}; // no widget: clicking it ends typing
 constexpr Point kEditExit{758, 376};
 constexpr Point kFirstSwatch{35, 134}; // the magenta key's, beside its ring
+// The editor menu's button into the editor.
+constexpr Point kAnimationEditorButton{400, 298};
 
 class AnimationEditing : public RealGame {
 protected:
@@ -363,6 +371,99 @@ TEST_F(AnimationEditing, AFailedSaveStaysOnTheFramesSaysWhichAndSavesTheRest) {
     EXPECT_NE(std::string(Editor().GetFailure().c_str()).find("could be saved"), std::string::npos);
     EXPECT_GT(FailureShown(), 0);
     EXPECT_FALSE(Saved("stand.ani").empty());
+}
+
+// What the list shows of a line: each of its rows up to where the list's right edge cuts it.
+std::string ShownPart(const GtWindow& list, const TextBlock& line) {
+    g_screen->SetFont(line.GetFont());
+    const int room = list.GetRect().x2 - line.GetPosition().x;
+    std::string shown;
+    for (int row = 0; row < line.GetLineCount(); ++row) {
+        const std::string text = line.GetLine(row).c_str();
+        size_t fits = 0;
+        while (fits < text.size() && g_screen->TextWidth(text.substr(0, fits + 1).c_str()) <= room)
+            ++fits;
+        shown += text.substr(0, fits);
+    }
+    return shown;
+}
+
+// The game run from a world kept where an author might keep it, its path as long as such
+// paths are: the world's own copy moves there before the game starts on it.
+class AnimationChooser : public RealGame {
+protected:
+    static constexpr const char* kAuthorsFolder = "home_of_an_author/games/vaultane_worlds/demo";
+
+    void SetUp() override {
+        RealGame::SetUp();
+        Stop();
+        const std::filesystem::path root(World().Root());
+        m_worldRoot = root / kAuthorsFolder;
+        const std::filesystem::path first = *std::filesystem::path(kAuthorsFolder).begin();
+        std::filesystem::create_directories(m_worldRoot);
+        for (const auto& entry : std::filesystem::directory_iterator(root))
+            if (entry.path().filename() != first)
+                std::filesystem::rename(entry.path(), m_worldRoot / entry.path().filename());
+        std::filesystem::current_path(m_worldRoot);
+        Start();
+    }
+
+    // Each folder line of the chooser shows, within the list, a text of its own that holds
+    // the name of one of the folders the chooser stands in; returns those names.
+    std::set<std::string> ExpectFolderLinesTellTheirFolders(const DirectoryPanel& chooser) {
+        std::set<std::string> folders;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(chooser.GetDirectory().c_str()))
+            if (entry.is_directory() && entry.path().filename().string()[0] != '.')
+                folders.insert(entry.path().filename().string());
+        const GtWindow& list = chooser.GetList().GetWindow();
+        EXPECT_EQ(chooser.GetDirectoryLineCount(), static_cast<int>(folders.size()) + 1);
+        std::set<std::string> shownParts;
+        std::set<std::string> named;
+        for (int block = 1; block < chooser.GetDirectoryLineCount(); ++block) {
+            const std::string text = list.GetBlock(block).GetText().c_str();
+            const std::string folder = text.substr(text.rfind('/') + 1);
+            const std::string shown = ShownPart(list, list.GetBlock(block));
+            SCOPED_TRACE(text);
+            EXPECT_EQ(folders.count(folder), 1u);
+            EXPECT_NE(shown.find(folder), std::string::npos) << shown;
+            EXPECT_TRUE(shownParts.insert(shown).second) << shown;
+            named.insert(folder);
+        }
+        EXPECT_EQ(named, folders);
+        return folders;
+    }
+
+    std::filesystem::path m_worldRoot;
+};
+
+// Opened from the editor menu, the chooser stands in the animation directory, a long full
+// path; there and in each set folder below it, every folder is told apart by what its line
+// shows.
+TEST_F(AnimationChooser, EachFolderLineShowsItsOwnFolderWithinTheList) {
+    Frame();
+    g_gameMode->SetMode(kModeEditorMenu);
+    Frame();
+    Click(kAnimationEditorButton);
+    Frame();
+    ASSERT_EQ(Mode(), kModeAnimationEditor);
+    Click(kEdit);
+    const AnimationEditor* editor = PageAs<AnimationEditor>();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(editor->GetState(), AnimationEditor::kChooseSet);
+    const DirectoryPanel& chooser = editor->GetDirectoryBox();
+    ASSERT_TRUE(
+        std::filesystem::equivalent(chooser.GetDirectory().c_str(), m_worldRoot / "art/anim"));
+    const std::set<std::string> sets = ExpectFolderLinesTellTheirFolders(chooser);
+    ASSERT_GE(sets.size(), 5u);
+    for (const std::string& set : sets) {
+        SCOPED_TRACE(set);
+        ASSERT_TRUE(ClickListLine(chooser, set));
+        ASSERT_TRUE(std::filesystem::equivalent(chooser.GetDirectory().c_str(),
+                                                m_worldRoot / "art/anim" / set));
+        ExpectFolderLinesTellTheirFolders(chooser);
+        ASSERT_TRUE(ClickListLine(chooser, ".."));
+    }
 }
 
 } // namespace

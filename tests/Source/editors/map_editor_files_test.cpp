@@ -433,7 +433,7 @@ TEST_F(MapFiles, AMapInASubDirectoryLoadsByItsPath) {
     ASSERT_EQ(State(), W::kEditMap);
     EXPECT_EQ(Editor().GetMapName(), "sub/demo");
     Tool(W::kLoad);
-    Choose(Editor().GetMapDirectory(), W::MapDirectoryLayout(), World().Path("Data/TileMap/sub"));
+    Choose(Editor().GetMapDirectory(), W::MapDirectoryLayout(), "sub");
     Choose(Editor().GetMapDirectory(), W::MapDirectoryLayout(), "demo.map");
     Frame();
     EXPECT_EQ(State(), W::kEditMap);
