@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 
 namespace {
@@ -49,20 +51,27 @@ TEST_F(AnimationPool, BuildsSavesAndLoadsWholeDirectories) {
 }
 
 // A player asks every frame for what it shows: a missing file is looked for and reported
-// once, under any spelling of its path, until the pool is emptied.
+// once, under any spelling of its path (case, slashes either way), until the pool is emptied.
 TEST_F(AnimationPool, AMissingFileIsReportedOnceUntilThePoolIsCleared) {
     const std::string run = m_root.Root() + "/art/anim/Hero/run.ani";
     testing::internal::CaptureStderr();
-    for (const std::string& path : {run, m_root.Root() + "/ART/anim/hero/RUN.ani", run})
-        EXPECT_EQ(m_pool.GetAnimation(path.c_str()), nullptr);
-    const std::string said = testing::internal::GetCapturedStderr();
+    for (const std::string& path : {run, m_root.Root() + "/ART/anim/hero/RUN.ani",
+                                    m_root.Root() + "\\ART\\anim\\HERO\\Run.ani", run})
+        EXPECT_EQ(m_pool.GetAnimation(path.c_str()), nullptr) << path;
+    std::string said = testing::internal::GetCapturedStderr();
+    std::transform(said.begin(), said.end(), said.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     EXPECT_EQ(said.find("run.ani"), said.rfind("run.ani")) << said;
     EXPECT_NE(said.find("run.ani"), std::string::npos) << said;
 
     testsupport::WriteAni(m_root, "Hero", "run", 6, 2, 50);
+    const std::string mixed = m_root.Root() + "/art\\Anim/hero\\RUN.ANI"; // not asked before
     EXPECT_EQ(m_pool.GetAnimation(run.c_str()), nullptr);
+    EXPECT_EQ(m_pool.GetAnimationFromFile(mixed.c_str()), nullptr);
     m_pool.Clear();
-    EXPECT_NE(m_pool.GetAnimation(run.c_str()), nullptr);
+    const Animation* const loaded = m_pool.GetAnimation(mixed.c_str());
+    EXPECT_NE(loaded, nullptr);
+    EXPECT_EQ(m_pool.GetAnimation(run.c_str()), loaded);
 }
 
 // One file that cannot be written leaves the others saved.
