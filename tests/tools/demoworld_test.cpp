@@ -46,6 +46,7 @@
 #include "Source/world/weather_mgr.h"
 #include "demo_world_dir.h"
 #include "platform/sound_file.h"
+#include "tools/demoworld/creature_art.h"
 
 #include <gtest/gtest.h>
 
@@ -508,6 +509,55 @@ TEST_F(DemoWorldContent, EveryAttackAndCastIsDrawnForEachBodyAndEachCarriedItem)
                 FileObject(m_paths.GetAnimDir() + "/" + set.c_str() + "/" + file.c_str() + ".ani")
                     .Exists())
                 << set << "/" << file;
+}
+
+// The pistol's shot lands on the trigger frame of its file, as the sword's blow does, in the
+// bodies' sets and the carried items'. A carried item's frame flagged above the body's goes
+// behind the body (drawn first); the carried pistol does so in exactly the frames the sword
+// does, in every file both carry.
+TEST_F(DemoWorldContent, ThePistolsShotLandsOnItsTriggerFrameAndItsLayeringIsTheSwords) {
+    const std::string sword = CreatureArt::kSwordArt;
+    const std::string pistol = CreatureArt::kPistolArt;
+    const auto load = [this](const std::string& set, const std::string& file,
+                             Animation& animation) {
+        return animation.Load(
+            (std::string(m_paths.GetAnimDir().c_str()) + "/" + set + "/" + file + ".ani").c_str());
+    };
+    for (const std::string& set : {std::string("Char/chmf4"), std::string("Char/cshd"),
+                                   std::string("Creat/scimale"), "Item/" + sword, "Item/" + pistol})
+        for (const std::string& file : {sword, pistol}) {
+            SCOPED_TRACE(set + "/" + file);
+            Animation attack;
+            ASSERT_TRUE(load(set, file, attack));
+            EXPECT_EQ(attack.GetTriggerFrameA(),
+                      static_cast<uint32_t>(CreatureArt::kAttackTrigger));
+            EXPECT_LT(attack.GetTriggerFrameA(), static_cast<uint32_t>(attack.GetFrameCount()));
+        }
+
+    int behind = 0, before = 0;
+    for (const std::string body : {"Char/chmf4", "Creat/scimale"})
+        for (const std::string& file : {std::string("s0"), std::string("w0"), std::string("w1"),
+                                        std::string("d0"), sword, pistol}) {
+            SCOPED_TRACE(body + "/" + file);
+            Animation figure, heldSword, heldPistol;
+            ASSERT_TRUE(load(body, file, figure));
+            ASSERT_TRUE(load("Item/" + sword, file, heldSword));
+            ASSERT_TRUE(load("Item/" + pistol, file, heldPistol));
+            for (const Animation* held : {&heldSword, &heldPistol}) {
+                ASSERT_EQ(held->GetSequenceCount(), figure.GetSequenceCount());
+                ASSERT_EQ(held->GetFrameCount(), figure.GetFrameCount());
+            }
+            for (int sequence = 0; sequence < figure.GetSequenceCount(); ++sequence)
+                for (int frame = 0; frame < figure.GetFrameCount(); ++frame) {
+                    const int bodyFlag = figure.GetFrameFlag(sequence, frame);
+                    const bool swordBehind = heldSword.GetFrameFlag(sequence, frame) > bodyFlag;
+                    EXPECT_EQ(heldPistol.GetFrameFlag(sequence, frame) > bodyFlag, swordBehind)
+                        << "direction " << sequence << ", frame " << frame;
+                    ++(swordBehind ? behind : before);
+                }
+        }
+    EXPECT_GT(behind, 0);
+    EXPECT_GT(before, 0);
 }
 
 TEST_F(DemoWorldContent, TheWalkingFigureIsEightDirectionsOf8BitFramesOnMagenta) {
