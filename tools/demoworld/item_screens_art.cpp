@@ -55,6 +55,14 @@ void ItemScreensArt::Well(Canvas& canvas, int x1, int y1, int x2, int y2, const 
         canvas.Text(m_font, kCaptionPoints, x1, y1 - 14, caption, kInk);
 }
 
+// The examined item's name and ammo lines, two text lines written from (215,400), and its
+// description below them from (214,427): the lines' field reaches down to the description's
+// frame, which it shares, so that the second line's lowest letters are written on it.
+void ItemScreensArt::ExaminedItemWells(Canvas& canvas) const {
+    Well(canvas, 210, 396, 588, 426, "");
+    Well(canvas, 214, 427, 584, 548, "");
+}
+
 bool ItemScreensArt::WriteWindow(const WindowLayout& layout, Canvas& canvas) const {
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
     canvas.Frame(0, 0, canvas.Width(), canvas.Height(), kGold);
@@ -71,8 +79,7 @@ bool ItemScreensArt::WriteInventory() const {
     for (const auto& slot : kSlots)
         Well(canvas, slot.x, slot.y, slot.x + 50, slot.y + 43, slot.caption, true);
     Well(canvas, 270, 86, 560, 190, "");
-    Well(canvas, 210, 396, 588, 424, "");
-    Well(canvas, 214, 427, 584, 548, "");
+    ExaminedItemWells(canvas);
     return WriteWindow(PlayerInvPanel::Layout(), canvas);
 }
 
@@ -117,7 +124,7 @@ bool ItemScreensArt::WriteTrade() const {
     Well(canvas, 331, 60, 381, 372, "", true);
     Well(canvas, 411, 60, 461, 372, "", true);
     Well(canvas, 682, 60, 732, 526, "", true);
-    Well(canvas, 214, 427, 584, 548, "");
+    ExaminedItemWells(canvas);
     return WriteWindow(TradePanel::Layout(), canvas);
 }
 

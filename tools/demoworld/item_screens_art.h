@@ -25,6 +25,7 @@ private:
     // A sunken field; an item well holds icons with their counts, which are written in white.
     void Well(Canvas& canvas, int x1, int y1, int x2, int y2, const char* caption,
               bool items = false) const;
+    void ExaminedItemWells(Canvas& canvas) const; // the inventory's and the trade's alike
     Stringc Interface(const char* name) const;
 
     const DataPaths& m_paths;

@@ -63,6 +63,7 @@ constexpr Point kBackpackDown{124, 312};
 const Vector kByTheGate(49.5f, 45.5f, 0); // on the two items lying there
 // Above the second list, up to its frame and short of the screen's.
 const Rect kSecondListTitle = Rect::Make(682, 92, 790, 105);
+constexpr int kNameLineY = 400; // the examined item's first line; the ammo line follows
 
 class InventoryScreen : public RealGame {
 protected:
@@ -192,6 +193,25 @@ protected:
         SDL_FreeSurface(text);
         TTF_CloseFont(font);
         return pixels;
+    }
+    // The lowest row below a line's top that any printable letter of the game's font inks.
+    int LowestInkRowOfTheFont() const {
+        std::string letters;
+        for (char letter = '!'; letter <= '~'; ++letter)
+            letters += letter;
+        TTF_Font* font = TTF_OpenFont(World().Path("fonts/Cour.ttf").c_str(), 12);
+        SDL_Surface* text =
+            font ? TTF_RenderText_Solid(font, letters.c_str(), SDL_Color{255, 255, 255, 0})
+                 : nullptr;
+        int lowest = -1;
+        for (int y = 0; text && y < text->h; ++y)
+            for (int x = 0; x < text->w; ++x)
+                if (Screen::GetPixel(text, x, y) != 0)
+                    lowest = y;
+        SDL_FreeSurface(text);
+        if (font)
+            TTF_CloseFont(font);
+        return lowest;
     }
     int CountOf(const ContainerEntity& list, const char* name) {
         const ItemEntity* item = list.FindItemByName(name);
@@ -675,6 +695,34 @@ TEST_F(InventoryScreen, ExamineNamesTheRoundFiredAndCountsTheStacksChargesAndAMo
     ASSERT_TRUE(Inventory().IsItemInSlot(shield, CreatureInventory::kShieldSlot));
     EXPECT_EQ(m_display->GetShownItem(), nullptr);
     EXPECT_STREQ(m_display->GetShownName().c_str(), "Shield");
+}
+
+// The examined item's lines are written on their box: the ammo line's ink, and the lowest
+// any letter of the font could reach on that line, lie on the box's field above its frame.
+TEST_F(InventoryScreen, TheExaminedItemsAmmoLineLiesOnItsBox) {
+    EnterMap();
+    OpenInventory();
+    constexpr int kInsideTheBox = 212; // left of the lines
+    const uint16_t field = PixelAt(kInsideTheBox, kNameLineY);
+    int bottomFrame = kNameLineY;
+    while (bottomFrame < 600 && PixelAt(kInsideTheBox, bottomFrame) == field)
+        ++bottomFrame;
+
+    Drag(At(*Carried("pistol")), kSecondHand);
+    Drag(At(*Carried("bullets")), kSecondHand);
+    Command(kSecondHand, 0);
+    ASSERT_STREQ(m_display->GetAmmoText().c_str(), "Bullets");
+    const int ammoY = kNameLineY + g_screen->FontHeight();
+    const int lowestRow = LowestInkRowOfTheFont();
+    ASSERT_GT(lowestRow, 0);
+    int lowestInk = -1;
+    for (int y = ammoY; y <= ammoY + lowestRow; ++y)
+        for (int x = 215; x < 588; ++x)
+            if (PixelAt(x, y) == Packed(0, 0, 0))
+                lowestInk = y;
+    EXPECT_GE(lowestInk, ammoY) << "the ammo line is written";
+    EXPECT_LT(lowestInk, bottomFrame);
+    EXPECT_LT(ammoY + lowestRow, bottomFrame) << "a letter reaching below the line";
 }
 
 } // namespace
