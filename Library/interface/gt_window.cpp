@@ -136,11 +136,11 @@ bool GtWindow::GetBlockText(int id, Stringc& text) const {
     return false;
 }
 
-// Blocks in a window never show the typing cursor.
+// Blocks in a window never show the typing cursor, nor a line pushed or scrolled past the top.
 void GtWindow::Draw(Screen& screen) const {
     screen.SetClipRectFrom(m_rect);
     for (int i = 0; i < m_count; ++i)
-        m_blocks[i]->Draw(screen, false);
+        m_blocks[i]->Draw(screen, false, m_rect.y1);
     screen.ResetClipRect();
 }
 

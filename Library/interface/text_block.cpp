@@ -75,10 +75,10 @@ bool TextBlock::Contains(int x, int y) const {
     return x >= m_pos.x && x < m_pos.x + m_pos.w && y >= m_pos.y && y < m_pos.y + m_pos.h;
 }
 
-void TextBlock::Draw(Screen& screen, bool blink) const {
+void TextBlock::Draw(Screen& screen, bool blink, int top) const {
     const bool cursor = m_showCursor && blink;
     if (m_text.Length() == 0) {
-        if (cursor)
+        if (cursor && m_pos.y >= top)
             screen.DrawText(m_pos.x, m_pos.y, Stringc(kCursor));
         return;
     }
@@ -86,6 +86,8 @@ void TextBlock::Draw(Screen& screen, bool blink) const {
     int row = 0;
     for (const Stringc* line = &m_lines; line != nullptr; line = line->GetNext(), ++row) {
         const int y = m_pos.y + row * screen.FontHeight();
+        if (y < top)
+            continue;
         if (cursor && line->GetNext() == nullptr)
             screen.DrawText(m_pos.x, y, *line + kCursor);
         else

@@ -6,6 +6,7 @@
 #include "Library/graphics/screen_pos.h"
 
 #include <cstdint>
+#include <limits>
 
 class Screen;
 
@@ -35,8 +36,9 @@ public:
     void SetShowCursor(bool on) { m_showCursor = on; }
     bool Contains(int x, int y) const; // right and bottom edges excluded
 
-    // blink: the game mode's 450 ms flag; the cursor shows while it is on.
-    void Draw(Screen& screen, bool blink) const;
+    // blink: the game mode's 450 ms flag; the cursor shows while it is on. A line that starts
+    // above top is left out whole, so a window's top edge shows no foot of a line gone past it.
+    void Draw(Screen& screen, bool blink, int top = std::numeric_limits<int>::min()) const;
 
 private:
     template <class Wrapper> void Wrap(uint32_t id, const char* text, int width, Wrapper wrap);

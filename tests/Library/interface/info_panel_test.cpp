@@ -106,15 +106,45 @@ TEST_F(InfoPanels, ScrollingStepsEveryThirtyMillisecondsOfFrameTime) {
     EXPECT_EQ(top(), scrolled);
 }
 
+// One line high: the newest line shows, the older ones above it not at all.
 TEST_F(InfoPanels, TextIsDrawnOnlyInsideThePanel) {
     ClearTo(0);
-    InfoPanel panel(Rect{100, 100, 160, 110}, 0, 30, 0, 0);
+    InfoPanel panel(Rect{100, 100, 160, 114}, 0, 30, 0, 0);
     panel.AddText("a long line of text that runs far past the right edge");
     panel.AddText("newest");
     panel.Draw(*m_screen);
-    const int inside = CountInked(100, 100, 160, 110);
+    const int inside = CountInked(100, 100, 160, 114);
     EXPECT_GT(inside, 0);
     EXPECT_EQ(CountInked(0, 0, 800, 600), inside);
+}
+
+// The play screen's message box holds five lines and three rows: a sixth line, pushed up
+// past its top edge by the newest, shows not even the foot of its letters, before a scroll
+// step or after one, while the lines wholly inside are drawn whole.
+TEST_F(InfoPanels, ALinePastTheTopEdgeShowsNothingAndTheLinesInsideShowWhole) {
+    const Rect box{69, 523, 413, 596};
+    const char* const kDeep = "gjpqy gjpqy";
+    InfoPanel log(box, 0, 30, 5, 5);
+    InfoPanel lastFive(box, 0, 30, 5, 5);
+    log.AddText(kDeep);
+    for (int line = 0; line < 5; ++line) {
+        log.AddText(kDeep);
+        lastFive.AddText(kDeep);
+    }
+    ASSERT_LT(log.GetWindow().GetBlock(0).GetPosition().y, box.y1);
+    for (int step = 0; step < 2; ++step) {
+        SCOPED_TRACE(step == 0 ? "laid out" : "scrolled down a step");
+        ClearTo(0);
+        lastFive.Draw(*m_screen);
+        const auto whole = DrawnPixels();
+        ClearTo(0);
+        log.Draw(*m_screen);
+        const int firstWholeLine = lastFive.GetWindow().GetBlock(0).GetPosition().y;
+        EXPECT_EQ(CountInked(box.x1, box.y1, box.x2, firstWholeLine), 0);
+        EXPECT_TRUE(DrawnPixels() == whole);
+        log.ScrollDown(GtWindow::kScrollMs);
+        lastFive.ScrollDown(GtWindow::kScrollMs);
+    }
 }
 
 TEST_F(InfoPanels, AFramedPanelDrawsFromItsSecondFrameAndPutsTheScreenBack) {
