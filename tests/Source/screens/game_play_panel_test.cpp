@@ -31,11 +31,14 @@
 #include "Source/world/load_save_mgr.h"
 #include "Source/world/party_mgr.h"
 #include "Source/world/region_mgr.h"
+#include "platform/win_rand.h"
 #include "tools/scriptbuilder/script_builder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -360,6 +363,26 @@ TEST_F(PlayScreen, APagesScriptWritesTheBookAndTheBoxesAndTurnsThePage) {
     EXPECT_EQ(Lines(*g_infoPanel2), (std::vector<std::string>{"The left road."}));
     ASSERT_FALSE(Lines(*g_hudMessages).empty());
     EXPECT_EQ(Lines(*g_hudMessages).back(), "You went left.");
+}
+
+// A page's picture is drawn among all five and loaded as drawn: the seeded draws are the
+// same on every run, and fifty of them leave none of the five out.
+TEST_F(PlayScreen, APagesPictureIsDrawnAmongAllFiveAndTheOneDrawnIsLoaded) {
+    g_page->GoToPage("demo_page");
+    Frames(2);
+    ASSERT_NE(Play(), nullptr);
+    platform::SeedRand(1);
+    std::set<int> drawn;
+    for (int page = 0; page < 50; ++page) {
+        const int number = Play()->LoadRandomSmallSplash();
+        drawn.insert(number);
+        const Graphic* picture = Play()->GetPagePicture();
+        ASSERT_NE(picture, nullptr) << number;
+        const std::string name = "small_splash" + std::to_string(number) + ".bmp";
+        const std::string path = picture->GetFullPath().c_str();
+        EXPECT_EQ(path.substr(path.size() - std::min(path.size(), name.size())), name);
+    }
+    EXPECT_EQ(drawn, (std::set<int>{1, 2, 3, 4, 5}));
 }
 
 // Leaving for the title menu clears the picture cache before the screen goes: the screen
