@@ -38,13 +38,13 @@ public:
     int copiesLeft = 0;
 };
 
-// The story page, which shows the page it was last sent to.
+// The story page, which shows the page it was last sent to, with the picture it is given.
 class RecordingPages : public StoryPages {
 public:
     RecordingPages() { g_storyPages = this; }
     ~RecordingPages() override { g_storyPages = nullptr; }
     const Stringc& GetCurrentPage() const override { return current; }
-    int GetPicture() const override { return 0; }
+    int GetPicture() const override { return picture; }
     bool GoToPage(const Stringc& name) override {
         current = name;
         shown.push_back(name.c_str());
@@ -53,6 +53,7 @@ public:
     void KeepPicture(int) override {}
     Stringc current;
     std::vector<std::string> shown;
+    int picture = 0; // kept when the page is left, as the game's page keeps its own
 };
 
 class Transitions : public DemoGame {
@@ -240,6 +241,24 @@ TEST_F(Transitions, AGameSavedOnAStoryPageIsLoadedOntoThatPage) {
     Run([] { g_loadSaveMgr->RequestLoadGame(7); });
     EXPECT_EQ(Mode(), kModeStoryPage);
     EXPECT_EQ(pages.shown, (std::vector<std::string>{"the_road", "the_road"}));
+}
+
+// The player data ends with the page's picture: the page's own on a page, none on a map,
+// though the page left for the map still holds the one it showed.
+TEST_F(Transitions, AGameSavedOnAMapStoresNoPictureOfThePageLeftBefore) {
+    RecordingPages pages;
+    pages.picture = 3;
+    StartOnDemoMap();
+    Run([] { g_loadSaveMgr->RequestMapToPage("the_road"); });
+    Run([] { g_loadSaveMgr->RequestSaveGame(7, "On the road"); });
+    Run([] { g_loadSaveMgr->RequestPageToMap("demo", "gate"); });
+    ASSERT_EQ(Mode(), kModeAreaMap);
+    Run([] { g_loadSaveMgr->RequestSaveGame(8, "At the gate"); });
+    const std::string onThePage = FilesIn("slot07")["plrdata.sav"];
+    const std::string onTheMap = FilesIn("slot08")["plrdata.sav"];
+    ASSERT_FALSE(onThePage.empty() || onTheMap.empty());
+    EXPECT_EQ(onThePage.back(), 3);
+    EXPECT_EQ(onTheMap.back(), 0);
 }
 
 TEST_F(Transitions, SavingOverAUsedSlotLeavesNoStaleFile) {
