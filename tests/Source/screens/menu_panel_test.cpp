@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -242,7 +243,8 @@ TEST_F(GameMenu, LoadingASlotBringsThePartyBackAsSaved) {
 }
 
 // A description too long for the list is cut to the parchment there, the background beside
-// it left as it was; the slot and the save box keep it whole.
+// it left as it was, and written in the chosen slot's colour once chosen; the slot and the
+// save box keep it whole.
 TEST_F(GameMenu, ALongDescriptionIsCutOnTheListAndKeptWholeInTheSlot) {
     StartPlaying();
     const char* const kLong = "by the gate, the potion and the sword left lying, the crate "
@@ -277,6 +279,19 @@ TEST_F(GameMenu, ALongDescriptionIsCutOnTheListAndKeptWholeInTheSlot) {
     EXPECT_LE(line.x2, 400 + LoadSavePanel::kLineWidth / 2);
     EXPECT_GT(line.x2 - line.x1, LoadSavePanel::kLineWidth * 9 / 10) << "cut, not dropped";
     EXPECT_TRUE(besideTheLeaf() == empty) << "drawn over the background beside the list";
+
+    // Chosen, it is cut the same and written in the chosen slot's blue alone, none of the
+    // others' black.
+    const auto inkOf = [](const std::vector<uint16_t>& pixels, uint16_t colour) {
+        return std::count(pixels.begin(), pixels.end(), colour);
+    };
+    ASSERT_GT(inkOf(PixelsIn(line), Packed(0, 0, 0)), 20);
+    ClickSlot(0);
+    Frame();
+    const Rect chosen = Slots()->DescriptionRect(0);
+    EXPECT_EQ(chosen.x2 - chosen.x1, line.x2 - line.x1);
+    EXPECT_GT(inkOf(PixelsIn(chosen), Packed(0, 0, 255)), 20);
+    EXPECT_EQ(inkOf(PixelsIn(chosen), Packed(0, 0, 0)), 0);
 
     Click(kSlotsCancel);
     Frame();
