@@ -129,9 +129,8 @@ bool MenuScreensArt::WriteOptions() const {
 // The new game's sheet is the character screen's picture, which the item screens' art
 // draws; its Cancel held down is its own.
 bool MenuScreensArt::WriteNewGame() const {
-    WindowArt art(m_paths.GetInterfaceDir(), m_font);
-    const WidgetEntry cancelHeld{0, kWidgetButton, 0, 0, 64, 14, "button_cancel_up.tga", "Cancel"};
-    return art.WriteButton(cancelHeld, kBronze);
+    return WindowArt(m_paths.GetInterfaceDir(), m_font)
+        .WriteButton("button_cancel_up.tga", 64, 14, "Cancel", kBronze);
 }
 
 bool MenuScreensArt::WriteCredits() const {

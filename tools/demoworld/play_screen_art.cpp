@@ -166,9 +166,7 @@ bool PlayScreenArt::WriteSmallSplashes() const {
 bool PlayScreenArt::WriteCommandBoxes() const {
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
     for (const auto& button : kCommandButtons) {
-        const WidgetEntry entry{
-            0, kWidgetButton, 0, 0, kCommandWidth, kCommandHeight, button.image, button.label};
-        if (!art.WriteButton(entry, kBronze))
+        if (!art.WriteButton(button.image, kCommandWidth, kCommandHeight, button.label, kBronze))
             return false;
     }
     for (const auto& box : kCommandBoxes) {

@@ -1,7 +1,6 @@
 #include "tools/demoworld/shared_interface_art.h"
 
 #include "Library/files/data_paths.h"
-#include "Library/interface/interface_object.h"
 #include "Source/editors/map_editor.h"
 #include "tools/demoworld/canvas.h"
 #include "tools/demoworld/frame_palette.h"
@@ -108,12 +107,9 @@ bool SharedInterfaceArt::WriteBoxes() const {
 
 bool SharedInterfaceArt::WriteButtons() const {
     WindowArt art(m_paths.GetInterfaceDir(), m_font);
-    for (const auto& button : kButtons) {
-        const WidgetEntry entry{
-            0, kWidgetButton, 0, 0, button.width, button.height, button.image, button.label};
-        if (!art.WriteButton(entry, button.face))
+    for (const auto& button : kButtons)
+        if (!art.WriteButton(button.image, button.width, button.height, button.label, button.face))
             return false;
-    }
     return true;
 }
 

@@ -86,6 +86,11 @@ bool WindowArt::WriteButton(const WidgetEntry& button, const Colour& face) {
     return canvas.SaveTga(PathOf(button.image));
 }
 
+bool WindowArt::WriteButton(const char* image, int width, int height, const char* label,
+                            const Colour& face) {
+    return WriteButton(WidgetEntry{0, kWidgetButton, 0, 0, width, height, image, label}, face);
+}
+
 // Transparent inside, so the colour under the radio shows through.
 bool WindowArt::WriteRadioRing(const WidgetEntry& radio) {
     Canvas canvas(radio.width, radio.height, kRing);

@@ -23,6 +23,8 @@ public:
     bool Write(const WindowLayout& layout, const Colour& face);
 
     bool WriteButton(const WidgetEntry& button, const Colour& face);
+    bool WriteButton(const char* image, int width, int height, const char* label,
+                     const Colour& face);
     bool WriteRadioRing(const WidgetEntry& radio);
 
 private:
