@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -38,6 +39,9 @@ using W = MapEditor;
 
 constexpr const char* kFieldMap = "Data/TileMap/field.map";
 constexpr const char* kFieldRegion = "Data/Region/field.reg";
+
+// The type, height and light layer names of a map, in that order.
+using LayerNames = std::array<const char*, 3>;
 
 class MapFiles : public MapEditing {
 protected:
@@ -92,6 +96,10 @@ protected:
         Press(W::kDoorWindow, W::kDone);
         Tool(W::kDoorButton); // no tool on
     }
+    // The saved field as the named map, its layers so named: taken by a load, its save
+    // writes them and no other picture, and it is taken again once they are on disk.
+    void ExpectTakenWritingOnlyItsLayers(const char* name, const LayerNames& layers,
+                                         std::string map);
     std::set<std::string> Files(const char* directory) const {
         std::set<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(World().Path(directory)))
@@ -307,33 +315,42 @@ std::map<std::string, std::string> FolderBytes(const std::filesystem::path& fold
     return files;
 }
 
+void MapFiles::ExpectTakenWritingOnlyItsLayers(const char* name, const LayerNames& layers,
+                                               std::string map) {
+    const TileMap::ImageName kinds[] = {TileMap::kSearchImage, TileMap::kHeightImage,
+                                        TileMap::kLightImage};
+    for (size_t layer = 0; layer < layers.size(); ++layer)
+        map = WithImageName(map, kinds[layer], layers[layer]);
+    const std::string file = name + std::string(".map");
+    World().WriteFile("Data/TileMap/" + file, map);
+    World().WriteFile("Data/Region/" + std::string(name) + ".reg", World().ReadFile(kFieldRegion));
+    Load(file.c_str());
+    ASSERT_EQ(State(), W::kEditMap) << name << ": " << Editor().GetFailure().c_str();
+    const std::filesystem::path pictures = World().Path("art/graphic/map");
+    const auto before = FolderBytes(pictures);
+    Save(name);
+    ASSERT_EQ(State(), W::kEditMap) << name;
+    auto after = FolderBytes(pictures);
+    for (const char* layer : layers)
+        EXPECT_EQ(after.erase(layer), 1u) << layer;
+    EXPECT_EQ(after, before) << name;
+    Load("demo.map"); // the layers on disk are checked against the map loaded, not this one
+    Load(file.c_str());
+    EXPECT_EQ(State(), W::kEditMap) << name << ": " << Editor().GetFailure().c_str();
+}
+
 // A map is taken when its save writes no file but its own: layers of names of their own are
-// written beside the pictures and take it back; with 256 lights, all one light image holds.
-// The demo world's maps are taken, and so is a map whose layers, named after its picture,
-// another map saved from it has written since.
+// written beside the pictures and take it back; with 256 lights, all one light image holds;
+// named as bitmaps in capitals, as the files are found. The demo world's maps are taken, and
+// so is a map whose layers, named after its picture, another map saved from it has written
+// since.
 TEST_F(MapFiles, AMapIsTakenWhenItsSaveWritesOnlyItsOwnFiles) {
     NewField();
     Save("field");
-    std::string many = WithLights(World().ReadFile(kFieldMap), 256);
-    for (const auto& [layer, name] : {std::pair{TileMap::kSearchImage, "many_SR.bmp"},
-                                      {TileMap::kHeightImage, "many_HT.bmp"},
-                                      {TileMap::kLightImage, "many_LM.bmp"}})
-        many = WithImageName(many, layer, name);
-    World().WriteFile("Data/TileMap/many.map", many);
-    World().WriteFile("Data/Region/many.reg", World().ReadFile(kFieldRegion));
-    Load("many.map");
-    ASSERT_EQ(State(), W::kEditMap) << Editor().GetFailure().c_str();
-    const std::filesystem::path pictures = World().Path("art/graphic/map");
-    const auto before = FolderBytes(pictures);
-    Save("many");
-    ASSERT_EQ(State(), W::kEditMap);
-    auto after = FolderBytes(pictures);
-    for (const char* layer : {"many_SR.bmp", "many_HT.bmp", "many_LM.bmp"})
-        EXPECT_EQ(after.erase(layer), 1u) << layer;
-    EXPECT_EQ(after, before);
-    Load("demo.map"); // the layers on disk are checked against the map loaded, not this one
-    Load("many.map");
-    EXPECT_EQ(State(), W::kEditMap) << Editor().GetFailure().c_str();
+    const std::string field = World().ReadFile(kFieldMap);
+    ExpectTakenWritingOnlyItsLayers("many", {"many_SR.bmp", "many_HT.bmp", "many_LM.bmp"},
+                                    WithLights(field, 256));
+    ExpectTakenWritingOnlyItsLayers("loud", {"LOUD_SR.BMP", "Loud_HT.Bmp", "loud_LM.bmP"}, field);
 
     for (const char* name : {"camp.map", "demo.map", "demo2.map", "world.map"}) {
         Load(name);
