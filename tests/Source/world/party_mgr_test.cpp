@@ -87,6 +87,21 @@ TEST_F(Party, TakesSixCreaturesOnceEachAndNeverLosesItsLeader) {
     EXPECT_TRUE(m_party.AddMember(second)) << "there is room again";
 }
 
+// With no entity manager to ask, a creature cannot be told live or freed: none joins, and
+// none is flagged a member, until the manager is back.
+TEST_F(Party, TakesNoCreatureWithoutAnEntityManagerToVouchForIt) {
+    SoldierEntity* leader = Members(1);
+    SoldierEntity* stranger = Member("stranger");
+    m_entities = nullptr;
+    EXPECT_FALSE(m_party.AddMember(stranger));
+    EXPECT_FALSE(m_party.IsMember(stranger));
+    EXPECT_FALSE(stranger->HasAnyFlag(Entity::kFlagPartyMember));
+    EXPECT_EQ(m_party.GetCount(), 1);
+    EXPECT_EQ(m_party.GetLeader(), leader);
+    m_entities = &m_manager;
+    EXPECT_TRUE(m_party.AddMember(stranger));
+}
+
 TEST_F(Party, SharesExperienceToTheNearestWholePoint) {
     struct Case {
         int members;
