@@ -11,8 +11,6 @@
 #include "tools/demoworld/label_font.h"
 #include "tools/demoworld/window_art.h"
 
-#include <cstring>
-
 namespace {
 
 using namespace framepalette;

@@ -35,16 +35,19 @@ constexpr const char* kLightToHitModText = "Light to_hit v1\n"
 
 // Each table's text, then all of them compiled where the game reads them.
 bool RuleTables::Write() const {
-    if (!WriteText("LevelProgression", LevelProgressionText().c_str()) ||
-        !WriteText("LightToHitMod", kLightToHitModText))
+    const char* const tables[] = {"LevelProgression", "LightToHitMod"};
+    if (!WriteText(tables[0], LevelProgressionText().c_str()) ||
+        !WriteText(tables[1], kLightToHitModText))
         return false;
     Stringc failed;
     if (!MakeDirectories(m_paths.Get2DArrayDir() + "/") || !TwoDimArrayMgr::CheckAll(failed)) {
         std::fprintf(stderr, "demoworld: the rule table %s does not compile\n", failed.c_str());
         return false;
     }
-    return WrittenFiles::Demo().Record(m_paths.Get2DArrayDir() + "/LevelProgression.dat") &&
-           WrittenFiles::Demo().Record(m_paths.Get2DArrayDir() + "/LightToHitMod.dat");
+    for (const char* table : tables)
+        if (!WrittenFiles::Demo().Record(m_paths.Get2DArrayDir() + "/" + table + ".dat"))
+            return false;
+    return true;
 }
 
 bool RuleTables::WriteText(const char* name, const char* text) const {
